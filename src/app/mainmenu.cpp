@@ -1,0 +1,197 @@
+#include "mainmenu.h"
+
+#include "clicklabel.h"
+#include "forms.h"
+#include "module.h"
+#include "platform/twips.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QSvgRenderer>
+
+namespace censaria {
+namespace {
+
+// Layout in twips on the 12000 x 9000 design page.
+constexpr int columnLeft[] = {300, 3720, 7140};
+constexpr int columnWidth = 3240;
+constexpr int headingTop = 2980;
+constexpr int buttonTop = 3600;
+constexpr int buttonHeight = 640;
+constexpr int buttonStep = 780;
+
+const QColor columnColour[] = {QColor(214, 110, 30), QColor(22, 140, 118), QColor(41, 110, 175)};
+const QColor archiveColour(176, 140, 20);
+const QColor exitColour(150, 40, 40);
+
+QString buttonStyle(const QColor &colour)
+{
+    return QStringLiteral("QPushButton { background: %1; color: white; border: 2px solid %2; border-radius: %3px; padding: 2px; }"
+                          "QPushButton:hover { background: %4; }"
+                          "QPushButton:pressed { background: %2; }"
+                          "QPushButton:disabled { background: #7a8490; color: #c8ced6; border-color: #5c6670; }")
+        .arg(colour.name(), colour.darker(140).name(), QString::number(Twips::px(120)), colour.lighter(120).name());
+}
+
+} // namespace
+
+MainMenu::MainMenu(Module &module)
+    : Screen(module, forms::menu, Placement::FullDisplay)
+{
+    setWindowTitle(QStringLiteral("MENU' DI SCELTA"));
+    QPalette p = palette();
+    QLinearGradient sky(0, 0, 0, 1);
+    sky.setCoordinateMode(QGradient::ObjectMode);
+    sky.setColorAt(0, QColor(18, 44, 78));
+    sky.setColorAt(1, QColor(10, 24, 44));
+    p.setBrush(QPalette::Window, sky);
+    setPalette(p);
+    setAutoFillBackground(true);
+
+    picture_ = new QLabel(canvas());
+    picture_->setObjectName(QStringLiteral("Image1"));
+    picture_->setGeometry(Twips::rect(300, 240, 7440, 2520));
+    placePicture();
+
+    addHeading("Label1", QStringLiteral("Studiare"), 0);
+    addHeading("Label2", QStringLiteral("Osservare"), 1);
+    addHeading("Label3", QStringLiteral("Operare"), 2);
+
+    addButton("Cmdstoria", QStringLiteral("Storia della popolazione"), 0, 0, forms::lessons, &MainMenu::openStoria);
+    addButton("Cmdcalcoli", QStringLiteral("I calcoli dei demografi"), 0, 1, forms::lessons, &MainMenu::openCalcoli);
+    addButton("Cmddensità", QStringLiteral("La densità di popolazione"), 0, 2, forms::lessons, &MainMenu::openDensita);
+    addButton("Cmdpiramide", QStringLiteral("Piramide della popolazione"), 0, 3, forms::lessons, &MainMenu::openPiramideLesson);
+    addButton("CmdITALIA", QStringLiteral("La popolazione italiana"), 0, 4, forms::lessons, &MainMenu::openItalia);
+    addButton("Cmddinamiche", QStringLiteral("Dinamiche demografiche"), 1, 0, forms::simulation, &MainMenu::openSimulation);
+    addButton("Cmdfami", QStringLiteral("Modelli di famiglie"), 1, 1, forms::families, &MainMenu::openFamilies);
+    addButton("Cmdpiram", QStringLiteral("Piramide della popolazione"), 1, 2, forms::pyramids, &MainMenu::openPyramids);
+    addButton("Cmdesercizi1", QStringLiteral("Esercizi sui SALDI demografici"), 2, 0, forms::balances, &MainMenu::openBalances);
+    addButton("cmdesdin", QStringLiteral("Esercizi sui TASSI demografici"), 2, 1, forms::rates, &MainMenu::openRates);
+    addButton("cmdesfam", QStringLiteral("Esercizi sulle famiglie"), 2, 2, forms::families, &MainMenu::openFamilies);
+    addButton("Cmdquestionari", QStringLiteral("Questionari"), 2, 3, forms::questionnaire, &MainMenu::openQuestionnaires);
+    addButton("Cmdarchivio", QStringLiteral("Archivio dei risultati"), 2, 5, forms::results, &MainMenu::openArchive);
+    addButton("Cmdesco", QStringLiteral("Esco"), 2, 6, forms::menu, &MainMenu::exit);
+    findChild<QPushButton *>(QStringLiteral("Cmdarchivio"))->setStyleSheet(buttonStyle(archiveColour));
+    findChild<QPushButton *>(QStringLiteral("Cmdesco"))->setStyleSheet(buttonStyle(exitColour));
+
+    labNomi_ = new ClickLabel(QStringLiteral("Elenco dei nomi presenti nell'archivio dei risultati"), canvas());
+    labNomi_->setObjectName(QStringLiteral("LabNOMI"));
+    labNomi_->setGeometry(Twips::rect(10520, buttonTop, 1440, 1800));
+    labNomi_->setWordWrap(true);
+    labNomi_->setFont(Twips::font(8.5, true));
+    labNomi_->setCursor(Qt::PointingHandCursor);
+    labNomi_->setStyleSheet(QStringLiteral("color: #ffe28a; text-decoration: underline;"));
+    connect(labNomi_, &ClickLabel::clicked, this, &MainMenu::showNames);
+
+    list_ = new QListWidget(canvas());
+    list_->setObjectName(QStringLiteral("List1"));
+    list_->setGeometry(Twips::rect(8040, 240, 3720, 2520));
+    list_->setFont(Twips::font(10));
+    list_->setWordWrap(true);
+    list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list_->setStyleSheet(QStringLiteral("QListWidget { background: #fdfaf0; color: #1a2a40; border: 2px solid #ffe28a; }"));
+    list_->addItem(QStringLiteral("Clicca su questa riga per nascondere l'elenco!"));
+    list_->hide();
+    connect(list_, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) { listClicked(list_->row(item)); });
+
+    auto *credit = new QLabel(QStringLiteral("Censaria · corso sulla popolazione per la scuola media · 2026"), canvas());
+    credit->setObjectName(QStringLiteral("Autore"));
+    credit->setGeometry(Twips::rect(300, 8520, 6200, 300));
+    credit->setFont(Twips::font(8));
+    credit->setStyleSheet(QStringLiteral("color: #9fb3cc;"));
+}
+
+void MainMenu::addHeading(const char *name, const QString &text, int column)
+{
+    auto *heading = new QLabel(text, canvas());
+    heading->setObjectName(QString::fromUtf8(name));
+    heading->setGeometry(Twips::rect(columnLeft[column], headingTop, columnWidth, 480));
+    heading->setAlignment(Qt::AlignCenter);
+    heading->setFont(Twips::font(14, true));
+    heading->setStyleSheet(QStringLiteral("color: white; border-bottom: 3px solid %1;").arg(columnColour[column].lighter(130).name()));
+}
+
+void MainMenu::addButton(const char *name, const QString &caption, int column, int row, const QString &target,
+                         void (MainMenu::*action)())
+{
+    auto *button = new QPushButton(caption, canvas());
+    button->setObjectName(QString::fromUtf8(name));
+    button->setGeometry(Twips::rect(columnLeft[column], buttonTop + row * buttonStep, columnWidth, buttonHeight));
+    button->setFont(Twips::font(8.5, true));
+    button->setStyleSheet(buttonStyle(columnColour[column]));
+    button->setCursor(Qt::PointingHandCursor);
+    // A screen the program does not have yet cannot be opened.
+    button->setEnabled(module().screens().has(target));
+    connect(button, &QPushButton::clicked, this, action);
+}
+
+void MainMenu::placePicture()
+{
+    QPixmap pixmap(picture_->size());
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    QSvgRenderer(QStringLiteral(":/pictures/menu.svg")).render(&painter, QRectF(pixmap.rect()));
+    painter.end();
+    picture_->setPixmap(pixmap);
+}
+
+void MainMenu::openLesson(const QString &page)
+{
+    module().chiamante = forms::menu;
+    module().navigation().showLessonPage(page);
+    hide();
+}
+
+void MainMenu::openScreen(const QString &formName)
+{
+    module().chiamante = forms::menu;
+    module().navigation().show(formName);
+    hide();
+}
+
+void MainMenu::openSimulation() { openScreen(forms::simulation); }
+void MainMenu::openFamilies() { openScreen(forms::families); }
+void MainMenu::openPyramids() { openScreen(forms::pyramids); }
+void MainMenu::openBalances() { openScreen(forms::balances); }
+void MainMenu::openRates() { openScreen(forms::rates); }
+
+void MainMenu::openQuestionnaires()
+{
+    module().chiamante = forms::menu;
+    module().ensurePupilName();
+    hide();
+    module().navigation().show(forms::questionnaire);
+}
+
+void MainMenu::openArchive()
+{
+    // The name is asked first, but the results screen opens whatever the answer.
+    module().ensurePupilName();
+    module().navigation().openResults(this);
+}
+
+void MainMenu::exit()
+{
+    module().exitProgram();
+}
+
+void MainMenu::showNames()
+{
+    labNomi_->hide();
+    list_->show();
+    list_->addItems(module().dbrisultati().names());
+}
+
+void MainMenu::listClicked(int row)
+{
+    if (row != 0)
+        return;
+    list_->hide();
+    list_->clear();
+    list_->addItem(QStringLiteral("Clicca qui per nascondere l'elenco"));
+    labNomi_->show();
+}
+
+} // namespace censaria

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "screen.h"
+
+class QLabel;
+namespace censaria { class ClickLabel; }
+class QListWidget;
+class QPushButton;
+
+namespace censaria {
+
+// The main menu: three columns of buttons (Studiare, Osservare, Operare), the
+// archive and exit buttons, and the list of the names held in the archive.
+class MainMenu : public Screen
+{
+    Q_OBJECT
+public:
+    explicit MainMenu(Module &module);
+
+private:
+    void addButton(const char *name, const QString &caption, int column, int row, const QString &target,
+                   void (MainMenu::*action)());
+    void addHeading(const char *name, const QString &text, int column);
+
+    // Button actions
+    void openStoria() { openLesson(QStringLiteral("Storia1")); }
+    void openCalcoli() { openLesson(QStringLiteral("Statistica1")); }
+    void openDensita() { openLesson(QStringLiteral("Densità1")); }
+    void openPiramideLesson() { openLesson(QStringLiteral("Piramidi1")); }
+    void openItalia() { openLesson(QStringLiteral("Italia")); }
+    void openSimulation();
+    void openFamilies();
+    void openPyramids();
+    void openBalances();
+    void openRates();
+    void openQuestionnaires();
+    void openArchive();
+    void exit();
+
+    void openLesson(const QString &page);
+    void openScreen(const QString &formName);
+    void showNames();
+    void listClicked(int row);
+    void placePicture();
+
+    ClickLabel *labNomi_ = nullptr;
+    QListWidget *list_ = nullptr;
+    QLabel *picture_ = nullptr;
+};
+
+} // namespace censaria

@@ -1,0 +1,88 @@
+#include "module.h"
+
+#include "archive/schema.h"
+#include "forms.h"
+#include "pupilname.h"
+#include "screen.h"
+
+namespace censaria {
+
+Module::Module(const Platform &platform, const QString &programFolder)
+    : platform_(platform)
+    , paths_(programFolder, platform.driveA->rootPath())
+    , archive_(std::make_unique<Archive>(paths_.resolve(QStringLiteral("perCensaria\\dbcensaria.mdb"))))
+    , navigation_(*this)
+    , screens_(std::make_unique<ScreenRegistry>(*this))
+{
+    registerScreens(*screens_);
+}
+
+Module::~Module()
+{
+    screens_.reset(); // screens go before the archive they use
+}
+
+ArchiveProblem Module::openArchive()
+{
+    return archive_->open();
+}
+
+void Module::chiedinome()
+{
+    for (;;) {
+        const QString answer = platform_.dialogs->input(QStringLiteral("Scrivi qui PRIMA il COGNOME, poi il tuo Nome"), forms::programTitle);
+        if (answer.isEmpty())
+            return;
+        const QString name = normalisePupilName(answer);
+        if (name.size() <= schema::nameLength) {
+            nomealunno = name;
+            return;
+        }
+        message(QStringLiteral("Il nome è troppo lungo: si possono scrivere al massimo %1 caratteri.\n"
+                               "Scrivi di nuovo il cognome e il nome, per favore.")
+                    .arg(schema::nameLength),
+                MessageIcon::Exclamation);
+    }
+}
+
+bool Module::ensurePupilName()
+{
+    if (nomealunno.isEmpty())
+        chiedinome();
+    return !nomealunno.isEmpty();
+}
+
+bool Module::recordResult(const QString &table, const QList<std::pair<int, QVariant>> &counts, int datePosition)
+{
+    if (!ensurePupilName())
+        return false;
+    QList<std::pair<int, QVariant>> values = counts;
+    values.append({datePosition, platform_.clock->now()});
+    if (archive_->writeResult(table, nomealunno, values))
+        return true;
+    message(QStringLiteral("Il risultato NON è stato salvato nell'archivio dei risultati.\n"
+                           "Avvisa l'insegnante: l'archivio potrebbe essere danneggiato o protetto da scrittura.\n\n%1")
+                .arg(archive_->lastError()),
+            MessageIcon::Critical);
+    return false;
+}
+
+void Module::message(const QString &text, MessageIcon icon, const QString &title)
+{
+    platform_.dialogs->message(text, title.isEmpty() ? forms::programTitle : title, icon);
+}
+
+void Module::exitProgram(int exitCode)
+{
+    archive_->close();
+    for (Screen *screen : screens_->created())
+        screen->hide();
+    platform_.process->quit(exitCode);
+}
+
+QSize Module::displaySize() const
+{
+    return platform_.display->size();
+}
+
+} // namespace censaria

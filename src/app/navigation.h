@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+
+namespace censaria {
+
+class Module;
+class Screen;
+
+// Implemented by the lesson screen: shows one lesson page and makes it the screen key.
+class LessonPages
+{
+public:
+    virtual ~LessonPages() = default;
+    virtual void showLessonPage(const QString &pageKey) = 0;
+};
+
+// The navigation rules every screen shares.
+class Navigation
+{
+public:
+    explicit Navigation(Module &module);
+
+    // Shows a form (creating it on first use); nullptr if the program has no such form.
+    Screen *show(const QString &formName);
+    // Shows the lesson screen on a page; false while the program has no lesson screen.
+    bool showLessonPage(const QString &pageKey);
+
+    // The back button: returns to the screen or lesson page named by chiamante.
+    void back(Screen *from);
+    // Shows the main menu, then hides the screen the button is on.
+    void toMenu(Screen *from);
+    // chiamante := the opening screen; refresh the results screen, show it, hide the opener.
+    void openResults(Screen *from);
+
+private:
+    void showMenuIfNothingVisible();
+    Module &module_;
+};
+
+} // namespace censaria

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QColor>
+#include <QSize>
+#include <QWidget>
+
+namespace censaria {
+
+class Module;
+
+// Base of every form. A screen is created once, then only shown and hidden, so it
+// keeps its state between visits. Its objectName is its form name ("Fmenù", ...).
+class Screen : public QWidget
+{
+    Q_OBJECT
+public:
+    // The full display, or only the top left corner at the designed size (in twips).
+    enum class Placement { FullDisplay, DesignSize };
+
+    Screen(Module &module, const QString &formName, Placement placement, QSize designTwips = {});
+
+    QString formName() const { return objectName(); }
+    Module &module() const { return module_; }
+
+    // Shows the screen in front, placed as it places itself.
+    void showScreen();
+
+    // The designed page that holds the controls: centred on a full-display screen
+    // whose display is wider or taller than the design, the whole window otherwise.
+    QWidget *canvas() const { return canvas_; }
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void setBackground(const QColor &colour);
+
+    // The shared navigation routines, for the screen's own buttons.
+    void goBack();
+    void goToMenu();
+    void exitProgram();
+    void openResults();
+
+private:
+    Module &module_;
+    Placement placement_;
+    QSize designTwips_;
+    QWidget *canvas_;
+};
+
+} // namespace censaria

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+#include <functional>
+#include <memory>
+
+namespace censaria {
+
+class Module;
+class Screen;
+
+// Each form is created on first use and kept until the program ends.
+class ScreenRegistry
+{
+public:
+    using Factory = std::function<Screen *(Module &)>;
+
+    explicit ScreenRegistry(Module &module);
+    ~ScreenRegistry();
+
+    void add(const QString &formName, Factory factory);
+    bool has(const QString &formName) const { return factories_.contains(formName); }
+    // The form, created now if it does not exist yet; nullptr for an unknown name.
+    Screen *get(const QString &formName);
+    // The form only if it has been created already.
+    Screen *existing(const QString &formName) const;
+    QList<Screen *> created() const;
+
+private:
+    Module &module_;
+    QHash<QString, Factory> factories_;
+    QHash<QString, Screen *> screens_;
+    QList<Screen *> order_;
+};
+
+// Adds every form the program has (screencatalog.cpp).
+void registerScreens(ScreenRegistry &registry);
+
+} // namespace censaria

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// The one definition of the archive's tables. Readers address result columns by
+// position, so the order of the columns is part of the file format.
+namespace censaria::schema {
+
+enum class ColumnType { Text, Int16, Int32, DateTime };
+
+struct Column
+{
+    QString name;
+    ColumnType type;
+};
+
+struct Table
+{
+    QString name;
+    QList<Column> columns;
+    int position(const QString &column) const; // -1 when absent; letter case ignored
+};
+
+inline constexpr int nameLength = 60; // room for a full surname and first name
+
+const Table &questionari();
+const Table &esercizi();
+const QList<Table> &tables();
+// The table of that name, matched regardless of letter case; nullptr if none.
+const Table *find(const QString &tableName);
+
+// The statements that create an empty archive.
+QStringList createStatements();
+QString quoted(const QString &identifier);
+
+} // namespace censaria::schema

@@ -1,0 +1,42 @@
+#include "fakeplatform.h"
+
+#include <QFile>
+#include <QWidget>
+
+namespace censaria {
+
+void ScriptedDialogs::message(const QString &text, const QString &title, MessageIcon icon)
+{
+    messages.append({text, title, icon});
+    if (onMessage)
+        onMessage(messages.last());
+}
+
+QString ScriptedDialogs::input(const QString &prompt, const QString &title)
+{
+    prompts.append(prompt);
+    inputTitles.append(title);
+    return answers.isEmpty() ? QString() : answers.takeFirst();
+}
+
+QStringList ScriptedDialogs::messageTexts() const
+{
+    QStringList texts;
+    for (const RecordedMessage &m : messages)
+        texts.append(m.text);
+    return texts;
+}
+
+void FixedDisplay::showFullDisplay(QWidget *window)
+{
+    window->setGeometry(QRect(QPoint(0, 0), displaySize));
+    window->show();
+}
+
+bool RecordingFileCopier::copy(const QString &from, const QString &to)
+{
+    copies.append({from, to});
+    return !fail && QFile::copy(from, to);
+}
+
+} // namespace censaria

@@ -1,0 +1,81 @@
+#include "lineprinter.h"
+
+#include <QFontDatabase>
+#include <QPainter>
+#include <QPrinter>
+
+namespace censaria {
+
+void LinePrinter::print(const QString &text)
+{
+    current_ += text;
+    lineOpen_ = true;
+}
+
+void LinePrinter::tab(int column)
+{
+    const int target = std::max(column, 1) - 1;
+    if (current_.size() > target)
+        newLine();
+    current_ += QString(target - current_.size(), u' ');
+    lineOpen_ = true;
+}
+
+void LinePrinter::newLine()
+{
+    lines_.append(current_);
+    current_.clear();
+    lineOpen_ = false;
+}
+
+bool LinePrinter::endDocument()
+{
+    if (lineOpen_)
+        newLine();
+    const QStringList lines = std::exchange(lines_, {});
+    return render(lines);
+}
+
+QtLinePrinter::QtLinePrinter() = default;
+QtLinePrinter::~QtLinePrinter() = default;
+
+void QtLinePrinter::setPdfOutput(const QString &fileName)
+{
+    pdfFile_ = fileName;
+}
+
+bool QtLinePrinter::render(const QStringList &lines)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QStringLiteral("Censaria"));
+    if (!pdfFile_.isEmpty()) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdfFile_);
+    }
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setPointSize(11);
+    painter.setFont(font);
+    const int lineHeight = painter.fontMetrics().lineSpacing();
+    const int pageHeight = painter.viewport().height();
+    int y = painter.fontMetrics().ascent();
+    for (const QString &line : lines) {
+        if (y > pageHeight) {
+            printer.newPage();
+            y = painter.fontMetrics().ascent();
+        }
+        painter.drawText(0, y, line);
+        y += lineHeight;
+    }
+    return painter.end();
+}
+
+bool RecordingPrinter::render(const QStringList &lines)
+{
+    documents.append(lines);
+    return true;
+}
+
+} // namespace censaria

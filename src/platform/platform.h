@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QDateTime>
+#include <QSize>
+#include <QString>
+
+class QWidget;
+
+namespace censaria {
+
+class LinePrinter;
+class RandomGenerator;
+
+// The platform seam: every service of the system the program uses goes through
+// one of these, so tests and the tour can replace them (see fakeplatform.h).
+
+enum class MessageIcon { None, Information, Exclamation, Critical, Question };
+
+class Dialogs
+{
+public:
+    virtual ~Dialogs() = default;
+    // A modal message with an OK button only.
+    virtual void message(const QString &text, const QString &title, MessageIcon icon) = 0;
+    // A modal question with one line to type; the empty string when cancelled.
+    virtual QString input(const QString &prompt, const QString &title) = 0;
+};
+
+class Clock
+{
+public:
+    virtual ~Clock() = default;
+    virtual QDateTime now() const = 0;
+};
+
+// The removable drive the program calls "A:".
+class RemovableDrive
+{
+public:
+    virtual ~RemovableDrive() = default;
+    virtual QString rootPath() const = 0;
+};
+
+class FileCopier
+{
+public:
+    virtual ~FileCopier() = default;
+    // Copies one whole file to a path that does not exist yet.
+    virtual bool copy(const QString &from, const QString &to) = 0;
+};
+
+class Display
+{
+public:
+    virtual ~Display() = default;
+    virtual QSize size() const = 0;
+    // Shows a window over the whole display.
+    virtual void showFullDisplay(QWidget *window) = 0;
+};
+
+// Ending the program: the real one leaves the event loop, a test only records it.
+class ProcessControl
+{
+public:
+    virtual ~ProcessControl() = default;
+    virtual void quit(int exitCode) = 0;
+};
+
+// The services one run of the program uses; none is owned here.
+struct Platform
+{
+    Dialogs *dialogs = nullptr;
+    Clock *clock = nullptr;
+    RandomGenerator *random = nullptr;
+    LinePrinter *printer = nullptr;
+    RemovableDrive *driveA = nullptr;
+    FileCopier *files = nullptr;
+    Display *display = nullptr;
+    ProcessControl *process = nullptr;
+};
+
+} // namespace censaria

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "lineprinter.h"
+#include "platform.h"
+#include "random.h"
+
+class QInputDialog;
+class QWidget;
+
+namespace censaria {
+
+class QtDialogs : public Dialogs
+{
+public:
+    void message(const QString &text, const QString &title, MessageIcon icon) override;
+    QString input(const QString &prompt, const QString &title) override;
+
+    // The name question as the program shows it (the tour draws it too).
+    static QInputDialog *makeInputDialog(const QString &prompt, const QString &title, QWidget *parent);
+};
+
+class SystemClock : public Clock
+{
+public:
+    QDateTime now() const override { return QDateTime::currentDateTime(); }
+};
+
+// "A:\" on Windows; elsewhere the fixed mount point /media/floppy.
+class FloppyDrive : public RemovableDrive
+{
+public:
+    QString rootPath() const override;
+};
+
+class QtFileCopier : public FileCopier
+{
+public:
+    bool copy(const QString &from, const QString &to) override;
+};
+
+class ScreenDisplay : public Display
+{
+public:
+    QSize size() const override;
+    void showFullDisplay(QWidget *window) override;
+};
+
+class EventLoopExit : public ProcessControl
+{
+public:
+    void quit(int exitCode) override;
+};
+
+// The real services, owned together for one run of the program.
+struct QtPlatform
+{
+    QtDialogs dialogs;
+    SystemClock clock;
+    RandomGenerator random;
+    QtLinePrinter printer;
+    FloppyDrive driveA;
+    QtFileCopier files;
+    ScreenDisplay display;
+    EventLoopExit process;
+
+    Platform services() { return {&dialogs, &clock, &random, &printer, &driveA, &files, &display, &process}; }
+};
+
+} // namespace censaria

@@ -1,0 +1,75 @@
+#pragma once
+
+// Driving Censaria from a test (or the tour) without a window system's dialogs.
+//
+//   censaria::TestProgram program;                 // fresh data folder with empty archives
+//   program.dialogs().queueAnswer("Rossi Mario");  // answers to the name question, in order
+//   program.start();                               // start-up up to the main menu
+//   program.control<QPushButton>("Fmenù", "Cmdarchivio")->click();
+//   QCOMPARE(program.module().nomealunno, "ROSSI MARIO");
+//   program.dialogs().messages;                    // every message shown, with title and icon
+//
+// Every service goes through the platform seam: scripted dialogs (answers queued,
+// messages recorded, an empty answer when none is queued), a fixed clock (clock().time),
+// a seeded generator with queueable draws (random()), a recording printer
+// (printer().documents), a temporary folder as drive "A:" (driveA()), a fixed display
+// of 1200 x 900 pixels, and an exit that is only recorded (exitCode()).
+// Screens are found by form name ("FQuestionario"), controls by their objectName.
+// Run widget tests with QT_QPA_PLATFORM=offscreen.
+
+#include "app/module.h"
+#include "app/program.h"
+#include "app/screen.h"
+#include "platform/fakeplatform.h"
+
+#include <QTemporaryDir>
+#include <memory>
+#include <optional>
+
+namespace censaria {
+
+class TestProgram
+{
+public:
+    // Runs on programFolder, which must hold perCensaria; without one, on a new
+    // temporary folder with a copy of the installed data and empty archives.
+    explicit TestProgram(const QString &programFolder = QString());
+    ~TestProgram();
+
+    bool start();
+
+    Module &module() { return program_->module(); }
+    QString programFolder() const { return folder_; }
+    QString archivePath() const;
+
+    // The screen by its form name, created now if needed; nullptr if there is none.
+    Screen *screen(const QString &formName);
+    template <typename T = QWidget>
+    T *control(const QString &formName, const QString &controlName)
+    {
+        Screen *form = screen(formName);
+        return form ? form->findChild<T *>(controlName) : nullptr;
+    }
+    // The screens shown now, by form name.
+    QStringList visibleScreens();
+
+    ScriptedDialogs &dialogs() { return fake_.dialogs; }
+    FixedClock &clock() { return fake_.clock; }
+    ScriptedRandom &random() { return fake_.random; }
+    RecordingPrinter &printer() { return fake_.printer; }
+    FixedDisplay &display() { return fake_.display; }
+    RecordingFileCopier &files() { return fake_.files; }
+    QString driveA() const { return fake_.driveA.root; }
+    std::optional<int> exitCode() const { return fake_.process.exitCode; }
+
+    // A new program folder with the installed data and empty archives under parent.
+    static QString makeProgramFolder(const QString &parent);
+
+private:
+    FakePlatform fake_;
+    QTemporaryDir temp_;
+    QString folder_;
+    std::unique_ptr<Program> program_;
+};
+
+} // namespace censaria

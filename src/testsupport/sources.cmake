@@ -1,0 +1,4 @@
+target_sources(censaria_lib PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/censariatest.h ${CMAKE_CURRENT_LIST_DIR}/censariatest.cpp)
+set_property(SOURCE ${CMAKE_CURRENT_LIST_DIR}/censariatest.cpp APPEND PROPERTY
+    COMPILE_DEFINITIONS CENSARIA_SOURCE_DATA="${PROJECT_SOURCE_DIR}/data/perCensaria")

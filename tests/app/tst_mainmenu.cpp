@@ -1,0 +1,215 @@
+#include "app/clicklabel.h"
+#include "app/forms.h"
+#include "testsupport/censariatest.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+using namespace censaria;
+
+class TestMainMenu : public QObject
+{
+    Q_OBJECT
+
+    static QStringList listRows(QListWidget *list)
+    {
+        QStringList rows;
+        for (int i = 0; i < list->count(); ++i)
+            rows.append(list->item(i)->text());
+        return rows;
+    }
+    static void clickRow(QListWidget *list, int row)
+    {
+        const QRect r = list->visualItemRect(list->item(row));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, r.center());
+    }
+
+private slots:
+    void startsOnTheMenuOverTheWholeDisplay()
+    {
+        TestProgram program;
+        QVERIFY(program.start());
+        QCOMPARE(program.visibleScreens(), QStringList{forms::menu});
+        Screen *menu = program.screen(forms::menu);
+        QCOMPARE(menu->windowTitle(), QStringLiteral("MENU' DI SCELTA"));
+        QCOMPARE(menu->pos(), QPoint(0, 0));
+        QCOMPARE(menu->size(), QSize(1200, 900));
+        QVERIFY(program.module().nomealunno.isEmpty());
+        QVERIFY(program.module().dbrisultati().isOpen());
+        QVERIFY(program.dialogs().messages.isEmpty());
+        QVERIFY(!program.control<QListWidget>(forms::menu, QStringLiteral("List1"))->isVisible());
+        QVERIFY(!program.control<QLabel>(forms::menu, QStringLiteral("Image1"))->pixmap().isNull());
+        QVERIFY(!program.control<QLabel>(forms::menu, QStringLiteral("Autore"))->text().isEmpty());
+    }
+
+    void hasEveryButtonWithItsCaption_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("1") << "Cmdstoria" << "Storia della popolazione";
+        QTest::newRow("2") << "Cmdcalcoli" << "I calcoli dei demografi";
+        QTest::newRow("3") << "Cmddensità" << "La densità di popolazione";
+        QTest::newRow("4") << "Cmdpiramide" << "Piramide della popolazione";
+        QTest::newRow("5") << "CmdITALIA" << "La popolazione italiana";
+        QTest::newRow("6") << "Cmddinamiche" << "Dinamiche demografiche";
+        QTest::newRow("7") << "Cmdfami" << "Modelli di famiglie";
+        QTest::newRow("8") << "Cmdpiram" << "Piramide della popolazione";
+        QTest::newRow("9") << "Cmdesercizi1" << "Esercizi sui SALDI demografici";
+        QTest::newRow("10") << "cmdesdin" << "Esercizi sui TASSI demografici";
+        QTest::newRow("11") << "cmdesfam" << "Esercizi sulle famiglie";
+        QTest::newRow("12") << "Cmdquestionari" << "Questionari";
+        QTest::newRow("13") << "Cmdarchivio" << "Archivio dei risultati";
+        QTest::newRow("14") << "Cmdesco" << "Esco";
+    }
+    void hasEveryButtonWithItsCaption()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        TestProgram program;
+        QVERIFY(program.start());
+        auto *button = program.control<QPushButton>(forms::menu, name);
+        QVERIFY(button);
+        QCOMPARE(button->text(), caption);
+        QVERIFY(button->isVisible());
+    }
+
+    void headingsAndNamesLink()
+    {
+        TestProgram program;
+        QVERIFY(program.start());
+        QCOMPARE(program.control<QLabel>(forms::menu, QStringLiteral("Label1"))->text(), QStringLiteral("Studiare"));
+        QCOMPARE(program.control<QLabel>(forms::menu, QStringLiteral("Label2"))->text(), QStringLiteral("Osservare"));
+        QCOMPARE(program.control<QLabel>(forms::menu, QStringLiteral("Label3"))->text(), QStringLiteral("Operare"));
+        QCOMPARE(program.control<QLabel>(forms::menu, QStringLiteral("LabNOMI"))->text(),
+                 QStringLiteral("Elenco dei nomi presenti nell'archivio dei risultati"));
+    }
+
+    void namesListAppendsAndHides()
+    {
+        TestProgram program;
+        QVERIFY(program.start());
+        Archive &archive = program.module().dbrisultati();
+        archive.writeResult(QStringLiteral("questionari"), QStringLiteral("ROSSI MARIO"), {});
+        archive.writeResult(QStringLiteral("questionari"), QString(), {}); // an empty name is an empty row
+        archive.writeResult(QStringLiteral("esercizi"), QStringLiteral("SOLO ESERCIZI"), {});
+        auto *link = program.control<ClickLabel>(forms::menu, QStringLiteral("LabNOMI"));
+        auto *list = program.control<QListWidget>(forms::menu, QStringLiteral("List1"));
+
+        link->click();
+        QVERIFY(list->isVisible());
+        QVERIFY(!link->isVisible());
+        const QString firstHint = QStringLiteral("Clicca su questa riga per nascondere l'elenco!");
+        QCOMPARE(listRows(list), (QStringList{firstHint, QStringLiteral("ROSSI MARIO"), QString()}));
+
+        link->click(); // opened twice without hiding: the names come twice
+        QCOMPARE(listRows(list), (QStringList{firstHint, QStringLiteral("ROSSI MARIO"), QString(), QStringLiteral("ROSSI MARIO"), QString()}));
+
+        clickRow(list, 1); // any row but the hint does nothing
+        QVERIFY(list->isVisible());
+        clickRow(list, 0);
+        QVERIFY(!list->isVisible());
+        QVERIFY(link->isVisible());
+        QCOMPARE(program.module().nomealunno, QString()); // only for looking
+
+        link->click();
+        QCOMPARE(listRows(list), (QStringList{QStringLiteral("Clicca qui per nascondere l'elenco"), QStringLiteral("ROSSI MARIO"), QString()}));
+    }
+
+    void escoClosesTheArchiveAndEnds()
+    {
+        TestProgram program;
+        QVERIFY(program.start());
+        program.control<QPushButton>(forms::menu, QStringLiteral("Cmdesco"))->click();
+        QVERIFY(!program.module().dbrisultati().isOpen());
+        QCOMPARE(program.exitCode(), std::optional<int>(0));
+        QVERIFY(program.visibleScreens().isEmpty());
+    }
+
+    void nameQuestionIsAskedOnlyWhileNoNameIsHeld()
+    {
+        TestProgram program;
+        QVERIFY(program.start());
+        Module &module = program.module();
+        QVERIFY(!module.ensurePupilName()); // cancelled
+        QCOMPARE(program.dialogs().prompts, QStringList{QStringLiteral("Scrivi qui PRIMA il COGNOME, poi il tuo Nome")});
+        QCOMPARE(program.dialogs().inputTitles, QStringList{QStringLiteral("Censaria")});
+        program.dialogs().queueAnswer(QStringLiteral("  rossi   mario "));
+        QVERIFY(module.ensurePupilName());
+        QCOMPARE(module.nomealunno, QStringLiteral("ROSSI MARIO"));
+        QVERIFY(module.ensurePupilName());
+        QCOMPARE(program.dialogs().prompts.size(), 2);
+    }
+
+    void aTooLongNameIsAskedAgain()
+    {
+        TestProgram program;
+        QVERIFY(program.start());
+        program.dialogs().queueAnswer(QString(61, u'x'));
+        program.dialogs().queueAnswer(QStringLiteral("verdi luca"));
+        program.module().chiedinome();
+        QCOMPARE(program.module().nomealunno, QStringLiteral("VERDI LUCA"));
+        QCOMPARE(program.dialogs().prompts.size(), 2);
+        QCOMPARE(program.dialogs().messages.size(), 1);
+        QVERIFY(program.dialogs().messages.first().text.contains(QStringLiteral("troppo lungo")));
+    }
+
+    void recordingWithoutANameWritesNothing()
+    {
+        TestProgram program;
+        QVERIFY(program.start());
+        QVERIFY(!program.module().recordResult(QStringLiteral("questionari"), {{2, 5}}, 3));
+        QCOMPARE(program.module().dbrisultati().names(), QStringList());
+        program.dialogs().queueAnswer(QStringLiteral("neri ada"));
+        QVERIFY(program.module().recordResult(QStringLiteral("questionari"), {{2, 5}}, 3));
+        const auto row = program.module().dbrisultati().findRow(QStringLiteral("questionari"), QStringLiteral("NERI ADA"));
+        QCOMPARE(row->at(3).toDateTime(), program.clock().time);
+    }
+
+    void aFailedRecordingIsReported()
+    {
+        TestProgram program;
+        QVERIFY(program.start());
+        program.module().nomealunno = QStringLiteral("NERI ADA");
+        program.module().dbrisultati().close();
+        QVERIFY(!program.module().recordResult(QStringLiteral("esercizi"), {{2, 5}}, 5));
+        QCOMPARE(program.dialogs().messages.size(), 1);
+        QCOMPARE(program.dialogs().messages.first().icon, MessageIcon::Critical);
+        QVERIFY(program.dialogs().messages.first().text.contains(QStringLiteral("NON è stato salvato")));
+    }
+
+    void aMissingOrForeignArchiveStopsTheStart_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("missing") << QByteArray() << "non esiste";
+        QTest::newRow("old format") << QByteArray("\x00\x01\x00\x00Standard Jet DB\x00", 20) + QByteArray(4000, 0) << "convertito";
+        QTest::newRow("not an archive") << QByteArray("pagella.doc") << "non è un archivio";
+    }
+    void aMissingOrForeignArchiveStopsTheStart()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, says);
+        QTemporaryDir dir;
+        QDir(dir.path()).mkpath(QStringLiteral("perCensaria"));
+        if (!content.isEmpty()) {
+            QFile file(dir.filePath(QStringLiteral("perCensaria/dbcensaria.mdb")));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(content);
+        }
+        TestProgram program(dir.path());
+        QVERIFY(!program.start());
+        QCOMPARE(program.dialogs().messages.size(), 1);
+        const RecordedMessage message = program.dialogs().messages.first();
+        QVERIFY2(message.text.contains(says), qPrintable(message.text));
+        QVERIFY(message.text.contains(QStringLiteral("dbcensaria.mdb")));
+        QCOMPARE(message.icon, MessageIcon::Critical);
+        QVERIFY(program.visibleScreens().isEmpty());
+        QCOMPARE(QFile::exists(dir.filePath(QStringLiteral("perCensaria/dbcensaria.mdb"))), !content.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestMainMenu)
+#include "tst_mainmenu.moc"

@@ -1,0 +1,200 @@
+#include "archive/archive.h"
+#include "archive/schema.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace censaria;
+
+class TestArchive : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+    QString freshArchive(const QString &name = QStringLiteral("dbcensaria.mdb"))
+    {
+        const QString file = dir_.filePath(name);
+        QFile::remove(file);
+        if (!Archive::createEmpty(file))
+            qFatal("cannot create %s", qPrintable(file));
+        return file;
+    }
+
+private slots:
+    void schemaKeepsTheColumnPositions()
+    {
+        const schema::Table &q = schema::questionari();
+        QCOMPARE(q.columns.size(), 22);
+        QCOMPARE(q.columns[0].name, QStringLiteral("nome"));
+        QCOMPARE(q.position(QStringLiteral("I tre periodi")), 2);
+        QCOMPARE(q.position(QStringLiteral("data1")), 3);
+        QCOMPARE(q.position(QStringLiteral("Densità popolazione")), 10);
+        QCOMPARE(q.position(QStringLiteral("Famiglie moderne")), 20);
+        QCOMPARE(q.position(QStringLiteral("data10")), 21);
+        const schema::Table &e = schema::esercizi();
+        QCOMPARE(e.columns.size(), 14);
+        QCOMPARE(e.position(QStringLiteral("calcolo Saldi")), 2);
+        QCOMPARE(e.position(QStringLiteral("comprensione%")), 8);
+        QCOMPARE(e.position(QStringLiteral("TASSI%")), 12);
+        QCOMPARE(e.position(QStringLiteral("data3")), 13);
+        QCOMPARE(schema::find(QStringLiteral("Esercizi")), &schema::esercizi());
+    }
+
+    void firstResultCreatesTheRowSecondReplacesIt()
+    {
+        Archive archive(freshArchive());
+        QCOMPARE(archive.open(), ArchiveProblem::None);
+        const QDateTime first(QDate(2026, 3, 12), QTime(10, 30, 15));
+        QVERIFY(archive.writeResult(QStringLiteral("questionari"), QStringLiteral("ROSSI MARIO"), {{2, 7}, {3, first}}));
+
+        auto row = archive.findRow(QStringLiteral("questionari"), QStringLiteral("ROSSI MARIO"));
+        QVERIFY(row);
+        QCOMPARE(row->size(), 22);
+        QCOMPARE(row->at(0).toString(), QStringLiteral("ROSSI MARIO"));
+        QCOMPARE(row->at(2).toInt(), 7);
+        QCOMPARE(row->at(3).toDateTime(), first);
+        for (int i = 4; i < 22; ++i)
+            QVERIFY2(row->at(i).isNull(), qPrintable(QString::number(i)));
+        QVERIFY(row->at(1).isNull());
+
+        const QDateTime second(QDate(2026, 3, 13), QTime(0, 0));
+        QVERIFY(archive.writeResult(QStringLiteral("questionari"), QStringLiteral("ROSSI MARIO"), {{2, 9}, {3, second}}));
+        QVERIFY(archive.writeResult(QStringLiteral("questionari"), QStringLiteral("ROSSI MARIO"), {{20, 4}, {21, second}}));
+        row = archive.findRow(QStringLiteral("questionari"), QStringLiteral("ROSSI MARIO"));
+        QCOMPARE(row->at(2).toInt(), 9);
+        QCOMPARE(row->at(3).toDateTime(), second);
+        QCOMPARE(row->at(20).toInt(), 4);
+        QCOMPARE(archive.rows(QStringLiteral("questionari"))->size(), 1);
+        // Results of one table leave the other alone.
+        QVERIFY(!archive.findRow(QStringLiteral("esercizi"), QStringLiteral("ROSSI MARIO")));
+        QCOMPARE(archive.rows(QStringLiteral("esercizi"))->size(), 0);
+    }
+
+    void tableNamesIgnoreLetterCase()
+    {
+        Archive archive(freshArchive());
+        QCOMPARE(archive.open(), ArchiveProblem::None);
+        QVERIFY(archive.writeResult(QStringLiteral("Esercizi"), QStringLiteral("BIANCHI ANNA"), {{10, 5}, {11, 1}, {12, 83}}));
+        const auto row = archive.findRow(QStringLiteral("esercizi"), QStringLiteral("BIANCHI ANNA"));
+        QVERIFY(row);
+        QCOMPARE(row->at(12).toInt(), 83);
+        QVERIFY(!archive.writeResult(QStringLiteral("risultati"), QStringLiteral("X"), {}));
+    }
+
+    void hostileNamesAreStoredVerbatim()
+    {
+        const QString file = freshArchive();
+        Archive archive(file);
+        QCOMPARE(archive.open(), ArchiveProblem::None);
+        const QStringList names{QStringLiteral("D'ANGELO LUCA"), QStringLiteral("X'); DROP TABLE questionari;--"),
+                                QStringLiteral("\"QUOTE\" %_ NIÑO ÀÈÌ")};
+        for (const QString &name : names)
+            QVERIFY(archive.writeResult(QStringLiteral("questionari"), name, {{4, 3}}));
+        QCOMPARE(archive.names(), names);
+        for (const QString &name : names)
+            QCOMPARE(archive.findRow(QStringLiteral("questionari"), name)->at(0).toString(), name);
+        QVERIFY(!archive.findRow(QStringLiteral("questionari"), QStringLiteral("D%")));
+    }
+
+    void namesComeInStoredOrder()
+    {
+        Archive archive(freshArchive());
+        QCOMPARE(archive.open(), ArchiveProblem::None);
+        QCOMPARE(archive.names(), QStringList());
+        for (const char *name : {"ZETA", "ALFA", "MEDIO"})
+            archive.writeResult(QStringLiteral("questionari"), QString::fromUtf8(name), {});
+        QCOMPARE(archive.names(), (QStringList{QStringLiteral("ZETA"), QStringLiteral("ALFA"), QStringLiteral("MEDIO")}));
+    }
+
+    void appendRowsKeepsNullsAndAllowsTheSameNameTwice()
+    {
+        Archive archive(freshArchive());
+        QCOMPARE(archive.open(), ArchiveProblem::None);
+        ArchiveRow row(22);
+        row[0] = QStringLiteral("VERDI LIA");
+        row[2] = 10;
+        row[3] = QDateTime(QDate(2025, 12, 1), QTime(9, 5));
+        QVERIFY(archive.appendRows(QStringLiteral("questionari"), {row, row}));
+        const auto rows = archive.rows(QStringLiteral("questionari"));
+        QCOMPARE(rows->size(), 2);
+        QCOMPARE(rows->at(1), (ArchiveRow{row[0], QVariant(), qlonglong(10), row[3]} + ArchiveRow(18)));
+    }
+
+    void refusesWhatIsNotAnArchive()
+    {
+        QCOMPARE(Archive(dir_.filePath(QStringLiteral("manca.mdb"))).open(), ArchiveProblem::Missing);
+        QVERIFY(!QFile::exists(dir_.filePath(QStringLiteral("manca.mdb")))); // never created by opening
+
+        QFile jet(dir_.filePath(QStringLiteral("vecchio.mdb")));
+        QVERIFY(jet.open(QIODevice::WriteOnly));
+        jet.write(QByteArray("\x00\x01\x00\x00Standard Jet DB\x00", 20) + QByteArray(2000, '\0'));
+        jet.close();
+        QCOMPARE(Archive(jet.fileName()).open(), ArchiveProblem::OldFormat);
+
+        QFile text(dir_.filePath(QStringLiteral("testo.mdb")));
+        QVERIFY(text.open(QIODevice::WriteOnly));
+        text.write("questo non e' un archivio");
+        text.close();
+        QCOMPARE(Archive(text.fileName()).open(), ArchiveProblem::NotAnArchive);
+
+        QFile empty(dir_.filePath(QStringLiteral("vuoto.mdb")));
+        QVERIFY(empty.open(QIODevice::WriteOnly));
+        empty.close();
+        QCOMPARE(Archive(empty.fileName()).open(), ArchiveProblem::NotAnArchive);
+
+        // An SQLite file without the results tables.
+        const QString other = dir_.filePath(QStringLiteral("altro.mdb"));
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
+            db.setDatabaseName(other);
+            QVERIFY(db.open());
+            QSqlQuery(db).exec(QStringLiteral("CREATE TABLE questionari (nome TEXT)"));
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("other"));
+        QCOMPARE(Archive(other).open(), ArchiveProblem::NotAnArchive);
+    }
+
+    void aClosedArchiveWritesNothing()
+    {
+        const QString file = freshArchive();
+        Archive archive(file);
+        QCOMPARE(archive.open(), ArchiveProblem::None);
+        archive.close();
+        QVERIFY(!archive.isOpen());
+        QVERIFY(!archive.writeResult(QStringLiteral("questionari"), QStringLiteral("ROSSI"), {{2, 1}}));
+        QVERIFY(!archive.findRow(QStringLiteral("questionari"), QStringLiteral("ROSSI")));
+        QCOMPARE(archive.names(), QStringList());
+    }
+
+    void createEmptyNeverOverwrites()
+    {
+        const QString file = freshArchive();
+        {
+            Archive archive(file);
+            QCOMPARE(archive.open(), ArchiveProblem::None);
+            archive.writeResult(QStringLiteral("questionari"), QStringLiteral("ROSSI"), {{2, 1}});
+        }
+        QString error;
+        QVERIFY(!Archive::createEmpty(file, &error));
+        Archive again(file);
+        QCOMPARE(again.open(), ArchiveProblem::None);
+        QCOMPARE(again.names(), QStringList{QStringLiteral("ROSSI")});
+    }
+
+    void aBadPositionRollsTheWholeWriteBack()
+    {
+        Archive archive(freshArchive());
+        QCOMPARE(archive.open(), ArchiveProblem::None);
+        QVERIFY(!archive.writeResult(QStringLiteral("esercizi"), QStringLiteral("NUOVO"), {{2, 1}, {99, 1}}));
+        QCOMPARE(archive.rows(QStringLiteral("esercizi"))->size(), 0); // not even the new row
+        QVERIFY(archive.writeResult(QStringLiteral("esercizi"), QStringLiteral("NUOVO"), {{2, 1}}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestArchive)
+#include "tst_archive.moc"

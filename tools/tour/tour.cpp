@@ -1,0 +1,37 @@
+#include "tour.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QWidget>
+
+namespace censaria::tour {
+
+Tour::Tour(const QString &outputFolder)
+    : output_(outputFolder)
+    , program_(std::make_unique<TestProgram>())
+{
+    output_.mkpath(QStringLiteral("."));
+    program_->display().displaySize = QSize(1280, 960);
+}
+
+void Tour::save(const QString &name, QWidget *screen, QWidget *dialog)
+{
+    QApplication::processEvents();
+    QPixmap shot = screen->grab();
+    if (dialog) {
+        dialog->adjustSize();
+        const QPixmap box = dialog->grab();
+        QPainter painter(&shot);
+        painter.fillRect(shot.rect(), QColor(0, 0, 0, 60));
+        painter.drawPixmap((shot.width() - box.width()) / 2, (shot.height() - box.height()) / 2, box);
+    }
+    const QString file = output_.filePath(QStringLiteral("%1-%2.png").arg(++count_, 2, 10, QLatin1Char('0')).arg(name));
+    shot.save(file);
+}
+
+void Tour::save(const QString &name, const QString &formName)
+{
+    save(name, program_->screen(formName));
+}
+
+} // namespace censaria::tour
