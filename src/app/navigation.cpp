@@ -30,6 +30,15 @@ bool Navigation::showLessonPage(const QString &pageKey)
     return true;
 }
 
+bool Navigation::showQuestionnaire(const QString &loaderName)
+{
+    auto *topics = dynamic_cast<QuestionnaireTopics *>(show(forms::questionnaire));
+    if (!topics)
+        return false;
+    topics->loadTopic(loaderName);
+    return true;
+}
+
 void Navigation::back(Screen *from)
 {
     const QString key = module_.chiamante;

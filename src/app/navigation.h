@@ -15,6 +15,15 @@ public:
     virtual void showLessonPage(const QString &pageKey) = 0;
 };
 
+// Implemented by the questionnaire screen: loads a topic by its loader's name
+// ("QStoria1" ... "Qfamtrad"), so lessons and families need not know the screen.
+class QuestionnaireTopics
+{
+public:
+    virtual ~QuestionnaireTopics() = default;
+    virtual void loadTopic(const QString &loaderName) = 0;
+};
+
 // The navigation rules every screen shares.
 class Navigation
 {
@@ -25,6 +34,8 @@ public:
     Screen *show(const QString &formName);
     // Shows the lesson screen on a page; false while the program has no lesson screen.
     bool showLessonPage(const QString &pageKey);
+    // Shows the questionnaire screen and loads a topic; false while there is no such screen.
+    bool showQuestionnaire(const QString &loaderName);
 
     // The back button: returns to the screen or lesson page named by chiamante.
     void back(Screen *from);

@@ -20,7 +20,7 @@ int main(int argc, char *argv[])
         QTextStream(stderr) << "the program did not start\n";
         return 1;
     }
-    censaria::tour::tourApp(tour);
+    censaria::tour::runTourSteps(tour);
     QTextStream(stdout) << tour.saved() << " pictures written\n";
     return 0;
 }

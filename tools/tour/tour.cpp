@@ -3,8 +3,39 @@
 #include <QApplication>
 #include <QPainter>
 #include <QWidget>
+#include <algorithm>
+#include <vector>
 
 namespace censaria::tour {
+namespace {
+
+struct RegisteredStep
+{
+    int rank;
+    const char *name;
+    TourStep step;
+};
+
+std::vector<RegisteredStep> &steps()
+{
+    static std::vector<RegisteredStep> all;
+    return all;
+}
+
+} // namespace
+
+bool addTourStep(int rank, const char *name, TourStep step)
+{
+    steps().push_back({rank, name, step});
+    return true;
+}
+
+void runTourSteps(Tour &tour)
+{
+    std::stable_sort(steps().begin(), steps().end(), [](const auto &a, const auto &b) { return a.rank < b.rank; });
+    for (const RegisteredStep &s : steps())
+        s.step(tour);
+}
 
 Tour::Tour(const QString &outputFolder)
     : output_(outputFolder)

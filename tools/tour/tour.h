@@ -26,7 +26,11 @@ private:
     int count_ = 0;
 };
 
-// Each subsystem adds its states.
-void tourApp(Tour &tour);
+// Each subsystem adds its states from a file of its own in tools/tour/:
+//   static const bool registered = addTourStep(20, "results", &tourResults);
+// Steps run in the order of their rank, all on the same running program.
+using TourStep = void (*)(Tour &);
+bool addTourStep(int rank, const char *name, TourStep step);
+void runTourSteps(Tour &tour);
 
 } // namespace censaria::tour

@@ -8,6 +8,8 @@
 
 namespace censaria::tour {
 
+namespace {
+
 void tourApp(Tour &tour)
 {
     TestProgram &program = tour.program();
@@ -23,4 +25,7 @@ void tourApp(Tour &tour)
     tour.save(QStringLiteral("name-question"), program.screen(forms::menu), question.get());
 }
 
+const bool registered = addTourStep(10, "app", &tourApp);
+
+} // namespace
 } // namespace censaria::tour
