@@ -5,5 +5,6 @@ target_sources(censaria_lib PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/datapaths.h ${CMAKE_CURRENT_LIST_DIR}/datapaths.cpp
     ${CMAKE_CURRENT_LIST_DIR}/lineprinter.h ${CMAKE_CURRENT_LIST_DIR}/lineprinter.cpp
     ${CMAKE_CURRENT_LIST_DIR}/platform.h
+    ${CMAKE_CURRENT_LIST_DIR}/rtf/rtfreader.h ${CMAKE_CURRENT_LIST_DIR}/rtf/rtfreader.cpp
     ${CMAKE_CURRENT_LIST_DIR}/qtplatform.h ${CMAKE_CURRENT_LIST_DIR}/qtplatform.cpp
     ${CMAKE_CURRENT_LIST_DIR}/fakeplatform.h ${CMAKE_CURRENT_LIST_DIR}/fakeplatform.cpp)

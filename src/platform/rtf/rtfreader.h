@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+class QTextDocument;
+
+namespace censaria {
+
+// Reads Rich Text Format, as word processors write it, into a QTextDocument
+// (Qt has no reader of its own). Malformed input never fails hard: what could be
+// read is shown.
+class RtfReader
+{
+public:
+    // Replaces the document's content; false if the data does not start as RTF.
+    static bool read(const QByteArray &rtf, QTextDocument *document);
+    // The same for a file; false, with a reason, when it cannot be read.
+    static bool readFile(const QString &fileName, QTextDocument *document, QString *error = nullptr);
+};
+
+} // namespace censaria
