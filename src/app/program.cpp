@@ -1,5 +1,6 @@
 #include "program.h"
 
+#include "archive/dailybackup.h"
 #include "forms.h"
 #include "platform/twips.h"
 #include "screen.h"
@@ -24,6 +25,8 @@ bool Program::start()
         module_.message(archiveProblemText(problem), MessageIcon::Critical);
         return false;
     }
+    keepDailyBackup(module_.dbrisultati(), module_.paths().resolve(QStringLiteral("perCensaria\\copie")),
+                    module_.platform().clock->now().date());
     module_.nomealunno.clear();
     module_.navigation().show(forms::menu);
     return true;
@@ -43,6 +46,11 @@ QString Program::archiveProblemText(ArchiveProblem problem)
             .arg(file);
     case ArchiveProblem::NotAnArchive:
         return QStringLiteral("Il file\n%1\nnon è un archivio dei risultati di Censaria: è danneggiato oppure è un file di altro tipo.")
+            .arg(file);
+    case ArchiveProblem::Damaged:
+        return QStringLiteral("L'archivio dei risultati\n%1\nè danneggiato: Censaria non lo usa, per non rovinare i risultati che contiene.\n\n"
+                              "Avvisate l'insegnante: può rimettere al suo posto una copia dei giorni scorsi, "
+                              "dalla cartella perCensaria\\copie (vedi il file LEGGIMI.txt).")
             .arg(file);
     case ArchiveProblem::ReadOnly:
         return QStringLiteral("L'archivio dei risultati\n%1\nè protetto da scrittura: i risultati degli alunni non potrebbero essere salvati.")

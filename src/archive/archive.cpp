@@ -127,6 +127,12 @@ ArchiveProblem Archive::open()
             return ArchiveProblem::NotAnArchive;
         }
     }
+    QSqlQuery check(db);
+    if (!check.exec(QStringLiteral("PRAGMA quick_check")) || !check.next() || check.value(0).toString() != QLatin1String("ok")) {
+        lastError_ = check.lastError().isValid() ? check.lastError().text() : check.value(0).toString();
+        close();
+        return ArchiveProblem::Damaged;
+    }
     return ArchiveProblem::None;
 }
 
@@ -281,6 +287,18 @@ bool Archive::appendRows(const QString &tableName, const QList<ArchiveRow> &rows
     }
     if (!db.commit())
         return fail(db.lastError().text());
+    return true;
+}
+
+bool Archive::copyTo(const QString &fileName)
+{
+    if (!isOpen())
+        return fail(QStringLiteral("archive not open"));
+    QSqlQuery query(QSqlDatabase::database(connection_, false));
+    query.prepare(QStringLiteral("VACUUM INTO ?"));
+    query.addBindValue(fileName);
+    if (!query.exec())
+        return fail(query.lastError().text());
     return true;
 }
 

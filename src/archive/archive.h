@@ -13,7 +13,7 @@ namespace censaria {
 using ArchiveRow = QList<QVariant>;
 
 // What went wrong when an archive could not be opened.
-enum class ArchiveProblem { None, Missing, OldFormat, NotAnArchive, Unreadable, ReadOnly };
+enum class ArchiveProblem { None, Missing, OldFormat, NotAnArchive, Damaged, Unreadable, ReadOnly };
 
 // The results archive: an SQLite file with the tables "questionari" and "esercizi".
 // Table names are matched regardless of letter case. Every write is one transaction,
@@ -26,7 +26,8 @@ public:
     Archive(const Archive &) = delete;
     Archive &operator=(const Archive &) = delete;
 
-    // Opens an existing archive; never creates one.
+    // Opens an existing archive after checking its integrity; never creates one.
+    // A damaged archive is closed again at once, so nothing is ever written to it.
     ArchiveProblem open();
     void close();
     bool isOpen() const;
@@ -48,6 +49,8 @@ public:
     bool appendRows(const QString &table, const QList<ArchiveRow> &rows);
     // "nome" of every row of "questionari", in stored order.
     QStringList names();
+    // A consistent copy of the whole archive in a new file.
+    bool copyTo(const QString &fileName);
 
 private:
     bool fail(const QString &what);

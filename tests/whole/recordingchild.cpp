@@ -1,0 +1,31 @@
+// Records results into an archive as fast as it can, printing one line per result
+// only after its commit returned: "saved NAME VALUE". A parent kills it at random.
+#include "archive/archive.h"
+
+#include <QCoreApplication>
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication application(argc, argv);
+    if (argc != 3)
+        return 2;
+    censaria::Archive archive(QString::fromLocal8Bit(argv[1]));
+    if (archive.open() != censaria::ArchiveProblem::None)
+        return 1;
+    const QString run = QString::fromLocal8Bit(argv[2]);
+    std::printf("ready\n");
+    std::fflush(stdout);
+    for (int i = 0;; ++i) {
+        // A new pupil, then an update of one shared row whose count only grows.
+        const QString name = QStringLiteral("ALUNNO %1-%2").arg(run).arg(i);
+        if (!archive.writeResult(QStringLiteral("questionari"), name, {{2, i % 11}}))
+            return 1;
+        std::printf("saved %s %d\n", qPrintable(name), i % 11);
+        const int count = run.toInt() * 100000 + i; // grows across runs too
+        if (!archive.writeResult(QStringLiteral("esercizi"), QStringLiteral("CONTATORE"), {{2, count}}))
+            return 1;
+        std::printf("counter %d\n", count);
+        std::fflush(stdout);
+    }
+}
