@@ -74,7 +74,7 @@ void Fgrafici::buildInputs()
 {
     QFrame *frame = panel(canvas(), Twips::rect(200, 150, 6700, 3000));
     auto *caption = new QLabel(QStringLiteral("INSERISCI I DATI poi clicca su 'Calcola andamento'. Puoi modificare i tassi quando vuoi"), frame);
-    caption->setObjectName(QStringLiteral("Frame1"));
+    caption->setObjectName(QStringLiteral("dataCaption"));
     caption->setGeometry(Twips::rect(150, 80, 6400, 520));
     caption->setWordWrap(true);
     caption->setFont(Twips::font(9, true));
@@ -132,9 +132,9 @@ void Fgrafici::buildResults()
     variationYear_->setObjectName(QStringLiteral("Label12"));
     variationYear_->setFont(Twips::font(9.5));
     variationYear_->setStyleSheet(QStringLiteral("color: #14594b;"));
-    const int gapLeft = QFontMetrics(Twips::font(9.5)).horizontalAdvance(variationLead);
-    const int gapWidth = QFontMetrics(Twips::font(9.5)).horizontalAdvance(variationCaption) - gapLeft
-        - QFontMetrics(Twips::font(9.5)).horizontalAdvance(QStringLiteral("= "));
+    const QFontMetrics metrics(Twips::font(9.5));
+    const int gapLeft = metrics.horizontalAdvance(variationLead);
+    const int gapWidth = metrics.horizontalAdvance(variationCaption) - gapLeft - metrics.horizontalAdvance(QStringLiteral("= "));
     variationYear_->setGeometry(caption.left() + gapLeft, caption.top(), gapWidth, caption.height());
     variationYear_->setAlignment(Qt::AlignCenter);
 
@@ -166,7 +166,7 @@ void Fgrafici::buildScenario()
     scenario->setGeometry(Twips::rect(200, 3350, 3900, 4150));
     scenario->setWordWrap(true);
     scenario->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    scenario->setFont(Twips::font(9));
+    scenario->setFont(Twips::font(9.5));
     scenario->setStyleSheet(QStringLiteral("QLabel { background: #fff8d8; color: #2b2b2b; border: 1px solid #d8c27a; padding: %1px; }")
                                 .arg(Twips::px(90)));
     scenario->setText(QStringList{

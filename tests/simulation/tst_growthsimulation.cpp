@@ -62,15 +62,6 @@ private slots:
         QCOMPARE(s.natalita(), 0.0);
     }
 
-    void startYearRoundsHalvesToEven()
-    {
-        GrowthSimulation s;
-        s.setStartYearText(QStringLiteral("2000.5"));
-        QCOMPARE(s.anno(), qint16(2000));
-        s.setStartYearText(QStringLiteral("2001.5"));
-        QCOMPARE(s.anno(), qint16(2002));
-    }
-
     void ratesMayChangeBetweenYears()
     {
         GrowthSimulation s = started(QStringLiteral("1648"), QStringLiteral("1500000"));
