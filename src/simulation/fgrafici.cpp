@@ -224,12 +224,12 @@ void Fgrafici::calculateYear()
     const YearOutcome outcome = simulation_.computeYear(
         {startYear_->text(), initialPopulation_->text(), birthRate_->text(), deathRate_->text()});
     if (outcome != YearOutcome::Computed) {
+        module().message(outcomeMessage(outcome));
         if (outcome == YearOutcome::HundredthYear)
             calculate_->setEnabled(false);
-        module().message(outcomeMessage(outcome));
         return;
     }
-    lockStartData(true);
+    lockStartData(simulation_.isRunning());
     showYear();
     graph_->draw(simulation_.shownSeries(), simulation_.graphScale());
 }
@@ -257,7 +257,7 @@ void Fgrafici::newSituation()
     population_->clear();
     graph_->clearData();
     simulation_.reset();
-    lockStartData(false);
+    lockStartData(simulation_.isRunning());
     startYear_->setFocus();
 }
 

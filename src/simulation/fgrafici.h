@@ -19,8 +19,6 @@ class Fgrafici : public Screen
 public:
     explicit Fgrafici(Module &module);
 
-    const GrowthSimulation &simulation() const { return simulation_; }
-
 private:
     void buildInputs();
     void buildResults();
@@ -38,7 +36,6 @@ private:
     void openExercise();
 
     void showYear();
-    void redrawGraph();
     void lockStartData(bool locked);
     QString outcomeMessage(YearOutcome outcome) const;
 
