@@ -1,12 +1,14 @@
 #include "forms.h"
 #include "mainmenu.h"
 #include "screenregistry.h"
+#include "simulation/fgrafici.h"
 
 namespace censaria {
 
 void registerScreens(ScreenRegistry &registry)
 {
     registry.add(forms::menu, [](Module &m) { return new MainMenu(m); });
+    registry.add(forms::simulation, [](Module &m) { return new Fgrafici(m); });
 }
 
 } // namespace censaria

@@ -1,0 +1,312 @@
+#include "fgrafici.h"
+
+#include "app/forms.h"
+#include "app/module.h"
+#include "growthgraph.h"
+#include "platform/numbers.h"
+#include "platform/twips.h"
+
+#include <QFontMetrics>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QStyle>
+#include <limits>
+
+namespace censaria {
+namespace {
+
+const QColor background(232, 241, 238);
+const QColor calculateColour(22, 140, 118);
+const QColor newColour(214, 110, 30);
+const QColor exerciseColour(41, 110, 175);
+const QColor navigationColour(70, 88, 110);
+const QColor exitColour(150, 40, 40);
+
+const QString variationCaption = QStringLiteral("Variazione rispetto al          = ");
+const QString variationLead = QStringLiteral("Variazione rispetto al ");
+
+QString buttonStyle(const QColor &colour)
+{
+    return QStringLiteral("QPushButton { background: %1; color: white; border: 2px solid %2; border-radius: %3px; }"
+                          "QPushButton:hover { background: %4; }"
+                          "QPushButton:pressed { background: %2; }"
+                          "QPushButton:disabled { background: #a9b3bd; color: #e8ecf0; border-color: #8a949e; }")
+        .arg(colour.name(), colour.darker(140).name(), QString::number(Twips::px(90)), colour.lighter(115).name());
+}
+
+QFrame *panel(QWidget *parent, const QRect &where)
+{
+    auto *frame = new QFrame(parent);
+    frame->setGeometry(where);
+    frame->setObjectName(QStringLiteral("panel"));
+    frame->setStyleSheet(QStringLiteral("QFrame#panel { background: white; border: 1px solid #9fbdb4; border-radius: %1px; }")
+                             .arg(Twips::px(90)));
+    return frame;
+}
+
+QString grouped(qint64 value) { return QLocale().toString(value); }
+
+} // namespace
+
+Fgrafici::Fgrafici(Module &module)
+    : Screen(module, forms::simulation, Placement::FullDisplay)
+{
+    setWindowTitle(QStringLiteral("SIMULAZIONE di eventi demografici"));
+    setBackground(background);
+    buildInputs();
+    buildResults();
+    buildScenario();
+    buildButtons();
+
+    graph_ = new GrowthGraph(canvas());
+    graph_->setObjectName(QStringLiteral("Graph1"));
+    graph_->setGeometry(Twips::rect(4300, 3350, 7500, 5550));
+    graph_->setTitle(QStringLiteral("Grafico dell'andamento demografico"));
+
+    connect(startYear_, &QLineEdit::textChanged, this, &Fgrafici::startYearChanged);
+    connect(initialPopulation_, &QLineEdit::textChanged, this, &Fgrafici::initialPopulationChanged);
+}
+
+void Fgrafici::buildInputs()
+{
+    QFrame *frame = panel(canvas(), Twips::rect(200, 150, 6700, 3000));
+    auto *caption = new QLabel(QStringLiteral("INSERISCI I DATI poi clicca su 'Calcola andamento'. Puoi modificare i tassi quando vuoi"), frame);
+    caption->setObjectName(QStringLiteral("dataCaption"));
+    caption->setGeometry(Twips::rect(150, 80, 6400, 520));
+    caption->setWordWrap(true);
+    caption->setFont(Twips::font(9, true));
+    caption->setStyleSheet(QStringLiteral("color: #14594b;"));
+
+    startYear_ = addInput(frame, "Text1", QStringLiteral("Inserisci l'anno   ----------> "), 0, false);
+    initialPopulation_ = addInput(frame, "txtpopiniziale", QStringLiteral("Inserisci la quantità di popolazione"), 1, false);
+    birthRate_ = addInput(frame, "txtnatal", QStringLiteral("Inserisci il tasso di natalità (per mille)"), 2, true);
+    deathRate_ = addInput(frame, "Txtmortal", QStringLiteral("Inserisci il tasso di mortalità (per mille)"), 3, true);
+
+    calculate_ = addButton("cmdcalcola", QStringLiteral("Calcola andamento"), frame, Twips::rect(150, 2460, 3600, 440), calculateColour);
+    calculate_->setFont(Twips::font(10, true));
+    connect(calculate_, &QPushButton::clicked, this, &Fgrafici::calculateYear);
+    QPushButton *fresh = addButton("CmdNUOVO", QStringLiteral("Nuova situazione"), frame, Twips::rect(3900, 2460, 2650, 440), newColour);
+    connect(fresh, &QPushButton::clicked, this, &Fgrafici::newSituation);
+}
+
+QLineEdit *Fgrafici::addInput(QWidget *frame, const char *name, const QString &prompt, int row, bool rateHint)
+{
+    const int top = 700 + row * 440;
+    auto *label = new QLabel(prompt, frame);
+    label->setGeometry(Twips::rect(150, top, 4200, 380));
+    label->setFont(Twips::font(9));
+    label->setStyleSheet(QStringLiteral("color: #1e2d3c;"));
+
+    auto *box = new QLineEdit(frame);
+    box->setObjectName(QString::fromUtf8(name));
+    box->setGeometry(Twips::rect(4350, top, 1400, 380));
+    box->setFont(Twips::font(10, true));
+    // A locked box keeps its text but shows that it can no longer be changed.
+    box->setStyleSheet(QStringLiteral("QLineEdit { background: #fffdf4; color: #1e2d3c; border: 1px solid #7f9c94; padding: 0 3px; }"
+                                      "QLineEdit[readOnly=\"true\"] { background: #e3e8ea; color: #4a5560; }"));
+    if (rateHint) {
+        auto *hint = new QLabel(QStringLiteral("( 5 - 50) "), frame);
+        hint->setGeometry(Twips::rect(5800, top, 800, 380));
+        hint->setFont(Twips::font(8.5));
+        hint->setStyleSheet(QStringLiteral("color: #5a6a78;"));
+    }
+    return box;
+}
+
+void Fgrafici::buildResults()
+{
+    QFrame *frame = panel(canvas(), Twips::rect(7100, 150, 4700, 3000));
+    year_ = addResult(frame, "labanno", QStringLiteral("ANNO: "), 0);
+    births_ = addResult(frame, "Labnati", QStringLiteral("Nati = "), 1);
+    deaths_ = addResult(frame, "Labmorti", QStringLiteral("Morti = "), 2);
+    balance_ = addResult(frame, "labincranno", QStringLiteral("Saldo naturale = "), 3);
+    variation_ = addResult(frame, "Labincr1998", variationCaption, 4);
+    population_ = addResult(frame, "labrisult", QStringLiteral("POPOLAZIONE: "), 5);
+
+    // The start year sits in the blank gap of the variation caption.
+    const QRect caption = Twips::rect(150, 120 + 4 * 460, 3000, 420);
+    variationYear_ = new QLabel(frame);
+    variationYear_->setObjectName(QStringLiteral("Label12"));
+    variationYear_->setFont(Twips::font(9.5));
+    variationYear_->setStyleSheet(QStringLiteral("color: #14594b;"));
+    const QFontMetrics metrics(Twips::font(9.5));
+    const int gapLeft = metrics.horizontalAdvance(variationLead);
+    const int gapWidth = metrics.horizontalAdvance(variationCaption) - gapLeft - metrics.horizontalAdvance(QStringLiteral("= "));
+    variationYear_->setGeometry(caption.left() + gapLeft, caption.top(), gapWidth, caption.height());
+    variationYear_->setAlignment(Qt::AlignCenter);
+
+    for (QLabel *emphasised : {year_, population_})
+        emphasised->setFont(Twips::font(12, true));
+}
+
+QLabel *Fgrafici::addResult(QWidget *panel, const char *name, const QString &caption, int row)
+{
+    const int top = 120 + row * 460;
+    auto *label = new QLabel(caption, panel);
+    label->setGeometry(Twips::rect(150, top, 3000, 420));
+    label->setFont(Twips::font(9.5, row == 0 || row == 5));
+    label->setStyleSheet(QStringLiteral("color: #1e2d3c;"));
+
+    auto *value = new QLabel(panel);
+    value->setObjectName(QString::fromUtf8(name));
+    value->setGeometry(Twips::rect(3150, top, 1420, 420));
+    value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    value->setFont(Twips::font(11, true));
+    value->setStyleSheet(QStringLiteral("color: #14594b;"));
+    return value;
+}
+
+void Fgrafici::buildScenario()
+{
+    auto *scenario = new QLabel(canvas());
+    scenario->setObjectName(QStringLiteral("Label13"));
+    scenario->setGeometry(Twips::rect(200, 3350, 3900, 4150));
+    scenario->setWordWrap(true);
+    scenario->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    scenario->setFont(Twips::font(9.5));
+    scenario->setStyleSheet(QStringLiteral("QLabel { background: #fff8d8; color: #2b2b2b; border: 1px solid #d8c27a; padding: %1px; }")
+                                .arg(Twips::px(90)));
+    scenario->setText(QStringList{
+        QStringLiteral("PROVA A SIMULARE queste TRE diverse situazioni:"),
+        QStringLiteral("1. ITALIA 2000: pop.: 57 600 000; T. di Natalità: 9,4/1000; T. di Mortalità: 9,7/1000"),
+        QStringLiteral("2. ALGERIA 1997: pop. = 27 940 000; T. di Natalità: 29/1000; T di Mortalità: 18/1000"),
+        QStringLiteral("3. Regione europea 1640: pop. = 1 500 000; T. di Natalità: 31/1000; T di Mortalità: 27/1000. "
+                       "Quando arrivi al 1649, inserisci una CRISI di MORTALITA' per UN anno SOLO (T. di Mortalità = 135/1000), "
+                       "poi torna a 27/1000."),
+        QStringLiteral("Osserva cosa succede nelle tre situazioni, poi vai al questionario.")}
+                          .join(QStringLiteral("\r\n")));
+}
+
+void Fgrafici::buildButtons()
+{
+    QPushButton *exercise = addButton("Cmdesercitazione", QStringLiteral("Esercitazione"), canvas(),
+                                      Twips::rect(200, 7650, 3900, 550), exerciseColour);
+    // The rates exercise cannot be opened while the program does not have it.
+    exercise->setEnabled(module().screens().has(forms::rates));
+    connect(exercise, &QPushButton::clicked, this, &Fgrafici::openExercise);
+
+    QPushButton *back = addButton("Cmdtorno", QStringLiteral("Torno"), canvas(), Twips::rect(200, 8350, 1230, 550), navigationColour);
+    connect(back, &QPushButton::clicked, this, &Fgrafici::goBack);
+    QPushButton *menu = addButton("Cmdmenù", QStringLiteral("Menù"), canvas(), Twips::rect(1535, 8350, 1230, 550), navigationColour);
+    connect(menu, &QPushButton::clicked, this, &Fgrafici::goToMenu);
+    QPushButton *exit = addButton("Cmdesco", QStringLiteral("Esco"), canvas(), Twips::rect(2870, 8350, 1230, 550), exitColour);
+    connect(exit, &QPushButton::clicked, this, &Fgrafici::exitProgram);
+}
+
+QPushButton *Fgrafici::addButton(const char *name, const QString &caption, QWidget *parent, const QRect &where,
+                                 const QColor &colour)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromUtf8(name));
+    button->setGeometry(where);
+    button->setFont(Twips::font(9.5, true));
+    button->setStyleSheet(buttonStyle(colour));
+    button->setCursor(Qt::PointingHandCursor);
+    return button;
+}
+
+void Fgrafici::startYearChanged()
+{
+    simulation_.setStartYearText(startYear_->text());
+    variationYear_->setText(startYear_->text());
+}
+
+void Fgrafici::initialPopulationChanged()
+{
+    simulation_.setInitialPopulationText(initialPopulation_->text());
+}
+
+void Fgrafici::calculateYear()
+{
+    const YearOutcome outcome = simulation_.computeYear(
+        {startYear_->text(), initialPopulation_->text(), birthRate_->text(), deathRate_->text()});
+    if (outcome != YearOutcome::Computed) {
+        module().message(outcomeMessage(outcome));
+        if (outcome == YearOutcome::HundredthYear)
+            calculate_->setEnabled(false);
+        return;
+    }
+    lockStartData(simulation_.isRunning());
+    showYear();
+    graph_->draw(simulation_.shownSeries(), simulation_.graphScale());
+}
+
+void Fgrafici::showYear()
+{
+    const ComputedYear &y = simulation_.lastYear();
+    year_->setText(numbers::toText(y.year));
+    births_->setText(numbers::toText(y.births));
+    deaths_->setText(numbers::toText(y.deaths));
+    balance_->setText(numbers::toText(y.balance));
+    population_->setText(numbers::toText(y.population));
+    variation_->setText(numbers::toText(y.variation));
+}
+
+void Fgrafici::newSituation()
+{
+    calculate_->setEnabled(true);
+    for (QLabel *label : {births_, deaths_, variation_, balance_})
+        label->clear();
+    // Clearing the boxes runs their change events, which clear the simulation's figures.
+    for (QLineEdit *box : {birthRate_, deathRate_, initialPopulation_, startYear_})
+        box->clear();
+    year_->clear();
+    population_->clear();
+    graph_->clearData();
+    simulation_.reset();
+    lockStartData(simulation_.isRunning());
+    startYear_->setFocus();
+}
+
+void Fgrafici::openExercise()
+{
+    module().chiamante = forms::simulation;
+    module().navigation().show(forms::rates);
+}
+
+void Fgrafici::lockStartData(bool locked)
+{
+    for (QLineEdit *box : {startYear_, initialPopulation_}) {
+        box->setReadOnly(locked);
+        // The style depends on the read-only state: polish again so the colour follows.
+        box->style()->unpolish(box);
+        box->style()->polish(box);
+    }
+}
+
+QString Fgrafici::outcomeMessage(YearOutcome outcome) const
+{
+    const QString again = QStringLiteral("Correggi il dato e poi clicca di nuovo su 'Calcola andamento'.");
+    switch (outcome) {
+    case YearOutcome::HundredthYear:
+        return QStringLiteral("Questo è il centesimo anno. Non si può andare oltre. Non ti resta che ricominciare con una NUOVA SITUAZIONE");
+    case YearOutcome::MissingData:
+        return QStringLiteral("Attenzione, non hai fornito tutti i dati!");
+    case YearOutcome::StartYearOutOfRange:
+        return QStringLiteral("L'anno deve essere compreso tra %1 e %2. ")
+                   .arg(std::numeric_limits<qint16>::min())
+                   .arg(std::numeric_limits<qint16>::max())
+            + again;
+    case YearOutcome::LastYearReached:
+        return QStringLiteral("L'anno %1 è l'ultimo che il programma sa contare. Non si può andare oltre. "
+                              "Non ti resta che ricominciare con una NUOVA SITUAZIONE")
+            .arg(std::numeric_limits<qint16>::max());
+    case YearOutcome::PopulationOutOfRange:
+        return QStringLiteral("La quantità di popolazione deve essere compresa tra %1 e %2 abitanti. ")
+                   .arg(grouped(std::numeric_limits<qint32>::min()), grouped(std::numeric_limits<qint32>::max()))
+            + again;
+    case YearOutcome::GrowthOutOfRange:
+        return QStringLiteral("Con questi tassi la popolazione dell'anno successivo supererebbe i limiti del programma "
+                              "(al massimo %1 abitanti): l'anno non è stato calcolato. "
+                              "Cambia i tassi oppure ricomincia con una NUOVA SITUAZIONE.")
+            .arg(grouped(std::numeric_limits<qint32>::max()));
+    case YearOutcome::Computed:
+        break;
+    }
+    return QString();
+}
+
+} // namespace censaria

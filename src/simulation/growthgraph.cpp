@@ -1,0 +1,123 @@
+#include "growthgraph.h"
+
+#include "platform/twips.h"
+
+#include <QCategoryAxis>
+#include <QLabel>
+#include <QLineSeries>
+#include <QLocale>
+#include <QValueAxis>
+
+namespace censaria {
+namespace {
+
+const QColor lineColour(22, 120, 100);
+const QColor gridColour(210, 222, 218);
+const QColor textColour(30, 45, 60);
+
+} // namespace
+
+GrowthGraph::GrowthGraph(QWidget *parent)
+    : QChartView(parent)
+    , series_(new QLineSeries)
+    , populationAxis_(new QValueAxis)
+    , yearAxis_(new QCategoryAxis)
+{
+    setRenderHint(QPainter::Antialiasing);
+    auto *chart = new QChart;
+    chart->legend()->hide();
+    chart->setTitleFont(Twips::font(12, true));
+    chart->setTitleBrush(textColour);
+    chart->setBackgroundRoundness(Twips::px(120));
+    // Populations in Italian form ("57.600.000"); the years are labelled by hand, ungrouped.
+    chart->setLocalizeNumbers(true);
+    chart->setLocale(QLocale());
+    // Room on the right for the half of the last year's label that passes the plot area.
+    chart->setMargins(QMargins(Twips::px(60), Twips::px(30), Twips::px(300), Twips::px(30)));
+
+    QPen pen(lineColour, std::max(2, Twips::px(40)));
+    series_->setPen(pen);
+    series_->setPointsVisible(true);
+    series_->setName(QStringLiteral("Popolazione"));
+    chart->addSeries(series_);
+
+    for (QAbstractAxis *axis : {static_cast<QAbstractAxis *>(populationAxis_), static_cast<QAbstractAxis *>(yearAxis_)}) {
+        axis->setLabelsFont(Twips::font(9));
+        axis->setLabelsBrush(textColour);
+        axis->setTitleFont(Twips::font(9, true));
+        axis->setTitleBrush(textColour);
+        axis->setGridLineColor(gridColour);
+    }
+    populationAxis_->setTitleText(QStringLiteral("Abitanti"));
+    yearAxis_->setTitleText(QStringLiteral("Anno"));
+    yearAxis_->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+
+    chart->addAxis(populationAxis_, Qt::AlignLeft);
+    chart->addAxis(yearAxis_, Qt::AlignBottom);
+    series_->attachAxis(populationAxis_);
+    series_->attachAxis(yearAxis_);
+    setChart(chart);
+    showAxes(false);
+
+    emptyHint_ = new QLabel(QStringLiteral("Inserisci i dati e clicca su 'Calcola andamento':\nqui vedrai come cambia la popolazione anno dopo anno."), this);
+    emptyHint_->setObjectName(QStringLiteral("emptyHint"));
+    emptyHint_->setAlignment(Qt::AlignCenter);
+    emptyHint_->setFont(Twips::font(10));
+    emptyHint_->setStyleSheet(QStringLiteral("color: #7b8c98; background: transparent;"));
+}
+
+void GrowthGraph::resizeEvent(QResizeEvent *event)
+{
+    QChartView::resizeEvent(event);
+    emptyHint_->setGeometry(rect());
+}
+
+void GrowthGraph::setTitle(const QString &title)
+{
+    chart()->setTitle(title);
+}
+
+void GrowthGraph::draw(const QList<qint32> &values, const GraphScale &scale)
+{
+    QList<QPointF> points;
+    points.reserve(values.size());
+    for (qsizetype i = 0; i < values.size(); ++i)
+        points.append(QPointF(scale.firstYear + i, values[i]));
+
+    populationAxis_->setRange(scale.bottom, scale.top);
+    populationAxis_->setTickCount(scale.tickCount);
+    populationAxis_->setLabelFormat(QStringLiteral("%.%1f").arg(scale.decimals));
+    placeYearLabels(scale);
+    // Big dots for a few years, smaller ones as the years crowd together.
+    const int dot = values.size() <= 20 ? 90 : values.size() <= 50 ? 60 : 40;
+    series_->setMarkerSize(std::max(4, Twips::px(dot)));
+    series_->replace(points);
+    showAxes(true);
+    emptyHint_->hide();
+}
+
+void GrowthGraph::clearData()
+{
+    series_->clear();
+    showAxes(false);
+    emptyHint_->show();
+}
+
+void GrowthGraph::placeYearLabels(const GraphScale &scale)
+{
+    for (const QString &label : yearAxis_->categoriesLabels())
+        yearAxis_->remove(label);
+    // Each label stands at the end of its category; the first one ends on the first year.
+    yearAxis_->setStartValue(scale.firstYear - scale.yearStep);
+    for (int year = scale.firstYear; year <= scale.lastYear; year += scale.yearStep)
+        yearAxis_->append(QString::number(year), year);
+    yearAxis_->setRange(scale.firstYear, scale.lastYear);
+}
+
+void GrowthGraph::showAxes(bool visible)
+{
+    populationAxis_->setVisible(visible);
+    yearAxis_->setVisible(visible);
+}
+
+} // namespace censaria

@@ -1,0 +1,108 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QtGlobal>
+#include <array>
+#include <optional>
+
+namespace censaria {
+
+// What one press of "Calcola andamento" came to.
+enum class YearOutcome {
+    Computed,
+    HundredthYear,        // the series is full: only a new situation goes on
+    MissingData,          // one of the four boxes is empty
+    StartYearOutOfRange,  // the typed year does not fit a 16-bit integer
+    LastYearReached,      // the next year would pass the 16-bit range
+    PopulationOutOfRange, // the typed population does not fit a 32-bit integer
+    GrowthOutOfRange,     // the new population would not fit a 32-bit integer
+};
+
+// The texts of the four input boxes at the moment of a press.
+struct SimulationInputs
+{
+    QString startYear;
+    QString initialPopulation;
+    QString birthRate;
+    QString deathRate;
+};
+
+// The figures of the year last computed, as the result labels show them.
+struct ComputedYear
+{
+    qint16 year = 0;
+    double births = 0;    // floor of the births
+    double deaths = 0;    // floor of the deaths
+    double balance = 0;   // births - deaths, both floored
+    qint32 population = 0;
+    double variation = 0; // population - initial population
+};
+
+// The vertical scale of the graph and the years along it.
+struct GraphScale
+{
+    double bottom = 0;
+    double top = 0;
+    int tickCount = 0;
+    int decimals = 0;
+    int firstYear = 0;
+    int lastYear = 0;
+    int yearStep = 1;
+};
+
+// A population followed year by year from a birth and a death rate per thousand.
+// Index 1 of the series holds the initial population, index k the population after
+// k - 1 computed years; 98 years fit, the 99th press reports the hundredth year.
+class GrowthSimulation
+{
+public:
+    static constexpr int lastIndex = 100;
+
+    GrowthSimulation() = default;
+
+    // The change events of the start-year and initial-population boxes.
+    void setStartYearText(const QString &text);
+    void setInitialPopulationText(const QString &text);
+
+    // One press of "Calcola andamento": on anything but Computed the counter is as before
+    // (or stays at the hundredth index) and no figure has changed.
+    YearOutcome computeYear(const SimulationInputs &inputs);
+
+    // Back to the first index; the boxes' change events clear the rest.
+    void reset() { contatore_ = 1; }
+
+    // The start year and the initial population are frozen while this holds.
+    bool isRunning() const { return contatore_ > 1; }
+    bool isFull() const { return contatore_ == lastIndex; }
+
+    int contatore() const { return contatore_; }
+    std::optional<qint16> anno() const { return anno_; }
+    double natalita() const { return natalita_; }
+    double mortalita() const { return mortalita_; }
+    double popolazione() const { return popolazione_; }
+    double popiniziale() const { return popiniziale_; }
+    qint32 serie(int index) const { return serie_.at(index); }
+
+    const ComputedYear &lastYear() const { return lastYear_; }
+    // The stored values shown by the graph: indices 1 to contatore.
+    QList<qint32> shownSeries() const;
+    // The year of index 1.
+    int firstYear() const;
+    GraphScale graphScale() const;
+
+private:
+    YearOutcome giveBack(YearOutcome outcome);
+
+    std::optional<qint16> anno_ = 0;
+    int contatore_ = 1;
+    double natalita_ = 0;
+    double mortalita_ = 0;
+    double popolazione_ = 0;
+    double popiniziale_ = 0;
+    bool initialFits_ = true;
+    std::array<qint32, lastIndex + 1> serie_{};
+    ComputedYear lastYear_;
+};
+
+} // namespace censaria

@@ -1,0 +1,4 @@
+target_sources(censaria_lib PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/growthsimulation.h ${CMAKE_CURRENT_LIST_DIR}/growthsimulation.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/growthgraph.h ${CMAKE_CURRENT_LIST_DIR}/growthgraph.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/fgrafici.h ${CMAKE_CURRENT_LIST_DIR}/fgrafici.cpp)

@@ -1,0 +1,284 @@
+#include "app/forms.h"
+#include "simulation/growthgraph.h"
+#include "testsupport/censariatest.h"
+
+#include <QCategoryAxis>
+#include <QChart>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QTest>
+#include <QValueAxis>
+
+using namespace censaria;
+
+namespace {
+
+// The rates exercise belongs to another subsystem: a stand-in with its back button.
+class StandInExercise : public Screen
+{
+public:
+    explicit StandInExercise(Module &module)
+        : Screen(module, forms::rates, Placement::FullDisplay)
+    {
+    }
+    using Screen::goBack;
+};
+
+const QString missingData = QStringLiteral("Attenzione, non hai fornito tutti i dati!");
+
+} // namespace
+
+class TestFgrafici : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TestProgram> program_;
+
+    QLineEdit *box(const char *name) { return program_->control<QLineEdit>(forms::simulation, QString::fromUtf8(name)); }
+    QLabel *label(const char *name) { return program_->control<QLabel>(forms::simulation, QString::fromUtf8(name)); }
+    QPushButton *button(const char *name) { return program_->control<QPushButton>(forms::simulation, QString::fromUtf8(name)); }
+    GrowthGraph *graph() { return program_->control<GrowthGraph>(forms::simulation, QStringLiteral("Graph1")); }
+    void press(const char *name, int times = 1)
+    {
+        for (int i = 0; i < times; ++i)
+            QTest::mouseClick(button(name), Qt::LeftButton);
+    }
+    void type(const QString &year, const QString &population, const QString &births, const QString &deaths)
+    {
+        box("Text1")->setText(year);
+        box("txtpopiniziale")->setText(population);
+        box("txtnatal")->setText(births);
+        box("Txtmortal")->setText(deaths);
+    }
+    QStringList results()
+    {
+        QStringList texts;
+        for (const char *name : {"labanno", "Labnati", "Labmorti", "labincranno", "labrisult", "Labincr1998"})
+            texts.append(label(name)->text());
+        return texts;
+    }
+    QStringList captions()
+    {
+        QStringList texts;
+        for (const QLabel *l : program_->screen(forms::simulation)->findChildren<QLabel *>())
+            texts.append(l->text());
+        return texts;
+    }
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy)); } // as the program runs
+
+    void init()
+    {
+        program_ = std::make_unique<TestProgram>();
+        program_->module().screens().add(forms::rates, [](Module &m) { return new StandInExercise(m); });
+        QVERIFY(program_->start());
+        program_->control<QPushButton>(forms::menu, QStringLiteral("Cmddinamiche"))->click();
+    }
+    void cleanup() { program_.reset(); }
+
+    void opensFreshFromTheMenu()
+    {
+        QCOMPARE(program_->visibleScreens(), QStringList{forms::simulation});
+        Screen *screen = program_->screen(forms::simulation);
+        QCOMPARE(screen->windowTitle(), QStringLiteral("SIMULAZIONE di eventi demografici"));
+        QCOMPARE(screen->pos(), QPoint(0, 0));
+        QCOMPARE(screen->size(), QSize(1200, 900));
+        for (const char *name : {"Text1", "txtpopiniziale", "txtnatal", "Txtmortal"}) {
+            QVERIFY(box(name)->text().isEmpty());
+            QVERIFY(!box(name)->isReadOnly());
+        }
+        QCOMPARE(results(), QStringList(6));
+        QVERIFY(button("cmdcalcola")->isEnabled());
+        QVERIFY(graph()->series()->points().isEmpty());
+        QCOMPARE(program_->module().chiamante, forms::menu);
+    }
+
+    void showsEveryFixedText()
+    {
+        const QStringList texts = captions();
+        for (const QString &text : {QStringLiteral("INSERISCI I DATI poi clicca su 'Calcola andamento'. Puoi modificare i tassi quando vuoi"),
+                                    QStringLiteral("Inserisci l'anno   ----------> "), QStringLiteral("Inserisci la quantità di popolazione"),
+                                    QStringLiteral("Inserisci il tasso di natalità (per mille)"),
+                                    QStringLiteral("Inserisci il tasso di mortalità (per mille)"), QStringLiteral("( 5 - 50) "),
+                                    QStringLiteral("ANNO: "), QStringLiteral("Nati = "), QStringLiteral("Morti = "),
+                                    QStringLiteral("Saldo naturale = "), QStringLiteral("Variazione rispetto al          = "),
+                                    QStringLiteral("POPOLAZIONE: ")})
+            QVERIFY2(texts.contains(text), qPrintable(text));
+        const QStringList scenario = label("Label13")->text().split(QStringLiteral("\r\n"));
+        QCOMPARE(scenario.size(), 5);
+        QCOMPARE(scenario[0], QStringLiteral("PROVA A SIMULARE queste TRE diverse situazioni:"));
+        QCOMPARE(scenario[1], QStringLiteral("1. ITALIA 2000: pop.: 57 600 000; T. di Natalità: 9,4/1000; T. di Mortalità: 9,7/1000"));
+        QVERIFY(scenario[3].endsWith(QStringLiteral("(T. di Mortalità = 135/1000), poi torna a 27/1000.")));
+        QCOMPARE(scenario[4], QStringLiteral("Osserva cosa succede nelle tre situazioni, poi vai al questionario."));
+        for (const auto &[name, caption] : {std::pair{"cmdcalcola", "Calcola andamento"}, {"CmdNUOVO", "Nuova situazione"},
+                                            {"Cmdesercitazione", "Esercitazione"}, {"Cmdtorno", "Torno"},
+                                            {"Cmdmenù", "Menù"}, {"Cmdesco", "Esco"}})
+            QCOMPARE(button(name)->text(), QString::fromUtf8(caption));
+    }
+
+    void italy2000FirstYear()
+    {
+        type(QStringLiteral("2000"), QStringLiteral("57 600 000"), QStringLiteral("9.4"), QStringLiteral("9.7"));
+        QCOMPARE(label("Label12")->text(), QStringLiteral("2000"));
+        press("cmdcalcola");
+        QCOMPARE(results(), (QStringList{"2001", "541440", "558720", "-17280", "57582720", "-17280"}));
+        QVERIFY(box("Text1")->isReadOnly());
+        QVERIFY(box("txtpopiniziale")->isReadOnly());
+        QVERIFY(!box("txtnatal")->isReadOnly());
+        QVERIFY(!box("Txtmortal")->isReadOnly());
+        QVERIFY(program_->dialogs().messages.isEmpty());
+
+        QCOMPARE(graph()->chart()->title(), QStringLiteral("Grafico dell'andamento demografico"));
+        QCOMPARE(graph()->series()->points(), (QList<QPointF>{{2000, 57600000}, {2001, 57582720}}));
+        QCOMPARE(graph()->populationAxis()->min(), 51840000.0);
+        QCOMPARE(graph()->populationAxis()->max(), 69120000.0);
+        QVERIFY(graph()->yearAxis()->categoriesLabels().contains(QStringLiteral("2000")));
+    }
+
+    void aMissingBoxBlocksTheYearAndStaysEditable()
+    {
+        type(QStringLiteral("2000"), QString(), QStringLiteral("9.4"), QStringLiteral("9.7"));
+        press("cmdcalcola");
+        QCOMPARE(program_->dialogs().messageTexts(), QStringList{missingData});
+        QCOMPARE(program_->dialogs().messages.first().title, forms::programTitle);
+        QCOMPARE(results(), QStringList(6));
+        QVERIFY(!box("Text1")->isReadOnly());
+        QVERIFY(!box("txtpopiniziale")->isReadOnly());
+        QVERIFY(graph()->series()->points().isEmpty());
+
+        QTest::keyClicks(box("txtpopiniziale"), QStringLiteral("1000"));
+        QCOMPARE(box("txtpopiniziale")->text(), QStringLiteral("1000"));
+        press("cmdcalcola");
+        QCOMPARE(label("labanno")->text(), QStringLiteral("2001")); // the counter was given back
+        QCOMPARE(graph()->series()->points().size(), 2);
+    }
+
+    void theHundredthYearStopsUntilANewSituation()
+    {
+        type(QStringLiteral("1900"), QStringLiteral("1000000"), QStringLiteral("20"), QStringLiteral("10"));
+        press("cmdcalcola", 98);
+        QVERIFY(program_->dialogs().messages.isEmpty());
+        QCOMPARE(label("labanno")->text(), QStringLiteral("1998"));
+        QCOMPARE(graph()->series()->points().size(), 99);
+        press("cmdcalcola");
+        QCOMPARE(program_->dialogs().messageTexts(),
+                 QStringList{QStringLiteral("Questo è il centesimo anno. Non si può andare oltre. Non ti resta che ricominciare con una NUOVA SITUAZIONE")});
+        QVERIFY(!button("cmdcalcola")->isEnabled());
+        QCOMPARE(label("labanno")->text(), QStringLiteral("1998"));
+
+        press("CmdNUOVO");
+        QVERIFY(button("cmdcalcola")->isEnabled());
+        for (const char *name : {"Text1", "txtpopiniziale", "txtnatal", "Txtmortal"}) {
+            QVERIFY(box(name)->text().isEmpty());
+            QVERIFY(!box(name)->isReadOnly());
+        }
+        QCOMPARE(results(), QStringList(6));
+        QVERIFY(label("Label12")->text().isEmpty());
+        QVERIFY(graph()->series()->points().isEmpty());
+        QCOMPARE(program_->screen(forms::simulation)->focusWidget(), box("Text1"));
+
+        type(QStringLiteral("1640"), QStringLiteral("1500000"), QStringLiteral("31"), QStringLiteral("27"));
+        press("cmdcalcola");
+        QCOMPARE(label("labanno")->text(), QStringLiteral("1641"));
+        QCOMPARE(graph()->series()->points(), (QList<QPointF>{{1640, 1500000}, {1641, 1506000}}));
+    }
+
+    void theStateSurvivesTheExerciseAndBack()
+    {
+        type(QStringLiteral("2000"), QStringLiteral("57600000"), QStringLiteral("9.4"), QStringLiteral("9.7"));
+        press("cmdcalcola", 3);
+        const QStringList before = results();
+        QVERIFY(button("Cmdesercitazione")->isEnabled());
+        press("Cmdesercitazione");
+        QCOMPARE(program_->module().chiamante, forms::simulation);
+        QVERIFY(program_->visibleScreens().contains(forms::rates));
+        QVERIFY(program_->visibleScreens().contains(forms::simulation)); // left open underneath
+
+        static_cast<StandInExercise *>(program_->screen(forms::rates))->goBack();
+        QCOMPARE(program_->visibleScreens(), QStringList{forms::simulation});
+        QCOMPARE(results(), before);
+        QCOMPARE(graph()->series()->points().size(), 4);
+        QVERIFY(box("Text1")->isReadOnly());
+        press("cmdcalcola");
+        QCOMPARE(label("labanno")->text(), QStringLiteral("2004"));
+    }
+
+    void backAndMenuKeepTheState()
+    {
+        type(QStringLiteral("2000"), QStringLiteral("1000"), QStringLiteral("10"), QStringLiteral("9"));
+        press("cmdcalcola");
+        press("Cmdtorno"); // opened from the menu
+        QCOMPARE(program_->visibleScreens(), QStringList{forms::menu});
+        program_->control<QPushButton>(forms::menu, QStringLiteral("Cmddinamiche"))->click();
+        QCOMPARE(label("labanno")->text(), QStringLiteral("2001"));
+        press("Cmdmenù");
+        QCOMPARE(program_->visibleScreens(), QStringList{forms::menu});
+        QCOMPARE(program_->module().chiamante, forms::menu);
+        QVERIFY(!program_->exitCode());
+        program_->control<QPushButton>(forms::menu, QStringLiteral("Cmddinamiche"))->click();
+        press("Cmdesco");
+        QCOMPARE(program_->exitCode(), 0);
+        QVERIFY(!program_->module().dbrisultati().isOpen());
+    }
+
+    void exerciseIsDisabledWithoutTheRatesScreen()
+    {
+        TestProgram bare;
+        QVERIFY(bare.start());
+        if (bare.module().screens().has(forms::rates))
+            QSKIP("this build has the rates exercise");
+        auto *exercise = bare.control<QPushButton>(forms::simulation, QStringLiteral("Cmdesercitazione"));
+        QVERIFY(!exercise->isEnabled());
+        exercise->click();
+        QCOMPARE(bare.visibleScreens(), QStringList{forms::menu});
+        QCOMPARE(bare.module().chiamante, QString());
+    }
+
+    void aYearOrPopulationOutOfRangeIsRefusedWithAMessage_data()
+    {
+        QTest::addColumn<QString>("year");
+        QTest::addColumn<QString>("population");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("year") << "40000" << "1000" << "L'anno deve essere compreso tra -32768 e 32767.";
+        QTest::newRow("population") << "2000" << "3 000 000 000"
+                                     << "La quantità di popolazione deve essere compresa tra -2.147.483.648 e 2.147.483.647 abitanti.";
+        QTest::newRow("growth") << "2000" << "2147483000"
+                                << "Con questi tassi la popolazione dell'anno successivo supererebbe i limiti del programma "
+                                   "(al massimo 2.147.483.647 abitanti)";
+    }
+    void aYearOrPopulationOutOfRangeIsRefusedWithAMessage()
+    {
+        QFETCH(QString, year);
+        QFETCH(QString, population);
+        QFETCH(QString, message);
+        type(year, population, QStringLiteral("10"), QStringLiteral("9"));
+        press("cmdcalcola");
+        QCOMPARE(program_->dialogs().messages.size(), 1);
+        QVERIFY2(program_->dialogs().messages.first().text.startsWith(message), qPrintable(program_->dialogs().messages.first().text));
+        QCOMPARE(results(), QStringList(6));
+        QVERIFY(!box("Text1")->isReadOnly());
+        QVERIFY(!box("txtpopiniziale")->isReadOnly());
+        QVERIFY(button("cmdcalcola")->isEnabled());
+        QVERIFY(graph()->series()->points().isEmpty());
+
+        type(QStringLiteral("2000"), QStringLiteral("1000"), QStringLiteral("10"), QStringLiteral("9"));
+        press("cmdcalcola");
+        QCOMPARE(label("labrisult")->text(), QStringLiteral("1001"));
+    }
+
+    void aPopulationOfZeroIsDrawnOnAFixedScale()
+    {
+        type(QStringLiteral("2000"), QStringLiteral("0"), QStringLiteral("10"), QStringLiteral("9"));
+        press("cmdcalcola");
+        QCOMPARE(label("labrisult")->text(), QStringLiteral("0"));
+        QCOMPARE(graph()->series()->points().size(), 2);
+        QVERIFY(graph()->populationAxis()->max() > graph()->populationAxis()->min());
+        QVERIFY(program_->dialogs().messages.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestFgrafici)
+#include "tst_fgrafici.moc"

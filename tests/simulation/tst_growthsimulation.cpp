@@ -1,0 +1,221 @@
+#include "simulation/growthsimulation.h"
+
+#include <QTest>
+
+using namespace censaria;
+
+class TestGrowthSimulation : public QObject
+{
+    Q_OBJECT
+
+    static GrowthSimulation started(const QString &year, const QString &population)
+    {
+        GrowthSimulation s;
+        s.setStartYearText(year);
+        s.setInitialPopulationText(population);
+        return s;
+    }
+    static SimulationInputs inputs(const QString &year, const QString &population, const QString &births, const QString &deaths)
+    {
+        return {year, population, births, deaths};
+    }
+
+private slots:
+    void italy2000FirstYear()
+    {
+        GrowthSimulation s = started(QStringLiteral("2000"), QStringLiteral("57600000"));
+        QCOMPARE(s.computeYear(inputs("2000", "57600000", "9.4", "9.7")), YearOutcome::Computed);
+        const ComputedYear &y = s.lastYear();
+        QCOMPARE(y.year, qint16(2001));
+        QCOMPARE(y.births, 541440.0);
+        QCOMPARE(y.deaths, 558720.0);
+        QCOMPARE(y.balance, -17280.0);
+        QCOMPARE(y.population, 57582720);
+        QCOMPARE(y.variation, -17280.0);
+        QCOMPARE(s.contatore(), 2);
+        QCOMPARE(s.shownSeries(), (QList<qint32>{57600000, 57582720}));
+        QVERIFY(s.isRunning());
+    }
+
+    void newPopulationRoundsTwiceNotFromTheFlooredBalance()
+    {
+        GrowthSimulation s = started(QStringLiteral("2000"), QStringLiteral("1000"));
+        s.computeYear(inputs("2000", "1000", "9.4", "9.7"));
+        QCOMPARE(s.lastYear().balance, 0.0);
+        QCOMPARE(s.lastYear().population, 999);
+        QCOMPARE(s.lastYear().variation, -1.0);
+    }
+
+    void boxesAreReadByTheLeadingNumberRule()
+    {
+        GrowthSimulation s = started(QStringLiteral(" 20 00"), QStringLiteral("57 600 000"));
+        QCOMPARE(s.anno(), qint16(2000));
+        QCOMPARE(s.popiniziale(), 57600000.0);
+        QCOMPARE(s.serie(1), 57600000);
+        // "9,4" stops at the comma: births and deaths are both 9 per thousand.
+        s.computeYear(inputs("2000", "57 600 000", "9,4", "9,7"));
+        QCOMPARE(s.natalita(), 9.0);
+        QCOMPARE(s.mortalita(), 9.0);
+        QCOMPARE(s.lastYear().births, 518400.0);
+        QCOMPARE(s.lastYear().population, 57600000);
+        s.computeYear(inputs("2000", "57 600 000", "abc", "9.7"));
+        QCOMPARE(s.natalita(), 0.0);
+    }
+
+    void ratesMayChangeBetweenYears()
+    {
+        GrowthSimulation s = started(QStringLiteral("1648"), QStringLiteral("1500000"));
+        s.computeYear(inputs("1648", "1500000", "31", "27"));
+        QCOMPARE(s.lastYear().population, 1506000);
+        s.computeYear(inputs("1648", "1500000", "31", "135"));
+        // near(near(1506000 + 46686) - 203310)
+        QCOMPARE(s.lastYear().population, 1349376);
+        QCOMPARE(s.lastYear().year, qint16(1650));
+        QCOMPARE(s.shownSeries(), (QList<qint32>{1500000, 1506000, 1349376}));
+        QCOMPARE(s.firstYear(), 1648);
+    }
+
+    void anEmptyBoxBlocksTheYear_data()
+    {
+        QTest::addColumn<int>("box");
+        QTest::addColumn<QString>("text");
+        for (int box = 0; box < 4; ++box) {
+            QTest::addRow("box %d empty", box) << box << QString();
+            QTest::addRow("box %d blank", box) << box << QStringLiteral("   ");
+        }
+    }
+    void anEmptyBoxBlocksTheYear()
+    {
+        QFETCH(int, box);
+        QFETCH(QString, text);
+        GrowthSimulation s = started(QStringLiteral("2000"), QStringLiteral("1000"));
+        QStringList boxes{QStringLiteral("2000"), QStringLiteral("1000"), QStringLiteral("9.4"), QStringLiteral("9.7")};
+        boxes[box] = text;
+        QCOMPARE(s.computeYear(inputs(boxes[0], boxes[1], boxes[2], boxes[3])), YearOutcome::MissingData);
+        QCOMPARE(s.contatore(), 1);
+        QVERIFY(!s.isRunning());
+        QCOMPARE(s.anno(), qint16(2000));
+        QCOMPARE(s.computeYear(inputs("2000", "1000", "9.4", "9.7")), YearOutcome::Computed);
+        QCOMPARE(s.contatore(), 2);
+    }
+
+    void ninetyEightYearsThenTheHundredth()
+    {
+        GrowthSimulation s = started(QStringLiteral("1900"), QStringLiteral("1000000"));
+        for (int i = 0; i < 98; ++i)
+            QCOMPARE(s.computeYear(inputs("1900", "1000000", "20", "10")), YearOutcome::Computed);
+        QCOMPARE(s.lastYear().year, qint16(1998));
+        QCOMPARE(s.contatore(), 99);
+        // The counter check comes first: even with a box emptied, the hundredth year.
+        QCOMPARE(s.computeYear(inputs("1900", "1000000", "", "10")), YearOutcome::HundredthYear);
+        QCOMPARE(s.contatore(), 100);
+        QVERIFY(s.isFull());
+        QCOMPARE(s.computeYear(inputs("1900", "1000000", "20", "10")), YearOutcome::HundredthYear);
+        QCOMPARE(s.contatore(), 100);
+        QCOMPARE(s.lastYear().year, qint16(1998));
+        // The graph keeps the 99 stored values, the first year still 1900.
+        QCOMPARE(s.shownSeries().size(), 99);
+        QCOMPARE(s.firstYear(), 1900);
+        s.reset();
+        QCOMPARE(s.contatore(), 1);
+        QVERIFY(!s.isRunning());
+    }
+
+    void aStartYearBeyondSixteenBitsIsRefused()
+    {
+        GrowthSimulation s = started(QStringLiteral("40000"), QStringLiteral("1000"));
+        QCOMPARE(s.computeYear(inputs("40000", "1000", "10", "9")), YearOutcome::StartYearOutOfRange);
+        QCOMPARE(s.contatore(), 1);
+        s.setStartYearText(QStringLiteral("-32769"));
+        QCOMPARE(s.computeYear(inputs("-32769", "1000", "10", "9")), YearOutcome::StartYearOutOfRange);
+        s.setStartYearText(QStringLiteral("4000"));
+        QCOMPARE(s.computeYear(inputs("4000", "1000", "10", "9")), YearOutcome::Computed);
+    }
+
+    void theYearNeverWrapsPastTheLastOne()
+    {
+        GrowthSimulation s = started(QStringLiteral("32766"), QStringLiteral("1000"));
+        QCOMPARE(s.computeYear(inputs("32766", "1000", "10", "9")), YearOutcome::Computed);
+        QCOMPARE(s.lastYear().year, qint16(32767));
+        QCOMPARE(s.computeYear(inputs("32766", "1000", "10", "9")), YearOutcome::LastYearReached);
+        QCOMPARE(s.anno(), qint16(32767));
+        QCOMPARE(s.contatore(), 2);
+        QCOMPARE(s.lastYear().population, 1001);
+    }
+
+    void aTypedPopulationBeyondThirtyTwoBitsIsRefused_data()
+    {
+        QTest::addColumn<QString>("population");
+        QTest::newRow("too big") << "3000000000";
+        QTest::newRow("too small") << "-3000000000";
+        QTest::newRow("huge exponent") << "1E400";
+    }
+    void aTypedPopulationBeyondThirtyTwoBitsIsRefused()
+    {
+        QFETCH(QString, population);
+        GrowthSimulation s = started(QStringLiteral("2000"), population);
+        QCOMPARE(s.computeYear(inputs("2000", population, "10", "9")), YearOutcome::PopulationOutOfRange);
+        QCOMPARE(s.contatore(), 1);
+        QVERIFY(!s.isRunning());
+        s.setInitialPopulationText(QStringLiteral("2147483647"));
+        QCOMPARE(s.computeYear(inputs("2000", "2147483647", "0", "0")), YearOutcome::Computed);
+        QCOMPARE(s.lastYear().population, 2147483647);
+    }
+
+    void growthBeyondThirtyTwoBitsLeavesTheLastYearAsItWas()
+    {
+        GrowthSimulation s = started(QStringLiteral("2000"), QStringLiteral("2100000000"));
+        QCOMPARE(s.computeYear(inputs("2000", "2100000000", "15", "5")), YearOutcome::Computed);
+        QCOMPARE(s.lastYear().population, 2121000000);
+        QCOMPARE(s.computeYear(inputs("2000", "2100000000", "50", "5")), YearOutcome::GrowthOutOfRange);
+        QCOMPARE(s.contatore(), 2);
+        QCOMPARE(s.anno(), qint16(2001));
+        QCOMPARE(s.popolazione(), 2121000000.0);
+        QCOMPARE(s.lastYear().population, 2121000000);
+        QCOMPARE(s.shownSeries().size(), 2);
+        // Deaths bring it back in range: only the population the year ends with must fit.
+        QCOMPARE(s.computeYear(inputs("2000", "2100000000", "50", "45")), YearOutcome::Computed);
+        QCOMPARE(s.lastYear().population, 2131605000);
+    }
+
+    void theGraphScaleFollowsTheInitialPopulation()
+    {
+        GrowthSimulation s = started(QStringLiteral("2000"), QStringLiteral("57600000"));
+        s.computeYear(inputs("2000", "57600000", "9.4", "9.7"));
+        GraphScale scale = s.graphScale();
+        QCOMPARE(scale.bottom, 51840000.0);
+        QCOMPARE(scale.top, 69120000.0);
+        QCOMPARE(scale.tickCount, 7);
+        QCOMPARE(scale.decimals, 0);
+        QCOMPARE(scale.firstYear, 2000);
+        QCOMPARE(scale.lastYear, 2010); // ten years across at least
+        QCOMPARE(scale.yearStep, 1);
+        for (int i = 0; i < 40; ++i)
+            s.computeYear(inputs("2000", "57600000", "9.4", "9.7"));
+        scale = s.graphScale();
+        QCOMPARE(scale.lastYear, 2041);
+        QCOMPARE(scale.yearStep, 5);
+    }
+
+    void aPopulationOfZeroOrBelowStillHasAScale()
+    {
+        GrowthSimulation zero = started(QStringLiteral("2000"), QStringLiteral("0"));
+        QCOMPARE(zero.computeYear(inputs("2000", "0", "10", "9")), YearOutcome::Computed);
+        QCOMPARE(zero.lastYear().population, 0);
+        const GraphScale fixed = zero.graphScale();
+        QVERIFY(fixed.top > fixed.bottom);
+        QCOMPARE(fixed.bottom, 0.0);
+
+        GrowthSimulation negative = started(QStringLiteral("2000"), QStringLiteral("-1000"));
+        negative.computeYear(inputs("2000", "-1000", "10", "9"));
+        const GraphScale mirrored = negative.graphScale();
+        QCOMPARE(mirrored.bottom, -1200.0);
+        QCOMPARE(mirrored.top, -900.0);
+
+        GrowthSimulation tiny = started(QStringLiteral("2000"), QStringLiteral("10"));
+        QCOMPARE(tiny.graphScale().decimals, 2);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestGrowthSimulation)
+#include "tst_growthsimulation.moc"
