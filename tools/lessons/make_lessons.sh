@@ -14,6 +14,15 @@ if [ "${1:-}" = "--preview" ]; then
     preview="${2:?--preview needs a folder}"
 fi
 
+command -v soffice >/dev/null || {
+    echo "LibreOffice Writer is needed: apt-get install -y --no-install-recommends libreoffice-writer" >&2
+    exit 1
+}
+if [ -n "$preview" ] && ! command -v pdftoppm >/dev/null; then
+    echo "The preview needs pdftoppm: apt-get install -y --no-install-recommends poppler-utils" >&2
+    exit 1
+fi
+
 # LibreOffice keeps its profile in a private folder, so that it never clashes with
 # an office already open on the machine.
 profile="$(mktemp -d)"
@@ -25,13 +34,16 @@ office() {
 # One LibreOffice run converts all twelve pages.
 office --infilter="HTML (StarWriter)" --convert-to rtf --outdir "$data" "$here"/a-*.html
 echo "Written: $(cd "$data" && ls a-*.rtf | tr '\n' ' ')"
+# The check runs every time; a failed check still lets the preview be made.
+status=0
+python3 "$here/check_lessons.py" "$data" || status=$?
 
-[ -n "$preview" ] || exit 0
+[ -n "$preview" ] || exit "$status"
 
 # The preview gives each page the width of the text column of the lesson screen:
 # 5415 twips, 11415 for the Montenovo page, with the screen's left indent of 100 twips
-# and room on the right for the scroll bar. Pages of 10 inches
-# are read comfortably at full size.
+# and room on the right for the scroll bar. Pages are 10 inches tall, so that each
+# PNG can be read at full size.
 mkdir -p "$preview"
 for rtf in "$data"/a-*.rtf; do
     name="$(basename "$rtf")"
@@ -49,3 +61,4 @@ for pdf in "$preview"/a-*.pdf; do
     pdftoppm -r 90 -png "$pdf" "${pdf%.pdf}"
 done
 echo "Preview in $preview"
+exit "$status"
