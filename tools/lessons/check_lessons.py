@@ -1,0 +1,182 @@
+#!/usr/bin/env python3
+"""Checks the twelve lesson files of the data folder against the lesson catalogue.
+
+For every page of the catalogue it verifies that the file exists under its exact name
+(accents included), that it is a well-formed RTF file fit for the narrow text column of
+the lesson screen (no pictures, no tables, a readable body size), that its text is as
+long as a lesson should be, and that it was regenerated from the current HTML source.
+
+    python3 tools/lessons/check_lessons.py [DATA_FOLDER]
+
+Exits with status 1 and one line per fault when something is wrong.
+"""
+import html.parser
+import os
+import re
+import sys
+import unicodedata
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+DEFAULT_DATA = os.path.join(HERE, "..", "..", "data", "perCensaria")
+
+# The lesson files named by the topic catalogue of the lesson screen, in page order.
+CATALOGUE = [
+    "a-storia1.rtf", "a-storia2.rtf", "a-storia3.rtf", "a-storia4.rtf",
+    "a-statistica1.rtf", "a-statistica2.rtf", "a-densità1.rtf", "a-densità2.rtf",
+    "a-piramidi1.rtf", "a-piramidi2.rtf", "a-italia.rtf", "a-popmontenovo.rtf",
+]
+MIN_WORDS, MAX_WORDS = 500, 1000
+SMALLEST_FONT_HALF_POINTS = 22  # 11 pt
+
+# Groups whose content is not text of the page.
+SKIPPED_DESTINATIONS = {
+    "fonttbl", "colortbl", "stylesheet", "info", "listtable", "listoverridetable",
+    "listtext", "pict", "object", "header", "footer", "pntext", "pgdsctbl",
+}
+TOKEN = re.compile(rb"\\([a-z]+)(-?\d+)? ?|\\'([0-9a-fA-F]{2})|\\(.)|([{}])|([^\\{}\r\n]+)|[\r\n]+",
+                   re.DOTALL)
+
+
+def rtf_text(data):
+    """The visible text of an RTF document; raises ValueError when it is malformed."""
+    out = []
+    stack = []          # (skipping, unicode skip count) of the enclosing groups
+    skipping = False
+    uc = 1              # characters that stand in for each \uN
+    pending_skip = 0    # fallback characters still to drop after a \uN
+    group_start = False
+    for match in TOKEN.finditer(data):
+        word, param, hexcode, symbol, brace, text = match.groups()
+        if brace == b"{":
+            stack.append((skipping, uc))
+            group_start = True
+            continue
+        if brace == b"}":
+            if not stack:
+                raise ValueError("unbalanced closing brace")
+            skipping, uc = stack.pop()
+            group_start = False
+            continue
+        starts_group, group_start = group_start, False
+        if symbol == b"*" and starts_group:
+            skipping = True
+        elif word is not None:
+            name = word.decode()
+            if name in SKIPPED_DESTINATIONS:
+                skipping = True
+            elif name == "uc":
+                uc = int(param)
+            elif skipping:
+                pass
+            elif name == "u":
+                out.append(chr(int(param) % 65536))
+                pending_skip = uc
+            elif name in ("par", "line", "sect", "page"):
+                out.append("\n")
+            elif name in ("tab", "cell"):
+                out.append(" ")
+        elif skipping:
+            continue
+        elif hexcode is not None:
+            if pending_skip:
+                pending_skip -= 1
+            else:
+                out.append(bytes.fromhex(hexcode.decode()).decode("cp1252"))
+        elif symbol is not None:
+            out.append({b"~": "\u00a0", b"-": "", b"_": "-"}.get(symbol, symbol.decode("latin-1")))
+        elif text is not None:
+            chunk = text.decode("cp1252")
+            dropped = min(pending_skip, len(chunk))
+            pending_skip -= dropped
+            out.append(chunk[dropped:])
+    if stack:
+        raise ValueError("unbalanced opening brace")
+    return "".join(out)
+
+
+class HtmlText(html.parser.HTMLParser):
+    """The text of the body of an HTML source."""
+
+    def __init__(self):
+        super().__init__(convert_charrefs=True)
+        self.parts = []
+        self.in_body = False
+
+    def handle_starttag(self, tag, attrs):
+        self.in_body = self.in_body or tag == "body"
+
+    def handle_data(self, data):
+        if self.in_body:
+            self.parts.append(data)
+
+
+def words(text):
+    return [w for w in re.split(r"[\s\u00a0]+", text) if re.search(r"\w", w)]
+
+
+def check_lesson(name, data_folder):
+    faults = []
+    path = os.path.join(data_folder, name)
+    with open(path, "rb") as f:
+        data = f.read()
+    if not data.startswith(b"{\\rtf1"):
+        return [f"{name}: does not start as an RTF file"]
+    try:
+        text = rtf_text(data)
+    except ValueError as error:
+        return [f"{name}: malformed RTF ({error})"]
+    count = len(words(text))
+    if not MIN_WORDS <= count <= MAX_WORDS:
+        faults.append(f"{name}: {count} words, outside {MIN_WORDS}-{MAX_WORDS}")
+    for control, what in ((rb"\\pict", "an embedded picture"), (rb"\\trowd", "a table"),
+                          (rb"\\object", "an embedded object")):
+        if re.search(control + rb"(?![a-z])", data):
+            faults.append(f"{name}: contains {what}, which the narrow column cannot show")
+    sizes = [int(s) for s in re.findall(rb"\\fs(\d+)", data)]
+    if not sizes or min(sizes) < SMALLEST_FONT_HALF_POINTS:
+        faults.append(f"{name}: text smaller than {SMALLEST_FONT_HALF_POINTS // 2} pt")
+    source = os.path.join(HERE, name[:-len(".rtf")] + ".html")
+    if not os.path.exists(source):
+        faults.append(f"{name}: no HTML source {os.path.basename(source)}")
+        return faults
+    parser = HtmlText()
+    with open(source, encoding="utf-8") as f:
+        parser.feed(f.read())
+    source_text = "".join(parser.parts)
+    if words(source_text) != words(text):
+        faults.append(f"{name}: differs from its source; run tools/lessons/make_lessons.sh")
+    try:
+        source_text.encode("cp1252")
+    except UnicodeEncodeError as error:
+        faults.append(f"{name}: character {source_text[error.start]!r} is not in the Windows code page")
+    return faults
+
+
+def check_folder(data_folder):
+    present = set(os.listdir(data_folder))
+    faults = []
+    for name in CATALOGUE:
+        if name not in present:
+            decomposed = unicodedata.normalize("NFD", name)
+            hint = " (found with a decomposed accent)" if decomposed in present else ""
+            faults.append(f"{name}: missing{hint}")
+            continue
+        faults.extend(check_lesson(name, data_folder))
+    extra = sorted(n for n in present if n.startswith("a-") and n.endswith(".rtf") and n not in CATALOGUE)
+    faults.extend(f"{n}: not a page of the catalogue" for n in extra)
+    return faults
+
+
+def main():
+    data_folder = sys.argv[1] if len(sys.argv) > 1 else DEFAULT_DATA
+    faults = check_folder(data_folder)
+    for fault in faults:
+        print(fault)
+    failed = {fault.split(":")[0] for fault in faults}
+    passed = len(set(CATALOGUE) - failed)
+    print(f"lessons: {passed} passed, {len(failed)} failed")
+    return 1 if faults else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# Regenerates the twelve lesson files data/perCensaria/a-*.rtf from their HTML sources
+# in this folder, with LibreOffice Writer run headless (a developer tool only:
+# apt-get install -y --no-install-recommends libreoffice-writer).
+#
+#   tools/lessons/make_lessons.sh                  write the RTF files
+#   tools/lessons/make_lessons.sh --preview DIR    also render each page into DIR as PDF
+#                                                  and PNG, at the width of the lesson screen
+set -euo pipefail
+here="$(cd "$(dirname "$0")" && pwd)"
+data="$here/../../data/perCensaria"
+preview=""
+if [ "${1:-}" = "--preview" ]; then
+    preview="${2:?--preview needs a folder}"
+fi
+
+command -v soffice >/dev/null || {
+    echo "LibreOffice Writer is needed: apt-get install -y --no-install-recommends libreoffice-writer" >&2
+    exit 1
+}
+if [ -n "$preview" ] && ! command -v pdftoppm >/dev/null; then
+    echo "The preview needs pdftoppm: apt-get install -y --no-install-recommends poppler-utils" >&2
+    exit 1
+fi
+
+# LibreOffice keeps its profile in a private folder, so that it never clashes with
+# an office already open on the machine.
+profile="$(mktemp -d)"
+trap 'rm -rf "$profile"' EXIT
+office() {
+    soffice -env:UserInstallation="file://$profile" --headless "$@" >/dev/null
+}
+
+# One LibreOffice run converts all twelve pages.
+office --infilter="HTML (StarWriter)" --convert-to rtf --outdir "$data" "$here"/a-*.html
+echo "Written: $(cd "$data" && ls a-*.rtf | tr '\n' ' ')"
+# The check runs every time; a failed check still lets the preview be made.
+status=0
+python3 "$here/check_lessons.py" "$data" || status=$?
+
+[ -n "$preview" ] || exit "$status"
+
+# The preview gives each page the width of the text column of the lesson screen:
+# 5415 twips, 11415 for the Montenovo page, with the screen's left indent of 100 twips
+# and room on the right for the scroll bar. Pages are 10 inches tall, so that each
+# PNG can be read at full size.
+mkdir -p "$preview"
+for rtf in "$data"/a-*.rtf; do
+    name="$(basename "$rtf")"
+    width=5415
+    [ "$name" = "a-popmontenovo.rtf" ] && width=11415
+    sed -E -e 's/\\(paperw|pgwsxn)[0-9]+/\\\1'"$width"'/g' \
+           -e 's/\\(paperh|pghsxn)[0-9]+/\\\114400/g' \
+           -e 's/\\(margl|marglsxn)[0-9]+/\\\1100/g' \
+           -e 's/\\(margr|margrsxn)[0-9]+/\\\1300/g' \
+           -e 's/\\(margt|margtsxn|margb|margbsxn)[0-9]+/\\\1200/g' \
+           "$rtf" > "$preview/$name"
+done
+office --convert-to pdf --outdir "$preview" "$preview"/a-*.rtf
+for pdf in "$preview"/a-*.pdf; do
+    pdftoppm -r 90 -png "$pdf" "${pdf%.pdf}"
+done
+echo "Preview in $preview"
+exit "$status"
