@@ -1,0 +1,46 @@
+#include "app/forms.h"
+#include "questionnaires/fquestionario.h"
+#include "tour.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+
+namespace censaria::tour {
+namespace {
+
+// Ticks every row: the right answer, except on the rows listed as wrong.
+void answer(FQuestionario *screen, const QList<int> &wrongRows)
+{
+    const QList<QCheckBox *> vero = screen->findChildren<QCheckBox *>(QStringLiteral("Check1"));
+    const QList<QCheckBox *> falso = screen->findChildren<QCheckBox *>(QStringLiteral("Check2"));
+    for (int row = 0; row < QuestionnaireSession::rowCount; ++row) {
+        const bool tickVero = screen->session().key(row) != wrongRows.contains(row);
+        (tickVero ? vero : falso)[row]->click();
+    }
+}
+
+void tourQuestionnaires(Tour &tour)
+{
+    TestProgram &program = tour.program();
+    program.module().navigation().show(forms::menu);
+    program.dialogs().queueAnswer(QStringLiteral("Verdi Chiara"));
+    program.control<QAbstractButton>(forms::menu, QStringLiteral("Cmdquestionari"))->click();
+    tour.save(QStringLiteral("questionnaire-empty"), forms::questionnaire);
+
+    auto *screen = static_cast<FQuestionario *>(program.screen(forms::questionnaire));
+    screen->QStoria4();
+    tour.save(QStringLiteral("questionnaire-loaded"), screen);
+
+    answer(screen, {1, 4, 8});
+    program.control<QAbstractButton>(forms::questionnaire, QStringLiteral("CMDRISULT"))->click();
+    tour.save(QStringLiteral("questionnaire-scored"), screen);
+
+    screen->Qfamtrad();
+    tour.save(QStringLiteral("questionnaire-families"), screen);
+    program.screen(forms::questionnaire)->hide();
+}
+
+const bool registered = addTourStep(40, "questionnaires", &tourQuestionnaires);
+
+} // namespace
+} // namespace censaria::tour
