@@ -222,12 +222,18 @@ void FQuestionario::topicChosen(const QString &item)
         loadTopic(bank->loader);
 }
 
+int FQuestionario::verifica()
+{
+    const int mancanti = session_.verifica();
+    if (mancanti > 0)
+        module().message(incompleteMessage);
+    return mancanti;
+}
+
 void FQuestionario::scoreAnswers()
 {
-    if (!session_.score()) {
-        module().message(incompleteMessage);
+    if (verifica() > 0 || !session_.score())
         return;
-    }
     showSession(); // the scores stand behind the name question
     if (recordQuestionnaire(module(), *session_.bank(), session_.giuste()))
         session_.recordingCompleted();

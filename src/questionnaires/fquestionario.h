@@ -38,6 +38,9 @@ public:
     void Qfamtrad();
     void Qfammod();
 
+    // The unanswered rows; when there are any the pupil is told to complete them.
+    int verifica();
+
     const QuestionnaireSession &session() const { return session_; }
 
 private:

@@ -16,9 +16,18 @@ void QuestionnaireSession::load(const QuestionBank &bank, RandomGenerator &rando
     shownRight_ = 0;
     shownWrong_ = 0;
     clearRows(false);
+    creamat();
     ordinecasuale(random, clock);
     shownTitle_ = bank.title;
     canScore_ = true;
+}
+
+void QuestionnaireSession::creamat()
+{
+    for (int p = 0; p < rowCount; ++p) {
+        frasi_[p] = bank_->statements[p].text;
+        chiave_[p] = bank_->statements[p].vero;
+    }
 }
 
 void QuestionnaireSession::ordinecasuale(RandomGenerator &random, const Clock &clock)
@@ -30,16 +39,13 @@ void QuestionnaireSession::ordinecasuale(RandomGenerator &random, const Clock &c
             k = random.draw(1, rowCount) - 1;
         } while (taken[k]);
         taken[k] = true;
-        row.statement = bank_->statements[k].text;
-        row.key = bank_->statements[k].vero;
-    }
-    // Only after the ten draws: the first shuffle of a run is always the same.
-    random.reseedFromClock(clock);
-    for (Row &row : rows_) {
-        row.shown = row.statement;
+        row.shown = frasi_[k];
+        row.key = chiave_[k];
         row.vero = false;
         row.falso = false;
     }
+    // Only after the ten draws: the first shuffle of a run is always the same.
+    random.reseedFromClock(clock);
 }
 
 void QuestionnaireSession::clickVero(int row, bool ticked)

@@ -26,8 +26,15 @@ public:
     void clickVero(int row, bool ticked);
     void clickFalso(int row, bool ticked);
 
-    // verifica: the rows with neither box ticked.
+    // The steps of loading, in order: the bank's statements and answers in bank order,
+    // then dealt to the rows at random through the generator, which is re-seeded after.
+    void creamat();
+    void ordinecasuale(RandomGenerator &random, const Clock &clock);
+
+    // The rows with neither box ticked.
     int verifica() const;
+    // Adds the right answers to giuste and marks the wrong rows; clears neither.
+    void risultato();
     // Counts right and wrong answers and adds them to the totals; false, changing
     // nothing, while a row is unanswered.
     bool score();
@@ -69,8 +76,7 @@ public:
 private:
     struct Row
     {
-        QString statement; // text dealt to the row by the shuffle
-        QString shown;     // text on screen
+        QString shown; // text on screen
         bool key = false;
         bool vero = false;
         bool falso = false;
@@ -78,11 +84,11 @@ private:
         bool wrong = false;
     };
 
-    void ordinecasuale(RandomGenerator &random, const Clock &clock);
-    void risultato();
     void clearRows(bool ticksToo);
 
     const QuestionBank *bank_ = nullptr;
+    std::array<QString, rowCount> frasi_{}; // statements in bank order
+    std::array<bool, rowCount> chiave_{};   // their answers: true for vero
     std::array<Row, rowCount> rows_{};
     QString shownTitle_;
     int giuste_ = 0;
