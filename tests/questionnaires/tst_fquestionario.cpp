@@ -337,6 +337,21 @@ private slots:
         QCOMPARE(screen_->session().codicequest(), QStringLiteral("Qstoria3"));
         // Blank rows cannot be scored: a topic must be chosen again.
         QVERIFY(!control<QPushButton>("CMDRISULT")->isEnabled());
+
+        // Shown again from the menu, the screen keeps its totals.
+        program_->control<QPushButton>(forms::menu, QStringLiteral("Cmdquestionari"))->click();
+        QCOMPARE(program_->visibleScreens(), QStringList{forms::questionnaire});
+        QCOMPARE(text("LabgiustiTOT"), QStringLiteral("9"));
+        QCOMPARE(text("LabSBtot"), QStringLiteral("1"));
+    }
+
+    void backReturnsToWhoeverOpenedTheScreen()
+    {
+        program_->module().navigation().show(forms::questionnaire);
+        program_->screen(forms::menu)->hide();
+        program_->module().chiamante = forms::menu;
+        control<QPushButton>("Cmdtorno")->click();
+        QCOMPARE(program_->visibleScreens(), QStringList{forms::menu});
     }
 
     void theArchiveButtonOpensTheResultsScreen()
