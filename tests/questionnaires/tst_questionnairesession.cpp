@@ -162,55 +162,6 @@ private slots:
         QVERIFY(session_.canScore());
     }
 
-    void allRightAndAllWrong()
-    {
-        load("QStoria4");
-        answer(session_);
-        QVERIFY(session_.score());
-        QCOMPARE(session_.shownRight(), 10);
-        QCOMPARE(session_.shownWrong(), 0);
-        QCOMPARE(wrongRows(session_), 0);
-
-        load("QStoria4");
-        answer(session_, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
-        QVERIFY(session_.score());
-        QCOMPARE(session_.shownRight(), 0);
-        QCOMPARE(session_.shownWrong(), 10);
-        QCOMPARE(wrongRows(session_), 10);
-    }
-
-    void totalsAddUpOverQuestionnaires()
-    {
-        load("QDensità1");
-        answer(session_, {0, 4, 9});
-        QVERIFY(session_.score());
-        load("Qfamtrad");
-        QCOMPARE(session_.shownRight(), 0); // a new topic clears this questionnaire's counts
-        QCOMPARE(wrongRows(session_), 0);
-        answer(session_, {1, 2, 3, 5, 6, 8});
-        QVERIFY(session_.score());
-        QCOMPARE(session_.shownRight(), 4);
-        QCOMPARE(session_.totalRight(), 11);
-        QCOMPARE(session_.totalWrong(), 9);
-    }
-
-    void scoringAgainAddsAgainAndWrongRowsStayMarked()
-    {
-        load("QDensità2");
-        answer(session_, {2});
-        QVERIFY(session_.score());
-        QVERIFY(session_.canScore()); // not recorded yet
-        answer(session_);             // the pupil corrects row 2
-        QVERIFY(session_.score());
-        QCOMPARE(session_.shownRight(), 10);
-        QCOMPARE(session_.totalRight(), 19);
-        QCOMPARE(session_.totalWrong(), 1);
-        QVERIFY(session_.isWrong(2));
-        session_.recordingCompleted();
-        QVERIFY(!session_.canScore());
-        QVERIFY(session_.canOpenArchive());
-    }
-
     void theShuffleDrawsUntilItFindsAFreeStatement()
     {
         ScriptedRandom scripted;
