@@ -63,8 +63,8 @@ FQuestionario::FQuestionario(Module &module)
     combo_ = new TopicChooser(topicListItems(), QStringLiteral("   Scegli il questionario -------->"), canvas());
     combo_->setObjectName(QStringLiteral("Combo1"));
     combo_->setGeometry(Twips::rect(9360, 240, 2415, 315));
-    const QFont comboFont = Twips::font(8.25);
-    combo_->setFont(fittedFont(comboFont, combo_->currentText(), combo_->width() - Twips::px(480)));
+    // Room left of the drop-down arrow.
+    combo_->setFont(fittedFont(Twips::font(8.25), combo_->currentText(), combo_->width() - Twips::px(480)));
     combo_->lineEdit()->setCursorPosition(0);
     connect(combo_, &TopicChooser::topicChosen, this, &FQuestionario::topicChosen);
 
