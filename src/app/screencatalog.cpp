@@ -1,5 +1,6 @@
 #include "forms.h"
 #include "mainmenu.h"
+#include "questionnaires/fquestionario.h"
 #include "screenregistry.h"
 #include "simulation/fgrafici.h"
 
@@ -9,6 +10,7 @@ void registerScreens(ScreenRegistry &registry)
 {
     registry.add(forms::menu, [](Module &m) { return new MainMenu(m); });
     registry.add(forms::simulation, [](Module &m) { return new Fgrafici(m); });
+    registry.add(forms::questionnaire, [](Module &m) { return new FQuestionario(m); });
 }
 
 } // namespace censaria

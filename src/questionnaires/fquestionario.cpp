@@ -1,0 +1,291 @@
+#include "fquestionario.h"
+
+#include "app/forms.h"
+#include "app/module.h"
+#include "colouredbutton.h"
+#include "platform/twips.h"
+#include "questionnairerecording.h"
+#include "topicchooser.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QSvgRenderer>
+
+namespace censaria {
+namespace {
+
+const QColor background(192, 192, 192);
+const QColor neutral(192, 192, 255);
+const QColor wrongColour(255, 0, 0);
+const QColor wrongText(255, 192, 192);
+const QColor rightText(192, 255, 255);
+
+constexpr int rowTop = 840;
+constexpr int rowStep = 360;
+constexpr int buttonLeft = 9480;
+constexpr int buttonWidth = 1935;
+
+const QString incompleteMessage =
+    QStringLiteral("Non hai fornito TUTTE LE RISPOSTE.  Prima di continuare, controlla e completa le risposte.");
+
+// Long texts get a smaller type rather than being cut off.
+QFont fittedFont(QFont font, const QString &text, int room)
+{
+    while (font.pixelSize() > 7 && QFontMetrics(font).horizontalAdvance(text) > room)
+        font.setPixelSize(font.pixelSize() - 1);
+    return font;
+}
+
+void showFitted(QLineEdit *box, const QString &text, const QFont &font)
+{
+    box->setFont(fittedFont(font, text, box->width() - 2 * QFontMetrics(font).averageCharWidth()));
+    box->setText(text);
+    box->setCursorPosition(0);
+}
+
+void paintBox(QLineEdit *box, const QColor &colour)
+{
+    QPalette p = box->palette();
+    p.setColor(QPalette::Base, colour);
+    box->setPalette(p);
+}
+
+} // namespace
+
+FQuestionario::FQuestionario(Module &module)
+    : Screen(module, forms::questionnaire, Placement::FullDisplay)
+{
+    setWindowTitle(QStringLiteral("questionari"));
+    setBackground(background);
+
+    combo_ = new TopicChooser(topicListItems(), QStringLiteral("   Scegli il questionario -------->"), canvas());
+    combo_->setObjectName(QStringLiteral("Combo1"));
+    combo_->setGeometry(Twips::rect(9360, 240, 2415, 315));
+    // Room left of the drop-down arrow.
+    combo_->setFont(fittedFont(Twips::font(8.25), combo_->currentText(), combo_->width() - Twips::px(480)));
+    combo_->lineEdit()->setCursorPosition(0);
+    connect(combo_, &TopicChooser::topicChosen, this, &FQuestionario::topicChosen);
+
+    title_ = new QLineEdit(canvas());
+    title_->setObjectName(QStringLiteral("Text2"));
+    title_->setGeometry(Twips::rect(120, 360, 5415, 375));
+    title_->setReadOnly(true);
+    title_->setFocusPolicy(Qt::NoFocus);
+
+    buildRows();
+    buildButtons();
+    buildCounts();
+    buildPictures();
+    showSession();
+}
+
+void FQuestionario::buildRows()
+{
+    // The arrays Text1, Check1 and Check2 share their name; "index" tells the row.
+    // Boxes big enough for a pupil's click.
+    const QString tickStyle = QStringLiteral("QCheckBox::indicator { width: %1px; height: %1px; }").arg(Twips::px(225));
+    addLabel("labelverofalso", QStringLiteral("  V     F"), Twips::rect(8280, 480, 855, 300))->setFont(Twips::font(9.5, true));
+    for (int row = 0; row < QuestionnaireSession::rowCount; ++row) {
+        const int top = rowTop + rowStep * row;
+        auto *box = new QLineEdit(canvas());
+        box->setObjectName(QStringLiteral("Text1"));
+        box->setProperty("index", row);
+        box->setGeometry(Twips::rect(120, top, 8175, 360));
+        box->setReadOnly(true);
+        box->setFocusPolicy(Qt::NoFocus);
+        statements_[row] = box;
+
+        auto *vero = new QCheckBox(QString::number(row + 1), canvas());
+        vero->setObjectName(QStringLiteral("Check1"));
+        vero->setProperty("index", row);
+        vero->setGeometry(Twips::rect(8280, top, 495, 375));
+        vero->setFont(Twips::font(7.5));
+        vero->setStyleSheet(tickStyle);
+        connect(vero, &QCheckBox::clicked, this, [this, row](bool ticked) {
+            session_.clickVero(row, ticked);
+            showSession();
+        });
+        veroBoxes_[row] = vero;
+
+        auto *falso = new QCheckBox(canvas());
+        falso->setObjectName(QStringLiteral("Check2"));
+        falso->setProperty("index", row);
+        falso->setGeometry(Twips::rect(8760, top, 375, 375));
+        falso->setStyleSheet(tickStyle);
+        connect(falso, &QCheckBox::clicked, this, [this, row](bool ticked) {
+            session_.clickFalso(row, ticked);
+            showSession();
+        });
+        falsoBoxes_[row] = falso;
+    }
+}
+
+void FQuestionario::buildButtons()
+{
+    const auto add = [this](const char *name, const QString &caption, int top, int height, const QColor &fill) {
+        auto *button = new ColouredButton(caption, fill, canvas());
+        button->setObjectName(QString::fromUtf8(name));
+        button->setGeometry(Twips::rect(buttonLeft, top, buttonWidth, height));
+        button->setFont(Twips::font(9, true));
+        return button;
+    };
+    familyButton_ = add("cmdmostradomande", QStringLiteral("MOSTRA DOMANDE"), 2880, 1560, QColor(192, 192, 255));
+    result_ = add("CMDRISULT", QStringLiteral("RISULTATO"), 4440, 1095, QColor(128, 128, 255));
+    result_->setFont(Twips::font(12, true));
+    archive_ = add("Cmdarchivio", QStringLiteral("Archivio dei risultati"), 5520, 600, QColor(255, 192, 255));
+    QPushButton *back = add("Cmdtorno", QStringLiteral("Torno"), 6120, 615, QColor(255, 128, 255));
+    QPushButton *menu = add("Cmdmenù", QStringLiteral("Menù"), 6740, 580, QColor(255, 128, 128));
+    QPushButton *exit = add("Cmduscita", QStringLiteral("Esco dal programma"), 7320, 615, QColor(255, 192, 192));
+
+    connect(familyButton_, &QPushButton::clicked, this, &FQuestionario::showOtherFamily);
+    connect(result_, &QPushButton::clicked, this, &FQuestionario::scoreAnswers);
+    connect(archive_, &QPushButton::clicked, this, &FQuestionario::openArchive);
+    connect(back, &QPushButton::clicked, this, &FQuestionario::goBack);
+    connect(menu, &QPushButton::clicked, this, &FQuestionario::backToMenu);
+    connect(exit, &QPushButton::clicked, this, &FQuestionario::exitProgram);
+}
+
+void FQuestionario::buildCounts()
+{
+    const auto heading = [this](const char *name, const QString &text, const QRect &place, double points, Qt::Alignment align) {
+        QLabel *label = addLabel(name, text, place);
+        label->setFont(Twips::font(points, true));
+        label->setAlignment(align | Qt::AlignVCenter);
+    };
+    heading("wrongHeading", QStringLiteral("errate"), Twips::rect(6960, 6780, 720, 285), 7.5, Qt::AlignHCenter);
+    heading("rightHeading", QStringLiteral("giuste"), Twips::rect(7800, 6780, 720, 285), 7.5, Qt::AlignHCenter);
+    heading("Label5", QStringLiteral("Questo esercizio:"), Twips::rect(4680, 7080, 2160, 315), 9, Qt::AlignRight);
+    heading("Label6", QStringLiteral("Totale:"), Twips::rect(4680, 7440, 2160, 315), 9, Qt::AlignRight);
+
+    const auto count = [this](const char *name, int left, int top, const QColor &colour) {
+        QLabel *label = addLabel(name, QStringLiteral("0"), Twips::rect(left, top, 720, 315));
+        label->setFont(Twips::font(11, true));
+        label->setAlignment(Qt::AlignCenter);
+        // The pale colours of the counts need a dark ground to be read.
+        label->setStyleSheet(QStringLiteral("QLabel { color: %1; background: #30305a; border-radius: 3px; }").arg(colour.name()));
+        return label;
+    };
+    wrong_ = count("LabSbagli", 6960, 7080, wrongText);
+    right_ = count("LabGiusti", 7800, 7080, rightText);
+    totalWrong_ = count("LabSBtot", 6960, 7440, wrongText);
+    totalRight_ = count("LabgiustiTOT", 7800, 7440, rightText);
+}
+
+void FQuestionario::buildPictures()
+{
+    const auto picture = [this](const char *name, const QString &file, const QRect &place) {
+        QLabel *label = addLabel(name, QString(), place);
+        QPixmap pixmap(place.size());
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        QSvgRenderer(file).render(&painter, QRectF(pixmap.rect()));
+        painter.end();
+        label->setPixmap(pixmap);
+    };
+    picture("Image1", QStringLiteral(":/questionnaires/checklist.svg"), Twips::rect(360, 4680, 3600, 3240));
+    picture("Image2", QStringLiteral(":/questionnaires/people.svg"), Twips::rect(4320, 4680, 4440, 1920));
+}
+
+QLabel *FQuestionario::addLabel(const char *name, const QString &text, const QRect &place)
+{
+    auto *label = new QLabel(text, canvas());
+    label->setObjectName(QString::fromUtf8(name));
+    label->setGeometry(place);
+    return label;
+}
+
+void FQuestionario::loadTopic(const QString &loaderName)
+{
+    const QuestionBank *bank = bankByLoader(loaderName);
+    if (!bank)
+        return;
+    session_.load(*bank, *module().platform().random, *module().platform().clock);
+    showSession();
+}
+
+void FQuestionario::QStoria1() { loadTopic(QStringLiteral("QStoria1")); }
+void FQuestionario::QStoria2() { loadTopic(QStringLiteral("QStoria2")); }
+void FQuestionario::QStoria3() { loadTopic(QStringLiteral("QStoria3")); }
+void FQuestionario::QStoria4() { loadTopic(QStringLiteral("QStoria4")); }
+void FQuestionario::QDensita1() { loadTopic(QStringLiteral("QDensità1")); }
+void FQuestionario::QDensita2() { loadTopic(QStringLiteral("QDensità2")); }
+void FQuestionario::Qpiramide2() { loadTopic(QStringLiteral("Qpiramide2")); }
+void FQuestionario::QItalia() { loadTopic(QStringLiteral("QItalia")); }
+void FQuestionario::Qfamtrad() { loadTopic(familyLoaders::traditional); }
+void FQuestionario::Qfammod() { loadTopic(familyLoaders::modern); }
+
+void FQuestionario::topicChosen(const QString &item)
+{
+    if (const QuestionBank *bank = bankByListItem(item))
+        loadTopic(bank->loader);
+}
+
+int FQuestionario::verifica()
+{
+    const int mancanti = session_.verifica();
+    if (mancanti > 0)
+        module().message(incompleteMessage);
+    return mancanti;
+}
+
+void FQuestionario::scoreAnswers()
+{
+    if (verifica() > 0 || !session_.score())
+        return;
+    showSession(); // the scores stand behind the name question
+    if (recordQuestionnaire(module(), *session_.bank(), session_.giuste()))
+        session_.recordingCompleted();
+    showSession();
+}
+
+void FQuestionario::showOtherFamily()
+{
+    const QString loader = session_.otherFamilyLoader();
+    if (!loader.isEmpty())
+        loadTopic(loader);
+}
+
+void FQuestionario::openArchive()
+{
+    session_.clearForArchive();
+    showSession();
+    openResults();
+}
+
+void FQuestionario::backToMenu()
+{
+    session_.clearForMenu();
+    showSession();
+    // The menu comes in front; this screen stays open underneath.
+    module().navigation().show(forms::menu);
+}
+
+void FQuestionario::showSession()
+{
+    showFitted(title_, session_.shownTitle(), Twips::font(10, true));
+    for (int row = 0; row < QuestionnaireSession::rowCount; ++row) {
+        showStatement(row);
+        veroBoxes_[row]->setChecked(session_.isVeroTicked(row));
+        falsoBoxes_[row]->setChecked(session_.isFalsoTicked(row));
+    }
+    right_->setText(QString::number(session_.shownRight()));
+    wrong_->setText(QString::number(session_.shownWrong()));
+    totalRight_->setText(QString::number(session_.totalRight()));
+    totalWrong_->setText(QString::number(session_.totalWrong()));
+    result_->setEnabled(session_.canScore());
+    // Without a results screen in the program the button would only clear the rows.
+    archive_->setEnabled(session_.canOpenArchive() && module().screens().has(forms::results));
+    familyButton_->setVisible(session_.showsFamilyButton());
+    familyButton_->setText(session_.familyButtonCaption());
+}
+
+void FQuestionario::showStatement(int row)
+{
+    QLineEdit *box = statements_[row];
+    paintBox(box, session_.isWrong(row) ? wrongColour : neutral);
+    showFitted(box, session_.statement(row), Twips::font(8.25, true, QStringLiteral("MS Sans Serif")));
+}
+
+} // namespace censaria

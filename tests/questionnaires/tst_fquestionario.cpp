@@ -1,0 +1,413 @@
+#include "app/forms.h"
+#include "archive/schema.h"
+#include "questionnaires/fquestionario.h"
+#include "testsupport/censariatest.h"
+
+#include <QAbstractItemView>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+using namespace censaria;
+
+namespace {
+
+const QString incomplete =
+    QStringLiteral("Non hai fornito TUTTE LE RISPOSTE.  Prima di continuare, controlla e completa le risposte.");
+const QColor neutral(192, 192, 255);
+const QColor red(255, 0, 0);
+
+// The results screen belongs to another subsystem: this stand-in reads the pupil's
+// row when its hidden refresh button is pressed, and has a back button.
+class StandInResults : public Screen
+{
+public:
+    explicit StandInResults(Module &module)
+        : Screen(module, forms::results, Placement::FullDisplay)
+    {
+        auto *refresh = new QPushButton(this);
+        refresh->setObjectName(QStringLiteral("CMDAGGIORNA"));
+        refresh->hide();
+        connect(refresh, &QPushButton::clicked, this, [this] {
+            ++refreshes;
+            row = this->module().dbrisultati().findRow(QStringLiteral("questionari"), this->module().nomealunno);
+        });
+    }
+    using Screen::goBack;
+    int refreshes = 0;
+    std::optional<ArchiveRow> row;
+};
+
+int column(const char *name) { return schema::questionari().position(QString::fromUtf8(name)); }
+
+} // namespace
+
+class TestFQuestionario : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TestProgram> program_;
+    FQuestionario *screen_ = nullptr;
+
+    template <typename T>
+    T *control(const char *name) { return program_->control<T>(forms::questionnaire, QString::fromUtf8(name)); }
+    template <typename T>
+    T *row(const char *array, int index)
+    {
+        for (T *widget : screen_->findChildren<T *>(QString::fromUtf8(array)))
+            if (widget->property("index").toInt() == index)
+                return widget;
+        return nullptr;
+    }
+    QString text(const char *label) { return control<QLabel>(label)->text(); }
+    QColor rowColour(int index) { return row<QLineEdit>("Text1", index)->palette().color(QPalette::Base); }
+    int redRows()
+    {
+        int count = 0;
+        for (int i = 0; i < 10; ++i)
+            count += rowColour(i) == red;
+        return count;
+    }
+    // Ticks every row by clicking its boxes: the right box, the other one on wrongRows.
+    void answer(const QList<int> &wrongRows = {})
+    {
+        for (int i = 0; i < 10; ++i)
+            row<QCheckBox>(screen_->session().key(i) != wrongRows.contains(i) ? "Check1" : "Check2", i)->click();
+    }
+    void pressResult() { control<QPushButton>("CMDRISULT")->click(); }
+    std::optional<ArchiveRow> archiveRow(const QString &name)
+    {
+        return program_->module().dbrisultati().findRow(QStringLiteral("questionari"), name);
+    }
+    void chooseFromList(const QString &item)
+    {
+        auto *combo = control<QComboBox>("Combo1");
+        combo->showPopup();
+        QAbstractItemView *view = combo->view();
+        const QModelIndex index = view->model()->index(combo->findText(item), 0);
+        view->setCurrentIndex(index);
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
+    }
+
+private slots:
+    void init()
+    {
+        program_ = std::make_unique<TestProgram>();
+        program_->module().screens().add(forms::results, [](Module &m) { return new StandInResults(m); });
+        QVERIFY(program_->start());
+        screen_ = static_cast<FQuestionario *>(program_->screen(forms::questionnaire));
+    }
+    void cleanup() { program_.reset(); }
+
+    void theMenuOpensTheScreenWithNoQuestionnaire()
+    {
+        auto *menuButton = program_->control<QPushButton>(forms::menu, QStringLiteral("Cmdquestionari"));
+        QVERIFY(menuButton->isEnabled());
+        program_->dialogs().queueAnswer(QStringLiteral("rossi   mario"));
+        menuButton->click();
+        QCOMPARE(program_->visibleScreens(), QStringList{forms::questionnaire});
+        QCOMPARE(program_->module().nomealunno, QStringLiteral("ROSSI MARIO"));
+        QCOMPARE(screen_->windowTitle(), QStringLiteral("questionari"));
+        QCOMPARE(control<QComboBox>("Combo1")->currentText(), QStringLiteral("   Scegli il questionario -------->"));
+        QCOMPARE(control<QComboBox>("Combo1")->count(), 10);
+        QCOMPARE(control<QComboBox>("Combo1")->itemText(1), QStringLiteral("1° periodo"));
+        QVERIFY(!control<QPushButton>("CMDRISULT")->isEnabled());
+        QVERIFY(!control<QPushButton>("Cmdarchivio")->isEnabled());
+        QVERIFY(control<QPushButton>("cmdmostradomande")->isHidden());
+        QVERIFY(control<QLineEdit>("Text2")->text().isEmpty());
+        QCOMPARE(screen_->findChildren<QLineEdit *>(QStringLiteral("Text1")).size(), 10);
+        QCOMPARE(row<QCheckBox>("Check1", 9)->text(), QStringLiteral("10"));
+        QCOMPARE(text("LabgiustiTOT"), QStringLiteral("0"));
+    }
+
+    void aListChoiceLoadsItsTopic()
+    {
+        program_->module().navigation().show(forms::questionnaire);
+        chooseFromList(QStringLiteral("2° periodo"));
+        QCOMPARE(screen_->session().codicequest(), QStringLiteral("Qstoria3"));
+        QCOMPARE(control<QLineEdit>("Text2")->text(), QStringLiteral("IL PERIODO DEL BOOM DEMOGRAFICO..."));
+        QVERIFY(control<QPushButton>("CMDRISULT")->isEnabled());
+        QVERIFY(!control<QPushButton>("Cmdarchivio")->isEnabled());
+        QVERIFY(row<QLineEdit>("Text1", 0)->text().size() > 0);
+        QCOMPARE(rowColour(0), neutral);
+    }
+
+    void typingIntoTheListLoadsNothing()
+    {
+        program_->module().navigation().show(forms::questionnaire);
+        auto *combo = control<QComboBox>("Combo1");
+        combo->setFocus();
+        combo->lineEdit()->clear();
+        QTest::keyClicks(combo, QStringLiteral("Italia"));
+        QTest::keyClick(combo, Qt::Key_Return);
+        control<QPushButton>("Cmdtorno")->setFocus();
+        QVERIFY(screen_->session().codicequest().isEmpty());
+        QVERIFY(!control<QPushButton>("CMDRISULT")->isEnabled());
+        QVERIFY(control<QLineEdit>("Text2")->text().isEmpty());
+    }
+
+    void theFamilyButtonFlipsBetweenTheTwoFamilies()
+    {
+        program_->module().navigation().show(forms::questionnaire);
+        auto *family = control<QPushButton>("cmdmostradomande");
+        chooseFromList(QStringLiteral("Fam tradizionali"));
+        QVERIFY(family->isVisible());
+        QCOMPARE(family->text(), QStringLiteral("Mostra le domande del 2° questionario"));
+        family->click();
+        QCOMPARE(screen_->session().codicequest(), QStringLiteral("Qfammod"));
+        QCOMPARE(control<QLineEdit>("Text2")->text(), QStringLiteral("FAMIGLIE MODERNE"));
+        QCOMPARE(family->text(), QStringLiteral("Mostra le domande del 1° questionario"));
+        family->click();
+        QCOMPARE(screen_->session().codicequest(), QStringLiteral("Qfamtrad"));
+        chooseFromList(QStringLiteral("Densità1"));
+        QVERIFY(family->isHidden());
+        chooseFromList(QStringLiteral("Fam moderne"));
+        QCOMPARE(family->text(), QStringLiteral("Mostra le domande del 1° questionario"));
+    }
+
+    void otherScreensOpenTopicsByLoaderName()
+    {
+        program_->module().chiamante = QStringLiteral("Densità2");
+        QVERIFY(program_->module().navigation().showQuestionnaire(QStringLiteral("QDensità2")));
+        QCOMPARE(screen_->session().codicequest(), QStringLiteral("QDensità2"));
+        QVERIFY(screen_->isVisible());
+        screen_->QItalia();
+        QCOMPARE(screen_->session().codicequest(), QStringLiteral("Qitalia"));
+    }
+
+    void anUnansweredRowBlocksScoringWithTheMessage()
+    {
+        program_->module().nomealunno = QStringLiteral("NERI ADA");
+        screen_->QStoria2();
+        answer();
+        row<QCheckBox>("Check1", 4)->setChecked(false);
+        row<QCheckBox>("Check2", 4)->setChecked(false);
+        row<QCheckBox>("Check1", 4)->click();
+        row<QCheckBox>("Check1", 4)->click(); // ticked, then unticked again
+        pressResult();
+        QCOMPARE(program_->dialogs().messageTexts(), QStringList{incomplete});
+        QCOMPARE(program_->dialogs().messages.first().title, QStringLiteral("Censaria"));
+        QCOMPARE(text("LabGiusti"), QStringLiteral("0"));
+        QCOMPARE(text("LabgiustiTOT"), QStringLiteral("0"));
+        QCOMPARE(redRows(), 0);
+        QVERIFY(!archiveRow(QStringLiteral("NERI ADA")));
+        QVERIFY(!control<QPushButton>("Cmdarchivio")->isEnabled());
+    }
+
+    void allRightThenAllWrong()
+    {
+        program_->module().nomealunno = QStringLiteral("NERI ADA");
+        screen_->Qpiramide2();
+        answer();
+        pressResult();
+        QCOMPARE(text("LabGiusti"), QStringLiteral("10"));
+        QCOMPARE(text("LabSbagli"), QStringLiteral("0"));
+        QCOMPARE(redRows(), 0);
+        QVERIFY(!control<QPushButton>("CMDRISULT")->isEnabled());
+        QVERIFY(control<QPushButton>("Cmdarchivio")->isEnabled());
+
+        screen_->Qpiramide2();
+        QVERIFY(control<QPushButton>("CMDRISULT")->isEnabled());
+        QVERIFY(!control<QPushButton>("Cmdarchivio")->isEnabled());
+        answer({0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
+        pressResult();
+        QCOMPARE(text("LabGiusti"), QStringLiteral("0"));
+        QCOMPARE(text("LabSbagli"), QStringLiteral("10"));
+        QCOMPARE(redRows(), 10);
+        QCOMPARE(text("LabgiustiTOT"), QStringLiteral("10"));
+        QCOMPARE(text("LabSBtot"), QStringLiteral("10"));
+
+        // A new topic clears the red rows and this questionnaire's counts, not the totals.
+        screen_->QStoria1();
+        QCOMPARE(redRows(), 0);
+        QCOMPARE(text("LabSbagli"), QStringLiteral("0"));
+        QCOMPARE(text("LabSBtot"), QStringLiteral("10"));
+    }
+
+    void totalsAddUpOverTwoQuestionnaires()
+    {
+        program_->module().nomealunno = QStringLiteral("NERI ADA");
+        screen_->QStoria3();
+        answer({1, 5, 9});
+        pressResult();
+        screen_->QItalia();
+        answer({0, 1, 2, 3, 4, 5});
+        pressResult();
+        QCOMPARE(text("LabGiusti"), QStringLiteral("4"));
+        QCOMPARE(text("LabgiustiTOT"), QStringLiteral("11"));
+        QCOMPARE(text("LabSBtot"), QStringLiteral("9"));
+    }
+
+    void withoutANameNothingIsRecordedAndScoringCanBeRepeated()
+    {
+        screen_->QDensita1();
+        answer({3});
+        pressResult();
+        QCOMPARE(program_->dialogs().prompts.size(), 1);
+        QCOMPARE(text("LabGiusti"), QStringLiteral("9"));
+        QVERIFY(control<QPushButton>("CMDRISULT")->isEnabled());
+        QVERIFY(program_->module().dbrisultati().rows(QStringLiteral("questionari"))->isEmpty());
+
+        // The pupil corrects row 3 and presses again: scored and added again, row 3 stays red.
+        row<QCheckBox>(screen_->session().key(3) ? "Check1" : "Check2", 3)->click();
+        QCOMPARE(rowColour(3), red);
+        program_->dialogs().queueAnswer(QStringLiteral("Bruno Sara"));
+        pressResult();
+        QCOMPARE(text("LabGiusti"), QStringLiteral("10"));
+        QCOMPARE(text("LabgiustiTOT"), QStringLiteral("19"));
+        QCOMPARE(text("LabSBtot"), QStringLiteral("1"));
+        QCOMPARE(rowColour(3), red);
+        QCOMPARE(redRows(), 1);
+        QVERIFY(!control<QPushButton>("CMDRISULT")->isEnabled());
+        QCOMPARE(archiveRow(QStringLiteral("BRUNO SARA"))->at(column("Densità popolazione")).toInt(), 10);
+    }
+
+    void recordingFillsThePupilsRow()
+    {
+        program_->module().nomealunno = QStringLiteral("FERRI LUCA");
+        const QDateTime first = program_->clock().time;
+        screen_->QStoria1();
+        answer({0, 1});
+        pressResult();
+        ArchiveRow row = *archiveRow(QStringLiteral("FERRI LUCA"));
+        QCOMPARE(row.at(column("nome")).toString(), QStringLiteral("FERRI LUCA"));
+        QCOMPARE(row.at(column("I tre periodi")).toInt(), 8);
+        QCOMPARE(row.at(column("data1")).toDateTime(), first);
+        for (int i = column("periodo fam tradizionali"); i < row.size(); ++i)
+            QVERIFY(row.at(i).isNull());
+
+        // The same questionnaire again replaces its pair; another fills its own pair.
+        program_->clock().time = first.addSecs(600);
+        screen_->QStoria1();
+        answer({0, 1, 2, 3, 4});
+        pressResult();
+        program_->clock().time = first.addSecs(1200);
+        screen_->QStoria4();
+        answer();
+        pressResult();
+        const QList<ArchiveRow> rows = *program_->module().dbrisultati().rows(QStringLiteral("questionari"));
+        QCOMPARE(rows.size(), 1);
+        row = rows.first();
+        QCOMPARE(row.at(column("I tre periodi")).toInt(), 5);
+        QCOMPARE(row.at(column("data1")).toDateTime(), first.addSecs(600));
+        QCOMPARE(row.at(column("periodo post-industriale")).toInt(), 10);
+        QCOMPARE(row.at(column("data4")).toDateTime(), first.addSecs(1200));
+    }
+
+    void theSecondFamilyQuestionnaireRecordsIntoItsOwnColumns()
+    {
+        program_->module().nomealunno = QStringLiteral("FERRI LUCA");
+        screen_->Qfamtrad();
+        control<QPushButton>("cmdmostradomande")->click();
+        answer({9});
+        pressResult();
+        const ArchiveRow row = *archiveRow(QStringLiteral("FERRI LUCA"));
+        QCOMPARE(row.at(column("Famiglie moderne")).toInt(), 9);
+        QCOMPARE(row.at(column("data10")).toDateTime(), program_->clock().time);
+        QVERIFY(row.at(column("Famiglie tradizionali")).isNull());
+    }
+
+    void theMenuButtonClearsTheQuestionnaireAndShowsTheMenuOverIt()
+    {
+        program_->module().nomealunno = QStringLiteral("NERI ADA");
+        program_->module().navigation().show(forms::questionnaire);
+        program_->screen(forms::menu)->hide();
+        program_->module().chiamante = QStringLiteral("Storia1");
+        screen_->QStoria2();
+        answer({2});
+        pressResult();
+        screen_->QStoria3();
+        answer({2});
+        control<QPushButton>("Cmdmenù")->click();
+        QCOMPARE(program_->visibleScreens().size(), 2);
+        QVERIFY(program_->screen(forms::menu)->isVisible());
+        QVERIFY(screen_->isVisible());
+        QCOMPARE(program_->module().chiamante, QStringLiteral("Storia1"));
+        QVERIFY(control<QLineEdit>("Text2")->text().isEmpty());
+        for (int i = 0; i < 10; ++i) {
+            QVERIFY(row<QLineEdit>("Text1", i)->text().isEmpty());
+            QVERIFY(!row<QCheckBox>("Check1", i)->isChecked());
+            QVERIFY(!row<QCheckBox>("Check2", i)->isChecked());
+        }
+        QCOMPARE(text("LabGiusti"), QStringLiteral("0"));
+        QCOMPARE(text("LabgiustiTOT"), QStringLiteral("9"));
+        QCOMPARE(screen_->session().codicequest(), QStringLiteral("Qstoria3"));
+        // Blank rows cannot be scored: a topic must be chosen again.
+        QVERIFY(!control<QPushButton>("CMDRISULT")->isEnabled());
+
+        // Shown again from the menu, the screen keeps its totals.
+        program_->control<QPushButton>(forms::menu, QStringLiteral("Cmdquestionari"))->click();
+        QCOMPARE(program_->visibleScreens(), QStringList{forms::questionnaire});
+        QCOMPARE(text("LabgiustiTOT"), QStringLiteral("9"));
+        QCOMPARE(text("LabSBtot"), QStringLiteral("1"));
+    }
+
+    void backReturnsToWhoeverOpenedTheScreen()
+    {
+        program_->module().navigation().show(forms::questionnaire);
+        program_->screen(forms::menu)->hide();
+        program_->module().chiamante = forms::menu;
+        control<QPushButton>("Cmdtorno")->click();
+        QCOMPARE(program_->visibleScreens(), QStringList{forms::menu});
+    }
+
+    void theArchiveButtonOpensTheResultsScreen()
+    {
+        program_->module().nomealunno = QStringLiteral("NERI ADA");
+        program_->module().navigation().show(forms::questionnaire);
+        program_->screen(forms::menu)->hide();
+        screen_->QStoria4();
+        answer({0, 7});
+        pressResult();
+        control<QPushButton>("Cmdarchivio")->click();
+        auto *results = static_cast<StandInResults *>(program_->screen(forms::results));
+        QCOMPARE(program_->visibleScreens(), QStringList{forms::results});
+        QCOMPARE(program_->module().chiamante, forms::questionnaire);
+        QCOMPARE(results->refreshes, 1);
+        QCOMPARE(results->row->at(column("periodo post-industriale")).toInt(), 8);
+        QCOMPARE(redRows(), 0);
+        QVERIFY(control<QLineEdit>("Text2")->text().isEmpty());
+        QVERIFY(row<QLineEdit>("Text1", 0)->text().isEmpty());
+        QCOMPARE(text("LabSbagli"), QStringLiteral("0"));
+        QCOMPARE(screen_->session().verifica(), 0); // the ticks stay
+    }
+
+    void exitClosesTheArchive()
+    {
+        program_->module().navigation().show(forms::questionnaire);
+        control<QPushButton>("Cmduscita")->click();
+        QCOMPARE(program_->exitCode(), 0);
+        QVERIFY(!program_->module().dbrisultati().isOpen());
+    }
+
+    // From the lesson page to the results screen and back, as far as this program's screens go.
+    void theRoadOfOneQuestionnaire()
+    {
+        program_->screen(forms::menu)->hide();
+        program_->module().chiamante = QStringLiteral("Storia1"); // the lesson page opens it
+        QVERIFY(program_->module().navigation().showQuestionnaire(QStringLiteral("QStoria1")));
+        QCOMPARE(program_->visibleScreens(), QStringList{forms::questionnaire});
+        answer({6, 8, 9});
+        program_->dialogs().queueAnswer(QStringLiteral("  esposito   anna "));
+        pressResult();
+        QCOMPARE(text("LabGiusti"), QStringLiteral("7"));
+        QCOMPARE(redRows(), 3);
+        QCOMPARE(program_->module().nomealunno, QStringLiteral("ESPOSITO ANNA"));
+
+        control<QPushButton>("Cmdarchivio")->click();
+        auto *results = static_cast<StandInResults *>(program_->screen(forms::results));
+        QCOMPARE(program_->visibleScreens(), QStringList{forms::results});
+        QCOMPARE(results->row->at(column("I tre periodi")).toInt(), 7);
+        QCOMPARE(results->row->at(column("data1")).toDateTime(), program_->clock().time);
+
+        results->goBack();
+        QCOMPARE(program_->visibleScreens(), QStringList{forms::questionnaire});
+        QCOMPARE(program_->module().chiamante, forms::results);
+    }
+};
+
+QTEST_MAIN(TestFQuestionario)
+#include "tst_fquestionario.moc"

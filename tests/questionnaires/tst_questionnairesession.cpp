@@ -1,0 +1,249 @@
+#include "platform/fakeplatform.h"
+#include "questionnaires/questionbanks.h"
+#include "questionnaires/questionnairesession.h"
+
+#include <QSet>
+#include <QTest>
+
+using namespace censaria;
+
+namespace {
+
+// Ticks the right box on every row but the wrong rows, which get the other box.
+void answer(QuestionnaireSession &session, const QList<int> &wrongRows = {})
+{
+    for (int row = 0; row < QuestionnaireSession::rowCount; ++row) {
+        if (session.key(row) != wrongRows.contains(row))
+            session.clickVero(row, true);
+        else
+            session.clickFalso(row, true);
+    }
+}
+
+QStringList statements(const QuestionnaireSession &session)
+{
+    QStringList rows;
+    for (int row = 0; row < QuestionnaireSession::rowCount; ++row)
+        rows.append(session.statement(row));
+    return rows;
+}
+
+int wrongRows(const QuestionnaireSession &session)
+{
+    int count = 0;
+    for (int row = 0; row < QuestionnaireSession::rowCount; ++row)
+        count += session.isWrong(row);
+    return count;
+}
+
+} // namespace
+
+class TestQuestionnaireSession : public QObject
+{
+    Q_OBJECT
+
+    RandomGenerator random_;
+    FixedClock clock_;
+    QuestionnaireSession session_;
+
+    void load(const char *loader) { session_.load(*bankByLoader(QString::fromUtf8(loader)), random_, clock_); }
+
+private slots:
+    void init()
+    {
+        random_ = RandomGenerator();
+        session_ = QuestionnaireSession();
+    }
+
+    void everyBankHasTenStatementsAndItsOwnCode()
+    {
+        const QList<QuestionBank> &banks = questionBanks();
+        QCOMPARE(banks.size(), 10);
+        QSet<QString> codes, countFields, dateFields;
+        for (const QuestionBank &bank : banks) {
+            QCOMPARE(int(bank.statements.size()), 10);
+            QSet<QString> texts;
+            for (const auto &statement : bank.statements) {
+                QVERIFY(!statement.text.trimmed().isEmpty());
+                texts.insert(statement.text);
+            }
+            QCOMPARE(texts.size(), 10);
+            QCOMPARE(bankByListItem(bank.listItem), &bank);
+            QCOMPARE(bankByCode(bank.code), &bank);
+            codes.insert(bank.code);
+            countFields.insert(bank.countField);
+            dateFields.insert(bank.dateField);
+        }
+        QCOMPARE(codes.size(), 10);
+        QCOMPARE(countFields.size(), 10);
+        QCOMPARE(dateFields.size(), 10);
+        QCOMPARE(topicListItems().size(), 10);
+        for (const QString &item : topicListItems())
+            QVERIFY(bankByListItem(item));
+    }
+
+    void contentIsKeptExactly()
+    {
+        QCOMPARE(bankByLoader("QStoria1")->title, QStringLiteral(" I GRAFICI dei TRE PERIODI..."));
+        QCOMPARE(bankByLoader("QStoria1")->code, QStringLiteral("Qstoria1"));
+        QCOMPARE(bankByLoader("QItalia")->code, QStringLiteral("Qitalia"));
+        QCOMPARE(bankByLoader(QStringLiteral("QDensità2"))->code, QStringLiteral("QDensità2"));
+        QCOMPARE(bankByLoader("Qpiramide2")->statements[6].text,
+                 QStringLiteral("permette di calcolare i tassi di natalità e di  mortalità"));
+        QCOMPARE(bankByLoader("Qfammod")->dateField, QStringLiteral("data10"));
+        QCOMPARE(bankByLoader("qstoria1"), nullptr); // loaders are matched exactly
+        QCOMPARE(bankByListItem(QStringLiteral("   Scegli il questionario -------->")), nullptr);
+    }
+
+    void answeringAllVeroScoresTheVeroStatements_data()
+    {
+        QTest::addColumn<QString>("loader");
+        QTest::addColumn<int>("right");
+        QTest::newRow("piramidi") << "Qpiramide2" << 6;
+        QTest::newRow("italia") << "QItalia" << 4;
+        QTest::newRow("tre periodi") << "QStoria1" << 5;
+        QTest::newRow("fam moderne") << "Qfammod" << 4;
+    }
+    void answeringAllVeroScoresTheVeroStatements()
+    {
+        QFETCH(QString, loader);
+        QFETCH(int, right);
+        session_.load(*bankByLoader(loader), random_, clock_);
+        for (int row = 0; row < QuestionnaireSession::rowCount; ++row)
+            session_.clickVero(row, true);
+        QVERIFY(session_.score());
+        QCOMPARE(session_.giuste(), right);
+        QCOMPARE(session_.shownWrong(), 10 - right);
+        QCOMPARE(wrongRows(session_), 10 - right);
+    }
+
+    void aTickClearsTheOtherBoxOfItsRow()
+    {
+        load("QStoria2");
+        session_.clickFalso(3, true);
+        session_.clickVero(3, true);
+        QVERIFY(session_.isVeroTicked(3));
+        QVERIFY(!session_.isFalsoTicked(3));
+        session_.clickFalso(3, true);
+        QVERIFY(session_.isFalsoTicked(3));
+        QVERIFY(!session_.isVeroTicked(3));
+
+        // The answer is the box last ticked.
+        answer(session_);
+        if (session_.key(3))
+            session_.clickFalso(3, true);
+        else
+            session_.clickVero(3, true);
+        QVERIFY(session_.score());
+        QCOMPARE(session_.giuste(), 9);
+        QVERIFY(session_.isWrong(3));
+    }
+
+    void untickingLeavesTheRowUnanswered()
+    {
+        load("QStoria2");
+        answer(session_);
+        session_.clickVero(5, false);
+        session_.clickFalso(5, false);
+        QCOMPARE(session_.verifica(), 1);
+    }
+
+    void anUnansweredRowBlocksScoring()
+    {
+        load("QStoria3");
+        answer(session_, {0, 1});
+        session_.clickVero(7, false);
+        session_.clickFalso(7, false);
+        QVERIFY(!session_.score());
+        QCOMPARE(session_.shownRight(), 0);
+        QCOMPARE(session_.totalWrong(), 0);
+        QCOMPARE(wrongRows(session_), 0);
+        QVERIFY(!session_.canOpenArchive());
+        QVERIFY(session_.canScore());
+    }
+
+    void theShuffleDrawsUntilItFindsAFreeStatement()
+    {
+        ScriptedRandom scripted;
+        // k = floor(10 r + 1): 3, 3 again (taken, drawn again), 1, then 2, 4, 5 ... 10.
+        scripted.queue({0.25, 0.29, 0.0, 0.1, 0.3, 0.4, 0.5, 0.6, 0.7, 0.8, 0.99});
+        const QuestionBank &bank = *bankByLoader("QStoria2");
+        session_.load(bank, scripted, clock_);
+        const int order[] = {2, 0, 1, 3, 4, 5, 6, 7, 8, 9};
+        for (int row = 0; row < QuestionnaireSession::rowCount; ++row) {
+            QCOMPARE(session_.statement(row), bank.statements[order[row]].text);
+            QCOMPARE(session_.key(row), bank.statements[order[row]].vero);
+        }
+        // Re-seeded from the clock right after the ten draws.
+        RandomGenerator expected;
+        expected.reseedFromClock(clock_);
+        QCOMPARE(scripted.next(), expected.next());
+    }
+
+    void theFirstShuffleOfARunIsAlwaysTheSame()
+    {
+        load("QStoria1");
+        const QStringList first = statements(session_);
+        QCOMPARE(QSet<QString>(first.begin(), first.end()).size(), 10);
+
+        RandomGenerator otherRun;
+        FixedClock otherClock;
+        otherClock.time = otherClock.time.addSecs(3600);
+        QuestionnaireSession other;
+        other.load(*bankByLoader("QStoria1"), otherRun, otherClock);
+        QCOMPARE(statements(other), first);
+
+        // Later shuffles follow the clock time of the re-seeding before them.
+        load("QStoria1");
+        other.load(*bankByLoader("QStoria1"), otherRun, otherClock);
+        QVERIFY(statements(other) != statements(session_));
+        RandomGenerator sameClockRun;
+        QuestionnaireSession sameClock;
+        sameClock.load(*bankByLoader("QStoria1"), sameClockRun, clock_);
+        sameClock.load(*bankByLoader("QStoria1"), sameClockRun, clock_);
+        QCOMPARE(statements(sameClock), statements(session_));
+    }
+
+    void theFamilyQuestionnairesOpenEachOther()
+    {
+        QCOMPARE(session_.qfamiglia(), 0);
+        QVERIFY(session_.otherFamilyLoader().isEmpty());
+        load("Qfamtrad");
+        QCOMPARE(session_.qfamiglia(), 1);
+        QVERIFY(session_.showsFamilyButton());
+        QCOMPARE(session_.familyButtonCaption(), QStringLiteral("Mostra le domande del 2° questionario"));
+        QCOMPARE(session_.otherFamilyLoader(), QStringLiteral("Qfammod"));
+        load("Qfammod");
+        QCOMPARE(session_.familyButtonCaption(), QStringLiteral("Mostra le domande del 1° questionario"));
+        QCOMPARE(session_.otherFamilyLoader(), QStringLiteral("Qfamtrad"));
+        load("QItalia");
+        QVERIFY(!session_.showsFamilyButton());
+        QCOMPARE(session_.qfamiglia(), 2); // other topics leave it
+    }
+
+    void clearingForTheMenuOrTheArchive()
+    {
+        load("Qpiramide2");
+        answer(session_, {0});
+        QVERIFY(session_.score());
+        session_.clearForArchive();
+        QVERIFY(session_.shownTitle().isEmpty());
+        QVERIFY(session_.statement(0).isEmpty());
+        QCOMPARE(wrongRows(session_), 0);
+        QCOMPARE(session_.shownRight(), 0);
+        QCOMPARE(session_.verifica(), 0); // the ticks stay
+        QCOMPARE(session_.totalRight(), 9);
+        QCOMPARE(session_.codicequest(), QStringLiteral("Qpiramide2"));
+
+        load("Qpiramide2");
+        answer(session_);
+        session_.clearForMenu();
+        QCOMPARE(session_.verifica(), 10);
+        // With its statements gone the questionnaire cannot be scored blind.
+        QVERIFY(!session_.canScore());
+        QCOMPARE(session_.codicequest(), QStringLiteral("Qpiramide2"));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestQuestionnaireSession)
+#include "tst_questionnairesession.moc"
