@@ -23,7 +23,9 @@ constexpr int columnWidth = 5415;   // the lesson text beside the picture
 constexpr int wideWidth = 11415;    // the in-depth page, over the picture
 constexpr int pictureLeft = 5872;
 constexpr int pictureWidth = 5835;
-constexpr int pictureHeight = 4860;
+constexpr int pictureHeight = 6060;
+constexpr int destinationTop = 7440;
+constexpr int destinationHeight = 660;
 constexpr int buttonRowTop = 8280;
 constexpr int buttonRowHeight = 540;
 constexpr int textIndent = 100;
@@ -64,13 +66,13 @@ FLezioni::FLezioni(Module &module)
     picture_->setFont(Twips::font(10));
     picture_->setStyleSheet(QStringLiteral("QLabel { background: white; border: 1px solid #b9ad94; color: #7a3b2e; }"));
 
-    destina_ = addButton("CmdDestina", QString(), Twips::rect(pictureLeft, 6240, pictureWidth, 660));
+    destina_ = addButton("CmdDestina", QString(), Twips::rect(pictureLeft, destinationTop, pictureWidth, destinationHeight));
     destina_->setStyleSheet(buttonStyle(QColor(196, 98, 28)));
     destina_->setFont(Twips::font(10, true));
     connect(destina_, &QPushButton::clicked, this, &FLezioni::destinaClicked);
 
     osserva_ = addButton("CmdOsserva", QStringLiteral("Osserva i modelli delle famiglie"),
-                         Twips::rect(pictureLeft, 7080, pictureWidth, buttonRowHeight));
+                         Twips::rect(pictureLeft, destinationTop - 600, pictureWidth, buttonRowHeight));
     connect(osserva_, &QPushButton::clicked, this, &FLezioni::osservaClicked);
 
     // The text comes last so that the wide in-depth page lies over the picture.

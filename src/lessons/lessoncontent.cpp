@@ -22,7 +22,7 @@ void showNote(QTextDocument *document, const QString &heading, const QString &te
 {
     document->clear();
     document->setHtml(QStringLiteral("<h3 style=\"color:#9a2b1f\">%1</h3><p>%2</p>"
-                                     "<p>Le altre pagine, la figura e il pulsante in basso a destra funzionano lo stesso.</p>")
+                                     "<p>Le altre pagine della lezione si possono leggere lo stesso.</p>")
                           .arg(heading.toHtmlEscaped(), text.toHtmlEscaped()));
 }
 
