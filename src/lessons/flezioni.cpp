@@ -117,20 +117,20 @@ QPushButton *FLezioni::addButton(const char *name, const QString &caption, const
 
 void FLezioni::buildMenuBar()
 {
-    menuBar_ = new QMenuBar(canvas());
-    menuBar_->setNativeMenuBar(false);
-    menuBar_->setFont(Twips::font(9));
-    menuBar_->setStyleSheet(QStringLiteral("QMenuBar { background: #e6dcc6; border-bottom: 1px solid #b9ad94; }"
+    auto *menuBar = new QMenuBar(canvas());
+    menuBar->setNativeMenuBar(false);
+    menuBar->setFont(Twips::font(9));
+    menuBar->setStyleSheet(QStringLiteral("QMenuBar { background: #e6dcc6; border-bottom: 1px solid #b9ad94; }"
                                            "QMenuBar::item { padding: 2px 10px; background: transparent; }"
                                            "QMenuBar::item:selected { background: #1f4e5f; color: white; }"));
     for (const LessonMenu &entry : lessonMenus()) {
         if (entry.entries.isEmpty()) {
-            QAction *action = menuBar_->addAction(entry.caption);
+            QAction *action = menuBar->addAction(entry.caption);
             action->setObjectName(entry.name);
             connect(action, &QAction::triggered, this, [this, page = entry.page] { loadPage(page); });
             continue;
         }
-        QMenu *menu = menuBar_->addMenu(entry.caption);
+        QMenu *menu = menuBar->addMenu(entry.caption);
         menu->setObjectName(entry.name);
         menu->setFont(Twips::font(9));
         for (const LessonMenuEntry &item : entry.entries) {
@@ -140,8 +140,8 @@ void FLezioni::buildMenuBar()
         }
     }
     // Outside a main window a menu bar would size itself to nothing.
-    menuBar_->setGeometry(Twips::rect(0, 0, Twips::designWidth, 330));
-    menuBar_->setFixedHeight(Twips::px(330));
+    menuBar->setGeometry(Twips::rect(0, 0, Twips::designWidth, 330));
+    menuBar->setFixedHeight(Twips::px(330));
 }
 
 void FLezioni::Storia1() { loadPage(QStringLiteral("Storia1")); }

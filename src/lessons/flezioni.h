@@ -5,7 +5,6 @@
 #include "lessonpaging.h"
 
 class QLabel;
-class QMenuBar;
 class QPushButton;
 class QTextEdit;
 
@@ -56,7 +55,6 @@ private:
     void showPagingStates();
 
     LessonPaging paging_;
-    QMenuBar *menuBar_ = nullptr;
     QLabel *title_ = nullptr;
     QTextEdit *text_ = nullptr;
     QLabel *picture_ = nullptr;

@@ -214,14 +214,16 @@ private slots:
 
     void destinationOfAMissingScreenIsDisabled()
     {
-        TestProgram bare(folder_.path()); // no questionnaire screen in this program
+        TestProgram bare(folder_.path()); // only the screens the program really has
+        if (bare.module().screens().has(forms::questionnaire))
+            QSKIP("the program has the questionnaire screen");
         QVERIFY(bare.start());
         bare.screen(forms::menu)->hide();
         QVERIFY(bare.module().navigation().showLessonPage(QStringLiteral("Storia3")));
         auto *destination = bare.control<QPushButton>(forms::lessons, QStringLiteral("CmdDestina"));
-        QCOMPARE(destination->isEnabled(), bare.module().screens().has(forms::questionnaire));
+        QVERIFY(!destination->isEnabled());
         destination->click();
-        QVERIFY(bare.visibleScreens().contains(forms::lessons) || bare.module().screens().has(forms::questionnaire));
+        QCOMPARE(bare.visibleScreens(), QStringList{forms::lessons});
     }
 
     void menuBarOpensEveryPage()
