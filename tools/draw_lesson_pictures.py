@@ -86,7 +86,7 @@ def shade_periods(ax, first, last):
 # Italy within its present borders, in millions: estimates before unification
 # (Malanima, Del Panta), census counts of ISTAT from 1861.
 ITALY_POPULATION = [
-    (1300, 12.5), (1400, 8.0), (1500, 9.0), (1550, 11.5), (1600, 13.3), (1650, 11.5), (1700, 13.4),
+    (1000, 5.0), (1300, 12.5), (1400, 8.0), (1500, 9.0), (1550, 11.5), (1600, 13.3), (1650, 11.5), (1700, 13.4),
     (1750, 15.5), (1800, 18.1), (1850, 24.1), (1861, 26.3), (1871, 28.2), (1881, 29.8), (1901, 33.8),
     (1911, 36.9), (1921, 37.9), (1931, 41.0), (1951, 47.5), (1961, 50.6), (1971, 54.1), (1981, 56.6),
     (1991, 56.8), (2001, 57.0)]
@@ -101,6 +101,13 @@ DEATH_RATE = [(1750, 34), (1800, 33), (1850, 30), (1865, 30.6), (1875, 30.5), (1
               (1971, 9.7), (1981, 9.6), (1991, 9.7), (2000, 9.8)]
 
 
+# Before 1750 the rates are estimates: births steady near 38-40 per thousand, deaths
+# near 33-35 but leaping above births in the years of famine and plague.
+TRADITIONAL_BIRTH_RATE = [(1550, 39), (1650, 38.5), (1700, 39)]
+TRADITIONAL_DEATH_RATE = [(1550, 34), (1589, 34), (1591, 55), (1593, 34), (1628, 34), (1630, 75), (1632, 33),
+                          (1654, 34), (1656, 60), (1658, 33), (1707, 34), (1709, 46), (1711, 33)]
+
+
 def xy(points, first=None, last=None):
     chosen = [(x, y) for x, y in points if (first is None or x >= first) and (last is None or x <= last)]
     return [x for x, _ in chosen], [y for _, y in chosen]
@@ -108,34 +115,44 @@ def xy(points, first=None, last=None):
 
 def popitalia2():
     fig = figure("La popolazione italiana in tre epoche")
-    top = fig.add_axes([0.11, 0.53, 0.85, 0.34])
-    shade_periods(top, 1500, 2001)
-    years, people = xy(ITALY_POPULATION, 1500)
+    top = fig.add_axes([0.11, 0.55, 0.85, 0.33])
+    shade_periods(top, 1000, 2001)
+    years, people = xy(ITALY_POPULATION)
     top.plot(years, people, color=POP, lw=2.6, marker="o", ms=3.5)
-    top.set_xlim(1500, 2001)
+    top.set_xlim(1000, 2001)
     top.set_ylim(0, 62)
-    top.set_title("1. Abitanti (milioni)", loc="left")
-    for label, start, end, _ in PERIODS:
-        middle = ((start or 1500) + (end or 2001)) / 2
-        narrow = end is None
-        top.text(middle, 2 if narrow else 58, label.replace("\n", "") if narrow else label, ha="center",
-                 va="bottom" if narrow else "top",
-                 rotation=90 if narrow else 0, fontsize=7.5 if narrow else 8.5, fontweight="bold", color="#5a4a2a")
-    top.annotate("57 milioni\nnel 2001", (2001, 57), (1930, 8), fontsize=9, ha="center",
+    top.set_title("1. Abitanti in Italia (milioni)", loc="left")
+    spans = ["il periodo più lungo:\nfino al 1750", "1750-1970", "dal 1970"]
+    for (label, start, end, _), span in zip(PERIODS, spans):
+        if end is None:
+            top.text(1987, 2, "post-industriale, " + span, ha="center", va="bottom", rotation=90, fontsize=7.5,
+                     fontweight="bold", color="#5a4a2a")
+            continue
+        middle = ((start or 1000) + end) / 2
+        top.text(middle, 59, label.replace("\n", " ") if start is None else label, ha="center", va="top",
+                 fontsize=8.5, fontweight="bold", color="#5a4a2a")
+        top.text(middle, 59 if start is None else 46, "\n" + span if start is None else span, ha="center",
+                 va="top", fontsize=8, color="#5a4a2a")
+    top.annotate("57 milioni nel 2001", (2001, 57), (1560, 34), fontsize=9, ha="center",
                  arrowprops={"arrowstyle": "->", "color": INK})
 
-    bottom = fig.add_axes([0.11, 0.1, 0.85, 0.33])
-    shade_periods(bottom, 1750, 2000)
-    years, births = xy(BIRTH_RATE)
-    _, deaths = xy(DEATH_RATE)
-    bottom.fill_between(years, deaths, births, color="#a8d5a2", alpha=0.7, lw=0)
-    bottom.plot(years, births, color=BIRTHS, lw=2.6, label="nati ogni 1000 abitanti (natalità)")
-    bottom.plot(years, deaths, color=DEATHS, lw=2.6, label="morti ogni 1000 abitanti (mortalità)")
-    bottom.set_xlim(1750, 2000)
-    bottom.set_ylim(0, 45)
+    bottom = fig.add_axes([0.11, 0.1, 0.85, 0.34])
+    shade_periods(bottom, 1550, 2000)
+    years, births = xy(TRADITIONAL_BIRTH_RATE + BIRTH_RATE)
+    death_years, deaths = xy(TRADITIONAL_DEATH_RATE + DEATH_RATE)
+    bottom.fill_between(xy(BIRTH_RATE)[0], xy(DEATH_RATE)[1], xy(BIRTH_RATE)[1], color="#a8d5a2", alpha=0.8, lw=0)
+    bottom.plot(years, births, color=BIRTHS, lw=2.4, label="nati ogni 1000 abitanti (natalità)")
+    bottom.plot(death_years, deaths, color=DEATHS, lw=2.4, label="morti ogni 1000 abitanti (mortalità)")
+    bottom.set_xlim(1550, 2000)
+    bottom.set_ylim(0, 80)
     bottom.set_title("2. Natalità e mortalità (‰)", loc="left")
-    bottom.text(1905, 26.5, "crescita\nnaturale", fontsize=9, ha="center", color="#2f5d2a", fontweight="bold")
-    bottom.legend(loc="lower left", fontsize=8.5, frameon=True, framealpha=0.9)
+    bottom.text(1730, 78, "crisi di mortalità:\ni morti superano i nati", fontsize=8.5, ha="center", va="top",
+                color=DEATHS, fontweight="bold")
+    bottom.text(1895, 44, "la mortalità cala,\nla natalità resta alta", fontsize=8.5, ha="center", color="#2f5d2a",
+                fontweight="bold")
+    bottom.text(1985, 46, "natalità\nbassissima", fontsize=7.5, ha="center", color="#23557a", fontweight="bold",
+                rotation=90)
+    bottom.legend(loc="lower left", fontsize=8, frameon=True, framealpha=0.9)
     source(fig, "stime di P. Malanima e L. Del Panta (prima del 1861); ISTAT, censimenti e serie storiche")
     save(fig, "popitalia2.jpg")
 
@@ -427,9 +444,10 @@ def densita():
     fig.legend(handles=legend, title="abitanti per km²", loc="upper left", bbox_to_anchor=(0.6, 0.88),
                fontsize=9.5, title_fontsize=10, frameon=False)
     notes = ("Media italiana:\n189 ab./km²\n\n"
+             "Province di Napoli\ne di Milano:\noltre 1800 ab./km²\n\n"
              "Più popolate:\npianura Padana,\ncoste, zone intorno\na Milano e Napoli\n\n"
-             "Meno popolate:\nAlpi, Appennini,\nisole e zone interne")
-    fig.text(0.62, 0.44, notes, fontsize=9.5, va="top", linespacing=1.25)
+             "Meno popolate:\nAlpi, Appennini,\nSardegna, zone interne")
+    fig.text(0.62, 0.6, notes, fontsize=9.5, va="top", linespacing=1.25)
     source(fig, "ISTAT, censimento 2001; confini: @svg-maps/italy (CC BY 4.0)")
     save(fig, "densità.jpg")
 
@@ -449,17 +467,20 @@ PYRAMIDS = [
 ]
 
 
-SHAPE_COLOURS = ["#d9822b", "#3d85c6", "#8e5ba8"]
+MALES = "#3d7ab8"
+FEMALES = "#e06c5a"
 
 
 def piramidi():
     fig = figure("Le forme della piramide delle età")
     ages = [f"{5 * k}-{5 * k + 4}" for k in range(17)] + ["85+"]
     for index, (shape, country, meaning, classes) in enumerate(PYRAMIDS):
-        ax = fig.add_axes([0.1 + index * 0.305, 0.25, 0.27, 0.61])
+        ax = fig.add_axes([0.1 + index * 0.305, 0.25, 0.27, 0.6])
         total = sum(classes)
         shares = [100 * c / total for c in classes]
-        ax.barh(range(18), shares, left=[-s / 2 for s in shares], color=SHAPE_COLOURS[index], height=0.85)
+        halves = [share / 2 for share in shares]
+        ax.barh(range(18), [-h for h in halves], color=MALES, height=0.85)
+        ax.barh(range(18), halves, color=FEMALES, height=0.85)
         ax.set_xlim(-6.5, 6.5)
         ax.set_ylim(-0.6, 17.6)
         ax.set_xticks([])
@@ -467,10 +488,12 @@ def piramidi():
         ax.spines["left"].set_visible(index == 0)
         ax.set_yticks(range(0, 18, 2) if index == 0 else [], ages[::2] if index == 0 else [], fontsize=7.5)
         ax.tick_params(axis="y", length=0)
-        ax.set_title(shape, fontsize=12, color=POP)
+        ax.set_title(shape, fontsize=12, color=POP, pad=4)
         ax.text(0, -1.3, country, ha="center", va="top", fontsize=10.5, fontweight="bold")
         ax.text(0, -2.8, meaning, ha="center", va="top", fontsize=8.5, linespacing=1.15)
-    fig.text(0.5, 0.045, "Ogni barra: quante persone su 100 hanno quell'età",
+    fig.legend(handles=[Patch(fc=MALES, label="maschi"), Patch(fc=FEMALES, label="femmine")], loc="upper center",
+               bbox_to_anchor=(0.5, 0.935), ncol=2, fontsize=9, frameon=False)
+    fig.text(0.5, 0.045, "Ogni barra: quante persone su 100 hanno quell'età (qui metà maschi e metà femmine)",
              ha="center", fontsize=8.5)
     source(fig, "ONU, World Population Prospects (metà anni Novanta), come nei modelli del programma")
     save(fig, "piramidi.jpg")
