@@ -251,7 +251,7 @@ def aula():
     save(fig, "aula.jpg")
 
 
-def box(ax, x, y, w, h, text, colour, size=10.5, weight="bold", text_colour="white"):
+def box(ax, x, y, w, h, text, colour, size=11.5, weight="bold", text_colour="white"):
     ax.add_patch(FancyBboxPatch((x - w / 2, y - h / 2), w, h, boxstyle="round,pad=0.01,rounding_size=0.02",
                                 fc=colour, ec="none"))
     ax.text(x, y, text, ha="center", va="center", fontsize=size, fontweight=weight, color=text_colour)
@@ -267,19 +267,19 @@ def statistica():
     ax.set_xlim(0, 1)
     ax.set_ylim(0, 1)
     ax.axis("off")
-    ax.text(0.5, 0.985, "Un comune in un anno", ha="center", va="top", fontsize=10.5, style="italic")
-    box(ax, 0.5, 0.78, 0.34, 0.1, "Popolazione iniziale\n20 000", POP)
-    box(ax, 0.5, 0.5, 0.34, 0.1, "Popolazione finale\n20 200", POP)
-    box(ax, 0.13, 0.78, 0.2, 0.08, "Nati\n180", BIRTHS)
-    box(ax, 0.87, 0.78, 0.2, 0.08, "Morti\n210", DEATHS)
-    box(ax, 0.13, 0.5, 0.2, 0.08, "Immigrati\n350", "#2a7fb8")
-    box(ax, 0.87, 0.5, 0.2, 0.08, "Emigrati\n120", "#d17a22")
-    arrow(ax, (0.24, 0.78), (0.33, 0.78), BIRTHS)
-    arrow(ax, (0.67, 0.78), (0.76, 0.78), DEATHS)
-    arrow(ax, (0.24, 0.5), (0.33, 0.5), "#2a7fb8")
-    arrow(ax, (0.67, 0.5), (0.76, 0.5), "#d17a22")
-    arrow(ax, (0.5, 0.73), (0.5, 0.555), "#6b6b6b")
-    ax.text(0.52, 0.64, "un anno", fontsize=9, style="italic", va="center")
+    ax.text(0.5, 0.96, "Un comune in un anno", ha="center", va="top", fontsize=11, style="italic")
+    box(ax, 0.5, 0.82, 0.36, 0.1, "Popolazione iniziale\n20 000", POP)
+    box(ax, 0.5, 0.6, 0.36, 0.1, "Popolazione finale\n20 200", POP)
+    box(ax, 0.12, 0.82, 0.2, 0.08, "Nati\n180", BIRTHS)
+    box(ax, 0.88, 0.82, 0.2, 0.08, "Morti\n210", DEATHS)
+    box(ax, 0.12, 0.6, 0.2, 0.08, "Immigrati\n350", "#2a7fb8")
+    box(ax, 0.88, 0.6, 0.2, 0.08, "Emigrati\n120", "#d17a22")
+    arrow(ax, (0.225, 0.82), (0.315, 0.82), BIRTHS)
+    arrow(ax, (0.685, 0.82), (0.775, 0.82), DEATHS)
+    arrow(ax, (0.225, 0.6), (0.315, 0.6), "#2a7fb8")
+    arrow(ax, (0.685, 0.6), (0.775, 0.6), "#d17a22")
+    arrow(ax, (0.5, 0.765), (0.5, 0.655), "#6b6b6b")
+    ax.text(0.52, 0.71, "un anno", fontsize=9, style="italic", va="center")
     lines = [
         ("SALDI", None),
         ("Saldo naturale = nati − morti = 180 − 210 = ", "−30"),
@@ -290,15 +290,15 @@ def statistica():
         ("Mortalità = 210 × 1000 : 20 000 = ", "10,5 ‰"),
         ("Incremento = 200 × 1000 : 20 000 = ", "10 ‰"),
     ]
-    y = 0.39
+    y = 0.47
     for text, result in lines:
         if result is None:
-            ax.text(0.04, y, text, fontsize=10.5, fontweight="bold", color=POP, va="center")
+            ax.text(0.03, y, text, fontsize=11.5, fontweight="bold", color=POP, va="center")
         else:
-            ax.text(0.07, y, text, fontsize=10, va="center")
-            ax.text(0.96, y, result, fontsize=10.5, va="center", ha="right", fontweight="bold",
+            ax.text(0.05, y, text, fontsize=10.8, va="center")
+            ax.text(0.98, y, result, fontsize=11.5, va="center", ha="right", fontweight="bold",
                     color=DEATHS if result.startswith("−") else BIRTHS)
-        y -= 0.052
+        y -= 0.06
     save(fig, "statistica.jpg")
 
 
