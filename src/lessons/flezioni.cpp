@@ -206,8 +206,12 @@ void FLezioni::showPicture(const QString &programPath)
         picture_->setText(picture.note);
         return;
     }
-    const QSize box = picture_->contentsRect().size();
-    picture_->setPixmap(QPixmap::fromImage(picture.image.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+    // Scaled once to the box's real pixels, so the picture stays sharp on dense displays too.
+    const qreal ratio = picture_->devicePixelRatioF();
+    const QSize box = picture_->contentsRect().size() * ratio;
+    QPixmap pixmap = QPixmap::fromImage(picture.image.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    pixmap.setDevicePixelRatio(ratio);
+    picture_->setPixmap(pixmap);
 }
 
 void FLezioni::showDestination(const LessonTopic &topic)
