@@ -486,11 +486,11 @@ def piramidi():
         ax.set_xticks([])
         ax.spines["bottom"].set_visible(False)
         ax.spines["left"].set_visible(index == 0)
-        ax.set_yticks(range(0, 18, 2) if index == 0 else [], ages[::2] if index == 0 else [], fontsize=7.5)
+        ax.set_yticks(range(0, 18, 2) if index == 0 else [], ages[::2] if index == 0 else [], fontsize=9)
         ax.tick_params(axis="y", length=0)
         ax.set_title(shape, fontsize=12, color=POP, pad=4)
         ax.text(0, -1.3, country, ha="center", va="top", fontsize=10.5, fontweight="bold")
-        ax.text(0, -2.8, meaning, ha="center", va="top", fontsize=8.5, linespacing=1.15)
+        ax.text(0, -2.8, meaning, ha="center", va="top", fontsize=9.5, linespacing=1.15)
     fig.legend(handles=[Patch(fc=MALES, label="maschi"), Patch(fc=FEMALES, label="femmine")], loc="upper center",
                bbox_to_anchor=(0.5, 0.935), ncol=2, fontsize=9, frameon=False)
     fig.text(0.5, 0.045, "Ogni barra: quante persone su 100 hanno quell'età (qui metà maschi e metà femmine)",
