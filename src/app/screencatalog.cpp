@@ -1,4 +1,5 @@
 #include "forms.h"
+#include "lessons/flezioni.h"
 #include "mainmenu.h"
 #include "questionnaires/fquestionario.h"
 #include "screenregistry.h"
@@ -11,6 +12,7 @@ void registerScreens(ScreenRegistry &registry)
     registry.add(forms::menu, [](Module &m) { return new MainMenu(m); });
     registry.add(forms::simulation, [](Module &m) { return new Fgrafici(m); });
     registry.add(forms::questionnaire, [](Module &m) { return new FQuestionario(m); });
+    registry.add(forms::lessons, [](Module &m) { return new FLezioni(m); });
 }
 
 } // namespace censaria

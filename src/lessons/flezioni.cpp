@@ -1,0 +1,279 @@
+#include "flezioni.h"
+
+#include "app/forms.h"
+#include "app/module.h"
+#include "lessoncatalogue.h"
+#include "lessoncontent.h"
+#include "platform/twips.h"
+
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTextEdit>
+
+namespace censaria {
+namespace {
+
+// Layout in twips on the 12000 x 9000 design page.
+constexpr int margin = 292;
+constexpr int textTop = 1200;
+constexpr int textHeight = 6900;
+constexpr int columnWidth = 5415;   // the lesson text beside the picture
+constexpr int wideWidth = 11415;    // the in-depth page, over the picture
+constexpr int pictureLeft = 5872;
+constexpr int pictureWidth = 5835;
+constexpr int pictureHeight = 6060;
+constexpr int destinationTop = 7440;
+constexpr int destinationHeight = 660;
+constexpr int buttonRowTop = 8280;
+constexpr int buttonRowHeight = 540;
+constexpr int textIndent = 100;
+
+const QColor paper(244, 239, 227);
+
+QString buttonStyle(const QColor &colour)
+{
+    return QStringLiteral("QPushButton { background: %1; color: white; border: 2px solid %2; border-radius: %3px; padding: 2px 8px; }"
+                          "QPushButton:hover { background: %4; }"
+                          "QPushButton:pressed { background: %2; }"
+                          "QPushButton:disabled { background: #b8b2a4; color: #ece7dc; border-color: #9d978a; }")
+        .arg(colour.name(), colour.darker(140).name(), QString::number(Twips::px(90)), colour.lighter(115).name());
+}
+
+} // namespace
+
+FLezioni::FLezioni(Module &module)
+    : Screen(module, forms::lessons, Placement::DesignSize, QSize(Twips::designWidth, Twips::designHeight))
+{
+    setWindowTitle(QStringLiteral("Lezioni"));
+    setBackground(paper);
+    buildMenuBar();
+
+    title_ = new QLabel(canvas());
+    title_->setObjectName(QStringLiteral("LabTITOLO"));
+    title_->setGeometry(Twips::rect(margin, 450, wideWidth, 620));
+    title_->setFont(Twips::font(12, true));
+    title_->setWordWrap(true);
+    title_->setIndent(Twips::px(160));
+    title_->setStyleSheet(QStringLiteral("background: #1f4e5f; color: white; border-radius: %1px;").arg(Twips::px(60)));
+
+    picture_ = new QLabel(canvas());
+    picture_->setObjectName(QStringLiteral("Image1"));
+    picture_->setGeometry(Twips::rect(pictureLeft, textTop, pictureWidth, pictureHeight));
+    picture_->setAlignment(Qt::AlignCenter);
+    picture_->setWordWrap(true);
+    picture_->setFont(Twips::font(10));
+    picture_->setStyleSheet(QStringLiteral("QLabel { background: white; border: 1px solid #b9ad94; color: #7a3b2e; }"));
+
+    destina_ = addButton("CmdDestina", QString(), Twips::rect(pictureLeft, destinationTop, pictureWidth, destinationHeight));
+    destina_->setStyleSheet(buttonStyle(QColor(196, 98, 28)));
+    destina_->setFont(Twips::font(10, true));
+    connect(destina_, &QPushButton::clicked, this, &FLezioni::destinaClicked);
+
+    osserva_ = addButton("CmdOsserva", QStringLiteral("Osserva i modelli delle famiglie"),
+                         Twips::rect(pictureLeft, destinationTop - 600, pictureWidth, buttonRowHeight));
+    connect(osserva_, &QPushButton::clicked, this, &FLezioni::osservaClicked);
+
+    // The text comes last so that the wide in-depth page lies over the picture.
+    text_ = new QTextEdit(canvas());
+    text_->setObjectName(QStringLiteral("RTBtesto"));
+    text_->setGeometry(Twips::rect(margin, textTop, columnWidth, textHeight));
+    text_->setReadOnly(true);
+    text_->setStyleSheet(QStringLiteral("QTextEdit { background: white; color: #1c1c1c; border: 1px solid #b9ad94; }"));
+    text_->document()->setDocumentMargin(Twips::px(150));
+
+    const int half = (columnWidth - 120) / 2;
+    indietro_ = addButton("CmdINDIETRO", QStringLiteral("Indietro"), Twips::rect(margin, buttonRowTop, half, buttonRowHeight));
+    avanti_ = addButton("CmdAVANTI", QStringLiteral("Avanti"),
+                        Twips::rect(margin + columnWidth - half, buttonRowTop, half, buttonRowHeight));
+    auto *toMenu = addButton("Cmdmenù", QStringLiteral("Menù principale"), Twips::rect(pictureLeft, buttonRowTop, 3600, buttonRowHeight));
+    auto *exit = addButton("Cmdesco", QStringLiteral("Esco"),
+                           Twips::rect(pictureLeft + 3800, buttonRowTop, pictureWidth - 3800, buttonRowHeight));
+    exit->setStyleSheet(buttonStyle(QColor(150, 40, 40)));
+    connect(indietro_, &QPushButton::clicked, this, &FLezioni::indietroClicked);
+    connect(avanti_, &QPushButton::clicked, this, &FLezioni::avantiClicked);
+    connect(toMenu, &QPushButton::clicked, this, &FLezioni::goToMenu);
+    connect(exit, &QPushButton::clicked, this, &FLezioni::exitProgram);
+
+    for (const char *name : {"Label1", "Label2"}) {
+        auto *hidden = new QLabel(canvas());
+        hidden->setObjectName(QString::fromUtf8(name));
+        hidden->hide();
+    }
+    osserva_->hide();
+}
+
+QPushButton *FLezioni::addButton(const char *name, const QString &caption, const QRect &place)
+{
+    auto *button = new QPushButton(caption, canvas());
+    button->setObjectName(QString::fromUtf8(name));
+    button->setGeometry(place);
+    button->setFont(Twips::font(9, true));
+    button->setCursor(Qt::PointingHandCursor);
+    button->setStyleSheet(buttonStyle(QColor(31, 110, 130)));
+    return button;
+}
+
+void FLezioni::buildMenuBar()
+{
+    auto *menuBar = new QMenuBar(canvas());
+    menuBar->setNativeMenuBar(false);
+    menuBar->setFont(Twips::font(9));
+    menuBar->setStyleSheet(QStringLiteral("QMenuBar { background: #e6dcc6; border-bottom: 1px solid #b9ad94; }"
+                                           "QMenuBar::item { padding: 2px 10px; background: transparent; }"
+                                           "QMenuBar::item:selected { background: #1f4e5f; color: white; }"));
+    for (const LessonMenu &entry : lessonMenus()) {
+        if (entry.entries.isEmpty()) {
+            QAction *action = menuBar->addAction(entry.caption);
+            action->setObjectName(entry.name);
+            connect(action, &QAction::triggered, this, [this, page = entry.page] { loadPage(page); });
+            continue;
+        }
+        QMenu *menu = menuBar->addMenu(entry.caption);
+        menu->setObjectName(entry.name);
+        menu->setFont(Twips::font(9));
+        for (const LessonMenuEntry &item : entry.entries) {
+            QAction *action = menu->addAction(item.caption);
+            action->setObjectName(item.name);
+            connect(action, &QAction::triggered, this, [this, page = item.page] { loadPage(page); });
+        }
+    }
+    // Outside a main window a menu bar would size itself to nothing.
+    menuBar->setGeometry(Twips::rect(0, 0, Twips::designWidth, 330));
+    menuBar->setFixedHeight(Twips::px(330));
+}
+
+void FLezioni::Storia1() { loadPage(QStringLiteral("Storia1")); }
+void FLezioni::Storia2() { loadPage(QStringLiteral("Storia2")); }
+void FLezioni::Storia3() { loadPage(QStringLiteral("Storia3")); }
+void FLezioni::Storia4() { loadPage(QStringLiteral("Storia4")); }
+void FLezioni::Statistica1() { loadPage(QStringLiteral("Statistica1")); }
+void FLezioni::Statistica2() { loadPage(QStringLiteral("Statistica2")); }
+void FLezioni::Densita1() { loadPage(QStringLiteral("Densità1")); }
+void FLezioni::Densita2() { loadPage(QStringLiteral("Densità2")); }
+void FLezioni::Piramidi1() { loadPage(QStringLiteral("Piramidi1")); }
+void FLezioni::Piramidi2() { loadPage(QStringLiteral("Piramidi2")); }
+void FLezioni::Italia() { loadPage(QStringLiteral("Italia")); }
+void FLezioni::Montenovo() { loadPage(QStringLiteral("Montenovo")); }
+
+void FLezioni::showLessonPage(const QString &pageKey)
+{
+    loadPage(pageKey);
+}
+
+void FLezioni::loadPage(const QString &key)
+{
+    const LessonTopic *topic = lessonTopic(key);
+    if (!topic)
+        return;
+    osserva_->hide();
+    module().chiamante = topic->key;
+    if (topic->inSequence())
+        loadSequencePage(*topic);
+    else
+        loadInDepthPage(*topic);
+    text_->moveCursor(QTextCursor::Start);
+    text_->verticalScrollBar()->setValue(0);
+}
+
+void FLezioni::loadSequencePage(const LessonTopic &topic)
+{
+    text_->resize(Twips::px(columnWidth), text_->height());
+    paging_.setPagina(topic.pagina);
+    showDestination(topic);
+    title_->setText(topic.title);
+    showPicture(topic.picture);
+    text_->setFont(Twips::font(9));
+    if (loadLessonText(module().paths().resolve(topic.lessonFile), text_->document()))
+        indentParagraphs(text_->document(), Twips::px(textIndent));
+}
+
+// The in-depth page spreads over the picture; page number and picture stay as they were.
+void FLezioni::loadInDepthPage(const LessonTopic &topic)
+{
+    text_->setFont(Twips::font(10));
+    text_->resize(Twips::px(wideWidth), text_->height());
+    showDestination(topic);
+    title_->setText(topic.title);
+    loadLessonText(module().paths().resolve(topic.lessonFile), text_->document());
+}
+
+void FLezioni::showPicture(const QString &programPath)
+{
+    const LessonPicture picture = loadLessonPicture(module().paths().resolve(programPath));
+    if (picture.image.isNull()) {
+        picture_->setText(picture.note);
+        return;
+    }
+    // Scaled once to the box's real pixels, so the picture stays sharp on dense displays too.
+    const qreal ratio = picture_->devicePixelRatioF();
+    const QSize box = picture_->contentsRect().size() * ratio;
+    QPixmap pixmap = QPixmap::fromImage(picture.image.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    pixmap.setDevicePixelRatio(ratio);
+    picture_->setPixmap(pixmap);
+}
+
+void FLezioni::showDestination(const LessonTopic &topic)
+{
+    destina_->setText(topic.destinationCaption);
+    // A button without a caption would be an empty box on the page.
+    destina_->setVisible(!topic.destinationCaption.isEmpty());
+    const LessonDestination &to = topic.destination;
+    const QString form = to.kind == LessonDestination::Kind::Questionnaire ? forms::questionnaire : to.target;
+    // As on the main menu: a screen the program does not have cannot be opened.
+    destina_->setEnabled(to.kind == LessonDestination::Kind::Nothing || module().screens().has(form));
+}
+
+void FLezioni::avantiClicked()
+{
+    const QString next = paging_.avanti();
+    showPagingStates();
+    if (!next.isEmpty())
+        loadPage(next);
+}
+
+void FLezioni::indietroClicked()
+{
+    const QString previous = paging_.indietro();
+    showPagingStates();
+    if (!previous.isEmpty())
+        loadPage(previous);
+}
+
+void FLezioni::showPagingStates()
+{
+    avanti_->setEnabled(paging_.avantiEnabled());
+    indietro_->setEnabled(paging_.indietroEnabled());
+}
+
+void FLezioni::destinaClicked()
+{
+    const LessonTopic *topic = lessonTopic(module().chiamante);
+    if (!topic) {
+        // No page to lead from: rather than leaving an empty display, the main menu.
+        goToMenu();
+        return;
+    }
+    const LessonDestination &to = topic->destination;
+    bool opened = false;
+    switch (to.kind) {
+    case LessonDestination::Kind::Nothing:
+        return;
+    case LessonDestination::Kind::Questionnaire:
+        opened = module().navigation().showQuestionnaire(to.target);
+        break;
+    case LessonDestination::Kind::Screen:
+        opened = module().navigation().show(to.target) != nullptr;
+        break;
+    }
+    if (opened)
+        hide();
+}
+
+void FLezioni::osservaClicked()
+{
+    module().navigation().show(forms::families);
+}
+
+} // namespace censaria

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "app/navigation.h"
+#include "app/screen.h"
+#include "lessonpaging.h"
+
+class QLabel;
+class QPushButton;
+class QTextEdit;
+
+namespace censaria {
+
+struct LessonTopic;
+
+// The lesson screen: one lesson page at a time (text, title, picture and a button to
+// the topic's questionnaire or exercise), a menu bar of all pages, and paging through
+// the eleven pages of the sequence.
+class FLezioni : public Screen, public LessonPages
+{
+    Q_OBJECT
+public:
+    explicit FLezioni(Module &module);
+
+    // The page loaders: each shows its page and makes its name the screen key.
+    void Storia1();
+    void Storia2();
+    void Storia3();
+    void Storia4();
+    void Statistica1();
+    void Statistica2();
+    void Densita1();
+    void Densita2();
+    void Piramidi1();
+    void Piramidi2();
+    void Italia();
+    void Montenovo();
+
+    void showLessonPage(const QString &pageKey) override;
+    int pagina() const { return paging_.pagina(); }
+
+private:
+    void buildMenuBar();
+    QPushButton *addButton(const char *name, const QString &caption, const QRect &place);
+
+    void loadPage(const QString &key);
+    void loadSequencePage(const LessonTopic &topic);
+    void loadInDepthPage(const LessonTopic &topic);
+    void showPicture(const QString &programPath);
+    void showDestination(const LessonTopic &topic);
+
+    void avantiClicked();
+    void indietroClicked();
+    void destinaClicked();
+    void osservaClicked();
+    void showPagingStates();
+
+    LessonPaging paging_;
+    QLabel *title_ = nullptr;
+    QTextEdit *text_ = nullptr;
+    QLabel *picture_ = nullptr;
+    QPushButton *destina_ = nullptr;
+    QPushButton *osserva_ = nullptr;
+    QPushButton *avanti_ = nullptr;
+    QPushButton *indietro_ = nullptr;
+};
+
+} // namespace censaria

@@ -1,0 +1,71 @@
+#include "lessoncontent.h"
+
+#include "platform/rtf/rtfreader.h"
+
+#include <QFileInfo>
+#include <QImageReader>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+namespace censaria {
+namespace {
+
+const QString dataFolder = QStringLiteral("perCensaria");
+
+bool missing(const QString &path)
+{
+    return !QFileInfo(path).isFile();
+}
+
+void showNote(QTextDocument *document, const QString &heading, const QString &text)
+{
+    document->clear();
+    document->setHtml(QStringLiteral("<h3 style=\"color:#9a2b1f\">%1</h3><p>%2</p>"
+                                     "<p>Le altre pagine della lezione si possono leggere lo stesso.</p>")
+                          .arg(heading.toHtmlEscaped(), text.toHtmlEscaped()));
+}
+
+} // namespace
+
+bool loadLessonText(const QString &path, QTextDocument *document)
+{
+    const QString name = QFileInfo(path).fileName();
+    if (missing(path)) {
+        showNote(document, QStringLiteral("Il testo di questa lezione non c'è"),
+                 QStringLiteral("Manca il file «%1» nella cartella %2 del programma. Avvisa l'insegnante.").arg(name, dataFolder));
+        return false;
+    }
+    if (!RtfReader::readFile(path, document)) {
+        showNote(document, QStringLiteral("Il testo di questa lezione non si può leggere"),
+                 QStringLiteral("Il file «%1» nella cartella %2 del programma è rovinato o non è un testo RTF. "
+                                "Avvisa l'insegnante.")
+                     .arg(name, dataFolder));
+        return false;
+    }
+    return true;
+}
+
+void indentParagraphs(QTextDocument *document, qreal indent)
+{
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        QTextBlockFormat format = block.blockFormat();
+        format.setLeftMargin(format.leftMargin() + indent);
+        QTextCursor(block).setBlockFormat(format);
+    }
+}
+
+LessonPicture loadLessonPicture(const QString &path)
+{
+    const QString name = QFileInfo(path).fileName();
+    if (missing(path))
+        return {{}, QStringLiteral("Figura non disponibile:\nmanca il file «%1»\nnella cartella %2.").arg(name, dataFolder)};
+    QImageReader reader(path);
+    reader.setAutoTransform(true);
+    QImage image = reader.read();
+    if (image.isNull())
+        return {{}, QStringLiteral("Figura non disponibile:\nil file «%1»\nnon si può leggere.").arg(name)};
+    return {image, {}};
+}
+
+} // namespace censaria

@@ -1,0 +1,2 @@
+censaria_add_test(tst_lessonpaging ${CMAKE_CURRENT_LIST_DIR}/tst_lessonpaging.cpp)
+censaria_add_test(tst_lessonscreen ${CMAKE_CURRENT_LIST_DIR}/tst_lessonscreen.cpp)

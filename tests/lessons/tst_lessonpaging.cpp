@@ -1,0 +1,136 @@
+#include "app/forms.h"
+#include "lessons/lessoncatalogue.h"
+#include "lessons/lessoncontent.h"
+#include "lessons/lessonpaging.h"
+
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+using namespace censaria;
+
+class TestLessonPaging : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void catalogueHasEveryPageOnce()
+    {
+        QSet<QString> keys;
+        QSet<int> numbers;
+        for (const LessonTopic &topic : lessonTopics()) {
+            keys.insert(topic.key);
+            if (topic.inSequence())
+                numbers.insert(topic.pagina);
+        }
+        QCOMPARE(keys, QSet<QString>(forms::lessonPages.begin(), forms::lessonPages.end()));
+        QCOMPARE(numbers, (QSet<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}));
+        QCOMPARE(lessonPageCount(), 11);
+        QCOMPARE(lessonTopic(QStringLiteral("Montenovo"))->pagina, 0);
+        QVERIFY(lessonTopic(QStringLiteral("densità1")) == nullptr); // keys compare exactly
+    }
+
+    void menuBarReachesEveryPage()
+    {
+        QSet<QString> reached;
+        for (const LessonMenu &menu : lessonMenus()) {
+            if (menu.entries.isEmpty())
+                reached.insert(menu.page);
+            for (const LessonMenuEntry &entry : menu.entries)
+                reached.insert(entry.page);
+        }
+        QCOMPARE(reached, QSet<QString>(forms::lessonPages.begin(), forms::lessonPages.end()));
+    }
+
+    void pagingFollowsThePageNumber_data()
+    {
+        QTest::addColumn<int>("pagina");
+        QTest::addColumn<QString>("next");
+        QTest::addColumn<QString>("previous");
+        QTest::newRow("0") << 0 << "Storia1" << "";
+        QTest::newRow("1") << 1 << "Storia2" << "";
+        QTest::newRow("2") << 2 << "Storia3" << "Storia1";
+        QTest::newRow("4") << 4 << "Statistica1" << "Storia3";
+        QTest::newRow("6") << 6 << "Densità1" << "Statistica1";
+        QTest::newRow("8") << 8 << "Piramidi1" << "Densità1";
+        QTest::newRow("10") << 10 << "Italia" << "Piramidi1";
+        QTest::newRow("11") << 11 << "" << "Piramidi2";
+        QTest::newRow("12") << 12 << "" << "Italia";
+        QTest::newRow("13") << 13 << "" << "";
+    }
+    void pagingFollowsThePageNumber()
+    {
+        QFETCH(int, pagina);
+        QFETCH(QString, next);
+        QFETCH(QString, previous);
+        LessonPaging paging;
+        paging.setPagina(pagina);
+        QCOMPARE(paging.avanti(), next);
+        QCOMPARE(paging.avantiEnabled(), !next.isEmpty());
+        QCOMPARE(paging.indietro(), previous);
+        QCOMPARE(paging.indietroEnabled(), pagina > 1);
+    }
+
+    void eachClickEnablesTheOtherButton()
+    {
+        LessonPaging paging;
+        paging.setPagina(1);
+        paging.indietro();
+        QVERIFY(!paging.indietroEnabled());
+        paging.setPagina(7); // a page opened from elsewhere keeps the states
+        QVERIFY(!paging.indietroEnabled());
+        paging.setPagina(11);
+        paging.avanti();
+        QVERIFY(!paging.avantiEnabled());
+        QVERIFY(paging.indietroEnabled());
+        paging.indietro();
+        QVERIFY(paging.avantiEnabled());
+    }
+
+    void indentAddsToEachParagraph()
+    {
+        QTextDocument document;
+        document.setPlainText(QStringLiteral("uno\ndue\ntre"));
+        QTextBlockFormat quoted;
+        quoted.setLeftMargin(20);
+        QTextCursor(document.findBlockByNumber(1)).setBlockFormat(quoted);
+        indentParagraphs(&document, 7);
+        QCOMPARE(document.findBlockByNumber(0).blockFormat().leftMargin(), 7.0);
+        QCOMPARE(document.findBlockByNumber(1).blockFormat().leftMargin(), 27.0);
+        QCOMPARE(document.findBlockByNumber(2).blockFormat().leftMargin(), 7.0);
+    }
+
+    void missingOrUnreadableFilesGiveANote()
+    {
+        QTemporaryDir folder;
+        QTextDocument document;
+        QVERIFY(!loadLessonText(folder.filePath(QStringLiteral("a-densità1.rtf")), &document));
+        QVERIFY(document.toPlainText().contains(QStringLiteral("Manca il file «a-densità1.rtf» nella cartella perCensaria")));
+
+        QFile notRtf(folder.filePath(QStringLiteral("a-italia.rtf")));
+        QVERIFY(notRtf.open(QIODevice::WriteOnly));
+        notRtf.write("Questo non e' un file RTF");
+        notRtf.close();
+        QVERIFY(!loadLessonText(notRtf.fileName(), &document));
+        QVERIFY(document.toPlainText().contains(QStringLiteral("«a-italia.rtf»")));
+        QVERIFY(document.toPlainText().contains(QStringLiteral("non si può leggere")));
+
+        const LessonPicture absent = loadLessonPicture(folder.filePath(QStringLiteral("densità.jpg")));
+        QVERIFY(absent.image.isNull());
+        QVERIFY(absent.note.contains(QStringLiteral("manca il file «densità.jpg»")));
+
+        QFile broken(folder.filePath(QStringLiteral("aula.jpg")));
+        QVERIFY(broken.open(QIODevice::WriteOnly));
+        broken.write("\xff\xd8\xff\xe0 troncato");
+        broken.close();
+        const LessonPicture unreadable = loadLessonPicture(broken.fileName());
+        QVERIFY(unreadable.image.isNull());
+        QVERIFY(unreadable.note.contains(QStringLiteral("non si può leggere")));
+    }
+};
+
+QTEST_MAIN(TestLessonPaging)
+#include "tst_lessonpaging.moc"

@@ -1,0 +1,512 @@
+#!/usr/bin/python3
+"""Draws the eight pictures of the lesson pages into data/perCensaria.
+
+Run from the project root with Debian's Python and matplotlib:
+    apt-get install -y python3-matplotlib
+    /usr/bin/python3 tools/draw_lesson_pictures.py
+
+The map of Italy needs the region shapes of the npm package @svg-maps/italy
+(CC BY 4.0); the script fetches it with npm into a temporary folder.
+Every figure drawn here is a published one; README.md lists the sources.
+"""
+import json
+import os
+import re
+import subprocess
+import sys
+import tempfile
+
+import matplotlib
+
+matplotlib.use("Agg")
+import matplotlib.pyplot as plt  # noqa: E402
+from matplotlib.patches import FancyArrowPatch, FancyBboxPatch, Patch, PathPatch, Rectangle  # noqa: E402
+from matplotlib.path import Path  # noqa: E402
+
+OUT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "data", "perCensaria")
+# The lesson screen's picture box is 5835 x 6060 twips: 6.22 x 6.46 inches at 200 dots per inch.
+SIZE = (6.22, 6.46)
+DPI = 200
+
+INK = "#1c2b36"
+BIRTHS = "#2e8b57"
+DEATHS = "#c0392b"
+POP = "#1f4e79"
+PERIODS = [("Famiglie\ntradizionali", None, 1750, "#efe3c8"),
+           ("BOOM\ndemografico", 1750, 1970, "#d8ead3"),
+           ("Società\npost-\nindustriale", 1970, None, "#d6e4f0")]
+
+plt.rcParams.update({
+    "font.family": "DejaVu Sans",
+    "font.size": 10.5,
+    "axes.titlesize": 11.5,
+    "axes.titleweight": "bold",
+    "axes.edgecolor": "#6b6b6b",
+    "axes.labelcolor": INK,
+    "text.color": INK,
+    "xtick.color": INK,
+    "ytick.color": INK,
+    "axes.spines.top": False,
+    "axes.spines.right": False,
+    "axes.formatter.use_locale": False,
+})
+
+
+def it(number, decimals=0):
+    """A number written the Italian way: 57 000 000, 10,5."""
+    text = f"{number:,.{decimals}f}"
+    return text.replace(",", " ").replace(".", ",")
+
+
+def figure(title):
+    fig = plt.figure(figsize=SIZE, dpi=DPI)
+    fig.patch.set_facecolor("white")
+    fig.text(0.5, 0.972, title, ha="center", va="top", fontsize=14.5, fontweight="bold", color=POP)
+    return fig
+
+
+def source(fig, text):
+    fig.text(0.5, 0.012, "Fonte: " + text, ha="center", va="bottom", fontsize=7.5, color="#555555", style="italic")
+
+
+def save(fig, name):
+    fig.savefig(os.path.join(OUT, name), dpi=DPI, format="jpg", pil_kwargs={"quality": 90})
+    plt.close(fig)
+    print("written", name)
+
+
+def shade_periods(ax, first, last):
+    for label, start, end, colour in PERIODS:
+        start = first if start is None else max(start, first)
+        end = last if end is None else min(end, last)
+        if start < end:
+            ax.axvspan(start, end, color=colour, zorder=0, lw=0)
+
+
+# Italy within its present borders, in millions: estimates before unification
+# (Malanima, Del Panta), census counts of ISTAT from 1861.
+ITALY_POPULATION = [
+    (1000, 5.0), (1300, 12.5), (1400, 8.0), (1500, 9.0), (1550, 11.5), (1600, 13.3), (1650, 11.5), (1700, 13.4),
+    (1750, 15.5), (1800, 18.1), (1850, 24.1), (1861, 26.3), (1871, 28.2), (1881, 29.8), (1901, 33.8),
+    (1911, 36.9), (1921, 37.9), (1931, 41.0), (1951, 47.5), (1961, 50.6), (1971, 54.1), (1981, 56.6),
+    (1991, 56.8), (2001, 57.0)]
+
+# Births and deaths per thousand inhabitants a year in Italy (estimates before 1862,
+# then ISTAT, five-year averages where years of war or epidemic would hide the trend).
+BIRTH_RATE = [(1750, 39), (1800, 39), (1850, 38), (1865, 37.6), (1875, 36.9), (1885, 38.0), (1895, 36.0),
+              (1905, 32.6), (1913, 31.7), (1925, 29.8), (1935, 23.4), (1951, 18.1), (1961, 18.4), (1964, 19.7),
+              (1971, 16.8), (1981, 11.0), (1991, 9.9), (2000, 9.5)]
+DEATH_RATE = [(1750, 34), (1800, 33), (1850, 30), (1865, 30.6), (1875, 30.5), (1885, 27.3), (1895, 25.5),
+              (1905, 21.9), (1913, 19.0), (1925, 17.3), (1935, 13.9), (1951, 10.3), (1961, 9.3), (1964, 9.9),
+              (1971, 9.7), (1981, 9.6), (1991, 9.7), (2000, 9.8)]
+
+
+# Before 1750 the rates are estimates: births steady near 38-40 per thousand, deaths
+# near 33-35 but leaping above births in the years of famine and plague.
+TRADITIONAL_BIRTH_RATE = [(1550, 39), (1650, 38.5), (1700, 39)]
+TRADITIONAL_DEATH_RATE = [(1550, 34), (1589, 34), (1591, 55), (1593, 34), (1628, 34), (1630, 75), (1632, 33),
+                          (1654, 34), (1656, 60), (1658, 33), (1707, 34), (1709, 46), (1711, 33)]
+
+
+def xy(points, first=None, last=None):
+    chosen = [(x, y) for x, y in points if (first is None or x >= first) and (last is None or x <= last)]
+    return [x for x, _ in chosen], [y for _, y in chosen]
+
+
+def popitalia2():
+    fig = figure("La popolazione italiana in tre epoche")
+    top = fig.add_axes([0.11, 0.55, 0.85, 0.33])
+    shade_periods(top, 1000, 2001)
+    years, people = xy(ITALY_POPULATION)
+    top.plot(years, people, color=POP, lw=2.6, marker="o", ms=3.5)
+    top.set_xlim(1000, 2001)
+    top.set_ylim(0, 62)
+    top.set_title("1. Abitanti in Italia (milioni)", loc="left")
+    spans = ["il periodo più lungo:\nfino al 1750", "1750-1970", "dal 1970"]
+    for (label, start, end, _), span in zip(PERIODS, spans):
+        if end is None:
+            top.text(1987, 2, "post-industriale, " + span, ha="center", va="bottom", rotation=90, fontsize=7.5,
+                     fontweight="bold", color="#5a4a2a")
+            continue
+        middle = ((start or 1000) + end) / 2
+        top.text(middle, 59, label.replace("\n", " ") if start is None else label, ha="center", va="top",
+                 fontsize=8.5, fontweight="bold", color="#5a4a2a")
+        top.text(middle, 59 if start is None else 46, "\n" + span if start is None else span, ha="center",
+                 va="top", fontsize=8, color="#5a4a2a")
+    top.annotate("57 milioni nel 2001", (2001, 57), (1560, 34), fontsize=9, ha="center",
+                 arrowprops={"arrowstyle": "->", "color": INK})
+
+    bottom = fig.add_axes([0.11, 0.1, 0.85, 0.34])
+    shade_periods(bottom, 1550, 2000)
+    years, births = xy(TRADITIONAL_BIRTH_RATE + BIRTH_RATE)
+    death_years, deaths = xy(TRADITIONAL_DEATH_RATE + DEATH_RATE)
+    bottom.fill_between(xy(BIRTH_RATE)[0], xy(DEATH_RATE)[1], xy(BIRTH_RATE)[1], color="#a8d5a2", alpha=0.8, lw=0)
+    bottom.plot(years, births, color=BIRTHS, lw=2.4, label="nati ogni 1000 abitanti (natalità)")
+    bottom.plot(death_years, deaths, color=DEATHS, lw=2.4, label="morti ogni 1000 abitanti (mortalità)")
+    bottom.set_xlim(1550, 2000)
+    bottom.set_ylim(0, 80)
+    bottom.set_title("2. Natalità e mortalità (‰)", loc="left")
+    bottom.text(1730, 78, "crisi di mortalità:\ni morti superano i nati", fontsize=8.5, ha="center", va="top",
+                color=DEATHS, fontweight="bold")
+    bottom.text(1895, 44, "la mortalità cala,\nla natalità resta alta", fontsize=8.5, ha="center", color="#2f5d2a",
+                fontweight="bold")
+    bottom.text(1985, 46, "natalità\nbassissima", fontsize=7.5, ha="center", color="#23557a", fontweight="bold",
+                rotation=90)
+    bottom.legend(loc="lower left", fontsize=8, frameon=True, framealpha=0.9)
+    source(fig, "stime di P. Malanima e L. Del Panta (prima del 1861); ISTAT, censimenti e serie storiche")
+    save(fig, "popitalia2.jpg")
+
+
+def crisidimortalita():
+    fig = figure("Le crisi di mortalità")
+    top = fig.add_axes([0.11, 0.5, 0.85, 0.36])
+    years, people = xy(ITALY_POPULATION, 1300, 1750)
+    top.fill_between(years, people, color="#efe3c8")
+    top.plot(years, people, color=POP, lw=2.6, marker="o", ms=4)
+    top.set_xlim(1300, 1750)
+    top.set_ylim(0, 18)
+    top.set_title("Abitanti in Italia (milioni), dal 1300 al 1750", loc="left")
+    for year, value, text, dx, dy in [(1400, 8.0, "peste nera\n(1348)", 0, -4.2),
+                                      (1650, 11.5, "pesti del 1630\ne del 1656", 0, -4.4)]:
+        top.annotate(text, (year, value), (year + dx, value + dy), ha="center", va="top", fontsize=9,
+                     color=DEATHS, fontweight="bold", arrowprops={"arrowstyle": "->", "color": DEATHS})
+    top.text(1525, 15.6, "la popolazione cresce piano\ne le crisi la fanno ricadere", ha="center", fontsize=9)
+
+    bottom = fig.add_axes([0.11, 0.1, 0.85, 0.28])
+    counts = [141625, 102243]
+    bars = bottom.barh(["1624", "1633"], counts, color=[POP, DEATHS], height=0.6)
+    for bar, count in zip(bars, counts):
+        bottom.text(count - 3000, bar.get_y() + bar.get_height() / 2, it(count) + " abitanti", ha="right",
+                    va="center", color="white", fontsize=10, fontweight="bold")
+    bottom.set_xlim(0, 165000)
+    bottom.set_xticks([])
+    bottom.spines["bottom"].set_visible(False)
+    bottom.invert_yaxis()
+    bottom.text(148000, 0.5, "−28%", ha="right", va="center", fontsize=13, fontweight="bold", color=DEATHS)
+    bottom.set_title("Venezia prima e dopo la peste del 1630", loc="left")
+    source(fig, "P. Malanima, L. Del Panta (stime per l'Italia); censimenti della Repubblica di Venezia")
+    save(fig, "crisidimortalità.jpg")
+
+
+def popitalia3():
+    fig = figure("Il BOOM demografico")
+    top = fig.add_axes([0.11, 0.53, 0.85, 0.33])
+    years, people = xy(ITALY_POPULATION, 1750, 1971)
+    top.fill_between(years, people, color="#d8ead3")
+    top.plot(years, people, color=POP, lw=2.8, marker="o", ms=4)
+    top.set_xlim(1750, 1975)
+    top.set_ylim(0, 62)
+    top.set_title("Abitanti in Italia (milioni), dal 1750 al 1971", loc="left")
+    top.annotate("15,5 milioni", (1750, 15.5), (1762, 33), fontsize=9.5, arrowprops={"arrowstyle": "->"})
+    top.annotate("54 milioni", (1971, 54.1), (1905, 52), fontsize=9.5, ha="right", arrowprops={"arrowstyle": "->"})
+
+    bottom = fig.add_axes([0.11, 0.15, 0.85, 0.28])
+    decades = ["1876\n-80", "1881\n-90", "1891\n-1900", "1901\n-10", "1911\n-20", "1921\n-30", "1931\n-40",
+               "1946\n-50", "1951\n-60", "1961\n-70"]
+    emigrants = [0.55, 1.88, 2.83, 6.03, 3.83, 2.55, 0.70, 1.13, 2.94, 2.65]
+    bars = bottom.bar(range(len(decades)), emigrants, color="#c77d2e", width=0.7)
+    for bar, value in zip(bars, emigrants):
+        bottom.text(bar.get_x() + bar.get_width() / 2, value + 0.12, it(value, 1), ha="center", fontsize=8)
+    bottom.set_xticks(range(len(decades)), decades, fontsize=7.5)
+    bottom.set_ylim(0, 7)
+    bottom.set_title("Italiani emigrati all'estero (milioni per decennio)", loc="left")
+    source(fig, "ISTAT, censimenti; G. Rosoli, Un secolo di emigrazione italiana 1876-1976")
+    save(fig, "popitalia3.jpg")
+
+
+def aula():
+    fig = figure("La società post-industriale")
+    top = fig.add_axes([0.12, 0.52, 0.84, 0.34])
+    years = [1970, 1975, 1980, 1985, 1990, 1993, 1995, 1998, 2000]
+    births = [901.5, 827.9, 640.4, 577.3, 569.3, 552.6, 526.1, 515.4, 543.0]
+    deaths = [521.9, 555.0, 554.5, 546.0, 545.0, 555.0, 555.2, 576.9, 560.2]
+    top.plot(years, births, color=BIRTHS, lw=2.8, marker="o", ms=4, label="nati")
+    top.plot(years, deaths, color=DEATHS, lw=2.8, marker="o", ms=4, label="morti")
+    top.fill_between(years, births, deaths, where=[b < d for b, d in zip(births, deaths)], interpolate=True,
+                     color="#f2b8b0")
+    top.set_xlim(1969, 2001)
+    top.set_ylim(400, 950)
+    top.set_title("Nati e morti in Italia (migliaia all'anno)", loc="left")
+    top.legend(loc="upper right", fontsize=9)
+    top.annotate("dal 1993 i morti\nsuperano i nati:\nsaldo naturale negativo", (1996, 545), (1982, 420),
+                 fontsize=8.5, color=DEATHS, arrowprops={"arrowstyle": "->", "color": DEATHS})
+
+    bottom = fig.add_axes([0.12, 0.1, 0.84, 0.3])
+    sectors = [("agricoltura", "#8bb35c", [17, 5]), ("industria", "#7f8c9a", [44, 33]), ("servizi", "#3d85c6", [39, 62])]
+    left = [0, 0]
+    for name, colour, shares in sectors:
+        bottom.barh(["1971", "2001"], shares, left=left, color=colour, height=0.6, label=name)
+        for row, share in enumerate(shares):
+            if share >= 5:
+                bottom.text(left[row] + share / 2, row, f"{share}%", ha="center", va="center", color="white",
+                            fontsize=9.5, fontweight="bold")
+        left = [a + b for a, b in zip(left, shares)]
+    bottom.set_xlim(0, 100)
+    bottom.set_xticks([])
+    bottom.spines["bottom"].set_visible(False)
+    bottom.invert_yaxis()
+    bottom.set_title("Lavoratori per settore (su 100 occupati)", loc="left")
+    bottom.legend(loc="upper center", bbox_to_anchor=(0.5, -0.02), ncol=3, fontsize=8.5, frameon=False)
+    source(fig, "ISTAT, statistiche demografiche e censimenti della popolazione 1971 e 2001")
+    save(fig, "aula.jpg")
+
+
+def box(ax, x, y, w, h, text, colour, size=11.5, weight="bold", text_colour="white"):
+    ax.add_patch(FancyBboxPatch((x - w / 2, y - h / 2), w, h, boxstyle="round,pad=0.01,rounding_size=0.02",
+                                fc=colour, ec="none"))
+    ax.text(x, y, text, ha="center", va="center", fontsize=size, fontweight=weight, color=text_colour)
+
+
+def arrow(ax, start, end, colour):
+    ax.add_patch(FancyArrowPatch(start, end, arrowstyle="-|>", mutation_scale=22, lw=3, color=colour))
+
+
+def statistica():
+    fig = figure("Saldi e tassi: un esempio")
+    ax = fig.add_axes([0.02, 0.05, 0.96, 0.85])
+    ax.set_xlim(0, 1)
+    ax.set_ylim(0, 1)
+    ax.axis("off")
+    ax.text(0.5, 0.96, "Un comune in un anno", ha="center", va="top", fontsize=11, style="italic")
+    box(ax, 0.5, 0.82, 0.36, 0.1, "Popolazione iniziale\n20 000", POP)
+    box(ax, 0.5, 0.6, 0.36, 0.1, "Popolazione finale\n20 200", POP)
+    box(ax, 0.12, 0.82, 0.2, 0.08, "Nati\n180", BIRTHS)
+    box(ax, 0.88, 0.82, 0.2, 0.08, "Morti\n210", DEATHS)
+    box(ax, 0.12, 0.6, 0.2, 0.08, "Immigrati\n350", "#2a7fb8")
+    box(ax, 0.88, 0.6, 0.2, 0.08, "Emigrati\n120", "#d17a22")
+    arrow(ax, (0.225, 0.82), (0.315, 0.82), BIRTHS)
+    arrow(ax, (0.685, 0.82), (0.775, 0.82), DEATHS)
+    arrow(ax, (0.225, 0.6), (0.315, 0.6), "#2a7fb8")
+    arrow(ax, (0.685, 0.6), (0.775, 0.6), "#d17a22")
+    arrow(ax, (0.5, 0.765), (0.5, 0.655), "#6b6b6b")
+    ax.text(0.52, 0.71, "un anno", fontsize=9, style="italic", va="center")
+    lines = [
+        ("SALDI", None),
+        ("Saldo naturale = nati − morti = 180 − 210 = ", "−30"),
+        ("Saldo migratorio = immigrati − emigrati = 350 − 120 = ", "+230"),
+        ("Saldo totale (finale) = −30 + 230 = ", "+200"),
+        ("TASSI (ogni 1000 abitanti)", None),
+        ("Natalità = 180 × 1000 : 20 000 = ", "9 ‰"),
+        ("Mortalità = 210 × 1000 : 20 000 = ", "10,5 ‰"),
+        ("Incremento = 200 × 1000 : 20 000 = ", "10 ‰"),
+    ]
+    y = 0.47
+    for text, result in lines:
+        if result is None:
+            ax.text(0.03, y, text, fontsize=11.5, fontweight="bold", color=POP, va="center")
+        else:
+            ax.text(0.05, y, text, fontsize=10.8, va="center")
+            ax.text(0.98, y, result, fontsize=11.5, va="center", ha="right", fontweight="bold",
+                    color=DEATHS if result.startswith("−") else BIRTHS)
+        y -= 0.06
+    save(fig, "statistica.jpg")
+
+
+def densitacalc():
+    fig = figure("Come si calcola la densità")
+    ax = fig.add_axes([0.03, 0.52, 0.94, 0.36])
+    ax.set_xlim(0, 1)
+    ax.set_ylim(0, 1)
+    ax.axis("off")
+    box(ax, 0.5, 0.87, 0.9, 0.2, "densità = abitanti : superficie in km²", POP, size=12.5)
+    ax.text(0.04, 0.58, "Italia, censimento 2001:", fontsize=10.5, fontweight="bold")
+    ax.text(0.04, 0.4, "56 995 744 abitanti : 301 338 km²", fontsize=10.5)
+    ax.text(0.04, 0.2, "≈ 189 abitanti per km²", fontsize=12, fontweight="bold", color=DEATHS)
+    ax.text(0.04, 0.02, "è una media: ci sono zone\npiù affollate e zone quasi vuote", fontsize=8.5,
+            style="italic", va="bottom")
+    # One square kilometre with its 189 inhabitants, one dot each.
+    square = fig.add_axes([0.7, 0.47, 0.24, 0.24])
+    square.set_xlim(0, 14)
+    square.set_ylim(0, 14)
+    square.set_aspect("equal")
+    square.set_xticks([])
+    square.set_yticks([])
+    for side in square.spines.values():
+        side.set_visible(True)
+        side.set_color(POP)
+        side.set_linewidth(2)
+    square.set_facecolor("#f4f0e4")
+    dots = [(0.5 + i % 14, 13.5 - i // 14) for i in range(189)]
+    square.scatter([x for x, _ in dots], [y for _, y in dots], s=6, color=DEATHS)
+    square.set_title("1 km² = 189 persone", fontsize=9)
+
+    bars = fig.add_axes([0.25, 0.08, 0.68, 0.34])
+    countries = [("Paesi Bassi", 383), ("Belgio", 336), ("Germania", 230), ("Italia", 189), ("Francia", 108),
+                 ("Spagna", 80), ("Stati Uniti", 29), ("Canada", 3), ("Australia", 2.5)]
+    names = [n for n, _ in countries][::-1]
+    values = [v for _, v in countries][::-1]
+    drawn = bars.barh(names, values, color=[DEATHS if n == "Italia" else "#7d9fbd" for n in names], height=0.7)
+    for bar, value in zip(drawn, values):
+        bars.text(value + 4, bar.get_y() + bar.get_height() / 2, it(value, 1 if value < 3 else 0), va="center",
+                  fontsize=8.5)
+    bars.set_xlim(0, 430)
+    bars.set_xticks([])
+    bars.spines["bottom"].set_visible(False)
+    bars.tick_params(axis="y", labelsize=9)
+    bars.set_title("Abitanti per km² intorno al 2000", loc="left", fontsize=10.5)
+    source(fig, "ISTAT, censimento 2001; ONU, World Population Prospects (anno 2000)")
+    save(fig, "densitàcalc.jpg")
+
+
+# Residents at the census of 2001 and area in km² of each region (ISTAT).
+REGIONS = {
+    "piedmont": ("Piemonte", 4214677, 25387), "aosta-valley": ("Valle d'Aosta", 119548, 3261),
+    "lombardy": ("Lombardia", 9032554, 23863), "trentino-south-tyrol": ("Trentino-A. A.", 940016, 13607),
+    "veneto": ("Veneto", 4527694, 18407), "friuli-venezia-giulia": ("Friuli-V. G.", 1183764, 7858),
+    "liguria": ("Liguria", 1571783, 5416), "emilia-romagna": ("Emilia-Romagna", 3983346, 22446),
+    "tuscany": ("Toscana", 3497806, 22987), "umbria": ("Umbria", 825826, 8456),
+    "marche": ("Marche", 1470581, 9401), "lazio": ("Lazio", 5112413, 17232),
+    "abruzzo": ("Abruzzo", 1262392, 10832), "molise": ("Molise", 320601, 4461),
+    "campania": ("Campania", 5701931, 13671), "apulia": ("Puglia", 4020707, 19541),
+    "basilicata": ("Basilicata", 597768, 10073), "calabria": ("Calabria", 2011466, 15222),
+    "sicily": ("Sicilia", 4968991, 25832), "sardinia": ("Sardegna", 1631880, 24100),
+}
+CLASSES = [(0, 75, "#fff1c9", "meno di 75"), (75, 150, "#fdc97a", "da 75 a 150"),
+           (150, 225, "#f59245", "da 150 a 225"), (225, 300, "#d9502c", "da 225 a 300"),
+           (300, 10 ** 6, "#8f1d1d", "più di 300")]
+# Where a label would not fit inside its region: offset in map units.
+LABEL_SHIFT = {"liguria": (-18, 30), "aosta-valley": (-6, -18), "molise": (22, 10), "umbria": (0, 4),
+               "friuli-venezia-giulia": (14, -2), "marche": (12, 0), "trentino-south-tyrol": (0, -4), "piedmont": (-6, 22)}
+# Numbers moved aside from the city marks, still inside their region.
+CITY_SHIFT = {"lombardy": (22, 12), "lazio": (14, 14), "campania": (12, -12)}
+
+
+def fetch_map():
+    folder = tempfile.mkdtemp(prefix="svgmaps-")
+    subprocess.run(["npm", "install", "--silent", "--no-audit", "--no-fund", "--prefix", folder,
+                    "@svg-maps/italy@2.0.0"], check=True)
+    with open(os.path.join(folder, "node_modules", "@svg-maps", "italy", "index.js"), encoding="utf-8") as f:
+        text = f.read()
+    return json.loads(text[text.index("{"):text.rindex("}") + 1])
+
+
+def region_path(d):
+    """The package's paths use only relative moves and lines ("m", implicit lines, "z")."""
+    vertices, codes = [], []
+    x = y = 0.0
+    start = (0.0, 0.0)
+    for command, body in re.findall(r"([mMzZ])([^mMzZ]*)", d):
+        if command in "zZ":
+            vertices.append(start)
+            codes.append(Path.CLOSEPOLY)
+            x, y = start
+            continue
+        numbers = [float(v) for v in re.findall(r"-?[\d.]+(?:e-?\d+)?", body)]
+        for i in range(0, len(numbers), 2):
+            dx, dy = numbers[i], numbers[i + 1]
+            x, y = (dx, dy) if command == "M" and i == 0 else (x + dx, y + dy)
+            if i == 0:
+                start = (x, y)
+            vertices.append((x, y))
+            codes.append(Path.MOVETO if i == 0 else Path.LINETO)
+    return Path(vertices, codes)
+
+
+def colour_of(density):
+    return next(c for low, high, c, _ in CLASSES if low <= density < high)
+
+
+def densita():
+    data = fetch_map()
+    fig = figure("Densità della popolazione in Italia (2001)")
+    ax = fig.add_axes([0.0, 0.045, 0.62, 0.875])
+    ax.set_aspect("equal")
+    ax.axis("off")
+    ax.set_xlim(0, 610)
+    ax.set_ylim(793, 0)
+    extents = {}
+    for location in data["locations"]:
+        name, people, area = REGIONS[location["id"]]
+        density = people / area
+        path = region_path(location["path"])
+        ax.add_patch(PathPatch(path, fc=colour_of(density), ec="white", lw=0.8))
+        extents[location["id"]] = path.get_extents()
+    for key, (name, people, area) in REGIONS.items():
+        box_ = extents[key]
+        dx, dy = LABEL_SHIFT.get(key, CITY_SHIFT.get(key, (0, 0)))
+        density = round(people / area)
+        dark = density >= 225
+        ax.text(box_.x0 + box_.width / 2 + dx, box_.y0 + box_.height / 2 + dy, str(density), ha="center",
+                va="center", fontsize=9.5, fontweight="bold", color="white" if dark and key not in LABEL_SHIFT else INK)
+    # Three cities placed from their longitude and latitude, fitted on the map's extreme points.
+    west, east = extents["aosta-valley"].x0, extents["apulia"].x1
+    north, south = extents["trentino-south-tyrol"].y0, extents["sardinia"].y1
+    def place(lon, lat):
+        return (west + (lon - 6.63) / (18.52 - 6.63) * (east - west),
+                north + (47.09 - lat) / (47.09 - 38.86) * (south - north))
+    for city, lon, lat in [("Milano", 9.19, 45.46), ("Roma", 12.50, 41.90), ("Napoli", 14.27, 40.85)]:
+        cx, cy = place(lon, lat)
+        ax.plot(cx, cy, "o", ms=5, mfc="white", mec=INK, mew=1.4)
+        ax.text(cx - 7, cy, city, ha="right", va="center", fontsize=9.5, fontweight="bold",
+                bbox={"boxstyle": "round,pad=0.15", "fc": "white", "ec": "none", "alpha": 0.85})
+
+    legend = [Patch(fc=c, ec="#888888", label=label) for _, _, c, label in CLASSES]
+    fig.legend(handles=legend, title="abitanti per km²", loc="upper left", bbox_to_anchor=(0.6, 0.88),
+               fontsize=9.5, title_fontsize=10, frameon=False)
+    notes = ("Media italiana:\n189 ab./km²\n\n"
+             "Province di Napoli\ne di Milano:\noltre 1800 ab./km²\n\n"
+             "Più popolate:\npianura Padana,\ncoste, zone intorno\na Milano e Napoli\n\n"
+             "Meno popolate:\nAlpi, Appennini,\nSardegna, zone interne")
+    fig.text(0.62, 0.6, notes, fontsize=9.5, va="top", linespacing=1.25)
+    source(fig, "ISTAT, censimento 2001; confini: @svg-maps/italy (CC BY 4.0)")
+    save(fig, "densità.jpg")
+
+
+# Persons in each five-year age class of the three models of the pyramid screen
+# (mid-1990s figures): Algeria, the USA and Italy.
+PYRAMIDS = [
+    ("A triangolo", "Algeria", "molti giovani,\npochi anziani",
+     [3303000, 3052000, 2700000, 2530000, 2322000, 2005000, 1804000, 1793000, 1667000, 1520000, 1361000,
+      1260000, 1043000, 849000, 651000, 245000, 100800, 0]),
+    ("A campana", "Stati Uniti", "giovani e adulti\nquasi alla pari",
+     [19400000, 19200000, 19000000, 18800000, 18500000, 18200000, 18000000, 17800000, 17800000, 17000000,
+      16500000, 15000000, 14000000, 12000000, 8500000, 7000000, 4500000, 2000000]),
+    ("A botte", "Italia", "pochi bambini,\nmolti adulti e anziani",
+     [2690000, 2776000, 2846000, 3043000, 3563000, 4396000, 4697000, 4674000, 4095000, 3766000, 3974000,
+      3278000, 3482000, 3106000, 2794000, 2261000, 1134000, 1261000]),
+]
+
+
+MALES = "#3d7ab8"
+FEMALES = "#e06c5a"
+
+
+def piramidi():
+    fig = figure("Le forme della piramide delle età")
+    ages = [f"{5 * k}-{5 * k + 4}" for k in range(17)] + ["85+"]
+    for index, (shape, country, meaning, classes) in enumerate(PYRAMIDS):
+        ax = fig.add_axes([0.1 + index * 0.305, 0.25, 0.27, 0.6])
+        total = sum(classes)
+        shares = [100 * c / total for c in classes]
+        halves = [share / 2 for share in shares]
+        ax.barh(range(18), [-h for h in halves], color=MALES, height=0.85)
+        ax.barh(range(18), halves, color=FEMALES, height=0.85)
+        ax.set_xlim(-6.5, 6.5)
+        ax.set_ylim(-0.6, 17.6)
+        ax.set_xticks([])
+        ax.spines["bottom"].set_visible(False)
+        ax.spines["left"].set_visible(index == 0)
+        ax.set_yticks(range(0, 18, 2) if index == 0 else [], ages[::2] if index == 0 else [], fontsize=9)
+        ax.tick_params(axis="y", length=0)
+        ax.set_title(shape, fontsize=12, color=POP, pad=4)
+        ax.text(0, -1.3, country, ha="center", va="top", fontsize=10.5, fontweight="bold")
+        ax.text(0, -2.8, meaning, ha="center", va="top", fontsize=9.5, linespacing=1.15)
+    fig.legend(handles=[Patch(fc=MALES, label="maschi"), Patch(fc=FEMALES, label="femmine")], loc="upper center",
+               bbox_to_anchor=(0.5, 0.935), ncol=2, fontsize=9, frameon=False)
+    fig.text(0.5, 0.045, "Ogni barra: quante persone su 100 hanno quell'età (qui metà maschi e metà femmine)",
+             ha="center", fontsize=8.5)
+    source(fig, "ONU, World Population Prospects (metà anni Novanta), come nei modelli del programma")
+    save(fig, "piramidi.jpg")
+
+
+def main():
+    os.makedirs(OUT, exist_ok=True)
+    steps = {"popitalia2": popitalia2, "crisi": crisidimortalita, "popitalia3": popitalia3, "aula": aula,
+             "statistica": statistica, "densitacalc": densitacalc, "densita": densita, "piramidi": piramidi}
+    chosen = sys.argv[1:] or list(steps)
+    for name in chosen:
+        steps[name]()
+
+
+if __name__ == "__main__":
+    main()
