@@ -1,0 +1,1 @@
+censaria_add_test(tst_calculatorengine ${CMAKE_CURRENT_LIST_DIR}/tst_calculatorengine.cpp)
