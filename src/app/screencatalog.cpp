@@ -1,4 +1,5 @@
 #include "forms.h"
+#include "exercises/fesercizi.h"
 #include "mainmenu.h"
 #include "screenregistry.h"
 
@@ -7,6 +8,7 @@ namespace censaria {
 void registerScreens(ScreenRegistry &registry)
 {
     registry.add(forms::menu, [](Module &m) { return new MainMenu(m); });
+    registry.add(forms::rates, [](Module &m) { return new Fesercizi(m); });
 }
 
 } // namespace censaria
