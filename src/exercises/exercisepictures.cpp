@@ -90,7 +90,7 @@ QPixmap migration(QSize size)
         p.setBrush(QColor(236, 222, 196));
     }
     drawArrow(p, QPointF(w * 0.03, h * 0.3), QPointF(w * 0.24, h * 0.42), QColor(40, 130, 70), h * 0.03);
-    drawArrow(p, QPointF(w * 0.76, h * 0.42), QPointF(w * 0.95, h * 0.3), QColor(200, 80, 40), h * 0.03);
+    drawArrow(p, QPointF(w * 0.76, h * 0.42), QPointF(w * 0.9, h * 0.32), QColor(200, 80, 40), h * 0.03);
     drawPerson(p, QPointF(w * 0.09, h * 0.8), h * 0.28, QColor(40, 130, 70));
     drawPerson(p, QPointF(w * 0.16, h * 0.84), h * 0.24, QColor(40, 130, 70));
     drawPerson(p, QPointF(w * 0.89, h * 0.82), h * 0.26, QColor(200, 80, 40));

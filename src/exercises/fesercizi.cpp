@@ -55,9 +55,9 @@ Fesercizi::Fesercizi(Module &module)
     auto *Image1 = addLabel(QStringLiteral("Image1"), QString(), {200, 120, 1200, 720}, 9);
     Image1->setPixmap(pictures::crowd(Image1->size(), QColor(214, 110, 30)));
     addLabel(QStringLiteral("instructions"), QStringLiteral("Con l'aiuto della calcolatrice, inserisci le risposte corrette nei riquadri arancioni"),
-             {1560, 150, 7040, 360}, 11, true);
+             {1560, 100, 7040, 520}, 10.5, true);
     addLabel(QStringLiteral("negativeNumbers"), QStringLiteral("I numeri negativi devono essere preceduti dal segno meno"),
-             {1560, 510, 7040, 300}, 10)->setStyleSheet(QStringLiteral("color: #9a3412;"));
+             {1560, 620, 7040, 280}, 9.5)->setStyleSheet(QStringLiteral("color: #9a3412;"));
 
     QGroupBox *Frame1 = frames_[0] = addFrame(QStringLiteral("Frame1"), QStringLiteral("Primo esercizio"), 200);
     QGroupBox *Frame2 = frames_[1] = addFrame(QStringLiteral("Frame2"), QStringLiteral("Secondo esercizio"), 4460);
@@ -96,16 +96,16 @@ Fesercizi::Fesercizi(Module &module)
             &QPushButton::clicked, this, &Fesercizi::Cmdhelp2_Click);
 
     placeCalculator(8720, frameTop);
-    Image2_ = addLabel(QStringLiteral("Image2"), QString(), {8720, 4380, CalculatorPanel::widthTwips, 1920}, 9);
+    Image2_ = addLabel(QStringLiteral("Image2"), QString(), {8720, 4320, CalculatorPanel::widthTwips, 1400}, 9);
     Image2_->setPixmap(pictures::crowd(Image2_->size(), QColor(41, 110, 175)));
 
-    CMDRISULT_ = addButton(QStringLiteral("CMDRISULT"), QStringLiteral("CORREGGI"), {200, 6000, 2000, 600}, actionColour);
+    CMDRISULT_ = addButton(QStringLiteral("CMDRISULT"), QStringLiteral("CORREGGI"), {200, 6300, 2000, 600}, actionColour);
     connect(CMDRISULT_, &QPushButton::clicked, this, &Fesercizi::CMDRISULT_Click);
-    connect(addButton(QStringLiteral("CmdNUOVO"), QStringLiteral("Nuova situazione"), {2340, 6000, 2000, 600}, helpColour),
+    connect(addButton(QStringLiteral("CmdNUOVO"), QStringLiteral("Nuova situazione"), {2340, 6300, 2000, 600}, helpColour),
             &QPushButton::clicked, this, &Fesercizi::CmdNUOVO_Click);
     addCounters();
 
-    Label20_ = addLabel(QStringLiteral("Label20"), QString(), {200, 120, 8400, 5880}, 12, true);
+    Label20_ = addLabel(QStringLiteral("Label20"), QString(), {200, 120, 8400, 5880}, 10.5, true);
     Label20_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label20_->setWordWrap(false);
     Label20_->setStyleSheet(QStringLiteral("background: #fff7d6; color: #1d2330; border: 3px solid #c49a2c; border-radius: 8px;"));
@@ -144,14 +144,14 @@ QGroupBox *Fesercizi::addFrame(const QString &name, const QString &title, int le
 void Fesercizi::addCounters()
 {
     constexpr int left = 4640;
-    addLabel(QString(), QStringLiteral("Risposte sbagliate"), {left + 2200, 5900, 1300, 360}, 8, true)->setAlignment(Qt::AlignCenter);
-    addLabel(QString(), QStringLiteral("Risposte giuste"), {left + 3600, 5900, 1300, 360}, 8, true)->setAlignment(Qt::AlignCenter);
-    addLabel(QString(), QStringLiteral("Esercizio attuale:"), {left, 6300, 2100, 420}, 10, true)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    addLabel(QString(), QStringLiteral("Totale:"), {left, 6840, 2100, 420}, 10, true)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Label6_ = addValueLabel(QStringLiteral("Label6"), {left + 2400, 6300, 900, 420});
-    Label2_ = addValueLabel(QStringLiteral("Label2"), {left + 3800, 6300, 900, 420});
-    Label11_ = addValueLabel(QStringLiteral("Label11"), {left + 2400, 6840, 900, 420});
-    Label4_ = addValueLabel(QStringLiteral("Label4"), {left + 3800, 6840, 900, 420});
+    addLabel(QString(), QStringLiteral("Risposte sbagliate"), {left + 2200, 6100, 1300, 360}, 8, true)->setAlignment(Qt::AlignCenter);
+    addLabel(QString(), QStringLiteral("Risposte giuste"), {left + 3600, 6100, 1300, 360}, 8, true)->setAlignment(Qt::AlignCenter);
+    addLabel(QString(), QStringLiteral("Esercizio attuale:"), {left, 6500, 2100, 420}, 10, true)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    addLabel(QString(), QStringLiteral("Totale:"), {left, 7040, 2100, 420}, 10, true)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Label6_ = addValueLabel(QStringLiteral("Label6"), {left + 2400, 6500, 900, 420});
+    Label2_ = addValueLabel(QStringLiteral("Label2"), {left + 3800, 6500, 900, 420});
+    Label11_ = addValueLabel(QStringLiteral("Label11"), {left + 2400, 7040, 900, 420});
+    Label4_ = addValueLabel(QStringLiteral("Label4"), {left + 3800, 7040, 900, 420});
     for (QLabel *wrong : {Label6_, Label11_})
         wrong->setStyleSheet(wrong->styleSheet() + QStringLiteral("color: #b91c1c;"));
     for (QLabel *right : {Label2_, Label4_})

@@ -101,102 +101,115 @@ FSaldiTassi::FSaldiTassi(Module &module)
     addCalculations();
     addUnderstanding();
 
-    AniPushButton1_ = addButton(QStringLiteral("AniPushButton1"), QStringLiteral("✔  CONTROLLA"), {8560, 4320, 3240, 720}, checkColour);
+    AniPushButton1_ = addButton(QStringLiteral("AniPushButton1"), QStringLiteral("✔  CONTROLLA"), {8560, 4300, 3240, 680}, checkColour);
     AniPushButton1_->setFont(Twips::font(12, true));
     AniPushButton1_->setStyleSheet(checkButtonStyle.arg(checkColour.name()));
     connect(AniPushButton1_, &QPushButton::clicked, this, &FSaldiTassi::AniPushButton1_Click);
-    connect(addButton(QStringLiteral("CmdNUOVO"), QStringLiteral("NUOVO ESERCIZIO"), {8560, 5180, 1860, 540}, actionColour),
-            &QPushButton::clicked, this, &FSaldiTassi::CmdNUOVO_Click);
-    connect(addButton(QStringLiteral("CmdAIUTO"), QStringLiteral("AIUTO?"), {10540, 5180, 1260, 540}, QColor(196, 96, 20)),
-            &QPushButton::clicked, this, &FSaldiTassi::CmdAIUTO_Click);
     addCounters();
-    addNavigationButtons(QStringLiteral("Cmdesco"), 4540, 8300);
+    connect(addButton(QStringLiteral("CmdNUOVO"), QStringLiteral("NUOVO ESERCIZIO"), {4540, 7680, 2760, 540}, actionColour),
+            &QPushButton::clicked, this, &FSaldiTassi::CmdNUOVO_Click);
+    connect(addButton(QStringLiteral("CmdAIUTO"), QStringLiteral("AIUTO?"), {7480, 7680, 1320, 540}, QColor(196, 96, 20)),
+            &QPushButton::clicked, this, &FSaldiTassi::CmdAIUTO_Click);
+    addNavigationButtons(QStringLiteral("Cmdesco"), 4540, 8340);
 
     CmdNUOVO_Click();
 }
 
 void FSaldiTassi::addData()
 {
-    QGroupBox *data = addSection(canvas(), QStringLiteral("I dati dell'anno"), {200, 960, 5280, 2880});
+    QGroupBox *data = addSection(canvas(), QStringLiteral("I dati dell'anno"), {200, 960, 5280, 2400});
     const auto caption = [&](const QString &text, int left, int top, int width) {
-        addLabel(QString(), text, {left, top, width, 400}, 10, false, data)->setAlignment(Qt::AlignVCenter);
+        QLabel *label = addLabel(QString(), text, {left, top, width, 360}, 9.5, false, data);
+        label->setAlignment(Qt::AlignVCenter);
+        label->setWordWrap(false);
     };
     const auto value = [&](const QString &name, int left, int top, int width) {
-        return addValueLabel(name, {left, top, width, 400}, data);
+        return addValueLabel(name, {left, top, width, 360}, data);
     };
-    const int rows[] = {420, 900, 1380, 1860, 2340};
-    caption(QStringLiteral("Popolazione all'inzio dell'anno:"), 160, rows[0], 2900);
-    LabPOP_ = value(QStringLiteral("LabPOP"), 3100, rows[0], 1200);
-    caption(QStringLiteral("Bambini nati:"), 160, rows[1], 1500);
-    Labnati_ = value(QStringLiteral("Labnati"), 1700, rows[1], 900);
-    caption(QStringLiteral("pari a:"), 2700, rows[1], 800);
-    Labtassonat_ = value(QStringLiteral("Labtassonat"), 3500, rows[1], 800);
-    caption(QStringLiteral("/1000"), 4360, rows[1], 700);
-    caption(QStringLiteral("Persone morte:"), 160, rows[2], 1500);
-    Labmorti_ = value(QStringLiteral("Labmorti"), 1700, rows[2], 900);
-    caption(QStringLiteral("pari a:"), 2700, rows[2], 800);
-    Labtassomort_ = value(QStringLiteral("Labtassomort"), 3500, rows[2], 800);
-    caption(QStringLiteral("/1000"), 4360, rows[2], 700);
-    caption(QStringLiteral("Persone emigrate:"), 160, rows[3], 2900);
-    Labemig_ = value(QStringLiteral("Labemig"), 3100, rows[3], 1200);
-    caption(QStringLiteral("Persone immigrate:"), 160, rows[4], 2900);
-    Labimmig_ = value(QStringLiteral("Labimmig"), 3100, rows[4], 1200);
+    const int rows[] = {330, 750, 1170, 1590, 2010};
+    caption(QStringLiteral("Popolazione all'inzio dell'anno:"), 160, rows[0], 2860);
+    LabPOP_ = value(QStringLiteral("LabPOP"), 3060, rows[0], 1200);
+    caption(QStringLiteral("Bambini nati:"), 160, rows[1], 1560);
+    Labnati_ = value(QStringLiteral("Labnati"), 1760, rows[1], 900);
+    caption(QStringLiteral("pari a:"), 2760, rows[1], 700);
+    Labtassonat_ = value(QStringLiteral("Labtassonat"), 3460, rows[1], 800);
+    caption(QStringLiteral("/1000"), 4320, rows[1], 700);
+    caption(QStringLiteral("Persone morte:"), 160, rows[2], 1560);
+    Labmorti_ = value(QStringLiteral("Labmorti"), 1760, rows[2], 900);
+    caption(QStringLiteral("pari a:"), 2760, rows[2], 700);
+    Labtassomort_ = value(QStringLiteral("Labtassomort"), 3460, rows[2], 800);
+    caption(QStringLiteral("/1000"), 4320, rows[2], 700);
+    caption(QStringLiteral("Persone emigrate:"), 160, rows[3], 2860);
+    Labemig_ = value(QStringLiteral("Labemig"), 3060, rows[3], 1200);
+    caption(QStringLiteral("Persone immigrate:"), 160, rows[4], 2860);
+    Labimmig_ = value(QStringLiteral("Labimmig"), 3060, rows[4], 1200);
 
-    auto *Picture1 = addLabel(QStringLiteral("Picture1"), QString(), {5640, 1040, 2760, 2800}, 9);
+    auto *Picture1 = addLabel(QStringLiteral("Picture1"), QString(), {5640, 1040, 2760, 2320}, 9);
     Picture1->setPixmap(pictures::migration(Picture1->size()));
 }
 
 void FSaldiTassi::addCalculations()
 {
-    QGroupBox *section = addSection(canvas(), QStringLiteral("Calcoli"), {200, 3960, 8200, 1900});
+    QGroupBox *section = addSection(canvas(), QStringLiteral("Calcoli"), {200, 3480, 8200, 1560});
     const auto caption = [&](const QString &text, int left, int top, int width) {
-        addLabel(QString(), text, {left, top, width, 400}, 10, true, section)->setAlignment(Qt::AlignVCenter);
+        QLabel *label = addLabel(QString(), text, {left, top, width, 380}, 9.5, true, section);
+        label->setAlignment(Qt::AlignVCenter);
+        label->setWordWrap(false);
     };
     const auto signs = [&](const QString &name, int top) {
         std::array<QCheckBox *, 2> boxes{};
-        boxes[0] = addChoice<QCheckBox>(section, name + QStringLiteral("(0)"), QStringLiteral("positivo"), {6000, top, 1000, 400});
-        boxes[1] = addChoice<QCheckBox>(section, name + QStringLiteral("(1)"), QStringLiteral("negativo"), {7060, top, 1040, 400});
+        boxes[0] = addChoice<QCheckBox>(section, name + QStringLiteral("(0)"), QStringLiteral("positivo"), {6000, top, 1000, 380});
+        boxes[1] = addChoice<QCheckBox>(section, name + QStringLiteral("(1)"), QStringLiteral("negativo"), {7060, top, 1040, 380});
         return boxes;
     };
-    caption(QStringLiteral("Saldo naturale:"), 160, 420, 1800);
-    TXTSNATURALE_ = addAnswerBox(QStringLiteral("TXTSNATURALE"), {2000, 420, 1400, 400}, section);
-    caption(QStringLiteral("Il saldo naturale è:"), 3700, 420, 2260);
-    Check2_ = signs(QStringLiteral("Check2"), 420);
-    caption(QStringLiteral("Saldo migratorio:"), 160, 900, 1800);
-    TXTSMIGRATORIO_ = addAnswerBox(QStringLiteral("TXTSMIGRATORIO"), {2000, 900, 1400, 400}, section);
-    caption(QStringLiteral("Il saldo migratorio è:"), 3700, 900, 2260);
-    Check3_ = signs(QStringLiteral("Check3"), 900);
-    caption(QStringLiteral("POPOLAZIONE ALLA FINE DELL'ANNO:"), 160, 1380, 3600);
-    TXTPOP_ = addAnswerBox(QStringLiteral("TXTPOP"), {3700, 1380, 1600, 400}, section);
+    caption(QStringLiteral("Saldo naturale:"), 160, 330, 1900);
+    TXTSNATURALE_ = addAnswerBox(QStringLiteral("TXTSNATURALE"), {2100, 330, 1400, 380}, section);
+    caption(QStringLiteral("Il saldo naturale è:"), 3760, 330, 2200);
+    Check2_ = signs(QStringLiteral("Check2"), 330);
+    caption(QStringLiteral("Saldo migratorio:"), 160, 750, 1900);
+    TXTSMIGRATORIO_ = addAnswerBox(QStringLiteral("TXTSMIGRATORIO"), {2100, 750, 1400, 380}, section);
+    caption(QStringLiteral("Il saldo migratorio è:"), 3760, 750, 2200);
+    Check3_ = signs(QStringLiteral("Check3"), 750);
+    caption(QStringLiteral("POPOLAZIONE ALLA FINE DELL'ANNO:"), 160, 1170, 4200);
+    TXTPOP_ = addAnswerBox(QStringLiteral("TXTPOP"), {4400, 1170, 1600, 380}, section);
 }
 
 void FSaldiTassi::addUnderstanding()
 {
-    QGroupBox *section = addSection(canvas(), QStringLiteral("Comprensione"), {200, 5980, 8200, 2200});
-    addLabel(QString(), QStringLiteral("Questi dati sono tipici di:"), {160, 300, 2600, 320}, 9.5, true, section);
-    addLabel(QString(), QStringLiteral("(una risposta)"), {2500, 300, 1100, 320}, 8.5, false, section);
+    QGroupBox *section = addSection(canvas(), QStringLiteral("Comprensione"), {200, 5160, 11600, 2340});
+    const auto heading = [&](const QString &text, int left, int width) {
+        addLabel(QString(), text, {left, 300, width, 320}, 9.5, true, section)->setWordWrap(false);
+    };
+    heading(QStringLiteral("Questi dati sono tipici di:"), 160, 2700);
+    addLabel(QString(), QStringLiteral("(una risposta)"), {2860, 300, 1300, 320}, 8.5, false, section)->setWordWrap(false);
     // The options sit in a box of their own, so that they exclude only one another.
     auto *options = new QWidget(section);
-    options->setGeometry(Twips::rect(120, 640, 3500, 1480));
+    options->setGeometry(Twips::rect(120, 660, 4400, 1480));
     for (int i = 0; i < BalancesExercise::optionCount; ++i)
         Option3_[i] = addChoice<QRadioButton>(options, QStringLiteral("Option3(%1)").arg(i), QString::fromUtf8(optionCaptions[i]),
-                                              {40, i * 360, 3440, 340});
-    addLabel(QString(), QStringLiteral("Lo capisco dai seguenti fatti: (tre risposte)"), {3760, 300, 4300, 320}, 9.5, true, section);
+                                              {40, i * 370, 4300, 340});
+    heading(QStringLiteral("Lo capisco dai seguenti fatti: (tre risposte)"), 4800, 5000);
     for (int i = 0; i < BalancesExercise::factCount; ++i)
         Check1_[i] = addChoice<QCheckBox>(section, QStringLiteral("Check1(%1)").arg(i), QString::fromUtf8(factCaptions[i]),
-                                          {3760, 640 + i * 250, 4380, 240});
+                                          {4800, 660 + i * 270, 6600, 250});
 }
 
 void FSaldiTassi::addCounters()
 {
-    addLabel(QString(), QStringLiteral("giuste"), {9960, 5900, 900, 320}, 8.5, true)->setAlignment(Qt::AlignCenter);
-    addLabel(QString(), QStringLiteral("sbagliate"), {10900, 5900, 900, 320}, 8.5, true)->setAlignment(Qt::AlignCenter);
-    addLabel(QString(), QStringLiteral("Calcoli:"), {8560, 6260, 1360, 420}, 10, true)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    addLabel(QString(), QStringLiteral("Comprensione:"), {8360, 6780, 1560, 420}, 10, true)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Labcalcgiusti_ = addValueLabel(QStringLiteral("Labcalcgiusti"), {9960, 6260, 900, 420});
-    LabcalcSB_ = addValueLabel(QStringLiteral("LabcalcSB"), {10900, 6260, 900, 420});
-    Labcompgiusti_ = addValueLabel(QStringLiteral("Labcompgiusti"), {9960, 6780, 900, 420});
-    LabcompSB_ = addValueLabel(QStringLiteral("LabcompSB"), {10900, 6780, 900, 420});
+    const auto caption = [this](const QString &text, QRect twips, double points) {
+        QLabel *label = addLabel(QString(), text, twips, points, true);
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        label->setWordWrap(false);
+        return label;
+    };
+    caption(QStringLiteral("giuste"), {2200, 7620, 900, 280}, 8)->setAlignment(Qt::AlignCenter);
+    caption(QStringLiteral("sbagliate"), {3200, 7620, 1000, 280}, 8)->setAlignment(Qt::AlignCenter);
+    caption(QStringLiteral("Calcoli:"), {200, 7920, 1900, 380}, 9.5);
+    caption(QStringLiteral("Comprensione:"), {200, 8380, 1900, 380}, 9.5);
+    Labcalcgiusti_ = addValueLabel(QStringLiteral("Labcalcgiusti"), {2250, 7920, 800, 380});
+    LabcalcSB_ = addValueLabel(QStringLiteral("LabcalcSB"), {3300, 7920, 800, 380});
+    Labcompgiusti_ = addValueLabel(QStringLiteral("Labcompgiusti"), {2250, 8380, 800, 380});
+    LabcompSB_ = addValueLabel(QStringLiteral("LabcompSB"), {3300, 8380, 800, 380});
     for (QLabel *right : {Labcalcgiusti_, Labcompgiusti_})
         right->setStyleSheet(right->styleSheet() + QStringLiteral("color: #15803d;"));
     for (QLabel *wrong : {LabcalcSB_, LabcompSB_})
