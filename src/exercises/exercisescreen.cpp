@@ -1,8 +1,10 @@
 #include "exercisescreen.h"
 
 #include "calculatorpanel.h"
+#include "exercisepictures.h"
 #include "platform/twips.h"
 
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -20,6 +22,32 @@ const QColor exitColour(150, 40, 40);
 ExerciseScreen::ExerciseScreen(Module &module, const QString &formName, Placement placement, QSize designTwips)
     : Screen(module, formName, placement, designTwips)
 {
+}
+
+void ExerciseScreen::addHeading(const QString &instructions, const QColor &accent)
+{
+    QLabel *picture = addLabel(QStringLiteral("Image1"), QString(), {200, 120, 1200, 720}, 9);
+    picture->setPixmap(pictures::crowd(picture->size(), accent));
+    addLabel(QStringLiteral("instructions"), instructions, {1560, 100, 6840, 540}, 10, true);
+    addLabel(QStringLiteral("negativeNumbers"), QStringLiteral("I numeri negativi devono essere preceduti dal segno meno"),
+             {1560, 640, 6840, 280}, 9.5)
+        ->setStyleSheet(QStringLiteral("color: #9a3412;"));
+}
+
+QGroupBox *ExerciseScreen::addFrame(const QString &name, const QString &title, QRect twips, const QColor &background,
+                                    const QColor &titleColour)
+{
+    auto *frame = new QGroupBox(title, canvas());
+    frame->setObjectName(name);
+    frame->setGeometry(Twips::rect(twips.x(), twips.y(), twips.width(), twips.height()));
+    frame->setFont(Twips::font(10, true));
+    frame->setStyleSheet(QStringLiteral("QGroupBox#%1 { background: %2; border: 2px solid %3; border-radius: 8px; margin-top: %4px; }"
+                                        "QGroupBox#%1::title { subcontrol-origin: margin; left: %5px; color: %6; }")
+                             .arg(name, background.name(), titleColour.lighter(170).name())
+                             .arg(Twips::px(150))
+                             .arg(Twips::px(200))
+                             .arg(titleColour.name()));
+    return frame;
 }
 
 QLabel *ExerciseScreen::addLabel(const QString &name, const QString &text, QRect twips, double points, bool bold,

@@ -2,7 +2,7 @@
 
 #include "app/screen.h"
 
-class QAbstractButton;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -23,6 +23,11 @@ public:
 
 protected:
     ExerciseScreen(Module &module, const QString &formName, Placement placement, QSize designTwips = {});
+
+    // The picture, the instructions and the reminder about negative numbers at the top.
+    void addHeading(const QString &instructions, const QColor &accent);
+    // A captioned frame; the title colour also tints its border.
+    QGroupBox *addFrame(const QString &name, const QString &title, QRect twips, const QColor &background, const QColor &titleColour);
 
     // Positions in twips on the parent, which is the canvas unless given.
     QLabel *addLabel(const QString &name, const QString &text, QRect twips, double points, bool bold = false,

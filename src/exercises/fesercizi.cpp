@@ -52,15 +52,11 @@ Fesercizi::Fesercizi(Module &module)
     setWindowTitle(QStringLiteral("Calcolare..."));
     setBackground(QColor(238, 232, 218));
 
-    auto *Image1 = addLabel(QStringLiteral("Image1"), QString(), {200, 120, 1200, 720}, 9);
-    Image1->setPixmap(pictures::crowd(Image1->size(), QColor(214, 110, 30)));
-    addLabel(QStringLiteral("instructions"), QStringLiteral("Con l'aiuto della calcolatrice, inserisci le risposte corrette nei riquadri arancioni"),
-             {1560, 100, 7040, 520}, 10.5, true);
-    addLabel(QStringLiteral("negativeNumbers"), QStringLiteral("I numeri negativi devono essere preceduti dal segno meno"),
-             {1560, 620, 7040, 280}, 9.5)->setStyleSheet(QStringLiteral("color: #9a3412;"));
+    addHeading(QStringLiteral("Con l'aiuto della calcolatrice, inserisci le risposte corrette nei riquadri arancioni"),
+               QColor(214, 110, 30));
 
-    QGroupBox *Frame1 = frames_[0] = addFrame(QStringLiteral("Frame1"), QStringLiteral("Primo esercizio"), 200);
-    QGroupBox *Frame2 = frames_[1] = addFrame(QStringLiteral("Frame2"), QStringLiteral("Secondo esercizio"), 4460);
+    QGroupBox *Frame1 = frames_[0] = addProblemFrame(QStringLiteral("Frame1"), QStringLiteral("Primo esercizio"), 200);
+    QGroupBox *Frame2 = frames_[1] = addProblemFrame(QStringLiteral("Frame2"), QStringLiteral("Secondo esercizio"), 4460);
 
     const auto caption = [this](QGroupBox *frame, const QString &text, int top) {
         addLabel(QString(), text, {captionLeft, top, captionWidth, rowHeight}, 10, false, frame)->setAlignment(Qt::AlignVCenter);
@@ -122,17 +118,9 @@ Fesercizi::Fesercizi(Module &module)
     generate(RatesExercise::Moment::Load);
 }
 
-QGroupBox *Fesercizi::addFrame(const QString &name, const QString &title, int left)
+QGroupBox *Fesercizi::addProblemFrame(const QString &name, const QString &title, int left)
 {
-    auto *frame = new QGroupBox(title, canvas());
-    frame->setObjectName(name);
-    frame->setGeometry(Twips::rect(left, frameTop, frameWidth, frameHeight));
-    frame->setFont(Twips::font(10, true));
-    frame->setStyleSheet(QStringLiteral("QGroupBox#%1 { background: #fbf8f1; border: 2px solid #b98a5a; border-radius: 8px; margin-top: %2px; }"
-                                        "QGroupBox#%1::title { subcontrol-origin: margin; left: %3px; color: #7a3e10; }")
-                             .arg(name)
-                             .arg(Twips::px(150))
-                             .arg(Twips::px(200)));
+    QGroupBox *frame = addFrame(name, title, {left, frameTop, frameWidth, frameHeight}, QColor(251, 248, 241), QColor(122, 62, 16));
     // The separator between the given values and the answers.
     auto *line = new QFrame(frame);
     line->setFrameShape(QFrame::HLine);

@@ -29,7 +29,7 @@ protected:
     void Cmdarchivio_Click() override;
 
 private:
-    QGroupBox *addFrame(const QString &name, const QString &title, int left);
+    QGroupBox *addProblemFrame(const QString &name, const QString &title, int left);
     void addCounters();
     void generate(RatesExercise::Moment moment);
     void showHelp(const QStringList &lines);

@@ -42,18 +42,6 @@ const QStringList helpLines = {
     QStringLiteral("EMIGRATI: sono le persone che partono"),
     QStringLiteral("I paesi in rapido sviluppo ricevono molti Immigrati e perdono pochi Emigrati")};
 
-QGroupBox *addSection(QWidget *parent, const QString &title, QRect twips)
-{
-    auto *section = new QGroupBox(title, parent);
-    section->setGeometry(Twips::rect(twips.x(), twips.y(), twips.width(), twips.height()));
-    section->setFont(Twips::font(10, true));
-    section->setStyleSheet(QStringLiteral("QGroupBox { background: #f4f6fb; border: 2px solid #8a9ac0; border-radius: 8px; margin-top: %1px; }"
-                                          "QGroupBox::title { subcontrol-origin: margin; left: %2px; color: #22345c; }")
-                               .arg(Twips::px(150))
-                               .arg(Twips::px(200)));
-    return section;
-}
-
 template <typename Button>
 Button *addChoice(QWidget *parent, const QString &name, const QString &caption, QRect twips)
 {
@@ -88,13 +76,8 @@ FSaldiTassi::FSaldiTassi(Module &module)
     setWindowTitle(QStringLiteral("Saldo naturale e migratorio"));
     setBackground(QColor(226, 234, 246));
 
-    auto *Image1 = addLabel(QStringLiteral("Image1"), QString(), {200, 120, 1200, 720}, 9);
-    Image1->setPixmap(pictures::crowd(Image1->size(), QColor(30, 120, 80)));
-    addLabel(QStringLiteral("instructions"),
-             QStringLiteral("Con l'aiuto della calcolatrice, inserisci le risposte nei riquadri azzurri. Alla fine, seleziona, sotto, le affermazioni corrette."),
-             {1560, 100, 6840, 560}, 10, true);
-    addLabel(QStringLiteral("negativeNumbers"), QStringLiteral("I numeri negativi devono essere preceduti dal segno meno"),
-             {1560, 640, 6840, 280}, 9.5)->setStyleSheet(QStringLiteral("color: #9a3412;"));
+    addHeading(QStringLiteral("Con l'aiuto della calcolatrice, inserisci le risposte nei riquadri azzurri. Alla fine, seleziona, sotto, le affermazioni corrette."),
+               checkColour);
 
     addData();
     placeCalculator(8560, 960);
@@ -117,7 +100,7 @@ FSaldiTassi::FSaldiTassi(Module &module)
 
 void FSaldiTassi::addData()
 {
-    QGroupBox *data = addSection(canvas(), QStringLiteral("I dati dell'anno"), {200, 960, 5280, 2400});
+    QGroupBox *data = addSection(QStringLiteral("data"), QStringLiteral("I dati dell'anno"), {200, 960, 5280, 2400});
     const auto caption = [&](const QString &text, int left, int top, int width) {
         QLabel *label = addLabel(QString(), text, {left, top, width, 360}, 9.5, false, data);
         label->setAlignment(Qt::AlignVCenter);
@@ -150,7 +133,7 @@ void FSaldiTassi::addData()
 
 void FSaldiTassi::addCalculations()
 {
-    QGroupBox *section = addSection(canvas(), QStringLiteral("Calcoli"), {200, 3480, 8200, 1560});
+    QGroupBox *section = addSection(QStringLiteral("calculations"), QStringLiteral("Calcoli"), {200, 3480, 8200, 1560});
     const auto caption = [&](const QString &text, int left, int top, int width) {
         QLabel *label = addLabel(QString(), text, {left, top, width, 380}, 9.5, true, section);
         label->setAlignment(Qt::AlignVCenter);
@@ -176,7 +159,7 @@ void FSaldiTassi::addCalculations()
 
 void FSaldiTassi::addUnderstanding()
 {
-    QGroupBox *section = addSection(canvas(), QStringLiteral("Comprensione"), {200, 5160, 11600, 2340});
+    QGroupBox *section = addSection(QStringLiteral("understanding"), QStringLiteral("Comprensione"), {200, 5160, 11600, 2340});
     const auto heading = [&](const QString &text, int left, int width) {
         addLabel(QString(), text, {left, 300, width, 320}, 9.5, true, section)->setWordWrap(false);
     };
@@ -240,6 +223,11 @@ void FSaldiTassi::CmdNUOVO_Click()
     Labtassonat_->setText(exercise_.tassoNatText());
     Labtassomort_->setText(exercise_.tassoMortText());
     showMarks();
+}
+
+QGroupBox *FSaldiTassi::addSection(const QString &name, const QString &title, QRect twips)
+{
+    return addFrame(name, title, twips, QColor(244, 246, 251), QColor(34, 52, 92));
 }
 
 BalancesExercise::Answers FSaldiTassi::answers() const

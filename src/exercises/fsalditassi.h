@@ -6,6 +6,7 @@
 #include <array>
 
 class QCheckBox;
+class QGroupBox;
 class QRadioButton;
 
 namespace censaria {
@@ -25,6 +26,7 @@ public:
     void CmdAIUTO_Click();
 
 private:
+    QGroupBox *addSection(const QString &name, const QString &title, QRect twips);
     void addData();
     void addCalculations();
     void addUnderstanding();
