@@ -24,7 +24,6 @@ public:
     CalculatorPanel(Module &module, QWidget *parent);
 
     void reset();
-    const CalculatorEngine &engine() const { return engine_; }
 
 private:
     // A key of the grid below the display; span is its width in keys.

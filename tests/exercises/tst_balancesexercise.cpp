@@ -179,21 +179,6 @@ private slots:
         compareCounters(e, 5, 0, 6, 1);
     }
 
-    void crisisExpectsANegativeMigrationFact()
-    {
-        // Category 2 can draw a positive migration balance; the expected fact stays "negativo".
-        constexpr int firsts[4] = {800, 800, 600, 500};
-        constexpr int counts[4] = {201, 201, 201, 201};
-        ScriptedRandom random;
-        random.queue(balancesDraws(85000, 2, 900, 850, 600, 700, firsts, counts));
-        BalancesExercise e;
-        e.generate(random);
-        QCOMPARE(e.saldomig, 100);
-        QCOMPARE(e.segnomig, QStringLiteral("positivo"));
-        QVERIFY(BalancesExercise::category(2).facts[3]);
-        QVERIFY(!BalancesExercise::category(2).facts[2]);
-    }
-
     void completeness()
     {
         BalancesExercise e = richRegion(90000, 950, 900, 300, 800);

@@ -403,16 +403,6 @@ private slots:
         QCOMPARE(text(forms::balances, QStringLiteral("LabPOP")), QStringLiteral("85000"));
         QCOMPARE(text(forms::balances, QStringLiteral("Labtassonat")), QStringLiteral("21,2"));
         QCOMPARE(text(forms::balances, QStringLiteral("LabcompSB")), QStringLiteral("2"));
-        // A wrong region marks the right option.
-        balances<QRadioButton>(QStringLiteral("Option3(0)"))->setChecked(true);
-        type(forms::balances, QStringLiteral("TXTPOP"), QStringLiteral("1"));
-        type(forms::balances, QStringLiteral("TXTSNATURALE"), QStringLiteral("1"));
-        type(forms::balances, QStringLiteral("TXTSMIGRATORIO"), QStringLiteral("1"));
-        balances<QCheckBox>(QStringLiteral("Check2(0)"))->setChecked(true);
-        balances<QCheckBox>(QStringLiteral("Check3(1)"))->setChecked(true);
-        click(forms::balances, QStringLiteral("AniPushButton1"));
-        QCOMPARE(colourOf(balances(QStringLiteral("Option3(3)"))), red);
-        QCOMPARE(colourOf(balances(QStringLiteral("Option3(0)"))), QApplication::palette().color(QPalette::Button));
     }
 
     void balancesHelpAndArchive()
