@@ -293,12 +293,23 @@ private slots:
                     QStringLiteral("Number(4)"), QStringLiteral("Percent")});
         QCOMPARE(text(form, QStringLiteral("Readout")), QStringLiteral("0,04"));
 
+        // Multiplying by 10^15 until the double range is left: a message, and the operand kept.
+        const QStringList fifteenNines(15, QStringLiteral("Number(9)"));
+        keys(form, QStringList{QStringLiteral("Cancel")} + fifteenNines);
+        for (int i = 0; i < 30 && program_->dialogs().messages.size() == 1; ++i)
+            keys(form, QStringList{QStringLiteral("Operator(2)")} + fifteenNines + QStringList{QStringLiteral("Operator(4)")});
+        QCOMPARE(program_->dialogs().messages.size(), 2);
+        QCOMPARE(program_->dialogs().messages[1].title, QStringLiteral("Calcolatrice"));
+        QCOMPARE(program_->dialogs().messages[1].text, QStringLiteral("Il risultato è troppo grande per la calcolatrice"));
+        const QString ratesReadout = text(form, QStringLiteral("Readout"));
+        QVERIFY(ratesReadout.endsWith(QStringLiteral("E+299")));
+
         // Each screen has a calculator of its own, and the balances one is never reset.
         openBalances();
         QCOMPARE(text(forms::balances, QStringLiteral("Readout")), QStringLiteral("0."));
         click(forms::balances, QStringLiteral("Number(7)"));
         QCOMPARE(text(forms::balances, QStringLiteral("Readout")), QStringLiteral("7,"));
-        QCOMPARE(text(form, QStringLiteral("Readout")), QStringLiteral("0,04"));
+        QCOMPARE(text(form, QStringLiteral("Readout")), ratesReadout);
         // A new problem leaves the calculator alone.
         click(forms::balances, QStringLiteral("CmdNUOVO"));
         QCOMPARE(text(forms::balances, QStringLiteral("Readout")), QStringLiteral("7,"));
