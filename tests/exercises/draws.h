@@ -9,7 +9,7 @@ inline double drawing(int value, int first, int count)
 }
 
 // Draws of one rates problem pair: populations in thousands, then the rates, in the
-// order they are drawn; deathRange1 and deathRange2 give each death rate's first value.
+// order they are drawn; deathFirst1 and deathFirst2 are the lowest death rates of the moment.
 inline QList<double> ratesDraws(int thousands1, int nat1, int mort1, int thousands2, int nat2, int mort2,
                                 int deathFirst1 = 8, int deathFirst2 = 5)
 {
