@@ -1,0 +1,122 @@
+#include "balancesexercise.h"
+
+#include "platform/numbers.h"
+#include "platform/random.h"
+
+namespace censaria {
+namespace {
+
+const QString positivo = QStringLiteral("positivo");
+const QString negativo = QStringLiteral("negativo");
+
+QString signOf(int balance) { return balance > 0 ? positivo : negativo; }
+
+int draw(RandomGenerator &random, BalancesExercise::Range range)
+{
+    return random.draw(range.first, range.last - range.first + 1);
+}
+
+QString perThousandText(int count, int population)
+{
+    // Tenths of the rate in one division: 1000 / population * count * 10 can land just past
+    // an exact half (10,45 as 104.50000000000001) and round the wrong way.
+    const double tenths = 10000.0 * count / population;
+    return numbers::toText(numbers::roundHalfEven(tenths) / 10);
+}
+
+int percent(int right, int wrong)
+{
+    const qint64 all = qint64(right) + wrong;
+    return all == 0 ? 0 : int(qint64(right) * 100 / all);
+}
+
+} // namespace
+
+const BalancesExercise::Category &BalancesExercise::category(int tipozona)
+{
+    static const Category categories[] = {
+        {QStringLiteral("rr"), {800, 1000}, {800, 1000}, {100, 300}, {800, 1000}, 0, {true, false, true, false, true, false}},
+        {QStringLiteral("rp"), {800, 1000}, {800, 1000}, {600, 800}, {500, 700}, 1, {true, false, false, true, true, false}},
+        {QStringLiteral("pp"), {1500, 2000}, {1200, 1500}, {500, 1000}, {100, 200}, 3, {false, true, false, true, false, true}},
+        {QStringLiteral("pr"), {1500, 2000}, {1200, 1500}, {500, 800}, {800, 1500}, 2, {false, true, true, false, false, true}}};
+    return categories[qBound(1, tipozona, 4) - 1];
+}
+
+void BalancesExercise::generate(RandomGenerator &random)
+{
+    marks_ = {};
+    popinizio = random.draw(80000, 20001);
+    tipozona = random.draw(1, 4);
+    const Category &c = category(tipozona);
+    codicezona = c.codicezona;
+    nati = draw(random, c.nati);
+    morti = draw(random, c.morti);
+    emigrati = draw(random, c.emigrati);
+    immigrati = draw(random, c.immigrati);
+    popfine = popinizio + nati - morti + immigrati - emigrati;
+    saldonat = nati - morti;
+    segnonat = signOf(saldonat);
+    saldomig = immigrati - emigrati;
+    segnomig = signOf(saldomig);
+}
+
+bool BalancesExercise::isComplete(const Answers &answers)
+{
+    return !answers.pop.isEmpty() && !answers.saldoNaturale.isEmpty() && !answers.saldoMigratorio.isEmpty()
+        && (answers.segnoNat[0] || answers.segnoNat[1]) && (answers.segnoMig[0] || answers.segnoMig[1])
+        && answers.option >= 0 && answers.option < optionCount;
+}
+
+void BalancesExercise::check(const Answers &answers)
+{
+    judgeNumber(answers.pop, popfine, marks_.pop);
+    judgeNumber(answers.saldoNaturale, saldonat, marks_.saldoNaturale);
+    judgeNumber(answers.saldoMigratorio, saldomig, marks_.saldoMigratorio);
+    judgeSign(answers.segnoNat, segnonat, marks_.segnoNat);
+    judgeSign(answers.segnoMig, segnomig, marks_.segnoMig);
+
+    const Category &c = category(tipozona);
+    for (int i = 0; i < factCount; ++i)
+        if (answers.facts[i] != c.facts[i])
+            marks_.facts[i] = true;
+    // A fact once red stays wrong until the next problem, even when put right.
+    for (bool red : marks_.facts)
+        ++(red ? counters_.compSB : counters_.compGiusti);
+
+    if (answers.option == c.option) {
+        ++counters_.compGiusti;
+    } else {
+        marks_.options[c.option] = true;
+        ++counters_.compSB;
+    }
+}
+
+void BalancesExercise::judgeNumber(const QString &answer, int expected, bool &mark)
+{
+    if (numbers::readLeading(answer) == expected) {
+        ++counters_.calcGiusti;
+    } else {
+        ++counters_.calcSB;
+        mark = true;
+    }
+}
+
+void BalancesExercise::judgeSign(const std::array<bool, 2> &ticks, const QString &expected, std::array<bool, 2> &marks)
+{
+    const int right = expected == positivo ? 0 : 1;
+    const int wrong = 1 - right;
+    if (ticks[right])
+        ++counters_.calcGiusti;
+    if (ticks[wrong]) {
+        ++counters_.calcSB;
+        marks[wrong] = true;
+    }
+}
+
+QString BalancesExercise::tassoNatText() const { return perThousandText(nati, popinizio); }
+QString BalancesExercise::tassoMortText() const { return perThousandText(morti, popinizio); }
+
+int BalancesExercise::saldiPercent() const { return percent(counters_.calcGiusti, counters_.calcSB); }
+int BalancesExercise::comprensionePercent() const { return percent(counters_.compGiusti, counters_.compSB); }
+
+} // namespace censaria

@@ -1,0 +1,88 @@
+#pragma once
+
+#include <QString>
+#include <array>
+
+namespace censaria {
+
+class RandomGenerator;
+
+// One year of a region's population: the balances to compute, the signs to tick, the
+// kind of region and the facts that show it; the judgement, its red marks and counters.
+class BalancesExercise
+{
+public:
+    static constexpr int optionCount = 4;
+    static constexpr int factCount = 6;
+
+    struct Range
+    {
+        int first;
+        int last;
+    };
+    // A kind of region: the ranges of its counts and the answers it calls for.
+    struct Category
+    {
+        QString codicezona;
+        Range nati, morti, emigrati, immigrati;
+        int option;
+        std::array<bool, factCount> facts;
+    };
+    // tipozona from 1 to 4.
+    static const Category &category(int tipozona);
+
+    struct Answers
+    {
+        QString pop, saldoNaturale, saldoMigratorio;
+        std::array<bool, 2> segnoNat{}; // ticks of "positivo" and "negativo"
+        std::array<bool, 2> segnoMig{};
+        int option = -1; // none selected
+        std::array<bool, factCount> facts{};
+    };
+    // What is red: set by a check, kept until the next problem.
+    struct Marks
+    {
+        bool pop = false, saldoNaturale = false, saldoMigratorio = false;
+        std::array<bool, 2> segnoNat{}, segnoMig{};
+        std::array<bool, optionCount> options{};
+        std::array<bool, factCount> facts{};
+    };
+    struct Counters
+    {
+        int calcGiusti = 0, calcSB = 0, compGiusti = 0, compSB = 0;
+    };
+
+    // A new problem; clears the marks but not the counters.
+    void generate(RandomGenerator &random);
+
+    // The three numbers filled in (blanks count), a sign ticked for each balance, an option chosen.
+    static bool isComplete(const Answers &answers);
+    // Judges complete answers and adds to the counters.
+    void check(const Answers &answers);
+
+    // Rates per thousand to one decimal, a half going to the even digit, as text.
+    QString tassoNatText() const;
+    QString tassoMortText() const;
+
+    const Marks &marks() const { return marks_; }
+    const Counters &counters() const { return counters_; }
+    // Integer parts of right * 100 / (right + wrong); 0 before any check.
+    int saldiPercent() const;
+    int comprensionePercent() const;
+
+    int popinizio = 0;
+    int tipozona = 0;
+    QString codicezona;
+    int nati = 0, morti = 0, emigrati = 0, immigrati = 0;
+    int saldonat = 0, saldomig = 0, popfine = 0;
+    QString segnonat, segnomig;
+
+private:
+    void judgeNumber(const QString &answer, int expected, bool &mark);
+    void judgeSign(const std::array<bool, 2> &ticks, const QString &expected, std::array<bool, 2> &marks);
+
+    Marks marks_;
+    Counters counters_;
+};
+
+} // namespace censaria

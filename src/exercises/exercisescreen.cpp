@@ -1,0 +1,133 @@
+#include "exercisescreen.h"
+
+#include "app/forms.h"
+#include "app/module.h"
+#include "calculatorpanel.h"
+#include "exercisepictures.h"
+#include "platform/twips.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace censaria {
+
+namespace {
+
+const QColor navigationColour(70, 90, 130);
+const QColor archiveColour(176, 140, 20);
+const QColor exitColour(150, 40, 40);
+
+} // namespace
+
+ExerciseScreen::ExerciseScreen(Module &module, const QString &formName, Placement placement, QSize designTwips)
+    : Screen(module, formName, placement, designTwips)
+{
+}
+
+void ExerciseScreen::addHeading(const QString &instructions, const QColor &accent)
+{
+    QLabel *picture = addLabel(QStringLiteral("Image1"), QString(), {200, 120, 1200, 720}, 9);
+    picture->setPixmap(pictures::crowd(picture->size(), accent));
+    addLabel(QStringLiteral("instructions"), instructions, {1560, 100, 6840, 540}, 10, true);
+    addLabel(QStringLiteral("negativeNumbers"), QStringLiteral("I numeri negativi devono essere preceduti dal segno meno"),
+             {1560, 640, 6840, 280}, 9.5)
+        ->setStyleSheet(QStringLiteral("color: #9a3412;"));
+}
+
+QGroupBox *ExerciseScreen::addFrame(const QString &name, const QString &title, QRect twips, const QColor &background,
+                                    const QColor &titleColour)
+{
+    auto *frame = new QGroupBox(title, canvas());
+    frame->setObjectName(name);
+    frame->setGeometry(Twips::rect(twips.x(), twips.y(), twips.width(), twips.height()));
+    frame->setFont(Twips::font(10, true));
+    frame->setStyleSheet(QStringLiteral("QGroupBox#%1 { background: %2; border: 2px solid %3; border-radius: 8px; margin-top: %4px; }"
+                                        "QGroupBox#%1::title { subcontrol-origin: margin; left: %5px; color: %6; }")
+                             .arg(name, background.name(), titleColour.lighter(170).name())
+                             .arg(Twips::px(150))
+                             .arg(Twips::px(200))
+                             .arg(titleColour.name()));
+    return frame;
+}
+
+QLabel *ExerciseScreen::addLabel(const QString &name, const QString &text, QRect twips, double points, bool bold,
+                                 QWidget *parent)
+{
+    auto *label = new QLabel(text, parent ? parent : canvas());
+    label->setObjectName(name);
+    label->setGeometry(Twips::rect(twips.x(), twips.y(), twips.width(), twips.height()));
+    label->setFont(Twips::font(points, bold));
+    label->setWordWrap(true);
+    return label;
+}
+
+QLabel *ExerciseScreen::addValueLabel(const QString &name, QRect twips, QWidget *parent)
+{
+    QLabel *label = addLabel(name, QStringLiteral("0"), twips, 11, true, parent);
+    label->setAlignment(Qt::AlignCenter);
+    label->setWordWrap(false);
+    label->setStyleSheet(QStringLiteral("background: #fffdf4; color: #1d2330; border: 1px solid #9aa0ad;"));
+    return label;
+}
+
+QLineEdit *ExerciseScreen::addAnswerBox(const QString &name, QRect twips, QWidget *parent)
+{
+    auto *box = new QLineEdit(parent ? parent : canvas());
+    box->setObjectName(name);
+    box->setGeometry(Twips::rect(twips.x(), twips.y(), twips.width(), twips.height()));
+    box->setFont(Twips::font(11, true));
+    box->setAlignment(Qt::AlignCenter);
+    box->setMaxLength(30);
+    return box;
+}
+
+QPushButton *ExerciseScreen::addButton(const QString &name, const QString &caption, QRect twips, const QColor &colour,
+                                       QWidget *parent)
+{
+    auto *button = new QPushButton(caption, parent ? parent : canvas());
+    button->setObjectName(name);
+    button->setGeometry(Twips::rect(twips.x(), twips.y(), twips.width(), twips.height()));
+    button->setFont(Twips::font(9, true));
+    button->setCursor(Qt::PointingHandCursor);
+    button->setStyleSheet(QStringLiteral("QPushButton { background: %1; color: white; border: 2px solid %2; border-radius: %3px; }"
+                                         "QPushButton:hover { background: %4; }"
+                                         "QPushButton:pressed { background: %2; }"
+                                         "QPushButton:disabled { background: #9aa1ab; color: #dde1e6; border-color: #7d858f; }")
+                              .arg(colour.name(), colour.darker(140).name(), QString::number(Twips::px(90)),
+                                   colour.lighter(120).name()));
+    return button;
+}
+
+void ExerciseScreen::addNavigationButtons(const QString &exitName, int left, int top)
+{
+    constexpr int height = 540;
+    auto *archive = addButton(QStringLiteral("Cmdarchivio"), QStringLiteral("Archivio dei risultati"), {left, top, 2760, height}, archiveColour);
+    auto *back = addButton(QStringLiteral("Cmdtorno"), QStringLiteral("Torno"), {left + 2940, top, 1320, height}, navigationColour);
+    auto *menu = addButton(QStringLiteral("cmdmenu"), QStringLiteral("Menù"), {left + 4440, top, 1320, height}, navigationColour);
+    auto *exit = addButton(exitName, QStringLiteral("Esco"), {left + 5940, top, 1320, height}, exitColour);
+    // Like the menu's buttons: a screen the program does not have cannot be opened.
+    archive->setEnabled(module().screens().has(forms::results));
+    connect(archive, &QPushButton::clicked, this, [this] { Cmdarchivio_Click(); });
+    connect(back, &QPushButton::clicked, this, [this] { goBack(); });
+    connect(menu, &QPushButton::clicked, this, [this] { goToMenu(); });
+    connect(exit, &QPushButton::clicked, this, [this] { exitProgram(); });
+}
+
+void ExerciseScreen::placeCalculator(int left, int top)
+{
+    calculator_ = new CalculatorPanel(module(), canvas());
+    calculator_->setGeometry(Twips::rect(left, top, CalculatorPanel::widthTwips, CalculatorPanel::heightTwips));
+}
+
+void ExerciseScreen::setControlColour(QWidget *control, const QColor &colour)
+{
+    QPalette p = control->palette();
+    p.setColor(control->backgroundRole(), colour);
+    p.setColor(QPalette::Base, colour);
+    control->setPalette(p);
+    control->setAutoFillBackground(true);
+}
+
+} // namespace censaria

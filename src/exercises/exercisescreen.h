@@ -1,0 +1,53 @@
+#pragma once
+
+#include "app/screen.h"
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace censaria {
+
+class CalculatorPanel;
+
+// What the two exercise screens share: the calculator, the archive and navigation
+// buttons, and the look of their labels, answer boxes and buttons.
+class ExerciseScreen : public Screen
+{
+    Q_OBJECT
+public:
+    static inline const QColor wrongColour{255, 0, 0};
+
+    CalculatorPanel *calculator() const { return calculator_; }
+
+protected:
+    ExerciseScreen(Module &module, const QString &formName, Placement placement, QSize designTwips = {});
+
+    // The picture, the instructions and the reminder about negative numbers at the top.
+    void addHeading(const QString &instructions, const QColor &accent);
+    // A captioned frame; the title colour also tints its border.
+    QGroupBox *addFrame(const QString &name, const QString &title, QRect twips, const QColor &background, const QColor &titleColour);
+
+    // Positions in twips on the parent, which is the canvas unless given.
+    QLabel *addLabel(const QString &name, const QString &text, QRect twips, double points, bool bold = false,
+                     QWidget *parent = nullptr);
+    // A label that shows a value: framed, centred, bold.
+    QLabel *addValueLabel(const QString &name, QRect twips, QWidget *parent = nullptr);
+    QLineEdit *addAnswerBox(const QString &name, QRect twips, QWidget *parent = nullptr);
+    QPushButton *addButton(const QString &name, const QString &caption, QRect twips, const QColor &colour,
+                           QWidget *parent = nullptr);
+    // "Archivio dei risultati", "Torno", "Menù" and the exit button, in one row from left.
+    void addNavigationButtons(const QString &exitName, int left, int top);
+    void placeCalculator(int left, int top);
+    // "Archivio dei risultati": the results screen, opened from here.
+    virtual void Cmdarchivio_Click() { openResults(); }
+
+    // The background of a box, tick box or option button.
+    static void setControlColour(QWidget *control, const QColor &colour);
+
+private:
+    CalculatorPanel *calculator_ = nullptr;
+};
+
+} // namespace censaria

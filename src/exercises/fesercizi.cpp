@@ -1,0 +1,236 @@
+#include "fesercizi.h"
+
+#include "app/forms.h"
+#include "app/module.h"
+#include "archive/schema.h"
+#include "calculatorpanel.h"
+#include "exercisepictures.h"
+#include "platform/numbers.h"
+#include "platform/random.h"
+#include "platform/twips.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace censaria {
+namespace {
+
+const QColor blankColour(255, 192, 128);
+const QColor actionColour(196, 96, 20);
+const QColor helpColour(60, 120, 90);
+
+constexpr int frameTop = 960;
+constexpr int frameWidth = 4140;
+constexpr int frameHeight = 4800;
+constexpr int captionLeft = 160;
+constexpr int captionWidth = 2400;
+constexpr int valueLeft = 2640;
+constexpr int valueWidth = 1360;
+constexpr int rowHeight = 420;
+
+int givenRowTop(int row) { return 420 + row * 540; }
+int answerRowTop(int row) { return 2220 + row * 540; }
+
+const QStringList firstHelp = {
+    QStringLiteral("      Numero di nati = popolazione iniziale / 1000 x tasso di natalità"),
+    QStringLiteral("      Numero di morti = popolazione iniziale / 1000 x tasso di mortalità"),
+    QStringLiteral("      Saldo naturale = numero di nati - numero di morti"),
+    QStringLiteral("      Popolazione finale= popolazione iniziale + saldo naturale")};
+const QStringList secondHelp = {
+    QStringLiteral("      Saldo naturale = numero di nati - numero di morti"),
+    QStringLiteral("      Popolazione finale= popolazione iniziale + saldo naturale"),
+    QStringLiteral("      Tasso di natalità = numero di nati x 1000 / popolazione iniziale"),
+    QStringLiteral("      Tasso di mortalità = numero di morti x 1000 / popolazione iniziale")};
+
+} // namespace
+
+Fesercizi::Fesercizi(Module &module)
+    : ExerciseScreen(module, forms::rates, Placement::FullDisplay)
+{
+    setWindowTitle(QStringLiteral("Calcolare..."));
+    setBackground(QColor(238, 232, 218));
+
+    addHeading(QStringLiteral("Con l'aiuto della calcolatrice, inserisci le risposte corrette nei riquadri arancioni"),
+               QColor(214, 110, 30));
+
+    QGroupBox *Frame1 = frames_[0] = addProblemFrame(QStringLiteral("Frame1"), QStringLiteral("Primo esercizio"), 200);
+    QGroupBox *Frame2 = frames_[1] = addProblemFrame(QStringLiteral("Frame2"), QStringLiteral("Secondo esercizio"), 4460);
+
+    const auto caption = [this](QGroupBox *frame, const QString &text, int top) {
+        addLabel(QString(), text, {captionLeft, top, captionWidth, rowHeight}, 10, false, frame)->setAlignment(Qt::AlignVCenter);
+    };
+    const auto given = [&](QGroupBox *frame, const QString &name, const QString &text, int row) {
+        caption(frame, text, givenRowTop(row));
+        return addValueLabel(name, {valueLeft, givenRowTop(row), valueWidth, rowHeight}, frame);
+    };
+    const auto answer = [&](QGroupBox *frame, const QString &name, const QString &text, int row, RatesExercise::Answer which) {
+        caption(frame, text, answerRowTop(row));
+        answerBoxes_[which] = addAnswerBox(name, {valueLeft, answerRowTop(row), valueWidth, rowHeight}, frame);
+    };
+
+    labpopiniz_ = given(Frame1, QStringLiteral("labpopiniz"), QStringLiteral("Popolazione iniziale"), 0);
+    Labtassonat_ = given(Frame1, QStringLiteral("Labtassonat"), QStringLiteral("Tasso di natalità /1000"), 1);
+    Labtassomort_ = given(Frame1, QStringLiteral("Labtassomort"), QStringLiteral("Tasso di mortalità /1000"), 2);
+    answer(Frame1, QStringLiteral("txtnati"), QStringLiteral("Numero di nati"), 0, RatesExercise::Nati1);
+    answer(Frame1, QStringLiteral("txtmorti"), QStringLiteral("Numero di morti"), 1, RatesExercise::Morti1);
+    answer(Frame1, QStringLiteral("Txtsaldo"), QStringLiteral("Saldo naturale"), 2, RatesExercise::Saldo1);
+    answer(Frame1, QStringLiteral("Txtpopfine"), QStringLiteral("Popolazione finale:"), 3, RatesExercise::PopFinale1);
+
+    Lab1popinizio_ = given(Frame2, QStringLiteral("Lab1popinizio"), QStringLiteral("Popolazione iniziale"), 0);
+    Lab1nati_ = given(Frame2, QStringLiteral("Lab1nati"), QStringLiteral("Numero di nati"), 1);
+    Lab1morti_ = given(Frame2, QStringLiteral("Lab1morti"), QStringLiteral("Numero di morti"), 2);
+    answer(Frame2, QStringLiteral("Txt1nati"), QStringLiteral("Tasso di natalità/1000"), 0, RatesExercise::TassoNat2);
+    answer(Frame2, QStringLiteral("txt1morti"), QStringLiteral("Tasso di mortalità/1000"), 1, RatesExercise::TassoMort2);
+    answer(Frame2, QStringLiteral("txt1saldo"), QStringLiteral("Saldo naturale"), 2, RatesExercise::Saldo2);
+    answer(Frame2, QStringLiteral("txt1popfine"), QStringLiteral("Popolazione finale"), 3, RatesExercise::PopFinale2);
+
+    connect(addButton(QStringLiteral("Cmdhelp1"), QStringLiteral("Aiuto"), {valueLeft, 4320, valueWidth, 380}, helpColour, Frame1),
+            &QPushButton::clicked, this, &Fesercizi::Cmdhelp1_Click);
+    connect(addButton(QStringLiteral("Cmdhelp2"), QStringLiteral("Aiuto"), {valueLeft, 4320, valueWidth, 380}, helpColour, Frame2),
+            &QPushButton::clicked, this, &Fesercizi::Cmdhelp2_Click);
+
+    placeCalculator(8720, frameTop);
+    Image2_ = addLabel(QStringLiteral("Image2"), QString(), {8720, 4320, CalculatorPanel::widthTwips, 1400}, 9);
+    Image2_->setPixmap(pictures::crowd(Image2_->size(), QColor(41, 110, 175)));
+
+    CMDRISULT_ = addButton(QStringLiteral("CMDRISULT"), QStringLiteral("CORREGGI"), {200, 6300, 2000, 600}, actionColour);
+    connect(CMDRISULT_, &QPushButton::clicked, this, &Fesercizi::CMDRISULT_Click);
+    connect(addButton(QStringLiteral("CmdNUOVO"), QStringLiteral("Nuova situazione"), {2340, 6300, 2000, 600}, helpColour),
+            &QPushButton::clicked, this, &Fesercizi::CmdNUOVO_Click);
+    addCounters();
+
+    Label20_ = addLabel(QStringLiteral("Label20"), QString(), {200, 120, 8400, 5880}, 10.5, true);
+    Label20_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label20_->setWordWrap(false);
+    Label20_->setStyleSheet(QStringLiteral("background: #fff7d6; color: #1d2330; border: 3px solid #c49a2c; border-radius: 8px;"));
+    Label20_->hide();
+    cmdok_ = addButton(QStringLiteral("cmdok"), QStringLiteral("OK"), {3800, 5160, 1200, 540}, helpColour);
+    connect(cmdok_, &QPushButton::clicked, this, &Fesercizi::cmdok_Click);
+    cmdok_->hide();
+
+    addNavigationButtons(QStringLiteral("Cmdfine"), 4640, 7980);
+
+    calculator()->reset();
+    for (QLineEdit *box : answerBoxes_)
+        setControlColour(box, blankColour);
+    generate(RatesExercise::Moment::Load);
+}
+
+QGroupBox *Fesercizi::addProblemFrame(const QString &name, const QString &title, int left)
+{
+    QGroupBox *frame = addFrame(name, title, {left, frameTop, frameWidth, frameHeight}, QColor(251, 248, 241), QColor(122, 62, 16));
+    // The separator between the given values and the answers.
+    auto *line = new QFrame(frame);
+    line->setFrameShape(QFrame::HLine);
+    line->setStyleSheet(QStringLiteral("color: #d8c4a8;"));
+    line->setGeometry(Twips::rect(captionLeft, 2010, frameWidth - 2 * captionLeft, 60));
+    return frame;
+}
+
+void Fesercizi::addCounters()
+{
+    constexpr int left = 4640;
+    addLabel(QString(), QStringLiteral("Risposte sbagliate"), {left + 2200, 6100, 1300, 360}, 8, true)->setAlignment(Qt::AlignCenter);
+    addLabel(QString(), QStringLiteral("Risposte giuste"), {left + 3600, 6100, 1300, 360}, 8, true)->setAlignment(Qt::AlignCenter);
+    addLabel(QString(), QStringLiteral("Esercizio attuale:"), {left, 6500, 2100, 420}, 10, true)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    addLabel(QString(), QStringLiteral("Totale:"), {left, 7040, 2100, 420}, 10, true)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Label6_ = addValueLabel(QStringLiteral("Label6"), {left + 2400, 6500, 900, 420});
+    Label2_ = addValueLabel(QStringLiteral("Label2"), {left + 3800, 6500, 900, 420});
+    Label11_ = addValueLabel(QStringLiteral("Label11"), {left + 2400, 7040, 900, 420});
+    Label4_ = addValueLabel(QStringLiteral("Label4"), {left + 3800, 7040, 900, 420});
+    for (QLabel *wrong : {Label6_, Label11_})
+        wrong->setStyleSheet(wrong->styleSheet() + QStringLiteral("color: #b91c1c;"));
+    for (QLabel *right : {Label2_, Label4_})
+        right->setStyleSheet(right->styleSheet() + QStringLiteral("color: #15803d;"));
+}
+
+void Fesercizi::generate(RatesExercise::Moment moment)
+{
+    module().platform().random->reseedFromClock(*module().platform().clock);
+    exercise_.generate(*module().platform().random, moment);
+    labpopiniz_->setText(numbers::toText(exercise_.popiniziale1));
+    Labtassonat_->setText(numbers::toText(exercise_.tassonat1));
+    Labtassomort_->setText(numbers::toText(exercise_.tassomort1));
+    Lab1popinizio_->setText(numbers::toText(exercise_.popiniziale2));
+    Lab1nati_->setText(numbers::toText(exercise_.nati2));
+    Lab1morti_->setText(numbers::toText(exercise_.morti2));
+}
+
+void Fesercizi::CmdNUOVO_Click()
+{
+    CMDRISULT_->setEnabled(true);
+    Label2_->clear();
+    Label6_->clear();
+    for (QLineEdit *box : answerBoxes_) {
+        box->clear();
+        setControlColour(box, blankColour);
+    }
+    generate(RatesExercise::Moment::NewSituation);
+}
+
+void Fesercizi::CMDRISULT_Click()
+{
+    RatesExercise::Answers answers;
+    for (int i = 0; i < RatesExercise::answerCount; ++i)
+        answers[i] = answerBoxes_[i]->text();
+    if (RatesExercise::completeness(answers) != RatesExercise::Completeness::Complete) {
+        module().message(QStringLiteral("Devi completare la risposta..."));
+        return;
+    }
+    const RatesExercise::Correction correction = exercise_.correct(answers);
+    for (int i = 0; i < RatesExercise::answerCount; ++i)
+        if (correction.wrong[i])
+            setControlColour(answerBoxes_[i], wrongColour);
+    Label2_->setText(numbers::toText(correction.giusti));
+    Label6_->setText(numbers::toText(correction.sbagliati));
+    Label4_->setText(numbers::toText(exercise_.totgiusti));
+    Label11_->setText(numbers::toText(exercise_.totsbagliati));
+    CMDRISULT_->setEnabled(false);
+    record();
+}
+
+void Fesercizi::record()
+{
+    const schema::Table &table = schema::esercizi();
+    module().recordResult(QStringLiteral("Esercizi"),
+                          {{table.position(QStringLiteral("calcolo Tassi")), exercise_.totgiusti},
+                           {table.position(QStringLiteral("tassiSB")), exercise_.totsbagliati},
+                           {table.position(QStringLiteral("tassi%")), exercise_.percentRight()}},
+                          table.position(QStringLiteral("data3")));
+}
+
+void Fesercizi::Cmdhelp1_Click() { showHelp(firstHelp); }
+void Fesercizi::Cmdhelp2_Click() { showHelp(secondHelp); }
+
+void Fesercizi::showHelp(const QStringList &lines)
+{
+    for (QGroupBox *frame : frames_)
+        frame->hide();
+    Image2_->hide();
+    cmdok_->show();
+    cmdok_->raise();
+    Label20_->setText(QStringLiteral("\n\n\n") + lines.join(QStringLiteral("\n\n")));
+    Label20_->show();
+    Label20_->raise();
+    cmdok_->raise();
+}
+
+void Fesercizi::cmdok_Click()
+{
+    for (QGroupBox *frame : frames_)
+        frame->show();
+    Image2_->show();
+    cmdok_->hide();
+    Label20_->hide();
+}
+
+void Fesercizi::Cmdarchivio_Click()
+{
+    // Asked before the results screen refreshes, so that it opens on this pupil.
+    module().ensurePupilName();
+    openResults();
+}
+
+} // namespace censaria

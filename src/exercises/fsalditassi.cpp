@@ -1,0 +1,315 @@
+#include "fsalditassi.h"
+
+#include "app/forms.h"
+#include "app/module.h"
+#include "archive/schema.h"
+#include "calculatorpanel.h"
+#include "exercisepictures.h"
+#include "platform/numbers.h"
+#include "platform/random.h"
+#include "platform/twips.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVariantAnimation>
+
+namespace censaria {
+namespace {
+
+const QColor answerColour(192, 192, 255);
+const QColor checkColour(30, 120, 80);
+const QColor actionColour(41, 110, 175);
+
+const char *const optionCaptions[] = {"una regione ricca, in un paese ricco", "una regione in crisi, in un paese ricco",
+                                      "una regione in sviluppo, in un paese povero", "una regione povera, in un paese povero"};
+const char *const factCaptions[] = {"Il saldo naturale è appena positivo o addirittura negativo",
+                                    "il saldo naturale è fortemente positivo ",
+                                    "il saldo migratorio è positivo",
+                                    "il saldo migratorio è negativo",
+                                    "i tassi di natalità e mortalità sono bassi",
+                                    "i tassi di natalità e mortalità sono alti"};
+const QStringList helpLines = {
+    QStringLiteral("SALDO NATURALE della popolazione = Nati - Morti"),
+    QStringLiteral("SALDO MIGRATORIO = immigrati - emigrati"),
+    QStringLiteral("POPOLAZIONE alla FINE dell'anno = popolazione iniziale - morti - emigrati + nati + immigrati"),
+    QStringLiteral("I paesi RICCHI, a differenza di quelli poveri, hanno tassi di natalità e di mortalità BASSI"),
+    QStringLiteral("IMMIGRATI: sono le persone che arrivano"),
+    QStringLiteral("EMIGRATI: sono le persone che partono"),
+    QStringLiteral("I paesi in rapido sviluppo ricevono molti Immigrati e perdono pochi Emigrati")};
+
+template <typename Button>
+Button *addChoice(QWidget *parent, const QString &name, const QString &caption, QRect twips)
+{
+    auto *button = new Button(caption, parent);
+    button->setObjectName(name);
+    button->setGeometry(Twips::rect(twips.x(), twips.y(), twips.width(), twips.height()));
+    button->setFont(Twips::font(9));
+    return button;
+}
+
+// The check button lights up for a moment when pressed.
+void pulse(QPushButton *button, const QString &styleTemplate)
+{
+    auto *animation = new QVariantAnimation(button);
+    animation->setDuration(450);
+    animation->setStartValue(QColor(255, 214, 90));
+    animation->setEndValue(checkColour);
+    QObject::connect(animation, &QVariantAnimation::valueChanged, button, [button, styleTemplate](const QVariant &value) {
+        button->setStyleSheet(styleTemplate.arg(value.value<QColor>().name()));
+    });
+    animation->start(QAbstractAnimation::DeleteWhenStopped);
+}
+
+const QString checkButtonStyle = QStringLiteral(
+    "QPushButton { background: %1; color: white; border: 3px solid #145236; border-radius: 10px; }");
+
+} // namespace
+
+FSaldiTassi::FSaldiTassi(Module &module)
+    : ExerciseScreen(module, forms::balances, Placement::DesignSize, QSize(12000, 9000))
+{
+    setWindowTitle(QStringLiteral("Saldo naturale e migratorio"));
+    setBackground(QColor(226, 234, 246));
+
+    addHeading(QStringLiteral("Con l'aiuto della calcolatrice, inserisci le risposte nei riquadri azzurri. Alla fine, seleziona, sotto, le affermazioni corrette."),
+               checkColour);
+
+    addData();
+    placeCalculator(8560, 960);
+    addCalculations();
+    addUnderstanding();
+
+    AniPushButton1_ = addButton(QStringLiteral("AniPushButton1"), QStringLiteral("✔  CONTROLLA"), {8560, 4300, 3240, 680}, checkColour);
+    AniPushButton1_->setFont(Twips::font(12, true));
+    AniPushButton1_->setStyleSheet(checkButtonStyle.arg(checkColour.name()));
+    connect(AniPushButton1_, &QPushButton::clicked, this, &FSaldiTassi::AniPushButton1_Click);
+    addCounters();
+    connect(addButton(QStringLiteral("CmdNUOVO"), QStringLiteral("NUOVO ESERCIZIO"), {4540, 7680, 2760, 540}, actionColour),
+            &QPushButton::clicked, this, &FSaldiTassi::CmdNUOVO_Click);
+    connect(addButton(QStringLiteral("CmdAIUTO"), QStringLiteral("AIUTO?"), {7480, 7680, 1320, 540}, QColor(196, 96, 20)),
+            &QPushButton::clicked, this, &FSaldiTassi::CmdAIUTO_Click);
+    addNavigationButtons(QStringLiteral("Cmdesco"), 4540, 8340);
+
+    CmdNUOVO_Click();
+}
+
+void FSaldiTassi::addData()
+{
+    QGroupBox *data = addSection(QStringLiteral("data"), QStringLiteral("I dati dell'anno"), {200, 960, 5280, 2400});
+    const auto caption = [&](const QString &text, int left, int top, int width) {
+        QLabel *label = addLabel(QString(), text, {left, top, width, 360}, 9.5, false, data);
+        label->setAlignment(Qt::AlignVCenter);
+        label->setWordWrap(false);
+    };
+    const auto value = [&](const QString &name, int left, int top, int width) {
+        return addValueLabel(name, {left, top, width, 360}, data);
+    };
+    const int rows[] = {330, 750, 1170, 1590, 2010};
+    caption(QStringLiteral("Popolazione all'inzio dell'anno:"), 160, rows[0], 2860);
+    LabPOP_ = value(QStringLiteral("LabPOP"), 3060, rows[0], 1200);
+    caption(QStringLiteral("Bambini nati:"), 160, rows[1], 1560);
+    Labnati_ = value(QStringLiteral("Labnati"), 1760, rows[1], 900);
+    caption(QStringLiteral("pari a:"), 2760, rows[1], 700);
+    Labtassonat_ = value(QStringLiteral("Labtassonat"), 3460, rows[1], 800);
+    caption(QStringLiteral("/1000"), 4320, rows[1], 700);
+    caption(QStringLiteral("Persone morte:"), 160, rows[2], 1560);
+    Labmorti_ = value(QStringLiteral("Labmorti"), 1760, rows[2], 900);
+    caption(QStringLiteral("pari a:"), 2760, rows[2], 700);
+    Labtassomort_ = value(QStringLiteral("Labtassomort"), 3460, rows[2], 800);
+    caption(QStringLiteral("/1000"), 4320, rows[2], 700);
+    caption(QStringLiteral("Persone emigrate:"), 160, rows[3], 2860);
+    Labemig_ = value(QStringLiteral("Labemig"), 3060, rows[3], 1200);
+    caption(QStringLiteral("Persone immigrate:"), 160, rows[4], 2860);
+    Labimmig_ = value(QStringLiteral("Labimmig"), 3060, rows[4], 1200);
+
+    auto *Picture1 = addLabel(QStringLiteral("Picture1"), QString(), {5640, 1040, 2760, 2320}, 9);
+    Picture1->setPixmap(pictures::migration(Picture1->size()));
+}
+
+void FSaldiTassi::addCalculations()
+{
+    QGroupBox *section = addSection(QStringLiteral("calculations"), QStringLiteral("Calcoli"), {200, 3480, 8200, 1560});
+    const auto caption = [&](const QString &text, int left, int top, int width) {
+        QLabel *label = addLabel(QString(), text, {left, top, width, 380}, 9.5, true, section);
+        label->setAlignment(Qt::AlignVCenter);
+        label->setWordWrap(false);
+    };
+    const auto signs = [&](const QString &name, int top) {
+        std::array<QCheckBox *, 2> boxes{};
+        boxes[0] = addChoice<QCheckBox>(section, name + QStringLiteral("(0)"), QStringLiteral("positivo"), {6000, top, 1000, 380});
+        boxes[1] = addChoice<QCheckBox>(section, name + QStringLiteral("(1)"), QStringLiteral("negativo"), {7060, top, 1040, 380});
+        return boxes;
+    };
+    caption(QStringLiteral("Saldo naturale:"), 160, 330, 1900);
+    TXTSNATURALE_ = addAnswerBox(QStringLiteral("TXTSNATURALE"), {2100, 330, 1400, 380}, section);
+    caption(QStringLiteral("Il saldo naturale è:"), 3760, 330, 2200);
+    Check2_ = signs(QStringLiteral("Check2"), 330);
+    caption(QStringLiteral("Saldo migratorio:"), 160, 750, 1900);
+    TXTSMIGRATORIO_ = addAnswerBox(QStringLiteral("TXTSMIGRATORIO"), {2100, 750, 1400, 380}, section);
+    caption(QStringLiteral("Il saldo migratorio è:"), 3760, 750, 2200);
+    Check3_ = signs(QStringLiteral("Check3"), 750);
+    caption(QStringLiteral("POPOLAZIONE ALLA FINE DELL'ANNO:"), 160, 1170, 4200);
+    TXTPOP_ = addAnswerBox(QStringLiteral("TXTPOP"), {4400, 1170, 1600, 380}, section);
+}
+
+void FSaldiTassi::addUnderstanding()
+{
+    QGroupBox *section = addSection(QStringLiteral("understanding"), QStringLiteral("Comprensione"), {200, 5160, 11600, 2340});
+    const auto heading = [&](const QString &text, int left, int width) {
+        addLabel(QString(), text, {left, 300, width, 320}, 9.5, true, section)->setWordWrap(false);
+    };
+    heading(QStringLiteral("Questi dati sono tipici di:"), 160, 2700);
+    addLabel(QString(), QStringLiteral("(una risposta)"), {2860, 300, 1300, 320}, 8.5, false, section)->setWordWrap(false);
+    // The options sit in a box of their own, so that they exclude only one another.
+    auto *options = new QWidget(section);
+    options->setGeometry(Twips::rect(120, 660, 4400, 1480));
+    for (int i = 0; i < BalancesExercise::optionCount; ++i)
+        Option3_[i] = addChoice<QRadioButton>(options, QStringLiteral("Option3(%1)").arg(i), QString::fromUtf8(optionCaptions[i]),
+                                              {40, i * 370, 4300, 340});
+    heading(QStringLiteral("Lo capisco dai seguenti fatti: (tre risposte)"), 4800, 5000);
+    for (int i = 0; i < BalancesExercise::factCount; ++i)
+        Check1_[i] = addChoice<QCheckBox>(section, QStringLiteral("Check1(%1)").arg(i), QString::fromUtf8(factCaptions[i]),
+                                          {4800, 660 + i * 270, 6600, 250});
+}
+
+void FSaldiTassi::addCounters()
+{
+    const auto caption = [this](const QString &text, QRect twips, double points) {
+        QLabel *label = addLabel(QString(), text, twips, points, true);
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        label->setWordWrap(false);
+        return label;
+    };
+    caption(QStringLiteral("giuste"), {2200, 7620, 900, 280}, 8)->setAlignment(Qt::AlignCenter);
+    caption(QStringLiteral("sbagliate"), {3200, 7620, 1000, 280}, 8)->setAlignment(Qt::AlignCenter);
+    caption(QStringLiteral("Calcoli:"), {200, 7920, 1900, 380}, 9.5);
+    caption(QStringLiteral("Comprensione:"), {200, 8380, 1900, 380}, 9.5);
+    Labcalcgiusti_ = addValueLabel(QStringLiteral("Labcalcgiusti"), {2250, 7920, 800, 380});
+    LabcalcSB_ = addValueLabel(QStringLiteral("LabcalcSB"), {3300, 7920, 800, 380});
+    Labcompgiusti_ = addValueLabel(QStringLiteral("Labcompgiusti"), {2250, 8380, 800, 380});
+    LabcompSB_ = addValueLabel(QStringLiteral("LabcompSB"), {3300, 8380, 800, 380});
+    for (QLabel *right : {Labcalcgiusti_, Labcompgiusti_})
+        right->setStyleSheet(right->styleSheet() + QStringLiteral("color: #15803d;"));
+    for (QLabel *wrong : {LabcalcSB_, LabcompSB_})
+        wrong->setStyleSheet(wrong->styleSheet() + QStringLiteral("color: #b91c1c;"));
+}
+
+void FSaldiTassi::CmdNUOVO_Click()
+{
+    for (QLineEdit *box : {TXTPOP_, TXTSMIGRATORIO_, TXTSNATURALE_})
+        box->clear();
+    for (QCheckBox *box : {Check2_[0], Check2_[1], Check3_[0], Check3_[1]})
+        box->setChecked(false);
+    for (QRadioButton *option : Option3_) {
+        option->setAutoExclusive(false);
+        option->setChecked(false);
+        option->setAutoExclusive(true);
+    }
+    for (QCheckBox *fact : Check1_)
+        fact->setChecked(false);
+
+    module().platform().random->reseedFromClock(*module().platform().clock);
+    exercise_.generate(*module().platform().random);
+    LabPOP_->setText(numbers::toText(exercise_.popinizio));
+    Labnati_->setText(numbers::toText(exercise_.nati));
+    Labmorti_->setText(numbers::toText(exercise_.morti));
+    Labemig_->setText(numbers::toText(exercise_.emigrati));
+    Labimmig_->setText(numbers::toText(exercise_.immigrati));
+    Labtassonat_->setText(exercise_.tassoNatText());
+    Labtassomort_->setText(exercise_.tassoMortText());
+    showMarks();
+}
+
+QGroupBox *FSaldiTassi::addSection(const QString &name, const QString &title, QRect twips)
+{
+    return addFrame(name, title, twips, QColor(244, 246, 251), QColor(34, 52, 92));
+}
+
+BalancesExercise::Answers FSaldiTassi::answers() const
+{
+    BalancesExercise::Answers a;
+    a.pop = TXTPOP_->text();
+    a.saldoNaturale = TXTSNATURALE_->text();
+    a.saldoMigratorio = TXTSMIGRATORIO_->text();
+    for (int i = 0; i < 2; ++i) {
+        a.segnoNat[i] = Check2_[i]->isChecked();
+        a.segnoMig[i] = Check3_[i]->isChecked();
+    }
+    for (int i = 0; i < BalancesExercise::optionCount; ++i)
+        if (Option3_[i]->isChecked())
+            a.option = i;
+    for (int i = 0; i < BalancesExercise::factCount; ++i)
+        a.facts[i] = Check1_[i]->isChecked();
+    return a;
+}
+
+void FSaldiTassi::AniPushButton1_Click()
+{
+    pulse(AniPushButton1_, checkButtonStyle);
+    const BalancesExercise::Answers given = answers();
+    if (!BalancesExercise::isComplete(given)) {
+        module().message(QStringLiteral("Non hai completato la risposta"));
+        return;
+    }
+    exercise_.check(given);
+    showMarks();
+    showCounters();
+    record();
+}
+
+void FSaldiTassi::showMarks()
+{
+    const BalancesExercise::Marks &marks = exercise_.marks();
+    const auto paint = [](QWidget *control, bool red, const QColor &normal) {
+        setControlColour(control, red ? wrongColour : normal);
+    };
+    paint(TXTPOP_, marks.pop, answerColour);
+    paint(TXTSNATURALE_, marks.saldoNaturale, answerColour);
+    paint(TXTSMIGRATORIO_, marks.saldoMigratorio, answerColour);
+    for (int i = 0; i < 2; ++i) {
+        paint(Check2_[i], marks.segnoNat[i], answerColour);
+        paint(Check3_[i], marks.segnoMig[i], answerColour);
+    }
+    const QColor buttonFace = QApplication::palette().color(QPalette::Button);
+    for (int i = 0; i < BalancesExercise::optionCount; ++i)
+        paint(Option3_[i], marks.options[i], buttonFace);
+    for (int i = 0; i < BalancesExercise::factCount; ++i)
+        paint(Check1_[i], marks.facts[i], buttonFace);
+}
+
+void FSaldiTassi::showCounters()
+{
+    const BalancesExercise::Counters &c = exercise_.counters();
+    Labcalcgiusti_->setText(numbers::toText(c.calcGiusti));
+    LabcalcSB_->setText(numbers::toText(c.calcSB));
+    Labcompgiusti_->setText(numbers::toText(c.compGiusti));
+    LabcompSB_->setText(numbers::toText(c.compSB));
+}
+
+void FSaldiTassi::record()
+{
+    const schema::Table &table = schema::esercizi();
+    const auto at = [&table](const char *column) { return table.position(QString::fromUtf8(column)); };
+    const BalancesExercise::Counters &c = exercise_.counters();
+    module().recordResult(QStringLiteral("esercizi"),
+                          {{at("calcolo Saldi"), c.calcGiusti},
+                           {at("saldiSB"), c.calcSB},
+                           {at("saldi%"), exercise_.saldiPercent()},
+                           {at("data1"), module().platform().clock->now()},
+                           {at("comprensione"), c.compGiusti},
+                           {at("comprensioneSB"), c.compSB},
+                           {at("comprensione%"), exercise_.comprensionePercent()}},
+                          at("data2"));
+}
+
+void FSaldiTassi::CmdAIUTO_Click()
+{
+    module().message(helpLines.join(u'\n'));
+}
+
+} // namespace censaria

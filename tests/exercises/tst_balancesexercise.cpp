@@ -1,0 +1,203 @@
+#include "draws.h"
+#include "exercises/balancesexercise.h"
+#include "platform/random.h"
+
+#include <QTest>
+
+using censaria::BalancesExercise;
+using censaria::ScriptedRandom;
+
+namespace {
+
+constexpr int richFirsts[4] = {800, 800, 100, 800};
+constexpr int richCounts[4] = {201, 201, 201, 201};
+
+BalancesExercise richRegion(int population, int nati, int morti, int emigrati, int immigrati)
+{
+    ScriptedRandom random;
+    random.queue(balancesDraws(population, 1, nati, morti, emigrati, immigrati, richFirsts, richCounts));
+    BalancesExercise e;
+    e.generate(random);
+    return e;
+}
+
+// Every answer right for the problem.
+BalancesExercise::Answers rightAnswers(const BalancesExercise &e)
+{
+    BalancesExercise::Answers a;
+    a.pop = QString::number(e.popfine);
+    a.saldoNaturale = QString::number(e.saldonat);
+    a.saldoMigratorio = QString::number(e.saldomig);
+    a.segnoNat[e.segnonat == QStringLiteral("positivo") ? 0 : 1] = true;
+    a.segnoMig[e.segnomig == QStringLiteral("positivo") ? 0 : 1] = true;
+    const BalancesExercise::Category &c = BalancesExercise::category(e.tipozona);
+    a.option = c.option;
+    a.facts = c.facts;
+    return a;
+}
+
+void compareCounters(const BalancesExercise &e, int calcGiusti, int calcSB, int compGiusti, int compSB)
+{
+    QCOMPARE(e.counters().calcGiusti, calcGiusti);
+    QCOMPARE(e.counters().calcSB, calcSB);
+    QCOMPARE(e.counters().compGiusti, compGiusti);
+    QCOMPARE(e.counters().compSB, compSB);
+}
+
+} // namespace
+
+class TestBalancesExercise : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void categoriesDrawFromTheirRanges_data()
+    {
+        QTest::addColumn<int>("tipozona");
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QList<int>>("lowest");
+        QTest::addColumn<QList<int>>("highest");
+        QTest::newRow("rr") << 1 << "rr" << QList<int>{800, 800, 100, 800} << QList<int>{1000, 1000, 300, 1000};
+        QTest::newRow("rp") << 2 << "rp" << QList<int>{800, 800, 600, 500} << QList<int>{1000, 1000, 800, 700};
+        QTest::newRow("pp") << 3 << "pp" << QList<int>{1500, 1200, 500, 100} << QList<int>{2000, 1500, 1000, 200};
+        QTest::newRow("pr") << 4 << "pr" << QList<int>{1500, 1200, 500, 800} << QList<int>{2000, 1500, 800, 1500};
+    }
+    void categoriesDrawFromTheirRanges()
+    {
+        QFETCH(int, tipozona);
+        QFETCH(QString, code);
+        QFETCH(QList<int>, lowest);
+        QFETCH(QList<int>, highest);
+        for (const auto &[r, expected, population] : {std::tuple{0.0, lowest, 80000}, std::tuple{0.9999999, highest, 100000}}) {
+            ScriptedRandom random;
+            random.queue({r, (tipozona - 0.5) / 4, r, r, r, r});
+            BalancesExercise e;
+            e.generate(random);
+            QCOMPARE(e.popinizio, population);
+            QCOMPARE(e.tipozona, tipozona);
+            QCOMPARE(e.codicezona, code);
+            QCOMPARE((QList<int>{e.nati, e.morti, e.emigrati, e.immigrati}), expected);
+            QCOMPARE(e.popfine, e.popinizio + e.nati - e.morti + e.immigrati - e.emigrati);
+        }
+    }
+
+    void ratesToOneDecimalHalfToEven()
+    {
+        const BalancesExercise e = richRegion(80000, 836, 900, 200, 900);
+        QCOMPARE(e.tassoNatText(), QStringLiteral("10,4")); // 10,45 exactly
+        QCOMPARE(e.tassoMortText(), QStringLiteral("11,2")); // 11,25 exactly
+        QCOMPARE(richRegion(80000, 840, 800, 200, 900).tassoNatText(), QStringLiteral("10,5"));
+        QCOMPARE(richRegion(80000, 840, 800, 200, 900).tassoMortText(), QStringLiteral("10"));
+        QCOMPARE(richRegion(91234, 901, 800, 200, 900).tassoNatText(), QStringLiteral("9,9")); // 9,8757...
+    }
+
+    void zeroBalanceIsNegative()
+    {
+        const BalancesExercise e = richRegion(90000, 900, 900, 300, 800);
+        QCOMPARE(e.saldonat, 0);
+        QCOMPARE(e.segnonat, QStringLiteral("negativo"));
+        QCOMPARE(e.segnomig, QStringLiteral("positivo"));
+        BalancesExercise checked = e;
+        BalancesExercise::Answers a = rightAnswers(e);
+        QVERIFY(a.segnoNat[1]);
+        checked.check(a);
+        compareCounters(checked, 5, 0, 7, 0);
+        QCOMPARE(checked.saldiPercent(), 100);
+        QCOMPARE(checked.comprensionePercent(), 100);
+    }
+
+    void numbersMustBeExact()
+    {
+        BalancesExercise e = richRegion(90000, 950, 900, 300, 800);
+        BalancesExercise::Answers a = rightAnswers(e);
+        a.pop = QString::number(e.popfine + 1);
+        a.saldoNaturale = QStringLiteral(" 5 0"); // blanks are ignored
+        a.saldoMigratorio = QStringLiteral("500,0");
+        e.check(a);
+        QVERIFY(e.marks().pop);
+        QVERIFY(!e.marks().saldoNaturale);
+        QVERIFY(!e.marks().saldoMigratorio);
+        compareCounters(e, 4, 1, 7, 0);
+    }
+
+    void bothSignsTicked()
+    {
+        BalancesExercise e = richRegion(90000, 950, 900, 300, 800);
+        BalancesExercise::Answers a = rightAnswers(e);
+        a.segnoNat = {true, true};
+        e.check(a);
+        compareCounters(e, 5, 1, 7, 0);
+        QCOMPARE(e.marks().segnoNat, (std::array<bool, 2>{false, true}));
+        QCOMPARE(e.marks().segnoMig, (std::array<bool, 2>{false, false}));
+    }
+
+    void factsCountEveryBox()
+    {
+        BalancesExercise two = richRegion(90000, 950, 900, 300, 800);
+        BalancesExercise::Answers a = rightAnswers(two);
+        a.facts[4] = false; // only two of the three
+        two.check(a);
+        compareCounters(two, 5, 0, 6, 1); // facts 5 right 1 wrong, option right
+        QVERIFY(two.marks().facts[4]);
+
+        BalancesExercise all = richRegion(90000, 950, 900, 300, 800);
+        a.facts.fill(true);
+        all.check(a);
+        compareCounters(all, 5, 0, 4, 3);
+    }
+
+    void redStaysUntilTheNextProblem()
+    {
+        BalancesExercise e = richRegion(90000, 950, 900, 300, 800);
+        BalancesExercise::Answers a = rightAnswers(e);
+        a.facts[1] = true;
+        a.pop = QStringLiteral("1");
+        e.check(a);
+        compareCounters(e, 4, 1, 6, 1);
+        a = rightAnswers(e); // all put right
+        e.check(a);
+        compareCounters(e, 9, 1, 12, 2); // the red fact counts wrong again
+        QVERIFY(e.marks().pop);
+        QVERIFY(e.marks().facts[1]);
+
+        ScriptedRandom random;
+        e.generate(random);
+        QVERIFY(!e.marks().pop);
+        QVERIFY(!e.marks().facts[1]);
+        compareCounters(e, 9, 1, 12, 2);
+        QCOMPARE(e.saldiPercent(), 90);
+        QCOMPARE(e.comprensionePercent(), 85); // 1200 / 14 = 85.7
+    }
+
+    void wrongOptionMarksTheRightOne()
+    {
+        BalancesExercise e = richRegion(90000, 950, 900, 300, 800);
+        BalancesExercise::Answers a = rightAnswers(e);
+        a.option = 3;
+        e.check(a);
+        QCOMPARE(e.marks().options, (std::array<bool, 4>{true, false, false, false}));
+        compareCounters(e, 5, 0, 6, 1);
+    }
+
+    void completeness()
+    {
+        BalancesExercise e = richRegion(90000, 950, 900, 300, 800);
+        BalancesExercise::Answers a = rightAnswers(e);
+        a.facts.fill(false); // the facts are not tested
+        QVERIFY(BalancesExercise::isComplete(a));
+        a.pop = QStringLiteral(" ");
+        QVERIFY(BalancesExercise::isComplete(a));
+        BalancesExercise::Answers noOption = a;
+        noOption.option = -1;
+        QVERIFY(!BalancesExercise::isComplete(noOption));
+        BalancesExercise::Answers noSign = a;
+        noSign.segnoMig = {false, false};
+        QVERIFY(!BalancesExercise::isComplete(noSign));
+        BalancesExercise::Answers empty = a;
+        empty.saldoMigratorio.clear();
+        QVERIFY(!BalancesExercise::isComplete(empty));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestBalancesExercise)
+#include "tst_balancesexercise.moc"

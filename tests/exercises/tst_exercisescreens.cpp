@@ -1,0 +1,443 @@
+#include "app/forms.h"
+#include "archive/schema.h"
+#include "draws.h"
+#include "exercises/exercisescreen.h"
+#include "platform/twips.h"
+#include "testsupport/censariatest.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+using namespace censaria;
+
+namespace {
+
+// The results screen belongs to another subsystem: a stand-in with its refresh button.
+class StandInResults : public Screen
+{
+public:
+    explicit StandInResults(Module &module)
+        : Screen(module, forms::results, Placement::FullDisplay)
+    {
+        auto *refresh = new QPushButton(this);
+        refresh->setObjectName(QStringLiteral("CMDAGGIORNA"));
+        refresh->hide();
+        connect(refresh, &QPushButton::clicked, this, [this] { namesAtRefresh.append(this->module().nomealunno); });
+    }
+    QStringList namesAtRefresh;
+};
+
+const QColor orange(255, 192, 128);
+const QColor lightBlue(192, 192, 255);
+const QColor red(255, 0, 0);
+
+QColor colourOf(const QWidget *control)
+{
+    return qobject_cast<const QLineEdit *>(control) ? control->palette().color(QPalette::Base)
+                                                     : control->palette().color(control->backgroundRole());
+}
+
+} // namespace
+
+class TestExerciseScreens : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TestProgram> program_;
+
+    template <typename T = QWidget>
+    T *rates(const QString &name) { return findIn<T>(forms::rates, name); }
+    template <typename T = QWidget>
+    T *balances(const QString &name) { return findIn<T>(forms::balances, name); }
+    template <typename T>
+    T *findIn(const QString &form, const QString &name)
+    {
+        T *control = program_->control<T>(form, name);
+        if (!control)
+            qFatal("no control %s on %s", qPrintable(name), qPrintable(form));
+        return control;
+    }
+    QString text(const QString &form, const QString &name) { return findIn<QLabel>(form, name)->text(); }
+    void type(const QString &form, const QString &name, const QString &value) { findIn<QLineEdit>(form, name)->setText(value); }
+    void click(const QString &form, const QString &name) { findIn<QAbstractButton>(form, name)->click(); }
+    void keys(const QString &form, const QStringList &names)
+    {
+        for (const QString &name : names)
+            click(form, name);
+    }
+    StandInResults *results() { return static_cast<StandInResults *>(program_->screen(forms::results)); }
+    QVariant stored(const QString &column)
+    {
+        const auto row = program_->module().dbrisultati().findRow(QStringLiteral("esercizi"), QStringLiteral("ROSSI MARIO"));
+        return row ? row->value(schema::esercizi().position(column)) : QVariant();
+    }
+
+    // 2000 people at 20 and 30 per thousand; 5000 people with 60 births and 45 deaths.
+    void openRates()
+    {
+        program_->random().queue(ratesDraws(2, 20, 30, 5, 12, 9));
+        click(forms::menu, QStringLiteral("cmdesdin"));
+    }
+    void typeRates(const QStringList &answers)
+    {
+        const QStringList boxes = {QStringLiteral("txtnati"), QStringLiteral("txtmorti"), QStringLiteral("Txtsaldo"),
+                                   QStringLiteral("Txtpopfine"), QStringLiteral("Txt1nati"), QStringLiteral("txt1morti"),
+                                   QStringLiteral("txt1saldo"), QStringLiteral("txt1popfine")};
+        for (int i = 0; i < boxes.size(); ++i)
+            type(forms::rates, boxes[i], answers.value(i));
+    }
+
+    // A rich region of 90 000: 950 born, 900 dead, 300 gone, 800 come; at the end 90 550.
+    void openBalances()
+    {
+        program_->random().queue(balancesDraws(90000, 1, 950, 900, 300, 800, {800, 800, 100, 800}, {201, 201, 201, 201}));
+        click(forms::menu, QStringLiteral("Cmdesercizi1"));
+    }
+    void answerBalancesRightly()
+    {
+        type(forms::balances, QStringLiteral("TXTPOP"), QStringLiteral("90550"));
+        type(forms::balances, QStringLiteral("TXTSNATURALE"), QStringLiteral("50"));
+        type(forms::balances, QStringLiteral("TXTSMIGRATORIO"), QStringLiteral("500"));
+        balances<QCheckBox>(QStringLiteral("Check2(0)"))->setChecked(true);
+        balances<QCheckBox>(QStringLiteral("Check3(0)"))->setChecked(true);
+        balances<QRadioButton>(QStringLiteral("Option3(0)"))->setChecked(true);
+        for (int fact : {0, 2, 4})
+            balances<QCheckBox>(QStringLiteral("Check1(%1)").arg(fact))->setChecked(true);
+    }
+
+private slots:
+    void init()
+    {
+        program_ = std::make_unique<TestProgram>();
+        program_->module().screens().add(forms::results, [](Module &m) { return new StandInResults(m); });
+        QVERIFY(program_->start());
+    }
+    void cleanup() { program_.reset(); }
+
+    void menuOpensBothExercises()
+    {
+        QVERIFY(program_->control<QPushButton>(forms::menu, QStringLiteral("cmdesdin"))->isEnabled());
+        QVERIFY(program_->control<QPushButton>(forms::menu, QStringLiteral("Cmdesercizi1"))->isEnabled());
+    }
+
+    void ratesScreenAtLoad()
+    {
+        openRates();
+        QCOMPARE(program_->visibleScreens(), QStringList{forms::rates});
+        QCOMPARE(program_->screen(forms::rates)->windowTitle(), QStringLiteral("Calcolare..."));
+        QCOMPARE(text(forms::rates, QStringLiteral("Readout")), QStringLiteral("0,"));
+        QCOMPARE(text(forms::rates, QStringLiteral("labpopiniz")), QStringLiteral("2000"));
+        QCOMPARE(text(forms::rates, QStringLiteral("Labtassonat")), QStringLiteral("20"));
+        QCOMPARE(text(forms::rates, QStringLiteral("Labtassomort")), QStringLiteral("30"));
+        QCOMPARE(text(forms::rates, QStringLiteral("Lab1popinizio")), QStringLiteral("5000"));
+        QCOMPARE(text(forms::rates, QStringLiteral("Lab1nati")), QStringLiteral("60"));
+        QCOMPARE(text(forms::rates, QStringLiteral("Lab1morti")), QStringLiteral("45"));
+        for (const char *counter : {"Label2", "Label6", "Label4", "Label11"})
+            QCOMPARE(text(forms::rates, QString::fromUtf8(counter)), QStringLiteral("0"));
+        QCOMPARE(colourOf(rates(QStringLiteral("Txtpopfine"))), orange);
+        QVERIFY(!rates(QStringLiteral("Label20"))->isVisible());
+        QVERIFY(!rates(QStringLiteral("cmdok"))->isVisible());
+        QCOMPARE(rates<QGroupBox>(QStringLiteral("Frame1"))->title(), QStringLiteral("Primo esercizio"));
+        QCOMPARE(rates<QGroupBox>(QStringLiteral("Frame3"))->title(), QStringLiteral("CALCOLATRICE"));
+    }
+
+    void ratesCorrectionPaintsCountsAndRecords()
+    {
+        openRates();
+        program_->dialogs().queueAnswer(QStringLiteral("rossi  mario"));
+        // Wrong: deaths, final population 2 (thousands points); right within one: births, the rest.
+        typeRates({QStringLiteral("41"), QStringLiteral("6"), QStringLiteral("-20"), QStringLiteral("1980"),
+                   QStringLiteral("12"), QStringLiteral("8"), QStringLiteral("15"), QStringLiteral("5.015")});
+        click(forms::rates, QStringLiteral("CMDRISULT"));
+        QCOMPARE(colourOf(rates(QStringLiteral("txtnati"))), orange);
+        QCOMPARE(colourOf(rates(QStringLiteral("txtmorti"))), red);
+        QCOMPARE(colourOf(rates(QStringLiteral("txt1morti"))), orange);
+        QCOMPARE(colourOf(rates(QStringLiteral("txt1popfine"))), red);
+        QCOMPARE(text(forms::rates, QStringLiteral("Label2")), QStringLiteral("6"));
+        QCOMPARE(text(forms::rates, QStringLiteral("Label6")), QStringLiteral("2"));
+        QCOMPARE(text(forms::rates, QStringLiteral("Label4")), QStringLiteral("6"));
+        QCOMPARE(text(forms::rates, QStringLiteral("Label11")), QStringLiteral("2"));
+        QVERIFY(!rates(QStringLiteral("CMDRISULT"))->isEnabled());
+        QCOMPARE(stored(QStringLiteral("calcolo Tassi")).toInt(), 6);
+        QCOMPARE(stored(QStringLiteral("tassiSB")).toInt(), 2);
+        QCOMPARE(stored(QStringLiteral("tassi%")).toInt(), 75);
+        QCOMPARE(stored(QStringLiteral("data3")).toDateTime(), program_->clock().time);
+        QVERIFY(stored(QStringLiteral("data1")).isNull());
+
+        // A new situation keeps the totals; the second correction adds to them.
+        program_->random().queue(ratesDraws(3, 10, 10, 4, 25, 20, 5, 8));
+        click(forms::rates, QStringLiteral("CmdNUOVO"));
+        QVERIFY(rates(QStringLiteral("CMDRISULT"))->isEnabled());
+        QCOMPARE(text(forms::rates, QStringLiteral("Label2")), QString());
+        QCOMPARE(text(forms::rates, QStringLiteral("Label6")), QString());
+        QCOMPARE(text(forms::rates, QStringLiteral("Label4")), QStringLiteral("6"));
+        QCOMPARE(rates<QLineEdit>(QStringLiteral("txtmorti"))->text(), QString());
+        QCOMPARE(colourOf(rates(QStringLiteral("txtmorti"))), orange);
+        QCOMPARE(text(forms::rates, QStringLiteral("Labtassomort")), QStringLiteral("10"));
+        QCOMPARE(text(forms::rates, QStringLiteral("Lab1morti")), QStringLiteral("80"));
+        typeRates({QStringLiteral("30"), QStringLiteral("30"), QStringLiteral("0"), QStringLiteral("3000"),
+                   QStringLiteral("25"), QStringLiteral("20"), QStringLiteral("20"), QStringLiteral("4020")});
+        click(forms::rates, QStringLiteral("CMDRISULT"));
+        QCOMPARE(text(forms::rates, QStringLiteral("Label2")), QStringLiteral("8"));
+        QCOMPARE(text(forms::rates, QStringLiteral("Label4")), QStringLiteral("14"));
+        QCOMPARE(text(forms::rates, QStringLiteral("Label11")), QStringLiteral("2"));
+        QCOMPARE(stored(QStringLiteral("calcolo Tassi")).toInt(), 14);
+        QCOMPARE(stored(QStringLiteral("tassi%")).toInt(), 87);
+        QCOMPARE(program_->dialogs().prompts.size(), 1);
+    }
+
+    void ratesIncompleteCountsNothing()
+    {
+        openRates();
+        typeRates({QStringLiteral("40"), QString(), QStringLiteral("-20"), QStringLiteral("1980"),
+                   QStringLiteral("12"), QStringLiteral("9"), QStringLiteral("15"), QStringLiteral("5015")});
+        click(forms::rates, QStringLiteral("CMDRISULT"));
+        QCOMPARE(program_->dialogs().messages.size(), 1);
+        QCOMPARE(program_->dialogs().messages[0].text, QStringLiteral("Devi completare la risposta..."));
+        QCOMPARE(program_->dialogs().messages[0].title, QStringLiteral("Censaria"));
+        QCOMPARE(text(forms::rates, QStringLiteral("Label4")), QStringLiteral("0"));
+        QVERIFY(rates(QStringLiteral("CMDRISULT"))->isEnabled());
+        QVERIFY(program_->dialogs().prompts.isEmpty());
+        // A blank is an answer: it passes and reads 0.
+        type(forms::rates, QStringLiteral("txtmorti"), QStringLiteral(" "));
+        program_->dialogs().queueAnswer(QStringLiteral("Rossi Mario"));
+        click(forms::rates, QStringLiteral("CMDRISULT"));
+        QCOMPARE(text(forms::rates, QStringLiteral("Label6")), QStringLiteral("1"));
+        QCOMPARE(colourOf(rates(QStringLiteral("txtmorti"))), red);
+    }
+
+    void ratesWithoutANameRecordNothing()
+    {
+        openRates();
+        typeRates(QStringList(8, QStringLiteral("1")));
+        click(forms::rates, QStringLiteral("CMDRISULT")); // the name question is cancelled
+        QCOMPARE(text(forms::rates, QStringLiteral("Label11")), QStringLiteral("8"));
+        QCOMPARE(program_->dialogs().prompts.size(), 1);
+        const auto rows = program_->module().dbrisultati().rows(QStringLiteral("esercizi"));
+        QVERIFY(rows && rows->isEmpty());
+    }
+
+    void ratesHelpPanels()
+    {
+        openRates();
+        click(forms::rates, QStringLiteral("Cmdhelp2"));
+        auto *panel = rates<QLabel>(QStringLiteral("Label20"));
+        QVERIFY(panel->isVisible());
+        QVERIFY(rates(QStringLiteral("cmdok"))->isVisible());
+        QVERIFY(!rates(QStringLiteral("Frame1"))->isVisible());
+        QVERIFY(!rates(QStringLiteral("Frame2"))->isVisible());
+        QVERIFY(!rates(QStringLiteral("Image2"))->isVisible());
+        QCOMPARE(panel->geometry(), Twips::rect(200, 120, 8400, 5880));
+        QCOMPARE(panel->text(), QStringLiteral("\n\n\n      Saldo naturale = numero di nati - numero di morti\n\n"
+                                               "      Popolazione finale= popolazione iniziale + saldo naturale\n\n"
+                                               "      Tasso di natalità = numero di nati x 1000 / popolazione iniziale\n\n"
+                                               "      Tasso di mortalità = numero di morti x 1000 / popolazione iniziale"));
+        click(forms::rates, QStringLiteral("Cmdhelp1"));
+        QVERIFY(panel->text().startsWith(QStringLiteral("\n\n\n      Numero di nati = popolazione iniziale / 1000 x tasso di natalità\n\n")));
+        click(forms::rates, QStringLiteral("cmdok"));
+        QVERIFY(!panel->isVisible());
+        QVERIFY(!rates(QStringLiteral("cmdok"))->isVisible());
+        QVERIFY(rates(QStringLiteral("Frame1"))->isVisible());
+        QVERIFY(rates(QStringLiteral("Image2"))->isVisible());
+    }
+
+    void ratesArchiveAsksTheNameBeforeTheRefresh()
+    {
+        openRates();
+        program_->dialogs().queueAnswer(QStringLiteral("rossi mario"));
+        click(forms::rates, QStringLiteral("Cmdarchivio"));
+        QCOMPARE(results()->namesAtRefresh, QStringList{QStringLiteral("ROSSI MARIO")});
+        QCOMPARE(program_->module().chiamante, forms::rates);
+        QCOMPARE(program_->visibleScreens(), QStringList{forms::results});
+    }
+
+    void ratesNavigation()
+    {
+        openRates();
+        click(forms::rates, QStringLiteral("Cmdtorno"));
+        QCOMPARE(program_->visibleScreens(), QStringList{forms::menu});
+        openRates(); // shown again, not made anew: the queued draws stay unused
+        click(forms::rates, QStringLiteral("cmdmenu"));
+        QCOMPARE(program_->visibleScreens(), QStringList{forms::menu});
+        click(forms::menu, QStringLiteral("cmdesdin"));
+        click(forms::rates, QStringLiteral("Cmdfine"));
+        QCOMPARE(program_->exitCode().value_or(-1), 0);
+    }
+
+    void calculatorPanelKeys()
+    {
+        openRates();
+        const QString form = forms::rates;
+        QCOMPARE(program_->screen(form)->findChild<QGroupBox *>(QStringLiteral("Frame3"))->findChildren<QPushButton *>().size(), 19);
+        QCOMPARE(findIn<QPushButton>(form, QStringLiteral("Operator(2)"))->text(), QStringLiteral("X"));
+        QCOMPARE(findIn<QPushButton>(form, QStringLiteral("Decimal"))->text(), QStringLiteral("."));
+        keys(form, {QStringLiteral("Number(1)"), QStringLiteral("Number(2)"), QStringLiteral("Decimal"), QStringLiteral("Number(5)")});
+        QCOMPARE(text(form, QStringLiteral("Readout")), QStringLiteral("12,5"));
+        keys(form, {QStringLiteral("Operator(2)"), QStringLiteral("Number(2)"), QStringLiteral("Operator(4)")});
+        QCOMPARE(text(form, QStringLiteral("Readout")), QStringLiteral("25"));
+        keys(form, {QStringLiteral("Cancel"), QStringLiteral("Number(6)"), QStringLiteral("Operator(0)"), QStringLiteral("Number(0)"),
+                    QStringLiteral("Operator(4)")});
+        QCOMPARE(program_->dialogs().messages.size(), 1);
+        const RecordedMessage &m = program_->dialogs().messages[0];
+        QCOMPARE(m.text, QStringLiteral("Impossibile dividere per zero"));
+        QCOMPARE(m.title, QStringLiteral("Calcolatrice"));
+        QCOMPARE(m.icon, MessageIcon::Exclamation);
+        QCOMPARE(text(form, QStringLiteral("Readout")), QStringLiteral("6,"));
+        keys(form, {QStringLiteral("Number(5)"), QStringLiteral("Operator(1)"), QStringLiteral("Number(3)"), QStringLiteral("CancelEntry"),
+                    QStringLiteral("Number(4)"), QStringLiteral("Percent")});
+        QCOMPARE(text(form, QStringLiteral("Readout")), QStringLiteral("0,04"));
+
+        // Multiplying by 10^15 until the double range is left: a message, and the operand kept.
+        const QStringList fifteenNines(15, QStringLiteral("Number(9)"));
+        keys(form, QStringList{QStringLiteral("Cancel")} + fifteenNines);
+        for (int i = 0; i < 30 && program_->dialogs().messages.size() == 1; ++i)
+            keys(form, QStringList{QStringLiteral("Operator(2)")} + fifteenNines + QStringList{QStringLiteral("Operator(4)")});
+        QCOMPARE(program_->dialogs().messages.size(), 2);
+        QCOMPARE(program_->dialogs().messages[1].title, QStringLiteral("Calcolatrice"));
+        QCOMPARE(program_->dialogs().messages[1].text, QStringLiteral("Il risultato è troppo grande per la calcolatrice"));
+        const QString ratesReadout = text(form, QStringLiteral("Readout"));
+        QVERIFY(ratesReadout.endsWith(QStringLiteral("E+299")));
+
+        // Each screen has a calculator of its own, and the balances one is never reset.
+        openBalances();
+        QCOMPARE(text(forms::balances, QStringLiteral("Readout")), QStringLiteral("0."));
+        click(forms::balances, QStringLiteral("Number(7)"));
+        QCOMPARE(text(forms::balances, QStringLiteral("Readout")), QStringLiteral("7,"));
+        QCOMPARE(text(form, QStringLiteral("Readout")), ratesReadout);
+        // A new problem leaves the calculator alone.
+        click(forms::balances, QStringLiteral("CmdNUOVO"));
+        QCOMPARE(text(forms::balances, QStringLiteral("Readout")), QStringLiteral("7,"));
+    }
+
+    void balancesScreenAtLoad()
+    {
+        openBalances();
+        Screen *screen = program_->screen(forms::balances);
+        QCOMPARE(program_->visibleScreens(), QStringList{forms::balances});
+        QCOMPARE(program_->module().chiamante, forms::menu);
+        QCOMPARE(screen->windowTitle(), QStringLiteral("Saldo naturale e migratorio"));
+        QCOMPARE(screen->pos(), QPoint(0, 0));
+        QCOMPARE(screen->size(), Twips::size(12000, 9000));
+        QCOMPARE(text(forms::balances, QStringLiteral("LabPOP")), QStringLiteral("90000"));
+        QCOMPARE(text(forms::balances, QStringLiteral("Labnati")), QStringLiteral("950"));
+        QCOMPARE(text(forms::balances, QStringLiteral("Labtassonat")), QStringLiteral("10,6"));
+        QCOMPARE(text(forms::balances, QStringLiteral("Labtassomort")), QStringLiteral("10"));
+        QCOMPARE(text(forms::balances, QStringLiteral("Labemig")), QStringLiteral("300"));
+        QCOMPARE(text(forms::balances, QStringLiteral("Labimmig")), QStringLiteral("800"));
+        for (const char *counter : {"Labcalcgiusti", "LabcalcSB", "Labcompgiusti", "LabcompSB"})
+            QCOMPARE(text(forms::balances, QString::fromUtf8(counter)), QStringLiteral("0"));
+        QCOMPARE(colourOf(balances(QStringLiteral("TXTPOP"))), lightBlue);
+        QCOMPARE(colourOf(balances(QStringLiteral("Check3(1)"))), lightBlue);
+        QCOMPARE(colourOf(balances(QStringLiteral("Option3(2)"))), QApplication::palette().color(QPalette::Button));
+        QCOMPARE(balances<QCheckBox>(QStringLiteral("Check1(1)"))->text(), QStringLiteral("il saldo naturale è fortemente positivo "));
+        QCOMPARE(balances<QRadioButton>(QStringLiteral("Option3(3)"))->text(), QStringLiteral("una regione povera, in un paese povero"));
+    }
+
+    void balancesCompleteness()
+    {
+        openBalances();
+        answerBalancesRightly();
+        balances<QRadioButton>(QStringLiteral("Option3(0)"))->setAutoExclusive(false);
+        balances<QRadioButton>(QStringLiteral("Option3(0)"))->setChecked(false);
+        click(forms::balances, QStringLiteral("AniPushButton1"));
+        QCOMPARE(program_->dialogs().messageTexts(), QStringList{QStringLiteral("Non hai completato la risposta")});
+        QCOMPARE(text(forms::balances, QStringLiteral("Labcalcgiusti")), QStringLiteral("0"));
+        QVERIFY(program_->dialogs().prompts.isEmpty());
+    }
+
+    void balancesCheckTwiceDoublesAndRecordsTwice()
+    {
+        openBalances();
+        program_->dialogs().queueAnswer(QStringLiteral("Rossi Mario"));
+        answerBalancesRightly();
+        type(forms::balances, QStringLiteral("TXTPOP"), QStringLiteral("90551")); // one away
+        balances<QCheckBox>(QStringLiteral("Check2(1)"))->setChecked(true);      // both signs
+        balances<QCheckBox>(QStringLiteral("Check1(4)"))->setChecked(false);     // two facts of three
+        click(forms::balances, QStringLiteral("AniPushButton1"));
+        QCOMPARE(text(forms::balances, QStringLiteral("Labcalcgiusti")), QStringLiteral("4"));
+        QCOMPARE(text(forms::balances, QStringLiteral("LabcalcSB")), QStringLiteral("2"));
+        QCOMPARE(text(forms::balances, QStringLiteral("Labcompgiusti")), QStringLiteral("6"));
+        QCOMPARE(text(forms::balances, QStringLiteral("LabcompSB")), QStringLiteral("1"));
+        QCOMPARE(colourOf(balances(QStringLiteral("TXTPOP"))), red);
+        QCOMPARE(colourOf(balances(QStringLiteral("TXTSNATURALE"))), lightBlue);
+        QCOMPARE(colourOf(balances(QStringLiteral("Check2(1)"))), red);
+        QCOMPARE(colourOf(balances(QStringLiteral("Check2(0)"))), lightBlue);
+        QCOMPARE(colourOf(balances(QStringLiteral("Check1(4)"))), red);
+        QCOMPARE(stored(QStringLiteral("calcolo Saldi")).toInt(), 4);
+        QCOMPARE(stored(QStringLiteral("saldiSB")).toInt(), 2);
+        QCOMPARE(stored(QStringLiteral("saldi%")).toInt(), 66);
+        QCOMPARE(stored(QStringLiteral("comprensione%")).toInt(), 85);
+        QCOMPARE(stored(QStringLiteral("data1")).toDateTime(), program_->clock().time);
+
+        program_->clock().time = program_->clock().time.addSecs(60);
+        click(forms::balances, QStringLiteral("AniPushButton1"));
+        QCOMPARE(text(forms::balances, QStringLiteral("Labcalcgiusti")), QStringLiteral("8"));
+        QCOMPARE(text(forms::balances, QStringLiteral("LabcalcSB")), QStringLiteral("4"));
+        QCOMPARE(text(forms::balances, QStringLiteral("Labcompgiusti")), QStringLiteral("12"));
+        QCOMPARE(text(forms::balances, QStringLiteral("LabcompSB")), QStringLiteral("2"));
+        QCOMPARE(stored(QStringLiteral("calcolo Saldi")).toInt(), 8);
+        QCOMPARE(stored(QStringLiteral("comprensioneSB")).toInt(), 2);
+        QCOMPARE(stored(QStringLiteral("data2")).toDateTime(), program_->clock().time);
+        QVERIFY(stored(QStringLiteral("data3")).isNull());
+        QCOMPARE(program_->dialogs().prompts.size(), 1);
+    }
+
+    void balancesRedStaysUntilANewExercise()
+    {
+        openBalances();
+        program_->dialogs().queueAnswer(QStringLiteral("Rossi Mario"));
+        answerBalancesRightly();
+        type(forms::balances, QStringLiteral("TXTSMIGRATORIO"), QStringLiteral("-500"));
+        balances<QCheckBox>(QStringLiteral("Check1(5)"))->setChecked(true);
+        click(forms::balances, QStringLiteral("AniPushButton1"));
+        type(forms::balances, QStringLiteral("TXTSMIGRATORIO"), QStringLiteral("500"));
+        balances<QCheckBox>(QStringLiteral("Check1(5)"))->setChecked(false);
+        click(forms::balances, QStringLiteral("AniPushButton1"));
+        QCOMPARE(colourOf(balances(QStringLiteral("TXTSMIGRATORIO"))), red);
+        QCOMPARE(colourOf(balances(QStringLiteral("Check1(5)"))), red);
+        QCOMPARE(text(forms::balances, QStringLiteral("LabcompSB")), QStringLiteral("2"));
+        QCOMPARE(text(forms::balances, QStringLiteral("LabcalcSB")), QStringLiteral("1"));
+
+        program_->random().queue(balancesDraws(85000, 3, 1800, 1300, 900, 150, {1500, 1200, 500, 100}, {501, 301, 501, 101}));
+        click(forms::balances, QStringLiteral("CmdNUOVO"));
+        QCOMPARE(colourOf(balances(QStringLiteral("TXTSMIGRATORIO"))), lightBlue);
+        QCOMPARE(colourOf(balances(QStringLiteral("Check1(5)"))), QApplication::palette().color(QPalette::Button));
+        QCOMPARE(balances<QLineEdit>(QStringLiteral("TXTPOP"))->text(), QString());
+        QVERIFY(!balances<QRadioButton>(QStringLiteral("Option3(0)"))->isChecked());
+        QVERIFY(!balances<QCheckBox>(QStringLiteral("Check1(0)"))->isChecked());
+        QCOMPARE(text(forms::balances, QStringLiteral("LabPOP")), QStringLiteral("85000"));
+        QCOMPARE(text(forms::balances, QStringLiteral("Labtassonat")), QStringLiteral("21,2"));
+        QCOMPARE(text(forms::balances, QStringLiteral("LabcompSB")), QStringLiteral("2"));
+    }
+
+    void balancesHelpAndArchive()
+    {
+        openBalances();
+        click(forms::balances, QStringLiteral("CmdAIUTO"));
+        QCOMPARE(program_->dialogs().messages.size(), 1);
+        const QStringList lines = program_->dialogs().messages[0].text.split(u'\n');
+        QCOMPARE(lines.size(), 7);
+        QCOMPARE(lines[2], QStringLiteral("POPOLAZIONE alla FINE dell'anno = popolazione iniziale - morti - emigrati + nati + immigrati"));
+        QCOMPARE(lines[6], QStringLiteral("I paesi in rapido sviluppo ricevono molti Immigrati e perdono pochi Emigrati"));
+        QCOMPARE(program_->dialogs().messages[0].title, QStringLiteral("Censaria"));
+
+        click(forms::balances, QStringLiteral("Cmdarchivio"));
+        QCOMPARE(program_->dialogs().prompts.size(), 0); // this screen does not ask the name
+        QCOMPARE(results()->namesAtRefresh.size(), 1);
+        QCOMPARE(program_->module().chiamante, forms::balances);
+        QCOMPARE(program_->visibleScreens(), QStringList{forms::results});
+        program_->module().navigation().back(results());
+        QCOMPARE(program_->visibleScreens(), QStringList{forms::balances});
+        click(forms::balances, QStringLiteral("Cmdesco"));
+        QCOMPARE(program_->exitCode().value_or(-1), 0);
+    }
+};
+
+QTEST_MAIN(TestExerciseScreens)
+#include "tst_exercisescreens.moc"

@@ -1,0 +1,173 @@
+#include "draws.h"
+#include "exercises/ratesexercise.h"
+#include "platform/random.h"
+
+#include <QTest>
+
+using censaria::RatesExercise;
+using censaria::ScriptedRandom;
+
+namespace {
+
+// 2000 people at 20 and 30 per thousand; 5000 people at 12 and 9 per thousand.
+RatesExercise knownProblem()
+{
+    ScriptedRandom random;
+    random.queue(ratesDraws(2, 20, 30, 5, 12, 9));
+    RatesExercise exercise;
+    exercise.generate(random, RatesExercise::Moment::Load);
+    return exercise;
+}
+
+RatesExercise::Answers rightAnswers(const RatesExercise &e)
+{
+    RatesExercise::Answers answers;
+    for (int i = 0; i < RatesExercise::answerCount; ++i)
+        answers[i] = QString::number(e.expected(RatesExercise::Answer(i)));
+    return answers;
+}
+
+} // namespace
+
+class TestRatesExercise : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void generatesInOrder()
+    {
+        const RatesExercise e = knownProblem();
+        QCOMPARE(e.popiniziale1, 2000);
+        QCOMPARE(e.tassonat1, 20);
+        QCOMPARE(e.tassomort1, 30);
+        QCOMPARE(e.nati1, 40);
+        QCOMPARE(e.morti1, 60);
+        QCOMPARE(e.saldo1, -20);
+        QCOMPARE(e.popfinale1, 1980);
+        QCOMPARE(e.popiniziale2, 5000);
+        QCOMPARE(e.nati2, 60);
+        QCOMPARE(e.morti2, 45);
+        QCOMPARE(e.saldo2, 15);
+        QCOMPARE(e.popfinale2, 5015);
+        QCOMPARE(e.expected(RatesExercise::TassoNat2), 12);
+        QCOMPARE(e.expected(RatesExercise::TassoMort2), 9);
+    }
+
+    void rangesDependOnTheMoment_data()
+    {
+        QTest::addColumn<bool>("atLoad");
+        QTest::addColumn<int>("lowest1");
+        QTest::addColumn<int>("lowest2");
+        QTest::newRow("load") << true << 8 << 5;
+        QTest::newRow("nuova situazione") << false << 5 << 8;
+    }
+    void rangesDependOnTheMoment()
+    {
+        QFETCH(bool, atLoad);
+        QFETCH(int, lowest1);
+        QFETCH(int, lowest2);
+        const auto moment = atLoad ? RatesExercise::Moment::Load : RatesExercise::Moment::NewSituation;
+        ScriptedRandom random;
+        RatesExercise e;
+        random.queue(QList<double>(6, 0.0));
+        e.generate(random, moment);
+        QCOMPARE(e.popiniziale1, 1000);
+        QCOMPARE(e.tassonat1, 5);
+        QCOMPARE(e.tassomort1, lowest1);
+        QCOMPARE(e.tassomort2, lowest2);
+        random.queue(QList<double>(6, 0.9999999));
+        e.generate(random, moment);
+        QCOMPARE(e.popiniziale1, 10000000);
+        QCOMPARE(e.popfinale1, 10000000 + 490000 - (lowest1 + 44) * 10000);
+        QCOMPARE(e.tassomort1, lowest1 + 44);
+        QCOMPARE(e.tassomort2, lowest2 + 44);
+        // Any generator state keeps the minimums.
+        for (int i = 0; i < 200; ++i) {
+            e.generate(random, moment);
+            QVERIFY(e.tassomort1 >= lowest1 && e.tassomort2 >= lowest2);
+        }
+    }
+
+    void toleranceOfOne_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<bool>("right");
+        for (int a : {int(RatesExercise::PopFinale1), int(RatesExercise::TassoNat2), int(RatesExercise::Saldo1)}) {
+            for (int offset : {-2, -1, 0, 1, 2})
+                QTest::addRow("answer %d offset %d", a, offset) << a << offset << (qAbs(offset) <= 1);
+        }
+    }
+    void toleranceOfOne()
+    {
+        QFETCH(int, answer);
+        QFETCH(int, offset);
+        QFETCH(bool, right);
+        RatesExercise e = knownProblem();
+        RatesExercise::Answers answers = rightAnswers(e);
+        answers[answer] = QString::number(e.expected(RatesExercise::Answer(answer)) + offset);
+        const RatesExercise::Correction c = e.correct(answers);
+        QCOMPARE(c.wrong[answer], !right);
+        QCOMPARE(c.giusti, right ? 8 : 7);
+    }
+
+    void answersAreReadByTheLeadingNumber()
+    {
+        RatesExercise e = knownProblem();
+        RatesExercise::Answers answers = rightAnswers(e);
+        answers[RatesExercise::Saldo1] = QStringLiteral("-20");
+        answers[RatesExercise::Nati1] = QStringLiteral(" 4 0 ");
+        answers[RatesExercise::PopFinale2] = QStringLiteral("5.015"); // thousands points: reads 5,015
+        answers[RatesExercise::TassoMort2] = QStringLiteral("9,4");    // the comma ends it: 9
+        answers[RatesExercise::Saldo2] = QStringLiteral(" ");          // a blank reads 0
+        const RatesExercise::Correction c = e.correct(answers);
+        QVERIFY(!c.wrong[RatesExercise::Saldo1]);
+        QVERIFY(!c.wrong[RatesExercise::Nati1]);
+        QVERIFY(c.wrong[RatesExercise::PopFinale2]);
+        QVERIFY(!c.wrong[RatesExercise::TassoMort2]);
+        QVERIFY(c.wrong[RatesExercise::Saldo2]);
+        QCOMPARE(c.sbagliati, 2);
+    }
+
+    void completeness()
+    {
+        RatesExercise::Answers answers;
+        answers.fill(QStringLiteral(" "));
+        QCOMPARE(RatesExercise::completeness(answers), RatesExercise::Completeness::Complete);
+        answers[RatesExercise::Morti1].clear();
+        QCOMPARE(RatesExercise::completeness(answers), RatesExercise::Completeness::FirstIncomplete);
+        answers[RatesExercise::Morti1] = QStringLiteral("1");
+        answers[RatesExercise::Saldo2].clear();
+        QCOMPARE(RatesExercise::completeness(answers), RatesExercise::Completeness::SecondIncomplete);
+        answers.fill(QString());
+        for (int i : {RatesExercise::PopFinale2, RatesExercise::TassoNat2, RatesExercise::TassoMort2, RatesExercise::Saldo2})
+            answers[i] = QStringLiteral("1");
+        QCOMPARE(RatesExercise::completeness(answers), RatesExercise::Completeness::FirstIncomplete);
+    }
+
+    void totalsAddUp()
+    {
+        RatesExercise e = knownProblem();
+        QCOMPARE(e.percentRight(), 0);
+        RatesExercise::Answers answers = rightAnswers(e);
+        answers[RatesExercise::Nati1] = QStringLiteral("0");
+        answers[RatesExercise::Morti1] = QStringLiteral("0");
+        answers[RatesExercise::Saldo1] = QStringLiteral("0");
+        QCOMPARE(e.correct(answers).giusti, 5);
+        ScriptedRandom random;
+        random.queue(ratesDraws(7, 10, 10, 3, 30, 40, 5, 8));
+        e.generate(random, RatesExercise::Moment::NewSituation);
+        const RatesExercise::Correction second = e.correct(rightAnswers(e));
+        QCOMPARE(second.giusti, 8);
+        QCOMPARE(second.sbagliati, 0);
+        QCOMPARE(e.totgiusti, 13);
+        QCOMPARE(e.totsbagliati, 3);
+        QCOMPARE(e.percentRight(), 81); // 1300 / 16 = 81.25
+        RatesExercise all = knownProblem();
+        all.correct(rightAnswers(all));
+        QCOMPARE(all.percentRight(), 100);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRatesExercise)
+#include "tst_ratesexercise.moc"
