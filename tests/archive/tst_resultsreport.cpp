@@ -3,6 +3,7 @@
 #include "archive/resultsreport.h"
 #include "platform/lineprinter.h"
 
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -144,6 +145,15 @@ private slots:
         const ReportOutcome outcome = ResultsReport(*archive_, printer_).print(pupil);
         QVERIFY(outcome.exercisesFound);
         QVERIFY(!outcome.sent);
+    }
+
+    void withoutAnyPrinterTheJobFails()
+    {
+        if (!QPrinterInfo::availablePrinterNames().isEmpty())
+            QSKIP("this computer has a printer");
+        archive_->writeResult(QStringLiteral("questionari"), pupil, {{2, 7}});
+        QtLinePrinter printer; // the system's default printer, which is not there
+        QVERIFY(!ResultsReport(*archive_, printer).print(pupil).sent);
     }
 
     void thePageRendersWithItsColumnsAligned()

@@ -178,6 +178,16 @@ private slots:
         QVERIFY(control<QLineEdit>(QStringLiteral("Text2"))->text().isEmpty());
     }
 
+    void enterInASearchFieldSearchesToo()
+    {
+        openFromMenu();
+        auto *surname = control<QLineEdit>(QStringLiteral("Text2"));
+        surname->setText(QStringLiteral("Bianchi Giulia"));
+        QTest::keyClick(surname, Qt::Key_Return);
+        QCOMPARE(browser().nomecercato(), bianchi);
+        QCOMPARE(control<QLabel>(QStringLiteral("LabNOME"))->text(), bianchi);
+    }
+
     void aFoundSearchShowsTheLookedUpPupil()
     {
         openFromMenu();
