@@ -1,3 +1,4 @@
+#include "archive/resultsscreen.h"
 #include "forms.h"
 #include "lessons/flezioni.h"
 #include "exercises/fesercizi.h"
@@ -17,6 +18,7 @@ void registerScreens(ScreenRegistry &registry)
     registry.add(forms::lessons, [](Module &m) { return new FLezioni(m); });
     registry.add(forms::rates, [](Module &m) { return new Fesercizi(m); });
     registry.add(forms::balances, [](Module &m) { return new FSaldiTassi(m); });
+    registry.add(forms::results, [](Module &m) { return new ResultsScreen(m); });
 }
 
 } // namespace censaria

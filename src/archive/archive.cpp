@@ -270,20 +270,30 @@ std::optional<QList<ArchiveRow>> Archive::rows(const QString &tableName)
 
 bool Archive::appendRows(const QString &tableName, const QList<ArchiveRow> &rows)
 {
-    const schema::Table *table = schema::find(tableName);
-    if (!table || !isOpen())
-        return fail(QStringLiteral("archive not open or unknown table %1").arg(tableName));
+    return appendTables({{tableName, rows}});
+}
+
+bool Archive::appendTables(const QList<std::pair<QString, QList<ArchiveRow>>> &tables)
+{
+    if (!isOpen())
+        return fail(QStringLiteral("archive not open"));
+    for (const auto &entry : tables)
+        if (!schema::find(entry.first))
+            return fail(QStringLiteral("unknown table %1").arg(entry.first));
     QSqlDatabase db = QSqlDatabase::database(connection_, false);
     if (!db.transaction())
         return fail(db.lastError().text());
-    QSqlQuery insert(db);
-    const QString marks = QStringList(QList<QString>(table->columns.size(), QStringLiteral("?"))).join(u',');
-    insert.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(schema::quoted(table->name), columnList(*table), marks));
-    for (const ArchiveRow &row : rows) {
-        for (int i = 0; i < table->columns.size(); ++i)
-            insert.bindValue(i, i < row.size() ? toStored(row[i]) : QVariant());
-        if (!insert.exec())
-            return fail(insert.lastError().text());
+    for (const auto &[tableName, rows] : tables) {
+        const schema::Table &table = *schema::find(tableName);
+        QSqlQuery insert(db);
+        const QString marks = QStringList(QList<QString>(table.columns.size(), QStringLiteral("?"))).join(u',');
+        insert.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(schema::quoted(table.name), columnList(table), marks));
+        for (const ArchiveRow &row : rows) {
+            for (int i = 0; i < table.columns.size(); ++i)
+                insert.bindValue(i, i < row.size() ? toStored(row[i]) : QVariant());
+            if (!insert.exec())
+                return fail(insert.lastError().text());
+        }
     }
     if (!db.commit())
         return fail(db.lastError().text());

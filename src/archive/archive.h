@@ -47,6 +47,8 @@ public:
     std::optional<QList<ArchiveRow>> rows(const QString &table);
     // Adds rows as they are, column by column by position, in one transaction.
     bool appendRows(const QString &table, const QList<ArchiveRow> &rows);
+    // The same for several tables at once: every row of every table is added, or none.
+    bool appendTables(const QList<std::pair<QString, QList<ArchiveRow>>> &tables);
     // "nome" of every row of "questionari", in stored order.
     QStringList names();
     // A consistent copy of the whole archive in a new file.

@@ -1,4 +1,17 @@
 target_sources(censaria_lib PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/schema.h ${CMAKE_CURRENT_LIST_DIR}/schema.cpp
     ${CMAKE_CURRENT_LIST_DIR}/archive.h ${CMAKE_CURRENT_LIST_DIR}/archive.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/dailybackup.h ${CMAKE_CURRENT_LIST_DIR}/dailybackup.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/dailybackup.h ${CMAKE_CURRENT_LIST_DIR}/dailybackup.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/resulttopics.h
+    ${CMAKE_CURRENT_LIST_DIR}/resultformat.h ${CMAKE_CURRENT_LIST_DIR}/resultformat.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/resultsreport.h ${CMAKE_CURRENT_LIST_DIR}/resultsreport.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/resultsexport.h ${CMAKE_CURRENT_LIST_DIR}/resultsexport.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/resultsbrowser.h ${CMAKE_CURRENT_LIST_DIR}/resultsbrowser.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/resultshover.h
+    ${CMAKE_CURRENT_LIST_DIR}/resultsscreen.h ${CMAKE_CURRENT_LIST_DIR}/resultsscreen.cpp)
+
+# The picture under the results screen's "TORNA" (drawn by tools/draw_results_picture.py).
+qt_add_resources(censaria_lib censaria_archive_resources
+    PREFIX /
+    BASE ${CMAKE_CURRENT_LIST_DIR}/../resources
+    FILES ${CMAKE_CURRENT_LIST_DIR}/../resources/pictures/results-back.svg)

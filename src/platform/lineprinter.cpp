@@ -2,7 +2,9 @@
 
 #include <QFontDatabase>
 #include <QPainter>
+#include <QPageLayout>
 #include <QPrinter>
+#include <QPrinterInfo>
 
 namespace censaria {
 
@@ -46,17 +48,22 @@ void QtLinePrinter::setPdfOutput(const QString &fileName)
 
 bool QtLinePrinter::render(const QStringList &lines)
 {
+    // Without any printer Qt would quietly fall back to a file nobody asked for.
+    if (pdfFile_.isEmpty() && QPrinterInfo::availablePrinterNames().isEmpty())
+        return false;
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QStringLiteral("Censaria"));
     if (!pdfFile_.isEmpty()) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdfFile_);
     }
+    printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
+    // 10 points leave room for 84 columns within the margins of an A4 or Letter page.
     QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    font.setPointSize(11);
+    font.setPointSize(10);
     painter.setFont(font);
     const int lineHeight = painter.fontMetrics().lineSpacing();
     const int pageHeight = painter.viewport().height();
@@ -74,6 +81,8 @@ bool QtLinePrinter::render(const QStringList &lines)
 
 bool RecordingPrinter::render(const QStringList &lines)
 {
+    if (fail)
+        return false;
     documents.append(lines);
     return true;
 }

@@ -47,11 +47,12 @@ private:
     QString pdfFile_;
 };
 
-// Keeps every ended document as its lines.
+// Keeps every ended document as its lines; one told to fail refuses every job.
 class RecordingPrinter : public LinePrinter
 {
 public:
     QList<QStringList> documents;
+    bool fail = false;
 
 protected:
     bool render(const QStringList &lines) override;

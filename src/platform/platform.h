@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QFileInfo>
 #include <QSize>
 #include <QString>
 
@@ -39,6 +40,8 @@ class RemovableDrive
 public:
     virtual ~RemovableDrive() = default;
     virtual QString rootPath() const = 0;
+    // Whether a medium is there to be written on.
+    virtual bool hasMedium() const { return QFileInfo(rootPath()).isDir(); }
 };
 
 class FileCopier

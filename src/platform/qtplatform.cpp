@@ -1,11 +1,13 @@
 #include "qtplatform.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QScreen>
+#include <QStorageInfo>
 #include <QWidget>
 #include <memory>
 
@@ -55,6 +57,23 @@ QString FloppyDrive::rootPath() const
 #else
     return QStringLiteral("/media/floppy");
 #endif
+}
+
+bool FloppyDrive::hasMedium() const
+{
+#ifdef Q_OS_WIN
+    return RemovableDrive::hasMedium();
+#else
+    // The mount point exists with or without a medium: only a mounted one counts,
+    // or the export would land on this computer's own disk.
+    return isMountPoint(rootPath());
+#endif
+}
+
+bool FloppyDrive::isMountPoint(const QString &path)
+{
+    const QStorageInfo storage(path);
+    return storage.isValid() && storage.isReady() && QDir::cleanPath(storage.rootPath()) == QDir::cleanPath(path);
 }
 
 bool QtFileCopier::copy(const QString &from, const QString &to)

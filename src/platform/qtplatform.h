@@ -30,6 +30,9 @@ class FloppyDrive : public RemovableDrive
 {
 public:
     QString rootPath() const override;
+    bool hasMedium() const override;
+    // Whether a file system is mounted exactly at path (not merely a folder on another).
+    static bool isMountPoint(const QString &path);
 };
 
 class QtFileCopier : public FileCopier

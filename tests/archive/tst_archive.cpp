@@ -124,6 +124,21 @@ private slots:
         QCOMPARE(rows->at(1), (ArchiveRow{row[0], QVariant(), qlonglong(10), row[3]} + ArchiveRow(18)));
     }
 
+    void appendingSeveralTablesIsAllOrNothing()
+    {
+        Archive archive(freshArchive());
+        QCOMPARE(archive.open(), ArchiveProblem::None);
+        ArchiveRow questionnaire(22), exercise(14);
+        questionnaire[0] = exercise[0] = QStringLiteral("VERDI LIA");
+        ArchiveRow tooLong(15); // esercizi has 14 columns: the extra value is dropped, not refused
+        tooLong[0] = QStringLiteral("NERI EVA");
+        QVERIFY(archive.appendTables({{QStringLiteral("questionari"), {questionnaire}}, {QStringLiteral("Esercizi"), {exercise, tooLong}}}));
+        QCOMPARE(archive.rows(QStringLiteral("esercizi"))->size(), 2);
+        // An unknown table refuses the whole lot before anything is written.
+        QVERIFY(!archive.appendTables({{QStringLiteral("questionari"), {questionnaire}}, {QStringLiteral("risultati"), {exercise}}}));
+        QCOMPARE(archive.rows(QStringLiteral("questionari"))->size(), 1);
+    }
+
     void refusesWhatIsNotAnArchive()
     {
         QCOMPARE(Archive(dir_.filePath(QStringLiteral("manca.mdb"))).open(), ArchiveProblem::Missing);

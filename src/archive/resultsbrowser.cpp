@@ -1,0 +1,154 @@
+#include "resultsbrowser.h"
+
+#include "app/module.h"
+#include "app/pupilname.h"
+#include "resultformat.h"
+#include "resultsexport.h"
+#include "resultsreport.h"
+#include "resulttopics.h"
+
+namespace censaria {
+namespace {
+
+const QString currentPupilMark = QStringLiteral("mionome");
+const QString lookedUpMark = QStringLiteral("nomebis");
+
+ResultsBrowser::GridTexts emptyQuestionnaireGrid()
+{
+    ResultsBrowser::GridTexts grid{{QStringLiteral("argomento"), QStringLiteral("su 10"), QStringLiteral("Quando")}};
+    for (const resulttopics::Questionnaire &topic : resulttopics::questionnaires)
+        grid.append({topic.label, QString(), QString()});
+    return grid;
+}
+
+ResultsBrowser::GridTexts emptyExerciseGrid()
+{
+    ResultsBrowser::GridTexts grid{{QStringLiteral("Argomento"), QStringLiteral("Giusti"), QStringLiteral("Errori"),
+                                    QStringLiteral("%"), QStringLiteral("Quando")}};
+    for (const resulttopics::Exercise &topic : resulttopics::exercises)
+        grid.append({topic.gridLabel, QString(), QString(), QString(), QString()});
+    return grid;
+}
+
+} // namespace
+
+ResultsBrowser::ResultsBrowser(Module &module)
+    : module_(module)
+    , questionnaireGrid_(emptyQuestionnaireGrid())
+    , exerciseGrid_(emptyExerciseGrid())
+{
+}
+
+void ResultsBrowser::setShownName(const QString &name)
+{
+    shownName_ = name;
+    emit changed();
+}
+
+void ResultsBrowser::aggiorna()
+{
+    nomecercato_.clear();
+    module_.ensurePupilName();
+    setShownName(module_.nomealunno);
+    Questionari();
+    esercizi();
+}
+
+void ResultsBrowser::Questionari() { load(Kind::Questionnaires, Whose::CurrentPupil); }
+void ResultsBrowser::esercizi() { load(Kind::Exercises, Whose::CurrentPupil); }
+void ResultsBrowser::RicercaQUEST() { load(Kind::Questionnaires, Whose::LookedUp); }
+void ResultsBrowser::RicercaESER() { load(Kind::Exercises, Whose::LookedUp); }
+
+void ResultsBrowser::load(Kind kind, Whose whose)
+{
+    setShownName(QString());
+    if (whose == Whose::CurrentPupil)
+        module_.ensurePupilName();
+    const QString name = whose == Whose::CurrentPupil ? module_.nomealunno : nomecercato_;
+    const bool questionnaires = kind == Kind::Questionnaires;
+    GridTexts &grid = questionnaires ? questionnaireGrid_ : exerciseGrid_;
+
+    const auto row = module_.dbrisultati().findRow(questionnaires ? resulttopics::questionnaireTable : resulttopics::exerciseTable, name);
+    if (!row) {
+        module_.message(questionnaires ? QStringLiteral("Nome non trovato in 'QUESTIONARI'") : QStringLiteral("Nome non trovato in 'Esercizi'"));
+        fill(grid, kind, nullptr);
+        emit changed();
+        return;
+    }
+    nomemostrato_ = whose == Whose::CurrentPupil ? currentPupilMark : lookedUpMark;
+    fill(grid, kind, &*row);
+    setShownName(name);
+}
+
+void ResultsBrowser::fill(GridTexts &grid, Kind kind, const QList<QVariant> *row)
+{
+    const auto value = [row](int position) { return row ? row->value(position) : QVariant(); };
+    if (kind == Kind::Questionnaires) {
+        grid = emptyQuestionnaireGrid();
+        for (int i = 0; i < resulttopics::questionnaires.size(); ++i) {
+            grid[i + 1][1] = resultformat::gridCount(value(resulttopics::questionnaires[i].countPosition));
+            grid[i + 1][2] = resultformat::gridDate(value(resulttopics::questionnaires[i].datePosition));
+        }
+        return;
+    }
+    grid = emptyExerciseGrid();
+    for (int i = 0; i < resulttopics::exercises.size(); ++i) {
+        const int first = resulttopics::exercises[i].firstPosition;
+        for (int column = 1; column < resulttopics::valuesPerExercise; ++column)
+            grid[i + 1][column] = resultformat::gridCount(value(first + column - 1));
+        grid[i + 1][resulttopics::valuesPerExercise] = resultformat::gridDate(value(first + resulttopics::valuesPerExercise - 1));
+    }
+}
+
+bool ResultsBrowser::cerca(const QString &surname, const QString &firstName)
+{
+    const QString cognome = trimBlanks(surname.toUpper());
+    const QString nome = trimBlanks(firstName.toUpper());
+    if (cognome.isEmpty() && nome.isEmpty()) {
+        module_.message(QStringLiteral("Non hai scritto alcun nome.."));
+        return false;
+    }
+    nomecercato_ = trimBlanks(cognome + u' ' + nome).toUpper();
+    RicercaQUEST();
+    RicercaESER();
+    return true;
+}
+
+void ResultsBrowser::stampa()
+{
+    const QString name = nomemostrato_ == lookedUpMark ? nomecercato_ : module_.nomealunno;
+    const ReportOutcome outcome = ResultsReport(module_.dbrisultati(), *module_.platform().printer).print(name);
+    if (!outcome.questionnairesFound)
+        module_.message(QStringLiteral("Nome non trovato nell'archivio dei questionari"));
+    if (!outcome.exercisesFound)
+        module_.message(QStringLiteral("Nome non trovato in 'Esercizi'"));
+    if (outcome.anythingToPrint() && !outcome.sent)
+        module_.message(QStringLiteral("Non è stato possibile stampare i risultati.\n"
+                                       "Controlla che ci sia una stampante installata, accesa e collegata, poi riprova."),
+                        MessageIcon::Exclamation);
+}
+
+void ResultsBrowser::esporta()
+{
+    ResultsExport exporter(module_.dbrisultati(), module_.paths(), *module_.platform().driveA, *module_.platform().files);
+    const QString text = ResultsExport::message(exporter.run());
+    if (!text.isEmpty())
+        module_.message(text);
+}
+
+QString ResultsBrowser::helpText()
+{
+    return QStringLiteral("'ESPORTO' serve a raccogliere tutti i risultati degli alunni, distribuiti su diversi computer, "
+                          "in un solo archivio che sarà salvato su floppy.\r\n\r\n"
+                          "PRIMA di esportare i dati, è necessario inserire UN DISCHETTO. Si deve:\r\n"
+                          "     1°) essere sicuri che non sia danneggiato;\r\n"
+                          "     2°) essere sicuri che ci siano almeno 500 Kb di spazio libero \r\n\n"
+                          "Si raccomanda di usare un dischetto diverso per ogni classe. ");
+}
+
+void ResultsBrowser::aiuto()
+{
+    module_.message(helpText());
+}
+
+} // namespace censaria

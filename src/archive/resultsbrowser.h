@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+
+namespace censaria {
+
+class Module;
+
+// The results screen without its widgets: whose results are shown, the two grids'
+// texts, and the look-up, print, export and help behind its label-buttons.
+class ResultsBrowser : public QObject
+{
+    Q_OBJECT
+public:
+    // A grid's texts, row 0 holding the headings and column 0 the topics.
+    using GridTexts = QList<QStringList>;
+
+    explicit ResultsBrowser(Module &module);
+
+    // The name last looked up with the search fields; emptied by every refresh.
+    const QString &nomecercato() const { return nomecercato_; }
+    // "mionome" or "nomebis": whose rows a loader found last (the current pupil's or
+    // the looked-up ones); a loader that finds nothing leaves it as it was.
+    const QString &nomemostrato() const { return nomemostrato_; }
+    // The name over the grids, empty while the shown rows are nobody's.
+    const QString &shownName() const { return shownName_; }
+    const GridTexts &questionnaireGrid() const { return questionnaireGrid_; }
+    const GridTexts &exerciseGrid() const { return exerciseGrid_; }
+
+    // The hidden refresh other screens press: forgets the looked-up name and loads the
+    // current pupil, asking the name first when none is held.
+    void aggiorna();
+    // The four loaders: the current pupil's or the looked-up name's questionnaire and
+    // exercise rows.
+    void Questionari();
+    void esercizi();
+    void RicercaQUEST();
+    void RicercaESER();
+    // Looks up surname and first name as typed; false, after saying so, when both are
+    // empty (the fields then keep their text).
+    bool cerca(const QString &surname, const QString &firstName);
+
+    // Prints the page of the pupil whose rows were last shown.
+    void stampa();
+    // Appends the whole archive to the collecting archive on the removable media.
+    void esporta();
+    // The help message about the export.
+    void aiuto();
+    static QString helpText();
+
+signals:
+    void changed();
+
+private:
+    enum class Kind { Questionnaires, Exercises };
+    enum class Whose { CurrentPupil, LookedUp };
+    void load(Kind kind, Whose whose);
+    void fill(GridTexts &grid, Kind kind, const QList<QVariant> *row);
+    void setShownName(const QString &name);
+
+    Module &module_;
+    QString nomecercato_;
+    QString nomemostrato_;
+    QString shownName_;
+    GridTexts questionnaireGrid_;
+    GridTexts exerciseGrid_;
+};
+
+} // namespace censaria

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+
+namespace censaria {
+
+class Archive;
+class DataPaths;
+class FileCopier;
+class RemovableDrive;
+
+// Appends every row of this computer's archive to the collecting archive on the
+// removable media, so that one medium gathers a whole class from several computers.
+// Both tables go in one transaction: all rows are added, or none.
+class ResultsExport
+{
+public:
+    enum class Outcome {
+        Done,
+        NoMedia,         // no medium, or a collecting archive that cannot be read
+        NotWritten,      // the medium refused the archive or its rows; nothing was added
+        LocalUnreadable, // this computer's archive could not be read; nothing was added
+    };
+
+    ResultsExport(Archive &local, const DataPaths &paths, const RemovableDrive &drive, FileCopier &files);
+
+    Outcome run();
+    // The collecting archive's path on the medium.
+    QString targetPath() const;
+    // What the pupil is told, empty when all went well.
+    static QString message(Outcome outcome);
+
+private:
+    bool putEmptyArchiveOnMedia(const QString &target);
+
+    Archive &local_;
+    const DataPaths &paths_;
+    const RemovableDrive &drive_;
+    FileCopier &files_;
+};
+
+} // namespace censaria

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "app/screen.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableWidget;
+
+namespace censaria {
+
+class ClickLabel;
+class ResultsBrowser;
+
+// FRisultati: one pupil's stored results in two grids, the look-up of any pupil,
+// and the printed page and the export to removable media.
+class ResultsScreen : public Screen
+{
+    Q_OBJECT
+public:
+    explicit ResultsScreen(Module &module);
+
+    ResultsBrowser &browser() const { return *browser_; }
+
+protected:
+    void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    QLabel *addLabel(const char *name, const QString &text, const QRect &twips, const QColor &colour, const QFont &font);
+    ClickLabel *addButtonLabel(const char *name, const QString &text, const QRect &twips, const QColor &colour,
+                               const QFont &font, void (ResultsScreen::*action)());
+    QTableWidget *addGrid(const char *name, const QRect &twips, const QList<int> &columnTwips);
+    QLineEdit *addSearchField(const char *name, const QRect &twips);
+    void addBackPicture();
+
+    void search();
+    void showState();
+    void paintGrid(QTableWidget *grid, const QList<QStringList> &texts);
+    void applyColours(const QList<std::pair<QString, QColor>> &colours);
+
+    ResultsBrowser *browser_;
+    QLabel *labNome_;
+    QTableWidget *grid1_;
+    QTableWidget *grid3_;
+    QLineEdit *text1_;
+    QLineEdit *text2_;
+};
+
+} // namespace censaria

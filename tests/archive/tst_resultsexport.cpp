@@ -1,0 +1,220 @@
+#include "archive/archive.h"
+#include "archive/resultsexport.h"
+#include "platform/datapaths.h"
+#include "platform/fakeplatform.h"
+#include "platform/qtplatform.h"
+#include "testsupport/censariatest.h"
+
+#include <QDir>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace censaria;
+
+namespace {
+
+const QDateTime when(QDate(2026, 3, 12), QTime(10, 30, 0));
+
+// One classroom computer: a program folder with its archive, exporting to one drive.
+struct Computer
+{
+    Computer(const QString &folder, const QString &driveRoot)
+        : paths(TestProgram::makeProgramFolder(folder), driveRoot)
+        , archive(paths.resolve(QStringLiteral("perCensaria\\dbcensaria.mdb")))
+    {
+        archive.open();
+        drive.root = driveRoot;
+    }
+    ResultsExport::Outcome exportResults() { return ResultsExport(archive, paths, drive, files).run(); }
+
+    DataPaths paths;
+    Archive archive;
+    FolderDrive drive;
+    RecordingFileCopier files;
+};
+
+} // namespace
+
+class TestResultsExport : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> dir_;
+    QString drive_;
+    QString collectingFile() const { return QDir(drive_).filePath(QStringLiteral("exportcensa.mdb")); }
+
+    std::unique_ptr<Computer> computer(const QString &name)
+    {
+        return std::make_unique<Computer>(dir_->filePath(name), drive_);
+    }
+
+    // Both tables of the collecting archive, read afresh from the file.
+    QList<QList<ArchiveRow>> collected()
+    {
+        Archive archive(collectingFile());
+        if (archive.open() != ArchiveProblem::None)
+            return {};
+        return {*archive.rows(QStringLiteral("questionari")), *archive.rows(QStringLiteral("esercizi"))};
+    }
+
+    static QStringList names(const QList<ArchiveRow> &rows)
+    {
+        QStringList result;
+        for (const ArchiveRow &row : rows)
+            result.append(row.value(0).toString());
+        return result;
+    }
+
+private slots:
+    void init()
+    {
+        dir_ = std::make_unique<QTemporaryDir>();
+        drive_ = dir_->filePath(QStringLiteral("floppy"));
+        QDir().mkpath(drive_);
+    }
+
+    void aNewMediumGetsTheEmptyArchiveThenEveryRow()
+    {
+        auto pc = computer(QStringLiteral("pc1"));
+        pc->archive.writeResult(QStringLiteral("questionari"), QStringLiteral("ROSSI MARIO"), {{2, 7}, {3, when}});
+        pc->archive.writeResult(QStringLiteral("questionari"), QStringLiteral("BIANCHI ANNA"), {{20, 10}});
+        pc->archive.writeResult(QStringLiteral("esercizi"), QStringLiteral("ROSSI MARIO"), {{2, 7}, {3, 2}, {4, 78}, {5, when}});
+        const auto before = QList<QList<ArchiveRow>>{*pc->archive.rows(QStringLiteral("questionari")), *pc->archive.rows(QStringLiteral("esercizi"))};
+
+        QCOMPARE(pc->exportResults(), ResultsExport::Outcome::Done);
+        QCOMPARE(pc->files.copies.size(), 1);
+        QCOMPARE(pc->files.copies.first().first, pc->paths.resolve(QStringLiteral("perCensaria\\exportcensa.mdb")));
+        QCOMPARE(pc->files.copies.first().second, collectingFile());
+        // Every value as stored, nulls and dates included, in the same order.
+        QCOMPARE(collected(), before);
+        // The local archive is only read.
+        QCOMPARE(*pc->archive.rows(QStringLiteral("questionari")), before[0]);
+    }
+
+    void aSecondComputerAppendsAfterTheFirst()
+    {
+        auto first = computer(QStringLiteral("pc1"));
+        first->archive.writeResult(QStringLiteral("questionari"), QStringLiteral("ROSSI MARIO"), {{2, 7}});
+        first->archive.writeResult(QStringLiteral("esercizi"), QStringLiteral("ROSSI MARIO"), {{10, 3}});
+        auto second = computer(QStringLiteral("pc2"));
+        second->archive.writeResult(QStringLiteral("questionari"), QStringLiteral("VERDI LIA"), {{4, 9}});
+        second->archive.writeResult(QStringLiteral("questionari"), QStringLiteral("NERI EVA"), {{6, 2}});
+
+        QCOMPARE(first->exportResults(), ResultsExport::Outcome::Done);
+        QCOMPARE(second->exportResults(), ResultsExport::Outcome::Done);
+        QCOMPARE(second->files.copies.size(), 0); // the medium had its archive already
+        const auto rows = collected();
+        QCOMPARE(names(rows[0]), (QStringList{QStringLiteral("ROSSI MARIO"), QStringLiteral("VERDI LIA"), QStringLiteral("NERI EVA")}));
+        QCOMPARE(names(rows[1]), QStringList{QStringLiteral("ROSSI MARIO")});
+        QCOMPARE(rows[0][1].value(4).toInt(), 9);
+    }
+
+    void theSameComputerTwiceAddsItsRowsAgain()
+    {
+        auto pc = computer(QStringLiteral("pc1"));
+        pc->archive.writeResult(QStringLiteral("questionari"), QStringLiteral("ROSSI MARIO"), {{2, 7}});
+        pc->archive.writeResult(QStringLiteral("esercizi"), QStringLiteral("ROSSI MARIO"), {{2, 1}});
+        QCOMPARE(pc->exportResults(), ResultsExport::Outcome::Done);
+        QCOMPARE(pc->exportResults(), ResultsExport::Outcome::Done);
+        const auto rows = collected();
+        QCOMPARE(names(rows[0]), (QStringList{QStringLiteral("ROSSI MARIO"), QStringLiteral("ROSSI MARIO")}));
+        QCOMPARE(names(rows[1]), (QStringList{QStringLiteral("ROSSI MARIO"), QStringLiteral("ROSSI MARIO")}));
+    }
+
+    void aPupilWithOneTableOnlyIsExportedWithThatRow()
+    {
+        auto pc = computer(QStringLiteral("pc1"));
+        pc->archive.writeResult(QStringLiteral("questionari"), QStringLiteral("SOLO QUESTIONARI"), {{2, 7}});
+        QCOMPARE(pc->exportResults(), ResultsExport::Outcome::Done);
+        const auto rows = collected();
+        QCOMPARE(names(rows[0]), QStringList{QStringLiteral("SOLO QUESTIONARI")});
+        QVERIFY(rows[1].isEmpty());
+
+        // An empty local archive exports nothing, and says nothing is wrong.
+        auto empty = computer(QStringLiteral("pc2"));
+        QCOMPARE(empty->exportResults(), ResultsExport::Outcome::Done);
+        QCOMPARE(collected()[0].size(), 1);
+    }
+
+    void noMediumIsAProblemAndWritesNothing()
+    {
+        auto pc = computer(QStringLiteral("pc1"));
+        pc->archive.writeResult(QStringLiteral("questionari"), QStringLiteral("ROSSI MARIO"), {{2, 7}});
+        QVERIFY(QDir(drive_).removeRecursively());
+        QCOMPARE(pc->exportResults(), ResultsExport::Outcome::NoMedia);
+        QVERIFY(pc->files.copies.isEmpty());
+        QVERIFY(!QFileInfo::exists(drive_));
+        QCOMPARE(ResultsExport::message(ResultsExport::Outcome::NoMedia), QStringLiteral("C'è un problema..."));
+    }
+
+    void anEmptyMountPointIsNoMedium()
+    {
+#ifdef Q_OS_WIN
+        QSKIP("drive A: is a drive letter on Windows");
+#else
+        // /media/floppy stays as a folder when nothing is mounted on it.
+        QVERIFY(FloppyDrive::isMountPoint(QDir::rootPath()));
+        QVERIFY(!FloppyDrive::isMountPoint(drive_));
+#endif
+    }
+
+    void anUnreadableCollectingArchiveIsAProblemAndStaysAsItWas()
+    {
+        auto pc = computer(QStringLiteral("pc1"));
+        pc->archive.writeResult(QStringLiteral("questionari"), QStringLiteral("ROSSI MARIO"), {{2, 7}});
+        QFile damaged(collectingFile());
+        QVERIFY(damaged.open(QIODevice::WriteOnly));
+        damaged.write("settori illeggibili");
+        damaged.close();
+        QCOMPARE(pc->exportResults(), ResultsExport::Outcome::NoMedia);
+        QVERIFY(damaged.open(QIODevice::ReadOnly));
+        QCOMPARE(damaged.readAll(), QByteArray("settori illeggibili"));
+    }
+
+    void aWriteProtectedMediumOrAMissingTemplateIsAFailedExport()
+    {
+        auto pc = computer(QStringLiteral("pc1"));
+        pc->archive.writeResult(QStringLiteral("questionari"), QStringLiteral("ROSSI MARIO"), {{2, 7}});
+        pc->files.fail = true; // the medium refuses the copy
+        QCOMPARE(pc->exportResults(), ResultsExport::Outcome::NotWritten);
+        QVERIFY(!QFileInfo::exists(collectingFile()));
+        QCOMPARE(ResultsExport::message(ResultsExport::Outcome::NotWritten),
+                 QStringLiteral("Probabilmente non hai inserito un Floppy nuovo. Inseriscilo e riprova."));
+
+        pc->files.fail = false;
+        QVERIFY(QFile::remove(pc->paths.resolve(QStringLiteral("perCensaria\\exportcensa.mdb"))));
+        QCOMPARE(pc->exportResults(), ResultsExport::Outcome::NotWritten);
+        QVERIFY(!QFileInfo::exists(collectingFile()));
+    }
+
+    void aRefusedRowLeavesTheCollectingArchiveUnchanged()
+    {
+        auto first = computer(QStringLiteral("pc1"));
+        first->archive.writeResult(QStringLiteral("questionari"), QStringLiteral("ROSSI MARIO"), {{2, 7}});
+        QCOMPARE(first->exportResults(), ResultsExport::Outcome::Done);
+        const auto before = collected();
+
+        // The medium refuses one exercise row, after the questionnaire rows went in.
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("refuse"));
+            db.setDatabaseName(collectingFile());
+            QVERIFY(db.open());
+            QVERIFY(QSqlQuery(db).exec(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON esercizi WHEN NEW.nome = 'NERI EVA' "
+                                                      "BEGIN SELECT RAISE(ABORT, 'rifiutata'); END")));
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("refuse"));
+        auto second = computer(QStringLiteral("pc2"));
+        second->archive.writeResult(QStringLiteral("questionari"), QStringLiteral("VERDI LIA"), {{4, 9}});
+        second->archive.writeResult(QStringLiteral("esercizi"), QStringLiteral("VERDI LIA"), {{2, 1}});
+        second->archive.writeResult(QStringLiteral("esercizi"), QStringLiteral("NERI EVA"), {{2, 5}});
+
+        QCOMPARE(second->exportResults(), ResultsExport::Outcome::NotWritten);
+        QCOMPARE(collected(), before); // neither table gained a row
+    }
+};
+
+QTEST_GUILESS_MAIN(TestResultsExport)
+#include "tst_resultsexport.moc"

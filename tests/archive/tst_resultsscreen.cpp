@@ -1,0 +1,369 @@
+#include "app/clicklabel.h"
+#include "app/forms.h"
+#include "archive/resultsbrowser.h"
+#include "archive/resultsscreen.h"
+#include "platform/twips.h"
+#include "testsupport/censariatest.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QTableWidget>
+#include <QTest>
+
+using namespace censaria;
+
+namespace {
+
+const QString rossi = QStringLiteral("ROSSI MARIO");
+const QString bianchi = QStringLiteral("BIANCHI GIULIA");
+const QDateTime morning(QDate(2026, 3, 9), QTime(9, 12, 5));
+const QDateTime midnight(QDate(2026, 3, 12), QTime(0, 0));
+const QString notInQuestionnaires = QStringLiteral("Nome non trovato in 'QUESTIONARI'");
+const QString notInExercises = QStringLiteral("Nome non trovato in 'Esercizi'");
+
+QStringList column(QTableWidget *grid, int column)
+{
+    QStringList texts;
+    for (int row = 1; row < grid->rowCount(); ++row)
+        texts.append(grid->item(row, column)->text());
+    return texts;
+}
+
+QColor textColour(QWidget *widget)
+{
+    return widget->palette().color(QPalette::WindowText);
+}
+
+} // namespace
+
+class TestResultsScreen : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TestProgram> program_;
+
+    template <typename T = QWidget>
+    T *control(const QString &name) { return program_->control<T>(forms::results, name); }
+    ResultsBrowser &browser() { return static_cast<ResultsScreen *>(program_->screen(forms::results))->browser(); }
+    QStringList messages() { return program_->dialogs().messageTexts(); }
+
+    void openFromMenu()
+    {
+        program_->control<QAbstractButton>(forms::menu, QStringLiteral("Cmdarchivio"))->click();
+    }
+    void search(const QString &surname, const QString &firstName)
+    {
+        control<QLineEdit>(QStringLiteral("Text2"))->setText(surname);
+        control<QLineEdit>(QStringLiteral("Text1"))->setText(firstName);
+        control<ClickLabel>(QStringLiteral("LabCERCA"))->click();
+    }
+    void moveMouseOver(QWidget *widget)
+    {
+        QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), widget->mapToGlobal(QPointF(2, 2)), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(widget, &move);
+    }
+
+private slots:
+    void init()
+    {
+        program_ = std::make_unique<TestProgram>();
+        QVERIFY(program_->start());
+        Archive &archive = program_->module().dbrisultati();
+        archive.writeResult(QStringLiteral("questionari"), rossi, {{2, 8}, {3, morning}, {10, 10}, {11, midnight}, {20, 0}});
+        archive.writeResult(QStringLiteral("esercizi"), rossi, {{2, 7}, {3, 2}, {4, 78}, {5, morning}, {12, 100}});
+        archive.writeResult(QStringLiteral("questionari"), bianchi, {{8, 9}, {9, midnight}});
+        archive.writeResult(QStringLiteral("esercizi"), bianchi, {{10, 4}, {11, 1}, {12, 80}, {13, morning}});
+        archive.writeResult(QStringLiteral("questionari"), QStringLiteral("VERDI"), {{4, 6}});
+        program_->module().nomealunno = rossi;
+    }
+    void cleanup() { program_.reset(); }
+
+    void theMenuOpensTheCurrentPupilsResults()
+    {
+        openFromMenu();
+        QCOMPARE(program_->visibleScreens(), QStringList{forms::results});
+        QCOMPARE(program_->module().chiamante, forms::menu);
+        QVERIFY(messages().isEmpty());
+        QVERIFY(program_->dialogs().prompts.isEmpty());
+        QCOMPARE(control<QLabel>(QStringLiteral("LabNOME"))->text(), rossi);
+        QCOMPARE(browser().nomemostrato(), QStringLiteral("mionome"));
+
+        auto *grid1 = control<QTableWidget>(QStringLiteral("Grid1"));
+        QCOMPARE(grid1->rowCount(), 11);
+        QCOMPARE(grid1->columnCount(), 3);
+        QCOMPARE(grid1->item(0, 1)->text(), QStringLiteral("su 10"));
+        QCOMPARE(grid1->item(4, 0)->text(), QStringLiteral("La società post-industriale"));
+        QCOMPARE(column(grid1, 1), (QStringList{"8", "0", "0", "0", "10", "0", "0", "0", "0", "0"}));
+        // A date at midnight shows the day only; a questionnaire never taken shows nothing.
+        QCOMPARE(column(grid1, 2), (QStringList{"09/03/2026 09:12:05", "", "", "", "12/03/2026", "", "", "", "", ""}));
+        QCOMPARE(grid1->columnWidth(0), Twips::px(3000));
+        QCOMPARE(grid1->columnWidth(2), Twips::px(1800));
+        QCOMPARE(grid1->editTriggers(), QAbstractItemView::NoEditTriggers);
+
+        auto *grid3 = control<QTableWidget>(QStringLiteral("Grid3"));
+        QCOMPARE(grid3->rowCount(), 4);
+        QCOMPARE(grid3->columnCount(), 5);
+        QCOMPARE(grid3->item(0, 2)->text(), QStringLiteral("Errori"));
+        QCOMPARE(grid3->item(2, 0)->text(), QStringLiteral("Comprensione saldi"));
+        QCOMPARE(column(grid3, 1), (QStringList{"7", "0", "0"}));
+        QCOMPARE(column(grid3, 3), (QStringList{"78", "0", "100"}));
+        QCOMPARE(column(grid3, 4), (QStringList{"09/03/2026 09:12:05", "", ""}));
+        QCOMPARE(grid3->columnWidth(4), Twips::px(1700));
+    }
+
+    void theControlsCarryTheirCaptions_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("Label1") << "Label1" << "Questionari";
+        QTest::newRow("Label4") << "Label4" << "Esercizi";
+        QTest::newRow("Label2") << "Label2" << "Cerca i RISULTATI di...";
+        QTest::newRow("Label9") << "Label9" << "Qui sotto scrivi il COGNOME";
+        QTest::newRow("Label8") << "Label8" << " e qui il NOME";
+        QTest::newRow("LabCERCA") << "LabCERCA" << "       OK,         ho fatto.";
+        QTest::newRow("Labtorna") << "Labtorna" << "TORNA";
+        QTest::newRow("Labmenù") << "Labmenù" << "Menù";
+        QTest::newRow("Labaiuto") << "Labaiuto" << "?";
+        QTest::newRow("LabEXPORT") << "LabEXPORT" << "ESPORTA i risultati su floppy";
+        QTest::newRow("LabSTAMPA") << "LabSTAMPA" << "STAMPA i risultati";
+        QTest::newRow("Labesci") << "Labesci" << "Esco";
+    }
+    void theControlsCarryTheirCaptions()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        openFromMenu();
+        QCOMPARE(control<QLabel>(name)->text(), caption);
+    }
+
+    void theScreenIsLaidOutAsDesigned()
+    {
+        openFromMenu();
+        QCOMPARE(program_->screen(forms::results)->windowTitle(), QStringLiteral("Risultati conseguiti nelle esercitazioni"));
+        QCOMPARE(control(QStringLiteral("Grid1"))->geometry(), Twips::rect(240, 720, 7215, 3705));
+        QCOMPARE(control(QStringLiteral("Text2"))->geometry(), Twips::rect(9480, 2040, 2055, 375));
+        QCOMPARE(control(QStringLiteral("Labtorna"))->geometry(), Twips::rect(9480, 6000, 2055, 1455));
+        QCOMPARE(control(QStringLiteral("Label5"))->geometry(), Twips::rect(0, 8520, 11999, 375));
+        auto *refresh = control<QAbstractButton>(QStringLiteral("CMDAGGIORNA"));
+        QCOMPARE(refresh->text(), QStringLiteral("AGGIORNA I RISULTATI"));
+        QVERIFY(!refresh->isVisible());
+        QVERIFY(!control<QLabel>(QStringLiteral("Image2"))->pixmap().isNull());
+        QCOMPARE(textColour(control(QStringLiteral("LabNOME"))), QColor(192, 192, 0));
+        QCOMPARE(textColour(control(QStringLiteral("Labmenù"))), QColor(255, 128, 255));
+    }
+
+    void aSearchLooksUpTheNameAsTypedUpperCasedAndTrimmed_data()
+    {
+        QTest::addColumn<QString>("surname");
+        QTest::addColumn<QString>("firstName");
+        QTest::addColumn<QString>("sought");
+        QTest::newRow("both") << "  bianchi " << "Giulia  " << "BIANCHI GIULIA";
+        QTest::newRow("surname alone") << "verdi" << "" << "VERDI";
+        QTest::newRow("first name alone") << "" << " giulia" << "GIULIA";
+        QTest::newRow("blanks inside stay") << "de  luca" << "anna" << "DE  LUCA ANNA";
+        QTest::newRow("accents") << "nicolò" << "" << "NICOLÒ";
+    }
+    void aSearchLooksUpTheNameAsTypedUpperCasedAndTrimmed()
+    {
+        QFETCH(QString, surname);
+        QFETCH(QString, firstName);
+        QFETCH(QString, sought);
+        openFromMenu();
+        search(surname, firstName);
+        QCOMPARE(browser().nomecercato(), sought);
+        QVERIFY(control<QLineEdit>(QStringLiteral("Text1"))->text().isEmpty());
+        QVERIFY(control<QLineEdit>(QStringLiteral("Text2"))->text().isEmpty());
+    }
+
+    void enterInASearchFieldSearchesToo()
+    {
+        openFromMenu();
+        auto *surname = control<QLineEdit>(QStringLiteral("Text2"));
+        surname->setText(QStringLiteral("Bianchi Giulia"));
+        QTest::keyClick(surname, Qt::Key_Return);
+        QCOMPARE(browser().nomecercato(), bianchi);
+        QCOMPARE(control<QLabel>(QStringLiteral("LabNOME"))->text(), bianchi);
+    }
+
+    void aFoundSearchShowsTheLookedUpPupil()
+    {
+        openFromMenu();
+        search(QStringLiteral("bianchi"), QStringLiteral("giulia"));
+        QVERIFY(messages().isEmpty());
+        QCOMPARE(control<QLabel>(QStringLiteral("LabNOME"))->text(), bianchi);
+        QCOMPARE(browser().nomemostrato(), QStringLiteral("nomebis"));
+        QCOMPARE(column(control<QTableWidget>(QStringLiteral("Grid1")), 1), (QStringList{"0", "0", "0", "9", "0", "0", "0", "0", "0", "0"}));
+        QCOMPARE(column(control<QTableWidget>(QStringLiteral("Grid3")), 3), (QStringList{"0", "0", "80"}));
+
+        // The printed page is the looked-up pupil's ...
+        control<ClickLabel>(QStringLiteral("LabSTAMPA"))->click();
+        QCOMPARE(program_->printer().documents.last().at(1).trimmed(), bianchi);
+
+        // ... until a refresh forgets the looked-up name and shows the current pupil again.
+        control<QAbstractButton>(QStringLiteral("CMDAGGIORNA"))->click();
+        QVERIFY(browser().nomecercato().isEmpty());
+        QCOMPARE(browser().nomemostrato(), QStringLiteral("mionome"));
+        QCOMPARE(control<QLabel>(QStringLiteral("LabNOME"))->text(), rossi);
+        QCOMPARE(column(control<QTableWidget>(QStringLiteral("Grid1")), 1).first(), QStringLiteral("8"));
+        control<ClickLabel>(QStringLiteral("LabSTAMPA"))->click();
+        QCOMPARE(program_->printer().documents.last().at(1).trimmed(), rossi);
+        QVERIFY(messages().isEmpty());
+    }
+
+    void aPupilWithQuestionnairesOnlyResetsTheExerciseGrid()
+    {
+        openFromMenu();
+        search(QStringLiteral("verdi"), QString());
+        QCOMPARE(messages(), QStringList{notInExercises});
+        QCOMPARE(column(control<QTableWidget>(QStringLiteral("Grid1")), 1).at(1), QStringLiteral("6"));
+        auto *grid3 = control<QTableWidget>(QStringLiteral("Grid3"));
+        for (int c = 1; c <= 3; ++c)
+            QCOMPARE(column(grid3, c), (QStringList{"0", "0", "0"}));
+        QCOMPARE(column(grid3, 4), (QStringList{"", "", ""}));
+        // The exercise loader cleared the name and found nothing to put back.
+        QVERIFY(control<QLabel>(QStringLiteral("LabNOME"))->text().isEmpty());
+        QCOMPARE(browser().nomemostrato(), QStringLiteral("nomebis"));
+    }
+
+    void aNameFoundNowhereKeepsWhoseRowsWereShown()
+    {
+        openFromMenu();
+        search(QStringLiteral("nessuno"), QString());
+        QCOMPARE(messages(), (QStringList{notInQuestionnaires, notInExercises}));
+        QCOMPARE(column(control<QTableWidget>(QStringLiteral("Grid1")), 2), QStringList(10, QString()));
+        QCOMPARE(browser().nomemostrato(), QStringLiteral("mionome"));
+    }
+
+    void anEmptySearchOnlySaysSo()
+    {
+        openFromMenu();
+        search(QStringLiteral("   "), QString());
+        QCOMPARE(messages(), QStringList{QStringLiteral("Non hai scritto alcun nome..")});
+        QCOMPARE(control<QLineEdit>(QStringLiteral("Text2"))->text(), QStringLiteral("   "));
+        QCOMPARE(control<QLabel>(QStringLiteral("LabNOME"))->text(), rossi);
+        QVERIFY(browser().nomecercato().isEmpty());
+    }
+
+    void withoutANameEveryLoaderOffersTheQuestion()
+    {
+        program_->module().nomealunno.clear();
+        openFromMenu(); // every question cancelled
+        QCOMPARE(program_->dialogs().prompts.size(), 4); // the menu, the refresh and both loaders
+        QCOMPARE(messages(), (QStringList{notInQuestionnaires, notInExercises}));
+        QCOMPARE(program_->visibleScreens(), QStringList{forms::results});
+
+        // A name given at the loader's question is the one looked up.
+        program_->dialogs().prompts.clear();
+        program_->dialogs().messages.clear();
+        program_->dialogs().answers = {QString(), QStringLiteral("rossi   mario")};
+        control<QAbstractButton>(QStringLiteral("CMDAGGIORNA"))->click();
+        QCOMPARE(program_->dialogs().prompts.size(), 2);
+        QVERIFY(messages().isEmpty());
+        QCOMPARE(control<QLabel>(QStringLiteral("LabNOME"))->text(), rossi);
+    }
+
+    void printingReportsWhatIsMissing()
+    {
+        openFromMenu();
+        search(QStringLiteral("verdi"), QString());
+        program_->dialogs().messages.clear();
+        control<ClickLabel>(QStringLiteral("LabSTAMPA"))->click();
+        QCOMPARE(messages(), QStringList{notInExercises});
+        QCOMPARE(program_->printer().documents.size(), 1);
+
+        // Nobody to print: both messages and no sheet at all.
+        program_->dialogs().messages.clear();
+        program_->module().nomealunno = QStringLiteral("NESSUNO");
+        control<QAbstractButton>(QStringLiteral("CMDAGGIORNA"))->click();
+        program_->dialogs().messages.clear();
+        control<ClickLabel>(QStringLiteral("LabSTAMPA"))->click();
+        QCOMPARE(messages(), (QStringList{QStringLiteral("Nome non trovato nell'archivio dei questionari"), notInExercises}));
+        QCOMPARE(program_->printer().documents.size(), 1);
+    }
+
+    void aPrinterThatFailsIsReported()
+    {
+        openFromMenu();
+        program_->printer().fail = true;
+        control<ClickLabel>(QStringLiteral("LabSTAMPA"))->click();
+        QCOMPARE(messages().size(), 1);
+        QVERIFY(messages().first().startsWith(QStringLiteral("Non è stato possibile stampare")));
+        QCOMPARE(program_->dialogs().messages.first().title, QStringLiteral("Censaria"));
+    }
+
+    void theExportTellsOnlyOfProblems()
+    {
+        openFromMenu();
+        control<ClickLabel>(QStringLiteral("LabEXPORT"))->click();
+        QVERIFY(messages().isEmpty());
+        Archive collecting(QDir(program_->driveA()).filePath(QStringLiteral("exportcensa.mdb")));
+        QCOMPARE(collecting.open(), ArchiveProblem::None);
+        QCOMPARE(collecting.rows(QStringLiteral("questionari"))->size(), 3);
+        QCOMPARE(collecting.rows(QStringLiteral("esercizi"))->size(), 2);
+        collecting.close();
+
+        QVERIFY(QDir(program_->driveA()).removeRecursively());
+        control<ClickLabel>(QStringLiteral("LabEXPORT"))->click();
+        QCOMPARE(messages(), QStringList{QStringLiteral("C'è un problema...")});
+    }
+
+    void theHelpExplainsTheExport()
+    {
+        openFromMenu();
+        control<ClickLabel>(QStringLiteral("Labaiuto"))->click();
+        QCOMPARE(messages(), QStringList{QStringLiteral(
+            "'ESPORTO' serve a raccogliere tutti i risultati degli alunni, distribuiti su diversi computer, in un solo archivio che sarà salvato su floppy.\r\n\r\n"
+            "PRIMA di esportare i dati, è necessario inserire UN DISCHETTO. Si deve:\r\n"
+            "     1°) essere sicuri che non sia danneggiato;\r\n"
+            "     2°) essere sicuri che ci siano almeno 500 Kb di spazio libero \r\n\n"
+            "Si raccomanda di usare un dischetto diverso per ogni classe. ")});
+    }
+
+    void theLabelsFollowTheMouse()
+    {
+        openFromMenu();
+        auto *cerca = control(QStringLiteral("LabCERCA"));
+        moveMouseOver(cerca);
+        QCOMPARE(textColour(cerca), QColor(255, 0, 0)); // not undone by the move reaching the screen
+        moveMouseOver(control(QStringLiteral("Labesci")));
+        QCOMPARE(textColour(control(QStringLiteral("Labesci"))), QColor(255, 0, 0));
+
+        moveMouseOver(control(QStringLiteral("Label5")));
+        QCOMPARE(textColour(control(QStringLiteral("Labesci"))), QColor(192, 192, 0));
+        QCOMPARE(textColour(cerca), QColor(255, 0, 0)); // the strip leaves the search alone
+
+        moveMouseOver(program_->screen(forms::results)->findChild<QWidget *>(QStringLiteral("canvas")));
+        QCOMPARE(textColour(cerca), QColor(192, 192, 192));
+        QCOMPARE(textColour(control(QStringLiteral("Labtorna"))), QColor(255, 192, 255));
+        QCOMPARE(textColour(control(QStringLiteral("Labmenù"))), QColor(255, 128, 255));
+        QCOMPARE(textColour(control(QStringLiteral("LabEXPORT"))), QColor(192, 192, 0));
+
+        moveMouseOver(control(QStringLiteral("Grid1"))); // over a control, not the background
+        QCOMPARE(textColour(cerca), QColor(192, 192, 192));
+    }
+
+    void theNavigationLabels()
+    {
+        openFromMenu();
+        control<ClickLabel>(QStringLiteral("Labtorna"))->click();
+        QCOMPARE(program_->visibleScreens(), QStringList{forms::menu});
+        QCOMPARE(program_->module().chiamante, forms::results);
+
+        openFromMenu();
+        program_->module().chiamante = QStringLiteral("Storia2");
+        control<ClickLabel>(QStringLiteral("Labmenù"))->click();
+        QCOMPARE(program_->visibleScreens(), QStringList{forms::menu});
+        QCOMPARE(program_->module().chiamante, QStringLiteral("Storia2"));
+
+        openFromMenu();
+        control<ClickLabel>(QStringLiteral("Labesci"))->click();
+        QCOMPARE(program_->exitCode(), 0);
+        QVERIFY(!program_->module().dbrisultati().isOpen());
+    }
+};
+
+QTEST_MAIN(TestResultsScreen)
+#include "tst_resultsscreen.moc"

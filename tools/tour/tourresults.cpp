@@ -1,0 +1,83 @@
+#include "app/clicklabel.h"
+#include "app/forms.h"
+#include "archive/resultsbrowser.h"
+#include "archive/resultsreport.h"
+#include "platform/lineprinter.h"
+#include "tour.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+namespace censaria::tour {
+namespace {
+
+QDateTime at(int day, int hour, int minute)
+{
+    return QDateTime(QDate(2026, 3, day), QTime(hour, minute, 0));
+}
+
+void fillArchive(Archive &archive)
+{
+    const QString pupil = QStringLiteral("ROSSI MARIO");
+    archive.writeResult(QStringLiteral("questionari"), pupil, {{2, 8}, {3, at(9, 9, 12)}});
+    archive.writeResult(QStringLiteral("questionari"), pupil, {{4, 10}, {5, at(9, 9, 40)}});
+    archive.writeResult(QStringLiteral("questionari"), pupil, {{6, 7}, {7, at(10, 11, 5)}});
+    archive.writeResult(QStringLiteral("questionari"), pupil, {{10, 9}, {11, at(12, 0, 0)}});
+    archive.writeResult(QStringLiteral("questionari"), pupil, {{14, 6}, {15, at(13, 10, 30)}});
+    archive.writeResult(QStringLiteral("esercizi"), pupil, {{2, 7}, {3, 2}, {4, 78}, {5, at(16, 10, 15)}});
+    archive.writeResult(QStringLiteral("esercizi"), pupil, {{6, 5}, {7, 1}, {8, 83}, {9, at(16, 10, 15)}});
+    archive.writeResult(QStringLiteral("esercizi"), pupil, {{10, 4}, {11, 0}, {12, 100}, {13, at(17, 12, 0)}});
+}
+
+// The printed page, as the printer would put it on paper, in a widget the tour can save.
+std::unique_ptr<QLabel> printedPage(Archive &archive, const QString &name)
+{
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("pagina.pdf"));
+    QtLinePrinter printer;
+    printer.setPdfOutput(pdf);
+    ResultsReport(archive, printer).print(name);
+    QProcess::execute(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("80"),
+                                                   QStringLiteral("-singlefile"), pdf, dir.filePath(QStringLiteral("pagina"))});
+    auto page = std::make_unique<QLabel>();
+    const QPixmap paper(dir.filePath(QStringLiteral("pagina.png")));
+    page->setPixmap(paper);
+    page->resize(paper.size());
+    return page;
+}
+
+void tourResults(Tour &tour)
+{
+    TestProgram &program = tour.program();
+    fillArchive(program.module().dbrisultati());
+    program.module().nomealunno = QStringLiteral("ROSSI MARIO");
+    program.module().navigation().show(forms::menu);
+    program.control<QPushButton>(forms::menu, QStringLiteral("Cmdarchivio"))->click();
+    tour.save(QStringLiteral("results"), forms::results);
+
+    QMessageBox help(QMessageBox::NoIcon, forms::programTitle, ResultsBrowser::helpText(), QMessageBox::Ok);
+    help.show(); // a message box sizes itself to its text when it is shown
+    tour.save(QStringLiteral("results-help"), program.screen(forms::results), &help);
+
+    // A pupil with questionnaire results only, looked up by surname and first name.
+    program.module().dbrisultati().writeResult(QStringLiteral("questionari"), QStringLiteral("BIANCHI GIULIA"),
+                                               {{8, 9}, {9, at(11, 8, 50)}, {16, 10}, {17, at(11, 9, 5)}});
+    program.control<QLineEdit>(forms::results, QStringLiteral("Text2"))->setText(QStringLiteral(" bianchi "));
+    program.control<QLineEdit>(forms::results, QStringLiteral("Text1"))->setText(QStringLiteral("giulia"));
+    program.control<ClickLabel>(forms::results, QStringLiteral("LabCERCA"))->click();
+    tour.save(QStringLiteral("results-search"), forms::results);
+
+    const std::unique_ptr<QLabel> page = printedPage(program.module().dbrisultati(), QStringLiteral("ROSSI MARIO"));
+    tour.save(QStringLiteral("results-printed-page"), page.get());
+
+    program.control<ClickLabel>(forms::results, QStringLiteral("Labmenù"))->click();
+}
+
+const bool registered = addTourStep(20, "results", &tourResults);
+
+} // namespace
+} // namespace censaria::tour
