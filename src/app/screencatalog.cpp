@@ -1,5 +1,6 @@
 #include "forms.h"
 #include "mainmenu.h"
+#include "pyramids/fpiramidi.h"
 #include "screenregistry.h"
 
 namespace censaria {
@@ -7,6 +8,7 @@ namespace censaria {
 void registerScreens(ScreenRegistry &registry)
 {
     registry.add(forms::menu, [](Module &m) { return new MainMenu(m); });
+    registry.add(forms::pyramids, [](Module &m) { return new Fpiramidi(m); });
 }
 
 } // namespace censaria
