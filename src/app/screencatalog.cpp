@@ -1,3 +1,4 @@
+#include "families/ffamiglie.h"
 #include "forms.h"
 #include "mainmenu.h"
 #include "pyramids/fpiramidi.h"
@@ -8,6 +9,7 @@ namespace censaria {
 void registerScreens(ScreenRegistry &registry)
 {
     registry.add(forms::menu, [](Module &m) { return new MainMenu(m); });
+    registry.add(forms::families, [](Module &m) { return new Ffamiglie(m); });
     registry.add(forms::pyramids, [](Module &m) { return new Fpiramidi(m); });
 }
 
