@@ -146,7 +146,17 @@ QString PyramidModel::yearlyPercentText(qint32 count) const
 {
     if (poptotale == 0)
         return QStringLiteral("0");
-    return numbers::toText(double(count) / poptotale * 20).left(3);
+    const double percent = double(count) / poptotale * 20;
+    // Three characters must not misstate the size: "1,2" from "1,2E-05", or "997" from
+    // "997774" (deaths of a population that has almost vanished).
+    if (percent > 0 && percent < 1e-4)
+        return QStringLiteral("0,0");
+    if (percent >= 1000)
+        return QStringLiteral(">999");
+    QString text = numbers::toText(percent).left(3);
+    if (text.endsWith(u','))
+        text.chop(1); // "12," reads as 12
+    return text;
 }
 
 QString PyramidModel::classLabel(int ageClass)

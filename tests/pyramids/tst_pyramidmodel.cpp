@@ -211,6 +211,31 @@ private slots:
         QCOMPARE(sumOfClasses(italy), qint64(italy.total()));
     }
 
+    void theFiguresNeverMisstateTheirSize()
+    {
+        PyramidModel italy = loaded(Country::Italy);
+        const QStringList noBirths = repeated(QStringLiteral("0"), PyramidModel::birthRateCount);
+        QStringList deathRates = repeated(QStringLiteral("1000"), PyramidModel::deathRateCount);
+        deathRates[0] = QStringLiteral("999"); // 1134 of the 80-84 class survive, nobody else
+        QCOMPARE(italy.step(noBirths, deathRates), Outcome::Done);
+        QCOMPARE(italy.total(), 1134);
+        QCOMPARE(italy.mortalityText(), QStringLiteral(">999")); // not "997" of 997774
+        QCOMPARE(italy.natalityText(), QStringLiteral("0"));
+
+        PyramidModel usa = loaded(Country::Usa);
+        QStringList fewBirths = noBirths;
+        fewBirths[0] = QStringLiteral("0.0002"); // 3.5 births among 250 million
+        QCOMPARE(usa.step(fewBirths, usa.deathRateTexts()), Outcome::Done);
+        QCOMPARE(usa.persons(1), 4);
+        QCOMPARE(usa.natalityText(), QStringLiteral("0,0")); // not "3,2" of 3,2E-07
+
+        PyramidModel algeria = loaded(Country::Algeria);
+        QStringList manyBirths = noBirths;
+        manyBirths[5] = QStringLiteral("20000"); // twenty children each for the 15-19 class
+        QCOMPARE(algeria.step(manyBirths, algeria.deathRateTexts()), Outcome::Done);
+        QCOMPARE(algeria.natalityText(), QStringLiteral("13")); // 13,35...
+    }
+
     void aPopulationBeyondThirtyTwoBitsIsRefusedWhole_data()
     {
         QTest::addColumn<Country>("country");
