@@ -3,7 +3,7 @@
 #include "app/forms.h"
 #include "app/module.h"
 #include "platform/twips.h"
-#include "pyramidpicture.h"
+#include "pyramidwidgets.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #include "app/forms.h"
 #include "platform/twips.h"
 #include "pyramids/fpiramidi.h"
-#include "pyramids/pyramidpicture.h"
+#include "pyramids/pyramidwidgets.h"
 #include "testsupport/censariatest.h"
 
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "pyramidpicture.h"
+#include "pyramidwidgets.h"
 
 #include "platform/twips.h"
 

@@ -6,6 +6,7 @@
 #include <QRectF>
 #include <QWidget>
 
+// The widgets the pyramid screen paints itself: the picture box and two kinds of label.
 namespace censaria {
 
 // The picture box of the pyramid: one centred horizontal bar per age class, youngest at
