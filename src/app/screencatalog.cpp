@@ -1,12 +1,14 @@
 #include "archive/resultsscreen.h"
-#include "forms.h"
-#include "lessons/flezioni.h"
 #include "exercises/fesercizi.h"
 #include "exercises/fsalditassi.h"
-#include "mainmenu.h"
+#include "families/ffamiglie.h"
+#include "lessons/flezioni.h"
+#include "pyramids/fpiramidi.h"
 #include "questionnaires/fquestionario.h"
-#include "screenregistry.h"
 #include "simulation/fgrafici.h"
+#include "forms.h"
+#include "mainmenu.h"
+#include "screenregistry.h"
 
 namespace censaria {
 
@@ -19,6 +21,8 @@ void registerScreens(ScreenRegistry &registry)
     registry.add(forms::rates, [](Module &m) { return new Fesercizi(m); });
     registry.add(forms::balances, [](Module &m) { return new FSaldiTassi(m); });
     registry.add(forms::results, [](Module &m) { return new ResultsScreen(m); });
+    registry.add(forms::families, [](Module &m) { return new Ffamiglie(m); });
+    registry.add(forms::pyramids, [](Module &m) { return new Fpiramidi(m); });
 }
 
 } // namespace censaria

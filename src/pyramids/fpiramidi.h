@@ -1,0 +1,68 @@
+#pragma once
+
+#include "app/screen.h"
+#include "pyramidmodel.h"
+
+#include <QList>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace censaria {
+
+class PyramidPicture;
+class StackedLabel;
+
+// The population pyramid of a model country, aged in five-year steps from the birth and
+// death rates typed in the boxes beside it.
+class Fpiramidi : public Screen
+{
+    Q_OBJECT
+public:
+    explicit Fpiramidi(Module &module);
+
+    // The loaded population at year 0.
+    void inizio();
+    // The total population.
+    void calcolapop();
+    // The shares of the three broad age groups and the natality figure.
+    void grandiclassi();
+
+    const PyramidModel &model() const { return model_; }
+
+private:
+    void buildPicture();
+    void buildRateBoxes();
+    void buildModelChoice();
+    void buildFigures();
+    void buildNavigation();
+
+    void loadCountry(PyramidModel::Country country);
+    void calculateNextStep();
+    void backToStart();
+    void drawBars();
+
+    template <typename Label = QLabel>
+    Label *addLabel(const QString &name, const QString &text, const QRect &twips, double points = 9, bool bold = false);
+    QPushButton *addButton(const QString &name, const QString &caption, const QRect &twips);
+    void addFrame(const QString &name, const QRect &twips);
+    QStringList ratesTyped(const QList<QLineEdit *> &boxes) const;
+
+    PyramidModel model_;
+    PyramidPicture *picture_ = nullptr;
+    StackedLabel *ageColumn_ = nullptr;
+    QList<QLineEdit *> birthRates_;
+    QList<QLineEdit *> deathRates_;
+    QLabel *modelName_ = nullptr;
+    QList<std::pair<PyramidModel::Country, QPushButton *>> countryButtons_;
+    QLabel *years_ = nullptr;
+    QLabel *total_ = nullptr;
+    QLabel *youngShare_ = nullptr;
+    QLabel *adultShare_ = nullptr;
+    QLabel *oldShare_ = nullptr;
+    QLabel *natality_ = nullptr;
+    QLabel *mortality_ = nullptr;
+};
+
+} // namespace censaria

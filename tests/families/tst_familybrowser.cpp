@@ -1,0 +1,130 @@
+#include "families/familybrowser.h"
+#include "families/familyrecords.h"
+
+#include <QRegularExpression>
+#include <QTest>
+
+using namespace censaria;
+
+class TestFamilyBrowser : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void startsOnTheFirstTraditionalFamily()
+    {
+        const FamilyBrowser browser;
+        QCOMPARE(browser.set(), FamilyBrowser::traditional);
+        QCOMPARE(browser.family(), 1);
+        QCOMPARE(browser.setTitle(), QStringLiteral("FAMIGLIE TRADIZIONALI"));
+        QCOMPARE(browser.marriageDate(), QStringLiteral("8 ottobre 1639"));
+        QVERIFY(browser.parentsText().startsWith(QStringLiteral("BATTISTA FERRANTI, mastro fabbro")));
+        QVERIFY(!browser.canGoBack());
+        QVERIFY(browser.canGoForward());
+        QVERIFY(!browser.traditionalEnabled());
+        QVERIFY(browser.modernEnabled());
+    }
+
+    void pagingStaysWithinTheFiveFamilies()
+    {
+        FamilyBrowser browser;
+        for (int family = 2; family <= 5; ++family) {
+            browser.next();
+            QCOMPARE(browser.family(), family);
+            QCOMPARE(browser.positionText(), QStringLiteral("Famiglia %1 di 5").arg(family));
+            QVERIFY(browser.canGoBack());
+            QCOMPARE(browser.canGoForward(), family < 5);
+        }
+        browser.next(); // the button is disabled; nothing happens
+        QCOMPARE(browser.family(), 5);
+        browser.previous();
+        QCOMPARE(browser.family(), 4);
+        QVERIFY(browser.canGoForward());
+        for (int i = 0; i < 5; ++i)
+            browser.previous();
+        QCOMPARE(browser.family(), 1);
+        QVERIFY(!browser.canGoBack());
+        QVERIFY(browser.canGoForward());
+    }
+
+    void switchingSetsStartsAtFamilyOne()
+    {
+        FamilyBrowser browser;
+        browser.next();
+        browser.next();
+        browser.showModern();
+        QCOMPARE(browser.set(), FamilyBrowser::modern);
+        QCOMPARE(browser.family(), 1);
+        QCOMPARE(browser.setTitle(), QStringLiteral("FAMIGLIE MODERNE"));
+        QCOMPARE(browser.marriageDate(), QStringLiteral("15 ottobre 1929"));
+        QVERIFY(!browser.canGoBack());
+        QVERIFY(browser.canGoForward());
+        QVERIFY(browser.traditionalEnabled());
+        QVERIFY(!browser.modernEnabled());
+        for (int i = 0; i < 4; ++i)
+            browser.next();
+        browser.showTraditional();
+        QCOMPARE(browser.family(), 1);
+        QVERIFY(browser.canGoForward());
+        QVERIFY(!browser.traditionalEnabled());
+        QVERIFY(browser.modernEnabled());
+    }
+
+    void familiesWithoutChildren()
+    {
+        FamilyBrowser browser;
+        for (int i = 0; i < 3; ++i)
+            browser.next();
+        QCOMPARE(browser.childrenText(), QStringLiteral("  Famiglia sterile."));
+        browser.showModern();
+        for (int i = 0; i < 4; ++i)
+            browser.next();
+        QCOMPARE(browser.childrenText(), QStringLiteral("  Senza figli"));
+    }
+
+    void theRecordsHoldTheFacts()
+    {
+        QCOMPARE(traditionalFamilies().size(), 5);
+        QCOMPARE(modernFamilies().size(), 5);
+        QStringList dates;
+        QList<int> children;
+        for (const QList<FamilyRecord> *set : {&traditionalFamilies(), &modernFamilies()})
+            for (const FamilyRecord &family : *set) {
+                dates.append(family.marriageDate);
+                children.append(family.children.size());
+                QCOMPARE(family.children.isEmpty(), !family.noChildren.isEmpty());
+            }
+        QCOMPARE(dates, (QStringList{"8 ottobre 1639", "18 ottobre 1639", "28 novembre 1642", "3 marzo 1643", "29 settembre 1645",
+                                     "15 ottobre 1929", "18 giugno 1955", "18 agosto 1938", "19 giugno 1971", "22 aprile 1979"}));
+        QCOMPARE(children, (QList<int>{9, 10, 3, 0, 7, 3, 1, 1, 2, 0}));
+        QCOMPARE(traditionalFamilies().at(1).parents.size(), 3); // the chancellor married twice
+        QVERIFY(traditionalFamilies().at(1).parents.at(2).contains(QStringLiteral("8-12-1649")));
+    }
+
+    void everyPersonFollowsTheLinePattern()
+    {
+        // NAME IN CAPITALS, ..., nato/nata ..., then the fate at the end.
+        static const QRegularExpression name(QStringLiteral("^[A-ZÀÈÉÌÒÙ' ]+, "));
+        static const QRegularExpression born(QStringLiteral("\\bnat[oa] (il |l'|nel |morto il )"));
+        static const QRegularExpression fate(QStringLiteral("\\b(mort[oa]|vive ancora|tracce)\\b"));
+        for (const QList<FamilyRecord> *set : {&traditionalFamilies(), &modernFamilies()})
+            for (const FamilyRecord &family : *set)
+                for (const QString &person : family.parents + family.children) {
+                    QVERIFY2(name.match(person).hasMatch(), qPrintable(person));
+                    QVERIFY2(born.match(person).hasMatch(), qPrintable(person));
+                    QVERIFY2(fate.match(person).hasMatch(), qPrintable(person));
+                    QVERIFY2(!person.contains(u'\n'), qPrintable(person));
+                }
+    }
+
+    void aWidowsDeathYearAgreesWithHerAge()
+    {
+        // Born in 1615 and dead at 80: in 1695 (the year 1795 would make her 180).
+        const QString wife = traditionalFamilies().at(2).parents.at(1);
+        QVERIFY(wife.contains(QStringLiteral("nata il 24-12-1615")));
+        QVERIFY(wife.endsWith(QStringLiteral("morta nel 1695, a 80 anni")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFamilyBrowser)
+#include "tst_familybrowser.moc"

@@ -1,0 +1,225 @@
+#include "app/forms.h"
+#include "families/ffamiglie.h"
+#include "testsupport/censariatest.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+using namespace censaria;
+
+namespace {
+
+const QString introduction = QStringLiteral(
+    "Sono presentate 5 famiglie tradizionali (del XVII secolo) e 5 famiglie contemporanee. Osserva con molta attenzione "
+    "la loro composizione, l'età degli sposi al matrimonio, quanto tempo passa tra una nascita e l'altra, a quale età "
+    "muoino i figli, quanti figli hanno, i mestieri dei genitori, ecc..., poi rispondi alle domande dei due questionari.");
+
+// Stand-ins for the screens of other subsystems.
+class StandInQuestionnaire : public Screen, public QuestionnaireTopics
+{
+public:
+    explicit StandInQuestionnaire(Module &module)
+        : Screen(module, forms::questionnaire, Placement::FullDisplay)
+    {
+    }
+    void loadTopic(const QString &loaderName) override { topic = loaderName; }
+    QString topic;
+};
+
+class StandInLessons : public Screen, public LessonPages
+{
+public:
+    explicit StandInLessons(Module &module)
+        : Screen(module, forms::lessons, Placement::FullDisplay)
+    {
+    }
+    void showLessonPage(const QString &key) override
+    {
+        page = key;
+        module().chiamante = key;
+    }
+    QString page;
+};
+
+// A questionnaire screen that cannot load topics.
+class BareQuestionnaire : public Screen
+{
+public:
+    explicit BareQuestionnaire(Module &module)
+        : Screen(module, forms::questionnaire, Placement::FullDisplay)
+    {
+    }
+};
+
+} // namespace
+
+class TestFfamiglie : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TestProgram> program_;
+
+    QString text(const QString &label) { return program_->control<QLabel>(forms::families, label)->text(); }
+    QPushButton *button(const QString &name) { return program_->control<QPushButton>(forms::families, name); }
+    // Enabled states of "Famiglia precedente", "Famiglia successiva", "Fam. tradizionali", "Fam. moderne".
+    QString states()
+    {
+        QString s;
+        for (const char *name : {"CmdINDIETRO", "CmdAVANTI", "Cmdtrad", "Cmdmod"})
+            s += button(QString::fromLatin1(name))->isEnabled() ? u'1' : u'0';
+        return s;
+    }
+    void openFromMenu()
+    {
+        program_->control<QPushButton>(forms::menu, QStringLiteral("Cmdfami"))->click();
+    }
+
+private slots:
+    void init()
+    {
+        program_ = std::make_unique<TestProgram>();
+        ScreenRegistry &registry = program_->module().screens();
+        registry.add(forms::questionnaire, [](Module &m) { return new StandInQuestionnaire(m); });
+        registry.add(forms::lessons, [](Module &m) { return new StandInLessons(m); });
+        QVERIFY(program_->start());
+    }
+    void cleanup() { program_.reset(); }
+
+    void theIntroductionIsShownAtTheFirstShowingOnly()
+    {
+        QVERIFY(program_->dialogs().messages.isEmpty());
+        openFromMenu();
+        QCOMPARE(program_->visibleScreens(), QStringList{forms::families});
+        QCOMPARE(program_->dialogs().messageTexts(), QStringList{introduction});
+        QCOMPARE(program_->dialogs().messages.first().title, forms::programTitle);
+        button(QStringLiteral("CmdAVANTI"))->click();
+        button(QStringLiteral("Cmdmenù"))->click();
+        program_->control<QPushButton>(forms::menu, QStringLiteral("cmdesfam"))->click();
+        QCOMPARE(program_->visibleScreens(), QStringList{forms::families});
+        QCOMPARE(program_->dialogs().messages.size(), 1);
+        QCOMPARE(program_->screen(forms::families)->windowTitle(),
+                 QStringLiteral("F.TRADIZIONALE e F. MODERNA : OSSERVA  le informazioni poi ESEGUI gli ESERCIZI"));
+        QCOMPARE(text(QStringLiteral("Labdatmat")), QStringLiteral("18 ottobre 1639")); // family 2 kept
+    }
+
+    void opensOnTraditionalFamilyOne()
+    {
+        openFromMenu();
+        QCOMPARE(text(QStringLiteral("Label2")), QStringLiteral("FAMIGLIE TRADIZIONALI"));
+        QCOMPARE(text(QStringLiteral("Labdatmat")), QStringLiteral("8 ottobre 1639"));
+        QCOMPARE(text(QStringLiteral("Labgen")).count(u'\n'), 1);  // husband and wife
+        QCOMPARE(text(QStringLiteral("Labfigli")).count(u'\n'), 8); // nine children
+        QCOMPARE(states(), QStringLiteral("0101"));
+    }
+
+    void pagingThroughEachSet_data()
+    {
+        QTest::addColumn<QString>("setButton");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("firstDate");
+        QTest::addColumn<QString>("lastChildren");
+        QTest::addColumn<QString>("setStates"); // of "Fam. tradizionali" and "Fam. moderne"
+        QTest::newRow("tradizionali") << "Cmdtrad" << "FAMIGLIE TRADIZIONALI" << "8 ottobre 1639" << "" << "01";
+        QTest::newRow("moderne") << "Cmdmod" << "FAMIGLIE MODERNE" << "15 ottobre 1929" << "  Senza figli" << "10";
+    }
+    void pagingThroughEachSet()
+    {
+        QFETCH(QString, setButton);
+        QFETCH(QString, title);
+        QFETCH(QString, firstDate);
+        QFETCH(QString, lastChildren);
+        QFETCH(QString, setStates);
+        openFromMenu();
+        button(QStringLiteral("Cmdmod"))->click(); // somewhere else first
+        button(QStringLiteral("CmdAVANTI"))->click();
+        if (setButton == QStringLiteral("Cmdmod"))
+            button(QStringLiteral("Cmdtrad"))->click();
+        button(setButton)->click();
+        QCOMPARE(text(QStringLiteral("Label2")), title);
+        QCOMPARE(text(QStringLiteral("Labdatmat")), firstDate);
+        QCOMPARE(states(), QStringLiteral("01") + setStates);
+        for (int family = 2; family <= 5; ++family) {
+            button(QStringLiteral("CmdAVANTI"))->click();
+            QCOMPARE(states(), (family < 5 ? QStringLiteral("11") : QStringLiteral("10")) + setStates);
+        }
+        if (!lastChildren.isEmpty())
+            QCOMPARE(text(QStringLiteral("Labfigli")), lastChildren);
+        button(QStringLiteral("CmdINDIETRO"))->click();
+        QCOMPARE(states(), QStringLiteral("11") + setStates);
+        button(QStringLiteral("CmdINDIETRO"))->click();
+        button(QStringLiteral("CmdINDIETRO"))->click();
+        button(QStringLiteral("CmdINDIETRO"))->click();
+        QCOMPARE(states(), QStringLiteral("01") + setStates);
+        QCOMPARE(text(QStringLiteral("Labdatmat")), firstDate);
+    }
+
+    void theSterileFamily()
+    {
+        openFromMenu();
+        for (int i = 0; i < 3; ++i)
+            button(QStringLiteral("CmdAVANTI"))->click();
+        QCOMPARE(text(QStringLiteral("Labdatmat")), QStringLiteral("3 marzo 1643"));
+        QCOMPARE(text(QStringLiteral("Labfigli")), QStringLiteral("  Famiglia sterile."));
+    }
+
+    void helpExplainsWhatToObserve()
+    {
+        openFromMenu();
+        button(QStringLiteral("CmdAIUTO"))->click();
+        QCOMPARE(program_->dialogs().messages.size(), 2);
+        QCOMPARE(program_->dialogs().messages.last().text,
+                 QStringLiteral("Sono presentate 5 famiglie tradizionali (del XVII secolo) e 5 famiglie contemporanee. "
+                                "Osserva con molta attenzione la loro composizione, l'età degli sposi al matrimonio, quanto "
+                                "tempo passa tra una nascita el'altra, ecc..., poi rispondi alle domande dei due questionari."));
+    }
+
+    void questionnairesOpenOnTheTraditionalFamilies()
+    {
+        openFromMenu();
+        QVERIFY(button(QStringLiteral("Cmdesercizi"))->isEnabled());
+        button(QStringLiteral("Cmdesercizi"))->click();
+        QCOMPARE(program_->module().chiamante, forms::families);
+        QCOMPARE(static_cast<StandInQuestionnaire *>(program_->screen(forms::questionnaire))->topic, QStringLiteral("Qfamtrad"));
+        QCOMPARE(program_->visibleScreens(), QStringList{forms::questionnaire});
+    }
+
+    void lessonsReopenTheFourthHistoryPage()
+    {
+        openFromMenu();
+        program_->module().chiamante = forms::menu;
+        button(QStringLiteral("Cmdtorno"))->click();
+        QCOMPARE(static_cast<StandInLessons *>(program_->screen(forms::lessons))->page, QStringLiteral("Storia4"));
+        QCOMPARE(program_->module().chiamante, QStringLiteral("Storia4"));
+        QCOMPARE(program_->visibleScreens(), QStringList{forms::lessons});
+    }
+
+    void menuHidesTheBrowserAndTheQuestionnaire()
+    {
+        openFromMenu();
+        program_->module().navigation().show(forms::questionnaire);
+        program_->module().navigation().show(forms::families);
+        button(QStringLiteral("Cmdmenù"))->click();
+        QCOMPARE(program_->visibleScreens(), QStringList{forms::menu});
+        openFromMenu();
+        button(QStringLiteral("Cmdesco"))->click();
+        QCOMPARE(program_->exitCode(), std::optional<int>(0));
+    }
+
+    void withoutLessonsOrQuestionnairesTheBrowserStays()
+    {
+        TestProgram bare;
+        bare.module().screens().add(forms::questionnaire, [](Module &m) { return new BareQuestionnaire(m); });
+        QVERIFY(bare.start());
+        bare.control<QPushButton>(forms::menu, QStringLiteral("Cmdfami"))->click();
+        auto *questionnaires = bare.control<QPushButton>(forms::families, QStringLiteral("Cmdesercizi"));
+        auto *lessons = bare.control<QPushButton>(forms::families, QStringLiteral("Cmdtorno"));
+        QCOMPARE(lessons->isEnabled(), bare.module().screens().has(forms::lessons));
+        questionnaires->click(); // a screen that cannot load the topic: nothing to go to
+        QVERIFY(bare.screen(forms::families)->isVisible());
+        QVERIFY(bare.control<QPushButton>(forms::menu, QStringLiteral("cmdesfam"))->isEnabled());
+    }
+};
+
+QTEST_MAIN(TestFfamiglie)
+#include "tst_ffamiglie.moc"

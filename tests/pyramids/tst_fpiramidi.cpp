@@ -1,0 +1,272 @@
+#include "app/forms.h"
+#include "platform/twips.h"
+#include "pyramids/fpiramidi.h"
+#include "pyramids/pyramidwidgets.h"
+#include "testsupport/censariatest.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <algorithm>
+
+using namespace censaria;
+
+class TestFpiramidi : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TestProgram> program_;
+
+    Fpiramidi *screen() { return static_cast<Fpiramidi *>(program_->screen(forms::pyramids)); }
+    QString text(const QString &label) { return program_->control<QLabel>(forms::pyramids, label)->text(); }
+    QPushButton *button(const QString &name) { return program_->control<QPushButton>(forms::pyramids, name); }
+    PyramidPicture *picture() { return program_->control<PyramidPicture>(forms::pyramids, QStringLiteral("Picture1")); }
+
+    // The boxes of an indexed group, in index order.
+    template <typename T>
+    QList<T *> group(const QString &name)
+    {
+        QList<T *> items = screen()->findChildren<T *>(name);
+        std::sort(items.begin(), items.end(), [](T *a, T *b) { return a->property("index").toInt() < b->property("index").toInt(); });
+        return items;
+    }
+    QStringList boxTexts(const QString &name)
+    {
+        QStringList texts;
+        for (const QLineEdit *box : group<QLineEdit>(name))
+            texts.append(box->text());
+        return texts;
+    }
+    void setAllRates(const QString &name, const QString &rate)
+    {
+        for (QLineEdit *box : group<QLineEdit>(name))
+            box->setText(rate);
+    }
+    QStringList disabledCountryButtons()
+    {
+        QStringList names;
+        for (const char *name : {"CmdITALIA", "cmdalgeria", "cmdUSA"})
+            if (!button(QString::fromLatin1(name))->isEnabled())
+                names.append(QString::fromLatin1(name));
+        return names;
+    }
+    void step() { button(QStringLiteral("CmdNUOVO"))->click(); }
+
+private slots:
+    void init()
+    {
+        program_ = std::make_unique<TestProgram>();
+        QVERIFY(program_->start());
+    }
+    void cleanup() { program_.reset(); }
+
+    void opensOnItaly()
+    {
+        QCOMPARE(screen()->windowTitle(), QStringLiteral("La piramide della popolazione"));
+        QCOMPARE(text(QStringLiteral("labmodello")), QStringLiteral("ITALIA"));
+        QCOMPARE(disabledCountryButtons(), QStringList{QStringLiteral("CmdITALIA")});
+        QCOMPARE(text(QStringLiteral("Labtotpop")), QStringLiteral("57836000"));
+        QCOMPARE(text(QStringLiteral("Labanni")), QStringLiteral("0"));
+        QCOMPARE(text(QStringLiteral("Label13")), QStringLiteral("0,9"));
+        QCOMPARE(text(QStringLiteral("Label14")), QStringLiteral("1"));
+        QCOMPARE(boxTexts(QStringLiteral("Text6")), (QStringList{"30", "150", "300", "250", "100", "50"}));
+        QCOMPARE(boxTexts(QStringLiteral("Text7")).first(), QStringLiteral("500"));
+        QCOMPARE(boxTexts(QStringLiteral("Text7")).last(), QStringLiteral("10"));
+        QVERIFY(program_->dialogs().messages.isEmpty());
+    }
+
+    void rateBoxesCarryTheirClassAndColour()
+    {
+        const QList<QLabel *> birthLabels = group<QLabel>(QStringLiteral("Label6"));
+        const QList<QLineEdit *> birthBoxes = group<QLineEdit>(QStringLiteral("Text6"));
+        QCOMPARE(birthLabels.size(), 6);
+        QCOMPARE(birthBoxes.size(), 6);
+        QCOMPARE(birthLabels.first()->text(), QStringLiteral("40-44"));
+        QCOMPARE(birthLabels.last()->text(), QStringLiteral("15-19"));
+        // Box 0 belongs to class 9, whose bar (index 8) is cyan; box 1 to the magenta bar of class 8.
+        QCOMPARE(birthBoxes[0]->palette().color(QPalette::Base), QColor(0, 255, 255));
+        QCOMPARE(birthBoxes[1]->palette().color(QPalette::Base), QColor(255, 0, 255));
+
+        const QList<QLabel *> deathLabels = group<QLabel>(QStringLiteral("Label7"));
+        const QList<QLineEdit *> deathBoxes = group<QLineEdit>(QStringLiteral("Text7"));
+        QCOMPARE(deathLabels.size(), 17);
+        QCOMPARE(deathBoxes.size(), 17);
+        QCOMPARE(deathLabels.first()->text(), QStringLiteral("80-84"));
+        QCOMPARE(deathLabels.last()->text(), QStringLiteral("00-04"));
+        QCOMPARE(deathBoxes[0]->palette().color(QPalette::Base), PyramidPicture::barColour(16));
+        QCOMPARE(deathBoxes[16]->palette().color(QPalette::Base), QColor(0, 255, 255));
+    }
+
+    void barsAreCentredAndScaled()
+    {
+        PyramidPicture *pic = picture();
+        const double scale = Twips::scale();
+        for (int bar = 0; bar < PyramidPicture::barCount; ++bar) {
+            const QRectF box = pic->barRect(bar);
+            QVERIFY(qAbs(box.center().x() - pic->width() / 2.0) < 1e-9);
+            QVERIFY(qAbs(box.width() - screen()->model().persons(bar + 1) / 4000.0 * scale) < 1e-9);
+        }
+        QVERIFY(pic->barRect(0).top() > pic->barRect(17).top()); // youngest at the bottom
+        QCOMPARE(PyramidPicture::barColour(0), QColor(0, 255, 255));
+        QCOMPARE(PyramidPicture::barColour(17), QColor(255, 0, 255));
+
+        auto *ages = program_->control<StackedLabel>(forms::pyramids, QStringLiteral("Label1"));
+        QCOMPARE(ages->lines().size(), 18);
+        QCOMPARE(ages->lines().first(), QStringLiteral("85 -90"));
+        QCOMPARE(ages->lines().last(), QStringLiteral("00 -04"));
+        QVERIFY(qAbs(ages->geometry().center().x() - pic->width() / 2) <= 1);
+    }
+
+    void countryButtonsLoadTheirModel_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("total");
+        QTest::addColumn<QString>("natality");
+        QTest::addColumn<QString>("mortality");
+        QTest::newRow("Algeria") << "cmdalgeria" << "ALGERIA" << "28205800" << "2,3" << "1.5";
+        QTest::newRow("USA") << "cmdUSA" << "USA" << "263200000" << "1,4" << "0,9";
+        QTest::newRow("Italia") << "CmdITALIA" << "ITALIA" << "57836000" << "0,9" << "1";
+    }
+    void countryButtonsLoadTheirModel()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, name);
+        QFETCH(QString, total);
+        QFETCH(QString, natality);
+        QFETCH(QString, mortality);
+        // Any time: after two steps of another model.
+        this->button(button == QStringLiteral("CmdITALIA") ? QStringLiteral("cmdUSA") : QStringLiteral("CmdITALIA"))->click();
+        step();
+        step();
+        this->button(button)->click();
+        QCOMPARE(text(QStringLiteral("labmodello")), name);
+        QCOMPARE(disabledCountryButtons(), QStringList{button});
+        QCOMPARE(text(QStringLiteral("Labtotpop")), total);
+        QCOMPARE(text(QStringLiteral("Label13")), natality);
+        QCOMPARE(text(QStringLiteral("Label14")), mortality);
+        QCOMPARE(text(QStringLiteral("Labanni")), QStringLiteral("0"));
+    }
+
+    void aStepShowsTheNewFigures()
+    {
+        step();
+        QCOMPARE(text(QStringLiteral("Labanni")), QStringLiteral("5"));
+        QCOMPARE(text(QStringLiteral("Labtotpop")), QStringLiteral("56533204"));
+        QCOMPARE(text(QStringLiteral("Label13")), QStringLiteral("1,2"));
+        QCOMPARE(text(QStringLiteral("Label14")), QStringLiteral("1,2"));
+        QCOMPARE(screen()->model().persons(1), 3488542);
+        // The shares are written in full; only the narrow label cuts them.
+        QVERIFY(text(QStringLiteral("Label2")).size() > 5);
+        QCOMPARE(text(QStringLiteral("Label2")), screen()->model().youngShareText());
+        QCOMPARE(picture()->barRect(0).width(), 3488542 / 4000.0 * Twips::scale());
+        step();
+        QCOMPARE(text(QStringLiteral("Labanni")), QStringLiteral("10"));
+    }
+
+    void theRatesAreReadFromTheBoxes()
+    {
+        setAllRates(QStringLiteral("Text6"), QStringLiteral("0"));
+        group<QLineEdit>(QStringLiteral("Text6"))[0]->setText(QStringLiteral("12,5"));
+        step();
+        QCOMPARE(screen()->model().persons(1), 55527); // 4627260 persons at 12 per 1000
+        button(QStringLiteral("cmdinizio"))->click();
+        setAllRates(QStringLiteral("Text6"), QStringLiteral("0"));
+        group<QLineEdit>(QStringLiteral("Text6"))[0]->setText(QStringLiteral("12.5"));
+        step();
+        QCOMPARE(screen()->model().persons(1), 57841); // at 12.5 per 1000
+    }
+
+    void backToTheStartRestoresTheModel()
+    {
+        button(QStringLiteral("cmdalgeria"))->click();
+        setAllRates(QStringLiteral("Text7"), QStringLiteral("7"));
+        group<QLineEdit>(QStringLiteral("Text6"))[2]->setText(QStringLiteral("999"));
+        for (int i = 0; i < 3; ++i)
+            step();
+        button(QStringLiteral("cmdinizio"))->click();
+        QCOMPARE(text(QStringLiteral("labmodello")), QStringLiteral("ALGERIA"));
+        QCOMPARE(disabledCountryButtons(), QStringList{QStringLiteral("cmdalgeria")});
+        QCOMPARE(text(QStringLiteral("Labanni")), QStringLiteral("0"));
+        QCOMPARE(text(QStringLiteral("Labtotpop")), QStringLiteral("28205800"));
+        QCOMPARE(text(QStringLiteral("Label14")), QStringLiteral("1.5"));
+        QCOMPARE(boxTexts(QStringLiteral("Text6")), (QStringList{"70", "180", "250", "300", "340", "300"}));
+        QCOMPARE(boxTexts(QStringLiteral("Text7")).first(), QStringLiteral("900"));
+        QCOMPARE(picture()->barRect(17).width(), 0.0);
+        QCOMPARE(picture()->barRect(16).width(), 100800 / 4000.0 * Twips::scale());
+    }
+
+    void theScreenKeepsItsStateWhileHidden()
+    {
+        program_->control<QPushButton>(forms::menu, QStringLiteral("Cmdpiram"))->click();
+        QCOMPARE(program_->visibleScreens(), QStringList{forms::pyramids});
+        step();
+        button(QStringLiteral("Cmdmenù"))->click();
+        QCOMPARE(program_->visibleScreens(), QStringList{forms::menu});
+        program_->control<QPushButton>(forms::menu, QStringLiteral("Cmdpiram"))->click();
+        QCOMPARE(text(QStringLiteral("Labanni")), QStringLiteral("5"));
+        button(QStringLiteral("Cmdtorno"))->click(); // chiamante is "Fmenù"
+        QCOMPARE(program_->visibleScreens(), QStringList{forms::menu});
+        button(QStringLiteral("Cmdesco"))->click();
+        QCOMPARE(program_->exitCode(), std::optional<int>(0));
+    }
+
+    // Faults: the screen stays usable and shows sensible figures.
+
+    void anEmptyPopulationShowsZeros()
+    {
+        setAllRates(QStringLiteral("Text6"), QStringLiteral("0"));
+        setAllRates(QStringLiteral("Text7"), QStringLiteral("1000"));
+        step();
+        for (const char *label : {"Labtotpop", "Label2", "Label5", "Label11", "Label13", "Label14"})
+            QCOMPARE(text(QString::fromLatin1(label)), QStringLiteral("0"));
+        for (int bar = 0; bar < PyramidPicture::barCount; ++bar)
+            QCOMPARE(picture()->barRect(bar).width(), 0.0);
+        step();
+        QCOMPARE(text(QStringLiteral("Labanni")), QStringLiteral("10"));
+        QVERIFY(program_->dialogs().messages.isEmpty());
+    }
+
+    void ratesAboveAThousandOrBelowZeroLeaveNoNegativeBar()
+    {
+        setAllRates(QStringLiteral("Text6"), QStringLiteral("-40"));
+        setAllRates(QStringLiteral("Text7"), QStringLiteral("2500"));
+        step();
+        QCOMPARE(text(QStringLiteral("Labtotpop")), QStringLiteral("0"));
+        for (int bar = 0; bar < PyramidPicture::barCount; ++bar)
+            QVERIFY(picture()->barRect(bar).width() >= 0);
+    }
+
+    void aPopulationTooLargeIsRefusedWithAMessage()
+    {
+        group<QLineEdit>(QStringLiteral("Text6"))[0]->setText(QStringLiteral("1E9"));
+        step();
+        QCOMPARE(program_->dialogs().messages.size(), 1);
+        QVERIFY(program_->dialogs().messages.first().text.contains(QStringLiteral("troppo grande")));
+        QCOMPARE(text(QStringLiteral("Labanni")), QStringLiteral("0"));
+        QCOMPARE(text(QStringLiteral("Labtotpop")), QStringLiteral("57836000"));
+        group<QLineEdit>(QStringLiteral("Text6"))[0]->setText(QStringLiteral("30"));
+        step();
+        QCOMPARE(text(QStringLiteral("Labtotpop")), QStringLiteral("56533204"));
+    }
+
+    void theYearsStopBeforeTheirLimitWithAMessage()
+    {
+        setAllRates(QStringLiteral("Text6"), QStringLiteral("0"));
+        setAllRates(QStringLiteral("Text7"), QStringLiteral("0"));
+        for (int i = 0; i < 6553; ++i)
+            step();
+        QCOMPARE(text(QStringLiteral("Labanni")), QStringLiteral("32765"));
+        QVERIFY(program_->dialogs().messages.isEmpty());
+        step();
+        QCOMPARE(text(QStringLiteral("Labanni")), QStringLiteral("32765"));
+        QCOMPARE(program_->dialogs().messages.size(), 1);
+        QVERIFY(program_->dialogs().messages.first().text.contains(QStringLiteral("Torno alla situazione iniziale")));
+        button(QStringLiteral("cmdinizio"))->click();
+        QCOMPARE(text(QStringLiteral("Labanni")), QStringLiteral("0"));
+    }
+};
+
+QTEST_MAIN(TestFpiramidi)
+#include "tst_fpiramidi.moc"

@@ -1,0 +1,287 @@
+#include "pyramids/pyramidmodel.h"
+
+#include <QTest>
+
+using namespace censaria;
+using Country = PyramidModel::Country;
+using Outcome = PyramidModel::StepOutcome;
+
+Q_DECLARE_METATYPE(PyramidModel::Country)
+
+namespace {
+
+PyramidModel loaded(Country country)
+{
+    PyramidModel model;
+    model.load(country);
+    return model;
+}
+
+// A step with the country's own rates, as the boxes hold them after loading.
+Outcome stepWithOwnRates(PyramidModel &model)
+{
+    return model.step(model.birthRateTexts(), model.deathRateTexts());
+}
+
+QStringList repeated(const QString &text, int count)
+{
+    QStringList list;
+    for (int i = 0; i < count; ++i)
+        list.append(text);
+    return list;
+}
+
+qint64 sumOfClasses(const PyramidModel &model)
+{
+    qint64 sum = 0;
+    for (int c = 1; c <= PyramidModel::classCount; ++c)
+        sum += model.persons(c);
+    return sum;
+}
+
+} // namespace
+
+class TestPyramidModel : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void loadingShowsTheCountryAsItIs_data()
+    {
+        QTest::addColumn<Country>("country");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("total");
+        QTest::addColumn<QString>("natality");
+        QTest::addColumn<QString>("mortality");
+        QTest::newRow("Italia") << Country::Italy << "ITALIA" << "57836000" << "0,9" << "1";
+        QTest::newRow("Algeria") << Country::Algeria << "ALGERIA" << "28205800" << "2,3" << "1.5";
+        QTest::newRow("USA") << Country::Usa << "USA" << "263200000" << "1,4" << "0,9";
+    }
+    void loadingShowsTheCountryAsItIs()
+    {
+        QFETCH(Country, country);
+        QFETCH(QString, name);
+        QFETCH(QString, total);
+        QFETCH(QString, natality);
+        QFETCH(QString, mortality);
+        const PyramidModel model = loaded(country);
+        QCOMPARE(model.countryName(), name);
+        QCOMPARE(model.totalText(), total);
+        QCOMPARE(sumOfClasses(model), qint64(model.total()));
+        QCOMPARE(model.natalityText(), natality);
+        QCOMPARE(model.mortalityText(), mortality);
+        QCOMPARE(model.yearsText(), QStringLiteral("0"));
+        QCOMPARE(model.birthRateTexts().size(), PyramidModel::birthRateCount);
+        QCOMPARE(model.deathRateTexts().size(), PyramidModel::deathRateCount);
+    }
+
+    void sharesAreWrittenInFull()
+    {
+        const PyramidModel italy = loaded(Country::Italy);
+        // 8312000 / 57836000 * 100, to fifteen significant digits with the decimal comma
+        QCOMPARE(italy.youngShareText(), QStringLiteral("14,3716716232105"));
+        const double sum = italy.youngShareText().replace(u',', u'.').toDouble()
+                           + italy.adultShareText().replace(u',', u'.').toDouble()
+                           + italy.oldShareText().replace(u',', u'.').toDouble();
+        QVERIFY(qAbs(sum - 100) < 1e-9);
+    }
+
+    void firstStep_data()
+    {
+        QTest::addColumn<Country>("country");
+        QTest::addColumn<int>("births");
+        QTest::addColumn<int>("deaths");
+        QTest::addColumn<QString>("total");
+        QTest::addColumn<QString>("natality");
+        QTest::addColumn<QString>("mortality");
+        // Italy's birth terms add up to exactly 3488542.5: the half goes to the even neighbour.
+        QTest::newRow("Italia") << Country::Italy << 3488542 << 3530338 << "56533204" << "1,2" << "1,2";
+        QTest::newRow("Algeria") << Country::Algeria << 3166921 << 2638819 << "28733902" << "2,2" << "1,8";
+        QTest::newRow("USA") << Country::Usa << 19113250 << 13039100 << "267274150" << "1,4" << "0,9";
+    }
+    void firstStep()
+    {
+        QFETCH(Country, country);
+        QFETCH(int, births);
+        QFETCH(int, deaths);
+        QFETCH(QString, total);
+        QFETCH(QString, natality);
+        QFETCH(QString, mortality);
+        PyramidModel model = loaded(country);
+        QCOMPARE(stepWithOwnRates(model), Outcome::Done);
+        QCOMPARE(model.persons(1), births);
+        QCOMPARE(model.deaths(), deaths);
+        QCOMPARE(model.totalText(), total);
+        QCOMPARE(model.natalityText(), natality);
+        QCOMPARE(model.mortalityText(), mortality);
+        QCOMPARE(model.yearsText(), QStringLiteral("5"));
+    }
+
+    void ageingMovesEachClassUpAndDropsTheOldest()
+    {
+        PyramidModel italy = loaded(Country::Italy);
+        stepWithOwnRates(italy);
+        QCOMPARE(italy.persons(2), 2690000 - 26900);   // class 1 at 10 per 1000
+        QCOMPARE(italy.persons(18), 1134000 - 567000); // class 17 at 500; the old 1261000 are gone
+    }
+
+    void algeriasEmptyTopClassFillsWithOneTenth()
+    {
+        PyramidModel algeria = loaded(Country::Algeria);
+        QCOMPARE(algeria.persons(18), 0);
+        QCOMPARE(algeria.barWidth(18), 0.0);
+        stepWithOwnRates(algeria);
+        QCOMPARE(algeria.persons(18), 10080); // the survivors of 100800 at 900 per 1000
+        QCOMPARE(algeria.barWidth(18), 10080 / 4000.0);
+    }
+
+    void ratesAreReadByTheirLeadingNumber_data()
+    {
+        QTest::addColumn<QString>("rate");
+        QTest::addColumn<int>("births");
+        // Only the 40-44 class bears children: 4627260 persons after ageing (4674000 at 10 per 1000).
+        QTest::newRow("decimal comma stops") << "12,5" << 55527;
+        QTest::newRow("decimal point") << "12.5" << 57841;
+        QTest::newRow("blanks ignored") << " 1 2 . 5 " << 57841;
+        QTest::newRow("trailing text") << "12abc" << 55527;
+        QTest::newRow("hexadecimal") << "&H0C" << 55527;
+        QTest::newRow("octal") << "&O14" << 55527;
+        QTest::newRow("no number") << "dodici" << 0;
+        QTest::newRow("empty") << "" << 0;
+    }
+    void ratesAreReadByTheirLeadingNumber()
+    {
+        QFETCH(QString, rate);
+        QFETCH(int, births);
+        PyramidModel italy = loaded(Country::Italy);
+        QStringList birthRates = repeated(QStringLiteral("0"), PyramidModel::birthRateCount);
+        birthRates[0] = rate;
+        QCOMPARE(italy.step(birthRates, italy.deathRateTexts()), Outcome::Done);
+        QCOMPARE(italy.persons(1), births);
+    }
+
+    void stepsAccumulateUntilTheModelIsLoadedAgain()
+    {
+        PyramidModel italy = loaded(Country::Italy);
+        for (int i = 0; i < 4; ++i)
+            stepWithOwnRates(italy);
+        QCOMPARE(italy.yearsText(), QStringLiteral("20"));
+        QVERIFY(italy.total() != 57836000);
+        italy.load(Country::Algeria);
+        QCOMPARE(italy.yearsText(), QStringLiteral("0"));
+        QCOMPARE(italy.total(), 28205800);
+        italy.load(Country::Italy);
+        QCOMPARE(italy.total(), 57836000);
+        QCOMPARE(italy.mortalityText(), QStringLiteral("1"));
+    }
+
+    // Faults: the state a plain reading of the rates would reach is never shown.
+
+    void everybodyDyingLeavesAnEmptyButUsablePopulation()
+    {
+        PyramidModel italy = loaded(Country::Italy);
+        const QStringList noBirths = repeated(QStringLiteral("0"), PyramidModel::birthRateCount);
+        const QStringList allDie = repeated(QStringLiteral("1000"), PyramidModel::deathRateCount);
+        QCOMPARE(italy.step(noBirths, allDie), Outcome::Done);
+        QCOMPARE(italy.total(), 0);
+        QCOMPARE(italy.youngShareText(), QStringLiteral("0"));
+        QCOMPARE(italy.adultShareText(), QStringLiteral("0"));
+        QCOMPARE(italy.oldShareText(), QStringLiteral("0"));
+        QCOMPARE(italy.natalityText(), QStringLiteral("0"));
+        QCOMPARE(italy.mortalityText(), QStringLiteral("0"));
+        QCOMPARE(italy.step(noBirths, allDie), Outcome::Done);
+        QCOMPARE(italy.yearsText(), QStringLiteral("10"));
+        QCOMPARE(italy.deaths(), 0);
+    }
+
+    void ratesOutsideZeroToThousandNeverMakeAClassNegative()
+    {
+        PyramidModel italy = loaded(Country::Italy);
+        QStringList deathRates = italy.deathRateTexts();
+        deathRates[16] = QStringLiteral("1500"); // more deaths than children 00-04
+        deathRates[15] = QStringLiteral("-200"); // nobody comes back to life either
+        const QStringList negativeBirths = repeated(QStringLiteral("-500"), PyramidModel::birthRateCount);
+        QCOMPARE(italy.step(negativeBirths, deathRates), Outcome::Done);
+        QCOMPARE(italy.persons(1), 0);
+        QCOMPARE(italy.persons(2), 0);
+        QCOMPARE(italy.persons(3), 2776000);
+        for (int c = 1; c <= PyramidModel::classCount; ++c)
+            QVERIFY(italy.persons(c) >= 0);
+        QVERIFY(italy.barWidth(2) >= 0);
+        QCOMPARE(sumOfClasses(italy), qint64(italy.total()));
+    }
+
+    void theFiguresNeverMisstateTheirSize()
+    {
+        PyramidModel italy = loaded(Country::Italy);
+        const QStringList noBirths = repeated(QStringLiteral("0"), PyramidModel::birthRateCount);
+        QStringList deathRates = repeated(QStringLiteral("1000"), PyramidModel::deathRateCount);
+        deathRates[0] = QStringLiteral("999"); // 1134 of the 80-84 class survive, nobody else
+        QCOMPARE(italy.step(noBirths, deathRates), Outcome::Done);
+        QCOMPARE(italy.total(), 1134);
+        QCOMPARE(italy.mortalityText(), QStringLiteral(">999")); // not "997" of 997774
+        QCOMPARE(italy.natalityText(), QStringLiteral("0"));
+
+        PyramidModel usa = loaded(Country::Usa);
+        QStringList fewBirths = noBirths;
+        fewBirths[0] = QStringLiteral("0.0002"); // 3.5 births among 250 million
+        QCOMPARE(usa.step(fewBirths, usa.deathRateTexts()), Outcome::Done);
+        QCOMPARE(usa.persons(1), 4);
+        QCOMPARE(usa.natalityText(), QStringLiteral("0,0")); // not "3,2" of 3,2E-07
+
+        PyramidModel algeria = loaded(Country::Algeria);
+        QStringList manyBirths = noBirths;
+        manyBirths[5] = QStringLiteral("20000"); // twenty children each for the 15-19 class
+        QCOMPARE(algeria.step(manyBirths, algeria.deathRateTexts()), Outcome::Done);
+        QCOMPARE(algeria.natalityText(), QStringLiteral("13")); // 13,35...
+    }
+
+    void aPopulationBeyondThirtyTwoBitsIsRefusedWhole_data()
+    {
+        QTest::addColumn<Country>("country");
+        QTest::addColumn<QString>("rate");
+        QTest::newRow("births alone too many") << Country::Italy << "1E9";
+        QTest::newRow("births fit, total does not") << Country::Usa << "113000";
+        QTest::newRow("infinite") << Country::Italy << "1E400";
+    }
+    void aPopulationBeyondThirtyTwoBitsIsRefusedWhole()
+    {
+        QFETCH(Country, country);
+        QFETCH(QString, rate);
+        PyramidModel model = loaded(country);
+        const qint32 total = model.total();
+        QStringList birthRates = repeated(QStringLiteral("0"), PyramidModel::birthRateCount);
+        birthRates[0] = rate;
+        QCOMPARE(model.step(birthRates, model.deathRateTexts()), Outcome::TooLarge);
+        QCOMPARE(model.total(), total);
+        QCOMPARE(model.yearsText(), QStringLiteral("0"));
+        QCOMPARE(model.mortalityText(), loaded(country).mortalityText());
+        QCOMPARE(stepWithOwnRates(model), Outcome::Done); // still usable
+    }
+
+    void theYearsStopAtTheirSixteenBitLimit()
+    {
+        PyramidModel algeria = loaded(Country::Algeria);
+        const QStringList zeros = repeated(QStringLiteral("0"), PyramidModel::deathRateCount);
+        int steps = 0;
+        while (algeria.step(zeros, zeros) == Outcome::Done)
+            ++steps;
+        QCOMPARE(steps, 6553);
+        QCOMPARE(algeria.years(), qint16(32765));
+        QCOMPARE(algeria.step(zeros, zeros), Outcome::YearLimit);
+        QCOMPARE(algeria.years(), qint16(32765));
+        algeria.load(Country::Algeria);
+        QCOMPARE(algeria.years(), qint16(0));
+    }
+
+    void classLabels()
+    {
+        QCOMPARE(PyramidModel::classLabel(1), QStringLiteral("00-04"));
+        QCOMPARE(PyramidModel::classLabel(9), QStringLiteral("40-44"));
+        QCOMPARE(PyramidModel::classLabel(17), QStringLiteral("80-84"));
+        QCOMPARE(PyramidModel::classLabel(18), QStringLiteral("85-90"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPyramidModel)
+#include "tst_pyramidmodel.moc"
