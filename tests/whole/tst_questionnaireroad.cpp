@@ -1,0 +1,161 @@
+#include "app/forms.h"
+#include "archive/resulttopics.h"
+#include "lessons/lessoncatalogue.h"
+#include "questionnaires/questionbanks.h"
+#include "questionnaires/questionnairesession.h"
+#include "wholeprogram.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTableWidget>
+#include <QTest>
+
+using namespace censaria;
+using whole::press;
+using whole::shown;
+
+namespace {
+
+constexpr int rowCount = QuestionnaireSession::rowCount;
+// The bank's statements in the order the rows are to show them.
+constexpr int order[rowCount] = {3, 7, 0, 9, 5, 1, 8, 2, 6, 4};
+// The rows the pupil answers wrongly.
+const QList<int> wrongRows = {2, 6};
+const QColor red(255, 0, 0);
+
+// A printed line with values at columns 35 and 45.
+QString printedLine(const QString &text, const QString &count, const QString &date)
+{
+    return text.leftJustified(34) + count.leftJustified(10) + date;
+}
+
+} // namespace
+
+// The road of one questionnaire, from the main menu to the printed page, on the real screens.
+class TestQuestionnaireRoad : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TestProgram> program_;
+
+    template <typename T>
+    T *inRow(const char *name, int row)
+    {
+        for (T *control : program_->screen(forms::questionnaire)->findChildren<T *>(QString::fromUtf8(name)))
+            if (control->property("index") == row)
+                return control;
+        return nullptr;
+    }
+    QString text(const QString &form, const char *name) { return program_->control<QLabel>(form, QString::fromUtf8(name))->text(); }
+
+private slots:
+    void init() { program_ = std::make_unique<TestProgram>(); }
+    void cleanup() { program_.reset(); }
+
+    void fromTheMenuToPaper()
+    {
+        const QDateTime recorded(QDate(2026, 5, 4), QTime(9, 15, 30));
+        program_->clock().time = recorded;
+        QVERIFY(program_->start());
+        const QuestionBank &bank = *bankByLoader(QStringLiteral("QStoria1"));
+
+        // 1. The menu opens the first lesson page.
+        QVERIFY(press(*program_, "Fmenù/Cmdstoria"));
+        QCOMPARE(shown(*program_), QStringList{forms::lessons});
+        QCOMPARE(program_->module().chiamante, QStringLiteral("Storia1"));
+        QCOMPARE(text(forms::lessons, "LabTITOLO"), lessonTopic(QStringLiteral("Storia1"))->title);
+
+        // 2. Its destination button deals the ten statements in the order the draws say;
+        // a draw of a statement already dealt is drawn again.
+        QList<double> draws;
+        for (int row = 0; row < rowCount; ++row) {
+            draws.append((order[row] + 0.5) / rowCount);
+            if (row == 4)
+                draws.append(0.0); // statement 0, dealt to row 2 already
+        }
+        program_->random().queue(draws);
+        QVERIFY(press(*program_, "FLezioni/CmdDestina"));
+        QCOMPARE(shown(*program_), QStringList{forms::questionnaire});
+        QCOMPARE(program_->module().chiamante, QStringLiteral("Storia1"));
+        QCOMPARE(program_->control<QLineEdit>(forms::questionnaire, "Text2")->text(), bank.title);
+        for (int row = 0; row < rowCount; ++row)
+            QCOMPARE(inRow<QLineEdit>("Text1", row)->text(), bank.statements[order[row]].text);
+
+        // 3. V or F on every row, two of them wrong, then "RISULTATO"...
+        for (int row = 0; row < rowCount; ++row) {
+            const bool vero = bank.statements[order[row]].vero != wrongRows.contains(row);
+            QVERIFY(press(*program_, QStringLiteral("FQuestionario/%1[%2]").arg(vero ? "Check1" : "Check2").arg(row)));
+        }
+        // 4. ...which asks the pupil's name, the first time one is needed.
+        program_->dialogs().queueAnswer(QStringLiteral("  rossi   mario "));
+        QVERIFY(press(*program_, "FQuestionario/CMDRISULT"));
+        QCOMPARE(program_->dialogs().prompts.size(), 1);
+        QCOMPARE(program_->module().nomealunno, QStringLiteral("ROSSI MARIO"));
+        QCOMPARE(text(forms::questionnaire, "LabGiusti"), QStringLiteral("8"));
+        QCOMPARE(text(forms::questionnaire, "LabSbagli"), QStringLiteral("2"));
+        for (int row = 0; row < rowCount; ++row)
+            QCOMPARE(inRow<QLineEdit>("Text1", row)->palette().color(QPalette::Base) == red, wrongRows.contains(row));
+        QVERIFY(!program_->control<QAbstractButton>(forms::questionnaire, "CMDRISULT")->isEnabled());
+
+        // The count and the time are in the pupil's row, for anyone opening the archive.
+        Archive archive(program_->archivePath());
+        QCOMPARE(archive.open(), ArchiveProblem::None);
+        const auto row = archive.findRow(resulttopics::questionnaireTable, QStringLiteral("ROSSI MARIO"));
+        QVERIFY(row);
+        const resulttopics::Questionnaire &topic = resulttopics::questionnaires.first();
+        QCOMPARE(row->at(topic.countPosition).toInt(), 8);
+        QCOMPARE(row->at(topic.datePosition).toDateTime(), recorded);
+        archive.close();
+
+        // 5. "Archivio dei risultati" shows the count and the date, without asking again.
+        QVERIFY(press(*program_, "FQuestionario/Cmdarchivio"));
+        QCOMPARE(shown(*program_), QStringList{forms::results});
+        QCOMPARE(program_->module().chiamante, forms::questionnaire);
+        QCOMPARE(program_->dialogs().prompts.size(), 1);
+        // The exercise loader runs last and finds no row of this pupil's, which empties the name.
+        QCOMPARE(text(forms::results, "LabNOME"), QString());
+        const auto *grid = program_->control<QTableWidget>(forms::results, "Grid1");
+        QCOMPARE(grid->item(1, 0)->text(), topic.label);
+        QCOMPARE(grid->item(1, 1)->text(), QStringLiteral("8"));
+        QCOMPARE(grid->item(1, 2)->text(), QStringLiteral("04/05/2026 09:15:30"));
+        for (int other = 2; other < grid->rowCount(); ++other) {
+            QCOMPARE(grid->item(other, 1)->text(), QStringLiteral("0"));
+            QCOMPARE(grid->item(other, 2)->text(), QString());
+        }
+        // The pupil has done no exercise yet.
+        QCOMPARE(program_->dialogs().messageTexts(), QStringList(1, QStringLiteral("Nome non trovato in 'Esercizi'")));
+
+        // 6. "STAMPA i risultati" prints the pupil's page.
+        QVERIFY(press(*program_, "FRisultati/LabSTAMPA"));
+        QCOMPARE(program_->printer().documents.size(), 1);
+        QStringList page = {QString(), QStringLiteral("      ROSSI MARIO"), QStringLiteral("QUESTIONARI"), QString(),
+                            printedLine(QStringLiteral("      Argomenti"), QStringLiteral(" Giusti"), QStringLiteral("Quando")),
+                            QString()};
+        for (const resulttopics::Questionnaire &printed : resulttopics::questionnaires) {
+            page << (&printed == &topic ? printedLine(printed.label, QStringLiteral(" 8 "), QStringLiteral("04/05/2026 09:15:30"))
+                                        : printedLine(printed.label, QStringLiteral("Null"), QStringLiteral("Null")))
+                 << QString();
+        }
+        QCOMPARE(program_->printer().documents.first(), page);
+        // Printed without a complaint other than the missing exercises, once more.
+        QCOMPARE(program_->dialogs().messageTexts(), QStringList(2, QStringLiteral("Nome non trovato in 'Esercizi'")));
+
+        // "TORNA" goes back to the questionnaire, emptied for the archive but with its ticks
+        // and its totals.
+        QVERIFY(press(*program_, "FRisultati/Labtorna"));
+        QCOMPARE(shown(*program_), QStringList{forms::questionnaire});
+        QCOMPARE(program_->module().chiamante, forms::results);
+        QCOMPARE(program_->control<QLineEdit>(forms::questionnaire, "Text2")->text(), QString());
+        QCOMPARE(text(forms::questionnaire, "LabGiusti"), QStringLiteral("0"));
+        QCOMPARE(text(forms::questionnaire, "LabgiustiTOT"), QStringLiteral("8"));
+        QCOMPARE(text(forms::questionnaire, "LabSBtot"), QStringLiteral("2"));
+        for (int row = 0; row < rowCount; ++row) {
+            QCOMPARE(inRow<QLineEdit>("Text1", row)->text(), QString());
+            QVERIFY(inRow<QAbstractButton>("Check1", row)->isChecked() || inRow<QAbstractButton>("Check2", row)->isChecked());
+        }
+    }
+};
+
+QTEST_MAIN(TestQuestionnaireRoad)
+#include "tst_questionnaireroad.moc"

@@ -1,0 +1,266 @@
+#include "app/forms.h"
+#include "lessons/lessoncatalogue.h"
+#include "questionnaires/questionbanks.h"
+#include "wholeprogram.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+using namespace censaria;
+using whole::press;
+using whole::pressAll;
+using whole::shown;
+
+namespace {
+
+const QString menu = forms::menu;
+const QString lessons = forms::lessons;
+const QString questionnaire = forms::questionnaire;
+const QString rates = forms::rates;
+const QString balances = forms::balances;
+const QString simulation = forms::simulation;
+const QString pyramids = forms::pyramids;
+const QString families = forms::families;
+const QString results = forms::results;
+
+// One road through the real screens: the presses from the main menu at start, then
+// the screens shown, the screen key, the lesson page and the questionnaire on screen.
+void road(const char *name, const QStringList &presses, QStringList expectedShown, const QString &key,
+          const QString &page = QString(), const QString &topic = QString())
+{
+    expectedShown.sort();
+    QTest::newRow(name) << presses << expectedShown << key << page << topic;
+}
+
+} // namespace
+
+// Every navigation control of every screen, pressed on the real screens.
+class TestWholeNavigation : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TestProgram> program_;
+
+    QString key() { return program_->module().chiamante; }
+    QString lessonTitle() { return program_->control<QLabel>(lessons, QStringLiteral("LabTITOLO"))->text(); }
+    QString questionnaireTitle() { return program_->control<QLineEdit>(questionnaire, QStringLiteral("Text2"))->text(); }
+
+private slots:
+    void init()
+    {
+        program_ = std::make_unique<TestProgram>();
+        QVERIFY(program_->start());
+    }
+    void cleanup() { program_.reset(); }
+
+    // Every back button that reads the key, reached with every key there is and some
+    // there are not.
+    void backButtonsFollowTheKey_data()
+    {
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("key");
+        const QList<std::pair<QString, QString>> backButtons = {
+            {simulation, "Cmdtorno"}, {rates, "Cmdtorno"},        {pyramids, "Cmdtorno"},
+            {questionnaire, "Cmdtorno"}, {balances, "Cmdtorno"}, {results, "Labtorna"}};
+        QStringList keys = forms::lessonPages + forms::backTargets;
+        keys << results << lessons << QString() << QStringLiteral("Storia5") << QStringLiteral("fmenù") << QStringLiteral("Fmenu");
+        for (const auto &[form, control] : backButtons)
+            for (const QString &key : keys)
+                QTest::addRow("%s from \"%s\"", qPrintable(form), qPrintable(key)) << form << control << key;
+    }
+    void backButtonsFollowTheKey()
+    {
+        QFETCH(QString, form);
+        QFETCH(QString, control);
+        QFETCH(QString, key);
+        program_->module().navigation().show(form);
+        program_->screen(menu)->hide();
+        program_->module().chiamante = key;
+
+        QVERIFY(press(*program_, form + u'/' + control));
+
+        const bool lessonKey = lessonTopic(key) != nullptr;
+        const bool screenKey = forms::backTargets.contains(key) && key != form;
+        const QString expectedScreen = lessonKey ? lessons : screenKey ? key : menu;
+        QCOMPARE(shown(*program_), QStringList{expectedScreen});
+        QCOMPARE(this->key(), form == results ? results : key);
+        if (lessonKey)
+            QCOMPARE(lessonTitle(), lessonTopic(key)->title);
+    }
+
+    void roads_data()
+    {
+        QTest::addColumn<QStringList>("presses");
+        QTest::addColumn<QStringList>("expectedShown");
+        QTest::addColumn<QString>("expectedKey");
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("topic");
+
+        // The main menu at start, and over a questionnaire left open under it.
+        road("menu: Storia", {"Fmenù/Cmdstoria"}, {lessons}, "Storia1", "Storia1");
+        road("menu: calcoli", {"Fmenù/Cmdcalcoli"}, {lessons}, "Statistica1", "Statistica1");
+        road("menu: densità", {"Fmenù/Cmddensità"}, {lessons}, "Densità1", "Densità1");
+        road("menu: piramide lesson", {"Fmenù/Cmdpiramide"}, {lessons}, "Piramidi1", "Piramidi1");
+        road("menu: Italia", {"Fmenù/CmdITALIA"}, {lessons}, "Italia", "Italia");
+        road("menu: dinamiche", {"Fmenù/Cmddinamiche"}, {simulation}, menu);
+        road("menu: famiglie", {"Fmenù/Cmdfami"}, {families}, menu);
+        road("menu: piramide", {"Fmenù/Cmdpiram"}, {pyramids}, menu);
+        road("menu: saldi", {"Fmenù/Cmdesercizi1"}, {balances}, menu);
+        road("menu: tassi", {"Fmenù/cmdesdin"}, {rates}, menu);
+        road("menu: esercizi famiglie", {"Fmenù/cmdesfam"}, {families}, menu);
+        road("menu: questionari", {"Fmenù/Cmdquestionari"}, {questionnaire}, menu);
+        road("menu: archivio", {"Fmenù/Cmdarchivio"}, {results}, menu);
+        road("menu over the questionnaire", {"Fmenù/Cmdquestionari", "FQuestionario/Cmdmenù", "Fmenù/Cmddinamiche"},
+             {questionnaire, simulation}, menu);
+
+        // The destination of every lesson page, each reached through the lesson's menu bar.
+        const auto destination = [](const char *name, const char *entry, const QString &page, const QString &form,
+                                    const QString &topic) {
+            road(name, {"Fmenù/Cmdstoria", QStringLiteral("FLezioni/%1").arg(QString::fromUtf8(entry)), "FLezioni/CmdDestina"},
+                 {form}, page, form == lessons ? page : QString(), topic);
+        };
+        destination("destination of Storia1", "storiaintroduzione", "Storia1", questionnaire, "QStoria1");
+        destination("destination of Storia2", "stofamtrad", "Storia2", questionnaire, "QStoria2");
+        destination("destination of Storia3", "stoboom", "Storia3", questionnaire, "QStoria3");
+        destination("destination of Storia4", "stopost", "Storia4", questionnaire, "QStoria4");
+        destination("destination of Statistica1", "statsaldonat", "Statistica1", balances, {});
+        destination("destination of Statistica2", "stattassi", "Statistica2", rates, {});
+        destination("destination of Densità1", "densitàcalcolo", "Densità1", questionnaire, "QDensità1");
+        destination("destination of Densità2", "densitàdistribuzione", "Densità2", questionnaire, "QDensità2");
+        destination("destination of Piramidi1", "come", "Piramidi1", pyramids, {});
+        destination("destination of Piramidi2", "utilità", "Piramidi2", questionnaire, "Qpiramide2");
+        destination("destination of Italia", "popita", "Italia", questionnaire, "QItalia");
+        destination("destination of Montenovo", "popmontenovo", "Montenovo", lessons, {});
+
+        // The lesson screen's other buttons, and the way back to a page.
+        road("lesson: destination after paging", {"Fmenù/Cmdcalcoli", "FLezioni/CmdAVANTI", "FLezioni/CmdDestina"}, {rates},
+             "Statistica2");
+        road("lesson: destination of a page reopened by a back button",
+             {"Fmenù/Cmdpiramide", "FLezioni/CmdDestina", "Fpiramidi/Cmdtorno", "FLezioni/CmdDestina"}, {pyramids}, "Piramidi1");
+        road("lesson: osserva", {"Fmenù/Cmdstoria", "FLezioni/CmdOsserva"}, {lessons, families}, "Storia1", "Storia1");
+        road("lesson: menù principale", {"Fmenù/Cmdstoria", "FLezioni/Cmdmenù"}, {menu}, "Storia1");
+        road("questionnaire back to its lesson", {"Fmenù/Cmdstoria", "FLezioni/CmdDestina", "FQuestionario/Cmdtorno"}, {lessons},
+             "Storia1", "Storia1");
+        road("balances back to their lesson", {"Fmenù/Cmdcalcoli", "FLezioni/CmdDestina", "FSaldiTassi/Cmdtorno"}, {lessons},
+             "Statistica1", "Statistica1");
+        road("rates back to their lesson", {"Fmenù/Cmdcalcoli", "FLezioni/CmdAVANTI", "FLezioni/CmdDestina", "Fesercizi/Cmdtorno"},
+             {lessons}, "Statistica2", "Statistica2");
+        road("pyramids back to their lesson", {"Fmenù/Cmdpiramide", "FLezioni/CmdDestina", "Fpiramidi/Cmdtorno"}, {lessons},
+             "Piramidi1", "Piramidi1");
+
+        // The family browser, from the menu and from the lesson left open under it.
+        road("families: 2 questionari", {"Fmenù/Cmdfami", "Ffamiglie/Cmdesercizi"}, {questionnaire}, families, {}, "Qfamtrad");
+        road("families: back from their questionnaire", {"Fmenù/Cmdfami", "Ffamiglie/Cmdesercizi", "FQuestionario/Cmdtorno"},
+             {families}, families);
+        road("families: menu over their questionnaire", {"Fmenù/Cmdfami", "Ffamiglie/Cmdesercizi", "FQuestionario/Cmdmenù"},
+             {questionnaire, menu}, families);
+        road("families over the lesson: 2 questionari", {"Fmenù/Cmdstoria", "FLezioni/CmdOsserva", "Ffamiglie/Cmdesercizi"},
+             {lessons, questionnaire}, families, {}, "Qfamtrad");
+        road("families: lezioni", {"Fmenù/cmdesfam", "Ffamiglie/Cmdtorno"}, {lessons}, "Storia4", "Storia4");
+        road("families over the lesson: lezioni", {"Fmenù/Cmdcalcoli", "FLezioni/CmdOsserva", "Ffamiglie/Cmdtorno"}, {lessons},
+             "Storia4", "Storia4");
+        road("families: lesson destination", {"Fmenù/Cmdfami", "Ffamiglie/Cmdtorno", "FLezioni/CmdDestina"}, {questionnaire},
+             "Storia4", {}, "QStoria4");
+        road("families: menu", {"Fmenù/Cmdfami", "Ffamiglie/Cmdmenù"}, {menu}, menu);
+        road("families: menu hides the questionnaire under it",
+             {"Fmenù/Cmdquestionari", "FQuestionario/Cmdmenù", "Fmenù/Cmdfami", "Ffamiglie/Cmdmenù"}, {menu}, menu);
+
+        // The simulation and the exercise it opens over itself.
+        road("simulation: esercitazione", {"Fmenù/Cmddinamiche", "Fgrafici/Cmdesercitazione"}, {simulation, rates}, simulation);
+        road("simulation: back from the exercise", {"Fmenù/Cmddinamiche", "Fgrafici/Cmdesercitazione", "Fesercizi/Cmdtorno"},
+             {simulation}, simulation);
+        road("simulation: back to itself", {"Fmenù/Cmddinamiche", "Fgrafici/Cmdesercitazione", "Fesercizi/Cmdtorno", "Fgrafici/Cmdtorno"},
+             {menu}, simulation);
+        road("simulation: menu over the exercise", {"Fmenù/Cmddinamiche", "Fgrafici/Cmdesercitazione", "Fesercizi/cmdmenu"},
+             {simulation, menu}, simulation);
+        road("simulation: back", {"Fmenù/Cmddinamiche", "Fgrafici/Cmdtorno"}, {menu}, menu);
+        road("simulation: menu", {"Fmenù/Cmddinamiche", "Fgrafici/Cmdmenù"}, {menu}, menu);
+
+        // The exercises, the pyramids and the questionnaire.
+        road("rates: back", {"Fmenù/cmdesdin", "Fesercizi/Cmdtorno"}, {menu}, menu);
+        road("rates: menu", {"Fmenù/cmdesdin", "Fesercizi/cmdmenu"}, {menu}, menu);
+        road("balances: back", {"Fmenù/Cmdesercizi1", "FSaldiTassi/Cmdtorno"}, {menu}, menu);
+        road("balances: menu", {"Fmenù/Cmdesercizi1", "FSaldiTassi/cmdmenu"}, {menu}, menu);
+        road("pyramids: back", {"Fmenù/Cmdpiram", "Fpiramidi/Cmdtorno"}, {menu}, menu);
+        road("pyramids: menu", {"Fmenù/Cmdpiram", "Fpiramidi/Cmdmenù"}, {menu}, menu);
+        road("questionnaire: back", {"Fmenù/Cmdquestionari", "FQuestionario/Cmdtorno"}, {menu}, menu);
+        road("questionnaire: menu over it", {"Fmenù/Cmdquestionari", "FQuestionario/Cmdmenù"}, {questionnaire, menu}, menu);
+
+        // The results screen, opened from everywhere it can be, and the screens its labels lead to.
+        const QStringList scored = {"Fmenù/Cmdstoria", "FLezioni/CmdDestina", "FQuestionario/Check1", "FQuestionario/CMDRISULT"};
+        road("results from the questionnaire", scored + QStringList{"FQuestionario/Cmdarchivio"}, {results}, questionnaire);
+        road("results: torna to the questionnaire", scored + QStringList{"FQuestionario/Cmdarchivio", "FRisultati/Labtorna"},
+             {questionnaire}, results);
+        road("results: the questionnaire's back after torna",
+             scored + QStringList{"FQuestionario/Cmdarchivio", "FRisultati/Labtorna", "FQuestionario/Cmdtorno"}, {menu}, results);
+        road("results from the rates", {"Fmenù/cmdesdin", "Fesercizi/Cmdarchivio"}, {results}, rates);
+        road("results: torna to the rates", {"Fmenù/cmdesdin", "Fesercizi/Cmdarchivio", "FRisultati/Labtorna"}, {rates}, results);
+        road("results: the rates' back after torna",
+             {"Fmenù/cmdesdin", "Fesercizi/Cmdarchivio", "FRisultati/Labtorna", "Fesercizi/Cmdtorno"}, {menu}, results);
+        road("results: the rates' menu after torna",
+             {"Fmenù/cmdesdin", "Fesercizi/Cmdarchivio", "FRisultati/Labtorna", "Fesercizi/cmdmenu"}, {menu}, results);
+        road("results from the rates over the simulation",
+             {"Fmenù/Cmddinamiche", "Fgrafici/Cmdesercitazione", "Fesercizi/Cmdarchivio"}, {simulation, results}, rates);
+        road("results: torna to the rates over the simulation",
+             {"Fmenù/Cmddinamiche", "Fgrafici/Cmdesercitazione", "Fesercizi/Cmdarchivio", "FRisultati/Labtorna"},
+             {simulation, rates}, results);
+        road("results: the rates' back over the simulation",
+             {"Fmenù/Cmddinamiche", "Fgrafici/Cmdesercitazione", "Fesercizi/Cmdarchivio", "FRisultati/Labtorna", "Fesercizi/Cmdtorno"},
+             {simulation}, results);
+        road("results from the balances", {"Fmenù/Cmdesercizi1", "FSaldiTassi/Cmdarchivio"}, {results}, balances);
+        road("results: torna to the balances", {"Fmenù/Cmdesercizi1", "FSaldiTassi/Cmdarchivio", "FRisultati/Labtorna"}, {balances},
+             results);
+        road("results: the balances open them again",
+             {"Fmenù/Cmdesercizi1", "FSaldiTassi/Cmdarchivio", "FRisultati/Labtorna", "FSaldiTassi/Cmdarchivio"}, {results}, balances);
+        road("results: menu keeps the key", {"Fmenù/Cmdesercizi1", "FSaldiTassi/Cmdarchivio", "FRisultati/Labmenù"}, {menu}, balances);
+        road("results from the menu: torna", {"Fmenù/Cmdarchivio", "FRisultati/Labtorna"}, {menu}, results);
+        road("results from the menu: menu", {"Fmenù/Cmdarchivio", "FRisultati/Labmenù"}, {menu}, menu);
+    }
+    void roads()
+    {
+        QFETCH(QStringList, presses);
+        QFETCH(QStringList, expectedShown);
+        QFETCH(QString, expectedKey);
+        QFETCH(QString, page);
+        QFETCH(QString, topic);
+
+        QVERIFY(pressAll(*program_, presses));
+
+        QCOMPARE(shown(*program_), expectedShown);
+        QCOMPARE(key(), expectedKey);
+        if (!page.isEmpty())
+            QCOMPARE(lessonTitle(), lessonTopic(page)->title);
+        if (!topic.isEmpty())
+            QCOMPARE(questionnaireTitle(), bankByLoader(topic)->title);
+        QVERIFY(!program_->exitCode());
+    }
+
+    void exitButtonsCloseTheArchive_data()
+    {
+        QTest::addColumn<QStringList>("presses");
+        QTest::newRow("menu") << QStringList{"Fmenù/Cmdesco"};
+        QTest::newRow("lessons") << QStringList{"Fmenù/Cmdstoria", "FLezioni/Cmdesco"};
+        QTest::newRow("simulation") << QStringList{"Fmenù/Cmddinamiche", "Fgrafici/Cmdesco"};
+        QTest::newRow("simulation under the rates") << QStringList{"Fmenù/Cmddinamiche", "Fgrafici/Cmdesercitazione", "Fesercizi/Cmdfine"};
+        QTest::newRow("families") << QStringList{"Fmenù/Cmdfami", "Ffamiglie/Cmdesco"};
+        QTest::newRow("pyramids") << QStringList{"Fmenù/Cmdpiram", "Fpiramidi/Cmdesco"};
+        QTest::newRow("balances") << QStringList{"Fmenù/Cmdesercizi1", "FSaldiTassi/Cmdesco"};
+        QTest::newRow("rates") << QStringList{"Fmenù/cmdesdin", "Fesercizi/Cmdfine"};
+        QTest::newRow("results") << QStringList{"Fmenù/Cmdarchivio", "FRisultati/Labesci"};
+        QTest::newRow("questionnaire") << QStringList{"Fmenù/Cmdquestionari", "FQuestionario/Cmduscita"};
+    }
+    void exitButtonsCloseTheArchive()
+    {
+        QFETCH(QStringList, presses);
+        QVERIFY(program_->module().dbrisultati().isOpen());
+        QVERIFY(pressAll(*program_, presses));
+        QCOMPARE(program_->exitCode().value_or(-1), 0);
+        QVERIFY(!program_->module().dbrisultati().isOpen());
+        QCOMPARE(shown(*program_), QStringList());
+    }
+};
+
+QTEST_MAIN(TestWholeNavigation)
+#include "tst_wholenavigation.moc"
