@@ -5,6 +5,7 @@
 #include <QTextBlock>
 #include <QTextCharFormat>
 #include <QTextCursor>
+#include <QTextTableFormat>
 
 class QImage;
 class QTextDocument;
@@ -45,6 +46,8 @@ private:
 
     void enterParagraph(const ParaProps &paragraph);
     void startTable();
+    void addColumns(int count);
+    QTextTableFormat tableFormat(int columns) const;
     void leaveTable();
     void closeBlock(const ParaProps &paragraph);
     QTextCharFormat charFormat(const CharProps &character);

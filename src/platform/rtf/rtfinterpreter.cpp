@@ -13,6 +13,8 @@ constexpr std::size_t maxDepth = 256; // deeper groups share the state of this l
 constexpr int maxTwips = 31680;       // 22 inches, the largest page
 
 int clampTwips(int value) { return std::clamp(value, -maxTwips, maxTwips); }
+// Cell boundaries only count as shares of their row, which may be drawn wider than any page.
+int clampCellBoundary(int value) { return std::clamp(value, -64 * maxTwips, 64 * maxTwips); }
 
 enum class Word {
     Ansi, Mac, Pc, Pca, CodePage, DefaultFont, PaperWidth, LeftMargin, RightMargin,
@@ -409,8 +411,8 @@ void Interpreter::bodyWord(QByteArrayView word, int value, bool hasValue)
     case Word::ListOverride: paragraph.listOverride = value; break;
     case Word::ListLevel: paragraph.listLevel = std::clamp(value, 0, 8); break;
     case Word::RowDefaults: row_ = RowProps(); break;
-    case Word::RowLeft: row_.left = clampTwips(value); break;
-    case Word::CellRight: row_.cellRights.append(clampTwips(value)); break;
+    case Word::RowLeft: row_.left = clampCellBoundary(value); break;
+    case Word::CellRight: row_.cellRights.append(clampCellBoundary(value)); break;
     case Word::Border: row_.borders = true; break;
     case Word::Cell:
         if (inBody && (paragraph.inTable || builder_.inTable()))

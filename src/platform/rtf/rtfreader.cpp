@@ -30,7 +30,7 @@ bool RtfReader::readFile(const QString &fileName, QTextDocument *document, QStri
     }
     if (!read(file.readAll(), document)) {
         if (error)
-            *error = QStringLiteral("not an RTF file");
+            *error = QStringLiteral("il file non è in formato RTF");
         return false;
     }
     return true;

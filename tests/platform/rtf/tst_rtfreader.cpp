@@ -274,7 +274,12 @@ private slots:
         QVERIFY(document->find(QStringLiteral("Prima della tabella.")).currentTable() == nullptr);
         QVERIFY(document->find(QStringLiteral("Dopo la tabella.")).currentTable() == nullptr);
         QCOMPARE(table->format().border(), 1.0);
-        QCOMPARE(table->format().width().type(), QTextLength::PercentageLength);
+        // Wider than the page: the table takes the whole line, the columns keep their shares.
+        QCOMPARE(table->format().width(), QTextLength(QTextLength::PercentageLength, 100));
+        const QList<QTextLength> widths = table->format().columnWidthConstraints();
+        QCOMPARE(widths.size(), 3);
+        QVERIFY(qAbs(widths[0].rawValue() - 100.0 * 10013 / 39320) < 0.01);
+        QVERIFY(qAbs(widths[1].rawValue() - 100.0 * (25627 - 10013) / 39320) < 0.01);
     }
 
     void handWrittenTableGrowsToItsCells()
@@ -289,6 +294,12 @@ private slots:
         QCOMPARE(cellText(table, 0, 2), QString());
         QCOMPARE(cellText(table, 1, 2), QStringLiteral("c2"));
         QCOMPARE(table->format().border(), 0.0); // no borders were asked for
+        // The widths follow the widest row: three columns of 2000 twips on a 8640-twip line.
+        const QList<QTextLength> widths = table->format().columnWidthConstraints();
+        QCOMPARE(widths.size(), 3);
+        for (const QTextLength &width : widths)
+            QVERIFY(qAbs(width.rawValue() - 100.0 / 3) < 0.01);
+        QVERIFY(qAbs(table->format().width().rawValue() - 6000 * 100.0 / 8640) < 0.01);
         QVERIFY(document->find(QStringLiteral("Dopo.")).currentTable() == nullptr);
     }
 
