@@ -39,6 +39,7 @@ void DocumentBuilder::insertText(const QString &text, const CharProps &character
         return;
     enterParagraph(paragraph);
     cursor_.insertText(text, charFormat(character));
+    blockOpen_ = true;
 }
 
 void DocumentBuilder::insertImage(const QImage &image, QSizeF sizeInTwips, const ParaProps &paragraph)
@@ -51,6 +52,7 @@ void DocumentBuilder::insertImage(const QImage &image, QSizeF sizeInTwips, const
     format.setWidth(sizeInTwips.width() * pixelsPerTwip);
     format.setHeight(sizeInTwips.height() * pixelsPerTwip);
     cursor_.insertImage(format);
+    blockOpen_ = true;
 }
 
 void DocumentBuilder::endParagraph(const ParaProps &paragraph, const CharProps &character)
@@ -58,6 +60,12 @@ void DocumentBuilder::endParagraph(const ParaProps &paragraph, const CharProps &
     enterParagraph(paragraph);
     closeBlock(paragraph);
     cursor_.insertBlock(QTextBlockFormat(), charFormat(character));
+}
+
+void DocumentBuilder::endDocument(const ParaProps &paragraph)
+{
+    if (blockOpen_)
+        closeBlock(paragraph);
 }
 
 void DocumentBuilder::endCell(const ParaProps &paragraph)
@@ -150,6 +158,7 @@ void DocumentBuilder::leaveTable()
 
 void DocumentBuilder::closeBlock(const ParaProps &paragraph)
 {
+    blockOpen_ = false;
     cursor_.setBlockFormat(blockFormat(paragraph));
     if (paragraph.listOverride != 0 || paragraph.oldStyleList != QTextListFormat::ListStyleUndefined || !listMarker_.isEmpty())
         listItems_.append({ cursor_.block(), paragraph.listOverride, paragraph.listLevel, paragraph.oldStyleList, listMarker_ });
@@ -219,9 +228,13 @@ QTextListFormat::Style DocumentBuilder::listStyle(const ListItem &item) const
 }
 
 // A list item's hanging first line makes room for its marker, which the list now draws.
+// Lists of the list table (\ls) number on through the document; the others
+// restart wherever a paragraph outside them comes between.
 void DocumentBuilder::finish()
 {
-    QHash<std::pair<int, int>, QTextList *> lists;
+    QHash<std::pair<int, int>, QTextList *> tableLists;
+    QTextList *run = nullptr;
+    QTextBlock runEnd;
     for (const ListItem &item : std::as_const(listItems_)) {
         QTextCursor cursor(item.block);
         const QTextListFormat::Style style = listStyle(item);
@@ -232,8 +245,10 @@ void DocumentBuilder::finish()
         QTextBlockFormat format = item.block.blockFormat();
         format.setTextIndent(0);
         cursor.setBlockFormat(format);
-        const std::pair<int, int> key { item.listOverride, item.listOverride != 0 ? item.level : int(style) };
-        QTextList *&list = lists[key];
+        const bool fromTable = item.listOverride != 0;
+        QTextList *&list = fromTable ? tableLists[{ item.listOverride, item.level }] : run;
+        if (!fromTable && (item.block.previous() != runEnd || (run && run->format().style() != style)))
+            run = nullptr;
         if (list) {
             list->add(item.block);
         } else {
@@ -242,6 +257,8 @@ void DocumentBuilder::finish()
             listFormat.setIndent(0);
             list = cursor.createList(listFormat);
         }
+        if (!fromTable)
+            runEnd = item.block;
     }
     listItems_.clear();
 }

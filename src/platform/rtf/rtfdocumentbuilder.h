@@ -26,6 +26,8 @@ public:
     void insertText(const QString &text, const CharProps &character, const ParaProps &paragraph);
     void insertImage(const QImage &image, QSizeF sizeInTwips, const ParaProps &paragraph);
     void endParagraph(const ParaProps &paragraph, const CharProps &character);
+    // The last paragraph needs no \par: it takes the properties in force at the end.
+    void endDocument(const ParaProps &paragraph);
     void endCell(const ParaProps &paragraph);
     void endRow();
     bool inTable() const { return table_ != nullptr; }
@@ -67,6 +69,8 @@ private:
     int tableColumn_ = 0;
     bool rowEnded_ = false;
     bool cellPending_ = false; // the cursor must move to the current cell first
+
+    bool blockOpen_ = false; // content not yet closed by \par or \cell
 
     QString listMarker_;
     QList<ListItem> listItems_;

@@ -242,6 +242,8 @@ void Interpreter::groupEnd()
     if (closed.destination == Destination::FontTable && !fontName_.trimmed().isEmpty())
         storeFont(); // an entry without its closing semicolon
     states_.pop_back();
+    if (states_.size() == 1)
+        builder_.endDocument(closed.paragraph);
     if (closed.opensDestination)
         finishDestination(closed);
 }

@@ -340,6 +340,36 @@ private slots:
         QVERIFY(!doc.find(QStringLiteral("Tabella scritta a mano:")).currentList());
     }
 
+    void oldStyleNumberingRestartsAfterOtherParagraphs()
+    {
+        const auto document = read("{\\rtf1{\\*\\pn\\pnlvlbody\\pndec}uno\\par due\\par\\pard fra\\par"
+                                   "{\\*\\pn\\pnlvlbody\\pndec}tre\\par}");
+        const QTextDocument &doc = *document;
+        QTextList *first = doc.find(QStringLiteral("uno")).currentList();
+        QVERIFY(first);
+        QCOMPARE(first->count(), 2);
+        QVERIFY(!doc.find(QStringLiteral("fra")).currentList());
+        QTextList *second = doc.find(QStringLiteral("tre")).currentList();
+        QVERIFY(second && second != first);
+        QCOMPARE(second->itemText(doc.find(QStringLiteral("tre")).block()), QStringLiteral("1."));
+    }
+
+    void lastParagraphWithoutParKeepsItsFormat()
+    {
+        const auto document = read("{\\rtf1\\pard\\qc\\li720 centrato{\\*\\pn\\pnlvlblt}}");
+        QCOMPARE(document->firstBlock().blockFormat().alignment(), Qt::Alignment(Qt::AlignHCenter));
+        QCOMPARE(document->firstBlock().blockFormat().leftMargin(), 48.0);
+        QVERIFY(document->firstBlock().textList());
+    }
+
+    void fieldsShowTheirResult()
+    {
+        const auto document = read("{\\rtf1 Vedi {\\field{\\*\\fldinst HYPERLINK \"https://www.istat.it\"}"
+                                   "{\\fldrslt {\\ul l'Istat}}}.}");
+        QCOMPARE(document->toPlainText(), QStringLiteral("Vedi l'Istat."));
+        QVERIFY(formatOf(*document, QStringLiteral("Istat")).fontUnderline());
+    }
+
     void notRtf()
     {
         QTextDocument document;
