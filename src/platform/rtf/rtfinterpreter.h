@@ -43,8 +43,10 @@ private:
     void fontTableWord(QByteArrayView word, int value);
     void pictureWord(QByteArrayView word, int value);
     void listWord(QByteArrayView word, int value);
+    void colorTableWord(QByteArrayView word, int value);
     void controlSymbol(char symbol);
     void storeFont();
+    void storeColor();
     void text(QByteArrayView bytes);
     void hexByte(unsigned char byte);
     void unicode(int value);

@@ -7,7 +7,15 @@
 #include <QString>
 #include <QTextListFormat>
 
+#include <algorithm>
+
 namespace censaria::rtf {
+
+constexpr int maxTwips = 31680; // 22 inches, the largest page
+
+inline int clampTwips(int value) { return std::clamp(value, -maxTwips, maxTwips); }
+// Cell boundaries only count as shares of their row, which may be drawn wider than any page.
+inline int clampCellBoundary(int value) { return std::clamp(value, -64 * maxTwips, 64 * maxTwips); }
 
 // Character properties as RTF states them; turned into a QTextCharFormat only
 // when text is inserted, so that \deff and the font table may come in any order.

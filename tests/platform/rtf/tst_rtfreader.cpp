@@ -2,7 +2,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
-#include <QDir>
+#include <QFile>
 #include <QElapsedTimer>
 #include <QImage>
 #include <QPainter>
