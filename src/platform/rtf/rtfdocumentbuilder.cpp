@@ -58,22 +58,22 @@ void DocumentBuilder::insertImage(const QImage &image, QSizeF sizeInTwips, const
 void DocumentBuilder::endParagraph(const ParaProps &paragraph, const CharProps &character)
 {
     enterParagraph(paragraph);
-    closeBlock(paragraph);
-    cursor_.insertBlock(QTextBlockFormat(), charFormat(character));
+    closeBlock(paragraph, character);
+    cursor_.insertBlock();
 }
 
-void DocumentBuilder::endDocument(const ParaProps &paragraph)
+void DocumentBuilder::endDocument(const ParaProps &paragraph, const CharProps &character)
 {
     if (blockOpen_)
-        closeBlock(paragraph);
+        closeBlock(paragraph, character);
 }
 
-void DocumentBuilder::endCell(const ParaProps &paragraph)
+void DocumentBuilder::endCell(const ParaProps &paragraph, const CharProps &character)
 {
     ParaProps inCell = paragraph;
     inCell.inTable = true; // some writers leave \intbl out of a cell's last paragraph
     enterParagraph(inCell);
-    closeBlock(inCell);
+    closeBlock(inCell, character);
     ++tableColumn_;
     cellPending_ = true;
 }
@@ -156,10 +156,13 @@ void DocumentBuilder::leaveTable()
     table_ = nullptr;
 }
 
-void DocumentBuilder::closeBlock(const ParaProps &paragraph)
+// The properties in force at the paragraph's end are its mark's: they size an
+// empty paragraph and a list item's marker.
+void DocumentBuilder::closeBlock(const ParaProps &paragraph, const CharProps &character)
 {
     blockOpen_ = false;
     cursor_.setBlockFormat(blockFormat(paragraph));
+    cursor_.setBlockCharFormat(charFormat(character));
     if (paragraph.listOverride != 0 || paragraph.oldStyleList != QTextListFormat::ListStyleUndefined || !listMarker_.isEmpty())
         listItems_.append({ cursor_.block(), paragraph.listOverride, paragraph.listLevel, paragraph.oldStyleList, listMarker_ });
     listMarker_.clear();

@@ -27,8 +27,8 @@ public:
     void insertImage(const QImage &image, QSizeF sizeInTwips, const ParaProps &paragraph);
     void endParagraph(const ParaProps &paragraph, const CharProps &character);
     // The last paragraph needs no \par: it takes the properties in force at the end.
-    void endDocument(const ParaProps &paragraph);
-    void endCell(const ParaProps &paragraph);
+    void endDocument(const ParaProps &paragraph, const CharProps &character);
+    void endCell(const ParaProps &paragraph, const CharProps &character);
     void endRow();
     bool inTable() const { return table_ != nullptr; }
     // The bullet or number a writer spelled out for the current paragraph.
@@ -51,7 +51,7 @@ private:
     void addColumns(int count);
     QTextTableFormat tableFormat(int columns) const;
     void leaveTable();
-    void closeBlock(const ParaProps &paragraph);
+    void closeBlock(const ParaProps &paragraph, const CharProps &character);
     QTextCharFormat charFormat(const CharProps &character);
     QTextBlockFormat blockFormat(const ParaProps &paragraph) const;
     QTextListFormat::Style listStyle(const ListItem &item) const;

@@ -9,6 +9,7 @@ namespace censaria::rtf {
 namespace {
 
 constexpr std::size_t maxDepth = 256; // deeper groups share the state of this level
+
 // Drops what a QTextDocument must not be given as text: control characters,
 // its own object and frame markers, paragraph separators that would split cells.
 void sanitize(QString &text)
@@ -67,7 +68,6 @@ void Interpreter::run(QByteArrayView rtf)
     // A truncated file: close what is open, so that its pending text and tables count.
     while (groupsPastLimit_ > 0 || states_.size() > 1)
         groupEnd();
-    flushText();
     builder_.finish();
 }
 
@@ -123,7 +123,7 @@ void Interpreter::groupEnd()
         storeFont(); // an entry without its closing semicolon
     states_.pop_back();
     if (states_.size() == 1)
-        builder_.endDocument(closed.paragraph);
+        builder_.endDocument(closed.paragraph, closed.character);
     if (closed.opensDestination)
         finishDestination(closed);
 }
@@ -232,7 +232,7 @@ void Interpreter::bodyWord(QByteArrayView word, int value, bool hasValue)
     case Word::Border: row_.borders = true; break;
     case Word::Cell:
         if (inBody && (paragraph.inTable || builder_.inTable()))
-            builder_.endCell(paragraph);
+            builder_.endCell(paragraph, character);
         else if (inBody) // a cell with no table around it: keep its text apart
             appendCharacter(u'\t');
         break;
