@@ -104,7 +104,7 @@ void DocumentBuilder::enterParagraph(const ParaProps &paragraph)
         rowEnded_ = false;
     }
     if (tableColumn_ >= table_->columns())
-        addColumns(tableColumn_ - table_->columns() + 1);
+        table_->appendColumns(tableColumn_ - table_->columns() + 1);
     if (cellPending_) {
         cursor_ = table_->cellAt(tableRow_, tableColumn_).firstCursorPosition();
         cellPending_ = false;
@@ -113,20 +113,16 @@ void DocumentBuilder::enterParagraph(const ParaProps &paragraph)
 
 void DocumentBuilder::startTable()
 {
-    table_ = cursor_.insertTable(1, std::max<int>(1, row_.cellRights.size()), tableFormat(row_.cellRights.size()));
+    table_ = cursor_.insertTable(1, std::max<int>(1, row_.cellRights.size()), tableFormat());
     tableRow_ = tableColumn_ = 0;
     rowEnded_ = cellPending_ = false;
 }
 
-void DocumentBuilder::addColumns(int count)
-{
-    table_->appendColumns(count);
-    table_->setFormat(tableFormat(table_->columns()));
-}
-
-// Column widths follow the row's \cellx boundaries, as shares of a table that
-// takes the part of the page's text width the row takes, so it reflows with the view.
-QTextTableFormat DocumentBuilder::tableFormat(int columns) const
+// The table takes the share of the page's text width its row takes, so it
+// follows the width of the view. Its columns are sized by their content rather
+// than by \cellx: a table written for a full page stays legible, its words
+// whole, in a narrower view.
+QTextTableFormat DocumentBuilder::tableFormat() const
 {
     QTextTableFormat format;
     format.setBorder(row_.borders ? 1 : 0);
@@ -136,16 +132,8 @@ QTextTableFormat DocumentBuilder::tableFormat(int columns) const
     format.setCellPadding(4);
     const int rowWidth = row_.cellRights.isEmpty() ? 0 : row_.cellRights.last() - row_.left;
     const int textWidth = tables_.paperWidth - tables_.leftMargin - tables_.rightMargin;
-    if (rowWidth <= 0 || textWidth <= 0 || row_.cellRights.size() != columns)
-        return format; // Qt shares the width out by content
-    format.setWidth(QTextLength(QTextLength::PercentageLength, std::min(100.0, 100.0 * rowWidth / textWidth)));
-    QList<QTextLength> widths;
-    int left = row_.left;
-    for (const int right : row_.cellRights) {
-        widths.append(QTextLength(QTextLength::PercentageLength, 100.0 * std::max(1, right - left) / rowWidth));
-        left = std::max(left, right);
-    }
-    format.setColumnWidthConstraints(widths);
+    if (rowWidth > 0 && textWidth > 0)
+        format.setWidth(QTextLength(QTextLength::PercentageLength, std::min(100.0, 100.0 * rowWidth / textWidth)));
     return format;
 }
 

@@ -48,8 +48,7 @@ private:
 
     void enterParagraph(const ParaProps &paragraph);
     void startTable();
-    void addColumns(int count);
-    QTextTableFormat tableFormat(int columns) const;
+    QTextTableFormat tableFormat() const;
     void leaveTable();
     void closeBlock(const ParaProps &paragraph, const CharProps &character);
     QTextCharFormat charFormat(const CharProps &character);

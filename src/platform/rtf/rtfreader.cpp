@@ -15,6 +15,10 @@ bool RtfReader::read(const QByteArray &rtf, QTextDocument *document)
     const bool undo = document->isUndoRedoEnabled();
     document->setUndoRedoEnabled(false); // a fresh document needs no history of its making
     document->clear();
+    // Words are not split, as in a word processor; this also keeps table cells legible.
+    QTextOption wrapping = document->defaultTextOption();
+    wrapping.setWrapMode(QTextOption::WordWrap);
+    document->setDefaultTextOption(wrapping);
     rtf::Interpreter(document).run(rtf);
     document->setUndoRedoEnabled(undo);
     return true;
