@@ -33,6 +33,8 @@ void Interpreter::run(QByteArrayView rtf)
     Tokenizer tokenizer(rtf);
     bool rootOpened = false;
     for (Token token = tokenizer.next(); token.type != Token::End; token = tokenizer.next()) {
+        if (!rootOpened && token.type != Token::GroupStart)
+            continue; // a byte order mark or white space before the document
         if (fallbackToSkip_ > 0 && skipFallback(token))
             continue;
         switch (token.type) {

@@ -9,8 +9,10 @@ namespace censaria {
 
 bool RtfReader::read(const QByteArray &rtf, QTextDocument *document)
 {
-    const QByteArray start = rtf.left(64).trimmed();
-    if (!start.startsWith("{\\rtf"))
+    QByteArray start = rtf.left(64);
+    if (start.startsWith("\xEF\xBB\xBF")) // a byte order mark some editors put before anything
+        start.remove(0, 3);
+    if (!start.trimmed().startsWith("{\\rtf"))
         return false;
     const bool undo = document->isUndoRedoEnabled();
     document->setUndoRedoEnabled(false); // a fresh document needs no history of its making

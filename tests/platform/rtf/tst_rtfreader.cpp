@@ -370,12 +370,15 @@ private slots:
         document.setPlainText(QStringLiteral("prima"));
         QVERIFY(!RtfReader::read(QByteArray(), &document));
         QVERIFY(!RtfReader::read("Testo semplice", &document));
+        QVERIFY(!RtfReader::read("\xEF\xBB\xBFTesto semplice", &document));
         QCOMPARE(document.toPlainText(), QStringLiteral("prima"));
         QString error;
         QVERIFY(!RtfReader::readFile(QStringLiteral("/nonexistent/a-storia1.rtf"), &document, &error));
         QVERIFY(!error.isEmpty());
         QVERIFY(RtfReader::readFile(QStringLiteral(RTF_FIXTURES "/lo-elenchi.rtf"), &document, &error));
         QVERIFY(document.toPlainText().startsWith(QStringLiteral("I tre periodi:")));
+        QVERIFY(RtfReader::read("\xEF\xBB\xBF {\\rtf1 Con il segno d'ordine.}", &document));
+        QCOMPARE(document.toPlainText(), QStringLiteral("Con il segno d'ordine."));
     }
 
     void malformedInputShowsWhatCouldBeRead_data()
