@@ -80,6 +80,8 @@ FLezioni::FLezioni(Module &module)
     text_->setObjectName(QStringLiteral("RTBtesto"));
     text_->setGeometry(Twips::rect(margin, textTop, columnWidth, textHeight));
     text_->setReadOnly(true);
+    // Break lines only between words: the column is narrow and lessons have long words.
+    text_->setWordWrapMode(QTextOption::WordWrap);
     text_->setStyleSheet(QStringLiteral("QTextEdit { background: white; color: #1c1c1c; border: 1px solid #b9ad94; }"));
     text_->document()->setDocumentMargin(Twips::px(150));
 

@@ -74,7 +74,8 @@ double readRadix(const QString &s, int base)
             break;
         value = value * base + digit;
     }
-    return value;
+    // Hundreds of digits overflow a double: keep the largest finite value instead.
+    return std::isfinite(value) ? value : std::numeric_limits<double>::max();
 }
 
 } // namespace

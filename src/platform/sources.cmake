@@ -6,5 +6,12 @@ target_sources(censaria_lib PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/lineprinter.h ${CMAKE_CURRENT_LIST_DIR}/lineprinter.cpp
     ${CMAKE_CURRENT_LIST_DIR}/platform.h
     ${CMAKE_CURRENT_LIST_DIR}/rtf/rtfreader.h ${CMAKE_CURRENT_LIST_DIR}/rtf/rtfreader.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/rtf/rtfinterpreter.h ${CMAKE_CURRENT_LIST_DIR}/rtf/rtfinterpreter.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/rtf/rtfdestinations.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/rtf/rtfkeywords.h ${CMAKE_CURRENT_LIST_DIR}/rtf/rtfkeywords.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/rtf/rtfdocumentbuilder.h ${CMAKE_CURRENT_LIST_DIR}/rtf/rtfdocumentbuilder.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/rtf/rtftokenizer.h ${CMAKE_CURRENT_LIST_DIR}/rtf/rtftokenizer.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/rtf/rtftextdecoder.h ${CMAKE_CURRENT_LIST_DIR}/rtf/rtftextdecoder.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/rtf/rtfstate.h
     ${CMAKE_CURRENT_LIST_DIR}/qtplatform.h ${CMAKE_CURRENT_LIST_DIR}/qtplatform.cpp
     ${CMAKE_CURRENT_LIST_DIR}/fakeplatform.h ${CMAKE_CURRENT_LIST_DIR}/fakeplatform.cpp)

@@ -1,56 +1,28 @@
 #include "rtfreader.h"
 
+#include "rtfinterpreter.h"
+
 #include <QFile>
 #include <QTextDocument>
 
 namespace censaria {
 
-// A first reader that keeps only the text; formatting comes with the full parser.
 bool RtfReader::read(const QByteArray &rtf, QTextDocument *document)
 {
-    if (!rtf.trimmed().startsWith("{\\rtf"))
+    QByteArray start = rtf.left(64);
+    if (start.startsWith("\xEF\xBB\xBF")) // a byte order mark some editors put before anything
+        start.remove(0, 3);
+    if (!start.trimmed().startsWith("{\\rtf"))
         return false;
-    QString text;
-    int depth = 0;
-    int skipDepth = -1;
-    for (qsizetype i = 0; i < rtf.size(); ++i) {
-        const char c = rtf[i];
-        if (c == '{') {
-            ++depth;
-        } else if (c == '}') {
-            if (depth == skipDepth)
-                skipDepth = -1;
-            --depth;
-        } else if (c == '\\') {
-            qsizetype j = i + 1;
-            QByteArray word;
-            while (j < rtf.size() && std::isalpha(static_cast<unsigned char>(rtf[j])))
-                word.append(rtf[j++]);
-            while (j < rtf.size() && (std::isdigit(static_cast<unsigned char>(rtf[j])) || rtf[j] == '-'))
-                ++j;
-            if (j < rtf.size() && rtf[j] == ' ')
-                ++j;
-            if (word == "fonttbl" || word == "colortbl" || word == "stylesheet" || word == "pict" || word == "info")
-                skipDepth = depth;
-            if (skipDepth < 0 && (word == "par" || word == "line"))
-                text.append(u'\n');
-            if (word.isEmpty() && j < rtf.size()) {
-                if (rtf[j] == '*')
-                    skipDepth = depth;
-                else if (rtf[j] == '\'' && j + 2 < rtf.size()) {
-                    if (skipDepth < 0)
-                        text.append(QChar(QByteArray::fromHex(rtf.mid(j + 1, 2)).at(0) & 0xff));
-                    j += 2;
-                } else if (skipDepth < 0)
-                    text.append(QChar::fromLatin1(rtf[j]));
-                ++j;
-            }
-            i = j - 1;
-        } else if (skipDepth < 0 && c != '\r' && c != '\n') {
-            text.append(QChar::fromLatin1(c));
-        }
-    }
-    document->setPlainText(text);
+    const bool undo = document->isUndoRedoEnabled();
+    document->setUndoRedoEnabled(false); // a fresh document needs no history of its making
+    document->clear();
+    // Words are not split, as in a word processor; this also keeps table cells legible.
+    QTextOption wrapping = document->defaultTextOption();
+    wrapping.setWrapMode(QTextOption::WordWrap);
+    document->setDefaultTextOption(wrapping);
+    rtf::Interpreter(document).run(rtf);
+    document->setUndoRedoEnabled(undo);
     return true;
 }
 
@@ -64,7 +36,7 @@ bool RtfReader::readFile(const QString &fileName, QTextDocument *document, QStri
     }
     if (!read(file.readAll(), document)) {
         if (error)
-            *error = QStringLiteral("not an RTF file");
+            *error = QStringLiteral("il file non è in formato RTF");
         return false;
     }
     return true;
