@@ -90,7 +90,7 @@ private slots:
         // 4. ...which asks the pupil's name, the first time one is needed.
         program_->dialogs().queueAnswer(QStringLiteral("  rossi   mario "));
         QVERIFY(press(*program_, "FQuestionario/CMDRISULT"));
-        QCOMPARE(program_->dialogs().prompts.size(), 1);
+        QCOMPARE(program_->dialogs().inputTitles, QStringList{forms::programTitle});
         QCOMPARE(program_->module().nomealunno, QStringLiteral("ROSSI MARIO"));
         QCOMPARE(text(forms::questionnaire, "LabGiusti"), QStringLiteral("8"));
         QCOMPARE(text(forms::questionnaire, "LabSbagli"), QStringLiteral("2"));

@@ -115,24 +115,31 @@ private slots:
         road("menu over the questionnaire", {"Fmenù/Cmdquestionari", "FQuestionario/Cmdmenù", "Fmenù/Cmddinamiche"},
              {questionnaire, simulation}, menu);
 
-        // The destination of every lesson page, each reached through the lesson's menu bar.
-        const auto destination = [](const char *name, const char *entry, const QString &page, const QString &form,
-                                    const QString &topic) {
-            road(name, {"Fmenù/Cmdstoria", QStringLiteral("FLezioni/%1").arg(QString::fromUtf8(entry)), "FLezioni/CmdDestina"},
-                 {form}, page, form == lessons ? page : QString(), topic);
+        // Every lesson page, each reached through the lesson's menu bar: its destination,
+        // and the main menu, which keeps the page as the key.
+        const struct
+        {
+            QString page, entry, form, topic;
+        } pages[] = {
+            {"Storia1", "storiaintroduzione", questionnaire, "QStoria1"},
+            {"Storia2", "stofamtrad", questionnaire, "QStoria2"},
+            {"Storia3", "stoboom", questionnaire, "QStoria3"},
+            {"Storia4", "stopost", questionnaire, "QStoria4"},
+            {"Statistica1", "statsaldonat", balances, {}},
+            {"Statistica2", "stattassi", rates, {}},
+            {"Densità1", "densitàcalcolo", questionnaire, "QDensità1"},
+            {"Densità2", "densitàdistribuzione", questionnaire, "QDensità2"},
+            {"Piramidi1", "come", pyramids, {}},
+            {"Piramidi2", "utilità", questionnaire, "Qpiramide2"},
+            {"Italia", "popita", questionnaire, "QItalia"},
+            {"Montenovo", "popmontenovo", lessons, {}},
         };
-        destination("destination of Storia1", "storiaintroduzione", "Storia1", questionnaire, "QStoria1");
-        destination("destination of Storia2", "stofamtrad", "Storia2", questionnaire, "QStoria2");
-        destination("destination of Storia3", "stoboom", "Storia3", questionnaire, "QStoria3");
-        destination("destination of Storia4", "stopost", "Storia4", questionnaire, "QStoria4");
-        destination("destination of Statistica1", "statsaldonat", "Statistica1", balances, {});
-        destination("destination of Statistica2", "stattassi", "Statistica2", rates, {});
-        destination("destination of Densità1", "densitàcalcolo", "Densità1", questionnaire, "QDensità1");
-        destination("destination of Densità2", "densitàdistribuzione", "Densità2", questionnaire, "QDensità2");
-        destination("destination of Piramidi1", "come", "Piramidi1", pyramids, {});
-        destination("destination of Piramidi2", "utilità", "Piramidi2", questionnaire, "Qpiramide2");
-        destination("destination of Italia", "popita", "Italia", questionnaire, "QItalia");
-        destination("destination of Montenovo", "popmontenovo", "Montenovo", lessons, {});
+        for (const auto &[page, entry, form, topic] : pages) {
+            const QStringList toPage = {"Fmenù/Cmdstoria", "FLezioni/" + entry};
+            road(qPrintable("destination of " + page), toPage + QStringList{"FLezioni/CmdDestina"}, {form}, page,
+                 form == lessons ? page : QString(), topic);
+            road(qPrintable("menù principale from " + page), toPage + QStringList{"FLezioni/Cmdmenù"}, {menu}, page);
+        }
 
         // The lesson screen's other buttons, and the way back to a page.
         road("lesson: destination after paging", {"Fmenù/Cmdcalcoli", "FLezioni/CmdAVANTI", "FLezioni/CmdDestina"}, {rates},
@@ -140,7 +147,6 @@ private slots:
         road("lesson: destination of a page reopened by a back button",
              {"Fmenù/Cmdpiramide", "FLezioni/CmdDestina", "Fpiramidi/Cmdtorno", "FLezioni/CmdDestina"}, {pyramids}, "Piramidi1");
         road("lesson: osserva", {"Fmenù/Cmdstoria", "FLezioni/CmdOsserva"}, {lessons, families}, "Storia1", "Storia1");
-        road("lesson: menù principale", {"Fmenù/Cmdstoria", "FLezioni/Cmdmenù"}, {menu}, "Storia1");
         road("questionnaire back to its lesson", {"Fmenù/Cmdstoria", "FLezioni/CmdDestina", "FQuestionario/Cmdtorno"}, {lessons},
              "Storia1", "Storia1");
         road("balances back to their lesson", {"Fmenù/Cmdcalcoli", "FLezioni/CmdDestina", "FSaldiTassi/Cmdtorno"}, {lessons},
