@@ -24,6 +24,11 @@ const QString pyramids = forms::pyramids;
 const QString families = forms::families;
 const QString results = forms::results;
 
+// The keys the back buttons know, written out here so that a key the program forgets shows.
+const QStringList lessonKeys = {"Storia1",   "Storia2",   "Storia3",   "Storia4",   "Statistica1", "Statistica2",
+                                "Piramidi1", "Piramidi2", "Densità1", "Densità2", "Italia",      "Montenovo"};
+const QStringList screenKeys = {families, menu, rates, simulation, questionnaire, balances, pyramids};
+
 // One road through the real screens: the presses from the main menu at start, then
 // the screens shown, the screen key, the lesson page and the questionnaire on screen.
 void road(const char *name, const QStringList &presses, QStringList expectedShown, const QString &key,
@@ -64,7 +69,7 @@ private slots:
         const QList<std::pair<QString, QString>> backButtons = {
             {simulation, "Cmdtorno"}, {rates, "Cmdtorno"},        {pyramids, "Cmdtorno"},
             {questionnaire, "Cmdtorno"}, {balances, "Cmdtorno"}, {results, "Labtorna"}};
-        QStringList keys = forms::lessonPages + forms::backTargets;
+        QStringList keys = lessonKeys + screenKeys;
         keys << results << lessons << QString() << QStringLiteral("Storia5") << QStringLiteral("fmenù") << QStringLiteral("Fmenu");
         for (const auto &[form, control] : backButtons)
             for (const QString &key : keys)
@@ -81,8 +86,8 @@ private slots:
 
         QVERIFY(press(*program_, form + u'/' + control));
 
-        const bool lessonKey = lessonTopic(key) != nullptr;
-        const bool screenKey = forms::backTargets.contains(key) && key != form;
+        const bool lessonKey = lessonKeys.contains(key);
+        const bool screenKey = screenKeys.contains(key) && key != form;
         const QString expectedScreen = lessonKey ? lessons : screenKey ? key : menu;
         QCOMPARE(shown(*program_), QStringList{expectedScreen});
         QCOMPARE(this->key(), form == results ? results : key);
