@@ -40,7 +40,7 @@ class TestKeptState : public QObject
 
     std::unique_ptr<TestProgram> program_;
 
-    // Presses the steps one by one; true if form was off screen after one of them.
+    // Presses the steps one by one; true if the form was off screen after one of them.
     bool leaveAndComeBack(const QStringList &steps, const QString &form)
     {
         bool left = false;
@@ -112,6 +112,7 @@ private slots:
         QFETCH(QStringList, road);
         QVERIFY(pressAll(*program_, prepare));
         const QStringList before = describe(program_->screen(form));
+        QVERIFY(!before.isEmpty());
 
         QVERIFY2(leaveAndComeBack(road, form), "the road never left the screen");
 
