@@ -5,6 +5,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QRandomGenerator>
 #include <QTest>
 
 using namespace censaria;
@@ -246,6 +247,39 @@ private slots:
         if (!topic.isEmpty())
             QCOMPARE(questionnaireTitle(), bankByLoader(topic)->title);
         QVERIFY(!program_->exitCode());
+    }
+
+    // A pupil pressing about at random, on whatever screens are shown, is never left
+    // without a screen, and the key always names a screen or a lesson page.
+    void randomPressesAlwaysLeaveAScreen()
+    {
+        const QStringList controls = {
+            "Fmenù/Cmdstoria", "Fmenù/Cmdcalcoli", "Fmenù/Cmddensità", "Fmenù/Cmdpiramide", "Fmenù/CmdITALIA",
+            "Fmenù/Cmddinamiche", "Fmenù/Cmdfami", "Fmenù/Cmdpiram", "Fmenù/Cmdesercizi1", "Fmenù/cmdesdin",
+            "Fmenù/cmdesfam", "Fmenù/Cmdquestionari", "Fmenù/Cmdarchivio", "FLezioni/CmdDestina", "FLezioni/CmdOsserva",
+            "FLezioni/CmdAVANTI", "FLezioni/CmdINDIETRO", "FLezioni/Cmdmenù", "FQuestionario/Check1",
+            "FQuestionario/CMDRISULT", "FQuestionario/Cmdarchivio", "FQuestionario/Cmdtorno", "FQuestionario/Cmdmenù",
+            "Fesercizi/Cmdarchivio", "Fesercizi/Cmdtorno", "Fesercizi/cmdmenu", "FSaldiTassi/Cmdarchivio",
+            "FSaldiTassi/Cmdtorno", "FSaldiTassi/cmdmenu", "Fgrafici/Cmdesercitazione", "Fgrafici/Cmdtorno",
+            "Fgrafici/Cmdmenù", "Fpiramidi/Cmdtorno", "Fpiramidi/Cmdmenù", "Ffamiglie/Cmdesercizi", "Ffamiglie/Cmdtorno",
+            "Ffamiglie/Cmdmenù", "FRisultati/Labtorna", "FRisultati/Labmenù"};
+        const QStringList keys = lessonKeys + screenKeys + QStringList{results};
+        QRandomGenerator random(20260312);
+        QStringList walked;
+        const auto lastSteps = [&walked] { return walked.mid(std::max<qsizetype>(0, walked.size() - 20)).join(u'\n'); };
+        for (int pressed = 0; pressed < 1000;) {
+            const QString step = controls.at(random.bounded(int(controls.size())));
+            const QString form = step.section(u'/', 0, 0);
+            const Screen *screen = program_->module().screens().existing(form);
+            const auto *control = screen ? screen->findChild<QWidget *>(step.section(u'/', 1)) : nullptr;
+            if (!screen || !screen->isVisible() || !control->isEnabled())
+                continue;
+            walked << step;
+            QVERIFY2(press(*program_, step), qPrintable(lastSteps()));
+            QVERIFY2(!shown(*program_).isEmpty(), qPrintable(lastSteps()));
+            QVERIFY2(keys.contains(key()), qPrintable(lastSteps()));
+            ++pressed;
+        }
     }
 
     void exitButtonsCloseTheArchive_data()
