@@ -15,6 +15,7 @@ install(CODE "
     endforeach()
 ")
 
+configure_file(${CMAKE_CURRENT_LIST_DIR}/preinst.in preinst @ONLY)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/postinst.in postinst @ONLY)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/postrm.in postrm @ONLY)
 
@@ -36,6 +37,6 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Loaded at run time, so dpkg-shlibdeps cannot see them; adduser makes the group.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, qt6-translations-l10n, fonts-dejavu-core, adduser")
-set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_CURRENT_BINARY_DIR}/postinst ${CMAKE_CURRENT_BINARY_DIR}/postrm)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_CURRENT_BINARY_DIR}/preinst ${CMAKE_CURRENT_BINARY_DIR}/postinst ${CMAKE_CURRENT_BINARY_DIR}/postrm)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)
