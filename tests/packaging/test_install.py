@@ -72,15 +72,16 @@ class StagedInstallTest(unittest.TestCase):
         with open(self.archive("dbcensaria.mdb"), "rb") as after:
             self.assertEqual(after.read(), saved)
 
-    def test_menu_entry_names_the_installed_launcher_icon_and_categories(self):
+    def test_menu_entry_speaks_italian_and_names_the_installed_launcher_icon_and_categories(self):
         entry = configparser.ConfigParser(interpolation=None)
         entry.optionxform = str
         entry.read(os.path.join(self.share, "applications", APP_ID + ".desktop"), encoding="utf-8")
         desktop = entry["Desktop Entry"]
         self.assertEqual(desktop["Name"], "Censaria")
         self.assertEqual(desktop["Exec"], "censaria")
-        self.assertIn("GenericName[it]", desktop)
-        self.assertIn("Comment[it]", desktop)
+        self.assertIn("popolazione", desktop["GenericName"])
+        self.assertIn("popolazione", desktop["Comment"])
+        self.assertIn("Comment[en]", desktop)
         self.assertEqual(desktop["Categories"].split(";")[:2], ["Education", "Geography"])
         self.assertTrue(os.path.isfile(os.path.join(
             self.share, "icons", "hicolor", "scalable", "apps", desktop["Icon"] + ".svg")))
