@@ -1,5 +1,6 @@
 #include "mainmenu.h"
 
+#include "buttonstyle.h"
 #include "clicklabel.h"
 #include "forms.h"
 #include "module.h"
@@ -25,15 +26,7 @@ constexpr int buttonStep = 780;
 const QColor columnColour[] = {QColor(214, 110, 30), QColor(22, 140, 118), QColor(41, 110, 175)};
 const QColor archiveColour(176, 140, 20);
 const QColor exitColour(150, 40, 40);
-
-QString buttonStyle(const QColor &colour)
-{
-    return QStringLiteral("QPushButton { background: %1; color: white; border: 2px solid %2; border-radius: %3px; padding: 2px; }"
-                          "QPushButton:hover { background: %4; }"
-                          "QPushButton:pressed { background: %2; }"
-                          "QPushButton:disabled { background: #7a8490; color: #c8ced6; border-color: #5c6670; }")
-        .arg(colour.name(), colour.darker(140).name(), QString::number(Twips::px(120)), colour.lighter(120).name());
-}
+const QColor disabledGrey(122, 132, 144);
 
 } // namespace
 
@@ -73,8 +66,8 @@ MainMenu::MainMenu(Module &module)
     addButton("Cmdquestionari", QStringLiteral("Questionari"), 2, 3, forms::questionnaire, &MainMenu::openQuestionnaires);
     addButton("Cmdarchivio", QStringLiteral("Archivio dei risultati"), 2, 5, forms::results, &MainMenu::openArchive);
     addButton("Cmdesco", QStringLiteral("Esco"), 2, 6, forms::menu, &MainMenu::exit);
-    findChild<QPushButton *>(QStringLiteral("Cmdarchivio"))->setStyleSheet(buttonStyle(archiveColour));
-    findChild<QPushButton *>(QStringLiteral("Cmdesco"))->setStyleSheet(buttonStyle(exitColour));
+    findChild<QPushButton *>(QStringLiteral("Cmdarchivio"))->setStyleSheet(filledButtonStyle(archiveColour, disabledGrey, 120));
+    findChild<QPushButton *>(QStringLiteral("Cmdesco"))->setStyleSheet(filledButtonStyle(exitColour, disabledGrey, 120));
 
     labNomi_ = new ClickLabel(QStringLiteral("Elenco dei nomi presenti nell'archivio dei risultati"), canvas());
     labNomi_->setObjectName(QStringLiteral("LabNOMI"));
@@ -120,7 +113,7 @@ void MainMenu::addButton(const char *name, const QString &caption, int column, i
     button->setObjectName(QString::fromUtf8(name));
     button->setGeometry(Twips::rect(columnLeft[column], buttonTop + row * buttonStep, columnWidth, buttonHeight));
     button->setFont(Twips::font(8.5, true));
-    button->setStyleSheet(buttonStyle(columnColour[column]));
+    button->setStyleSheet(filledButtonStyle(columnColour[column], disabledGrey, 120));
     button->setCursor(Qt::PointingHandCursor);
     // A screen the program does not have yet cannot be opened.
     button->setEnabled(module().screens().has(target));

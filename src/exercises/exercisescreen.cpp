@@ -1,5 +1,6 @@
 #include "exercisescreen.h"
 
+#include "app/buttonstyle.h"
 #include "app/forms.h"
 #include "app/module.h"
 #include "calculatorpanel.h"
@@ -91,12 +92,7 @@ QPushButton *ExerciseScreen::addButton(const QString &name, const QString &capti
     button->setGeometry(Twips::rect(twips.x(), twips.y(), twips.width(), twips.height()));
     button->setFont(Twips::font(9, true));
     button->setCursor(Qt::PointingHandCursor);
-    button->setStyleSheet(QStringLiteral("QPushButton { background: %1; color: white; border: 2px solid %2; border-radius: %3px; }"
-                                         "QPushButton:hover { background: %4; }"
-                                         "QPushButton:pressed { background: %2; }"
-                                         "QPushButton:disabled { background: #9aa1ab; color: #dde1e6; border-color: #7d858f; }")
-                              .arg(colour.name(), colour.darker(140).name(), QString::number(Twips::px(90)),
-                                   colour.lighter(120).name()));
+    button->setStyleSheet(filledButtonStyle(colour));
     return button;
 }
 

@@ -1,5 +1,6 @@
 #include "flezioni.h"
 
+#include "app/buttonstyle.h"
 #include "app/forms.h"
 #include "app/module.h"
 #include "lessoncatalogue.h"
@@ -31,15 +32,7 @@ constexpr int buttonRowHeight = 540;
 constexpr int textIndent = 100;
 
 const QColor paper(244, 239, 227);
-
-QString buttonStyle(const QColor &colour)
-{
-    return QStringLiteral("QPushButton { background: %1; color: white; border: 2px solid %2; border-radius: %3px; padding: 2px 8px; }"
-                          "QPushButton:hover { background: %4; }"
-                          "QPushButton:pressed { background: %2; }"
-                          "QPushButton:disabled { background: #b8b2a4; color: #ece7dc; border-color: #9d978a; }")
-        .arg(colour.name(), colour.darker(140).name(), QString::number(Twips::px(90)), colour.lighter(115).name());
-}
+const QColor disabledGrey(184, 178, 164);
 
 } // namespace
 
@@ -67,7 +60,7 @@ FLezioni::FLezioni(Module &module)
     picture_->setStyleSheet(QStringLiteral("QLabel { background: white; border: 1px solid #b9ad94; color: #7a3b2e; }"));
 
     destina_ = addButton("CmdDestina", QString(), Twips::rect(pictureLeft, destinationTop, pictureWidth, destinationHeight));
-    destina_->setStyleSheet(buttonStyle(QColor(196, 98, 28)));
+    destina_->setStyleSheet(filledButtonStyle(QColor(196, 98, 28), disabledGrey));
     destina_->setFont(Twips::font(10, true));
     connect(destina_, &QPushButton::clicked, this, &FLezioni::destinaClicked);
 
@@ -92,7 +85,7 @@ FLezioni::FLezioni(Module &module)
     auto *toMenu = addButton("Cmdmenù", QStringLiteral("Menù principale"), Twips::rect(pictureLeft, buttonRowTop, 3600, buttonRowHeight));
     auto *exit = addButton("Cmdesco", QStringLiteral("Esco"),
                            Twips::rect(pictureLeft + 3800, buttonRowTop, pictureWidth - 3800, buttonRowHeight));
-    exit->setStyleSheet(buttonStyle(QColor(150, 40, 40)));
+    exit->setStyleSheet(filledButtonStyle(QColor(150, 40, 40), disabledGrey));
     connect(indietro_, &QPushButton::clicked, this, &FLezioni::indietroClicked);
     connect(avanti_, &QPushButton::clicked, this, &FLezioni::avantiClicked);
     connect(toMenu, &QPushButton::clicked, this, &FLezioni::goToMenu);
@@ -113,7 +106,7 @@ QPushButton *FLezioni::addButton(const char *name, const QString &caption, const
     button->setGeometry(place);
     button->setFont(Twips::font(9, true));
     button->setCursor(Qt::PointingHandCursor);
-    button->setStyleSheet(buttonStyle(QColor(31, 110, 130)));
+    button->setStyleSheet(filledButtonStyle(QColor(31, 110, 130), disabledGrey));
     return button;
 }
 

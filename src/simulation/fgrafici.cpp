@@ -1,5 +1,6 @@
 #include "fgrafici.h"
 
+#include "app/buttonstyle.h"
 #include "app/forms.h"
 #include "app/module.h"
 #include "growthgraph.h"
@@ -27,15 +28,6 @@ const QColor exitColour(150, 40, 40);
 
 const QString variationCaption = QStringLiteral("Variazione rispetto al          = ");
 const QString variationLead = QStringLiteral("Variazione rispetto al ");
-
-QString buttonStyle(const QColor &colour)
-{
-    return QStringLiteral("QPushButton { background: %1; color: white; border: 2px solid %2; border-radius: %3px; }"
-                          "QPushButton:hover { background: %4; }"
-                          "QPushButton:pressed { background: %2; }"
-                          "QPushButton:disabled { background: #a9b3bd; color: #e8ecf0; border-color: #8a949e; }")
-        .arg(colour.name(), colour.darker(140).name(), QString::number(Twips::px(90)), colour.lighter(115).name());
-}
 
 QFrame *panel(QWidget *parent, const QRect &where)
 {
@@ -203,7 +195,7 @@ QPushButton *Fgrafici::addButton(const char *name, const QString &caption, QWidg
     button->setObjectName(QString::fromUtf8(name));
     button->setGeometry(where);
     button->setFont(Twips::font(9.5, true));
-    button->setStyleSheet(buttonStyle(colour));
+    button->setStyleSheet(filledButtonStyle(colour, QColor(169, 179, 189)));
     button->setCursor(Qt::PointingHandCursor);
     return button;
 }
