@@ -136,9 +136,10 @@ void Fpiramidi::buildModelChoice()
         {PyramidModel::Country::Usa, addButton(QStringLiteral("cmdUSA"), QStringLiteral("USA"), QRect(4920, 4680, 1455, 375))},
         {PyramidModel::Country::Algeria, addButton(QStringLiteral("cmdalgeria"), QStringLiteral("Algeria"), QRect(6600, 4680, 1455, 375))},
     };
-    for (const auto &[country, button] : buttons) {
-        countryButtons_.append({country, button});
-        connect(button, &QPushButton::clicked, this, [this, country] { loadCountry(country); });
+    for (const auto &entry : buttons) {
+        countryButtons_.append(entry);
+        const PyramidModel::Country country = entry.first;
+        connect(entry.second, &QPushButton::clicked, this, [this, country] { loadCountry(country); });
     }
 
     connect(addButton(QStringLiteral("cmdinizio"), QStringLiteral("Torno alla situazione iniziale"), QRect(120, 5160, 4215, 420)),
