@@ -38,9 +38,6 @@ protected:
     // answer boxes before the buttons that act on them. focusOnOpen, if given, has the
     // focus whenever the screen opens.
     void setKeyboardOrder(const QList<QWidget *> &controls, QWidget *focusOnOpen = nullptr);
-    // Labels and tick boxes whose text is wider than the control get a smaller type
-    // rather than being cut off: fonts of other systems are wider than the designed ones.
-    void fitTexts();
     // The controls of these names on the canvas, in the order given.
     QList<QWidget *> controls(const QStringList &names) const;
 
@@ -51,6 +48,10 @@ protected:
     void openResults();
 
 private:
+    // Labels and tick boxes whose text is wider than the control get a smaller type
+    // rather than being cut off: fonts of other systems are wider than the designed ones.
+    void fitTexts();
+
     Module &module_;
     Placement placement_;
     QSize designTwips_;
