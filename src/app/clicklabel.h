@@ -4,7 +4,8 @@
 
 namespace censaria {
 
-// A label used as a button: it reports clicks and the mouse moving over it.
+// A label used as a button: it reports clicks and the mouse moving over it. Like a
+// button it can be reached with Tab and pressed with Space or Enter.
 class ClickLabel : public QLabel
 {
     Q_OBJECT
@@ -21,6 +22,8 @@ signals:
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 };
 
 } // namespace censaria

@@ -94,6 +94,11 @@ MainMenu::MainMenu(Module &module)
     credit->setGeometry(Twips::rect(300, 8520, 6200, 300));
     credit->setFont(Twips::font(8));
     credit->setStyleSheet(QStringLiteral("color: #9fb3cc;"));
+
+    // Each column is read down under its heading; the names stand beside the last one.
+    setKeyboardOrder(controls({"Cmdstoria", "Cmdcalcoli", "Cmddensità", "Cmdpiramide", "CmdITALIA", "Cmddinamiche", "Cmdfami",
+                               "Cmdpiram", "Cmdesercizi1", "cmdesdin", "cmdesfam", "Cmdquestionari", "Cmdarchivio", "LabNOMI",
+                               "List1", "Cmdesco"}));
 }
 
 void MainMenu::addHeading(const char *name, const QString &text, int column)

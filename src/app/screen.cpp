@@ -4,6 +4,12 @@
 #include "navigation.h"
 #include "platform/twips.h"
 
+#include "clicklabel.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QLabel>
+#include <QRadioButton>
 #include <algorithm>
 
 namespace censaria {
@@ -36,8 +42,11 @@ void Screen::showScreen()
         move(0, 0);
         show();
     }
+    fitTexts();
     raise();
     activateWindow();
+    if (focusOnOpen_ && focusOnOpen_->isEnabled())
+        focusOnOpen_->setFocus(Qt::OtherFocusReason);
 }
 
 void Screen::setBackground(const QColor &colour)
@@ -46,6 +55,60 @@ void Screen::setBackground(const QColor &colour)
     p.setColor(QPalette::Window, colour);
     setPalette(p);
     setAutoFillBackground(true);
+}
+
+void Screen::setKeyboardOrder(const QList<QWidget *> &controls, QWidget *focusOnOpen)
+{
+    for (qsizetype i = 1; i < controls.size(); ++i)
+        QWidget::setTabOrder(controls[i - 1], controls[i]);
+    focusOnOpen_ = focusOnOpen;
+}
+
+namespace {
+
+bool labelFits(const QLabel *label)
+{
+    const QRect room = label->contentsRect().adjusted(0, 0, -std::max(0, label->indent()), 0);
+    const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+    const QRect needed = label->fontMetrics().boundingRect(QRect(room.topLeft(), QSize(room.width(), 100000)), flags, label->text());
+    return needed.width() <= room.width() && needed.height() <= room.height();
+}
+
+template <typename Control, typename Fits>
+void shrinkUntil(Control *control, Fits fits)
+{
+    QFont font = control->font();
+    while (font.pixelSize() > 6 && !fits(control)) {
+        font.setPixelSize(font.pixelSize() - 1);
+        control->setFont(font);
+    }
+}
+
+} // namespace
+
+void Screen::fitTexts()
+{
+    for (QLabel *label : canvas_->findChildren<QLabel *>()) {
+        // Labels of their own kind (cut, stacked) draw their text as they mean to.
+        const bool plain = label->metaObject() == &QLabel::staticMetaObject || qobject_cast<ClickLabel *>(label);
+        if (plain && !label->text().isEmpty() && label->pixmap().isNull())
+            shrinkUntil(label, labelFits);
+    }
+    for (QAbstractButton *box : canvas_->findChildren<QAbstractButton *>())
+        if (qobject_cast<QCheckBox *>(box) || qobject_cast<QRadioButton *>(box))
+            shrinkUntil(box, [](QAbstractButton *b) { return b->sizeHint().width() <= b->width(); });
+}
+
+QList<QWidget *> Screen::controls(const QStringList &names) const
+{
+    QList<QWidget *> found;
+    for (const QString &name : names) {
+        QWidget *control = canvas_->findChild<QWidget *>(name);
+        Q_ASSERT_X(control, "Screen::controls", qPrintable(name));
+        if (control)
+            found.append(control);
+    }
+    return found;
 }
 
 void Screen::goBack() { module_.navigation().back(this); }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QColor>
+#include <QList>
 #include <QSize>
+#include <QStringList>
 #include <QWidget>
 
 namespace censaria {
@@ -32,6 +34,12 @@ public:
 protected:
     void resizeEvent(QResizeEvent *event) override;
     void setBackground(const QColor &colour);
+    // The Tab key goes through the controls in the order given, in reading order with
+    // answer boxes before the buttons that act on them. focusOnOpen, if given, has the
+    // focus whenever the screen opens.
+    void setKeyboardOrder(const QList<QWidget *> &controls, QWidget *focusOnOpen = nullptr);
+    // The controls of these names on the canvas, in the order given.
+    QList<QWidget *> controls(const QStringList &names) const;
 
     // The shared navigation routines, for the screen's own buttons.
     void goBack();
@@ -40,10 +48,15 @@ protected:
     void openResults();
 
 private:
+    // Labels and tick boxes whose text is wider than the control get a smaller type
+    // rather than being cut off: fonts of other systems are wider than the designed ones.
+    void fitTexts();
+
     Module &module_;
     Placement placement_;
     QSize designTwips_;
     QWidget *canvas_;
+    QWidget *focusOnOpen_ = nullptr;
 };
 
 } // namespace censaria

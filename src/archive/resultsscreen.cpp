@@ -47,19 +47,6 @@ void setBackgroundColour(QWidget *widget, const QColor &colour)
     widget->setAutoFillBackground(true);
 }
 
-// The designed fonts fit the designed widths with the fonts of the classroom PCs;
-// a wider substitute font is made smaller rather than cut off.
-void shrinkToFit(QLabel *label)
-{
-    if (label->wordWrap() || label->text().isEmpty())
-        return;
-    QFont font = label->font();
-    while (font.pixelSize() > 6 && QFontMetrics(font).horizontalAdvance(label->text()) > label->contentsRect().width()) {
-        font.setPixelSize(font.pixelSize() - 1);
-        label->setFont(font);
-    }
-}
-
 } // namespace
 
 ResultsScreen::ResultsScreen(Module &module)
@@ -76,6 +63,7 @@ ResultsScreen::ResultsScreen(Module &module)
     auto *strip = addButtonLabel("Label5", QStringLiteral("Label5"), twips(0, 8520, 11999, 375), navy, Twips::font(8.25), nullptr);
     setBackgroundColour(strip, navy);
     strip->unsetCursor();
+    strip->setFocusPolicy(Qt::NoFocus);
     connect(strip, &ClickLabel::hovered, this, [this] { applyColours(resultshover::overStrip); });
 
     labNome_ = addLabel("LabNOME", QString(), twips(0, 100, 11895, 375), olive, arial(14.25));
@@ -130,16 +118,19 @@ ResultsScreen::ResultsScreen(Module &module)
     connect(export_, &ClickLabel::clicked, browser_, &ResultsBrowser::esporta);
     auto *stampa = addButtonLabel("LabSTAMPA", QStringLiteral("STAMPA i risultati"), twips(4800, 8555, 2295, 375), olive, arial(9.75), nullptr);
     connect(stampa, &ClickLabel::clicked, browser_, &ResultsBrowser::stampa);
-    addButtonLabel("Labesci", QStringLiteral("Esco"), twips(9720, 8550, 1695, 495), pink, arial(9.75), &ResultsScreen::exitProgram);
+    // Ends with the page rather than 45 twips below it, where it would be cut.
+    addButtonLabel("Labesci", QStringLiteral("Esco"), twips(9720, 8550, 1695, 450), pink, arial(9.75), &ResultsScreen::exitProgram);
 
     for (const auto &[name, colour] : resultshover::overBackground) {
         auto *label = findChild<ClickLabel *>(name);
         connect(label, &ClickLabel::hovered, this, [label] { setTextColour(label, resultshover::underMouse); });
     }
-    for (QLabel *label : canvas()->findChildren<QLabel *>())
-        shrinkToFit(label);
     connect(browser_, &ResultsBrowser::changed, this, &ResultsScreen::showState);
     showState();
+
+    // The search down the right-hand column, then the strip along the bottom.
+    setKeyboardOrder(controls({"Text2", "Text1", "LabCERCA", "Labtorna", "Labmenù", "Labaiuto", "LabEXPORT", "LabSTAMPA", "Labesci"}),
+                     text2_);
 }
 
 QLabel *ResultsScreen::addLabel(const char *name, const QString &text, const QRect &rect, const QColor &colour, const QFont &font)

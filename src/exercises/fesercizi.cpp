@@ -116,6 +116,12 @@ Fesercizi::Fesercizi(Module &module)
     for (QLineEdit *box : answerBoxes_)
         setControlColour(box, blankColour);
     generate(RatesExercise::Moment::Load);
+
+    // One problem after the other, each with its help; the help's OK stands where the problems were.
+    setKeyboardOrder(controls({"txtnati", "txtmorti", "Txtsaldo", "Txtpopfine", "Cmdhelp1", "Txt1nati", "txt1morti", "txt1saldo",
+                               "txt1popfine", "Cmdhelp2", "cmdok", "CMDRISULT", "CmdNUOVO", "Cmdarchivio", "Cmdtorno", "cmdmenu",
+                               "Cmdfine"}),
+                     answerBoxes_[RatesExercise::Nati1]);
 }
 
 QGroupBox *Fesercizi::addProblemFrame(const QString &name, const QString &title, int left)
@@ -215,6 +221,7 @@ void Fesercizi::showHelp(const QStringList &lines)
     Label20_->show();
     Label20_->raise();
     cmdok_->raise();
+    cmdok_->setFocus(Qt::OtherFocusReason);
 }
 
 void Fesercizi::cmdok_Click()

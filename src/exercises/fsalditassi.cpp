@@ -96,6 +96,15 @@ FSaldiTassi::FSaldiTassi(Module &module)
     addNavigationButtons(QStringLiteral("Cmdesco"), 4540, 8340);
 
     CmdNUOVO_Click();
+
+    // The calculations, then the understanding, then the check that judges them all.
+    QStringList order = {"TXTSNATURALE", "Check2(0)", "Check2(1)", "TXTSMIGRATORIO", "Check3(0)", "Check3(1)", "TXTPOP"};
+    for (int i = 0; i < BalancesExercise::optionCount; ++i)
+        order << QStringLiteral("Option3(%1)").arg(i);
+    for (int i = 0; i < BalancesExercise::factCount; ++i)
+        order << QStringLiteral("Check1(%1)").arg(i);
+    order << QStringList{"AniPushButton1", "CmdNUOVO", "CmdAIUTO", "Cmdarchivio", "Cmdtorno", "cmdmenu", "Cmdesco"};
+    setKeyboardOrder(controls(order), TXTSNATURALE_);
 }
 
 void FSaldiTassi::addData()

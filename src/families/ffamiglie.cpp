@@ -40,6 +40,8 @@ Ffamiglie::Ffamiglie(Module &module)
     buildRecord();
     buildButtons();
     showFamily();
+    setKeyboardOrder(controls({"CmdINDIETRO", "CmdAVANTI", "Cmdtrad", "Cmdmod", "CmdAIUTO", "Cmdesercizi", "Cmdtorno", "Cmdmenù",
+                               "Cmdesco"}));
 }
 
 void Ffamiglie::buildRecord()

@@ -97,6 +97,10 @@ FLezioni::FLezioni(Module &module)
         hidden->hide();
     }
     osserva_->hide();
+
+    // Tab leaves the text rather than being typed into it.
+    text_->setTabChangesFocus(true);
+    setKeyboardOrder({text_, osserva_, destina_, indietro_, avanti_, toMenu, exit});
 }
 
 QPushButton *FLezioni::addButton(const char *name, const QString &caption, const QRect &place)

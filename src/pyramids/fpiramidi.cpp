@@ -68,6 +68,13 @@ Fpiramidi::Fpiramidi(Module &module)
 
     loadCountry(PyramidModel::Country::Italy);
     inizio();
+
+    // The birth rates on the left, then the death rates on the right, each column downwards.
+    QList<QWidget *> order;
+    for (QLineEdit *box : birthRates_ + deathRates_)
+        order << box;
+    order << controls({"CmdITALIA", "cmdUSA", "cmdalgeria", "cmdinizio", "CmdNUOVO", "Cmdtorno", "Cmdmenù", "Cmdesco"});
+    setKeyboardOrder(order);
 }
 
 void Fpiramidi::buildPicture()

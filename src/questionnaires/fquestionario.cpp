@@ -79,6 +79,13 @@ FQuestionario::FQuestionario(Module &module)
     buildCounts();
     buildPictures();
     showSession();
+
+    // The answers row by row, then the buttons on the right from top to bottom.
+    QList<QWidget *> order{combo_};
+    for (int row = 0; row < QuestionnaireSession::rowCount; ++row)
+        order << veroBoxes_[row] << falsoBoxes_[row];
+    order << controls({"cmdmostradomande", "CMDRISULT", "Cmdarchivio", "Cmdtorno", "Cmdmenù", "Cmduscita"});
+    setKeyboardOrder(order, veroBoxes_[0]);
 }
 
 void FQuestionario::buildRows()

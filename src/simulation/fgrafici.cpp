@@ -60,6 +60,12 @@ Fgrafici::Fgrafici(Module &module)
 
     connect(startYear_, &QLineEdit::textChanged, this, &Fgrafici::startYearChanged);
     connect(initialPopulation_, &QLineEdit::textChanged, this, &Fgrafici::initialPopulationChanged);
+
+    // The graph is only looked at.
+    graph_->setFocusPolicy(Qt::NoFocus);
+    setKeyboardOrder(controls({"Text1", "txtpopiniziale", "txtnatal", "Txtmortal", "cmdcalcola", "CmdNUOVO", "Cmdesercitazione",
+                               "Cmdtorno", "Cmdmenù", "Cmdesco"}),
+                     startYear_);
 }
 
 void Fgrafici::buildInputs()

@@ -37,12 +37,12 @@ void runTourSteps(Tour &tour)
         s.step(tour);
 }
 
-Tour::Tour(const QString &outputFolder)
+Tour::Tour(const QString &outputFolder, const QSize &display)
     : output_(outputFolder)
     , program_(std::make_unique<TestProgram>())
 {
     output_.mkpath(QStringLiteral("."));
-    program_->display().displaySize = QSize(1280, 960);
+    program_->display().displaySize = display;
 }
 
 void Tour::save(const QString &name, QWidget *screen, QWidget *dialog)

@@ -12,7 +12,7 @@ namespace censaria::tour {
 class Tour
 {
 public:
-    explicit Tour(const QString &outputFolder);
+    Tour(const QString &outputFolder, const QSize &display);
 
     TestProgram &program() { return *program_; }
     // The screen as shown, with an optional dialog drawn over its middle.

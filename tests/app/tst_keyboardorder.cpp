@@ -1,0 +1,175 @@
+// The Tab key on the screens: reading order, answers before the buttons acting on them,
+// every control reachable once, and the focus on the first answer when a screen opens.
+#include "app/clicklabel.h"
+#include "app/forms.h"
+#include "testsupport/censariatest.h"
+
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QTest>
+
+using namespace censaria;
+
+namespace {
+
+// A control as the tests name it: its objectName, with the row of an indexed array.
+QString nameOf(const QWidget *w)
+{
+    // The edit field inside a combo box stands for the combo box.
+    while (w && (w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_"))))
+        w = w->parentWidget();
+    if (!w)
+        return QStringLiteral("?");
+    const QVariant index = w->property("index");
+    return index.isValid() ? QStringLiteral("%1[%2]").arg(w->objectName()).arg(index.toInt()) : w->objectName();
+}
+
+// The controls the Tab key visits, starting from the one with the focus, once round.
+QStringList tabWalk(Screen *screen)
+{
+    QStringList names;
+    QWidget *start = screen->focusWidget();
+    QWidget *at = start;
+    while (at && names.size() < 100) {
+        names << nameOf(at);
+        QTest::keyClick(at, Qt::Key_Tab);
+        at = screen->focusWidget();
+        if (at == start)
+            break;
+    }
+    return names;
+}
+
+// Every control a pupil could reach now, in no particular order.
+QStringList reachable(Screen *screen)
+{
+    QStringList names;
+    for (QWidget *w : screen->canvas()->findChildren<QWidget *>())
+        if (w->isVisibleTo(screen) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) && !w->focusProxy())
+            names << nameOf(w);
+    return names;
+}
+
+Screen *open(TestProgram &program, const QString &form)
+{
+    if (form == forms::lessons)
+        program.module().navigation().showLessonPage(QStringLiteral("Storia1"));
+    else
+        program.module().navigation().show(form);
+    Screen *screen = program.screen(form);
+    QCoreApplication::processEvents();
+    return screen;
+}
+
+} // namespace
+
+class TestKeyboardOrder : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void everyControlIsReachedOnce_data()
+    {
+        QTest::addColumn<QString>("form");
+        for (const QString &form : {forms::menu, forms::lessons, forms::questionnaire, forms::rates, forms::balances,
+                                    forms::simulation, forms::pyramids, forms::families, forms::results})
+            QTest::newRow(qPrintable(form)) << form;
+    }
+
+    void everyControlIsReachedOnce()
+    {
+        QFETCH(QString, form);
+        TestProgram program;
+        QVERIFY(program.start());
+        Screen *screen = open(program, form);
+        if (!screen->focusWidget())
+            QTest::keyClick(screen, Qt::Key_Tab);
+        QStringList walk = tabWalk(screen);
+        QStringList all = reachable(screen);
+        QCOMPARE(walk.size(), QSet<QString>(walk.cbegin(), walk.cend()).size());
+        walk.sort();
+        all.sort();
+        QCOMPARE(walk, all);
+    }
+
+    void simulationGoesDownTheDataThenTheButtons()
+    {
+        TestProgram program;
+        QVERIFY(program.start());
+        Screen *screen = open(program, forms::simulation);
+        QCOMPARE(nameOf(screen->focusWidget()), QStringLiteral("Text1"));
+        QCOMPARE(tabWalk(screen), (QStringList{"Text1", "txtpopiniziale", "txtnatal", "Txtmortal", "cmdcalcola", "CmdNUOVO",
+                                               "Cmdesercitazione", "Cmdtorno", "Cmdmenù", "Cmdesco"}));
+    }
+
+    void ratesExerciseTakesOneProblemAfterTheOther()
+    {
+        TestProgram program;
+        QVERIFY(program.start());
+        Screen *screen = open(program, forms::rates);
+        QCOMPARE(nameOf(screen->focusWidget()), QStringLiteral("txtnati"));
+        QCOMPARE(tabWalk(screen), (QStringList{"txtnati", "txtmorti", "Txtsaldo", "Txtpopfine", "Cmdhelp1", "Txt1nati", "txt1morti",
+                                               "txt1saldo", "txt1popfine", "Cmdhelp2", "CMDRISULT", "CmdNUOVO", "Cmdarchivio",
+                                               "Cmdtorno", "cmdmenu", "Cmdfine"}));
+
+        // Over the help only its OK and the buttons below are left.
+        program.control<QAbstractButton>(forms::rates, QStringLiteral("Cmdhelp2"))->click();
+        QCOMPARE(nameOf(screen->focusWidget()), QStringLiteral("cmdok"));
+        QCOMPARE(tabWalk(screen), (QStringList{"cmdok", "CMDRISULT", "CmdNUOVO", "Cmdarchivio", "Cmdtorno", "cmdmenu", "Cmdfine"}));
+    }
+
+    void questionnaireGoesRowByRowBeforeTheButtons()
+    {
+        TestProgram program;
+        QVERIFY(program.start());
+        Screen *screen = open(program, forms::questionnaire);
+        QCOMPARE(nameOf(screen->focusWidget()), QStringLiteral("Check1[0]"));
+        screen->findChild<QWidget *>(QStringLiteral("Combo1"))->setFocus();
+        const QStringList walk = tabWalk(screen);
+        QStringList rows{"Combo1"};
+        for (int row = 0; row < 10; ++row)
+            rows << QStringLiteral("Check1[%1]").arg(row) << QStringLiteral("Check2[%1]").arg(row);
+        QCOMPARE(walk.mid(0, rows.size()), rows);
+        // RISULTATO and the archive wait for the answers; the way out is always there.
+        QCOMPARE(walk.mid(rows.size()), (QStringList{"Cmdtorno", "Cmdmenù", "Cmduscita"}));
+    }
+
+    void resultsAreUsedFromTheKeyboard()
+    {
+        TestProgram program;
+        program.dialogs().queueAnswer(QStringLiteral("Rossi Mario"));
+        QVERIFY(program.start());
+        program.control<QAbstractButton>(forms::menu, QStringLiteral("Cmdarchivio"))->click();
+        Screen *screen = program.screen(forms::results);
+        QCOMPARE(nameOf(screen->focusWidget()), QStringLiteral("Text2"));
+        QCOMPARE(tabWalk(screen), (QStringList{"Text2", "Text1", "LabCERCA", "Labtorna", "Labmenù", "Labaiuto", "LabEXPORT",
+                                               "LabSTAMPA", "Labesci"}));
+
+        // The labels that act as buttons are pressed with Space or Enter.
+        auto *help = program.control<ClickLabel>(forms::results, QStringLiteral("Labaiuto"));
+        const qsizetype shown = program.dialogs().messages.size();
+        QTest::keyClick(help, Qt::Key_Space);
+        QCOMPARE(program.dialogs().messages.size(), shown + 1);
+        QTest::keyClick(help, Qt::Key_A);
+        QCOMPARE(program.dialogs().messages.size(), shown + 1);
+        QTest::keyClick(program.control<ClickLabel>(forms::results, QStringLiteral("Labtorna")), Qt::Key_Return);
+        QCOMPARE(program.visibleScreens(), QStringList{forms::menu});
+    }
+
+    // Enter in an answer box does not correct the exercise: the pupil presses the button.
+    void enterInAnAnswerBoxDoesNothing()
+    {
+        TestProgram program;
+        QVERIFY(program.start());
+        open(program, forms::rates);
+        auto *box = program.control<QLineEdit>(forms::rates, QStringLiteral("txtnati"));
+        box->setText(QStringLiteral("12"));
+        QTest::keyClick(box, Qt::Key_Return);
+        QVERIFY(program.dialogs().messages.isEmpty());
+        QVERIFY(program.control<QAbstractButton>(forms::rates, QStringLiteral("CMDRISULT"))->isEnabled());
+        QCOMPARE(box->text(), QStringLiteral("12"));
+    }
+};
+
+QTEST_MAIN(TestKeyboardOrder)
+#include "tst_keyboardorder.moc"
