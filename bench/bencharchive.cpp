@@ -50,18 +50,34 @@ bool fillArchive(const QString &fileName)
                                  {schema::esercizi().name, fullRows(schema::esercizi())}});
 }
 
-// One 4 KiB write and fsync(): what one of the commit's synchronisations costs.
-double fsyncMs(const QString &folder)
+// The disk work of one commit in rollback-journal mode with full synchronisation,
+// without SQLite: a new journal written and synced twice, one page of the archive
+// written and synced, the journal deleted. The floor under a durable commit.
+double diskWorkMs(const QString &folder)
 {
-    QTemporaryFile file(QDir(folder).filePath(QStringLiteral("fsync-XXXXXX")));
-    if (!file.open())
+    QTemporaryFile archive(QDir(folder).filePath(QStringLiteral("disk-XXXXXX")));
+    if (!archive.open())
         return qQNaN();
-    const QByteArray block(4096, 'x');
+    const QByteArray page(4096, 'x');
+    archive.write(page);
+    archive.flush();
+    const QString journalName = archive.fileName() + QStringLiteral("-journal");
     return median(timeRuns(50, [&] {
-        file.seek(0);
-        file.write(block);
-        file.flush();
-        ::fsync(file.handle());
+        QFile journal(journalName);
+        journal.open(QIODevice::WriteOnly);
+        journal.write(page);
+        journal.flush();
+        ::fsync(journal.handle());
+        journal.seek(0);
+        journal.write(page.left(512));
+        journal.flush();
+        ::fsync(journal.handle());
+        archive.seek(0);
+        archive.write(page);
+        archive.flush();
+        ::fsync(archive.handle());
+        journal.close();
+        QFile::remove(journalName);
     }));
 }
 
@@ -88,7 +104,7 @@ void benchArchive(Report &report, const QString &workFolder)
         module.recordResult(schema::questionari().name, {{2, 7}}, 3);
     });
     report.addLimit(QStringLiteral("recording a result (durable commit)"), median(commits), QStringLiteral("ms"), 5);
-    report.addInfo(QStringLiteral("  one fsync() of 4 KiB on the same disk"), fsyncMs(folder), QStringLiteral("ms"));
+    report.addInfo(QStringLiteral("  its disk work alone (3 fsync, no SQLite)"), diskWorkMs(folder), QStringLiteral("ms"));
 
     // The results screen looks a pupil up in both tables.
     const QList<double> lookUps = timeRuns(500, [&] {
