@@ -83,6 +83,9 @@ MainMenu::MainMenu(Module &module)
     list_->setGeometry(Twips::rect(8040, 240, 3720, 2520));
     list_->setFont(Twips::font(10));
     list_->setWordWrap(true);
+    // Wrapped rows are measured one by one: with thousands of pupils, lay them out in
+    // batches so the first names show at once and the rest follow.
+    list_->setLayoutMode(QListView::Batched);
     list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list_->setStyleSheet(QStringLiteral("QListWidget { background: #fdfaf0; color: #1a2a40; border: 2px solid #ffe28a; }"));
     list_->addItem(QStringLiteral("Clicca su questa riga per nascondere l'elenco!"));

@@ -70,12 +70,12 @@ QString columnList(const schema::Table &table)
     return names.join(QStringLiteral(", "));
 }
 
-ArchiveRow readRow(const QSqlQuery &query, const schema::Table &table)
+ArchiveRow readRow(const QSqlQuery &query, const schema::Table &table, bool asStored = false)
 {
     ArchiveRow row;
     row.reserve(table.columns.size());
     for (int i = 0; i < table.columns.size(); ++i)
-        row.append(fromStored(query.value(i), table.columns[i].type));
+        row.append(asStored ? query.value(i) : fromStored(query.value(i), table.columns[i].type));
     return row;
 }
 
@@ -253,6 +253,16 @@ std::optional<ArchiveRow> Archive::findRow(const QString &tableName, const QStri
 
 std::optional<QList<ArchiveRow>> Archive::rows(const QString &tableName)
 {
+    return selectAll(tableName, false);
+}
+
+std::optional<QList<ArchiveRow>> Archive::storedRows(const QString &tableName)
+{
+    return selectAll(tableName, true);
+}
+
+std::optional<QList<ArchiveRow>> Archive::selectAll(const QString &tableName, bool asStored)
+{
     const schema::Table *table = schema::find(tableName);
     if (!table || !isOpen())
         return std::nullopt;
@@ -264,7 +274,7 @@ std::optional<QList<ArchiveRow>> Archive::rows(const QString &tableName)
     }
     QList<ArchiveRow> all;
     while (query.next())
-        all.append(readRow(query, *table));
+        all.append(readRow(query, *table, asStored));
     return all;
 }
 

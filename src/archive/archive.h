@@ -45,6 +45,9 @@ public:
     std::optional<ArchiveRow> findRow(const QString &table, const QString &name);
     // Every row in stored order.
     std::optional<QList<ArchiveRow>> rows(const QString &table);
+    // The same with each value exactly as stored (dates stay text), for copying rows to
+    // another archive: reading dates back as QDateTime costs a time-zone look-up each.
+    std::optional<QList<ArchiveRow>> storedRows(const QString &table);
     // Adds rows as they are, column by column by position, in one transaction.
     bool appendRows(const QString &table, const QList<ArchiveRow> &rows);
     // The same for several tables at once: every row of every table is added, or none.
@@ -56,6 +59,7 @@ public:
 
 private:
     bool fail(const QString &what);
+    std::optional<QList<ArchiveRow>> selectAll(const QString &table, bool asStored);
     QString connection_;
     QString fileName_;
     QString lastError_;

@@ -41,8 +41,8 @@ ResultsExport::Outcome ResultsExport::run()
         return Outcome::NoMedia;
     }
 
-    const auto questionnaires = local_.rows(resulttopics::questionnaireTable);
-    const auto exercises = local_.rows(resulttopics::exerciseTable);
+    const auto questionnaires = local_.storedRows(resulttopics::questionnaireTable);
+    const auto exercises = local_.storedRows(resulttopics::exerciseTable);
     if (!questionnaires || !exercises)
         return Outcome::LocalUnreadable;
     const bool written = collecting.appendTables({{resulttopics::questionnaireTable, *questionnaires},

@@ -7,8 +7,10 @@
 #include "lessoncontent.h"
 #include "platform/twips.h"
 
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPixmapCache>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTextEdit>
@@ -200,16 +202,28 @@ void FLezioni::loadInDepthPage(const LessonTopic &topic)
 
 void FLezioni::showPicture(const QString &programPath)
 {
-    const LessonPicture picture = loadLessonPicture(module().paths().resolve(programPath));
-    if (picture.image.isNull()) {
-        picture_->setText(picture.note);
-        return;
-    }
-    // Scaled once to the box's real pixels, so the picture stays sharp on dense displays too.
+    const QString path = module().paths().resolve(programPath);
     const qreal ratio = picture_->devicePixelRatioF();
     const QSize box = picture_->contentsRect().size() * ratio;
-    QPixmap pixmap = QPixmap::fromImage(picture.image.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-    pixmap.setDevicePixelRatio(ratio);
+    // Decoding and smoothing a JPEG takes most of a page change: pages that come back
+    // reuse the scaled picture while the file and the box are the same.
+    const QString key = QStringLiteral("lesson:%1:%2x%3:%4")
+                            .arg(path)
+                            .arg(box.width())
+                            .arg(box.height())
+                            .arg(QFileInfo(path).lastModified().toMSecsSinceEpoch());
+    QPixmap pixmap;
+    if (!QPixmapCache::find(key, &pixmap)) {
+        const LessonPicture picture = loadLessonPicture(path);
+        if (picture.image.isNull()) {
+            picture_->setText(picture.note);
+            return;
+        }
+        // Scaled once to the box's real pixels, so the picture stays sharp on dense displays too.
+        pixmap = QPixmap::fromImage(picture.image.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        pixmap.setDevicePixelRatio(ratio);
+        QPixmapCache::insert(key, pixmap);
+    }
     picture_->setPixmap(pixmap);
 }
 

@@ -48,11 +48,16 @@ bool loadLessonText(const QString &path, QTextDocument *document)
 
 void indentParagraphs(QTextDocument *document, qreal indent)
 {
+    // One edit block: the page is laid out again once, not once per paragraph.
+    QTextCursor cursor(document);
+    cursor.beginEditBlock();
     for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
         QTextBlockFormat format = block.blockFormat();
         format.setLeftMargin(format.leftMargin() + indent);
-        QTextCursor(block).setBlockFormat(format);
+        cursor.setPosition(block.position());
+        cursor.setBlockFormat(format);
     }
+    cursor.endEditBlock();
 }
 
 LessonPicture loadLessonPicture(const QString &path)

@@ -124,6 +124,24 @@ private slots:
         QCOMPARE(rows->at(1), (ArchiveRow{row[0], QVariant(), qlonglong(10), row[3]} + ArchiveRow(18)));
     }
 
+    // The export copies rows as stored: appended to another archive they read back the same.
+    void storedRowsCopyToAnotherArchiveUnchanged()
+    {
+        Archive archive(freshArchive());
+        QCOMPARE(archive.open(), ArchiveProblem::None);
+        const QDateTime when(QDate(2025, 12, 1), QTime(9, 5, 7));
+        QVERIFY(archive.writeResult(QStringLiteral("questionari"), QStringLiteral("VERDI LIA"), {{2, 10}, {3, when}}));
+        QVERIFY(archive.writeResult(QStringLiteral("questionari"), QStringLiteral("NERI EVA"), {{20, 0}}));
+        const auto stored = archive.storedRows(QStringLiteral("questionari"));
+        QCOMPARE(stored->at(0).at(3).toString(), QStringLiteral("2025-12-01 09:05:07"));
+        QVERIFY(stored->at(1).at(3).isNull());
+
+        Archive copy(freshArchive(QStringLiteral("exportcensa.mdb")));
+        QCOMPARE(copy.open(), ArchiveProblem::None);
+        QVERIFY(copy.appendRows(QStringLiteral("questionari"), *stored));
+        QCOMPARE(*copy.rows(QStringLiteral("questionari")), *archive.rows(QStringLiteral("questionari")));
+    }
+
     void appendingSeveralTablesIsAllOrNothing()
     {
         Archive archive(freshArchive());
