@@ -1,57 +1,12 @@
 #include "app/forms.h"
 #include "testsupport/censariatest.h"
+#include "testsupport/standins.h"
 
 #include <QAbstractButton>
 #include <QPushButton>
 #include <QTest>
 
 using namespace censaria;
-
-namespace {
-
-// Stand-ins for the screens other subsystems provide.
-class StandInScreen : public Screen
-{
-public:
-    StandInScreen(Module &module, const QString &name)
-        : Screen(module, name, Placement::FullDisplay)
-    {
-    }
-    using Screen::goBack;
-    using Screen::goToMenu;
-    using Screen::openResults;
-};
-
-class StandInLessons : public StandInScreen, public LessonPages
-{
-public:
-    explicit StandInLessons(Module &module)
-        : StandInScreen(module, forms::lessons)
-    {
-    }
-    void showLessonPage(const QString &key) override
-    {
-        page = key;
-        module().chiamante = key;
-    }
-    QString page;
-};
-
-class StandInResults : public StandInScreen
-{
-public:
-    explicit StandInResults(Module &module)
-        : StandInScreen(module, forms::results)
-    {
-        auto *refresh = new QPushButton(this);
-        refresh->setObjectName(QStringLiteral("CMDAGGIORNA"));
-        refresh->hide();
-        connect(refresh, &QPushButton::clicked, this, [this] { ++refreshes; });
-    }
-    int refreshes = 0;
-};
-
-} // namespace
 
 class TestNavigation : public QObject
 {

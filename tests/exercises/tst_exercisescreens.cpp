@@ -4,6 +4,7 @@
 #include "exercises/exercisescreen.h"
 #include "platform/twips.h"
 #include "testsupport/censariatest.h"
+#include "testsupport/standins.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -17,21 +18,6 @@
 using namespace censaria;
 
 namespace {
-
-// The results screen belongs to another subsystem: a stand-in with its refresh button.
-class StandInResults : public Screen
-{
-public:
-    explicit StandInResults(Module &module)
-        : Screen(module, forms::results, Placement::FullDisplay)
-    {
-        auto *refresh = new QPushButton(this);
-        refresh->setObjectName(QStringLiteral("CMDAGGIORNA"));
-        refresh->hide();
-        connect(refresh, &QPushButton::clicked, this, [this] { namesAtRefresh.append(this->module().nomealunno); });
-    }
-    QStringList namesAtRefresh;
-};
 
 const QColor orange(255, 192, 128);
 const QColor lightBlue(192, 192, 255);

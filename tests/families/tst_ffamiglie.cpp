@@ -1,6 +1,7 @@
 #include "app/forms.h"
 #include "families/ffamiglie.h"
 #include "testsupport/censariatest.h"
+#include "testsupport/standins.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -15,42 +16,6 @@ const QString introduction = QStringLiteral(
     "la loro composizione, l'età degli sposi al matrimonio, quanto tempo passa tra una nascita e l'altra, a quale età "
     "muoino i figli, quanti figli hanno, i mestieri dei genitori, ecc..., poi rispondi alle domande dei due questionari.");
 
-// Stand-ins for the screens of other subsystems.
-class StandInQuestionnaire : public Screen, public QuestionnaireTopics
-{
-public:
-    explicit StandInQuestionnaire(Module &module)
-        : Screen(module, forms::questionnaire, Placement::FullDisplay)
-    {
-    }
-    void loadTopic(const QString &loaderName) override { topic = loaderName; }
-    QString topic;
-};
-
-class StandInLessons : public Screen, public LessonPages
-{
-public:
-    explicit StandInLessons(Module &module)
-        : Screen(module, forms::lessons, Placement::FullDisplay)
-    {
-    }
-    void showLessonPage(const QString &key) override
-    {
-        page = key;
-        module().chiamante = key;
-    }
-    QString page;
-};
-
-// A questionnaire screen that cannot load topics.
-class BareQuestionnaire : public Screen
-{
-public:
-    explicit BareQuestionnaire(Module &module)
-        : Screen(module, forms::questionnaire, Placement::FullDisplay)
-    {
-    }
-};
 
 } // namespace
 
@@ -209,7 +174,7 @@ private slots:
     void withoutLessonsOrQuestionnairesTheBrowserStays()
     {
         TestProgram bare;
-        bare.module().screens().add(forms::questionnaire, [](Module &m) { return new BareQuestionnaire(m); });
+        bare.module().screens().add(forms::questionnaire, [](Module &m) { return new StandInScreen(m, forms::questionnaire); });
         QVERIFY(bare.start());
         bare.control<QPushButton>(forms::menu, QStringLiteral("Cmdfami"))->click();
         auto *questionnaires = bare.control<QPushButton>(forms::families, QStringLiteral("Cmdesercizi"));

@@ -3,6 +3,7 @@
 #include "lessons/lessoncatalogue.h"
 #include "platform/twips.h"
 #include "testsupport/censariatest.h"
+#include "testsupport/standins.h"
 
 #include <QAction>
 #include <QDir>
@@ -16,28 +17,6 @@
 using namespace censaria;
 
 namespace {
-
-// Stand-ins for the screens the lessons lead to.
-class StandInScreen : public Screen
-{
-public:
-    StandInScreen(Module &module, const QString &name)
-        : Screen(module, name, Placement::FullDisplay)
-    {
-    }
-    using Screen::goBack;
-};
-
-class StandInQuestionnaire : public StandInScreen, public QuestionnaireTopics
-{
-public:
-    explicit StandInQuestionnaire(Module &module)
-        : StandInScreen(module, forms::questionnaire)
-    {
-    }
-    void loadTopic(const QString &loaderName) override { topic = loaderName; }
-    QString topic;
-};
 
 // A short lesson file that names its own page, so a test can tell which one is shown.
 void writeLesson(const QString &programFolder, const LessonTopic &topic, const QByteArray &content = {})

@@ -2,6 +2,7 @@
 #include "archive/schema.h"
 #include "questionnaires/fquestionario.h"
 #include "testsupport/censariatest.h"
+#include "testsupport/standins.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -19,27 +20,6 @@ const QString incomplete =
     QStringLiteral("Non hai fornito TUTTE LE RISPOSTE.  Prima di continuare, controlla e completa le risposte.");
 const QColor neutral(192, 192, 255);
 const QColor red(255, 0, 0);
-
-// The results screen belongs to another subsystem: this stand-in reads the pupil's
-// row when its hidden refresh button is pressed, and has a back button.
-class StandInResults : public Screen
-{
-public:
-    explicit StandInResults(Module &module)
-        : Screen(module, forms::results, Placement::FullDisplay)
-    {
-        auto *refresh = new QPushButton(this);
-        refresh->setObjectName(QStringLiteral("CMDAGGIORNA"));
-        refresh->hide();
-        connect(refresh, &QPushButton::clicked, this, [this] {
-            ++refreshes;
-            row = this->module().dbrisultati().findRow(QStringLiteral("questionari"), this->module().nomealunno);
-        });
-    }
-    using Screen::goBack;
-    int refreshes = 0;
-    std::optional<ArchiveRow> row;
-};
 
 int column(const char *name) { return schema::questionari().position(QString::fromUtf8(name)); }
 

@@ -1,6 +1,7 @@
 #include "app/forms.h"
 #include "simulation/growthgraph.h"
 #include "testsupport/censariatest.h"
+#include "testsupport/standins.h"
 
 #include <QCategoryAxis>
 #include <QChart>
@@ -14,17 +15,6 @@
 using namespace censaria;
 
 namespace {
-
-// The rates exercise belongs to another subsystem: a stand-in with its back button.
-class StandInExercise : public Screen
-{
-public:
-    explicit StandInExercise(Module &module)
-        : Screen(module, forms::rates, Placement::FullDisplay)
-    {
-    }
-    using Screen::goBack;
-};
 
 const QString missingData = QStringLiteral("Attenzione, non hai fornito tutti i dati!");
 
@@ -73,7 +63,7 @@ private slots:
     void init()
     {
         program_ = std::make_unique<TestProgram>();
-        program_->module().screens().add(forms::rates, [](Module &m) { return new StandInExercise(m); });
+        program_->module().screens().add(forms::rates, [](Module &m) { return new StandInScreen(m, forms::rates); });
         QVERIFY(program_->start());
         program_->control<QPushButton>(forms::menu, QStringLiteral("Cmddinamiche"))->click();
     }
@@ -197,7 +187,7 @@ private slots:
         QVERIFY(program_->visibleScreens().contains(forms::rates));
         QVERIFY(program_->visibleScreens().contains(forms::simulation)); // left open underneath
 
-        static_cast<StandInExercise *>(program_->screen(forms::rates))->goBack();
+        static_cast<StandInScreen *>(program_->screen(forms::rates))->goBack();
         QCOMPARE(program_->visibleScreens(), QStringList{forms::simulation});
         QCOMPARE(results(), before);
         QCOMPARE(graph()->series()->points().size(), 4);
