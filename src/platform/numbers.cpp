@@ -1,7 +1,11 @@
 #include "numbers.h"
 
+#include <QLocale>
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <limits>
+#include <string_view>
 
 namespace censaria::numbers {
 namespace {
@@ -24,12 +28,34 @@ QString squeezed(const QString &text)
 
 bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 
+// Where a number too far out of a double's range lies: at or above 1 in magnitude, or
+// below it. mantissa holds digits and at most one point, exponent the digits after "e".
+bool isLarge(std::string_view mantissa, std::string_view exponent)
+{
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const std::size_t lead = mantissa.find_first_not_of("0.");
+    if (lead == std::string_view::npos)
+        return false; // zero is in range anyway
+    // The power of ten of the first significant digit, plus one.
+    long long order = lead < point ? static_cast<long long>(point - lead) : -static_cast<long long>(lead - point - 1);
+    long long shift = 0;
+    const bool negative = !exponent.empty() && exponent.front() == '-';
+    for (char c : exponent.substr(!exponent.empty() && (exponent.front() == '-' || exponent.front() == '+')))
+        shift = std::min(shift * 10 + (c - '0'), 1000000LL); // far beyond any double
+    order += negative ? -shift : shift;
+    return order > 0;
+}
+
+// Read with the C library's strtod, "12.5" would lose its decimals on a desktop whose
+// LC_NUMERIC wants a comma: std::from_chars never looks at the locale.
 double readDecimal(const QString &s)
 {
     qsizetype i = 0;
     const qsizetype n = s.size();
+    const bool negative = i < n && s[i] == u'-';
     if (i < n && (s[i] == u'+' || s[i] == u'-'))
         ++i;
+    const qsizetype start = i;
     bool digits = false;
     while (i < n && isDigit(s[i])) { ++i; digits = true; }
     if (i < n && s[i] == u'.') {
@@ -38,6 +64,7 @@ double readDecimal(const QString &s)
     }
     if (!digits)
         return 0.0;
+    const qsizetype mantissaEnd = i;
     qsizetype end = i;
     // An exponent counts only when it has digits: "3E" reads as 3.
     if (i < n && (s[i] == u'e' || s[i] == u'E')) {
@@ -50,8 +77,17 @@ double readDecimal(const QString &s)
         if (j > expDigits)
             end = j;
     }
-    const double value = std::strtod(s.left(end).toLatin1().constData(), nullptr);
-    return std::isfinite(value) ? value : std::copysign(std::numeric_limits<double>::max(), value);
+    // Only ASCII digits, signs, the point and "e" are left, so Latin-1 keeps them as they are.
+    const QByteArray number = s.sliced(start, end - start).toLatin1();
+    const std::string_view text(number.constData(), std::size_t(number.size()));
+    double value = 0.0;
+    const auto [ptr, error] = std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
+    if (error == std::errc::result_out_of_range) {
+        const std::string_view mantissa = text.substr(0, std::size_t(mantissaEnd - start));
+        const std::string_view exponent = text.substr(std::min(text.size(), mantissa.size() + 1));
+        value = isLarge(mantissa, exponent) ? std::numeric_limits<double>::max() : 0.0;
+    }
+    return negative ? -value : value;
 }
 
 int digitValue(QChar c)
@@ -124,10 +160,25 @@ QString toText(double value)
 {
     if (value == 0.0)
         return QStringLiteral("0"); // also for -0
-    // %G switches to the exponent form below 1E-4 and from 1E+15 on.
-    QString text = QString::asprintf("%.15G", value);
+    // As "%.15G" writes it in the C locale: the exponent form below 1E-4 and from 1E+15 on.
+    char buffer[64];
+    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    if (error != std::errc())
+        return QStringLiteral("0");
+    QString text = QString::fromLatin1(buffer, end - buffer).toUpper();
     text.replace(u'.', u',');
     return text;
+}
+
+QString groupedText(qint64 value)
+{
+    return italian().toString(value);
+}
+
+const QLocale &italian()
+{
+    static const QLocale locale(QLocale::Italian, QLocale::Italy);
+    return locale;
 }
 
 } // namespace censaria::numbers

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+
+class QLocale;
 #include <QtGlobal>
 #include <optional>
 
@@ -28,6 +30,13 @@ double floorOf(double value);
 
 // A number as the Italian locale shows it: plain digits for whole numbers, the decimal
 // comma and at most 15 significant digits otherwise, exponent form for extreme magnitudes.
+// Always the same text, whatever the locale of the computer.
 QString toText(double value);
+
+// A whole number with the Italian thousands separator ("57.600.000"), for messages.
+QString groupedText(qint64 value);
+
+// The locale every number on screen follows, whatever the computer's.
+const QLocale &italian();
 
 } // namespace censaria::numbers

@@ -11,7 +11,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
 #include <QStyle>
 #include <limits>
@@ -38,8 +37,6 @@ QFrame *panel(QWidget *parent, const QRect &where)
                              .arg(Twips::px(90)));
     return frame;
 }
-
-QString grouped(qint64 value) { return QLocale().toString(value); }
 
 } // namespace
 
@@ -294,13 +291,13 @@ QString Fgrafici::outcomeMessage(YearOutcome outcome) const
             .arg(std::numeric_limits<qint16>::max());
     case YearOutcome::PopulationOutOfRange:
         return QStringLiteral("La quantità di popolazione deve essere compresa tra %1 e %2 abitanti. ")
-                   .arg(grouped(std::numeric_limits<qint32>::min()), grouped(std::numeric_limits<qint32>::max()))
+                   .arg(numbers::groupedText(std::numeric_limits<qint32>::min()), numbers::groupedText(std::numeric_limits<qint32>::max()))
             + again;
     case YearOutcome::GrowthOutOfRange:
         return QStringLiteral("Con questi tassi la popolazione dell'anno successivo supererebbe i limiti del programma "
                               "(al massimo %1 abitanti): l'anno non è stato calcolato. "
                               "Cambia i tassi oppure ricomincia con una NUOVA SITUAZIONE.")
-            .arg(grouped(std::numeric_limits<qint32>::max()));
+            .arg(numbers::groupedText(std::numeric_limits<qint32>::max()));
     case YearOutcome::Computed:
         break;
     }

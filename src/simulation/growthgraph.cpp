@@ -1,5 +1,6 @@
 #include "growthgraph.h"
 
+#include "platform/numbers.h"
 #include "platform/twips.h"
 
 #include <QCategoryAxis>
@@ -31,7 +32,7 @@ GrowthGraph::GrowthGraph(QWidget *parent)
     chart->setBackgroundRoundness(Twips::px(120));
     // Populations in Italian form ("57.600.000"); the years are labelled by hand, ungrouped.
     chart->setLocalizeNumbers(true);
-    chart->setLocale(QLocale());
+    chart->setLocale(numbers::italian());
     // Room on the right for the half of the last year's label that passes the plot area.
     chart->setMargins(QMargins(Twips::px(60), Twips::px(30), Twips::px(300), Twips::px(30)));
 

@@ -1,4 +1,5 @@
 #include "exercises/calculatorengine.h"
+#include "processlocale.h"
 
 #include <QTest>
 #include <cmath>
@@ -82,6 +83,33 @@ private slots:
     {
         QFETCH(QString, keys);
         QFETCH(QString, readout);
+        CalculatorEngine engine = resetEngine();
+        press(engine, keys);
+        QCOMPARE(engine.readout(), readout);
+    }
+
+    // The display's comma is the calculator's own: the computer's locale never changes
+    // how the display is read or how a result is shown.
+    void sameResultsInEveryLocale_data()
+    {
+        QTest::addColumn<QByteArray>("locale");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("readout");
+        for (const QByteArray &locale : censaria::test::processLocales()) {
+            QTest::addRow("%s: 12,5 X 2", locale.constData()) << locale << "12.5X2=" << "25";
+            QTest::addRow("%s: comma first", locale.constData()) << locale << ".5+1=" << "1,5";
+            QTest::addRow("%s: percent", locale.constData()) << locale << "100+12.5%=" << "12,5";
+            QTest::addRow("%s: one third", locale.constData()) << locale << "1/3=" << "0,333333333333333";
+            QTest::addRow("%s: negative decimal", locale.constData()) << locale << "-2.25X4=" << "-9";
+        }
+    }
+    void sameResultsInEveryLocale()
+    {
+        QFETCH(QByteArray, locale);
+        QFETCH(QString, keys);
+        QFETCH(QString, readout);
+        censaria::test::ProcessLocale process;
+        QVERIFY2(process.use(locale), "locale not available: " + locale);
         CalculatorEngine engine = resetEngine();
         press(engine, keys);
         QCOMPARE(engine.readout(), readout);

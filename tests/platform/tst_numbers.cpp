@@ -1,6 +1,7 @@
 #include "platform/numbers.h"
 #include "platform/random.h"
 #include "platform/fakeplatform.h"
+#include "processlocale.h"
 
 #include <QTest>
 #include <cmath>
@@ -9,63 +10,101 @@
 using namespace censaria;
 using namespace censaria::numbers;
 
+namespace {
+
+struct ReadCase
+{
+    const char *name;
+    const char *text;
+    double value;
+};
+
+// Each case in every locale a classroom computer may run in.
+void addInEveryLocale(std::initializer_list<ReadCase> cases)
+{
+    QTest::addColumn<QByteArray>("locale");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("value");
+    for (const QByteArray &locale : test::processLocales())
+        for (const ReadCase &c : cases)
+            QTest::addRow("%s: %s", locale.constData(), c.name) << locale << QString::fromUtf8(c.text) << c.value;
+}
+
+} // namespace
+
 class TestNumbers : public QObject
 {
     Q_OBJECT
 private slots:
     void readsTheLeadingNumber_data()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<double>("value");
-        QTest::newRow("blanks inside") << "57 600 000" << 57600000.0;
-        QTest::newRow("comma ends it") << "9,4" << 9.0;
-        QTest::newRow("empty") << "" << 0.0;
-        QTest::newRow("no number") << "abc" << 0.0;
-        QTest::newRow("sign, point, exponent") << "  -3.5e2x" << -350.0;
-        QTest::newRow("second point ends it") << "1.5.3" << 1.5;
-        QTest::newRow("plus sign") << "+7" << 7.0;
-        QTest::newRow("tab and line feed skipped") << "\t1\n2" << 12.0;
-        QTest::newRow("exponent without digits") << "3E" << 3.0;
-        QTest::newRow("exponent sign without digits") << "3e-" << 3.0;
-        QTest::newRow("lone sign") << "-" << 0.0;
-        QTest::newRow("leading point") << ".5" << 0.5;
-        QTest::newRow("trailing point") << "12." << 12.0;
-        QTest::newRow("letters after") << "12abc" << 12.0;
-        QTest::newRow("hex is not read here") << "&H10" << 0.0;
-        QTest::newRow("other white space ends it") << "4\u00a05" << 4.0;
+        addInEveryLocale({
+            {"blanks inside", "57 600 000", 57600000.0},
+            {"decimal point", "9.4", 9.4},
+            {"comma ends it", "9,4", 9.0},
+            {"empty", "", 0.0},
+            {"no number", "abc", 0.0},
+            {"sign, point, exponent", "  -3.5e2x", -350.0},
+            {"second point ends it", "1.5.3", 1.5},
+            {"plus sign", "+7", 7.0},
+            {"tab and line feed skipped", "\t1\n2", 12.0},
+            {"exponent without digits", "3E", 3.0},
+            {"exponent sign without digits", "3e-", 3.0},
+            {"lone sign", "-", 0.0},
+            {"leading point", ".5", 0.5},
+            {"negative leading point", "-.25", -0.25},
+            {"trailing point", "12.", 12.0},
+            {"letters after", "12abc", 12.0},
+            {"hex is not read here", "&H10", 0.0},
+            {"other white space ends it", "4\u00a05", 4.0},
+            {"too small for a double", "1e-400", 0.0},
+            {"too small, many zeros", "0.000e-330", 0.0},
+            {"smallest there is", "5e-324", 5e-324},
+            {"large but in range", "1.5e308", 1.5e308},
+            {"too large", "1e400", std::numeric_limits<double>::max()},
+            {"too large below the point", "-0.001e312", -std::numeric_limits<double>::max()},
+            {"huge exponent", "1e99999999999999999999", std::numeric_limits<double>::max()},
+            {"zero with huge exponent", "0e99999", 0.0},
+        });
     }
     void readsTheLeadingNumber()
     {
+        QFETCH(QByteArray, locale);
         QFETCH(QString, text);
         QFETCH(double, value);
+        test::ProcessLocale process;
+        QVERIFY2(process.use(locale), "locale not available: " + locale);
         QCOMPARE(readLeading(text), value);
     }
 
     void hugeNumbersStayFinite()
     {
-        QVERIFY(std::isfinite(readLeading(QStringLiteral("1e400"))));
         QVERIFY(readLeading(QStringLiteral("-1e400")) < 0);
         QCOMPARE(readLeading(QString(400, u'9')), std::numeric_limits<double>::max());
+        QCOMPARE(readLeading(QStringLiteral("0.") + QString(400, u'0') + u'1'), 0.0);
     }
 
     void readsRadixConstants_data()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<double>("value");
-        QTest::newRow("hex") << "&H1F" << 31.0;
-        QTest::newRow("hex lower case") << "&hff" << 255.0;
-        QTest::newRow("octal") << "&O17" << 15.0;
-        QTest::newRow("octal digit 8 ends it") << "&O18" << 1.0;
-        QTest::newRow("no digits") << "&H" << 0.0;
-        QTest::newRow("bad digit") << "&HG1" << 0.0;
-        QTest::newRow("blanks skipped") << "& H 1 0" << 16.0;
-        QTest::newRow("decimal as usual") << "12.5" << 12.5;
-        QTest::newRow("comma still ends it") << "3,9" << 3.0;
+        addInEveryLocale({
+            {"hex", "&H1F", 31.0},
+            {"hex lower case", "&hff", 255.0},
+            {"octal", "&O17", 15.0},
+            {"octal digit 8 ends it", "&O18", 1.0},
+            {"no digits", "&H", 0.0},
+            {"bad digit", "&HG1", 0.0},
+            {"blanks skipped", "& H 1 0", 16.0},
+            {"decimal as usual", "12.5", 12.5},
+            {"comma still ends it", "3,9", 3.0},
+        });
     }
     void readsRadixConstants()
     {
+        QFETCH(QByteArray, locale);
         QFETCH(QString, text);
         QFETCH(double, value);
+        test::ProcessLocale process;
+        QVERIFY2(process.use(locale), "locale not available: " + locale);
         QCOMPARE(readLeadingWithRadix(text), value);
     }
 
@@ -103,24 +142,46 @@ private slots:
 
     void writesNumbersTheItalianWay_data()
     {
+        QTest::addColumn<QByteArray>("locale");
         QTest::addColumn<double>("value");
         QTest::addColumn<QString>("text");
-        QTest::newRow("whole") << 57600000.0 << "57600000";
-        QTest::newRow("decimal comma") << 2.5 << "2,5";
-        QTest::newRow("negative") << -0.1 << "-0,1";
-        QTest::newRow("fifteen digits") << 1.0 / 3.0 << "0,333333333333333";
-        QTest::newRow("largest plain") << 123456789012345.0 << "123456789012345";
-        QTest::newRow("exponent large") << 1e15 << "1E+15";
-        QTest::newRow("small plain") << 0.0001 << "0,0001";
-        QTest::newRow("exponent small") << 0.00001 << "1E-05";
-        QTest::newRow("negative zero") << -0.0 << "0";
-        QTest::newRow("rounding noise hidden") << 0.1 + 0.2 << "0,3";
+        for (const QByteArray &locale : test::processLocales()) {
+            const auto row = [&locale](const char *name) -> QTestData & {
+                return QTest::addRow("%s: %s", locale.constData(), name) << locale;
+            };
+            row("whole") << 57600000.0 << "57600000";
+            row("whole and large") << 2147483647.0 << "2147483647";
+            row("decimal comma") << 2.5 << "2,5";
+            row("negative") << -0.1 << "-0,1";
+            row("fifteen digits") << 1.0 / 3.0 << "0,333333333333333";
+            row("largest plain") << 123456789012345.0 << "123456789012345";
+            row("exponent large") << 1e15 << "1E+15";
+            row("exponent with decimals") << -1.25e20 << "-1,25E+20";
+            row("largest double") << std::numeric_limits<double>::max() << "1,79769313486232E+308";
+            row("small plain") << 0.0001 << "0,0001";
+            row("exponent small") << 0.00001 << "1E-05";
+            row("negative zero") << -0.0 << "0";
+            row("rounding noise hidden") << 0.1 + 0.2 << "0,3";
+        }
     }
     void writesNumbersTheItalianWay()
     {
+        QFETCH(QByteArray, locale);
         QFETCH(double, value);
         QFETCH(QString, text);
+        test::ProcessLocale process;
+        QVERIFY2(process.use(locale), "locale not available: " + locale);
         QCOMPARE(toText(value), text);
+    }
+
+    void groupsThousandsTheItalianWay()
+    {
+        test::ProcessLocale process;
+        for (const QByteArray &locale : test::processLocales()) {
+            QVERIFY2(process.use(locale), "locale not available: " + locale);
+            QCOMPARE(groupedText(2147483647), QStringLiteral("2.147.483.647"));
+            QCOMPARE(groupedText(-57600000), QStringLiteral("-57.600.000"));
+        }
     }
 
     void generatorStartsFromTheSameStateEveryRun()

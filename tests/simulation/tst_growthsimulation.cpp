@@ -1,3 +1,4 @@
+#include "processlocale.h"
 #include "simulation/growthsimulation.h"
 
 #include <QTest>
@@ -21,8 +22,17 @@ class TestGrowthSimulation : public QObject
     }
 
 private slots:
+    void italy2000FirstYear_data()
+    {
+        QTest::addColumn<QByteArray>("locale");
+        for (const QByteArray &locale : test::processLocales())
+            QTest::newRow(locale.constData()) << locale;
+    }
     void italy2000FirstYear()
     {
+        QFETCH(QByteArray, locale);
+        test::ProcessLocale process;
+        QVERIFY2(process.use(locale), "locale not available: " + locale);
         GrowthSimulation s = started(QStringLiteral("2000"), QStringLiteral("57600000"));
         QCOMPARE(s.computeYear(inputs("2000", "57600000", "9.4", "9.7")), YearOutcome::Computed);
         const ComputedYear &y = s.lastYear();

@@ -13,4 +13,4 @@ foreach(name wholenavigation questionnaireroad keptstate)
     target_link_libraries(tst_${name} PRIVATE wholeprogram)
 endforeach()
 # Some two hundred roads, each on a freshly started program: slow under the sanitizers.
-set_tests_properties(tst_wholenavigation PROPERTIES TIMEOUT 600)
+censaria_test_timeout(tst_wholenavigation 600)
