@@ -222,6 +222,8 @@ void Fgrafici::calculateYear()
         module().message(outcomeMessage(outcome));
         if (outcome == YearOutcome::HundredthYear)
             calculate_->setEnabled(false);
+        else if (QLineEdit *box = boxToCorrect(outcome))
+            box->setFocus();
         return;
     }
     lockStartData(simulation_.isRunning());
@@ -272,6 +274,23 @@ void Fgrafici::lockStartData(bool locked)
     }
 }
 
+QLineEdit *Fgrafici::boxToCorrect(YearOutcome outcome) const
+{
+    switch (outcome) {
+    case YearOutcome::PopulationNotPositive:
+    case YearOutcome::PopulationOutOfRange:
+        return initialPopulation_;
+    case YearOutcome::BirthRateOutOfRange:
+        return birthRate_;
+    case YearOutcome::DeathRateOutOfRange:
+        return deathRate_;
+    case YearOutcome::StartYearOutOfRange:
+        return startYear_;
+    default:
+        return nullptr;
+    }
+}
+
 QString Fgrafici::outcomeMessage(YearOutcome outcome) const
 {
     const QString again = QStringLiteral("Correggi il dato e poi clicca di nuovo su 'Calcola andamento'.");
@@ -280,6 +299,12 @@ QString Fgrafici::outcomeMessage(YearOutcome outcome) const
         return QStringLiteral("Questo è il centesimo anno. Non si può andare oltre. Non ti resta che ricominciare con una NUOVA SITUAZIONE");
     case YearOutcome::MissingData:
         return QStringLiteral("Attenzione, non hai fornito tutti i dati!");
+    case YearOutcome::PopulationNotPositive:
+        return QStringLiteral("La quantità di popolazione deve essere maggiore di zero. ") + again;
+    case YearOutcome::BirthRateOutOfRange:
+        return QStringLiteral("Il tasso di natalità deve essere compreso tra 0 e 1000 per mille. ") + again;
+    case YearOutcome::DeathRateOutOfRange:
+        return QStringLiteral("Il tasso di mortalità deve essere compreso tra 0 e 1000 per mille. ") + again;
     case YearOutcome::StartYearOutOfRange:
         return QStringLiteral("L'anno deve essere compreso tra %1 e %2. ")
                    .arg(std::numeric_limits<qint16>::min())
@@ -290,8 +315,8 @@ QString Fgrafici::outcomeMessage(YearOutcome outcome) const
                               "Non ti resta che ricominciare con una NUOVA SITUAZIONE")
             .arg(std::numeric_limits<qint16>::max());
     case YearOutcome::PopulationOutOfRange:
-        return QStringLiteral("La quantità di popolazione deve essere compresa tra %1 e %2 abitanti. ")
-                   .arg(numbers::groupedText(std::numeric_limits<qint32>::min()), numbers::groupedText(std::numeric_limits<qint32>::max()))
+        return QStringLiteral("La quantità di popolazione non può superare %1 abitanti. ")
+                   .arg(numbers::groupedText(std::numeric_limits<qint32>::max()))
             + again;
     case YearOutcome::GrowthOutOfRange:
         return QStringLiteral("Con questi tassi la popolazione dell'anno successivo supererebbe i limiti del programma "

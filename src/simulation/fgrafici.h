@@ -38,6 +38,8 @@ private:
     void showYear();
     void lockStartData(bool locked);
     QString outcomeMessage(YearOutcome outcome) const;
+    // The box whose figure the outcome refuses, if any.
+    QLineEdit *boxToCorrect(YearOutcome outcome) const;
 
     GrowthSimulation simulation_;
 

@@ -50,6 +50,8 @@ GrowthGraph::GrowthGraph(QWidget *parent)
         axis->setGridLineColor(gridColour);
     }
     populationAxis_->setTitleText(QStringLiteral("Abitanti"));
+    // Tick lines stay at the same populations however far the range widens.
+    populationAxis_->setTickType(QValueAxis::TicksDynamic);
     yearAxis_->setTitleText(QStringLiteral("Anno"));
     yearAxis_->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
 
@@ -86,7 +88,8 @@ void GrowthGraph::draw(const QList<qint32> &values, const GraphScale &scale)
         points.append(QPointF(scale.firstYear + i, values[i]));
 
     populationAxis_->setRange(scale.bottom, scale.top);
-    populationAxis_->setTickCount(scale.tickCount);
+    populationAxis_->setTickAnchor(scale.tickAnchor);
+    populationAxis_->setTickInterval(scale.tickInterval);
     populationAxis_->setLabelFormat(QStringLiteral("%.%1f").arg(scale.decimals));
     placeYearLabels(scale);
     // Big dots for a few years, smaller ones as the years crowd together.

@@ -3,6 +3,7 @@
 #include "platform/numbers.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace censaria {
@@ -47,6 +48,12 @@ YearOutcome GrowthSimulation::computeYear(const SimulationInputs &inputs)
     if (isMissing(inputs.deathRate) || isMissing(inputs.birthRate) || isMissing(inputs.initialPopulation)
         || isMissing(inputs.startYear))
         return giveBack(YearOutcome::MissingData);
+    if (popiniziale_ <= 0)
+        return giveBack(YearOutcome::PopulationNotPositive);
+    if (natalita_ < 0 || natalita_ > highestRate)
+        return giveBack(YearOutcome::BirthRateOutOfRange);
+    if (mortalita_ < 0 || mortalita_ > highestRate)
+        return giveBack(YearOutcome::DeathRateOutOfRange);
     if (!anno_)
         return giveBack(YearOutcome::StartYearOutOfRange);
     if (*anno_ == std::numeric_limits<qint16>::max())
@@ -95,21 +102,41 @@ GraphScale GrowthSimulation::graphScale() const
 {
     GraphScale scale;
     const double p = popiniziale_;
+    const QList<qint32> values = shownSeries();
     if (p > 0) {
-        scale = {0.9 * p, 1.2 * p, 7, 0};
-    } else if (p < 0) {
-        scale = {1.2 * p, 0.9 * p, 7, 0};
+        const auto [lowest, highest] = std::minmax_element(values.begin(), values.end());
+        const double anchor = 0.9 * p;
+        scale.tickAnchor = anchor;
+        // Intervals of 1, 2 and 5 times a twentieth of the population, then ten times
+        // those, until at most twelve of them span every value.
+        constexpr int mostIntervals = 12;
+        for (int step = 0;; ++step) {
+            static constexpr double multiples[] = {1, 2, 5};
+            const double interval = 0.05 * p * multiples[step % 3] * std::pow(10.0, step / 3);
+            scale.tickInterval = interval;
+            scale.bottom = anchor;
+            scale.top = 1.2 * p;
+            // A value beyond the range takes the next tick line past it; never below 0.
+            if (*lowest < scale.bottom)
+                scale.bottom = std::max(0.0, anchor - (std::floor((anchor - *lowest) / interval) + 1) * interval);
+            if (*highest > scale.top)
+                scale.top = anchor + (std::floor((*highest - anchor) / interval) + 1) * interval;
+            if ((scale.top - scale.bottom) / interval <= mostIntervals)
+                break;
+        }
     } else {
         // No initial population, no scale to take from it: a fixed one instead.
-        scale = {0, 100, 6, 0};
+        scale.bottom = 0;
+        scale.top = 100;
+        scale.tickInterval = 20;
     }
-    // Seven ticks are six steps of a twentieth of the population: tiny ones need decimals.
-    if ((scale.top - scale.bottom) / (scale.tickCount - 1) < 1)
+    // Tiny populations have ticks less than one inhabitant apart: they need decimals.
+    if (scale.tickInterval < 1)
         scale.decimals = 2;
 
     // At least ten years across, so the line grows from the left as the years go by.
     scale.firstYear = firstYear();
-    scale.lastYear = std::max(scale.firstYear + 10, scale.firstYear + int(shownSeries().size()) - 1);
+    scale.lastYear = std::max(scale.firstYear + 10, scale.firstYear + int(values.size()) - 1);
     const int span = scale.lastYear - scale.firstYear;
     scale.yearStep = span <= 10 ? 1 : span <= 20 ? 2 : span <= 50 ? 5 : 10;
     return scale;

@@ -13,6 +13,9 @@ enum class YearOutcome {
     Computed,
     HundredthYear,        // the series is full: only a new situation goes on
     MissingData,          // one of the four boxes is empty
+    PopulationNotPositive, // the typed population is 0 or below
+    BirthRateOutOfRange,  // a rate below 0 or above 1000 per thousand
+    DeathRateOutOfRange,
     StartYearOutOfRange,  // the typed year does not fit a 16-bit integer
     LastYearReached,      // the next year would pass the 16-bit range
     PopulationOutOfRange, // the typed population does not fit a 32-bit integer
@@ -39,12 +42,14 @@ struct ComputedYear
     double variation = 0; // population - initial population
 };
 
-// The vertical scale of the graph and the years along it.
+// The vertical scale of the graph and the years along it. The ticks stand at
+// tickAnchor plus whole multiples of tickInterval.
 struct GraphScale
 {
     double bottom = 0;
     double top = 0;
-    int tickCount = 0;
+    double tickAnchor = 0;
+    double tickInterval = 0;
     int decimals = 0;
     int firstYear = 0;
     int lastYear = 0;
@@ -58,6 +63,8 @@ class GrowthSimulation
 {
 public:
     static constexpr int lastIndex = 100;
+    // A rate per thousand beyond this is not a rate at all.
+    static constexpr double highestRate = 1000;
 
     GrowthSimulation() = default;
 
@@ -89,6 +96,8 @@ public:
     QList<qint32> shownSeries() const;
     // The year of index 1.
     int firstYear() const;
+    // From 0.9 to 1.2 times the initial population, widened by whole tick intervals
+    // (coarser ones when they grow many) so that every stored value lies inside.
     GraphScale graphScale() const;
 
 private:

@@ -226,24 +226,36 @@ private slots:
         QCOMPARE(bare.module().chiamante, QString());
     }
 
-    void aYearOrPopulationOutOfRangeIsRefusedWithAMessage_data()
+    // Each refused figure is named in the message, and nothing is computed or locked.
+    void aFigureOutOfRangeIsRefusedWithAMessage_data()
     {
         QTest::addColumn<QString>("year");
         QTest::addColumn<QString>("population");
+        QTest::addColumn<QString>("births");
+        QTest::addColumn<QString>("deaths");
         QTest::addColumn<QString>("message");
-        QTest::newRow("year") << "40000" << "1000" << "L'anno deve essere compreso tra -32768 e 32767.";
-        QTest::newRow("population") << "2000" << "3 000 000 000"
-                                     << "La quantità di popolazione deve essere compresa tra -2.147.483.648 e 2.147.483.647 abitanti.";
-        QTest::newRow("growth") << "2000" << "2147483000"
+        QTest::newRow("year") << "40000" << "1000" << "10" << "9" << "L'anno deve essere compreso tra -32768 e 32767.";
+        QTest::newRow("population") << "2000" << "3 000 000 000" << "10" << "9"
+                                     << "La quantità di popolazione non può superare 2.147.483.647 abitanti.";
+        QTest::newRow("growth") << "2000" << "2147483000" << "10" << "9"
                                 << "Con questi tassi la popolazione dell'anno successivo supererebbe i limiti del programma "
                                    "(al massimo 2.147.483.647 abitanti)";
+        const QString noPeople = QStringLiteral("La quantità di popolazione deve essere maggiore di zero.");
+        QTest::newRow("negative people, 200 per thousand") << "2000" << "-5000" << "200" << "9" << noPeople;
+        QTest::newRow("nobody") << "2000" << "0" << "10" << "9" << noPeople;
+        QTest::newRow("birth rate above 1000") << "2000" << "1000" << "1500" << "9"
+                                               << "Il tasso di natalità deve essere compreso tra 0 e 1000 per mille.";
+        QTest::newRow("negative death rate") << "2000" << "1000" << "10" << "-9"
+                                             << "Il tasso di mortalità deve essere compreso tra 0 e 1000 per mille.";
     }
-    void aYearOrPopulationOutOfRangeIsRefusedWithAMessage()
+    void aFigureOutOfRangeIsRefusedWithAMessage()
     {
         QFETCH(QString, year);
         QFETCH(QString, population);
+        QFETCH(QString, births);
+        QFETCH(QString, deaths);
         QFETCH(QString, message);
-        type(year, population, QStringLiteral("10"), QStringLiteral("9"));
+        type(year, population, births, deaths);
         press("cmdcalcola");
         QCOMPARE(program_->dialogs().messages.size(), 1);
         QVERIFY2(program_->dialogs().messages.first().text.startsWith(message), qPrintable(program_->dialogs().messages.first().text));
@@ -258,13 +270,34 @@ private slots:
         QCOMPARE(label("labrisult")->text(), QStringLiteral("1001"));
     }
 
-    void aPopulationOfZeroIsDrawnOnAFixedScale()
+    // Algeria 1997 for sixty years, then a mortality crisis: the line passes 1,2 times the
+    // start in the 17th year and falls back under it. Every point must be drawn inside the plot.
+    void everyPointStaysInsideThePlot()
     {
-        type(QStringLiteral("2000"), QStringLiteral("0"), QStringLiteral("10"), QStringLiteral("9"));
+        program_->screen(forms::simulation)->grab(); // laid out as on screen
+        type(QStringLiteral("1997"), QStringLiteral("27 940 000"), QStringLiteral("29"), QStringLiteral("18"));
+        const auto checkInside = [this] {
+            const QRectF plot = graph()->chart()->plotArea();
+            for (const QPointF &point : graph()->series()->points()) {
+                const QPointF at = graph()->chart()->mapToPosition(point, graph()->series());
+                QVERIFY2(at.y() >= plot.top() - 0.5 && at.y() <= plot.bottom() + 0.5,
+                         qPrintable(QStringLiteral("%1 drawn at %2, plot %3 to %4").arg(point.y()).arg(at.y()).arg(plot.top()).arg(plot.bottom())));
+            }
+        };
+        for (int year = 0; year < 60 && !QTest::currentTestFailed(); ++year) {
+            press("cmdcalcola");
+            checkInside();
+        }
+        if (QTest::currentTestFailed())
+            return;
+        QVERIFY(graph()->populationAxis()->max() > 1.2 * 27940000);
+        box("Txtmortal")->setText(QStringLiteral("900"));
         press("cmdcalcola");
-        QCOMPARE(label("labrisult")->text(), QStringLiteral("0"));
-        QCOMPARE(graph()->series()->points().size(), 2);
-        QVERIFY(graph()->populationAxis()->max() > graph()->populationAxis()->min());
+        checkInside();
+        if (QTest::currentTestFailed())
+            return;
+        QVERIFY(graph()->populationAxis()->min() >= 0);
+        QVERIFY(graph()->populationAxis()->min() < 0.9 * 27940000);
         QVERIFY(program_->dialogs().messages.isEmpty());
     }
 };

@@ -2,8 +2,11 @@
 #include "simulation/growthsimulation.h"
 
 #include <QTest>
+#include <cmath>
 
 using namespace censaria;
+
+Q_DECLARE_METATYPE(censaria::YearOutcome)
 
 class TestGrowthSimulation : public QObject
 {
@@ -157,7 +160,6 @@ private slots:
     {
         QTest::addColumn<QString>("population");
         QTest::newRow("too big") << "3000000000";
-        QTest::newRow("too small") << "-3000000000";
         QTest::newRow("huge exponent") << "1E400";
     }
     void aTypedPopulationBeyondThirtyTwoBitsIsRefused()
@@ -188,14 +190,55 @@ private slots:
         QCOMPARE(s.lastYear().population, 2131605000);
     }
 
-    void theGraphScaleFollowsTheInitialPopulation()
+    void aPopulationOrRateOutOfRangeComputesNothing_data()
+    {
+        QTest::addColumn<QString>("population");
+        QTest::addColumn<QString>("births");
+        QTest::addColumn<QString>("deaths");
+        QTest::addColumn<YearOutcome>("outcome");
+        QTest::newRow("no people") << "0" << "10" << "9" << YearOutcome::PopulationNotPositive;
+        QTest::newRow("negative people") << "-5000" << "200" << "9" << YearOutcome::PopulationNotPositive;
+        QTest::newRow("far below") << "-3000000000" << "10" << "9" << YearOutcome::PopulationNotPositive;
+        QTest::newRow("no number reads as none") << "abc" << "10" << "9" << YearOutcome::PopulationNotPositive;
+        QTest::newRow("negative birth rate") << "1000" << "-1" << "9" << YearOutcome::BirthRateOutOfRange;
+        QTest::newRow("birth rate above 1000") << "1000" << "1000.5" << "9" << YearOutcome::BirthRateOutOfRange;
+        QTest::newRow("negative death rate") << "1000" << "10" << "-0.1" << YearOutcome::DeathRateOutOfRange;
+        QTest::newRow("death rate above 1000") << "1000" << "10" << "1E4" << YearOutcome::DeathRateOutOfRange;
+    }
+    void aPopulationOrRateOutOfRangeComputesNothing()
+    {
+        QFETCH(QString, population);
+        QFETCH(QString, births);
+        QFETCH(QString, deaths);
+        QFETCH(YearOutcome, outcome);
+        GrowthSimulation s = started(QStringLiteral("2000"), population);
+        QCOMPARE(s.computeYear(inputs("2000", population, births, deaths)), outcome);
+        QCOMPARE(s.contatore(), 1);
+        QVERIFY(!s.isRunning());
+        QCOMPARE(s.anno(), qint16(2000));
+        QCOMPARE(s.lastYear().births, 0.0);
+        QCOMPARE(s.shownSeries().size(), 1);
+    }
+
+    void theWholeRangeOfRatesIsAllowed()
+    {
+        GrowthSimulation s = started(QStringLiteral("2000"), QStringLiteral("1000"));
+        QCOMPARE(s.computeYear(inputs("2000", "1000", "0", "1000")), YearOutcome::Computed);
+        QCOMPARE(s.lastYear().population, 0);
+        // Once the people are gone, the years go on with nobody.
+        QCOMPARE(s.computeYear(inputs("2000", "1000", "1000", "0")), YearOutcome::Computed);
+        QCOMPARE(s.lastYear().population, 0);
+    }
+
+    void theGraphScaleStartsFromTheInitialPopulation()
     {
         GrowthSimulation s = started(QStringLiteral("2000"), QStringLiteral("57600000"));
         s.computeYear(inputs("2000", "57600000", "9.4", "9.7"));
         GraphScale scale = s.graphScale();
         QCOMPARE(scale.bottom, 51840000.0);
         QCOMPARE(scale.top, 69120000.0);
-        QCOMPARE(scale.tickCount, 7);
+        QCOMPARE(scale.tickAnchor, 51840000.0);
+        QCOMPARE(scale.tickInterval, 2880000.0);
         QCOMPARE(scale.decimals, 0);
         QCOMPARE(scale.firstYear, 2000);
         QCOMPARE(scale.lastYear, 2010); // ten years across at least
@@ -203,27 +246,57 @@ private slots:
         for (int i = 0; i < 40; ++i)
             s.computeYear(inputs("2000", "57600000", "9.4", "9.7"));
         scale = s.graphScale();
+        QCOMPARE(scale.bottom, 51840000.0);
         QCOMPARE(scale.lastYear, 2041);
         QCOMPARE(scale.yearStep, 5);
-    }
-
-    void aPopulationOfZeroOrBelowStillHasAScale()
-    {
-        GrowthSimulation zero = started(QStringLiteral("2000"), QStringLiteral("0"));
-        QCOMPARE(zero.computeYear(inputs("2000", "0", "10", "9")), YearOutcome::Computed);
-        QCOMPARE(zero.lastYear().population, 0);
-        const GraphScale fixed = zero.graphScale();
-        QVERIFY(fixed.top > fixed.bottom);
-        QCOMPARE(fixed.bottom, 0.0);
-
-        GrowthSimulation negative = started(QStringLiteral("2000"), QStringLiteral("-1000"));
-        negative.computeYear(inputs("2000", "-1000", "10", "9"));
-        const GraphScale mirrored = negative.graphScale();
-        QCOMPARE(mirrored.bottom, -1200.0);
-        QCOMPARE(mirrored.top, -900.0);
 
         GrowthSimulation tiny = started(QStringLiteral("2000"), QStringLiteral("10"));
+        tiny.computeYear(inputs("2000", "10", "10", "10"));
         QCOMPARE(tiny.graphScale().decimals, 2);
+    }
+
+    // Each press of a long run: every stored value lies inside the scale, the tick lines
+    // stay few and on the grid of the starting range, and the range never drops below 0.
+    void theGraphScaleWidensToKeepEveryValueInside_data()
+    {
+        QTest::addColumn<QString>("births");
+        QTest::addColumn<QString>("deaths");
+        QTest::newRow("Algeria 1997") << "29" << "18";
+        QTest::newRow("fast growth") << "200" << "10";
+        QTest::newRow("slow decline") << "9" << "30";
+        QTest::newRow("dying out") << "0" << "400";
+        QTest::newRow("doubling every year") << "1000" << "0";
+    }
+    void theGraphScaleWidensToKeepEveryValueInside()
+    {
+        QFETCH(QString, births);
+        QFETCH(QString, deaths);
+        GrowthSimulation s = started(QStringLiteral("1997"), QStringLiteral("1000000"));
+        for (int year = 0; year < 98; ++year) {
+            if (s.computeYear(inputs("1997", "1000000", births, deaths)) != YearOutcome::Computed)
+                break;
+            const GraphScale scale = s.graphScale();
+            QVERIFY(scale.bottom <= 900000 && scale.top >= 1200000);
+            QVERIFY(scale.bottom >= 0);
+            for (qint32 value : s.shownSeries())
+                QVERIFY2(value >= scale.bottom && value <= scale.top, qPrintable(QString::number(value)));
+            QVERIFY((scale.top - scale.bottom) / scale.tickInterval <= 12);
+            const double lines = (scale.tickInterval / 50000);
+            QCOMPARE(lines, std::round(lines)); // a whole number of twentieths of the population
+        }
+    }
+
+    void aValueBeyondTheRangeIsNotOnItsEdge()
+    {
+        // 50 per thousand more each year: 1 000 000 grows past 1 200 000 in the fourth year.
+        GrowthSimulation s = started(QStringLiteral("2000"), QStringLiteral("1000000"));
+        for (int i = 0; i < 4; ++i)
+            s.computeYear(inputs("2000", "1000000", "50", "0"));
+        QCOMPARE(s.lastYear().population, 1215506);
+        const GraphScale scale = s.graphScale();
+        QCOMPARE(scale.top, 1250000.0);
+        QCOMPARE(scale.bottom, 900000.0);
+        QCOMPARE(scale.tickInterval, 50000.0);
     }
 };
 
