@@ -45,6 +45,7 @@ const BalancesExercise::Category &BalancesExercise::category(int tipozona)
 void BalancesExercise::generate(RandomGenerator &random)
 {
     marks_ = {};
+    lastChecked_.reset();
     popinizio = random.draw(80000, 20001);
     tipozona = random.draw(1, 4);
     const Category &c = category(tipozona);
@@ -67,8 +68,19 @@ bool BalancesExercise::isComplete(const Answers &answers)
         && answers.option >= 0 && answers.option < optionCount;
 }
 
-void BalancesExercise::check(const Answers &answers)
+bool BalancesExercise::sameAnswers(const Answers &a, const Answers &b)
 {
+    const auto sameNumber = [](const QString &x, const QString &y) { return numbers::readLeading(x) == numbers::readLeading(y); };
+    return sameNumber(a.pop, b.pop) && sameNumber(a.saldoNaturale, b.saldoNaturale)
+        && sameNumber(a.saldoMigratorio, b.saldoMigratorio) && a.segnoNat == b.segnoNat && a.segnoMig == b.segnoMig
+        && a.option == b.option && a.facts == b.facts;
+}
+
+bool BalancesExercise::check(const Answers &answers)
+{
+    if (lastChecked_ && sameAnswers(*lastChecked_, answers))
+        return false;
+    lastChecked_ = answers;
     judgeNumber(answers.pop, popfine, marks_.pop);
     judgeNumber(answers.saldoNaturale, saldonat, marks_.saldoNaturale);
     judgeNumber(answers.saldoMigratorio, saldomig, marks_.saldoMigratorio);
@@ -89,6 +101,7 @@ void BalancesExercise::check(const Answers &answers)
         marks_.options[c.option] = true;
         ++counters_.compSB;
     }
+    return true;
 }
 
 void BalancesExercise::judgeNumber(const QString &answer, int expected, bool &mark)

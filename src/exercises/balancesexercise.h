@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <array>
+#include <optional>
 
 namespace censaria {
 
@@ -57,8 +58,10 @@ public:
 
     // The three numbers filled in (blanks count), a sign ticked for each balance, an option chosen.
     static bool isComplete(const Answers &answers);
-    // Judges complete answers and adds to the counters.
-    void check(const Answers &answers);
+    // Judges complete answers and adds to the counters, unless nothing has changed since
+    // the last check of this problem: then the marks and counters stay as they are and
+    // false says so, so that pressing again never turns one right answer into several.
+    bool check(const Answers &answers);
 
     // Rates per thousand to one decimal, a half going to the even digit, as text.
     QString tassoNatText() const;
@@ -81,8 +84,12 @@ private:
     void judgeNumber(const QString &answer, int expected, bool &mark);
     void judgeSign(const std::array<bool, 2> &ticks, const QString &expected, std::array<bool, 2> &marks);
 
+    // Number answers as read, so that a blank added to a box changes nothing.
+    static bool sameAnswers(const Answers &a, const Answers &b);
+
     Marks marks_;
     Counters counters_;
+    std::optional<Answers> lastChecked_; // of this problem
 };
 
 } // namespace censaria

@@ -194,7 +194,8 @@ void Fesercizi::CMDRISULT_Click()
     Label4_->setText(numbers::toText(exercise_.totgiusti));
     Label11_->setText(numbers::toText(exercise_.totsbagliati));
     CMDRISULT_->setEnabled(false);
-    record();
+    if (correction.counted)
+        record();
 }
 
 void Fesercizi::record()

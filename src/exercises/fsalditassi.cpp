@@ -265,10 +265,14 @@ void FSaldiTassi::AniPushButton1_Click()
         module().message(QStringLiteral("Non hai completato la risposta"));
         return;
     }
-    exercise_.check(given);
-    showMarks();
-    showCounters();
-    record();
+    if (exercise_.check(given)) {
+        showMarks();
+        showCounters();
+        recorded_ = record();
+    } else if (!recorded_) {
+        // The same counters, still to be stored: the name was refused last time.
+        recorded_ = record();
+    }
 }
 
 void FSaldiTassi::showMarks()
@@ -300,20 +304,20 @@ void FSaldiTassi::showCounters()
     LabcompSB_->setText(numbers::toText(c.compSB));
 }
 
-void FSaldiTassi::record()
+bool FSaldiTassi::record()
 {
     const schema::Table &table = schema::esercizi();
     const auto at = [&table](const char *column) { return table.position(QString::fromUtf8(column)); };
     const BalancesExercise::Counters &c = exercise_.counters();
-    module().recordResult(QStringLiteral("esercizi"),
-                          {{at("calcolo Saldi"), c.calcGiusti},
-                           {at("saldiSB"), c.calcSB},
-                           {at("saldi%"), exercise_.saldiPercent()},
-                           {at("data1"), module().platform().clock->now()},
-                           {at("comprensione"), c.compGiusti},
-                           {at("comprensioneSB"), c.compSB},
-                           {at("comprensione%"), exercise_.comprensionePercent()}},
-                          at("data2"));
+    return module().recordResult(QStringLiteral("esercizi"),
+                                 {{at("calcolo Saldi"), c.calcGiusti},
+                                  {at("saldiSB"), c.calcSB},
+                                  {at("saldi%"), exercise_.saldiPercent()},
+                                  {at("data1"), module().platform().clock->now()},
+                                  {at("comprensione"), c.compGiusti},
+                                  {at("comprensioneSB"), c.compSB},
+                                  {at("comprensione%"), exercise_.comprensionePercent()}},
+                                 at("data2"));
 }
 
 void FSaldiTassi::CmdAIUTO_Click()

@@ -34,9 +34,11 @@ private:
     BalancesExercise::Answers answers() const;
     void showMarks();
     void showCounters();
-    void record();
+    // False when nothing was stored (no pupil name, or the archive refused it).
+    bool record();
 
     BalancesExercise exercise_;
+    bool recorded_ = true; // the counters shown are stored
     QLabel *LabPOP_, *Labnati_, *Labtassonat_, *Labmorti_, *Labtassomort_, *Labemig_, *Labimmig_;
     QLineEdit *TXTPOP_, *TXTSNATURALE_, *TXTSMIGRATORIO_;
     std::array<QCheckBox *, 2> Check2_{}, Check3_{};

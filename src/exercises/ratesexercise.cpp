@@ -25,6 +25,7 @@ int perThousand(int population, int rate) { return population / 1000 * rate; }
 void RatesExercise::generate(RandomGenerator &random, Moment moment)
 {
     const bool atLoad = moment == Moment::Load;
+    lastCorrected_.reset();
     popiniziale1 = drawPopulation(random);
     tassonat1 = drawRate(random);
     tassomort1 = atLoad ? drawHighRate(random) : drawRate(random);
@@ -71,17 +72,25 @@ int RatesExercise::expected(Answer answer) const
 
 RatesExercise::Correction RatesExercise::correct(const Answers &answers)
 {
+    std::array<double, answerCount> values{};
+    for (int i = 0; i < answerCount; ++i)
+        values[i] = numbers::readLeading(answers[i]);
+    if (lastCorrected_ && lastCorrected_->values == values) {
+        Correction again = lastCorrected_->correction;
+        again.counted = false;
+        return again;
+    }
     Correction correction;
     for (int i = 0; i < answerCount; ++i) {
-        const double value = numbers::readLeading(answers[i]);
         const double target = expected(Answer(i));
-        correction.wrong[i] = !(target - 1 <= value && value <= target + 1);
+        correction.wrong[i] = !(target - 1 <= values[i] && values[i] <= target + 1);
         if (!correction.wrong[i])
             ++correction.giusti;
     }
     correction.sbagliati = answerCount - correction.giusti;
     totgiusti += correction.giusti;
     totsbagliati += correction.sbagliati;
+    lastCorrected_ = Corrected{values, correction};
     return correction;
 }
 

@@ -26,6 +26,7 @@ public:
         std::array<bool, answerCount> wrong{};
         int giusti = 0;
         int sbagliati = 0;
+        bool counted = true; // false: the answers of the last correction, not counted again
     };
 
     void generate(RandomGenerator &random, Moment moment);
@@ -33,7 +34,8 @@ public:
     // A box holding only blanks counts as filled; only the empty text does not.
     static Completeness completeness(const Answers &answers);
     // Judges complete answers (within one of the expected value is right) and adds
-    // them to the totals.
+    // them to the totals; the answers of the last correction of these problems, as read,
+    // give that correction again without adding to the totals.
     Correction correct(const Answers &answers);
 
     int expected(Answer answer) const;
@@ -49,6 +51,14 @@ public:
 
     int totgiusti = 0;
     int totsbagliati = 0;
+
+private:
+    struct Corrected
+    {
+        std::array<double, answerCount> values;
+        Correction correction;
+    };
+    std::optional<Corrected> lastCorrected_; // of these problems
 };
 
 } // namespace censaria

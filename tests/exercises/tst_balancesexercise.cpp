@@ -169,6 +169,39 @@ private slots:
         QCOMPARE(e.comprensionePercent(), 85); // 1200 / 14 = 85.7
     }
 
+    // Pressing the check button again must not turn one right answer into several.
+    void aCheckWithNothingChangedCountsNothing()
+    {
+        BalancesExercise e = richRegion(90000, 950, 900, 300, 800);
+        BalancesExercise::Answers a = rightAnswers(e);
+        a.pop = QStringLiteral("1");
+        QVERIFY(e.check(a));
+        compareCounters(e, 4, 1, 7, 0);
+        for (int press = 0; press < 10; ++press)
+            QVERIFY(!e.check(a));
+        compareCounters(e, 4, 1, 7, 0);
+        QVERIFY(e.marks().pop);
+        // The same number written otherwise is the same answer.
+        a.pop = QStringLiteral(" 1 ");
+        QVERIFY(!e.check(a));
+        compareCounters(e, 4, 1, 7, 0);
+
+        // Any change is a new answer: judged and counted again, the red kept.
+        a.facts[5] = true;
+        QVERIFY(e.check(a));
+        compareCounters(e, 8, 2, 13, 1);
+        a.facts[5] = false; // back as it was at the first check: still a change since the last
+        QVERIFY(e.check(a));
+        compareCounters(e, 12, 3, 19, 2); // the fact once red counts wrong again
+
+        // A new problem: the same answers are answers to it.
+        ScriptedRandom random;
+        random.queue(balancesDraws(90000, 1, 950, 900, 300, 800, richFirsts, richCounts));
+        e.generate(random);
+        QVERIFY(e.check(a));
+        compareCounters(e, 16, 4, 26, 2);
+    }
+
     void wrongOptionMarksTheRightOne()
     {
         BalancesExercise e = richRegion(90000, 950, 900, 300, 800);

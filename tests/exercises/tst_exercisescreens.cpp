@@ -2,6 +2,7 @@
 #include "archive/schema.h"
 #include "draws.h"
 #include "exercises/exercisescreen.h"
+#include "exercises/fesercizi.h"
 #include "platform/twips.h"
 #include "testsupport/censariatest.h"
 #include "testsupport/standins.h"
@@ -337,7 +338,8 @@ private slots:
         QVERIFY(program_->dialogs().prompts.isEmpty());
     }
 
-    void balancesCheckTwiceDoublesAndRecordsTwice()
+    // One check of one set of answers counts once, however often the button is pressed.
+    void balancesCheckAgainWithoutChangesCountsNothing()
     {
         openBalances();
         program_->dialogs().queueAnswer(QStringLiteral("Rossi Mario"));
@@ -346,10 +348,14 @@ private slots:
         balances<QCheckBox>(QStringLiteral("Check2(1)"))->setChecked(true);      // both signs
         balances<QCheckBox>(QStringLiteral("Check1(4)"))->setChecked(false);     // two facts of three
         click(forms::balances, QStringLiteral("AniPushButton1"));
-        QCOMPARE(text(forms::balances, QStringLiteral("Labcalcgiusti")), QStringLiteral("4"));
-        QCOMPARE(text(forms::balances, QStringLiteral("LabcalcSB")), QStringLiteral("2"));
-        QCOMPARE(text(forms::balances, QStringLiteral("Labcompgiusti")), QStringLiteral("6"));
-        QCOMPARE(text(forms::balances, QStringLiteral("LabcompSB")), QStringLiteral("1"));
+        const QStringList firstCounts = {QStringLiteral("4"), QStringLiteral("2"), QStringLiteral("6"), QStringLiteral("1")};
+        const auto counters = [this] {
+            QStringList texts;
+            for (const char *name : {"Labcalcgiusti", "LabcalcSB", "Labcompgiusti", "LabcompSB"})
+                texts.append(text(forms::balances, QString::fromUtf8(name)));
+            return texts;
+        };
+        QCOMPARE(counters(), firstCounts);
         QCOMPARE(colourOf(balances(QStringLiteral("TXTPOP"))), red);
         QCOMPARE(colourOf(balances(QStringLiteral("TXTSNATURALE"))), lightBlue);
         QCOMPARE(colourOf(balances(QStringLiteral("Check2(1)"))), red);
@@ -359,19 +365,65 @@ private slots:
         QCOMPARE(stored(QStringLiteral("saldiSB")).toInt(), 2);
         QCOMPARE(stored(QStringLiteral("saldi%")).toInt(), 66);
         QCOMPARE(stored(QStringLiteral("comprensione%")).toInt(), 85);
-        QCOMPARE(stored(QStringLiteral("data1")).toDateTime(), program_->clock().time);
+        const QDateTime firstTime = program_->clock().time;
+        QCOMPARE(stored(QStringLiteral("data1")).toDateTime(), firstTime);
 
         program_->clock().time = program_->clock().time.addSecs(60);
+        for (int press = 0; press < 10; ++press)
+            click(forms::balances, QStringLiteral("AniPushButton1"));
+        QCOMPARE(counters(), firstCounts);
+        QCOMPARE(colourOf(balances(QStringLiteral("TXTPOP"))), red);
+        QCOMPARE(colourOf(balances(QStringLiteral("Check1(4)"))), red);
+        QCOMPARE(stored(QStringLiteral("calcolo Saldi")).toInt(), 4);
+        QCOMPARE(stored(QStringLiteral("data1")).toDateTime(), firstTime);
+        QCOMPARE(stored(QStringLiteral("data2")).toDateTime(), firstTime);
+
+        // A corrected answer is a new check: counted and recorded, the red marks kept.
+        type(forms::balances, QStringLiteral("TXTPOP"), QStringLiteral("90550"));
         click(forms::balances, QStringLiteral("AniPushButton1"));
-        QCOMPARE(text(forms::balances, QStringLiteral("Labcalcgiusti")), QStringLiteral("8"));
-        QCOMPARE(text(forms::balances, QStringLiteral("LabcalcSB")), QStringLiteral("4"));
-        QCOMPARE(text(forms::balances, QStringLiteral("Labcompgiusti")), QStringLiteral("12"));
-        QCOMPARE(text(forms::balances, QStringLiteral("LabcompSB")), QStringLiteral("2"));
-        QCOMPARE(stored(QStringLiteral("calcolo Saldi")).toInt(), 8);
+        QCOMPARE(counters(), (QStringList{"9", "3", "12", "2"}));
+        QCOMPARE(colourOf(balances(QStringLiteral("TXTPOP"))), red);
+        QCOMPARE(stored(QStringLiteral("calcolo Saldi")).toInt(), 9);
         QCOMPARE(stored(QStringLiteral("comprensioneSB")).toInt(), 2);
         QCOMPARE(stored(QStringLiteral("data2")).toDateTime(), program_->clock().time);
         QVERIFY(stored(QStringLiteral("data3")).isNull());
         QCOMPARE(program_->dialogs().prompts.size(), 1);
+    }
+
+    // The name refused at the first check: pressing again stores the same counts once.
+    void balancesCheckAgainAfterARefusedNameRecordsTheSameCounts()
+    {
+        openBalances();
+        answerBalancesRightly();
+        click(forms::balances, QStringLiteral("AniPushButton1")); // the name question is cancelled
+        QCOMPARE(text(forms::balances, QStringLiteral("Labcalcgiusti")), QStringLiteral("5"));
+        QCOMPARE(stored(QStringLiteral("calcolo Saldi")), QVariant());
+        program_->dialogs().queueAnswer(QStringLiteral("Rossi Mario"));
+        click(forms::balances, QStringLiteral("AniPushButton1"));
+        QCOMPARE(text(forms::balances, QStringLiteral("Labcalcgiusti")), QStringLiteral("5"));
+        QCOMPARE(text(forms::balances, QStringLiteral("Labcompgiusti")), QStringLiteral("7"));
+        QCOMPARE(stored(QStringLiteral("calcolo Saldi")).toInt(), 5);
+        QCOMPARE(stored(QStringLiteral("comprensione")).toInt(), 7);
+        click(forms::balances, QStringLiteral("AniPushButton1"));
+        QCOMPARE(program_->dialogs().prompts.size(), 2);
+        QCOMPARE(stored(QStringLiteral("calcolo Saldi")).toInt(), 5);
+    }
+
+    // CORREGGI is disabled after a correction; should it run again, it counts nothing.
+    void ratesCorrectionOfUnchangedAnswersCountsNothing()
+    {
+        openRates();
+        program_->dialogs().queueAnswer(QStringLiteral("Rossi Mario"));
+        typeRates(QStringList(8, QStringLiteral("1")));
+        click(forms::rates, QStringLiteral("CMDRISULT"));
+        QCOMPARE(text(forms::rates, QStringLiteral("Label11")), QStringLiteral("8"));
+        const QDateTime firstTime = program_->clock().time;
+        program_->clock().time = firstTime.addSecs(60);
+        static_cast<Fesercizi *>(program_->screen(forms::rates))->CMDRISULT_Click();
+        QCOMPARE(text(forms::rates, QStringLiteral("Label6")), QStringLiteral("8"));
+        QCOMPARE(text(forms::rates, QStringLiteral("Label11")), QStringLiteral("8"));
+        QCOMPARE(stored(QStringLiteral("tassiSB")).toInt(), 8);
+        QCOMPARE(stored(QStringLiteral("data3")).toDateTime(), firstTime);
     }
 
     void balancesRedStaysUntilANewExercise()

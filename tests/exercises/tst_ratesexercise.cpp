@@ -145,6 +145,33 @@ private slots:
         QCOMPARE(RatesExercise::completeness(answers), RatesExercise::Completeness::FirstIncomplete);
     }
 
+    void aCorrectionOfUnchangedAnswersCountsNothing()
+    {
+        RatesExercise e = knownProblem();
+        RatesExercise::Answers answers = rightAnswers(e);
+        answers[RatesExercise::Morti1] = QStringLiteral("0");
+        const RatesExercise::Correction first = e.correct(answers);
+        QVERIFY(first.counted);
+        QCOMPARE(first.giusti, 7);
+        answers[RatesExercise::Nati1].append(u' '); // read as the same number
+        const RatesExercise::Correction again = e.correct(answers);
+        QVERIFY(!again.counted);
+        QCOMPARE(again.giusti, 7);
+        QCOMPARE(again.wrong, first.wrong);
+        QCOMPARE(e.totgiusti, 7);
+        QCOMPARE(e.totsbagliati, 1);
+
+        answers[RatesExercise::Morti1] = QString::number(e.morti1);
+        QVERIFY(e.correct(answers).counted);
+        QCOMPARE(e.totgiusti, 15);
+
+        ScriptedRandom random;
+        random.queue(ratesDraws(2, 20, 30, 5, 12, 9, 5, 8));
+        e.generate(random, RatesExercise::Moment::NewSituation);
+        QVERIFY(e.correct(answers).counted);
+        QCOMPARE(e.totgiusti, 23);
+    }
+
     void totalsAddUp()
     {
         RatesExercise e = knownProblem();
