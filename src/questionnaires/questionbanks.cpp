@@ -93,7 +93,7 @@ const QList<QuestionBank> banks = {
          {QStringLiteral("Le zone di montagna hanno una bassa densità abitativa"), Vero},
          {QStringLiteral("La Sicilia e la Sardegna hanno un'alta densità abitativa"), Falso},
          {QStringLiteral("Le zone costiere italiane sono densamente popolate"), Vero},
-         {QStringLiteral("Le regioni con maggiore densità sono la Sicilia, la Campania, la Lombardia e la Puglia"), Vero},
+         {QStringLiteral("Le regioni con maggiore densità sono la Sicilia, la Campania, la Lombardia e la Puglia"), Falso},
          {QStringLiteral("Le pianure sono scarsamente popolate"), Falso},
          {QStringLiteral("25 ab/kmq esprime un'alta densità abitativa"), Falso},
          {QStringLiteral("250 ab/kmq esprime una bassa densità abitativa"), Falso},

@@ -15,6 +15,7 @@ void QuestionnaireSession::load(const QuestionBank &bank, RandomGenerator &rando
     familyButtonShown_ = bank.isFamily();
     shownRight_ = 0;
     shownWrong_ = 0;
+    countedRight_.reset();
     clearRows(false);
     creamat();
     ordinecasuale(random, clock);
@@ -82,8 +83,13 @@ bool QuestionnaireSession::score()
     risultato();
     shownRight_ = giuste_;
     shownWrong_ = rowCount - giuste_;
+    if (countedRight_) {
+        totalRight_ -= *countedRight_;
+        totalWrong_ -= rowCount - *countedRight_;
+    }
     totalRight_ += giuste_;
     totalWrong_ += rowCount - giuste_;
+    countedRight_ = giuste_;
     return true;
 }
 

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <array>
+#include <optional>
 
 namespace censaria {
 
@@ -35,8 +36,9 @@ public:
     int verifica() const;
     // Adds the right answers to giuste and marks the wrong rows; clears neither.
     void risultato();
-    // Counts right and wrong answers and adds them to the totals; false, changing
-    // nothing, while a row is unanswered.
+    // Counts right and wrong answers into the totals; false, changing nothing, while a
+    // row is unanswered. Scoring the same questionnaire again (after a refused name)
+    // replaces its share of the totals: one questionnaire counts once.
     bool score();
     // The result has been written to the archive: it cannot be scored again.
     void recordingCompleted();
@@ -96,6 +98,7 @@ private:
     int shownWrong_ = 0;
     int totalRight_ = 0;
     int totalWrong_ = 0;
+    std::optional<int> countedRight_; // what this questionnaire put into the totals
     int qfamiglia_ = 0;
     bool familyButtonShown_ = false;
     bool canScore_ = false;

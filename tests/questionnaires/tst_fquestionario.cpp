@@ -231,18 +231,47 @@ private slots:
         QVERIFY(control<QPushButton>("CMDRISULT")->isEnabled());
         QVERIFY(program_->module().dbrisultati().rows(QStringLiteral("questionari"))->isEmpty());
 
-        // The pupil corrects row 3 and presses again: scored and added again, row 3 stays red.
+        // The pupil corrects row 3 and presses again: scored again, row 3 stays red, and
+        // the questionnaire still counts once in the totals.
         row<QCheckBox>(screen_->session().key(3) ? "Check1" : "Check2", 3)->click();
         QCOMPARE(rowColour(3), red);
         program_->dialogs().queueAnswer(QStringLiteral("Bruno Sara"));
         pressResult();
         QCOMPARE(text("LabGiusti"), QStringLiteral("10"));
-        QCOMPARE(text("LabgiustiTOT"), QStringLiteral("19"));
-        QCOMPARE(text("LabSBtot"), QStringLiteral("1"));
+        QCOMPARE(text("LabgiustiTOT"), QStringLiteral("10"));
+        QCOMPARE(text("LabSBtot"), QStringLiteral("0"));
         QCOMPARE(rowColour(3), red);
         QCOMPARE(redRows(), 1);
         QVERIFY(!control<QPushButton>("CMDRISULT")->isEnabled());
         QCOMPARE(archiveRow(QStringLiteral("BRUNO SARA"))->at(column("Densità popolazione")).toInt(), 10);
+    }
+
+    // "RISULTATO" pressed again after a refused name, nothing changed: the same
+    // correction, the totals as they were, and the result recorded once the name is given.
+    void pressingAgainAfterARefusedNameCountsOnce()
+    {
+        screen_->QStoria2();
+        answer({0, 7});
+        pressResult();
+        pressResult();
+        QCOMPARE(program_->dialogs().prompts.size(), 2);
+        QCOMPARE(text("LabgiustiTOT"), QStringLiteral("8"));
+        QCOMPARE(text("LabSBtot"), QStringLiteral("2"));
+        program_->dialogs().queueAnswer(QStringLiteral("Conti Leo"));
+        pressResult();
+        QCOMPARE(text("LabGiusti"), QStringLiteral("8"));
+        QCOMPARE(text("LabSbagli"), QStringLiteral("2"));
+        QCOMPARE(text("LabgiustiTOT"), QStringLiteral("8"));
+        QCOMPARE(text("LabSBtot"), QStringLiteral("2"));
+        QCOMPARE(redRows(), 2);
+        QCOMPARE(archiveRow(QStringLiteral("CONTI LEO"))->at(column("periodo fam tradizionali")).toInt(), 8);
+
+        // The next questionnaire adds to the totals as usual.
+        screen_->QStoria3();
+        answer({1});
+        pressResult();
+        QCOMPARE(text("LabgiustiTOT"), QStringLiteral("17"));
+        QCOMPARE(text("LabSBtot"), QStringLiteral("3"));
     }
 
     void recordingFillsThePupilsRow()

@@ -95,6 +95,44 @@ private slots:
         QCOMPARE(bankByListItem(QStringLiteral("   Scegli il questionario -------->")), nullptr);
     }
 
+    // The lesson's densities (2001 census: Campania 422, Lombardia 378, Lazio 298, Liguria
+    // 290, Veneto 247, Puglia 208, Sicilia 193 ab/km²) make this statement false.
+    void theDensestRegionsStatementIsFalse()
+    {
+        const QuestionBank *bank = bankByLoader(QStringLiteral("QDensità2"));
+        const QString densest = QStringLiteral("Le regioni con maggiore densità sono la Sicilia, la Campania, la Lombardia e la Puglia");
+        int found = 0;
+        for (const auto &statement : bank->statements)
+            if (statement.text == densest) {
+                ++found;
+                QVERIFY(!statement.vero);
+            }
+        QCOMPARE(found, 1);
+    }
+
+    void oneQuestionnaireCountsOnceInTheTotals()
+    {
+        load("QStoria1");
+        answer(session_, {2, 4});
+        QVERIFY(session_.score());
+        QVERIFY(session_.score()); // the name was refused: scored again, unchanged
+        QCOMPARE(session_.totalRight(), 8);
+        QCOMPARE(session_.totalWrong(), 2);
+        answer(session_, {2});
+        QVERIFY(session_.score());
+        QCOMPARE(session_.giuste(), 9);
+        QCOMPARE(session_.totalRight(), 9);
+        QCOMPARE(session_.totalWrong(), 1);
+        session_.recordingCompleted();
+
+        // Loading it again is a new attempt, which adds to the totals.
+        load("QStoria1");
+        answer(session_);
+        QVERIFY(session_.score());
+        QCOMPARE(session_.totalRight(), 19);
+        QCOMPARE(session_.totalWrong(), 1);
+    }
+
     void answeringAllVeroScoresTheVeroStatements_data()
     {
         QTest::addColumn<QString>("loader");
