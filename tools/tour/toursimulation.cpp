@@ -60,6 +60,17 @@ void tourSimulation(Tour &tour)
     missing.show();
     tour.save(QStringLiteral("simulation-missing-data"), program.screen(forms::simulation), &missing);
 
+    startScenario(program, QStringLiteral("2000"), QStringLiteral("-5000"), QStringLiteral("200"), QStringLiteral("9.7"));
+    press(program, "cmdcalcola");
+    QMessageBox refused(QMessageBox::NoIcon, forms::programTitle, program.dialogs().messages.last().text, QMessageBox::Ok);
+    refused.show();
+    tour.save(QStringLiteral("simulation-refused-population"), program.screen(forms::simulation), &refused);
+
+    // Algeria 1997 outgrows 1,2 times its start: the axis widens to keep the line inside.
+    startScenario(program, QStringLiteral("1997"), QStringLiteral("27 940 000"), QStringLiteral("29"), QStringLiteral("18"));
+    press(program, "cmdcalcola", 40);
+    tour.save(QStringLiteral("simulation-algeria-2037"), forms::simulation);
+
     program.control<QAbstractButton>(forms::simulation, QStringLiteral("Cmdmenù"))->click();
 }
 
