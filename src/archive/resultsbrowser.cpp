@@ -1,7 +1,9 @@
 #include "resultsbrowser.h"
 
+#include "app/forms.h"
 #include "app/module.h"
 #include "app/pupilname.h"
+#include "platform/removablemedia.h"
 #include "resultformat.h"
 #include "resultsexport.h"
 #include "resultsreport.h"
@@ -130,7 +132,12 @@ void ResultsBrowser::stampa()
 
 void ResultsBrowser::esporta()
 {
-    ResultsExport exporter(module_.dbrisultati(), module_.paths(), *module_.platform().driveA, *module_.platform().files);
+    const Platform &platform = module_.platform();
+    const QString medium = pickMedium(*platform.driveA, *platform.dialogs, forms::programTitle);
+    if (medium.isEmpty())
+        return; // the teacher cancelled the choice: nothing exported, nothing gone wrong
+    const DataPaths paths = module_.paths().onMedium(medium);
+    ResultsExport exporter(module_.dbrisultati(), paths, *platform.files);
     const QString text = ResultsExport::message(exporter.run());
     if (!text.isEmpty())
         module_.message(text);
@@ -143,7 +150,9 @@ QString ResultsBrowser::helpText()
                           "PRIMA di esportare i dati, è necessario inserire UN DISCHETTO. Si deve:\r\n"
                           "     1°) essere sicuri che non sia danneggiato;\r\n"
                           "     2°) essere sicuri che ci siano almeno 500 Kb di spazio libero \r\n\n"
-                          "Si raccomanda di usare un dischetto diverso per ogni classe. ");
+                          "Si raccomanda di usare un dischetto diverso per ogni classe. \r\n\r\n"
+                          "Al posto del dischetto si può usare una chiavetta USB: se ce n'è più d'una, o nessuna, "
+                          "il programma chiede dove salvare l'archivio.");
 }
 
 void ResultsBrowser::aiuto()
