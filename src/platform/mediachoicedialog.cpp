@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace censaria {
 
@@ -34,15 +35,17 @@ MediaChoiceDialog::MediaChoiceDialog(const QList<Medium> &media, const QString &
         item->setToolTip(QDir::toNativeSeparators(medium.rootPath));
     }
     list_->setCurrentRow(0);
+    // Tall enough for every medium (a few at most), without an empty well below them.
+    list_->setFixedHeight(list_->sizeHintForRow(0) * int(std::max<qsizetype>(media.size(), 2)) + 2 * list_->frameWidth() + 4);
     list_->setVisible(!media.isEmpty());
     layout->addWidget(list_);
 
     auto *buttons = new QDialogButtonBox(this);
-    auto *save = buttons->addButton(QStringLiteral("Salva qui"), QDialogButtonBox::AcceptRole);
-    save->setVisible(!media.isEmpty());
     auto *folder = buttons->addButton(QStringLiteral("Scegli una cartella…"), QDialogButtonBox::ActionRole);
+    folder->setDefault(true);
+    if (!media.isEmpty())
+        buttons->addButton(QStringLiteral("Salva qui"), QDialogButtonBox::AcceptRole)->setDefault(true);
     buttons->addButton(QStringLiteral("Annulla"), QDialogButtonBox::RejectRole);
-    (media.isEmpty() ? folder : save)->setDefault(true);
     layout->addWidget(buttons);
 
     connect(buttons, &QDialogButtonBox::accepted, this, &MediaChoiceDialog::takeSelectedMedium);
