@@ -71,6 +71,14 @@ QList<Medium> removableMedia(const QList<MountRecord> &mounts, const QList<Mount
             return isDriveA(a.rootPath);
         return a.rootPath < b.rootPath;
     });
+    // Two sticks of one make carry one name: their mount points (or drives) tell them apart.
+    const QList<Medium> asFound = media;
+    for (Medium &medium : media) {
+        const auto sameLabel = [&](const Medium &other) { return other.label == medium.label; };
+        if (std::count_if(asFound.begin(), asFound.end(), sameLabel) > 1)
+            medium.label = isDriveRoot(medium.rootPath) ? medium.label + QStringLiteral(" (%1)").arg(medium.rootPath.left(2))
+                                                        : QDir(medium.rootPath).dirName();
+    }
     return media;
 }
 

@@ -82,6 +82,23 @@ private slots:
         QVERIFY(removableMedia({}, own, VolumeNaming::MountPoints).isEmpty());
     }
 
+    void twoSticksOfOneMakeAreToldApart()
+    {
+        const QList<MountRecord> mounts{mount(QStringLiteral("/media/anna/USB DISK"), "/dev/sdb1", QStringLiteral("USB DISK")),
+                                        mount(QStringLiteral("/media/anna/USB DISK1"), "/dev/sdc1", QStringLiteral("USB DISK")),
+                                        mount(QStringLiteral("/media/anna/3B"), "/dev/sdd1", QStringLiteral("3B"))};
+        QStringList labels;
+        for (const Medium &medium : removableMedia(mounts, linuxOwn(), VolumeNaming::MountPoints))
+            labels.append(medium.label);
+        QCOMPARE(labels, (QStringList{QStringLiteral("3B"), QStringLiteral("USB DISK"), QStringLiteral("USB DISK1")}));
+
+        const QList<MountRecord> drives{mount(QStringLiteral("E:/"), "e", QStringLiteral("USB")), mount(QStringLiteral("F:/"), "f", QStringLiteral("USB"))};
+        labels.clear();
+        for (const Medium &medium : removableMedia(drives, {}, VolumeNaming::DriveLetters))
+            labels.append(medium.label);
+        QCOMPARE(labels, (QStringList{QStringLiteral("USB (E:)"), QStringLiteral("USB (F:)")}));
+    }
+
     void driveLettersOfferDriveAFirst()
     {
         MountRecord missingDiskette = mount(QStringLiteral("A:/"), "\\\\?\\Volume{a}\\");
