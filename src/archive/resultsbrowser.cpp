@@ -9,11 +9,21 @@
 #include "resultsreport.h"
 #include "resulttopics.h"
 
+#include <QFileInfo>
+
 namespace censaria {
 namespace {
 
 const QString currentPupilMark = QStringLiteral("mionome");
 const QString lookedUpMark = QStringLiteral("nomebis");
+
+// A folder chosen by hand may be the data folder itself: its exportcensa.mdb is the
+// empty archive every new medium gets a copy of, and must stay empty.
+bool collectsIntoTheEmptyArchive(const DataPaths &paths)
+{
+    const QString empty = QFileInfo(paths.resolve(QStringLiteral("perCensaria\\exportcensa.mdb"))).canonicalFilePath();
+    return !empty.isEmpty() && QFileInfo(paths.resolve(QStringLiteral("A:\\exportcensa.mdb"))).canonicalFilePath() == empty;
+}
 
 ResultsBrowser::GridTexts emptyQuestionnaireGrid()
 {
@@ -137,6 +147,10 @@ void ResultsBrowser::esporta()
     if (medium.isEmpty())
         return; // the teacher cancelled the choice: nothing exported, nothing gone wrong
     const DataPaths paths = module_.paths().onMedium(medium);
+    if (collectsIntoTheEmptyArchive(paths)) {
+        module_.message(QStringLiteral("Questa è la cartella del programma: scegli una chiavetta o un'altra cartella."));
+        return;
+    }
     ResultsExport exporter(module_.dbrisultati(), paths, *platform.files);
     const QString text = ResultsExport::message(exporter.run());
     if (!text.isEmpty())

@@ -361,6 +361,17 @@ private slots:
         QVERIFY(QDir(card).isEmpty());
     }
 
+    void theDataFolderIsNoPlaceToCollect()
+    {
+        openFromMenu();
+        program_->drive().roots.clear();
+        const QString data = QDir(program_->programFolder()).filePath(QStringLiteral("perCensaria"));
+        program_->dialogs().mediumChoices = {data};
+        control<ClickLabel>(QStringLiteral("LabEXPORT"))->click();
+        QCOMPARE(messages(), QStringList{QStringLiteral("Questa è la cartella del programma: scegli una chiavetta o un'altra cartella.")});
+        QCOMPARE(collectedRows(data), qMakePair(0, 0)); // the empty archive stays empty
+    }
+
     void aMediumGoneBeforeTheExportIsAProblem()
     {
         openFromMenu();
