@@ -9,7 +9,7 @@ namespace censaria {
 
 Module::Module(const Platform &platform, const QString &programFolder)
     : platform_(platform)
-    , paths_(programFolder, platform.driveA->rootPath())
+    , paths_(programFolder)
     , archive_(std::make_unique<Archive>(paths_.resolve(QStringLiteral("perCensaria\\dbcensaria.mdb"))))
     , navigation_(*this)
     , screens_(std::make_unique<ScreenRegistry>(*this))

@@ -1,17 +1,29 @@
 #include "resultsbrowser.h"
 
+#include "app/forms.h"
 #include "app/module.h"
 #include "app/pupilname.h"
+#include "platform/removablemedia.h"
 #include "resultformat.h"
 #include "resultsexport.h"
 #include "resultsreport.h"
 #include "resulttopics.h"
+
+#include <QFileInfo>
 
 namespace censaria {
 namespace {
 
 const QString currentPupilMark = QStringLiteral("mionome");
 const QString lookedUpMark = QStringLiteral("nomebis");
+
+// A folder chosen by hand may be the data folder itself: its exportcensa.mdb is the
+// empty archive every new medium gets a copy of, and must stay empty.
+bool collectsIntoTheEmptyArchive(const DataPaths &paths)
+{
+    const QString empty = QFileInfo(paths.resolve(QStringLiteral("perCensaria\\exportcensa.mdb"))).canonicalFilePath();
+    return !empty.isEmpty() && QFileInfo(paths.resolve(QStringLiteral("A:\\exportcensa.mdb"))).canonicalFilePath() == empty;
+}
 
 ResultsBrowser::GridTexts emptyQuestionnaireGrid()
 {
@@ -130,7 +142,16 @@ void ResultsBrowser::stampa()
 
 void ResultsBrowser::esporta()
 {
-    ResultsExport exporter(module_.dbrisultati(), module_.paths(), *module_.platform().driveA, *module_.platform().files);
+    const Platform &platform = module_.platform();
+    const QString medium = pickMedium(*platform.driveA, *platform.dialogs, forms::programTitle);
+    if (medium.isEmpty())
+        return; // the teacher cancelled the choice: nothing exported, nothing gone wrong
+    const DataPaths paths = module_.paths().onMedium(medium);
+    if (collectsIntoTheEmptyArchive(paths)) {
+        module_.message(QStringLiteral("Questa è la cartella del programma: scegli una chiavetta o un'altra cartella."));
+        return;
+    }
+    ResultsExport exporter(module_.dbrisultati(), paths, *platform.files);
     const QString text = ResultsExport::message(exporter.run());
     if (!text.isEmpty())
         module_.message(text);
@@ -143,7 +164,9 @@ QString ResultsBrowser::helpText()
                           "PRIMA di esportare i dati, è necessario inserire UN DISCHETTO. Si deve:\r\n"
                           "     1°) essere sicuri che non sia danneggiato;\r\n"
                           "     2°) essere sicuri che ci siano almeno 500 Kb di spazio libero \r\n\n"
-                          "Si raccomanda di usare un dischetto diverso per ogni classe. ");
+                          "Si raccomanda di usare un dischetto diverso per ogni classe. \r\n\r\n"
+                          "Al posto del dischetto si può usare una chiavetta USB: se ce n'è più d'una, o nessuna, "
+                          "il programma chiede dove salvare l'archivio.");
 }
 
 void ResultsBrowser::aiuto()

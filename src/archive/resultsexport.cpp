@@ -10,10 +10,9 @@
 
 namespace censaria {
 
-ResultsExport::ResultsExport(Archive &local, const DataPaths &paths, const RemovableDrive &drive, FileCopier &files)
+ResultsExport::ResultsExport(Archive &local, const DataPaths &paths, FileCopier &files)
     : local_(local)
     , paths_(paths)
-    , drive_(drive)
     , files_(files)
 {
 }
@@ -25,7 +24,7 @@ QString ResultsExport::targetPath() const
 
 ResultsExport::Outcome ResultsExport::run()
 {
-    if (!drive_.hasMedium())
+    if (!QFileInfo(paths_.driveARoot()).isDir())
         return Outcome::NoMedia;
     const QString target = targetPath();
     if (!QFileInfo::exists(target) && !putEmptyArchiveOnMedia(target))

@@ -7,7 +7,6 @@ namespace censaria {
 class Archive;
 class DataPaths;
 class FileCopier;
-class RemovableDrive;
 
 // Appends every row of this computer's archive to the collecting archive on the
 // removable media, so that one medium gathers a whole class from several computers.
@@ -22,7 +21,8 @@ public:
         LocalUnreadable, // this computer's archive could not be read; nothing was added
     };
 
-    ResultsExport(Archive &local, const DataPaths &paths, const RemovableDrive &drive, FileCopier &files);
+    // paths.driveARoot() is the medium (or folder) chosen for this export.
+    ResultsExport(Archive &local, const DataPaths &paths, FileCopier &files);
 
     Outcome run();
     // The collecting archive's path on the medium.
@@ -35,7 +35,6 @@ private:
 
     Archive &local_;
     const DataPaths &paths_;
-    const RemovableDrive &drive_;
     FileCopier &files_;
 };
 

@@ -11,7 +11,10 @@ namespace censaria {
 class DataPaths
 {
 public:
-    DataPaths(const QString &programFolder, const QString &driveARoot);
+    explicit DataPaths(const QString &programFolder, const QString &driveARoot = QString());
+
+    // The same paths, with "A:" standing for the medium or folder at root.
+    DataPaths onMedium(const QString &root) const { return DataPaths(programFolder_, root); }
 
     QString resolve(const QString &programPath) const;
     QString programFolder() const { return programFolder_; }

@@ -1,6 +1,8 @@
 #include "fakeplatform.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QWidget>
 
 namespace censaria {
@@ -17,6 +19,22 @@ QString ScriptedDialogs::input(const QString &prompt, const QString &title)
     prompts.append(prompt);
     inputTitles.append(title);
     return answers.isEmpty() ? QString() : answers.takeFirst();
+}
+
+QString ScriptedDialogs::chooseMedium(const QList<Medium> &media, const QString &title)
+{
+    Q_UNUSED(title);
+    mediaOffers.append(media);
+    return mediumChoices.isEmpty() ? QString() : mediumChoices.takeFirst();
+}
+
+QList<Medium> FolderDrive::media() const
+{
+    QList<Medium> present;
+    for (const QString &root : roots)
+        if (QFileInfo(root).isDir())
+            present.append({QDir::cleanPath(root), QDir(root).dirName()});
+    return present;
 }
 
 QStringList ScriptedDialogs::messageTexts() const

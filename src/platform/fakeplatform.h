@@ -26,6 +26,8 @@ public:
     void message(const QString &text, const QString &title, MessageIcon icon) override;
     // Hands out the queued answers in order; the empty string (a cancel) once they run out.
     QString input(const QString &prompt, const QString &title) override;
+    // Records the media offered; hands out the queued choices in order, then cancels.
+    QString chooseMedium(const QList<Medium> &media, const QString &title) override;
 
     void queueAnswer(const QString &answer) { answers.append(answer); }
     QStringList messageTexts() const;
@@ -34,6 +36,8 @@ public:
     QList<RecordedMessage> messages;
     QStringList prompts;
     QStringList inputTitles;
+    QStringList mediumChoices;
+    QList<QList<Medium>> mediaOffers;
     // Called after each message is recorded, e.g. to act while the "modal" box is up.
     std::function<void(const RecordedMessage &)> onMessage;
 };
@@ -45,11 +49,12 @@ public:
     QDateTime time{QDate(2026, 3, 12), QTime(10, 30, 0)};
 };
 
+// Folders stand in for the media mounted now; a folder that is gone is a medium pulled out.
 class FolderDrive : public RemovableDrive
 {
 public:
-    QString rootPath() const override { return root; }
-    QString root;
+    QList<Medium> media() const override;
+    QStringList roots;
 };
 
 class RecordingFileCopier : public FileCopier

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QDateTime>
-#include <QFileInfo>
+#include <QList>
 #include <QSize>
 #include <QString>
 
@@ -17,6 +17,18 @@ class RandomGenerator;
 
 enum class MessageIcon { None, Information, Exclamation, Critical, Question };
 
+// A removable medium mounted now (a USB stick, a memory card, the diskette in A:).
+struct Medium
+{
+    QString rootPath;
+    QString label; // the volume's name, or the name of its mount point
+    qint64 bytesTotal = 0;
+    qint64 bytesFree = 0;
+    bool readOnly = false;
+
+    friend bool operator==(const Medium &, const Medium &) = default;
+};
+
 class Dialogs
 {
 public:
@@ -25,6 +37,9 @@ public:
     virtual void message(const QString &text, const QString &title, MessageIcon icon) = 0;
     // A modal question with one line to type; the empty string when cancelled.
     virtual QString input(const QString &prompt, const QString &title) = 0;
+    // Asks where to write: one of media, or any folder the user picks.
+    // The chosen root path; the empty string when cancelled.
+    virtual QString chooseMedium(const QList<Medium> &media, const QString &title) = 0;
 };
 
 class Clock
@@ -34,14 +49,13 @@ public:
     virtual QDateTime now() const = 0;
 };
 
-// The removable drive the program calls "A:".
+// What the program calls drive "A:": the removable media mounted now.
 class RemovableDrive
 {
 public:
     virtual ~RemovableDrive() = default;
-    virtual QString rootPath() const = 0;
-    // Whether a medium is there to be written on.
-    virtual bool hasMedium() const { return QFileInfo(rootPath()).isDir(); }
+    // The media present now, in the order to offer them; never this computer's own disks.
+    virtual QList<Medium> media() const = 0;
 };
 
 class FileCopier

@@ -1,5 +1,8 @@
 #include "qtplatform.h"
 
+#include "mediachoicedialog.h"
+#include "removablemedia.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -7,7 +10,6 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QScreen>
-#include <QStorageInfo>
 #include <QWidget>
 #include <memory>
 
@@ -50,30 +52,20 @@ QString QtDialogs::input(const QString &prompt, const QString &title)
     return dialog->exec() == QDialog::Accepted ? dialog->textValue() : QString();
 }
 
-QString FloppyDrive::rootPath() const
+QString QtDialogs::chooseMedium(const QList<Medium> &media, const QString &title)
 {
-#ifdef Q_OS_WIN
-    return QStringLiteral("A:/");
-#else
-    return QStringLiteral("/media/floppy");
-#endif
+    MediaChoiceDialog dialog(media, title, QApplication::activeWindow());
+    return dialog.exec() == QDialog::Accepted ? dialog.chosenRoot() : QString();
 }
 
-bool FloppyDrive::hasMedium() const
+QList<Medium> MountedMedia::media() const
 {
 #ifdef Q_OS_WIN
-    return RemovableDrive::hasMedium();
+    const VolumeNaming naming = VolumeNaming::DriveLetters;
 #else
-    // The mount point exists with or without a medium: only a mounted one counts,
-    // or the export would land on this computer's own disk.
-    return isMountPoint(rootPath());
+    const VolumeNaming naming = VolumeNaming::MountPoints;
 #endif
-}
-
-bool FloppyDrive::isMountPoint(const QString &path)
-{
-    const QStorageInfo storage(path);
-    return storage.isValid() && storage.isReady() && QDir::cleanPath(storage.rootPath()) == QDir::cleanPath(path);
+    return removableMedia(mountedVolumes(), ownVolumes(), naming);
 }
 
 bool QtFileCopier::copy(const QString &from, const QString &to)

@@ -14,6 +14,7 @@ class QtDialogs : public Dialogs
 public:
     void message(const QString &text, const QString &title, MessageIcon icon) override;
     QString input(const QString &prompt, const QString &title) override;
+    QString chooseMedium(const QList<Medium> &media, const QString &title) override;
 
     // The name question as the program shows it (the tour draws it too).
     static QInputDialog *makeInputDialog(const QString &prompt, const QString &title, QWidget *parent);
@@ -25,14 +26,12 @@ public:
     QDateTime now() const override { return QDateTime::currentDateTime(); }
 };
 
-// "A:\" on Windows; elsewhere the fixed mount point /media/floppy.
-class FloppyDrive : public RemovableDrive
+// The removable media mounted now, found through QStorageInfo: USB sticks and memory
+// cards as the desktop mounts them, or the drives on Windows with A:\ first.
+class MountedMedia : public RemovableDrive
 {
 public:
-    QString rootPath() const override;
-    bool hasMedium() const override;
-    // Whether a file system is mounted exactly at path (not merely a folder on another).
-    static bool isMountPoint(const QString &path);
+    QList<Medium> media() const override;
 };
 
 class QtFileCopier : public FileCopier
@@ -61,7 +60,7 @@ struct QtPlatform
     SystemClock clock;
     RandomGenerator random;
     QtLinePrinter printer;
-    FloppyDrive driveA;
+    MountedMedia driveA;
     QtFileCopier files;
     ScreenDisplay display;
     EventLoopExit process;

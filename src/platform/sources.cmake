@@ -13,5 +13,7 @@ target_sources(censaria_lib PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/rtf/rtftokenizer.h ${CMAKE_CURRENT_LIST_DIR}/rtf/rtftokenizer.cpp
     ${CMAKE_CURRENT_LIST_DIR}/rtf/rtftextdecoder.h ${CMAKE_CURRENT_LIST_DIR}/rtf/rtftextdecoder.cpp
     ${CMAKE_CURRENT_LIST_DIR}/rtf/rtfstate.h
+    ${CMAKE_CURRENT_LIST_DIR}/removablemedia.h ${CMAKE_CURRENT_LIST_DIR}/removablemedia.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/mediachoicedialog.h ${CMAKE_CURRENT_LIST_DIR}/mediachoicedialog.cpp
     ${CMAKE_CURRENT_LIST_DIR}/qtplatform.h ${CMAKE_CURRENT_LIST_DIR}/qtplatform.cpp
     ${CMAKE_CURRENT_LIST_DIR}/fakeplatform.h ${CMAKE_CURRENT_LIST_DIR}/fakeplatform.cpp)

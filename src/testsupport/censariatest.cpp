@@ -13,7 +13,7 @@ TestProgram::TestProgram(const QString &programFolder)
     folder_ = programFolder.isEmpty() ? makeProgramFolder(temp_.path()) : programFolder;
     const QString drive = temp_.filePath(QStringLiteral("driveA"));
     QDir().mkpath(drive);
-    fake_.driveA.root = drive;
+    fake_.driveA.roots = {drive};
     program_ = std::make_unique<Program>(fake_.services(), folder_);
 }
 

@@ -12,7 +12,8 @@
 // Every service goes through the platform seam: scripted dialogs (answers queued,
 // messages recorded, an empty answer when none is queued), a fixed clock (clock().time),
 // a seeded generator with queueable draws (random()), a recording printer
-// (printer().documents), a temporary folder as drive "A:" (driveA()), a fixed display
+// (printer().documents), a temporary folder as the one medium mounted (driveA(); more
+// or none through drive().roots, the choice among them answered by dialogs()), a fixed display
 // of 1200 x 900 pixels, and an exit that is only recorded (exitCode()).
 // Screens are found by form name ("FQuestionario"), controls by their objectName.
 // Run widget tests with QT_QPA_PLATFORM=offscreen.
@@ -59,7 +60,8 @@ public:
     RecordingPrinter &printer() { return fake_.printer; }
     FixedDisplay &display() { return fake_.display; }
     RecordingFileCopier &files() { return fake_.files; }
-    QString driveA() const { return fake_.driveA.root; }
+    QString driveA() const { return fake_.driveA.roots.value(0); }
+    FolderDrive &drive() { return fake_.driveA; }
     std::optional<int> exitCode() const { return fake_.process.exitCode; }
 
     // A new program folder with the installed data and empty archives under parent.

@@ -2,7 +2,6 @@
 #include "archive/resultsexport.h"
 #include "platform/datapaths.h"
 #include "platform/fakeplatform.h"
-#include "platform/qtplatform.h"
 #include "testsupport/censariatest.h"
 
 #include <QDir>
@@ -25,13 +24,11 @@ struct Computer
         , archive(paths.resolve(QStringLiteral("perCensaria\\dbcensaria.mdb")))
     {
         archive.open();
-        drive.root = driveRoot;
     }
-    ResultsExport::Outcome exportResults() { return ResultsExport(archive, paths, drive, files).run(); }
+    ResultsExport::Outcome exportResults() { return ResultsExport(archive, paths, files).run(); }
 
     DataPaths paths;
     Archive archive;
-    FolderDrive drive;
     RecordingFileCopier files;
 };
 
@@ -147,17 +144,6 @@ private slots:
         QVERIFY(pc->files.copies.isEmpty());
         QVERIFY(!QFileInfo::exists(drive_));
         QCOMPARE(ResultsExport::message(ResultsExport::Outcome::NoMedia), QStringLiteral("C'è un problema..."));
-    }
-
-    void anEmptyMountPointIsNoMedium()
-    {
-#ifdef Q_OS_WIN
-        QSKIP("drive A: is a drive letter on Windows");
-#else
-        // /media/floppy stays as a folder when nothing is mounted on it.
-        QVERIFY(FloppyDrive::isMountPoint(QDir::rootPath()));
-        QVERIFY(!FloppyDrive::isMountPoint(drive_));
-#endif
     }
 
     void anUnreadableCollectingArchiveIsAProblemAndStaysAsItWas()

@@ -8,6 +8,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QTableWidget>
@@ -64,6 +65,24 @@ class TestResultsScreen : public QObject
     {
         QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), widget->mapToGlobal(QPointF(2, 2)), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(widget, &move);
+    }
+
+    // Rows of both tables in the collecting archive on a medium; {-1, -1} when there is none.
+    static QPair<int, int> collectedRows(const QString &medium)
+    {
+        const QString file = QDir(medium).filePath(QStringLiteral("exportcensa.mdb"));
+        if (!QFileInfo::exists(file))
+            return {-1, -1};
+        Archive collecting(file);
+        if (collecting.open() != ArchiveProblem::None)
+            return {-1, -1};
+        return {int(collecting.rows(QStringLiteral("questionari"))->size()), int(collecting.rows(QStringLiteral("esercizi"))->size())};
+    }
+    QString newMedium(const QString &name)
+    {
+        const QString root = QDir(program_->programFolder()).filePath(name);
+        QDir().mkpath(root);
+        return root;
     }
 
 private slots:
@@ -294,18 +313,70 @@ private slots:
         QCOMPARE(program_->dialogs().messages.first().title, QStringLiteral("Censaria"));
     }
 
-    void theExportTellsOnlyOfProblems()
+    void oneMediumIsUsedWithoutAQuestion()
     {
         openFromMenu();
         control<ClickLabel>(QStringLiteral("LabEXPORT"))->click();
         QVERIFY(messages().isEmpty());
-        Archive collecting(QDir(program_->driveA()).filePath(QStringLiteral("exportcensa.mdb")));
-        QCOMPARE(collecting.open(), ArchiveProblem::None);
-        QCOMPARE(collecting.rows(QStringLiteral("questionari"))->size(), 3);
-        QCOMPARE(collecting.rows(QStringLiteral("esercizi"))->size(), 2);
-        collecting.close();
+        QVERIFY(program_->dialogs().mediaOffers.isEmpty());
+        QCOMPARE(collectedRows(program_->driveA()), qMakePair(3, 2));
+    }
 
-        QVERIFY(QDir(program_->driveA()).removeRecursively());
+    void severalMediaLetTheTeacherChoose()
+    {
+        openFromMenu();
+        const QString card = newMedium(QStringLiteral("SCHEDA"));
+        program_->drive().roots.append(card);
+        program_->dialogs().mediumChoices = {card};
+        control<ClickLabel>(QStringLiteral("LabEXPORT"))->click();
+        QVERIFY(messages().isEmpty());
+        QCOMPARE(program_->dialogs().mediaOffers.size(), 1);
+        QCOMPARE(program_->dialogs().mediaOffers[0].size(), 2);
+        QCOMPARE(program_->dialogs().mediaOffers[0][1].label, QStringLiteral("SCHEDA"));
+        QCOMPARE(collectedRows(card), qMakePair(3, 2));
+        QVERIFY(QDir(program_->driveA()).isEmpty()); // the other medium is left alone
+    }
+
+    void noMediumLetsTheTeacherPickAFolder()
+    {
+        openFromMenu();
+        program_->drive().roots.clear();
+        const QString folder = newMedium(QStringLiteral("raccolta 3B"));
+        program_->dialogs().mediumChoices = {folder};
+        control<ClickLabel>(QStringLiteral("LabEXPORT"))->click();
+        QVERIFY(messages().isEmpty());
+        QCOMPARE(program_->dialogs().mediaOffers, QList<QList<Medium>>{{}});
+        QCOMPARE(collectedRows(folder), qMakePair(3, 2));
+    }
+
+    void aCancelledChoiceExportsNothingAndSaysNothing()
+    {
+        openFromMenu();
+        const QString card = newMedium(QStringLiteral("SCHEDA"));
+        program_->drive().roots.append(card);
+        control<ClickLabel>(QStringLiteral("LabEXPORT"))->click(); // no choice queued: cancelled
+        QCOMPARE(program_->dialogs().mediaOffers.size(), 1);
+        QVERIFY(messages().isEmpty());
+        QVERIFY(QDir(program_->driveA()).isEmpty());
+        QVERIFY(QDir(card).isEmpty());
+    }
+
+    void theDataFolderIsNoPlaceToCollect()
+    {
+        openFromMenu();
+        program_->drive().roots.clear();
+        const QString data = QDir(program_->programFolder()).filePath(QStringLiteral("perCensaria"));
+        program_->dialogs().mediumChoices = {data};
+        control<ClickLabel>(QStringLiteral("LabEXPORT"))->click();
+        QCOMPARE(messages(), QStringList{QStringLiteral("Questa è la cartella del programma: scegli una chiavetta o un'altra cartella.")});
+        QCOMPARE(collectedRows(data), qMakePair(0, 0)); // the empty archive stays empty
+    }
+
+    void aMediumGoneBeforeTheExportIsAProblem()
+    {
+        openFromMenu();
+        program_->drive().roots.clear();
+        program_->dialogs().mediumChoices = {QDir(program_->programFolder()).filePath(QStringLiteral("estratta"))};
         control<ClickLabel>(QStringLiteral("LabEXPORT"))->click();
         QCOMPARE(messages(), QStringList{QStringLiteral("C'è un problema...")});
     }
@@ -319,7 +390,9 @@ private slots:
             "PRIMA di esportare i dati, è necessario inserire UN DISCHETTO. Si deve:\r\n"
             "     1°) essere sicuri che non sia danneggiato;\r\n"
             "     2°) essere sicuri che ci siano almeno 500 Kb di spazio libero \r\n\n"
-            "Si raccomanda di usare un dischetto diverso per ogni classe. ")});
+            "Si raccomanda di usare un dischetto diverso per ogni classe. \r\n\r\n"
+            "Al posto del dischetto si può usare una chiavetta USB: se ce n'è più d'una, o nessuna, "
+            "il programma chiede dove salvare l'archivio.")});
     }
 
     void theLabelsFollowTheMouse()

@@ -3,6 +3,7 @@
 #include "archive/resultsbrowser.h"
 #include "archive/resultsreport.h"
 #include "platform/lineprinter.h"
+#include "platform/mediachoicedialog.h"
 #include "tour.h"
 
 #include <QLabel>
@@ -62,6 +63,18 @@ void tourResults(Tour &tour)
     QMessageBox help(QMessageBox::NoIcon, forms::programTitle, ResultsBrowser::helpText(), QMessageBox::Ok);
     help.show(); // a message box sizes itself to its text when it is shown
     tour.save(QStringLiteral("results-help"), program.screen(forms::results), &help);
+
+    // Where to export, when several media are mounted, and when none is.
+    constexpr qint64 megabyte = 1024 * 1024;
+    const QList<Medium> media{{QStringLiteral("/media/maestra/CHIAVETTA"), QStringLiteral("CHIAVETTA"), 7680 * megabyte, 3277 * megabyte},
+                              {QStringLiteral("/media/maestra/SCHEDA SD"), QStringLiteral("SCHEDA SD"), 30 * 1024 * megabyte,
+                               29 * 1024 * megabyte, true}};
+    MediaChoiceDialog several(media, forms::programTitle, nullptr);
+    several.show();
+    tour.save(QStringLiteral("results-export-choice"), program.screen(forms::results), &several);
+    MediaChoiceDialog none({}, forms::programTitle, nullptr);
+    none.show();
+    tour.save(QStringLiteral("results-export-no-medium"), program.screen(forms::results), &none);
 
     // A pupil with questionnaire results only, looked up by surname and first name.
     program.module().dbrisultati().writeResult(QStringLiteral("questionari"), QStringLiteral("BIANCHI GIULIA"),

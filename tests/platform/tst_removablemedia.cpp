@@ -1,0 +1,169 @@
+#include "platform/fakeplatform.h"
+#include "platform/qtplatform.h"
+#include "platform/removablemedia.h"
+
+#include <QDir>
+#include <QStorageInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace censaria;
+
+namespace {
+
+constexpr qint64 gigabyte = 1024LL * 1024 * 1024;
+
+MountRecord mount(const QString &root, const QByteArray &device, const QString &name = QString())
+{
+    return {root, device, name, 8 * gigabyte, 3 * gigabyte, false, true};
+}
+
+QStringList roots(const QList<Medium> &media)
+{
+    QStringList result;
+    for (const Medium &medium : media)
+        result.append(medium.rootPath);
+    return result;
+}
+
+} // namespace
+
+class TestRemovableMedia : public QObject
+{
+    Q_OBJECT
+
+    // A desktop's mount table: system, home, pseudo file systems and what was plugged in.
+    static QList<MountRecord> linuxMounts()
+    {
+        MountRecord readOnly = mount(QStringLiteral("/media/FOTO"), "/dev/sdc1", QStringLiteral("FOTO"));
+        readOnly.readOnly = true;
+        MountRecord notReady = mount(QStringLiteral("/media/mario/LETTORE"), "/dev/sdd");
+        notReady.ready = false;
+        return {
+            mount(QStringLiteral("/"), "/dev/sda2"),
+            mount(QStringLiteral("/home"), "/dev/sda3"),
+            mount(QStringLiteral("/boot/efi"), "/dev/sda1"),
+            mount(QStringLiteral("/run/user/1000"), "tmpfs"),
+            mount(QStringLiteral("/media/mario/CHIAVETTA"), "/dev/sdb1", QStringLiteral("CHIAVETTA")),
+            mount(QStringLiteral("/run/media/anna/SCHEDA/"), "/dev/mmcblk0p1"),
+            readOnly,
+            notReady,
+            mount(QStringLiteral("/media/ramdisk"), "tmpfs"),
+            mount(QStringLiteral("/media/mario/CASA"), "/dev/sda3"), // the home volume mounted again
+            mount(QStringLiteral("/mediateca"), "/dev/sde1"),
+            mount(QStringLiteral("/mnt/backup"), "/dev/sdf1"),
+        };
+    }
+    static QList<MountRecord> linuxOwn() { return {mount(QStringLiteral("/"), "/dev/sda2"), mount(QStringLiteral("/home"), "/dev/sda3")}; }
+
+private slots:
+    void onlyDesktopMountedMediaAreOffered()
+    {
+        const QList<Medium> media = removableMedia(linuxMounts(), linuxOwn(), VolumeNaming::MountPoints);
+        QCOMPARE(roots(media), (QStringList{QStringLiteral("/media/FOTO"), QStringLiteral("/media/mario/CHIAVETTA"),
+                                            QStringLiteral("/run/media/anna/SCHEDA")}));
+        // A medium without a volume name is called after its mount point.
+        QCOMPARE(media[2].label, QStringLiteral("SCHEDA"));
+        QCOMPARE(media[1].label, QStringLiteral("CHIAVETTA"));
+        // A write-protected medium is still offered, so that the export can say it cannot write.
+        QVERIFY(media[0].readOnly);
+        QCOMPARE(media[1].bytesFree, 3 * gigabyte);
+    }
+
+    void theOwnVolumesAreNeverOffered()
+    {
+        // A home kept on a disk the desktop mounted under /media is still this computer's own.
+        const QList<MountRecord> mounts{mount(QStringLiteral("/"), "/dev/nvme0n1p2"),
+                                        mount(QStringLiteral("/media/mario/DATI"), "/dev/nvme0n1p3", QStringLiteral("DATI")),
+                                        mount(QStringLiteral("/media/mario/USB"), "/dev/sdb1", QStringLiteral("USB"))};
+        const QList<MountRecord> own{mount(QStringLiteral("/"), "/dev/nvme0n1p2"), mount(QStringLiteral("/media/mario/DATI/"), "/dev/nvme0n1p3")};
+        QCOMPARE(roots(removableMedia(mounts, own, VolumeNaming::MountPoints)), QStringList{QStringLiteral("/media/mario/USB")});
+        QVERIFY(removableMedia(own, own, VolumeNaming::MountPoints).isEmpty());
+        QVERIFY(removableMedia({}, own, VolumeNaming::MountPoints).isEmpty());
+    }
+
+    void twoSticksOfOneMakeAreToldApart()
+    {
+        const QList<MountRecord> mounts{mount(QStringLiteral("/media/anna/USB DISK"), "/dev/sdb1", QStringLiteral("USB DISK")),
+                                        mount(QStringLiteral("/media/anna/USB DISK1"), "/dev/sdc1", QStringLiteral("USB DISK")),
+                                        mount(QStringLiteral("/media/anna/3B"), "/dev/sdd1", QStringLiteral("3B"))};
+        QStringList labels;
+        for (const Medium &medium : removableMedia(mounts, linuxOwn(), VolumeNaming::MountPoints))
+            labels.append(medium.label);
+        QCOMPARE(labels, (QStringList{QStringLiteral("3B"), QStringLiteral("USB DISK"), QStringLiteral("USB DISK1")}));
+
+        const QList<MountRecord> drives{mount(QStringLiteral("E:/"), "e", QStringLiteral("USB")), mount(QStringLiteral("F:/"), "f", QStringLiteral("USB"))};
+        labels.clear();
+        for (const Medium &medium : removableMedia(drives, {}, VolumeNaming::DriveLetters))
+            labels.append(medium.label);
+        QCOMPARE(labels, (QStringList{QStringLiteral("USB (E:)"), QStringLiteral("USB (F:)")}));
+    }
+
+    void driveLettersOfferDriveAFirst()
+    {
+        MountRecord missingDiskette = mount(QStringLiteral("A:/"), "\\\\?\\Volume{a}\\");
+        missingDiskette.ready = false;
+        const QList<MountRecord> own{mount(QStringLiteral("C:/"), "\\\\?\\Volume{c}\\")};
+        QList<MountRecord> mounts{mount(QStringLiteral("E:/"), "\\\\?\\Volume{e}\\", QStringLiteral("CHIAVETTA")),
+                                  mount(QStringLiteral("C:/"), "\\\\?\\Volume{c}\\"),
+                                  mount(QStringLiteral("D:\\"), "\\\\?\\Volume{d}\\"), missingDiskette};
+        QCOMPARE(roots(removableMedia(mounts, own, VolumeNaming::DriveLetters)), (QStringList{QStringLiteral("D:/"), QStringLiteral("E:/")}));
+
+        mounts.append(mount(QStringLiteral("a:/"), "\\\\?\\Volume{a}\\"));
+        const QList<Medium> media = removableMedia(mounts, own, VolumeNaming::DriveLetters);
+        QCOMPARE(roots(media), (QStringList{QStringLiteral("a:/"), QStringLiteral("D:/"), QStringLiteral("E:/")}));
+        QCOMPARE(media[0].label, QStringLiteral("a:\\"));
+    }
+
+    void mediaAreListedByLabelAndSize()
+    {
+        Medium stick{QStringLiteral("/media/mario/CHIAVETTA"), QStringLiteral("CHIAVETTA"), 7 * gigabyte + gigabyte / 2, 3 * gigabyte + gigabyte / 5};
+        QCOMPARE(describeMedium(stick), QStringLiteral("CHIAVETTA  (7,5 GB, liberi 3,2 GB)"));
+        stick.readOnly = true;
+        QVERIFY(describeMedium(stick).endsWith(QStringLiteral(" - protetto da scrittura")));
+    }
+
+    void thisComputersOwnDisksAreNeverOffered()
+    {
+        // Whatever is mounted on the machine running the tests, its system and home
+        // volumes must not come out of the real seam.
+        const QStringList offered = roots(MountedMedia().media());
+        QVERIFY(!offered.contains(QDir::cleanPath(QStorageInfo::root().rootPath())));
+        QVERIFY(!offered.contains(QDir::cleanPath(QStorageInfo(QDir::homePath()).rootPath())));
+#ifndef Q_OS_WIN
+        for (const QString &root : offered)
+            QVERIFY2(root.startsWith(QLatin1String("/media/")) || root.startsWith(QLatin1String("/run/media/")), qPrintable(root));
+#endif
+    }
+
+    void oneMediumIsTakenOtherwiseTheUserChooses()
+    {
+        QTemporaryDir dir;
+        const QString stick = dir.filePath(QStringLiteral("CHIAVETTA"));
+        const QString card = dir.filePath(QStringLiteral("SCHEDA"));
+        QDir().mkpath(stick);
+        FolderDrive drive;
+        ScriptedDialogs dialogs;
+        drive.roots = {stick, card}; // the card is not in
+        QCOMPARE(pickMedium(drive, dialogs, QStringLiteral("Censaria")), stick);
+        QVERIFY(dialogs.mediaOffers.isEmpty());
+
+        QDir().mkpath(card);
+        dialogs.mediumChoices = {card};
+        QCOMPARE(pickMedium(drive, dialogs, QStringLiteral("Censaria")), card);
+        QCOMPARE(dialogs.mediaOffers.size(), 1);
+        QCOMPARE(roots(dialogs.mediaOffers[0]), (QStringList{stick, card}));
+
+        drive.roots.clear();
+        dialogs.mediumChoices = {dir.path()};
+        QCOMPARE(pickMedium(drive, dialogs, QStringLiteral("Censaria")), dir.path());
+        QVERIFY(dialogs.mediaOffers[1].isEmpty());
+
+        // Cancelled: no medium.
+        QVERIFY(pickMedium(drive, dialogs, QStringLiteral("Censaria")).isEmpty());
+        QCOMPARE(dialogs.mediaOffers.size(), 3);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRemovableMedia)
+#include "tst_removablemedia.moc"
