@@ -4,7 +4,9 @@
 For every page of the catalogue it verifies that the file exists under its exact name
 (accents included), that it is a well-formed RTF file fit for the narrow text column of
 the lesson screen (no pictures, no tables, a readable body size), that its text is as
-long as a lesson should be, and that it was regenerated from the current HTML source.
+long as a lesson should be, that it was regenerated from the current HTML source, and
+that every box of figures ("L'Italia di oggi") of the source is dated and closed by the
+paragraph naming its source and year.
 
     python3 tools/lessons/check_lessons.py [DATA_FOLDER]
 
@@ -110,6 +112,59 @@ class HtmlText(html.parser.HTMLParser):
             self.parts.append(data)
 
 
+# Paragraph classes of a box of figures, and of the paragraph that must close it.
+BOX_CLASSES = {"oggi", "oggicalcolo"}
+SOURCE_CLASS = "fonte"
+SOURCE_LINE = re.compile(r"^Font[ei]: \S.*\b(1[89]|20)\d\d\b")
+YEAR = re.compile(r"\b(1[5-9]|20)\d\d\b")
+
+
+class HtmlParagraphs(html.parser.HTMLParser):
+    """The paragraphs of an HTML source as (class, text) pairs, in order."""
+
+    def __init__(self):
+        super().__init__(convert_charrefs=True)
+        self.paragraphs = []
+        self.current = None
+
+    def handle_starttag(self, tag, attrs):
+        if tag in ("p", "li", "h1", "h2"):
+            self.current = [dict(attrs).get("class") or "", []]
+            self.paragraphs.append(self.current)
+
+    def handle_endtag(self, tag):
+        if tag in ("p", "li", "h1", "h2"):
+            self.current = None
+
+    def handle_data(self, data):
+        if self.current is not None:
+            self.current[1].append(data)
+
+
+def box_faults(name, source_html):
+    """Faults of the boxes of figures of one HTML source."""
+    parser = HtmlParagraphs()
+    parser.feed(source_html)
+    paragraphs = [(kind, " ".join("".join(parts).split())) for kind, parts in parser.paragraphs]
+    faults = []
+    box = []
+    for kind, text in paragraphs + [("", "")]:
+        if kind in BOX_CLASSES:
+            box.append(text)
+            continue
+        if kind == SOURCE_CLASS:
+            if not box:
+                faults.append(f"{name}: a source line without its box of figures: {text[:40]!r}")
+            elif not SOURCE_LINE.match(text):
+                faults.append(f"{name}: the source of a box must say \"Fonte: WHO, YEAR\": {text[:60]!r}")
+        elif box:
+            faults.append(f"{name}: a box of figures without its source line: {box[0][:40]!r}")
+        if box and not YEAR.search(" ".join(box)):
+            faults.append(f"{name}: a box of figures without the year of its figures: {box[0][:40]!r}")
+        box = []
+    return faults
+
+
 def words(text):
     return [w for w in re.split(r"[\s\u00a0]+", text) if re.search(r"\w", w)]
 
@@ -141,8 +196,10 @@ def check_lesson(name, data_folder):
         return faults
     parser = HtmlText()
     with open(source, encoding="utf-8") as f:
-        parser.feed(f.read())
+        source_html = f.read()
+    parser.feed(source_html)
     source_text = "".join(parser.parts)
+    faults.extend(box_faults(name, source_html))
     if words(source_text) != words(text):
         faults.append(f"{name}: differs from its source; run tools/lessons/make_lessons.sh")
     try:
