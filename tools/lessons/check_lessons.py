@@ -27,6 +27,8 @@ CATALOGUE = [
     "a-statistica1.rtf", "a-statistica2.rtf", "a-densità1.rtf", "a-densità2.rtf",
     "a-piramidi1.rtf", "a-piramidi2.rtf", "a-italia.rtf", "a-popmontenovo.rtf",
 ]
+# The in-depth page spreads over the picture area, so its text may hold a picture.
+WIDE_PAGES = {"a-popmontenovo.rtf"}
 MIN_WORDS, MAX_WORDS = 500, 1000
 SMALLEST_FONT_HALF_POINTS = 22  # 11 pt
 
@@ -185,6 +187,8 @@ def check_lesson(name, data_folder):
         faults.append(f"{name}: {count} words, outside {MIN_WORDS}-{MAX_WORDS}")
     for control, what in ((rb"\\pict", "an embedded picture"), (rb"\\trowd", "a table"),
                           (rb"\\object", "an embedded object")):
+        if control == rb"\\pict" and name in WIDE_PAGES:
+            continue
         if re.search(control + rb"(?![a-z])", data):
             faults.append(f"{name}: contains {what}, which the narrow column cannot show")
     sizes = [int(s) for s in re.findall(rb"\\fs(\d+)", data)]
