@@ -158,7 +158,7 @@ def box_faults(name, source_html):
             if not box:
                 faults.append(f"{name}: a source line without its box of figures: {text[:40]!r}")
             elif not SOURCE_LINE.match(text):
-                faults.append(f"{name}: the source of a box must say \"Fonte: WHO, YEAR\": {text[:60]!r}")
+                faults.append(f"{name}: the source of a box must say \"Fonte: SOURCE, YEAR\": {text[:60]!r}")
         elif box:
             faults.append(f"{name}: a box of figures without its source line: {box[0][:40]!r}")
         if box and not YEAR.search(" ".join(box)):

@@ -58,7 +58,7 @@ class BoxTest(unittest.TestCase):
         for source in ("Fonte: ISTAT.", "Fonte: 2025", "Dati ISTAT 2025", "Fonte:"):
             faults = self.faults(self.BOX + f'<p class="fonte">{source}</p>')
             self.assertEqual(len(faults), 1, source)
-            self.assertIn("Fonte: WHO, YEAR", faults[0])
+            self.assertIn("Fonte: SOURCE, YEAR", faults[0])
 
     def test_a_box_without_the_year_of_its_figures_is_refused(self):
         body = '<p class="oggi">Oggi gli abitanti sono circa 59 milioni.</p><p class="fonte">Fonte: ISTAT, 2025.</p>'
