@@ -31,6 +31,17 @@ void showNote(QTextDocument *document, const QString &heading, const QString &te
                           .arg(heading.toHtmlEscaped(), text.toHtmlEscaped()));
 }
 
+// Gives a format that states its size in points that size in pixels; false if it states none.
+bool inPixels(QTextCharFormat &format, qreal pixelsPerPoint)
+{
+    if (!format.hasProperty(QTextFormat::FontPointSize))
+        return false;
+    const int pixels = std::max(1, qRound(format.fontPointSize() * pixelsPerPoint));
+    format.clearProperty(QTextFormat::FontPointSize);
+    format.setProperty(QTextFormat::FontPixelSize, pixels);
+    return true;
+}
+
 } // namespace
 
 bool loadLessonText(const QString &path, QTextDocument *document)
@@ -88,6 +99,9 @@ void fitToDisplay(QTextDocument *document, qreal lengthScale, qreal pixelsPerPoi
             format.setLineHeight(format.lineHeight() * lengthScale, format.lineHeightType());
         cursor.setPosition(block.position());
         cursor.setBlockFormat(format);
+        QTextCharFormat marker = block.charFormat(); // the font of a list item's bullet
+        if (inPixels(marker, pixelsPerPoint))
+            cursor.setBlockCharFormat(marker);
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
             QTextCharFormat chars = fragment.charFormat();
@@ -96,11 +110,7 @@ void fitToDisplay(QTextDocument *document, qreal lengthScale, qreal pixelsPerPoi
                 image.setWidth(image.width() * lengthScale);
                 image.setHeight(image.height() * lengthScale);
                 chars = image;
-            } else if (chars.hasProperty(QTextFormat::FontPointSize)) {
-                const int pixels = std::max(1, qRound(chars.fontPointSize() * pixelsPerPoint));
-                chars.clearProperty(QTextFormat::FontPointSize);
-                chars.setProperty(QTextFormat::FontPixelSize, pixels);
-            } else {
+            } else if (!inPixels(chars, pixelsPerPoint)) {
                 continue;
             }
             runs.append({fragment.position(), fragment.position() + fragment.length(), chars});

@@ -285,6 +285,7 @@ private slots:
             const QTextBlock text = document->begin();
             const QFont font = text.begin().fragment().charFormat().font();
             QCOMPARE(font.pixelSize(), Twips::font(11).pixelSize());
+            QCOMPARE(text.charFormat().font().pixelSize(), font.pixelSize()); // a list item's bullet
             QVERIFY(qAbs(text.blockFormat().leftMargin() - (300 * Twips::scale() + Twips::px(100))) < 1);
             const QTextBlock picture = text.next();
             const QTextImageFormat image = picture.begin().fragment().charFormat().toImageFormat();
