@@ -151,18 +151,15 @@ def popitalia2():
     top.set_xlim(1000, 2001)
     top.set_ylim(0, 62)
     top.set_title("1. Abitanti in Italia (milioni)", loc="left")
-    spans = ["il periodo più lungo:\nfino al 1750", "1750-1970", "dal 1970"]
-    for (label, start, end, _), span in zip(PERIODS, spans):
-        if end is None:
-            top.text(1987, 2, "post-industriale, " + span, ha="center", va="bottom", rotation=90, fontsize=8.5,
-                     fontweight="bold", color="#5a4a2a")
-            continue
-        middle = ((start or 1000) + end) / 2
-        top.text(middle, 59, label.replace("\n", " ") if start is None else label, ha="center", va="top",
-                 fontsize=8.5, fontweight="bold", color="#5a4a2a")
-        top.text(middle, 59 if start is None else 46, "\n" + span if start is None else span, ha="center",
-                 va="top", fontsize=8.5, color="#5a4a2a")
-    top.annotate("57 milioni nel 2001", (2001, 57), (1560, 34), fontsize=9, ha="center",
+    # The boom's label sits under its curve, so the top of the chart is free for the arrow.
+    top.text(1375, 59, "Famiglie tradizionali", ha="center", va="top", fontsize=8.5, fontweight="bold",
+             color="#5a4a2a")
+    top.text(1375, 59, "\nil periodo più lungo:\nfino al 1750", ha="center", va="top", fontsize=8.5, color="#5a4a2a")
+    top.text(1860, 3, "BOOM\ndemografico\n1750-1970", ha="center", va="bottom", fontsize=8.5, fontweight="bold",
+             color="#5a4a2a")
+    top.text(1986, 2, "post-industriale", ha="center", va="bottom", rotation=90, fontsize=8.5, fontweight="bold",
+             color="#5a4a2a")
+    top.annotate("57 milioni nel 2001", (1996, 57), (1640, 49), fontsize=9, ha="center", va="center",
                  arrowprops={"arrowstyle": "->", "color": INK})
 
     bottom = fig.add_axes([0.11, 0.1, 0.85, 0.34])
