@@ -607,7 +607,7 @@ MONTENOVO_PICTURE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "le
 
 
 def montenovo():
-    fig = plt.figure(figsize=(6.5, 2.7), dpi=250)
+    fig = plt.figure(figsize=(6.5, 2.7), dpi=200)
     fig.patch.set_facecolor("white")
     counts = fig.add_axes([0.08, 0.2, 0.36, 0.56])
     for row, (label, baptisms, burials) in enumerate([("anno normale", 37, 32), ("1649 (tifo)", 37, 162)]):
@@ -640,7 +640,7 @@ def montenovo():
     small = too_small(fig)
     if small:
         raise SystemExit("montenovo.png: text too small:\n  " + "\n  ".join(small))
-    fig.savefig(MONTENOVO_PICTURE, dpi=250)
+    fig.savefig(MONTENOVO_PICTURE, dpi=200)
     plt.close(fig)
     print("written", MONTENOVO_PICTURE)
 
