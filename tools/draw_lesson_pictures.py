@@ -1,5 +1,5 @@
 #!/usr/bin/python3
-"""Draws the eight pictures of the lesson pages into data/perCensaria.
+"""Draws the ten pictures of the lesson pages into data/perCensaria.
 
 Run from the project root with Debian's Python and matplotlib:
     apt-get install -y python3-matplotlib
@@ -7,7 +7,9 @@ Run from the project root with Debian's Python and matplotlib:
 
 The map of Italy needs the region shapes of the npm package @svg-maps/italy
 (CC BY 4.0); the script fetches it with npm into a temporary folder.
-Every figure drawn here is a published one; README.md lists the sources.
+Every figure drawn here is a published one, with its year; README.md lists the sources.
+No text may be smaller than 1/60 of the picture's height, so that the small print can
+be read at 1024 x 768 and from the back of a classroom: save() refuses a smaller one.
 """
 import json
 import os
@@ -19,6 +21,7 @@ import tempfile
 import matplotlib
 
 matplotlib.use("Agg")
+import matplotlib.text  # noqa: E402
 import matplotlib.pyplot as plt  # noqa: E402
 from matplotlib.patches import FancyArrowPatch, FancyBboxPatch, Patch, PathPatch, Rectangle  # noqa: E402
 from matplotlib.path import Path  # noqa: E402
@@ -27,6 +30,8 @@ OUT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "data", "pe
 # The lesson screen's picture box is 5835 x 6060 twips: 6.22 x 6.46 inches at 200 dots per inch.
 SIZE = (6.22, 6.46)
 DPI = 200
+# The smallest text allowed, in points: 1/60 of the picture's height.
+SMALLEST_TEXT = SIZE[1] * 72 / 60
 
 INK = "#1c2b36"
 BIRTHS = "#2e8b57"
@@ -66,10 +71,26 @@ def figure(title):
 
 
 def source(fig, text):
-    fig.text(0.5, 0.012, "Fonte: " + text, ha="center", va="bottom", fontsize=7.5, color="#555555", style="italic")
+    fig.text(0.5, 0.012, "Fonte: " + text, ha="center", va="bottom", fontsize=8.5, color="#555555", style="italic")
+
+
+def too_small(fig):
+    """The texts of the picture smaller than 1/60 of its height, measured on the drawn picture."""
+    fig.canvas.draw()
+    height = fig.get_figheight() * fig.dpi
+    found = []
+    for text in fig.findobj(matplotlib.text.Text):
+        if text.get_visible() and text.get_text().strip() and text.get_figure() is not None:
+            size = text.get_fontsize() * fig.dpi / 72  # the em, in pixels
+            if size < height / 60:
+                found.append(f"{text.get_text()!r}: {size:.1f} px, less than {height / 60:.1f} px")
+    return found
 
 
 def save(fig, name):
+    small = too_small(fig)
+    if small:
+        raise SystemExit(f"{name}: text too small to be read in the classroom:\n  " + "\n  ".join(small))
     fig.savefig(os.path.join(OUT, name), dpi=DPI, format="jpg", pil_kwargs={"quality": 90})
     plt.close(fig)
     print("written", name)
@@ -108,6 +129,14 @@ TRADITIONAL_DEATH_RATE = [(1550, 34), (1589, 34), (1591, 55), (1593, 34), (1628,
                           (1654, 34), (1656, 60), (1658, 33), (1707, 34), (1709, 46), (1711, 33)]
 
 
+def population_in(year):
+    """Italy's population in a year, read on the straight line between two estimates."""
+    for (x0, y0), (x1, y1) in zip(ITALY_POPULATION, ITALY_POPULATION[1:]):
+        if x0 <= year <= x1:
+            return y0 + (y1 - y0) * (year - x0) / (x1 - x0)
+    raise ValueError(year)
+
+
 def xy(points, first=None, last=None):
     chosen = [(x, y) for x, y in points if (first is None or x >= first) and (last is None or x <= last)]
     return [x for x, _ in chosen], [y for _, y in chosen]
@@ -122,18 +151,15 @@ def popitalia2():
     top.set_xlim(1000, 2001)
     top.set_ylim(0, 62)
     top.set_title("1. Abitanti in Italia (milioni)", loc="left")
-    spans = ["il periodo più lungo:\nfino al 1750", "1750-1970", "dal 1970"]
-    for (label, start, end, _), span in zip(PERIODS, spans):
-        if end is None:
-            top.text(1987, 2, "post-industriale, " + span, ha="center", va="bottom", rotation=90, fontsize=7.5,
-                     fontweight="bold", color="#5a4a2a")
-            continue
-        middle = ((start or 1000) + end) / 2
-        top.text(middle, 59, label.replace("\n", " ") if start is None else label, ha="center", va="top",
-                 fontsize=8.5, fontweight="bold", color="#5a4a2a")
-        top.text(middle, 59 if start is None else 46, "\n" + span if start is None else span, ha="center",
-                 va="top", fontsize=8, color="#5a4a2a")
-    top.annotate("57 milioni nel 2001", (2001, 57), (1560, 34), fontsize=9, ha="center",
+    # The boom's label sits under its curve, so the top of the chart is free for the arrow.
+    top.text(1375, 59, "Famiglie tradizionali", ha="center", va="top", fontsize=8.5, fontweight="bold",
+             color="#5a4a2a")
+    top.text(1375, 59, "\nil periodo più lungo:\nfino al 1750", ha="center", va="top", fontsize=8.5, color="#5a4a2a")
+    top.text(1860, 3, "BOOM\ndemografico\n1750-1970", ha="center", va="bottom", fontsize=8.5, fontweight="bold",
+             color="#5a4a2a")
+    top.text(1986, 2, "post-industriale", ha="center", va="bottom", rotation=90, fontsize=8.5, fontweight="bold",
+             color="#5a4a2a")
+    top.annotate("57 milioni nel 2001", (1996, 57), (1640, 49), fontsize=9, ha="center", va="center",
                  arrowprops={"arrowstyle": "->", "color": INK})
 
     bottom = fig.add_axes([0.11, 0.1, 0.85, 0.34])
@@ -150,9 +176,9 @@ def popitalia2():
                 color=DEATHS, fontweight="bold")
     bottom.text(1895, 44, "la mortalità cala,\nla natalità resta alta", fontsize=8.5, ha="center", color="#2f5d2a",
                 fontweight="bold")
-    bottom.text(1985, 46, "natalità\nbassissima", fontsize=7.5, ha="center", color="#23557a", fontweight="bold",
+    bottom.text(1985, 46, "natalità\nbassissima", fontsize=8.5, ha="center", color="#23557a", fontweight="bold",
                 rotation=90)
-    bottom.legend(loc="lower left", fontsize=8, frameon=True, framealpha=0.9)
+    bottom.legend(loc="lower left", fontsize=8.5, frameon=True, framealpha=0.9)
     source(fig, "stime di P. Malanima e L. Del Panta (prima del 1861); ISTAT, censimenti e serie storiche")
     save(fig, "popitalia2.jpg")
 
@@ -166,9 +192,9 @@ def crisidimortalita():
     top.set_xlim(1300, 1750)
     top.set_ylim(0, 18)
     top.set_title("Abitanti in Italia (milioni), dal 1300 al 1750", loc="left")
-    for year, value, text, dx, dy in [(1400, 8.0, "peste nera\n(1348)", 0, -4.2),
-                                      (1650, 11.5, "pesti del 1630\ne del 1656", 0, -4.4)]:
-        top.annotate(text, (year, value), (year + dx, value + dy), ha="center", va="top", fontsize=9,
+    for year, text, dy in [(1348, "peste nera\n(1348)", -4.2), (1650, "pesti del 1630\ne del 1656", -4.4)]:
+        value = population_in(year)
+        top.annotate(text, (year, value), (year, value + dy), ha="center", va="top", fontsize=9,
                      color=DEATHS, fontweight="bold", arrowprops={"arrowstyle": "->", "color": DEATHS})
     top.text(1525, 15.6, "la popolazione cresce piano\ne le crisi la fanno ricadere", ha="center", fontsize=9)
 
@@ -206,8 +232,8 @@ def popitalia3():
     emigrants = [0.55, 1.88, 2.83, 6.03, 3.83, 2.55, 0.70, 1.13, 2.94, 2.65]
     bars = bottom.bar(range(len(decades)), emigrants, color="#c77d2e", width=0.7)
     for bar, value in zip(bars, emigrants):
-        bottom.text(bar.get_x() + bar.get_width() / 2, value + 0.12, it(value, 1), ha="center", fontsize=8)
-    bottom.set_xticks(range(len(decades)), decades, fontsize=7.5)
+        bottom.text(bar.get_x() + bar.get_width() / 2, value + 0.12, it(value, 1), ha="center", fontsize=8.5)
+    bottom.set_xticks(range(len(decades)), decades, fontsize=8.5)
     bottom.set_ylim(0, 7)
     bottom.set_title("Italiani emigrati all'estero (milioni per decennio)", loc="left")
     source(fig, "ISTAT, censimenti; G. Rosoli, Un secolo di emigrazione italiana 1876-1976")
@@ -226,13 +252,13 @@ def aula():
                      color="#f2b8b0")
     top.set_xlim(1969, 2001)
     top.set_ylim(400, 950)
-    top.set_title("Nati e morti in Italia (migliaia all'anno)", loc="left")
+    top.set_title("Nati e morti in Italia (migliaia all'anno), 1970-2000", loc="left")
     top.legend(loc="upper right", fontsize=9)
     top.annotate("dal 1993 i morti\nsuperano i nati:\nsaldo naturale negativo", (1996, 545), (1982, 420),
                  fontsize=8.5, color=DEATHS, arrowprops={"arrowstyle": "->", "color": DEATHS})
 
     bottom = fig.add_axes([0.12, 0.1, 0.84, 0.3])
-    sectors = [("agricoltura", "#8bb35c", [17, 5]), ("industria", "#7f8c9a", [44, 33]), ("servizi", "#3d85c6", [39, 62])]
+    sectors = [("agricoltura", "#8bb35c", [17, 5]), ("industria", "#7f8c9a", [44, 32]), ("servizi", "#3d85c6", [39, 63])]
     left = [0, 0]
     for name, colour, shares in sectors:
         bottom.barh(["1971", "2001"], shares, left=left, color=colour, height=0.6, label=name)
@@ -245,7 +271,7 @@ def aula():
     bottom.set_xticks([])
     bottom.spines["bottom"].set_visible(False)
     bottom.invert_yaxis()
-    bottom.set_title("Lavoratori per settore (su 100 occupati)", loc="left")
+    bottom.set_title("Lavoratori per settore (su 100 occupati), censimenti", loc="left")
     bottom.legend(loc="upper center", bbox_to_anchor=(0.5, -0.02), ncol=3, fontsize=8.5, frameon=False)
     source(fig, "ISTAT, statistiche demografiche e censimenti della popolazione 1971 e 2001")
     save(fig, "aula.jpg")
@@ -267,7 +293,7 @@ def statistica():
     ax.set_xlim(0, 1)
     ax.set_ylim(0, 1)
     ax.axis("off")
-    ax.text(0.5, 0.96, "Un comune in un anno", ha="center", va="top", fontsize=11, style="italic")
+    ax.text(0.5, 0.96, "Un comune immaginario in un anno", ha="center", va="top", fontsize=11, style="italic")
     box(ax, 0.5, 0.82, 0.36, 0.1, "Popolazione iniziale\n20 000", POP)
     box(ax, 0.5, 0.6, 0.36, 0.1, "Popolazione finale\n20 200", POP)
     box(ax, 0.12, 0.82, 0.2, 0.08, "Nati\n180", BIRTHS)
@@ -286,11 +312,12 @@ def statistica():
         ("Saldo migratorio = immigrati − emigrati = 350 − 120 = ", "+230"),
         ("Saldo totale (finale) = −30 + 230 = ", "+200"),
         ("TASSI (ogni 1000 abitanti)", None),
-        ("Natalità = 180 × 1000 : 20 000 = ", "9 ‰"),
-        ("Mortalità = 210 × 1000 : 20 000 = ", "10,5 ‰"),
-        ("Incremento = 200 × 1000 : 20 000 = ", "10 ‰"),
+        ("Natalità = 180 × 1000 ÷ 20 000 = ", "9 ‰"),
+        ("Mortalità = 210 × 1000 ÷ 20 000 = ", "10,5 ‰"),
+        ("Incremento naturale = 9 − 10,5 = ", "−1,5 ‰"),
+        ("Incremento totale = 200 × 1000 ÷ 20 000 = ", "+10 ‰"),
     ]
-    y = 0.47
+    y = 0.48
     for text, result in lines:
         if result is None:
             ax.text(0.03, y, text, fontsize=11.5, fontweight="bold", color=POP, va="center")
@@ -298,7 +325,7 @@ def statistica():
             ax.text(0.05, y, text, fontsize=10.8, va="center")
             ax.text(0.98, y, result, fontsize=11.5, va="center", ha="right", fontweight="bold",
                     color=DEATHS if result.startswith("−") else BIRTHS)
-        y -= 0.06
+        y -= 0.055
     save(fig, "statistica.jpg")
 
 
@@ -308,9 +335,9 @@ def densitacalc():
     ax.set_xlim(0, 1)
     ax.set_ylim(0, 1)
     ax.axis("off")
-    box(ax, 0.5, 0.87, 0.9, 0.2, "densità = abitanti : superficie in km²", POP, size=12.5)
+    box(ax, 0.5, 0.87, 0.9, 0.2, "densità = abitanti ÷ superficie in km²", POP, size=12.5)
     ax.text(0.04, 0.58, "Italia, censimento 2001:", fontsize=10.5, fontweight="bold")
-    ax.text(0.04, 0.4, "56 995 744 abitanti : 301 338 km²", fontsize=10.5)
+    ax.text(0.04, 0.4, "56 995 744 abitanti ÷ 301 338 km²", fontsize=10.5)
     ax.text(0.04, 0.2, "≈ 189 abitanti per km²", fontsize=12, fontweight="bold", color=DEATHS)
     ax.text(0.04, 0.02, "è una media: ci sono zone\npiù affollate e zone quasi vuote", fontsize=8.5,
             style="italic", va="bottom")
@@ -361,9 +388,11 @@ REGIONS = {
     "basilicata": ("Basilicata", 597768, 10073), "calabria": ("Calabria", 2011466, 15222),
     "sicily": ("Sicilia", 4968991, 25832), "sardinia": ("Sardegna", 1631880, 24100),
 }
-CLASSES = [(0, 75, "#fff1c9", "meno di 75"), (75, 150, "#fdc97a", "da 75 a 150"),
-           (150, 225, "#f59245", "da 150 a 225"), (225, 300, "#d9502c", "da 225 a 300"),
-           (300, 10 ** 6, "#8f1d1d", "più di 300")]
+# The bands of the lesson: low, middle, high and very high density.
+CLASSES = [(0, 100, "#fff1c9", "meno di 100: bassa"), (100, 150, "#fdc97a", "da 100 a 150: media"),
+           (150, 500, "#e8743b", "da 150 a 500: alta"), (500, 10 ** 6, "#7a1414", "più di 500: altissima")]
+# No region reaches 500 inhabitants per km²: the provinces around Milan and Naples do (2001).
+VERY_DENSE = [("Milano", 9.19, 45.46), ("Napoli", 14.27, 40.85)]
 # Where a label would not fit inside its region: offset in map units.
 LABEL_SHIFT = {"liguria": (-18, 30), "aosta-valley": (-6, -18), "molise": (22, 10), "umbria": (0, 4),
                "friuli-venezia-giulia": (14, -2), "marche": (12, 0), "trentino-south-tyrol": (0, -4), "piedmont": (-6, 22)}
@@ -425,7 +454,7 @@ def densita():
         box_ = extents[key]
         dx, dy = LABEL_SHIFT.get(key, CITY_SHIFT.get(key, (0, 0)))
         density = round(people / area)
-        dark = density >= 225
+        dark = density >= 500
         ax.text(box_.x0 + box_.width / 2 + dx, box_.y0 + box_.height / 2 + dy, str(density), ha="center",
                 va="center", fontsize=9.5, fontweight="bold", color="white" if dark and key not in LABEL_SHIFT else INK)
     # Three cities placed from their longitude and latitude, fitted on the map's extreme points.
@@ -434,6 +463,9 @@ def densita():
     def place(lon, lat):
         return (west + (lon - 6.63) / (18.52 - 6.63) * (east - west),
                 north + (47.09 - lat) / (47.09 - 38.86) * (south - north))
+    for city, lon, lat in VERY_DENSE:
+        cx, cy = place(lon, lat)
+        ax.add_patch(plt.Circle((cx, cy), 17, fc=CLASSES[-1][2], ec="white", lw=1, alpha=0.9))
     for city, lon, lat in [("Milano", 9.19, 45.46), ("Roma", 12.50, 41.90), ("Napoli", 14.27, 40.85)]:
         cx, cy = place(lon, lat)
         ax.plot(cx, cy, "o", ms=5, mfc="white", mec=INK, mew=1.4)
@@ -443,8 +475,8 @@ def densita():
     legend = [Patch(fc=c, ec="#888888", label=label) for _, _, c, label in CLASSES]
     fig.legend(handles=legend, title="abitanti per km²", loc="upper left", bbox_to_anchor=(0.6, 0.88),
                fontsize=9.5, title_fontsize=10, frameon=False)
-    notes = ("Media italiana:\n189 ab./km²\n\n"
-             "Province di Napoli\ne di Milano:\noltre 1800 ab./km²\n\n"
+    notes = ("Media italiana:\n189 ab/km²\n\n"
+             "Province di Napoli\ne di Milano:\noltre 1800 ab/km²\n(cerchi scuri)\n\n"
              "Più popolate:\npianura Padana,\ncoste, zone intorno\na Milano e Napoli\n\n"
              "Meno popolate:\nAlpi, Appennini,\nSardegna, zone interne")
     fig.text(0.62, 0.6, notes, fontsize=9.5, va="top", linespacing=1.25)
@@ -453,7 +485,8 @@ def densita():
 
 
 # Persons in each five-year age class of the three models of the pyramid screen
-# (mid-1990s figures): Algeria, the USA and Italy.
+# (mid-1990s figures): Algeria, the USA and Italy. Both sexes together, as the
+# simulation draws them.
 PYRAMIDS = [
     ("A triangolo", "Algeria", "molti giovani,\npochi anziani",
      [3303000, 3052000, 2700000, 2530000, 2322000, 2005000, 1804000, 1793000, 1667000, 1520000, 1361000,
@@ -465,44 +498,158 @@ PYRAMIDS = [
      [2690000, 2776000, 2846000, 3043000, 3563000, 4396000, 4697000, 4674000, 4095000, 3766000, 3974000,
       3278000, 3482000, 3106000, 2794000, 2261000, 1134000, 1261000]),
 ]
-
+# Men and women in Italy at the census of 2001 (ISTAT): everyone (27 586 982 men,
+# 29 408 762 women), and those aged 75 and over (63,7 % women).
+ITALY_2001_BY_SEX = [("tutte le età", 27586982, 29408762), ("75 anni e più", 36.3, 63.7)]
 
 MALES = "#3d7ab8"
 FEMALES = "#e06c5a"
+BOTH = "#7a8fa6"
 
 
 def piramidi():
     fig = figure("Le forme della piramide delle età")
     ages = [f"{5 * k}-{5 * k + 4}" for k in range(17)] + ["85+"]
     for index, (shape, country, meaning, classes) in enumerate(PYRAMIDS):
-        ax = fig.add_axes([0.1 + index * 0.305, 0.25, 0.27, 0.6])
+        ax = fig.add_axes([0.1 + index * 0.305, 0.39, 0.27, 0.45])
         total = sum(classes)
-        shares = [100 * c / total for c in classes]
-        halves = [share / 2 for share in shares]
-        ax.barh(range(18), [-h for h in halves], color=MALES, height=0.85)
-        ax.barh(range(18), halves, color=FEMALES, height=0.85)
+        halves = [50 * c / total for c in classes]
+        ax.barh(range(18), [2 * h for h in halves], left=[-h for h in halves], color=BOTH, height=0.85)
         ax.set_xlim(-6.5, 6.5)
         ax.set_ylim(-0.6, 17.6)
         ax.set_xticks([])
         ax.spines["bottom"].set_visible(False)
         ax.spines["left"].set_visible(index == 0)
-        ax.set_yticks(range(0, 18, 2) if index == 0 else [], ages[::2] if index == 0 else [], fontsize=9)
+        ax.set_yticks(range(0, 18, 3) if index == 0 else [], ages[::3] if index == 0 else [], fontsize=9)
         ax.tick_params(axis="y", length=0)
         ax.set_title(shape, fontsize=12, color=POP, pad=4)
         ax.text(0, -1.3, country, ha="center", va="top", fontsize=10.5, fontweight="bold")
-        ax.text(0, -2.8, meaning, ha="center", va="top", fontsize=9.5, linespacing=1.15)
-    fig.legend(handles=[Patch(fc=MALES, label="maschi"), Patch(fc=FEMALES, label="femmine")], loc="upper center",
-               bbox_to_anchor=(0.5, 0.935), ncol=2, fontsize=9, frameon=False)
-    fig.text(0.5, 0.045, "Ogni barra: quante persone su 100 hanno quell'età (qui metà maschi e metà femmine)",
-             ha="center", fontsize=8.5)
-    source(fig, "ONU, World Population Prospects (metà anni Novanta), come nei modelli del programma")
+        ax.text(0, -3.0, meaning, ha="center", va="top", fontsize=9.5, linespacing=1.15)
+    fig.text(0.5, 0.912, "Metà anni Novanta. Ogni barra: quante persone su 100 hanno quell'età\n"
+             "(maschi e femmine insieme, come nella simulazione)", ha="center", va="center", fontsize=9,
+             linespacing=1.2)
+
+    sexes = fig.add_axes([0.27, 0.08, 0.66, 0.13])
+    for row, (label, men, women) in enumerate(ITALY_2001_BY_SEX):
+        share = 100 * men / (men + women)
+        sexes.barh(row, share, color=MALES, height=0.62)
+        sexes.barh(row, 100 - share, left=share, color=FEMALES, height=0.62)
+        sexes.text(share / 2, row, f"uomini {round(share)}", ha="center", va="center", color="white", fontsize=9,
+                   fontweight="bold")
+        sexes.text(share + (100 - share) / 2, row, f"donne {round(100 - share)}", ha="center", va="center",
+                   color="white", fontsize=9, fontweight="bold")
+    sexes.set_xlim(0, 100)
+    sexes.set_xticks([])
+    sexes.set_yticks(range(len(ITALY_2001_BY_SEX)), [label for label, _, _ in ITALY_2001_BY_SEX], fontsize=9)
+    sexes.tick_params(axis="y", length=0)
+    sexes.spines["bottom"].set_visible(False)
+    sexes.invert_yaxis()
+    sexes.set_title("Italia, censimento 2001: su 100 abitanti", loc="left", fontsize=10)
+    source(fig, "ONU, World Population Prospects (metà anni Novanta); ISTAT, censimento 2001")
     save(fig, "piramidi.jpg")
+
+
+# Italy today (ISTAT): births and deaths in thousands (2000: yearly statistics; 2023
+# and 2024: Indicatori demografici), the moves to and from abroad in 2024 (Rapporto
+# annuale 2025) and the foreign residents at the censuses, in millions.
+BIRTHS_DEATHS = [("2000", 543, 560), ("2023", 380, 661), ("2024", 370, 651)]
+ABROAD_2024 = [("arrivati\ndall'estero", 435, "#2a7fb8"), ("partiti\nper l'estero", 191, "#d17a22")]
+FOREIGNERS = [("1991", 0.36), ("2001", 1.34), ("2024", 5.37)]
+
+
+def italia():
+    fig = figure("Nati, morti e migrazioni")
+    top = fig.add_axes([0.1, 0.56, 0.86, 0.3])
+    for row, (year, born, dead) in enumerate(BIRTHS_DEATHS):
+        top.bar(row - 0.19, born, width=0.36, color=BIRTHS, label="nati" if row == 0 else None)
+        top.bar(row + 0.19, dead, width=0.36, color=DEATHS, label="morti" if row == 0 else None)
+        top.text(row - 0.19, born + 12, str(born), ha="center", fontsize=9)
+        top.text(row + 0.19, dead + 12, str(dead), ha="center", fontsize=9)
+        top.text(row, 830, f"saldo {it(born - dead).replace('-', '−')}", ha="center", va="top", fontsize=9.5,
+                 color=DEATHS, fontweight="bold")
+    top.set_xticks(range(len(BIRTHS_DEATHS)), [year for year, _, _ in BIRTHS_DEATHS])
+    top.set_ylim(0, 840)
+    top.set_yticks([0, 200, 400, 600])
+    top.set_title("Nati e morti in Italia (migliaia all'anno)", loc="left")
+    top.legend(loc="upper right", bbox_to_anchor=(1, 1.14), fontsize=9, ncol=2, frameon=False)
+
+    middle = fig.add_axes([0.27, 0.33, 0.69, 0.13])
+    for row, (label, people, colour) in enumerate(ABROAD_2024):
+        middle.barh(row, people, color=colour, height=0.65)
+        middle.text(people + 6, row, f"{people} mila", va="center", fontsize=9.5, fontweight="bold")
+    middle.set_yticks(range(len(ABROAD_2024)), [label for label, _, _ in ABROAD_2024], fontsize=9)
+    middle.set_xlim(0, 560)
+    middle.set_xticks([])
+    middle.spines["bottom"].set_visible(False)
+    middle.tick_params(axis="y", length=0)
+    middle.invert_yaxis()
+    middle.set_title("Con l'estero nel 2024: saldo migratorio +244 mila", loc="left", fontsize=10.5)
+    middle.text(560, 1, "tra loro 156 mila\nitaliani", ha="right", va="center", fontsize=9, color="#8a4a10")
+
+    bottom = fig.add_axes([0.27, 0.09, 0.69, 0.15])
+    for row, (year, millions) in enumerate(FOREIGNERS):
+        bottom.barh(row, millions, color="#6a5acd", height=0.65)
+        bottom.text(millions + 0.06, row, f"{it(millions, 2)} milioni", va="center", fontsize=9.5)
+    bottom.set_yticks(range(len(FOREIGNERS)), [f"censimento {year}" for year, _ in FOREIGNERS], fontsize=9)
+    bottom.set_xlim(0, 7)
+    bottom.set_xticks([])
+    bottom.spines["bottom"].set_visible(False)
+    bottom.tick_params(axis="y", length=0)
+    bottom.invert_yaxis()
+    bottom.set_title("Stranieri residenti in Italia", loc="left", fontsize=10.5)
+    source(fig, "ISTAT, censimenti; Indicatori demografici 2024; Rapporto annuale 2025")
+    save(fig, "italia.jpg")
+
+
+# Montenovo, the village of the in-depth page, with the figures of its lesson: about
+# 1200 inhabitants, 37 baptisms and 32 burials in a normal year, 162 burials in 1649.
+MONTENOVO_PICTURE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "lessons", "montenovo.png")
+
+
+def montenovo():
+    fig = plt.figure(figsize=(6.5, 2.7), dpi=200)
+    fig.patch.set_facecolor("white")
+    counts = fig.add_axes([0.08, 0.2, 0.36, 0.56])
+    for row, (label, baptisms, burials) in enumerate([("anno normale", 37, 32), ("1649 (tifo)", 37, 162)]):
+        counts.bar(row - 0.19, baptisms, width=0.36, color=BIRTHS, label="battesimi" if row == 0 else None)
+        counts.bar(row + 0.19, burials, width=0.36, color=DEATHS, label="sepolture" if row == 0 else None)
+        counts.text(row - 0.19, baptisms + 4, str(baptisms), ha="center", fontsize=9)
+        counts.text(row + 0.19, burials + 4, str(burials), ha="center", fontsize=9)
+    counts.set_xticks([0, 1], ["anno normale", "1649 (tifo)"], fontsize=9.5)
+    counts.set_ylim(0, 190)
+    counts.tick_params(axis="y", labelsize=9)
+    counts.legend(loc="upper left", fontsize=9, frameon=False)
+    counts.set_title("Battesimi e sepolture in un anno", loc="left", fontsize=10.5)
+
+    years = list(range(1640, 1676))
+    people = [1200 + 5 * (y - 1649) if y <= 1649 else 1075 + 5 * (y - 1650) for y in years]
+    line = fig.add_axes([0.55, 0.2, 0.42, 0.56])
+    line.plot(years, people, color=POP, lw=2.4)
+    line.set_ylim(1000, 1250)
+    line.set_xlim(1640, 1675)
+    line.tick_params(labelsize=9)
+    line.annotate("−125 abitanti\nin pochi mesi", (1650, 1075), (1655, 1030), fontsize=9, color=DEATHS,
+                  fontweight="bold", arrowprops={"arrowstyle": "->", "color": DEATHS})
+    line.annotate("circa 25 anni\nper tornare a 1200", (1674, 1195), (1657, 1215), fontsize=9, ha="left",
+                  arrowprops={"arrowstyle": "->"})
+    line.set_title("Abitanti di Montenovo", loc="left", fontsize=10.5)
+    fig.text(0.5, 0.97, "Montenovo nel Seicento: un paese immaginario, con i numeri tipici di quel secolo",
+             ha="center", va="top", fontsize=10, fontweight="bold", color=POP)
+    fig.text(0.5, 0.02, "Dai registri parrocchiali: il libro dei battesimi e quello dei morti", ha="center",
+             va="bottom", fontsize=9, style="italic", color="#555555")
+    small = too_small(fig)
+    if small:
+        raise SystemExit("montenovo.png: text too small:\n  " + "\n  ".join(small))
+    fig.savefig(MONTENOVO_PICTURE, dpi=200)
+    plt.close(fig)
+    print("written", MONTENOVO_PICTURE)
 
 
 def main():
     os.makedirs(OUT, exist_ok=True)
     steps = {"popitalia2": popitalia2, "crisi": crisidimortalita, "popitalia3": popitalia3, "aula": aula,
-             "statistica": statistica, "densitacalc": densitacalc, "densita": densita, "piramidi": piramidi}
+             "statistica": statistica, "densitacalc": densitacalc, "densita": densita, "piramidi": piramidi,
+             "italia": italia, "montenovo": montenovo}
     chosen = sys.argv[1:] or list(steps)
     for name in chosen:
         steps[name]()

@@ -186,8 +186,10 @@ void FLezioni::loadSequencePage(const LessonTopic &topic)
     title_->setText(topic.title);
     showPicture(topic.picture);
     text_->setFont(Twips::font(9));
-    if (loadLessonText(module().paths().resolve(topic.lessonFile), text_->document()))
+    if (loadLessonText(module().paths().resolve(topic.lessonFile), text_->document())) {
+        fitLessonToDisplay();
         indentParagraphs(text_->document(), Twips::px(textIndent));
+    }
 }
 
 // The in-depth page spreads over the picture; page number and picture stay as they were.
@@ -197,7 +199,14 @@ void FLezioni::loadInDepthPage(const LessonTopic &topic)
     text_->resize(Twips::px(wideWidth), text_->height());
     showDestination(topic);
     title_->setText(topic.title);
-    loadLessonText(module().paths().resolve(topic.lessonFile), text_->document());
+    if (loadLessonText(module().paths().resolve(topic.lessonFile), text_->document()))
+        fitLessonToDisplay();
+}
+
+// The lesson files are written for 15 twips to the pixel; the screen scales its twips.
+void FLezioni::fitLessonToDisplay()
+{
+    fitToDisplay(text_->document(), Twips::scale() * 15, Twips::scale() * 20);
 }
 
 void FLezioni::showPicture(const QString &programPath)

@@ -48,7 +48,7 @@ const QList<LessonTopic> &lessonTopics()
          QStringLiteral("PerCensaria\\a-piramidi2.rtf"), QStringLiteral("perCensaria\\piramidi.jpg"),
          QStringLiteral("Questionario sulle PIRAMIDI"), questionnaire("Qpiramide2")},
         {QStringLiteral("Italia"), 11, QStringLiteral("POPOLAZIONE ITALIANA: i dati in sintesi."),
-         QStringLiteral("PerCensaria\\a-italia.rtf"), QStringLiteral("perCensaria\\densità.jpg"),
+         QStringLiteral("PerCensaria\\a-italia.rtf"), QStringLiteral("perCensaria\\italia.jpg"),
          QStringLiteral("Questionario sulla popolazione ITALIANA"), questionnaire("QItalia")},
         {QStringLiteral("Montenovo"), 0, QStringLiteral("APPROFONDIMENTO: la popolazione di Montenovo nel XVII secolo."),
          QStringLiteral("perCensaria\\a-popmontenovo.rtf"), QString(), QString(), {}},

@@ -6,12 +6,16 @@
 #include "testsupport/standins.h"
 
 #include <QAction>
+#include <QBuffer>
 #include <QDir>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
 #include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextFragment>
 #include <QTextEdit>
 
 using namespace censaria;
@@ -255,6 +259,43 @@ private slots:
         control("CmdAVANTI")->click();
         QVERIFY(text().startsWith(QStringLiteral("Lezione Piramidi1")));
         QVERIFY(!control<QLabel>("Image1")->pixmap().isNull());
+    }
+
+    // The lesson files are written for a 96-dpi screen of the design size; on any display
+    // their text, indents and pictures keep their proportion to the screen, as its
+    // controls do, so a classroom panel shows the same page as a small monitor.
+    void theLessonGrowsWithTheDisplay()
+    {
+        program_.reset();
+        QImage square(4, 2, QImage::Format_RGB32);
+        square.fill(Qt::darkGreen);
+        QBuffer png;
+        png.open(QIODevice::WriteOnly);
+        square.save(&png, "PNG");
+        writeLesson(folder_.path(), *lessonTopic(QStringLiteral("Storia1")),
+                    "{\\rtf1\\ansi\\pard\\li300\\fs22 Testo della lezione.\\par "
+                    "\\pard{\\pict\\pngblip\\picwgoal600\\pichgoal300 " + png.data().toHex() + "}\\par }");
+        QList<double> heights;
+        for (const QSize &display : {QSize(1024, 768), QSize(3840, 2160)}) {
+            TestProgram program(folder_.path());
+            program.display().displaySize = display;
+            QVERIFY(program.start());
+            QVERIFY(program.module().navigation().showLessonPage(QStringLiteral("Storia1")));
+            const QTextDocument *document = program.control<QTextEdit>(forms::lessons, QStringLiteral("RTBtesto"))->document();
+            const QTextBlock text = document->begin();
+            const QFont font = text.begin().fragment().charFormat().font();
+            QCOMPARE(font.pixelSize(), Twips::font(11).pixelSize());
+            QCOMPARE(text.charFormat().font().pixelSize(), font.pixelSize()); // a list item's bullet
+            QVERIFY(qAbs(text.blockFormat().leftMargin() - (300 * Twips::scale() + Twips::px(100))) < 1);
+            const QTextBlock picture = text.next();
+            const QTextImageFormat image = picture.begin().fragment().charFormat().toImageFormat();
+            QVERIFY(image.isValid());
+            QVERIFY(qAbs(image.width() - 600 * Twips::scale()) < 1);
+            QVERIFY(qAbs(image.height() - 300 * Twips::scale()) < 1);
+            heights.append(QFontMetricsF(font).height() / display.height());
+        }
+        // Measured against the display, the text is as tall on both.
+        QVERIFY2(qAbs(heights[1] / heights[0] - 1) < 0.1, qPrintable(QStringLiteral("%1 against %2").arg(heights[1]).arg(heights[0])));
     }
 
     void unreadableFilesLeaveANote()

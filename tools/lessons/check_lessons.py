@@ -4,7 +4,9 @@
 For every page of the catalogue it verifies that the file exists under its exact name
 (accents included), that it is a well-formed RTF file fit for the narrow text column of
 the lesson screen (no pictures, no tables, a readable body size), that its text is as
-long as a lesson should be, and that it was regenerated from the current HTML source.
+long as a lesson should be, that it was regenerated from the current HTML source, and
+that every box of figures ("L'Italia di oggi") of the source is dated and closed by the
+paragraph naming its source and year.
 
     python3 tools/lessons/check_lessons.py [DATA_FOLDER]
 
@@ -25,6 +27,8 @@ CATALOGUE = [
     "a-statistica1.rtf", "a-statistica2.rtf", "a-densità1.rtf", "a-densità2.rtf",
     "a-piramidi1.rtf", "a-piramidi2.rtf", "a-italia.rtf", "a-popmontenovo.rtf",
 ]
+# The in-depth page spreads over the picture area, so its text may hold a picture.
+WIDE_PAGES = {"a-popmontenovo.rtf"}
 MIN_WORDS, MAX_WORDS = 500, 1000
 SMALLEST_FONT_HALF_POINTS = 22  # 11 pt
 
@@ -110,6 +114,59 @@ class HtmlText(html.parser.HTMLParser):
             self.parts.append(data)
 
 
+# Paragraph classes of a box of figures, and of the paragraph that must close it.
+BOX_CLASSES = {"oggi", "oggicalcolo"}
+SOURCE_CLASS = "fonte"
+SOURCE_LINE = re.compile(r"^Font[ei]: \S.*\b(1[89]|20)\d\d\b")
+YEAR = re.compile(r"\b(1[5-9]|20)\d\d\b")
+
+
+class HtmlParagraphs(html.parser.HTMLParser):
+    """The paragraphs of an HTML source as (class, text) pairs, in order."""
+
+    def __init__(self):
+        super().__init__(convert_charrefs=True)
+        self.paragraphs = []
+        self.current = None
+
+    def handle_starttag(self, tag, attrs):
+        if tag in ("p", "li", "h1", "h2"):
+            self.current = [dict(attrs).get("class") or "", []]
+            self.paragraphs.append(self.current)
+
+    def handle_endtag(self, tag):
+        if tag in ("p", "li", "h1", "h2"):
+            self.current = None
+
+    def handle_data(self, data):
+        if self.current is not None:
+            self.current[1].append(data)
+
+
+def box_faults(name, source_html):
+    """Faults of the boxes of figures of one HTML source."""
+    parser = HtmlParagraphs()
+    parser.feed(source_html)
+    paragraphs = [(kind, " ".join("".join(parts).split())) for kind, parts in parser.paragraphs]
+    faults = []
+    box = []
+    for kind, text in paragraphs + [("", "")]:
+        if kind in BOX_CLASSES:
+            box.append(text)
+            continue
+        if kind == SOURCE_CLASS:
+            if not box:
+                faults.append(f"{name}: a source line without its box of figures: {text[:40]!r}")
+            elif not SOURCE_LINE.match(text):
+                faults.append(f"{name}: the source of a box must say \"Fonte: SOURCE, YEAR\": {text[:60]!r}")
+        elif box:
+            faults.append(f"{name}: a box of figures without its source line: {box[0][:40]!r}")
+        if box and not YEAR.search(" ".join(box)):
+            faults.append(f"{name}: a box of figures without the year of its figures: {box[0][:40]!r}")
+        box = []
+    return faults
+
+
 def words(text):
     return [w for w in re.split(r"[\s\u00a0]+", text) if re.search(r"\w", w)]
 
@@ -130,6 +187,8 @@ def check_lesson(name, data_folder):
         faults.append(f"{name}: {count} words, outside {MIN_WORDS}-{MAX_WORDS}")
     for control, what in ((rb"\\pict", "an embedded picture"), (rb"\\trowd", "a table"),
                           (rb"\\object", "an embedded object")):
+        if control == rb"\\pict" and name in WIDE_PAGES:
+            continue
         if re.search(control + rb"(?![a-z])", data):
             faults.append(f"{name}: contains {what}, which the narrow column cannot show")
     sizes = [int(s) for s in re.findall(rb"\\fs(\d+)", data)]
@@ -141,8 +200,10 @@ def check_lesson(name, data_folder):
         return faults
     parser = HtmlText()
     with open(source, encoding="utf-8") as f:
-        parser.feed(f.read())
+        source_html = f.read()
+    parser.feed(source_html)
     source_text = "".join(parser.parts)
+    faults.extend(box_faults(name, source_html))
     if words(source_text) != words(text):
         faults.append(f"{name}: differs from its source; run tools/lessons/make_lessons.sh")
     try:

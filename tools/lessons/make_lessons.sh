@@ -33,6 +33,32 @@ office() {
 
 # One LibreOffice run converts all twelve pages.
 office --infilter="HTML (StarWriter)" --convert-to rtf --outdir "$data" "$here"/a-*.html
+# A picture comes twice: as PNG and as an uncompressed metafile for old readers
+# ({\nonshppict ...}), forty times larger. The lesson screen reads the PNG: drop the copy.
+python3 - "$data"/a-*.rtf <<'PYTHON'
+import re
+import sys
+for path in sys.argv[1:]:
+    with open(path, "rb") as f:
+        data = f.read()
+    out = bytearray()
+    pos = 0
+    for match in re.finditer(rb"\{\\nonshppict", data):
+        if match.start() < pos:
+            continue
+        depth, end = 0, match.start()
+        while True:
+            depth += {ord("{"): 1, ord("}"): -1}.get(data[end], 0)
+            end += 2 if data[end] == ord("\\") else 1
+            if depth == 0:
+                break
+        out += data[pos:match.start()]
+        pos = end
+    out += data[pos:]
+    if len(out) != len(data):
+        with open(path, "wb") as f:
+            f.write(out)
+PYTHON
 echo "Written: $(cd "$data" && ls a-*.rtf | tr '\n' ' ')"
 # The check runs every time; a failed check still lets the preview be made.
 status=0

@@ -31,6 +31,44 @@ class RtfTextTest(unittest.TestCase):
                 check_lessons.rtf_text(rtf)
 
 
+class BoxTest(unittest.TestCase):
+    """A box of today's figures must be dated and closed by its source and year."""
+
+    BOX = '<p class="oggi"><b>L\'Italia di oggi.</b> Nel 2024 sono nati 370&nbsp;000 bambini.</p>'
+
+    def faults(self, body):
+        return check_lessons.box_faults("a-prova.rtf", "<html><body><p>Testo.</p>" + body + "<p>Altro.</p></body></html>")
+
+    def test_a_dated_box_with_its_source_passes(self):
+        for source in ("Fonte: ISTAT, Indicatori demografici, anno 2024 (marzo 2025).",
+                       "Fonti: ISTAT, censimento 2024; ONU, World Population Prospects 2024."):
+            self.assertEqual(self.faults(self.BOX + f'<p class="fonte">{source}</p>'), [], source)
+
+    def test_calculation_lines_belong_to_the_box_before_its_source(self):
+        body = (self.BOX + '<p class="oggicalcolo">saldo = 370&nbsp;000 - 651&nbsp;000</p>'
+                '<p class="fonte">Fonte: ISTAT, 2025.</p>')
+        self.assertEqual(self.faults(body), [])
+
+    def test_a_box_without_a_source_line_is_refused(self):
+        for body in (self.BOX, self.BOX + '<p class="oggicalcolo">6,3 - 11,0</p><h2>Dopo</h2>'):
+            self.assertEqual(len(self.faults(body)), 1, body)
+            self.assertIn("without its source line", self.faults(body)[0])
+
+    def test_a_source_without_a_name_or_a_year_is_refused(self):
+        for source in ("Fonte: ISTAT.", "Fonte: 2025", "Dati ISTAT 2025", "Fonte:"):
+            faults = self.faults(self.BOX + f'<p class="fonte">{source}</p>')
+            self.assertEqual(len(faults), 1, source)
+            self.assertIn("Fonte: SOURCE, YEAR", faults[0])
+
+    def test_a_box_without_the_year_of_its_figures_is_refused(self):
+        body = '<p class="oggi">Oggi gli abitanti sono circa 59 milioni.</p><p class="fonte">Fonte: ISTAT, 2025.</p>'
+        self.assertEqual(len(self.faults(body)), 1)
+        self.assertIn("without the year", self.faults(body)[0])
+
+    def test_a_source_line_alone_is_refused(self):
+        self.assertIn("without its box", self.faults('<p class="fonte">Fonte: ISTAT, 2025.</p>')[0])
+
+
 class FolderTest(unittest.TestCase):
     def setUp(self):
         self.folder = tempfile.mkdtemp()

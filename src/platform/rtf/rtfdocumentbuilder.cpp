@@ -203,6 +203,9 @@ QTextBlockFormat DocumentBuilder::blockFormat(const ParaProps &paragraph) const
         format.setLineHeight(paragraph.lineSpacing * pixelsPerTwip, QTextBlockFormat::MinimumHeight);
     else if (paragraph.lineSpacing < 0)
         format.setLineHeight(-qreal(paragraph.lineSpacing) * pixelsPerTwip, QTextBlockFormat::FixedHeight);
+    const QColor background = paragraph.background > 0 ? tables_.colors.value(paragraph.background) : QColor();
+    if (background.isValid())
+        format.setBackground(background);
     return format;
 }
 

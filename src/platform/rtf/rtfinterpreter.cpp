@@ -228,6 +228,7 @@ void Interpreter::bodyWord(QByteArrayView word, int value, bool hasValue)
     case Word::InTable: paragraph.inTable = on; break;
     case Word::ListOverride: paragraph.listOverride = value; break;
     case Word::ListLevel: paragraph.listLevel = std::clamp(value, 0, 8); break;
+    case Word::ParagraphBackground: paragraph.background = value; break;
     case Word::RowDefaults: row_ = RowProps(); break;
     case Word::RowLeft: row_.left = clampCellBoundary(value); break;
     case Word::CellRight: row_.cellRights.append(clampCellBoundary(value)); break;

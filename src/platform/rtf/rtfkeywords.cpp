@@ -19,6 +19,7 @@ const QHash<QByteArray, WordInfo> &bodyWords()
         { "strike", { Word::Strike } }, { "striked", { Word::Strike } }, { "v", { Word::Hidden } },
         { "fs", { Word::FontSize } }, { "f", { Word::Font } }, { "cf", { Word::Color } },
         { "cb", { Word::Background } }, { "highlight", { Word::Background } }, { "chcbpat", { Word::Background } },
+        { "cbpat", { Word::ParagraphBackground } },
         { "super", { Word::Super } }, { "sub", { Word::Sub } }, { "nosupersub", { Word::NoSuperSub } },
         { "up", { Word::Up } }, { "dn", { Word::Down } },
         { "pard", { Word::Pard } }, { "par", { Word::Par } },

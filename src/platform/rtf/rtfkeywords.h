@@ -13,7 +13,7 @@ namespace censaria::rtf {
 // The control words of the body that this reader acts on.
 enum class Word {
     Ansi, Mac, Pc, Pca, CodePage, DefaultFont, PaperWidth, LeftMargin, RightMargin,
-    Plain, Bold, Italic, Underline, UnderlineNone, Strike, Hidden, FontSize, Font, Color, Background,
+    Plain, Bold, Italic, Underline, UnderlineNone, Strike, Hidden, FontSize, Font, Color, Background, ParagraphBackground,
     Super, Sub, NoSuperSub, Up, Down,
     Pard, Par, AlignLeft, AlignCenter, AlignRight, Justify, LeftIndent, RightIndent, FirstIndent,
     SpaceBefore, SpaceAfter, LineSpacing, LineMultiple, InTable, ListOverride, ListLevel,

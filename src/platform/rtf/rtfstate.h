@@ -49,6 +49,7 @@ struct ParaProps
     bool inTable = false;
     int listOverride = 0; // \lsN, 0 for none
     int listLevel = 0;
+    int background = 0; // \cbpat: shading of the whole paragraph, index in the colour table
     QTextListFormat::Style oldStyleList = QTextListFormat::ListStyleUndefined; // \pn paragraphs
 };
 

@@ -165,6 +165,24 @@ private slots:
         QVERIFY(textOf(doc).contains(QStringLiteral("\nPrima riga\u2028seconda riga dopo un a capo.\n")));
     }
 
+    void shadedParagraphs()
+    {
+        // The lessons' boxes of figures: paragraphs shaded with \cbpat, as LibreOffice writes
+        // them, with the paragraph border that is not drawn; \pard ends the shading.
+        const auto document = read(QByteArrayLiteral(
+            "{\\rtf1\\ansi{\\colortbl;\\red0\\green0\\blue0;\\red228\\green238\\blue249;}"
+            "\\pard Prima.\\par "
+            "\\pard\\plain\\sa140\\cbpat2\\box\\brdrs\\brdrw20\\brdrcf1\\brsp80 {\\b Oggi.} Nel 2024.\\par "
+            "\\pard\\plain\\cbpat2{\\i Fonte: ISTAT, 2025.}\\par "
+            "\\pard Dopo.\\par }"));
+        const QTextDocument &doc = *document;
+        QCOMPARE(textOf(doc), QStringLiteral("Prima.\nOggi. Nel 2024.\nFonte: ISTAT, 2025.\nDopo.\n"));
+        QCOMPARE(blockFormatOf(doc, QStringLiteral("Prima.")).background().style(), Qt::NoBrush);
+        QCOMPARE(blockFormatOf(doc, QStringLiteral("Nel 2024")).background().color(), QColor(228, 238, 249));
+        QCOMPARE(blockFormatOf(doc, QStringLiteral("Fonte")).background().color(), QColor(228, 238, 249));
+        QCOMPARE(blockFormatOf(doc, QStringLiteral("Dopo.")).background().style(), Qt::NoBrush);
+    }
+
     void accentsFromLibreOffice()
     {
         const auto document = read(fixture(QStringLiteral("lo-formati.rtf")));
