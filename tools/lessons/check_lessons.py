@@ -6,7 +6,8 @@ For every page of the catalogue it verifies that the file exists under its exact
 the lesson screen (no pictures, no tables, a readable body size), that its text is as
 long as a lesson should be, that it was regenerated from the current HTML source, and
 that every box of figures ("L'Italia di oggi") of the source is dated and closed by the
-paragraph naming its source and year.
+paragraph naming its source and year, and that units after a number are written as
+symbols (‰, km²).
 
     python3 tools/lessons/check_lessons.py [DATA_FOLDER]
 
@@ -204,12 +205,30 @@ def check_lesson(name, data_folder):
     parser.feed(source_html)
     source_text = "".join(parser.parts)
     faults.extend(box_faults(name, source_html))
+    faults.extend(typography_faults(name, source_text))
     if words(source_text) != words(text):
         faults.append(f"{name}: differs from its source; run tools/lessons/make_lessons.sh")
     try:
         source_text.encode("cp1252")
     except UnicodeEncodeError as error:
         faults.append(f"{name}: character {source_text[error.start]!r} is not in the Windows code page")
+    return faults
+
+
+# Units as the house style writes them after a number.
+TYPOGRAPHY = [
+    (re.compile(r"\d[\s\u00a0]+per mille\b"), "a rate written «per mille» after a number: write ‰"),
+    (re.compile(r"\d[\s\u00a0]*(ab/)?kmq\b", re.IGNORECASE), "an area in «kmq» after a number: write km²"),
+    (re.compile(r"\bE'(?=\s)"), "«E'» where «È» is meant"),
+]
+
+
+def typography_faults(name, source_text):
+    """Faults of the units and accents of one lesson text."""
+    faults = []
+    for pattern, fault in TYPOGRAPHY:
+        for match in pattern.finditer(source_text):
+            faults.append(f"{name}: {fault}: {match.group(0)!r}")
     return faults
 
 

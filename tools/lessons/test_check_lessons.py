@@ -69,6 +69,25 @@ class BoxTest(unittest.TestCase):
         self.assertIn("without its box", self.faults('<p class="fonte">Fonte: ISTAT, 2025.</p>')[0])
 
 
+class TypographyTest(unittest.TestCase):
+    """Units after a number are written as symbols; the words stay where they explain them."""
+
+    def faults(self, text):
+        return check_lessons.typography_faults("a-prova.rtf", text)
+
+    def test_units_written_out_after_a_number_are_refused(self):
+        for text in ("la natalità era di 9,4 per mille.", "saldo = -0,3\u00a0per mille",
+                     "intorno al 35–40 per mille", "circa 190 ab/kmq", "1200 Kmq di pianura",
+                     "E' molto bassa la natalità"):
+            self.assertEqual(len(self.faults(text)), 1, text)
+
+    def test_symbols_and_the_words_that_explain_them_pass(self):
+        for text in ("la natalità era di 9,4\u00a0‰.", "Si misurano «per mille», con il simbolo ‰.",
+                     "che si legge «per mille».", "circa 190\u00a0ab/km² (a volte anche «ab/kmq»)",
+                     "È molto bassa.", "dell'Unione europea"):
+            self.assertEqual(self.faults(text), [], text)
+
+
 class FolderTest(unittest.TestCase):
     def setUp(self):
         self.folder = tempfile.mkdtemp()
