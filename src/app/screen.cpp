@@ -5,9 +5,12 @@
 #include "platform/twips.h"
 
 #include "clicklabel.h"
+#include "focusring.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QLabel>
 #include <QRadioButton>
 #include <algorithm>
@@ -20,6 +23,7 @@ Screen::Screen(Module &module, const QString &formName, Placement placement, QSi
     , placement_(placement)
     , designTwips_(designTwips.isValid() ? designTwips : QSize(Twips::designWidth, Twips::designHeight))
     , canvas_(new QWidget(this))
+    , focusRing_(new FocusRing(this))
 {
     setObjectName(formName);
     canvas_->setObjectName(QStringLiteral("canvas"));
@@ -32,6 +36,25 @@ void Screen::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     canvas_->move(std::max(0, (width() - canvas_->width()) / 2), std::max(0, (height() - canvas_->height()) / 2));
+    focusRing_->place();
+}
+
+void Screen::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        escape();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void Screen::submitOnEnter(const QList<QLineEdit *> &boxes, QAbstractButton *button)
+{
+    for (QLineEdit *box : boxes)
+        connect(box, &QLineEdit::returnPressed, button, [button] {
+            if (button->isEnabled() && button->isVisible())
+                button->click();
+        });
 }
 
 void Screen::showScreen()
@@ -47,6 +70,7 @@ void Screen::showScreen()
     activateWindow();
     if (focusOnOpen_ && focusOnOpen_->isEnabled())
         focusOnOpen_->setFocus(Qt::OtherFocusReason);
+    focusRing_->follow(focusWidget());
 }
 
 void Screen::setBackground(const QColor &colour)

@@ -1,5 +1,6 @@
 #include "fpiramidi.h"
 
+#include "app/accessibility.h"
 #include "app/forms.h"
 #include "app/module.h"
 #include "platform/twips.h"
@@ -8,6 +9,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 
 namespace censaria {
@@ -121,6 +123,11 @@ void Fpiramidi::buildRateBoxes()
         box->setAlignment(Qt::AlignRight);
         box->setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid #4a5a60; padding: 0; }"));
         setColours(box, Qt::black, PyramidPicture::barColour(ageClass - 1));
+        // The box's colour is its bar's; the words say which class it is.
+        accessible::name(box, QStringLiteral("%1, età %2").arg(boxName == QLatin1String("Text6") ? QStringLiteral("Tasso di natalità")
+                                                                                                  : QStringLiteral("Tasso di mortalità"),
+                                                               PyramidModel::classLabel(ageClass)),
+                         QStringLiteral("per mille persone della classe, ogni 5 anni"));
         return box;
     };
     for (int j = 0; j < PyramidModel::birthRateCount; ++j)
@@ -296,6 +303,27 @@ void Fpiramidi::drawBars()
     for (int ageClass = 1; ageClass <= PyramidModel::classCount; ++ageClass)
         widths.append(model_.barWidth(ageClass));
     picture_->setBarWidths(widths);
+    describePyramid();
+}
+
+// What the bars show, in words: the model, the years, the shares and every class.
+void Fpiramidi::describePyramid()
+{
+    const QLocale locale;
+    const auto share = [this, &locale](int first, int last) {
+        qint64 sum = 0;
+        for (int c = first; c <= last; ++c)
+            sum += model_.persons(c);
+        return model_.total() > 0 ? locale.toString(100.0 * sum / model_.total(), 'f', 1) : QStringLiteral("0");
+    };
+    QStringList classes;
+    for (int ageClass = PyramidModel::classCount; ageClass >= 1; --ageClass)
+        classes << QStringLiteral("%1 anni: %2").arg(PyramidModel::classLabel(ageClass)).arg(model_.persons(ageClass));
+    accessible::name(picture_, QStringLiteral("Piramide della popolazione: %1 dopo %2 anni").arg(model_.countryName(), model_.yearsText()),
+                     QStringLiteral("Popolazione %1 abitanti. Tra 0 e 14 anni %2%, tra 15 e 64 anni %3%, oltre i 65 anni %4%. "
+                                    "Natalità %5%, mortalità %6%. Per classi di età, dalla più anziana: %7.")
+                         .arg(model_.totalText(), share(1, 3), share(4, 13), share(14, 18), model_.natalityText(),
+                              model_.mortalityText(), classes.join(QStringLiteral("; "))));
 }
 
 QStringList Fpiramidi::ratesTyped(const QList<QLineEdit *> &boxes) const

@@ -79,6 +79,7 @@ bool QuestionnaireSession::score()
         return false;
     giuste_ = 0;
     canOpenArchive_ = true;
+    scored_ = true;
     risultato();
     shownRight_ = giuste_;
     shownWrong_ = rowCount - giuste_;
@@ -122,6 +123,7 @@ void QuestionnaireSession::clearForArchive()
 
 void QuestionnaireSession::clearRows(bool ticksToo)
 {
+    scored_ = false;
     for (Row &row : rows_) {
         row.wrong = false;
         row.shown.clear();
