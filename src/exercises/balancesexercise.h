@@ -52,6 +52,9 @@ public:
         int calcGiusti = 0, calcSB = 0, compGiusti = 0, compSB = 0;
     };
 
+    // The three numbers asked for.
+    enum NumberAnswer { Pop, SaldoNaturale, SaldoMigratorio, numberCount };
+
     // A new problem; clears the marks but not the counters.
     void generate(RandomGenerator &random);
 
@@ -70,6 +73,15 @@ public:
     int saldiPercent() const;
     int comprensionePercent() const;
 
+    // Solutions on request. Looking changes no count; a number whose solution was shown
+    // is judged wrong at every later check of the same problem.
+    static QString formula(NumberAnswer answer);
+    int expected(NumberAnswer answer) const;
+    // The formula, the problem's numbers put in and the result.
+    QString solution(NumberAnswer answer) const;
+    void reveal(NumberAnswer answer) { revealed_[answer] = true; }
+    bool isRevealed(NumberAnswer answer) const { return revealed_[answer]; }
+
     int popinizio = 0;
     int tipozona = 0;
     QString codicezona;
@@ -78,11 +90,12 @@ public:
     QString segnonat, segnomig;
 
 private:
-    void judgeNumber(const QString &answer, int expected, bool &mark);
+    void judgeNumber(const QString &answer, NumberAnswer which, bool &mark);
     void judgeSign(const std::array<bool, 2> &ticks, const QString &expected, std::array<bool, 2> &marks);
 
     Marks marks_;
     Counters counters_;
+    std::array<bool, numberCount> revealed_{};
 };
 
 } // namespace censaria

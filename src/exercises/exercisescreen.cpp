@@ -1,5 +1,6 @@
 #include "exercisescreen.h"
 
+#include "app/accessibility.h"
 #include "app/buttonstyle.h"
 #include "app/forms.h"
 #include "app/module.h"
@@ -7,6 +8,7 @@
 #include "exercisepictures.h"
 #include "platform/twips.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -115,6 +117,54 @@ void ExerciseScreen::placeCalculator(int left, int top)
 {
     calculator_ = new CalculatorPanel(module(), canvas());
     calculator_->setGeometry(Twips::rect(left, top, CalculatorPanel::widthTwips, CalculatorPanel::heightTwips));
+}
+
+void ExerciseScreen::addSolution(QRect buttonTwips, QRect panelTwips)
+{
+    solutionPanel_ = addLabel(QStringLiteral("solution"), QString(), panelTwips, 9.5, true);
+    solutionPanel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    solutionPanel_->setStyleSheet(QStringLiteral("QLabel { background: #fff7d6; color: #1d2330; border: 2px solid #c49a2c; "
+                                                 "border-radius: 6px; padding: 4px; }"));
+    accessible::name(solutionPanel_, QStringLiteral("Soluzione"));
+    solutionPanel_->hide();
+    solutionButton_ = addButton(QStringLiteral("CmdSOLUZIONE"), QStringLiteral("Mostra la soluzione"), buttonTwips, QColor(120, 70, 150));
+    accessible::describe(solutionButton_, QStringLiteral("Mostra il risultato giusto e la formula di una risposta sbagliata; "
+                                                         "non cambia i punteggi, ma quella risposta non conterà più come giusta"));
+    solutionButton_->hide();
+    connect(solutionButton_, &QPushButton::clicked, this, &ExerciseScreen::showNextSolution);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        if (auto *box = qobject_cast<QLineEdit *>(now); box && isAncestorOf(box))
+            lastFocusedBox_ = box;
+    });
+}
+
+void ExerciseScreen::updateSolution()
+{
+    const bool any = !wrongBoxes().isEmpty();
+    solutionButton_->setVisible(any);
+    if (!any) {
+        solutionPanel_->hide();
+        lastShown_ = nullptr;
+    }
+}
+
+void ExerciseScreen::showNextSolution()
+{
+    const QList<QLineEdit *> wrong = wrongBoxes();
+    if (wrong.isEmpty())
+        return;
+    // The box the pupil came from has the focus no longer: the button has it. The box
+    // that last had it is the one asked about.
+    QLineEdit *box = wrong.contains(lastFocusedBox_.data()) && lastFocusedBox_ != lastShown_
+        ? lastFocusedBox_.data()
+        : wrong[(wrong.indexOf(lastShown_) + 1) % wrong.size()];
+    lastFocusedBox_ = nullptr;
+    lastShown_ = box;
+    const QString text = revealSolution(box);
+    solutionPanel_->setText(QStringLiteral("%1: la soluzione è %2\n%3").arg(box->accessibleName(), text.section(u' ', -1), text));
+    solutionPanel_->show();
+    solutionPanel_->raise();
+    accessible::describe(solutionPanel_, solutionPanel_->text());
 }
 
 void ExerciseScreen::setControlColour(QWidget *control, const QColor &colour)
