@@ -8,7 +8,6 @@
 #include "exercisepictures.h"
 #include "platform/twips.h"
 
-#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -132,10 +131,8 @@ void ExerciseScreen::addSolution(QRect buttonTwips, QRect panelTwips)
                                                          "non cambia i punteggi, ma quella risposta non conterà più come giusta"));
     solutionButton_->hide();
     connect(solutionButton_, &QPushButton::clicked, this, &ExerciseScreen::showNextSolution);
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
-        if (auto *box = qobject_cast<QLineEdit *>(now); box && isAncestorOf(box))
-            lastFocusedBox_ = box;
-    });
+    // A click leaves the focus in the box the pupil asks about.
+    solutionButton_->setFocusPolicy(Qt::TabFocus);
 }
 
 void ExerciseScreen::updateSolution()
@@ -153,12 +150,8 @@ void ExerciseScreen::showNextSolution()
     const QList<QLineEdit *> wrong = wrongBoxes();
     if (wrong.isEmpty())
         return;
-    // The box the pupil came from has the focus no longer: the button has it. The box
-    // that last had it is the one asked about.
-    QLineEdit *box = wrong.contains(lastFocusedBox_.data()) && lastFocusedBox_ != lastShown_
-        ? lastFocusedBox_.data()
-        : wrong[(wrong.indexOf(lastShown_) + 1) % wrong.size()];
-    lastFocusedBox_ = nullptr;
+    auto *focused = qobject_cast<QLineEdit *>(focusWidget());
+    QLineEdit *box = wrong.contains(focused) && focused != lastShown_ ? focused : wrong[(wrong.indexOf(lastShown_) + 1) % wrong.size()];
     lastShown_ = box;
     const QString text = revealSolution(box);
     solutionPanel_->setText(QStringLiteral("%1: la soluzione è %2\n%3").arg(box->accessibleName(), text.section(u' ', -1), text));

@@ -2,8 +2,6 @@
 
 #include "app/screen.h"
 
-#include <QPointer>
-
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -66,7 +64,6 @@ private:
     QPushButton *solutionButton_ = nullptr;
     QLabel *solutionPanel_ = nullptr;
     QLineEdit *lastShown_ = nullptr;
-    QPointer<QLineEdit> lastFocusedBox_;
 };
 
 } // namespace censaria
