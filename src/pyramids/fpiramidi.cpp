@@ -9,7 +9,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
 
 namespace censaria {
@@ -24,6 +23,7 @@ constexpr int rateRowHeight = 225;
 
 const QColor screenColour(226, 232, 236);
 const QColor lightCyan(192, 255, 255);
+const QColor figureGround(0, 102, 102);
 const QColor figureBlue(0, 0, 255);
 
 const QString buttonStyle = QStringLiteral(
@@ -192,7 +192,8 @@ void Fpiramidi::buildFigures()
     mortality_ = addLabel(QStringLiteral("Label14"), QString(), QRect(9000, 6360, 495, 300), 10, true);
     for (QLabel *figure : {natality_, mortality_}) {
         figure->setAlignment(Qt::AlignCenter);
-        setColours(figure, lightCyan, PyramidPicture::background);
+        // The pale figures need a deeper teal than the picture's to be read (4.5:1).
+        setColours(figure, lightCyan, figureGround);
     }
     addFrame(QStringLiteral("Shape5"), QRect(7835, 5940, 1720, 780));
 }
@@ -309,12 +310,12 @@ void Fpiramidi::drawBars()
 // What the bars show, in words: the model, the years, the shares and every class.
 void Fpiramidi::describePyramid()
 {
-    const QLocale locale;
-    const auto share = [this, &locale](int first, int last) {
+    const auto share = [this](int first, int last) {
         qint64 sum = 0;
         for (int c = first; c <= last; ++c)
             sum += model_.persons(c);
-        return model_.total() > 0 ? locale.toString(100.0 * sum / model_.total(), 'f', 1) : QStringLiteral("0");
+        // One decimal with the comma, as the program writes every number.
+        return model_.total() > 0 ? QString::number(100.0 * sum / model_.total(), 'f', 1).replace(u'.', u',') : QStringLiteral("0");
     };
     QStringList classes;
     for (int ageClass = PyramidModel::classCount; ageClass >= 1; --ageClass)

@@ -174,11 +174,11 @@ private slots:
         auto *year = program.control<QLineEdit>(forms::simulation, QStringLiteral("Text1"));
         year->setText(QStringLiteral("2000"));
         program.control<QLineEdit>(forms::simulation, QStringLiteral("txtpopiniziale"))->setText(QStringLiteral("57600000"));
-        program.control<QLineEdit>(forms::simulation, QStringLiteral("txtnatal"))->setText(QStringLiteral("9.4"));
+        program.control<QLineEdit>(forms::simulation, QStringLiteral("txtnatal"))->setText(QStringLiteral("9"));
         auto *death = program.control<QLineEdit>(forms::simulation, QStringLiteral("Txtmortal"));
-        death->setText(QStringLiteral("9.7"));
+        death->setText(QStringLiteral("10"));
         QTest::keyClick(death, Qt::Key_Enter);
-        QCOMPARE(program.control<QLabel>(forms::simulation, QStringLiteral("labrisult"))->text(), QStringLiteral("57582720"));
+        QCOMPARE(program.control<QLabel>(forms::simulation, QStringLiteral("labrisult"))->text(), QStringLiteral("57542400"));
     }
 };
 
