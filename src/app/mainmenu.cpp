@@ -118,9 +118,9 @@ void MainMenu::addTypeSizeChoice()
 {
     typeSize_ = new ClickLabel(QString(), canvas());
     typeSize_->setObjectName(QStringLiteral("LabTesto"));
-    typeSize_->setGeometry(Twips::rect(6700, 8460, 4400, 400));
+    typeSize_->setGeometry(Twips::rect(300, 8100, 6600, 360));
     typeSize_->setFont(Twips::font(9, true));
-    typeSize_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    typeSize_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     typeSize_->setStyleSheet(QStringLiteral("color: #ffe28a;"));
     // A click goes round the three sizes; the keys go up and down.
     connect(typeSize_, &ClickLabel::clicked, this, [this] {
@@ -144,7 +144,7 @@ void MainMenu::addTypeSizeChoice()
 
 void MainMenu::showTypeSize()
 {
-    typeSize_->setText(QStringLiteral("Grandezza del testo: %1 (Ctrl + per ingrandire, Ctrl - per rimpicciolire)").arg(typesize::percentText()));
+    typeSize_->setText(QStringLiteral("Grandezza del testo: %1 — Ctrl + per ingrandire, Ctrl - per rimpicciolire").arg(typesize::percentText()));
     accessible::name(typeSize_, QStringLiteral("Grandezza del testo: %1").arg(typesize::percentText()),
                      QStringLiteral("Premi per ingrandire il testo di tutte le schermate; Ctrl + e Ctrl - lo ingrandiscono e lo rimpiccioliscono"));
 }

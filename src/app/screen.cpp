@@ -9,6 +9,8 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QPushButton>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QLabel>
@@ -98,6 +100,16 @@ bool labelFits(const QLabel *label)
     return needed.width() <= room.width() && needed.height() <= room.height();
 }
 
+// A caption on one line, or on several for buttons that wrap theirs ("wrapsCaption").
+bool buttonFits(const QAbstractButton *button)
+{
+    const int pad = button->fontMetrics().averageCharWidth();
+    const QRect room = button->rect().adjusted(pad, 2, -pad, -2);
+    const int flags = Qt::AlignCenter | (button->property("wrapsCaption").toBool() ? Qt::TextWordWrap : Qt::TextSingleLine);
+    const QRect needed = button->fontMetrics().boundingRect(QRect(room.topLeft(), QSize(room.width(), 100000)), flags, button->text());
+    return needed.width() <= room.width() && needed.height() <= room.height();
+}
+
 template <typename Control, typename Fits>
 void shrinkUntil(Control *control, Fits fits)
 {
@@ -121,6 +133,11 @@ void Screen::fitTexts()
     for (QAbstractButton *box : canvas_->findChildren<QAbstractButton *>())
         if (qobject_cast<QCheckBox *>(box) || qobject_cast<QRadioButton *>(box))
             shrinkUntil(box, [](QAbstractButton *b) { return b->sizeHint().width() <= b->width(); });
+        else if (qobject_cast<QPushButton *>(box) && !box->text().isEmpty())
+            shrinkUntil(box, buttonFits);
+    // The drop-down's text beside its arrow.
+    for (QComboBox *combo : canvas_->findChildren<QComboBox *>())
+        shrinkUntil(combo, [](QComboBox *c) { return c->fontMetrics().horizontalAdvance(c->currentText()) <= c->width() - c->height(); });
 }
 
 QList<QWidget *> Screen::controls(const QStringList &names) const

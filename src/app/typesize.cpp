@@ -4,6 +4,7 @@
 #include "screen.h"
 #include "platform/typescale.h"
 
+#include <QComboBox>
 #include <QSettings>
 #include <QVariant>
 #include <algorithm>
@@ -26,7 +27,8 @@ void rescale(Module &module, double from, double to)
         widgets.prepend(screen);
         for (QWidget *widget : widgets) {
             QFont font = widget->font();
-            if (font.pixelSize() <= 0)
+            // The edit field of a drop-down follows its drop-down.
+            if (font.pixelSize() <= 0 || qobject_cast<QComboBox *>(widget->parentWidget()))
                 continue;
             if (!widget->property(basePixels).isValid())
                 widget->setProperty(basePixels, font.pixelSize() / from);

@@ -70,11 +70,17 @@ namespace {
 void placeBadge(QLineEdit *box, const QString &text, const QColor &colour)
 {
     auto *mark = box->findChild<QLabel *>(QStringLiteral("verdict"), Qt::FindDirectChildrenOnly);
+    const QVariant ownFont = box->property("fontBeforeBadge");
     if (text.isEmpty()) {
         delete mark;
         box->setTextMargins(0, 0, 0, 0);
+        if (ownFont.isValid())
+            box->setFont(ownFont.value<QFont>());
+        box->setProperty("fontBeforeBadge", QVariant());
         return;
     }
+    if (!ownFont.isValid())
+        box->setProperty("fontBeforeBadge", box->font());
     if (!mark) {
         mark = new QLabel(box);
         mark->setObjectName(QStringLiteral("verdict"));
@@ -95,6 +101,12 @@ void placeBadge(QLineEdit *box, const QString &text, const QColor &colour)
     mark->setGeometry(box->width() - width - inset, inset, width, height);
     mark->show();
     box->setTextMargins(0, 0, width + inset, 0);
+    // The answer stays whole beside the badge: a smaller type when it would not fit.
+    QFont boxFont = box->property("fontBeforeBadge").value<QFont>();
+    const int room = box->width() - width - 3 * inset - 2 * box->fontMetrics().averageCharWidth() / 2;
+    while (boxFont.pixelSize() > 7 && QFontMetrics(boxFont).horizontalAdvance(box->text()) > room)
+        boxFont.setPixelSize(boxFont.pixelSize() - 1);
+    box->setFont(boxFont);
 }
 
 } // namespace

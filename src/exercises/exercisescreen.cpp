@@ -120,7 +120,7 @@ void ExerciseScreen::placeCalculator(int left, int top)
 
 void ExerciseScreen::addSolution(QRect buttonTwips, QRect panelTwips)
 {
-    solutionPanel_ = addLabel(QStringLiteral("solution"), QString(), panelTwips, 9.5, true);
+    solutionPanel_ = addLabel(QStringLiteral("solution"), QString(), panelTwips, 9);
     solutionPanel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     solutionPanel_->setStyleSheet(QStringLiteral("QLabel { background: #fff7d6; color: #1d2330; border: 2px solid #c49a2c; "
                                                  "border-radius: 6px; padding: 4px; }"));
@@ -155,8 +155,11 @@ void ExerciseScreen::showNextSolution()
     lastShown_ = box;
     const QString text = revealSolution(box);
     solutionPanel_->setText(QStringLiteral("%1: la soluzione è %2\n%3").arg(box->accessibleName(), text.section(u' ', -1), text));
+    // Long formulas take a smaller type rather than being cut.
+    solutionPanel_->setFont(Twips::font(9));
     solutionPanel_->show();
     solutionPanel_->raise();
+    fitTextsAgain();
     accessible::describe(solutionPanel_, solutionPanel_->text());
 }
 

@@ -118,7 +118,7 @@ Fesercizi::Fesercizi(Module &module)
     cmdok_->hide();
 
     addNavigationButtons(QStringLiteral("Cmdfine"), 4640, 7980);
-    addSolution({8720, 4320, CalculatorPanel::widthTwips, 460}, {8720, 4840, CalculatorPanel::widthTwips, 1180});
+    addSolution({8720, 4320, CalculatorPanel::widthTwips, 460}, {8720, 4820, CalculatorPanel::widthTwips, 1240});
     submitOnEnter({answerBoxes_.begin(), answerBoxes_.end()}, CMDRISULT_);
 
     calculator()->reset();
