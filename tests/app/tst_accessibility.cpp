@@ -354,8 +354,8 @@ private slots:
             TestProgram program(folder);
             QVERIFY(program.start());
             Screen *menu = program.screen(forms::menu);
-            // A button: its text is not made smaller to fit, as labels' are.
-            auto *heading = program.control<QWidget>(forms::menu, QStringLiteral("Cmdstoria"));
+            // A short caption with room to grow: longer ones are made smaller to stay whole.
+            auto *heading = program.control<QWidget>(forms::menu, QStringLiteral("Cmdquestionari"));
             designed = heading->font().pixelSize();
             open(program, forms::rates);
             auto *readout = program.control<QLabel>(forms::rates, QStringLiteral("Readout"));
@@ -376,12 +376,12 @@ private slots:
             TestProgram program(folder);
             QVERIFY(program.start());
             QCOMPARE(TypeScale::factor(), 1.25);
-            QCOMPARE(program.control<QWidget>(forms::menu, QStringLiteral("Cmdstoria"))->font().pixelSize(), qRound(designed * 1.25));
+            QCOMPARE(program.control<QWidget>(forms::menu, QStringLiteral("Cmdquestionari"))->font().pixelSize(), qRound(designed * 1.25));
             // The settings entry goes round: 150 %, then back to 100 %.
             auto *entry = program.control<ClickLabel>(forms::menu, QStringLiteral("LabTesto"));
             entry->click();
             entry->click();
-            QCOMPARE(program.control<QWidget>(forms::menu, QStringLiteral("Cmdstoria"))->font().pixelSize(), designed);
+            QCOMPARE(program.control<QWidget>(forms::menu, QStringLiteral("Cmdquestionari"))->font().pixelSize(), designed);
         }
         QCOMPARE(QSettings(folder + QStringLiteral("/perCensaria/impostazioni.ini"), QSettings::IniFormat).value("testo/ingrandimento").toDouble(), 1.0);
         TypeScale::setFactor(1.0);
