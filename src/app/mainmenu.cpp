@@ -170,6 +170,9 @@ void MainMenu::addButton(const char *name, const QString &caption, int column, i
     button->setCursor(Qt::PointingHandCursor);
     // A screen the program does not have yet cannot be opened.
     button->setEnabled(module().screens().has(target));
+    // Two buttons share a caption: the column they stand in tells them apart.
+    static const char *const columnNames[] = {"Studiare", "Osservare", "Operare"};
+    accessible::describe(button, QString::fromUtf8(columnNames[column]));
     connect(button, &QPushButton::clicked, this, action);
 }
 

@@ -93,10 +93,12 @@ Fesercizi::Fesercizi(Module &module)
     answer(Frame2, QStringLiteral("txt1saldo"), QStringLiteral("Saldo naturale"), 2, RatesExercise::Saldo2);
     answer(Frame2, QStringLiteral("txt1popfine"), QStringLiteral("Popolazione finale"), 3, RatesExercise::PopFinale2);
 
-    connect(addButton(QStringLiteral("Cmdhelp1"), QStringLiteral("Aiuto"), {valueLeft, 4320, valueWidth, 380}, helpColour, Frame1),
-            &QPushButton::clicked, this, &Fesercizi::Cmdhelp1_Click);
-    connect(addButton(QStringLiteral("Cmdhelp2"), QStringLiteral("Aiuto"), {valueLeft, 4320, valueWidth, 380}, helpColour, Frame2),
-            &QPushButton::clicked, this, &Fesercizi::Cmdhelp2_Click);
+    QPushButton *help1 = addButton(QStringLiteral("Cmdhelp1"), QStringLiteral("Aiuto"), {valueLeft, 4320, valueWidth, 380}, helpColour, Frame1);
+    QPushButton *help2 = addButton(QStringLiteral("Cmdhelp2"), QStringLiteral("Aiuto"), {valueLeft, 4320, valueWidth, 380}, helpColour, Frame2);
+    accessible::describe(help1, QStringLiteral("Le formule del primo esercizio"));
+    accessible::describe(help2, QStringLiteral("Le formule del secondo esercizio"));
+    connect(help1, &QPushButton::clicked, this, &Fesercizi::Cmdhelp1_Click);
+    connect(help2, &QPushButton::clicked, this, &Fesercizi::Cmdhelp2_Click);
 
     placeCalculator(8720, frameTop);
     Image2_ = addLabel(QStringLiteral("Image2"), QString(), {8720, 4320, CalculatorPanel::widthTwips, 1400}, 9);
@@ -155,6 +157,10 @@ void Fesercizi::addCounters()
     Label2_ = addValueLabel(QStringLiteral("Label2"), {left + 3800, 6500, 900, 420});
     Label11_ = addValueLabel(QStringLiteral("Label11"), {left + 2400, 7040, 900, 420});
     Label4_ = addValueLabel(QStringLiteral("Label4"), {left + 3800, 7040, 900, 420});
+    accessible::describe(Label6_, QStringLiteral("Risposte sbagliate, esercizio attuale"));
+    accessible::describe(Label2_, QStringLiteral("Risposte giuste, esercizio attuale"));
+    accessible::describe(Label11_, QStringLiteral("Risposte sbagliate, totale"));
+    accessible::describe(Label4_, QStringLiteral("Risposte giuste, totale"));
     for (QLabel *wrong : {Label6_, Label11_})
         wrong->setStyleSheet(wrong->styleSheet() + QStringLiteral("color: #b91c1c;"));
     for (QLabel *right : {Label2_, Label4_})

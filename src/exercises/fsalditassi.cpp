@@ -222,6 +222,10 @@ void FSaldiTassi::addCounters()
     LabcalcSB_ = addValueLabel(QStringLiteral("LabcalcSB"), {3300, 7920, 800, 380});
     Labcompgiusti_ = addValueLabel(QStringLiteral("Labcompgiusti"), {2250, 8380, 800, 380});
     LabcompSB_ = addValueLabel(QStringLiteral("LabcompSB"), {3300, 8380, 800, 380});
+    accessible::describe(Labcalcgiusti_, QStringLiteral("Calcoli, risposte giuste"));
+    accessible::describe(LabcalcSB_, QStringLiteral("Calcoli, risposte sbagliate"));
+    accessible::describe(Labcompgiusti_, QStringLiteral("Comprensione, risposte giuste"));
+    accessible::describe(LabcompSB_, QStringLiteral("Comprensione, risposte sbagliate"));
     for (QLabel *right : {Labcalcgiusti_, Labcompgiusti_})
         right->setStyleSheet(right->styleSheet() + QStringLiteral("color: #15803d;"));
     for (QLabel *wrong : {LabcalcSB_, LabcompSB_})

@@ -186,9 +186,13 @@ void FQuestionario::buildCounts()
         return label;
     };
     wrong_ = count("LabSbagli", 6960, 7080, wrongText);
+    accessible::describe(wrong_, QStringLiteral("Risposte errate, questo esercizio"));
     right_ = count("LabGiusti", 7800, 7080, rightText);
+    accessible::describe(right_, QStringLiteral("Risposte giuste, questo esercizio"));
     totalWrong_ = count("LabSBtot", 6960, 7440, wrongText);
+    accessible::describe(totalWrong_, QStringLiteral("Risposte errate, totale"));
     totalRight_ = count("LabgiustiTOT", 7800, 7440, rightText);
+    accessible::describe(totalRight_, QStringLiteral("Risposte giuste, totale"));
 }
 
 void FQuestionario::buildPictures()
