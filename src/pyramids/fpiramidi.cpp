@@ -177,6 +177,7 @@ void Fpiramidi::buildFigures()
         // Written in full, shown as far as the narrow label allows.
         QLabel *value = addLabel<CutLabel>(valueName, QString(), QRect(left, top, width, 330), 10, true);
         setColours(value, figureBlue);
+        accessible::describe(value, accessible::fromCaption(caption));
         return value;
     };
     youngShare_ = addShare(QStringLiteral("Label3"), QStringLiteral("% di popolazione tra 0 e 14 anni:"), QStringLiteral("Label2"), 7320, 495, 6000);
@@ -196,6 +197,10 @@ void Fpiramidi::buildFigures()
         setColours(figure, lightCyan, figureGround);
     }
     addFrame(QStringLiteral("Shape5"), QRect(7835, 5940, 1720, 780));
+    accessible::describe(years_, QStringLiteral("Anni simulati"));
+    accessible::describe(total_, QStringLiteral("Popolazione"));
+    accessible::describe(natality_, QStringLiteral("Natalità %"));
+    accessible::describe(mortality_, QStringLiteral("Mortalità %"));
 }
 
 void Fpiramidi::buildNavigation()

@@ -157,6 +157,7 @@ QLabel *Fgrafici::addResult(QWidget *panel, const char *name, const QString &cap
 
     auto *value = new QLabel(panel);
     value->setObjectName(QString::fromUtf8(name));
+    accessible::describe(value, accessible::fromCaption(caption));
     value->setGeometry(Twips::rect(3150, top, 1420, 420));
     value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     value->setFont(Twips::font(11, true));
