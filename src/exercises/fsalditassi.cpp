@@ -343,6 +343,8 @@ void FSaldiTassi::showVerdicts()
         if (marks.options[i])
             accessible::describe(Option3_[i], QStringLiteral("sbagliato: la risposta giusta era questa"));
     updateSolution();
+    // A tick box with a mark has less room for its caption.
+    fitTextsAgain();
 }
 
 QList<QLineEdit *> FSaldiTassi::wrongBoxes() const
