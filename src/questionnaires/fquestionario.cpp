@@ -315,8 +315,11 @@ void FQuestionario::showStatement(int row)
         if (verdict == Verdict::Wrong)
             rightAnswer = session_.key(row) ? QStringLiteral("è vera") : QStringLiteral("è falsa");
     }
+    // Every row's badge in the same type, whatever size its statement takes.
+    const QFont statementFont = Twips::font(8.25, true, QStringLiteral("MS Sans Serif"));
+    box->setFont(statementFont);
     showVerdict(box, verdict, true, rightAnswer);
-    showFitted(box, session_.statement(row), Twips::font(8.25, true, QStringLiteral("MS Sans Serif")));
+    showFitted(box, session_.statement(row), statementFont);
     // The tick boxes read their statement and, after scoring, how it went.
     const QString said = box->accessibleDescription();
     for (QCheckBox *tick : {veroBoxes_[row], falsoBoxes_[row]})
