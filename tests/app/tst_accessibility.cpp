@@ -16,6 +16,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -385,6 +386,29 @@ private slots:
         }
         QCOMPARE(QSettings(folder + QStringLiteral("/perCensaria/impostazioni.ini"), QSettings::IniFormat).value("testo/ingrandimento").toDouble(), 1.0);
         TypeScale::setFactor(1.0);
+    }
+
+    // At 150 % a caption too long for its button takes a smaller type, but stays whole.
+    void captionsStayWholeAtTheLargestType()
+    {
+        TestProgram program;
+        program.dialogs().queueAnswer(QStringLiteral("Rossi Mario"));
+        QVERIFY(program.start());
+        for (const QString &form : everyForm)
+            open(program, form);
+        Screen *menu = open(program, forms::menu);
+        QTest::keyClick(menu, Qt::Key_Plus, Qt::ControlModifier);
+        QTest::keyClick(menu, Qt::Key_Plus, Qt::ControlModifier);
+        QStringList cut;
+        for (const QString &form : everyForm)
+            for (QPushButton *button : open(program, form)->findChildren<QPushButton *>()) {
+                if (button->text().isEmpty() || !button->isVisible() || button->property("wrapsCaption").toBool())
+                    continue;
+                if (button->fontMetrics().horizontalAdvance(button->text()) > button->width())
+                    cut << form + QLatin1Char('/') + button->objectName();
+            }
+        TypeScale::setFactor(1.0);
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral(", "))));
     }
 };
 
