@@ -1,15 +1,19 @@
 #include "mainmenu.h"
 
+#include "accessibility.h"
 #include "buttonstyle.h"
 #include "clicklabel.h"
 #include "forms.h"
 #include "module.h"
 #include "platform/twips.h"
+#include "platform/typescale.h"
+#include "typesize.h"
 
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSvgRenderer>
 
 namespace censaria {
@@ -98,10 +102,51 @@ MainMenu::MainMenu(Module &module)
     credit->setFont(Twips::font(8));
     credit->setStyleSheet(QStringLiteral("color: #9fb3cc;"));
 
+    accessible::name(labNomi_, labNomi_->text(), QStringLiteral("Mostra l'elenco degli alunni che hanno risultati nell'archivio"));
+    accessible::name(list_, QStringLiteral("Elenco dei nomi presenti nell'archivio"),
+                     QStringLiteral("La prima riga nasconde l'elenco"));
+    accessible::name(picture_, QStringLiteral("Immagine: persone di ogni età"));
+    addTypeSizeChoice();
+
     // Each column is read down under its heading; the names stand beside the last one.
     setKeyboardOrder(controls({"Cmdstoria", "Cmdcalcoli", "Cmddensità", "Cmdpiramide", "CmdITALIA", "Cmddinamiche", "Cmdfami",
                                "Cmdpiram", "Cmdesercizi1", "cmdesdin", "cmdesfam", "Cmdquestionari", "Cmdarchivio", "LabNOMI",
-                               "List1", "Cmdesco"}));
+                               "List1", "Cmdesco", "LabTesto"}));
+}
+
+void MainMenu::addTypeSizeChoice()
+{
+    typeSize_ = new ClickLabel(QString(), canvas());
+    typeSize_->setObjectName(QStringLiteral("LabTesto"));
+    typeSize_->setGeometry(Twips::rect(300, 8100, 6600, 360));
+    typeSize_->setFont(Twips::font(9, true));
+    typeSize_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    typeSize_->setStyleSheet(QStringLiteral("color: #ffe28a;"));
+    // A click goes round the three sizes; the keys go up and down.
+    connect(typeSize_, &ClickLabel::clicked, this, [this] {
+        if (TypeScale::factor() == TypeScale::steps[std::size(TypeScale::steps) - 1])
+            typesize::set(module(), TypeScale::steps[0]);
+        else
+            typesize::larger(module());
+        showTypeSize();
+    });
+    const auto key = [this](const QKeySequence &sequence, void (*change)(Module &)) {
+        connect(new QShortcut(sequence, this), &QShortcut::activated, this, [this, change] {
+            change(module());
+            showTypeSize();
+        });
+    };
+    key(QKeySequence(Qt::CTRL | Qt::Key_Plus), &typesize::larger);
+    key(QKeySequence(Qt::CTRL | Qt::Key_Equal), &typesize::larger);
+    key(QKeySequence(Qt::CTRL | Qt::Key_Minus), &typesize::smaller);
+    showTypeSize();
+}
+
+void MainMenu::showTypeSize()
+{
+    typeSize_->setText(QStringLiteral("Grandezza del testo: %1 — Ctrl + per ingrandire, Ctrl - per rimpicciolire").arg(typesize::percentText()));
+    accessible::name(typeSize_, QStringLiteral("Grandezza del testo: %1").arg(typesize::percentText()),
+                     QStringLiteral("Premi per ingrandire il testo di tutte le schermate; Ctrl + e Ctrl - lo ingrandiscono e lo rimpiccioliscono"));
 }
 
 void MainMenu::addHeading(const char *name, const QString &text, int column)
@@ -125,6 +170,9 @@ void MainMenu::addButton(const char *name, const QString &caption, int column, i
     button->setCursor(Qt::PointingHandCursor);
     // A screen the program does not have yet cannot be opened.
     button->setEnabled(module().screens().has(target));
+    // Two buttons share a caption: the column they stand in tells them apart.
+    static const char *const columnNames[] = {"Studiare", "Osservare", "Operare"};
+    accessible::describe(button, QString::fromUtf8(columnNames[column]));
     connect(button, &QPushButton::clicked, this, action);
 }
 

@@ -17,7 +17,13 @@ class MainMenu : public Screen
 public:
     explicit MainMenu(Module &module);
 
+protected:
+    // The menu is where every road starts: Esc leaves nothing.
+    void escape() override {}
+
 private:
+    void addTypeSizeChoice();
+    void showTypeSize();
     void addButton(const char *name, const QString &caption, int column, int row, const QString &target,
                    void (MainMenu::*action)());
     void addHeading(const char *name, const QString &text, int column);
@@ -46,6 +52,7 @@ private:
     ClickLabel *labNomi_ = nullptr;
     QListWidget *list_ = nullptr;
     QLabel *picture_ = nullptr;
+    ClickLabel *typeSize_ = nullptr;
 };
 
 } // namespace censaria

@@ -4,6 +4,7 @@
 #include "forms.h"
 #include "platform/twips.h"
 #include "screen.h"
+#include "typesize.h"
 
 #include <QApplication>
 #include <QDir>
@@ -21,6 +22,7 @@ Program::Program(const Platform &platform, const QString &programFolder)
 bool Program::start()
 {
     Twips::setDisplay(module_.displaySize());
+    typesize::load(module_);
     if (const ArchiveProblem problem = module_.openArchive(); problem != ArchiveProblem::None) {
         module_.message(archiveProblemText(problem), MessageIcon::Critical);
         return false;

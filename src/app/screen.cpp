@@ -5,9 +5,14 @@
 #include "platform/twips.h"
 
 #include "clicklabel.h"
+#include "focusring.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QPushButton>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QLabel>
 #include <QRadioButton>
 #include <algorithm>
@@ -20,6 +25,7 @@ Screen::Screen(Module &module, const QString &formName, Placement placement, QSi
     , placement_(placement)
     , designTwips_(designTwips.isValid() ? designTwips : QSize(Twips::designWidth, Twips::designHeight))
     , canvas_(new QWidget(this))
+    , focusRing_(new FocusRing(this))
 {
     setObjectName(formName);
     canvas_->setObjectName(QStringLiteral("canvas"));
@@ -32,6 +38,25 @@ void Screen::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     canvas_->move(std::max(0, (width() - canvas_->width()) / 2), std::max(0, (height() - canvas_->height()) / 2));
+    focusRing_->place();
+}
+
+void Screen::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        escape();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void Screen::submitOnEnter(const QList<QLineEdit *> &boxes, QAbstractButton *button)
+{
+    for (QLineEdit *box : boxes)
+        connect(box, &QLineEdit::returnPressed, button, [button] {
+            if (button->isEnabled() && button->isVisible())
+                button->click();
+        });
 }
 
 void Screen::showScreen()
@@ -47,6 +72,7 @@ void Screen::showScreen()
     activateWindow();
     if (focusOnOpen_ && focusOnOpen_->isEnabled())
         focusOnOpen_->setFocus(Qt::OtherFocusReason);
+    focusRing_->follow(focusWidget());
 }
 
 void Screen::setBackground(const QColor &colour)
@@ -74,6 +100,16 @@ bool labelFits(const QLabel *label)
     return needed.width() <= room.width() && needed.height() <= room.height();
 }
 
+// A caption on one line, or on several for buttons that wrap theirs ("wrapsCaption").
+bool buttonFits(const QAbstractButton *button)
+{
+    const int pad = button->fontMetrics().averageCharWidth();
+    const QRect room = button->rect().adjusted(pad, 2, -pad, -2);
+    const int flags = Qt::AlignCenter | (button->property("wrapsCaption").toBool() ? Qt::TextWordWrap : Qt::TextSingleLine);
+    const QRect needed = button->fontMetrics().boundingRect(QRect(room.topLeft(), QSize(room.width(), 100000)), flags, button->text());
+    return needed.width() <= room.width() && needed.height() <= room.height();
+}
+
 template <typename Control, typename Fits>
 void shrinkUntil(Control *control, Fits fits)
 {
@@ -97,6 +133,11 @@ void Screen::fitTexts()
     for (QAbstractButton *box : canvas_->findChildren<QAbstractButton *>())
         if (qobject_cast<QCheckBox *>(box) || qobject_cast<QRadioButton *>(box))
             shrinkUntil(box, [](QAbstractButton *b) { return b->sizeHint().width() <= b->width(); });
+        else if (qobject_cast<QPushButton *>(box) && !box->text().isEmpty())
+            shrinkUntil(box, buttonFits);
+    // The drop-down's text beside its arrow.
+    for (QComboBox *combo : canvas_->findChildren<QComboBox *>())
+        shrinkUntil(combo, [](QComboBox *c) { return c->fontMetrics().horizontalAdvance(c->currentText()) <= c->width() - c->height(); });
 }
 
 QList<QWidget *> Screen::controls(const QStringList &names) const

@@ -6,8 +6,12 @@
 #include <QStringList>
 #include <QWidget>
 
+class QAbstractButton;
+class QLineEdit;
+
 namespace censaria {
 
+class FocusRing;
 class Module;
 
 // Base of every form. A screen is created once, then only shown and hidden, so it
@@ -31,8 +35,16 @@ public:
     // whose display is wider or taller than the design, the whole window otherwise.
     QWidget *canvas() const { return canvas_; }
 
+    // Fits the texts again after the pupil changed the size of the type.
+    void fitTextsAgain() { fitTexts(); }
+
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    // Esc leaves the screen as its back button does.
+    void keyPressEvent(QKeyEvent *event) override;
+    virtual void escape() { goBack(); }
+    // Enter in one of these boxes presses the button, while it can be pressed.
+    void submitOnEnter(const QList<QLineEdit *> &boxes, QAbstractButton *button);
     void setBackground(const QColor &colour);
     // The Tab key goes through the controls in the order given, in reading order with
     // answer boxes before the buttons that act on them. focusOnOpen, if given, has the
@@ -57,6 +69,7 @@ private:
     QSize designTwips_;
     QWidget *canvas_;
     QWidget *focusOnOpen_ = nullptr;
+    FocusRing *focusRing_;
 };
 
 } // namespace censaria

@@ -1,5 +1,6 @@
 #include "resultsscreen.h"
 
+#include "app/accessibility.h"
 #include "app/clicklabel.h"
 #include "app/forms.h"
 #include "platform/twips.h"
@@ -72,8 +73,10 @@ ResultsScreen::ResultsScreen(Module &module)
 
     addLabel("Label1", QStringLiteral("Questionari"), twips(240, 495, 1095, 255), lavender, Twips::font(8.25, true));
     grid1_ = addGrid("Grid1", twips(240, 720, 7215, 3705), {3000, 700, 1800});
+    accessible::name(grid1_, QStringLiteral("Risultati dei questionari"));
     addLabel("Label4", QStringLiteral("Esercizi"), twips(240, 4455, 735, 255), lavender, Twips::font(8.25, true));
     grid3_ = addGrid("Grid3", twips(240, 4680, 7215, 3705), {3000, 700, 700, 700, 1700});
+    accessible::name(grid3_, QStringLiteral("Risultati degli esercizi"));
 
     auto *refresh = new QPushButton(QStringLiteral("AGGIORNA I RISULTATI"), canvas());
     refresh->setObjectName(QStringLiteral("CMDAGGIORNA"));
@@ -92,8 +95,10 @@ ResultsScreen::ResultsScreen(Module &module)
     addLabel("Label2", QStringLiteral("Cerca i RISULTATI di..."), twips(9360, 960, 2295, 375), lavender, Twips::font(8.25, true));
     addLabel("Label9", QStringLiteral("Qui sotto scrivi il COGNOME"), twips(9240, 1680, 2535, 495), lavender, Twips::font(8.25));
     text2_ = addSearchField("Text2", twips(9480, 2040, 2055, 375));
+    accessible::name(text2_, QStringLiteral("Cognome da cercare"));
     addLabel("Label8", QStringLiteral(" e qui il NOME"), twips(9360, 3240, 2295, 255), lavender, Twips::font(8.25));
     text1_ = addSearchField("Text1", twips(9480, 3600, 2055, 375));
+    accessible::name(text1_, QStringLiteral("Nome da cercare"));
     connect(text2_, &QLineEdit::returnPressed, this, &ResultsScreen::search);
     connect(text1_, &QLineEdit::returnPressed, this, &ResultsScreen::search);
 
@@ -227,6 +232,9 @@ void ResultsScreen::paintGrid(QTableWidget *grid, const QList<QStringList> &text
     for (int row = 0; row < texts.size(); ++row) {
         for (int column = 0; column < texts[row].size(); ++column) {
             auto *item = new QTableWidgetItem(texts[row][column]);
+            // A screen reader says an empty cell is empty rather than nothing at all.
+            if (texts[row][column].trimmed().isEmpty())
+                item->setData(Qt::AccessibleTextRole, QStringLiteral("vuota"));
             const bool fixed = row == 0 || column == 0;
             item->setBackground(fixed ? fixedCell : QColor(Qt::white));
             item->setTextAlignment(Qt::AlignVCenter | (column == 0 ? Qt::AlignLeft : Qt::AlignHCenter));

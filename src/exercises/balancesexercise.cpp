@@ -46,6 +46,7 @@ void BalancesExercise::generate(RandomGenerator &random)
 {
     marks_ = {};
     lastChecked_.reset();
+    revealed_ = {};
     popinizio = random.draw(80000, 20001);
     tipozona = random.draw(1, 4);
     const Category &c = category(tipozona);
@@ -81,9 +82,9 @@ bool BalancesExercise::check(const Answers &answers)
     if (lastChecked_ && sameAnswers(*lastChecked_, answers))
         return false;
     lastChecked_ = answers;
-    judgeNumber(answers.pop, popfine, marks_.pop);
-    judgeNumber(answers.saldoNaturale, saldonat, marks_.saldoNaturale);
-    judgeNumber(answers.saldoMigratorio, saldomig, marks_.saldoMigratorio);
+    judgeNumber(answers.pop, Pop, marks_.pop);
+    judgeNumber(answers.saldoNaturale, SaldoNaturale, marks_.saldoNaturale);
+    judgeNumber(answers.saldoMigratorio, SaldoMigratorio, marks_.saldoMigratorio);
     judgeSign(answers.segnoNat, segnonat, marks_.segnoNat);
     judgeSign(answers.segnoMig, segnomig, marks_.segnoMig);
 
@@ -104,9 +105,9 @@ bool BalancesExercise::check(const Answers &answers)
     return true;
 }
 
-void BalancesExercise::judgeNumber(const QString &answer, int expected, bool &mark)
+void BalancesExercise::judgeNumber(const QString &answer, NumberAnswer which, bool &mark)
 {
-    if (numbers::readLeading(answer) == expected) {
+    if (!revealed_[which] && numbers::readLeading(answer) == expected(which)) {
         ++counters_.calcGiusti;
     } else {
         ++counters_.calcSB;
@@ -124,6 +125,40 @@ void BalancesExercise::judgeSign(const std::array<bool, 2> &ticks, const QString
         ++counters_.calcSB;
         marks[wrong] = true;
     }
+}
+
+QString BalancesExercise::formula(NumberAnswer answer)
+{
+    switch (answer) {
+    case Pop: return QStringLiteral("POPOLAZIONE alla FINE dell'anno = popolazione iniziale - morti - emigrati + nati + immigrati");
+    case SaldoNaturale: return QStringLiteral("SALDO NATURALE della popolazione = Nati - Morti");
+    case SaldoMigratorio: return QStringLiteral("SALDO MIGRATORIO = immigrati - emigrati");
+    case numberCount: break;
+    }
+    return QString();
+}
+
+int BalancesExercise::expected(NumberAnswer answer) const
+{
+    switch (answer) {
+    case Pop: return popfine;
+    case SaldoNaturale: return saldonat;
+    case SaldoMigratorio: return saldomig;
+    case numberCount: break;
+    }
+    return 0;
+}
+
+QString BalancesExercise::solution(NumberAnswer answer) const
+{
+    QString numbers;
+    switch (answer) {
+    case Pop: numbers = QStringLiteral("%1 - %2 - %3 + %4 + %5").arg(popinizio).arg(morti).arg(emigrati).arg(nati).arg(immigrati); break;
+    case SaldoNaturale: numbers = QStringLiteral("%1 - %2").arg(nati).arg(morti); break;
+    case SaldoMigratorio: numbers = QStringLiteral("%1 - %2").arg(immigrati).arg(emigrati); break;
+    case numberCount: break;
+    }
+    return QStringLiteral("%1\n= %2 = %3").arg(formula(answer), numbers).arg(expected(answer));
 }
 
 QString BalancesExercise::tassoNatText() const { return perThousandText(nati, popinizio); }

@@ -53,6 +53,9 @@ public:
         int calcGiusti = 0, calcSB = 0, compGiusti = 0, compSB = 0;
     };
 
+    // The three numbers asked for.
+    enum NumberAnswer { Pop, SaldoNaturale, SaldoMigratorio, numberCount };
+
     // A new problem; clears the marks but not the counters.
     void generate(RandomGenerator &random);
 
@@ -73,6 +76,15 @@ public:
     int saldiPercent() const;
     int comprensionePercent() const;
 
+    // Solutions on request. Looking changes no count; a number whose solution was shown
+    // is judged wrong at every later check of the same problem.
+    static QString formula(NumberAnswer answer);
+    int expected(NumberAnswer answer) const;
+    // The formula, the problem's numbers put in and the result.
+    QString solution(NumberAnswer answer) const;
+    void reveal(NumberAnswer answer) { revealed_[answer] = true; }
+    bool isRevealed(NumberAnswer answer) const { return revealed_[answer]; }
+
     int popinizio = 0;
     int tipozona = 0;
     QString codicezona;
@@ -81,7 +93,7 @@ public:
     QString segnonat, segnomig;
 
 private:
-    void judgeNumber(const QString &answer, int expected, bool &mark);
+    void judgeNumber(const QString &answer, NumberAnswer which, bool &mark);
     void judgeSign(const std::array<bool, 2> &ticks, const QString &expected, std::array<bool, 2> &marks);
 
     // Number answers as read, so that a blank added to a box changes nothing.
@@ -90,6 +102,7 @@ private:
     Marks marks_;
     Counters counters_;
     std::optional<Answers> lastChecked_; // of this problem
+    std::array<bool, numberCount> revealed_{};
 };
 
 } // namespace censaria

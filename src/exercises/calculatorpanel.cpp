@@ -1,8 +1,11 @@
 #include "calculatorpanel.h"
 
+#include "app/accessibility.h"
 #include "app/module.h"
 #include "platform/twips.h"
 
+#include <QHash>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -14,6 +17,14 @@ constexpr int readoutTop = 300;
 constexpr int keysTop = 840;
 constexpr int keyPitch = 600;
 constexpr int keySize = 480;
+
+// Names of the keys whose caption is a sign, as a screen reader should say them.
+const QHash<QString, QString> spokenKeys = {
+    {QStringLiteral("/"), QStringLiteral("diviso")},  {QStringLiteral("+"), QStringLiteral("più")},
+    {QStringLiteral("X"), QStringLiteral("per")},     {QStringLiteral("-"), QStringLiteral("meno")},
+    {QStringLiteral("="), QStringLiteral("uguale")},  {QStringLiteral("%"), QStringLiteral("per cento")},
+    {QStringLiteral("."), QStringLiteral("virgola")}, {QStringLiteral("C"), QStringLiteral("cancella tutto")},
+    {QStringLiteral("CE"), QStringLiteral("cancella il numero")}};
 
 const QString keyStyle = QStringLiteral(
     "QPushButton { background: %1; color: %2; border: 1px solid #4a4f5a; border-radius: 4px; }"
@@ -34,6 +45,12 @@ CalculatorPanel::CalculatorPanel(Module &module, QWidget *parent)
                       .arg(Twips::px(margin)));
 
     readout_->setObjectName(QStringLiteral("Readout"));
+    accessible::describe(readout_, QStringLiteral("Display della calcolatrice"));
+    accessible::name(this, QStringLiteral("Calcolatrice"),
+                     QStringLiteral("Si usa anche con la tastiera: cifre, virgola, + - * /, per cento, Invio o uguale, "
+                                    "Backspace cancella il numero, Esc cancella tutto"));
+    // Reached with Tab, or by clicking one of its keys.
+    setFocusPolicy(Qt::StrongFocus);
     readout_->setGeometry(Twips::rect(margin, readoutTop, 2880, 375));
     readout_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     readout_->setFont(Twips::font(10, true, QStringLiteral("DejaVu Sans Mono")));
@@ -77,10 +94,67 @@ QPushButton *CalculatorPanel::addKey(const QString &caption, const QString &name
     key->setGeometry(Twips::rect(margin + column * keyPitch, keysTop + row * keyPitch, keySize + (span - 1) * keyPitch, keySize));
     key->setFont(Twips::font(11, true));
     key->setFocusPolicy(Qt::NoFocus);
+    if (spokenKeys.contains(caption))
+        accessible::name(key, spokenKeys.value(caption));
+    // A key clicked with the mouse leaves the keyboard on the calculator.
+    connect(key, &QPushButton::pressed, this, [this] { setFocus(Qt::MouseFocusReason); });
     const bool isDigit = caption.size() == 1 && caption[0].isDigit();
     key->setStyleSheet(isDigit ? keyStyle.arg(QStringLiteral("#fdfdfd"), QStringLiteral("#1d2330"))
                                : keyStyle.arg(QStringLiteral("#3f5f8f"), QStringLiteral("white")));
     return key;
+}
+
+QPushButton *CalculatorPanel::keyFor(const QKeyEvent *event) const
+{
+    QString name;
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: name = QStringLiteral("Operator(4)"); break;
+    case Qt::Key_Backspace: name = QStringLiteral("CancelEntry"); break;
+    case Qt::Key_Escape:
+    case Qt::Key_Delete: name = QStringLiteral("Cancel"); break;
+    default: {
+        // By the character typed, whatever the keyboard's layout.
+        const QString typed = event->text();
+        if (typed.size() == 1 && typed[0].isDigit() && typed[0].unicode() < 128)
+            name = QStringLiteral("Number(%1)").arg(typed);
+        else if (typed == QLatin1String(",") || typed == QLatin1String("."))
+            name = QStringLiteral("Decimal");
+        else if (typed == QLatin1String("/"))
+            name = QStringLiteral("Operator(0)");
+        else if (typed == QLatin1String("+"))
+            name = QStringLiteral("Operator(1)");
+        else if (typed == QLatin1String("*") || typed.compare(QLatin1String("x"), Qt::CaseInsensitive) == 0)
+            name = QStringLiteral("Operator(2)");
+        else if (typed == QLatin1String("-"))
+            name = QStringLiteral("Operator(3)");
+        else if (typed == QLatin1String("="))
+            name = QStringLiteral("Operator(4)");
+        else if (typed == QLatin1String("%"))
+            name = QStringLiteral("Percent");
+    }
+    }
+    return name.isEmpty() ? nullptr : findChild<QPushButton *>(name);
+}
+
+void CalculatorPanel::keyPressEvent(QKeyEvent *event)
+{
+    const bool plain = (event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) == Qt::NoModifier;
+    if (QPushButton *key = keyFor(event); key && plain) {
+        key->click();
+        return;
+    }
+    QGroupBox::keyPressEvent(event);
+}
+
+// Esc belongs to the calculator while it has the focus, not to the screen's way back.
+bool CalculatorPanel::event(QEvent *event)
+{
+    if (event->type() == QEvent::ShortcutOverride && keyFor(static_cast<QKeyEvent *>(event))) {
+        event->accept();
+        return true;
+    }
+    return QGroupBox::event(event);
 }
 
 void CalculatorPanel::reset()

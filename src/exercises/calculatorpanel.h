@@ -25,9 +25,17 @@ public:
 
     void reset();
 
+protected:
+    // With the focus on the panel the keyboard presses its keys: digits, "," and ".",
+    // + - * /, %, Enter or =, Backspace (CE) and Esc (C).
+    void keyPressEvent(QKeyEvent *event) override;
+    bool event(QEvent *event) override;
+
 private:
     // A key of the grid below the display; span is its width in keys.
     QPushButton *addKey(const QString &caption, const QString &name, int row, int column, int span = 1);
+    // The key a key press stands for; nullptr for any other key.
+    QPushButton *keyFor(const QKeyEvent *event) const;
     void pressOperator(const QString &caption);
     void showReadout();
 

@@ -1,5 +1,6 @@
 #include "exercisescreen.h"
 
+#include "app/accessibility.h"
 #include "app/buttonstyle.h"
 #include "app/forms.h"
 #include "app/module.h"
@@ -115,6 +116,51 @@ void ExerciseScreen::placeCalculator(int left, int top)
 {
     calculator_ = new CalculatorPanel(module(), canvas());
     calculator_->setGeometry(Twips::rect(left, top, CalculatorPanel::widthTwips, CalculatorPanel::heightTwips));
+}
+
+void ExerciseScreen::addSolution(QRect buttonTwips, QRect panelTwips)
+{
+    solutionPanel_ = addLabel(QStringLiteral("solution"), QString(), panelTwips, 9);
+    solutionPanel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    solutionPanel_->setStyleSheet(QStringLiteral("QLabel { background: #fff7d6; color: #1d2330; border: 2px solid #c49a2c; "
+                                                 "border-radius: 6px; padding: 4px; }"));
+    accessible::name(solutionPanel_, QStringLiteral("Soluzione"));
+    solutionPanel_->hide();
+    solutionButton_ = addButton(QStringLiteral("CmdSOLUZIONE"), QStringLiteral("Mostra la soluzione"), buttonTwips, QColor(120, 70, 150));
+    accessible::describe(solutionButton_, QStringLiteral("Mostra il risultato giusto e la formula di una risposta sbagliata; "
+                                                         "non cambia i punteggi, ma quella risposta non conterà più come giusta"));
+    solutionButton_->hide();
+    connect(solutionButton_, &QPushButton::clicked, this, &ExerciseScreen::showNextSolution);
+    // A click leaves the focus in the box the pupil asks about.
+    solutionButton_->setFocusPolicy(Qt::TabFocus);
+}
+
+void ExerciseScreen::updateSolution()
+{
+    const bool any = !wrongBoxes().isEmpty();
+    solutionButton_->setVisible(any);
+    if (!any) {
+        solutionPanel_->hide();
+        lastShown_ = nullptr;
+    }
+}
+
+void ExerciseScreen::showNextSolution()
+{
+    const QList<QLineEdit *> wrong = wrongBoxes();
+    if (wrong.isEmpty())
+        return;
+    auto *focused = qobject_cast<QLineEdit *>(focusWidget());
+    QLineEdit *box = wrong.contains(focused) && focused != lastShown_ ? focused : wrong[(wrong.indexOf(lastShown_) + 1) % wrong.size()];
+    lastShown_ = box;
+    const QString text = revealSolution(box);
+    solutionPanel_->setText(QStringLiteral("%1: la soluzione è %2\n%3").arg(box->accessibleName(), text.section(u' ', -1), text));
+    // Long formulas take a smaller type rather than being cut.
+    solutionPanel_->setFont(Twips::font(9));
+    solutionPanel_->show();
+    solutionPanel_->raise();
+    fitTextsAgain();
+    accessible::describe(solutionPanel_, solutionPanel_->text());
 }
 
 void ExerciseScreen::setControlColour(QWidget *control, const QColor &colour)

@@ -46,8 +46,24 @@ protected:
     // The background of a box, tick box or option button.
     static void setControlColour(QWidget *control, const QColor &colour);
 
+    // "Mostra la soluzione" and the panel where a wrong box's solution is shown: each
+    // press shows the wrong box that has the focus, or the next one.
+    void addSolution(QRect buttonTwips, QRect panelTwips);
+    // The boxes judged wrong now, in reading order; the button shows while there are any.
+    virtual QList<QLineEdit *> wrongBoxes() const = 0;
+    // Marks the box's solution as shown and returns it (formula, numbers, result).
+    virtual QString revealSolution(QLineEdit *box) = 0;
+    // After a check or a new problem: the button follows the wrong boxes, the panel empties.
+    void updateSolution();
+    QLabel *solutionPanel() const { return solutionPanel_; }
+
 private:
+    void showNextSolution();
+
     CalculatorPanel *calculator_ = nullptr;
+    QPushButton *solutionButton_ = nullptr;
+    QLabel *solutionPanel_ = nullptr;
+    QLineEdit *lastShown_ = nullptr;
 };
 
 } // namespace censaria

@@ -1,6 +1,8 @@
 #include "fesercizi.h"
 
+#include "app/accessibility.h"
 #include "app/forms.h"
+#include "app/verdict.h"
 #include "app/module.h"
 #include "archive/schema.h"
 #include "calculatorpanel.h"
@@ -33,16 +35,18 @@ constexpr int rowHeight = 420;
 int givenRowTop(int row) { return 420 + row * 540; }
 int answerRowTop(int row) { return 2220 + row * 540; }
 
-const QStringList firstHelp = {
-    QStringLiteral("      Numero di nati = popolazione iniziale / 1000 x tasso di natalità"),
-    QStringLiteral("      Numero di morti = popolazione iniziale / 1000 x tasso di mortalità"),
-    QStringLiteral("      Saldo naturale = numero di nati - numero di morti"),
-    QStringLiteral("      Popolazione finale= popolazione iniziale + saldo naturale")};
-const QStringList secondHelp = {
-    QStringLiteral("      Saldo naturale = numero di nati - numero di morti"),
-    QStringLiteral("      Popolazione finale= popolazione iniziale + saldo naturale"),
-    QStringLiteral("      Tasso di natalità = numero di nati x 1000 / popolazione iniziale"),
-    QStringLiteral("      Tasso di mortalità = numero di morti x 1000 / popolazione iniziale")};
+// The help panels list the formulas the solutions use, each line led by six blanks.
+QStringList helpLines(std::initializer_list<RatesExercise::Answer> answers)
+{
+    QStringList lines;
+    for (RatesExercise::Answer answer : answers)
+        lines << QStringLiteral("      ") + RatesExercise::formula(answer);
+    return lines;
+}
+
+const QStringList firstHelp = helpLines({RatesExercise::Nati1, RatesExercise::Morti1, RatesExercise::Saldo1, RatesExercise::PopFinale1});
+const QStringList secondHelp =
+    helpLines({RatesExercise::Saldo2, RatesExercise::PopFinale2, RatesExercise::TassoNat2, RatesExercise::TassoMort2});
 
 } // namespace
 
@@ -63,11 +67,14 @@ Fesercizi::Fesercizi(Module &module)
     };
     const auto given = [&](QGroupBox *frame, const QString &name, const QString &text, int row) {
         caption(frame, text, givenRowTop(row));
-        return addValueLabel(name, {valueLeft, givenRowTop(row), valueWidth, rowHeight}, frame);
+        QLabel *value = addValueLabel(name, {valueLeft, givenRowTop(row), valueWidth, rowHeight}, frame);
+        accessible::describe(value, QStringLiteral("%1, %2").arg(frame->title(), accessible::fromCaption(text)));
+        return value;
     };
     const auto answer = [&](QGroupBox *frame, const QString &name, const QString &text, int row, RatesExercise::Answer which) {
         caption(frame, text, answerRowTop(row));
         answerBoxes_[which] = addAnswerBox(name, {valueLeft, answerRowTop(row), valueWidth, rowHeight}, frame);
+        accessible::name(answerBoxes_[which], accessible::fromCaption(text), frame->title());
     };
 
     labpopiniz_ = given(Frame1, QStringLiteral("labpopiniz"), QStringLiteral("Popolazione iniziale"), 0);
@@ -86,10 +93,12 @@ Fesercizi::Fesercizi(Module &module)
     answer(Frame2, QStringLiteral("txt1saldo"), QStringLiteral("Saldo naturale"), 2, RatesExercise::Saldo2);
     answer(Frame2, QStringLiteral("txt1popfine"), QStringLiteral("Popolazione finale"), 3, RatesExercise::PopFinale2);
 
-    connect(addButton(QStringLiteral("Cmdhelp1"), QStringLiteral("Aiuto"), {valueLeft, 4320, valueWidth, 380}, helpColour, Frame1),
-            &QPushButton::clicked, this, &Fesercizi::Cmdhelp1_Click);
-    connect(addButton(QStringLiteral("Cmdhelp2"), QStringLiteral("Aiuto"), {valueLeft, 4320, valueWidth, 380}, helpColour, Frame2),
-            &QPushButton::clicked, this, &Fesercizi::Cmdhelp2_Click);
+    QPushButton *help1 = addButton(QStringLiteral("Cmdhelp1"), QStringLiteral("Aiuto"), {valueLeft, 4320, valueWidth, 380}, helpColour, Frame1);
+    QPushButton *help2 = addButton(QStringLiteral("Cmdhelp2"), QStringLiteral("Aiuto"), {valueLeft, 4320, valueWidth, 380}, helpColour, Frame2);
+    accessible::describe(help1, QStringLiteral("Le formule del primo esercizio"));
+    accessible::describe(help2, QStringLiteral("Le formule del secondo esercizio"));
+    connect(help1, &QPushButton::clicked, this, &Fesercizi::Cmdhelp1_Click);
+    connect(help2, &QPushButton::clicked, this, &Fesercizi::Cmdhelp2_Click);
 
     placeCalculator(8720, frameTop);
     Image2_ = addLabel(QStringLiteral("Image2"), QString(), {8720, 4320, CalculatorPanel::widthTwips, 1400}, 9);
@@ -111,6 +120,8 @@ Fesercizi::Fesercizi(Module &module)
     cmdok_->hide();
 
     addNavigationButtons(QStringLiteral("Cmdfine"), 4640, 7980);
+    addSolution({8720, 4320, CalculatorPanel::widthTwips, 460}, {8720, 4820, CalculatorPanel::widthTwips, 1240});
+    submitOnEnter({answerBoxes_.begin(), answerBoxes_.end()}, CMDRISULT_);
 
     calculator()->reset();
     for (QLineEdit *box : answerBoxes_)
@@ -119,7 +130,7 @@ Fesercizi::Fesercizi(Module &module)
 
     // One problem after the other, each with its help; the help's OK stands where the problems were.
     setKeyboardOrder(controls({"txtnati", "txtmorti", "Txtsaldo", "Txtpopfine", "Cmdhelp1", "Txt1nati", "txt1morti", "txt1saldo",
-                               "txt1popfine", "Cmdhelp2", "cmdok", "CMDRISULT", "CmdNUOVO", "Cmdarchivio", "Cmdtorno", "cmdmenu",
+                               "txt1popfine", "Cmdhelp2", "Frame3", "CmdSOLUZIONE", "cmdok", "CMDRISULT", "CmdNUOVO", "Cmdarchivio", "Cmdtorno", "cmdmenu",
                                "Cmdfine"}),
                      answerBoxes_[RatesExercise::Nati1]);
 }
@@ -146,6 +157,10 @@ void Fesercizi::addCounters()
     Label2_ = addValueLabel(QStringLiteral("Label2"), {left + 3800, 6500, 900, 420});
     Label11_ = addValueLabel(QStringLiteral("Label11"), {left + 2400, 7040, 900, 420});
     Label4_ = addValueLabel(QStringLiteral("Label4"), {left + 3800, 7040, 900, 420});
+    accessible::describe(Label6_, QStringLiteral("Risposte sbagliate, esercizio attuale"));
+    accessible::describe(Label2_, QStringLiteral("Risposte giuste, esercizio attuale"));
+    accessible::describe(Label11_, QStringLiteral("Risposte sbagliate, totale"));
+    accessible::describe(Label4_, QStringLiteral("Risposte giuste, totale"));
     for (QLabel *wrong : {Label6_, Label11_})
         wrong->setStyleSheet(wrong->styleSheet() + QStringLiteral("color: #b91c1c;"));
     for (QLabel *right : {Label2_, Label4_})
@@ -172,8 +187,11 @@ void Fesercizi::CmdNUOVO_Click()
     for (QLineEdit *box : answerBoxes_) {
         box->clear();
         setControlColour(box, blankColour);
+        showVerdict(box, Verdict::None);
     }
+    wrong_ = {};
     generate(RatesExercise::Moment::NewSituation);
+    showSolutionOrPicture();
 }
 
 void Fesercizi::CMDRISULT_Click()
@@ -186,14 +204,18 @@ void Fesercizi::CMDRISULT_Click()
         return;
     }
     const RatesExercise::Correction correction = exercise_.correct(answers);
-    for (int i = 0; i < RatesExercise::answerCount; ++i)
+    wrong_ = correction.wrong;
+    for (int i = 0; i < RatesExercise::answerCount; ++i) {
         if (correction.wrong[i])
             setControlColour(answerBoxes_[i], wrongColour);
+        showVerdict(answerBoxes_[i], correction.wrong[i] ? Verdict::Wrong : Verdict::Right);
+    }
     Label2_->setText(numbers::toText(correction.giusti));
     Label6_->setText(numbers::toText(correction.sbagliati));
     Label4_->setText(numbers::toText(exercise_.totgiusti));
     Label11_->setText(numbers::toText(exercise_.totsbagliati));
     CMDRISULT_->setEnabled(false);
+    showSolutionOrPicture();
     if (correction.counted)
         record();
 }
@@ -229,9 +251,35 @@ void Fesercizi::cmdok_Click()
 {
     for (QGroupBox *frame : frames_)
         frame->show();
-    Image2_->show();
     cmdok_->hide();
     Label20_->hide();
+    showSolutionOrPicture();
+}
+
+QList<QLineEdit *> Fesercizi::wrongBoxes() const
+{
+    // Reading order: each problem from the top.
+    QList<QLineEdit *> boxes;
+    for (RatesExercise::Answer a : {RatesExercise::Nati1, RatesExercise::Morti1, RatesExercise::Saldo1, RatesExercise::PopFinale1,
+                                    RatesExercise::TassoNat2, RatesExercise::TassoMort2, RatesExercise::Saldo2, RatesExercise::PopFinale2})
+        if (wrong_[a])
+            boxes << answerBoxes_[a];
+    return boxes;
+}
+
+QString Fesercizi::revealSolution(QLineEdit *box)
+{
+    const auto answer = RatesExercise::Answer(std::find(answerBoxes_.begin(), answerBoxes_.end(), box) - answerBoxes_.begin());
+    exercise_.reveal(answer);
+    showVerdict(box, Verdict::Wrong, false, QStringLiteral("la soluzione è %1").arg(exercise_.expected(answer)));
+    return exercise_.solution(answer);
+}
+
+// The solution takes the place of the picture under the calculator while there is one to show.
+void Fesercizi::showSolutionOrPicture()
+{
+    updateSolution();
+    Image2_->setVisible(wrongBoxes().isEmpty() && !Label20_->isVisible());
 }
 
 void Fesercizi::Cmdarchivio_Click()

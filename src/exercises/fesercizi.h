@@ -27,6 +27,8 @@ public:
 
 protected:
     void Cmdarchivio_Click() override;
+    QList<QLineEdit *> wrongBoxes() const override;
+    QString revealSolution(QLineEdit *box) override;
 
 private:
     QGroupBox *addProblemFrame(const QString &name, const QString &title, int left);
@@ -34,10 +36,12 @@ private:
     void generate(RatesExercise::Moment moment);
     void showHelp(const QStringList &lines);
     void record();
+    void showSolutionOrPicture();
 
     RatesExercise exercise_;
     QGroupBox *frames_[2];
     std::array<QLineEdit *, RatesExercise::answerCount> answerBoxes_{};
+    std::array<bool, RatesExercise::answerCount> wrong_{}; // at the last correction
     QLabel *labpopiniz_, *Labtassonat_, *Labtassomort_;
     QLabel *Lab1popinizio_, *Lab1nati_, *Lab1morti_;
     QLabel *Label2_ = nullptr, *Label6_ = nullptr, *Label4_ = nullptr, *Label11_ = nullptr;

@@ -1,6 +1,8 @@
 #include "fsalditassi.h"
 
+#include "app/accessibility.h"
 #include "app/forms.h"
+#include "app/verdict.h"
 #include "app/module.h"
 #include "archive/schema.h"
 #include "calculatorpanel.h"
@@ -34,9 +36,9 @@ const char *const factCaptions[] = {"Il saldo naturale è appena positivo o addi
                                     "i tassi di natalità e mortalità sono bassi",
                                     "i tassi di natalità e mortalità sono alti"};
 const QStringList helpLines = {
-    QStringLiteral("SALDO NATURALE della popolazione = Nati - Morti"),
-    QStringLiteral("SALDO MIGRATORIO = immigrati - emigrati"),
-    QStringLiteral("POPOLAZIONE alla FINE dell'anno = popolazione iniziale - morti - emigrati + nati + immigrati"),
+    BalancesExercise::formula(BalancesExercise::SaldoNaturale),
+    BalancesExercise::formula(BalancesExercise::SaldoMigratorio),
+    BalancesExercise::formula(BalancesExercise::Pop),
     QStringLiteral("I paesi RICCHI, a differenza di quelli poveri, hanno tassi di natalità e di mortalità BASSI"),
     QStringLiteral("IMMIGRATI: sono le persone che arrivano"),
     QStringLiteral("EMIGRATI: sono le persone che partono"),
@@ -94,16 +96,18 @@ FSaldiTassi::FSaldiTassi(Module &module)
     connect(addButton(QStringLiteral("CmdAIUTO"), QStringLiteral("AIUTO?"), {7480, 7680, 1320, 540}, QColor(196, 96, 20)),
             &QPushButton::clicked, this, &FSaldiTassi::CmdAIUTO_Click);
     addNavigationButtons(QStringLiteral("Cmdesco"), 4540, 8340);
+    addSolution({8960, 7680, 2840, 540}, {5640, 1040, 2760, 2320});
+    submitOnEnter({TXTSNATURALE_, TXTSMIGRATORIO_, TXTPOP_}, AniPushButton1_);
 
     CmdNUOVO_Click();
 
     // The calculations, then the understanding, then the check that judges them all.
-    QStringList order = {"TXTSNATURALE", "Check2(0)", "Check2(1)", "TXTSMIGRATORIO", "Check3(0)", "Check3(1)", "TXTPOP"};
+    QStringList order = {"TXTSNATURALE", "Check2(0)", "Check2(1)", "TXTSMIGRATORIO", "Check3(0)", "Check3(1)", "TXTPOP", "Frame3"};
     for (int i = 0; i < BalancesExercise::optionCount; ++i)
         order << QStringLiteral("Option3(%1)").arg(i);
     for (int i = 0; i < BalancesExercise::factCount; ++i)
         order << QStringLiteral("Check1(%1)").arg(i);
-    order << QStringList{"AniPushButton1", "CmdNUOVO", "CmdAIUTO", "Cmdarchivio", "Cmdtorno", "cmdmenu", "Cmdesco"};
+    order << QStringList{"AniPushButton1", "CmdNUOVO", "CmdAIUTO", "CmdSOLUZIONE", "Cmdarchivio", "Cmdtorno", "cmdmenu", "Cmdesco"};
     setKeyboardOrder(controls(order), TXTSNATURALE_);
 }
 
@@ -118,6 +122,8 @@ void FSaldiTassi::addData()
     const auto value = [&](const QString &name, int left, int top, int width) {
         return addValueLabel(name, {left, top, width, 360}, data);
     };
+    // Values are read with what they are.
+    const auto describe = [](QLabel *value, const char *what) { accessible::describe(value, QString::fromUtf8(what)); };
     const int rows[] = {330, 750, 1170, 1590, 2010};
     caption(QStringLiteral("Popolazione all'inzio dell'anno:"), 160, rows[0], 2860);
     LabPOP_ = value(QStringLiteral("LabPOP"), 3060, rows[0], 1200);
@@ -135,6 +141,13 @@ void FSaldiTassi::addData()
     Labemig_ = value(QStringLiteral("Labemig"), 3060, rows[3], 1200);
     caption(QStringLiteral("Persone immigrate:"), 160, rows[4], 2860);
     Labimmig_ = value(QStringLiteral("Labimmig"), 3060, rows[4], 1200);
+    describe(LabPOP_, "Popolazione all'inizio dell'anno");
+    describe(Labnati_, "Bambini nati");
+    describe(Labtassonat_, "Tasso di natalità per mille");
+    describe(Labmorti_, "Persone morte");
+    describe(Labtassomort_, "Tasso di mortalità per mille");
+    describe(Labemig_, "Persone emigrate");
+    describe(Labimmig_, "Persone immigrate");
 
     auto *Picture1 = addLabel(QStringLiteral("Picture1"), QString(), {5640, 1040, 2760, 2320}, 9);
     Picture1->setPixmap(pictures::migration(Picture1->size()));
@@ -164,6 +177,13 @@ void FSaldiTassi::addCalculations()
     Check3_ = signs(QStringLiteral("Check3"), 750);
     caption(QStringLiteral("POPOLAZIONE ALLA FINE DELL'ANNO:"), 160, 1170, 4200);
     TXTPOP_ = addAnswerBox(QStringLiteral("TXTPOP"), {4400, 1170, 1600, 380}, section);
+    accessible::name(TXTSNATURALE_, QStringLiteral("Saldo naturale"));
+    accessible::name(TXTSMIGRATORIO_, QStringLiteral("Saldo migratorio"));
+    accessible::name(TXTPOP_, QStringLiteral("Popolazione alla fine dell'anno"));
+    for (int i = 0; i < 2; ++i) {
+        accessible::name(Check2_[i], QStringLiteral("Il saldo naturale è %1").arg(Check2_[i]->text()));
+        accessible::name(Check3_[i], QStringLiteral("Il saldo migratorio è %1").arg(Check3_[i]->text()));
+    }
 }
 
 void FSaldiTassi::addUnderstanding()
@@ -202,6 +222,10 @@ void FSaldiTassi::addCounters()
     LabcalcSB_ = addValueLabel(QStringLiteral("LabcalcSB"), {3300, 7920, 800, 380});
     Labcompgiusti_ = addValueLabel(QStringLiteral("Labcompgiusti"), {2250, 8380, 800, 380});
     LabcompSB_ = addValueLabel(QStringLiteral("LabcompSB"), {3300, 8380, 800, 380});
+    accessible::describe(Labcalcgiusti_, QStringLiteral("Calcoli, risposte giuste"));
+    accessible::describe(LabcalcSB_, QStringLiteral("Calcoli, risposte sbagliate"));
+    accessible::describe(Labcompgiusti_, QStringLiteral("Comprensione, risposte giuste"));
+    accessible::describe(LabcompSB_, QStringLiteral("Comprensione, risposte sbagliate"));
     for (QLabel *right : {Labcalcgiusti_, Labcompgiusti_})
         right->setStyleSheet(right->styleSheet() + QStringLiteral("color: #15803d;"));
     for (QLabel *wrong : {LabcalcSB_, LabcompSB_})
@@ -224,6 +248,7 @@ void FSaldiTassi::CmdNUOVO_Click()
 
     module().platform().random->reseedFromClock(*module().platform().clock);
     exercise_.generate(*module().platform().random);
+    checked_ = false;
     LabPOP_->setText(numbers::toText(exercise_.popinizio));
     Labnati_->setText(numbers::toText(exercise_.nati));
     Labmorti_->setText(numbers::toText(exercise_.morti));
@@ -266,6 +291,7 @@ void FSaldiTassi::AniPushButton1_Click()
         return;
     }
     if (exercise_.check(given)) {
+        checked_ = true;
         showMarks();
         showCounters();
         recorded_ = record();
@@ -277,6 +303,7 @@ void FSaldiTassi::AniPushButton1_Click()
 
 void FSaldiTassi::showMarks()
 {
+    showVerdicts();
     const BalancesExercise::Marks &marks = exercise_.marks();
     const auto paint = [](QWidget *control, bool red, const QColor &normal) {
         setControlColour(control, red ? wrongColour : normal);
@@ -293,6 +320,58 @@ void FSaldiTassi::showMarks()
         paint(Option3_[i], marks.options[i], buttonFace);
     for (int i = 0; i < BalancesExercise::factCount; ++i)
         paint(Check1_[i], marks.facts[i], buttonFace);
+}
+
+// Beside every red, a cross; after a check, a tick on the numbers and signs found right.
+void FSaldiTassi::showVerdicts()
+{
+    const BalancesExercise::Marks &marks = exercise_.marks();
+    const auto verdict = [this](bool red, bool judged) { return red ? Verdict::Wrong : checked_ && judged ? Verdict::Right : Verdict::None; };
+    const auto number = [&](QLineEdit *box, BalancesExercise::NumberAnswer which, bool red) {
+        const QString note = red && exercise_.isRevealed(which) ? QStringLiteral("la soluzione è %1").arg(exercise_.expected(which)) : QString();
+        showVerdict(box, verdict(red, true), false, note);
+    };
+    number(TXTPOP_, BalancesExercise::Pop, marks.pop);
+    number(TXTSNATURALE_, BalancesExercise::SaldoNaturale, marks.saldoNaturale);
+    number(TXTSMIGRATORIO_, BalancesExercise::SaldoMigratorio, marks.saldoMigratorio);
+    for (int i = 0; i < 2; ++i) {
+        showVerdict(Check2_[i], verdict(marks.segnoNat[i], Check2_[i]->isChecked()));
+        showVerdict(Check3_[i], verdict(marks.segnoMig[i], Check3_[i]->isChecked()));
+    }
+    for (int i = 0; i < BalancesExercise::optionCount; ++i)
+        showVerdict(Option3_[i], marks.options[i] ? Verdict::Wrong : Verdict::None);
+    for (int i = 0; i < BalancesExercise::factCount; ++i)
+        showVerdict(Check1_[i], marks.facts[i] ? Verdict::Wrong : Verdict::None);
+    // The red option is the one that should have been chosen.
+    for (int i = 0; i < BalancesExercise::optionCount; ++i)
+        if (marks.options[i])
+            accessible::describe(Option3_[i], QStringLiteral("sbagliato: la risposta giusta era questa"));
+    updateSolution();
+    // A tick box with a mark has less room for its caption.
+    fitTextsAgain();
+}
+
+QList<QLineEdit *> FSaldiTassi::wrongBoxes() const
+{
+    const BalancesExercise::Marks &marks = exercise_.marks();
+    QList<QLineEdit *> boxes;
+    if (marks.saldoNaturale)
+        boxes << TXTSNATURALE_;
+    if (marks.saldoMigratorio)
+        boxes << TXTSMIGRATORIO_;
+    if (marks.pop)
+        boxes << TXTPOP_;
+    return boxes;
+}
+
+QString FSaldiTassi::revealSolution(QLineEdit *box)
+{
+    const BalancesExercise::NumberAnswer which = box == TXTPOP_ ? BalancesExercise::Pop
+        : box == TXTSNATURALE_                                 ? BalancesExercise::SaldoNaturale
+                                                               : BalancesExercise::SaldoMigratorio;
+    exercise_.reveal(which);
+    showVerdicts();
+    return exercise_.solution(which);
 }
 
 void FSaldiTassi::showCounters()

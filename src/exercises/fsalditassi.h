@@ -25,7 +25,12 @@ public:
     void AniPushButton1_Click();
     void CmdAIUTO_Click();
 
+protected:
+    QList<QLineEdit *> wrongBoxes() const override;
+    QString revealSolution(QLineEdit *box) override;
+
 private:
+    void showVerdicts();
     QGroupBox *addSection(const QString &name, const QString &title, QRect twips);
     void addData();
     void addCalculations();
@@ -46,6 +51,7 @@ private:
     std::array<QCheckBox *, BalancesExercise::factCount> Check1_{};
     QLabel *Labcalcgiusti_, *LabcalcSB_, *Labcompgiusti_, *LabcompSB_;
     QPushButton *AniPushButton1_;
+    bool checked_ = false; // the problem on screen has been checked
 };
 
 } // namespace censaria

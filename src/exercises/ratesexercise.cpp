@@ -26,6 +26,7 @@ void RatesExercise::generate(RandomGenerator &random, Moment moment)
 {
     const bool atLoad = moment == Moment::Load;
     lastCorrected_.reset();
+    revealed_ = {};
     popiniziale1 = drawPopulation(random);
     tassonat1 = drawRate(random);
     tassomort1 = atLoad ? drawHighRate(random) : drawRate(random);
@@ -83,7 +84,7 @@ RatesExercise::Correction RatesExercise::correct(const Answers &answers)
     Correction correction;
     for (int i = 0; i < answerCount; ++i) {
         const double target = expected(Answer(i));
-        correction.wrong[i] = !(target - 1 <= values[i] && values[i] <= target + 1);
+        correction.wrong[i] = revealed_[i] || !(target - 1 <= values[i] && values[i] <= target + 1);
         if (!correction.wrong[i])
             ++correction.giusti;
     }
@@ -92,6 +93,40 @@ RatesExercise::Correction RatesExercise::correct(const Answers &answers)
     totsbagliati += correction.sbagliati;
     lastCorrected_ = Corrected{values, correction};
     return correction;
+}
+
+QString RatesExercise::formula(Answer answer)
+{
+    switch (answer) {
+    case Nati1: return QStringLiteral("Numero di nati = popolazione iniziale / 1000 x tasso di natalità");
+    case Morti1: return QStringLiteral("Numero di morti = popolazione iniziale / 1000 x tasso di mortalità");
+    case Saldo1:
+    case Saldo2: return QStringLiteral("Saldo naturale = numero di nati - numero di morti");
+    case PopFinale1:
+    case PopFinale2: return QStringLiteral("Popolazione finale= popolazione iniziale + saldo naturale");
+    case TassoNat2: return QStringLiteral("Tasso di natalità = numero di nati x 1000 / popolazione iniziale");
+    case TassoMort2: return QStringLiteral("Tasso di mortalità = numero di morti x 1000 / popolazione iniziale");
+    case answerCount: break;
+    }
+    return QString();
+}
+
+QString RatesExercise::solution(Answer answer) const
+{
+    const auto n = [](qint64 value) { return value < 0 ? QStringLiteral("(%1)").arg(value) : QString::number(value); };
+    QString numbers;
+    switch (answer) {
+    case Nati1: numbers = QStringLiteral("%1 / 1000 x %2").arg(n(popiniziale1), n(tassonat1)); break;
+    case Morti1: numbers = QStringLiteral("%1 / 1000 x %2").arg(n(popiniziale1), n(tassomort1)); break;
+    case Saldo1: numbers = QStringLiteral("%1 - %2").arg(n(nati1), n(morti1)); break;
+    case PopFinale1: numbers = QStringLiteral("%1 + %2").arg(n(popiniziale1), n(saldo1)); break;
+    case Saldo2: numbers = QStringLiteral("%1 - %2").arg(n(nati2), n(morti2)); break;
+    case PopFinale2: numbers = QStringLiteral("%1 + %2").arg(n(popiniziale2), n(saldo2)); break;
+    case TassoNat2: numbers = QStringLiteral("%1 x 1000 / %2").arg(n(nati2), n(popiniziale2)); break;
+    case TassoMort2: numbers = QStringLiteral("%1 x 1000 / %2").arg(n(morti2), n(popiniziale2)); break;
+    case answerCount: break;
+    }
+    return QStringLiteral("%1\n= %2 = %3").arg(formula(answer), numbers).arg(expected(answer));
 }
 
 int RatesExercise::percentRight() const

@@ -52,6 +52,14 @@ public:
     int totgiusti = 0;
     int totsbagliati = 0;
 
+    // Solutions on request. Looking changes no count; an answer whose solution was shown
+    // is judged wrong from then on, until the next problem.
+    static QString formula(Answer answer);
+    // The formula, the problem's numbers put in and the result.
+    QString solution(Answer answer) const;
+    void reveal(Answer answer) { revealed_[answer] = true; }
+    bool isRevealed(Answer answer) const { return revealed_[answer]; }
+
 private:
     struct Corrected
     {
@@ -59,6 +67,7 @@ private:
         Correction correction;
     };
     std::optional<Corrected> lastCorrected_; // of these problems
+    std::array<bool, answerCount> revealed_{};
 };
 
 } // namespace censaria

@@ -1,6 +1,7 @@
 #include "flezioni.h"
 
 #include "app/buttonstyle.h"
+#include "app/accessibility.h"
 #include "app/forms.h"
 #include "app/module.h"
 #include "lessoncatalogue.h"
@@ -79,6 +80,7 @@ FLezioni::FLezioni(Module &module)
     text_->setWordWrapMode(QTextOption::WordWrap);
     text_->setStyleSheet(QStringLiteral("QTextEdit { background: white; color: #1c1c1c; border: 1px solid #b9ad94; }"));
     text_->document()->setDocumentMargin(Twips::px(150));
+    accessible::name(text_, QStringLiteral("Testo della lezione"));
 
     const int half = (columnWidth - 120) / 2;
     indietro_ = addButton("CmdINDIETRO", QStringLiteral("Indietro"), Twips::rect(margin, buttonRowTop, half, buttonRowHeight));
@@ -184,7 +186,9 @@ void FLezioni::loadSequencePage(const LessonTopic &topic)
     paging_.setPagina(topic.pagina);
     showDestination(topic);
     title_->setText(topic.title);
+    accessible::describe(text_, topic.title);
     showPicture(topic.picture);
+    accessible::name(picture_, QStringLiteral("Immagine della lezione"), topic.title);
     text_->setFont(Twips::font(9));
     if (loadLessonText(module().paths().resolve(topic.lessonFile), text_->document())) {
         fitLessonToDisplay();
@@ -199,6 +203,7 @@ void FLezioni::loadInDepthPage(const LessonTopic &topic)
     text_->resize(Twips::px(wideWidth), text_->height());
     showDestination(topic);
     title_->setText(topic.title);
+    accessible::describe(text_, topic.title);
     if (loadLessonText(module().paths().resolve(topic.lessonFile), text_->document()))
         fitLessonToDisplay();
 }

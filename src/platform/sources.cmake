@@ -2,6 +2,7 @@ target_sources(censaria_lib PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/numbers.h ${CMAKE_CURRENT_LIST_DIR}/numbers.cpp
     ${CMAKE_CURRENT_LIST_DIR}/random.h ${CMAKE_CURRENT_LIST_DIR}/random.cpp
     ${CMAKE_CURRENT_LIST_DIR}/twips.h ${CMAKE_CURRENT_LIST_DIR}/twips.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/typescale.h ${CMAKE_CURRENT_LIST_DIR}/typescale.cpp
     ${CMAKE_CURRENT_LIST_DIR}/datapaths.h ${CMAKE_CURRENT_LIST_DIR}/datapaths.cpp
     ${CMAKE_CURRENT_LIST_DIR}/lineprinter.h ${CMAKE_CURRENT_LIST_DIR}/lineprinter.cpp
     ${CMAKE_CURRENT_LIST_DIR}/platform.h

@@ -1,5 +1,7 @@
 #include "twips.h"
 
+#include "typescale.h"
+
 #include <QtMath>
 #include <algorithm>
 
@@ -30,7 +32,7 @@ QFont Twips::font(double points, bool bold, const QString &family)
     QFont f(family.isEmpty() ? QStringLiteral("Sans Serif") : family);
     if (family.isEmpty())
         f.setStyleHint(QFont::SansSerif);
-    f.setPixelSize(std::max(6, qRound(points * 20 * scale_))); // 20 twips to the point
+    f.setPixelSize(std::max(6, qRound(points * 20 * scale_ * TypeScale::factor()))); // 20 twips to the point
     f.setBold(bold);
     return f;
 }

@@ -1,5 +1,6 @@
 #include "fpiramidi.h"
 
+#include "app/accessibility.h"
 #include "app/forms.h"
 #include "app/module.h"
 #include "platform/twips.h"
@@ -22,6 +23,7 @@ constexpr int rateRowHeight = 225;
 
 const QColor screenColour(226, 232, 236);
 const QColor lightCyan(192, 255, 255);
+const QColor figureGround(0, 102, 102);
 const QColor figureBlue(0, 0, 255);
 
 const QString buttonStyle = QStringLiteral(
@@ -121,6 +123,11 @@ void Fpiramidi::buildRateBoxes()
         box->setAlignment(Qt::AlignRight);
         box->setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid #4a5a60; padding: 0; }"));
         setColours(box, Qt::black, PyramidPicture::barColour(ageClass - 1));
+        // The box's colour is its bar's; the words say which class it is.
+        accessible::name(box, QStringLiteral("%1, età %2").arg(boxName == QLatin1String("Text6") ? QStringLiteral("Tasso di natalità")
+                                                                                                  : QStringLiteral("Tasso di mortalità"),
+                                                               PyramidModel::classLabel(ageClass)),
+                         QStringLiteral("per mille persone della classe, ogni 5 anni"));
         return box;
     };
     for (int j = 0; j < PyramidModel::birthRateCount; ++j)
@@ -170,6 +177,7 @@ void Fpiramidi::buildFigures()
         // Written in full, shown as far as the narrow label allows.
         QLabel *value = addLabel<CutLabel>(valueName, QString(), QRect(left, top, width, 330), 10, true);
         setColours(value, figureBlue);
+        accessible::describe(value, accessible::fromCaption(caption));
         return value;
     };
     youngShare_ = addShare(QStringLiteral("Label3"), QStringLiteral("% di popolazione tra 0 e 14 anni:"), QStringLiteral("Label2"), 7320, 495, 6000);
@@ -185,9 +193,14 @@ void Fpiramidi::buildFigures()
     mortality_ = addLabel(QStringLiteral("Label14"), QString(), QRect(9000, 6360, 495, 300), 10, true);
     for (QLabel *figure : {natality_, mortality_}) {
         figure->setAlignment(Qt::AlignCenter);
-        setColours(figure, lightCyan, PyramidPicture::background);
+        // The pale figures need a deeper teal than the picture's to be read (4.5:1).
+        setColours(figure, lightCyan, figureGround);
     }
     addFrame(QStringLiteral("Shape5"), QRect(7835, 5940, 1720, 780));
+    accessible::describe(years_, QStringLiteral("Anni simulati"));
+    accessible::describe(total_, QStringLiteral("Popolazione"));
+    accessible::describe(natality_, QStringLiteral("Natalità %"));
+    accessible::describe(mortality_, QStringLiteral("Mortalità %"));
 }
 
 void Fpiramidi::buildNavigation()
@@ -296,6 +309,27 @@ void Fpiramidi::drawBars()
     for (int ageClass = 1; ageClass <= PyramidModel::classCount; ++ageClass)
         widths.append(model_.barWidth(ageClass));
     picture_->setBarWidths(widths);
+    describePyramid();
+}
+
+// What the bars show, in words: the model, the years, the shares and every class.
+void Fpiramidi::describePyramid()
+{
+    const auto share = [this](int first, int last) {
+        qint64 sum = 0;
+        for (int c = first; c <= last; ++c)
+            sum += model_.persons(c);
+        // One decimal with the comma, as the program writes every number.
+        return model_.total() > 0 ? QString::number(100.0 * sum / model_.total(), 'f', 1).replace(u'.', u',') : QStringLiteral("0");
+    };
+    QStringList classes;
+    for (int ageClass = PyramidModel::classCount; ageClass >= 1; --ageClass)
+        classes << QStringLiteral("%1 anni: %2").arg(PyramidModel::classLabel(ageClass)).arg(model_.persons(ageClass));
+    accessible::name(picture_, QStringLiteral("Piramide della popolazione: %1 dopo %2 anni").arg(model_.countryName(), model_.yearsText()),
+                     QStringLiteral("Popolazione %1 abitanti. Tra 0 e 14 anni %2%, tra 15 e 64 anni %3%, oltre i 65 anni %4%. "
+                                    "Natalità %5%, mortalità %6%. Per classi di età, dalla più anziana: %7.")
+                         .arg(model_.totalText(), share(1, 3), share(4, 13), share(14, 18), model_.natalityText(),
+                              model_.mortalityText(), classes.join(QStringLiteral("; "))));
 }
 
 QStringList Fpiramidi::ratesTyped(const QList<QLineEdit *> &boxes) const

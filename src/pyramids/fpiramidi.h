@@ -42,6 +42,7 @@ private:
     void calculateNextStep();
     void backToStart();
     void drawBars();
+    void describePyramid();
 
     template <typename Label = QLabel>
     Label *addLabel(const QString &name, const QString &text, const QRect &twips, double points = 9, bool bold = false);

@@ -25,6 +25,7 @@ ColouredButton::ColouredButton(const QString &caption, const QColor &fill, QWidg
                                  "QPushButton:disabled { background: %4; color: #8a8a8a; border-color: #a0a0a0; }")
                       .arg(fill.name(), fill.darker(150).name(), fill.lighter(108).name(), faded(fill).name()));
     setCursor(Qt::PointingHandCursor);
+    setProperty("wrapsCaption", true);
 }
 
 void ColouredButton::paintEvent(QPaintEvent *)

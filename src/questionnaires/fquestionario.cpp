@@ -1,12 +1,15 @@
 #include "fquestionario.h"
 
+#include "app/accessibility.h"
 #include "app/forms.h"
+#include "app/verdict.h"
 #include "app/module.h"
 #include "colouredbutton.h"
 #include "platform/twips.h"
 #include "questionnairerecording.h"
 #include "topicchooser.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -40,7 +43,8 @@ QFont fittedFont(QFont font, const QString &text, int room)
 
 void showFitted(QLineEdit *box, const QString &text, const QFont &font)
 {
-    box->setFont(fittedFont(font, text, box->width() - 2 * QFontMetrics(font).averageCharWidth()));
+    const int room = box->width() - box->textMargins().right() - 2 * QFontMetrics(font).averageCharWidth();
+    box->setFont(fittedFont(font, text, room));
     box->setText(text);
     box->setCursorPosition(0);
 }
@@ -67,12 +71,16 @@ FQuestionario::FQuestionario(Module &module)
     combo_->setFont(fittedFont(Twips::font(8.25), combo_->currentText(), combo_->width() - Twips::px(480)));
     combo_->lineEdit()->setCursorPosition(0);
     connect(combo_, &TopicChooser::topicChosen, this, &FQuestionario::topicChosen);
+    accessible::name(combo_, QStringLiteral("Scegli il questionario"));
+    accessible::name(combo_->lineEdit(), QStringLiteral("Scegli il questionario"));
+    accessible::name(combo_->view(), QStringLiteral("Elenco dei questionari"));
 
     title_ = new QLineEdit(canvas());
     title_->setObjectName(QStringLiteral("Text2"));
     title_->setGeometry(Twips::rect(120, 360, 5415, 375));
     title_->setReadOnly(true);
     title_->setFocusPolicy(Qt::NoFocus);
+    accessible::name(title_, QStringLiteral("Titolo del questionario"));
 
     buildRows();
     buildButtons();
@@ -102,6 +110,7 @@ void FQuestionario::buildRows()
         box->setGeometry(Twips::rect(120, top, 8175, 360));
         box->setReadOnly(true);
         box->setFocusPolicy(Qt::NoFocus);
+        accessible::name(box, QStringLiteral("Affermazione %1").arg(row + 1));
         statements_[row] = box;
 
         auto *vero = new QCheckBox(QString::number(row + 1), canvas());
@@ -114,6 +123,7 @@ void FQuestionario::buildRows()
             session_.clickVero(row, ticked);
             showSession();
         });
+        accessible::name(vero, QStringLiteral("Vero, affermazione %1").arg(row + 1));
         veroBoxes_[row] = vero;
 
         auto *falso = new QCheckBox(canvas());
@@ -125,6 +135,7 @@ void FQuestionario::buildRows()
             session_.clickFalso(row, ticked);
             showSession();
         });
+        accessible::name(falso, QStringLiteral("Falso, affermazione %1").arg(row + 1));
         falsoBoxes_[row] = falso;
     }
 }
@@ -175,9 +186,13 @@ void FQuestionario::buildCounts()
         return label;
     };
     wrong_ = count("LabSbagli", 6960, 7080, wrongText);
+    accessible::describe(wrong_, QStringLiteral("Risposte errate, questo esercizio"));
     right_ = count("LabGiusti", 7800, 7080, rightText);
+    accessible::describe(right_, QStringLiteral("Risposte giuste, questo esercizio"));
     totalWrong_ = count("LabSBtot", 6960, 7440, wrongText);
+    accessible::describe(totalWrong_, QStringLiteral("Risposte errate, totale"));
     totalRight_ = count("LabgiustiTOT", 7800, 7440, rightText);
+    accessible::describe(totalRight_, QStringLiteral("Risposte giuste, totale"));
 }
 
 void FQuestionario::buildPictures()
@@ -292,7 +307,23 @@ void FQuestionario::showStatement(int row)
 {
     QLineEdit *box = statements_[row];
     paintBox(box, session_.isWrong(row) ? wrongColour : neutral);
-    showFitted(box, session_.statement(row), Twips::font(8.25, true, QStringLiteral("MS Sans Serif")));
+    // Beside the red, the verdict in a badge; a wrong row also tells the right answer.
+    Verdict verdict = Verdict::None;
+    QString rightAnswer;
+    if (session_.isScored() && !session_.statement(row).isEmpty()) {
+        verdict = session_.isWrong(row) ? Verdict::Wrong : Verdict::Right;
+        if (verdict == Verdict::Wrong)
+            rightAnswer = session_.key(row) ? QStringLiteral("è vera") : QStringLiteral("è falsa");
+    }
+    // Every row's badge in the same type, whatever size its statement takes.
+    const QFont statementFont = Twips::font(8.25, true, QStringLiteral("MS Sans Serif"));
+    box->setFont(statementFont);
+    showVerdict(box, verdict, true, rightAnswer);
+    showFitted(box, session_.statement(row), statementFont);
+    // The tick boxes read their statement and, after scoring, how it went.
+    const QString said = box->accessibleDescription();
+    for (QCheckBox *tick : {veroBoxes_[row], falsoBoxes_[row]})
+        accessible::describe(tick, said.isEmpty() ? session_.statement(row) : session_.statement(row) + QStringLiteral(" — ") + said);
 }
 
 } // namespace censaria

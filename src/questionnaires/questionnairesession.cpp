@@ -80,6 +80,7 @@ bool QuestionnaireSession::score()
         return false;
     giuste_ = 0;
     canOpenArchive_ = true;
+    scored_ = true;
     risultato();
     shownRight_ = giuste_;
     shownWrong_ = rowCount - giuste_;
@@ -128,6 +129,7 @@ void QuestionnaireSession::clearForArchive()
 
 void QuestionnaireSession::clearRows(bool ticksToo)
 {
+    scored_ = false;
     for (Row &row : rows_) {
         row.wrong = false;
         row.shown.clear();

@@ -56,6 +56,8 @@ public:
     bool isVeroTicked(int row) const { return rows_[row].vero; }
     bool isFalsoTicked(int row) const { return rows_[row].falso; }
     bool isWrong(int row) const { return rows_[row].wrong; }
+    // Scored, and the rows not cleared since: each row can say whether it was right.
+    bool isScored() const { return scored_; }
     // The answer a row expects: true for vero.
     bool key(int row) const { return rows_[row].key; }
 
@@ -102,6 +104,7 @@ private:
     int qfamiglia_ = 0;
     bool familyButtonShown_ = false;
     bool canScore_ = false;
+    bool scored_ = false;
     bool canOpenArchive_ = false;
 };
 

@@ -1,6 +1,8 @@
 #include "fgrafici.h"
 
+#include "app/accessibility.h"
 #include "app/buttonstyle.h"
+#include "app/verdict.h"
 #include "app/forms.h"
 #include "app/module.h"
 #include "growthgraph.h"
@@ -60,6 +62,10 @@ Fgrafici::Fgrafici(Module &module)
 
     // The graph is only looked at.
     graph_->setFocusPolicy(Qt::NoFocus);
+    graph_->viewport()->setFocusPolicy(Qt::NoFocus);
+    describeGraph();
+    // Enter in a box computes the year, as the button does.
+    submitOnEnter({startYear_, initialPopulation_, birthRate_, deathRate_}, calculate_);
     setKeyboardOrder(controls({"Text1", "txtpopiniziale", "txtnatal", "Txtmortal", "cmdcalcola", "CmdNUOVO", "Cmdesercitazione",
                                "Cmdtorno", "Cmdmenù", "Cmdesco"}),
                      startYear_);
@@ -97,6 +103,7 @@ QLineEdit *Fgrafici::addInput(QWidget *frame, const char *name, const QString &p
 
     auto *box = new QLineEdit(frame);
     box->setObjectName(QString::fromUtf8(name));
+    accessible::name(box, accessible::fromCaption(prompt), rateHint ? QStringLiteral("da 5 a 50") : QString());
     box->setGeometry(Twips::rect(4350, top, 1400, 380));
     box->setFont(Twips::font(10, true));
     // A locked box keeps its text but shows that it can no longer be changed.
@@ -147,6 +154,7 @@ QLabel *Fgrafici::addResult(QWidget *panel, const char *name, const QString &cap
 
     auto *value = new QLabel(panel);
     value->setObjectName(QString::fromUtf8(name));
+    accessible::describe(value, accessible::fromCaption(caption));
     value->setGeometry(Twips::rect(3150, top, 1420, 420));
     value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     value->setFont(Twips::font(11, true));
@@ -229,6 +237,26 @@ void Fgrafici::calculateYear()
     lockStartData(simulation_.isRunning());
     showYear();
     graph_->draw(simulation_.shownSeries(), simulation_.graphScale());
+    describeGraph();
+}
+
+// The graph in words: the first and the last year with their populations.
+void Fgrafici::describeGraph()
+{
+    const QList<qint32> series = simulation_.shownSeries();
+    const QString name = QStringLiteral("Grafico dell'andamento demografico");
+    if (series.size() < 2) {
+        accessible::name(graph_, name, QStringLiteral("Vuoto: inserisci i dati e premi Calcola andamento"));
+        return;
+    }
+    const GraphScale scale = simulation_.graphScale();
+    accessible::name(graph_, name,
+                     QStringLiteral("Dall'anno %1 all'anno %2 la popolazione passa da %3 a %4 abitanti (%5 anni calcolati).")
+                         .arg(scale.firstYear)
+                         .arg(scale.firstYear + series.size() - 1)
+                         .arg(series.first())
+                         .arg(series.last())
+                         .arg(series.size() - 1));
 }
 
 void Fgrafici::showYear()
@@ -254,6 +282,7 @@ void Fgrafici::newSituation()
     population_->clear();
     graph_->clearData();
     simulation_.reset();
+    describeGraph();
     lockStartData(simulation_.isRunning());
     startYear_->setFocus();
 }
@@ -268,6 +297,9 @@ void Fgrafici::lockStartData(bool locked)
 {
     for (QLineEdit *box : {startYear_, initialPopulation_}) {
         box->setReadOnly(locked);
+        // The grey says it to the eye; the words say it to everyone.
+        accessible::describe(box, locked ? QStringLiteral("bloccato fino a Nuova situazione") : QString());
+        showBadge(box, locked ? QStringLiteral("bloccato") : QString());
         // The style depends on the read-only state: polish again so the colour follows.
         box->style()->unpolish(box);
         box->style()->polish(box);

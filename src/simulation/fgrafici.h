@@ -20,6 +20,7 @@ public:
     explicit Fgrafici(Module &module);
 
 private:
+    void describeGraph();
     void buildInputs();
     void buildResults();
     void buildScenario();

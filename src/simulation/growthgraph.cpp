@@ -66,7 +66,7 @@ GrowthGraph::GrowthGraph(QWidget *parent)
     emptyHint_->setObjectName(QStringLiteral("emptyHint"));
     emptyHint_->setAlignment(Qt::AlignCenter);
     emptyHint_->setFont(Twips::font(10));
-    emptyHint_->setStyleSheet(QStringLiteral("color: #7b8c98; background: transparent;"));
+    emptyHint_->setStyleSheet(QStringLiteral("color: #56646e; background: transparent;"));
 }
 
 void GrowthGraph::resizeEvent(QResizeEvent *event)

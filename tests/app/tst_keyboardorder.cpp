@@ -5,6 +5,7 @@
 #include "testsupport/censariatest.h"
 
 #include <QAbstractButton>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 
@@ -109,13 +110,13 @@ private slots:
         Screen *screen = open(program, forms::rates);
         QCOMPARE(nameOf(screen->focusWidget()), QStringLiteral("txtnati"));
         QCOMPARE(tabWalk(screen), (QStringList{"txtnati", "txtmorti", "Txtsaldo", "Txtpopfine", "Cmdhelp1", "Txt1nati", "txt1morti",
-                                               "txt1saldo", "txt1popfine", "Cmdhelp2", "CMDRISULT", "CmdNUOVO", "Cmdarchivio",
+                                               "txt1saldo", "txt1popfine", "Cmdhelp2", "Frame3", "CMDRISULT", "CmdNUOVO", "Cmdarchivio",
                                                "Cmdtorno", "cmdmenu", "Cmdfine"}));
 
-        // Over the help only its OK and the buttons below are left.
+        // Over the help only its OK, the buttons below and the calculator are left.
         program.control<QAbstractButton>(forms::rates, QStringLiteral("Cmdhelp2"))->click();
         QCOMPARE(nameOf(screen->focusWidget()), QStringLiteral("cmdok"));
-        QCOMPARE(tabWalk(screen), (QStringList{"cmdok", "CMDRISULT", "CmdNUOVO", "Cmdarchivio", "Cmdtorno", "cmdmenu", "Cmdfine"}));
+        QCOMPARE(tabWalk(screen), (QStringList{"cmdok", "CMDRISULT", "CmdNUOVO", "Cmdarchivio", "Cmdtorno", "cmdmenu", "Cmdfine", "Frame3"}));
     }
 
     void questionnaireGoesRowByRowBeforeTheButtons()
@@ -156,8 +157,8 @@ private slots:
         QCOMPARE(program.visibleScreens(), QStringList{forms::menu});
     }
 
-    // Enter in an answer box does not correct the exercise: the pupil presses the button.
-    void enterInAnAnswerBoxDoesNothing()
+    // Enter in an answer box presses the screen's check or compute button.
+    void enterInAnAnswerBoxRunsTheCheck()
     {
         TestProgram program;
         QVERIFY(program.start());
@@ -165,9 +166,19 @@ private slots:
         auto *box = program.control<QLineEdit>(forms::rates, QStringLiteral("txtnati"));
         box->setText(QStringLiteral("12"));
         QTest::keyClick(box, Qt::Key_Return);
-        QVERIFY(program.dialogs().messages.isEmpty());
-        QVERIFY(program.control<QAbstractButton>(forms::rates, QStringLiteral("CMDRISULT"))->isEnabled());
+        QCOMPARE(program.dialogs().messages.size(), 1);
+        QCOMPARE(program.dialogs().messages.last().text, QStringLiteral("Devi completare la risposta..."));
         QCOMPARE(box->text(), QStringLiteral("12"));
+
+        open(program, forms::simulation);
+        auto *year = program.control<QLineEdit>(forms::simulation, QStringLiteral("Text1"));
+        year->setText(QStringLiteral("2000"));
+        program.control<QLineEdit>(forms::simulation, QStringLiteral("txtpopiniziale"))->setText(QStringLiteral("57600000"));
+        program.control<QLineEdit>(forms::simulation, QStringLiteral("txtnatal"))->setText(QStringLiteral("9"));
+        auto *death = program.control<QLineEdit>(forms::simulation, QStringLiteral("Txtmortal"));
+        death->setText(QStringLiteral("10"));
+        QTest::keyClick(death, Qt::Key_Enter);
+        QCOMPARE(program.control<QLabel>(forms::simulation, QStringLiteral("labrisult"))->text(), QStringLiteral("57542400"));
     }
 };
 

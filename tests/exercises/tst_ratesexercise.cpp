@@ -194,6 +194,26 @@ private slots:
         all.correct(rightAnswers(all));
         QCOMPARE(all.percentRight(), 100);
     }
+
+    // A shown solution: the answer no longer counts right in this problem, only in the next.
+    void aShownSolutionNoLongerCountsRight()
+    {
+        RatesExercise e = knownProblem();
+        QCOMPARE(e.solution(RatesExercise::PopFinale1),
+                 QStringLiteral("Popolazione finale= popolazione iniziale + saldo naturale\n= 2000 + (-20) = 1980"));
+        QCOMPARE(e.solution(RatesExercise::TassoMort2),
+                 QStringLiteral("Tasso di mortalità = numero di morti x 1000 / popolazione iniziale\n= 45 x 1000 / 5000 = 9"));
+        e.reveal(RatesExercise::Saldo1);
+        QCOMPARE(e.totgiusti, 0); // looking counts nothing
+        const RatesExercise::Correction c = e.correct(rightAnswers(e));
+        QCOMPARE(c.giusti, 7);
+        QVERIFY(c.wrong[RatesExercise::Saldo1]);
+        ScriptedRandom random;
+        random.queue(ratesDraws(7, 10, 10, 3, 30, 40, 5, 8));
+        e.generate(random, RatesExercise::Moment::NewSituation);
+        QVERIFY(!e.isRevealed(RatesExercise::Saldo1));
+        QCOMPARE(e.correct(rightAnswers(e)).giusti, 8);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestRatesExercise)

@@ -221,6 +221,35 @@ private slots:
         QCOMPARE(text("LabSBtot"), QStringLiteral("9"));
     }
 
+    // Beside the red, each scored row says right or wrong, and a wrong one the right answer,
+    // on screen and to screen readers; the marks go with the rows they belong to.
+    void scoredRowsTellTheirVerdictAndTheRightAnswer()
+    {
+        screen_->QStoria1();
+        const auto badge = [this](int index) {
+            auto *mark = row<QLineEdit>("Text1", index)->findChild<QLabel *>(QStringLiteral("verdict"));
+            return mark && !mark->isHidden() ? mark->text() : QString();
+        };
+        QCOMPARE(badge(0), QString());
+        program_->dialogs().queueAnswer(QStringLiteral("Rossi Mario"));
+        answer({2, 5});
+        pressResult();
+        for (int i = 0; i < 10; ++i) {
+            const QString truth = screen_->session().key(i) ? QStringLiteral("è vera") : QStringLiteral("è falsa");
+            const bool wrong = i == 2 || i == 5;
+            QCOMPARE(badge(i), wrong ? QStringLiteral("✗ sbagliato: ") + truth : QStringLiteral("✓ giusto"));
+            QCOMPARE(rowColour(i), wrong ? red : neutral);
+            QCOMPARE(row<QCheckBox>("Check2", i)->accessibleDescription(),
+                     screen_->session().statement(i) + QStringLiteral(" — ") + (wrong ? QStringLiteral("sbagliato: ") + truth : QStringLiteral("giusto")));
+        }
+        // The statement keeps room beside the badge: none runs under it.
+        QLineEdit *box = row<QLineEdit>("Text1", 2);
+        QVERIFY(box->textMargins().right() >= box->findChild<QLabel *>(QStringLiteral("verdict"))->width());
+        screen_->QStoria2();
+        QCOMPARE(badge(2), QString());
+        QCOMPARE(row<QCheckBox>("Check2", 2)->accessibleDescription(), screen_->session().statement(2));
+    }
+
     void withoutANameNothingIsRecordedAndScoringCanBeRepeated()
     {
         screen_->QDensita1();

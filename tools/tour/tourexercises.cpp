@@ -65,6 +65,9 @@ void tourRates(Tour &tour)
     program.dialogs().queueAnswer(QStringLiteral("Rossi Mario"));
     click(program, form, QStringLiteral("CMDRISULT"));
     tour.save(QStringLiteral("rates-corrected"), form);
+    // The solution of the first wrong box, with its formula, in place of the picture.
+    click(program, form, QStringLiteral("CmdSOLUZIONE"));
+    tour.save(QStringLiteral("rates-solution"), form);
 
     click(program, form, QStringLiteral("Cmdhelp2"));
     tour.save(QStringLiteral("rates-help"), form);
@@ -92,6 +95,8 @@ void tourBalances(Tour &tour)
         tick(program, form, QString::fromLatin1(name));
     click(program, form, QStringLiteral("AniPushButton1"));
     tour.save(QStringLiteral("balances-checked"), form);
+    click(program, form, QStringLiteral("CmdSOLUZIONE"));
+    tour.save(QStringLiteral("balances-solution"), form);
 
     click(program, form, QStringLiteral("CmdAIUTO"));
     const auto help = lastMessage(program);

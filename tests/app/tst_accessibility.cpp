@@ -1,0 +1,416 @@
+// What a pupil who cannot see the screen well, or cannot use the mouse, meets: names
+// for screen readers on every control, contrast of every text, a focus ring that shows,
+// Esc that leaves every screen, and the larger type kept between runs.
+#include "app/clicklabel.h"
+#include "app/focusring.h"
+#include "app/forms.h"
+#include "app/typesize.h"
+#include "platform/twips.h"
+#include "platform/typescale.h"
+#include "testsupport/censariatest.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextEdit>
+#include <cmath>
+
+using namespace censaria;
+
+namespace {
+
+const QStringList everyForm = {forms::menu, forms::lessons, forms::questionnaire, forms::rates, forms::balances,
+                               forms::simulation, forms::pyramids, forms::families, forms::results};
+
+Screen *open(TestProgram &program, const QString &form)
+{
+    if (form == forms::lessons)
+        program.module().navigation().showLessonPage(QStringLiteral("Storia1"));
+    else if (form == forms::questionnaire)
+        program.module().navigation().showQuestionnaire(QStringLiteral("QStoria1"));
+    else
+        program.module().navigation().show(form);
+    QCoreApplication::processEvents();
+    return program.screen(form);
+}
+
+QString describe(QAccessibleInterface *node)
+{
+    const QObject *object = node->object();
+    QString name = object ? object->objectName() : QString();
+    if (object && object->property("index").isValid())
+        name += QStringLiteral("[%1]").arg(object->property("index").toInt());
+    return QStringLiteral("%1 (%2, role %3)").arg(name, object ? object->metaObject()->className() : "?").arg(int(node->role()));
+}
+
+// Every interface under node that a pupil can reach with the keyboard and that a screen
+// reader would read without a name.
+void collectUnnamed(QAccessibleInterface *node, QStringList &unnamed)
+{
+    if (!node)
+        return;
+    if (node->state().focusable && node->text(QAccessible::Name).trimmed().isEmpty())
+        unnamed << describe(node);
+    for (int i = 0; i < node->childCount(); ++i)
+        collectUnnamed(node->child(i), unnamed);
+}
+
+QAccessibleInterface *accessibleOf(QWidget *widget) { return QAccessible::queryAccessibleInterface(widget); }
+
+// WCAG 2.1 relative luminance and contrast ratio.
+double luminance(const QColor &c)
+{
+    const auto channel = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+}
+
+double contrast(const QColor &a, const QColor &b)
+{
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The colour most of the control's pixels have on screen: the ground its text stands on.
+QColor groundOf(QWidget *control)
+{
+    QWidget *screen = control->window();
+    const QImage image = screen->grab(QRect(control->mapTo(screen, QPoint(0, 0)), control->size())).toImage();
+    QHash<QRgb, int> counts;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ++counts[image.pixel(x, y) | 0xff000000];
+    QRgb best = 0;
+    int most = -1;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        if (it.value() > most) {
+            most = it.value();
+            best = it.key();
+        }
+    return QColor(best);
+}
+
+// The colour the control writes its text in, as its palette (and so its style sheet) says.
+QColor textOf(QWidget *control)
+{
+    control->ensurePolished();
+    return control->palette().color(control->foregroundRole());
+}
+
+// Large text (14 points bold, 18 points) needs 3:1, the rest 4.5:1, measured in the
+// points of the design the display scales.
+double neededContrast(const QWidget *control)
+{
+    const double points = control->font().pixelSize() / (20 * Twips::scale());
+    return points >= 18 || (points >= 14 && control->font().bold()) ? 3.0 : 4.5;
+}
+
+QString textShown(QWidget *w)
+{
+    if (auto *label = qobject_cast<QLabel *>(w))
+        return label->pixmap().isNull() ? label->text() : QString();
+    if (auto *button = qobject_cast<QAbstractButton *>(w))
+        return button->text();
+    if (auto *box = qobject_cast<QLineEdit *>(w))
+        return box->text();
+    return QString();
+}
+
+QStringList lowContrast(Screen *screen)
+{
+    QStringList found;
+    for (QWidget *w : screen->findChildren<QWidget *>()) {
+        if (!w->isVisible() || !w->isEnabled() || textShown(w).trimmed().isEmpty() || w->objectName() == QLatin1String("focusRing"))
+            continue;
+        const QColor text = textOf(w);
+        const QColor ground = groundOf(w);
+        const double ratio = contrast(text, ground);
+        // Text in the very colour of its ground is not there to be read (the results
+        // screen's strip keeps its old caption so).
+        if (ratio < neededContrast(w) && text != ground)
+            found << QStringLiteral("%1 \"%2\": %3 on %4 = %5")
+                         .arg(w->objectName(), textShown(w).left(30), text.name(), ground.name())
+                         .arg(ratio, 0, 'f', 2);
+    }
+    return found;
+}
+
+} // namespace
+
+class TestAccessibility : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void everyReachableControlHasAName_data()
+    {
+        QTest::addColumn<QString>("form");
+        for (const QString &form : everyForm)
+            QTest::newRow(qPrintable(form)) << form;
+    }
+
+    void everyReachableControlHasAName()
+    {
+        QFETCH(QString, form);
+        TestProgram program;
+        program.dialogs().queueAnswer(QStringLiteral("Rossi Mario"));
+        QVERIFY(program.start());
+        Screen *screen = open(program, form);
+        QStringList unnamed;
+        collectUnnamed(accessibleOf(screen), unnamed);
+        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral("\n"))));
+    }
+
+    // Names and descriptions a screen reader reads, exactly, on a sample of every kind.
+    void sampleOfNames()
+    {
+        TestProgram program;
+        program.dialogs().queueAnswer(QStringLiteral("Rossi Mario"));
+        QVERIFY(program.start());
+        const auto nameOf = [&](const QString &form, const QString &control) {
+            QWidget *w = program.control<QWidget>(form, control);
+            return w ? accessibleOf(w)->text(QAccessible::Name) : QStringLiteral("(missing)");
+        };
+        open(program, forms::rates);
+        QCOMPARE(nameOf(forms::rates, QStringLiteral("Operator(2)")), QStringLiteral("per"));
+        QCOMPARE(nameOf(forms::rates, QStringLiteral("Decimal")), QStringLiteral("virgola"));
+        QCOMPARE(nameOf(forms::rates, QStringLiteral("Number(7)")), QStringLiteral("7"));
+        QCOMPARE(nameOf(forms::rates, QStringLiteral("Frame3")), QStringLiteral("Calcolatrice"));
+        QCOMPARE(nameOf(forms::rates, QStringLiteral("Txt1nati")), QStringLiteral("Tasso di natalità/1000"));
+        QCOMPARE(nameOf(forms::rates, QStringLiteral("CMDRISULT")), QStringLiteral("CORREGGI"));
+        open(program, forms::balances);
+        QCOMPARE(nameOf(forms::balances, QStringLiteral("TXTPOP")), QStringLiteral("Popolazione alla fine dell'anno"));
+        QCOMPARE(nameOf(forms::balances, QStringLiteral("Check3(1)")), QStringLiteral("Il saldo migratorio è negativo"));
+        open(program, forms::simulation);
+        QCOMPARE(nameOf(forms::simulation, QStringLiteral("Text1")), QStringLiteral("Inserisci l'anno"));
+        QCOMPARE(nameOf(forms::simulation, QStringLiteral("Txtmortal")), QStringLiteral("Inserisci il tasso di mortalità (per mille)"));
+        open(program, forms::results);
+        QCOMPARE(nameOf(forms::results, QStringLiteral("Grid1")), QStringLiteral("Risultati dei questionari"));
+        QCOMPARE(nameOf(forms::results, QStringLiteral("Text2")), QStringLiteral("Cognome da cercare"));
+        QCOMPARE(nameOf(forms::results, QStringLiteral("Labtorna")), QStringLiteral("TORNA"));
+        open(program, forms::lessons);
+        QCOMPARE(nameOf(forms::lessons, QStringLiteral("RTBtesto")), QStringLiteral("Testo della lezione"));
+
+        Screen *pyramids = open(program, forms::pyramids);
+        const auto *ages = pyramids->findChildren<QLineEdit *>(QStringLiteral("Text7")).constFirst();
+        QCOMPARE(accessibleOf(const_cast<QLineEdit *>(ages))->text(QAccessible::Name), QStringLiteral("Tasso di mortalità, età 80-84"));
+        QAccessibleInterface *pyramid = accessibleOf(program.control<QWidget>(forms::pyramids, QStringLiteral("Picture1")));
+        QCOMPARE(pyramid->text(QAccessible::Name), QStringLiteral("Piramide della popolazione: ITALIA dopo 0 anni"));
+        QVERIFY2(pyramid->text(QAccessible::Description).startsWith(QStringLiteral("Popolazione 57836000 abitanti. Tra 0 e 14 anni 14,4%")),
+                 qPrintable(pyramid->text(QAccessible::Description)));
+        QVERIFY(pyramid->text(QAccessible::Description).contains(QStringLiteral("00-04 anni: 2690000.")));
+        program.control<QAbstractButton>(forms::pyramids, QStringLiteral("CmdNUOVO"))->click();
+        QCOMPARE(pyramid->text(QAccessible::Name), QStringLiteral("Piramide della popolazione: ITALIA dopo 5 anni"));
+        QVERIFY(pyramid->text(QAccessible::Description).startsWith(QStringLiteral("Popolazione 56533204 abitanti.")));
+    }
+
+    // The graph says in words what it draws: first and last year and population.
+    void graphSummary()
+    {
+        TestProgram program;
+        QVERIFY(program.start());
+        open(program, forms::simulation);
+        QAccessibleInterface *graph = accessibleOf(program.control<QWidget>(forms::simulation, QStringLiteral("Graph1")));
+        QCOMPARE(graph->text(QAccessible::Name), QStringLiteral("Grafico dell'andamento demografico"));
+        QVERIFY(graph->text(QAccessible::Description).startsWith(QStringLiteral("Vuoto")));
+        const auto type = [&](const char *box, const char *text) {
+            program.control<QLineEdit>(forms::simulation, QString::fromUtf8(box))->setText(QString::fromUtf8(text));
+        };
+        type("Text1", "2000");
+        type("txtpopiniziale", "57600000");
+        type("txtnatal", "9");
+        type("Txtmortal", "10");
+        auto *calculate = program.control<QAbstractButton>(forms::simulation, QStringLiteral("cmdcalcola"));
+        calculate->click();
+        calculate->click();
+        QCOMPARE(graph->text(QAccessible::Description),
+                 QStringLiteral("Dall'anno 2000 all'anno 2002 la popolazione passa da 57600000 a 57484858 abitanti (2 anni calcolati)."));
+        // The locked boxes say so in words as well as in grey.
+        auto *year = program.control<QLineEdit>(forms::simulation, QStringLiteral("Text1"));
+        QCOMPARE(year->accessibleDescription(), QStringLiteral("bloccato fino a Nuova situazione"));
+        QCOMPARE(year->findChild<QLabel *>(QStringLiteral("verdict"))->text(), QStringLiteral("bloccato"));
+        program.control<QAbstractButton>(forms::simulation, QStringLiteral("CmdNUOVO"))->click();
+        QVERIFY(!year->findChild<QLabel *>(QStringLiteral("verdict")));
+        QVERIFY(graph->text(QAccessible::Description).startsWith(QStringLiteral("Vuoto")));
+    }
+
+    // Every text on every screen, and the marks of a scored questionnaire and of the
+    // checked exercises, against the ground it stands on.
+    void contrastOfEveryText_data()
+    {
+        QTest::addColumn<QString>("form");
+        for (const QString &form : everyForm)
+            QTest::newRow(qPrintable(form)) << form;
+    }
+
+    void contrastOfEveryText()
+    {
+        QFETCH(QString, form);
+        TestProgram program;
+        program.dialogs().queueAnswer(QStringLiteral("Rossi Mario"));
+        QVERIFY(program.start());
+        Screen *screen = open(program, form);
+        if (form == forms::questionnaire) {
+            for (auto *box : screen->findChildren<QCheckBox *>(QStringLiteral("Check1")))
+                box->click();
+            program.control<QAbstractButton>(form, QStringLiteral("CMDRISULT"))->click();
+        } else if (form == forms::rates) {
+            for (auto *box : screen->findChildren<QLineEdit *>())
+                box->setText(QStringLiteral("1"));
+            program.control<QAbstractButton>(form, QStringLiteral("CMDRISULT"))->click();
+            program.control<QAbstractButton>(form, QStringLiteral("CmdSOLUZIONE"))->click();
+        } else if (form == forms::balances) {
+            for (const char *name : {"TXTPOP", "TXTSNATURALE", "TXTSMIGRATORIO"})
+                program.control<QLineEdit>(form, QString::fromUtf8(name))->setText(QStringLiteral("1"));
+            for (const char *name : {"Check2(0)", "Check3(0)", "Option3(3)", "Check1(0)"})
+                program.control<QAbstractButton>(form, QString::fromUtf8(name))->setChecked(true);
+            program.control<QAbstractButton>(form, QStringLiteral("AniPushButton1"))->click();
+            program.control<QAbstractButton>(form, QStringLiteral("CmdSOLUZIONE"))->click();
+        }
+        const QStringList low = lowContrast(screen);
+        QVERIFY2(low.isEmpty(), qPrintable(low.join(QStringLiteral("\n"))));
+    }
+
+    // The ring stands around the control with the focus on every screen, and one of its
+    // two colours stands out (3:1) against the screen's ground.
+    void focusRingShowsEverywhere_data() { everyReachableControlHasAName_data(); }
+
+    void focusRingShowsEverywhere()
+    {
+        QFETCH(QString, form);
+        TestProgram program;
+        program.dialogs().queueAnswer(QStringLiteral("Rossi Mario"));
+        QVERIFY(program.start());
+        Screen *screen = open(program, form);
+        auto *ring = screen->findChild<FocusRing *>();
+        QVERIFY(ring);
+        for (int step = 0; step < 4; ++step) {
+            QWidget *focused = screen->focusWidget();
+            if (!focused || step > 0) {
+                QTest::keyClick(focused ? focused : screen, Qt::Key_Tab);
+                focused = screen->focusWidget();
+            }
+            QVERIFY(focused);
+            ring->follow(focused); // offscreen windows are not active: no focus signal comes
+            QVERIFY2(ring->isVisible(), qPrintable(focused->objectName()));
+            const QRect control(focused->mapTo(screen, QPoint(0, 0)), focused->size());
+            QVERIFY(ring->geometry().contains(control));
+            QVERIFY(ring->geometry().adjusted(FocusRing::thickness(), FocusRing::thickness(), -FocusRing::thickness(),
+                                              -FocusRing::thickness()) == control);
+            const QImage around = screen->grab(ring->geometry().adjusted(-2, -2, 2, 2)).toImage();
+            const QColor ground = around.pixelColor(0, 0);
+            QVERIFY2(std::max(contrast(FocusRing::outer, ground), contrast(FocusRing::inner, ground)) >= 3.0,
+                     qPrintable(ground.name()));
+            // Drawn: both colours are on screen where the ring is.
+            const QImage drawn = screen->grab(ring->geometry()).toImage();
+            QCOMPARE(drawn.pixelColor(1, drawn.height() / 2), FocusRing::outer);
+            QCOMPARE(drawn.pixelColor(FocusRing::thickness() - 1, drawn.height() / 2), FocusRing::inner);
+        }
+    }
+
+    // Esc leaves every screen as its back button does; on the menu it does nothing.
+    void escapeLeavesEveryScreen_data()
+    {
+        QTest::addColumn<QString>("form");
+        for (const QString &form : everyForm)
+            if (form != forms::menu)
+                QTest::newRow(qPrintable(form)) << form;
+    }
+
+    void escapeLeavesEveryScreen()
+    {
+        QFETCH(QString, form);
+        TestProgram program;
+        program.dialogs().queueAnswer(QStringLiteral("Rossi Mario"));
+        QVERIFY(program.start());
+        program.module().chiamante = forms::menu;
+        Screen *screen = open(program, form);
+        program.screen(forms::menu)->hide();
+        QWidget *focused = screen->focusWidget() ? screen->focusWidget() : screen;
+        QTest::keyClick(focused, Qt::Key_Escape);
+        QVERIFY2(!screen->isVisible(), qPrintable(focused->objectName()));
+        QVERIFY(!program.visibleScreens().isEmpty());
+
+        QTest::keyClick(program.screen(forms::menu), Qt::Key_Escape);
+        QVERIFY(program.screen(forms::menu)->isVisible());
+        QVERIFY(!program.exitCode());
+    }
+
+    // Ctrl + on the menu makes every text 25 % and then 50 % taller, on the screens made
+    // already and on those made later, and the size is kept for the next run.
+    void largerTypeKeptBetweenRuns()
+    {
+        QTemporaryDir parent;
+        const QString folder = TestProgram::makeProgramFolder(parent.path());
+        int designed = 0;
+        {
+            TestProgram program(folder);
+            QVERIFY(program.start());
+            Screen *menu = program.screen(forms::menu);
+            // A short caption with room to grow: longer ones are made smaller to stay whole.
+            auto *heading = program.control<QWidget>(forms::menu, QStringLiteral("Cmdquestionari"));
+            designed = heading->font().pixelSize();
+            open(program, forms::rates);
+            auto *readout = program.control<QLabel>(forms::rates, QStringLiteral("Readout"));
+            const int readoutDesigned = readout->font().pixelSize();
+            open(program, forms::menu);
+            QTest::keyClick(menu, Qt::Key_Plus, Qt::ControlModifier);
+            QCOMPARE(heading->font().pixelSize(), qRound(designed * 1.25));
+            QTest::keyClick(menu, Qt::Key_Plus, Qt::ControlModifier);
+            QTest::keyClick(menu, Qt::Key_Plus, Qt::ControlModifier); // no further than 150 %
+            QCOMPARE(heading->font().pixelSize(), qRound(designed * 1.5));
+            QCOMPARE(readout->font().pixelSize(), qRound(readoutDesigned * 1.5));
+            QVERIFY(program.control<QLabel>(forms::menu, QStringLiteral("LabTesto"))->text().startsWith(QStringLiteral("Grandezza del testo: 150%")));
+            QTest::keyClick(menu, Qt::Key_Minus, Qt::ControlModifier);
+            QCOMPARE(heading->font().pixelSize(), qRound(designed * 1.25));
+        }
+        TypeScale::setFactor(1.0);
+        {
+            TestProgram program(folder);
+            QVERIFY(program.start());
+            QCOMPARE(TypeScale::factor(), 1.25);
+            QCOMPARE(program.control<QWidget>(forms::menu, QStringLiteral("Cmdquestionari"))->font().pixelSize(), qRound(designed * 1.25));
+            // The settings entry goes round: 150 %, then back to 100 %.
+            auto *entry = program.control<ClickLabel>(forms::menu, QStringLiteral("LabTesto"));
+            entry->click();
+            entry->click();
+            QCOMPARE(program.control<QWidget>(forms::menu, QStringLiteral("Cmdquestionari"))->font().pixelSize(), designed);
+        }
+        QCOMPARE(QSettings(folder + QStringLiteral("/perCensaria/impostazioni.ini"), QSettings::IniFormat).value("testo/ingrandimento").toDouble(), 1.0);
+        TypeScale::setFactor(1.0);
+    }
+
+    // At 150 % a caption too long for its button takes a smaller type, but stays whole.
+    void captionsStayWholeAtTheLargestType()
+    {
+        TestProgram program;
+        program.dialogs().queueAnswer(QStringLiteral("Rossi Mario"));
+        QVERIFY(program.start());
+        for (const QString &form : everyForm)
+            open(program, form);
+        Screen *menu = open(program, forms::menu);
+        QTest::keyClick(menu, Qt::Key_Plus, Qt::ControlModifier);
+        QTest::keyClick(menu, Qt::Key_Plus, Qt::ControlModifier);
+        QStringList cut;
+        for (const QString &form : everyForm)
+            for (QPushButton *button : open(program, form)->findChildren<QPushButton *>()) {
+                if (button->text().isEmpty() || !button->isVisible() || button->property("wrapsCaption").toBool())
+                    continue;
+                if (button->fontMetrics().horizontalAdvance(button->text()) > button->width())
+                    cut << form + QLatin1Char('/') + button->objectName();
+            }
+        TypeScale::setFactor(1.0);
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral(", "))));
+    }
+};
+
+QTEST_MAIN(TestAccessibility)
+#include "tst_accessibility.moc"
