@@ -14,18 +14,14 @@
 
 namespace censaria {
 
-Screen::Screen(Module &module, const QString &formName, Placement placement, QSize designTwips)
+Screen::Screen(Module &module, const QString &formName)
     : QWidget(nullptr)
     , module_(module)
-    , placement_(placement)
-    , designTwips_(designTwips.isValid() ? designTwips : QSize(Twips::designWidth, Twips::designHeight))
     , canvas_(new QWidget(this))
 {
     setObjectName(formName);
     canvas_->setObjectName(QStringLiteral("canvas"));
-    canvas_->resize(Twips::size(designTwips_.width(), designTwips_.height()));
-    if (placement_ == Placement::DesignSize)
-        setFixedSize(canvas_->size());
+    canvas_->resize(Twips::size(Twips::designWidth, Twips::designHeight));
 }
 
 void Screen::resizeEvent(QResizeEvent *event)
@@ -36,12 +32,7 @@ void Screen::resizeEvent(QResizeEvent *event)
 
 void Screen::showScreen()
 {
-    if (placement_ == Placement::FullDisplay) {
-        module_.platform().display->showFullDisplay(this);
-    } else {
-        move(0, 0);
-        show();
-    }
+    module_.platform().display->showFullDisplay(this);
     fitTexts();
     raise();
     activateWindow();

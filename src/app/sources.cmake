@@ -3,6 +3,7 @@ target_sources(censaria_lib PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/pupilname.h ${CMAKE_CURRENT_LIST_DIR}/pupilname.cpp
     ${CMAKE_CURRENT_LIST_DIR}/clicklabel.h ${CMAKE_CURRENT_LIST_DIR}/clicklabel.cpp
     ${CMAKE_CURRENT_LIST_DIR}/buttonstyle.h ${CMAKE_CURRENT_LIST_DIR}/buttonstyle.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/displayscale.h ${CMAKE_CURRENT_LIST_DIR}/displayscale.cpp
     ${CMAKE_CURRENT_LIST_DIR}/screen.h ${CMAKE_CURRENT_LIST_DIR}/screen.cpp
     ${CMAKE_CURRENT_LIST_DIR}/screenregistry.h ${CMAKE_CURRENT_LIST_DIR}/screenregistry.cpp
     ${CMAKE_CURRENT_LIST_DIR}/screencatalog.cpp

@@ -39,7 +39,7 @@ const QColor disabledGrey(184, 178, 164);
 } // namespace
 
 FLezioni::FLezioni(Module &module)
-    : Screen(module, forms::lessons, Placement::DesignSize, QSize(Twips::designWidth, Twips::designHeight))
+    : Screen(module, forms::lessons)
 {
     setWindowTitle(QStringLiteral("Lezioni"));
     setBackground(paper);
@@ -186,8 +186,10 @@ void FLezioni::loadSequencePage(const LessonTopic &topic)
     title_->setText(topic.title);
     showPicture(topic.picture);
     text_->setFont(Twips::font(9));
-    if (loadLessonText(module().paths().resolve(topic.lessonFile), text_->document()))
+    if (loadLessonText(module().paths().resolve(topic.lessonFile), text_->document())) {
+        Twips::scaleDocument(text_->document());
         indentParagraphs(text_->document(), Twips::px(textIndent));
+    }
 }
 
 // The in-depth page spreads over the picture; page number and picture stay as they were.
@@ -197,7 +199,8 @@ void FLezioni::loadInDepthPage(const LessonTopic &topic)
     text_->resize(Twips::px(wideWidth), text_->height());
     showDestination(topic);
     title_->setText(topic.title);
-    loadLessonText(module().paths().resolve(topic.lessonFile), text_->document());
+    if (loadLessonText(module().paths().resolve(topic.lessonFile), text_->document()))
+        Twips::scaleDocument(text_->document());
 }
 
 void FLezioni::showPicture(const QString &programPath)

@@ -1,5 +1,7 @@
 #include "qtplatform.h"
 
+#include "twips.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -13,6 +15,9 @@
 
 namespace censaria {
 namespace {
+
+// In twips, so that it follows the display as the type does.
+constexpr int questionWidth = 6300;
 
 QMessageBox::Icon toQt(MessageIcon icon)
 {
@@ -28,10 +33,15 @@ QMessageBox::Icon toQt(MessageIcon icon)
 
 } // namespace
 
+QMessageBox *QtDialogs::makeMessageBox(const QString &text, const QString &title, MessageIcon icon, QWidget *parent)
+{
+    return new QMessageBox(toQt(icon), title, text, QMessageBox::Ok, parent);
+}
+
 void QtDialogs::message(const QString &text, const QString &title, MessageIcon icon)
 {
-    QMessageBox box(toQt(icon), title, text, QMessageBox::Ok, QApplication::activeWindow());
-    box.exec();
+    std::unique_ptr<QMessageBox> box(makeMessageBox(text, title, icon, QApplication::activeWindow()));
+    box->exec();
 }
 
 QInputDialog *QtDialogs::makeInputDialog(const QString &prompt, const QString &title, QWidget *parent)
@@ -40,7 +50,7 @@ QInputDialog *QtDialogs::makeInputDialog(const QString &prompt, const QString &t
     dialog->setWindowTitle(title);
     dialog->setLabelText(prompt);
     dialog->setInputMode(QInputDialog::TextInput);
-    dialog->setMinimumWidth(420);
+    dialog->setMinimumWidth(Twips::px(questionWidth));
     return dialog;
 }
 

@@ -1,5 +1,10 @@
 #include "twips.h"
 
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextFrame>
+#include <QTextTable>
 #include <QtMath>
 #include <algorithm>
 
@@ -16,6 +21,8 @@ void Twips::setDisplay(const QSize &display)
 
 double Twips::scale() { return scale_; }
 
+double Twips::styleScale() { return scale_ * 15; } // 15 twips to the pixel at 96 dots per inch
+
 int Twips::px(int twips) { return qRound(twips * scale_); }
 
 QRect Twips::rect(int left, int top, int width, int height)
@@ -25,14 +32,99 @@ QRect Twips::rect(int left, int top, int width, int height)
 
 QSize Twips::size(int width, int height) { return QSize(px(width), px(height)); }
 
+int Twips::fontPixels(double points) { return std::max(6, qRound(points * 20 * scale_)); } // 20 twips to the point
+
 QFont Twips::font(double points, bool bold, const QString &family)
 {
     QFont f(family.isEmpty() ? QStringLiteral("Sans Serif") : family);
     if (family.isEmpty())
         f.setStyleHint(QFont::SansSerif);
-    f.setPixelSize(std::max(6, qRound(points * 20 * scale_))); // 20 twips to the point
+    f.setPixelSize(fontPixels(points));
     f.setBold(bold);
     return f;
+}
+
+namespace {
+
+constexpr qreal listIndent = 40; // Qt's indent of a list level, in pixels at 96 dots per inch
+
+// Type in points becomes pixels of this display; a run without a size of its own
+// keeps the document's default font, which the view gives.
+void scaleCharacters(QTextCursor &cursor, const QTextBlock &block)
+{
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+        const QTextFragment fragment = it.fragment();
+        QTextCharFormat format = fragment.charFormat();
+        bool changed = false;
+        if (format.hasProperty(QTextFormat::FontPointSize)) {
+            const int pixels = Twips::fontPixels(format.fontPointSize());
+            format.clearProperty(QTextFormat::FontPointSize);
+            format.setProperty(QTextFormat::FontPixelSize, pixels);
+            changed = true;
+        }
+        if (format.isImageFormat()) {
+            QTextImageFormat image = format.toImageFormat();
+            if (image.width() > 0)
+                image.setWidth(image.width() * Twips::styleScale());
+            if (image.height() > 0)
+                image.setHeight(image.height() * Twips::styleScale());
+            format = image;
+            changed = true;
+        }
+        if (!changed)
+            continue;
+        cursor.setPosition(fragment.position());
+        cursor.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
+        cursor.setCharFormat(format);
+    }
+}
+
+void scaleParagraph(QTextCursor &cursor, const QTextBlock &block)
+{
+    const double k = Twips::styleScale();
+    QTextBlockFormat format = block.blockFormat();
+    format.setLeftMargin(format.leftMargin() * k);
+    format.setRightMargin(format.rightMargin() * k);
+    format.setTopMargin(format.topMargin() * k);
+    format.setBottomMargin(format.bottomMargin() * k);
+    format.setTextIndent(format.textIndent() * k);
+    if (format.lineHeightType() == QTextBlockFormat::FixedHeight || format.lineHeightType() == QTextBlockFormat::MinimumHeight)
+        format.setLineHeight(format.lineHeight() * k, format.lineHeightType());
+    cursor.setPosition(block.position());
+    cursor.setBlockFormat(format);
+}
+
+void scaleTable(QTextTable *table)
+{
+    const double k = Twips::styleScale();
+    QTextTableFormat format = table->format();
+    format.setCellPadding(format.cellPadding() * k);
+    format.setCellSpacing(format.cellSpacing() * k);
+    format.setBorder(format.border() * k);
+    QList<QTextLength> widths = format.columnWidthConstraints();
+    for (QTextLength &width : widths)
+        if (width.type() == QTextLength::FixedLength)
+            width = QTextLength(QTextLength::FixedLength, width.rawValue() * k);
+    format.setColumnWidthConstraints(widths);
+    table->setFormat(format);
+}
+
+} // namespace
+
+void Twips::scaleDocument(QTextDocument *document)
+{
+    // One edit block: the page is laid out again once.
+    QTextCursor cursor(document);
+    cursor.beginEditBlock();
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        scaleParagraph(cursor, block);
+        scaleCharacters(cursor, block);
+    }
+    for (QTextFrame *frame : document->rootFrame()->childFrames())
+        if (auto *table = qobject_cast<QTextTable *>(frame))
+            scaleTable(table);
+    document->setIndentWidth(listIndent * styleScale());
+    cursor.endEditBlock();
 }
 
 } // namespace censaria

@@ -44,7 +44,7 @@ QString grouped(qint64 value) { return QLocale().toString(value); }
 } // namespace
 
 Fgrafici::Fgrafici(Module &module)
-    : Screen(module, forms::simulation, Placement::FullDisplay)
+    : Screen(module, forms::simulation)
 {
     setWindowTitle(QStringLiteral("SIMULAZIONE di eventi demografici"));
     setBackground(background);

@@ -7,7 +7,6 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -59,9 +58,8 @@ void tourResults(Tour &tour)
     program.control<QPushButton>(forms::menu, QStringLiteral("Cmdarchivio"))->click();
     tour.save(QStringLiteral("results"), forms::results);
 
-    QMessageBox help(QMessageBox::NoIcon, forms::programTitle, ResultsBrowser::helpText(), QMessageBox::Ok);
-    help.show(); // a message box sizes itself to its text when it is shown
-    tour.save(QStringLiteral("results-help"), program.screen(forms::results), &help);
+    tour.saveMessage(QStringLiteral("results-help"), program.screen(forms::results),
+                     {ResultsBrowser::helpText(), forms::programTitle, MessageIcon::None});
 
     // A pupil with questionnaire results only, looked up by surname and first name.
     program.module().dbrisultati().writeResult(QStringLiteral("questionari"), QStringLiteral("BIANCHI GIULIA"),
