@@ -126,6 +126,7 @@ struct Reading
     int lessonLine = 0;      // a line of the lesson's body text
     int messageText = 0;     // the text of a message box
     int messageButton = 0;   // its OK button
+    int longMessage = 0;     // the width of a box with a long text, which must not wrap every few words
     int questionText = 0;    // the prompt of the name question
     int tickBox = 0;         // a tick box of the balances exercise
     int optionButton = 0;    // one of its option buttons
@@ -169,6 +170,13 @@ Reading readingOn(const QSize &display)
     box->show();
     r.messageText = QFontMetrics(box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"))->font()).height();
     r.messageButton = box->button(QMessageBox::Ok)->height();
+    const std::unique_ptr<QMessageBox> longBox(QtDialogs::makeMessageBox(
+        QStringLiteral("PRIMA di esportare i dati, è necessario inserire UN DISCHETTO. Si deve essere sicuri che non sia "
+                       "danneggiato e che ci siano almeno 500 Kb di spazio libero. Si raccomanda di usare un dischetto "
+                       "diverso per ogni classe."),
+        forms::programTitle, MessageIcon::Information, nullptr));
+    longBox->show();
+    r.longMessage = longBox->width();
     const std::unique_ptr<QInputDialog> question(
         QtDialogs::makeInputDialog(QStringLiteral("Scrivi qui PRIMA il COGNOME, poi il tuo Nome"), forms::programTitle, nullptr));
     r.questionText = QFontMetrics(question->findChild<QLabel *>()->font()).height();
@@ -223,7 +231,8 @@ private slots:
         const Reading atReference = readingOn(reference);
         const auto parts = [](const Reading &r) {
             return QList<std::pair<const char *, int>>{{"lesson line", r.lessonLine},   {"message text", r.messageText},
-                                                       {"message button", r.messageButton}, {"name question", r.questionText},
+                                                       {"message button", r.messageButton}, {"long message", r.longMessage},
+                                                       {"name question", r.questionText},
                                                        {"tick box", r.tickBox},         {"option button", r.optionButton},
                                                        {"lesson menu entry", r.menuEntry}};
         };
