@@ -50,18 +50,22 @@ constexpr qreal listIndent = 40; // Qt's indent of a list level, in pixels at 96
 
 // Type in points becomes pixels of this display; a run without a size of its own
 // keeps the document's default font, which the view gives.
+bool typeInPixels(QTextCharFormat &format)
+{
+    if (!format.hasProperty(QTextFormat::FontPointSize))
+        return false;
+    const int pixels = Twips::fontPixels(format.fontPointSize());
+    format.clearProperty(QTextFormat::FontPointSize);
+    format.setProperty(QTextFormat::FontPixelSize, pixels);
+    return true;
+}
+
 void scaleCharacters(QTextCursor &cursor, const QTextBlock &block)
 {
     for (auto it = block.begin(); !it.atEnd(); ++it) {
         const QTextFragment fragment = it.fragment();
         QTextCharFormat format = fragment.charFormat();
-        bool changed = false;
-        if (format.hasProperty(QTextFormat::FontPointSize)) {
-            const int pixels = Twips::fontPixels(format.fontPointSize());
-            format.clearProperty(QTextFormat::FontPointSize);
-            format.setProperty(QTextFormat::FontPixelSize, pixels);
-            changed = true;
-        }
+        bool changed = typeInPixels(format);
         if (format.isImageFormat()) {
             QTextImageFormat image = format.toImageFormat();
             if (image.width() > 0)
@@ -92,6 +96,10 @@ void scaleParagraph(QTextCursor &cursor, const QTextBlock &block)
         format.setLineHeight(format.lineHeight() * k, format.lineHeightType());
     cursor.setPosition(block.position());
     cursor.setBlockFormat(format);
+    // The paragraph's own type sizes its list bullet.
+    QTextCharFormat type = block.charFormat();
+    if (typeInPixels(type))
+        cursor.setBlockCharFormat(type);
 }
 
 void scaleTable(QTextTable *table)
