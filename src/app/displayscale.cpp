@@ -14,12 +14,10 @@ namespace {
 
 constexpr double designDpi = 96;
 
-// The application's own style with its sizes taken from the display instead of the
-// display's dots per inch: a classroom panel of 3840 x 2160 gets tick boxes as large,
-// against the display, as a monitor of 1280 x 960.
-// The base style draws arrows and sizes its parts for a density in dots per inch.
-// A copy of an option that tells of the density at which those parts follow the
-// display; its type has its size in pixels, which no density changes.
+// The base style draws arrows and sizes the parts of lists and scroll bars for a
+// density in dots per inch. A copy of an option that tells of the density at which
+// those parts follow the display; its type has its size in pixels, which no density
+// changes.
 template <typename Option>
 Option atDisplayDensity(const Option &option, const QWidget *widget)
 {
