@@ -18,7 +18,9 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QHeaderView>
 #include <QStyleOption>
+#include <QTableWidget>
 #include <QAbstractTextDocumentLayout>
 #include <QTest>
 #include <QTextBlock>
@@ -131,6 +133,8 @@ struct Reading
     int tickBox = 0;         // a tick box of the balances exercise
     int optionButton = 0;    // one of its option buttons
     int menuEntry = 0;       // an entry of the lesson screen's menu bar
+    int calculatorKey = 0;   // a key of the calculator
+    int gridRow = 0;         // a row of the results screen's grids
 };
 
 // The line of a paragraph in the middle of the lesson, as laid out on the page.
@@ -185,6 +189,8 @@ Reading readingOn(const QSize &display)
     r.tickBox = indicatorHeight(program.control<QCheckBox>(forms::balances, QStringLiteral("Check1(0)")), QStyle::SE_CheckBoxIndicator);
     r.optionButton = indicatorHeight(program.control<QRadioButton>(forms::balances, QStringLiteral("Option3(0)")),
                                      QStyle::SE_RadioButtonIndicator);
+    r.calculatorKey = program.control<QPushButton>(forms::balances, QStringLiteral("Number(7)"))->height();
+    r.gridRow = program.control<QTableWidget>(forms::results, QStringLiteral("Grid1"))->verticalHeader()->defaultSectionSize();
     return r;
 }
 
@@ -234,7 +240,8 @@ private slots:
                                                        {"message button", r.messageButton}, {"long message", r.longMessage},
                                                        {"name question", r.questionText},
                                                        {"tick box", r.tickBox},         {"option button", r.optionButton},
-                                                       {"lesson menu entry", r.menuEntry}};
+                                                       {"lesson menu entry", r.menuEntry}, {"calculator key", r.calculatorKey},
+                                                       {"results grid row", r.gridRow}};
         };
         QStringList problems;
         for (const QSize &display : classroomDisplays) {
