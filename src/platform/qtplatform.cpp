@@ -34,8 +34,6 @@ QMessageBox::Icon toQt(MessageIcon icon)
     return QMessageBox::NoIcon;
 }
 
-} // namespace
-
 // Qt keeps a message box as narrow as type of an ordinary size needs, a few hundred
 // pixels: with type that follows a large display it would wrap every few words.
 // After Qt has sized the box, a long text gets room for lines as long as on a monitor.
@@ -76,6 +74,8 @@ private:
 
     bool widening_ = false;
 };
+
+} // namespace
 
 QMessageBox *QtDialogs::makeMessageBox(const QString &text, const QString &title, MessageIcon icon, QWidget *parent)
 {
