@@ -135,6 +135,7 @@ struct Reading
     int menuEntry = 0;       // an entry of the lesson screen's menu bar
     int calculatorKey = 0;   // a key of the calculator
     int gridRow = 0;         // a row of the results screen's grids
+    int listArrow = 0;       // the width of the questionnaire list's arrow
 };
 
 // The line of a paragraph in the middle of the lesson, as laid out on the page.
@@ -191,6 +192,12 @@ Reading readingOn(const QSize &display)
                                      QStyle::SE_RadioButtonIndicator);
     r.calculatorKey = program.control<QPushButton>(forms::balances, QStringLiteral("Number(7)"))->height();
     r.gridRow = program.control<QTableWidget>(forms::results, QStringLiteral("Grid1"))->verticalHeader()->defaultSectionSize();
+
+    auto *list = program.control<QComboBox>(forms::questionnaire, QStringLiteral("Combo1"));
+    QStyleOptionComboBox option;
+    option.initFrom(list);
+    option.editable = list->isEditable();
+    r.listArrow = list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, list).width();
     return r;
 }
 
@@ -201,6 +208,10 @@ class TestDisplaySizes : public QObject
     Q_OBJECT
 
 private slots:
+    // Qt Test runs widgets at 96 dots per inch whatever the screen's; the program does not,
+    // and the style's arrows are drawn for the density the program gives them.
+    void initTestCase() { QCoreApplication::setAttribute(Qt::AA_Use96Dpi, false); }
+
     void everyScreenFitsTheDisplay_data()
     {
         QTest::addColumn<QSize>("display");
@@ -241,7 +252,7 @@ private slots:
                                                        {"name question", r.questionText},
                                                        {"tick box", r.tickBox},         {"option button", r.optionButton},
                                                        {"lesson menu entry", r.menuEntry}, {"calculator key", r.calculatorKey},
-                                                       {"results grid row", r.gridRow}};
+                                                       {"results grid row", r.gridRow}, {"list arrow", r.listArrow}};
         };
         QStringList problems;
         for (const QSize &display : classroomDisplays) {
