@@ -1,5 +1,6 @@
 #include "twips.h"
 
+#include <QList>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -60,7 +61,15 @@ bool typeInPixels(QTextCharFormat &format)
     return true;
 }
 
-void scaleCharacters(QTextCursor &cursor, const QTextBlock &block)
+struct Run
+{
+    int start;
+    int end;
+    QTextCharFormat format;
+};
+
+// The runs of a paragraph whose type or picture takes the display's size.
+void collectRuns(const QTextBlock &block, QList<Run> &runs)
 {
     for (auto it = block.begin(); !it.atEnd(); ++it) {
         const QTextFragment fragment = it.fragment();
@@ -75,11 +84,8 @@ void scaleCharacters(QTextCursor &cursor, const QTextBlock &block)
             format = image;
             changed = true;
         }
-        if (!changed)
-            continue;
-        cursor.setPosition(fragment.position());
-        cursor.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
-        cursor.setCharFormat(format);
+        if (changed)
+            runs.append({fragment.position(), fragment.position() + fragment.length(), format});
     }
 }
 
@@ -124,9 +130,16 @@ void Twips::scaleDocument(QTextDocument *document)
     // One edit block: the page is laid out again once.
     QTextCursor cursor(document);
     cursor.beginEditBlock();
+    QList<Run> runs;
     for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
         scaleParagraph(cursor, block);
-        scaleCharacters(cursor, block);
+        collectRuns(block, runs);
+    }
+    // Formats are set once the walk is over: setting one splits and merges the fragments walked.
+    for (const Run &run : runs) {
+        cursor.setPosition(run.start);
+        cursor.setPosition(run.end, QTextCursor::KeepAnchor);
+        cursor.setCharFormat(run.format);
     }
     for (QTextFrame *frame : document->rootFrame()->childFrames())
         if (auto *table = qobject_cast<QTextTable *>(frame))
