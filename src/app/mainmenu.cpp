@@ -35,7 +35,7 @@ const QColor disabledGrey(122, 132, 144);
 } // namespace
 
 MainMenu::MainMenu(Module &module)
-    : Screen(module, forms::menu, Placement::FullDisplay)
+    : Screen(module, forms::menu)
 {
     setWindowTitle(QStringLiteral("MENU' DI SCELTA"));
     QPalette p = palette();

@@ -1,8 +1,8 @@
 #include "program.h"
 
 #include "archive/dailybackup.h"
+#include "displayscale.h"
 #include "forms.h"
-#include "platform/twips.h"
 #include "screen.h"
 #include "typesize.h"
 
@@ -21,8 +21,8 @@ Program::Program(const Platform &platform, const QString &programFolder)
 
 bool Program::start()
 {
-    Twips::setDisplay(module_.displaySize());
     typesize::load(module_);
+    applyDisplayScale(module_.displaySize());
     if (const ArchiveProblem problem = module_.openArchive(); problem != ArchiveProblem::None) {
         module_.message(archiveProblemText(problem), MessageIcon::Critical);
         return false;

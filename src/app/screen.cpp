@@ -19,19 +19,15 @@
 
 namespace censaria {
 
-Screen::Screen(Module &module, const QString &formName, Placement placement, QSize designTwips)
+Screen::Screen(Module &module, const QString &formName)
     : QWidget(nullptr)
     , module_(module)
-    , placement_(placement)
-    , designTwips_(designTwips.isValid() ? designTwips : QSize(Twips::designWidth, Twips::designHeight))
     , canvas_(new QWidget(this))
     , focusRing_(new FocusRing(this))
 {
     setObjectName(formName);
     canvas_->setObjectName(QStringLiteral("canvas"));
-    canvas_->resize(Twips::size(designTwips_.width(), designTwips_.height()));
-    if (placement_ == Placement::DesignSize)
-        setFixedSize(canvas_->size());
+    canvas_->resize(Twips::size(Twips::designWidth, Twips::designHeight));
 }
 
 void Screen::resizeEvent(QResizeEvent *event)
@@ -61,12 +57,7 @@ void Screen::submitOnEnter(const QList<QLineEdit *> &boxes, QAbstractButton *but
 
 void Screen::showScreen()
 {
-    if (placement_ == Placement::FullDisplay) {
-        module_.platform().display->showFullDisplay(this);
-    } else {
-        move(0, 0);
-        show();
-    }
+    module_.platform().display->showFullDisplay(this);
     fitTexts();
     raise();
     activateWindow();

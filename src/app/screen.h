@@ -20,19 +20,17 @@ class Screen : public QWidget
 {
     Q_OBJECT
 public:
-    // The full display, or only the top left corner at the designed size (in twips).
-    enum class Placement { FullDisplay, DesignSize };
-
-    Screen(Module &module, const QString &formName, Placement placement, QSize designTwips = {});
+    // Every screen covers the whole display in its own colour, its page of the designed
+    // size in the middle, so that nothing behind it ever shows beside it.
+    Screen(Module &module, const QString &formName);
 
     QString formName() const { return objectName(); }
     Module &module() const { return module_; }
 
-    // Shows the screen in front, placed as it places itself.
+    // Shows the screen in front, over the whole display.
     void showScreen();
 
-    // The designed page that holds the controls: centred on a full-display screen
-    // whose display is wider or taller than the design, the whole window otherwise.
+    // The designed page that holds the controls, centred on the display.
     QWidget *canvas() const { return canvas_; }
 
     // Fits the texts again after the pupil changed the size of the type.
@@ -65,8 +63,6 @@ private:
     void fitTexts();
 
     Module &module_;
-    Placement placement_;
-    QSize designTwips_;
     QWidget *canvas_;
     QWidget *focusOnOpen_ = nullptr;
     FocusRing *focusRing_;

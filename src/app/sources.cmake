@@ -7,6 +7,7 @@ target_sources(censaria_lib PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/verdict.h ${CMAKE_CURRENT_LIST_DIR}/verdict.cpp
     ${CMAKE_CURRENT_LIST_DIR}/focusring.h ${CMAKE_CURRENT_LIST_DIR}/focusring.cpp
     ${CMAKE_CURRENT_LIST_DIR}/typesize.h ${CMAKE_CURRENT_LIST_DIR}/typesize.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/displayscale.h ${CMAKE_CURRENT_LIST_DIR}/displayscale.cpp
     ${CMAKE_CURRENT_LIST_DIR}/screen.h ${CMAKE_CURRENT_LIST_DIR}/screen.cpp
     ${CMAKE_CURRENT_LIST_DIR}/screenregistry.h ${CMAKE_CURRENT_LIST_DIR}/screenregistry.cpp
     ${CMAKE_CURRENT_LIST_DIR}/screencatalog.cpp

@@ -51,7 +51,7 @@ void setBackgroundColour(QWidget *widget, const QColor &colour)
 } // namespace
 
 ResultsScreen::ResultsScreen(Module &module)
-    : Screen(module, forms::results, Placement::FullDisplay)
+    : Screen(module, forms::results)
     , browser_(new ResultsBrowser(module))
 {
     browser_->setParent(this);

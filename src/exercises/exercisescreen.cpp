@@ -23,8 +23,8 @@ const QColor exitColour(150, 40, 40);
 
 } // namespace
 
-ExerciseScreen::ExerciseScreen(Module &module, const QString &formName, Placement placement, QSize designTwips)
-    : Screen(module, formName, placement, designTwips)
+ExerciseScreen::ExerciseScreen(Module &module, const QString &formName)
+    : Screen(module, formName)
 {
 }
 

@@ -22,7 +22,7 @@ public:
     CalculatorPanel *calculator() const { return calculator_; }
 
 protected:
-    ExerciseScreen(Module &module, const QString &formName, Placement placement, QSize designTwips = {});
+    ExerciseScreen(Module &module, const QString &formName);
 
     // The picture, the instructions and the reminder about negative numbers at the top.
     void addHeading(const QString &instructions, const QColor &accent);

@@ -51,7 +51,7 @@ const QStringList secondHelp =
 } // namespace
 
 Fesercizi::Fesercizi(Module &module)
-    : ExerciseScreen(module, forms::rates, Placement::FullDisplay)
+    : ExerciseScreen(module, forms::rates)
 {
     setWindowTitle(QStringLiteral("Calcolare..."));
     setBackground(QColor(238, 232, 218));

@@ -73,7 +73,7 @@ const QString checkButtonStyle = QStringLiteral(
 } // namespace
 
 FSaldiTassi::FSaldiTassi(Module &module)
-    : ExerciseScreen(module, forms::balances, Placement::DesignSize, QSize(12000, 9000))
+    : ExerciseScreen(module, forms::balances)
 {
     setWindowTitle(QStringLiteral("Saldo naturale e migratorio"));
     setBackground(QColor(226, 234, 246));

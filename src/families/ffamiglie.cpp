@@ -32,7 +32,7 @@ const QString help = QStringLiteral(
 } // namespace
 
 Ffamiglie::Ffamiglie(Module &module)
-    : Screen(module, forms::families, Placement::FullDisplay)
+    : Screen(module, forms::families)
 {
     setWindowTitle(QStringLiteral("F.TRADIZIONALE e F. MODERNA : OSSERVA  le informazioni poi ESEGUI gli ESERCIZI"));
     setBackground(screenColour);

@@ -40,7 +40,7 @@ const QColor disabledGrey(184, 178, 164);
 } // namespace
 
 FLezioni::FLezioni(Module &module)
-    : Screen(module, forms::lessons, Placement::DesignSize, QSize(Twips::designWidth, Twips::designHeight))
+    : Screen(module, forms::lessons)
 {
     setWindowTitle(QStringLiteral("Lezioni"));
     setBackground(paper);
@@ -191,7 +191,7 @@ void FLezioni::loadSequencePage(const LessonTopic &topic)
     accessible::name(picture_, QStringLiteral("Immagine della lezione"), topic.title);
     text_->setFont(Twips::font(9));
     if (loadLessonText(module().paths().resolve(topic.lessonFile), text_->document())) {
-        fitLessonToDisplay();
+        Twips::scaleDocument(text_->document());
         indentParagraphs(text_->document(), Twips::px(textIndent));
     }
 }
@@ -203,15 +203,8 @@ void FLezioni::loadInDepthPage(const LessonTopic &topic)
     text_->resize(Twips::px(wideWidth), text_->height());
     showDestination(topic);
     title_->setText(topic.title);
-    accessible::describe(text_, topic.title);
     if (loadLessonText(module().paths().resolve(topic.lessonFile), text_->document()))
-        fitLessonToDisplay();
-}
-
-// The lesson files are written for 15 twips to the pixel; the screen scales its twips.
-void FLezioni::fitLessonToDisplay()
-{
-    fitToDisplay(text_->document(), Twips::scale() * 15, Twips::scale() * 20);
+        Twips::scaleDocument(text_->document());
 }
 
 void FLezioni::showPicture(const QString &programPath)

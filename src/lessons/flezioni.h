@@ -46,7 +46,6 @@ private:
     void loadSequencePage(const LessonTopic &topic);
     void loadInDepthPage(const LessonTopic &topic);
     void showPicture(const QString &programPath);
-    void fitLessonToDisplay();
     void showDestination(const LessonTopic &topic);
 
     void avantiClicked();

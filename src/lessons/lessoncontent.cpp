@@ -31,17 +31,6 @@ void showNote(QTextDocument *document, const QString &heading, const QString &te
                           .arg(heading.toHtmlEscaped(), text.toHtmlEscaped()));
 }
 
-// Gives a format that states its size in points that size in pixels; false if it states none.
-bool inPixels(QTextCharFormat &format, qreal pixelsPerPoint)
-{
-    if (!format.hasProperty(QTextFormat::FontPointSize))
-        return false;
-    const int pixels = std::max(1, qRound(format.fontPointSize() * pixelsPerPoint));
-    format.clearProperty(QTextFormat::FontPointSize);
-    format.setProperty(QTextFormat::FontPixelSize, pixels);
-    return true;
-}
-
 } // namespace
 
 bool loadLessonText(const QString &path, QTextDocument *document)
@@ -72,55 +61,6 @@ void indentParagraphs(QTextDocument *document, qreal indent)
         format.setLeftMargin(format.leftMargin() + indent);
         cursor.setPosition(block.position());
         cursor.setBlockFormat(format);
-    }
-    cursor.endEditBlock();
-}
-
-void fitToDisplay(QTextDocument *document, qreal lengthScale, qreal pixelsPerPoint)
-{
-    struct Run
-    {
-        int start;
-        int end;
-        QTextCharFormat format;
-    };
-    QList<Run> runs;
-    QTextCursor cursor(document);
-    cursor.beginEditBlock();
-    document->setIndentWidth(document->indentWidth() * lengthScale); // the lists' indent
-    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
-        QTextBlockFormat format = block.blockFormat();
-        format.setLeftMargin(format.leftMargin() * lengthScale);
-        format.setRightMargin(format.rightMargin() * lengthScale);
-        format.setTopMargin(format.topMargin() * lengthScale);
-        format.setBottomMargin(format.bottomMargin() * lengthScale);
-        format.setTextIndent(format.textIndent() * lengthScale);
-        if (format.lineHeightType() == QTextBlockFormat::MinimumHeight || format.lineHeightType() == QTextBlockFormat::FixedHeight)
-            format.setLineHeight(format.lineHeight() * lengthScale, format.lineHeightType());
-        cursor.setPosition(block.position());
-        cursor.setBlockFormat(format);
-        QTextCharFormat marker = block.charFormat(); // the font of a list item's bullet
-        if (inPixels(marker, pixelsPerPoint))
-            cursor.setBlockCharFormat(marker);
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            const QTextFragment fragment = it.fragment();
-            QTextCharFormat chars = fragment.charFormat();
-            if (chars.isImageFormat()) {
-                QTextImageFormat image = chars.toImageFormat();
-                image.setWidth(image.width() * lengthScale);
-                image.setHeight(image.height() * lengthScale);
-                chars = image;
-            } else if (!inPixels(chars, pixelsPerPoint)) {
-                continue;
-            }
-            runs.append({fragment.position(), fragment.position() + fragment.length(), chars});
-        }
-    }
-    // Formats are set once the walk is over: setting them splits and merges fragments.
-    for (const Run &run : runs) {
-        cursor.setPosition(run.start);
-        cursor.setPosition(run.end, QTextCursor::KeepAnchor);
-        cursor.setCharFormat(run.format);
     }
     cursor.endEditBlock();
 }

@@ -17,11 +17,6 @@ bool loadLessonText(const QString &path, QTextDocument *document);
 // Gives every paragraph a further left indent of the given size (in pixels).
 void indentParagraphs(QTextDocument *document, qreal indent);
 
-// A lesson file comes in the sizes of a 96-dpi screen of the design's size: scales its
-// lengths and pictures by lengthScale and gives its text pixelsPerPoint pixels a point,
-// so that on any display the page keeps the proportions of the screen around it.
-void fitToDisplay(QTextDocument *document, qreal lengthScale, qreal pixelsPerPoint);
-
 struct LessonPicture
 {
     QImage image; // null when the picture cannot be shown

@@ -2,12 +2,15 @@
 
 #include "mediachoicedialog.h"
 #include "removablemedia.h"
+#include "twips.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QInputDialog>
+#include <QLabel>
+#include <QLayout>
 #include <QMessageBox>
 #include <QScreen>
 #include <QWidget>
@@ -15,6 +18,10 @@
 
 namespace censaria {
 namespace {
+
+// Widths in twips, so that they follow the display as the type does.
+constexpr int questionWidth = 6300;
+constexpr int messageWidth = 7200;
 
 QMessageBox::Icon toQt(MessageIcon icon)
 {
@@ -28,12 +35,58 @@ QMessageBox::Icon toQt(MessageIcon icon)
     return QMessageBox::NoIcon;
 }
 
+// Qt keeps a message box as narrow as type of an ordinary size needs, a few hundred
+// pixels: with type that follows a large display it would wrap every few words.
+// After Qt has sized the box, a long text gets room for lines as long as on a monitor.
+class DisplayMessageBox : public QMessageBox
+{
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    bool event(QEvent *event) override
+    {
+        const bool handled = QMessageBox::event(event);
+        if (event->type() == QEvent::LayoutRequest)
+            widen();
+        return handled;
+    }
+    void showEvent(QShowEvent *event) override
+    {
+        QMessageBox::showEvent(event);
+        widen();
+    }
+
+private:
+    void widen()
+    {
+        auto *label = findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+        if (widening_ || !label || !label->wordWrap() || !layout())
+            return;
+        widening_ = true;
+        layout()->activate();
+        const int around = width() - label->width();
+        const int room = Twips::px(messageWidth) - around;
+        const int lines = label->fontMetrics().boundingRect(QRect(0, 0, room, 100000), Qt::TextWordWrap, label->text()).width();
+        if (lines + around > width())
+            setFixedSize(lines + around, layout()->totalHeightForWidth(lines + around));
+        widening_ = false;
+    }
+
+    bool widening_ = false;
+};
+
 } // namespace
+
+QMessageBox *QtDialogs::makeMessageBox(const QString &text, const QString &title, MessageIcon icon, QWidget *parent)
+{
+    return new DisplayMessageBox(toQt(icon), title, text, QMessageBox::Ok, parent);
+}
 
 void QtDialogs::message(const QString &text, const QString &title, MessageIcon icon)
 {
-    QMessageBox box(toQt(icon), title, text, QMessageBox::Ok, QApplication::activeWindow());
-    box.exec();
+    std::unique_ptr<QMessageBox> box(makeMessageBox(text, title, icon, QApplication::activeWindow()));
+    box->exec();
 }
 
 QInputDialog *QtDialogs::makeInputDialog(const QString &prompt, const QString &title, QWidget *parent)
@@ -42,7 +95,7 @@ QInputDialog *QtDialogs::makeInputDialog(const QString &prompt, const QString &t
     dialog->setWindowTitle(title);
     dialog->setLabelText(prompt);
     dialog->setInputMode(QInputDialog::TextInput);
-    dialog->setMinimumWidth(420);
+    dialog->setMinimumWidth(Twips::px(questionWidth));
     return dialog;
 }
 

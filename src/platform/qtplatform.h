@@ -5,6 +5,7 @@
 #include "random.h"
 
 class QInputDialog;
+class QMessageBox;
 class QWidget;
 
 namespace censaria {
@@ -16,7 +17,9 @@ public:
     QString input(const QString &prompt, const QString &title) override;
     QString chooseMedium(const QList<Medium> &media, const QString &title) override;
 
-    // The name question as the program shows it (the tour draws it too).
+    // The dialogs as the program shows them, for the tour to draw and the tests to
+    // measure without showing them modally.
+    static QMessageBox *makeMessageBox(const QString &text, const QString &title, MessageIcon icon, QWidget *parent);
     static QInputDialog *makeInputDialog(const QString &prompt, const QString &title, QWidget *parent);
 };
 

@@ -58,7 +58,7 @@ Label *Fpiramidi::addLabel(const QString &name, const QString &text, const QRect
 }
 
 Fpiramidi::Fpiramidi(Module &module)
-    : Screen(module, forms::pyramids, Placement::FullDisplay)
+    : Screen(module, forms::pyramids)
 {
     setWindowTitle(QStringLiteral("La piramide della popolazione"));
     setBackground(screenColour);

@@ -59,7 +59,7 @@ void paintBox(QLineEdit *box, const QColor &colour)
 } // namespace
 
 FQuestionario::FQuestionario(Module &module)
-    : Screen(module, forms::questionnaire, Placement::FullDisplay)
+    : Screen(module, forms::questionnaire)
 {
     setWindowTitle(QStringLiteral("questionari"));
     setBackground(background);

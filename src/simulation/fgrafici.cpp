@@ -43,7 +43,7 @@ QFrame *panel(QWidget *parent, const QRect &where)
 } // namespace
 
 Fgrafici::Fgrafici(Module &module)
-    : Screen(module, forms::simulation, Placement::FullDisplay)
+    : Screen(module, forms::simulation)
 {
     setWindowTitle(QStringLiteral("SIMULAZIONE di eventi demografici"));
     setBackground(background);

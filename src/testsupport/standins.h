@@ -19,7 +19,7 @@ class StandInScreen : public Screen
 {
 public:
     StandInScreen(Module &module, const QString &formName)
-        : Screen(module, formName, Placement::FullDisplay)
+        : Screen(module, formName)
     {
     }
     using Screen::goBack;

@@ -1,18 +1,31 @@
-// Every screen on the smallest and the largest classroom display: each visible control
-// lies inside the display and inside whatever holds it, and its text fits it.
+// Every screen on the classroom displays, from 1024 x 768 to a 3840 x 2160 panel: each
+// covers the whole display with its page in the middle, each visible control lies
+// inside whatever holds it and its text fits it, and what a pupil reads (the lesson,
+// the messages, the tick boxes) keeps its size against the display.
 #include "app/forms.h"
+#include "platform/qtplatform.h"
 #include "pyramids/pyramidwidgets.h"
 #include "questionnaires/colouredbutton.h"
 #include "testsupport/censariatest.h"
 
 #include <QAbstractScrollArea>
+#include <QAbstractTextDocumentLayout>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHeaderView>
+#include <QInputDialog>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QStyleOption>
+#include <QTableWidget>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QTextLayout>
 
 using namespace censaria;
 
@@ -87,8 +100,13 @@ QString textProblem(const QWidget *w)
 QStringList problemsOf(Screen *screen, const QSize &display)
 {
     QStringList problems;
-    if (screen->width() > display.width() || screen->height() > display.height())
-        problems << screen->objectName() + QStringLiteral(": the window is not inside the display");
+    // Nothing behind the screen, neither the desktop nor a screen left open, shows beside it.
+    if (screen->pos() != QPoint(0, 0) || screen->size() != display || !screen->autoFillBackground())
+        problems << screen->objectName()
+                        + QStringLiteral(": does not cover the display (%1,%2 %3x%4)").arg(screen->x()).arg(screen->y()).arg(screen->width()).arg(screen->height());
+    const QRect page(screen->canvas()->pos(), screen->canvas()->size());
+    if (qAbs(page.left() - (screen->width() - page.right() - 1)) > 1 || qAbs(page.top() - (screen->height() - page.bottom() - 1)) > 1)
+        problems << screen->objectName() + QStringLiteral(": the page is not in the middle of the display");
     for (QWidget *w : screen->canvas()->findChildren<QWidget *>()) {
         if (!w->isVisibleTo(screen) || isInnerPart(w, screen->canvas()))
             continue;
@@ -102,6 +120,87 @@ QStringList problemsOf(Screen *screen, const QSize &display)
     return problems;
 }
 
+const QList<QSize> classroomDisplays = {QSize(1024, 768), QSize(1280, 960), QSize(1920, 1080), QSize(3840, 2160)};
+
+// Heights in pixels of what a pupil reads, on one display.
+struct Reading
+{
+    int lessonLine = 0;      // a line of the lesson's body text
+    int messageText = 0;     // the text of a message box
+    int messageButton = 0;   // its OK button
+    int longMessage = 0;     // the width of a box with a long text, which must not wrap every few words
+    int questionText = 0;    // the prompt of the name question
+    int tickBox = 0;         // a tick box of the balances exercise
+    int optionButton = 0;    // one of its option buttons
+    int menuEntry = 0;       // an entry of the lesson screen's menu bar
+    int calculatorKey = 0;   // a key of the calculator
+    int gridRow = 0;         // a row of the results screen's grids
+    int listArrow = 0;       // the width of the questionnaire list's arrow
+};
+
+// The line of a paragraph in the middle of the lesson, as laid out on the page.
+int lessonLineHeight(TestProgram &program)
+{
+    auto *text = program.control<QTextEdit>(forms::lessons, QStringLiteral("RTBtesto"));
+    QTextDocument *document = text->document();
+    const QTextBlock block = document->findBlock(document->characterCount() / 2);
+    document->documentLayout()->blockBoundingRect(block); // lays the block out
+    return block.layout()->lineCount() > 0 ? qRound(block.layout()->lineAt(0).height()) : 0;
+}
+
+template <typename Box>
+int indicatorHeight(Box *box, QStyle::SubElement element)
+{
+    QStyleOptionButton option;
+    option.initFrom(box);
+    return box->style()->subElementRect(element, &option, box).height();
+}
+
+Reading readingOn(const QSize &display)
+{
+    TestProgram program;
+    program.display().displaySize = display;
+    Reading r;
+    if (!program.start())
+        return r;
+    program.module().navigation().showLessonPage(QStringLiteral("Storia1"));
+    QCoreApplication::processEvents();
+    r.lessonLine = lessonLineHeight(program);
+    auto *menuBar = program.screen(forms::lessons)->findChild<QMenuBar *>();
+    r.menuEntry = menuBar->actionGeometry(menuBar->actions().constFirst()).height();
+
+    // The dialogs the real seam shows, built but never run modally.
+    const std::unique_ptr<QMessageBox> box(
+        QtDialogs::makeMessageBox(QStringLiteral("Non hai completato la risposta"), forms::programTitle, MessageIcon::None, nullptr));
+    box->show();
+    r.messageText = QFontMetrics(box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"))->font()).height();
+    r.messageButton = box->button(QMessageBox::Ok)->height();
+    const std::unique_ptr<QMessageBox> longBox(QtDialogs::makeMessageBox(
+        QStringLiteral("PRIMA di esportare i dati, è necessario inserire UN DISCHETTO. Si deve essere sicuri che non sia "
+                       "danneggiato e che ci siano almeno 500 Kb di spazio libero. Si raccomanda di usare un dischetto "
+                       "diverso per ogni classe."),
+        forms::programTitle, MessageIcon::Information, nullptr));
+    longBox->show();
+    r.longMessage = longBox->width();
+    const std::unique_ptr<QInputDialog> question(
+        QtDialogs::makeInputDialog(QStringLiteral("Scrivi qui PRIMA il COGNOME, poi il tuo Nome"), forms::programTitle, nullptr));
+    r.questionText = QFontMetrics(question->findChild<QLabel *>()->font()).height();
+
+    program.module().navigation().show(forms::balances);
+    r.tickBox = indicatorHeight(program.control<QCheckBox>(forms::balances, QStringLiteral("Check1(0)")), QStyle::SE_CheckBoxIndicator);
+    r.optionButton = indicatorHeight(program.control<QRadioButton>(forms::balances, QStringLiteral("Option3(0)")),
+                                     QStyle::SE_RadioButtonIndicator);
+    r.calculatorKey = program.control<QPushButton>(forms::balances, QStringLiteral("Number(7)"))->height();
+    r.gridRow = program.control<QTableWidget>(forms::results, QStringLiteral("Grid1"))->verticalHeader()->defaultSectionSize();
+
+    auto *list = program.control<QComboBox>(forms::questionnaire, QStringLiteral("Combo1"));
+    QStyleOptionComboBox option;
+    option.initFrom(list);
+    option.editable = list->isEditable();
+    r.listArrow = list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, list).width();
+    return r;
+}
+
 } // namespace
 
 class TestDisplaySizes : public QObject
@@ -109,13 +208,15 @@ class TestDisplaySizes : public QObject
     Q_OBJECT
 
 private slots:
+    // Qt Test runs widgets at 96 dots per inch whatever the screen's; the program does not,
+    // and the style's arrows are drawn for the density the program gives them.
+    void initTestCase() { QCoreApplication::setAttribute(Qt::AA_Use96Dpi, false); }
+
     void everyScreenFitsTheDisplay_data()
     {
         QTest::addColumn<QSize>("display");
-        QTest::newRow("1024x768") << QSize(1024, 768);
-        QTest::newRow("1280x960") << QSize(1280, 960);
-        QTest::newRow("1920x1080") << QSize(1920, 1080);
-        QTest::newRow("3840x2160") << QSize(3840, 2160);
+        for (const QSize &display : classroomDisplays)
+            QTest::newRow(qPrintable(QStringLiteral("%1x%2").arg(display.width()).arg(display.height()))) << display;
     }
 
     void everyScreenFitsTheDisplay()
@@ -135,6 +236,39 @@ private slots:
             QCoreApplication::processEvents();
             problems << problemsOf(screen, display);
             screen->hide();
+        }
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+    }
+
+    // From a desk, a 3840 x 2160 panel must read like a 1280 x 960 monitor: every
+    // height against the display's stays within 15 % of what it is at 1280 x 960.
+    void whatPupilsReadFollowsTheDisplay()
+    {
+        const QSize reference(1280, 960);
+        const Reading atReference = readingOn(reference);
+        const auto parts = [](const Reading &r) {
+            return QList<std::pair<const char *, int>>{{"lesson line", r.lessonLine},   {"message text", r.messageText},
+                                                       {"message button", r.messageButton}, {"long message", r.longMessage},
+                                                       {"name question", r.questionText},
+                                                       {"tick box", r.tickBox},         {"option button", r.optionButton},
+                                                       {"lesson menu entry", r.menuEntry}, {"calculator key", r.calculatorKey},
+                                                       {"results grid row", r.gridRow}, {"list arrow", r.listArrow}};
+        };
+        QStringList problems;
+        for (const QSize &display : classroomDisplays) {
+            const auto measured = parts(readingOn(display));
+            const auto expected = parts(atReference);
+            for (qsizetype i = 0; i < measured.size(); ++i) {
+                const double ratio = double(measured[i].second) / display.height();
+                const double wanted = double(expected[i].second) / reference.height();
+                if (wanted <= 0 || qAbs(ratio / wanted - 1) > 0.15)
+                    problems << QStringLiteral("%1x%2: %3 is %4 px, %5 px at 1280x960")
+                                    .arg(display.width())
+                                    .arg(display.height())
+                                    .arg(QLatin1String(measured[i].first))
+                                    .arg(measured[i].second)
+                                    .arg(expected[i].second);
+            }
         }
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
     }

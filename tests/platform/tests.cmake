@@ -1,6 +1,7 @@
 censaria_add_test(tst_numbers ${CMAKE_CURRENT_LIST_DIR}/tst_numbers.cpp)
 censaria_add_test(tst_datapaths ${CMAKE_CURRENT_LIST_DIR}/tst_datapaths.cpp)
 censaria_add_test(tst_lineprinter ${CMAKE_CURRENT_LIST_DIR}/tst_lineprinter.cpp)
+censaria_add_test(tst_twips ${CMAKE_CURRENT_LIST_DIR}/tst_twips.cpp)
 include(${CMAKE_CURRENT_LIST_DIR}/rtf/tests.cmake)
 censaria_add_test(tst_removablemedia ${CMAKE_CURRENT_LIST_DIR}/tst_removablemedia.cpp)
 censaria_add_test(tst_mediachoicedialog ${CMAKE_CURRENT_LIST_DIR}/tst_mediachoicedialog.cpp)

@@ -1,6 +1,9 @@
 #include "tour.h"
 
+#include "platform/qtplatform.h"
+
 #include <QApplication>
+#include <QMessageBox>
 #include <QPainter>
 #include <QWidget>
 #include <algorithm>
@@ -63,6 +66,18 @@ void Tour::save(const QString &name, QWidget *screen, QWidget *dialog)
 void Tour::save(const QString &name, const QString &formName)
 {
     save(name, program_->screen(formName));
+}
+
+void Tour::saveMessage(const QString &name, QWidget *screen, const RecordedMessage &message)
+{
+    const std::unique_ptr<QMessageBox> box(QtDialogs::makeMessageBox(message.text, message.title, message.icon, nullptr));
+    box->show(); // a message box takes its final size when shown
+    save(name, screen, box.get());
+}
+
+void Tour::saveLastMessage(const QString &name, QWidget *screen)
+{
+    saveMessage(name, screen, program_->dialogs().messages.constLast());
 }
 
 } // namespace censaria::tour

@@ -18,6 +18,10 @@ public:
     // The screen as shown, with an optional dialog drawn over its middle.
     void save(const QString &name, QWidget *screen, QWidget *dialog = nullptr);
     void save(const QString &name, const QString &formName);
+    // The screen with a message the program gave drawn over it, as the real message box.
+    void saveMessage(const QString &name, QWidget *screen, const RecordedMessage &message);
+    // The same for the last message given.
+    void saveLastMessage(const QString &name, QWidget *screen);
     int saved() const { return count_; }
 
 private:

@@ -5,7 +5,6 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QRadioButton>
 
 namespace censaria::tour {
@@ -27,16 +26,6 @@ void tick(TestProgram &program, const QString &form, const QString &name)
 {
     if (auto *box = program.control<QAbstractButton>(form, name))
         box->setChecked(true);
-}
-
-// The message box as the pupil sees it, for the last message the program showed.
-std::unique_ptr<QMessageBox> lastMessage(TestProgram &program)
-{
-    const RecordedMessage &m = program.dialogs().messages.constLast();
-    const auto icon = m.icon == MessageIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon;
-    auto box = std::make_unique<QMessageBox>(icon, m.title, m.text, QMessageBox::Ok);
-    box->show(); // lays the box out at the size it takes on screen
-    return box;
 }
 
 void tourRates(Tour &tour)
@@ -76,8 +65,7 @@ void tourRates(Tour &tour)
     click(program, form, QStringLiteral("Cancel"));
     for (const char *key : {"Number(6)", "Operator(0)", "Number(0)", "Operator(4)"})
         click(program, form, QString::fromLatin1(key));
-    const auto message = lastMessage(program);
-    tour.save(QStringLiteral("rates-division-by-zero"), program.screen(form), message.get());
+    tour.saveLastMessage(QStringLiteral("rates-division-by-zero"), program.screen(form));
     click(program, form, QStringLiteral("cmdmenu"));
 }
 
@@ -99,13 +87,11 @@ void tourBalances(Tour &tour)
     tour.save(QStringLiteral("balances-solution"), form);
 
     click(program, form, QStringLiteral("CmdAIUTO"));
-    const auto help = lastMessage(program);
-    tour.save(QStringLiteral("balances-help"), program.screen(form), help.get());
+    tour.saveLastMessage(QStringLiteral("balances-help"), program.screen(form));
 
     click(program, form, QStringLiteral("CmdNUOVO"));
     click(program, form, QStringLiteral("AniPushButton1"));
-    const auto incomplete = lastMessage(program);
-    tour.save(QStringLiteral("balances-incomplete"), program.screen(form), incomplete.get());
+    tour.saveLastMessage(QStringLiteral("balances-incomplete"), program.screen(form));
     click(program, form, QStringLiteral("cmdmenu"));
 }
 

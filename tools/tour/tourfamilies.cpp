@@ -1,7 +1,6 @@
 #include "app/forms.h"
 #include "tour.h"
 
-#include <QMessageBox>
 #include <QPushButton>
 
 namespace censaria::tour {
@@ -17,10 +16,7 @@ void tourFamilies(Tour &tour)
     program.control<QPushButton>(forms::menu, QStringLiteral("Cmdfami"))->click();
     Screen *families = program.screen(forms::families);
     if (program.dialogs().messages.size() > before) {
-        const RecordedMessage &introduction = program.dialogs().messages.at(before);
-        QMessageBox box(QMessageBox::NoIcon, introduction.title, introduction.text, QMessageBox::Ok);
-        box.show(); // lays the text out as the real message does
-        tour.save(QStringLiteral("families-introduction"), families, &box);
+        tour.saveMessage(QStringLiteral("families-introduction"), families, program.dialogs().messages.at(before));
     }
     tour.save(QStringLiteral("families-traditional-1"), families);
     press("CmdAVANTI");

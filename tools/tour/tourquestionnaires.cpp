@@ -4,7 +4,6 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
-#include <QMessageBox>
 
 namespace censaria::tour {
 namespace {
@@ -36,10 +35,7 @@ void tourQuestionnaires(Tour &tour)
     const QList<int> wrong{1, 4, 8};
     answer(screen, {0, 1, 2, 3, 4, 5, 7, 8, 9}, wrong);
     result->click();
-    QMessageBox incomplete(QMessageBox::NoIcon, forms::programTitle, program.dialogs().messages.last().text, QMessageBox::Ok);
-    incomplete.show(); // a message box takes its final size when shown
-    tour.save(QStringLiteral("questionnaire-incomplete"), screen, &incomplete);
-    incomplete.hide();
+    tour.saveLastMessage(QStringLiteral("questionnaire-incomplete"), screen);
 
     answer(screen, {6}, wrong);
     result->click();

@@ -8,7 +8,6 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -60,9 +59,8 @@ void tourResults(Tour &tour)
     program.control<QPushButton>(forms::menu, QStringLiteral("Cmdarchivio"))->click();
     tour.save(QStringLiteral("results"), forms::results);
 
-    QMessageBox help(QMessageBox::NoIcon, forms::programTitle, ResultsBrowser::helpText(), QMessageBox::Ok);
-    help.show(); // a message box sizes itself to its text when it is shown
-    tour.save(QStringLiteral("results-help"), program.screen(forms::results), &help);
+    tour.saveMessage(QStringLiteral("results-help"), program.screen(forms::results),
+                     {ResultsBrowser::helpText(), forms::programTitle, MessageIcon::None});
 
     // Where to export, when several media are mounted, and when none is.
     constexpr qint64 megabyte = 1024 * 1024;

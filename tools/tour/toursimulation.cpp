@@ -3,7 +3,6 @@
 
 #include <QAbstractButton>
 #include <QLineEdit>
-#include <QMessageBox>
 
 namespace censaria::tour {
 namespace {
@@ -50,15 +49,11 @@ void tourSimulation(Tour &tour)
     tour.save(QStringLiteral("simulation-1640-crisis"), forms::simulation);
 
     press(program, "cmdcalcola", 59); // 98 years computed, then the hundredth press
-    QMessageBox box(QMessageBox::NoIcon, forms::programTitle, program.dialogs().messages.last().text, QMessageBox::Ok);
-    box.show(); // a message box sizes itself to its text when it is shown
-    tour.save(QStringLiteral("simulation-hundredth-year"), program.screen(forms::simulation), &box);
+    tour.saveLastMessage(QStringLiteral("simulation-hundredth-year"), program.screen(forms::simulation));
 
     startScenario(program, QStringLiteral("1997"), QString(), QStringLiteral("29"), QStringLiteral("18"));
     press(program, "cmdcalcola");
-    QMessageBox missing(QMessageBox::NoIcon, forms::programTitle, program.dialogs().messages.last().text, QMessageBox::Ok);
-    missing.show();
-    tour.save(QStringLiteral("simulation-missing-data"), program.screen(forms::simulation), &missing);
+    tour.saveLastMessage(QStringLiteral("simulation-missing-data"), program.screen(forms::simulation));
 
     startScenario(program, QStringLiteral("2000"), QStringLiteral("-5000"), QStringLiteral("200"), QStringLiteral("9.7"));
     press(program, "cmdcalcola");
