@@ -185,8 +185,12 @@ private slots:
 
         pc->files.fail = false;
         QVERIFY(QFile::remove(pc->paths.resolve(QStringLiteral("perCensaria\\exportcensa.mdb"))));
-        QCOMPARE(pc->exportResults(), ResultsExport::Outcome::NotWritten);
+        QCOMPARE(pc->exportResults(), ResultsExport::Outcome::NoTemplate);
         QVERIFY(!QFileInfo::exists(collectingFile()));
+        // The program's own file is missing: the medium is not to blame.
+        const QString missing = ResultsExport::message(ResultsExport::Outcome::NoTemplate);
+        QVERIFY(missing.contains(QStringLiteral("exportcensa.mdb")));
+        QVERIFY(!missing.contains(QStringLiteral("Floppy")));
     }
 
     void aRefusedRowLeavesTheCollectingArchiveUnchanged()
