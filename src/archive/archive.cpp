@@ -113,6 +113,13 @@ ArchiveProblem Archive::open()
         return problem == ArchiveProblem::Unreadable && !info.isReadable() ? ArchiveProblem::NotPermitted : problem;
     if (!info.isWritable())
         return ArchiveProblem::ReadOnly;
+    if (QSqlError error; !sqlitefile::recoverInterruptedWrite(info.absoluteFilePath(), &error)) {
+        lastError_ = error.text();
+        const sqlitefile::Failure failure = sqlitefile::classify(error);
+        return failure == sqlitefile::Failure::Busy       ? ArchiveProblem::Busy
+             : failure == sqlitefile::Failure::ReadOnly ? ArchiveProblem::FolderReadOnly
+                                                        : ArchiveProblem::Damaged;
+    }
     if (const ArchiveProblem problem = checkReadOnly(info.absoluteFilePath()); problem != ArchiveProblem::None)
         return problem;
     return openForWriting(info.absoluteFilePath());

@@ -1,7 +1,9 @@
 #include "sqlitefile.h"
 
+#include <QFileInfo>
 #include <QSqlQuery>
 #include <QUrl>
+#include <atomic>
 
 namespace censaria::sqlitefile {
 namespace {
@@ -40,6 +42,26 @@ void configure(QSqlDatabase &db, const QString &absolutePath, bool readOnly)
                              .arg(readOnly ? QStringLiteral(";QSQLITE_OPEN_READONLY") : QString()));
     db.setDatabaseName(QUrl::fromLocalFile(absolutePath).toString(QUrl::FullyEncoded)
                        + (readOnly ? QStringLiteral("?mode=ro") : QStringLiteral("?mode=rw")));
+}
+
+bool recoverInterruptedWrite(const QString &absolutePath, QSqlError *error)
+{
+    if (QFileInfo(absolutePath + QStringLiteral("-journal")).size() == 0)
+        return true;
+    static std::atomic<int> counter{0};
+    const QString connection = QStringLiteral("censaria-recovery-%1").arg(++counter);
+    bool ok = false;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+        configure(db, absolutePath, false);
+        // The first read of the file rolls a hot journal back.
+        ok = db.open() && run(db, QStringLiteral("SELECT count(*) FROM sqlite_master"), error);
+        if (!db.isOpen() && error)
+            *error = db.lastError();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(connection);
+    return ok;
 }
 
 bool makeDurable(QSqlDatabase &db, QSqlError *error)
@@ -98,8 +120,8 @@ QString integrityCheck(QSqlDatabase &db)
 
 Failure classify(const QSqlError &error)
 {
-    // Qt reports SQLite's primary result code as the native code.
-    switch (error.nativeErrorCode().toInt()) {
+    // Qt reports SQLite's extended result code; its low byte is the primary one.
+    switch (error.nativeErrorCode().toInt() & 0xff) {
     case 5:  // SQLITE_BUSY
     case 6:  // SQLITE_LOCKED
         return Failure::Busy;

@@ -17,6 +17,11 @@ inline constexpr int busyTimeoutMs = 2000;
 // (not even its journal mode), so a file is examined this way before it is trusted.
 void configure(QSqlDatabase &db, const QString &absolutePath, bool readOnly);
 
+// A journal left by a write cut short (a crash, a power cut) is rolled back, through a
+// connection that may write, so that read-only connections can read the file again.
+// Does nothing when there is no journal beside the file.
+bool recoverInterruptedWrite(const QString &absolutePath, QSqlError *error);
+
 // Rollback journal, and the folder synced after the journal is deleted: a commit that
 // returned survives a power cut. The journal stays beside the file, so a copy of the
 // file or a shared folder never needs a second file to be complete.
