@@ -83,7 +83,7 @@ QString Program::archiveProblemText(ArchiveProblem problem)
     case ArchiveProblem::Busy:
         return QStringLiteral("L'archivio dei risultati\n%1\nè in uso da un altro programma, che non lo lascia usare a Censaria.\n\n"
                               "Chiudete l'altro programma (o aspettate che finisca) e avviate di nuovo Censaria. "
-                              "L'archivio non è danneggiato.")
+                              "L'archivio in sé non ha problemi: basta che l'altro programma lo lasci libero.")
             .arg(file);
     case ArchiveProblem::OldFormat:
         return QStringLiteral("L'archivio dei risultati\n%1\nè nel vecchio formato di Microsoft Access.\n\n"

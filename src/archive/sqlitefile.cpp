@@ -1,5 +1,6 @@
 #include "sqlitefile.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QSqlQuery>
 #include <QUrl>
@@ -32,6 +33,17 @@ QString check(QSqlDatabase &db, const QString &pragma)
     return problems.join(u'\n');
 }
 
+// A file in write-ahead-log mode with no log beside it is examined as immutable: a
+// read-only connection would otherwise leave a log and an index file next to it.
+bool walWithoutLog(const QString &absolutePath)
+{
+    QFile file(absolutePath);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray header = file.read(20);
+    return header.size() == 20 && header.at(18) == 2 && !QFileInfo::exists(absolutePath + QStringLiteral("-wal"));
+}
+
 } // namespace
 
 void configure(QSqlDatabase &db, const QString &absolutePath, bool readOnly)
@@ -41,7 +53,9 @@ void configure(QSqlDatabase &db, const QString &absolutePath, bool readOnly)
                              .arg(busyTimeoutMs)
                              .arg(readOnly ? QStringLiteral(";QSQLITE_OPEN_READONLY") : QString()));
     db.setDatabaseName(QUrl::fromLocalFile(absolutePath).toString(QUrl::FullyEncoded)
-                       + (readOnly ? QStringLiteral("?mode=ro") : QStringLiteral("?mode=rw")));
+                       + (!readOnly                     ? QStringLiteral("?mode=rw")
+                          : walWithoutLog(absolutePath) ? QStringLiteral("?mode=ro&immutable=1")
+                                                        : QStringLiteral("?mode=ro")));
 }
 
 bool recoverInterruptedWrite(const QString &absolutePath, QSqlError *error)
