@@ -34,7 +34,7 @@ void Module::chiedinome()
         if (answer.isEmpty())
             return;
         const QString name = normalisePupilName(answer);
-        if (name.size() <= schema::nameLength) {
+        if (visibleLength(name) <= schema::nameLength) {
             nomealunno = name;
             return;
         }
