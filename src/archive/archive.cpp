@@ -203,6 +203,16 @@ ArchiveProblem Archive::openForWriting(const QString &absolutePath)
     return problem;
 }
 
+bool Archive::quickCheck()
+{
+    if (!isOpen())
+        return fail(QStringLiteral("archive not open"));
+    QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    if (const QString found = sqlitefile::quickCheck(db); !found.isEmpty())
+        return fail(found, ArchiveFailure::Damaged);
+    return true;
+}
+
 bool Archive::integrityCheck()
 {
     if (!isOpen())

@@ -52,6 +52,8 @@ public:
     // The full check, which also matches every index against its table; slower than the
     // quick check of open(). False, with the problem in lastError(), when damaged.
     bool integrityCheck();
+    // The check of every start (every page read, indexes not matched), run again.
+    bool quickCheck();
     void close();
     bool isOpen() const;
     QString fileName() const { return fileName_; }
