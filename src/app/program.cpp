@@ -56,7 +56,11 @@ bool Program::start()
 QString Program::archiveProblemText(ArchiveProblem problem)
 {
     const QString file = QDir::toNativeSeparators(module_.dbrisultati().fileName());
-    const QString folder = QDir::toNativeSeparators(QFileInfo(module_.dbrisultati().fileName()).absolutePath());
+    // The folder where the journal really goes: the archive may be reached through a link.
+    const QFileInfo archive(module_.dbrisultati().fileName());
+    const QString folder = QDir::toNativeSeparators(QFileInfo(archive.canonicalFilePath().isEmpty() ? archive.absoluteFilePath()
+                                                                                                    : archive.canonicalFilePath())
+                                                        .absolutePath());
     switch (problem) {
     case ArchiveProblem::Missing:
         return QStringLiteral("Non trovo l'archivio dei risultati:\n%1\n\nIl file non esiste. "
