@@ -45,14 +45,14 @@ public:
     Archive(const Archive &) = delete;
     Archive &operator=(const Archive &) = delete;
 
-    // Opens an existing archive after checking its tables, its pages and that it can be
-    // written; never creates one. Until it has passed, the file is only read, and a file
+    // Opens an existing archive after checking its tables, its pages and indexes (the
+    // full integrity check) and that it can be written; never creates one. Until it has passed, the file is only read, and a file
     // that fails is closed again at once, so nothing is ever written to it.
     ArchiveProblem open();
-    // The full check, which also matches every index against its table; slower than the
-    // quick check of open(). False, with the problem in lastError(), when damaged.
+    // The full check, which also matches every index against its table, run again.
+    // False, with the problem in lastError(), when damaged.
     bool integrityCheck();
-    // The check of every start (every page read, indexes not matched), run again.
+    // The quick check: every page read, indexes not matched against their tables.
     bool quickCheck();
     void close();
     bool isOpen() const;

@@ -17,8 +17,8 @@ enum class DailyBackup {
 // Keeps one copy of the archive per day in folder, the newest `keep` of them, so a
 // teacher can go back to an earlier day's results. Files are named
 // dbcensaria-YYYY-MM-DD.mdb; a day that has its copy already is left alone. The
-// archive gets its full check first, once a day, so that a damaged archive never
-// pushes a good copy out. A folder that exists but cannot be written is left to
+// archive gets its full check right before, so that a damaged archive (one that went
+// bad while a program kept it open) never pushes a good copy out. A folder that exists but cannot be written is left to
 // whoever keeps it (the installed package makes the copies itself).
 DailyBackup keepDailyBackup(Archive &archive, const QString &folder, const QDate &today, int keep = 7);
 

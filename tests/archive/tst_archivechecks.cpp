@@ -119,8 +119,8 @@ private slots:
         QVERIFY2(onlyMessage(program).contains(QStringLiteral("colonne diverse")), qPrintable(onlyMessage(program)));
     }
 
-    // The table intact, one index entry lost: the quick check at every start misses it,
-    // the full check before the day's copy finds it.
+    // The table intact, one index entry lost: SQLite's quick check misses it, the full
+    // check finds it, and the start stops before a second row or a day's copy is made.
     void aDamagedIndexStopsTheStartAndTheDailyCopy()
     {
         const QString folder = programFolder();
@@ -147,6 +147,20 @@ private slots:
         QVERIFY(setIndexSql(indexSql + QStringLiteral(" WHERE 0")));
         QVERIFY(runOn(file, {QStringLiteral("INSERT INTO questionari (nome, \"I tre periodi\") VALUES ('ROSSI MARIO', 7)")}));
         QVERIFY(setIndexSql(indexSql));
+        {
+            Archive archive(file);
+            QCOMPARE(archive.open(), ArchiveProblem::Damaged);
+            QVERIFY(archive.lastError().contains(QStringLiteral("missing from index")));
+        }
+        {
+            // A copy that was made today already does not let the damage through either.
+            QDir().mkpath(QDir(folder).filePath(QStringLiteral("perCensaria/copie")));
+            QFile::copy(file, QDir(folder).filePath(QStringLiteral("perCensaria/copie/dbcensaria-2026-03-12.mdb")));
+            TestProgram program(folder);
+            QVERIFY(!program.start());
+            QVERIFY2(onlyMessage(program).contains(QStringLiteral("danneggiato")), qPrintable(onlyMessage(program)));
+            QVERIFY(QFile::remove(QDir(folder).filePath(QStringLiteral("perCensaria/copie/dbcensaria-2026-03-12.mdb"))));
+        }
 
         TestProgram program(folder);
         QVERIFY(!program.start());
