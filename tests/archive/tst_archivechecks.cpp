@@ -224,16 +224,18 @@ private slots:
             std::promise<void> held;
             std::thread writer(holdTheArchive, 3000, &held);
             held.get_future().wait();
-            QVERIFY(program.module().recordResult(QStringLiteral("questionari"), {{2, 7}}, 3));
-            writer.join();
+            const bool saved = program.module().recordResult(QStringLiteral("questionari"), {{2, 7}}, 3);
+            writer.join(); // before any check can leave the function
+            QVERIFY(saved);
             QVERIFY(program.dialogs().messages.isEmpty());
         }
         {
             std::promise<void> held;
             std::thread writer(holdTheArchive, 12000, &held);
             held.get_future().wait();
-            QVERIFY(!program.module().recordResult(QStringLiteral("questionari"), {{2, 8}}, 3));
+            const bool saved = program.module().recordResult(QStringLiteral("questionari"), {{2, 8}}, 3);
             writer.join();
+            QVERIFY(!saved);
         }
         const QString text = onlyMessage(program);
         QVERIFY2(text.contains(QStringLiteral("in uso da un altro programma")), qPrintable(text));
