@@ -1,22 +1,33 @@
 # The Debian package: the program folder in /opt/censaria, the launcher on PATH, the
-# menu entry. The archives live in /var/opt/censaria, which the package never ships:
-# its postinst creates them where missing, so no install, upgrade, removal or purge
-# can overwrite or delete the pupils' results. The data folder reaches them by links.
+# menu entry. The archive lives in /var/opt/censaria and the daily copies in
+# /var/opt/censaria-copie, which the package never ships: its postinst creates them
+# where missing, so no install, upgrade, removal or purge can overwrite or delete the
+# pupils' results. The data folder reaches them by links. The empty archive for new
+# export media is the program's own file: shipped, root's, read-only.
 set(program_dir /${CENSARIA_INSTALL_DIR})
 set(archive_dir /var/opt/censaria)
+set(copies_dir /var/opt/censaria-copie)
 
-install(TARGETS makearchive RUNTIME DESTINATION ${CENSARIA_INSTALL_DIR}/libexec)
+install(TARGETS makearchive dailycopy RUNTIME DESTINATION ${CENSARIA_INSTALL_DIR}/libexec)
 install(CODE "
     set(root \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}\")
     file(MAKE_DIRECTORY \"\${root}/${CMAKE_INSTALL_BINDIR}\")
     file(CREATE_LINK ${program_dir}/censaria \"\${root}/${CMAKE_INSTALL_BINDIR}/censaria\" SYMBOLIC)
-    foreach(entry dbcensaria.mdb exportcensa.mdb copie)
-        file(CREATE_LINK ${archive_dir}/\${entry} \"\${root}${program_dir}/perCensaria/\${entry}\" SYMBOLIC)
-    endforeach()
+    file(CREATE_LINK ${archive_dir}/dbcensaria.mdb \"\${root}${program_dir}/perCensaria/dbcensaria.mdb\" SYMBOLIC)
+    file(CREATE_LINK ${copies_dir} \"\${root}${program_dir}/perCensaria/copie\" SYMBOLIC)
+    set(template \"\${root}${program_dir}/perCensaria/exportcensa.mdb\")
+    execute_process(COMMAND \"$<TARGET_FILE:makearchive>\" --if-missing \"\${template}\" COMMAND_ERROR_IS_FATAL ANY)
+    file(CHMOD \"\${template}\" PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
 ")
+
+# Root makes the daily copies, once a day, into a folder the pupils cannot change.
+configure_file(${CMAKE_CURRENT_LIST_DIR}/systemd/censaria-copia.service.in censaria-copia.service @ONLY)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/censaria-copia.service ${CMAKE_CURRENT_LIST_DIR}/systemd/censaria-copia.timer
+    DESTINATION lib/systemd/system)
 
 configure_file(${CMAKE_CURRENT_LIST_DIR}/preinst.in preinst @ONLY)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/postinst.in postinst @ONLY)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/prerm.in prerm @ONLY)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/postrm.in postrm @ONLY)
 
 set(CPACK_GENERATOR DEB)
@@ -28,7 +39,7 @@ set(CPACK_PACKAGE_DESCRIPTION "Censaria is classroom courseware on population st
 lessons, true/false questionnaires, exercises on population balances and rates,
 a growth simulation, the age pyramids of three countries and ten family histories.
 Every result is kept per pupil in an archive in /var/opt/censaria, writable by
-the members of the group censaria.")
+the members of the group censaria only; root keeps a copy of it every day.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
@@ -37,6 +48,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Loaded at run time, so dpkg-shlibdeps cannot see them; adduser makes the group.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, qt6-translations-l10n, fonts-dejavu-core, adduser")
-set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_CURRENT_BINARY_DIR}/preinst ${CMAKE_CURRENT_BINARY_DIR}/postinst ${CMAKE_CURRENT_BINARY_DIR}/postrm)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_CURRENT_BINARY_DIR}/preinst ${CMAKE_CURRENT_BINARY_DIR}/postinst
+    ${CMAKE_CURRENT_BINARY_DIR}/prerm ${CMAKE_CURRENT_BINARY_DIR}/postrm)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

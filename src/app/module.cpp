@@ -34,7 +34,7 @@ void Module::chiedinome()
         if (answer.isEmpty())
             return;
         const QString name = normalisePupilName(answer);
-        if (name.size() <= schema::nameLength) {
+        if (visibleLength(name) <= schema::nameLength) {
             nomealunno = name;
             return;
         }
@@ -60,11 +60,28 @@ bool Module::recordResult(const QString &table, const QList<std::pair<int, QVari
     values.append({datePosition, platform_.clock->now()});
     if (archive_->writeResult(table, nomealunno, values))
         return true;
-    message(QStringLiteral("Il risultato NON è stato salvato nell'archivio dei risultati.\n"
-                           "Avvisa l'insegnante: l'archivio potrebbe essere danneggiato o protetto da scrittura.\n\n%1")
-                .arg(archive_->lastError()),
+    message(QStringLiteral("Il risultato NON è stato salvato nell'archivio dei risultati.\n") + saveFailureReason(),
             MessageIcon::Critical);
     return false;
+}
+
+QString Module::saveFailureReason() const
+{
+    switch (archive_->lastFailure()) {
+    case ArchiveFailure::Busy:
+        return QStringLiteral("L'archivio è in uso da un altro programma: aspetta qualche secondo e riprova.");
+    case ArchiveFailure::DiskFull:
+        return QStringLiteral("Il disco è pieno. Avvisa l'insegnante: bisogna fare spazio sul disco del computer.");
+    case ArchiveFailure::ReadOnly:
+        return QStringLiteral("Avvisa l'insegnante: l'archivio o la sua cartella sono protetti da scrittura.");
+    case ArchiveFailure::Damaged:
+        return QStringLiteral("Avvisa l'insegnante: l'archivio è danneggiato.");
+    case ArchiveFailure::None:
+    case ArchiveFailure::Other:
+    case ArchiveFailure::Refused:
+        break;
+    }
+    return QStringLiteral("Avvisa l'insegnante. Dettagli tecnici: %1").arg(archive_->lastError());
 }
 
 void Module::message(const QString &text, MessageIcon icon, const QString &title)

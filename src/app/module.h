@@ -49,6 +49,9 @@ public:
     QSize displaySize() const;
 
 private:
+    // Why the last save failed, in words for the pupil.
+    QString saveFailureReason() const;
+
     Platform platform_;
     DataPaths paths_;
     std::unique_ptr<Archive> archive_;

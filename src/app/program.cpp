@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -27,8 +28,28 @@ bool Program::start()
         module_.message(archiveProblemText(problem), MessageIcon::Critical);
         return false;
     }
-    keepDailyBackup(module_.dbrisultati(), module_.paths().resolve(QStringLiteral("perCensaria\\copie")),
-                    module_.platform().clock->now().date());
+    const QString copies = module_.paths().resolve(QStringLiteral("perCensaria\\copie"));
+    switch (keepDailyBackup(module_.dbrisultati(), copies, module_.platform().clock->now().date())) {
+    case DailyBackup::Kept:
+        break;
+    case DailyBackup::Damaged:
+        module_.dbrisultati().close();
+        module_.message(archiveProblemText(ArchiveProblem::Damaged), MessageIcon::Critical);
+        return false;
+    case DailyBackup::NoRoom:
+        module_.message(QStringLiteral("La copia di oggi dell'archivio dei risultati non è stata fatta: il disco è pieno.\n\n"
+                                       "I risultati degli alunni si salvano ancora, ma senza la copia del giorno. "
+                                       "Fate spazio sul disco: la copia sarà fatta al prossimo avvio di Censaria."),
+                        MessageIcon::Exclamation);
+        break;
+    case DailyBackup::Failed:
+        module_.message(QStringLiteral("La copia di oggi dell'archivio dei risultati non è stata fatta: "
+                                       "non riesco a scrivere nella cartella\n%1\n\n"
+                                       "I risultati degli alunni si salvano ancora, ma senza la copia del giorno.")
+                            .arg(QDir::toNativeSeparators(copies)),
+                        MessageIcon::Exclamation);
+        break;
+    }
     module_.nomealunno.clear();
     module_.navigation().show(forms::menu);
     return true;
@@ -37,10 +58,38 @@ bool Program::start()
 QString Program::archiveProblemText(ArchiveProblem problem)
 {
     const QString file = QDir::toNativeSeparators(module_.dbrisultati().fileName());
+    // The folder where the journal really goes: the archive may be reached through a link.
+    const QFileInfo archive(module_.dbrisultati().fileName());
+    const QString folder = QDir::toNativeSeparators(QFileInfo(archive.canonicalFilePath().isEmpty() ? archive.absoluteFilePath()
+                                                                                                    : archive.canonicalFilePath())
+                                                        .absolutePath());
     switch (problem) {
     case ArchiveProblem::Missing:
         return QStringLiteral("Non trovo l'archivio dei risultati:\n%1\n\nIl file non esiste. "
                               "Reinstalla Censaria oppure rimetti l'archivio nella cartella perCensaria accanto al programma.")
+            .arg(file);
+    case ArchiveProblem::Folder:
+        return QStringLiteral("Non trovo l'archivio dei risultati:\n%1\n\nAl posto del file c'è una cartella con lo stesso nome. "
+                              "Spostate quella cartella e rimettete l'archivio dbcensaria.mdb al suo posto.")
+            .arg(file);
+    case ArchiveProblem::NotPermitted:
+        return QStringLiteral("Non posso leggere l'archivio dei risultati:\n%1\n\nQuesto utente non ha il permesso di leggere il file. "
+                              "Chiedete a chi amministra il computer di dare agli alunni il permesso di leggerlo e scriverlo.")
+            .arg(file);
+    case ArchiveProblem::OtherColumns:
+        return QStringLiteral("Il file\n%1\nha le tabelle dell'archivio dei risultati, ma con colonne diverse da quelle di Censaria "
+                              "(%2): i risultati non potrebbero essere salvati.\n\n"
+                              "Rimettete al suo posto l'archivio di Censaria o una sua copia dalla cartella perCensaria\\copie.")
+            .arg(file, module_.dbrisultati().lastError());
+    case ArchiveProblem::FolderReadOnly:
+        return QStringLiteral("L'archivio dei risultati non si può scrivere: nella cartella\n%1\nquesto utente non ha il permesso "
+                              "di scrivere, e Censaria ne ha bisogno per salvare i risultati in modo sicuro.\n\n"
+                              "Chiedete a chi amministra il computer di dare agli alunni il permesso di scrivere in quella cartella.")
+            .arg(folder);
+    case ArchiveProblem::Busy:
+        return QStringLiteral("L'archivio dei risultati\n%1\nè in uso da un altro programma, che non lo lascia usare a Censaria.\n\n"
+                              "Chiudete l'altro programma (o aspettate che finisca) e avviate di nuovo Censaria. "
+                              "L'archivio in sé non ha problemi: basta che l'altro programma lo lasci libero.")
             .arg(file);
     case ArchiveProblem::OldFormat:
         return QStringLiteral("L'archivio dei risultati\n%1\nè nel vecchio formato di Microsoft Access.\n\n"

@@ -1,6 +1,8 @@
 #include "pupilname.h"
 
 #include <QStringList>
+#include <QTextBoundaryFinder>
+#include <algorithm>
 
 namespace censaria {
 namespace {
@@ -13,7 +15,23 @@ bool allBlanks(QStringView text)
     return true;
 }
 
+// White space, and characters that only steer the text (zero-width spaces and joiners,
+// direction marks, controls): nothing of them shows on paper or on screen.
+bool invisible(QChar c)
+{
+    return c.isSpace() || c.category() == QChar::Other_Format || c.category() == QChar::Other_Control;
+}
+
 } // namespace
+
+qsizetype visibleLength(const QString &name)
+{
+    QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, name);
+    qsizetype count = 0;
+    while (graphemes.toNextBoundary() >= 0)
+        ++count;
+    return count;
+}
 
 QString trimBlanks(const QString &text)
 {
@@ -46,7 +64,8 @@ QString normalisePupilName(const QString &answer)
         if (runFound || text[i] == u' ')
             words.append(QString());
     }
-    return trimBlanks(words.join(QString())).toUpper();
+    const QString name = trimBlanks(words.join(QString())).toUpper();
+    return std::all_of(name.cbegin(), name.cend(), invisible) ? QString() : name;
 }
 
 } // namespace censaria

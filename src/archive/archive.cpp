@@ -1,13 +1,13 @@
 #include "archive.h"
 
 #include "schema.h"
+#include "sqlitefile.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
-#include <QUrl>
 #include <atomic>
 
 namespace censaria {
@@ -70,6 +70,14 @@ QString columnList(const schema::Table &table)
     return names.join(QStringLiteral(", "));
 }
 
+std::optional<qint64> rowCount(QSqlDatabase &db, const schema::Table &table)
+{
+    QSqlQuery query(db);
+    if (!query.exec(QStringLiteral("SELECT count(*) FROM %1").arg(schema::quoted(table.name))) || !query.next())
+        return std::nullopt;
+    return query.value(0).toLongLong();
+}
+
 ArchiveRow readRow(const QSqlQuery &query, const schema::Table &table, bool asStored = false)
 {
     ArchiveRow row;
@@ -94,46 +102,127 @@ Archive::~Archive()
 
 ArchiveProblem Archive::open()
 {
+    lastError_.clear();
+    lastFailure_ = ArchiveFailure::None;
     const QFileInfo info(fileName_);
-    if (!info.exists() || !info.isFile())
+    if (!info.exists())
         return ArchiveProblem::Missing;
+    if (info.isDir())
+        return ArchiveProblem::Folder;
     if (const ArchiveProblem problem = sniff(fileName_); problem != ArchiveProblem::None)
-        return problem;
+        return problem == ArchiveProblem::Unreadable && !info.isReadable() ? ArchiveProblem::NotPermitted : problem;
     if (!info.isWritable())
         return ArchiveProblem::ReadOnly;
-
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
-    // mode=rw: SQLite must never create a missing archive behind our back.
-    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI"));
-    db.setDatabaseName(QUrl::fromLocalFile(info.absoluteFilePath()).toString(QUrl::FullyEncoded) + QStringLiteral("?mode=rw"));
-    if (!db.open()) {
-        lastError_ = db.lastError().text();
-        close();
-        return ArchiveProblem::Unreadable;
+    if (QSqlError error; !sqlitefile::recoverInterruptedWrite(info.absoluteFilePath(), &error)) {
+        lastError_ = error.text();
+        const sqlitefile::Failure failure = sqlitefile::classify(error);
+        return failure == sqlitefile::Failure::Busy       ? ArchiveProblem::Busy
+             : failure == sqlitefile::Failure::ReadOnly ? ArchiveProblem::FolderReadOnly
+                                                        : ArchiveProblem::Damaged;
     }
-    QSqlQuery pragma(db);
-    pragma.exec(QStringLiteral("PRAGMA journal_mode=DELETE"));
-    pragma.exec(QStringLiteral("PRAGMA synchronous=FULL"));
+    if (const ArchiveProblem problem = checkReadOnly(info.absoluteFilePath()); problem != ArchiveProblem::None)
+        return problem;
+    return openForWriting(info.absoluteFilePath());
+}
 
-    const QStringList present = db.tables();
-    for (const schema::Table &table : schema::tables()) {
-        const auto found = std::find_if(present.begin(), present.end(), [&](const QString &name) {
-            return name.compare(table.name, Qt::CaseInsensitive) == 0;
-        });
-        if (found == present.end() || db.record(*found).count() != table.columns.size()) {
-            // A file that is not a database at all fails here too.
-            lastError_ = db.lastError().text();
-            close();
-            return ArchiveProblem::NotAnArchive;
+// Tables, columns and pages, examined through a connection that cannot change the file:
+// someone else's database offered by mistake leaves exactly as it came.
+ArchiveProblem Archive::checkReadOnly(const QString &absolutePath)
+{
+    const QString connection = connection_ + QStringLiteral("-check");
+    ArchiveProblem problem = ArchiveProblem::None;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+        sqlitefile::configure(db, absolutePath, true);
+        QSqlError error;
+        QStringList present;
+        auto failed = [&](ArchiveProblem found, const QString &what) {
+            lastError_ = what;
+            problem = sqlitefile::classify(error) == sqlitefile::Failure::Busy ? ArchiveProblem::Busy : found;
+        };
+        if (!db.open()) {
+            error = db.lastError();
+            failed(ArchiveProblem::Unreadable, error.text());
+        } else if (!sqlitefile::tableNames(db, &present, &error)) {
+            failed(ArchiveProblem::NotAnArchive, error.text()); // a file that is no database at all
+        } else {
+            QStringList found; // each table's name as the file spells it
+            for (const schema::Table &table : schema::tables()) {
+                const auto name = std::find_if(present.begin(), present.end(), [&](const QString &candidate) {
+                    return candidate.compare(table.name, Qt::CaseInsensitive) == 0;
+                });
+                if (name == present.end()) {
+                    failed(ArchiveProblem::NotAnArchive, QStringLiteral("no table %1").arg(table.name));
+                    break;
+                }
+                found.append(*name);
+            }
+            for (qsizetype t = 0; t < found.size() && problem == ArchiveProblem::None; ++t) {
+                // Results are written by column name and read by position: both must match.
+                const schema::Table &table = schema::tables().at(t);
+                const QSqlRecord record = db.record(found[t]);
+                QStringList expected, actual;
+                for (const schema::Column &column : table.columns)
+                    expected.append(column.name.toLower());
+                for (int i = 0; i < record.count(); ++i)
+                    actual.append(record.fieldName(i).toLower());
+                if (actual != expected)
+                    failed(actual.isEmpty() ? ArchiveProblem::Busy : ArchiveProblem::OtherColumns,
+                           QStringLiteral("%1: %2").arg(table.name, actual.join(QStringLiteral(", "))));
+            }
+            if (problem == ArchiveProblem::None) {
+                // The full check: at 10 000 pupils it costs hardly more than the quick one
+                // (scripts/bench), and it also finds an index that lost an entry.
+                if (const QString found = sqlitefile::integrityCheck(db); !found.isEmpty())
+                    failed(ArchiveProblem::Damaged, found);
+            }
         }
+        db.close();
     }
-    QSqlQuery check(db);
-    if (!check.exec(QStringLiteral("PRAGMA quick_check")) || !check.next() || check.value(0).toString() != QLatin1String("ok")) {
-        lastError_ = check.lastError().isValid() ? check.lastError().text() : check.value(0).toString();
-        close();
-        return ArchiveProblem::Damaged;
+    QSqlDatabase::removeDatabase(connection);
+    return problem;
+}
+
+ArchiveProblem Archive::openForWriting(const QString &absolutePath)
+{
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
+    sqlitefile::configure(db, absolutePath, false);
+    QSqlError error;
+    ArchiveProblem problem = ArchiveProblem::None;
+    if (!db.open()) {
+        error = db.lastError();
+        problem = ArchiveProblem::Unreadable;
+    } else if (!sqlitefile::makeDurable(db, &error) || !sqlitefile::probeWrite(db, &error)) {
+        problem = sqlitefile::classify(error) == sqlitefile::Failure::ReadOnly ? ArchiveProblem::FolderReadOnly
+                                                                               : ArchiveProblem::Unreadable;
     }
-    return ArchiveProblem::None;
+    if (problem == ArchiveProblem::None)
+        return problem;
+    if (sqlitefile::classify(error) == sqlitefile::Failure::Busy)
+        problem = ArchiveProblem::Busy;
+    lastError_ = error.text();
+    close();
+    return problem;
+}
+
+bool Archive::quickCheck()
+{
+    if (!isOpen())
+        return fail(QStringLiteral("archive not open"));
+    QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    if (const QString found = sqlitefile::quickCheck(db); !found.isEmpty())
+        return fail(found, ArchiveFailure::Damaged);
+    return true;
+}
+
+bool Archive::integrityCheck()
+{
+    if (!isOpen())
+        return fail(QStringLiteral("archive not open"));
+    QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    if (const QString found = sqlitefile::integrityCheck(db); !found.isEmpty())
+        return fail(found, ArchiveFailure::Damaged);
+    return true;
 }
 
 void Archive::close()
@@ -179,58 +268,89 @@ bool Archive::createEmpty(const QString &fileName, QString *error)
     return ok;
 }
 
-bool Archive::fail(const QString &what)
+bool Archive::fail(const QString &what, ArchiveFailure failure)
 {
     lastError_ = what;
-    if (isOpen())
-        QSqlDatabase::database(connection_, false).rollback();
+    lastFailure_ = failure;
     return false;
+}
+
+bool Archive::fail(const QSqlError &error)
+{
+    switch (sqlitefile::classify(error)) {
+    case sqlitefile::Failure::Busy: return fail(error.text(), ArchiveFailure::Busy);
+    case sqlitefile::Failure::DiskFull: return fail(error.text(), ArchiveFailure::DiskFull);
+    case sqlitefile::Failure::ReadOnly: return fail(error.text(), ArchiveFailure::ReadOnly);
+    case sqlitefile::Failure::Damaged: return fail(error.text(), ArchiveFailure::Damaged);
+    case sqlitefile::Failure::Other: break;
+    }
+    return fail(error.text(), ArchiveFailure::Other);
+}
+
+bool Archive::inWriteTransaction(const std::function<bool(QSqlDatabase &)> &body)
+{
+    if (!isOpen())
+        return fail(QStringLiteral("archive not open"));
+    QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    // Each try waits up to the busy timeout for the other program to finish its write.
+    constexpr int tries = 3;
+    for (int attempt = 1;; ++attempt) {
+        QSqlError error;
+        if (sqlitefile::beginWrite(db, &error)) {
+            if (!body(db)) {
+                sqlitefile::rollback(db);
+                return false;
+            }
+            if (sqlitefile::commit(db, &error))
+                return true;
+            sqlitefile::rollback(db);
+        }
+        fail(error);
+        if (lastFailure_ != ArchiveFailure::Busy || attempt == tries)
+            return false;
+    }
 }
 
 bool Archive::writeResult(const QString &tableName, const QString &name, const QList<std::pair<int, QVariant>> &values)
 {
     const schema::Table *table = schema::find(tableName);
-    if (!table || !isOpen())
-        return fail(QStringLiteral("archive not open or unknown table %1").arg(tableName));
-    QSqlDatabase db = QSqlDatabase::database(connection_, false);
-    if (!db.transaction())
-        return fail(db.lastError().text());
-
-    QSqlQuery query(db);
-    query.prepare(QStringLiteral("SELECT rowid FROM %1 WHERE \"nome\" = ? ORDER BY rowid LIMIT 1").arg(schema::quoted(table->name)));
-    query.addBindValue(name);
-    if (!query.exec())
-        return fail(query.lastError().text());
-    qint64 rowId = -1;
-    if (query.next()) {
-        rowId = query.value(0).toLongLong();
-    } else {
-        QSqlQuery insert(db);
-        insert.prepare(QStringLiteral("INSERT INTO %1 (\"nome\") VALUES (?)").arg(schema::quoted(table->name)));
-        insert.addBindValue(name);
-        if (!insert.exec())
-            return fail(insert.lastError().text());
-        rowId = insert.lastInsertId().toLongLong();
-    }
-
-    QStringList assignments;
-    for (const auto &[position, value] : values) {
-        if (position < 0 || position >= table->columns.size())
-            return fail(QStringLiteral("no column at position %1").arg(position));
-        assignments.append(schema::quoted(table->columns[position].name) + QStringLiteral(" = ?"));
-    }
-    if (!assignments.isEmpty()) {
+    if (!table)
+        return fail(QStringLiteral("unknown table %1").arg(tableName));
+    for (const auto &entry : values)
+        if (entry.first < 0 || entry.first >= table->columns.size())
+            return fail(QStringLiteral("no column at position %1").arg(entry.first));
+    return inWriteTransaction([&](QSqlDatabase &db) {
+        QSqlQuery query(db);
+        query.prepare(QStringLiteral("SELECT rowid FROM %1 WHERE \"nome\" = ? ORDER BY rowid LIMIT 1").arg(schema::quoted(table->name)));
+        query.addBindValue(name);
+        if (!query.exec())
+            return fail(query.lastError());
+        qint64 rowId = -1;
+        if (query.next()) {
+            rowId = query.value(0).toLongLong();
+        } else {
+            QSqlQuery insert(db);
+            insert.prepare(QStringLiteral("INSERT INTO %1 (\"nome\") VALUES (?)").arg(schema::quoted(table->name)));
+            insert.addBindValue(name);
+            if (!insert.exec())
+                return fail(insert.lastError());
+            rowId = insert.lastInsertId().toLongLong();
+        }
+        query.finish();
+        if (values.isEmpty())
+            return true;
+        QStringList assignments;
+        for (const auto &entry : values)
+            assignments.append(schema::quoted(table->columns[entry.first].name) + QStringLiteral(" = ?"));
         QSqlQuery update(db);
         update.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(schema::quoted(table->name), assignments.join(u',')));
         for (const auto &entry : values)
             update.addBindValue(toStored(entry.second));
         update.addBindValue(rowId);
         if (!update.exec())
-            return fail(update.lastError().text());
-    }
-    if (!db.commit())
-        return fail(db.lastError().text());
-    return true;
+            return fail(update.lastError());
+        return true;
+    });
 }
 
 std::optional<ArchiveRow> Archive::findRow(const QString &tableName, const QString &name)
@@ -285,29 +405,35 @@ bool Archive::appendRows(const QString &tableName, const QList<ArchiveRow> &rows
 
 bool Archive::appendTables(const QList<std::pair<QString, QList<ArchiveRow>>> &tables)
 {
-    if (!isOpen())
-        return fail(QStringLiteral("archive not open"));
     for (const auto &entry : tables)
         if (!schema::find(entry.first))
             return fail(QStringLiteral("unknown table %1").arg(entry.first));
-    QSqlDatabase db = QSqlDatabase::database(connection_, false);
-    if (!db.transaction())
-        return fail(db.lastError().text());
-    for (const auto &[tableName, rows] : tables) {
-        const schema::Table &table = *schema::find(tableName);
-        QSqlQuery insert(db);
-        const QString marks = QStringList(QList<QString>(table.columns.size(), QStringLiteral("?"))).join(u',');
-        insert.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(schema::quoted(table.name), columnList(table), marks));
-        for (const ArchiveRow &row : rows) {
-            for (int i = 0; i < table.columns.size(); ++i)
-                insert.bindValue(i, i < row.size() ? toStored(row[i]) : QVariant());
-            if (!insert.exec())
-                return fail(insert.lastError().text());
+    return inWriteTransaction([&](QSqlDatabase &db) {
+        for (const auto &[tableName, rows] : tables) {
+            const schema::Table &table = *schema::find(tableName);
+            const std::optional<qint64> before = rowCount(db, table);
+            if (!before)
+                return fail(QStringLiteral("cannot count the rows of %1").arg(table.name));
+            QSqlQuery insert(db);
+            const QString marks = QStringList(QList<QString>(table.columns.size(), QStringLiteral("?"))).join(u',');
+            insert.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(schema::quoted(table.name), columnList(table), marks));
+            for (const ArchiveRow &row : rows) {
+                for (int i = 0; i < table.columns.size(); ++i)
+                    insert.bindValue(i, i < row.size() ? toStored(row[i]) : QVariant());
+                if (!insert.exec())
+                    return fail(insert.lastError());
+            }
+            // An archive may quietly drop rows (a trigger, a rule): only what arrived counts.
+            const std::optional<qint64> after = rowCount(db, table);
+            if (!after || *after - *before != rows.size())
+                return fail(QStringLiteral("%1: %2 rows sent, %3 arrived")
+                                .arg(table.name)
+                                .arg(rows.size())
+                                .arg(after ? *after - *before : -1),
+                            ArchiveFailure::Refused);
         }
-    }
-    if (!db.commit())
-        return fail(db.lastError().text());
-    return true;
+        return true;
+    });
 }
 
 bool Archive::copyTo(const QString &fileName)
@@ -318,7 +444,7 @@ bool Archive::copyTo(const QString &fileName)
     query.prepare(QStringLiteral("VACUUM INTO ?"));
     query.addBindValue(fileName);
     if (!query.exec())
-        return fail(query.lastError().text());
+        return fail(query.lastError());
     return true;
 }
 

@@ -3,8 +3,10 @@
 #include <QDateTime>
 #include <QList>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QString>
 #include <QVariant>
+#include <functional>
 #include <optional>
 
 namespace censaria {
@@ -13,11 +15,28 @@ namespace censaria {
 using ArchiveRow = QList<QVariant>;
 
 // What went wrong when an archive could not be opened.
-enum class ArchiveProblem { None, Missing, OldFormat, NotAnArchive, Damaged, Unreadable, ReadOnly };
+enum class ArchiveProblem {
+    None,
+    Missing,
+    Folder,         // a folder stands where the file should be
+    NotPermitted,   // no permission to read the file
+    OldFormat,
+    NotAnArchive,
+    OtherColumns,   // the tables are there, with other columns or in another order
+    Damaged,
+    Unreadable,
+    ReadOnly,       // the file is write-protected
+    FolderReadOnly, // the file is writable but its folder is not, so no journal can be made
+    Busy,           // another program holds the archive
+};
+
+// Why the last write or check failed.
+enum class ArchiveFailure { None, Other, Busy, DiskFull, ReadOnly, Damaged, Refused };
 
 // The results archive: an SQLite file with the tables "questionari" and "esercizi".
-// Table names are matched regardless of letter case. Every write is one transaction,
-// committed with full synchronisation, so a saved result survives a power cut.
+// Table names are matched regardless of letter case. Every write is one transaction
+// that takes its lock at the start, waits for another program that holds the archive
+// and tries again before giving up; a commit that returned survives a power cut.
 class Archive
 {
 public:
@@ -26,13 +45,20 @@ public:
     Archive(const Archive &) = delete;
     Archive &operator=(const Archive &) = delete;
 
-    // Opens an existing archive after checking its integrity; never creates one.
-    // A damaged archive is closed again at once, so nothing is ever written to it.
+    // Opens an existing archive after checking its tables, its pages and indexes (the
+    // full integrity check) and that it can be written; never creates one. Until it has passed, the file is only read, and a file
+    // that fails is closed again at once, so nothing is ever written to it.
     ArchiveProblem open();
+    // The full check, which also matches every index against its table, run again.
+    // False, with the problem in lastError(), when damaged.
+    bool integrityCheck();
+    // The quick check: every page read, indexes not matched against their tables.
+    bool quickCheck();
     void close();
     bool isOpen() const;
     QString fileName() const { return fileName_; }
     QString lastError() const { return lastError_; }
+    ArchiveFailure lastFailure() const { return lastFailure_; }
 
     // Makes a new, empty archive at fileName; false if the file exists or cannot be made.
     static bool createEmpty(const QString &fileName, QString *error = nullptr);
@@ -51,6 +77,7 @@ public:
     // Adds rows as they are, column by column by position, in one transaction.
     bool appendRows(const QString &table, const QList<ArchiveRow> &rows);
     // The same for several tables at once: every row of every table is added, or none.
+    // The rows that arrived are counted: a table that keeps fewer (or more) fails as Refused.
     bool appendTables(const QList<std::pair<QString, QList<ArchiveRow>>> &tables);
     // "nome" of every row of "questionari", in stored order.
     QStringList names();
@@ -58,11 +85,17 @@ public:
     bool copyTo(const QString &fileName);
 
 private:
-    bool fail(const QString &what);
+    bool fail(const QString &what, ArchiveFailure failure = ArchiveFailure::Other);
+    bool fail(const QSqlError &error);
+    ArchiveProblem checkReadOnly(const QString &absolutePath);
+    ArchiveProblem openForWriting(const QString &absolutePath);
+    // Runs body inside one write transaction, again from the start while the archive is busy.
+    bool inWriteTransaction(const std::function<bool(QSqlDatabase &)> &body);
     std::optional<QList<ArchiveRow>> selectAll(const QString &table, bool asStored);
     QString connection_;
     QString fileName_;
     QString lastError_;
+    ArchiveFailure lastFailure_ = ArchiveFailure::None;
 };
 
 } // namespace censaria

@@ -27,8 +27,12 @@ ResultsExport::Outcome ResultsExport::run()
     if (!QFileInfo(paths_.driveARoot()).isDir())
         return Outcome::NoMedia;
     const QString target = targetPath();
-    if (!QFileInfo::exists(target) && !putEmptyArchiveOnMedia(target))
-        return Outcome::NotWritten;
+    if (!QFileInfo::exists(target)) {
+        if (!QFileInfo::exists(templatePath()))
+            return Outcome::NoTemplate;
+        if (!putEmptyArchiveOnMedia(target))
+            return Outcome::NotWritten;
+    }
 
     Archive collecting(target);
     switch (collecting.open()) {
@@ -46,13 +50,19 @@ ResultsExport::Outcome ResultsExport::run()
         return Outcome::LocalUnreadable;
     const bool written = collecting.appendTables({{resulttopics::questionnaireTable, *questionnaires},
                                                   {resulttopics::exerciseTable, *exercises}});
-    return written ? Outcome::Done : Outcome::NotWritten;
+    if (written)
+        return Outcome::Done;
+    return collecting.lastFailure() == ArchiveFailure::Refused ? Outcome::NotAccepted : Outcome::NotWritten;
+}
+
+QString ResultsExport::templatePath() const
+{
+    return paths_.resolve(QStringLiteral("perCensaria\\exportcensa.mdb"));
 }
 
 bool ResultsExport::putEmptyArchiveOnMedia(const QString &target)
 {
-    const QString empty = paths_.resolve(QStringLiteral("perCensaria\\exportcensa.mdb"));
-    if (files_.copy(empty, target)) {
+    if (files_.copy(templatePath(), target)) {
         // The copy keeps the template's permissions; an installed read-only template
         // would otherwise make every new medium refuse the rows.
         QFile::setPermissions(target, QFile::permissions(target) | QFile::WriteOwner | QFile::WriteUser);
@@ -72,6 +82,14 @@ QString ResultsExport::message(Outcome outcome)
         return QStringLiteral("C'è un problema...");
     case Outcome::NotWritten:
         return QStringLiteral("Probabilmente non hai inserito un Floppy nuovo. Inseriscilo e riprova.");
+    case Outcome::NotAccepted:
+        return QStringLiteral("L'archivio sul supporto di esportazione non ha accettato tutti i risultati: "
+                              "non è stato esportato nessun risultato.\n\n"
+                              "Usate un supporto nuovo, sul quale Censaria creerà un archivio vuoto.");
+    case Outcome::NoTemplate:
+        return QStringLiteral("Manca un file di Censaria: l'archivio vuoto exportcensa.mdb nella cartella perCensaria "
+                              "accanto al programma. Senza di esso non si può iniziare l'esportazione su un supporto nuovo.\n\n"
+                              "Reinstallate Censaria.");
     case Outcome::LocalUnreadable:
         return QStringLiteral("Non riesco a leggere l'archivio dei risultati di questo computer: "
                               "non è stato esportato nessun risultato.");

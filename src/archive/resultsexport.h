@@ -19,6 +19,8 @@ public:
         NoMedia,         // no medium, or a collecting archive that cannot be read
         NotWritten,      // the medium refused the archive or its rows; nothing was added
         LocalUnreadable, // this computer's archive could not be read; nothing was added
+        NotAccepted,     // the collecting archive kept fewer rows than it was sent; nothing was added
+        NoTemplate,      // the program's own empty archive is missing, so a new medium cannot be started
     };
 
     // paths.driveARoot() is the medium (or folder) chosen for this export.
@@ -31,6 +33,7 @@ public:
     static QString message(Outcome outcome);
 
 private:
+    QString templatePath() const;
     bool putEmptyArchiveOnMedia(const QString &target);
 
     Archive &local_;

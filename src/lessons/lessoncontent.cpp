@@ -41,7 +41,8 @@ bool loadLessonText(const QString &path, QTextDocument *document)
                  QStringLiteral("Manca il file «%1» nella cartella %2 del programma. Avvisa l'insegnante.").arg(name, dataFolder));
         return false;
     }
-    if (!RtfReader::readFile(path, document)) {
+    // A file cut short or overwritten keeps its RTF start and yields an empty page.
+    if (!RtfReader::readFile(path, document) || document->toPlainText().trimmed().isEmpty()) {
         showNote(document, QStringLiteral("Il testo di questa lezione non si può leggere"),
                  QStringLiteral("Il file «%1» nella cartella %2 del programma è rovinato o non è un testo RTF. "
                                 "Avvisa l'insegnante.")

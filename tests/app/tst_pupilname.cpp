@@ -25,12 +25,37 @@ private slots:
         QTest::newRow("apostrophe") << "d'angelo luca" << "D'ANGELO LUCA";
         QTest::newRow("only blanks") << "     " << "";
         QTest::newRow("single letter") << "x" << "X";
+        QTest::newRow("only tabs") << "\t\t" << "";
+        QTest::newRow("only invisible characters")
+            << QStringLiteral(" \u200B\t\u200D\u00A0\u2060\u200E ") << "";
+        QTest::newRow("a letter among invisible ones stays whole") << QStringLiteral("\u200Bx\t") << QStringLiteral("\u200BX\t");
+    }
+
+    // Sixty characters as a person counts them.
+    void visibleLengthCountsWhatIsSeen_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("length");
+        QString emoji;
+        for (int i = 0; i < 31; ++i)
+            emoji += QStringLiteral("\U0001F600"); // two UTF-16 units each
+        QTest::newRow("31 emoji") << emoji << 31;
+        QTest::newRow("accent as a combining mark") << QStringLiteral("NICOLE\u0300") << 6;
+        QTest::newRow("family emoji joined by zero-width joiners") << QStringLiteral("\U0001F468\u200D\U0001F469\u200D\U0001F467 ROSSI") << 7;
+        QTest::newRow("plain letters") << QString(61, u'A') << 61;
     }
     void normalises()
     {
         QFETCH(QString, typed);
         QFETCH(QString, key);
         QCOMPARE(normalisePupilName(typed), key);
+    }
+
+    void visibleLengthCountsWhatIsSeen()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, length);
+        QCOMPARE(visibleLength(name), length);
     }
 
     void sameTwoWordsGiveTheSameKey()

@@ -40,7 +40,7 @@ private slots:
         const QString folder = dir.filePath(QStringLiteral("copie"));
         const QDate first(2026, 3, 1);
         for (int day = 0; day < 10; ++day)
-            QVERIFY(keepDailyBackup(archive, folder, first.addDays(day)));
+            QCOMPARE(keepDailyBackup(archive, folder, first.addDays(day)), DailyBackup::Kept);
         const QStringList copies = QDir(folder).entryList(QDir::Files, QDir::Name);
         QCOMPARE(copies.size(), 7);
         QCOMPARE(copies.first(), QStringLiteral("dbcensaria-2026-03-04.mdb"));
@@ -58,9 +58,9 @@ private slots:
         Archive archive(filledArchive(dir.filePath(QStringLiteral("dbcensaria.mdb")), 1));
         QCOMPARE(archive.open(), ArchiveProblem::None);
         const QDate today(2026, 5, 4);
-        QVERIFY(keepDailyBackup(archive, dir.path(), today));
+        QCOMPARE(keepDailyBackup(archive, dir.path(), today), DailyBackup::Kept);
         archive.writeResult(QStringLiteral("questionari"), QStringLiteral("DOPO LA COPIA"), {});
-        QVERIFY(keepDailyBackup(archive, dir.path(), today));
+        QCOMPARE(keepDailyBackup(archive, dir.path(), today), DailyBackup::Kept);
         Archive copy(dir.filePath(QStringLiteral("dbcensaria-2026-05-04.mdb")));
         QCOMPARE(copy.open(), ArchiveProblem::None);
         QVERIFY(!copy.names().contains(QStringLiteral("DOPO LA COPIA")));

@@ -171,8 +171,36 @@ private slots:
 
         pc->files.fail = false;
         QVERIFY(QFile::remove(pc->paths.resolve(QStringLiteral("perCensaria\\exportcensa.mdb"))));
-        QCOMPARE(pc->exportResults(), ResultsExport::Outcome::NotWritten);
+        QCOMPARE(pc->exportResults(), ResultsExport::Outcome::NoTemplate);
         QVERIFY(!QFileInfo::exists(collectingFile()));
+        // The program's own file is missing: the medium is not to blame.
+        const QString missing = ResultsExport::message(ResultsExport::Outcome::NoTemplate);
+        QVERIFY(missing.contains(QStringLiteral("exportcensa.mdb")));
+        QVERIFY(!missing.contains(QStringLiteral("Floppy")));
+    }
+
+    // A collecting archive that quietly drops rows (here a trigger ignores them) must not
+    // let the export report success: what arrived is counted.
+    void rowsThatNeverArriveFailTheWholeExport()
+    {
+        auto first = computer(QStringLiteral("pc1"));
+        first->archive.writeResult(QStringLiteral("questionari"), QStringLiteral("ROSSI MARIO"), {{2, 7}});
+        QCOMPARE(first->exportResults(), ResultsExport::Outcome::Done);
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("ignore"));
+            db.setDatabaseName(collectingFile());
+            QVERIFY(db.open());
+            QVERIFY(QSqlQuery(db).exec(QStringLiteral("CREATE TRIGGER ignora BEFORE INSERT ON esercizi BEGIN SELECT RAISE(IGNORE); END")));
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("ignore"));
+        const auto before = collected();
+        auto second = computer(QStringLiteral("pc2"));
+        second->archive.writeResult(QStringLiteral("questionari"), QStringLiteral("VERDI LIA"), {{4, 9}});
+        second->archive.writeResult(QStringLiteral("esercizi"), QStringLiteral("VERDI LIA"), {{2, 1}});
+        QCOMPARE(second->exportResults(), ResultsExport::Outcome::NotAccepted);
+        QCOMPARE(collected(), before); // the questionnaire rows went back out too
+        QVERIFY(!ResultsExport::message(ResultsExport::Outcome::NotAccepted).isEmpty());
     }
 
     void aRefusedRowLeavesTheCollectingArchiveUnchanged()

@@ -5,6 +5,7 @@
 
 #include <QSet>
 #include <QTemporaryDir>
+#include <QDir>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -129,6 +130,61 @@ private slots:
         const LessonPicture unreadable = loadLessonPicture(broken.fileName());
         QVERIFY(unreadable.image.isNull());
         QVERIFY(unreadable.note.contains(QStringLiteral("non si può leggere")));
+    }
+
+    // Files damaged the way a failed copy or a bad medium leaves them: the start intact,
+    // the rest cut off or overwritten. Whatever cannot be shown gets the note, never a blank.
+    void damagedFilesGiveANote_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<qsizetype>("kept");
+        QTest::addColumn<bool>("zeros"); // the rest overwritten with zeros, else cut off
+        for (const char *file : {"a-storia1.rtf", "a-densità2.rtf"}) {
+            for (qsizetype kept : {16, 120, 400}) {
+                QTest::addRow("%s, %lld bytes then zeros", file, qlonglong(kept)) << QString::fromUtf8(file) << kept << true;
+                QTest::addRow("%s, cut after %lld bytes", file, qlonglong(kept)) << QString::fromUtf8(file) << kept << false;
+            }
+        }
+        for (const char *file : {"aula.jpg", "densità.jpg"}) {
+            for (qsizetype kept : {200, 700}) {
+                QTest::addRow("%s, %lld bytes then zeros", file, qlonglong(kept)) << QString::fromUtf8(file) << kept << true;
+                QTest::addRow("%s, cut after %lld bytes", file, qlonglong(kept)) << QString::fromUtf8(file) << kept << false;
+            }
+        }
+    }
+    void damagedFilesGiveANote()
+    {
+        QFETCH(QString, file);
+        QFETCH(qsizetype, kept);
+        QFETCH(bool, zeros);
+        QFile original(QDir(QStringLiteral(CENSARIA_SOURCE_DATA)).filePath(file));
+        QVERIFY(original.open(QIODevice::ReadOnly));
+        QByteArray content = original.readAll();
+        content = zeros ? content.left(kept) + QByteArray(content.size() - kept, '\0') : content.left(kept);
+        QTemporaryDir folder;
+        QFile damaged(folder.filePath(file));
+        QVERIFY(damaged.open(QIODevice::WriteOnly));
+        damaged.write(content);
+        damaged.close();
+        if (file.endsWith(QStringLiteral(".rtf"))) {
+            QTextDocument document;
+            if (loadLessonText(damaged.fileName(), &document))
+                QVERIFY2(!document.toPlainText().trimmed().isEmpty(), "shown blank, without a note");
+            else
+                QVERIFY(document.toPlainText().contains(QStringLiteral("non si può leggere")));
+        } else {
+            const LessonPicture picture = loadLessonPicture(damaged.fileName());
+            QVERIFY2(!picture.image.isNull() || picture.note.contains(QStringLiteral("non si può leggere")), qPrintable(picture.note));
+            if (!picture.image.isNull()) {
+                // A picture of one colour only shows nothing of the picture.
+                const QImage image = picture.image.convertToFormat(QImage::Format_RGB32);
+                bool oneColour = true;
+                for (int y = 0; y < image.height() && oneColour; y += 4)
+                    for (int x = 0; x < image.width() && oneColour; x += 4)
+                        oneColour = image.pixel(x, y) == image.pixel(0, 0);
+                QVERIFY2(!oneColour, "shown blank, without a note");
+            }
+        }
     }
 };
 

@@ -1,5 +1,7 @@
 // Records results into an archive as fast as it can, printing one line per result
-// only after its commit returned: "saved NAME VALUE". A parent kills it at random.
+// only after its commit returned: "saved NAME VALUE". Without a count it runs until a
+// parent kills it; with one it stops after that many results, and a refused save
+// ends it with "failed" and the reason.
 #include "archive/archive.h"
 
 #include <QCoreApplication>
@@ -8,24 +10,32 @@
 int main(int argc, char *argv[])
 {
     QCoreApplication application(argc, argv);
-    if (argc != 3)
+    if (argc != 3 && argc != 4)
         return 2;
     censaria::Archive archive(QString::fromLocal8Bit(argv[1]));
-    if (archive.open() != censaria::ArchiveProblem::None)
+    if (const censaria::ArchiveProblem problem = archive.open(); problem != censaria::ArchiveProblem::None) {
+        std::printf("failed to open (%d) %s\n", int(problem), qPrintable(archive.lastError()));
         return 1;
+    }
     const QString run = QString::fromLocal8Bit(argv[2]);
+    const long long results = argc == 4 ? std::atoll(argv[3]) : -1;
     std::printf("ready\n");
     std::fflush(stdout);
-    for (int i = 0;; ++i) {
+    for (int i = 0; results < 0 || i < results; ++i) {
         // A new pupil, then an update of one shared row whose count only grows.
         const QString name = QStringLiteral("ALUNNO %1-%2").arg(run).arg(i);
-        if (!archive.writeResult(QStringLiteral("questionari"), name, {{2, i % 11}}))
+        if (!archive.writeResult(QStringLiteral("questionari"), name, {{2, i % 11}})) {
+            std::printf("failed %s\n", qPrintable(archive.lastError()));
             return 1;
+        }
         std::printf("saved %s %d\n", qPrintable(name), i % 11);
         const int count = run.toInt() * 100000 + i; // grows across runs too
-        if (!archive.writeResult(QStringLiteral("esercizi"), QStringLiteral("CONTATORE"), {{2, count}}))
+        if (!archive.writeResult(QStringLiteral("esercizi"), QStringLiteral("CONTATORE"), {{2, count}})) {
+            std::printf("failed %s\n", qPrintable(archive.lastError()));
             return 1;
+        }
         std::printf("counter %d\n", count);
         std::fflush(stdout);
     }
+    return 0;
 }

@@ -14,3 +14,10 @@ foreach(name wholenavigation questionnaireroad keptstate)
 endforeach()
 # Some two hundred roads, each on a freshly started program: slow under the sanitizers.
 censaria_test_timeout(tst_wholenavigation 600)
+
+# Power cuts replayed through an SQLite VFS registered in the test, which writes through
+# the same SQLite library as Qt's driver.
+find_package(SQLite3 REQUIRED)
+censaria_add_test(tst_powercut ${CMAKE_CURRENT_LIST_DIR}/tst_powercut.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/powercutvfs.cpp ${CMAKE_CURRENT_LIST_DIR}/powercutvfs.h)
+target_link_libraries(tst_powercut PRIVATE SQLite::SQLite3)

@@ -1,0 +1,339 @@
+#include "archive/archive.h"
+#include "archive/schema.h"
+#include "testsupport/censariatest.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+#include <future>
+#include <thread>
+#include <unistd.h>
+
+using namespace censaria;
+
+namespace {
+
+// Runs statements on the file through a connection of its own, as another program would.
+bool runOn(const QString &file, const QStringList &statements, const QString &connection = QStringLiteral("other"))
+{
+    bool ok = true;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+        db.setDatabaseName(file);
+        ok = db.open();
+        QSqlQuery query(db);
+        for (const QString &statement : statements)
+            if (ok && !query.exec(statement)) {
+                qWarning("%s: %s", qPrintable(statement), qPrintable(query.lastError().text()));
+                ok = false;
+            }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(connection);
+    return ok;
+}
+
+QByteArray contentOf(const QString &file)
+{
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// A folder on a small file system of its own, where the disk can really be filled;
+// scripts/check-archive-limits mounts one (it needs root) and names it here.
+QString smallDisk()
+{
+    return qEnvironmentVariable("CENSARIA_SMALL_DISK");
+}
+
+// Fills the file system of folder until it refuses, then gives back `leave` bytes.
+void fillDisk(const QString &folder, qint64 leave)
+{
+    QFile filler(QDir(folder).filePath(QStringLiteral("riempitivo")));
+    filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    const QByteArray block(4096, 'x');
+    while (filler.write(block) == block.size()) {
+    }
+    filler.resize(std::max<qint64>(0, filler.size() - leave));
+}
+
+bool runningAsRoot()
+{
+    return geteuid() == 0;
+}
+
+} // namespace
+
+// What start-up and saving say about an archive that cannot be used as it is: each
+// message must send the teacher the right way.
+class TestArchiveChecks : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+    int folders_ = 0;
+
+    // A program folder with the installed data and empty archives.
+    QString programFolder()
+    {
+        return TestProgram::makeProgramFolder(dir_.filePath(QString::number(++folders_)));
+    }
+    static QString archiveIn(const QString &folder) { return QDir(folder).filePath(QStringLiteral("perCensaria/dbcensaria.mdb")); }
+    static QString onlyMessage(TestProgram &program)
+    {
+        return program.dialogs().messages.size() == 1 ? program.dialogs().messages.first().text : QStringLiteral("(%1 messages)").arg(program.dialogs().messages.size());
+    }
+
+private slots:
+    void otherColumnNamesAreRefusedAtStart()
+    {
+        const QString folder = programFolder();
+        const QString file = archiveIn(folder);
+        // As many columns as the schema, two of them in each other's place.
+        QStringList columns;
+        for (const schema::Column &column : schema::esercizi().columns)
+            columns.append(schema::quoted(column.name));
+        columns.swapItemsAt(2, 3);
+        QVERIFY(QFile::remove(file));
+        QVERIFY(Archive::createEmpty(file));
+        QVERIFY(runOn(file, {QStringLiteral("DROP TABLE esercizi"), QStringLiteral("CREATE TABLE esercizi (%1)").arg(columns.join(u','))}));
+        QCOMPARE(Archive(file).open(), ArchiveProblem::OtherColumns);
+
+        // Other names in the same order are refused too; letter case alone is no difference.
+        columns.swapItemsAt(2, 3);
+        columns[5] = QStringLiteral("\"data uno\"");
+        QVERIFY(runOn(file, {QStringLiteral("DROP TABLE esercizi"), QStringLiteral("CREATE TABLE Esercizi (%1)").arg(columns.join(u',').toUpper())}));
+        QCOMPARE(Archive(file).open(), ArchiveProblem::OtherColumns);
+        columns[5] = QStringLiteral("data1");
+        QVERIFY(runOn(file, {QStringLiteral("DROP TABLE esercizi"), QStringLiteral("CREATE TABLE Esercizi (%1)").arg(columns.join(u',').toUpper())}));
+        QCOMPARE(Archive(file).open(), ArchiveProblem::None);
+
+        columns[5] = QStringLiteral("\"data uno\"");
+        QVERIFY(runOn(file, {QStringLiteral("DROP TABLE esercizi"), QStringLiteral("CREATE TABLE esercizi (%1)").arg(columns.join(u','))}));
+        TestProgram program(folder);
+        QVERIFY(!program.start());
+        QVERIFY2(onlyMessage(program).contains(QStringLiteral("colonne diverse")), qPrintable(onlyMessage(program)));
+    }
+
+    // The table intact, one index entry lost: SQLite's quick check misses it, the full
+    // check finds it, and the start stops before a second row or a day's copy is made.
+    void aDamagedIndexStopsTheStartAndTheDailyCopy()
+    {
+        const QString folder = programFolder();
+        const QString file = archiveIn(folder);
+        QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("schema"));
+        QString indexSql;
+        {
+            QSqlDatabase db = QSqlDatabase::database(QStringLiteral("schema"), false);
+            db.setDatabaseName(file);
+            QVERIFY(db.open());
+            QSqlQuery query(db);
+            QVERIFY(query.exec(QStringLiteral("SELECT sql FROM sqlite_master WHERE type = 'index' AND tbl_name = 'questionari'")));
+            QVERIFY(query.next());
+            indexSql = query.value(0).toString();
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("schema"));
+        auto setIndexSql = [&](const QString &sql) {
+            return runOn(file, {QStringLiteral("PRAGMA writable_schema=ON"),
+                                QStringLiteral("UPDATE sqlite_master SET sql = '%1' WHERE type = 'index' AND tbl_name = 'questionari'")
+                                    .arg(QString(sql).replace(u'\'', QStringLiteral("''")))});
+        };
+        // While the index believes it holds no rows, a row goes into the table alone.
+        QVERIFY(setIndexSql(indexSql + QStringLiteral(" WHERE 0")));
+        QVERIFY(runOn(file, {QStringLiteral("INSERT INTO questionari (nome, \"I tre periodi\") VALUES ('ROSSI MARIO', 7)")}));
+        QVERIFY(setIndexSql(indexSql));
+        {
+            Archive archive(file);
+            QCOMPARE(archive.open(), ArchiveProblem::Damaged);
+            QVERIFY(archive.lastError().contains(QStringLiteral("missing from index")));
+        }
+        {
+            // A copy that was made today already does not let the damage through either.
+            QDir().mkpath(QDir(folder).filePath(QStringLiteral("perCensaria/copie")));
+            QFile::copy(file, QDir(folder).filePath(QStringLiteral("perCensaria/copie/dbcensaria-2026-03-12.mdb")));
+            TestProgram program(folder);
+            QVERIFY(!program.start());
+            QVERIFY2(onlyMessage(program).contains(QStringLiteral("danneggiato")), qPrintable(onlyMessage(program)));
+            QVERIFY(QFile::remove(QDir(folder).filePath(QStringLiteral("perCensaria/copie/dbcensaria-2026-03-12.mdb"))));
+        }
+
+        TestProgram program(folder);
+        QVERIFY(!program.start());
+        QVERIFY2(onlyMessage(program).contains(QStringLiteral("danneggiato")), qPrintable(onlyMessage(program)));
+        QVERIFY(!program.module().dbrisultati().isOpen());
+        QCOMPARE(QDir(QDir(folder).filePath(QStringLiteral("perCensaria/copie"))).entryList(QDir::Files), QStringList());
+    }
+
+    void anArchiveHeldByAnotherProgramIsBusyNotDamaged()
+    {
+        const QString folder = programFolder();
+        const QString file = archiveIn(folder);
+        QSqlDatabase holder = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("holder"));
+        holder.setDatabaseName(file);
+        QVERIFY(holder.open());
+        QVERIFY(QSqlQuery(holder).exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        QVERIFY(QSqlQuery(holder).exec(QStringLiteral("INSERT INTO questionari (nome) VALUES ('ALTRO PROGRAMMA')")));
+
+        QElapsedTimer waited;
+        waited.start();
+        TestProgram program(folder);
+        QVERIFY(!program.start());
+        QVERIFY2(waited.elapsed() < 8000, qPrintable(QString::number(waited.elapsed())));
+        const QString text = onlyMessage(program);
+        QVERIFY2(text.contains(QStringLiteral("in uso da un altro programma")), qPrintable(text));
+        QVERIFY(!text.contains(QStringLiteral("è danneggiato")));
+
+        QVERIFY(QSqlQuery(holder).exec(QStringLiteral("ROLLBACK")));
+        holder.close();
+        holder = QSqlDatabase();
+        QSqlDatabase::removeDatabase(QStringLiteral("holder"));
+    }
+
+    // A save waits for another program's write, tries again, and only then gives up,
+    // telling the pupil the archive is in use.
+    void aSaveWaitsForAnotherWriterThenSaysItIsBusy()
+    {
+        const QString folder = programFolder();
+        const QString file = archiveIn(folder);
+        TestProgram program(folder);
+        QVERIFY(program.start());
+        program.module().nomealunno = QStringLiteral("ROSSI MARIO");
+
+        auto holdTheArchive = [file](int milliseconds, std::promise<void> *held) {
+            const QString connection = QStringLiteral("writer-%1").arg(milliseconds);
+            {
+                QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+                db.setDatabaseName(file);
+                db.open();
+                QSqlQuery(db).exec(QStringLiteral("BEGIN IMMEDIATE"));
+                QSqlQuery(db).exec(QStringLiteral("INSERT INTO esercizi (nome) VALUES ('ALTRO PROGRAMMA')"));
+                held->set_value();
+                std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+                QSqlQuery(db).exec(QStringLiteral("COMMIT"));
+                db.close();
+            }
+            QSqlDatabase::removeDatabase(connection);
+        };
+        {
+            // Longer than one wait, shorter than the tries together: the save gets through.
+            std::promise<void> held;
+            std::thread writer(holdTheArchive, 3000, &held);
+            held.get_future().wait();
+            const bool saved = program.module().recordResult(QStringLiteral("questionari"), {{2, 7}}, 3);
+            writer.join(); // before any check can leave the function
+            QVERIFY(saved);
+            QVERIFY(program.dialogs().messages.isEmpty());
+        }
+        {
+            std::promise<void> held;
+            std::thread writer(holdTheArchive, 12000, &held);
+            held.get_future().wait();
+            const bool saved = program.module().recordResult(QStringLiteral("questionari"), {{2, 8}}, 3);
+            writer.join();
+            QVERIFY(!saved);
+        }
+        const QString text = onlyMessage(program);
+        QVERIFY2(text.contains(QStringLiteral("in uso da un altro programma")), qPrintable(text));
+        QCOMPARE(program.module().dbrisultati().findRow(QStringLiteral("questionari"), QStringLiteral("ROSSI MARIO"))->at(2).toInt(), 7);
+    }
+
+    void aFullDiskIsNamedWhenSaving()
+    {
+        if (smallDisk().isEmpty())
+            QSKIP("needs a small file system of its own; run scripts/check-archive-limits");
+        QTemporaryDir disk(QDir(smallDisk()).filePath(QStringLiteral("XXXXXX")));
+        const QString folder = TestProgram::makeProgramFolder(disk.path());
+        TestProgram program(folder);
+        QVERIFY(program.start());
+        fillDisk(folder, 0);
+        bool saved = true;
+        for (int i = 0; i < 2000 && saved; ++i) {
+            program.module().nomealunno = QStringLiteral("ALUNNO CON UN NOME PIUTTOSTO LUNGO %1").arg(i);
+            saved = program.module().recordResult(QStringLiteral("questionari"), {{2, 7}}, 3);
+        }
+        QVERIFY(!saved);
+        const QString text = onlyMessage(program);
+        QVERIFY2(text.contains(QStringLiteral("Il disco è pieno")), qPrintable(text));
+        QVERIFY2(!text.contains(QStringLiteral("database")) && !text.contains(QStringLiteral("danneggiato")), qPrintable(text));
+        QVERIFY(program.module().dbrisultati().integrityCheck());
+    }
+
+    void aDailyCopyWithoutRoomIsToldOnceAtStart()
+    {
+        if (smallDisk().isEmpty())
+            QSKIP("needs a small file system of its own; run scripts/check-archive-limits");
+        QTemporaryDir disk(QDir(smallDisk()).filePath(QStringLiteral("XXXXXX")));
+        const QString folder = TestProgram::makeProgramFolder(disk.path());
+        // Room for a journal, not for a copy of the whole archive.
+        fillDisk(folder, QFileInfo(archiveIn(folder)).size() - 4096);
+        TestProgram program(folder);
+        QVERIFY(program.start());
+        const QString text = onlyMessage(program);
+        QVERIFY2(text.contains(QStringLiteral("copia di oggi")) && text.contains(QStringLiteral("il disco è pieno")), qPrintable(text));
+        QCOMPARE(QDir(QDir(folder).filePath(QStringLiteral("perCensaria/copie"))).entryList(QDir::Files), QStringList());
+        // The pupils go on working: results are saved all the same.
+        program.module().nomealunno = QStringLiteral("ROSSI MARIO");
+        QVERIFY(program.module().recordResult(QStringLiteral("questionari"), {{2, 7}}, 3));
+        QCOMPARE(program.dialogs().messages.size(), 1);
+    }
+
+    void aFolderWhereTheArchiveShouldBeIsNamed()
+    {
+        const QString folder = programFolder();
+        QVERIFY(QFile::remove(archiveIn(folder)));
+        QVERIFY(QDir().mkpath(archiveIn(folder)));
+        TestProgram program(folder);
+        QVERIFY(!program.start());
+        QVERIFY2(onlyMessage(program).contains(QStringLiteral("c'è una cartella")), qPrintable(onlyMessage(program)));
+    }
+
+    // Someone else's database in WAL mode leaves the check exactly as it came.
+    void aForeignDatabaseIsNotChangedByTheCheck()
+    {
+        const QString file = dir_.filePath(QStringLiteral("altrui.mdb"));
+        QVERIFY(runOn(file, {QStringLiteral("PRAGMA journal_mode=WAL"), QStringLiteral("CREATE TABLE questionari (nome TEXT, voto INTEGER)"),
+                             QStringLiteral("INSERT INTO questionari VALUES ('X', 1)")}));
+        const QByteArray before = contentOf(file);
+        QCOMPARE(before.at(18), char(2)); // WAL mode, as the header says
+        QCOMPARE(Archive(file).open(), ArchiveProblem::NotAnArchive);
+        QCOMPARE(contentOf(file), before);
+        QVERIFY(!QFile::exists(file + QStringLiteral("-wal")));
+    }
+
+    // Permissions do not hold for root: scripts/check-archive-limits runs these as
+    // an ordinary account.
+    void aReadOnlyFolderIsRefusedAtStart()
+    {
+        if (runningAsRoot())
+            QSKIP("root may write anywhere; run scripts/check-archive-limits");
+        const QString folder = programFolder();
+        const QString data = QDir(folder).filePath(QStringLiteral("perCensaria"));
+        QVERIFY(QDir().mkpath(QDir(data).filePath(QStringLiteral("copie"))));
+        QVERIFY(QFile::setPermissions(data, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup));
+        TestProgram program(folder);
+        const bool started = program.start();
+        QFile::setPermissions(data, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QVERIFY(!started);
+        const QString text = onlyMessage(program);
+        QVERIFY2(text.contains(QDir::toNativeSeparators(data)) && text.contains(QStringLiteral("permesso di scrivere")), qPrintable(text));
+    }
+
+    void anUnreadableArchiveSaysWhy()
+    {
+        if (runningAsRoot())
+            QSKIP("root may read anything; run scripts/check-archive-limits");
+        const QString folder = programFolder();
+        QVERIFY(QFile::setPermissions(archiveIn(folder), QFile::WriteOwner));
+        TestProgram program(folder);
+        QVERIFY(!program.start());
+        QVERIFY2(onlyMessage(program).contains(QStringLiteral("permesso di leggere")), qPrintable(onlyMessage(program)));
+    }
+};
+
+QTEST_MAIN(TestArchiveChecks)
+#include "tst_archivechecks.moc"
