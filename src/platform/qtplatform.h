@@ -4,7 +4,11 @@
 #include "platform.h"
 #include "random.h"
 
+#include <memory>
+
 class QInputDialog;
+class QPrinter;
+class QProgressDialog;
 class QWidget;
 
 namespace censaria {
@@ -14,9 +18,40 @@ class QtDialogs : public Dialogs
 public:
     void message(const QString &text, const QString &title, MessageIcon icon) override;
     QString input(const QString &prompt, const QString &title) override;
+    QString password(const QString &prompt, const QString &title) override;
+    int choose(const QString &text, const QString &title, const QStringList &buttons) override;
+    QStringList openFiles(const QString &title, const QString &folder, const QString &filter) override;
+    QString saveFile(const QString &title, const QString &path, const QString &filter) override;
 
     // The name question as the program shows it (the tour draws it too).
     static QInputDialog *makeInputDialog(const QString &prompt, const QString &title, QWidget *parent);
+};
+
+// QProgressDialog, shown only when the work lasts more than a second.
+class QtProgress : public Progress
+{
+public:
+    ~QtProgress() override;
+    void start(const QString &label, int maximum) override;
+    bool advance(int value) override;
+    void finish() override;
+
+private:
+    QProgressDialog *dialog_ = nullptr;
+};
+
+// The system's default printer, landscape A4.
+class QtPagePrinter : public PagePrinter
+{
+public:
+    QtPagePrinter();
+    ~QtPagePrinter() override;
+    bool available() const override;
+    QPagedPaintDevice *beginDocument(const QString &name) override;
+    bool endDocument(bool cancelled) override;
+
+private:
+    std::unique_ptr<QPrinter> printer_;
 };
 
 class SystemClock : public Clock
@@ -65,8 +100,13 @@ struct QtPlatform
     QtFileCopier files;
     ScreenDisplay display;
     EventLoopExit process;
+    QtPagePrinter pagePrinter;
+    QtProgress progress;
 
-    Platform services() { return {&dialogs, &clock, &random, &printer, &driveA, &files, &display, &process}; }
+    Platform services()
+    {
+        return {&dialogs, &clock, &random, &printer, &driveA, &files, &display, &process, &pagePrinter, &progress};
+    }
 };
 
 } // namespace censaria

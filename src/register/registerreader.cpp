@@ -150,13 +150,14 @@ std::optional<QList<PupilRecord>> readRecords(const QSqlDatabase &db, QString *e
     return merger.records();
 }
 
-CollectedArchive::CollectedArchive(const QString &fileName)
+ArchiveFile::ArchiveFile(const QString &fileName, Access access)
     : connection_(newConnectionName())
     , fileName_(fileName)
+    , access_(access)
 {
 }
 
-CollectedArchive::~CollectedArchive()
+ArchiveFile::~ArchiveFile()
 {
     if (!QSqlDatabase::contains(connection_))
         return;
@@ -164,12 +165,12 @@ CollectedArchive::~CollectedArchive()
     QSqlDatabase::removeDatabase(connection_);
 }
 
-QSqlDatabase CollectedArchive::database() const
+QSqlDatabase ArchiveFile::database() const
 {
     return QSqlDatabase::database(connection_, false);
 }
 
-QString CollectedArchive::refuse(const QString &why)
+QString ArchiveFile::refuse(const QString &why)
 {
     if (QSqlDatabase::contains(connection_)) {
         QSqlDatabase::database(connection_, false).close();
@@ -178,7 +179,7 @@ QString CollectedArchive::refuse(const QString &why)
     return QStringLiteral("Il file\n%1\n%2\n\nNon ho aperto nessun archivio.").arg(QDir::toNativeSeparators(fileName_), why);
 }
 
-QString CollectedArchive::open()
+QString ArchiveFile::open()
 {
     const QFileInfo info(fileName_);
     if (!info.isFile())
@@ -198,9 +199,12 @@ QString CollectedArchive::open()
     QString why;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
-        // Read only, and never created: a collected archive is looked at, not changed.
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI"));
-        db.setDatabaseName(QUrl::fromLocalFile(info.absoluteFilePath()).toString(QUrl::FullyEncoded) + QStringLiteral("?mode=ro"));
+        // Never created; read only unless asked, and waiting for a busy archive.
+        const bool readOnly = access_ == Access::ReadOnly;
+        db.setConnectOptions(readOnly ? QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000")
+                                      : QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000"));
+        db.setDatabaseName(QUrl::fromLocalFile(info.absoluteFilePath()).toString(QUrl::FullyEncoded)
+                           + (readOnly ? QStringLiteral("?mode=ro") : QStringLiteral("?mode=rw")));
         why = db.open() ? whyNotAnArchive(db) : QStringLiteral("non si può aprire: è danneggiato.");
     }
     if (!why.isEmpty())

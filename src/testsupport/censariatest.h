@@ -12,7 +12,8 @@
 // Every service goes through the platform seam: scripted dialogs (answers queued,
 // messages recorded, an empty answer when none is queued), a fixed clock (clock().time),
 // a seeded generator with queueable draws (random()), a recording printer
-// (printer().documents), a temporary folder as drive "A:" (driveA()), a fixed display
+// (printer().documents; pagePrinter().documents as PDF bytes), a recording progress
+// bar that can stop the work (progress()), a temporary folder as drive "A:" (driveA()), a fixed display
 // of 1200 x 900 pixels, and an exit that is only recorded (exitCode()).
 // Screens are found by form name ("FQuestionario"), controls by their objectName.
 // Run widget tests with QT_QPA_PLATFORM=offscreen.
@@ -59,6 +60,8 @@ public:
     RecordingPrinter &printer() { return fake_.printer; }
     FixedDisplay &display() { return fake_.display; }
     RecordingFileCopier &files() { return fake_.files; }
+    PdfPagePrinter &pagePrinter() { return fake_.pagePrinter; }
+    RecordingProgress &progress() { return fake_.progress; }
     QString driveA() const { return fake_.driveA.root; }
     std::optional<int> exitCode() const { return fake_.process.exitCode; }
 

@@ -38,7 +38,7 @@ void writeBytes(const QString &path, const QByteArray &bytes)
 
 std::optional<QList<PupilRecord>> readFile(const QString &path, QString *refusal = nullptr)
 {
-    CollectedArchive archive(path);
+    ArchiveFile archive(path);
     const QString problem = archive.open();
     if (refusal)
         *refusal = problem;
@@ -94,7 +94,7 @@ private slots:
         QCOMPARE(fileHash(path), before); // read, never changed
     }
 
-    void badCollectedArchivesAreRefusedByName_data()
+    void badArchiveFilesAreRefusedByName_data()
     {
         QTest::addColumn<QByteArray>("kind");
         QTest::addColumn<QString>("reason");
@@ -106,7 +106,7 @@ private slots:
         QTest::newRow("table missing") << QByteArray("table") << QStringLiteral("manca la tabella");
         QTest::newRow("missing") << QByteArray("missing") << QStringLiteral("non esiste");
     }
-    void badCollectedArchivesAreRefusedByName()
+    void badArchiveFilesAreRefusedByName()
     {
         QFETCH(QByteArray, kind);
         QFETCH(QString, reason);

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QWidget>
+
+class QComboBox;
+class QBarSet;
+class QBarCategoryAxis;
+class QValueAxis;
+class QChartView;
+
+namespace censaria::classregister {
+
+class RegisterFilter;
+
+// A picture of the class beside the table: the class average of each topic, and for a
+// chosen topic how many pupils scored each result. Both follow the table's filter.
+class RegisterChart : public QWidget
+{
+    Q_OBJECT
+public:
+    RegisterChart(RegisterFilter *filter, QWidget *parent = nullptr);
+
+    void refresh();
+    // What the bars show now, for tests: averages per topic, pupils per score 0..10.
+    QList<double> averages() const;
+    QList<int> distribution() const;
+
+private:
+    QChartView *makeView(const QString &title, QBarSet *set, QBarCategoryAxis *axis, QValueAxis *values);
+
+    RegisterFilter *filter_;
+    QComboBox *topic_;
+    QBarSet *averages_;
+    QBarSet *distribution_;
+    QValueAxis *countAxis_;
+};
+
+} // namespace censaria::classregister
