@@ -61,6 +61,7 @@ struct PdfPagePrinter::Job
 {
     QBuffer buffer;
     QPdfWriter writer{&buffer};
+    bool aborted = false;
 };
 
 PdfPagePrinter::PdfPagePrinter() = default;
@@ -76,12 +77,18 @@ QPagedPaintDevice *PdfPagePrinter::beginDocument(const QString &name)
     return &job_->writer;
 }
 
-bool PdfPagePrinter::endDocument(bool wasCancelled)
+void PdfPagePrinter::abortDocument()
+{
+    if (job_)
+        job_->aborted = true;
+}
+
+bool PdfPagePrinter::endDocument()
 {
     if (!job_)
         return false;
-    if (wasCancelled)
-        ++cancelled;
+    if (job_->aborted)
+        ++aborted;
     else
         documents.append(job_->buffer.data());
     job_.reset();

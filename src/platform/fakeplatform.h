@@ -112,11 +112,12 @@ public:
     ~PdfPagePrinter() override;
     bool available() const override { return present; }
     QPagedPaintDevice *beginDocument(const QString &name) override;
-    bool endDocument(bool cancelled) override;
+    void abortDocument() override;
+    bool endDocument() override;
 
     bool present = true;
     QList<QByteArray> documents; // each printed document as PDF bytes
-    int cancelled = 0;
+    int aborted = 0;
 
 private:
     struct Job;

@@ -59,9 +59,11 @@ public:
     virtual bool available() const = 0;
     // A new document on the printer; nullptr when it cannot start one.
     virtual QPagedPaintDevice *beginDocument(const QString &name) = 0;
-    // After painting has ended: sends the pages, or drops them when cancelled.
+    // While the document is being painted: nothing of it will be printed.
+    virtual void abortDocument() = 0;
+    // After painting has ended: the pages go to the printer unless aborted.
     // False when the printer failed.
-    virtual bool endDocument(bool cancelled) = 0;
+    virtual bool endDocument() = 0;
 };
 
 class Clock

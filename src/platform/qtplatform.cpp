@@ -129,16 +129,24 @@ QPagedPaintDevice *QtPagePrinter::beginDocument(const QString &name)
     printer_ = std::make_unique<QPrinter>(QPrinterInfo::defaultPrinter().isNull() ? QPrinterInfo() : QPrinterInfo::defaultPrinter(),
                                           QPrinter::HighResolution);
     printer_->setDocName(name);
+    aborted_ = false;
     return printer_.get();
 }
 
-bool QtPagePrinter::endDocument(bool cancelled)
+void QtPagePrinter::abortDocument()
+{
+    // While the painter is still active, so that ending it sends nothing.
+    if (!printer_)
+        return;
+    printer_->abort();
+    aborted_ = true;
+}
+
+bool QtPagePrinter::endDocument()
 {
     if (!printer_)
         return false;
-    if (cancelled)
-        printer_->abort();
-    const bool ok = cancelled || printer_->printerState() != QPrinter::Error;
+    const bool ok = aborted_ || printer_->printerState() != QPrinter::Error;
     printer_.reset();
     return ok;
 }

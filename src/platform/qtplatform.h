@@ -48,10 +48,12 @@ public:
     ~QtPagePrinter() override;
     bool available() const override;
     QPagedPaintDevice *beginDocument(const QString &name) override;
-    bool endDocument(bool cancelled) override;
+    void abortDocument() override;
+    bool endDocument() override;
 
 private:
     std::unique_ptr<QPrinter> printer_;
+    bool aborted_ = false;
 };
 
 class SystemClock : public Clock

@@ -6,6 +6,7 @@
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QHorizontalBarSeries>
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
@@ -27,17 +28,18 @@ RegisterChart::RegisterChart(RegisterFilter *filter, QWidget *parent)
     layout->setSpacing(Twips::px(60));
 
     auto *topics = new QBarCategoryAxis;
-    QStringList numbers;
-    for (int topic = 0; topic < topicCount; ++topic) {
-        numbers << QString::number(topic + 1);
-        topic_->addItem(QStringLiteral("%1. %2").arg(topic + 1).arg(topicName(topic)));
-    }
-    topics->append(numbers);
+    QStringList names;
+    // The first topic on top, as in the table's order from the left.
+    for (int topic = topicCount - 1; topic >= 0; --topic)
+        names << topicShortName(topic);
+    for (int topic = 0; topic < topicCount; ++topic)
+        topic_->addItem(topicName(topic));
+    topics->append(names);
     auto *tenths = new QValueAxis;
     tenths->setRange(0, 10);
     tenths->setTickCount(6);
     tenths->setLabelFormat(QStringLiteral("%d"));
-    layout->addWidget(makeView(QStringLiteral("Media della classe per argomento"), averages_, topics, tenths), 1);
+    layout->addWidget(makeView(QStringLiteral("Media della classe (su 10)"), averages_, topics, tenths, true), 1);
 
     topic_->setObjectName(QStringLiteral("chartTopic"));
     topic_->setFont(Twips::font(8));
@@ -50,17 +52,17 @@ RegisterChart::RegisterChart(RegisterFilter *filter, QWidget *parent)
         scoreNames << QString::number(score);
     scores->append(scoreNames);
     countAxis_->setLabelFormat(QStringLiteral("%d"));
-    layout->addWidget(makeView(QStringLiteral("Quanti alunni per ogni risultato (su 10)"), distribution_, scores, countAxis_), 1);
+    layout->addWidget(makeView(QStringLiteral("Alunni per risultato (su 10)"), distribution_, scores, countAxis_, false), 1);
 
     connect(topic_, &QComboBox::currentIndexChanged, this, &RegisterChart::refresh);
     refresh();
 }
 
-QChartView *RegisterChart::makeView(const QString &title, QBarSet *set, QBarCategoryAxis *axis, QValueAxis *values)
+QChartView *RegisterChart::makeView(const QString &title, QBarSet *set, QBarCategoryAxis *axis, QValueAxis *values, bool across)
 {
     set->setColor(QColor(192, 192, 0));
     set->setBorderColor(QColor(128, 128, 0));
-    auto *series = new QBarSeries;
+    QAbstractBarSeries *series = across ? static_cast<QAbstractBarSeries *>(new QHorizontalBarSeries) : new QBarSeries;
     series->append(set);
     series->setBarWidth(0.7);
     auto *chart = new QChart;
@@ -77,9 +79,10 @@ QChartView *RegisterChart::makeView(const QString &title, QBarSet *set, QBarCate
         a->setLabelsFont(Twips::font(7));
         a->setLabelsBrush(QColor(192, 192, 255));
         a->setGridLineColor(QColor(64, 64, 128));
+        a->setTruncateLabels(false);
     }
-    chart->addAxis(axis, Qt::AlignBottom);
-    chart->addAxis(values, Qt::AlignLeft);
+    chart->addAxis(axis, across ? Qt::AlignLeft : Qt::AlignBottom);
+    chart->addAxis(values, across ? Qt::AlignBottom : Qt::AlignLeft);
     series->attachAxis(axis);
     series->attachAxis(values);
     auto *view = new QChartView(chart, this);
@@ -109,7 +112,7 @@ void RegisterChart::refresh()
         }
     }
     QList<qreal> averages;
-    for (int topic = 0; topic < topicCount; ++topic)
+    for (int topic = topicCount - 1; topic >= 0; --topic)
         averages << (done[topic] ? sums[topic] / done[topic] : 0.0);
     averages_->remove(0, averages_->count());
     averages_->append(averages);
@@ -129,7 +132,7 @@ void RegisterChart::refresh()
 QList<double> RegisterChart::averages() const
 {
     QList<double> values;
-    for (int i = 0; i < averages_->count(); ++i)
+    for (int i = averages_->count() - 1; i >= 0; --i)
         values << averages_->at(i);
     return values;
 }

@@ -21,12 +21,13 @@ public:
     RegisterChart(RegisterFilter *filter, QWidget *parent = nullptr);
 
     void refresh();
-    // What the bars show now, for tests: averages per topic, pupils per score 0..10.
+    // What the bars show now, for tests: averages per topic (in topic order), pupils per score 0..10.
     QList<double> averages() const;
     QList<int> distribution() const;
 
 private:
-    QChartView *makeView(const QString &title, QBarSet *set, QBarCategoryAxis *axis, QValueAxis *values);
+    // across: bars lying across, with the topic names beside them.
+    QChartView *makeView(const QString &title, QBarSet *set, QBarCategoryAxis *axis, QValueAxis *values, bool across);
 
     RegisterFilter *filter_;
     QComboBox *topic_;

@@ -12,7 +12,7 @@ namespace censaria::classregister {
 namespace {
 
 constexpr double fontPoints = 7.5;
-constexpr double nameShare = 0.2; // of the page's width
+constexpr double nameShare = 0.16; // of the page's width
 
 } // namespace
 
@@ -81,6 +81,9 @@ bool RegisterDocument::draw(QPagedPaintDevice &device, const Progress &progress)
     font.setPointSizeF(fontPoints);
     QFont bold = font;
     bold.setBold(true);
+    // Column headings are narrow: a smaller type, so that a word fits its column.
+    QFont headingFont = bold;
+    headingFont.setPointSizeF(fontPoints * 0.8);
     QFont title = bold;
     title.setPointSizeF(fontPoints * 1.6);
     const int columns = model_.columnCount();
@@ -117,7 +120,7 @@ bool RegisterDocument::draw(QPagedPaintDevice &device, const Progress &progress)
         // The heading row, on every page.
         double top = l.titleHeight;
         painter.fillRect(QRectF(0, top, l.page.width(), l.headingHeight), QColor(225, 225, 225));
-        painter.setFont(bold);
+        painter.setFont(headingFont);
         for (int column = 0; column < columns; ++column)
             painter.drawText(cell(column, top, l.headingHeight), Qt::AlignCenter | Qt::TextWordWrap,
                              RegisterColumn::all()[column].heading());

@@ -188,6 +188,7 @@ void RegisterFilter::setNameFilter(const QString &text)
         return;
     filter_ = wanted;
     invalidateRowsFilter();
+    emit filterChanged();
 }
 
 QList<int> RegisterFilter::shownRows() const
@@ -247,8 +248,8 @@ SummaryModel::SummaryModel(RegisterFilter *filter, QObject *parent)
     , filter_(filter)
 {
     connect(filter, &QAbstractItemModel::modelReset, this, &SummaryModel::recompute);
-    connect(filter, &QAbstractItemModel::rowsInserted, this, &SummaryModel::recompute);
-    connect(filter, &QAbstractItemModel::rowsRemoved, this, &SummaryModel::recompute);
+    // Not on each range of rows a filter change removes or inserts: once per change.
+    connect(filter, &RegisterFilter::filterChanged, this, &SummaryModel::recompute);
     connect(filter, &QAbstractItemModel::layoutChanged, this, &SummaryModel::recompute);
     recompute();
 }
@@ -287,10 +288,13 @@ QVariant SummaryModel::data(const QModelIndex &index, int role) const
     const ColumnSummary &s = summary_.at(index.column());
     if (role == Qt::TextAlignmentRole)
         return index.column() == 0 ? QVariant(Qt::AlignLeft | Qt::AlignVCenter) : QVariant(Qt::AlignCenter);
+    if (role == Qt::ToolTipRole)
+        return index.row() == 0 ? QStringLiteral("La media della classe, sugli alunni che hanno svolto l'argomento")
+                                : QStringLiteral("Quanti alunni, fra quelli mostrati, hanno svolto l'argomento");
     if (role != Qt::DisplayRole)
         return {};
     if (index.column() == 0)
-        return index.row() == 0 ? QStringLiteral("Media della classe") : QStringLiteral("Alunni che l'hanno svolto (su %1)").arg(s.pupils);
+        return index.row() == 0 ? QStringLiteral("Media della classe") : QStringLiteral("Alunni (su %1)").arg(s.pupils);
     if (index.row() == 0)
         return s.average ? decimal(*s.average) : RegisterModel::notDone;
     return QString::number(s.pupils);

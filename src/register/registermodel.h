@@ -66,6 +66,10 @@ public:
     // The source rows shown now, in the order shown.
     QList<int> shownRows() const;
 
+signals:
+    // Once per change of the filter text, after the rows have changed.
+    void filterChanged();
+
 protected:
     bool lessThan(const QModelIndex &left, const QModelIndex &right) const override;
     bool filterAcceptsRow(int sourceRow, const QModelIndex &sourceParent) const override;

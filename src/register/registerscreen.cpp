@@ -108,12 +108,13 @@ RegisterScreen::RegisterScreen(Module &module)
 
     sources_ = new QLabel(canvas());
     sources_->setObjectName(QStringLiteral("sourcesLabel"));
-    sources_->setGeometry(twips(240, 1030, 11500, 300));
-    sources_->setFont(Twips::font(8.25));
+    sources_->setGeometry(twips(240, 990, 11500, 400));
+    sources_->setFont(Twips::font(7.5));
+    sources_->setWordWrap(true);
     setColours(sources_, lavender);
 
     table_ = makeTable("registerTable", canvas());
-    table_->setGeometry(twips(240, 1380, 7900, 5700));
+    table_->setGeometry(twips(240, 1420, 7900, 5660));
     table_->setModel(filter_);
     table_->setAlternatingRowColors(true);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -146,31 +147,31 @@ RegisterScreen::RegisterScreen(Module &module)
 
     chart_ = new RegisterChart(filter_, canvas());
     chart_->setObjectName(QStringLiteral("registerChart"));
-    chart_->setGeometry(twips(8300, 1380, 3460, 6420));
+    chart_->setGeometry(twips(8300, 1420, 3460, 6380));
     connect(summary_, &SummaryModel::recomputed, chart_, &RegisterChart::refresh);
 
     const QColor blue(0, 0, 128), green(0, 96, 0), red(128, 0, 0), purple(112, 0, 112);
-    connect(addButton("thisComputerButton", QStringLiteral("Questo computer"), twips(240, 7950, 2200, 420), blue),
+    connect(addButton("thisComputerButton", QStringLiteral("Questo computer"), twips(240, 7950, 1900, 420), blue),
             &QPushButton::clicked, this, &RegisterScreen::showThisComputer);
-    connect(addButton("collectedButton", QStringLiteral("Archivi raccolti..."), twips(2570, 7950, 2200, 420), blue),
+    connect(addButton("collectedButton", QStringLiteral("Archivi raccolti..."), twips(2270, 7950, 1900, 420), blue),
             &QPushButton::clicked, this, &RegisterScreen::chooseCollected);
-    connect(addButton("csvButton", QStringLiteral("Esporta per foglio di calcolo"), twips(4900, 7950, 2200, 420), green),
+    connect(addButton("csvButton", QStringLiteral("Esporta per foglio di calcolo"), twips(4300, 7950, 2900, 420), green),
             &QPushButton::clicked, this, &RegisterScreen::exportCsv);
-    connect(addButton("printButton", QStringLiteral("Stampa il registro"), twips(7230, 7950, 2200, 420), green),
+    connect(addButton("printButton", QStringLiteral("Stampa il registro"), twips(7330, 7950, 2300, 420), green),
             &QPushButton::clicked, this, &RegisterScreen::printRegister);
-    connect(addButton("pdfButton", QStringLiteral("Salva in PDF"), twips(9560, 7950, 2200, 420), green),
+    connect(addButton("pdfButton", QStringLiteral("Salva in PDF"), twips(9760, 7950, 2000, 420), green),
             &QPushButton::clicked, this, &RegisterScreen::savePdf);
-    connect(addButton("joinButton", QStringLiteral("Unisci due alunni"), twips(240, 8480, 2200, 420), red),
+    connect(addButton("joinButton", QStringLiteral("Unisci due alunni"), twips(240, 8480, 2100, 420), red),
             &QPushButton::clicked, this, &RegisterScreen::joinPupils);
-    connect(addButton("deleteButton", QStringLiteral("Elimina alunno"), twips(2570, 8480, 2200, 420), red),
+    connect(addButton("deleteButton", QStringLiteral("Elimina alunno"), twips(2424, 8480, 1900, 420), red),
             &QPushButton::clicked, this, &RegisterScreen::deletePupil);
-    connect(addButton("newYearButton", QStringLiteral("Nuovo anno scolastico"), twips(4900, 8480, 2200, 420), red),
+    connect(addButton("newYearButton", QStringLiteral("Nuovo anno scolastico"), twips(4408, 8480, 2600, 420), red),
             &QPushButton::clicked, this, &RegisterScreen::startNewYear);
-    connect(addButton("backButton", QStringLiteral("Torno"), twips(7230, 8480, 1400, 420), purple),
+    connect(addButton("backButton", QStringLiteral("Torno"), twips(7092, 8480, 1500, 420), purple),
             &QPushButton::clicked, this, &RegisterScreen::goBackToResults);
-    connect(addButton("menuButton", QStringLiteral("Menù"), twips(8760, 8480, 1400, 420), purple),
+    connect(addButton("menuButton", QStringLiteral("Menù"), twips(8676, 8480, 1500, 420), purple),
             &QPushButton::clicked, this, &RegisterScreen::goToMenu);
-    connect(addButton("exitButton", QStringLiteral("Esco"), twips(10290, 8480, 1470, 420), purple),
+    connect(addButton("exitButton", QStringLiteral("Esco"), twips(10260, 8480, 1500, 420), purple),
             &QPushButton::clicked, this, &RegisterScreen::exitProgram);
 
     setKeyboardOrder(controls({"classBox", "schoolBox", "filterBox", "registerTable", "chartTopic", "thisComputerButton",
@@ -419,12 +420,8 @@ void RegisterScreen::savePdf()
                                     {classBox_->text().simplified(), schoolBox_->text().simplified(),
                                      module().platform().clock->now().date(), sourceText_});
     Progress &progress = *module().platform().progress;
-    progress.start(QStringLiteral("Preparo il PDF del registro..."), 1);
     QString error;
-    const bool written = writeRegisterPdf(document, path, [&](int page, int pages) {
-        progress.start(QStringLiteral("Preparo il PDF del registro: pagina %1 di %2").arg(page).arg(pages), pages);
-        return progress.advance(page - 1);
-    }, &error);
+    const bool written = writeRegisterPdf(document, path, pageProgress(QStringLiteral("Preparo il PDF del registro (%1 pagine)...")), &error);
     progress.finish();
     if (written)
         say(QStringLiteral("Il registro è nel file\n%1").arg(QDir::toNativeSeparators(path)), MessageIcon::Information);
@@ -456,16 +453,28 @@ void RegisterScreen::printRegister()
         return;
     }
     RegisterDocument::preparePage(*device);
-    Progress &progress = *module().platform().progress;
-    progress.start(QStringLiteral("Stampo il registro..."), 1);
-    const bool drawn = document.draw(*device, [&](int page, int pages) {
-        progress.start(QStringLiteral("Stampo il registro: pagina %1 di %2").arg(page).arg(pages), pages);
-        return progress.advance(page - 1);
+    const RegisterDocument::Progress pages = pageProgress(QStringLiteral("Stampo il registro (%1 pagine)..."));
+    document.draw(*device, [&](int page, int count) {
+        if (pages(page, count))
+            return true;
+        printer.abortDocument();
+        return false;
     });
-    progress.finish();
-    if (!printer.endDocument(!drawn))
+    module().platform().progress->finish();
+    if (!printer.endDocument())
         say(QStringLiteral("La stampante ha dato un errore: il registro potrebbe non essere stato stampato per intero."),
             MessageIcon::Exclamation);
+}
+
+RegisterDocument::Progress RegisterScreen::pageProgress(const QString &label)
+{
+    Progress *progress = module().platform().progress;
+    // One bar for the whole document, started once its number of pages is known.
+    return [progress, label](int page, int pages) {
+        if (page == 1)
+            progress->start(label.arg(pages), pages);
+        return progress->advance(page - 1);
+    };
 }
 
 QStringList RegisterScreen::selectedNames() const

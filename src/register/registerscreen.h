@@ -6,6 +6,7 @@
 #include "pupilrecord.h"
 #include "teacherpassword.h"
 
+#include <functional>
 #include <memory>
 
 class QLabel;
@@ -63,6 +64,7 @@ private:
     void keepHeadingBoxes();
     void fitColumns();
     void goBackToResults();
+    std::function<bool(int, int)> pageProgress(const QString &label);
 
     TeacherPassword password_;
     RegisterModel *model_;

@@ -235,7 +235,7 @@ private slots:
         program_->progress().cancelAt = 0;
         click(QStringLiteral("printButton"));
         QCOMPARE(program_->pagePrinter().documents.size(), 1);
-        QCOMPARE(program_->pagePrinter().cancelled, 1);
+        QCOMPARE(program_->pagePrinter().aborted, 1);
         program_->progress().cancelAt = -1;
 
         // No printer: the PDF is offered in the message.

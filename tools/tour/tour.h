@@ -19,6 +19,8 @@ public:
     void save(const QString &name, QWidget *screen, QWidget *dialog = nullptr);
     void save(const QString &name, const QString &formName);
     int saved() const { return count_; }
+    // A file of another kind (a CSV, a PDF) written beside the pictures.
+    QString outputPath(const QString &fileName) const { return output_.filePath(fileName); }
 
 private:
     QDir output_;
