@@ -9,7 +9,9 @@
 #include "register/registerreader.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QTableView>
 
 namespace censaria::bench {
 namespace {
@@ -58,16 +60,37 @@ void benchRegister(Report &report, const QString &workFolder)
     classregister::RegisterModel model;
     classregister::RegisterFilter filter(&model);
     classregister::SummaryModel summary(&filter);
+    // Timed with the table on show and painted, as the teacher waits for it.
+    QTableView view;
+    view.setModel(&filter);
+    view.setSortingEnabled(true);
+    view.resize(900, 600);
+    view.show();
+    QList<double> checking, reading, showing;
     const auto open = timeRuns(5, [&] {
+        QElapsedTimer step;
+        step.start();
         classregister::ArchiveFile archive(file);
-        if (archive.open().isEmpty())
-            model.setRecords(readRecords(archive.database()).value_or(QList<classregister::PupilRecord>()));
+        if (!archive.open().isEmpty())
+            return;
+        checking << step.nsecsElapsed() / 1e6;
+        step.restart();
+        auto records = classregister::readRecords(archive.database()).value_or(QList<classregister::PupilRecord>());
+        reading << step.nsecsElapsed() / 1e6;
+        step.restart();
+        model.setRecords(std::move(records));
+        view.repaint();
+        showing << step.nsecsElapsed() / 1e6;
     });
     report.addLimit(QStringLiteral("Register: open 10 000 pupils"), median(open), QStringLiteral("ms"), 300);
+    report.addInfo(QStringLiteral("  opening the file with its checks"), median(checking), QStringLiteral("ms"));
+    report.addInfo(QStringLiteral("  reading both tables into records"), median(reading), QStringLiteral("ms"));
+    report.addInfo(QStringLiteral("  the table sorted and painted"), median(showing), QStringLiteral("ms"));
 
     int column = 0;
     const auto sort = timeRuns(6, [&] {
-        filter.sort(column, column % 2 ? Qt::DescendingOrder : Qt::AscendingOrder);
+        view.sortByColumn(column, column % 2 ? Qt::DescendingOrder : Qt::AscendingOrder);
+        view.repaint();
         column = column == 0 ? int(model.columnCount()) - 1 : 0;
     });
     report.addLimit(QStringLiteral("Register: sort 10 000 pupils (name, average)"), median(sort), QStringLiteral("ms"), 100);
@@ -76,7 +99,10 @@ void benchRegister(Report &report, const QString &workFolder)
     const QStringList keystrokes = {QStringLiteral("r"), QStringLiteral("ro"), QStringLiteral("ros"), QStringLiteral("ross"),
                                     QStringLiteral("ros"), QStringLiteral("ro"), QStringLiteral("r"), QString()};
     int key = 0;
-    const auto typing = timeRuns(int(keystrokes.size()), [&] { filter.setNameFilter(keystrokes[key++]); });
+    const auto typing = timeRuns(int(keystrokes.size()), [&] {
+        filter.setNameFilter(keystrokes[key++]);
+        view.repaint();
+    });
     report.addLimit(QStringLiteral("Register: filter per keystroke"), median(typing), QStringLiteral("ms"), 50);
 
     const QList<int> rows = filter.shownRows();

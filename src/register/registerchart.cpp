@@ -39,7 +39,8 @@ RegisterChart::RegisterChart(RegisterFilter *filter, QWidget *parent)
     tenths->setRange(0, 10);
     tenths->setTickCount(6);
     tenths->setLabelFormat(QStringLiteral("%d"));
-    layout->addWidget(makeView(QStringLiteral("Media della classe (su 10)"), averages_, topics, tenths, true), 1);
+    // Thirteen topic names need more height than eleven scores.
+    layout->addWidget(makeView(QStringLiteral("Media della classe (su 10)"), averages_, topics, tenths, true), 3);
 
     topic_->setObjectName(QStringLiteral("chartTopic"));
     topic_->setFont(Twips::font(8));
@@ -52,7 +53,7 @@ RegisterChart::RegisterChart(RegisterFilter *filter, QWidget *parent)
         scoreNames << QString::number(score);
     scores->append(scoreNames);
     countAxis_->setLabelFormat(QStringLiteral("%d"));
-    layout->addWidget(makeView(QStringLiteral("Alunni per risultato (su 10)"), distribution_, scores, countAxis_, false), 1);
+    layout->addWidget(makeView(QStringLiteral("Alunni per risultato (su 10)"), distribution_, scores, countAxis_, false), 2);
 
     connect(topic_, &QComboBox::currentIndexChanged, this, &RegisterChart::refresh);
     refresh();
@@ -76,7 +77,7 @@ QChartView *RegisterChart::makeView(const QString &title, QBarSet *set, QBarCate
     chart->setMargins(QMargins(2, 2, 2, 2));
     chart->setAnimationOptions(QChart::NoAnimation);
     for (QAbstractAxis *a : {static_cast<QAbstractAxis *>(axis), static_cast<QAbstractAxis *>(values)}) {
-        a->setLabelsFont(Twips::font(7));
+        a->setLabelsFont(Twips::font(6.5));
         a->setLabelsBrush(QColor(192, 192, 255));
         a->setGridLineColor(QColor(64, 64, 128));
         a->setTruncateLabels(false);

@@ -126,6 +126,9 @@ RegisterScreen::RegisterScreen(Module &module)
     table_->horizontalHeader()->setFixedHeight(Twips::px(520));
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Scroll bars as wide as the rest scales, or they are a hair on a 4K panel.
+    table_->setStyleSheet(QStringLiteral("QScrollBar:vertical { width: %1px; } QScrollBar:horizontal { height: %1px; }")
+                              .arg(Twips::px(230)));
 
     totals_ = makeTable("totalsTable", canvas());
     totals_->setGeometry(twips(240, 7100, 7900, 2 * rowTwips + 40));

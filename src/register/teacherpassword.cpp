@@ -12,6 +12,7 @@ namespace {
 const QString saltKey = QStringLiteral("password/salt");
 const QString iterationsKey = QStringLiteral("password/iterations");
 const QString hashKey = QStringLiteral("password/pbkdf2-sha256");
+const QString pauseKey = QStringLiteral("password/pausa-fino-a");
 constexpr int hashLength = 32;
 
 QByteArray derive(const QString &password, const QByteArray &salt, int iterations)
@@ -36,6 +37,8 @@ TeacherPassword::TeacherPassword(const QString &settingsFile, int iterations)
     : file_(settingsFile)
     , iterations_(iterations)
 {
+    // A pause outlives the program: closing and reopening it does not cut it short.
+    pausedUntil_ = QSettings(file_, QSettings::IniFormat).value(pauseKey).toDateTime();
 }
 
 bool TeacherPassword::isSet() const
@@ -72,12 +75,16 @@ TeacherPassword::Answer TeacherPassword::check(const QString &password, const QD
         return Answer::Refused;
     failures_ = 0;
     pausedUntil_ = now.addSecs(pauseSeconds);
+    QSettings(file_, QSettings::IniFormat).setValue(pauseKey, pausedUntil_);
     return Answer::RefusedNowPaused;
 }
 
 int TeacherPassword::secondsToWait(const QDateTime &now) const
 {
     if (!pausedUntil_.isValid() || now >= pausedUntil_)
+        return 0;
+    // A clock put back must not lock the teacher out for hours.
+    if (now.secsTo(pausedUntil_) > pauseSeconds)
         return 0;
     return int((now.msecsTo(pausedUntil_) + 999) / 1000);
 }

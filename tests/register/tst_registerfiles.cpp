@@ -301,6 +301,8 @@ private slots:
         // During the pause even the right password is not looked at.
         QCOMPARE(password.check(QStringLiteral("Càsa-2026"), now.addSecs(29)), TeacherPassword::Answer::Paused);
         QCOMPARE(password.secondsToWait(now.addSecs(10)), 20);
+        // The pause holds for the program started again, too.
+        QCOMPARE(TeacherPassword(settings, 2000).check(QStringLiteral("Càsa-2026"), now.addSecs(5)), TeacherPassword::Answer::Paused);
         QCOMPARE(password.check(QStringLiteral("Càsa-2026"), now.addSecs(30)), TeacherPassword::Answer::Accepted);
 
         // A right answer starts the count of wrong ones again.
