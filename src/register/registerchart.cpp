@@ -22,25 +22,20 @@ RegisterChart::RegisterChart(RegisterFilter *filter, QWidget *parent)
     , averages_(new QBarSet(QStringLiteral("Media su 10")))
     , distribution_(new QBarSet(QStringLiteral("Alunni")))
     , countAxis_(new QValueAxis)
+    , topics_(new QBarCategoryAxis)
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(Twips::px(60));
 
-    auto *topics = new QBarCategoryAxis;
-    QStringList names;
-    // The first topic on top, as in the table's order from the left.
-    for (int topic = topicCount - 1; topic >= 0; --topic)
-        names << topicShortName(topic);
     for (int topic = 0; topic < topicCount; ++topic)
         topic_->addItem(topicName(topic));
-    topics->append(names);
     auto *tenths = new QValueAxis;
     tenths->setRange(0, 10);
     tenths->setTickCount(6);
     tenths->setLabelFormat(QStringLiteral("%d"));
     // Thirteen topic names need more height than eleven scores.
-    layout->addWidget(makeView(QStringLiteral("Media della classe (su 10)"), averages_, topics, tenths, true), 3);
+    layout->addWidget(makeView(QStringLiteral("Media della classe (su 10)"), averages_, topics_, tenths, true), 3);
 
     topic_->setObjectName(QStringLiteral("chartTopic"));
     topic_->setFont(Twips::font(8));
@@ -112,9 +107,16 @@ void RegisterChart::refresh()
                 ++counts[std::clamp(int(score), 0, 10)];
         }
     }
+    // The first topic on top, as in the table's order from the left; a topic nobody
+    // has done says so instead of looking like an average of 0.
     QList<qreal> averages;
-    for (int topic = topicCount - 1; topic >= 0; --topic)
+    QStringList names;
+    for (int topic = topicCount - 1; topic >= 0; --topic) {
         averages << (done[topic] ? sums[topic] / done[topic] : 0.0);
+        names << (done[topic] ? topicShortName(topic) : topicShortName(topic) + QStringLiteral(" —"));
+    }
+    if (topics_->categories() != names)
+        topics_->setCategories(names);
     averages_->remove(0, averages_->count());
     averages_->append(averages);
     distribution_->remove(0, distribution_->count());

@@ -34,6 +34,7 @@ private:
     QBarSet *averages_;
     QBarSet *distribution_;
     QValueAxis *countAxis_;
+    QBarCategoryAxis *topics_;
 };
 
 } // namespace censaria::classregister

@@ -98,6 +98,9 @@ RegisterScreen::RegisterScreen(Module &module)
     schoolBox_ = addBox("schoolBox", QStringLiteral("Scuola"), twips(2400, 620, 3700, 330));
     filterBox_ = addBox("filterBox", QStringLiteral("Cerca un nome"), twips(6300, 620, 3600, 330));
     filterBox_->setPlaceholderText(QStringLiteral("parte del cognome o del nome"));
+    QPalette hint = filterBox_->palette();
+    hint.setColor(QPalette::PlaceholderText, QColor(128, 128, 192));
+    filterBox_->setPalette(hint);
     filterBox_->setClearButtonEnabled(true);
     const QSettings settings(settingsFile(), QSettings::IniFormat);
     classBox_->setText(settings.value(classKey).toString());

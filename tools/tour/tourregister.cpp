@@ -105,7 +105,9 @@ void tourRegister(Tour &tour)
     tour.save(QStringLiteral("register-merged"), forms::classRegister);
 
     auto *table = program.control<QTableView>(forms::classRegister, QStringLiteral("registerTable"));
-    table->sortByColumn(int(classregister::RegisterColumn::all().size()) - 1, Qt::DescendingOrder);
+    const int average = int(classregister::RegisterColumn::all().size()) - 1;
+    table->sortByColumn(average, Qt::DescendingOrder);
+    table->scrollTo(table->model()->index(0, average));
     tour.save(QStringLiteral("register-sorted-by-average"), forms::classRegister);
 
     program.control<QLineEdit>(forms::classRegister, QStringLiteral("filterBox"))->setText(QStringLiteral("ro"));
