@@ -4,6 +4,7 @@
 #include "app/forms.h"
 #include "app/module.h"
 #include "platform/twips.h"
+#include "frozencolumn.h"
 #include "registerchart.h"
 #include "registercsv.h"
 #include "registerdocument.h"
@@ -150,6 +151,9 @@ RegisterScreen::RegisterScreen(Module &module)
     // The totals stay under their columns while the table scrolls sideways.
     connect(table_->horizontalScrollBar(), &QScrollBar::valueChanged, totals_->horizontalScrollBar(), &QScrollBar::setValue);
     fitColumns();
+    // The names stay in view while the results scroll sideways, in the totals too.
+    new FrozenColumn(table_);
+    new FrozenColumn(totals_);
 
     chart_ = new RegisterChart(filter_, canvas());
     chart_->setObjectName(QStringLiteral("registerChart"));
@@ -223,7 +227,8 @@ QLineEdit *RegisterScreen::addBox(const char *name, const QString &caption, cons
 void RegisterScreen::fitColumns()
 {
     const QFontMetrics header(table_->horizontalHeader()->font());
-    const int padding = Twips::px(150);
+    // Room for the sort arrow beside the heading too.
+    const int padding = Twips::px(150) + header.height();
     table_->setColumnWidth(0, Twips::px(nameColumnTwips));
     totals_->setColumnWidth(0, Twips::px(nameColumnTwips));
     for (int column = 1; column < model_->columnCount(); ++column) {

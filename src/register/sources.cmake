@@ -7,5 +7,6 @@ target_sources(censaria_lib PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/registerkeeper.h ${CMAKE_CURRENT_LIST_DIR}/registerkeeper.cpp
     ${CMAKE_CURRENT_LIST_DIR}/teacherpassword.h ${CMAKE_CURRENT_LIST_DIR}/teacherpassword.cpp)
 target_sources(censaria_lib PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/frozencolumn.h ${CMAKE_CURRENT_LIST_DIR}/frozencolumn.cpp
     ${CMAKE_CURRENT_LIST_DIR}/registerchart.h ${CMAKE_CURRENT_LIST_DIR}/registerchart.cpp
     ${CMAKE_CURRENT_LIST_DIR}/registerscreen.h ${CMAKE_CURRENT_LIST_DIR}/registerscreen.cpp)

@@ -9,9 +9,11 @@
 
 #include <QAbstractButton>
 #include <QDir>
+#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QTableView>
 #include <QtTest>
 
@@ -149,6 +151,19 @@ private slots:
         QCOMPARE(totals->model()->index(0, 1).data().toString(), QStringLiteral("8,0"));
         QCOMPARE(screen()->chart().averages().at(0), 8.0);
         QCOMPARE(screen()->chart().distribution().at(4), 0);
+
+        // Scrolled to the last column, the names stay in view beside it.
+        auto *table = control<QTableView>(QStringLiteral("registerTable"));
+        auto *names = control<QTableView>(QStringLiteral("registerTableNames"));
+        QVERIFY(names && names->isVisibleTo(screen()));
+        table->scrollTo(table->model()->index(0, table->model()->columnCount() - 1));
+        QVERIFY(table->horizontalScrollBar()->value() > 0);
+        QCOMPARE(names->geometry().topLeft(), QPoint(table->frameWidth(), table->frameWidth()));
+        QCOMPARE(names->width(), table->columnWidth(0));
+        QCOMPARE(names->model()->index(0, 0).data().toString(), QStringLiteral("ROSSI MARIO"));
+        // Its rows beside the table's rows: the same heading height above them.
+        QCOMPARE(names->horizontalHeader()->height(), table->horizontalHeader()->height());
+        QCOMPARE(names->rowViewportPosition(1), table->rowViewportPosition(1));
 
         // Sorting by a column: a topic not done below a result.
         control<QTableView>(QStringLiteral("registerTable"))->sortByColumn(1, Qt::DescendingOrder);
