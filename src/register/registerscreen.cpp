@@ -131,8 +131,9 @@ RegisterScreen::RegisterScreen(Module &module)
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // Scroll bars as wide as the rest scales, or they are a hair on a 4K panel.
-    table_->setStyleSheet(QStringLiteral("QScrollBar:vertical { width: %1px; } QScrollBar:horizontal { height: %1px; }")
-                              .arg(Twips::px(230)));
+    // Set on the bars themselves: a style sheet on the table would reach every view inside it.
+    table_->verticalScrollBar()->setStyleSheet(QStringLiteral("QScrollBar { width: %1px; }").arg(Twips::px(230)));
+    table_->horizontalScrollBar()->setStyleSheet(QStringLiteral("QScrollBar { height: %1px; }").arg(Twips::px(230)));
 
     totals_ = makeTable("totalsTable", canvas());
     totals_->setGeometry(twips(240, 7100, 7900, 2 * rowTwips + 40));
@@ -148,6 +149,8 @@ RegisterScreen::RegisterScreen(Module &module)
     QPalette p = totals_->palette();
     p.setColor(QPalette::Base, QColor(220, 220, 160));
     totals_->setPalette(p);
+    // As wide as the table's viewport beside its scroll bar, so that both scroll alike.
+    totals_->resize(table_->width() - Twips::px(230), totals_->height());
     // The totals stay under their columns while the table scrolls sideways.
     connect(table_->horizontalScrollBar(), &QScrollBar::valueChanged, totals_->horizontalScrollBar(), &QScrollBar::setValue);
     fitColumns();
