@@ -2,6 +2,7 @@
 // ratio it is judged by. Run it through scripts/bench, which builds it in Release.
 #include "app/program.h"
 #include "bencharchive.h"
+#include "benchregister.h"
 #include "benchrtf.h"
 #include "benchscreens.h"
 #include "benchstartup.h"
@@ -52,6 +53,7 @@ int main(int argc, char *argv[])
     censaria::bench::benchStartup(report, QCoreApplication::applicationDirPath(), startupFolder, 21);
     censaria::bench::benchScreens(report, QCoreApplication::applicationFilePath(), 5);
     censaria::bench::benchArchive(report, QDir(work.path()).filePath(QStringLiteral("archive")));
+    censaria::bench::benchRegister(report, QDir(work.path()).filePath(QStringLiteral("register")));
     censaria::bench::benchRtf(report, QDir(startupFolder).filePath(QStringLiteral("perCensaria")));
     report.print(out);
     return report.missed() == 0 ? 0 : 1;

@@ -15,6 +15,7 @@ inline const QString simulation = QStringLiteral("Fgrafici");
 inline const QString pyramids = QStringLiteral("Fpiramidi");
 inline const QString families = QStringLiteral("Ffamiglie");
 inline const QString results = QStringLiteral("FRisultati");
+inline const QString classRegister = QStringLiteral("ClassRegister");
 
 // Lesson page keys, in the order the back buttons compare them.
 inline const QStringList lessonPages = {

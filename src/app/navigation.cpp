@@ -79,4 +79,15 @@ void Navigation::showMenuIfNothingVisible()
     show(forms::menu);
 }
 
+void Navigation::openGuarded(Screen *from, const QString &formName)
+{
+    Screen *screen = module_.screens().get(formName);
+    if (!screen)
+        return;
+    if (auto *guarded = dynamic_cast<GuardedScreen *>(screen); guarded && !guarded->admit())
+        return;
+    screen->showScreen();
+    from->hide();
+}
+
 } // namespace censaria

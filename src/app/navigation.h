@@ -24,6 +24,15 @@ public:
     virtual void loadTopic(const QString &loaderName) = 0;
 };
 
+// Implemented by a screen that asks something before it opens (the register asks
+// the teacher's password): false keeps it closed.
+class GuardedScreen
+{
+public:
+    virtual ~GuardedScreen() = default;
+    virtual bool admit() = 0;
+};
+
 // The navigation rules every screen shares.
 class Navigation
 {
@@ -43,6 +52,9 @@ public:
     void toMenu(Screen *from);
     // chiamante := the opening screen; refresh the results screen, show it, hide the opener.
     void openResults(Screen *from);
+    // Opens a screen over from, hiding from, once the screen admits the user. The
+    // screen key is left alone, so that from's own back button still works afterwards.
+    void openGuarded(Screen *from, const QString &formName);
 
 private:
     void showMenuIfNothingVisible();

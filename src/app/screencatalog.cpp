@@ -5,6 +5,7 @@
 #include "lessons/flezioni.h"
 #include "pyramids/fpiramidi.h"
 #include "questionnaires/fquestionario.h"
+#include "register/registerscreen.h"
 #include "simulation/fgrafici.h"
 #include "forms.h"
 #include "mainmenu.h"
@@ -23,6 +24,7 @@ void registerScreens(ScreenRegistry &registry)
     registry.add(forms::results, [](Module &m) { return new ResultsScreen(m); });
     registry.add(forms::families, [](Module &m) { return new Ffamiglie(m); });
     registry.add(forms::pyramids, [](Module &m) { return new Fpiramidi(m); });
+    registry.add(forms::classRegister, [](Module &m) { return new classregister::RegisterScreen(m); });
 }
 
 } // namespace censaria

@@ -3,6 +3,7 @@
 #include "app/accessibility.h"
 #include "app/clicklabel.h"
 #include "app/forms.h"
+#include "app/module.h"
 #include "platform/twips.h"
 #include "resultsbrowser.h"
 #include "resultshover.h"
@@ -123,6 +124,12 @@ ResultsScreen::ResultsScreen(Module &module)
     connect(export_, &ClickLabel::clicked, browser_, &ResultsBrowser::esporta);
     auto *stampa = addButtonLabel("LabSTAMPA", QStringLiteral("STAMPA i risultati"), twips(4800, 8555, 2295, 375), olive, arial(9.75), nullptr);
     connect(stampa, &ClickLabel::clicked, browser_, &ResultsBrowser::stampa);
+    // The class register sits in the strip's free stretch between the print and the exit.
+    auto *registro = addButtonLabel("LabREGISTRO", QStringLiteral("Registro della classe"), twips(7300, 8555, 2300, 375), olive,
+                                    arial(9.75), nullptr);
+    registro->setToolTip(QStringLiteral("Tutti gli alunni in una tabella, per l'insegnante (chiede la password)"));
+    connect(registro, &ClickLabel::clicked, this, [this] { this->module().navigation().openGuarded(this, forms::classRegister); });
+    connect(registro, &ClickLabel::hovered, this, [registro] { setTextColour(registro, resultshover::underMouse); });
     // Ends with the page rather than 45 twips below it, where it would be cut.
     addButtonLabel("Labesci", QStringLiteral("Esco"), twips(9720, 8550, 1695, 450), pink, arial(9.75), &ResultsScreen::exitProgram);
 
@@ -134,7 +141,7 @@ ResultsScreen::ResultsScreen(Module &module)
     showState();
 
     // The search down the right-hand column, then the strip along the bottom.
-    setKeyboardOrder(controls({"Text2", "Text1", "LabCERCA", "Labtorna", "Labmenù", "Labaiuto", "LabEXPORT", "LabSTAMPA", "Labesci"}),
+    setKeyboardOrder(controls({"Text2", "Text1", "LabCERCA", "Labtorna", "Labmenù", "Labaiuto", "LabEXPORT", "LabSTAMPA", "LabREGISTRO", "Labesci"}),
                      text2_);
 }
 
@@ -252,6 +259,8 @@ void ResultsScreen::applyColours(const QList<std::pair<QString, QColor>> &colour
 {
     for (const auto &[name, colour] : colours)
         setTextColour(findChild<QWidget *>(name), colour);
+    // The register's label goes back to the strip's colour like its neighbours.
+    setTextColour(findChild<QWidget *>(QStringLiteral("LabREGISTRO")), olive);
 }
 
 void ResultsScreen::mouseMoveEvent(QMouseEvent *event)

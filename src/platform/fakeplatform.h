@@ -7,6 +7,7 @@
 #include <QList>
 #include <QStringList>
 #include <functional>
+#include <memory>
 #include <optional>
 
 namespace censaria {
@@ -29,6 +30,11 @@ public:
     // Records the media offered; hands out the queued choices in order, then cancels.
     QString chooseMedium(const QList<Medium> &media, const QString &title) override;
 
+    QString password(const QString &prompt, const QString &title) override;
+    int choose(const QString &text, const QString &title, const QStringList &buttons) override;
+    QStringList openFiles(const QString &title, const QString &folder, const QString &filter) override;
+    QString saveFile(const QString &title, const QString &path, const QString &filter) override;
+
     void queueAnswer(const QString &answer) { answers.append(answer); }
     QStringList messageTexts() const;
 
@@ -38,6 +44,15 @@ public:
     QStringList inputTitles;
     QStringList mediumChoices;
     QList<QList<Medium>> mediaOffers;
+    // Answers of the other questions, each handed out in order; a cancel once they run out.
+    QStringList passwords;
+    QStringList passwordPrompts;
+    QList<int> choices;
+    QStringList choiceTexts;
+    QList<QStringList> fileChoices;
+    QStringList openFolders;
+    QStringList savePaths;
+    QStringList suggestedSavePaths;
     // Called after each message is recorded, e.g. to act while the "modal" box is up.
     std::function<void(const RecordedMessage &)> onMessage;
 };
@@ -80,6 +95,40 @@ public:
     std::optional<int> exitCode;
 };
 
+// Records each piece of work and its steps; stops it at a given step when told.
+class RecordingProgress : public Progress
+{
+public:
+    void start(const QString &label, int maximum) override;
+    bool advance(int value) override;
+    void finish() override { running = false; }
+
+    QStringList labels;
+    QList<int> steps;
+    int cancelAt = -1;
+    bool running = false;
+};
+
+// Prints onto a PDF in memory; a printer can be taken away (available = false).
+class PdfPagePrinter : public PagePrinter
+{
+public:
+    PdfPagePrinter();
+    ~PdfPagePrinter() override;
+    bool available() const override { return present; }
+    QPagedPaintDevice *beginDocument(const QString &name) override;
+    void abortDocument() override;
+    bool endDocument() override;
+
+    bool present = true;
+    QList<QByteArray> documents; // each printed document as PDF bytes
+    int aborted = 0;
+
+private:
+    struct Job;
+    std::unique_ptr<Job> job_;
+};
+
 struct FakePlatform
 {
     ScriptedDialogs dialogs;
@@ -90,8 +139,13 @@ struct FakePlatform
     RecordingFileCopier files;
     FixedDisplay display;
     RecordingProcess process;
+    PdfPagePrinter pagePrinter;
+    RecordingProgress progress;
 
-    Platform services() { return {&dialogs, &clock, &random, &printer, &driveA, &files, &display, &process}; }
+    Platform services()
+    {
+        return {&dialogs, &clock, &random, &printer, &driveA, &files, &display, &process, &pagePrinter, &progress};
+    }
 };
 
 } // namespace censaria

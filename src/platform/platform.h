@@ -4,7 +4,9 @@
 #include <QList>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 
+class QPagedPaintDevice;
 class QWidget;
 
 namespace censaria {
@@ -40,6 +42,43 @@ public:
     // Asks where to write: one of media, or any folder the user picks.
     // The chosen root path; the empty string when cancelled.
     virtual QString chooseMedium(const QList<Medium> &media, const QString &title) = 0;
+    // The same with the typed characters hidden, for a password.
+    virtual QString password(const QString &prompt, const QString &title) = 0;
+    // A modal question answered by one of the given buttons: the index of the one
+    // pressed, -1 when closed without choosing. The last button is the one that
+    // cancels, so Esc presses it.
+    virtual int choose(const QString &text, const QString &title, const QStringList &buttons) = 0;
+    // Files to read, chosen starting in folder; empty when cancelled.
+    virtual QStringList openFiles(const QString &title, const QString &folder, const QString &filter) = 0;
+    // A file to write, suggested as path; empty when cancelled.
+    virtual QString saveFile(const QString &title, const QString &path, const QString &filter) = 0;
+};
+
+// A progress bar for work that may take more than a second, with a button to stop it.
+class Progress
+{
+public:
+    virtual ~Progress() = default;
+    virtual void start(const QString &label, int maximum) = 0;
+    // Moves the bar; false once the user asked to stop.
+    virtual bool advance(int value) = 0;
+    virtual void finish() = 0;
+};
+
+// A printer of whole pages, for documents drawn with QPainter.
+class PagePrinter
+{
+public:
+    virtual ~PagePrinter() = default;
+    // Whether there is a printer to print on.
+    virtual bool available() const = 0;
+    // A new document on the printer; nullptr when it cannot start one.
+    virtual QPagedPaintDevice *beginDocument(const QString &name) = 0;
+    // While the document is being painted: nothing of it will be printed.
+    virtual void abortDocument() = 0;
+    // After painting has ended: the pages go to the printer unless aborted.
+    // False when the printer failed.
+    virtual bool endDocument() = 0;
 };
 
 class Clock
@@ -94,6 +133,8 @@ struct Platform
     FileCopier *files = nullptr;
     Display *display = nullptr;
     ProcessControl *process = nullptr;
+    PagePrinter *pagePrinter = nullptr;
+    Progress *progress = nullptr;
 };
 
 } // namespace censaria

@@ -8,9 +8,15 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QMessageBox>
 #include <QScreen>
 #include <QWidget>
@@ -103,6 +109,101 @@ QString QtDialogs::input(const QString &prompt, const QString &title)
 {
     std::unique_ptr<QInputDialog> dialog(makeInputDialog(prompt, title, QApplication::activeWindow()));
     return dialog->exec() == QDialog::Accepted ? dialog->textValue() : QString();
+}
+
+QString QtDialogs::password(const QString &prompt, const QString &title)
+{
+    std::unique_ptr<QInputDialog> dialog(makeInputDialog(prompt, title, QApplication::activeWindow()));
+    dialog->setTextEchoMode(QLineEdit::Password);
+    return dialog->exec() == QDialog::Accepted ? dialog->textValue() : QString();
+}
+
+int QtDialogs::choose(const QString &text, const QString &title, const QStringList &buttons)
+{
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, QApplication::activeWindow());
+    QList<QAbstractButton *> added;
+    for (int i = 0; i < buttons.size(); ++i)
+        added.append(static_cast<QAbstractButton *>(
+            box.addButton(buttons[i], i == buttons.size() - 1 ? QMessageBox::RejectRole : QMessageBox::AcceptRole)));
+    box.exec();
+    return int(added.indexOf(box.clickedButton()));
+}
+
+QStringList QtDialogs::openFiles(const QString &title, const QString &folder, const QString &filter)
+{
+    return QFileDialog::getOpenFileNames(QApplication::activeWindow(), title, folder, filter);
+}
+
+QString QtDialogs::saveFile(const QString &title, const QString &path, const QString &filter)
+{
+    return QFileDialog::getSaveFileName(QApplication::activeWindow(), title, path, filter);
+}
+
+QtProgress::~QtProgress()
+{
+    delete dialog_;
+}
+
+void QtProgress::start(const QString &label, int maximum)
+{
+    delete dialog_;
+    dialog_ = new QProgressDialog(label, QStringLiteral("Annulla"), 0, maximum, QApplication::activeWindow());
+    dialog_->setWindowTitle(QStringLiteral("Censaria"));
+    dialog_->setWindowModality(Qt::WindowModal);
+    dialog_->setMinimumDuration(1000);
+    dialog_->setValue(0);
+}
+
+bool QtProgress::advance(int value)
+{
+    if (!dialog_)
+        return true;
+    dialog_->setValue(value);
+    QCoreApplication::processEvents();
+    return !dialog_->wasCanceled();
+}
+
+void QtProgress::finish()
+{
+    delete dialog_;
+    dialog_ = nullptr;
+}
+
+QtPagePrinter::QtPagePrinter() = default;
+QtPagePrinter::~QtPagePrinter() = default;
+
+bool QtPagePrinter::available() const
+{
+    return !QPrinterInfo::availablePrinterNames().isEmpty();
+}
+
+QPagedPaintDevice *QtPagePrinter::beginDocument(const QString &name)
+{
+    if (!available())
+        return nullptr;
+    printer_ = std::make_unique<QPrinter>(QPrinterInfo::defaultPrinter().isNull() ? QPrinterInfo() : QPrinterInfo::defaultPrinter(),
+                                          QPrinter::HighResolution);
+    printer_->setDocName(name);
+    aborted_ = false;
+    return printer_.get();
+}
+
+void QtPagePrinter::abortDocument()
+{
+    // While the painter is still active, so that ending it sends nothing.
+    if (!printer_)
+        return;
+    printer_->abort();
+    aborted_ = true;
+}
+
+bool QtPagePrinter::endDocument()
+{
+    if (!printer_)
+        return false;
+    const bool ok = aborted_ || printer_->printerState() != QPrinter::Error;
+    printer_.reset();
+    return ok;
 }
 
 QString QtDialogs::chooseMedium(const QList<Medium> &media, const QString &title)

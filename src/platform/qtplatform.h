@@ -4,8 +4,12 @@
 #include "platform.h"
 #include "random.h"
 
+#include <memory>
+
 class QInputDialog;
 class QMessageBox;
+class QPrinter;
+class QProgressDialog;
 class QWidget;
 
 namespace censaria {
@@ -16,11 +20,44 @@ public:
     void message(const QString &text, const QString &title, MessageIcon icon) override;
     QString input(const QString &prompt, const QString &title) override;
     QString chooseMedium(const QList<Medium> &media, const QString &title) override;
+    QString password(const QString &prompt, const QString &title) override;
+    int choose(const QString &text, const QString &title, const QStringList &buttons) override;
+    QStringList openFiles(const QString &title, const QString &folder, const QString &filter) override;
+    QString saveFile(const QString &title, const QString &path, const QString &filter) override;
 
     // The dialogs as the program shows them, for the tour to draw and the tests to
     // measure without showing them modally.
     static QMessageBox *makeMessageBox(const QString &text, const QString &title, MessageIcon icon, QWidget *parent);
     static QInputDialog *makeInputDialog(const QString &prompt, const QString &title, QWidget *parent);
+};
+
+// QProgressDialog, shown only when the work lasts more than a second.
+class QtProgress : public Progress
+{
+public:
+    ~QtProgress() override;
+    void start(const QString &label, int maximum) override;
+    bool advance(int value) override;
+    void finish() override;
+
+private:
+    QProgressDialog *dialog_ = nullptr;
+};
+
+// The system's default printer, landscape A4.
+class QtPagePrinter : public PagePrinter
+{
+public:
+    QtPagePrinter();
+    ~QtPagePrinter() override;
+    bool available() const override;
+    QPagedPaintDevice *beginDocument(const QString &name) override;
+    void abortDocument() override;
+    bool endDocument() override;
+
+private:
+    std::unique_ptr<QPrinter> printer_;
+    bool aborted_ = false;
 };
 
 class SystemClock : public Clock
@@ -67,8 +104,13 @@ struct QtPlatform
     QtFileCopier files;
     ScreenDisplay display;
     EventLoopExit process;
+    QtPagePrinter pagePrinter;
+    QtProgress progress;
 
-    Platform services() { return {&dialogs, &clock, &random, &printer, &driveA, &files, &display, &process}; }
+    Platform services()
+    {
+        return {&dialogs, &clock, &random, &printer, &driveA, &files, &display, &process, &pagePrinter, &progress};
+    }
 };
 
 } // namespace censaria

@@ -12,8 +12,10 @@
 // Every service goes through the platform seam: scripted dialogs (answers queued,
 // messages recorded, an empty answer when none is queued), a fixed clock (clock().time),
 // a seeded generator with queueable draws (random()), a recording printer
-// (printer().documents), a temporary folder as the one medium mounted (driveA(); more
-// or none through drive().roots, the choice among them answered by dialogs()), a fixed display
+// (printer().documents; pagePrinter().documents as PDF bytes), a recording progress
+// bar that can stop the work (progress()), a temporary folder as the one medium
+// mounted (driveA(); more or none through drive().roots, the choice among them
+// answered by dialogs()), a fixed display
 // of 1200 x 900 pixels, and an exit that is only recorded (exitCode()).
 // Screens are found by form name ("FQuestionario"), controls by their objectName.
 // Run widget tests with QT_QPA_PLATFORM=offscreen.
@@ -62,6 +64,8 @@ public:
     RecordingFileCopier &files() { return fake_.files; }
     QString driveA() const { return fake_.driveA.roots.value(0); }
     FolderDrive &drive() { return fake_.driveA; }
+    PdfPagePrinter &pagePrinter() { return fake_.pagePrinter; }
+    RecordingProgress &progress() { return fake_.progress; }
     std::optional<int> exitCode() const { return fake_.process.exitCode; }
 
     // A new program folder with the installed data and empty archives under parent.

@@ -32,7 +32,8 @@ using namespace censaria;
 namespace {
 
 const QStringList everyForm = {forms::menu,       forms::lessons,   forms::questionnaire, forms::rates,  forms::balances,
-                               forms::simulation, forms::pyramids,  forms::families,      forms::results};
+                               forms::simulation, forms::pyramids,  forms::families,      forms::results,
+                               forms::classRegister};
 
 QString describe(const QWidget *w)
 {

@@ -144,7 +144,7 @@ private slots:
         Screen *screen = program.screen(forms::results);
         QCOMPARE(nameOf(screen->focusWidget()), QStringLiteral("Text2"));
         QCOMPARE(tabWalk(screen), (QStringList{"Text2", "Text1", "LabCERCA", "Labtorna", "Labmenù", "Labaiuto", "LabEXPORT",
-                                               "LabSTAMPA", "Labesci"}));
+                                               "LabSTAMPA", "LabREGISTRO", "Labesci"}));
 
         // The labels that act as buttons are pressed with Space or Enter.
         auto *help = program.control<ClickLabel>(forms::results, QStringLiteral("Labaiuto"));

@@ -23,6 +23,8 @@ public:
     // The same for the last message given.
     void saveLastMessage(const QString &name, QWidget *screen);
     int saved() const { return count_; }
+    // A file of another kind (a CSV, a PDF) written beside the pictures.
+    QString outputPath(const QString &fileName) const { return output_.filePath(fileName); }
 
 private:
     QDir output_;

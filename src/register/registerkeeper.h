@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QDateTime>
+#include <QSqlDatabase>
+#include <QString>
+#include <functional>
+#include <optional>
+
+namespace censaria::classregister {
+
+// The school year a date falls in, as "2025-26": it starts on 1 September.
+QString schoolYear(const QDate &date);
+
+// Keeps the register tidy: each action first copies the whole archive into the copies
+// folder, then changes it in one transaction, so a failure changes nothing.
+class RegisterKeeper
+{
+public:
+    // Makes a consistent copy of the archive at the given path; false if it failed.
+    using CopyArchive = std::function<bool(const QString &path)>;
+
+    RegisterKeeper(QSqlDatabase db, CopyArchive copyArchive, QString copiesFolder);
+
+    // The rows of other become rows of keep; for each topic the later result wins.
+    bool joinPupils(const QString &keep, const QString &other, const QDateTime &now);
+    // Every row of the pupil in both tables.
+    bool deletePupil(const QString &name, const QDateTime &now);
+    // Keeps the archive as copies/anno-YYYY-YY.mdb (the school year of its latest result)
+    // and empties it; the copy's path, or nullopt.
+    std::optional<QString> startNewYear(const QDateTime &now);
+
+    QString lastError() const { return lastError_; }
+
+private:
+    bool safetyCopy(const QString &path);
+    bool fail(const QString &what);
+    QString freePath(const QString &baseName) const;
+    QSqlDatabase db_;
+    CopyArchive copyArchive_;
+    QString copies_;
+    QString lastError_;
+};
+
+} // namespace censaria::classregister

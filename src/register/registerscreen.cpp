@@ -1,0 +1,597 @@
+#include "registerscreen.h"
+
+#include "app/buttonstyle.h"
+#include "app/forms.h"
+#include "app/module.h"
+#include "platform/twips.h"
+#include "frozencolumn.h"
+#include "registerchart.h"
+#include "registercsv.h"
+#include "registerdocument.h"
+#include "registerkeeper.h"
+#include "registermodel.h"
+#include "registerreader.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPagedPaintDevice>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTableView>
+
+namespace censaria::classregister {
+namespace {
+
+const QColor background(64, 64, 64);
+const QColor navy(0, 0, 64);
+const QColor lavender(192, 192, 255);
+const QColor olive(192, 192, 0);
+const QString title = QStringLiteral("Registro della classe");
+const QString copiesFolder = QStringLiteral("perCensaria\\copie");
+const QString classKey = QStringLiteral("registro/classe");
+const QString schoolKey = QStringLiteral("registro/scuola");
+constexpr int nameColumnTwips = 2300;
+constexpr int rowTwips = 300;
+
+QRect twips(int left, int top, int width, int height) { return Twips::rect(left, top, width, height); }
+
+void setColours(QWidget *widget, const QColor &text, const QColor &back = QColor())
+{
+    QPalette p = widget->palette();
+    p.setColor(QPalette::WindowText, text);
+    p.setColor(QPalette::Text, text);
+    if (back.isValid()) {
+        p.setColor(QPalette::Window, back);
+        p.setColor(QPalette::Base, back);
+        widget->setAutoFillBackground(true);
+    }
+    widget->setPalette(p);
+}
+
+QTableView *makeTable(const char *name, QWidget *parent)
+{
+    auto *view = new QTableView(parent);
+    view->setObjectName(QString::fromUtf8(name));
+    view->setFont(Twips::font(8));
+    view->verticalHeader()->hide();
+    view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    view->verticalHeader()->setDefaultSectionSize(Twips::px(rowTwips));
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setWordWrap(false);
+    view->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    QPalette p = view->palette();
+    p.setColor(QPalette::Base, Qt::white);
+    p.setColor(QPalette::AlternateBase, QColor(236, 236, 246));
+    p.setColor(QPalette::Text, Qt::black);
+    p.setColor(QPalette::Highlight, QColor(0, 0, 128));
+    p.setColor(QPalette::HighlightedText, Qt::white);
+    view->setPalette(p);
+    return view;
+}
+
+} // namespace
+
+RegisterScreen::RegisterScreen(Module &module)
+    : Screen(module, forms::classRegister, Placement::FullDisplay)
+    , password_(settingsFile())
+    , model_(new RegisterModel(this))
+    , filter_(new RegisterFilter(model_, this))
+    , summary_(new SummaryModel(filter_, this))
+{
+    setWindowTitle(title);
+    setBackground(background);
+
+    auto *heading = new QLabel(title, canvas());
+    heading->setObjectName(QStringLiteral("registerTitle"));
+    heading->setGeometry(twips(0, 100, 11895, 420));
+    heading->setFont(Twips::font(14.25, true, QStringLiteral("Arial")));
+    heading->setAlignment(Qt::AlignCenter);
+    setColours(heading, olive, navy);
+
+    classBox_ = addBox("classBox", QStringLiteral("Classe"), twips(240, 620, 2000, 330));
+    schoolBox_ = addBox("schoolBox", QStringLiteral("Scuola"), twips(2400, 620, 3700, 330));
+    filterBox_ = addBox("filterBox", QStringLiteral("Cerca un nome"), twips(6300, 620, 3600, 330));
+    filterBox_->setPlaceholderText(QStringLiteral("parte del cognome o del nome"));
+    QPalette hint = filterBox_->palette();
+    hint.setColor(QPalette::PlaceholderText, QColor(128, 128, 192));
+    filterBox_->setPalette(hint);
+    filterBox_->setClearButtonEnabled(true);
+    const QSettings settings(settingsFile(), QSettings::IniFormat);
+    classBox_->setText(settings.value(classKey).toString());
+    schoolBox_->setText(settings.value(schoolKey).toString());
+    connect(classBox_, &QLineEdit::editingFinished, this, &RegisterScreen::keepHeadingBoxes);
+    connect(schoolBox_, &QLineEdit::editingFinished, this, &RegisterScreen::keepHeadingBoxes);
+    connect(filterBox_, &QLineEdit::textChanged, filter_, &RegisterFilter::setNameFilter);
+
+    sources_ = new QLabel(canvas());
+    sources_->setObjectName(QStringLiteral("sourcesLabel"));
+    sources_->setGeometry(twips(240, 990, 11500, 400));
+    sources_->setFont(Twips::font(7.5));
+    sources_->setWordWrap(true);
+    setColours(sources_, lavender);
+
+    table_ = makeTable("registerTable", canvas());
+    table_->setGeometry(twips(240, 1420, 7900, 5660));
+    table_->setModel(filter_);
+    table_->setAlternatingRowColors(true);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    table_->setSortingEnabled(true);
+    table_->sortByColumn(0, Qt::AscendingOrder);
+    table_->horizontalHeader()->setFont(Twips::font(7.5, true));
+    table_->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    table_->horizontalHeader()->setFixedHeight(Twips::px(520));
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Scroll bars as wide as the rest scales, or they are a hair on a 4K panel.
+    // Set on the bars themselves: a style sheet on the table would reach every view inside it.
+    table_->verticalScrollBar()->setStyleSheet(QStringLiteral("QScrollBar { width: %1px; }").arg(Twips::px(230)));
+    table_->horizontalScrollBar()->setStyleSheet(QStringLiteral("QScrollBar { height: %1px; }").arg(Twips::px(230)));
+
+    totals_ = makeTable("totalsTable", canvas());
+    totals_->setGeometry(twips(240, 7100, 7900, 2 * rowTwips + 40));
+    totals_->setModel(summary_);
+    totals_->horizontalHeader()->hide();
+    totals_->setSelectionMode(QAbstractItemView::NoSelection);
+    totals_->setFocusPolicy(Qt::NoFocus);
+    totals_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    totals_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QFont bold = totals_->font();
+    bold.setBold(true);
+    totals_->setFont(bold);
+    QPalette p = totals_->palette();
+    p.setColor(QPalette::Base, QColor(220, 220, 160));
+    totals_->setPalette(p);
+    // As wide as the table's viewport beside its scroll bar, so that both scroll alike.
+    totals_->resize(table_->width() - Twips::px(230), totals_->height());
+    // The totals stay under their columns while the table scrolls sideways.
+    connect(table_->horizontalScrollBar(), &QScrollBar::valueChanged, totals_->horizontalScrollBar(), &QScrollBar::setValue);
+    fitColumns();
+    // The names stay in view while the results scroll sideways, in the totals too.
+    new FrozenColumn(table_);
+    new FrozenColumn(totals_);
+
+    chart_ = new RegisterChart(filter_, canvas());
+    chart_->setObjectName(QStringLiteral("registerChart"));
+    chart_->setGeometry(twips(8300, 1420, 3460, 6380));
+    connect(summary_, &SummaryModel::recomputed, chart_, &RegisterChart::refresh);
+
+    const QColor blue(0, 0, 128), green(0, 96, 0), red(128, 0, 0), purple(112, 0, 112);
+    connect(addButton("thisComputerButton", QStringLiteral("Questo computer"), twips(240, 7950, 1900, 420), blue),
+            &QPushButton::clicked, this, &RegisterScreen::showThisComputer);
+    connect(addButton("collectedButton", QStringLiteral("Archivi raccolti..."), twips(2270, 7950, 1900, 420), blue),
+            &QPushButton::clicked, this, &RegisterScreen::chooseCollected);
+    connect(addButton("csvButton", QStringLiteral("Esporta per foglio di calcolo"), twips(4300, 7950, 2900, 420), green),
+            &QPushButton::clicked, this, &RegisterScreen::exportCsv);
+    connect(addButton("printButton", QStringLiteral("Stampa il registro"), twips(7330, 7950, 2300, 420), green),
+            &QPushButton::clicked, this, &RegisterScreen::printRegister);
+    connect(addButton("pdfButton", QStringLiteral("Salva in PDF"), twips(9760, 7950, 2000, 420), green),
+            &QPushButton::clicked, this, &RegisterScreen::savePdf);
+    connect(addButton("joinButton", QStringLiteral("Unisci due alunni"), twips(240, 8480, 2100, 420), red),
+            &QPushButton::clicked, this, &RegisterScreen::joinPupils);
+    connect(addButton("deleteButton", QStringLiteral("Elimina alunno"), twips(2424, 8480, 1900, 420), red),
+            &QPushButton::clicked, this, &RegisterScreen::deletePupil);
+    connect(addButton("newYearButton", QStringLiteral("Nuovo anno scolastico"), twips(4408, 8480, 2600, 420), red),
+            &QPushButton::clicked, this, &RegisterScreen::startNewYear);
+    connect(addButton("backButton", QStringLiteral("Torno"), twips(7092, 8480, 1500, 420), purple),
+            &QPushButton::clicked, this, &RegisterScreen::goBackToResults);
+    connect(addButton("menuButton", QStringLiteral("Menù"), twips(8676, 8480, 1500, 420), purple),
+            &QPushButton::clicked, this, &RegisterScreen::goToMenu);
+    connect(addButton("exitButton", QStringLiteral("Esco"), twips(10260, 8480, 1500, 420), purple),
+            &QPushButton::clicked, this, &RegisterScreen::exitProgram);
+
+    setKeyboardOrder(controls({"classBox", "schoolBox", "filterBox", "registerTable", "chartTopic", "thisComputerButton",
+                               "collectedButton", "csvButton", "printButton", "pdfButton", "joinButton", "deleteButton",
+                               "newYearButton", "backButton", "menuButton", "exitButton"}),
+                     filterBox_);
+}
+
+RegisterScreen::~RegisterScreen() = default;
+
+QString RegisterScreen::settingsFile() const
+{
+    return QFileInfo(module().dbrisultati().fileName()).dir().filePath(QStringLiteral("registro.ini"));
+}
+
+QPushButton *RegisterScreen::addButton(const char *name, const QString &caption, const QRect &rect, const QColor &colour)
+{
+    auto *button = new QPushButton(caption, canvas());
+    button->setObjectName(QString::fromUtf8(name));
+    button->setGeometry(rect);
+    button->setFont(Twips::font(8.25, true));
+    button->setStyleSheet(filledButtonStyle(colour, QColor(96, 96, 96)));
+    return button;
+}
+
+QLineEdit *RegisterScreen::addBox(const char *name, const QString &caption, const QRect &rect)
+{
+    auto *label = new QLabel(caption, canvas());
+    label->setFont(Twips::font(8.25, true));
+    setColours(label, lavender);
+    const int labelWidth = label->fontMetrics().horizontalAdvance(caption) + Twips::px(90);
+    label->setGeometry(rect.x(), rect.y(), labelWidth, rect.height());
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    auto *box = new QLineEdit(canvas());
+    box->setObjectName(QString::fromUtf8(name));
+    box->setGeometry(rect.x() + labelWidth, rect.y(), rect.width() - labelWidth, rect.height());
+    box->setFont(Twips::font(8.25, true));
+    setColours(box, lavender, navy);
+    label->setBuddy(box);
+    return box;
+}
+
+void RegisterScreen::fitColumns()
+{
+    const QFontMetrics header(table_->horizontalHeader()->font());
+    // Room for the sort arrow beside the heading too.
+    const int padding = Twips::px(150) + header.height();
+    table_->setColumnWidth(0, Twips::px(nameColumnTwips));
+    totals_->setColumnWidth(0, Twips::px(nameColumnTwips));
+    for (int column = 1; column < model_->columnCount(); ++column) {
+        int width = header.horizontalAdvance(QStringLiteral("10,0"));
+        for (const QString &line : RegisterColumn::all()[column].heading().split(u'\n'))
+            width = std::max(width, header.horizontalAdvance(line));
+        table_->setColumnWidth(column, width + padding);
+        totals_->setColumnWidth(column, width + padding);
+    }
+}
+
+void RegisterScreen::keepHeadingBoxes()
+{
+    QSettings settings(settingsFile(), QSettings::IniFormat);
+    settings.setValue(classKey, classBox_->text().trimmed());
+    settings.setValue(schoolKey, schoolBox_->text().trimmed());
+}
+
+void RegisterScreen::say(const QString &text, MessageIcon icon)
+{
+    module().message(text, icon, title);
+}
+
+bool RegisterScreen::admit()
+{
+    if (!(password_.isSet() ? askPassword() : choosePassword()))
+        return false;
+    filterBox_->clear();
+    return showThisComputer();
+}
+
+bool RegisterScreen::choosePassword()
+{
+    Dialogs &dialogs = *module().platform().dialogs;
+    const QString first = dialogs.password(QStringLiteral("Il registro mostra i risultati di tutti gli alunni: lo protegge una password "
+                                                          "che conosce solo l'insegnante.\n\nScegli la password del registro:"),
+                                           title);
+    if (first.isEmpty())
+        return false;
+    if (first.size() < 4) {
+        say(QStringLiteral("La password deve avere almeno 4 caratteri. Il registro non è stato aperto."), MessageIcon::Exclamation);
+        return false;
+    }
+    const QString second = dialogs.password(QStringLiteral("Scrivi di nuovo la stessa password, per conferma:"), title);
+    if (second.isEmpty())
+        return false;
+    if (second != first) {
+        say(QStringLiteral("Le due password scritte non sono uguali: nessuna password è stata scelta e il registro non è stato aperto.\n\n"
+                           "Riprova."),
+            MessageIcon::Exclamation);
+        return false;
+    }
+    if (!password_.set(first)) {
+        say(QStringLiteral("Non riesco a salvare la password nel file\n%1\nIl registro non è stato aperto.")
+                .arg(QDir::toNativeSeparators(settingsFile())),
+            MessageIcon::Critical);
+        return false;
+    }
+    return true;
+}
+
+bool RegisterScreen::askPassword()
+{
+    const QDateTime now = module().platform().clock->now();
+    if (const int wait = password_.secondsToWait(now); wait > 0) {
+        say(QStringLiteral("Troppi tentativi sbagliati. Riprova fra %1 secondi.").arg(wait), MessageIcon::Exclamation);
+        return false;
+    }
+    const QString typed = module().platform().dialogs->password(QStringLiteral("Password del registro:"), title);
+    if (typed.isEmpty())
+        return false;
+    switch (password_.check(typed, module().platform().clock->now())) {
+    case TeacherPassword::Answer::Accepted: return true;
+    case TeacherPassword::Answer::Refused: say(QStringLiteral("La password non è giusta."), MessageIcon::Exclamation); break;
+    case TeacherPassword::Answer::RefusedNowPaused:
+        say(QStringLiteral("La password non è giusta per la terza volta di seguito: riprova fra %1 secondi.").arg(TeacherPassword::pauseSeconds),
+            MessageIcon::Exclamation);
+        break;
+    case TeacherPassword::Answer::Paused: break;
+    }
+    return false;
+}
+
+void RegisterScreen::showRecords(QList<PupilRecord> records, const QString &sources, bool local)
+{
+    table_->clearSelection();
+    model_->setRecords(std::move(records));
+    sourceText_ = sources;
+    local_ = local;
+    sources_->setText(QStringLiteral("Risultati di: %1 — %2 alunni. Il segno — indica un argomento non ancora svolto; "
+                                     "la data di un risultato compare tenendoci sopra il mouse.")
+                          .arg(sources)
+                          .arg(model_->rowCount()));
+}
+
+bool RegisterScreen::showThisComputer()
+{
+    ArchiveFile file(module().dbrisultati().fileName());
+    QString problem = file.open();
+    std::optional<QList<PupilRecord>> records;
+    if (problem.isEmpty()) {
+        records = readRecords(file.database(), &problem);
+    }
+    if (!records) {
+        say(QStringLiteral("Non riesco a leggere l'archivio di questo computer.\n\n%1").arg(problem), MessageIcon::Critical);
+        return false;
+    }
+    showRecords(std::move(*records), QStringLiteral("questo computer"), true);
+    return true;
+}
+
+void RegisterScreen::chooseCollected()
+{
+    const QString folder = module().platform().driveA->hasMedium() ? module().platform().driveA->rootPath()
+                                                                   : QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QStringList files = module().platform().dialogs->openFiles(
+        QStringLiteral("Scegli uno o più archivi raccolti (exportcensa.mdb)"), folder,
+        QStringLiteral("Archivi raccolti (*.mdb);;Tutti i file (*)"));
+    if (!files.isEmpty())
+        showCollected(files);
+}
+
+bool RegisterScreen::showCollected(const QStringList &files)
+{
+    Progress &progress = *module().platform().progress;
+    progress.start(QStringLiteral("Leggo gli archivi raccolti..."), int(files.size()));
+    RecordMerger merger;
+    for (int i = 0; i < files.size(); ++i) {
+        if (!progress.advance(i)) {
+            progress.finish();
+            return false;
+        }
+        ArchiveFile file(files[i]);
+        QString problem = file.open();
+        std::optional<QList<PupilRecord>> records;
+        if (problem.isEmpty() && !(records = readRecords(file.database(), &problem)))
+            problem = QStringLiteral("Non riesco a leggere il file\n%1\n\n%2").arg(QDir::toNativeSeparators(files[i]), problem);
+        if (!problem.isEmpty()) {
+            progress.finish();
+            // Nothing of the other files either: the table stays as it was.
+            say(problem, MessageIcon::Exclamation);
+            return false;
+        }
+        merger.add(*records);
+    }
+    progress.advance(int(files.size()));
+    progress.finish();
+    QStringList names;
+    for (const QString &file : files)
+        names << QDir::toNativeSeparators(file);
+    showRecords(merger.records(), names.join(QStringLiteral(", ")), false);
+    return true;
+}
+
+QString RegisterScreen::suggestedPath(const QString &suffix) const
+{
+    const RemovableDrive &drive = *module().platform().driveA;
+    const QString folder = drive.hasMedium() ? drive.rootPath() : QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QString name = QStringLiteral("registro");
+    const QString className = classBox_->text().simplified();
+    if (!className.isEmpty())
+        name += u'-' + className;
+    name += u'-' + module().platform().clock->now().date().toString(QStringLiteral("yyyy-MM-dd"));
+    // Characters a file name on a stick cannot hold.
+    static const QRegularExpression unsafe(QStringLiteral("[\\\\/:*?\"<>|ªº°]"));
+    name.remove(unsafe);
+    name = name.simplified().replace(u' ', u'-');
+    return QDir(folder).filePath(name + suffix);
+}
+
+void RegisterScreen::exportCsv()
+{
+    QString path = module().platform().dialogs->saveFile(QStringLiteral("Esporta per foglio di calcolo"), suggestedPath(QStringLiteral(".csv")),
+                                                         QStringLiteral("Foglio di calcolo CSV (*.csv)"));
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".csv");
+    QString error;
+    if (!writeFileAtomically(path, registerCsv(*model_, filter_->shownRows()), &error)) {
+        say(QStringLiteral("Non sono riuscito a scrivere il file\n%1\n\nForse il supporto è pieno, protetto da scrittura o è stato "
+                           "tolto. Nessun file è rimasto a metà.")
+                .arg(QDir::toNativeSeparators(path)),
+            MessageIcon::Exclamation);
+        return;
+    }
+    say(QStringLiteral("Il registro è nel file\n%1\n\nSi apre con un doppio clic nel foglio di calcolo.").arg(QDir::toNativeSeparators(path)),
+        MessageIcon::Information);
+}
+
+void RegisterScreen::savePdf()
+{
+    QString path = module().platform().dialogs->saveFile(QStringLiteral("Salva il registro in PDF"), suggestedPath(QStringLiteral(".pdf")),
+                                                         QStringLiteral("Documento PDF (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".pdf");
+    const RegisterDocument document(*model_, filter_->shownRows(),
+                                    {classBox_->text().simplified(), schoolBox_->text().simplified(),
+                                     module().platform().clock->now().date(), sourceText_});
+    Progress &progress = *module().platform().progress;
+    QString error;
+    const bool written = writeRegisterPdf(document, path, pageProgress(QStringLiteral("Preparo il PDF del registro (%1 pagine)...")), &error);
+    progress.finish();
+    if (written)
+        say(QStringLiteral("Il registro è nel file\n%1").arg(QDir::toNativeSeparators(path)), MessageIcon::Information);
+    else if (!error.isEmpty())
+        say(QStringLiteral("Non sono riuscito a scrivere il file\n%1\n\nForse il supporto è pieno, protetto da scrittura o è stato "
+                           "tolto. Nessun file è rimasto a metà.")
+                .arg(QDir::toNativeSeparators(path)),
+            MessageIcon::Exclamation);
+}
+
+void RegisterScreen::printRegister()
+{
+    PagePrinter &printer = *module().platform().pagePrinter;
+    if (!printer.available()) {
+        const int answer = module().platform().dialogs->choose(
+            QStringLiteral("Non trovo nessuna stampante collegata a questo computer.\n\n"
+                           "Puoi salvare il registro in un file PDF e stamparlo da un altro computer."),
+            title, {QStringLiteral("Salva in PDF"), QStringLiteral("Annulla")});
+        if (answer == 0)
+            savePdf();
+        return;
+    }
+    const RegisterDocument document(*model_, filter_->shownRows(),
+                                    {classBox_->text().simplified(), schoolBox_->text().simplified(),
+                                     module().platform().clock->now().date(), sourceText_});
+    QPagedPaintDevice *device = printer.beginDocument(title);
+    if (!device) {
+        say(QStringLiteral("La stampante non risponde. Il registro non è stato stampato."), MessageIcon::Exclamation);
+        return;
+    }
+    RegisterDocument::preparePage(*device);
+    const RegisterDocument::Progress pages = pageProgress(QStringLiteral("Stampo il registro (%1 pagine)..."));
+    document.draw(*device, [&](int page, int count) {
+        if (pages(page, count))
+            return true;
+        printer.abortDocument();
+        return false;
+    });
+    module().platform().progress->finish();
+    if (!printer.endDocument())
+        say(QStringLiteral("La stampante ha dato un errore: il registro potrebbe non essere stato stampato per intero."),
+            MessageIcon::Exclamation);
+}
+
+RegisterDocument::Progress RegisterScreen::pageProgress(const QString &label)
+{
+    Progress *progress = module().platform().progress;
+    // One bar for the whole document, started once its number of pages is known.
+    return [progress, label](int page, int pages) {
+        if (page == 1)
+            progress->start(label.arg(pages), pages);
+        return progress->advance(page - 1);
+    };
+}
+
+QStringList RegisterScreen::selectedNames() const
+{
+    QStringList names;
+    for (const QModelIndex &index : table_->selectionModel()->selectedRows())
+        names << model_->record(filter_->mapToSource(index).row()).name;
+    return names;
+}
+
+bool RegisterScreen::needLocal()
+{
+    if (local_)
+        return true;
+    say(QStringLiteral("Il registro mostra ora gli archivi raccolti, che non si modificano.\n\n"
+                       "Premi «Questo computer» per sistemare l'archivio di questo computer."),
+        MessageIcon::Exclamation);
+    return false;
+}
+
+void RegisterScreen::joinPupils()
+{
+    if (!needLocal())
+        return;
+    const QStringList names = selectedNames();
+    if (names.size() != 2) {
+        say(QStringLiteral("Scegli nella tabella le due righe dello stesso alunno scritto in due modi: fai clic sulla prima, poi "
+                           "tieni premuto Ctrl e fai clic sulla seconda. Poi premi di nuovo «Unisci due alunni»."));
+        return;
+    }
+    const int answer = module().platform().dialogs->choose(
+        QStringLiteral("«%1» e «%2» sono lo stesso alunno?\n\nLe due righe diventeranno una sola: per ogni argomento resta il risultato "
+                       "più recente. Prima una copia dell'archivio va nella cartella perCensaria\\copie.\n\nQuale nome tengo?")
+            .arg(names[0], names[1]),
+        title, {names[0], names[1], QStringLiteral("Annulla")});
+    if (answer != 0 && answer != 1)
+        return;
+    ArchiveFile file(module().dbrisultati().fileName(), ArchiveFile::Access::ReadWrite);
+    const QString problem = file.open();
+    RegisterKeeper keeper(file.database(), [this](const QString &to) { return module().dbrisultati().copyTo(to); },
+                          module().paths().resolve(copiesFolder));
+    if (!problem.isEmpty() || !keeper.joinPupils(names[answer], names[1 - answer], module().platform().clock->now()))
+        say(QStringLiteral("Non sono riuscito a unire le due righe: l'archivio non è cambiato.\n\n%1").arg(problem.isEmpty() ? keeper.lastError() : problem),
+            MessageIcon::Critical);
+    showThisComputer();
+}
+
+void RegisterScreen::deletePupil()
+{
+    if (!needLocal())
+        return;
+    const QStringList names = selectedNames();
+    if (names.size() != 1) {
+        say(QStringLiteral("Scegli nella tabella la riga dell'alunno da togliere dal registro, poi premi di nuovo «Elimina alunno»."));
+        return;
+    }
+    const int answer = module().platform().dialogs->choose(
+        QStringLiteral("Tolgo dal registro «%1» con tutti i suoi risultati?\n\nPrima una copia dell'archivio va nella cartella "
+                       "perCensaria\\copie.")
+            .arg(names[0]),
+        title, {QStringLiteral("Elimina"), QStringLiteral("Annulla")});
+    if (answer != 0)
+        return;
+    ArchiveFile file(module().dbrisultati().fileName(), ArchiveFile::Access::ReadWrite);
+    const QString problem = file.open();
+    RegisterKeeper keeper(file.database(), [this](const QString &to) { return module().dbrisultati().copyTo(to); },
+                          module().paths().resolve(copiesFolder));
+    if (!problem.isEmpty() || !keeper.deletePupil(names[0], module().platform().clock->now()))
+        say(QStringLiteral("Non sono riuscito a togliere l'alunno: l'archivio non è cambiato.\n\n%1").arg(problem.isEmpty() ? keeper.lastError() : problem),
+            MessageIcon::Critical);
+    showThisComputer();
+}
+
+void RegisterScreen::startNewYear()
+{
+    if (!needLocal())
+        return;
+    const int answer = module().platform().dialogs->choose(
+        QStringLiteral("Comincio un nuovo anno scolastico?\n\nL'archivio con i risultati di quest'anno sarà conservato nella cartella "
+                       "perCensaria\\copie; il registro e la pagina dei risultati ripartiranno vuoti."),
+        title, {QStringLiteral("Nuovo anno scolastico"), QStringLiteral("Annulla")});
+    if (answer != 0)
+        return;
+    ArchiveFile file(module().dbrisultati().fileName(), ArchiveFile::Access::ReadWrite);
+    const QString problem = file.open();
+    RegisterKeeper keeper(file.database(), [this](const QString &to) { return module().dbrisultati().copyTo(to); },
+                          module().paths().resolve(copiesFolder));
+    const std::optional<QString> kept = problem.isEmpty() ? keeper.startNewYear(module().platform().clock->now()) : std::nullopt;
+    if (kept)
+        say(QStringLiteral("L'archivio dell'anno passato è conservato nel file\n%1").arg(QDir::toNativeSeparators(*kept)),
+            MessageIcon::Information);
+    else
+        say(QStringLiteral("Non sono riuscito a cominciare il nuovo anno: l'archivio non è cambiato.\n\n%1").arg(problem.isEmpty() ? keeper.lastError() : problem),
+            MessageIcon::Critical);
+    showThisComputer();
+}
+
+void RegisterScreen::goBackToResults()
+{
+    if (Screen *results = module().navigation().show(forms::results); results && results != this)
+        hide();
+    else
+        goToMenu();
+}
+
+} // namespace censaria::classregister

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "app/navigation.h"
+#include "app/screen.h"
+#include "platform/platform.h"
+#include "pupilrecord.h"
+#include "teacherpassword.h"
+
+#include <functional>
+#include <memory>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableView;
+
+namespace censaria::classregister {
+
+class RegisterChart;
+class RegisterFilter;
+class RegisterModel;
+class SummaryModel;
+
+// The teacher's register: every pupil of this computer's archive, or of collected
+// archives merged, in one table with the class averages and a chart; the register as
+// a spreadsheet, on paper or as PDF; and the tidy-up of the archive. Behind the
+// teacher's password.
+class RegisterScreen : public Screen, public GuardedScreen
+{
+    Q_OBJECT
+public:
+    explicit RegisterScreen(Module &module);
+    ~RegisterScreen() override;
+
+    // Asks the password (to choose on the first opening), then reads this computer's archive.
+    bool admit() override;
+
+    RegisterModel &model() const { return *model_; }
+    RegisterFilter &filter() const { return *filter_; }
+    RegisterChart &chart() const { return *chart_; }
+    QString settingsFile() const;
+
+    // The actions of the buttons, for tests and the tour as much as for the clicks.
+    bool showThisComputer();
+    bool showCollected(const QStringList &files);
+    void chooseCollected();
+    void exportCsv();
+    void printRegister();
+    void savePdf();
+    void joinPupils();
+    void deletePupil();
+    void startNewYear();
+
+private:
+    QPushButton *addButton(const char *name, const QString &caption, const QRect &twips, const QColor &colour);
+    QLineEdit *addBox(const char *name, const QString &caption, const QRect &twips);
+    void showRecords(QList<PupilRecord> records, const QString &sources, bool local);
+    bool choosePassword();
+    bool askPassword();
+    void say(const QString &text, censaria::MessageIcon icon = censaria::MessageIcon::None);
+    QStringList selectedNames() const;
+    bool needLocal();
+    QString suggestedPath(const QString &suffix) const;
+    void keepHeadingBoxes();
+    void fitColumns();
+    void goBackToResults();
+    std::function<bool(int, int)> pageProgress(const QString &label);
+
+    TeacherPassword password_;
+    RegisterModel *model_;
+    RegisterFilter *filter_;
+    SummaryModel *summary_;
+    QTableView *table_;
+    QTableView *totals_;
+    RegisterChart *chart_;
+    QLabel *sources_;
+    QLineEdit *classBox_;
+    QLineEdit *schoolBox_;
+    QLineEdit *filterBox_;
+    QString sourceText_;
+    bool local_ = true;
+};
+
+} // namespace censaria::classregister

@@ -1,0 +1,304 @@
+// The register screen driven as the teacher does, offscreen through the seam.
+#include "app/clicklabel.h"
+#include "app/forms.h"
+#include "register/registerchart.h"
+#include "register/registermodel.h"
+#include "register/registerscreen.h"
+#include "registerfixtures.h"
+#include "testsupport/censariatest.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTableView>
+#include <QtTest>
+
+using namespace censaria;
+using namespace censaria::classregister;
+using namespace censaria::registertest;
+
+class TestRegisterScreen : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TestProgram> program_;
+
+    RegisterScreen *screen() { return static_cast<RegisterScreen *>(program_->screen(forms::classRegister)); }
+    template <typename T = QAbstractButton>
+    T *control(const QString &name) { return program_->control<T>(forms::classRegister, name); }
+    void click(const QString &name) { control(name)->click(); }
+    QString lastMessage() { return program_->dialogs().messages.isEmpty() ? QString() : program_->dialogs().messages.last().text; }
+
+    // The results screen's new label, as the teacher presses it.
+    void openRegister(const QStringList &passwords)
+    {
+        program_->dialogs().passwords = passwords;
+        program_->module().nomealunno = QStringLiteral("ROSSI MARIO");
+        program_->module().navigation().show(forms::results);
+        program_->control<ClickLabel>(forms::results, QStringLiteral("LabREGISTRO"))->click();
+    }
+    bool registerShown() { return program_->visibleScreens().contains(forms::classRegister); }
+    QStringList shownNames()
+    {
+        QStringList names;
+        const RegisterFilter &filter = screen()->filter();
+        for (int row = 0; row < filter.rowCount(); ++row)
+            names << filter.index(row, 0).data().toString();
+        return names;
+    }
+    void selectNames(const QStringList &names)
+    {
+        auto *table = control<QTableView>(QStringLiteral("registerTable"));
+        table->clearSelection();
+        for (int row = 0; row < table->model()->rowCount(); ++row)
+            if (names.contains(table->model()->index(row, 0).data().toString()))
+                table->selectionModel()->select(table->model()->index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    }
+    QString collected(const QString &name, const QList<ArchiveRow> &rows)
+    {
+        const QString path = QDir(program_->driveA()).filePath(name);
+        QDir().mkpath(QFileInfo(path).path());
+        makeArchive(path, rows);
+        return path;
+    }
+
+private slots:
+    void init()
+    {
+        program_ = std::make_unique<TestProgram>();
+        QVERIFY(program_->start());
+        Archive &archive = program_->module().dbrisultati();
+        QVERIFY(archive.appendTables({{resulttopics::questionnaireTable,
+                                       {questionnaireRow(QStringLiteral("ROSSI MARIO"), {{0, 8, at(2)}}),
+                                        questionnaireRow(QStringLiteral("ROSSI MARO"), {{1, 6, at(3)}}),
+                                        questionnaireRow(QStringLiteral("BIANCHI ANNA"), {{0, 4, at(2)}})}},
+                                      {resulttopics::exerciseTable, {exerciseRow(QStringLiteral("VERDI LEO"), 0, 3, 1, 75, at(4))}}}));
+    }
+    void cleanup() { program_.reset(); }
+
+    void firstOpeningChoosesThePassword()
+    {
+        openRegister({QStringLiteral("segreto"), QStringLiteral("segretO")});
+        QVERIFY(!registerShown());
+        QVERIFY(lastMessage().contains(QStringLiteral("non sono uguali")));
+        QVERIFY(program_->visibleScreens().contains(forms::results));
+
+        openRegister({QStringLiteral("segreto"), QStringLiteral("segreto")});
+        QVERIFY(registerShown());
+        QVERIFY(!program_->visibleScreens().contains(forms::results));
+        QCOMPARE(program_->dialogs().passwordPrompts.size(), 4);
+        QFile settings(screen()->settingsFile());
+        QVERIFY(settings.open(QIODevice::ReadOnly));
+        QVERIFY(!settings.readAll().contains("segreto"));
+        // Every pupil of either table, in register order.
+        QCOMPARE(shownNames(), (QStringList{QStringLiteral("BIANCHI ANNA"), QStringLiteral("ROSSI MARIO"), QStringLiteral("ROSSI MARO"),
+                                            QStringLiteral("VERDI LEO")}));
+        QVERIFY(control<QLabel>(QStringLiteral("sourcesLabel"))->text().contains(QStringLiteral("questo computer")));
+
+        // Back to the results screen, whose own back button still knows where to go.
+        program_->module().chiamante = forms::menu;
+        click(QStringLiteral("backButton"));
+        QVERIFY(!registerShown());
+        QVERIFY(program_->visibleScreens().contains(forms::results));
+        QCOMPARE(program_->module().chiamante, forms::menu);
+    }
+
+    void laterOpeningsAskAndPauseAfterThreeWrong()
+    {
+        openRegister({QStringLiteral("segreto"), QStringLiteral("segreto")});
+        click(QStringLiteral("menuButton"));
+        QVERIFY(!registerShown());
+
+        openRegister({QStringLiteral("segreto")});
+        QVERIFY(registerShown());
+        click(QStringLiteral("backButton"));
+
+        for (int i = 0; i < 3; ++i)
+            openRegister({QStringLiteral("sbagliata")});
+        QVERIFY(!registerShown());
+        QVERIFY(lastMessage().contains(QStringLiteral("30 secondi")));
+        // The right password during the pause is not even asked for.
+        const int asked = int(program_->dialogs().passwordPrompts.size());
+        program_->clock().time = program_->clock().time.addSecs(20);
+        openRegister({QStringLiteral("segreto")});
+        QVERIFY(!registerShown());
+        QCOMPARE(program_->dialogs().passwordPrompts.size(), asked);
+        QVERIFY(lastMessage().contains(QStringLiteral("10 secondi")));
+        program_->clock().time = program_->clock().time.addSecs(10);
+        openRegister({QStringLiteral("segreto")});
+        QVERIFY(registerShown());
+        // A cancelled question opens nothing.
+        click(QStringLiteral("backButton"));
+        openRegister({});
+        QVERIFY(!registerShown());
+    }
+
+    void filterFollowsTheTotalsAndTheChart()
+    {
+        openRegister({QStringLiteral("segreto"), QStringLiteral("segreto")});
+        auto *totals = control<QTableView>(QStringLiteral("totalsTable"));
+        QCOMPARE(totals->model()->index(0, 1).data().toString(), QStringLiteral("6,0")); // (8 + 4) / 2
+        QCOMPARE(screen()->chart().averages().at(0), 6.0);
+        QCOMPARE(screen()->chart().distribution().at(8), 1);
+        QCOMPARE(screen()->chart().distribution().at(4), 1);
+
+        QTest::keyClicks(control<QLineEdit>(QStringLiteral("filterBox")), QStringLiteral("ross"));
+        QCOMPARE(shownNames(), (QStringList{QStringLiteral("ROSSI MARIO"), QStringLiteral("ROSSI MARO")}));
+        QCOMPARE(totals->model()->index(0, 1).data().toString(), QStringLiteral("8,0"));
+        QCOMPARE(screen()->chart().averages().at(0), 8.0);
+        QCOMPARE(screen()->chart().distribution().at(4), 0);
+
+        // Scrolled to the last column, the names stay in view beside it.
+        auto *table = control<QTableView>(QStringLiteral("registerTable"));
+        auto *names = control<QTableView>(QStringLiteral("registerTableNames"));
+        QVERIFY(names && names->isVisibleTo(screen()));
+        table->scrollTo(table->model()->index(0, table->model()->columnCount() - 1));
+        QVERIFY(table->horizontalScrollBar()->value() > 0);
+        QCOMPARE(names->geometry().topLeft(), QPoint(table->frameWidth(), table->frameWidth()));
+        QCOMPARE(names->width(), table->columnWidth(0));
+        QCOMPARE(names->model()->index(0, 0).data().toString(), QStringLiteral("ROSSI MARIO"));
+        // Its rows beside the table's rows: the same heading height above them.
+        QCOMPARE(names->horizontalHeader()->height(), table->horizontalHeader()->height());
+        QCOMPARE(names->rowViewportPosition(1), table->rowViewportPosition(1));
+
+        // Sorting by a column: a topic not done below a result.
+        control<QTableView>(QStringLiteral("registerTable"))->sortByColumn(1, Qt::DescendingOrder);
+        QCOMPARE(shownNames(), (QStringList{QStringLiteral("ROSSI MARIO"), QStringLiteral("ROSSI MARO")}));
+        control<QTableView>(QStringLiteral("registerTable"))->sortByColumn(1, Qt::AscendingOrder);
+        QCOMPARE(shownNames(), (QStringList{QStringLiteral("ROSSI MARO"), QStringLiteral("ROSSI MARIO")}));
+    }
+
+    void collectedArchivesMergedOrRefused()
+    {
+        openRegister({QStringLiteral("segreto"), QStringLiteral("segreto")});
+        const QString first = collected(QStringLiteral("pc1/exportcensa.mdb"),
+                                        {questionnaireRow(QStringLiteral("NERI ADA"), {{0, 3, at(2)}}),
+                                         questionnaireRow(QStringLiteral("GIALLI UGO"), {{0, 9, at(2)}})});
+        const QString second = collected(QStringLiteral("pc2/exportcensa.mdb"), {questionnaireRow(QStringLiteral("NERI ADA"), {{0, 7, at(5)}})});
+        program_->dialogs().fileChoices = {{first, second}};
+        click(QStringLiteral("collectedButton"));
+        QCOMPARE(program_->dialogs().openFolders, QStringList{program_->driveA()});
+        QCOMPARE(shownNames(), (QStringList{QStringLiteral("GIALLI UGO"), QStringLiteral("NERI ADA")}));
+        QCOMPARE(screen()->model().record(screen()->filter().mapToSource(screen()->filter().index(1, 0)).row()).topics[0].right, 7);
+        const QString sources = control<QLabel>(QStringLiteral("sourcesLabel"))->text();
+        QVERIFY(sources.contains(QDir::toNativeSeparators(first)) && sources.contains(QDir::toNativeSeparators(second)));
+        QCOMPARE(program_->progress().labels.size(), 1);
+
+        // One bad file among them: its name in the message, and the table as it was.
+        const QString bad = QDir(program_->driveA()).filePath(QStringLiteral("pc3/exportcensa.mdb"));
+        QDir().mkpath(QFileInfo(bad).path());
+        QFile file(bad);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("non sono un archivio");
+        file.close();
+        program_->dialogs().fileChoices = {{first, bad}};
+        click(QStringLiteral("collectedButton"));
+        QVERIFY(lastMessage().contains(QDir::toNativeSeparators(bad)));
+        QCOMPARE(shownNames(), (QStringList{QStringLiteral("GIALLI UGO"), QStringLiteral("NERI ADA")}));
+
+        // Collected archives are only looked at: the tidy-up asks for this computer's.
+        click(QStringLiteral("deleteButton"));
+        QVERIFY(lastMessage().contains(QStringLiteral("Questo computer")));
+        QVERIFY(program_->dialogs().choiceTexts.isEmpty());
+
+        // Cancelling the merge half way leaves the table as it was.
+        program_->progress().cancelAt = 1;
+        program_->dialogs().fileChoices = {{second, first}};
+        click(QStringLiteral("collectedButton"));
+        QCOMPARE(shownNames(), (QStringList{QStringLiteral("GIALLI UGO"), QStringLiteral("NERI ADA")}));
+    }
+
+    void csvAndPdfFiles()
+    {
+        openRegister({QStringLiteral("segreto"), QStringLiteral("segreto")});
+        control<QLineEdit>(QStringLiteral("classBox"))->setText(QStringLiteral("3ª B"));
+        const QString csv = QDir(program_->driveA()).filePath(QStringLiteral("registro"));
+        program_->dialogs().savePaths = {csv};
+        click(QStringLiteral("csvButton"));
+        QVERIFY(program_->dialogs().suggestedSavePaths.last().endsWith(QStringLiteral("registro-3-B-2026-03-12.csv")));
+        QFile written(csv + QStringLiteral(".csv"));
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        const QByteArray bytes = written.readAll();
+        QVERIFY(bytes.startsWith("\xEF\xBB\xBF" "Alunno;"));
+        QCOMPARE(bytes.count("\r\n"), 5); // the heading and four pupils
+
+        // A stick pulled out before writing: a message, no file.
+        const QString gone = QDir(program_->driveA()).filePath(QStringLiteral("tolta/registro.csv"));
+        program_->dialogs().savePaths = {gone};
+        click(QStringLiteral("csvButton"));
+        QVERIFY(lastMessage().contains(QStringLiteral("Nessun file è rimasto a metà")));
+        QVERIFY(!QFileInfo::exists(gone));
+
+        const QString pdf = QDir(program_->driveA()).filePath(QStringLiteral("registro.pdf"));
+        program_->dialogs().savePaths = {pdf};
+        click(QStringLiteral("pdfButton"));
+        QVERIFY(QFileInfo(pdf).size() > 1000);
+    }
+
+    void printOrOfferThePdf()
+    {
+        openRegister({QStringLiteral("segreto"), QStringLiteral("segreto")});
+        click(QStringLiteral("printButton"));
+        QCOMPARE(program_->pagePrinter().documents.size(), 1);
+        QCOMPARE(program_->pagePrinter().documents[0].count("/Type /Page\n"), 1);
+
+        // Cancelled from the progress bar: nothing goes to the printer.
+        program_->progress().cancelAt = 0;
+        click(QStringLiteral("printButton"));
+        QCOMPARE(program_->pagePrinter().documents.size(), 1);
+        QCOMPARE(program_->pagePrinter().aborted, 1);
+        program_->progress().cancelAt = -1;
+
+        // No printer: the PDF is offered in the message.
+        program_->pagePrinter().present = false;
+        const QString pdf = QDir(program_->driveA()).filePath(QStringLiteral("stampa.pdf"));
+        program_->dialogs().choices = {0};
+        program_->dialogs().savePaths = {pdf};
+        click(QStringLiteral("printButton"));
+        QVERIFY(program_->dialogs().choiceTexts.last().contains(QStringLiteral("Non trovo nessuna stampante")));
+        QVERIFY(QFileInfo::exists(pdf));
+    }
+
+    void tidyUpBehindConfirmation()
+    {
+        openRegister({QStringLiteral("segreto"), QStringLiteral("segreto")});
+        const QDir copies(program_->module().paths().resolve(QStringLiteral("perCensaria\\copie")));
+        const QStringList copiesBefore = copies.entryList(QDir::Files);
+
+        // Join: two rows chosen, then the name to keep; cancelled first, then done.
+        selectNames({QStringLiteral("ROSSI MARIO"), QStringLiteral("ROSSI MARO")});
+        program_->dialogs().choices = {2};
+        click(QStringLiteral("joinButton"));
+        QCOMPARE(shownNames().size(), 4);
+        QCOMPARE(copies.entryList(QDir::Files), copiesBefore);
+        selectNames({QStringLiteral("ROSSI MARIO"), QStringLiteral("ROSSI MARO")});
+        program_->dialogs().choices = {0};
+        click(QStringLiteral("joinButton"));
+        QCOMPARE(shownNames(), (QStringList{QStringLiteral("BIANCHI ANNA"), QStringLiteral("ROSSI MARIO"), QStringLiteral("VERDI LEO")}));
+        QCOMPARE(copies.entryList(QDir::Files).size(), copiesBefore.size() + 1);
+        QCOMPARE(program_->module().dbrisultati().names().count(QStringLiteral("ROSSI MARO")), 0);
+
+        // Delete: one row, confirmed.
+        selectNames({QStringLiteral("VERDI LEO")});
+        program_->dialogs().choices = {0};
+        click(QStringLiteral("deleteButton"));
+        QCOMPARE(shownNames(), (QStringList{QStringLiteral("BIANCHI ANNA"), QStringLiteral("ROSSI MARIO")}));
+        QCOMPARE(copies.entryList(QDir::Files).size(), copiesBefore.size() + 2);
+
+        // A new school year: the archive kept, the register empty, the program still writing.
+        program_->dialogs().choices = {0};
+        click(QStringLiteral("newYearButton"));
+        QVERIFY(copies.exists(QStringLiteral("anno-2025-26.mdb")));
+        QCOMPARE(shownNames(), QStringList());
+        QVERIFY(program_->module().recordResult(resulttopics::questionnaireTable, {{2, 9}}, 3));
+        click(QStringLiteral("thisComputerButton"));
+        QCOMPARE(shownNames(), QStringList{QStringLiteral("ROSSI MARIO")});
+    }
+};
+
+QTEST_MAIN(TestRegisterScreen)
+#include "tst_registerscreen.moc"

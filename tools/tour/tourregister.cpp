@@ -1,0 +1,132 @@
+#include "app/clicklabel.h"
+#include "app/forms.h"
+#include "platform/qtplatform.h"
+#include "register/registerdocument.h"
+#include "register/registermodel.h"
+#include "register/registerscreen.h"
+#include "tour.h"
+
+#include <QAbstractButton>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPdfWriter>
+#include <QProcess>
+#include <QTableView>
+#include <QTemporaryDir>
+
+namespace censaria::tour {
+namespace {
+
+QDateTime at(int day, int hour)
+{
+    return QDateTime(QDate(2026, 3, day), QTime(hour, 15, 0));
+}
+
+// Three classroom computers' collected archives of one class, some pupils on two of them.
+QStringList collectedArchives(const QString &folder)
+{
+    const QStringList pupils = {QStringLiteral("ROSSI MARIO"),    QStringLiteral("D'ANGELO SARA"),  QStringLiteral("DE LUCA PAOLO"),
+                                QStringLiteral("BIANCHI GIULIA"), QStringLiteral("ÈRCOLI ANNA"),    QStringLiteral("ESPOSITO GINO"),
+                                QStringLiteral("FERRARI LUCA"),   QStringLiteral("ROMANO CHIARA"),  QStringLiteral("COLOMBO MATTEO"),
+                                QStringLiteral("RICCI SOFIA"),    QStringLiteral("MARINO ALESSIO"), QStringLiteral("GRECO MARTINA")};
+    QStringList files;
+    for (int pc = 0; pc < 3; ++pc) {
+        const QString file = QDir(folder).filePath(QStringLiteral("pc%1/exportcensa.mdb").arg(pc + 1));
+        QDir().mkpath(QFileInfo(file).path());
+        Archive::createEmpty(file);
+        Archive archive(file);
+        archive.open();
+        for (int i = 0; i < pupils.size(); ++i) {
+            if (i % 3 != pc && (i + 1) % 4 != pc)
+                continue;
+            for (int topic = 0; topic < 10; ++topic) {
+                if ((i * 7 + topic * 3 + pc) % 5 == 0)
+                    continue; // not done yet
+                const int right = (i * 5 + topic * 3 + pc * 2) % 11;
+                archive.writeResult(QStringLiteral("questionari"), pupils[i], {{2 + 2 * topic, right}, {3 + 2 * topic, at(2 + topic + pc, 9 + i % 5)}});
+            }
+            if (i % 2 == 0) {
+                const int right = 3 + i % 6, wrong = i % 4;
+                archive.writeResult(QStringLiteral("esercizi"), pupils[i],
+                                    {{2, right}, {3, wrong}, {4, 100 * right / (right + wrong)}, {5, at(16, 10)}});
+            }
+        }
+        files << file;
+    }
+    return files;
+}
+
+// The first page of the register as the printer puts it on paper.
+std::unique_ptr<QLabel> printedPage(classregister::RegisterScreen &screen)
+{
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("registro.pdf"));
+    {
+        QPdfWriter writer(pdf);
+        classregister::RegisterDocument::preparePage(writer);
+        classregister::RegisterDocument(screen.model(), screen.filter().shownRows(),
+                                        {QStringLiteral("3ª B"), QStringLiteral("Scuola secondaria di primo grado «G. Pascoli»"),
+                                         QDate(2026, 3, 20), QStringLiteral("3 archivi raccolti")})
+            .draw(writer);
+    }
+    QProcess::execute(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("80"),
+                                                   QStringLiteral("-singlefile"), pdf, dir.filePath(QStringLiteral("pagina"))});
+    auto page = std::make_unique<QLabel>();
+    const QPixmap paper(dir.filePath(QStringLiteral("pagina.png")));
+    page->setPixmap(paper);
+    page->resize(paper.size());
+    return page;
+}
+
+void tourRegister(Tour &tour)
+{
+    TestProgram &program = tour.program();
+    program.module().navigation().show(forms::results);
+
+    // The password question as the teacher sees it, the typing hidden.
+    std::unique_ptr<QInputDialog> question(
+        QtDialogs::makeInputDialog(QStringLiteral("Il registro mostra i risultati di tutti gli alunni: lo protegge una password "
+                                                  "che conosce solo l'insegnante.\n\nScegli la password del registro:"),
+                                   QStringLiteral("Registro della classe"), nullptr));
+    question->setTextEchoMode(QLineEdit::Password);
+    question->setTextValue(QStringLiteral("segreto"));
+    question->show();
+    tour.save(QStringLiteral("register-password"), program.screen(forms::results), question.get());
+    question->hide();
+
+    program.dialogs().passwords = {QStringLiteral("segreto"), QStringLiteral("segreto")};
+    program.control<ClickLabel>(forms::results, QStringLiteral("LabREGISTRO"))->click();
+    auto *screen = static_cast<classregister::RegisterScreen *>(program.screen(forms::classRegister));
+    program.control<QLineEdit>(forms::classRegister, QStringLiteral("classBox"))->setText(QStringLiteral("3ª B"));
+    program.control<QLineEdit>(forms::classRegister, QStringLiteral("schoolBox"))->setText(QStringLiteral("Scuola «G. Pascoli»"));
+    QTemporaryDir sticks;
+    screen->showCollected(collectedArchives(sticks.path()));
+    tour.save(QStringLiteral("register-merged"), forms::classRegister);
+
+    auto *table = program.control<QTableView>(forms::classRegister, QStringLiteral("registerTable"));
+    const int average = int(classregister::RegisterColumn::all().size()) - 1;
+    table->sortByColumn(average, Qt::DescendingOrder);
+    table->scrollTo(table->model()->index(0, average));
+    tour.save(QStringLiteral("register-sorted-by-average"), forms::classRegister);
+
+    program.control<QLineEdit>(forms::classRegister, QStringLiteral("filterBox"))->setText(QStringLiteral("ro"));
+    tour.save(QStringLiteral("register-filtered"), forms::classRegister);
+    program.control<QLineEdit>(forms::classRegister, QStringLiteral("filterBox"))->clear();
+    table->sortByColumn(0, Qt::AscendingOrder);
+
+    // The spreadsheet and the PDF as the teacher saves them, to open by hand.
+    program.dialogs().savePaths = {tour.outputPath(QStringLiteral("registro.csv")), tour.outputPath(QStringLiteral("registro.pdf"))};
+    program.control<QAbstractButton>(forms::classRegister, QStringLiteral("csvButton"))->click();
+    program.control<QAbstractButton>(forms::classRegister, QStringLiteral("pdfButton"))->click();
+
+    const std::unique_ptr<QLabel> page = printedPage(*screen);
+    tour.save(QStringLiteral("register-printed-page"), page.get());
+
+    program.control<QAbstractButton>(forms::classRegister, QStringLiteral("menuButton"))->click();
+}
+
+const bool registered = addTourStep(21, "register", &tourRegister);
+
+} // namespace
+} // namespace censaria::tour
