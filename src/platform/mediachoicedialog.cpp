@@ -1,6 +1,7 @@
 #include "mediachoicedialog.h"
 
 #include "removablemedia.h"
+#include "twips.h"
 
 #include <QDialogButtonBox>
 #include <QDir>
@@ -17,7 +18,7 @@ MediaChoiceDialog::MediaChoiceDialog(const QList<Medium> &media, const QString &
     : QDialog(parent)
 {
     setWindowTitle(title);
-    setMinimumWidth(480);
+    setMinimumWidth(Twips::px(7200)); // 480 pixels on the design page
     auto *layout = new QVBoxLayout(this);
     auto *prompt = new QLabel(media.isEmpty()
                                   ? QStringLiteral("Non trovo nessuna chiavetta USB né scheda di memoria.\n"
