@@ -79,7 +79,7 @@ QTableView *makeTable(const char *name, QWidget *parent)
 } // namespace
 
 RegisterScreen::RegisterScreen(Module &module)
-    : Screen(module, forms::classRegister, Placement::FullDisplay)
+    : Screen(module, forms::classRegister)
     , password_(settingsFile())
     , model_(new RegisterModel(this))
     , filter_(new RegisterFilter(model_, this))
@@ -343,12 +343,17 @@ bool RegisterScreen::showThisComputer()
     return true;
 }
 
+// Where the teacher's file dialogs start: the USB stick when one is mounted.
+QString RegisterScreen::startFolder() const
+{
+    const QList<Medium> media = module().platform().driveA->media();
+    return media.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) : media.first().rootPath;
+}
+
 void RegisterScreen::chooseCollected()
 {
-    const QString folder = module().platform().driveA->hasMedium() ? module().platform().driveA->rootPath()
-                                                                   : QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QStringList files = module().platform().dialogs->openFiles(
-        QStringLiteral("Scegli uno o più archivi raccolti (exportcensa.mdb)"), folder,
+        QStringLiteral("Scegli uno o più archivi raccolti (exportcensa.mdb)"), startFolder(),
         QStringLiteral("Archivi raccolti (*.mdb);;Tutti i file (*)"));
     if (!files.isEmpty())
         showCollected(files);
@@ -388,8 +393,7 @@ bool RegisterScreen::showCollected(const QStringList &files)
 
 QString RegisterScreen::suggestedPath(const QString &suffix) const
 {
-    const RemovableDrive &drive = *module().platform().driveA;
-    const QString folder = drive.hasMedium() ? drive.rootPath() : QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString folder = startFolder();
     QString name = QStringLiteral("registro");
     const QString className = classBox_->text().simplified();
     if (!className.isEmpty())

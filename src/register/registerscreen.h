@@ -60,6 +60,7 @@ private:
     void say(const QString &text, censaria::MessageIcon icon = censaria::MessageIcon::None);
     QStringList selectedNames() const;
     bool needLocal();
+    QString startFolder() const;
     QString suggestedPath(const QString &suffix) const;
     void keepHeadingBoxes();
     void fitColumns();
