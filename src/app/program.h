@@ -21,6 +21,7 @@ public:
 
 private:
     QString archiveProblemText(ArchiveProblem problem);
+    QString serverProblemText(ArchiveProblem problem);
     Module module_;
 };
 

@@ -1,0 +1,50 @@
+#include "dialect.h"
+
+#include <QSqlDatabase>
+#include <QSqlDriver>
+
+namespace censaria {
+
+Dialect Dialect::of(const QSqlDatabase &db)
+{
+    return Dialect(db.driverName() == QLatin1String("QPSQL") ? Engine::PostgreSQL : Engine::SQLite);
+}
+
+QString Dialect::driver() const
+{
+    return engine_ == Engine::PostgreSQL ? QStringLiteral("QPSQL") : QStringLiteral("QSQLITE");
+}
+
+QString Dialect::rowId() const
+{
+    // ctid is where PostgreSQL keeps the row now: stable within the transaction that
+    // holds the pupil's lock, which is all a write needs.
+    return engine_ == Engine::PostgreSQL ? QStringLiteral("ctid") : QStringLiteral("rowid");
+}
+
+QString Dialect::columnType(schema::ColumnType type) const
+{
+    const bool server = engine_ == Engine::PostgreSQL;
+    switch (type) {
+    case schema::ColumnType::Text: return QStringLiteral("TEXT");
+    case schema::ColumnType::Int16: return QStringLiteral("SMALLINT");
+    case schema::ColumnType::Int32: return QStringLiteral("INTEGER");
+    case schema::ColumnType::DateTime: return server ? QStringLiteral("TIMESTAMP(0) WITHOUT TIME ZONE") : QStringLiteral("DATETIME");
+    }
+    return {};
+}
+
+QString Dialect::selected(const schema::Column &column) const
+{
+    if (engine_ == Engine::PostgreSQL && column.type == schema::ColumnType::DateTime)
+        return QStringLiteral("to_char(%1, 'YYYY-MM-DD HH24:MI:SS')").arg(schema::quoted(column.name));
+    return schema::quoted(column.name);
+}
+
+QString Dialect::pupilLock() const
+{
+    // The first key sets Censaria's locks apart from any other program's on the server.
+    return engine_ == Engine::PostgreSQL ? QStringLiteral("SELECT pg_advisory_xact_lock(1667591750, hashtext(?))") : QString();
+}
+
+} // namespace censaria

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "schema.h"
+
+#include <QString>
+
+class QSqlDatabase;
+
+namespace censaria {
+
+// The few pieces of SQL that differ between the two engines an archive can live in:
+// the SQLite file of one PC and the school's PostgreSQL server. Everything else in
+// the archive code is the same statement for both.
+class Dialect
+{
+public:
+    enum class Engine { SQLite, PostgreSQL };
+    explicit Dialect(Engine engine = Engine::SQLite) : engine_(engine) {}
+    static Dialect of(const QSqlDatabase &db);
+
+    Engine engine() const { return engine_; }
+    // The Qt Sql driver of the engine.
+    QString driver() const;
+    // The hidden column that tells a table's rows apart and orders them as stored.
+    QString rowId() const;
+    QString columnType(schema::ColumnType type) const;
+    // How a column is read: dates come back as "yyyy-MM-dd HH:mm:ss" text from both.
+    QString selected(const schema::Column &column) const;
+    // Run first in a write transaction with the pupil's name bound: on the server it
+    // keeps two PCs from adding the same pupil's row at once. Empty when not needed.
+    QString pupilLock() const;
+
+private:
+    Engine engine_;
+};
+
+} // namespace censaria
