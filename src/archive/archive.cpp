@@ -83,12 +83,13 @@ QString selectList(const schema::Table &table, const Dialect &dialect)
 // Both tables there, each with all its columns.
 bool hasTables(const QSqlDatabase &db)
 {
+    const int hidden = Dialect::of(db).hiddenColumns();
     const QStringList present = db.tables();
     for (const schema::Table &table : schema::tables()) {
         const auto found = std::find_if(present.begin(), present.end(), [&](const QString &name) {
             return name.compare(table.name, Qt::CaseInsensitive) == 0;
         });
-        if (found == present.end() || db.record(*found).count() != table.columns.size())
+        if (found == present.end() || db.record(*found).count() != table.columns.size() + hidden)
             return false;
     }
     return true;
@@ -110,7 +111,8 @@ ArchiveRow readRow(const QSqlQuery &query, const schema::Table &table, bool asSt
     ArchiveRow row;
     row.reserve(table.columns.size());
     for (int i = 0; i < table.columns.size(); ++i)
-        row.append(asStored ? query.value(i) : fromStored(query.value(i), table.columns[i].type));
+        // Each driver marks a null its own way; the rows carry it as an empty QVariant.
+        row.append(query.isNull(i) ? QVariant() : asStored ? query.value(i) : fromStored(query.value(i), table.columns[i].type));
     return row;
 }
 
@@ -392,8 +394,7 @@ bool Archive::writeResultOnce(const QString &tableName, const QString &name, con
     }
 
     // The pupil's first row takes the values; without one a new row is added.
-    const QString firstRow = QStringLiteral("SELECT %1 FROM %2 WHERE \"nome\" = ? ORDER BY %1 LIMIT 1")
-                                 .arg(dialect.rowId(), schema::quoted(table->name));
+    const QString firstRow = QStringLiteral("SELECT rowid FROM %1 WHERE \"nome\" = ? ORDER BY rowid LIMIT 1").arg(schema::quoted(table->name));
     bool found = false;
     QSqlQuery query(db);
     if (assignments.isEmpty()) {
@@ -403,8 +404,7 @@ bool Archive::writeResultOnce(const QString &tableName, const QString &name, con
             return fail(query.lastError().text());
         found = query.next();
     } else {
-        query.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE %3 = (%4)")
-                          .arg(schema::quoted(table->name), assignments.join(u','), dialect.rowId(), firstRow));
+        query.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = (%3)").arg(schema::quoted(table->name), assignments.join(u','), firstRow));
         for (const QVariant &value : bound)
             query.addBindValue(value);
         query.addBindValue(name);
@@ -447,8 +447,8 @@ std::optional<ArchiveRow> Archive::findRow(const QString &tableName, const QStri
         if (!isOpen())
             return std::nullopt;
         QSqlQuery query(QSqlDatabase::database(connection_, false));
-        query.prepare(QStringLiteral("SELECT %1 FROM %2 WHERE \"nome\" = ? ORDER BY %3 LIMIT 1")
-                          .arg(selectList(*table, dialect()), schema::quoted(table->name), dialect().rowId()));
+        query.prepare(QStringLiteral("SELECT %1 FROM %2 WHERE \"nome\" = ? ORDER BY rowid LIMIT 1")
+                          .arg(selectList(*table, dialect()), schema::quoted(table->name)));
         query.addBindValue(name);
         if (!query.exec() || !query.next()) {
             if (query.lastError().isValid())
@@ -479,8 +479,7 @@ std::optional<QList<ArchiveRow>> Archive::selectAll(const QString &tableName, bo
             return std::nullopt;
         QSqlQuery query(QSqlDatabase::database(connection_, false));
         query.setForwardOnly(true);
-        if (!query.exec(QStringLiteral("SELECT %1 FROM %2 ORDER BY %3")
-                            .arg(selectList(*table, dialect()), schema::quoted(table->name), dialect().rowId()))) {
+        if (!query.exec(QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid").arg(selectList(*table, dialect()), schema::quoted(table->name)))) {
             readFailed(query);
             return std::nullopt;
         }
@@ -547,7 +546,7 @@ QStringList Archive::names()
             return std::nullopt;
         QSqlQuery query(QSqlDatabase::database(connection_, false));
         query.setForwardOnly(true);
-        if (!query.exec(QStringLiteral("SELECT \"nome\" FROM \"questionari\" ORDER BY %1").arg(dialect().rowId()))) {
+        if (!query.exec(QStringLiteral("SELECT \"nome\" FROM \"questionari\" ORDER BY rowid"))) {
             readFailed(query);
             return std::nullopt;
         }

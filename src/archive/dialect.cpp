@@ -15,11 +15,9 @@ QString Dialect::driver() const
     return engine_ == Engine::PostgreSQL ? QStringLiteral("QPSQL") : QStringLiteral("QSQLITE");
 }
 
-QString Dialect::rowId() const
+QString Dialect::rowNumberColumn() const
 {
-    // ctid is where PostgreSQL keeps the row now: stable within the transaction that
-    // holds the pupil's lock, which is all a write needs.
-    return engine_ == Engine::PostgreSQL ? QStringLiteral("ctid") : QStringLiteral("rowid");
+    return engine_ == Engine::PostgreSQL ? QStringLiteral("\"rowid\" BIGINT GENERATED ALWAYS AS IDENTITY PRIMARY KEY") : QString();
 }
 
 QString Dialect::columnType(schema::ColumnType type) const

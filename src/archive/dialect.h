@@ -21,8 +21,11 @@ public:
     Engine engine() const { return engine_; }
     // The Qt Sql driver of the engine.
     QString driver() const;
-    // The hidden column that tells a table's rows apart and orders them as stored.
-    QString rowId() const;
+    // SQLite numbers every row in a hidden "rowid", which orders the rows as they were
+    // added and finds a pupil's first row. The server gets the same as a last column of
+    // its own, after every column that readers address by position.
+    QString rowNumberColumn() const;
+    int hiddenColumns() const { return rowNumberColumn().isEmpty() ? 0 : 1; }
     QString columnType(schema::ColumnType type) const;
     // How a column is read: dates come back as "yyyy-MM-dd HH:mm:ss" text from both.
     QString selected(const schema::Column &column) const;

@@ -105,6 +105,8 @@ QStringList createStatements(const Dialect &dialect)
         QStringList columns;
         for (const Column &column : table.columns)
             columns.append(quoted(column.name) + u' ' + dialect.columnType(column.type));
+        if (const QString rowNumber = dialect.rowNumberColumn(); !rowNumber.isEmpty())
+            columns.append(rowNumber);
         statements.append(QStringLiteral("CREATE TABLE %1 (%2)").arg(quoted(table.name), columns.join(QStringLiteral(", "))));
         // Index names are shared by all the tables of a file (or a server's schema), so each table's "nome" index carries its table's name.
         statements.append(QStringLiteral("CREATE INDEX %1 ON %2 (\"nome\" ASC)")
