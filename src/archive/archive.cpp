@@ -268,8 +268,20 @@ auto Archive::retried(Operation operation) -> decltype(operation())
     return result;
 }
 
+QSqlQuery &Archive::prepared(const QString &sql)
+{
+    // Prepared once per connection: on the server each preparation is a round trip.
+    auto found = statements_.find(sql);
+    if (found == statements_.end()) {
+        found = statements_.emplace(sql, QSqlQuery(connection())).first;
+        found->second.prepare(sql);
+    }
+    return found->second;
+}
+
 void Archive::close()
 {
+    statements_.clear();
     if (!QSqlDatabase::contains(connection_))
         return;
     {
@@ -364,8 +376,7 @@ bool Archive::writeResultOnce(const QString &tableName, const QString &name, con
     if (!db.transaction())
         return fail(db.lastError().text());
     if (const QString lock = dialect.pupilLock(); !lock.isEmpty()) {
-        QSqlQuery query(db);
-        query.prepare(lock);
+        QSqlQuery &query = prepared(lock);
         query.addBindValue(name);
         if (!query.exec())
             return fail(query.lastError().text());
@@ -396,15 +407,16 @@ bool Archive::writeResultOnce(const QString &tableName, const QString &name, con
     // The pupil's first row takes the values; without one a new row is added.
     const QString firstRow = QStringLiteral("SELECT rowid FROM %1 WHERE \"nome\" = ? ORDER BY rowid LIMIT 1").arg(schema::quoted(table->name));
     bool found = false;
-    QSqlQuery query(db);
     if (assignments.isEmpty()) {
-        query.prepare(firstRow);
+        QSqlQuery &query = prepared(firstRow);
         query.addBindValue(name);
         if (!query.exec())
             return fail(query.lastError().text());
         found = query.next();
+        query.finish();
     } else {
-        query.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = (%3)").arg(schema::quoted(table->name), assignments.join(u','), firstRow));
+        QSqlQuery &query = prepared(
+            QStringLiteral("UPDATE %1 SET %2 WHERE rowid = (%3)").arg(schema::quoted(table->name), assignments.join(u','), firstRow));
         for (const QVariant &value : bound)
             query.addBindValue(value);
         query.addBindValue(name);
@@ -416,10 +428,9 @@ bool Archive::writeResultOnce(const QString &tableName, const QString &name, con
         QStringList columns{QStringLiteral("\"nome\"")};
         for (const auto &entry : values)
             columns.append(schema::quoted(table->columns[entry.first].name));
-        QSqlQuery insert(db);
-        insert.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                           .arg(schema::quoted(table->name), columns.join(u','),
-                                QStringList(QList<QString>(columns.size(), QStringLiteral("?"))).join(u',')));
+        QSqlQuery &insert = prepared(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                         .arg(schema::quoted(table->name), columns.join(u','),
+                                              QStringList(QList<QString>(columns.size(), QStringLiteral("?"))).join(u',')));
         insert.addBindValue(name);
         for (const auto &entry : values)
             insert.addBindValue(toStored(entry.second));

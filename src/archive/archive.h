@@ -9,6 +9,7 @@
 #include <QSqlQuery>
 #include <QString>
 #include <QVariant>
+#include <map>
 #include <optional>
 
 namespace censaria {
@@ -92,6 +93,7 @@ private:
     template <typename Operation>
     auto retried(Operation operation) -> decltype(operation());
     bool readFailed(const QSqlQuery &query);
+    QSqlQuery &prepared(const QString &sql);
     bool appendTablesOnce(const QList<std::pair<QString, QList<ArchiveRow>>> &tables);
     bool writeResultOnce(const QString &table, const QString &name, const QList<std::pair<int, QVariant>> &values, WriteRule rule);
     std::optional<QList<ArchiveRow>> selectAll(const QString &table, bool asStored);
@@ -101,6 +103,7 @@ private:
     ArchiveSettings settings_;
     QString password_;
     bool broken_ = false;
+    std::map<QString, QSqlQuery> statements_;
 };
 
 } // namespace censaria

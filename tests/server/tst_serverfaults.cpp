@@ -112,21 +112,34 @@ private slots:
         QCOMPARE(row->at(3).toDateTime(), QDateTime(QDate(2026, 3, 12), QTime(10, 1)));
         QCOMPARE(row->at(4).toInt(), 9);
         QCOMPARE(server_.value(QStringLiteral("SELECT count(*) FROM questionari"), database_).toInt(), 1);
+
+        // A PC switched off with results waiting sends them when it starts again.
+        QVERIFY(server_.control(QStringLiteral("stop")));
+        program.clock().time = program.clock().time.addSecs(60);
+        QVERIFY(program.module().recordResult(Q, {{6, 3}}, 7));
+        QCOMPARE(program.module().resultWriter().waiting(), 1);
+        QVERIFY(server_.control(QStringLiteral("start")));
+        TestProgram again(folder);
+        QVERIFY(again.start());
+        QVERIFY(again.dialogs().messages.isEmpty());
+        QCOMPARE(again.module().resultWriter().waiting(), 0);
+        QCOMPARE(again.module().dbrisultati().findRow(Q, QStringLiteral("ROSSI MARIO"))->at(6).toInt(), 3);
     }
 
     void theServerRestartsWhilePcsRecord()
     {
-        const int pcs = 6, results = 300;
+        const int pcs = 6, results = 1000;
         QList<QProcess *> running;
         for (int pc = 0; pc < pcs; ++pc)
             running.append(startPc(pc, results, {QStringLiteral("--drain"), QStringLiteral("90")}));
-        QTest::qWait(1500);
+        // Stopped once the PCs are well under way, not before.
+        QTRY_VERIFY_WITH_TIMEOUT(server_.value(QStringLiteral("SELECT count(*) FROM questionari"), database_).toInt() >= 30, 60000);
         QVERIFY(server_.control(QStringLiteral("stop")));
         QTest::qWait(2000);
         QVERIFY(server_.control(QStringLiteral("start")));
         int queued = 0;
         for (QProcess *process : running) {
-            QVERIFY(process->waitForFinished(180000));
+            QVERIFY(process->state() == QProcess::NotRunning || process->waitForFinished(180000));
             const QString summary = QString::fromUtf8(process->readAllStandardOutput()).section(u'\n', 0, 0);
             QVERIFY2(process->exitCode() == 0, qPrintable(summary + process->readAllStandardError()));
             queued += summary.section(u' ', 3, 3).toInt();
