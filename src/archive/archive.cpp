@@ -375,12 +375,6 @@ bool Archive::writeResultOnce(const QString &tableName, const QString &name, con
     const Dialect dialect = this->dialect();
     if (!db.transaction())
         return fail(db.lastError().text());
-    if (const QString lock = dialect.pupilLock(); !lock.isEmpty()) {
-        QSqlQuery &query = prepared(lock);
-        query.addBindValue(name);
-        if (!query.exec())
-            return fail(query.lastError().text());
-    }
 
     QVariantList dates(table->columns.size());
     for (const auto &[position, value] : values) {
@@ -406,23 +400,32 @@ bool Archive::writeResultOnce(const QString &tableName, const QString &name, con
 
     // The pupil's first row takes the values; without one a new row is added.
     const QString firstRow = QStringLiteral("SELECT rowid FROM %1 WHERE \"nome\" = ? ORDER BY rowid LIMIT 1").arg(schema::quoted(table->name));
-    bool found = false;
-    if (assignments.isEmpty()) {
-        QSqlQuery &query = prepared(firstRow);
-        query.addBindValue(name);
-        if (!query.exec())
-            return fail(query.lastError().text());
-        found = query.next();
-        query.finish();
-    } else {
-        QSqlQuery &query = prepared(
-            QStringLiteral("UPDATE %1 SET %2 WHERE rowid = (%3)").arg(schema::quoted(table->name), assignments.join(u','), firstRow));
-        for (const QVariant &value : bound)
+    const QString update =
+        QStringLiteral("UPDATE %1 SET %2 WHERE rowid = (%3)").arg(schema::quoted(table->name), assignments.join(u','), firstRow);
+    auto updateRow = [&](bool *found) {
+        QSqlQuery &query = prepared(assignments.isEmpty() ? firstRow : update);
+        for (const QVariant &value : assignments.isEmpty() ? QVariantList() : bound)
             query.addBindValue(value);
         query.addBindValue(name);
         if (!query.exec())
             return fail(query.lastError().text());
-        found = query.numRowsAffected() > 0;
+        *found = assignments.isEmpty() ? query.next() : query.numRowsAffected() > 0;
+        query.finish();
+        return true;
+    };
+    bool found = false;
+    if (!updateRow(&found))
+        return false;
+    // A new pupil: on the server another PC may be adding the same one this moment, so
+    // the row is looked for again under the pupil's lock before it is added.
+    if (const QString lock = dialect.pupilLock(); !found && !lock.isEmpty()) {
+        QSqlQuery &query = prepared(lock);
+        query.addBindValue(name);
+        if (!query.exec())
+            return fail(query.lastError().text());
+        query.finish();
+        if (!updateRow(&found))
+            return false;
     }
     if (!found) {
         QStringList columns{QStringLiteral("\"nome\"")};

@@ -119,25 +119,26 @@ int ResultQueue::size()
     return query.value(0).toInt();
 }
 
-int ResultQueue::sendTo(Archive &archive)
+bool ResultQueue::sendTo(Archive &archive)
 {
+    // A queue that cannot be opened holds nothing that could go first; new results
+    // still reach the server.
     if (!ready())
-        return 0;
+        return true;
     QSqlDatabase db = QSqlDatabase::database(connection_, false);
-    int sent = 0;
     for (;;) {
         QSqlQuery next(db);
         if (!next.exec(QStringLiteral("SELECT n, tabella, nome, valori FROM coda ORDER BY n LIMIT 1"))) {
             lastError_ = next.lastError().text();
-            return sent;
+            return false;
         }
         if (!next.next())
-            return sent;
+            return true;
         const qint64 n = next.value(0).toLongLong();
         if (!archive.writeResult(next.value(1).toString(), next.value(2).toString(), decode(next.value(3).toString()),
                                  WriteRule::KeepLater)) {
             lastError_ = archive.lastError();
-            return sent;
+            return false;
         }
         next.finish();
         QSqlQuery remove(db);
@@ -145,9 +146,8 @@ int ResultQueue::sendTo(Archive &archive)
         remove.addBindValue(n);
         if (!remove.exec()) {
             lastError_ = remove.lastError().text();
-            return sent;
+            return false;
         }
-        ++sent;
     }
 }
 

@@ -25,8 +25,8 @@ public:
     // Sends the waiting results in order, each in its own transaction, none replacing a
     // later one on the server; stops at the first the archive does not take. A result
     // whose removal was cut short goes again next time, which changes nothing.
-    // The number sent.
-    int sendTo(Archive &archive);
+    // True when nothing waits any more.
+    bool sendTo(Archive &archive);
     QString fileName() const { return fileName_; }
     QString lastError() const { return lastError_; }
 

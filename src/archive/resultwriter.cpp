@@ -21,9 +21,8 @@ Recorded ResultWriter::record(const QString &table, const QString &name, const Q
         lastError_ = archive_.lastError();
         return Recorded::Lost;
     }
-    sendQueue();
     // Behind results still waiting, a new one waits too: the server must not see it first.
-    if (queue_->size() <= 0 && archive_.writeResult(table, name, values))
+    if (sendQueue() && archive_.writeResult(table, name, values))
         return Recorded::Saved;
     if (queue_->add(table, name, values))
         return Recorded::Queued;
@@ -31,9 +30,9 @@ Recorded ResultWriter::record(const QString &table, const QString &name, const Q
     return Recorded::Lost;
 }
 
-int ResultWriter::sendQueue()
+bool ResultWriter::sendQueue()
 {
-    return queue_ ? queue_->sendTo(archive_) : 0;
+    return !queue_ || queue_->sendTo(archive_);
 }
 
 int ResultWriter::waiting()

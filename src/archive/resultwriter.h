@@ -24,8 +24,8 @@ public:
     ~ResultWriter();
 
     Recorded record(const QString &table, const QString &name, const QList<std::pair<int, QVariant>> &values);
-    // Sends what waits in the queue; the number sent.
-    int sendQueue();
+    // Sends what waits in the queue; true when nothing waits any more.
+    bool sendQueue();
     // Results waiting in the queue (0 without a server).
     int waiting();
     // Why the last result was lost.

@@ -7,10 +7,8 @@ add_test(NAME pgcluster_stop COMMAND ${CMAKE_CURRENT_LIST_DIR}/pgcluster destroy
 set_tests_properties(pgcluster_start PROPERTIES FIXTURES_SETUP pgcluster TIMEOUT 180)
 set_tests_properties(pgcluster_stop PROPERTIES FIXTURES_CLEANUP pgcluster TIMEOUT 180)
 
-find_package(Qt6 REQUIRED COMPONENTS Concurrent)
 foreach(test tst_serverarchive tst_serverfaults)
     censaria_add_test(${test} ${CMAKE_CURRENT_LIST_DIR}/${test}.cpp ${CMAKE_CURRENT_LIST_DIR}/testserver.h)
-    target_link_libraries(${test} PRIVATE Qt6::Concurrent)
     add_dependencies(${test} makearchive movetoserver loadpc)
     set_tests_properties(${test} PROPERTIES FIXTURES_REQUIRED pgcluster)
     set_property(TEST ${test} APPEND PROPERTY ENVIRONMENT

@@ -14,7 +14,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QtConcurrent/QtConcurrentRun>
+#include <latch>
+#include <thread>
 
 using namespace censaria;
 
@@ -243,25 +244,29 @@ private slots:
         QString settings;
         const QString database = serverArchive(&settings);
         const ArchiveSettings pc = loadArchiveSettings({settings});
-        QList<QFuture<int>> pcs;
-        for (int n = 0; n < 8; ++n) {
-            pcs.append(QtConcurrent::run([pc, n] {
+        const int pcs = 8, pupils = 40;
+        std::latch connected(pcs);
+        std::vector<int> written(pcs, 0);
+        std::vector<std::thread> threads;
+        for (int n = 0; n < pcs; ++n) {
+            threads.emplace_back([&, n] {
+                // Each connection lives in its thread; all start writing at the same moment.
                 Archive archive(pc, QString());
-                if (archive.open() != ArchiveProblem::None)
-                    return -1;
-                int written = 0;
-                for (int i = 0; i < 25; ++i)
-                    written += archive.writeResult(Q, QStringLiteral("ALUNNO %1").arg(i), {{2 + 2 * (n % 10), n}, {3 + 2 * (n % 10), morning}});
-                return written;
-            }));
+                const bool open = archive.open() == ArchiveProblem::None;
+                connected.arrive_and_wait();
+                for (int i = 0; open && i < pupils; ++i)
+                    written[n] += archive.writeResult(Q, QStringLiteral("ALUNNO %1").arg(i), {{2 + 2 * n, n}, {3 + 2 * n, morning}});
+            });
         }
-        for (QFuture<int> &future : pcs)
-            QCOMPARE(future.result(), 25);
-        QCOMPARE(server_.value(QStringLiteral("SELECT count(*) FROM questionari"), database).toInt(), 25);
-        QCOMPARE(server_.value(QStringLiteral("SELECT count(DISTINCT nome) FROM questionari"), database).toInt(), 25);
+        for (std::thread &thread : threads)
+            thread.join();
+        for (int n = 0; n < pcs; ++n)
+            QCOMPARE(written[n], pupils);
+        QCOMPARE(server_.value(QStringLiteral("SELECT count(*) FROM questionari"), database).toInt(), pupils);
+        QCOMPARE(server_.value(QStringLiteral("SELECT count(DISTINCT nome) FROM questionari"), database).toInt(), pupils);
         QCOMPARE(server_.value(QStringLiteral("SELECT count(*) FROM questionari WHERE \"Piramidi\" = 6 AND \"Popolazione italiana\" = 7"), database)
                      .toInt(),
-                 25);
+                 pupils);
     }
 
     void startUpNamesTheServerAndWhatIsWrong_data()
