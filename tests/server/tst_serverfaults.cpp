@@ -128,7 +128,7 @@ private slots:
 
     void theServerRestartsWhilePcsRecord()
     {
-        const int pcs = 6, results = 1000;
+        const int pcs = 6, results = 500;
         QList<QProcess *> running;
         for (int pc = 0; pc < pcs; ++pc)
             running.append(startPc(pc, results, {QStringLiteral("--drain"), QStringLiteral("90")}));
