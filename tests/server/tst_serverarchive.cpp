@@ -10,7 +10,12 @@
 #include "platform/datapaths.h"
 #include "testsupport/censariatest.h"
 
+#include "app/clicklabel.h"
+
+#include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
+#include <QTableWidget>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -336,6 +341,15 @@ private slots:
         QVERIFY(program.module().recordResult(Q, {{4, 6}}, 5));
         QVERIFY(program.dialogs().messages.isEmpty());
         QCOMPARE(other->findRow(Q, QStringLiteral("ROSSI MARIO"))->at(4).toInt(), 6);
+
+        // The results screen of this PC finds the pupil of the other one.
+        program.control<QPushButton>(QStringLiteral("Fmenù"), QStringLiteral("Cmdarchivio"))->click();
+        program.control<QLineEdit>(QStringLiteral("FRisultati"), QStringLiteral("Text2"))->setText(QStringLiteral("bianchi"));
+        program.control<QLineEdit>(QStringLiteral("FRisultati"), QStringLiteral("Text1"))->setText(QStringLiteral("anna"));
+        program.control<ClickLabel>(QStringLiteral("FRisultati"), QStringLiteral("LabCERCA"))->click();
+        // Both pupils have questionnaires only: the screen says so for the exercises, nothing more.
+        QCOMPARE(program.dialogs().messageTexts(), QStringList(2, QStringLiteral("Nome non trovato in 'Esercizi'")));
+        QCOMPARE(program.control<QTableWidget>(QStringLiteral("FRisultati"), QStringLiteral("Grid1"))->item(1, 1)->text(), QStringLiteral("10"));
 
         // The names list of this PC shows both pupils.
         QCOMPARE(program.module().dbrisultati().names(), (QStringList{QStringLiteral("BIANCHI ANNA"), QStringLiteral("ROSSI MARIO")}));
