@@ -50,6 +50,8 @@ public:
     QString fileName() const { return fileName_; }
     QString lastError() const { return lastError_; }
     bool isServer() const { return settings_.isServer(); }
+    // A server archive whose last use found no working connection.
+    bool serverAway() const { return isServer() && broken_; }
     const ArchiveSettings &settings() const { return settings_; }
     // The file, or the database and server, in words for the teacher.
     QString place() const;

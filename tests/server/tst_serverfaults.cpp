@@ -8,6 +8,7 @@
 #include "testsupport/censariatest.h"
 
 #include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
@@ -91,6 +92,12 @@ private slots:
         program.module().nomealunno = QStringLiteral("ROSSI MARIO");
 
         QVERIFY(server_.control(QStringLiteral("stop")));
+        // The results screen does not pretend the pupil is unknown.
+        program.control<QPushButton>(QStringLiteral("Fmenù"), QStringLiteral("Cmdarchivio"))->click();
+        QCOMPARE(program.dialogs().messageTexts(),
+                 QStringList(2, QStringLiteral("Il server della scuola non risponde: i risultati non si possono vedere ora. Riprovate tra poco.")));
+        program.dialogs().messages.clear();
+
         program.clock().time = QDateTime(QDate(2026, 3, 12), QTime(10, 0));
         QVERIFY(program.module().recordResult(Q, {{2, 5}}, 3));
         program.clock().time = program.clock().time.addSecs(60);
