@@ -4,7 +4,8 @@
 CENSARIA_PACKAGES=(
     cmake ninja-build g++
     qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libgl-dev
-    qt6-charts-dev qt6-svg-dev libqt6sql6-sqlite libsqlite3-dev qt6-translations-l10n
+    qt6-charts-dev qt6-svg-dev libqt6sql6-sqlite libsqlite3-dev libqt6sql6-psql qt6-translations-l10n
+    postgresql
     fonts-dejavu-core
 )
 

@@ -8,7 +8,8 @@ set(program_dir /${CENSARIA_INSTALL_DIR})
 set(archive_dir /var/opt/censaria)
 set(copies_dir /var/opt/censaria-copie)
 
-install(TARGETS makearchive dailycopy RUNTIME DESTINATION ${CENSARIA_INSTALL_DIR}/libexec)
+# makearchive --server and movetoserver are the technician's, for a school archive on a server.
+install(TARGETS makearchive dailycopy movetoserver RUNTIME DESTINATION ${CENSARIA_INSTALL_DIR}/libexec)
 install(CODE "
     set(root \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}\")
     file(MAKE_DIRECTORY \"\${root}/${CMAKE_INSTALL_BINDIR}\")
@@ -47,7 +48,7 @@ set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Loaded at run time, so dpkg-shlibdeps cannot see them; adduser makes the group.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, qt6-translations-l10n, fonts-dejavu-core, adduser")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, libqt6sql6-psql, qt6-translations-l10n, fonts-dejavu-core, adduser")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_CURRENT_BINARY_DIR}/preinst ${CMAKE_CURRENT_BINARY_DIR}/postinst
     ${CMAKE_CURRENT_BINARY_DIR}/prerm ${CMAKE_CURRENT_BINARY_DIR}/postrm)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)

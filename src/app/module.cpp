@@ -1,5 +1,6 @@
 #include "module.h"
 
+#include "archive/archivesettings.h"
 #include "archive/schema.h"
 #include "forms.h"
 #include "pupilname.h"
@@ -10,7 +11,10 @@ namespace censaria {
 Module::Module(const Platform &platform, const QString &programFolder)
     : platform_(platform)
     , paths_(programFolder)
-    , archive_(std::make_unique<Archive>(paths_.resolve(QStringLiteral("perCensaria\\dbcensaria.mdb"))))
+    , archive_(std::make_unique<Archive>(
+          loadArchiveSettings(archiveSettingsFiles(paths_.resolve(QStringLiteral("perCensaria\\censaria.ini")))),
+          paths_.resolve(QStringLiteral("perCensaria\\dbcensaria.mdb"))))
+    , writer_(std::make_unique<ResultWriter>(*archive_, paths_.resolve(QStringLiteral("perCensaria\\codarisultati.sqlite"))))
     , navigation_(*this)
     , screens_(std::make_unique<ScreenRegistry>(*this))
 {
@@ -20,11 +24,22 @@ Module::Module(const Platform &platform, const QString &programFolder)
 Module::~Module()
 {
     screens_.reset(); // screens go before the archive they use
+    writer_.reset();
 }
 
 ArchiveProblem Module::openArchive()
 {
     return archive_->open();
+}
+
+void Module::startSendingQueue()
+{
+    if (!archive_->isServer())
+        return;
+    writer_->sendQueue();
+    queueTimer_.setInterval(std::chrono::minutes(1));
+    queueTimer_.callOnTimeout([this] { writer_->sendQueue(); });
+    queueTimer_.start();
 }
 
 void Module::chiedinome()
@@ -58,8 +73,17 @@ bool Module::recordResult(const QString &table, const QList<std::pair<int, QVari
         return false;
     QList<std::pair<int, QVariant>> values = counts;
     values.append({datePosition, platform_.clock->now()});
-    if (archive_->writeResult(table, nomealunno, values))
+    switch (writer_->record(table, nomealunno, values)) {
+    case Recorded::Saved:
         return true;
+    case Recorded::Queued:
+        message(QStringLiteral("Il server della scuola non risponde: il risultato è conservato su questo computer "
+                               "e sarà inviato appena possibile."),
+                MessageIcon::Information);
+        return true;
+    case Recorded::Lost:
+        break;
+    }
     message(QStringLiteral("Il risultato NON è stato salvato nell'archivio dei risultati.\n") + saveFailureReason(),
             MessageIcon::Critical);
     return false;
@@ -91,6 +115,7 @@ void Module::message(const QString &text, MessageIcon icon, const QString &title
 
 void Module::exitProgram(int exitCode)
 {
+    queueTimer_.stop();
     archive_->close();
     for (Screen *screen : screens_->created())
         screen->hide();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "archive/archive.h"
+#include "archive/resultwriter.h"
 #include "navigation.h"
 #include "platform/datapaths.h"
 #include "platform/platform.h"
@@ -8,6 +9,7 @@
 
 #include <QSize>
 #include <QString>
+#include <QTimer>
 #include <memory>
 
 namespace censaria {
@@ -23,9 +25,14 @@ public:
     QString nomealunno; // the pupil's normalised name, empty until asked
     QString chiamante;  // the screen or lesson page the next back button returns to
 
-    // "perCensaria\dbcensaria.mdb", opened once at start.
+    // The archive that censaria.ini names, "perCensaria\dbcensaria.mdb" when it names
+    // none, opened once at start. Every screen reads the results from here, so with a
+    // server a teacher sees the whole school's.
     ArchiveProblem openArchive();
     Archive &dbrisultati() { return *archive_; }
+    // With a server archive: sends this PC's queued results now and then every minute.
+    void startSendingQueue();
+    ResultWriter &resultWriter() { return *writer_; }
 
     // Asks the pupil's name and stores it normalised; an empty answer stores nothing.
     void chiedinome();
@@ -55,6 +62,8 @@ private:
     Platform platform_;
     DataPaths paths_;
     std::unique_ptr<Archive> archive_;
+    std::unique_ptr<ResultWriter> writer_;
+    QTimer queueTimer_;
     Navigation navigation_;
     std::unique_ptr<ScreenRegistry> screens_;
 };

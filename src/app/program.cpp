@@ -24,10 +24,26 @@ bool Program::start()
 {
     typesize::load(module_);
     applyDisplayScale(module_.displaySize());
-    if (const ArchiveProblem problem = module_.openArchive(); problem != ArchiveProblem::None) {
+    const ArchiveProblem problem = module_.openArchive();
+    if (problem == ArchiveProblem::Unreachable) {
+        // The pupils can work all the same: their results wait on this PC.
+        module_.message(archiveProblemText(problem), MessageIcon::Exclamation);
+    } else if (problem != ArchiveProblem::None) {
         module_.message(archiveProblemText(problem), MessageIcon::Critical);
         return false;
     }
+    if (module_.dbrisultati().isServer())
+        module_.startSendingQueue(); // the server keeps its own copies
+    else if (!keepTodaysCopy())
+        return false;
+    module_.nomealunno.clear();
+    module_.navigation().show(forms::menu);
+    return true;
+}
+
+// False when the archive turned out damaged and the program cannot go on.
+bool Program::keepTodaysCopy()
+{
     const QString copies = module_.paths().resolve(QStringLiteral("perCensaria\\copie"));
     switch (keepDailyBackup(module_.dbrisultati(), copies, module_.platform().clock->now().date())) {
     case DailyBackup::Kept:
@@ -50,13 +66,13 @@ bool Program::start()
                         MessageIcon::Exclamation);
         break;
     }
-    module_.nomealunno.clear();
-    module_.navigation().show(forms::menu);
     return true;
 }
 
 QString Program::archiveProblemText(ArchiveProblem problem)
 {
+    if (module_.dbrisultati().isServer())
+        return serverProblemText(problem);
     const QString file = QDir::toNativeSeparators(module_.dbrisultati().fileName());
     // The folder where the journal really goes: the archive may be reached through a link.
     const QFileInfo archive(module_.dbrisultati().fileName());
@@ -106,11 +122,40 @@ QString Program::archiveProblemText(ArchiveProblem problem)
     case ArchiveProblem::ReadOnly:
         return QStringLiteral("L'archivio dei risultati\n%1\nè protetto da scrittura: i risultati degli alunni non potrebbero essere salvati.")
             .arg(file);
-    case ArchiveProblem::Unreadable:
-    case ArchiveProblem::None:
+    default:
         break;
     }
     return QStringLiteral("Non riesco a leggere l'archivio dei risultati:\n%1\n\n%2").arg(file, module_.dbrisultati().lastError());
+}
+
+QString Program::serverProblemText(ArchiveProblem problem)
+{
+    const Archive &archive = module_.dbrisultati();
+    const QString where = archive.place();
+    const QString settings = QDir::toNativeSeparators(archive.settings().settingsFile);
+    switch (problem) {
+    case ArchiveProblem::BadSettings:
+        return QStringLiteral("Le impostazioni dell'archivio dei risultati in\n%1\nnon si possono usare: %2").arg(settings, archive.lastError());
+    case ArchiveProblem::Unreachable:
+        return QStringLiteral("Il server della scuola non risponde:\n%1\n\nSi può lavorare lo stesso: i risultati restano "
+                              "su questo computer e saranno inviati appena il server risponde.")
+            .arg(where);
+    case ArchiveProblem::Refused:
+        return QStringLiteral("Il server della scuola non accetta Censaria:\n%1\n\nIl nome utente «%2» o la password sono "
+                              "sbagliati, oppure il server non accetta collegamenti da questo computer. "
+                              "Avvisate il tecnico della scuola.\n\n%3")
+            .arg(where, archive.settings().user, archive.lastError());
+    case ArchiveProblem::NoDatabase:
+        return QStringLiteral("Sul server della scuola manca l'archivio dei risultati:\n%1\n\nIl database non esiste. "
+                              "Avvisate il tecnico della scuola.")
+            .arg(where);
+    case ArchiveProblem::NotAnArchive:
+        return QStringLiteral("Il database\n%1\nnon contiene le tabelle dei risultati di Censaria. "
+                              "Avvisate il tecnico della scuola: le crea il comando makearchive --server.")
+            .arg(where);
+    default:
+        return QStringLiteral("Non riesco a usare l'archivio dei risultati:\n%1\n\n%2").arg(where, archive.lastError());
+    }
 }
 
 void useItalian(QApplication &application)

@@ -21,6 +21,8 @@ public:
 
 private:
     QString archiveProblemText(ArchiveProblem problem);
+    QString serverProblemText(ArchiveProblem problem);
+    bool keepTodaysCopy();
     Module module_;
 };
 

@@ -3,11 +3,14 @@
 #include "schema.h"
 #include "sqlitefile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QTcpSocket>
+#include <QUrl>
 #include <atomic>
 
 namespace censaria {
@@ -70,6 +73,17 @@ QString columnList(const schema::Table &table)
     return names.join(QStringLiteral(", "));
 }
 
+// The write lock is taken at the start where the engine allows it (SQLite), so that a
+// busy archive is met before anything is written.
+bool beginWrite(QSqlDatabase &db, const Dialect &dialect, QSqlError *error)
+{
+    QSqlQuery query(db);
+    if (query.exec(dialect.beginWrite()))
+        return true;
+    *error = query.lastError();
+    return false;
+}
+
 std::optional<qint64> rowCount(QSqlDatabase &db, const schema::Table &table)
 {
     QSqlQuery query(db);
@@ -78,12 +92,47 @@ std::optional<qint64> rowCount(QSqlDatabase &db, const schema::Table &table)
     return query.value(0).toLongLong();
 }
 
+QString selectList(const schema::Table &table, const Dialect &dialect)
+{
+    QStringList names;
+    for (const schema::Column &column : table.columns)
+        names.append(dialect.selected(column));
+    return names.join(QStringLiteral(", "));
+}
+
+// Both tables there, each with all its columns.
+bool hasTables(const QSqlDatabase &db)
+{
+    const int hidden = Dialect::of(db).hiddenColumns();
+    const QStringList present = db.tables();
+    for (const schema::Table &table : schema::tables()) {
+        const auto found = std::find_if(present.begin(), present.end(), [&](const QString &name) {
+            return name.compare(table.name, Qt::CaseInsensitive) == 0;
+        });
+        if (found == present.end() || db.record(*found).count() != table.columns.size() + hidden)
+            return false;
+    }
+    return true;
+}
+
+// Whether anything listens where the settings put the server, so that a server that
+// cannot be reached is told apart from one that turns us away.
+bool serverAnswers(const ArchiveSettings &settings)
+{
+    if (settings.host.startsWith(u'/'))
+        return QFileInfo::exists(QStringLiteral("%1/.s.PGSQL.%2").arg(settings.host).arg(settings.port));
+    QTcpSocket socket;
+    socket.connectToHost(settings.host, quint16(settings.port));
+    return socket.waitForConnected(3000);
+}
+
 ArchiveRow readRow(const QSqlQuery &query, const schema::Table &table, bool asStored = false)
 {
     ArchiveRow row;
     row.reserve(table.columns.size());
     for (int i = 0; i < table.columns.size(); ++i)
-        row.append(asStored ? query.value(i) : fromStored(query.value(i), table.columns[i].type));
+        // Each driver marks a null its own way; the rows carry it as an empty QVariant.
+        row.append(query.isNull(i) ? QVariant() : asStored ? query.value(i) : fromStored(query.value(i), table.columns[i].type));
     return row;
 }
 
@@ -95,15 +144,34 @@ Archive::Archive(const QString &fileName)
 {
 }
 
+Archive::Archive(const ArchiveSettings &settings, const QString &fileName)
+    : connection_(newConnectionName())
+    , fileName_(fileName)
+    , settings_(settings)
+{
+}
+
 Archive::~Archive()
 {
     close();
+}
+
+QString Archive::place() const
+{
+    return isServer() ? settings_.serverText() : QDir::toNativeSeparators(fileName_);
+}
+
+QSqlDatabase Archive::connection() const
+{
+    return QSqlDatabase::database(connection_, false);
 }
 
 ArchiveProblem Archive::open()
 {
     lastError_.clear();
     lastFailure_ = ArchiveFailure::None;
+    if (isServer())
+        return openServer();
     const QFileInfo info(fileName_);
     if (!info.exists())
         return ArchiveProblem::Missing;
@@ -225,8 +293,102 @@ bool Archive::integrityCheck()
     return true;
 }
 
+ArchiveProblem Archive::openServer()
+{
+    if (!settings_.problem.isEmpty()) {
+        lastError_ = settings_.problem;
+        return ArchiveProblem::BadSettings;
+    }
+    QString problem;
+    password_ = readServerPassword(settings_, &problem);
+    if (!problem.isEmpty()) {
+        lastError_ = problem;
+        return ArchiveProblem::BadSettings;
+    }
+    broken_ = true; // until the checks below pass, the next use tries again
+    if (!connectServer(settings_.database)) {
+        const QString error = lastError_;
+        if (!serverAnswers(settings_))
+            return ArchiveProblem::Unreachable;
+        // The same user and password let in to the server's own database: ours is missing.
+        const bool letIn = connectServer(QStringLiteral("postgres"));
+        close();
+        lastError_ = error;
+        return letIn ? ArchiveProblem::NoDatabase : ArchiveProblem::Refused;
+    }
+    if (!hasTables(connection())) {
+        lastError_ = connection().lastError().text();
+        close();
+        return ArchiveProblem::NotAnArchive;
+    }
+    broken_ = false;
+    return ArchiveProblem::None;
+}
+
+bool Archive::connectServer(const QString &database)
+{
+    close();
+    bool ok = false;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), connection_);
+        db.setHostName(settings_.host);
+        db.setPort(settings_.port);
+        db.setDatabaseName(database);
+        db.setUserName(settings_.user);
+        db.setPassword(password_);
+        // A classroom network fails often: a few seconds without an answer is a failure,
+        // and the result goes to the queue instead of keeping the pupil waiting.
+        db.setConnectOptions(QStringLiteral("sslmode=%1;connect_timeout=3;tcp_user_timeout=5000;keepalives_idle=5;"
+                                            "keepalives_interval=2;keepalives_count=2;application_name=censaria")
+                                 .arg(settings_.sslmode));
+        ok = db.open();
+        if (!ok)
+            lastError_ = db.lastError().text();
+    }
+    if (!ok)
+        close();
+    return ok;
+}
+
+bool Archive::reconnectIfBroken()
+{
+    if (!broken_ && isOpen())
+        return true;
+    if (!connectServer(settings_.database))
+        return false;
+    broken_ = false;
+    return true;
+}
+
+template <typename Operation>
+auto Archive::retried(Operation operation) -> decltype(operation())
+{
+    if (!isServer())
+        return operation();
+    // A connection that broke (a restarted server, a network that came back) is made
+    // anew once; the operation is one transaction, so running it again is harmless.
+    if (!reconnectIfBroken())
+        return {};
+    auto result = operation();
+    if (!result && broken_ && reconnectIfBroken())
+        result = operation();
+    return result;
+}
+
+QSqlQuery &Archive::prepared(const QString &sql)
+{
+    // Prepared once per connection: on the server each preparation is a round trip.
+    auto found = statements_.find(sql);
+    if (found == statements_.end()) {
+        found = statements_.emplace(sql, QSqlQuery(connection())).first;
+        found->second.prepare(sql);
+    }
+    return found->second;
+}
+
 void Archive::close()
 {
+    statements_.clear();
     if (!QSqlDatabase::contains(connection_))
         return;
     {
@@ -268,10 +430,39 @@ bool Archive::createEmpty(const QString &fileName, QString *error)
     return ok;
 }
 
+bool Archive::createOnServer(const ArchiveSettings &settings, QString *error)
+{
+    Archive archive(settings, QString());
+    QString problem;
+    archive.password_ = readServerPassword(settings, &problem);
+    if (!problem.isEmpty() || !archive.connectServer(settings.database)) {
+        *error = problem.isEmpty() ? archive.lastError() : problem;
+        return false;
+    }
+    QSqlDatabase db = archive.connection();
+    for (const QString &present : db.tables()) {
+        if (schema::find(present)) {
+            *error = QStringLiteral("the table %1 exists already in %2; it is left as it is").arg(present, settings.database);
+            return false;
+        }
+    }
+    QSqlQuery query(db);
+    bool ok = db.transaction();
+    for (const QString &statement : schema::createStatements(Dialect(Dialect::Engine::PostgreSQL)))
+        ok = ok && query.exec(statement);
+    ok = ok && db.commit();
+    if (!ok) {
+        *error = query.lastError().text() + db.lastError().text();
+        db.rollback();
+    }
+    return ok;
+}
+
 bool Archive::fail(const QString &what, ArchiveFailure failure)
 {
     lastError_ = what;
     lastFailure_ = failure;
+    broken_ = isServer(); // the next use connects anew
     return false;
 }
 
@@ -296,7 +487,7 @@ bool Archive::inWriteTransaction(const std::function<bool(QSqlDatabase &)> &body
     constexpr int tries = 3;
     for (int attempt = 1;; ++attempt) {
         QSqlError error;
-        if (sqlitefile::beginWrite(db, &error)) {
+        if (beginWrite(db, dialect(), &error)) {
             if (!body(db)) {
                 sqlitefile::rollback(db);
                 return false;
@@ -311,64 +502,113 @@ bool Archive::inWriteTransaction(const std::function<bool(QSqlDatabase &)> &body
     }
 }
 
-bool Archive::writeResult(const QString &tableName, const QString &name, const QList<std::pair<int, QVariant>> &values)
+bool Archive::writeResult(const QString &table, const QString &name, const QList<std::pair<int, QVariant>> &values, WriteRule rule)
+{
+    return retried([&] { return writeResultOnce(table, name, values, rule); });
+}
+
+bool Archive::writeResultOnce(const QString &tableName, const QString &name, const QList<std::pair<int, QVariant>> &values,
+                              WriteRule rule)
 {
     const schema::Table *table = schema::find(tableName);
-    if (!table)
-        return fail(QStringLiteral("unknown table %1").arg(tableName));
-    for (const auto &entry : values)
-        if (entry.first < 0 || entry.first >= table->columns.size())
-            return fail(QStringLiteral("no column at position %1").arg(entry.first));
-    return inWriteTransaction([&](QSqlDatabase &db) {
-        QSqlQuery query(db);
-        query.prepare(QStringLiteral("SELECT rowid FROM %1 WHERE \"nome\" = ? ORDER BY rowid LIMIT 1").arg(schema::quoted(table->name)));
-        query.addBindValue(name);
-        if (!query.exec())
-            return fail(query.lastError());
-        qint64 rowId = -1;
-        if (query.next()) {
-            rowId = query.value(0).toLongLong();
+    if (!table || !isOpen())
+        return fail(QStringLiteral("archive not open or unknown table %1").arg(tableName));
+    const Dialect dialect = this->dialect();
+    QVariantList dates(table->columns.size());
+    for (const auto &[position, value] : values) {
+        if (position < 0 || position >= table->columns.size())
+            return fail(QStringLiteral("no column at position %1").arg(position));
+        if (table->columns[position].type == schema::ColumnType::DateTime)
+            dates[position] = toStored(value);
+    }
+    QStringList assignments;
+    QVariantList bound;
+    for (const auto &[position, value] : values) {
+        const QString column = schema::quoted(table->columns[position].name);
+        const int datePosition = table->datePosition(position);
+        if (rule == WriteRule::KeepLater && datePosition >= 0 && !dates[datePosition].isNull()) {
+            const QString date = schema::quoted(table->columns[datePosition].name);
+            assignments.append(QStringLiteral("%1 = CASE WHEN %2 IS NULL OR %2 <= ? THEN ? ELSE %1 END").arg(column, date));
+            bound.append(dates[datePosition]);
         } else {
-            QSqlQuery insert(db);
-            insert.prepare(QStringLiteral("INSERT INTO %1 (\"nome\") VALUES (?)").arg(schema::quoted(table->name)));
+            assignments.append(column + QStringLiteral(" = ?"));
+        }
+        bound.append(toStored(value));
+    }
+
+    return inWriteTransaction([&](QSqlDatabase &) {
+        // The pupil's first row takes the values; without one a new row is added.
+        const QString firstRow = QStringLiteral("SELECT rowid FROM %1 WHERE \"nome\" = ? ORDER BY rowid LIMIT 1").arg(schema::quoted(table->name));
+        const QString update =
+            QStringLiteral("UPDATE %1 SET %2 WHERE rowid = (%3)").arg(schema::quoted(table->name), assignments.join(u','), firstRow);
+        auto updateRow = [&](bool *found) {
+            QSqlQuery &query = prepared(assignments.isEmpty() ? firstRow : update);
+            for (const QVariant &value : assignments.isEmpty() ? QVariantList() : bound)
+                query.addBindValue(value);
+            query.addBindValue(name);
+            if (!query.exec())
+                return fail(query.lastError());
+            *found = assignments.isEmpty() ? query.next() : query.numRowsAffected() > 0;
+            query.finish();
+            return true;
+        };
+        bool found = false;
+        if (!updateRow(&found))
+            return false;
+        // A new pupil: on the server another PC may be adding the same one this moment, so
+        // the row is looked for again under the pupil's lock before it is added.
+        if (const QString lock = dialect.pupilLock(); !found && !lock.isEmpty()) {
+            QSqlQuery &query = prepared(lock);
+            query.addBindValue(name);
+            if (!query.exec())
+                return fail(query.lastError());
+            query.finish();
+            if (!updateRow(&found))
+                return false;
+        }
+        if (!found) {
+            QStringList columns{QStringLiteral("\"nome\"")};
+            for (const auto &entry : values)
+                columns.append(schema::quoted(table->columns[entry.first].name));
+            QSqlQuery &insert = prepared(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                             .arg(schema::quoted(table->name), columns.join(u','),
+                                                  QStringList(QList<QString>(columns.size(), QStringLiteral("?"))).join(u',')));
             insert.addBindValue(name);
+            for (const auto &entry : values)
+                insert.addBindValue(toStored(entry.second));
             if (!insert.exec())
                 return fail(insert.lastError());
-            rowId = insert.lastInsertId().toLongLong();
         }
-        query.finish();
-        if (values.isEmpty())
-            return true;
-        QStringList assignments;
-        for (const auto &entry : values)
-            assignments.append(schema::quoted(table->columns[entry.first].name) + QStringLiteral(" = ?"));
-        QSqlQuery update(db);
-        update.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(schema::quoted(table->name), assignments.join(u',')));
-        for (const auto &entry : values)
-            update.addBindValue(toStored(entry.second));
-        update.addBindValue(rowId);
-        if (!update.exec())
-            return fail(update.lastError());
         return true;
     });
+}
+
+bool Archive::readFailed(const QSqlQuery &query)
+{
+    lastError_ = query.lastError().text();
+    broken_ = isServer();
+    return false;
 }
 
 std::optional<ArchiveRow> Archive::findRow(const QString &tableName, const QString &name)
 {
     const schema::Table *table = schema::find(tableName);
-    if (!table || !isOpen())
+    if (!table)
         return std::nullopt;
-    QSqlQuery query(QSqlDatabase::database(connection_, false));
-    query.prepare(QStringLiteral("SELECT %1 FROM %2 WHERE \"nome\" = ? ORDER BY rowid LIMIT 1")
-                      .arg(columnList(*table), schema::quoted(table->name)));
-    query.addBindValue(name);
-    if (!query.exec()) {
-        lastError_ = query.lastError().text();
-        return std::nullopt;
-    }
-    if (!query.next())
-        return std::nullopt;
-    return readRow(query, *table);
+    return retried([&]() -> std::optional<ArchiveRow> {
+        if (!isOpen())
+            return std::nullopt;
+        QSqlQuery query(QSqlDatabase::database(connection_, false));
+        query.prepare(QStringLiteral("SELECT %1 FROM %2 WHERE \"nome\" = ? ORDER BY rowid LIMIT 1")
+                          .arg(selectList(*table, dialect()), schema::quoted(table->name)));
+        query.addBindValue(name);
+        if (!query.exec() || !query.next()) {
+            if (query.lastError().isValid())
+                readFailed(query);
+            return std::nullopt;
+        }
+        return readRow(query, *table);
+    });
 }
 
 std::optional<QList<ArchiveRow>> Archive::rows(const QString &tableName)
@@ -384,18 +624,22 @@ std::optional<QList<ArchiveRow>> Archive::storedRows(const QString &tableName)
 std::optional<QList<ArchiveRow>> Archive::selectAll(const QString &tableName, bool asStored)
 {
     const schema::Table *table = schema::find(tableName);
-    if (!table || !isOpen())
+    if (!table)
         return std::nullopt;
-    QSqlQuery query(QSqlDatabase::database(connection_, false));
-    query.setForwardOnly(true);
-    if (!query.exec(QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid").arg(columnList(*table), schema::quoted(table->name)))) {
-        lastError_ = query.lastError().text();
-        return std::nullopt;
-    }
-    QList<ArchiveRow> all;
-    while (query.next())
-        all.append(readRow(query, *table, asStored));
-    return all;
+    return retried([&]() -> std::optional<QList<ArchiveRow>> {
+        if (!isOpen())
+            return std::nullopt;
+        QSqlQuery query(QSqlDatabase::database(connection_, false));
+        query.setForwardOnly(true);
+        if (!query.exec(QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid").arg(selectList(*table, dialect()), schema::quoted(table->name)))) {
+            readFailed(query);
+            return std::nullopt;
+        }
+        QList<ArchiveRow> all;
+        while (query.next())
+            all.append(readRow(query, *table, asStored));
+        return all;
+    });
 }
 
 bool Archive::appendRows(const QString &tableName, const QList<ArchiveRow> &rows)
@@ -405,6 +649,13 @@ bool Archive::appendRows(const QString &tableName, const QList<ArchiveRow> &rows
 
 bool Archive::appendTables(const QList<std::pair<QString, QList<ArchiveRow>>> &tables)
 {
+    return retried([&] { return appendTablesOnce(tables); });
+}
+
+bool Archive::appendTablesOnce(const QList<std::pair<QString, QList<ArchiveRow>>> &tables)
+{
+    if (!isOpen())
+        return fail(QStringLiteral("archive not open"));
     for (const auto &entry : tables)
         if (!schema::find(entry.first))
             return fail(QStringLiteral("unknown table %1").arg(entry.first));
@@ -438,8 +689,8 @@ bool Archive::appendTables(const QList<std::pair<QString, QList<ArchiveRow>>> &t
 
 bool Archive::copyTo(const QString &fileName)
 {
-    if (!isOpen())
-        return fail(QStringLiteral("archive not open"));
+    if (!isOpen() || isServer())
+        return fail(QStringLiteral("archive not open, or on a server that keeps its own copies"));
     QSqlQuery query(QSqlDatabase::database(connection_, false));
     query.prepare(QStringLiteral("VACUUM INTO ?"));
     query.addBindValue(fileName);
@@ -450,16 +701,21 @@ bool Archive::copyTo(const QString &fileName)
 
 QStringList Archive::names()
 {
-    QStringList names;
-    if (!isOpen())
-        return names;
-    QSqlQuery query(QSqlDatabase::database(connection_, false));
-    query.setForwardOnly(true);
-    if (!query.exec(QStringLiteral("SELECT \"nome\" FROM \"questionari\" ORDER BY rowid")))
-        lastError_ = query.lastError().text();
-    while (query.next())
-        names.append(query.value(0).toString());
-    return names;
+    const auto names = retried([&]() -> std::optional<QStringList> {
+        if (!isOpen())
+            return std::nullopt;
+        QSqlQuery query(QSqlDatabase::database(connection_, false));
+        query.setForwardOnly(true);
+        if (!query.exec(QStringLiteral("SELECT \"nome\" FROM \"questionari\" ORDER BY rowid"))) {
+            readFailed(query);
+            return std::nullopt;
+        }
+        QStringList all;
+        while (query.next())
+            all.append(query.value(0).toString());
+        return all;
+    });
+    return names.value_or(QStringList());
 }
 
 } // namespace censaria

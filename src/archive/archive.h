@@ -1,12 +1,17 @@
 #pragma once
 
+#include "archivesettings.h"
+#include "dialect.h"
+
 #include <QDateTime>
 #include <QList>
 #include <QSqlDatabase>
 #include <QSqlError>
+#include <QSqlQuery>
 #include <QString>
 #include <QVariant>
 #include <functional>
+#include <map>
 #include <optional>
 
 namespace censaria {
@@ -28,19 +33,33 @@ enum class ArchiveProblem {
     ReadOnly,       // the file is write-protected
     FolderReadOnly, // the file is writable but its folder is not, so no journal can be made
     Busy,           // another program holds the archive
+    // The server's: settings that cannot be used, no answer from the server, a server
+    // that refuses the user or password, a database that is not there.
+    BadSettings,
+    Unreachable,
+    Refused,
+    NoDatabase,
 };
 
 // Why the last write or check failed.
 enum class ArchiveFailure { None, Other, Busy, DiskFull, ReadOnly, Damaged, Refused };
 
-// The results archive: an SQLite file with the tables "questionari" and "esercizi".
-// Table names are matched regardless of letter case. Every write is one transaction
-// that takes its lock at the start, waits for another program that holds the archive
-// and tries again before giving up; a commit that returned survives a power cut.
+// How a result meets the one already stored: replaced, or kept when it is the later one
+// (a result sent late from a PC's queue must not undo a newer one).
+enum class WriteRule { Replace, KeepLater };
+
+// The results archive: an SQLite file, or a database on the school's PostgreSQL
+// server, with the tables "questionari" and "esercizi". Table names are matched
+// regardless of letter case. Every write is one transaction that takes its lock at
+// the start, waits for another program that holds the archive and tries again before
+// giving up; a commit that returned survives a power cut. A server archive whose
+// connection broke connects again on its next use.
 class Archive
 {
 public:
     explicit Archive(const QString &fileName);
+    // The archive the settings name: the server's, or the file when they name none.
+    Archive(const ArchiveSettings &settings, const QString &fileName);
     ~Archive();
     Archive(const Archive &) = delete;
     Archive &operator=(const Archive &) = delete;
@@ -59,13 +78,27 @@ public:
     QString fileName() const { return fileName_; }
     QString lastError() const { return lastError_; }
     ArchiveFailure lastFailure() const { return lastFailure_; }
+    bool isServer() const { return settings_.isServer(); }
+    // A server archive whose last use found no working connection.
+    bool serverAway() const { return isServer() && broken_; }
+    const ArchiveSettings &settings() const { return settings_; }
+    // The file, or the database and server, in words for the teacher.
+    QString place() const;
+    // The open connection and its engine's SQL, for screens that read with their own queries.
+    QSqlDatabase connection() const;
+    Dialect dialect() const { return Dialect(isServer() ? Dialect::Engine::PostgreSQL : Dialect::Engine::SQLite); }
 
     // Makes a new, empty archive at fileName; false if the file exists or cannot be made.
     static bool createEmpty(const QString &fileName, QString *error = nullptr);
+    // Creates the two tables in the server's empty database; false if they exist already.
+    static bool createOnServer(const ArchiveSettings &settings, QString *error);
 
     // Finds the pupil's row by name, adding one that holds only the name when there is
     // none, then sets the given columns (by position), all in one transaction.
-    bool writeResult(const QString &table, const QString &name, const QList<std::pair<int, QVariant>> &values);
+    // With WriteRule::KeepLater each result only replaces a stored one that is not later
+    // than its own date; sending the same result twice changes nothing.
+    bool writeResult(const QString &table, const QString &name, const QList<std::pair<int, QVariant>> &values,
+                     WriteRule rule = WriteRule::Replace);
 
     // The first row whose "nome" is exactly name; nullopt if none (or on error).
     std::optional<ArchiveRow> findRow(const QString &table, const QString &name);
@@ -91,11 +124,24 @@ private:
     ArchiveProblem openForWriting(const QString &absolutePath);
     // Runs body inside one write transaction, again from the start while the archive is busy.
     bool inWriteTransaction(const std::function<bool(QSqlDatabase &)> &body);
+    ArchiveProblem openServer();
+    bool connectServer(const QString &database);
+    bool reconnectIfBroken();
+    template <typename Operation>
+    auto retried(Operation operation) -> decltype(operation());
+    bool readFailed(const QSqlQuery &query);
+    QSqlQuery &prepared(const QString &sql);
+    bool appendTablesOnce(const QList<std::pair<QString, QList<ArchiveRow>>> &tables);
+    bool writeResultOnce(const QString &table, const QString &name, const QList<std::pair<int, QVariant>> &values, WriteRule rule);
     std::optional<QList<ArchiveRow>> selectAll(const QString &table, bool asStored);
     QString connection_;
     QString fileName_;
     QString lastError_;
     ArchiveFailure lastFailure_ = ArchiveFailure::None;
+    ArchiveSettings settings_;
+    QString password_;
+    bool broken_ = false;
+    std::map<QString, QSqlQuery> statements_;
 };
 
 } // namespace censaria

@@ -82,7 +82,12 @@ void ResultsBrowser::load(Kind kind, Whose whose)
 
     const auto row = module_.dbrisultati().findRow(questionnaires ? resulttopics::questionnaireTable : resulttopics::exerciseTable, name);
     if (!row) {
-        module_.message(questionnaires ? QStringLiteral("Nome non trovato in 'QUESTIONARI'") : QStringLiteral("Nome non trovato in 'Esercizi'"));
+        if (module_.dbrisultati().serverAway())
+            // Not "not found": the pupil may well be there.
+            module_.message(QStringLiteral("Il server della scuola non risponde: i risultati non si possono vedere ora. Riprovate tra poco."),
+                            MessageIcon::Exclamation);
+        else
+            module_.message(questionnaires ? QStringLiteral("Nome non trovato in 'QUESTIONARI'") : QStringLiteral("Nome non trovato in 'Esercizi'"));
         fill(grid, kind, nullptr);
         emit changed();
         return;

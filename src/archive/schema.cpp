@@ -1,5 +1,7 @@
 #include "schema.h"
 
+#include "dialect.h"
+
 namespace censaria::schema {
 namespace {
 
@@ -39,23 +41,23 @@ Table makeEsercizi()
     return t;
 }
 
-QString sqlType(ColumnType type)
-{
-    switch (type) {
-    case ColumnType::Text: return QStringLiteral("TEXT");
-    case ColumnType::Int16: return QStringLiteral("SMALLINT");
-    case ColumnType::Int32: return QStringLiteral("INTEGER");
-    case ColumnType::DateTime: return QStringLiteral("DATETIME");
-    }
-    return {};
-}
-
 } // namespace
 
 int Table::position(const QString &column) const
 {
     for (int i = 0; i < columns.size(); ++i)
         if (columns[i].name.compare(column, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+int Table::datePosition(int position) const
+{
+    // The name and the note are not results.
+    if (position < 0 || position >= columns.size() || columns[position].type == ColumnType::Text)
+        return -1;
+    for (int i = position; i < columns.size(); ++i)
+        if (columns[i].type == ColumnType::DateTime)
             return i;
     return -1;
 }
@@ -93,13 +95,20 @@ QString quoted(const QString &identifier)
 
 QStringList createStatements()
 {
+    return createStatements(Dialect(Dialect::Engine::SQLite));
+}
+
+QStringList createStatements(const Dialect &dialect)
+{
     QStringList statements;
     for (const Table &table : tables()) {
         QStringList columns;
         for (const Column &column : table.columns)
-            columns.append(quoted(column.name) + u' ' + sqlType(column.type));
+            columns.append(quoted(column.name) + u' ' + dialect.columnType(column.type));
+        if (const QString rowNumber = dialect.rowNumberColumn(); !rowNumber.isEmpty())
+            columns.append(rowNumber);
         statements.append(QStringLiteral("CREATE TABLE %1 (%2)").arg(quoted(table.name), columns.join(QStringLiteral(", "))));
-        // SQLite keeps index names per file, so each table's "nome" index carries its table's name.
+        // Index names are shared by all the tables of a file (or a server's schema), so each table's "nome" index carries its table's name.
         statements.append(QStringLiteral("CREATE INDEX %1 ON %2 (\"nome\" ASC)")
                               .arg(quoted(QStringLiteral("nome_") + table.name), quoted(table.name)));
     }

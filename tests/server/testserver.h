@@ -1,0 +1,171 @@
+#pragma once
+
+// A PostgreSQL cluster for the server tests: the one the CTest fixture started
+// (CENSARIA_PGCLUSTER), or one of a test's own that it may stop and start again.
+// Each test works in databases of its own, so tests can share a cluster and run at once.
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTextStream>
+#include <atomic>
+
+namespace censaria {
+
+class TestServer
+{
+public:
+    explicit TestServer(const QString &dir = qEnvironmentVariable("CENSARIA_PGCLUSTER"))
+        : dir_(dir)
+    {
+    }
+
+    // False, with the reason in *error, when the fixture did not leave a running server.
+    bool ready(QString *error) const
+    {
+        if (dir_.isEmpty()) {
+            *error = QStringLiteral("CENSARIA_PGCLUSTER is not set: run the server tests through ctest");
+            return false;
+        }
+        if (port() <= 0 || !QFile::exists(QStringLiteral("%1/.s.PGSQL.%2").arg(socketDir()).arg(port()))) {
+            *error = QStringLiteral("no PostgreSQL server runs in %1").arg(dir_);
+            return false;
+        }
+        return true;
+    }
+
+    QString dir() const { return dir_; }
+    int port() const
+    {
+        QFile file(dir_ + QStringLiteral("/port"));
+        return file.open(QIODevice::ReadOnly) ? file.readAll().trimmed().toInt() : -1;
+    }
+    QString socketDir() const { return dir_ + QStringLiteral("/socket"); }
+
+    // pgcluster COMMAND on this cluster's folder: "start", "stop", "fresh", "destroy".
+    bool control(const QString &command) const
+    {
+        QProcess script;
+        script.setProcessChannelMode(QProcess::ForwardedChannels);
+        script.start(qEnvironmentVariable("CENSARIA_PGCLUSTER_SCRIPT"), {command, dir_});
+        return script.waitForFinished(120000) && script.exitStatus() == QProcess::NormalExit && script.exitCode() == 0;
+    }
+
+    // Runs each statement as the superuser in database; false with the error in *error.
+    bool exec(const QStringList &statements, const QString &database = QStringLiteral("postgres"), QString *error = nullptr) const
+    {
+        bool ok = true;
+        const QString name = QStringLiteral("testserver-%1").arg(++counter());
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
+            db.setHostName(socketDir());
+            db.setPort(port());
+            db.setUserName(QStringLiteral("postgres"));
+            db.setDatabaseName(database);
+            ok = db.open();
+            QSqlQuery query(db);
+            for (const QString &statement : statements) {
+                if (!ok)
+                    break;
+                ok = query.exec(statement);
+            }
+            if (!ok && error)
+                *error = query.lastError().text() + db.lastError().text();
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(name);
+        return ok;
+    }
+
+    // The first value of a query run as the superuser; invalid on error.
+    QVariant value(const QString &sql, const QString &database) const
+    {
+        QVariant result;
+        const QString name = QStringLiteral("testserver-%1").arg(++counter());
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
+            db.setHostName(socketDir());
+            db.setPort(port());
+            db.setUserName(QStringLiteral("postgres"));
+            db.setDatabaseName(database);
+            QSqlQuery query(db);
+            if (db.open() && query.exec(sql) && query.next())
+                result = query.value(0);
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(name);
+        return result;
+    }
+
+    // A database of its own name, empty; "" on failure.
+    QString newDatabase() const
+    {
+        const QString name = QStringLiteral("t%1_%2").arg(QCoreApplication::applicationPid()).arg(++counter());
+        return exec({QStringLiteral("CREATE DATABASE %1").arg(name)}) ? name : QString();
+    }
+
+    // Settings naming database, written as folder/censaria.ini; the user comes in with
+    // password through a password file beside it, over TCP unless host is given.
+    QString writeSettings(const QString &folder, const QString &database, const QString &user, const QString &password,
+                          const QString &host = QStringLiteral("127.0.0.1"), int port = 0) const
+    {
+        QDir().mkpath(folder);
+        const QString passwordFile = folder + QStringLiteral("/password");
+        QFile secret(passwordFile);
+        secret.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        secret.write(password.toUtf8() + '\n');
+        secret.close();
+        secret.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+        const QString file = folder + QStringLiteral("/censaria.ini");
+        QFile ini(file);
+        ini.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        QTextStream(&ini) << "[archivio]\ntipo=server\nhost=" << host << "\nport=" << (port ? port : this->port())
+                          << "\ndatabase=" << database << "\nuser=" << user << "\npasswordfile=" << passwordFile
+                          << "\nsslmode=disable\n";
+        return file;
+    }
+
+    // A new database with the archive's tables made by makearchive --server and the
+    // GRANTs it prints given to a classroom role of its own; the classroom's settings
+    // file is written into folder. Returns the database's name, "" on failure.
+    QString makeArchive(const QString &folder, QString *settingsFile, QString *error) const
+    {
+        const QString database = newDatabase();
+        const QString role = database + QStringLiteral("_pc");
+        if (database.isEmpty()
+            || !exec({QStringLiteral("CREATE ROLE %1 LOGIN PASSWORD 'classe-%1'").arg(role)}, QStringLiteral("postgres"), error)) {
+            if (error && error->isEmpty())
+                *error = QStringLiteral("cannot create a database");
+            return {};
+        }
+        const QString admin = writeSettings(folder + QStringLiteral("/admin"), database, QStringLiteral("postgres"), QString(), socketDir());
+        QProcess make;
+        make.start(qEnvironmentVariable("CENSARIA_MAKEARCHIVE"), {QStringLiteral("--server"), admin, QStringLiteral("--role"), role});
+        if (!make.waitForFinished(60000) || make.exitCode() != 0) {
+            *error = QString::fromUtf8(make.readAllStandardError());
+            return {};
+        }
+        QStringList grants;
+        for (const QString &line : QString::fromUtf8(make.readAllStandardOutput()).split(u'\n'))
+            if (!line.startsWith(QLatin1String("--")) && !line.trimmed().isEmpty())
+                grants.append(line);
+        if (grants.isEmpty() || !exec(grants, database, error))
+            return {};
+        *settingsFile = writeSettings(folder, database, role, QStringLiteral("classe-%1").arg(role));
+        return database;
+    }
+
+private:
+    static std::atomic<int> &counter()
+    {
+        static std::atomic<int> n{0};
+        return n;
+    }
+    QString dir_;
+};
+
+} // namespace censaria
