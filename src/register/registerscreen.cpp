@@ -1,6 +1,7 @@
 #include "registerscreen.h"
 
 #include "app/buttonstyle.h"
+#include "archive/archive.h"
 #include "app/forms.h"
 #include "app/module.h"
 #include "platform/twips.h"
@@ -197,7 +198,7 @@ RegisterScreen::~RegisterScreen() = default;
 
 QString RegisterScreen::settingsFile() const
 {
-    return QFileInfo(module().dbrisultati().fileName()).dir().filePath(QStringLiteral("registro.ini"));
+    return module().paths().resolve(QStringLiteral("perCensaria\\registro.ini"));
 }
 
 QPushButton *RegisterScreen::addButton(const char *name, const QString &caption, const QRect &rect, const QColor &colour)
@@ -329,17 +330,23 @@ void RegisterScreen::showRecords(QList<PupilRecord> records, const QString &sour
 
 bool RegisterScreen::showThisComputer()
 {
-    ArchiveFile file(module().dbrisultati().fileName());
-    QString problem = file.open();
+    Archive &archive = module().dbrisultati();
+    QString problem;
     std::optional<QList<PupilRecord>> records;
-    if (problem.isEmpty()) {
-        records = readRecords(file.database(), &problem);
+    if (archive.isServer()) {
+        records = readRecords(archive.connection(), &problem);
+    } else {
+        ArchiveFile file(archive.fileName());
+        problem = file.open();
+        if (problem.isEmpty())
+            records = readRecords(file.database(), &problem);
     }
     if (!records) {
-        say(QStringLiteral("Non riesco a leggere l'archivio di questo computer.\n\n%1").arg(problem), MessageIcon::Critical);
+        say(QStringLiteral("Non riesco a leggere l'archivio dei risultati (%1).\n\n%2").arg(archive.place(), problem), MessageIcon::Critical);
         return false;
     }
-    showRecords(std::move(*records), QStringLiteral("questo computer"), true);
+    showRecords(std::move(*records), archive.isServer() ? QStringLiteral("il server della scuola (%1)").arg(archive.place()) : QStringLiteral("questo computer"),
+                true);
     return true;
 }
 
@@ -505,6 +512,13 @@ QStringList RegisterScreen::selectedNames() const
 
 bool RegisterScreen::needLocal()
 {
+    if (local_ && module().dbrisultati().isServer()) {
+        // The server's archive is the whole school's: it is tidied there, with its own copies.
+        say(QStringLiteral("L'archivio è sul server della scuola: unire o togliere alunni e cominciare un nuovo anno "
+                           "si fanno sul server, dove il tecnico tiene le copie dell'archivio."),
+            MessageIcon::Exclamation);
+        return false;
+    }
     if (local_)
         return true;
     say(QStringLiteral("Il registro mostra ora gli archivi raccolti, che non si modificano.\n\n"

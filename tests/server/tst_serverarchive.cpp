@@ -354,8 +354,7 @@ private slots:
         // The names list of this PC shows both pupils.
         QCOMPARE(program.module().dbrisultati().names(), (QStringList{QStringLiteral("BIANCHI ANNA"), QStringLiteral("ROSSI MARIO")}));
         // The export puts the server's rows on the medium.
-        ResultsExport exporter(program.module().dbrisultati(), program.module().paths(), *program.module().platform().driveA,
-                               program.files());
+        ResultsExport exporter(program.module().dbrisultati(), program.module().paths().onMedium(program.driveA()), program.files());
         QCOMPARE(exporter.run(), ResultsExport::Outcome::Done);
         Archive medium(exporter.targetPath());
         QCOMPARE(medium.open(), ArchiveProblem::None);

@@ -8,7 +8,6 @@
 
 #include <QFile>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -24,16 +23,6 @@ std::unique_ptr<TestProgram> pcWith(const QString &settings, const QString &fold
     auto pc = std::make_unique<TestProgram>(folder);
     pc->display().displaySize = display;
     return pc;
-}
-
-void saveMessage(Tour &tour, const QString &name, QWidget *screen, const RecordedMessage &message)
-{
-    QMessageBox box(message.icon == MessageIcon::Critical ? QMessageBox::Critical
-                    : message.icon == MessageIcon::Information ? QMessageBox::Information
-                                                               : QMessageBox::Warning,
-                    message.title, message.text, QMessageBox::Ok);
-    box.show();
-    tour.save(name, screen, &box);
 }
 
 void tourServer(Tour &tour)
@@ -68,6 +57,10 @@ void tourServer(Tour &tour)
     pc->control<QLineEdit>(forms::results, QStringLiteral("Text1"))->setText(QStringLiteral("chiara"));
     pc->control<ClickLabel>(forms::results, QStringLiteral("LabCERCA"))->click();
     tour.save(QStringLiteral("server-results-search"), pc->screen(forms::results));
+    // The teacher's register of the same PC: every pupil of the school, from the server.
+    pc->dialogs().passwords = {QStringLiteral("segreto"), QStringLiteral("segreto")};
+    pc->control<ClickLabel>(forms::results, QStringLiteral("LabREGISTRO"))->click();
+    tour.save(QStringLiteral("server-register"), pc->screen(forms::classRegister));
 
     // A PC whose server does not answer: it starts all the same, and keeps the results.
     QSettings away(temp.filePath(QStringLiteral("away.ini")), QSettings::IniFormat);
@@ -77,10 +70,10 @@ void tourServer(Tour &tour)
     away.sync();
     auto offline = pcWith(away.fileName(), temp.filePath(QStringLiteral("offline")), display);
     offline->start();
-    saveMessage(tour, QStringLiteral("server-unreachable"), offline->screen(forms::menu), offline->dialogs().messages.value(0));
+    tour.saveMessage(QStringLiteral("server-unreachable"), offline->screen(forms::menu), offline->dialogs().messages.value(0));
     offline->module().nomealunno = QStringLiteral("FERRARI SOFIA");
     offline->module().recordResult(QStringLiteral("questionari"), {{2, 6}}, 3);
-    saveMessage(tour, QStringLiteral("server-queued"), offline->screen(forms::menu), offline->dialogs().messages.value(1));
+    tour.saveMessage(QStringLiteral("server-queued"), offline->screen(forms::menu), offline->dialogs().messages.value(1));
 }
 
 const bool registered = addTourStep(90, "server", &tourServer);
