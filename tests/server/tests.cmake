@@ -10,11 +10,17 @@ set_tests_properties(pgcluster_stop PROPERTIES FIXTURES_CLEANUP pgcluster TIMEOU
 foreach(test tst_serverarchive tst_serverfaults)
     censaria_add_test(${test} ${CMAKE_CURRENT_LIST_DIR}/${test}.cpp ${CMAKE_CURRENT_LIST_DIR}/testserver.h)
     add_dependencies(${test} makearchive movetoserver loadpc)
-    set_tests_properties(${test} PROPERTIES FIXTURES_REQUIRED pgcluster)
-    set_property(TEST ${test} APPEND PROPERTY ENVIRONMENT
-        "CENSARIA_PGCLUSTER=${censaria_pgcluster}"
-        "CENSARIA_PGCLUSTER_SCRIPT=${CMAKE_CURRENT_LIST_DIR}/pgcluster"
-        "CENSARIA_MAKEARCHIVE=$<TARGET_FILE:makearchive>"
-        "CENSARIA_MOVETOSERVER=$<TARGET_FILE:movetoserver>"
-        "CENSARIA_LOADPC=$<TARGET_FILE:loadpc>")
+    # Every locale's run of it.
+    foreach(run ${test} ${test}_it_IT)
+        if(NOT TEST ${run})
+            continue()
+        endif()
+        set_tests_properties(${run} PROPERTIES FIXTURES_REQUIRED pgcluster)
+        set_property(TEST ${run} APPEND PROPERTY ENVIRONMENT
+            "CENSARIA_PGCLUSTER=${censaria_pgcluster}"
+            "CENSARIA_PGCLUSTER_SCRIPT=${CMAKE_CURRENT_LIST_DIR}/pgcluster"
+            "CENSARIA_MAKEARCHIVE=$<TARGET_FILE:makearchive>"
+            "CENSARIA_MOVETOSERVER=$<TARGET_FILE:movetoserver>"
+            "CENSARIA_LOADPC=$<TARGET_FILE:loadpc>")
+    endforeach()
 endforeach()

@@ -354,11 +354,12 @@ private slots:
         // The names list of this PC shows both pupils.
         QCOMPARE(program.module().dbrisultati().names(), (QStringList{QStringLiteral("BIANCHI ANNA"), QStringLiteral("ROSSI MARIO")}));
         // The export puts the server's rows on the medium.
-        ResultsExport exporter(program.module().dbrisultati(), program.module().paths().onMedium(program.driveA()), program.files());
+        const DataPaths medium = program.module().paths().onMedium(program.driveA());
+        ResultsExport exporter(program.module().dbrisultati(), medium, program.files());
         QCOMPARE(exporter.run(), ResultsExport::Outcome::Done);
-        Archive medium(exporter.targetPath());
-        QCOMPARE(medium.open(), ArchiveProblem::None);
-        QCOMPARE(*medium.rows(Q), *other->rows(Q));
+        Archive collected(exporter.targetPath());
+        QCOMPARE(collected.open(), ArchiveProblem::None);
+        QCOMPARE(*collected.rows(Q), *other->rows(Q));
         // No daily copy of a server archive on the PC: the server keeps its own.
         QVERIFY(!QDir(program.programFolder() + QStringLiteral("/perCensaria/copie")).exists());
     }

@@ -3,13 +3,29 @@
 #include "platform/qtplatform.h"
 
 #include <QApplication>
+#include <QFileInfo>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPixmap>
+#include <QProcess>
 #include <QWidget>
 #include <algorithm>
 #include <vector>
 
 namespace censaria::tour {
+
+std::unique_ptr<QWidget> paperPage(const QString &pdf)
+{
+    const QString stem = QFileInfo(pdf).path() + QStringLiteral("/pagina-stampata");
+    QProcess::execute(QStringLiteral("pdftoppm"),
+                      {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("80"), QStringLiteral("-singlefile"), pdf, stem});
+    auto page = std::make_unique<QLabel>();
+    const QPixmap paper(stem + QStringLiteral(".png"));
+    page->setPixmap(paper);
+    page->resize(paper.size());
+    return page;
+}
 namespace {
 
 struct RegisteredStep

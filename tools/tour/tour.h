@@ -32,6 +32,9 @@ private:
     int count_ = 0;
 };
 
+// The first page of a PDF as it comes out on paper, in a widget the tour can save.
+std::unique_ptr<QWidget> paperPage(const QString &pdf);
+
 // Each subsystem adds its states from a file of its own in tools/tour/:
 //   static const bool registered = addTourStep(20, "results", &tourResults);
 // Steps run in the order of their rank, all on the same running program.

@@ -8,10 +8,8 @@
 
 #include <QAbstractButton>
 #include <QInputDialog>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPdfWriter>
-#include <QProcess>
 #include <QTableView>
 #include <QTemporaryDir>
 
@@ -58,7 +56,7 @@ QStringList collectedArchives(const QString &folder)
 }
 
 // The first page of the register as the printer puts it on paper.
-std::unique_ptr<QLabel> printedPage(classregister::RegisterScreen &screen)
+std::unique_ptr<QWidget> printedPage(classregister::RegisterScreen &screen)
 {
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("registro.pdf"));
@@ -70,13 +68,7 @@ std::unique_ptr<QLabel> printedPage(classregister::RegisterScreen &screen)
                                          QDate(2026, 3, 20), QStringLiteral("3 archivi raccolti")})
             .draw(writer);
     }
-    QProcess::execute(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("80"),
-                                                   QStringLiteral("-singlefile"), pdf, dir.filePath(QStringLiteral("pagina"))});
-    auto page = std::make_unique<QLabel>();
-    const QPixmap paper(dir.filePath(QStringLiteral("pagina.png")));
-    page->setPixmap(paper);
-    page->resize(paper.size());
-    return page;
+    return paperPage(pdf);
 }
 
 void tourRegister(Tour &tour)
@@ -120,7 +112,7 @@ void tourRegister(Tour &tour)
     program.control<QAbstractButton>(forms::classRegister, QStringLiteral("csvButton"))->click();
     program.control<QAbstractButton>(forms::classRegister, QStringLiteral("pdfButton"))->click();
 
-    const std::unique_ptr<QLabel> page = printedPage(*screen);
+    const std::unique_ptr<QWidget> page = printedPage(*screen);
     tour.save(QStringLiteral("register-printed-page"), page.get());
 
     program.control<QAbstractButton>(forms::classRegister, QStringLiteral("menuButton"))->click();

@@ -6,9 +6,7 @@
 #include "platform/mediachoicedialog.h"
 #include "tour.h"
 
-#include <QLabel>
 #include <QLineEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 
@@ -34,20 +32,14 @@ void fillArchive(Archive &archive)
 }
 
 // The printed page, as the printer would put it on paper, in a widget the tour can save.
-std::unique_ptr<QLabel> printedPage(Archive &archive, const QString &name)
+std::unique_ptr<QWidget> printedPage(Archive &archive, const QString &name)
 {
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("pagina.pdf"));
     QtLinePrinter printer;
     printer.setPdfOutput(pdf);
     ResultsReport(archive, printer).print(name);
-    QProcess::execute(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("80"),
-                                                   QStringLiteral("-singlefile"), pdf, dir.filePath(QStringLiteral("pagina"))});
-    auto page = std::make_unique<QLabel>();
-    const QPixmap paper(dir.filePath(QStringLiteral("pagina.png")));
-    page->setPixmap(paper);
-    page->resize(paper.size());
-    return page;
+    return paperPage(pdf);
 }
 
 void tourResults(Tour &tour)
@@ -82,7 +74,7 @@ void tourResults(Tour &tour)
     program.control<ClickLabel>(forms::results, QStringLiteral("LabCERCA"))->click();
     tour.save(QStringLiteral("results-search"), forms::results);
 
-    const std::unique_ptr<QLabel> page = printedPage(program.module().dbrisultati(), QStringLiteral("ROSSI MARIO"));
+    const std::unique_ptr<QWidget> page = printedPage(program.module().dbrisultati(), QStringLiteral("ROSSI MARIO"));
     tour.save(QStringLiteral("results-printed-page"), page.get());
 
     program.control<ClickLabel>(forms::results, QStringLiteral("Labmenù"))->click();
