@@ -345,7 +345,7 @@ bool RegisterScreen::showThisComputer()
         say(QStringLiteral("Non riesco a leggere l'archivio dei risultati (%1).\n\n%2").arg(archive.place(), problem), MessageIcon::Critical);
         return false;
     }
-    showRecords(std::move(*records), archive.isServer() ? QStringLiteral("il server della scuola (%1)").arg(archive.place()) : QStringLiteral("questo computer"),
+    showRecords(std::move(*records), archive.isServer() ? QStringLiteral("il server della scuola, %1").arg(archive.place()) : QStringLiteral("questo computer"),
                 true);
     return true;
 }
