@@ -1,5 +1,8 @@
 #include "module.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 #include "archive/archivesettings.h"
 #include "archive/schema.h"
 #include "forms.h"
@@ -87,6 +90,15 @@ bool Module::recordResult(const QString &table, const QList<std::pair<int, QVari
     message(QStringLiteral("Il risultato NON è stato salvato nell'archivio dei risultati.\n") + saveFailureReason(),
             MessageIcon::Critical);
     return false;
+}
+
+QString Module::settingsFile(const QString &name) const
+{
+    const QFileInfo archive(archive_->fileName());
+    if (archive_->isServer() || archive_->fileName().isEmpty())
+        return paths_.resolve(QStringLiteral("perCensaria\\") + name);
+    const QString real = archive.canonicalFilePath();
+    return QFileInfo(real.isEmpty() ? archive.absoluteFilePath() : real).dir().filePath(name);
 }
 
 QString Module::saveFailureReason() const

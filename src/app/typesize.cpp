@@ -16,7 +16,7 @@ namespace {
 const char *const key = "testo/ingrandimento";
 const char *const basePixels = "typeSizeBasePixels";
 
-QString settingsFile(Module &module) { return module.paths().resolve(settingsPath()); }
+QString settingsFile(Module &module) { return module.settingsFile(QStringLiteral("impostazioni.ini")); }
 
 // Every font on the screens was sized with the old factor: size it again from the size
 // it had at 100 %, remembered on the control the first time.
@@ -46,8 +46,6 @@ int stepIndex()
 }
 
 } // namespace
-
-QString settingsPath() { return QStringLiteral("perCensaria\\impostazioni.ini"); }
 
 void load(Module &module)
 {

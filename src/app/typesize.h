@@ -7,11 +7,9 @@ namespace censaria {
 class Module;
 
 // Larger type on request (Ctrl + and Ctrl - on the main menu): 100 %, 125 % or 150 % of
-// every text, kept between runs in the data folder's settings file.
+// every text, kept between runs in the settings file beside the archive.
 namespace typesize {
 
-// The settings file, as the program writes its paths.
-QString settingsPath();
 // Reads the kept size; before the first screen is built.
 void load(Module &module);
 // Keeps the new size and applies it to every screen created so far.

@@ -198,7 +198,7 @@ RegisterScreen::~RegisterScreen() = default;
 
 QString RegisterScreen::settingsFile() const
 {
-    return module().paths().resolve(QStringLiteral("perCensaria\\registro.ini"));
+    return module().settingsFile(QStringLiteral("registro.ini"));
 }
 
 QPushButton *RegisterScreen::addButton(const char *name, const QString &caption, const QRect &rect, const QColor &colour)
