@@ -1,13 +1,13 @@
 #include "module.h"
 
-#include <QDir>
-#include <QFileInfo>
-
 #include "archive/archivesettings.h"
 #include "archive/schema.h"
 #include "forms.h"
 #include "pupilname.h"
 #include "screen.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 namespace censaria {
 
