@@ -264,8 +264,10 @@ ArchiveProblem Archive::openForWriting(const QString &absolutePath)
         problem = sqlitefile::classify(error) == sqlitefile::Failure::ReadOnly ? ArchiveProblem::FolderReadOnly
                                                                                : ArchiveProblem::Unreadable;
     }
-    if (problem == ArchiveProblem::None)
+    if (problem == ArchiveProblem::None) {
+        checkedSinceOpen_ = true; // checkReadOnly ran the full check just before
         return problem;
+    }
     if (sqlitefile::classify(error) == sqlitefile::Failure::Busy)
         problem = ArchiveProblem::Busy;
     lastError_ = error.text();
@@ -389,6 +391,7 @@ QSqlQuery &Archive::prepared(const QString &sql)
 void Archive::close()
 {
     statements_.clear();
+    checkedSinceOpen_ = false;
     if (!QSqlDatabase::contains(connection_))
         return;
     {
@@ -492,8 +495,10 @@ bool Archive::inWriteTransaction(const std::function<bool(QSqlDatabase &)> &body
                 sqlitefile::rollback(db);
                 return false;
             }
-            if (sqlitefile::commit(db, &error))
+            if (sqlitefile::commit(db, &error)) {
+                checkedSinceOpen_ = false;
                 return true;
+            }
             sqlitefile::rollback(db);
         }
         fail(error);

@@ -73,6 +73,9 @@ public:
     bool integrityCheck();
     // The quick check: every page read, indexes not matched against their tables.
     bool quickCheck();
+    // Whether the full check passed at open() and nothing was written through this
+    // archive since, so that a copy made now needs no second check.
+    bool checkedSinceOpen() const { return checkedSinceOpen_; }
     void close();
     bool isOpen() const;
     QString fileName() const { return fileName_; }
@@ -138,6 +141,7 @@ private:
     QString fileName_;
     QString lastError_;
     ArchiveFailure lastFailure_ = ArchiveFailure::None;
+    bool checkedSinceOpen_ = false;
     ArchiveSettings settings_;
     QString password_;
     bool broken_ = false;
