@@ -162,22 +162,16 @@ private slots:
         QCOMPARE(Archive(dir_.filePath(QStringLiteral("manca.mdb"))).open(), ArchiveProblem::Missing);
         QVERIFY(!QFile::exists(dir_.filePath(QStringLiteral("manca.mdb")))); // never created by opening
 
-        QFile jet(dir_.filePath(QStringLiteral("vecchio.mdb")));
-        QVERIFY(jet.open(QIODevice::WriteOnly));
-        jet.write(QByteArray("\x00\x01\x00\x00Standard Jet DB\x00", 20) + QByteArray(2000, '\0'));
-        jet.close();
-        QCOMPARE(Archive(jet.fileName()).open(), ArchiveProblem::OldFormat);
-
-        QFile text(dir_.filePath(QStringLiteral("testo.mdb")));
-        QVERIFY(text.open(QIODevice::WriteOnly));
-        text.write("questo non e' un archivio");
-        text.close();
-        QCOMPARE(Archive(text.fileName()).open(), ArchiveProblem::NotAnArchive);
-
-        QFile empty(dir_.filePath(QStringLiteral("vuoto.mdb")));
-        QVERIFY(empty.open(QIODevice::WriteOnly));
-        empty.close();
-        QCOMPARE(Archive(empty.fileName()).open(), ArchiveProblem::NotAnArchive);
+        auto fileHolding = [&](const QString &name, const QByteArray &bytes) {
+            QFile file(dir_.filePath(name));
+            return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() ? file.fileName() : QString();
+        };
+        const QString jet = fileHolding(QStringLiteral("vecchio.mdb"), QByteArray("\x00\x01\x00\x00Standard Jet DB\x00", 20) + QByteArray(2000, '\0'));
+        QCOMPARE(Archive(jet).open(), ArchiveProblem::OldFormat);
+        const QString text = fileHolding(QStringLiteral("testo.mdb"), "questo non e' un archivio");
+        QCOMPARE(Archive(text).open(), ArchiveProblem::NotAnArchive);
+        const QString empty = fileHolding(QStringLiteral("vuoto.mdb"), {});
+        QCOMPARE(Archive(empty).open(), ArchiveProblem::NotAnArchive);
 
         // An SQLite file without the results tables.
         const QString other = dir_.filePath(QStringLiteral("altro.mdb"));

@@ -56,6 +56,19 @@ class TestResultsExport : public QObject
         return {*archive.rows(QStringLiteral("questionari")), *archive.rows(QStringLiteral("esercizi"))};
     }
 
+    // Runs sql on the collecting archive as another program would.
+    bool onCollectingFile(const QString &sql)
+    {
+        bool ok = false;
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
+            db.setDatabaseName(collectingFile());
+            ok = db.open() && QSqlQuery(db).exec(sql);
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("other"));
+        return ok;
+    }
+
     static QStringList names(const QList<ArchiveRow> &rows)
     {
         QStringList result;
@@ -186,14 +199,7 @@ private slots:
         auto first = computer(QStringLiteral("pc1"));
         first->archive.writeResult(QStringLiteral("questionari"), QStringLiteral("ROSSI MARIO"), {{2, 7}});
         QCOMPARE(first->exportResults(), ResultsExport::Outcome::Done);
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("ignore"));
-            db.setDatabaseName(collectingFile());
-            QVERIFY(db.open());
-            QVERIFY(QSqlQuery(db).exec(QStringLiteral("CREATE TRIGGER ignora BEFORE INSERT ON esercizi BEGIN SELECT RAISE(IGNORE); END")));
-            db.close();
-        }
-        QSqlDatabase::removeDatabase(QStringLiteral("ignore"));
+        QVERIFY(onCollectingFile(QStringLiteral("CREATE TRIGGER ignora BEFORE INSERT ON esercizi BEGIN SELECT RAISE(IGNORE); END")));
         const auto before = collected();
         auto second = computer(QStringLiteral("pc2"));
         second->archive.writeResult(QStringLiteral("questionari"), QStringLiteral("VERDI LIA"), {{4, 9}});
@@ -211,15 +217,8 @@ private slots:
         const auto before = collected();
 
         // The medium refuses one exercise row, after the questionnaire rows went in.
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("refuse"));
-            db.setDatabaseName(collectingFile());
-            QVERIFY(db.open());
-            QVERIFY(QSqlQuery(db).exec(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON esercizi WHEN NEW.nome = 'NERI EVA' "
-                                                      "BEGIN SELECT RAISE(ABORT, 'rifiutata'); END")));
-            db.close();
-        }
-        QSqlDatabase::removeDatabase(QStringLiteral("refuse"));
+        QVERIFY(onCollectingFile(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON esercizi WHEN NEW.nome = 'NERI EVA' "
+                                  "BEGIN SELECT RAISE(ABORT, 'rifiutata'); END")));
         auto second = computer(QStringLiteral("pc2"));
         second->archive.writeResult(QStringLiteral("questionari"), QStringLiteral("VERDI LIA"), {{4, 9}});
         second->archive.writeResult(QStringLiteral("esercizi"), QStringLiteral("VERDI LIA"), {{2, 1}});
