@@ -61,11 +61,6 @@ void fillDisk(const QString &folder, qint64 leave)
     filler.resize(std::max<qint64>(0, filler.size() - leave));
 }
 
-bool runningAsRoot()
-{
-    return geteuid() == 0;
-}
-
 } // namespace
 
 // What start-up and saving say about an archive that cannot be used as it is: each
@@ -309,7 +304,7 @@ private slots:
     // an ordinary account.
     void aReadOnlyFolderIsRefusedAtStart()
     {
-        if (runningAsRoot())
+        if (geteuid() == 0)
             QSKIP("root may write anywhere; run scripts/check-archive-limits");
         const QString folder = programFolder();
         const QString data = QDir(folder).filePath(QStringLiteral("perCensaria"));
@@ -325,7 +320,7 @@ private slots:
 
     void anUnreadableArchiveSaysWhy()
     {
-        if (runningAsRoot())
+        if (geteuid() == 0)
             QSKIP("root may read anything; run scripts/check-archive-limits");
         const QString folder = programFolder();
         QVERIFY(QFile::setPermissions(archiveIn(folder), QFile::WriteOwner));
