@@ -85,29 +85,20 @@ private slots:
         QVERIFY(!archive.writeResult(QStringLiteral("risultati"), QStringLiteral("X"), {}));
     }
 
-    void hostileNamesAreStoredVerbatim()
+    void hostileNamesAreStoredVerbatimInOrder()
     {
         const QString file = freshArchive();
         Archive archive(file);
         QCOMPARE(archive.open(), ArchiveProblem::None);
         const QStringList names{QStringLiteral("D'ANGELO LUCA"), QStringLiteral("X'); DROP TABLE questionari;--"),
                                 QStringLiteral("\"QUOTE\" %_ NIÑO ÀÈÌ")};
+        QCOMPARE(archive.names(), QStringList());
         for (const QString &name : names)
             QVERIFY(archive.writeResult(QStringLiteral("questionari"), name, {{4, 3}}));
-        QCOMPARE(archive.names(), names);
+        QCOMPARE(archive.names(), names); // in stored order, which is not the sorted one
         for (const QString &name : names)
             QCOMPARE(archive.findRow(QStringLiteral("questionari"), name)->at(0).toString(), name);
         QVERIFY(!archive.findRow(QStringLiteral("questionari"), QStringLiteral("D%")));
-    }
-
-    void namesComeInStoredOrder()
-    {
-        Archive archive(freshArchive());
-        QCOMPARE(archive.open(), ArchiveProblem::None);
-        QCOMPARE(archive.names(), QStringList());
-        for (const char *name : {"ZETA", "ALFA", "MEDIO"})
-            archive.writeResult(QStringLiteral("questionari"), QString::fromUtf8(name), {});
-        QCOMPARE(archive.names(), (QStringList{QStringLiteral("ZETA"), QStringLiteral("ALFA"), QStringLiteral("MEDIO")}));
     }
 
     void appendRowsKeepsNullsAndAllowsTheSameNameTwice()

@@ -319,12 +319,18 @@ private slots:
     {
         const QString card = newMedium(QStringLiteral("SCHEDA"));
         program_->drive().roots.append(card);
+        // No choice queued: cancelled, nothing exported and nothing said.
+        control<ClickLabel>(QStringLiteral("LabEXPORT"))->click();
+        QCOMPARE(program_->dialogs().mediaOffers.size(), 1);
+        QVERIFY(messages().isEmpty());
+        QVERIFY(QDir(card).isEmpty());
+
         program_->dialogs().mediumChoices = {card};
         control<ClickLabel>(QStringLiteral("LabEXPORT"))->click();
         QVERIFY(messages().isEmpty());
-        QCOMPARE(program_->dialogs().mediaOffers.size(), 1);
-        QCOMPARE(program_->dialogs().mediaOffers[0].size(), 2);
-        QCOMPARE(program_->dialogs().mediaOffers[0][1].label, QStringLiteral("SCHEDA"));
+        QCOMPARE(program_->dialogs().mediaOffers.size(), 2);
+        QCOMPARE(program_->dialogs().mediaOffers[1].size(), 2);
+        QCOMPARE(program_->dialogs().mediaOffers[1][1].label, QStringLiteral("SCHEDA"));
         QCOMPARE(collectedRows(card), qMakePair(3, 2));
         QVERIFY(QDir(program_->driveA()).isEmpty()); // the other medium is left alone
     }
@@ -336,17 +342,6 @@ private slots:
         QVERIFY(messages().isEmpty());
         QCOMPARE(program_->dialogs().mediaOffers, QList<QList<Medium>>{{}});
         QCOMPARE(collectedRows(folder), qMakePair(3, 2));
-    }
-
-    void aCancelledChoiceExportsNothingAndSaysNothing()
-    {
-        const QString card = newMedium(QStringLiteral("SCHEDA"));
-        program_->drive().roots.append(card);
-        control<ClickLabel>(QStringLiteral("LabEXPORT"))->click(); // no choice queued: cancelled
-        QCOMPARE(program_->dialogs().mediaOffers.size(), 1);
-        QVERIFY(messages().isEmpty());
-        QVERIFY(QDir(program_->driveA()).isEmpty());
-        QVERIFY(QDir(card).isEmpty());
     }
 
     void theDataFolderIsNoPlaceToCollect()
