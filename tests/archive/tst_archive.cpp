@@ -85,29 +85,20 @@ private slots:
         QVERIFY(!archive.writeResult(QStringLiteral("risultati"), QStringLiteral("X"), {}));
     }
 
-    void hostileNamesAreStoredVerbatim()
+    void hostileNamesAreStoredVerbatimInOrder()
     {
         const QString file = freshArchive();
         Archive archive(file);
         QCOMPARE(archive.open(), ArchiveProblem::None);
         const QStringList names{QStringLiteral("D'ANGELO LUCA"), QStringLiteral("X'); DROP TABLE questionari;--"),
                                 QStringLiteral("\"QUOTE\" %_ NIÑO ÀÈÌ")};
+        QCOMPARE(archive.names(), QStringList());
         for (const QString &name : names)
             QVERIFY(archive.writeResult(QStringLiteral("questionari"), name, {{4, 3}}));
-        QCOMPARE(archive.names(), names);
+        QCOMPARE(archive.names(), names); // in stored order, which is not the sorted one
         for (const QString &name : names)
             QCOMPARE(archive.findRow(QStringLiteral("questionari"), name)->at(0).toString(), name);
         QVERIFY(!archive.findRow(QStringLiteral("questionari"), QStringLiteral("D%")));
-    }
-
-    void namesComeInStoredOrder()
-    {
-        Archive archive(freshArchive());
-        QCOMPARE(archive.open(), ArchiveProblem::None);
-        QCOMPARE(archive.names(), QStringList());
-        for (const char *name : {"ZETA", "ALFA", "MEDIO"})
-            archive.writeResult(QStringLiteral("questionari"), QString::fromUtf8(name), {});
-        QCOMPARE(archive.names(), (QStringList{QStringLiteral("ZETA"), QStringLiteral("ALFA"), QStringLiteral("MEDIO")}));
     }
 
     void appendRowsKeepsNullsAndAllowsTheSameNameTwice()
@@ -162,22 +153,16 @@ private slots:
         QCOMPARE(Archive(dir_.filePath(QStringLiteral("manca.mdb"))).open(), ArchiveProblem::Missing);
         QVERIFY(!QFile::exists(dir_.filePath(QStringLiteral("manca.mdb")))); // never created by opening
 
-        QFile jet(dir_.filePath(QStringLiteral("vecchio.mdb")));
-        QVERIFY(jet.open(QIODevice::WriteOnly));
-        jet.write(QByteArray("\x00\x01\x00\x00Standard Jet DB\x00", 20) + QByteArray(2000, '\0'));
-        jet.close();
-        QCOMPARE(Archive(jet.fileName()).open(), ArchiveProblem::OldFormat);
-
-        QFile text(dir_.filePath(QStringLiteral("testo.mdb")));
-        QVERIFY(text.open(QIODevice::WriteOnly));
-        text.write("questo non e' un archivio");
-        text.close();
-        QCOMPARE(Archive(text.fileName()).open(), ArchiveProblem::NotAnArchive);
-
-        QFile empty(dir_.filePath(QStringLiteral("vuoto.mdb")));
-        QVERIFY(empty.open(QIODevice::WriteOnly));
-        empty.close();
-        QCOMPARE(Archive(empty.fileName()).open(), ArchiveProblem::NotAnArchive);
+        auto fileHolding = [&](const QString &name, const QByteArray &bytes) {
+            QFile file(dir_.filePath(name));
+            return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() ? file.fileName() : QString();
+        };
+        const QString jet = fileHolding(QStringLiteral("vecchio.mdb"), QByteArray("\x00\x01\x00\x00Standard Jet DB\x00", 20) + QByteArray(2000, '\0'));
+        QCOMPARE(Archive(jet).open(), ArchiveProblem::OldFormat);
+        const QString text = fileHolding(QStringLiteral("testo.mdb"), "questo non e' un archivio");
+        QCOMPARE(Archive(text).open(), ArchiveProblem::NotAnArchive);
+        const QString empty = fileHolding(QStringLiteral("vuoto.mdb"), {});
+        QCOMPARE(Archive(empty).open(), ArchiveProblem::NotAnArchive);
 
         // An SQLite file without the results tables.
         const QString other = dir_.filePath(QStringLiteral("altro.mdb"));

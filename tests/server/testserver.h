@@ -13,6 +13,7 @@
 #include <QSqlQuery>
 #include <QTextStream>
 #include <atomic>
+#include <type_traits>
 
 namespace censaria {
 
@@ -58,47 +59,30 @@ public:
     // Runs each statement as the superuser in database; false with the error in *error.
     bool exec(const QStringList &statements, const QString &database = QStringLiteral("postgres"), QString *error = nullptr) const
     {
-        bool ok = true;
-        const QString name = QStringLiteral("testserver-%1").arg(++counter());
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
-            db.setHostName(socketDir());
-            db.setPort(port());
-            db.setUserName(QStringLiteral("postgres"));
-            db.setDatabaseName(database);
-            ok = db.open();
+        return asSuperuser(database, [&](QSqlDatabase &db) {
+            bool ok = db.open();
             QSqlQuery query(db);
-            for (const QString &statement : statements) {
-                if (!ok)
-                    break;
-                ok = query.exec(statement);
-            }
+            for (auto statement = statements.begin(); ok && statement != statements.end(); ++statement)
+                ok = query.exec(*statement);
             if (!ok && error)
                 *error = query.lastError().text() + db.lastError().text();
-            db.close();
-        }
-        QSqlDatabase::removeDatabase(name);
-        return ok;
+            return ok;
+        });
     }
 
     // The first value of a query run as the superuser; invalid on error.
     QVariant value(const QString &sql, const QString &database) const
     {
-        QVariant result;
-        const QString name = QStringLiteral("testserver-%1").arg(++counter());
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
-            db.setHostName(socketDir());
-            db.setPort(port());
-            db.setUserName(QStringLiteral("postgres"));
-            db.setDatabaseName(database);
+        return asSuperuser(database, [&](QSqlDatabase &db) {
             QSqlQuery query(db);
-            if (db.open() && query.exec(sql) && query.next())
-                result = query.value(0);
-            db.close();
-        }
-        QSqlDatabase::removeDatabase(name);
-        return result;
+            return db.open() && query.exec(sql) && query.next() ? query.value(0) : QVariant();
+        });
+    }
+
+    // How many rows table of database holds.
+    int count(const QString &table, const QString &database) const
+    {
+        return value(QStringLiteral("SELECT count(*) FROM ") + table, database).toInt();
     }
 
     // A database of its own name, empty; "" on failure.
@@ -160,6 +144,24 @@ public:
     }
 
 private:
+    // work(db) on a connection of its own as the superuser, removed once done.
+    template<typename Work> std::invoke_result_t<Work, QSqlDatabase &> asSuperuser(const QString &database, Work work) const
+    {
+        const QString name = QStringLiteral("testserver-%1").arg(++counter());
+        std::invoke_result_t<Work, QSqlDatabase &> result;
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
+            db.setHostName(socketDir());
+            db.setPort(port());
+            db.setUserName(QStringLiteral("postgres"));
+            db.setDatabaseName(database);
+            result = work(db);
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(name);
+        return result;
+    }
+
     static std::atomic<int> &counter()
     {
         static std::atomic<int> n{0};

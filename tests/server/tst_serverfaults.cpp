@@ -36,7 +36,7 @@ class TestServerFaults : public QObject
     // Every PC's results on the server, each pupil's row once, each topic as recorded last.
     void verifyServerHolds(int pcs, int results)
     {
-        QCOMPARE(server_.value(QStringLiteral("SELECT count(*) FROM questionari"), database_).toInt(), pcs * results / 10);
+        QCOMPARE(server_.count(Q, database_), pcs * results / 10);
         QCOMPARE(server_.value(QStringLiteral("SELECT count(DISTINCT nome) FROM questionari"), database_).toInt(), pcs * results / 10);
         Archive archive(loadArchiveSettings({settings_}), QString());
         QCOMPARE(archive.open(), ArchiveProblem::None);
@@ -118,7 +118,7 @@ private slots:
         QCOMPARE(row->at(2).toInt(), 7);
         QCOMPARE(row->at(3).toDateTime(), QDateTime(QDate(2026, 3, 12), QTime(10, 1)));
         QCOMPARE(row->at(4).toInt(), 9);
-        QCOMPARE(server_.value(QStringLiteral("SELECT count(*) FROM questionari"), database_).toInt(), 1);
+        QCOMPARE(server_.count(Q, database_), 1);
 
         // A PC switched off with results waiting sends them when it starts again.
         QVERIFY(server_.control(QStringLiteral("stop")));
@@ -140,7 +140,7 @@ private slots:
         for (int pc = 0; pc < pcs; ++pc)
             running.append(startPc(pc, results, {QStringLiteral("--drain"), QStringLiteral("90")}));
         // Stopped once the PCs are well under way, not before.
-        QTRY_VERIFY_WITH_TIMEOUT(server_.value(QStringLiteral("SELECT count(*) FROM questionari"), database_).toInt() >= 30, 60000);
+        QTRY_VERIFY_WITH_TIMEOUT(server_.count(Q, database_) >= 30, 60000);
         QVERIFY(server_.control(QStringLiteral("stop")));
         QTest::qWait(2000);
         QVERIFY(server_.control(QStringLiteral("start")));
@@ -168,7 +168,7 @@ private slots:
         }
         QProcess *sender = startPc(0, 0, {QStringLiteral("--send-only")});
         QVERIFY(sender->waitForStarted());
-        QTRY_VERIFY_WITH_TIMEOUT(server_.value(QStringLiteral("SELECT count(*) FROM questionari"), database_).toInt() > 20, 60000);
+        QTRY_VERIFY_WITH_TIMEOUT(server_.count(Q, database_) > 20, 60000);
         ::kill(pid_t(sender->processId()), SIGKILL);
         QVERIFY(sender->waitForFinished());
         QCOMPARE(sender->exitStatus(), QProcess::CrashExit);
