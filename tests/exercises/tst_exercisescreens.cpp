@@ -58,6 +58,13 @@ class TestExerciseScreens : public ExerciseFixture
             counts.append(stored(column).toInt());
         return counts;
     }
+    QList<QColor> colours(const QString &form, const QStringList &names)
+    {
+        QList<QColor> found;
+        for (const QString &name : names)
+            found.append(colourOf(in(form, name)));
+        return found;
+    }
     StandInResults *results() { return static_cast<StandInResults *>(program_->screen(forms::results)); }
 
     void answerBalancesRightly()
@@ -104,10 +111,7 @@ private slots:
         typeRates({QStringLiteral("41"), QStringLiteral("6"), QStringLiteral("-20"), QStringLiteral("1980"),
                    QStringLiteral("12"), QStringLiteral("8"), QStringLiteral("15"), QStringLiteral("5.015")});
         click(forms::rates, QStringLiteral("CMDRISULT"));
-        QCOMPARE(colourOf(rates(QStringLiteral("txtnati"))), orange);
-        QCOMPARE(colourOf(rates(QStringLiteral("txtmorti"))), red);
-        QCOMPARE(colourOf(rates(QStringLiteral("txt1morti"))), orange);
-        QCOMPARE(colourOf(rates(QStringLiteral("txt1popfine"))), red);
+        QCOMPARE(colours(forms::rates, {"txtnati", "txtmorti", "txt1morti", "txt1popfine"}), (QList<QColor>{orange, red, orange, red}));
         QCOMPARE(ratesCounters(), (QStringList{"6", "2", "6", "2"}));
         QVERIFY(!rates(QStringLiteral("CMDRISULT"))->isEnabled());
         QCOMPARE(storedCounts({"calcolo Tassi", "tassiSB", "tassi%"}), (QList<int>{6, 2, 75}));
@@ -268,8 +272,7 @@ private slots:
         QCOMPARE(labels(forms::balances, {"LabPOP", "Labnati", "Labtassonat", "Labtassomort", "Labemig", "Labimmig"}),
                  (QStringList{"90000", "950", "10,6", "10", "300", "800"}));
         QCOMPARE(balancesCounters(), (QStringList{"0", "0", "0", "0"}));
-        QCOMPARE(colourOf(balances(QStringLiteral("TXTPOP"))), lightBlue);
-        QCOMPARE(colourOf(balances(QStringLiteral("Check3(1)"))), lightBlue);
+        QCOMPARE(colours(forms::balances, {"TXTPOP", "Check3(1)"}), (QList<QColor>{lightBlue, lightBlue}));
         QCOMPARE(colourOf(balances(QStringLiteral("Option3(2)"))), QApplication::palette().color(QPalette::Button));
         QCOMPARE(balances<QCheckBox>(QStringLiteral("Check1(1)"))->text(), QStringLiteral("il saldo naturale è fortemente positivo "));
         QCOMPARE(balances<QRadioButton>(QStringLiteral("Option3(3)"))->text(), QStringLiteral("una regione povera, in un paese povero"));
@@ -299,11 +302,8 @@ private slots:
         click(forms::balances, QStringLiteral("AniPushButton1"));
         const QStringList firstCounts = {"4", "2", "6", "1"};
         QCOMPARE(balancesCounters(), firstCounts);
-        QCOMPARE(colourOf(balances(QStringLiteral("TXTPOP"))), red);
-        QCOMPARE(colourOf(balances(QStringLiteral("TXTSNATURALE"))), lightBlue);
-        QCOMPARE(colourOf(balances(QStringLiteral("Check2(1)"))), red);
-        QCOMPARE(colourOf(balances(QStringLiteral("Check2(0)"))), lightBlue);
-        QCOMPARE(colourOf(balances(QStringLiteral("Check1(4)"))), red);
+        QCOMPARE(colours(forms::balances, {"TXTPOP", "TXTSNATURALE", "Check2(1)", "Check2(0)", "Check1(4)"}),
+                 (QList<QColor>{red, lightBlue, red, lightBlue, red}));
         QCOMPARE(storedCounts({"calcolo Saldi", "saldiSB", "saldi%", "comprensione%"}), (QList<int>{4, 2, 66, 85}));
         const QDateTime firstTime = program_->clock().time;
         QCOMPARE(stored(QStringLiteral("data1")).toDateTime(), firstTime);
@@ -312,8 +312,7 @@ private slots:
         for (int press = 0; press < 10; ++press)
             click(forms::balances, QStringLiteral("AniPushButton1"));
         QCOMPARE(balancesCounters(), firstCounts);
-        QCOMPARE(colourOf(balances(QStringLiteral("TXTPOP"))), red);
-        QCOMPARE(colourOf(balances(QStringLiteral("Check1(4)"))), red);
+        QCOMPARE(colours(forms::balances, {"TXTPOP", "Check1(4)"}), (QList<QColor>{red, red}));
         QCOMPARE(stored(QStringLiteral("calcolo Saldi")).toInt(), 4);
         QCOMPARE(stored(QStringLiteral("data1")).toDateTime(), firstTime);
         QCOMPARE(stored(QStringLiteral("data2")).toDateTime(), firstTime);
@@ -374,8 +373,7 @@ private slots:
         type(forms::balances, QStringLiteral("TXTSMIGRATORIO"), QStringLiteral("500"));
         balances<QCheckBox>(QStringLiteral("Check1(5)"))->setChecked(false);
         click(forms::balances, QStringLiteral("AniPushButton1"));
-        QCOMPARE(colourOf(balances(QStringLiteral("TXTSMIGRATORIO"))), red);
-        QCOMPARE(colourOf(balances(QStringLiteral("Check1(5)"))), red);
+        QCOMPARE(colours(forms::balances, {"TXTSMIGRATORIO", "Check1(5)"}), (QList<QColor>{red, red}));
         QCOMPARE(balancesCounters(), (QStringList{"9", "1", "12", "2"}));
 
         program_->random().queue(balancesDraws(85000, 3, 1800, 1300, 900, 150, {1500, 1200, 500, 100}, {501, 301, 501, 101}));
