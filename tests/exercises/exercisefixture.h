@@ -34,6 +34,13 @@ protected:
         return control;
     }
     QString text(const QString &form, const QString &name) { return in<QLabel>(form, name)->text(); }
+    QStringList labels(const QString &form, const QStringList &names)
+    {
+        QStringList texts;
+        for (const QString &name : names)
+            texts.append(text(form, name));
+        return texts;
+    }
     void type(const QString &form, const QString &name, const QString &value) { in<QLineEdit>(form, name)->setText(value); }
     void click(const QString &form, const QString &name) { in<QAbstractButton>(form, name)->click(); }
     QVariant stored(const QString &column)

@@ -41,13 +41,6 @@ class TestExerciseScreens : public ExerciseFixture
         for (const QString &name : names)
             click(form, name);
     }
-    QStringList labels(const QString &form, const QStringList &names)
-    {
-        QStringList texts;
-        for (const QString &name : names)
-            texts.append(text(form, name));
-        return texts;
-    }
     // Right and wrong this time, then in all.
     QStringList ratesCounters() { return labels(forms::rates, {"Label2", "Label6", "Label4", "Label11"}); }
     QStringList balancesCounters() { return labels(forms::balances, {"Labcalcgiusti", "LabcalcSB", "Labcompgiusti", "LabcompSB"}); }
