@@ -1,10 +1,6 @@
 // Corrections that teach: a tick or a cross beside the red, the solution of a wrong
 // answer on request with its formula, and the calculator and checks from the keyboard.
-#include "app/forms.h"
-#include "archive/schema.h"
-#include "draws.h"
-#include "testsupport/censariatest.h"
-#include "testsupport/standins.h"
+#include "exercisefixture.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -15,71 +11,28 @@
 
 using namespace censaria;
 
-class TestExerciseFeedback : public QObject
+class TestExerciseFeedback : public ExerciseFixture
 {
     Q_OBJECT
 
-    std::unique_ptr<TestProgram> program_;
-
-    template <typename T = QWidget>
-    T *in(const QString &form, const QString &name)
-    {
-        T *control = program_->control<T>(form, name);
-        if (!control)
-            qFatal("no control %s on %s", qPrintable(name), qPrintable(form));
-        return control;
-    }
-    QString text(const QString &form, const char *name) { return in<QLabel>(form, QString::fromUtf8(name))->text(); }
     // The badge a box shows beside its colour; empty when there is none.
-    QString badge(const QString &form, const char *box)
+    QString badge(const QString &form, const QString &box)
     {
-        auto *mark = in<QLineEdit>(form, QString::fromUtf8(box))->findChild<QLabel *>(QStringLiteral("verdict"));
+        auto *mark = in<QLineEdit>(form, box)->findChild<QLabel *>(QStringLiteral("verdict"));
         return mark && !mark->isHidden() ? mark->text() : QString();
-    }
-    QVariant stored(const char *column)
-    {
-        const auto row = program_->module().dbrisultati().findRow(QStringLiteral("esercizi"), QStringLiteral("ROSSI MARIO"));
-        return row ? row->value(schema::esercizi().position(QString::fromUtf8(column))) : QVariant();
-    }
-
-    // 2000 people at 20 and 30 per thousand (40 born, 60 dead, balance -20, 1980 at the
-    // end); 5000 people with 60 born and 45 dead (rates 12 and 9, balance 15, 5015).
-    void openRates()
-    {
-        program_->random().queue(ratesDraws(2, 20, 30, 5, 12, 9));
-        in<QPushButton>(forms::menu, QStringLiteral("cmdesdin"))->click();
-    }
-    void typeRates(const QStringList &answers)
-    {
-        const QStringList boxes = {"txtnati", "txtmorti", "Txtsaldo", "Txtpopfine", "Txt1nati", "txt1morti", "txt1saldo", "txt1popfine"};
-        for (int i = 0; i < boxes.size(); ++i)
-            in<QLineEdit>(forms::rates, boxes[i])->setText(answers.value(i));
-    }
-    // A rich region of 90 000: 950 born, 900 dead, 300 gone, 800 come; at the end 90 550.
-    void openBalances()
-    {
-        program_->random().queue(balancesDraws(90000, 1, 950, 900, 300, 800, {800, 800, 100, 800}, {201, 201, 201, 201}));
-        in<QPushButton>(forms::menu, QStringLiteral("Cmdesercizi1"))->click();
     }
     void answerBalances(const QString &pop)
     {
-        in<QLineEdit>(forms::balances, QStringLiteral("TXTPOP"))->setText(pop);
-        in<QLineEdit>(forms::balances, QStringLiteral("TXTSNATURALE"))->setText(QStringLiteral("50"));
-        in<QLineEdit>(forms::balances, QStringLiteral("TXTSMIGRATORIO"))->setText(QStringLiteral("500"));
-        in<QCheckBox>(forms::balances, QStringLiteral("Check2(0)"))->setChecked(true);
-        in<QCheckBox>(forms::balances, QStringLiteral("Check3(1)"))->setChecked(true);
-        in<QRadioButton>(forms::balances, QStringLiteral("Option3(0)"))->setChecked(true);
-        for (int fact : {0, 2, 4})
-            in<QCheckBox>(forms::balances, QStringLiteral("Check1(%1)").arg(fact))->setChecked(true);
+        type(forms::balances, "TXTPOP", pop);
+        type(forms::balances, "TXTSNATURALE", "50");
+        type(forms::balances, "TXTSMIGRATORIO", "500");
+        for (const char *box : {"Check2(0)", "Check3(1)", "Check1(0)", "Check1(2)", "Check1(4)"})
+            in<QCheckBox>(forms::balances, box)->setChecked(true);
+        in<QRadioButton>(forms::balances, "Option3(0)")->setChecked(true);
     }
 
 private slots:
-    void init()
-    {
-        program_ = std::make_unique<TestProgram>();
-        program_->module().screens().add(forms::results, [](Module &m) { return new StandInResults(m); });
-        QVERIFY(program_->start());
-    }
+    void init() { start(); }
     void cleanup() { program_.reset(); }
 
     void calculatorTakesTheKeyboard_data()
@@ -166,8 +119,7 @@ private slots:
                                                "Saldo naturale = numero di nati - numero di morti\n= 40 - 60 = -20"));
         QCOMPARE(in(forms::rates, QStringLiteral("Txtsaldo"))->accessibleDescription(), QStringLiteral("sbagliato: la soluzione è -20"));
         // Looking changes neither the counts nor the archive.
-        QCOMPARE(text(forms::rates, "Label2"), QStringLiteral("6"));
-        QCOMPARE(text(forms::rates, "Label4"), QStringLiteral("6"));
+        QCOMPARE(labels(forms::rates, {"Label2", "Label4"}), (QStringList{"6", "6"}));
         QCOMPARE(stored("calcolo Tassi").toInt(), 6);
         QCOMPARE(stored("tassiSB").toInt(), 2);
 
@@ -187,8 +139,7 @@ private slots:
         auto *check = in<QPushButton>(forms::balances, QStringLiteral("AniPushButton1"));
         check->click();
         // Wrong: the population and the migration sign.
-        QCOMPARE(text(forms::balances, "Labcalcgiusti"), QStringLiteral("3"));
-        QCOMPARE(text(forms::balances, "LabcalcSB"), QStringLiteral("2"));
+        QCOMPARE(labels(forms::balances, {"Labcalcgiusti", "LabcalcSB"}), (QStringList{"3", "2"}));
         QCOMPARE(badge(forms::balances, "TXTPOP"), QStringLiteral("✗"));
         QCOMPARE(badge(forms::balances, "TXTSNATURALE"), QStringLiteral("✓"));
         QVERIFY(!in<QCheckBox>(forms::balances, QStringLiteral("Check3(1)"))->icon().isNull());
@@ -209,8 +160,7 @@ private slots:
         in<QCheckBox>(forms::balances, QStringLiteral("Check3(1)"))->setChecked(false);
         in<QCheckBox>(forms::balances, QStringLiteral("Check3(0)"))->setChecked(true);
         check->click();
-        QCOMPARE(text(forms::balances, "Labcalcgiusti"), QStringLiteral("7"));
-        QCOMPARE(text(forms::balances, "LabcalcSB"), QStringLiteral("3"));
+        QCOMPARE(labels(forms::balances, {"Labcalcgiusti", "LabcalcSB"}), (QStringList{"7", "3"}));
         QCOMPARE(stored("calcolo Saldi").toInt(), 7);
     }
 

@@ -1,11 +1,7 @@
-#include "app/forms.h"
-#include "archive/schema.h"
-#include "draws.h"
+#include "exercisefixture.h"
 #include "exercises/exercisescreen.h"
 #include "exercises/fesercizi.h"
 #include "platform/twips.h"
-#include "testsupport/censariatest.h"
-#include "testsupport/standins.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -32,79 +28,50 @@ QColor colourOf(const QWidget *control)
 
 } // namespace
 
-class TestExerciseScreens : public QObject
+class TestExerciseScreens : public ExerciseFixture
 {
     Q_OBJECT
 
-    std::unique_ptr<TestProgram> program_;
-
     template <typename T = QWidget>
-    T *rates(const QString &name) { return findIn<T>(forms::rates, name); }
+    T *rates(const QString &name) { return in<T>(forms::rates, name); }
     template <typename T = QWidget>
-    T *balances(const QString &name) { return findIn<T>(forms::balances, name); }
-    template <typename T>
-    T *findIn(const QString &form, const QString &name)
-    {
-        T *control = program_->control<T>(form, name);
-        if (!control)
-            qFatal("no control %s on %s", qPrintable(name), qPrintable(form));
-        return control;
-    }
-    QString text(const QString &form, const QString &name) { return findIn<QLabel>(form, name)->text(); }
-    void type(const QString &form, const QString &name, const QString &value) { findIn<QLineEdit>(form, name)->setText(value); }
-    void click(const QString &form, const QString &name) { findIn<QAbstractButton>(form, name)->click(); }
+    T *balances(const QString &name) { return in<T>(forms::balances, name); }
     void keys(const QString &form, const QStringList &names)
     {
         for (const QString &name : names)
             click(form, name);
     }
+    // Right and wrong this time, then in all.
+    QStringList ratesCounters() { return labels(forms::rates, {"Label2", "Label6", "Label4", "Label11"}); }
+    QStringList balancesCounters() { return labels(forms::balances, {"Labcalcgiusti", "LabcalcSB", "Labcompgiusti", "LabcompSB"}); }
+    QList<int> storedCounts(const QStringList &columns)
+    {
+        QList<int> counts;
+        for (const QString &column : columns)
+            counts.append(stored(column).toInt());
+        return counts;
+    }
+    QList<QColor> colours(const QString &form, const QStringList &names)
+    {
+        QList<QColor> found;
+        for (const QString &name : names)
+            found.append(colourOf(in(form, name)));
+        return found;
+    }
     StandInResults *results() { return static_cast<StandInResults *>(program_->screen(forms::results)); }
-    QVariant stored(const QString &column)
-    {
-        const auto row = program_->module().dbrisultati().findRow(QStringLiteral("esercizi"), QStringLiteral("ROSSI MARIO"));
-        return row ? row->value(schema::esercizi().position(column)) : QVariant();
-    }
 
-    // 2000 people at 20 and 30 per thousand; 5000 people with 60 births and 45 deaths.
-    void openRates()
-    {
-        program_->random().queue(ratesDraws(2, 20, 30, 5, 12, 9));
-        click(forms::menu, QStringLiteral("cmdesdin"));
-    }
-    void typeRates(const QStringList &answers)
-    {
-        const QStringList boxes = {QStringLiteral("txtnati"), QStringLiteral("txtmorti"), QStringLiteral("Txtsaldo"),
-                                   QStringLiteral("Txtpopfine"), QStringLiteral("Txt1nati"), QStringLiteral("txt1morti"),
-                                   QStringLiteral("txt1saldo"), QStringLiteral("txt1popfine")};
-        for (int i = 0; i < boxes.size(); ++i)
-            type(forms::rates, boxes[i], answers.value(i));
-    }
-
-    // A rich region of 90 000: 950 born, 900 dead, 300 gone, 800 come; at the end 90 550.
-    void openBalances()
-    {
-        program_->random().queue(balancesDraws(90000, 1, 950, 900, 300, 800, {800, 800, 100, 800}, {201, 201, 201, 201}));
-        click(forms::menu, QStringLiteral("Cmdesercizi1"));
-    }
     void answerBalancesRightly()
     {
-        type(forms::balances, QStringLiteral("TXTPOP"), QStringLiteral("90550"));
-        type(forms::balances, QStringLiteral("TXTSNATURALE"), QStringLiteral("50"));
-        type(forms::balances, QStringLiteral("TXTSMIGRATORIO"), QStringLiteral("500"));
-        balances<QCheckBox>(QStringLiteral("Check2(0)"))->setChecked(true);
-        balances<QCheckBox>(QStringLiteral("Check3(0)"))->setChecked(true);
-        balances<QRadioButton>(QStringLiteral("Option3(0)"))->setChecked(true);
-        for (int fact : {0, 2, 4})
-            balances<QCheckBox>(QStringLiteral("Check1(%1)").arg(fact))->setChecked(true);
+        type(forms::balances, "TXTPOP", "90550");
+        type(forms::balances, "TXTSNATURALE", "50");
+        type(forms::balances, "TXTSMIGRATORIO", "500");
+        for (const char *box : {"Check2(0)", "Check3(0)", "Check1(0)", "Check1(2)", "Check1(4)"})
+            balances<QCheckBox>(box)->setChecked(true);
+        balances<QRadioButton>("Option3(0)")->setChecked(true);
     }
 
 private slots:
-    void init()
-    {
-        program_ = std::make_unique<TestProgram>();
-        program_->module().screens().add(forms::results, [](Module &m) { return new StandInResults(m); });
-        QVERIFY(program_->start());
-    }
+    void init() { start(); }
     void cleanup() { program_.reset(); }
 
     void menuOpensBothExercises()
@@ -119,14 +86,9 @@ private slots:
         QCOMPARE(program_->visibleScreens(), QStringList{forms::rates});
         QCOMPARE(program_->screen(forms::rates)->windowTitle(), QStringLiteral("Calcolare..."));
         QCOMPARE(text(forms::rates, QStringLiteral("Readout")), QStringLiteral("0,"));
-        QCOMPARE(text(forms::rates, QStringLiteral("labpopiniz")), QStringLiteral("2000"));
-        QCOMPARE(text(forms::rates, QStringLiteral("Labtassonat")), QStringLiteral("20"));
-        QCOMPARE(text(forms::rates, QStringLiteral("Labtassomort")), QStringLiteral("30"));
-        QCOMPARE(text(forms::rates, QStringLiteral("Lab1popinizio")), QStringLiteral("5000"));
-        QCOMPARE(text(forms::rates, QStringLiteral("Lab1nati")), QStringLiteral("60"));
-        QCOMPARE(text(forms::rates, QStringLiteral("Lab1morti")), QStringLiteral("45"));
-        for (const char *counter : {"Label2", "Label6", "Label4", "Label11"})
-            QCOMPARE(text(forms::rates, QString::fromUtf8(counter)), QStringLiteral("0"));
+        QCOMPARE(labels(forms::rates, {"labpopiniz", "Labtassonat", "Labtassomort", "Lab1popinizio", "Lab1nati", "Lab1morti"}),
+                 (QStringList{"2000", "20", "30", "5000", "60", "45"}));
+        QCOMPARE(ratesCounters(), (QStringList{"0", "0", "0", "0"}));
         QCOMPARE(colourOf(rates(QStringLiteral("Txtpopfine"))), orange);
         QVERIFY(!rates(QStringLiteral("Label20"))->isVisible());
         QVERIFY(!rates(QStringLiteral("cmdok"))->isVisible());
@@ -142,18 +104,10 @@ private slots:
         typeRates({QStringLiteral("41"), QStringLiteral("6"), QStringLiteral("-20"), QStringLiteral("1980"),
                    QStringLiteral("12"), QStringLiteral("8"), QStringLiteral("15"), QStringLiteral("5.015")});
         click(forms::rates, QStringLiteral("CMDRISULT"));
-        QCOMPARE(colourOf(rates(QStringLiteral("txtnati"))), orange);
-        QCOMPARE(colourOf(rates(QStringLiteral("txtmorti"))), red);
-        QCOMPARE(colourOf(rates(QStringLiteral("txt1morti"))), orange);
-        QCOMPARE(colourOf(rates(QStringLiteral("txt1popfine"))), red);
-        QCOMPARE(text(forms::rates, QStringLiteral("Label2")), QStringLiteral("6"));
-        QCOMPARE(text(forms::rates, QStringLiteral("Label6")), QStringLiteral("2"));
-        QCOMPARE(text(forms::rates, QStringLiteral("Label4")), QStringLiteral("6"));
-        QCOMPARE(text(forms::rates, QStringLiteral("Label11")), QStringLiteral("2"));
+        QCOMPARE(colours(forms::rates, {"txtnati", "txtmorti", "txt1morti", "txt1popfine"}), (QList<QColor>{orange, red, orange, red}));
+        QCOMPARE(ratesCounters(), (QStringList{"6", "2", "6", "2"}));
         QVERIFY(!rates(QStringLiteral("CMDRISULT"))->isEnabled());
-        QCOMPARE(stored(QStringLiteral("calcolo Tassi")).toInt(), 6);
-        QCOMPARE(stored(QStringLiteral("tassiSB")).toInt(), 2);
-        QCOMPARE(stored(QStringLiteral("tassi%")).toInt(), 75);
+        QCOMPARE(storedCounts({"calcolo Tassi", "tassiSB", "tassi%"}), (QList<int>{6, 2, 75}));
         QCOMPARE(stored(QStringLiteral("data3")).toDateTime(), program_->clock().time);
         QVERIFY(stored(QStringLiteral("data1")).isNull());
 
@@ -161,9 +115,7 @@ private slots:
         program_->random().queue(ratesDraws(3, 10, 10, 4, 25, 20, 5, 8));
         click(forms::rates, QStringLiteral("CmdNUOVO"));
         QVERIFY(rates(QStringLiteral("CMDRISULT"))->isEnabled());
-        QCOMPARE(text(forms::rates, QStringLiteral("Label2")), QString());
-        QCOMPARE(text(forms::rates, QStringLiteral("Label6")), QString());
-        QCOMPARE(text(forms::rates, QStringLiteral("Label4")), QStringLiteral("6"));
+        QCOMPARE(ratesCounters(), (QStringList{"", "", "6", "2"}));
         QCOMPARE(rates<QLineEdit>(QStringLiteral("txtmorti"))->text(), QString());
         QCOMPARE(colourOf(rates(QStringLiteral("txtmorti"))), orange);
         QCOMPARE(text(forms::rates, QStringLiteral("Labtassomort")), QStringLiteral("10"));
@@ -171,11 +123,8 @@ private slots:
         typeRates({QStringLiteral("30"), QStringLiteral("30"), QStringLiteral("0"), QStringLiteral("3000"),
                    QStringLiteral("25"), QStringLiteral("20"), QStringLiteral("20"), QStringLiteral("4020")});
         click(forms::rates, QStringLiteral("CMDRISULT"));
-        QCOMPARE(text(forms::rates, QStringLiteral("Label2")), QStringLiteral("8"));
-        QCOMPARE(text(forms::rates, QStringLiteral("Label4")), QStringLiteral("14"));
-        QCOMPARE(text(forms::rates, QStringLiteral("Label11")), QStringLiteral("2"));
-        QCOMPARE(stored(QStringLiteral("calcolo Tassi")).toInt(), 14);
-        QCOMPARE(stored(QStringLiteral("tassi%")).toInt(), 87);
+        QCOMPARE(ratesCounters(), (QStringList{"8", "0", "14", "2"}));
+        QCOMPARE(storedCounts({"calcolo Tassi", "tassi%"}), (QList<int>{14, 87}));
         QCOMPARE(program_->dialogs().prompts.size(), 1);
     }
 
@@ -262,8 +211,8 @@ private slots:
         openRates();
         const QString form = forms::rates;
         QCOMPARE(program_->screen(form)->findChild<QGroupBox *>(QStringLiteral("Frame3"))->findChildren<QPushButton *>().size(), 19);
-        QCOMPARE(findIn<QPushButton>(form, QStringLiteral("Operator(2)"))->text(), QStringLiteral("X"));
-        QCOMPARE(findIn<QPushButton>(form, QStringLiteral("Decimal"))->text(), QStringLiteral("."));
+        QCOMPARE(in<QPushButton>(form, QStringLiteral("Operator(2)"))->text(), QStringLiteral("X"));
+        QCOMPARE(in<QPushButton>(form, QStringLiteral("Decimal"))->text(), QStringLiteral("."));
         keys(form, {QStringLiteral("Number(1)"), QStringLiteral("Number(2)"), QStringLiteral("Decimal"), QStringLiteral("Number(5)")});
         QCOMPARE(text(form, QStringLiteral("Readout")), QStringLiteral("12,5"));
         keys(form, {QStringLiteral("Operator(2)"), QStringLiteral("Number(2)"), QStringLiteral("Operator(4)")});
@@ -313,16 +262,10 @@ private slots:
         QCOMPARE(screen->pos(), QPoint(0, 0));
         QCOMPARE(screen->size(), program_->display().displaySize);
         QCOMPARE(screen->canvas()->size(), Twips::size(12000, 9000));
-        QCOMPARE(text(forms::balances, QStringLiteral("LabPOP")), QStringLiteral("90000"));
-        QCOMPARE(text(forms::balances, QStringLiteral("Labnati")), QStringLiteral("950"));
-        QCOMPARE(text(forms::balances, QStringLiteral("Labtassonat")), QStringLiteral("10,6"));
-        QCOMPARE(text(forms::balances, QStringLiteral("Labtassomort")), QStringLiteral("10"));
-        QCOMPARE(text(forms::balances, QStringLiteral("Labemig")), QStringLiteral("300"));
-        QCOMPARE(text(forms::balances, QStringLiteral("Labimmig")), QStringLiteral("800"));
-        for (const char *counter : {"Labcalcgiusti", "LabcalcSB", "Labcompgiusti", "LabcompSB"})
-            QCOMPARE(text(forms::balances, QString::fromUtf8(counter)), QStringLiteral("0"));
-        QCOMPARE(colourOf(balances(QStringLiteral("TXTPOP"))), lightBlue);
-        QCOMPARE(colourOf(balances(QStringLiteral("Check3(1)"))), lightBlue);
+        QCOMPARE(labels(forms::balances, {"LabPOP", "Labnati", "Labtassonat", "Labtassomort", "Labemig", "Labimmig"}),
+                 (QStringList{"90000", "950", "10,6", "10", "300", "800"}));
+        QCOMPARE(balancesCounters(), (QStringList{"0", "0", "0", "0"}));
+        QCOMPARE(colours(forms::balances, {"TXTPOP", "Check3(1)"}), (QList<QColor>{lightBlue, lightBlue}));
         QCOMPARE(colourOf(balances(QStringLiteral("Option3(2)"))), QApplication::palette().color(QPalette::Button));
         QCOMPARE(balances<QCheckBox>(QStringLiteral("Check1(1)"))->text(), QStringLiteral("il saldo naturale è fortemente positivo "));
         QCOMPARE(balances<QRadioButton>(QStringLiteral("Option3(3)"))->text(), QStringLiteral("una regione povera, in un paese povero"));
@@ -350,32 +293,19 @@ private slots:
         balances<QCheckBox>(QStringLiteral("Check2(1)"))->setChecked(true);      // both signs
         balances<QCheckBox>(QStringLiteral("Check1(4)"))->setChecked(false);     // two facts of three
         click(forms::balances, QStringLiteral("AniPushButton1"));
-        const QStringList firstCounts = {QStringLiteral("4"), QStringLiteral("2"), QStringLiteral("6"), QStringLiteral("1")};
-        const auto counters = [this] {
-            QStringList texts;
-            for (const char *name : {"Labcalcgiusti", "LabcalcSB", "Labcompgiusti", "LabcompSB"})
-                texts.append(text(forms::balances, QString::fromUtf8(name)));
-            return texts;
-        };
-        QCOMPARE(counters(), firstCounts);
-        QCOMPARE(colourOf(balances(QStringLiteral("TXTPOP"))), red);
-        QCOMPARE(colourOf(balances(QStringLiteral("TXTSNATURALE"))), lightBlue);
-        QCOMPARE(colourOf(balances(QStringLiteral("Check2(1)"))), red);
-        QCOMPARE(colourOf(balances(QStringLiteral("Check2(0)"))), lightBlue);
-        QCOMPARE(colourOf(balances(QStringLiteral("Check1(4)"))), red);
-        QCOMPARE(stored(QStringLiteral("calcolo Saldi")).toInt(), 4);
-        QCOMPARE(stored(QStringLiteral("saldiSB")).toInt(), 2);
-        QCOMPARE(stored(QStringLiteral("saldi%")).toInt(), 66);
-        QCOMPARE(stored(QStringLiteral("comprensione%")).toInt(), 85);
+        const QStringList firstCounts = {"4", "2", "6", "1"};
+        QCOMPARE(balancesCounters(), firstCounts);
+        QCOMPARE(colours(forms::balances, {"TXTPOP", "TXTSNATURALE", "Check2(1)", "Check2(0)", "Check1(4)"}),
+                 (QList<QColor>{red, lightBlue, red, lightBlue, red}));
+        QCOMPARE(storedCounts({"calcolo Saldi", "saldiSB", "saldi%", "comprensione%"}), (QList<int>{4, 2, 66, 85}));
         const QDateTime firstTime = program_->clock().time;
         QCOMPARE(stored(QStringLiteral("data1")).toDateTime(), firstTime);
 
         program_->clock().time = program_->clock().time.addSecs(60);
         for (int press = 0; press < 10; ++press)
             click(forms::balances, QStringLiteral("AniPushButton1"));
-        QCOMPARE(counters(), firstCounts);
-        QCOMPARE(colourOf(balances(QStringLiteral("TXTPOP"))), red);
-        QCOMPARE(colourOf(balances(QStringLiteral("Check1(4)"))), red);
+        QCOMPARE(balancesCounters(), firstCounts);
+        QCOMPARE(colours(forms::balances, {"TXTPOP", "Check1(4)"}), (QList<QColor>{red, red}));
         QCOMPARE(stored(QStringLiteral("calcolo Saldi")).toInt(), 4);
         QCOMPARE(stored(QStringLiteral("data1")).toDateTime(), firstTime);
         QCOMPARE(stored(QStringLiteral("data2")).toDateTime(), firstTime);
@@ -383,10 +313,9 @@ private slots:
         // A corrected answer is a new check: counted and recorded, the red marks kept.
         type(forms::balances, QStringLiteral("TXTPOP"), QStringLiteral("90550"));
         click(forms::balances, QStringLiteral("AniPushButton1"));
-        QCOMPARE(counters(), (QStringList{"9", "3", "12", "2"}));
+        QCOMPARE(balancesCounters(), (QStringList{"9", "3", "12", "2"}));
         QCOMPARE(colourOf(balances(QStringLiteral("TXTPOP"))), red);
-        QCOMPARE(stored(QStringLiteral("calcolo Saldi")).toInt(), 9);
-        QCOMPARE(stored(QStringLiteral("comprensioneSB")).toInt(), 2);
+        QCOMPARE(storedCounts({"calcolo Saldi", "comprensioneSB"}), (QList<int>{9, 2}));
         QCOMPARE(stored(QStringLiteral("data2")).toDateTime(), program_->clock().time);
         QVERIFY(stored(QStringLiteral("data3")).isNull());
         QCOMPARE(program_->dialogs().prompts.size(), 1);
@@ -402,10 +331,8 @@ private slots:
         QCOMPARE(stored(QStringLiteral("calcolo Saldi")), QVariant());
         program_->dialogs().queueAnswer(QStringLiteral("Rossi Mario"));
         click(forms::balances, QStringLiteral("AniPushButton1"));
-        QCOMPARE(text(forms::balances, QStringLiteral("Labcalcgiusti")), QStringLiteral("5"));
-        QCOMPARE(text(forms::balances, QStringLiteral("Labcompgiusti")), QStringLiteral("7"));
-        QCOMPARE(stored(QStringLiteral("calcolo Saldi")).toInt(), 5);
-        QCOMPARE(stored(QStringLiteral("comprensione")).toInt(), 7);
+        QCOMPARE(balancesCounters(), (QStringList{"5", "0", "7", "0"}));
+        QCOMPARE(storedCounts({"calcolo Saldi", "comprensione"}), (QList<int>{5, 7}));
         click(forms::balances, QStringLiteral("AniPushButton1"));
         QCOMPARE(program_->dialogs().prompts.size(), 2);
         QCOMPARE(stored(QStringLiteral("calcolo Saldi")).toInt(), 5);
@@ -439,10 +366,8 @@ private slots:
         type(forms::balances, QStringLiteral("TXTSMIGRATORIO"), QStringLiteral("500"));
         balances<QCheckBox>(QStringLiteral("Check1(5)"))->setChecked(false);
         click(forms::balances, QStringLiteral("AniPushButton1"));
-        QCOMPARE(colourOf(balances(QStringLiteral("TXTSMIGRATORIO"))), red);
-        QCOMPARE(colourOf(balances(QStringLiteral("Check1(5)"))), red);
-        QCOMPARE(text(forms::balances, QStringLiteral("LabcompSB")), QStringLiteral("2"));
-        QCOMPARE(text(forms::balances, QStringLiteral("LabcalcSB")), QStringLiteral("1"));
+        QCOMPARE(colours(forms::balances, {"TXTSMIGRATORIO", "Check1(5)"}), (QList<QColor>{red, red}));
+        QCOMPARE(balancesCounters(), (QStringList{"9", "1", "12", "2"}));
 
         program_->random().queue(balancesDraws(85000, 3, 1800, 1300, 900, 150, {1500, 1200, 500, 100}, {501, 301, 501, 101}));
         click(forms::balances, QStringLiteral("CmdNUOVO"));

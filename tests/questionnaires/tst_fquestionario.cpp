@@ -58,6 +58,19 @@ class TestFQuestionario : public QObject
             row<QCheckBox>(screen_->session().key(i) != wrongRows.contains(i) ? "Check1" : "Check2", i)->click();
     }
     void pressResult() { control<QPushButton>("CMDRISULT")->click(); }
+    void score(const QList<int> &wrongRows = {})
+    {
+        answer(wrongRows);
+        pressResult();
+    }
+    // This questionnaire's right and wrong rows, then the totals.
+    QStringList counts()
+    {
+        QStringList texts;
+        for (const char *label : {"LabGiusti", "LabSbagli", "LabgiustiTOT", "LabSBtot"})
+            texts.append(text(label));
+        return texts;
+    }
     std::optional<ArchiveRow> archiveRow(const QString &name)
     {
         return program_->module().dbrisultati().findRow(QStringLiteral("questionari"), name);
@@ -170,8 +183,7 @@ private slots:
         pressResult();
         QCOMPARE(program_->dialogs().messageTexts(), QStringList{incomplete});
         QCOMPARE(program_->dialogs().messages.first().title, QStringLiteral("Censaria"));
-        QCOMPARE(text("LabGiusti"), QStringLiteral("0"));
-        QCOMPARE(text("LabgiustiTOT"), QStringLiteral("0"));
+        QCOMPARE(counts(), (QStringList{"0", "0", "0", "0"}));
         QCOMPARE(redRows(), 0);
         QVERIFY(!archiveRow(QStringLiteral("NERI ADA")));
         QVERIFY(!control<QPushButton>("Cmdarchivio")->isEnabled());
@@ -181,10 +193,8 @@ private slots:
     {
         program_->module().nomealunno = QStringLiteral("NERI ADA");
         screen_->Qpiramide2();
-        answer();
-        pressResult();
-        QCOMPARE(text("LabGiusti"), QStringLiteral("10"));
-        QCOMPARE(text("LabSbagli"), QStringLiteral("0"));
+        score();
+        QCOMPARE(counts(), (QStringList{"10", "0", "10", "0"}));
         QCOMPARE(redRows(), 0);
         QVERIFY(!control<QPushButton>("CMDRISULT")->isEnabled());
         QVERIFY(control<QPushButton>("Cmdarchivio")->isEnabled());
@@ -192,33 +202,24 @@ private slots:
         screen_->Qpiramide2();
         QVERIFY(control<QPushButton>("CMDRISULT")->isEnabled());
         QVERIFY(!control<QPushButton>("Cmdarchivio")->isEnabled());
-        answer({0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
-        pressResult();
-        QCOMPARE(text("LabGiusti"), QStringLiteral("0"));
-        QCOMPARE(text("LabSbagli"), QStringLiteral("10"));
+        score({0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
+        QCOMPARE(counts(), (QStringList{"0", "10", "10", "10"}));
         QCOMPARE(redRows(), 10);
-        QCOMPARE(text("LabgiustiTOT"), QStringLiteral("10"));
-        QCOMPARE(text("LabSBtot"), QStringLiteral("10"));
 
         // A new topic clears the red rows and this questionnaire's counts, not the totals.
         screen_->QStoria1();
         QCOMPARE(redRows(), 0);
-        QCOMPARE(text("LabSbagli"), QStringLiteral("0"));
-        QCOMPARE(text("LabSBtot"), QStringLiteral("10"));
+        QCOMPARE(counts(), (QStringList{"0", "0", "10", "10"}));
     }
 
     void totalsAddUpOverTwoQuestionnaires()
     {
         program_->module().nomealunno = QStringLiteral("NERI ADA");
         screen_->QStoria3();
-        answer({1, 5, 9});
-        pressResult();
+        score({1, 5, 9});
         screen_->QItalia();
-        answer({0, 1, 2, 3, 4, 5});
-        pressResult();
-        QCOMPARE(text("LabGiusti"), QStringLiteral("4"));
-        QCOMPARE(text("LabgiustiTOT"), QStringLiteral("11"));
-        QCOMPARE(text("LabSBtot"), QStringLiteral("9"));
+        score({0, 1, 2, 3, 4, 5});
+        QCOMPARE(counts(), (QStringList{"4", "6", "11", "9"}));
     }
 
     // Beside the red, each scored row says right or wrong, and a wrong one the right answer,
@@ -232,8 +233,7 @@ private slots:
         };
         QCOMPARE(badge(0), QString());
         program_->dialogs().queueAnswer(QStringLiteral("Rossi Mario"));
-        answer({2, 5});
-        pressResult();
+        score({2, 5});
         for (int i = 0; i < 10; ++i) {
             const QString truth = screen_->session().key(i) ? QStringLiteral("è vera") : QStringLiteral("è falsa");
             const bool wrong = i == 2 || i == 5;
@@ -253,8 +253,7 @@ private slots:
     void withoutANameNothingIsRecordedAndScoringCanBeRepeated()
     {
         screen_->QDensita1();
-        answer({3});
-        pressResult();
+        score({3});
         QCOMPARE(program_->dialogs().prompts.size(), 1);
         QCOMPARE(text("LabGiusti"), QStringLiteral("9"));
         QVERIFY(control<QPushButton>("CMDRISULT")->isEnabled());
@@ -266,9 +265,7 @@ private slots:
         QCOMPARE(rowColour(3), red);
         program_->dialogs().queueAnswer(QStringLiteral("Bruno Sara"));
         pressResult();
-        QCOMPARE(text("LabGiusti"), QStringLiteral("10"));
-        QCOMPARE(text("LabgiustiTOT"), QStringLiteral("10"));
-        QCOMPARE(text("LabSBtot"), QStringLiteral("0"));
+        QCOMPARE(counts(), (QStringList{"10", "0", "10", "0"}));
         QCOMPARE(rowColour(3), red);
         QCOMPARE(redRows(), 1);
         QVERIFY(!control<QPushButton>("CMDRISULT")->isEnabled());
@@ -280,27 +277,20 @@ private slots:
     void pressingAgainAfterARefusedNameCountsOnce()
     {
         screen_->QStoria2();
-        answer({0, 7});
-        pressResult();
+        score({0, 7});
         pressResult();
         QCOMPARE(program_->dialogs().prompts.size(), 2);
-        QCOMPARE(text("LabgiustiTOT"), QStringLiteral("8"));
-        QCOMPARE(text("LabSBtot"), QStringLiteral("2"));
+        QCOMPARE(counts(), (QStringList{"8", "2", "8", "2"}));
         program_->dialogs().queueAnswer(QStringLiteral("Conti Leo"));
         pressResult();
-        QCOMPARE(text("LabGiusti"), QStringLiteral("8"));
-        QCOMPARE(text("LabSbagli"), QStringLiteral("2"));
-        QCOMPARE(text("LabgiustiTOT"), QStringLiteral("8"));
-        QCOMPARE(text("LabSBtot"), QStringLiteral("2"));
+        QCOMPARE(counts(), (QStringList{"8", "2", "8", "2"}));
         QCOMPARE(redRows(), 2);
         QCOMPARE(archiveRow(QStringLiteral("CONTI LEO"))->at(column("periodo fam tradizionali")).toInt(), 8);
 
         // The next questionnaire adds to the totals as usual.
         screen_->QStoria3();
-        answer({1});
-        pressResult();
-        QCOMPARE(text("LabgiustiTOT"), QStringLiteral("17"));
-        QCOMPARE(text("LabSBtot"), QStringLiteral("3"));
+        score({1});
+        QCOMPARE(counts(), (QStringList{"9", "1", "17", "3"}));
     }
 
     void recordingFillsThePupilsRow()
@@ -308,8 +298,7 @@ private slots:
         program_->module().nomealunno = QStringLiteral("FERRI LUCA");
         const QDateTime first = program_->clock().time;
         screen_->QStoria1();
-        answer({0, 1});
-        pressResult();
+        score({0, 1});
         ArchiveRow row = *archiveRow(QStringLiteral("FERRI LUCA"));
         QCOMPARE(row.at(column("nome")).toString(), QStringLiteral("FERRI LUCA"));
         QCOMPARE(row.at(column("I tre periodi")).toInt(), 8);
@@ -320,12 +309,10 @@ private slots:
         // The same questionnaire again replaces its pair; another fills its own pair.
         program_->clock().time = first.addSecs(600);
         screen_->QStoria1();
-        answer({0, 1, 2, 3, 4});
-        pressResult();
+        score({0, 1, 2, 3, 4});
         program_->clock().time = first.addSecs(1200);
         screen_->QStoria4();
-        answer();
-        pressResult();
+        score();
         const QList<ArchiveRow> rows = *program_->module().dbrisultati().rows(QStringLiteral("questionari"));
         QCOMPARE(rows.size(), 1);
         row = rows.first();
@@ -340,8 +327,7 @@ private slots:
         program_->module().nomealunno = QStringLiteral("FERRI LUCA");
         screen_->Qfamtrad();
         control<QPushButton>("cmdmostradomande")->click();
-        answer({9});
-        pressResult();
+        score({9});
         const ArchiveRow row = *archiveRow(QStringLiteral("FERRI LUCA"));
         QCOMPARE(row.at(column("Famiglie moderne")).toInt(), 9);
         QCOMPARE(row.at(column("data10")).toDateTime(), program_->clock().time);
@@ -355,8 +341,7 @@ private slots:
         program_->screen(forms::menu)->hide();
         program_->module().chiamante = QStringLiteral("Storia1");
         screen_->QStoria2();
-        answer({2});
-        pressResult();
+        score({2});
         screen_->QStoria3();
         answer({2});
         control<QPushButton>("Cmdmenù")->click();
@@ -370,8 +355,7 @@ private slots:
             QVERIFY(!row<QCheckBox>("Check1", i)->isChecked());
             QVERIFY(!row<QCheckBox>("Check2", i)->isChecked());
         }
-        QCOMPARE(text("LabGiusti"), QStringLiteral("0"));
-        QCOMPARE(text("LabgiustiTOT"), QStringLiteral("9"));
+        QCOMPARE(counts(), (QStringList{"0", "0", "9", "1"}));
         QCOMPARE(screen_->session().codicequest(), QStringLiteral("Qstoria3"));
         // Blank rows cannot be scored: a topic must be chosen again.
         QVERIFY(!control<QPushButton>("CMDRISULT")->isEnabled());
@@ -379,8 +363,7 @@ private slots:
         // Shown again from the menu, the screen keeps its totals.
         program_->control<QPushButton>(forms::menu, QStringLiteral("Cmdquestionari"))->click();
         QCOMPARE(program_->visibleScreens(), QStringList{forms::questionnaire});
-        QCOMPARE(text("LabgiustiTOT"), QStringLiteral("9"));
-        QCOMPARE(text("LabSBtot"), QStringLiteral("1"));
+        QCOMPARE(counts(), (QStringList{"0", "0", "9", "1"}));
     }
 
     void backReturnsToWhoeverOpenedTheScreen()
@@ -398,8 +381,7 @@ private slots:
         program_->module().navigation().show(forms::questionnaire);
         program_->screen(forms::menu)->hide();
         screen_->QStoria4();
-        answer({0, 7});
-        pressResult();
+        score({0, 7});
         control<QPushButton>("Cmdarchivio")->click();
         auto *results = static_cast<StandInResults *>(program_->screen(forms::results));
         QCOMPARE(program_->visibleScreens(), QStringList{forms::results});

@@ -49,6 +49,23 @@ class TestFgrafici : public QObject
             texts.append(label(name)->text());
         return texts;
     }
+    // Nothing computed: no results, no line, the start still editable and the button ready.
+    void compareNothingComputed()
+    {
+        QCOMPARE(results(), QStringList(6));
+        QVERIFY(!box("Text1")->isReadOnly());
+        QVERIFY(!box("txtpopiniziale")->isReadOnly());
+        QVERIFY(button("cmdcalcola")->isEnabled());
+        QVERIFY(graph()->series()->points().isEmpty());
+    }
+    void compareFresh()
+    {
+        compareNothingComputed();
+        for (const char *name : {"Text1", "txtpopiniziale", "txtnatal", "Txtmortal"}) {
+            QVERIFY(box(name)->text().isEmpty());
+            QVERIFY(!box(name)->isReadOnly());
+        }
+    }
     QStringList captions()
     {
         QStringList texts;
@@ -76,13 +93,7 @@ private slots:
         QCOMPARE(screen->windowTitle(), QStringLiteral("SIMULAZIONE di eventi demografici"));
         QCOMPARE(screen->pos(), QPoint(0, 0));
         QCOMPARE(screen->size(), QSize(1200, 900));
-        for (const char *name : {"Text1", "txtpopiniziale", "txtnatal", "Txtmortal"}) {
-            QVERIFY(box(name)->text().isEmpty());
-            QVERIFY(!box(name)->isReadOnly());
-        }
-        QCOMPARE(results(), QStringList(6));
-        QVERIFY(button("cmdcalcola")->isEnabled());
-        QVERIFY(graph()->series()->points().isEmpty());
+        compareFresh();
         QCOMPARE(program_->module().chiamante, forms::menu);
     }
 
@@ -134,10 +145,7 @@ private slots:
         press("cmdcalcola");
         QCOMPARE(program_->dialogs().messageTexts(), QStringList{missingData});
         QCOMPARE(program_->dialogs().messages.first().title, forms::programTitle);
-        QCOMPARE(results(), QStringList(6));
-        QVERIFY(!box("Text1")->isReadOnly());
-        QVERIFY(!box("txtpopiniziale")->isReadOnly());
-        QVERIFY(graph()->series()->points().isEmpty());
+        compareNothingComputed();
 
         QTest::keyClicks(box("txtpopiniziale"), QStringLiteral("1000"));
         QCOMPARE(box("txtpopiniziale")->text(), QStringLiteral("1000"));
@@ -160,14 +168,8 @@ private slots:
         QCOMPARE(label("labanno")->text(), QStringLiteral("1998"));
 
         press("CmdNUOVO");
-        QVERIFY(button("cmdcalcola")->isEnabled());
-        for (const char *name : {"Text1", "txtpopiniziale", "txtnatal", "Txtmortal"}) {
-            QVERIFY(box(name)->text().isEmpty());
-            QVERIFY(!box(name)->isReadOnly());
-        }
-        QCOMPARE(results(), QStringList(6));
+        compareFresh();
         QVERIFY(label("Label12")->text().isEmpty());
-        QVERIFY(graph()->series()->points().isEmpty());
         QCOMPARE(program_->screen(forms::simulation)->focusWidget(), box("Text1"));
 
         type(QStringLiteral("1640"), QStringLiteral("1500000"), QStringLiteral("31"), QStringLiteral("27"));
@@ -259,11 +261,7 @@ private slots:
         press("cmdcalcola");
         QCOMPARE(program_->dialogs().messages.size(), 1);
         QVERIFY2(program_->dialogs().messages.first().text.startsWith(message), qPrintable(program_->dialogs().messages.first().text));
-        QCOMPARE(results(), QStringList(6));
-        QVERIFY(!box("Text1")->isReadOnly());
-        QVERIFY(!box("txtpopiniziale")->isReadOnly());
-        QVERIFY(button("cmdcalcola")->isEnabled());
-        QVERIFY(graph()->series()->points().isEmpty());
+        compareNothingComputed();
 
         type(QStringLiteral("2000"), QStringLiteral("1000"), QStringLiteral("10"), QStringLiteral("9"));
         press("cmdcalcola");
