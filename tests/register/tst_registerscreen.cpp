@@ -191,10 +191,7 @@ private slots:
         // One bad file among them: its name in the message, and the table as it was.
         const QString bad = QDir(program_->driveA()).filePath(QStringLiteral("pc3/exportcensa.mdb"));
         QDir().mkpath(QFileInfo(bad).path());
-        QFile file(bad);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("non sono un archivio");
-        file.close();
+        QVERIFY(writeBytes(bad, "non sono un archivio"));
         program_->dialogs().fileChoices = {{first, bad}};
         click(QStringLiteral("collectedButton"));
         QVERIFY(lastMessage().contains(QDir::toNativeSeparators(bad)));
