@@ -273,7 +273,7 @@ private slots:
         QCOMPARE(table->format().width(), QTextLength(QTextLength::PercentageLength, 100));
     }
 
-    void handWrittenTableGrowsToItsCells()
+    void handWrittenTableAndListsWithoutAListTable()
     {
         const auto document = read(fixture(QStringLiteral("a-mano-elenchi-tabelle.rtf")));
         const auto tables = tablesOf(*document);
@@ -287,6 +287,19 @@ private slots:
         // The first row's 4000 twips of the default page's 8640-twip line.
         QVERIFY(qAbs(table->format().width().rawValue() - 4000 * 100.0 / 8640) < 0.01);
         QVERIFY(document->find(QStringLiteral("Dopo.")).currentTable() == nullptr);
+
+        // Its lists are written without a list table.
+        const QTextDocument &doc = *document;
+        QTextList *oldStyle = doc.find(QStringLiteral("primo")).currentList();
+        QVERIFY(oldStyle);
+        QCOMPARE(oldStyle->format().style(), QTextListFormat::ListDisc);
+        QCOMPARE(oldStyle->count(), 2);
+        QCOMPARE(doc.find(QStringLiteral("secondo")).block().text(), QStringLiteral("secondo"));
+        QTextList *numbered = doc.find(QStringLiteral("uno")).currentList();
+        QVERIFY(numbered);
+        QCOMPARE(numbered->format().style(), QTextListFormat::ListDecimal);
+        QCOMPARE(numbered->count(), 2);
+        QVERIFY(!doc.find(QStringLiteral("Tabella scritta a mano:")).currentList());
     }
 
     void listsFromLibreOffice()
@@ -308,22 +321,6 @@ private slots:
         // The markers the writer spelled out are drawn by the lists, not repeated as text.
         QCOMPARE(doc.find(QStringLiteral("naturale")).block().text(), QStringLiteral("naturale"));
         QVERIFY(!doc.toPlainText().contains(u'•'));
-    }
-
-    void listsWithoutAListTable()
-    {
-        const auto document = read(fixture(QStringLiteral("a-mano-elenchi-tabelle.rtf")));
-        const QTextDocument &doc = *document;
-        QTextList *oldStyle = doc.find(QStringLiteral("primo")).currentList();
-        QVERIFY(oldStyle);
-        QCOMPARE(oldStyle->format().style(), QTextListFormat::ListDisc);
-        QCOMPARE(oldStyle->count(), 2);
-        QCOMPARE(doc.find(QStringLiteral("secondo")).block().text(), QStringLiteral("secondo"));
-        QTextList *numbered = doc.find(QStringLiteral("uno")).currentList();
-        QVERIFY(numbered);
-        QCOMPARE(numbered->format().style(), QTextListFormat::ListDecimal);
-        QCOMPARE(numbered->count(), 2);
-        QVERIFY(!doc.find(QStringLiteral("Tabella scritta a mano:")).currentList());
     }
 
     void oldStyleNumberingRestartsAfterOtherParagraphs()
