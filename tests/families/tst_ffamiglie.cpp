@@ -50,13 +50,19 @@ private slots:
     }
     void cleanup() { program_.reset(); }
 
-    void theIntroductionIsShownAtTheFirstShowingOnly()
+    void opensOnFamilyOneWithTheIntroductionAtTheFirstShowingOnly()
     {
         QVERIFY(program_->dialogs().messages.isEmpty());
         openFromMenu();
         QCOMPARE(program_->visibleScreens(), QStringList{forms::families});
         QCOMPARE(program_->dialogs().messageTexts(), QStringList{introduction});
         QCOMPARE(program_->dialogs().messages.first().title, forms::programTitle);
+        // Traditional family one.
+        QCOMPARE(text(QStringLiteral("Label2")), QStringLiteral("FAMIGLIE TRADIZIONALI"));
+        QCOMPARE(text(QStringLiteral("Labdatmat")), QStringLiteral("8 ottobre 1639"));
+        QCOMPARE(text(QStringLiteral("Labgen")).count(u'\n'), 1);  // husband and wife
+        QCOMPARE(text(QStringLiteral("Labfigli")).count(u'\n'), 8); // nine children
+        QCOMPARE(states(), QStringLiteral("0101"));
         button(QStringLiteral("CmdAVANTI"))->click();
         button(QStringLiteral("Cmdmenù"))->click();
         program_->control<QPushButton>(forms::menu, QStringLiteral("cmdesfam"))->click();
@@ -65,16 +71,6 @@ private slots:
         QCOMPARE(program_->screen(forms::families)->windowTitle(),
                  QStringLiteral("F.TRADIZIONALE e F. MODERNA : OSSERVA  le informazioni poi ESEGUI gli ESERCIZI"));
         QCOMPARE(text(QStringLiteral("Labdatmat")), QStringLiteral("18 ottobre 1639")); // family 2 kept
-    }
-
-    void opensOnTraditionalFamilyOne()
-    {
-        openFromMenu();
-        QCOMPARE(text(QStringLiteral("Label2")), QStringLiteral("FAMIGLIE TRADIZIONALI"));
-        QCOMPARE(text(QStringLiteral("Labdatmat")), QStringLiteral("8 ottobre 1639"));
-        QCOMPARE(text(QStringLiteral("Labgen")).count(u'\n'), 1);  // husband and wife
-        QCOMPARE(text(QStringLiteral("Labfigli")).count(u'\n'), 8); // nine children
-        QCOMPARE(states(), QStringLiteral("0101"));
     }
 
     void pagingThroughEachSet_data()

@@ -297,17 +297,6 @@ private slots:
         QVERIFY2(qAbs(heights[1] / heights[0] - 1) < 0.1, qPrintable(QStringLiteral("%1 against %2").arg(heights[1]).arg(heights[0])));
     }
 
-    void unreadableFilesLeaveANote()
-    {
-        writeLesson(folder_.path(), *lessonTopic(QStringLiteral("Storia3")), QByteArray("testo semplice, non RTF"));
-        QFile picture(dataFile(QStringLiteral("popitalia3.jpg")));
-        QVERIFY(picture.open(QIODevice::WriteOnly | QIODevice::Truncate) && picture.write("non una figura") > 0);
-        picture.close();
-        open(QStringLiteral("Storia3"));
-        QVERIFY(text().contains(QStringLiteral("non si può leggere")));
-        QVERIFY(control<QLabel>("Image1")->text().contains(QStringLiteral("non si può leggere")));
-    }
-
     void osservaShowsTheFamiliesOverTheLesson()
     {
         open(QStringLiteral("Storia2"), true);
