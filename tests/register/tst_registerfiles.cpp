@@ -15,6 +15,7 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <numeric>
 
 using namespace censaria;
 using namespace censaria::classregister;
@@ -72,6 +73,20 @@ QStringList namesIn(const QString &archivePath)
     for (const ArchiveRow &row : archive.rows(resulttopics::exerciseTable).value_or(QList<ArchiveRow>()))
         names << QStringLiteral("esercizi:") + row[0].toString();
     return names;
+}
+
+// A register of numbered pupils with one result each; every row printed.
+QList<int> fillRegister(RegisterModel &model, int count)
+{
+    QList<PupilRecord> records(count);
+    for (int i = 0; i < count; ++i) {
+        records[i].name = QStringLiteral("ALUNNO %1").arg(i, 3, 10, QLatin1Char('0'));
+        records[i].topics[i % topicCount] = {true, i % 11, 1, 50, QDate(2026, 3, 1), QTime(9, 0)};
+    }
+    model.setRecords(records);
+    QList<int> rows(count);
+    std::iota(rows.begin(), rows.end(), 0);
+    return rows;
 }
 
 } // namespace
@@ -232,17 +247,7 @@ private slots:
     void pdfOfAHundredPupils()
     {
         RegisterModel model;
-        QList<PupilRecord> records;
-        QList<int> rows;
-        for (int i = 0; i < 100; ++i) {
-            PupilRecord r;
-            r.name = QStringLiteral("ALUNNO %1").arg(i, 3, 10, QLatin1Char('0'));
-            r.topics[i % topicCount] = {true, i % 11, 1, 50, QDate(2026, 3, 1), QTime(9, 0)};
-            records << r;
-            rows << i;
-        }
-        model.setRecords(records);
-        const RegisterDocument document(model, rows, {QStringLiteral("3ª B"), QStringLiteral("Scuola media Dante"), QDate(2026, 5, 20), QStringLiteral("questo computer")});
+        const RegisterDocument document(model, fillRegister(model, 100), {QStringLiteral("3ª B"), QStringLiteral("Scuola media Dante"), QDate(2026, 5, 20), QStringLiteral("questo computer")});
         const QString path = temp_->filePath(QStringLiteral("registro.pdf"));
         QList<int> progress;
         QString error;
@@ -267,14 +272,7 @@ private slots:
     void cancelledOrUnwritablePdfLeavesNoFile()
     {
         RegisterModel model;
-        QList<PupilRecord> records(200);
-        QList<int> rows;
-        for (int i = 0; i < records.size(); ++i) {
-            records[i].name = QStringLiteral("ALUNNO %1").arg(i);
-            rows << i;
-        }
-        model.setRecords(records);
-        const RegisterDocument document(model, rows, {});
+        const RegisterDocument document(model, fillRegister(model, 200), {});
         const QString path = temp_->filePath(QStringLiteral("registro.pdf"));
         QString error = QStringLiteral("x");
         QVERIFY(!writeRegisterPdf(document, path, [](int page, int) { return page < 3; }, &error));
