@@ -13,37 +13,46 @@
 
 using namespace censaria;
 
+namespace {
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+} // namespace
+
 class TestLessonPaging : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void catalogueHasEveryPageOnce()
+    // Every page once in the catalogue, eleven of them in sequence, and each reachable from the menu bar.
+    void catalogueAndMenuBarHaveEveryPage()
     {
-        QSet<QString> keys;
+        const QSet<QString> pages{"Storia1", "Storia2", "Storia3", "Storia4", "Statistica1", "Statistica2",
+                                  "Piramidi1", "Piramidi2", "Densità1", "Densità2", "Italia", "Montenovo"};
+        QSet<QString> keys, reached;
         QSet<int> numbers;
         for (const LessonTopic &topic : lessonTopics()) {
             keys.insert(topic.key);
             if (topic.inSequence())
                 numbers.insert(topic.pagina);
         }
-        QCOMPARE(keys, QSet<QString>(forms::lessonPages.begin(), forms::lessonPages.end()));
-        QCOMPARE(numbers, (QSet<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}));
-        QCOMPARE(lessonPageCount(), 11);
-        QCOMPARE(lessonTopic(QStringLiteral("Montenovo"))->pagina, 0);
-        QVERIFY(lessonTopic(QStringLiteral("densità1")) == nullptr); // keys compare exactly
-    }
-
-    void menuBarReachesEveryPage()
-    {
-        QSet<QString> reached;
         for (const LessonMenu &menu : lessonMenus()) {
             if (menu.entries.isEmpty())
                 reached.insert(menu.page);
             for (const LessonMenuEntry &entry : menu.entries)
                 reached.insert(entry.page);
         }
-        QCOMPARE(reached, QSet<QString>(forms::lessonPages.begin(), forms::lessonPages.end()));
+        QCOMPARE(keys, pages);
+        QCOMPARE(reached, pages);
+        QCOMPARE(numbers, (QSet<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}));
+        QCOMPARE(lessonPageCount(), 11);
+        QCOMPARE(lessonTopic(QStringLiteral("Montenovo"))->pagina, 0);
+        QVERIFY(lessonTopic(QStringLiteral("densità1")) == nullptr); // keys compare exactly
     }
 
     void pagingFollowsThePageNumber_data()
@@ -111,11 +120,8 @@ private slots:
         QVERIFY(!loadLessonText(folder.filePath(QStringLiteral("a-densità1.rtf")), &document));
         QVERIFY(document.toPlainText().contains(QStringLiteral("Manca il file «a-densità1.rtf» nella cartella perCensaria")));
 
-        QFile notRtf(folder.filePath(QStringLiteral("a-italia.rtf")));
-        QVERIFY(notRtf.open(QIODevice::WriteOnly));
-        notRtf.write("Questo non e' un file RTF");
-        notRtf.close();
-        QVERIFY(!loadLessonText(notRtf.fileName(), &document));
+        writeFile(folder.filePath(QStringLiteral("a-italia.rtf")), "Questo non e' un file RTF");
+        QVERIFY(!loadLessonText(folder.filePath(QStringLiteral("a-italia.rtf")), &document));
         QVERIFY(document.toPlainText().contains(QStringLiteral("«a-italia.rtf»")));
         QVERIFY(document.toPlainText().contains(QStringLiteral("non si può leggere")));
 
@@ -123,11 +129,8 @@ private slots:
         QVERIFY(absent.image.isNull());
         QVERIFY(absent.note.contains(QStringLiteral("manca il file «densità.jpg»")));
 
-        QFile broken(folder.filePath(QStringLiteral("aula.jpg")));
-        QVERIFY(broken.open(QIODevice::WriteOnly));
-        broken.write("\xff\xd8\xff\xe0 troncato");
-        broken.close();
-        const LessonPicture unreadable = loadLessonPicture(broken.fileName());
+        writeFile(folder.filePath(QStringLiteral("aula.jpg")), "\xff\xd8\xff\xe0 troncato");
+        const LessonPicture unreadable = loadLessonPicture(folder.filePath(QStringLiteral("aula.jpg")));
         QVERIFY(unreadable.image.isNull());
         QVERIFY(unreadable.note.contains(QStringLiteral("non si può leggere")));
     }
@@ -139,14 +142,10 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<qsizetype>("kept");
         QTest::addColumn<bool>("zeros"); // the rest overwritten with zeros, else cut off
-        for (const char *file : {"a-storia1.rtf", "a-densità2.rtf"}) {
-            for (qsizetype kept : {16, 120, 400}) {
-                QTest::addRow("%s, %lld bytes then zeros", file, qlonglong(kept)) << QString::fromUtf8(file) << kept << true;
-                QTest::addRow("%s, cut after %lld bytes", file, qlonglong(kept)) << QString::fromUtf8(file) << kept << false;
-            }
-        }
-        for (const char *file : {"aula.jpg", "densità.jpg"}) {
-            for (qsizetype kept : {200, 700}) {
+        const QList<std::pair<const char *, QList<qsizetype>>> cases{
+            {"a-storia1.rtf", {16, 120, 400}}, {"a-densità2.rtf", {16, 120, 400}}, {"aula.jpg", {200, 700}}, {"densità.jpg", {200, 700}}};
+        for (const auto &[file, sizes] : cases) {
+            for (qsizetype kept : sizes) {
                 QTest::addRow("%s, %lld bytes then zeros", file, qlonglong(kept)) << QString::fromUtf8(file) << kept << true;
                 QTest::addRow("%s, cut after %lld bytes", file, qlonglong(kept)) << QString::fromUtf8(file) << kept << false;
             }
@@ -162,18 +161,16 @@ private slots:
         QByteArray content = original.readAll();
         content = zeros ? content.left(kept) + QByteArray(content.size() - kept, '\0') : content.left(kept);
         QTemporaryDir folder;
-        QFile damaged(folder.filePath(file));
-        QVERIFY(damaged.open(QIODevice::WriteOnly));
-        damaged.write(content);
-        damaged.close();
+        const QString damaged = folder.filePath(file);
+        writeFile(damaged, content);
         if (file.endsWith(QStringLiteral(".rtf"))) {
             QTextDocument document;
-            if (loadLessonText(damaged.fileName(), &document))
+            if (loadLessonText(damaged, &document))
                 QVERIFY2(!document.toPlainText().trimmed().isEmpty(), "shown blank, without a note");
             else
                 QVERIFY(document.toPlainText().contains(QStringLiteral("non si può leggere")));
         } else {
-            const LessonPicture picture = loadLessonPicture(damaged.fileName());
+            const LessonPicture picture = loadLessonPicture(damaged);
             QVERIFY2(!picture.image.isNull() || picture.note.contains(QStringLiteral("non si può leggere")), qPrintable(picture.note));
             if (!picture.image.isNull()) {
                 // A picture of one colour only shows nothing of the picture.

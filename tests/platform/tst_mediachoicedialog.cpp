@@ -18,6 +18,13 @@ QStringList visibleButtons(const QDialog &dialog)
     return texts;
 }
 
+void clickButton(const QDialog &dialog, const QString &text)
+{
+    for (QPushButton *button : dialog.findChildren<QPushButton *>())
+        if (button->text() == text)
+            button->click();
+}
+
 } // namespace
 
 // The choice window of the real seam, shown but never run modally.
@@ -40,9 +47,7 @@ private slots:
         QVERIFY(list->visualItemRect(list->item(1)).bottom() < list->viewport()->height());
 
         list->setCurrentRow(1);
-        for (QPushButton *button : dialog.findChildren<QPushButton *>())
-            if (button->text() == QStringLiteral("Salva qui"))
-                button->click();
+        clickButton(dialog, QStringLiteral("Salva qui"));
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(dialog.chosenRoot(), QStringLiteral("/media/anna/SCHEDA"));
     }
@@ -53,9 +58,7 @@ private slots:
         dialog.show();
         QVERIFY(!dialog.findChild<QListWidget *>(QStringLiteral("mediaList"))->isVisible());
         QCOMPARE(visibleButtons(dialog), (QStringList{QStringLiteral("Annulla"), QStringLiteral("Scegli una cartella…")}));
-        for (QPushButton *button : dialog.findChildren<QPushButton *>())
-            if (button->text() == QStringLiteral("Annulla"))
-                button->click();
+        clickButton(dialog, QStringLiteral("Annulla"));
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
         QVERIFY(dialog.chosenRoot().isEmpty());
     }

@@ -19,15 +19,12 @@ struct ReadCase
     double value;
 };
 
-// Each case in every locale a classroom computer may run in.
-void addInEveryLocale(std::initializer_list<ReadCase> cases)
+// Each case in every locale a classroom computer may run in, read plainly or with radix constants.
+void addInEveryLocale(bool radix, std::initializer_list<ReadCase> cases)
 {
-    QTest::addColumn<QByteArray>("locale");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<double>("value");
     for (const QByteArray &locale : test::processLocales())
         for (const ReadCase &c : cases)
-            QTest::addRow("%s: %s", locale.constData(), c.name) << locale << QString::fromUtf8(c.text) << c.value;
+            QTest::addRow("%s: %s%s", locale.constData(), radix ? "radix, " : "", c.name) << locale << radix << QString::fromUtf8(c.text) << c.value;
 }
 
 } // namespace
@@ -38,7 +35,11 @@ class TestNumbers : public QObject
 private slots:
     void readsTheLeadingNumber_data()
     {
-        addInEveryLocale({
+        QTest::addColumn<QByteArray>("locale");
+        QTest::addColumn<bool>("radix");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("value");
+        addInEveryLocale(false, {
             {"blanks inside", "57 600 000", 57600000.0},
             {"decimal point", "9.4", 9.4},
             {"comma ends it", "9,4", 9.0},
@@ -66,27 +67,7 @@ private slots:
             {"huge exponent", "1e99999999999999999999", std::numeric_limits<double>::max()},
             {"zero with huge exponent", "0e99999", 0.0},
         });
-    }
-    void readsTheLeadingNumber()
-    {
-        QFETCH(QByteArray, locale);
-        QFETCH(QString, text);
-        QFETCH(double, value);
-        test::ProcessLocale process;
-        QVERIFY2(process.use(locale), "locale not available: " + locale);
-        QCOMPARE(readLeading(text), value);
-    }
-
-    void hugeNumbersStayFinite()
-    {
-        QVERIFY(readLeading(QStringLiteral("-1e400")) < 0);
-        QCOMPARE(readLeading(QString(400, u'9')), std::numeric_limits<double>::max());
-        QCOMPARE(readLeading(QStringLiteral("0.") + QString(400, u'0') + u'1'), 0.0);
-    }
-
-    void readsRadixConstants_data()
-    {
-        addInEveryLocale({
+        addInEveryLocale(true, {
             {"hex", "&H1F", 31.0},
             {"hex lower case", "&hff", 255.0},
             {"octal", "&O17", 15.0},
@@ -98,25 +79,30 @@ private slots:
             {"comma still ends it", "3,9", 3.0},
         });
     }
-    void readsRadixConstants()
+    void readsTheLeadingNumber()
     {
         QFETCH(QByteArray, locale);
+        QFETCH(bool, radix);
         QFETCH(QString, text);
         QFETCH(double, value);
         test::ProcessLocale process;
         QVERIFY2(process.use(locale), "locale not available: " + locale);
-        QCOMPARE(readLeadingWithRadix(text), value);
+        QCOMPARE(radix ? readLeadingWithRadix(text) : readLeading(text), value);
     }
 
-    void roundsHalvesToEven()
+    void hugeNumbersStayFinite()
     {
-        QCOMPARE(roundHalfEven(0.5), 0.0);
-        QCOMPARE(roundHalfEven(1.5), 2.0);
-        QCOMPARE(roundHalfEven(2.5), 2.0);
-        QCOMPARE(roundHalfEven(-1.5), -2.0);
-        QCOMPARE(roundHalfEven(-2.5), -2.0);
-        QCOMPARE(roundHalfEven(2.4999), 2.0);
-        QCOMPARE(roundHalfEven(2.5001), 3.0);
+        QVERIFY(readLeading(QStringLiteral("-1e400")) < 0);
+        QCOMPARE(readLeading(QString(400, u'9')), std::numeric_limits<double>::max());
+        QCOMPARE(readLeading(QStringLiteral("0.") + QString(400, u'0') + u'1'), 0.0);
+    }
+
+    void roundsHalvesToEvenAndFloorsDown()
+    {
+        for (const auto &[value, rounded] : {std::pair{0.5, 0.0}, {1.5, 2.0}, {2.5, 2.0}, {-1.5, -2.0}, {-2.5, -2.0}, {2.4999, 2.0}, {2.5001, 3.0}})
+            QCOMPARE(roundHalfEven(value), rounded);
+        for (const auto &[value, floor] : {std::pair{2.9, 2.0}, {-2.5, -3.0}, {-0.0001, -1.0}})
+            QCOMPARE(floorOf(value), floor);
     }
 
     void reportsIntegersOutOfRange()
@@ -131,13 +117,6 @@ private slots:
         QCOMPARE(toInt32(2147483647.5), std::nullopt);
         QCOMPARE(toInt32(-2147483648.0), std::optional<qint32>(std::numeric_limits<qint32>::min()));
         QCOMPARE(toInt32(1e300), std::nullopt);
-    }
-
-    void floorIsTheIntegerPart()
-    {
-        QCOMPARE(floorOf(2.9), 2.0);
-        QCOMPARE(floorOf(-2.5), -3.0);
-        QCOMPARE(floorOf(-0.0001), -1.0);
     }
 
     void writesNumbersTheItalianWay_data()

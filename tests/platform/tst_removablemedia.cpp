@@ -18,13 +18,15 @@ MountRecord mount(const QString &root, const QByteArray &device, const QString &
     return {root, device, name, 8 * gigabyte, 3 * gigabyte, false, true};
 }
 
-QStringList roots(const QList<Medium> &media)
+QStringList listed(const QList<Medium> &media, QString Medium::*field = &Medium::rootPath)
 {
     QStringList result;
     for (const Medium &medium : media)
-        result.append(medium.rootPath);
+        result.append(medium.*field);
     return result;
 }
+
+QStringList roots(const QList<Medium> &media) { return listed(media); }
 
 } // namespace
 
@@ -87,16 +89,11 @@ private slots:
         const QList<MountRecord> mounts{mount(QStringLiteral("/media/anna/USB DISK"), "/dev/sdb1", QStringLiteral("USB DISK")),
                                         mount(QStringLiteral("/media/anna/USB DISK1"), "/dev/sdc1", QStringLiteral("USB DISK")),
                                         mount(QStringLiteral("/media/anna/3B"), "/dev/sdd1", QStringLiteral("3B"))};
-        QStringList labels;
-        for (const Medium &medium : removableMedia(mounts, linuxOwn(), VolumeNaming::MountPoints))
-            labels.append(medium.label);
-        QCOMPARE(labels, (QStringList{QStringLiteral("3B"), QStringLiteral("USB DISK"), QStringLiteral("USB DISK1")}));
+        QCOMPARE(listed(removableMedia(mounts, linuxOwn(), VolumeNaming::MountPoints), &Medium::label),
+                 (QStringList{"3B", "USB DISK", "USB DISK1"}));
 
         const QList<MountRecord> drives{mount(QStringLiteral("E:/"), "e", QStringLiteral("USB")), mount(QStringLiteral("F:/"), "f", QStringLiteral("USB"))};
-        labels.clear();
-        for (const Medium &medium : removableMedia(drives, {}, VolumeNaming::DriveLetters))
-            labels.append(medium.label);
-        QCOMPARE(labels, (QStringList{QStringLiteral("USB (E:)"), QStringLiteral("USB (F:)")}));
+        QCOMPARE(listed(removableMedia(drives, {}, VolumeNaming::DriveLetters), &Medium::label), (QStringList{"USB (E:)", "USB (F:)"}));
     }
 
     void driveLettersOfferDriveAFirst()

@@ -23,12 +23,12 @@ Outcome stepWithOwnRates(PyramidModel &model)
     return model.step(model.birthRateTexts(), model.deathRateTexts());
 }
 
-QStringList repeated(const QString &text, int count)
+// Birth rates of nought but the one given.
+QStringList onlyBirthRate(int index, const QString &rate)
 {
-    QStringList list;
-    for (int i = 0; i < count; ++i)
-        list.append(text);
-    return list;
+    QStringList rates(PyramidModel::birthRateCount, QStringLiteral("0"));
+    rates[index] = rate;
+    return rates;
 }
 
 qint64 sumOfClasses(const PyramidModel &model)
@@ -46,33 +46,44 @@ class TestPyramidModel : public QObject
     Q_OBJECT
 
 private slots:
-    void loadingShowsTheCountryAsItIs_data()
+    // Each country as loaded, then after one step with its own rates.
+    void loadingAndTheFirstStep_data()
     {
         QTest::addColumn<Country>("country");
         QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("total");
-        QTest::addColumn<QString>("natality");
-        QTest::addColumn<QString>("mortality");
-        QTest::newRow("Italia") << Country::Italy << "ITALIA" << "57836000" << "0,9" << "1";
-        QTest::newRow("Algeria") << Country::Algeria << "ALGERIA" << "28205800" << "2,3" << "1.5";
-        QTest::newRow("USA") << Country::Usa << "USA" << "263200000" << "1,4" << "0,9";
+        QTest::addColumn<QStringList>("onLoad"); // total, natality, mortality
+        QTest::addColumn<int>("births");
+        QTest::addColumn<int>("deaths");
+        QTest::addColumn<QStringList>("stepped");
+        // Italy's birth terms add up to exactly 3488542.5: the half goes to the even neighbour.
+        QTest::newRow("Italia") << Country::Italy << "ITALIA" << QStringList{"57836000", "0,9", "1"}
+                                << 3488542 << 3530338 << QStringList{"56533204", "1,2", "1,2"};
+        QTest::newRow("Algeria") << Country::Algeria << "ALGERIA" << QStringList{"28205800", "2,3", "1.5"}
+                                 << 3166921 << 2638819 << QStringList{"28733902", "2,2", "1,8"};
+        QTest::newRow("USA") << Country::Usa << "USA" << QStringList{"263200000", "1,4", "0,9"}
+                             << 19113250 << 13039100 << QStringList{"267274150", "1,4", "0,9"};
     }
-    void loadingShowsTheCountryAsItIs()
+    void loadingAndTheFirstStep()
     {
         QFETCH(Country, country);
         QFETCH(QString, name);
-        QFETCH(QString, total);
-        QFETCH(QString, natality);
-        QFETCH(QString, mortality);
-        const PyramidModel model = loaded(country);
+        QFETCH(QStringList, onLoad);
+        QFETCH(int, births);
+        QFETCH(int, deaths);
+        QFETCH(QStringList, stepped);
+        PyramidModel model = loaded(country);
         QCOMPARE(model.countryName(), name);
-        QCOMPARE(model.totalText(), total);
+        QCOMPARE((QStringList{model.totalText(), model.natalityText(), model.mortalityText()}), onLoad);
         QCOMPARE(sumOfClasses(model), qint64(model.total()));
-        QCOMPARE(model.natalityText(), natality);
-        QCOMPARE(model.mortalityText(), mortality);
         QCOMPARE(model.yearsText(), QStringLiteral("0"));
         QCOMPARE(model.birthRateTexts().size(), PyramidModel::birthRateCount);
         QCOMPARE(model.deathRateTexts().size(), PyramidModel::deathRateCount);
+
+        QCOMPARE(stepWithOwnRates(model), Outcome::Done);
+        QCOMPARE(model.persons(1), births);
+        QCOMPARE(model.deaths(), deaths);
+        QCOMPARE((QStringList{model.totalText(), model.natalityText(), model.mortalityText()}), stepped);
+        QCOMPARE(model.yearsText(), QStringLiteral("5"));
     }
 
     void sharesAreWrittenInFull()
@@ -84,37 +95,6 @@ private slots:
                            + italy.adultShareText().replace(u',', u'.').toDouble()
                            + italy.oldShareText().replace(u',', u'.').toDouble();
         QVERIFY(qAbs(sum - 100) < 1e-9);
-    }
-
-    void firstStep_data()
-    {
-        QTest::addColumn<Country>("country");
-        QTest::addColumn<int>("births");
-        QTest::addColumn<int>("deaths");
-        QTest::addColumn<QString>("total");
-        QTest::addColumn<QString>("natality");
-        QTest::addColumn<QString>("mortality");
-        // Italy's birth terms add up to exactly 3488542.5: the half goes to the even neighbour.
-        QTest::newRow("Italia") << Country::Italy << 3488542 << 3530338 << "56533204" << "1,2" << "1,2";
-        QTest::newRow("Algeria") << Country::Algeria << 3166921 << 2638819 << "28733902" << "2,2" << "1,8";
-        QTest::newRow("USA") << Country::Usa << 19113250 << 13039100 << "267274150" << "1,4" << "0,9";
-    }
-    void firstStep()
-    {
-        QFETCH(Country, country);
-        QFETCH(int, births);
-        QFETCH(int, deaths);
-        QFETCH(QString, total);
-        QFETCH(QString, natality);
-        QFETCH(QString, mortality);
-        PyramidModel model = loaded(country);
-        QCOMPARE(stepWithOwnRates(model), Outcome::Done);
-        QCOMPARE(model.persons(1), births);
-        QCOMPARE(model.deaths(), deaths);
-        QCOMPARE(model.totalText(), total);
-        QCOMPARE(model.natalityText(), natality);
-        QCOMPARE(model.mortalityText(), mortality);
-        QCOMPARE(model.yearsText(), QStringLiteral("5"));
     }
 
     void ageingMovesEachClassUpAndDropsTheOldest()
@@ -154,9 +134,7 @@ private slots:
         QFETCH(QString, rate);
         QFETCH(int, births);
         PyramidModel italy = loaded(Country::Italy);
-        QStringList birthRates = repeated(QStringLiteral("0"), PyramidModel::birthRateCount);
-        birthRates[0] = rate;
-        QCOMPARE(italy.step(birthRates, italy.deathRateTexts()), Outcome::Done);
+        QCOMPARE(italy.step(onlyBirthRate(0, rate), italy.deathRateTexts()), Outcome::Done);
         QCOMPARE(italy.persons(1), births);
     }
 
@@ -180,8 +158,8 @@ private slots:
     void everybodyDyingLeavesAnEmptyButUsablePopulation()
     {
         PyramidModel italy = loaded(Country::Italy);
-        const QStringList noBirths = repeated(QStringLiteral("0"), PyramidModel::birthRateCount);
-        const QStringList allDie = repeated(QStringLiteral("1000"), PyramidModel::deathRateCount);
+        const QStringList noBirths(PyramidModel::birthRateCount, QStringLiteral("0"));
+        const QStringList allDie(PyramidModel::deathRateCount, QStringLiteral("1000"));
         QCOMPARE(italy.step(noBirths, allDie), Outcome::Done);
         QCOMPARE(italy.total(), 0);
         QCOMPARE(italy.youngShareText(), QStringLiteral("0"));
@@ -200,7 +178,7 @@ private slots:
         QStringList deathRates = italy.deathRateTexts();
         deathRates[16] = QStringLiteral("1500"); // more deaths than children 00-04
         deathRates[15] = QStringLiteral("-200"); // nobody comes back to life either
-        const QStringList negativeBirths = repeated(QStringLiteral("-500"), PyramidModel::birthRateCount);
+        const QStringList negativeBirths(PyramidModel::birthRateCount, QStringLiteral("-500"));
         QCOMPARE(italy.step(negativeBirths, deathRates), Outcome::Done);
         QCOMPARE(italy.persons(1), 0);
         QCOMPARE(italy.persons(2), 0);
@@ -214,8 +192,8 @@ private slots:
     void theFiguresNeverMisstateTheirSize()
     {
         PyramidModel italy = loaded(Country::Italy);
-        const QStringList noBirths = repeated(QStringLiteral("0"), PyramidModel::birthRateCount);
-        QStringList deathRates = repeated(QStringLiteral("1000"), PyramidModel::deathRateCount);
+        const QStringList noBirths(PyramidModel::birthRateCount, QStringLiteral("0"));
+        QStringList deathRates(PyramidModel::deathRateCount, QStringLiteral("1000"));
         deathRates[0] = QStringLiteral("999"); // 1134 of the 80-84 class survive, nobody else
         QCOMPARE(italy.step(noBirths, deathRates), Outcome::Done);
         QCOMPARE(italy.total(), 1134);
@@ -223,16 +201,14 @@ private slots:
         QCOMPARE(italy.natalityText(), QStringLiteral("0"));
 
         PyramidModel usa = loaded(Country::Usa);
-        QStringList fewBirths = noBirths;
-        fewBirths[0] = QStringLiteral("0.0002"); // 3.5 births among 250 million
-        QCOMPARE(usa.step(fewBirths, usa.deathRateTexts()), Outcome::Done);
+        // 3.5 births among 250 million
+        QCOMPARE(usa.step(onlyBirthRate(0, QStringLiteral("0.0002")), usa.deathRateTexts()), Outcome::Done);
         QCOMPARE(usa.persons(1), 4);
         QCOMPARE(usa.natalityText(), QStringLiteral("0,0")); // not "3,2" of 3,2E-07
 
         PyramidModel algeria = loaded(Country::Algeria);
-        QStringList manyBirths = noBirths;
-        manyBirths[5] = QStringLiteral("20000"); // twenty children each for the 15-19 class
-        QCOMPARE(algeria.step(manyBirths, algeria.deathRateTexts()), Outcome::Done);
+        // twenty children each for the 15-19 class
+        QCOMPARE(algeria.step(onlyBirthRate(5, QStringLiteral("20000")), algeria.deathRateTexts()), Outcome::Done);
         QCOMPARE(algeria.natalityText(), QStringLiteral("13")); // 13,35...
     }
 
@@ -250,9 +226,7 @@ private slots:
         QFETCH(QString, rate);
         PyramidModel model = loaded(country);
         const qint32 total = model.total();
-        QStringList birthRates = repeated(QStringLiteral("0"), PyramidModel::birthRateCount);
-        birthRates[0] = rate;
-        QCOMPARE(model.step(birthRates, model.deathRateTexts()), Outcome::TooLarge);
+        QCOMPARE(model.step(onlyBirthRate(0, rate), model.deathRateTexts()), Outcome::TooLarge);
         QCOMPARE(model.total(), total);
         QCOMPARE(model.yearsText(), QStringLiteral("0"));
         QCOMPARE(model.mortalityText(), loaded(country).mortalityText());
@@ -262,7 +236,7 @@ private slots:
     void theYearsStopAtTheirSixteenBitLimit()
     {
         PyramidModel algeria = loaded(Country::Algeria);
-        const QStringList zeros = repeated(QStringLiteral("0"), PyramidModel::deathRateCount);
+        const QStringList zeros(PyramidModel::deathRateCount, QStringLiteral("0"));
         int steps = 0;
         while (algeria.step(zeros, zeros) == Outcome::Done)
             ++steps;

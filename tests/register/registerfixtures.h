@@ -5,6 +5,7 @@
 #include "archive/schema.h"
 
 #include <QDateTime>
+#include <QFile>
 #include <QVariant>
 
 // Rows for test archives, written through the archive's own code.
@@ -47,6 +48,12 @@ inline bool makeArchive(const QString &path, const QList<ArchiveRow> &questionna
     Archive archive(path);
     return archive.open() == ArchiveProblem::None
            && archive.appendTables({{resulttopics::questionnaireTable, questionnaires}, {resulttopics::exerciseTable, exercises}});
+}
+
+inline bool writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 } // namespace censaria::registertest

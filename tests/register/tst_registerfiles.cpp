@@ -15,6 +15,7 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <numeric>
 
 using namespace censaria;
 using namespace censaria::classregister;
@@ -29,12 +30,22 @@ QByteArray fileHash(const QString &path)
     return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
 }
 
-void writeBytes(const QString &path, const QByteArray &bytes)
+// A connection of its own to an archive file, closed and let go at the end.
+struct Connection
 {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
+    Connection(const QString &path, const QString &name) : name(name), db(QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name))
+    {
+        db.setDatabaseName(path);
+    }
+    ~Connection()
+    {
+        db.close();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(name);
+    }
+    const QString name;
+    QSqlDatabase db;
+};
 
 std::optional<QList<PupilRecord>> readFile(const QString &path, QString *refusal = nullptr)
 {
@@ -62,6 +73,20 @@ QStringList namesIn(const QString &archivePath)
     for (const ArchiveRow &row : archive.rows(resulttopics::exerciseTable).value_or(QList<ArchiveRow>()))
         names << QStringLiteral("esercizi:") + row[0].toString();
     return names;
+}
+
+// A register of numbered pupils with one result each; every row printed.
+QList<int> fillRegister(RegisterModel &model, int count)
+{
+    QList<PupilRecord> records(count);
+    for (int i = 0; i < count; ++i) {
+        records[i].name = QStringLiteral("ALUNNO %1").arg(i, 3, 10, QLatin1Char('0'));
+        records[i].topics[i % topicCount] = {true, i % 11, 1, 50, QDate(2026, 3, 1), QTime(9, 0)};
+    }
+    model.setRecords(records);
+    QList<int> rows(count);
+    std::iota(rows.begin(), rows.end(), 0);
+    return rows;
 }
 
 } // namespace
@@ -113,11 +138,11 @@ private slots:
         const QString path = temp_->filePath(QStringLiteral("chiavetta/exportcensa.mdb"));
         QDir().mkpath(QFileInfo(path).path());
         if (kind == "text") {
-            writeBytes(path, "nome;voto\nROSSI;8\n");
+            QVERIFY(writeBytes(path, "nome;voto\nROSSI;8\n"));
         } else if (kind == "empty") {
-            writeBytes(path, QByteArray());
+            QVERIFY(writeBytes(path, QByteArray()));
         } else if (kind == "jet") {
-            writeBytes(path, QByteArray("\x00\x01\x00\x00Standard Jet DB\x00", 20) + QByteArray(2000, '\x11'));
+            QVERIFY(writeBytes(path, QByteArray("\x00\x01\x00\x00Standard Jet DB\x00", 20) + QByteArray(2000, '\x11')));
         } else if (kind == "damaged") {
             QVERIFY(makeArchive(path, {questionnaireRow(QStringLiteral("ROSSI MARIO"), {{0, 4, at(2)}})}));
             QFile file(path);
@@ -125,21 +150,15 @@ private slots:
             file.seek(100);
             file.write(QByteArray(4000, '\xA5'));
         } else if (kind == "columns" || kind == "table") {
-            const QString connection = QStringLiteral("other-columns");
-            {
-                QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
-                db.setDatabaseName(path);
-                QVERIFY(db.open());
-                QSqlQuery q(db);
-                if (kind == "columns") {
-                    QVERIFY(q.exec(QStringLiteral("CREATE TABLE questionari (nome TEXT, voto INTEGER)")));
-                    QVERIFY(q.exec(QStringLiteral("CREATE TABLE esercizi (nome TEXT)")));
-                } else {
-                    QVERIFY(q.exec(QStringLiteral("CREATE TABLE alunni (nome TEXT)")));
-                }
-                db.close();
+            Connection connection(path, QStringLiteral("other-columns"));
+            QVERIFY(connection.db.open());
+            QSqlQuery q(connection.db);
+            if (kind == "columns") {
+                QVERIFY(q.exec(QStringLiteral("CREATE TABLE questionari (nome TEXT, voto INTEGER)")));
+                QVERIFY(q.exec(QStringLiteral("CREATE TABLE esercizi (nome TEXT)")));
+            } else {
+                QVERIFY(q.exec(QStringLiteral("CREATE TABLE alunni (nome TEXT)")));
             }
-            QSqlDatabase::removeDatabase(connection);
         }
         const QByteArray before = QFileInfo::exists(path) ? fileHash(path) : QByteArray();
         QString refusal;
@@ -217,7 +236,7 @@ private slots:
         QVERIFY(!writeFileAtomically(gone, "x", &error));
         QVERIFY(!error.isEmpty());
         QVERIFY(!QFileInfo::exists(QFileInfo(gone).path()));
-        writeBytes(temp_->filePath(QStringLiteral("file")), "y");
+        QVERIFY(writeBytes(temp_->filePath(QStringLiteral("file")), "y"));
         QVERIFY(!writeFileAtomically(temp_->filePath(QStringLiteral("file/registro.csv")), "x", &error));
         // An earlier file of that name stays as it was when the new one cannot be written.
         const QString kept = temp_->filePath(QStringLiteral("registro.csv"));
@@ -228,17 +247,7 @@ private slots:
     void pdfOfAHundredPupils()
     {
         RegisterModel model;
-        QList<PupilRecord> records;
-        QList<int> rows;
-        for (int i = 0; i < 100; ++i) {
-            PupilRecord r;
-            r.name = QStringLiteral("ALUNNO %1").arg(i, 3, 10, QLatin1Char('0'));
-            r.topics[i % topicCount] = {true, i % 11, 1, 50, QDate(2026, 3, 1), QTime(9, 0)};
-            records << r;
-            rows << i;
-        }
-        model.setRecords(records);
-        const RegisterDocument document(model, rows, {QStringLiteral("3ª B"), QStringLiteral("Scuola media Dante"), QDate(2026, 5, 20), QStringLiteral("questo computer")});
+        const RegisterDocument document(model, fillRegister(model, 100), {QStringLiteral("3ª B"), QStringLiteral("Scuola media Dante"), QDate(2026, 5, 20), QStringLiteral("questo computer")});
         const QString path = temp_->filePath(QStringLiteral("registro.pdf"));
         QList<int> progress;
         QString error;
@@ -263,14 +272,7 @@ private slots:
     void cancelledOrUnwritablePdfLeavesNoFile()
     {
         RegisterModel model;
-        QList<PupilRecord> records(200);
-        QList<int> rows;
-        for (int i = 0; i < records.size(); ++i) {
-            records[i].name = QStringLiteral("ALUNNO %1").arg(i);
-            rows << i;
-        }
-        model.setRecords(records);
-        const RegisterDocument document(model, rows, {});
+        const RegisterDocument document(model, fillRegister(model, 200), {});
         const QString path = temp_->filePath(QStringLiteral("registro.pdf"));
         QString error = QStringLiteral("x");
         QVERIFY(!writeRegisterPdf(document, path, [](int page, int) { return page < 3; }, &error));
@@ -335,67 +337,56 @@ private slots:
         Archive archive(path);
         QCOMPARE(archive.open(), ArchiveProblem::None);
         const QString copies = temp_->filePath(QStringLiteral("perCensaria/copie"));
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("keeper"));
-        db.setDatabaseName(path);
+        Connection connection(path, QStringLiteral("keeper"));
+        QSqlDatabase &db = connection.db;
         QVERIFY(db.open());
-        {
-            RegisterKeeper keeper(db, [&](const QString &to) { return archive.copyTo(to); }, copies);
-            const QDateTime now(QDate(2026, 6, 10), QTime(12, 0));
+        RegisterKeeper keeper(db, [&](const QString &to) { return archive.copyTo(to); }, copies);
+        const QDateTime now(QDate(2026, 6, 10), QTime(12, 0));
 
-            QVERIFY(keeper.joinPupils(QStringLiteral("ROSSI MARIO"), QStringLiteral("ROSSI MARO"), now));
-            const QString firstCopy = QDir(copies).filePath(QStringLiteral("registro-2026-06-10-120000.mdb"));
-            QVERIFY(QFileInfo::exists(firstCopy));
-            QVERIFY(namesIn(firstCopy).contains(QStringLiteral("ROSSI MARO")));
-            auto records = readRecords(db);
-            QCOMPARE(records->size(), 2);
-            const PupilRecord &rossi = *std::find_if(records->begin(), records->end(),
-                                                     [](const PupilRecord &r) { return r.name.startsWith(QStringLiteral("ROSSI")); });
-            QCOMPARE(rossi.name, QStringLiteral("ROSSI MARIO"));
-            QCOMPARE(rossi.topics[0].right, 8);  // the later of 4 (day 2) and 8 (day 3)
-            QCOMPARE(rossi.topics[1].right, 9);  // the later of 9 (day 5) and 2 (day 4)
-            QCOMPARE(rossi.topics[2].right, 6);  // only the other had it
-            QCOMPARE(rossi.topics[11].percent, 80); // exercises follow the name too
-            QVERIFY(!namesIn(path).contains(QStringLiteral("ROSSI MARO")));
-            QVERIFY(!namesIn(path).contains(QStringLiteral("esercizi:ROSSI MARO")));
-            QVERIFY(namesIn(path).contains(QStringLiteral("esercizi:ROSSI MARIO")));
+        QVERIFY(keeper.joinPupils(QStringLiteral("ROSSI MARIO"), QStringLiteral("ROSSI MARO"), now));
+        const QString firstCopy = QDir(copies).filePath(QStringLiteral("registro-2026-06-10-120000.mdb"));
+        QVERIFY(QFileInfo::exists(firstCopy));
+        QVERIFY(namesIn(firstCopy).contains(QStringLiteral("ROSSI MARO")));
+        auto records = readRecords(db);
+        QCOMPARE(records->size(), 2);
+        const PupilRecord &rossi = *std::find_if(records->begin(), records->end(),
+                                                 [](const PupilRecord &r) { return r.name.startsWith(QStringLiteral("ROSSI")); });
+        QCOMPARE(rossi.name, QStringLiteral("ROSSI MARIO"));
+        QCOMPARE(rossi.topics[0].right, 8);  // the later of 4 (day 2) and 8 (day 3)
+        QCOMPARE(rossi.topics[1].right, 9);  // the later of 9 (day 5) and 2 (day 4)
+        QCOMPARE(rossi.topics[2].right, 6);  // only the other had it
+        QCOMPARE(rossi.topics[11].percent, 80); // exercises follow the name too
+        QVERIFY(!namesIn(path).contains(QStringLiteral("ROSSI MARO")));
+        QVERIFY(!namesIn(path).contains(QStringLiteral("esercizi:ROSSI MARO")));
+        QVERIFY(namesIn(path).contains(QStringLiteral("esercizi:ROSSI MARIO")));
 
-            QVERIFY(keeper.deletePupil(QStringLiteral("BIANCHI ANNA"), now.addSecs(60)));
-            QVERIFY(namesIn(QDir(copies).filePath(QStringLiteral("registro-2026-06-10-120100.mdb"))).contains(QStringLiteral("BIANCHI ANNA")));
-            QCOMPARE(namesIn(path), (QStringList{QStringLiteral("ROSSI MARIO"), QStringLiteral("esercizi:ROSSI MARIO")}));
+        QVERIFY(keeper.deletePupil(QStringLiteral("BIANCHI ANNA"), now.addSecs(60)));
+        QVERIFY(namesIn(QDir(copies).filePath(QStringLiteral("registro-2026-06-10-120100.mdb"))).contains(QStringLiteral("BIANCHI ANNA")));
+        QCOMPARE(namesIn(path), (QStringList{QStringLiteral("ROSSI MARIO"), QStringLiteral("esercizi:ROSSI MARIO")}));
 
-            // The year of the latest result (June 2026 is school year 2025-26).
-            const std::optional<QString> kept = keeper.startNewYear(now.addMonths(3));
-            QCOMPARE(kept.value_or(QString()), QDir(copies).filePath(QStringLiteral("anno-2025-26.mdb")));
-            QCOMPARE(namesIn(*kept), (QStringList{QStringLiteral("ROSSI MARIO"), QStringLiteral("esercizi:ROSSI MARIO")}));
-            QCOMPARE(namesIn(path), QStringList());
-            // The emptied archive is still a good one that the program can write to.
-            QVERIFY(archive.writeResult(resulttopics::questionnaireTable, QStringLiteral("NUOVO ALUNNO"), {{2, 7}}));
-            // A second new year of the same school year does not overwrite the first.
-            QCOMPARE(keeper.startNewYear(QDateTime(QDate(2026, 7, 1), QTime(8, 0))).value_or(QString()),
-                     QDir(copies).filePath(QStringLiteral("anno-2025-26-2.mdb")));
-        }
-        db.close();
-        db = QSqlDatabase();
-        QSqlDatabase::removeDatabase(QStringLiteral("keeper"));
+        // The year of the latest result (June 2026 is school year 2025-26).
+        const std::optional<QString> kept = keeper.startNewYear(now.addMonths(3));
+        QCOMPARE(kept.value_or(QString()), QDir(copies).filePath(QStringLiteral("anno-2025-26.mdb")));
+        QCOMPARE(namesIn(*kept), (QStringList{QStringLiteral("ROSSI MARIO"), QStringLiteral("esercizi:ROSSI MARIO")}));
+        QCOMPARE(namesIn(path), QStringList());
+        // The emptied archive is still a good one that the program can write to.
+        QVERIFY(archive.writeResult(resulttopics::questionnaireTable, QStringLiteral("NUOVO ALUNNO"), {{2, 7}}));
+        // A second new year of the same school year does not overwrite the first.
+        QCOMPARE(keeper.startNewYear(QDateTime(QDate(2026, 7, 1), QTime(8, 0))).value_or(QString()),
+                 QDir(copies).filePath(QStringLiteral("anno-2025-26-2.mdb")));
     }
 
     void aFailedCopyChangesNothing()
     {
         const QString path = temp_->filePath(QStringLiteral("dbcensaria.mdb"));
         QVERIFY(makeArchive(path, {questionnaireRow(QStringLiteral("ROSSI MARIO"), {{0, 4, at(2)}})}));
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("keeper2"));
-        db.setDatabaseName(path);
-        QVERIFY(db.open());
-        {
-            RegisterKeeper keeper(db, [](const QString &) { return false; }, temp_->filePath(QStringLiteral("copie")));
-            const QDateTime now(QDate(2026, 6, 10), QTime(12, 0));
-            QVERIFY(!keeper.deletePupil(QStringLiteral("ROSSI MARIO"), now));
-            QVERIFY(!keeper.startNewYear(now).has_value());
-            QCOMPARE(readRecords(db)->size(), 1);
-        }
-        db.close();
-        db = QSqlDatabase();
-        QSqlDatabase::removeDatabase(QStringLiteral("keeper2"));
+        Connection connection(path, QStringLiteral("keeper2"));
+        QVERIFY(connection.db.open());
+        RegisterKeeper keeper(connection.db, [](const QString &) { return false; }, temp_->filePath(QStringLiteral("copie")));
+        const QDateTime now(QDate(2026, 6, 10), QTime(12, 0));
+        QVERIFY(!keeper.deletePupil(QStringLiteral("ROSSI MARIO"), now));
+        QVERIFY(!keeper.startNewYear(now).has_value());
+        QCOMPARE(readRecords(connection.db)->size(), 1);
     }
 
     void schoolYears()

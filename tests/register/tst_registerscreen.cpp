@@ -95,8 +95,7 @@ private slots:
         QVERIFY(settings.open(QIODevice::ReadOnly));
         QVERIFY(!settings.readAll().contains("segreto"));
         // Every pupil of either table, in register order.
-        QCOMPARE(shownNames(), (QStringList{QStringLiteral("BIANCHI ANNA"), QStringLiteral("ROSSI MARIO"), QStringLiteral("ROSSI MARO"),
-                                            QStringLiteral("VERDI LEO")}));
+        QCOMPARE(shownNames(), (QStringList{"BIANCHI ANNA", "ROSSI MARIO", "ROSSI MARO", "VERDI LEO"}));
         QVERIFY(control<QLabel>(QStringLiteral("sourcesLabel"))->text().contains(QStringLiteral("questo computer")));
 
         // Back to the results screen, whose own back button still knows where to go.
@@ -147,7 +146,7 @@ private slots:
         QCOMPARE(screen()->chart().distribution().at(4), 1);
 
         QTest::keyClicks(control<QLineEdit>(QStringLiteral("filterBox")), QStringLiteral("ross"));
-        QCOMPARE(shownNames(), (QStringList{QStringLiteral("ROSSI MARIO"), QStringLiteral("ROSSI MARO")}));
+        QCOMPARE(shownNames(), (QStringList{"ROSSI MARIO", "ROSSI MARO"}));
         QCOMPARE(totals->model()->index(0, 1).data().toString(), QStringLiteral("8,0"));
         QCOMPARE(screen()->chart().averages().at(0), 8.0);
         QCOMPARE(screen()->chart().distribution().at(4), 0);
@@ -167,9 +166,9 @@ private slots:
 
         // Sorting by a column: a topic not done below a result.
         control<QTableView>(QStringLiteral("registerTable"))->sortByColumn(1, Qt::DescendingOrder);
-        QCOMPARE(shownNames(), (QStringList{QStringLiteral("ROSSI MARIO"), QStringLiteral("ROSSI MARO")}));
+        QCOMPARE(shownNames(), (QStringList{"ROSSI MARIO", "ROSSI MARO"}));
         control<QTableView>(QStringLiteral("registerTable"))->sortByColumn(1, Qt::AscendingOrder);
-        QCOMPARE(shownNames(), (QStringList{QStringLiteral("ROSSI MARO"), QStringLiteral("ROSSI MARIO")}));
+        QCOMPARE(shownNames(), (QStringList{"ROSSI MARO", "ROSSI MARIO"}));
     }
 
     void collectedArchivesMergedOrRefused()
@@ -182,7 +181,7 @@ private slots:
         program_->dialogs().fileChoices = {{first, second}};
         click(QStringLiteral("collectedButton"));
         QCOMPARE(program_->dialogs().openFolders, QStringList{program_->driveA()});
-        QCOMPARE(shownNames(), (QStringList{QStringLiteral("GIALLI UGO"), QStringLiteral("NERI ADA")}));
+        QCOMPARE(shownNames(), (QStringList{"GIALLI UGO", "NERI ADA"}));
         QCOMPARE(screen()->model().record(screen()->filter().mapToSource(screen()->filter().index(1, 0)).row()).topics[0].right, 7);
         const QString sources = control<QLabel>(QStringLiteral("sourcesLabel"))->text();
         QVERIFY(sources.contains(QDir::toNativeSeparators(first)) && sources.contains(QDir::toNativeSeparators(second)));
@@ -191,14 +190,11 @@ private slots:
         // One bad file among them: its name in the message, and the table as it was.
         const QString bad = QDir(program_->driveA()).filePath(QStringLiteral("pc3/exportcensa.mdb"));
         QDir().mkpath(QFileInfo(bad).path());
-        QFile file(bad);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("non sono un archivio");
-        file.close();
+        QVERIFY(writeBytes(bad, "non sono un archivio"));
         program_->dialogs().fileChoices = {{first, bad}};
         click(QStringLiteral("collectedButton"));
         QVERIFY(lastMessage().contains(QDir::toNativeSeparators(bad)));
-        QCOMPARE(shownNames(), (QStringList{QStringLiteral("GIALLI UGO"), QStringLiteral("NERI ADA")}));
+        QCOMPARE(shownNames(), (QStringList{"GIALLI UGO", "NERI ADA"}));
 
         // Collected archives are only looked at: the tidy-up asks for this computer's.
         click(QStringLiteral("deleteButton"));
@@ -209,7 +205,7 @@ private slots:
         program_->progress().cancelAt = 1;
         program_->dialogs().fileChoices = {{second, first}};
         click(QStringLiteral("collectedButton"));
-        QCOMPARE(shownNames(), (QStringList{QStringLiteral("GIALLI UGO"), QStringLiteral("NERI ADA")}));
+        QCOMPARE(shownNames(), (QStringList{"GIALLI UGO", "NERI ADA"}));
     }
 
     void csvAndPdfFiles()
@@ -278,7 +274,7 @@ private slots:
         selectNames({QStringLiteral("ROSSI MARIO"), QStringLiteral("ROSSI MARO")});
         program_->dialogs().choices = {0};
         click(QStringLiteral("joinButton"));
-        QCOMPARE(shownNames(), (QStringList{QStringLiteral("BIANCHI ANNA"), QStringLiteral("ROSSI MARIO"), QStringLiteral("VERDI LEO")}));
+        QCOMPARE(shownNames(), (QStringList{"BIANCHI ANNA", "ROSSI MARIO", "VERDI LEO"}));
         QCOMPARE(copies.entryList(QDir::Files).size(), copiesBefore.size() + 1);
         QCOMPARE(program_->module().dbrisultati().names().count(QStringLiteral("ROSSI MARO")), 0);
 
@@ -286,7 +282,7 @@ private slots:
         selectNames({QStringLiteral("VERDI LEO")});
         program_->dialogs().choices = {0};
         click(QStringLiteral("deleteButton"));
-        QCOMPARE(shownNames(), (QStringList{QStringLiteral("BIANCHI ANNA"), QStringLiteral("ROSSI MARIO")}));
+        QCOMPARE(shownNames(), (QStringList{"BIANCHI ANNA", "ROSSI MARIO"}));
         QCOMPARE(copies.entryList(QDir::Files).size(), copiesBefore.size() + 2);
 
         // A new school year: the archive kept, the register empty, the program still writing.

@@ -106,13 +106,7 @@ class TestRtfReader : public QObject
 {
     Q_OBJECT
 private slots:
-    void fixturesArePresent()
-    {
-        for (const QString &name : allFixtures)
-            QVERIFY2(fixture(name).startsWith("{\\rtf"), qPrintable(name));
-    }
-
-    void characterFormats()
+    void characterFormatsFontsAndColours()
     {
         const auto document = read(fixture(QStringLiteral("lo-formati.rtf")));
         const QTextDocument &doc = *document;
@@ -127,12 +121,6 @@ private slots:
         QCOMPARE(formatOf(doc, QStringLiteral("grande")).fontPointSize(), 20.0);
         QCOMPARE(formatOf(doc, QStringLiteral("La popolazione")).fontPointSize(), 24.0);
         QVERIFY(formatOf(doc, QStringLiteral("La popolazione")).font().bold());
-    }
-
-    void fontsAndColours()
-    {
-        const auto document = read(fixture(QStringLiteral("lo-formati.rtf")));
-        const QTextDocument &doc = *document;
         QCOMPARE(formatOf(doc, QStringLiteral("Testo")).fontFamilies().toStringList(), QStringList { "DejaVu Serif" });
         QCOMPARE(formatOf(doc, QStringLiteral("senza grazie")).fontFamilies().toStringList(), QStringList { "DejaVu Sans" });
         QCOMPARE(formatOf(doc, QStringLiteral("a spaziatura fissa")).fontFamilies().toStringList(), QStringList { "DejaVu Sans Mono" });
@@ -145,7 +133,7 @@ private slots:
         QCOMPARE(formatOf(doc, QStringLiteral("O e")).verticalAlignment(), QTextCharFormat::AlignNormal);
     }
 
-    void paragraphFormats()
+    void paragraphFormatsAndAccents()
     {
         const auto document = read(fixture(QStringLiteral("lo-formati.rtf")));
         const QTextDocument &doc = *document;
@@ -163,6 +151,10 @@ private slots:
         QCOMPARE(spaced.bottomMargin(), 8.0);
         QCOMPARE(doc.find(QStringLiteral("Spaziatura:")).block().text(), QStringLiteral("Spaziatura: dodici punti prima e sei dopo."));
         QVERIFY(textOf(doc).contains(QStringLiteral("\nPrima riga\u2028seconda riga dopo un a capo.\n")));
+        const QString text = doc.toPlainText();
+        QVERIFY(text.contains(QStringLiteral("Accenti: à è ì ò ù, perché, città, È già più così;")));
+        QVERIFY(text.contains(QStringLiteral("virgolette “tipografiche” e l’apostrofo; euro €.")));
+        QVERIFY(!text.contains(u'?'));
     }
 
     void shadedParagraphs()
@@ -183,16 +175,7 @@ private slots:
         QCOMPARE(blockFormatOf(doc, QStringLiteral("Dopo.")).background().style(), Qt::NoBrush);
     }
 
-    void accentsFromLibreOffice()
-    {
-        const auto document = read(fixture(QStringLiteral("lo-formati.rtf")));
-        const QString text = document->toPlainText();
-        QVERIFY(text.contains(QStringLiteral("Accenti: à è ì ò ù, perché, città, È già più così;")));
-        QVERIFY(text.contains(QStringLiteral("virgolette “tipografiche” e l’apostrofo; euro €.")));
-        QVERIFY(!text.contains(u'?'));
-    }
-
-    void escapesAndCodePages()
+    void escapesCodePagesAndColours()
     {
         const auto document = read(fixture(QStringLiteral("a-mano-escape.rtf")));
         const QString text = textOf(*document);
@@ -202,11 +185,6 @@ private slots:
         QVERIFY(text.contains(QStringLiteral("Codici: šč Да.")));
         QVERIFY(text.contains(QStringLiteral("Binario: AB e C.")));
         QVERIFY(text.contains(QStringLiteral("Nascosto: visibile.")));
-    }
-
-    void highlightAndAutomaticColour()
-    {
-        const auto document = read(fixture(QStringLiteral("a-mano-escape.rtf")));
         const QTextDocument &doc = *document;
         QCOMPARE(formatOf(doc, QStringLiteral("evidenziato")).background().color(), QColor(255, 255, 0));
         QCOMPARE(formatOf(doc, QStringLiteral("sfondo")).background().color(), QColor(0, 128, 0));
@@ -223,6 +201,7 @@ private slots:
     void skippedDestinationsLeaveNoText()
     {
         for (const QString &name : allFixtures) {
+            QVERIFY2(fixture(name).startsWith("{\\rtf"), qPrintable(name));
             const QString text = read(fixture(name))->toPlainText();
             for (const char *leak : { "Times New Roman", "DejaVu", "Symbol", "Heading", "Text Body", "Normal;", "Formati",
                                       "LibreOffice", "Default Page Style", "wzName", "wzDescription", "Scritto a mano",
@@ -242,10 +221,8 @@ private slots:
                     images.append(fragment.fragment().charFormat().toImageFormat());
         QCOMPARE(images.size(), 2); // the metafile copies are not shown twice
         // The PNG: 1799 x 1200 twips; the JPEG: 1350 x 900 twips shown at 200 %.
-        QCOMPARE(qRound(images[0].width()), 120);
-        QCOMPARE(qRound(images[0].height()), 80);
-        QCOMPARE(qRound(images[1].width()), 180);
-        QCOMPARE(qRound(images[1].height()), 120);
+        QCOMPARE(QSizeF(images[0].width(), images[0].height()).toSize(), QSize(120, 80));
+        QCOMPARE(QSizeF(images[1].width(), images[1].height()).toSize(), QSize(180, 120));
         const QImage png = document->resource(QTextDocument::ImageResource, QUrl(images[0].name())).value<QImage>();
         const QImage jpeg = document->resource(QTextDocument::ImageResource, QUrl(images[1].name())).value<QImage>();
         QCOMPARE(png.size(), QSize(120, 80));
@@ -265,8 +242,7 @@ private slots:
             + png + "} dopo.}";
         const auto document = read(rtf);
         const QTextImageFormat image = document->find(QString(QChar::ObjectReplacementCharacter)).charFormat().toImageFormat();
-        QCOMPARE(image.width(), 40.0);
-        QCOMPARE(image.height(), 20.0);
+        QCOMPARE(QSizeF(image.width(), image.height()), QSizeF(40, 20));
         QCOMPARE(document->resource(QTextDocument::ImageResource, QUrl(image.name())).value<QImage>().size(), QSize(30, 20));
         QCOMPARE(document->toPlainText(), QStringLiteral("Prima \uFFFC dopo."));
     }
@@ -283,8 +259,7 @@ private slots:
         const auto tables = tablesOf(*document);
         QCOMPARE(tables.size(), 1);
         QTextTable *table = tables.front();
-        QCOMPARE(table->rows(), 3);
-        QCOMPARE(table->columns(), 3);
+        QCOMPARE(QSize(table->columns(), table->rows()), QSize(3, 3));
         const QStringList expected { "Anno", "Abitanti", "Densità", "1861", "22 milioni", "73", "2001", "57 milioni", "189" };
         for (int i = 0; i < expected.size(); ++i)
             QCOMPARE(cellText(table, i / 3, i % 3), expected[i]);
@@ -298,14 +273,13 @@ private slots:
         QCOMPARE(table->format().width(), QTextLength(QTextLength::PercentageLength, 100));
     }
 
-    void handWrittenTableGrowsToItsCells()
+    void handWrittenTableAndListsWithoutAListTable()
     {
         const auto document = read(fixture(QStringLiteral("a-mano-elenchi-tabelle.rtf")));
         const auto tables = tablesOf(*document);
         QCOMPARE(tables.size(), 1);
         QTextTable *table = tables.front();
-        QCOMPARE(table->rows(), 2);
-        QCOMPARE(table->columns(), 3);
+        QCOMPARE(QSize(table->columns(), table->rows()), QSize(3, 2));
         QCOMPARE(cellText(table, 0, 1), QStringLiteral("b1"));
         QCOMPARE(cellText(table, 0, 2), QString());
         QCOMPARE(cellText(table, 1, 2), QStringLiteral("c2"));
@@ -313,6 +287,19 @@ private slots:
         // The first row's 4000 twips of the default page's 8640-twip line.
         QVERIFY(qAbs(table->format().width().rawValue() - 4000 * 100.0 / 8640) < 0.01);
         QVERIFY(document->find(QStringLiteral("Dopo.")).currentTable() == nullptr);
+
+        // Its lists are written without a list table.
+        const QTextDocument &doc = *document;
+        QTextList *oldStyle = doc.find(QStringLiteral("primo")).currentList();
+        QVERIFY(oldStyle);
+        QCOMPARE(oldStyle->format().style(), QTextListFormat::ListDisc);
+        QCOMPARE(oldStyle->count(), 2);
+        QCOMPARE(doc.find(QStringLiteral("secondo")).block().text(), QStringLiteral("secondo"));
+        QTextList *numbered = doc.find(QStringLiteral("uno")).currentList();
+        QVERIFY(numbered);
+        QCOMPARE(numbered->format().style(), QTextListFormat::ListDecimal);
+        QCOMPARE(numbered->count(), 2);
+        QVERIFY(!doc.find(QStringLiteral("Tabella scritta a mano:")).currentList());
     }
 
     void listsFromLibreOffice()
@@ -334,22 +321,6 @@ private slots:
         // The markers the writer spelled out are drawn by the lists, not repeated as text.
         QCOMPARE(doc.find(QStringLiteral("naturale")).block().text(), QStringLiteral("naturale"));
         QVERIFY(!doc.toPlainText().contains(u'•'));
-    }
-
-    void listsWithoutAListTable()
-    {
-        const auto document = read(fixture(QStringLiteral("a-mano-elenchi-tabelle.rtf")));
-        const QTextDocument &doc = *document;
-        QTextList *oldStyle = doc.find(QStringLiteral("primo")).currentList();
-        QVERIFY(oldStyle);
-        QCOMPARE(oldStyle->format().style(), QTextListFormat::ListDisc);
-        QCOMPARE(oldStyle->count(), 2);
-        QCOMPARE(doc.find(QStringLiteral("secondo")).block().text(), QStringLiteral("secondo"));
-        QTextList *numbered = doc.find(QStringLiteral("uno")).currentList();
-        QVERIFY(numbered);
-        QCOMPARE(numbered->format().style(), QTextListFormat::ListDecimal);
-        QCOMPARE(numbered->count(), 2);
-        QVERIFY(!doc.find(QStringLiteral("Tabella scritta a mano:")).currentList());
     }
 
     void oldStyleNumberingRestartsAfterOtherParagraphs()
