@@ -15,15 +15,7 @@ using whole::shown;
 
 namespace {
 
-const QString menu = forms::menu;
-const QString lessons = forms::lessons;
-const QString questionnaire = forms::questionnaire;
-const QString rates = forms::rates;
-const QString balances = forms::balances;
-const QString simulation = forms::simulation;
-const QString pyramids = forms::pyramids;
-const QString families = forms::families;
-const QString results = forms::results;
+using namespace forms;
 
 // The keys the back buttons know, written out here so that a key the program forgets shows.
 const QStringList lessonKeys = {"Storia1",   "Storia2",   "Storia3",   "Storia4",   "Statistica1", "Statistica2",
@@ -71,7 +63,8 @@ private slots:
             {simulation, "Cmdtorno"}, {rates, "Cmdtorno"},        {pyramids, "Cmdtorno"},
             {questionnaire, "Cmdtorno"}, {balances, "Cmdtorno"}, {results, "Labtorna"}};
         QStringList keys = lessonKeys + screenKeys;
-        keys << results << lessons << QString() << QStringLiteral("Storia5") << QStringLiteral("fmenù") << QStringLiteral("Fmenu");
+        keys << results << lessons << QString() << QStringLiteral("Storia5") << QStringLiteral("fmenù") << QStringLiteral("Fmenu")
+             << QStringLiteral("densità2");
         for (const auto &[form, control] : backButtons)
             for (const QString &key : keys)
                 QTest::addRow("%s from \"%s\"", qPrintable(form), qPrintable(key)) << form << control << key;
