@@ -140,20 +140,14 @@ private slots:
             road(qPrintable("menù principale from " + page), toPage + QStringList{"FLezioni/Cmdmenù"}, {menu}, page);
         }
 
-        // The lesson screen's other buttons, and the way back to a page.
+        // The lesson screen's other buttons, and the way back to a page. (A back button
+        // with each key, and so back from a lesson's destination or from a screen opened
+        // from the menu, is in backButtonsFollowTheKey.)
         road("lesson: destination after paging", {"Fmenù/Cmdcalcoli", "FLezioni/CmdAVANTI", "FLezioni/CmdDestina"}, {rates},
              "Statistica2");
         road("lesson: destination of a page reopened by a back button",
              {"Fmenù/Cmdpiramide", "FLezioni/CmdDestina", "Fpiramidi/Cmdtorno", "FLezioni/CmdDestina"}, {pyramids}, "Piramidi1");
         road("lesson: osserva", {"Fmenù/Cmdstoria", "FLezioni/CmdOsserva"}, {lessons, families}, "Storia1", "Storia1");
-        road("questionnaire back to its lesson", {"Fmenù/Cmdstoria", "FLezioni/CmdDestina", "FQuestionario/Cmdtorno"}, {lessons},
-             "Storia1", "Storia1");
-        road("balances back to their lesson", {"Fmenù/Cmdcalcoli", "FLezioni/CmdDestina", "FSaldiTassi/Cmdtorno"}, {lessons},
-             "Statistica1", "Statistica1");
-        road("rates back to their lesson", {"Fmenù/Cmdcalcoli", "FLezioni/CmdAVANTI", "FLezioni/CmdDestina", "Fesercizi/Cmdtorno"},
-             {lessons}, "Statistica2", "Statistica2");
-        road("pyramids back to their lesson", {"Fmenù/Cmdpiramide", "FLezioni/CmdDestina", "Fpiramidi/Cmdtorno"}, {lessons},
-             "Piramidi1", "Piramidi1");
 
         // The family browser, from the menu and from the lesson left open under it.
         road("families: 2 questionari", {"Fmenù/Cmdfami", "Ffamiglie/Cmdesercizi"}, {questionnaire}, families, {}, "Qfamtrad");
@@ -180,17 +174,12 @@ private slots:
              {menu}, simulation);
         road("simulation: menu over the exercise", {"Fmenù/Cmddinamiche", "Fgrafici/Cmdesercitazione", "Fesercizi/cmdmenu"},
              {simulation, menu}, simulation);
-        road("simulation: back", {"Fmenù/Cmddinamiche", "Fgrafici/Cmdtorno"}, {menu}, menu);
         road("simulation: menu", {"Fmenù/Cmddinamiche", "Fgrafici/Cmdmenù"}, {menu}, menu);
 
         // The exercises, the pyramids and the questionnaire.
-        road("rates: back", {"Fmenù/cmdesdin", "Fesercizi/Cmdtorno"}, {menu}, menu);
         road("rates: menu", {"Fmenù/cmdesdin", "Fesercizi/cmdmenu"}, {menu}, menu);
-        road("balances: back", {"Fmenù/Cmdesercizi1", "FSaldiTassi/Cmdtorno"}, {menu}, menu);
         road("balances: menu", {"Fmenù/Cmdesercizi1", "FSaldiTassi/cmdmenu"}, {menu}, menu);
-        road("pyramids: back", {"Fmenù/Cmdpiram", "Fpiramidi/Cmdtorno"}, {menu}, menu);
         road("pyramids: menu", {"Fmenù/Cmdpiram", "Fpiramidi/Cmdmenù"}, {menu}, menu);
-        road("questionnaire: back", {"Fmenù/Cmdquestionari", "FQuestionario/Cmdtorno"}, {menu}, menu);
         road("questionnaire: menu over it", {"Fmenù/Cmdquestionari", "FQuestionario/Cmdmenù"}, {questionnaire, menu}, menu);
 
         // The results screen, opened from everywhere it can be, and the screens its labels lead to.
@@ -220,7 +209,6 @@ private slots:
         road("results: the balances open them again",
              {"Fmenù/Cmdesercizi1", "FSaldiTassi/Cmdarchivio", "FRisultati/Labtorna", "FSaldiTassi/Cmdarchivio"}, {results}, balances);
         road("results: menu keeps the key", {"Fmenù/Cmdesercizi1", "FSaldiTassi/Cmdarchivio", "FRisultati/Labmenù"}, {menu}, balances);
-        road("results from the menu: torna", {"Fmenù/Cmdarchivio", "FRisultati/Labtorna"}, {menu}, results);
         road("results from the menu: menu", {"Fmenù/Cmdarchivio", "FRisultati/Labmenù"}, {menu}, menu);
     }
     void roads()
