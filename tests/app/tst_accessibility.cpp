@@ -66,6 +66,22 @@ void collectUnnamed(QAccessibleInterface *node, QStringList &unnamed)
         collectUnnamed(node->child(i), unnamed);
 }
 
+// One row per screen; the menu left out where the test has nothing to do on it.
+void addFormRows(bool withMenu = true)
+{
+    QTest::addColumn<QString>("form");
+    for (const QString &form : everyForm)
+        if (withMenu || form != forms::menu)
+            QTest::newRow(qPrintable(form)) << form;
+}
+
+// Started with a name ready for the questionnaire's question.
+bool startNamed(TestProgram &program)
+{
+    program.dialogs().queueAnswer(QStringLiteral("Rossi Mario"));
+    return program.start();
+}
+
 QAccessibleInterface *accessibleOf(QWidget *widget) { return QAccessible::queryAccessibleInterface(widget); }
 
 // WCAG 2.1 relative luminance and contrast ratio.
@@ -152,31 +168,11 @@ class TestAccessibility : public QObject
     Q_OBJECT
 
 private slots:
-    void everyReachableControlHasAName_data()
-    {
-        QTest::addColumn<QString>("form");
-        for (const QString &form : everyForm)
-            QTest::newRow(qPrintable(form)) << form;
-    }
-
-    void everyReachableControlHasAName()
-    {
-        QFETCH(QString, form);
-        TestProgram program;
-        program.dialogs().queueAnswer(QStringLiteral("Rossi Mario"));
-        QVERIFY(program.start());
-        Screen *screen = open(program, form);
-        QStringList unnamed;
-        collectUnnamed(accessibleOf(screen), unnamed);
-        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral("\n"))));
-    }
-
     // Names and descriptions a screen reader reads, exactly, on a sample of every kind.
     void sampleOfNames()
     {
         TestProgram program;
-        program.dialogs().queueAnswer(QStringLiteral("Rossi Mario"));
-        QVERIFY(program.start());
+        QVERIFY(startNamed(program));
         const auto nameOf = [&](const QString &form, const QString &control) {
             QWidget *w = program.control<QWidget>(form, control);
             return w ? accessibleOf(w)->text(QAccessible::Name) : QStringLiteral("(missing)");
@@ -244,22 +240,21 @@ private slots:
         QVERIFY(graph->text(QAccessible::Description).startsWith(QStringLiteral("Vuoto")));
     }
 
-    // Every text on every screen, and the marks of a scored questionnaire and of the
-    // checked exercises, against the ground it stands on.
-    void contrastOfEveryText_data()
-    {
-        QTest::addColumn<QString>("form");
-        for (const QString &form : everyForm)
-            QTest::newRow(qPrintable(form)) << form;
-    }
+    // Every control the keyboard reaches has a name for screen readers; every text on
+    // every screen, and the marks of a scored questionnaire and of the checked exercises,
+    // stands out against the ground it stands on.
+    void namesAndContrastOfEveryScreen_data() { addFormRows(); }
 
-    void contrastOfEveryText()
+    void namesAndContrastOfEveryScreen()
     {
         QFETCH(QString, form);
         TestProgram program;
-        program.dialogs().queueAnswer(QStringLiteral("Rossi Mario"));
-        QVERIFY(program.start());
+        QVERIFY(startNamed(program));
         Screen *screen = open(program, form);
+        QStringList unnamed;
+        collectUnnamed(accessibleOf(screen), unnamed);
+        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral("\n"))));
+
         if (form == forms::questionnaire) {
             for (auto *box : screen->findChildren<QCheckBox *>(QStringLiteral("Check1")))
                 box->click();
@@ -283,14 +278,13 @@ private slots:
 
     // The ring stands around the control with the focus on every screen, and one of its
     // two colours stands out (3:1) against the screen's ground.
-    void focusRingShowsEverywhere_data() { everyReachableControlHasAName_data(); }
+    void focusRingShowsEverywhere_data() { addFormRows(); }
 
     void focusRingShowsEverywhere()
     {
         QFETCH(QString, form);
         TestProgram program;
-        program.dialogs().queueAnswer(QStringLiteral("Rossi Mario"));
-        QVERIFY(program.start());
+        QVERIFY(startNamed(program));
         Screen *screen = open(program, form);
         auto *ring = screen->findChild<FocusRing *>();
         QVERIFY(ring);
@@ -319,20 +313,13 @@ private slots:
     }
 
     // Esc leaves every screen as its back button does; on the menu it does nothing.
-    void escapeLeavesEveryScreen_data()
-    {
-        QTest::addColumn<QString>("form");
-        for (const QString &form : everyForm)
-            if (form != forms::menu)
-                QTest::newRow(qPrintable(form)) << form;
-    }
+    void escapeLeavesEveryScreen_data() { addFormRows(false); }
 
     void escapeLeavesEveryScreen()
     {
         QFETCH(QString, form);
         TestProgram program;
-        program.dialogs().queueAnswer(QStringLiteral("Rossi Mario"));
-        QVERIFY(program.start());
+        QVERIFY(startNamed(program));
         program.module().chiamante = forms::menu;
         Screen *screen = open(program, form);
         program.screen(forms::menu)->hide();
@@ -415,8 +402,7 @@ private slots:
     void captionsStayWholeAtTheLargestType()
     {
         TestProgram program;
-        program.dialogs().queueAnswer(QStringLiteral("Rossi Mario"));
-        QVERIFY(program.start());
+        QVERIFY(startNamed(program));
         for (const QString &form : everyForm)
             open(program, form);
         Screen *menu = open(program, forms::menu);

@@ -123,21 +123,8 @@ QStringList problemsOf(Screen *screen, const QSize &display)
 
 const QList<QSize> classroomDisplays = {QSize(1024, 768), QSize(1280, 960), QSize(1920, 1080), QSize(3840, 2160)};
 
-// Heights in pixels of what a pupil reads, on one display.
-struct Reading
-{
-    int lessonLine = 0;      // a line of the lesson's body text
-    int messageText = 0;     // the text of a message box
-    int messageButton = 0;   // its OK button
-    int longMessage = 0;     // the width of a box with a long text, which must not wrap every few words
-    int questionText = 0;    // the prompt of the name question
-    int tickBox = 0;         // a tick box of the balances exercise
-    int optionButton = 0;    // one of its option buttons
-    int menuEntry = 0;       // an entry of the lesson screen's menu bar
-    int calculatorKey = 0;   // a key of the calculator
-    int gridRow = 0;         // a row of the results screen's grids
-    int listArrow = 0;       // the width of the questionnaire list's arrow
-};
+// Sizes in pixels of what a pupil reads, on one display, by name.
+using Reading = QList<std::pair<const char *, int>>;
 
 // The line of a paragraph in the middle of the lesson, as laid out on the page.
 int lessonLineHeight(TestProgram &program)
@@ -166,39 +153,41 @@ Reading readingOn(const QSize &display)
         return r;
     program.module().navigation().showLessonPage(QStringLiteral("Storia1"));
     QCoreApplication::processEvents();
-    r.lessonLine = lessonLineHeight(program);
+    r.append({"lesson line", lessonLineHeight(program)});
     auto *menuBar = program.screen(forms::lessons)->findChild<QMenuBar *>();
-    r.menuEntry = menuBar->actionGeometry(menuBar->actions().constFirst()).height();
+    r.append({"lesson menu entry", menuBar->actionGeometry(menuBar->actions().constFirst()).height()});
 
     // The dialogs the real seam shows, built but never run modally.
     const std::unique_ptr<QMessageBox> box(
         QtDialogs::makeMessageBox(QStringLiteral("Non hai completato la risposta"), forms::programTitle, MessageIcon::None, nullptr));
     box->show();
-    r.messageText = QFontMetrics(box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"))->font()).height();
-    r.messageButton = box->button(QMessageBox::Ok)->height();
+    r.append({"message text", QFontMetrics(box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"))->font()).height()});
+    r.append({"message button", box->button(QMessageBox::Ok)->height()});
     const std::unique_ptr<QMessageBox> longBox(QtDialogs::makeMessageBox(
         QStringLiteral("PRIMA di esportare i dati, è necessario inserire UN DISCHETTO. Si deve essere sicuri che non sia "
                        "danneggiato e che ci siano almeno 500 Kb di spazio libero. Si raccomanda di usare un dischetto "
                        "diverso per ogni classe."),
         forms::programTitle, MessageIcon::Information, nullptr));
     longBox->show();
-    r.longMessage = longBox->width();
+    // Its width: a long text must not wrap every few words.
+    r.append({"long message", longBox->width()});
     const std::unique_ptr<QInputDialog> question(
         QtDialogs::makeInputDialog(QStringLiteral("Scrivi qui PRIMA il COGNOME, poi il tuo Nome"), forms::programTitle, nullptr));
-    r.questionText = QFontMetrics(question->findChild<QLabel *>()->font()).height();
+    r.append({"name question", QFontMetrics(question->findChild<QLabel *>()->font()).height()});
 
     program.module().navigation().show(forms::balances);
-    r.tickBox = indicatorHeight(program.control<QCheckBox>(forms::balances, QStringLiteral("Check1(0)")), QStyle::SE_CheckBoxIndicator);
-    r.optionButton = indicatorHeight(program.control<QRadioButton>(forms::balances, QStringLiteral("Option3(0)")),
-                                     QStyle::SE_RadioButtonIndicator);
-    r.calculatorKey = program.control<QPushButton>(forms::balances, QStringLiteral("Number(7)"))->height();
-    r.gridRow = program.control<QTableWidget>(forms::results, QStringLiteral("Grid1"))->verticalHeader()->defaultSectionSize();
+    r.append({"tick box", indicatorHeight(program.control<QCheckBox>(forms::balances, QStringLiteral("Check1(0)")), QStyle::SE_CheckBoxIndicator)});
+    r.append({"option button", indicatorHeight(program.control<QRadioButton>(forms::balances, QStringLiteral("Option3(0)")),
+                                               QStyle::SE_RadioButtonIndicator)});
+    r.append({"calculator key", program.control<QPushButton>(forms::balances, QStringLiteral("Number(7)"))->height()});
+    r.append({"results grid row", program.control<QTableWidget>(forms::results, QStringLiteral("Grid1"))->verticalHeader()->defaultSectionSize()});
 
     auto *list = program.control<QComboBox>(forms::questionnaire, QStringLiteral("Combo1"));
     QStyleOptionComboBox option;
     option.initFrom(list);
     option.editable = list->isEditable();
-    r.listArrow = list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, list).width();
+    // The width of the questionnaire list's arrow.
+    r.append({"list arrow", list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, list).width()});
     return r;
 }
 
@@ -246,19 +235,15 @@ private slots:
     void whatPupilsReadFollowsTheDisplay()
     {
         const QSize reference(1280, 960);
-        const Reading atReference = readingOn(reference);
-        const auto parts = [](const Reading &r) {
-            return QList<std::pair<const char *, int>>{{"lesson line", r.lessonLine},   {"message text", r.messageText},
-                                                       {"message button", r.messageButton}, {"long message", r.longMessage},
-                                                       {"name question", r.questionText},
-                                                       {"tick box", r.tickBox},         {"option button", r.optionButton},
-                                                       {"lesson menu entry", r.menuEntry}, {"calculator key", r.calculatorKey},
-                                                       {"results grid row", r.gridRow}, {"list arrow", r.listArrow}};
-        };
+        const Reading expected = readingOn(reference);
+        QCOMPARE(expected.size(), 11);
         QStringList problems;
         for (const QSize &display : classroomDisplays) {
-            const auto measured = parts(readingOn(display));
-            const auto expected = parts(atReference);
+            const Reading measured = readingOn(display);
+            if (measured.size() != expected.size()) {
+                problems << QStringLiteral("%1x%2: not measured").arg(display.width()).arg(display.height());
+                continue;
+            }
             for (qsizetype i = 0; i < measured.size(); ++i) {
                 const double ratio = double(measured[i].second) / display.height();
                 const double wanted = double(expected[i].second) / reference.height();

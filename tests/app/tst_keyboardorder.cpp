@@ -171,13 +171,10 @@ private slots:
         QCOMPARE(box->text(), QStringLiteral("12"));
 
         open(program, forms::simulation);
-        auto *year = program.control<QLineEdit>(forms::simulation, QStringLiteral("Text1"));
-        year->setText(QStringLiteral("2000"));
-        program.control<QLineEdit>(forms::simulation, QStringLiteral("txtpopiniziale"))->setText(QStringLiteral("57600000"));
-        program.control<QLineEdit>(forms::simulation, QStringLiteral("txtnatal"))->setText(QStringLiteral("9"));
-        auto *death = program.control<QLineEdit>(forms::simulation, QStringLiteral("Txtmortal"));
-        death->setText(QStringLiteral("10"));
-        QTest::keyClick(death, Qt::Key_Enter);
+        QLineEdit *last = nullptr;
+        for (const auto &[name, typed] : {std::pair{"Text1", "2000"}, {"txtpopiniziale", "57600000"}, {"txtnatal", "9"}, {"Txtmortal", "10"}})
+            (last = program.control<QLineEdit>(forms::simulation, QString::fromUtf8(name)))->setText(QString::fromUtf8(typed));
+        QTest::keyClick(last, Qt::Key_Enter);
         QCOMPARE(program.control<QLabel>(forms::simulation, QStringLiteral("labrisult"))->text(), QStringLiteral("57542400"));
     }
 };
