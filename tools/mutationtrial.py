@@ -139,7 +139,9 @@ def main():
 
     work = args.work or pathlib.Path(tempfile.mkdtemp(prefix="censaria-mutants-"))
     tree, build = work / "tree", work / "build"
-    run(["rsync", "-a", "--delete", "--exclude", "/build*", "--exclude", ".git", f"{ROOT}/", f"{tree}/"], ROOT).check_returncode()
+    shutil.rmtree(tree, ignore_errors=True)
+    shutil.copytree(ROOT, tree, ignore=lambda folder, names: [
+        n for n in names if folder == str(ROOT) and (n.startswith("build") or n == ".git")])
     launcher = ["-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"] if shutil.which("ccache") else []
     run(["cmake", "-S", str(tree), "-B", str(build), "-G", "Ninja", "-DCMAKE_BUILD_TYPE=Debug",
          "-DBUILD_SHARED_LIBS=ON", "-DCMAKE_LINK_DEPENDS_NO_SHARED=ON"] + launcher, tree).check_returncode()
