@@ -1,7 +1,7 @@
 #include "bencharchive.h"
 
-#include "app/forms.h"
-#include "app/clicklabel.h"
+#include "screenkit/forms.h"
+#include "screenkit/clicklabel.h"
 #include "archive/archive.h"
 #include "archive/resultsexport.h"
 #include "archive/schema.h"

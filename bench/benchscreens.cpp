@@ -1,7 +1,7 @@
 #include "benchscreens.h"
 
-#include "app/forms.h"
-#include "app/screen.h"
+#include "screenkit/forms.h"
+#include "screenkit/screen.h"
 #include "figures.h"
 #include "paintwatch.h"
 #include "testsupport/censariatest.h"

@@ -1,6 +1,6 @@
 // startupprobe PROGRAM_FOLDER: Censaria's start-up exactly as main() does it, on the
 // data folder of PROGRAM_FOLDER, ending as soon as the main menu is painted.
-#include "app/forms.h"
+#include "screenkit/forms.h"
 #include "app/program.h"
 #include "firstpaint.h"
 #include "platform/qtplatform.h"

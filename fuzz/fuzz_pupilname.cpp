@@ -1,6 +1,6 @@
 // Any answer to the name question gives a key without blanks at either end, and
 // normalising a key again changes nothing.
-#include "app/pupilname.h"
+#include "screenkit/pupilname.h"
 
 #include <QString>
 #include <cstdlib>

@@ -1,10 +1,10 @@
 #include "mainmenu.h"
 
-#include "accessibility.h"
-#include "buttonstyle.h"
-#include "clicklabel.h"
-#include "forms.h"
-#include "module.h"
+#include "screenkit/accessibility.h"
+#include "screenkit/buttonstyle.h"
+#include "screenkit/clicklabel.h"
+#include "screenkit/forms.h"
+#include "screenkit/module.h"
 #include "platform/twips.h"
 #include "platform/typescale.h"
 #include "typesize.h"
@@ -56,20 +56,20 @@ MainMenu::MainMenu(Module &module)
     addHeading("Label2", QStringLiteral("Osservare"), 1);
     addHeading("Label3", QStringLiteral("Operare"), 2);
 
-    addButton("Cmdstoria", QStringLiteral("Storia della popolazione"), 0, 0, forms::lessons, &MainMenu::openStoria);
-    addButton("Cmdcalcoli", QStringLiteral("I calcoli dei demografi"), 0, 1, forms::lessons, &MainMenu::openCalcoli);
-    addButton("Cmddensità", QStringLiteral("La densità di popolazione"), 0, 2, forms::lessons, &MainMenu::openDensita);
-    addButton("Cmdpiramide", QStringLiteral("Piramide della popolazione"), 0, 3, forms::lessons, &MainMenu::openPiramideLesson);
-    addButton("CmdITALIA", QStringLiteral("La popolazione italiana"), 0, 4, forms::lessons, &MainMenu::openItalia);
-    addButton("Cmddinamiche", QStringLiteral("Dinamiche demografiche"), 1, 0, forms::simulation, &MainMenu::openSimulation);
-    addButton("Cmdfami", QStringLiteral("Modelli di famiglie"), 1, 1, forms::families, &MainMenu::openFamilies);
-    addButton("Cmdpiram", QStringLiteral("Piramide della popolazione"), 1, 2, forms::pyramids, &MainMenu::openPyramids);
-    addButton("Cmdesercizi1", QStringLiteral("Esercizi sui SALDI demografici"), 2, 0, forms::balances, &MainMenu::openBalances);
-    addButton("cmdesdin", QStringLiteral("Esercizi sui TASSI demografici"), 2, 1, forms::rates, &MainMenu::openRates);
-    addButton("cmdesfam", QStringLiteral("Esercizi sulle famiglie"), 2, 2, forms::families, &MainMenu::openFamilies);
-    addButton("Cmdquestionari", QStringLiteral("Questionari"), 2, 3, forms::questionnaire, &MainMenu::openQuestionnaires);
-    addButton("Cmdarchivio", QStringLiteral("Archivio dei risultati"), 2, 5, forms::results, &MainMenu::openArchive);
-    addButton("Cmdesco", QStringLiteral("Esco"), 2, 6, forms::menu, &MainMenu::exit);
+    addButton("Cmdstoria", QStringLiteral("Storia della popolazione"), 0, 0, &MainMenu::openStoria);
+    addButton("Cmdcalcoli", QStringLiteral("I calcoli dei demografi"), 0, 1, &MainMenu::openCalcoli);
+    addButton("Cmddensità", QStringLiteral("La densità di popolazione"), 0, 2, &MainMenu::openDensita);
+    addButton("Cmdpiramide", QStringLiteral("Piramide della popolazione"), 0, 3, &MainMenu::openPiramideLesson);
+    addButton("CmdITALIA", QStringLiteral("La popolazione italiana"), 0, 4, &MainMenu::openItalia);
+    addButton("Cmddinamiche", QStringLiteral("Dinamiche demografiche"), 1, 0, &MainMenu::openSimulation);
+    addButton("Cmdfami", QStringLiteral("Modelli di famiglie"), 1, 1, &MainMenu::openFamilies);
+    addButton("Cmdpiram", QStringLiteral("Piramide della popolazione"), 1, 2, &MainMenu::openPyramids);
+    addButton("Cmdesercizi1", QStringLiteral("Esercizi sui SALDI demografici"), 2, 0, &MainMenu::openBalances);
+    addButton("cmdesdin", QStringLiteral("Esercizi sui TASSI demografici"), 2, 1, &MainMenu::openRates);
+    addButton("cmdesfam", QStringLiteral("Esercizi sulle famiglie"), 2, 2, &MainMenu::openFamilies);
+    addButton("Cmdquestionari", QStringLiteral("Questionari"), 2, 3, &MainMenu::openQuestionnaires);
+    addButton("Cmdarchivio", QStringLiteral("Archivio dei risultati"), 2, 5, &MainMenu::openArchive);
+    addButton("Cmdesco", QStringLiteral("Esco"), 2, 6, &MainMenu::exit);
     findChild<QPushButton *>(QStringLiteral("Cmdarchivio"))->setStyleSheet(filledButtonStyle(archiveColour, disabledGrey, 120));
     findChild<QPushButton *>(QStringLiteral("Cmdesco"))->setStyleSheet(filledButtonStyle(exitColour, disabledGrey, 120));
 
@@ -159,8 +159,7 @@ void MainMenu::addHeading(const char *name, const QString &text, int column)
     heading->setStyleSheet(QStringLiteral("color: white; border-bottom: 3px solid %1;").arg(columnColour[column].lighter(130).name()));
 }
 
-void MainMenu::addButton(const char *name, const QString &caption, int column, int row, const QString &target,
-                         void (MainMenu::*action)())
+void MainMenu::addButton(const char *name, const QString &caption, int column, int row, void (MainMenu::*action)())
 {
     auto *button = new QPushButton(caption, canvas());
     button->setObjectName(QString::fromUtf8(name));
@@ -168,8 +167,6 @@ void MainMenu::addButton(const char *name, const QString &caption, int column, i
     button->setFont(Twips::font(8.5, true));
     button->setStyleSheet(filledButtonStyle(columnColour[column], disabledGrey, 120));
     button->setCursor(Qt::PointingHandCursor);
-    // A screen the program does not have yet cannot be opened.
-    button->setEnabled(module().screens().has(target));
     // Two buttons share a caption: the column they stand in tells them apart.
     static const char *const columnNames[] = {"Studiare", "Osservare", "Operare"};
     accessible::describe(button, QString::fromUtf8(columnNames[column]));

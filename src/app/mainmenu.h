@@ -1,6 +1,6 @@
 #pragma once
 
-#include "screen.h"
+#include "screenkit/screen.h"
 
 class QLabel;
 namespace censaria { class ClickLabel; }
@@ -24,8 +24,7 @@ protected:
 private:
     void addTypeSizeChoice();
     void showTypeSize();
-    void addButton(const char *name, const QString &caption, int column, int row, const QString &target,
-                   void (MainMenu::*action)());
+    void addButton(const char *name, const QString &caption, int column, int row, void (MainMenu::*action)());
     void addHeading(const char *name, const QString &text, int column);
 
     // Button actions

@@ -2,8 +2,9 @@
 
 #include "archive/dailybackup.h"
 #include "displayscale.h"
-#include "forms.h"
-#include "screen.h"
+#include "screencatalog.h"
+#include "screenkit/forms.h"
+#include "screenkit/screen.h"
 #include "typesize.h"
 
 #include <QApplication>
@@ -18,6 +19,7 @@ namespace censaria {
 Program::Program(const Platform &platform, const QString &programFolder)
     : module_(platform, programFolder)
 {
+    registerScreens(module_.screens());
 }
 
 bool Program::start()

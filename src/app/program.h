@@ -1,6 +1,6 @@
 #pragma once
 
-#include "module.h"
+#include "screenkit/module.h"
 
 class QApplication;
 

@@ -1,3 +1,5 @@
+#include "screencatalog.h"
+
 #include "archive/resultsscreen.h"
 #include "exercises/fesercizi.h"
 #include "exercises/fsalditassi.h"
@@ -7,9 +9,8 @@
 #include "questionnaires/fquestionario.h"
 #include "register/registerscreen.h"
 #include "simulation/fgrafici.h"
-#include "forms.h"
+#include "screenkit/forms.h"
 #include "mainmenu.h"
-#include "screenregistry.h"
 
 namespace censaria {
 

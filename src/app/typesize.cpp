@@ -1,7 +1,7 @@
 #include "typesize.h"
 
-#include "module.h"
-#include "screen.h"
+#include "screenkit/module.h"
+#include "screenkit/screen.h"
 #include "platform/typescale.h"
 
 #include <QComboBox>

@@ -1,8 +1,8 @@
 #include "resultsbrowser.h"
 
-#include "app/forms.h"
-#include "app/module.h"
-#include "app/pupilname.h"
+#include "screenkit/forms.h"
+#include "screenkit/module.h"
+#include "screenkit/pupilname.h"
 #include "platform/removablemedia.h"
 #include "resultformat.h"
 #include "resultsexport.h"

@@ -1,9 +1,9 @@
 #include "resultsscreen.h"
 
-#include "app/accessibility.h"
-#include "app/clicklabel.h"
-#include "app/forms.h"
-#include "app/module.h"
+#include "screenkit/accessibility.h"
+#include "screenkit/clicklabel.h"
+#include "screenkit/forms.h"
+#include "screenkit/module.h"
 #include "platform/twips.h"
 #include "resultsbrowser.h"
 #include "resultshover.h"

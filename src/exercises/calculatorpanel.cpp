@@ -1,7 +1,7 @@
 #include "calculatorpanel.h"
 
-#include "app/accessibility.h"
-#include "app/module.h"
+#include "screenkit/accessibility.h"
+#include "screenkit/module.h"
 #include "platform/twips.h"
 
 #include <QHash>

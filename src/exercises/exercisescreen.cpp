@@ -1,9 +1,9 @@
 #include "exercisescreen.h"
 
-#include "app/accessibility.h"
-#include "app/buttonstyle.h"
-#include "app/forms.h"
-#include "app/module.h"
+#include "screenkit/accessibility.h"
+#include "screenkit/buttonstyle.h"
+#include "screenkit/forms.h"
+#include "screenkit/module.h"
 #include "calculatorpanel.h"
 #include "exercisepictures.h"
 #include "platform/twips.h"
@@ -104,8 +104,6 @@ void ExerciseScreen::addNavigationButtons(const QString &exitName, int left, int
     auto *back = addButton(QStringLiteral("Cmdtorno"), QStringLiteral("Torno"), {left + 2940, top, 1320, height}, navigationColour);
     auto *menu = addButton(QStringLiteral("cmdmenu"), QStringLiteral("Menù"), {left + 4440, top, 1320, height}, navigationColour);
     auto *exit = addButton(exitName, QStringLiteral("Esco"), {left + 5940, top, 1320, height}, exitColour);
-    // Like the menu's buttons: a screen the program does not have cannot be opened.
-    archive->setEnabled(module().screens().has(forms::results));
     connect(archive, &QPushButton::clicked, this, [this] { Cmdarchivio_Click(); });
     connect(back, &QPushButton::clicked, this, [this] { goBack(); });
     connect(menu, &QPushButton::clicked, this, [this] { goToMenu(); });

@@ -1,9 +1,9 @@
 #include "fsalditassi.h"
 
-#include "app/accessibility.h"
-#include "app/forms.h"
-#include "app/verdict.h"
-#include "app/module.h"
+#include "screenkit/accessibility.h"
+#include "screenkit/forms.h"
+#include "screenkit/verdict.h"
+#include "screenkit/module.h"
 #include "archive/schema.h"
 #include "calculatorpanel.h"
 #include "exercisepictures.h"

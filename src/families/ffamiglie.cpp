@@ -1,7 +1,7 @@
 #include "ffamiglie.h"
 
-#include "app/forms.h"
-#include "app/module.h"
+#include "screenkit/forms.h"
+#include "screenkit/module.h"
 #include "platform/twips.h"
 
 #include <QLabel>
@@ -81,11 +81,8 @@ void Ffamiglie::buildButtons()
     modern_ = addButton(QStringLiteral("Cmdmod"), QStringLiteral("Fam. moderne"), QRect(7440, 7440, 2160, 480), &Ffamiglie::modernFamilies);
     addButton(QStringLiteral("CmdAIUTO"), QStringLiteral("Aiuto ?"), QRect(9960, 7440, 1920, 480), &Ffamiglie::showHelp);
 
-    // Screens the program does not have cannot be opened.
-    addButton(QStringLiteral("Cmdesercizi"), QStringLiteral("2 Questionari"), QRect(120, 8160, 2880, 540), &Ffamiglie::openQuestionnaires)
-        ->setEnabled(module().screens().has(forms::questionnaire));
-    addButton(QStringLiteral("Cmdtorno"), QStringLiteral("Lezioni"), QRect(5160, 8160, 2160, 540), &Ffamiglie::openLesson)
-        ->setEnabled(module().screens().has(forms::lessons));
+    addButton(QStringLiteral("Cmdesercizi"), QStringLiteral("2 Questionari"), QRect(120, 8160, 2880, 540), &Ffamiglie::openQuestionnaires);
+    addButton(QStringLiteral("Cmdtorno"), QStringLiteral("Lezioni"), QRect(5160, 8160, 2160, 540), &Ffamiglie::openLesson);
     addButton(QStringLiteral("Cmdmenù"), QStringLiteral("Menù"), QRect(7440, 8160, 2160, 540), &Ffamiglie::backToMenu);
     addButton(QStringLiteral("Cmdesco"), QStringLiteral("Esco"), QRect(9960, 8160, 1920, 540), &Ffamiglie::exitProgram);
 }

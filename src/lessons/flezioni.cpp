@@ -1,9 +1,9 @@
 #include "flezioni.h"
 
-#include "app/buttonstyle.h"
-#include "app/accessibility.h"
-#include "app/forms.h"
-#include "app/module.h"
+#include "screenkit/buttonstyle.h"
+#include "screenkit/accessibility.h"
+#include "screenkit/forms.h"
+#include "screenkit/module.h"
 #include "lessoncatalogue.h"
 #include "lessoncontent.h"
 #include "platform/twips.h"
@@ -239,10 +239,6 @@ void FLezioni::showDestination(const LessonTopic &topic)
     destina_->setText(topic.destinationCaption);
     // A button without a caption would be an empty box on the page.
     destina_->setVisible(!topic.destinationCaption.isEmpty());
-    const LessonDestination &to = topic.destination;
-    const QString form = to.kind == LessonDestination::Kind::Questionnaire ? forms::questionnaire : to.target;
-    // As on the main menu: a screen the program does not have cannot be opened.
-    destina_->setEnabled(to.kind == LessonDestination::Kind::Nothing || module().screens().has(form));
 }
 
 void FLezioni::avantiClicked()

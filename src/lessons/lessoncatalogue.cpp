@@ -1,6 +1,6 @@
 #include "lessoncatalogue.h"
 
-#include "app/forms.h"
+#include "screenkit/forms.h"
 
 #include <algorithm>
 

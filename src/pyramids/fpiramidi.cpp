@@ -1,8 +1,8 @@
 #include "fpiramidi.h"
 
-#include "app/accessibility.h"
-#include "app/forms.h"
-#include "app/module.h"
+#include "screenkit/accessibility.h"
+#include "screenkit/forms.h"
+#include "screenkit/module.h"
 #include "platform/twips.h"
 #include "pyramidwidgets.h"
 

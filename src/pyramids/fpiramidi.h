@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/screen.h"
+#include "screenkit/screen.h"
 #include "pyramidmodel.h"
 
 #include <QList>

@@ -1,9 +1,9 @@
 #include "fquestionario.h"
 
-#include "app/accessibility.h"
-#include "app/forms.h"
-#include "app/verdict.h"
-#include "app/module.h"
+#include "screenkit/accessibility.h"
+#include "screenkit/forms.h"
+#include "screenkit/verdict.h"
+#include "screenkit/module.h"
 #include "colouredbutton.h"
 #include "platform/twips.h"
 #include "questionnairerecording.h"
@@ -297,8 +297,7 @@ void FQuestionario::showSession()
     totalRight_->setText(QString::number(session_.totalRight()));
     totalWrong_->setText(QString::number(session_.totalWrong()));
     result_->setEnabled(session_.canScore());
-    // Without a results screen in the program the button would only clear the rows.
-    archive_->setEnabled(session_.canOpenArchive() && module().screens().has(forms::results));
+    archive_->setEnabled(session_.canOpenArchive());
     familyButton_->setVisible(session_.showsFamilyButton());
     familyButton_->setText(session_.familyButtonCaption());
 }

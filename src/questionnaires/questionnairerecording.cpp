@@ -1,6 +1,6 @@
 #include "questionnairerecording.h"
 
-#include "app/module.h"
+#include "screenkit/module.h"
 #include "archive/schema.h"
 #include "questionbanks.h"
 

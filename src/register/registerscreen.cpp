@@ -1,9 +1,9 @@
 #include "registerscreen.h"
 
-#include "app/buttonstyle.h"
+#include "screenkit/buttonstyle.h"
 #include "archive/archive.h"
-#include "app/forms.h"
-#include "app/module.h"
+#include "screenkit/forms.h"
+#include "screenkit/module.h"
 #include "platform/twips.h"
 #include "frozencolumn.h"
 #include "registerchart.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/navigation.h"
-#include "app/screen.h"
+#include "screenkit/navigation.h"
+#include "screenkit/screen.h"
 #include "platform/platform.h"
 #include "pupilrecord.h"
 #include "teacherpassword.h"

@@ -1,10 +1,10 @@
 #include "fgrafici.h"
 
-#include "app/accessibility.h"
-#include "app/buttonstyle.h"
-#include "app/verdict.h"
-#include "app/forms.h"
-#include "app/module.h"
+#include "screenkit/accessibility.h"
+#include "screenkit/buttonstyle.h"
+#include "screenkit/verdict.h"
+#include "screenkit/forms.h"
+#include "screenkit/module.h"
 #include "growthgraph.h"
 #include "platform/numbers.h"
 #include "platform/twips.h"
@@ -187,8 +187,6 @@ void Fgrafici::buildButtons()
 {
     QPushButton *exercise = addButton("Cmdesercitazione", QStringLiteral("Esercitazione"), canvas(),
                                       Twips::rect(200, 7650, 3900, 550), exerciseColour);
-    // The rates exercise cannot be opened while the program does not have it.
-    exercise->setEnabled(module().screens().has(forms::rates));
     connect(exercise, &QPushButton::clicked, this, &Fgrafici::openExercise);
 
     QPushButton *back = addButton("Cmdtorno", QStringLiteral("Torno"), canvas(), Twips::rect(200, 8350, 1230, 550), navigationColour);

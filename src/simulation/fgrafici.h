@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/screen.h"
+#include "screenkit/screen.h"
 #include "growthsimulation.h"
 
 class QLabel;

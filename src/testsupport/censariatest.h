@@ -20,9 +20,9 @@
 // Screens are found by form name ("FQuestionario"), controls by their objectName.
 // Run widget tests with QT_QPA_PLATFORM=offscreen.
 
-#include "app/module.h"
+#include "screenkit/module.h"
 #include "app/program.h"
-#include "app/screen.h"
+#include "screenkit/screen.h"
 #include "platform/fakeplatform.h"
 
 #include <QTemporaryDir>

@@ -4,10 +4,10 @@
 // sees what another screen was asked to do:
 //   program.module().screens().add(forms::results, [](Module &m) { return new StandInResults(m); });
 
-#include "app/forms.h"
-#include "app/module.h"
-#include "app/navigation.h"
-#include "app/screen.h"
+#include "screenkit/forms.h"
+#include "screenkit/module.h"
+#include "screenkit/navigation.h"
+#include "screenkit/screen.h"
 
 #include <QPushButton>
 #include <optional>

@@ -1,9 +1,9 @@
 // What a pupil who cannot see the screen well, or cannot use the mouse, meets: names
 // for screen readers on every control, contrast of every text, a focus ring that shows,
 // Esc that leaves every screen, and the larger type kept between runs.
-#include "app/clicklabel.h"
-#include "app/focusring.h"
-#include "app/forms.h"
+#include "screenkit/clicklabel.h"
+#include "screenkit/focusring.h"
+#include "screenkit/forms.h"
 #include "app/typesize.h"
 #include "platform/twips.h"
 #include "platform/typescale.h"

@@ -2,7 +2,7 @@
 // covers the whole display with its page in the middle, each visible control lies
 // inside whatever holds it and its text fits it, and what a pupil reads (the lesson,
 // the messages, the tick boxes) keeps its size against the display.
-#include "app/forms.h"
+#include "screenkit/forms.h"
 #include "platform/qtplatform.h"
 #include "pyramids/pyramidwidgets.h"
 #include "questionnaires/colouredbutton.h"

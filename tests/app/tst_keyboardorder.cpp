@@ -1,7 +1,7 @@
 // The Tab key on the screens: reading order, answers before the buttons acting on them,
 // every control reachable once, and the focus on the first answer when a screen opens.
-#include "app/clicklabel.h"
-#include "app/forms.h"
+#include "screenkit/clicklabel.h"
+#include "screenkit/forms.h"
 #include "testsupport/censariatest.h"
 
 #include <QAbstractButton>

@@ -1,5 +1,5 @@
-#include "app/clicklabel.h"
-#include "app/forms.h"
+#include "screenkit/clicklabel.h"
+#include "screenkit/forms.h"
 #include "archive/resultsbrowser.h"
 #include "archive/resultsscreen.h"
 #include "platform/twips.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/forms.h"
+#include "screenkit/forms.h"
 #include "archive/schema.h"
 #include "draws.h"
 #include "testsupport/censariatest.h"

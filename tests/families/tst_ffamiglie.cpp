@@ -1,4 +1,4 @@
-#include "app/forms.h"
+#include "screenkit/forms.h"
 #include "families/ffamiglie.h"
 #include "testsupport/censariatest.h"
 #include "testsupport/standins.h"
@@ -154,20 +154,6 @@ private slots:
         openFromMenu();
         button(QStringLiteral("Cmdesco"))->click();
         QCOMPARE(program_->exitCode(), std::optional<int>(0));
-    }
-
-    void withoutLessonsOrQuestionnairesTheBrowserStays()
-    {
-        TestProgram bare;
-        bare.module().screens().add(forms::questionnaire, [](Module &m) { return new StandInScreen(m, forms::questionnaire); });
-        QVERIFY(bare.start());
-        bare.control<QPushButton>(forms::menu, QStringLiteral("Cmdfami"))->click();
-        auto *questionnaires = bare.control<QPushButton>(forms::families, QStringLiteral("Cmdesercizi"));
-        auto *lessons = bare.control<QPushButton>(forms::families, QStringLiteral("Cmdtorno"));
-        QCOMPARE(lessons->isEnabled(), bare.module().screens().has(forms::lessons));
-        questionnaires->click(); // a screen that cannot load the topic: nothing to go to
-        QVERIFY(bare.screen(forms::families)->isVisible());
-        QVERIFY(bare.control<QPushButton>(forms::menu, QStringLiteral("cmdesfam"))->isEnabled());
     }
 };
 

@@ -1,4 +1,4 @@
-#include "app/forms.h"
+#include "screenkit/forms.h"
 #include "lessons/flezioni.h"
 #include "lessons/lessoncatalogue.h"
 #include "platform/twips.h"
@@ -194,19 +194,6 @@ private slots:
         module().chiamante = forms::menu;
         control("CmdDestina")->click();
         QCOMPARE(program_->visibleScreens(), QStringList{forms::menu});
-    }
-
-    void destinationOfAMissingScreenIsDisabled()
-    {
-        TestProgram bare(folder_.path());
-        bare.module().screens().remove(forms::questionnaire);
-        QVERIFY(bare.start());
-        bare.screen(forms::menu)->hide();
-        QVERIFY(bare.module().navigation().showLessonPage(QStringLiteral("Storia3")));
-        auto *destination = bare.control<QPushButton>(forms::lessons, QStringLiteral("CmdDestina"));
-        QVERIFY(!destination->isEnabled());
-        destination->click();
-        QCOMPARE(bare.visibleScreens(), QStringList{forms::lessons});
     }
 
     void menuBarOpensEveryPage()

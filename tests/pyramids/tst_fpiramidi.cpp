@@ -1,4 +1,4 @@
-#include "app/forms.h"
+#include "screenkit/forms.h"
 #include "platform/twips.h"
 #include "pyramids/fpiramidi.h"
 #include "pyramids/pyramidwidgets.h"

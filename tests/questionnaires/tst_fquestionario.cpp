@@ -1,4 +1,4 @@
-#include "app/forms.h"
+#include "screenkit/forms.h"
 #include "archive/schema.h"
 #include "questionnaires/fquestionario.h"
 #include "testsupport/censariatest.h"

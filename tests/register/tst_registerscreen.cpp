@@ -1,6 +1,6 @@
 // The register screen driven as the teacher does, offscreen through the seam.
-#include "app/clicklabel.h"
-#include "app/forms.h"
+#include "screenkit/clicklabel.h"
+#include "screenkit/forms.h"
 #include "register/registerchart.h"
 #include "register/registermodel.h"
 #include "register/registerscreen.h"

@@ -10,7 +10,7 @@
 #include "platform/datapaths.h"
 #include "testsupport/censariatest.h"
 
-#include "app/clicklabel.h"
+#include "screenkit/clicklabel.h"
 
 #include <QLineEdit>
 #include <QListWidget>

@@ -1,4 +1,4 @@
-#include "app/forms.h"
+#include "screenkit/forms.h"
 #include "simulation/growthgraph.h"
 #include "testsupport/censariatest.h"
 #include "testsupport/standins.h"
@@ -214,18 +214,6 @@ private slots:
         press("Cmdesco");
         QCOMPARE(program_->exitCode(), 0);
         QVERIFY(!program_->module().dbrisultati().isOpen());
-    }
-
-    void exerciseIsDisabledWithoutTheRatesScreen()
-    {
-        TestProgram bare;
-        bare.module().screens().remove(forms::rates);
-        QVERIFY(bare.start());
-        auto *exercise = bare.control<QPushButton>(forms::simulation, QStringLiteral("Cmdesercitazione"));
-        QVERIFY(!exercise->isEnabled());
-        exercise->click();
-        QCOMPARE(bare.visibleScreens(), QStringList{forms::menu});
-        QCOMPARE(bare.module().chiamante, QString());
     }
 
     // Each refused figure is named in the message, and nothing is computed or locked.

@@ -1,4 +1,4 @@
-#include "app/forms.h"
+#include "screenkit/forms.h"
 #include "platform/numbers.h"
 #include "testsupport/censariatest.h"
 

@@ -1,4 +1,4 @@
-#include "app/forms.h"
+#include "screenkit/forms.h"
 #include "lessons/lessoncatalogue.h"
 #include "questionnaires/questionbanks.h"
 #include "wholeprogram.h"

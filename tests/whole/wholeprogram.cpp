@@ -1,6 +1,6 @@
 #include "wholeprogram.h"
 
-#include "app/clicklabel.h"
+#include "screenkit/clicklabel.h"
 #include "pyramids/pyramidwidgets.h"
 #include "simulation/growthgraph.h"
 

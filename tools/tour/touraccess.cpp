@@ -1,6 +1,6 @@
-#include "app/focusring.h"
-#include "app/forms.h"
-#include "app/clicklabel.h"
+#include "screenkit/focusring.h"
+#include "screenkit/forms.h"
+#include "screenkit/clicklabel.h"
 #include "tour.h"
 
 #include <QAbstractButton>

@@ -1,4 +1,4 @@
-#include "app/forms.h"
+#include "screenkit/forms.h"
 #include "tour.h"
 
 #include <QAbstractButton>

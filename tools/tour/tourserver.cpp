@@ -1,8 +1,8 @@
 // With CENSARIA_TOUR_SERVER naming the settings file of a (throwaway) server archive,
 // the results screen of a PC reading the whole school from it, and the messages of a
 // PC whose server does not answer. scripts/test gives it one (tests/server/pgcluster).
-#include "app/clicklabel.h"
-#include "app/forms.h"
+#include "screenkit/clicklabel.h"
+#include "screenkit/forms.h"
 #include "archive/archive.h"
 #include "tour.h"
 

@@ -20,9 +20,6 @@ public:
     ~ScreenRegistry();
 
     void add(const QString &formName, Factory factory);
-    // Forgets a form not created yet, as a build without that screen would (tests use it).
-    void remove(const QString &formName);
-    bool has(const QString &formName) const { return factories_.contains(formName); }
     // The form, created now if it does not exist yet; nullptr for an unknown name.
     Screen *get(const QString &formName);
     // The form only if it has been created already.
@@ -35,8 +32,5 @@ private:
     QHash<QString, Screen *> screens_;
     QList<Screen *> order_;
 };
-
-// Adds every form the program has (screencatalog.cpp).
-void registerScreens(ScreenRegistry &registry);
 
 } // namespace censaria

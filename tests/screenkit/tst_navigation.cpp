@@ -1,4 +1,4 @@
-#include "app/forms.h"
+#include "screenkit/forms.h"
 #include "testsupport/censariatest.h"
 #include "testsupport/standins.h"
 
@@ -68,16 +68,6 @@ private slots:
         program_->module().navigation().show(forms::menu);
         program_->control<QAbstractButton>(forms::menu, QStringLiteral("Cmdquestionari"))->click();
         QCOMPARE(program_->dialogs().prompts.size(), 1);
-    }
-
-    void buttonsOfMissingScreensAreDisabled()
-    {
-        TestProgram bare;
-        bare.module().screens().remove(forms::simulation);
-        QVERIFY(bare.start());
-        QVERIFY(!bare.control<QAbstractButton>(forms::menu, QStringLiteral("Cmddinamiche"))->isEnabled());
-        QVERIFY(bare.control<QAbstractButton>(forms::menu, QStringLiteral("Cmdfami"))->isEnabled());
-        QVERIFY(bare.control<QAbstractButton>(forms::menu, QStringLiteral("Cmdesco"))->isEnabled());
     }
 };
 

@@ -1,4 +1,4 @@
-#include "app/pupilname.h"
+#include "screenkit/pupilname.h"
 
 #include <QTest>
 

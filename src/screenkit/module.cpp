@@ -21,7 +21,6 @@ Module::Module(const Platform &platform, const QString &programFolder)
     , navigation_(*this)
     , screens_(std::make_unique<ScreenRegistry>(*this))
 {
-    registerScreens(*screens_);
 }
 
 Module::~Module()

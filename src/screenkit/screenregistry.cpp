@@ -21,12 +21,6 @@ void ScreenRegistry::add(const QString &formName, Factory factory)
     factories_.insert(formName, std::move(factory));
 }
 
-void ScreenRegistry::remove(const QString &formName)
-{
-    if (!screens_.contains(formName))
-        factories_.remove(formName);
-}
-
 Screen *ScreenRegistry::get(const QString &formName)
 {
     if (Screen *screen = screens_.value(formName))

@@ -1,0 +1,12 @@
+target_sources(censaria_lib PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/forms.h
+    ${CMAKE_CURRENT_LIST_DIR}/pupilname.h ${CMAKE_CURRENT_LIST_DIR}/pupilname.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/clicklabel.h ${CMAKE_CURRENT_LIST_DIR}/clicklabel.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/buttonstyle.h ${CMAKE_CURRENT_LIST_DIR}/buttonstyle.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/accessibility.h ${CMAKE_CURRENT_LIST_DIR}/accessibility.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/verdict.h ${CMAKE_CURRENT_LIST_DIR}/verdict.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/focusring.h ${CMAKE_CURRENT_LIST_DIR}/focusring.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/screen.h ${CMAKE_CURRENT_LIST_DIR}/screen.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/screenregistry.h ${CMAKE_CURRENT_LIST_DIR}/screenregistry.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/navigation.h ${CMAKE_CURRENT_LIST_DIR}/navigation.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/module.h ${CMAKE_CURRENT_LIST_DIR}/module.cpp)

@@ -1,0 +1,2 @@
+censaria_add_test(tst_pupilname ${CMAKE_CURRENT_LIST_DIR}/tst_pupilname.cpp)
+censaria_add_test(tst_navigation ${CMAKE_CURRENT_LIST_DIR}/tst_navigation.cpp)
