@@ -14,11 +14,12 @@ namespace {
 const QRegularExpression &personLine()
 {
     static const QString date = QStringLiteral("\\d{1,2}-\\d{1,2}-\\d{4}");
-    static const QRegularExpression pattern(
-        QStringLiteral("^[A-ZÀÈÉÌÒÙ' ]+, (?:[^,()]+, )*figli([oa]) di [A-Z][a-zàèéìòù]+ \\([a-zàèéìòù ]+\\), nat\\1 "
+    // Anchored at both ends of the whole text: a line with anything before or after does not match.
+    static const QRegularExpression pattern(QRegularExpression::anchoredPattern(
+        QStringLiteral("[A-ZÀÈÉÌÒÙ' ]+, (?:[^,()]+, )*figli([oa]) di [A-Z][a-zàèéìòù]+ \\([a-zàèéìòù ]+\\), nat\\1 "
                        "(?:morto il %1|(?:il %1|l'%1|nel \\d{4})(?:, sposat\\1 [^,]+)?, "
-                       "(?:mort\\1\\b.*|vive ancora|emigrato, se ne sono perse le tracce))$")
-            .arg(date));
+                       "(?:mort\\1\\b.*|vive ancora|emigrato, se ne sono perse le tracce))")
+            .arg(date)));
     return pattern;
 }
 
@@ -141,6 +142,10 @@ private slots:
             QStringLiteral("SERGIO GALLETTI, celibe, figlio di Ernesto (operaio), nato il 16-5-1939"),
             // the birth without a day-month-year date
             QStringLiteral("SERGIO GALLETTI, figlio di Ernesto (operaio), nato a maggio, vive ancora"),
+            // a parent's line without "figlio di"/"figlia di", and a line with a line break after its end
+            QStringLiteral("BATTISTA FERRANTI, mastro fabbro, nato il 13-10-1618, sposato a 21 anni, morto a 67 anni"),
+            QStringLiteral("MADDALENA GUIDI, casalinga, di Bernardo (mastro sarto), nata il 2-4-1620, sposata a 19 anni, morta a 71 anni"),
+            QStringLiteral("SERGIO GALLETTI, celibe, figlio di Ernesto (operaio), nato il 16-5-1939, vive ancora\n"),
         };
         for (const QString &line : broken)
             QVERIFY2(!personLine().match(line).hasMatch(), qPrintable(line));
