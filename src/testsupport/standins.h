@@ -27,34 +27,6 @@ public:
     using Screen::openResults;
 };
 
-// Records the page asked for and makes it the screen key, as the lesson screen does.
-class StandInLessons : public StandInScreen, public LessonPages
-{
-public:
-    explicit StandInLessons(Module &module)
-        : StandInScreen(module, forms::lessons)
-    {
-    }
-    void showLessonPage(const QString &key) override
-    {
-        page = key;
-        module().chiamante = key;
-    }
-    QString page;
-};
-
-// Records the questionnaire topic asked for.
-class StandInQuestionnaire : public StandInScreen, public QuestionnaireTopics
-{
-public:
-    explicit StandInQuestionnaire(Module &module)
-        : StandInScreen(module, forms::questionnaire)
-    {
-    }
-    void loadTopic(const QString &loaderName) override { topic = loaderName; }
-    QString topic;
-};
-
 // Has the hidden refresh button; each press records the pupil's name and row then.
 class StandInResults : public StandInScreen
 {

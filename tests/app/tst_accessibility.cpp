@@ -173,33 +173,34 @@ private slots:
     {
         TestProgram program;
         QVERIFY(startNamed(program));
-        const auto nameOf = [&](const QString &form, const QString &control) {
-            QWidget *w = program.control<QWidget>(form, control);
-            return w ? accessibleOf(w)->text(QAccessible::Name) : QStringLiteral("(missing)");
+        const struct
+        {
+            QString form;
+            const char *control, *name;
+        } names[] = {
+            {forms::rates, "Operator(2)", "per"},
+            {forms::rates, "Decimal", "virgola"},
+            {forms::rates, "Number(7)", "7"},
+            {forms::rates, "Frame3", "Calcolatrice"},
+            {forms::rates, "Txt1nati", "Tasso di natalità/1000"},
+            {forms::rates, "CMDRISULT", "CORREGGI"},
+            {forms::balances, "TXTPOP", "Popolazione alla fine dell'anno"},
+            {forms::balances, "Check3(1)", "Il saldo migratorio è negativo"},
+            {forms::simulation, "Text1", "Inserisci l'anno"},
+            {forms::simulation, "Txtmortal", "Inserisci il tasso di mortalità (per mille)"},
+            {forms::results, "Grid1", "Risultati dei questionari"},
+            {forms::results, "Text2", "Cognome da cercare"},
+            {forms::results, "Labtorna", "TORNA"},
+            {forms::lessons, "RTBtesto", "Testo della lezione"},
         };
-        open(program, forms::rates);
-        QCOMPARE(nameOf(forms::rates, QStringLiteral("Operator(2)")), QStringLiteral("per"));
-        QCOMPARE(nameOf(forms::rates, QStringLiteral("Decimal")), QStringLiteral("virgola"));
-        QCOMPARE(nameOf(forms::rates, QStringLiteral("Number(7)")), QStringLiteral("7"));
-        QCOMPARE(nameOf(forms::rates, QStringLiteral("Frame3")), QStringLiteral("Calcolatrice"));
-        QCOMPARE(nameOf(forms::rates, QStringLiteral("Txt1nati")), QStringLiteral("Tasso di natalità/1000"));
-        QCOMPARE(nameOf(forms::rates, QStringLiteral("CMDRISULT")), QStringLiteral("CORREGGI"));
-        open(program, forms::balances);
-        QCOMPARE(nameOf(forms::balances, QStringLiteral("TXTPOP")), QStringLiteral("Popolazione alla fine dell'anno"));
-        QCOMPARE(nameOf(forms::balances, QStringLiteral("Check3(1)")), QStringLiteral("Il saldo migratorio è negativo"));
-        open(program, forms::simulation);
-        QCOMPARE(nameOf(forms::simulation, QStringLiteral("Text1")), QStringLiteral("Inserisci l'anno"));
-        QCOMPARE(nameOf(forms::simulation, QStringLiteral("Txtmortal")), QStringLiteral("Inserisci il tasso di mortalità (per mille)"));
-        open(program, forms::results);
-        QCOMPARE(nameOf(forms::results, QStringLiteral("Grid1")), QStringLiteral("Risultati dei questionari"));
-        QCOMPARE(nameOf(forms::results, QStringLiteral("Text2")), QStringLiteral("Cognome da cercare"));
-        QCOMPARE(nameOf(forms::results, QStringLiteral("Labtorna")), QStringLiteral("TORNA"));
-        open(program, forms::lessons);
-        QCOMPARE(nameOf(forms::lessons, QStringLiteral("RTBtesto")), QStringLiteral("Testo della lezione"));
+        for (const auto &[form, control, name] : names) {
+            QWidget *w = open(program, form)->findChild<QWidget *>(QString::fromUtf8(control));
+            QCOMPARE(w ? accessibleOf(w)->text(QAccessible::Name) : QStringLiteral("(missing)"), QString::fromUtf8(name));
+        }
 
         Screen *pyramids = open(program, forms::pyramids);
-        const auto *ages = pyramids->findChildren<QLineEdit *>(QStringLiteral("Text7")).constFirst();
-        QCOMPARE(accessibleOf(const_cast<QLineEdit *>(ages))->text(QAccessible::Name), QStringLiteral("Tasso di mortalità, età 80-84"));
+        QCOMPARE(accessibleOf(pyramids->findChildren<QLineEdit *>(QStringLiteral("Text7")).constFirst())->text(QAccessible::Name),
+                 QStringLiteral("Tasso di mortalità, età 80-84"));
         QAccessibleInterface *pyramid = accessibleOf(program.control<QWidget>(forms::pyramids, QStringLiteral("Picture1")));
         QCOMPARE(pyramid->text(QAccessible::Name), QStringLiteral("Piramide della popolazione: ITALIA dopo 0 anni"));
         QVERIFY2(pyramid->text(QAccessible::Description).startsWith(QStringLiteral("Popolazione 57836000 abitanti. Tra 0 e 14 anni 14,4%")),
@@ -219,13 +220,8 @@ private slots:
         QAccessibleInterface *graph = accessibleOf(program.control<QWidget>(forms::simulation, QStringLiteral("Graph1")));
         QCOMPARE(graph->text(QAccessible::Name), QStringLiteral("Grafico dell'andamento demografico"));
         QVERIFY(graph->text(QAccessible::Description).startsWith(QStringLiteral("Vuoto")));
-        const auto type = [&](const char *box, const char *text) {
-            program.control<QLineEdit>(forms::simulation, QString::fromUtf8(box))->setText(QString::fromUtf8(text));
-        };
-        type("Text1", "2000");
-        type("txtpopiniziale", "57600000");
-        type("txtnatal", "9");
-        type("Txtmortal", "10");
+        for (const auto &[box, typed] : {std::pair{"Text1", "2000"}, {"txtpopiniziale", "57600000"}, {"txtnatal", "9"}, {"Txtmortal", "10"}})
+            program.control<QLineEdit>(forms::simulation, QString::fromUtf8(box))->setText(QString::fromUtf8(typed));
         auto *calculate = program.control<QAbstractButton>(forms::simulation, QStringLiteral("cmdcalcola"));
         calculate->click();
         calculate->click();

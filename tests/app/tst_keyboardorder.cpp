@@ -169,6 +169,9 @@ private slots:
         QCOMPARE(program.dialogs().messages.size(), 1);
         QCOMPARE(program.dialogs().messages.last().text, QStringLiteral("Devi completare la risposta..."));
         QCOMPARE(box->text(), QStringLiteral("12"));
+        open(program, forms::balances);
+        QTest::keyClick(program.control<QLineEdit>(forms::balances, QStringLiteral("TXTPOP")), Qt::Key_Return);
+        QCOMPARE(program.dialogs().messages.last().text, QStringLiteral("Non hai completato la risposta"));
 
         open(program, forms::simulation);
         QLineEdit *last = nullptr;

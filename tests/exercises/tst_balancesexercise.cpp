@@ -104,44 +104,44 @@ private slots:
         QCOMPARE(checked.comprensionePercent(), 100);
     }
 
-    void numbersMustBeExact()
+    // Each kind of wrong answer counts once, on its own counter, and marks its own box.
+    void wrongAnswersAreMarkedAndCounted()
     {
-        BalancesExercise e = richRegion(90000, 950, 900, 300, 800);
+        const BalancesExercise problem = richRegion(90000, 950, 900, 300, 800);
+        BalancesExercise e = problem;
         BalancesExercise::Answers a = rightAnswers(e);
-        a.pop = QString::number(e.popfine + 1);
+        a.pop = QString::number(e.popfine + 1); // numbers must be exact
         a.saldoNaturale = QStringLiteral(" 5 0"); // blanks are ignored
         a.saldoMigratorio = QStringLiteral("500,0");
         e.check(a);
-        QVERIFY(e.marks().pop);
-        QVERIFY(!e.marks().saldoNaturale);
-        QVERIFY(!e.marks().saldoMigratorio);
+        QVERIFY(e.marks().pop && !e.marks().saldoNaturale && !e.marks().saldoMigratorio);
         compareCounters(e, 4, 1, 7, 0);
-    }
 
-    void bothSignsTicked()
-    {
-        BalancesExercise e = richRegion(90000, 950, 900, 300, 800);
-        BalancesExercise::Answers a = rightAnswers(e);
-        a.segnoNat = {true, true};
+        e = problem;
+        a = rightAnswers(e);
+        a.segnoNat = {true, true}; // both signs ticked
         e.check(a);
         compareCounters(e, 5, 1, 7, 0);
         QCOMPARE(e.marks().segnoNat, (std::array<bool, 2>{false, true}));
         QCOMPARE(e.marks().segnoMig, (std::array<bool, 2>{false, false}));
-    }
 
-    void factsCountEveryBox()
-    {
-        BalancesExercise two = richRegion(90000, 950, 900, 300, 800);
-        BalancesExercise::Answers a = rightAnswers(two);
-        a.facts[4] = false; // only two of the three
-        two.check(a);
-        compareCounters(two, 5, 0, 6, 1); // facts 5 right 1 wrong, option right
-        QVERIFY(two.marks().facts[4]);
-
-        BalancesExercise all = richRegion(90000, 950, 900, 300, 800);
+        e = problem;
+        a = rightAnswers(e);
+        a.facts[4] = false; // only two of the three facts: five boxes right, one wrong
+        e.check(a);
+        compareCounters(e, 5, 0, 6, 1);
+        QVERIFY(e.marks().facts[4]);
+        e = problem;
         a.facts.fill(true);
-        all.check(a);
-        compareCounters(all, 5, 0, 4, 3);
+        e.check(a);
+        compareCounters(e, 5, 0, 4, 3);
+
+        e = problem;
+        a = rightAnswers(e);
+        a.option = 3; // the wrong category marks the right one
+        e.check(a);
+        QCOMPARE(e.marks().options, (std::array<bool, 4>{true, false, false, false}));
+        compareCounters(e, 5, 0, 6, 1);
     }
 
     void redStaysUntilTheNextProblem()
@@ -198,16 +198,6 @@ private slots:
         e.generate(random);
         QVERIFY(e.check(a));
         compareCounters(e, 16, 4, 26, 2);
-    }
-
-    void wrongOptionMarksTheRightOne()
-    {
-        BalancesExercise e = richRegion(90000, 950, 900, 300, 800);
-        BalancesExercise::Answers a = rightAnswers(e);
-        a.option = 3;
-        e.check(a);
-        QCOMPARE(e.marks().options, (std::array<bool, 4>{true, false, false, false}));
-        compareCounters(e, 5, 0, 6, 1);
     }
 
     void completeness()

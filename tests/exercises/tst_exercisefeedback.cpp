@@ -163,16 +163,6 @@ private slots:
         QCOMPARE(labels(forms::balances, {"Labcalcgiusti", "LabcalcSB"}), (QStringList{"7", "3"}));
         QCOMPARE(stored("calcolo Saldi").toInt(), 7);
     }
-
-    void enterInABalancesBoxChecks()
-    {
-        openBalances();
-        auto *box = in<QLineEdit>(forms::balances, QStringLiteral("TXTPOP"));
-        box->setText(QStringLiteral("90550"));
-        QTest::keyClick(box, Qt::Key_Return);
-        QCOMPARE(program_->dialogs().messages.size(), 1);
-        QCOMPARE(program_->dialogs().messages.last().text, QStringLiteral("Non hai completato la risposta"));
-    }
 };
 
 QTEST_MAIN(TestExerciseFeedback)

@@ -1,7 +1,6 @@
 #include "screenkit/forms.h"
 #include "families/ffamiglie.h"
 #include "testsupport/censariatest.h"
-#include "testsupport/standins.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -43,9 +42,6 @@ private slots:
     void init()
     {
         program_ = std::make_unique<TestProgram>();
-        ScreenRegistry &registry = program_->module().screens();
-        registry.add(forms::questionnaire, [](Module &m) { return new StandInQuestionnaire(m); });
-        registry.add(forms::lessons, [](Module &m) { return new StandInLessons(m); });
         QVERIFY(program_->start());
     }
     void cleanup() { program_.reset(); }
@@ -122,38 +118,6 @@ private slots:
                  QStringLiteral("Sono presentate 5 famiglie tradizionali (del XVII secolo) e 5 famiglie contemporanee. "
                                 "Osserva con molta attenzione la loro composizione, l'età degli sposi al matrimonio, quanto "
                                 "tempo passa tra una nascita el'altra, ecc..., poi rispondi alle domande dei due questionari."));
-    }
-
-    void questionnairesOpenOnTheTraditionalFamilies()
-    {
-        openFromMenu();
-        QVERIFY(button(QStringLiteral("Cmdesercizi"))->isEnabled());
-        button(QStringLiteral("Cmdesercizi"))->click();
-        QCOMPARE(program_->module().chiamante, forms::families);
-        QCOMPARE(static_cast<StandInQuestionnaire *>(program_->screen(forms::questionnaire))->topic, QStringLiteral("Qfamtrad"));
-        QCOMPARE(program_->visibleScreens(), QStringList{forms::questionnaire});
-    }
-
-    void lessonsReopenTheFourthHistoryPage()
-    {
-        openFromMenu();
-        program_->module().chiamante = forms::menu;
-        button(QStringLiteral("Cmdtorno"))->click();
-        QCOMPARE(static_cast<StandInLessons *>(program_->screen(forms::lessons))->page, QStringLiteral("Storia4"));
-        QCOMPARE(program_->module().chiamante, QStringLiteral("Storia4"));
-        QCOMPARE(program_->visibleScreens(), QStringList{forms::lessons});
-    }
-
-    void menuHidesTheBrowserAndTheQuestionnaire()
-    {
-        openFromMenu();
-        program_->module().navigation().show(forms::questionnaire);
-        program_->module().navigation().show(forms::families);
-        button(QStringLiteral("Cmdmenù"))->click();
-        QCOMPARE(program_->visibleScreens(), QStringList{forms::menu});
-        openFromMenu();
-        button(QStringLiteral("Cmdesco"))->click();
-        QCOMPARE(program_->exitCode(), std::optional<int>(0));
     }
 };
 

@@ -162,11 +162,9 @@ private slots:
         const QStringList allDie(PyramidModel::deathRateCount, QStringLiteral("1000"));
         QCOMPARE(italy.step(noBirths, allDie), Outcome::Done);
         QCOMPARE(italy.total(), 0);
-        QCOMPARE(italy.youngShareText(), QStringLiteral("0"));
-        QCOMPARE(italy.adultShareText(), QStringLiteral("0"));
-        QCOMPARE(italy.oldShareText(), QStringLiteral("0"));
-        QCOMPARE(italy.natalityText(), QStringLiteral("0"));
-        QCOMPARE(italy.mortalityText(), QStringLiteral("0"));
+        QCOMPARE((QStringList{italy.youngShareText(), italy.adultShareText(), italy.oldShareText(), italy.natalityText(),
+                              italy.mortalityText()}),
+                 QStringList(5, QStringLiteral("0")));
         QCOMPARE(italy.step(noBirths, allDie), Outcome::Done);
         QCOMPARE(italy.yearsText(), QStringLiteral("10"));
         QCOMPARE(italy.deaths(), 0);
@@ -250,10 +248,9 @@ private slots:
 
     void classLabels()
     {
-        QCOMPARE(PyramidModel::classLabel(1), QStringLiteral("00-04"));
-        QCOMPARE(PyramidModel::classLabel(9), QStringLiteral("40-44"));
-        QCOMPARE(PyramidModel::classLabel(17), QStringLiteral("80-84"));
-        QCOMPARE(PyramidModel::classLabel(18), QStringLiteral("85-90"));
+        QCOMPARE((QStringList{PyramidModel::classLabel(1), PyramidModel::classLabel(9), PyramidModel::classLabel(17),
+                              PyramidModel::classLabel(18)}),
+                 (QStringList{"00-04", "40-44", "80-84", "85-90"}));
     }
 };
 

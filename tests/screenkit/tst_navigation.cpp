@@ -20,9 +20,8 @@ private slots:
     {
         program_ = std::make_unique<TestProgram>();
         ScreenRegistry &registry = program_->module().screens();
-        for (const QString &name : {forms::simulation, forms::rates, forms::questionnaire, forms::balances, forms::pyramids, forms::families})
+        for (const QString &name : {forms::simulation, forms::rates, forms::questionnaire})
             registry.add(name, [name](Module &m) { return new StandInScreen(m, name); });
-        registry.add(forms::lessons, [](Module &m) { return new StandInLessons(m); });
         registry.add(forms::results, [](Module &m) { return new StandInResults(m); });
         QVERIFY(program_->start());
     }

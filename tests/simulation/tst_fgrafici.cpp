@@ -1,7 +1,6 @@
 #include "screenkit/forms.h"
 #include "simulation/growthgraph.h"
 #include "testsupport/censariatest.h"
-#include "testsupport/standins.h"
 
 #include <QCategoryAxis>
 #include <QChart>
@@ -80,25 +79,15 @@ private slots:
     void init()
     {
         program_ = std::make_unique<TestProgram>();
-        program_->module().screens().add(forms::rates, [](Module &m) { return new StandInScreen(m, forms::rates); });
         QVERIFY(program_->start());
         program_->control<QPushButton>(forms::menu, QStringLiteral("Cmddinamiche"))->click();
     }
     void cleanup() { program_.reset(); }
 
-    void opensFreshFromTheMenu()
+    void opensFreshWithEveryFixedText()
     {
-        QCOMPARE(program_->visibleScreens(), QStringList{forms::simulation});
-        Screen *screen = program_->screen(forms::simulation);
-        QCOMPARE(screen->windowTitle(), QStringLiteral("SIMULAZIONE di eventi demografici"));
-        QCOMPARE(screen->pos(), QPoint(0, 0));
-        QCOMPARE(screen->size(), QSize(1200, 900));
+        QCOMPARE(program_->screen(forms::simulation)->windowTitle(), QStringLiteral("SIMULAZIONE di eventi demografici"));
         compareFresh();
-        QCOMPARE(program_->module().chiamante, forms::menu);
-    }
-
-    void showsEveryFixedText()
-    {
         const QStringList texts = captions();
         for (const QString &text : {QStringLiteral("INSERISCI I DATI poi clicca su 'Calcola andamento'. Puoi modificare i tassi quando vuoi"),
                                     QStringLiteral("Inserisci l'anno   ----------> "), QStringLiteral("Inserisci la quantità di popolazione"),
@@ -176,44 +165,6 @@ private slots:
         press("cmdcalcola");
         QCOMPARE(label("labanno")->text(), QStringLiteral("1641"));
         QCOMPARE(graph()->series()->points(), (QList<QPointF>{{1640, 1500000}, {1641, 1506000}}));
-    }
-
-    void theStateSurvivesTheExerciseAndBack()
-    {
-        type(QStringLiteral("2000"), QStringLiteral("57600000"), QStringLiteral("9.4"), QStringLiteral("9.7"));
-        press("cmdcalcola", 3);
-        const QStringList before = results();
-        QVERIFY(button("Cmdesercitazione")->isEnabled());
-        press("Cmdesercitazione");
-        QCOMPARE(program_->module().chiamante, forms::simulation);
-        QVERIFY(program_->visibleScreens().contains(forms::rates));
-        QVERIFY(program_->visibleScreens().contains(forms::simulation)); // left open underneath
-
-        static_cast<StandInScreen *>(program_->screen(forms::rates))->goBack();
-        QCOMPARE(program_->visibleScreens(), QStringList{forms::simulation});
-        QCOMPARE(results(), before);
-        QCOMPARE(graph()->series()->points().size(), 4);
-        QVERIFY(box("Text1")->isReadOnly());
-        press("cmdcalcola");
-        QCOMPARE(label("labanno")->text(), QStringLiteral("2004"));
-    }
-
-    void backAndMenuKeepTheState()
-    {
-        type(QStringLiteral("2000"), QStringLiteral("1000"), QStringLiteral("10"), QStringLiteral("9"));
-        press("cmdcalcola");
-        press("Cmdtorno"); // opened from the menu
-        QCOMPARE(program_->visibleScreens(), QStringList{forms::menu});
-        program_->control<QPushButton>(forms::menu, QStringLiteral("Cmddinamiche"))->click();
-        QCOMPARE(label("labanno")->text(), QStringLiteral("2001"));
-        press("Cmdmenù");
-        QCOMPARE(program_->visibleScreens(), QStringList{forms::menu});
-        QCOMPARE(program_->module().chiamante, forms::menu);
-        QVERIFY(!program_->exitCode());
-        program_->control<QPushButton>(forms::menu, QStringLiteral("Cmddinamiche"))->click();
-        press("Cmdesco");
-        QCOMPARE(program_->exitCode(), 0);
-        QVERIFY(!program_->module().dbrisultati().isOpen());
     }
 
     // Each refused figure is named in the message, and nothing is computed or locked.

@@ -40,11 +40,8 @@ private slots:
         QCOMPARE(s.computeYear(inputs("2000", "57600000", "9.4", "9.7")), YearOutcome::Computed);
         const ComputedYear &y = s.lastYear();
         QCOMPARE(y.year, qint16(2001));
-        QCOMPARE(y.births, 541440.0);
-        QCOMPARE(y.deaths, 558720.0);
-        QCOMPARE(y.balance, -17280.0);
-        QCOMPARE(y.population, 57582720);
-        QCOMPARE(y.variation, -17280.0);
+        QCOMPARE((QList<double>{y.births, y.deaths, y.balance, double(y.population), y.variation}),
+                 (QList<double>{541440, 558720, -17280, 57582720, -17280}));
         QCOMPARE(s.contatore(), 2);
         QCOMPARE(s.shownSeries(), (QList<qint32>{57600000, 57582720}));
         QVERIFY(s.isRunning());
@@ -54,9 +51,8 @@ private slots:
     {
         GrowthSimulation s = started(QStringLiteral("2000"), QStringLiteral("1000"));
         s.computeYear(inputs("2000", "1000", "9.4", "9.7"));
-        QCOMPARE(s.lastYear().balance, 0.0);
-        QCOMPARE(s.lastYear().population, 999);
-        QCOMPARE(s.lastYear().variation, -1.0);
+        QCOMPARE((QList<double>{s.lastYear().balance, double(s.lastYear().population), s.lastYear().variation}),
+                 (QList<double>{0, 999, -1}));
     }
 
     void boxesAreReadByTheLeadingNumberRule()
@@ -229,14 +225,11 @@ private slots:
         GrowthSimulation s = started(QStringLiteral("2000"), QStringLiteral("57600000"));
         s.computeYear(inputs("2000", "57600000", "9.4", "9.7"));
         GraphScale scale = s.graphScale();
-        QCOMPARE(scale.bottom, 51840000.0);
-        QCOMPARE(scale.top, 69120000.0);
-        QCOMPARE(scale.tickAnchor, 51840000.0);
-        QCOMPARE(scale.tickInterval, 2880000.0);
+        QCOMPARE((QList<double>{scale.bottom, scale.top, scale.tickAnchor, scale.tickInterval}),
+                 (QList<double>{51840000, 69120000, 51840000, 2880000}));
         QCOMPARE(scale.decimals, 0);
-        QCOMPARE(scale.firstYear, 2000);
-        QCOMPARE(scale.lastYear, 2010); // ten years across at least
-        QCOMPARE(scale.yearStep, 1);
+        // Ten years across at least, one by one.
+        QCOMPARE((QList<int>{scale.firstYear, scale.lastYear, scale.yearStep}), (QList<int>{2000, 2010, 1}));
         for (int i = 0; i < 40; ++i)
             s.computeYear(inputs("2000", "57600000", "9.4", "9.7"));
         scale = s.graphScale();
@@ -288,9 +281,7 @@ private slots:
             s.computeYear(inputs("2000", "1000000", "50", "0"));
         QCOMPARE(s.lastYear().population, 1215506);
         const GraphScale scale = s.graphScale();
-        QCOMPARE(scale.top, 1250000.0);
-        QCOMPARE(scale.bottom, 900000.0);
-        QCOMPARE(scale.tickInterval, 50000.0);
+        QCOMPARE((QList<double>{scale.bottom, scale.top, scale.tickInterval}), (QList<double>{900000, 1250000, 50000}));
     }
 };
 
