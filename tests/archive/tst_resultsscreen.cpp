@@ -326,13 +326,6 @@ private slots:
         QCOMPARE(messages(), QStringList{QStringLiteral("C'è un problema...")});
     }
 
-    void theHelpExplainsTheExport()
-    {
-        control<ClickLabel>(QStringLiteral("Labaiuto"))->click();
-        QCOMPARE(messages().size(), 1);
-        QVERIFY(messages().first().startsWith(QStringLiteral("'ESPORTO' serve a raccogliere tutti i risultati degli alunni")));
-    }
-
     void theLabelsFollowTheMouse()
     {
         auto *cerca = control(QStringLiteral("LabCERCA"));
