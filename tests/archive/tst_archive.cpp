@@ -1,10 +1,9 @@
 #include "archive/archive.h"
 #include "archive/schema.h"
+#include "otherprogram.h"
 
 #include <QDateTime>
 #include <QFile>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -15,7 +14,8 @@ class TestArchive : public QObject
     Q_OBJECT
 
     QTemporaryDir dir_;
-    QString freshArchive(const QString &name = QStringLiteral("dbcensaria.mdb"))
+    std::unique_ptr<Archive> archive_; // a fresh archive, open, for every test
+    QString freshArchive(const QString &name)
     {
         const QString file = dir_.filePath(name);
         QFile::remove(file);
@@ -25,6 +25,13 @@ class TestArchive : public QObject
     }
 
 private slots:
+    void init()
+    {
+        archive_ = std::make_unique<Archive>(freshArchive(QStringLiteral("dbcensaria.mdb")));
+        QCOMPARE(archive_->open(), ArchiveProblem::None);
+    }
+    void cleanup() { archive_.reset(); }
+
     void schemaKeepsTheColumnPositions()
     {
         const schema::Table &q = schema::questionari();
@@ -46,8 +53,7 @@ private slots:
 
     void firstResultCreatesTheRowSecondReplacesIt()
     {
-        Archive archive(freshArchive());
-        QCOMPARE(archive.open(), ArchiveProblem::None);
+        Archive &archive = *archive_;
         const QDateTime first(QDate(2026, 3, 12), QTime(10, 30, 15));
         QVERIFY(archive.writeResult(QStringLiteral("questionari"), QStringLiteral("ROSSI MARIO"), {{2, 7}, {3, first}}));
 
@@ -72,24 +78,15 @@ private slots:
         // Results of one table leave the other alone.
         QVERIFY(!archive.findRow(QStringLiteral("esercizi"), QStringLiteral("ROSSI MARIO")));
         QCOMPARE(archive.rows(QStringLiteral("esercizi"))->size(), 0);
-    }
-
-    void tableNamesIgnoreLetterCase()
-    {
-        Archive archive(freshArchive());
-        QCOMPARE(archive.open(), ArchiveProblem::None);
+        // Table names ignore letter case; a table that is not there takes nothing.
         QVERIFY(archive.writeResult(QStringLiteral("Esercizi"), QStringLiteral("BIANCHI ANNA"), {{10, 5}, {11, 1}, {12, 83}}));
-        const auto row = archive.findRow(QStringLiteral("esercizi"), QStringLiteral("BIANCHI ANNA"));
-        QVERIFY(row);
-        QCOMPARE(row->at(12).toInt(), 83);
+        QCOMPARE(archive.findRow(QStringLiteral("esercizi"), QStringLiteral("BIANCHI ANNA"))->at(12).toInt(), 83);
         QVERIFY(!archive.writeResult(QStringLiteral("risultati"), QStringLiteral("X"), {}));
     }
 
     void hostileNamesAreStoredVerbatimInOrder()
     {
-        const QString file = freshArchive();
-        Archive archive(file);
-        QCOMPARE(archive.open(), ArchiveProblem::None);
+        Archive &archive = *archive_;
         const QStringList names{QStringLiteral("D'ANGELO LUCA"), QStringLiteral("X'); DROP TABLE questionari;--"),
                                 QStringLiteral("\"QUOTE\" %_ NIÑO ÀÈÌ")};
         QCOMPARE(archive.names(), QStringList());
@@ -103,8 +100,7 @@ private slots:
 
     void appendRowsKeepsNullsAndAllowsTheSameNameTwice()
     {
-        Archive archive(freshArchive());
-        QCOMPARE(archive.open(), ArchiveProblem::None);
+        Archive &archive = *archive_;
         ArchiveRow row(22);
         row[0] = QStringLiteral("VERDI LIA");
         row[2] = 10;
@@ -118,8 +114,7 @@ private slots:
     // The export copies rows as stored: appended to another archive they read back the same.
     void storedRowsCopyToAnotherArchiveUnchanged()
     {
-        Archive archive(freshArchive());
-        QCOMPARE(archive.open(), ArchiveProblem::None);
+        Archive &archive = *archive_;
         const QDateTime when(QDate(2025, 12, 1), QTime(9, 5, 7));
         QVERIFY(archive.writeResult(QStringLiteral("questionari"), QStringLiteral("VERDI LIA"), {{2, 10}, {3, when}}));
         QVERIFY(archive.writeResult(QStringLiteral("questionari"), QStringLiteral("NERI EVA"), {{20, 0}}));
@@ -135,8 +130,7 @@ private slots:
 
     void appendingSeveralTablesIsAllOrNothing()
     {
-        Archive archive(freshArchive());
-        QCOMPARE(archive.open(), ArchiveProblem::None);
+        Archive &archive = *archive_;
         ArchiveRow questionnaire(22), exercise(14);
         questionnaire[0] = exercise[0] = QStringLiteral("VERDI LIA");
         ArchiveRow tooLong(15); // esercizi has 14 columns: the extra value is dropped, not refused
@@ -146,71 +140,38 @@ private slots:
         // An unknown table refuses the whole lot before anything is written.
         QVERIFY(!archive.appendTables({{QStringLiteral("questionari"), {questionnaire}}, {QStringLiteral("risultati"), {exercise}}}));
         QCOMPARE(archive.rows(QStringLiteral("questionari"))->size(), 1);
+        // A bad position rolls the whole write back, not even the new row stays.
+        QVERIFY(!archive.writeResult(QStringLiteral("esercizi"), QStringLiteral("NUOVO"), {{2, 1}, {99, 1}}));
+        QCOMPARE(archive.rows(QStringLiteral("esercizi"))->size(), 2);
+        QVERIFY(archive.writeResult(QStringLiteral("esercizi"), QStringLiteral("NUOVO"), {{2, 1}}));
     }
 
+    // (An old or foreign file at start-up is in tst_mainmenu, a foreign SQLite file in tst_archivechecks.)
     void refusesWhatIsNotAnArchive()
     {
         QCOMPARE(Archive(dir_.filePath(QStringLiteral("manca.mdb"))).open(), ArchiveProblem::Missing);
         QVERIFY(!QFile::exists(dir_.filePath(QStringLiteral("manca.mdb")))); // never created by opening
-
-        auto fileHolding = [&](const QString &name, const QByteArray &bytes) {
-            QFile file(dir_.filePath(name));
-            return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() ? file.fileName() : QString();
-        };
-        const QString jet = fileHolding(QStringLiteral("vecchio.mdb"), QByteArray("\x00\x01\x00\x00Standard Jet DB\x00", 20) + QByteArray(2000, '\0'));
-        QCOMPARE(Archive(jet).open(), ArchiveProblem::OldFormat);
-        const QString text = fileHolding(QStringLiteral("testo.mdb"), "questo non e' un archivio");
-        QCOMPARE(Archive(text).open(), ArchiveProblem::NotAnArchive);
-        const QString empty = fileHolding(QStringLiteral("vuoto.mdb"), {});
-        QCOMPARE(Archive(empty).open(), ArchiveProblem::NotAnArchive);
-
-        // An SQLite file without the results tables.
-        const QString other = dir_.filePath(QStringLiteral("altro.mdb"));
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
-            db.setDatabaseName(other);
-            QVERIFY(db.open());
-            QSqlQuery(db).exec(QStringLiteral("CREATE TABLE questionari (nome TEXT)"));
-            db.close();
-        }
-        QSqlDatabase::removeDatabase(QStringLiteral("other"));
-        QCOMPARE(Archive(other).open(), ArchiveProblem::NotAnArchive);
+        QFile empty(dir_.filePath(QStringLiteral("vuoto.mdb")));
+        QVERIFY(empty.open(QIODevice::WriteOnly));
+        empty.close();
+        QCOMPARE(Archive(empty.fileName()).open(), ArchiveProblem::NotAnArchive);
+        QVERIFY(test::runSql(empty.fileName(), {QStringLiteral("CREATE TABLE questionari (nome TEXT)")}));
+        QCOMPARE(Archive(empty.fileName()).open(), ArchiveProblem::NotAnArchive);
     }
 
-    void aClosedArchiveWritesNothing()
+    void aClosedArchiveWritesNothingAndIsNeverOverwritten()
     {
-        const QString file = freshArchive();
-        Archive archive(file);
-        QCOMPARE(archive.open(), ArchiveProblem::None);
-        archive.close();
-        QVERIFY(!archive.isOpen());
-        QVERIFY(!archive.writeResult(QStringLiteral("questionari"), QStringLiteral("ROSSI"), {{2, 1}}));
-        QVERIFY(!archive.findRow(QStringLiteral("questionari"), QStringLiteral("ROSSI")));
-        QCOMPARE(archive.names(), QStringList());
-    }
-
-    void createEmptyNeverOverwrites()
-    {
-        const QString file = freshArchive();
-        {
-            Archive archive(file);
-            QCOMPARE(archive.open(), ArchiveProblem::None);
-            archive.writeResult(QStringLiteral("questionari"), QStringLiteral("ROSSI"), {{2, 1}});
-        }
+        QVERIFY(archive_->writeResult(QStringLiteral("questionari"), QStringLiteral("ROSSI"), {{2, 1}}));
+        archive_->close();
+        QVERIFY(!archive_->isOpen());
+        QVERIFY(!archive_->writeResult(QStringLiteral("questionari"), QStringLiteral("BIANCHI"), {{2, 1}}));
+        QVERIFY(!archive_->findRow(QStringLiteral("questionari"), QStringLiteral("ROSSI")));
+        QCOMPARE(archive_->names(), QStringList());
         QString error;
-        QVERIFY(!Archive::createEmpty(file, &error));
-        Archive again(file);
+        QVERIFY(!Archive::createEmpty(dir_.filePath(QStringLiteral("dbcensaria.mdb")), &error));
+        Archive again(dir_.filePath(QStringLiteral("dbcensaria.mdb")));
         QCOMPARE(again.open(), ArchiveProblem::None);
         QCOMPARE(again.names(), QStringList{QStringLiteral("ROSSI")});
-    }
-
-    void aBadPositionRollsTheWholeWriteBack()
-    {
-        Archive archive(freshArchive());
-        QCOMPARE(archive.open(), ArchiveProblem::None);
-        QVERIFY(!archive.writeResult(QStringLiteral("esercizi"), QStringLiteral("NUOVO"), {{2, 1}, {99, 1}}));
-        QCOMPARE(archive.rows(QStringLiteral("esercizi"))->size(), 0); // not even the new row
-        QVERIFY(archive.writeResult(QStringLiteral("esercizi"), QStringLiteral("NUOVO"), {{2, 1}}));
     }
 };
 

@@ -1,5 +1,6 @@
 #include "archive/archive.h"
 #include "archive/schema.h"
+#include "otherprogram.h"
 #include "testsupport/censariatest.h"
 
 #include <QDir>
@@ -14,28 +15,9 @@
 #include <unistd.h>
 
 using namespace censaria;
+using namespace censaria::test;
 
 namespace {
-
-// Runs statements on the file through a connection of its own, as another program would.
-bool runOn(const QString &file, const QStringList &statements, const QString &connection = QStringLiteral("other"))
-{
-    bool ok = true;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
-        db.setDatabaseName(file);
-        ok = db.open();
-        QSqlQuery query(db);
-        for (const QString &statement : statements)
-            if (ok && !query.exec(statement)) {
-                qWarning("%s: %s", qPrintable(statement), qPrintable(query.lastError().text()));
-                ok = false;
-            }
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(connection);
-    return ok;
-}
 
 QByteArray contentOf(const QString &file)
 {
@@ -102,22 +84,24 @@ private slots:
         for (const schema::Column &column : schema::esercizi().columns)
             columns.append(schema::quoted(column.name));
         columns.swapItemsAt(2, 3);
-        QVERIFY(QFile::remove(file));
-        QVERIFY(Archive::createEmpty(file));
-        QVERIFY(runOn(file, {QStringLiteral("DROP TABLE esercizi"), QStringLiteral("CREATE TABLE esercizi (%1)").arg(columns.join(u','))}));
+        auto recreate = [&](const QString &table) {
+            return runSql(file, {QStringLiteral("DROP TABLE esercizi"), QStringLiteral("CREATE TABLE %1 (%2)").arg(table, columns.join(u','))});
+        };
+        QVERIFY(recreate(QStringLiteral("esercizi")));
         QCOMPARE(Archive(file).open(), ArchiveProblem::OtherColumns);
 
         // Other names in the same order are refused too; letter case alone is no difference.
         columns.swapItemsAt(2, 3);
         columns[5] = QStringLiteral("\"data uno\"");
-        QVERIFY(runOn(file, {QStringLiteral("DROP TABLE esercizi"), QStringLiteral("CREATE TABLE Esercizi (%1)").arg(columns.join(u',').toUpper())}));
+        QVERIFY(recreate(QStringLiteral("Esercizi")));
         QCOMPARE(Archive(file).open(), ArchiveProblem::OtherColumns);
-        columns[5] = QStringLiteral("data1");
-        QVERIFY(runOn(file, {QStringLiteral("DROP TABLE esercizi"), QStringLiteral("CREATE TABLE Esercizi (%1)").arg(columns.join(u',').toUpper())}));
+        columns = columns.join(u',').toUpper().split(u',');
+        columns[5] = QStringLiteral("DATA1");
+        QVERIFY(recreate(QStringLiteral("Esercizi")));
         QCOMPARE(Archive(file).open(), ArchiveProblem::None);
 
         columns[5] = QStringLiteral("\"data uno\"");
-        QVERIFY(runOn(file, {QStringLiteral("DROP TABLE esercizi"), QStringLiteral("CREATE TABLE esercizi (%1)").arg(columns.join(u','))}));
+        QVERIFY(recreate(QStringLiteral("esercizi")));
         TestProgram program(folder);
         QVERIFY(refusesToStartSaying(program, QStringLiteral("colonne diverse")));
     }
@@ -128,28 +112,14 @@ private slots:
     {
         const QString folder = programFolder();
         const QString file = archiveIn(folder);
-        QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("schema"));
-        QString indexSql;
-        {
-            QSqlDatabase db = QSqlDatabase::database(QStringLiteral("schema"), false);
-            db.setDatabaseName(file);
-            QVERIFY(db.open());
-            QSqlQuery query(db);
-            QVERIFY(query.exec(QStringLiteral("SELECT sql FROM sqlite_master WHERE type = 'index' AND tbl_name = 'questionari'")));
-            QVERIFY(query.next());
-            indexSql = query.value(0).toString();
-            db.close();
-        }
-        QSqlDatabase::removeDatabase(QStringLiteral("schema"));
         auto setIndexSql = [&](const QString &sql) {
-            return runOn(file, {QStringLiteral("PRAGMA writable_schema=ON"),
-                                QStringLiteral("UPDATE sqlite_master SET sql = '%1' WHERE type = 'index' AND tbl_name = 'questionari'")
-                                    .arg(QString(sql).replace(u'\'', QStringLiteral("''")))});
+            return runSql(file, {QStringLiteral("PRAGMA writable_schema=ON"),
+                                QStringLiteral("UPDATE sqlite_master SET sql = %1 WHERE type = 'index' AND tbl_name = 'questionari'").arg(sql)});
         };
         // While the index believes it holds no rows, a row goes into the table alone.
-        QVERIFY(setIndexSql(indexSql + QStringLiteral(" WHERE 0")));
-        QVERIFY(runOn(file, {QStringLiteral("INSERT INTO questionari (nome, \"I tre periodi\") VALUES ('ROSSI MARIO', 7)")}));
-        QVERIFY(setIndexSql(indexSql));
+        QVERIFY(setIndexSql(QStringLiteral("sql || ' WHERE 0'")));
+        QVERIFY(runSql(file, {QStringLiteral("INSERT INTO questionari (nome, \"I tre periodi\") VALUES ('ROSSI MARIO', 7)")}));
+        QVERIFY(setIndexSql(QStringLiteral("substr(sql, 1, length(sql) - 8)")));
         {
             Archive archive(file);
             QCOMPARE(archive.open(), ArchiveProblem::Damaged);
@@ -174,8 +144,8 @@ private slots:
     {
         const QString folder = programFolder();
         const QString file = archiveIn(folder);
-        QSqlDatabase holder = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("holder"));
-        holder.setDatabaseName(file);
+        SqlConnection connection(file, QStringLiteral("holder"));
+        QSqlDatabase &holder = connection.db;
         QVERIFY(holder.open());
         QVERIFY(QSqlQuery(holder).exec(QStringLiteral("BEGIN EXCLUSIVE")));
         QVERIFY(QSqlQuery(holder).exec(QStringLiteral("INSERT INTO questionari (nome) VALUES ('ALTRO PROGRAMMA')")));
@@ -190,9 +160,6 @@ private slots:
         QVERIFY(!text.contains(QStringLiteral("è danneggiato")));
 
         QVERIFY(QSqlQuery(holder).exec(QStringLiteral("ROLLBACK")));
-        holder.close();
-        holder = QSqlDatabase();
-        QSqlDatabase::removeDatabase(QStringLiteral("holder"));
     }
 
     // A save waits for another program's write, tries again, and only then gives up,
@@ -206,19 +173,13 @@ private slots:
         program.module().nomealunno = QStringLiteral("ROSSI MARIO");
 
         auto holdTheArchive = [file](int milliseconds, std::promise<void> *held) {
-            const QString connection = QStringLiteral("writer-%1").arg(milliseconds);
-            {
-                QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
-                db.setDatabaseName(file);
-                db.open();
-                QSqlQuery(db).exec(QStringLiteral("BEGIN IMMEDIATE"));
-                QSqlQuery(db).exec(QStringLiteral("INSERT INTO esercizi (nome) VALUES ('ALTRO PROGRAMMA')"));
-                held->set_value();
-                std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
-                QSqlQuery(db).exec(QStringLiteral("COMMIT"));
-                db.close();
-            }
-            QSqlDatabase::removeDatabase(connection);
+            SqlConnection writer(file, QStringLiteral("writer-%1").arg(milliseconds));
+            writer.db.open();
+            QSqlQuery(writer.db).exec(QStringLiteral("BEGIN IMMEDIATE"));
+            QSqlQuery(writer.db).exec(QStringLiteral("INSERT INTO esercizi (nome) VALUES ('ALTRO PROGRAMMA')"));
+            held->set_value();
+            std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+            QSqlQuery(writer.db).exec(QStringLiteral("COMMIT"));
         };
         // Another program writes for milliseconds while the pupil's score is saved.
         auto saveWhileHeld = [&](int milliseconds, int score) {
@@ -291,7 +252,7 @@ private slots:
     void aForeignDatabaseIsNotChangedByTheCheck()
     {
         const QString file = dir_.filePath(QStringLiteral("altrui.mdb"));
-        QVERIFY(runOn(file, {QStringLiteral("PRAGMA journal_mode=WAL"), QStringLiteral("CREATE TABLE questionari (nome TEXT, voto INTEGER)"),
+        QVERIFY(runSql(file, {QStringLiteral("PRAGMA journal_mode=WAL"), QStringLiteral("CREATE TABLE questionari (nome TEXT, voto INTEGER)"),
                              QStringLiteral("INSERT INTO questionari VALUES ('X', 1)")}));
         const QByteArray before = contentOf(file);
         QCOMPARE(before.at(18), char(2)); // WAL mode, as the header says

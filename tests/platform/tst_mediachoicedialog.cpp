@@ -32,7 +32,7 @@ class TestMediaChoiceDialog : public QObject
 {
     Q_OBJECT
 private slots:
-    void theMediaAreListedAndTheSelectedOneIsTaken()
+    void theMediaAreListedAndTheSelectedOneIsTakenOrNone()
     {
         const QList<Medium> media{{QStringLiteral("/media/anna/CHIAVETTA"), QStringLiteral("CHIAVETTA"), 8LL << 30, 3LL << 30},
                                   {QStringLiteral("/media/anna/SCHEDA"), QStringLiteral("SCHEDA"), 2LL << 30, 1LL << 30}};
@@ -50,17 +50,15 @@ private slots:
         clickButton(dialog, QStringLiteral("Salva qui"));
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(dialog.chosenRoot(), QStringLiteral("/media/anna/SCHEDA"));
-    }
 
-    void withoutMediaOnlyAFolderOrCancelAreOffered()
-    {
-        MediaChoiceDialog dialog({}, QStringLiteral("Censaria"), nullptr);
-        dialog.show();
-        QVERIFY(!dialog.findChild<QListWidget *>(QStringLiteral("mediaList"))->isVisible());
-        QCOMPARE(visibleButtons(dialog), (QStringList{QStringLiteral("Annulla"), QStringLiteral("Scegli una cartella…")}));
-        clickButton(dialog, QStringLiteral("Annulla"));
-        QCOMPARE(dialog.result(), int(QDialog::Rejected));
-        QVERIFY(dialog.chosenRoot().isEmpty());
+        // Without media, only a folder or cancel are offered.
+        MediaChoiceDialog none({}, QStringLiteral("Censaria"), nullptr);
+        none.show();
+        QVERIFY(!none.findChild<QListWidget *>(QStringLiteral("mediaList"))->isVisible());
+        QCOMPARE(visibleButtons(none), (QStringList{QStringLiteral("Annulla"), QStringLiteral("Scegli una cartella…")}));
+        clickButton(none, QStringLiteral("Annulla"));
+        QCOMPARE(none.result(), int(QDialog::Rejected));
+        QVERIFY(none.chosenRoot().isEmpty());
     }
 };
 

@@ -7,6 +7,7 @@
 #include "register/registermodel.h"
 #include "register/registerreader.h"
 #include "register/teacherpassword.h"
+#include "archive/otherprogram.h"
 #include "registerfixtures.h"
 
 #include <QCryptographicHash>
@@ -20,6 +21,7 @@
 using namespace censaria;
 using namespace censaria::classregister;
 using namespace censaria::registertest;
+using namespace censaria::test;
 
 namespace {
 
@@ -29,23 +31,6 @@ QByteArray fileHash(const QString &path)
     file.open(QIODevice::ReadOnly);
     return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
 }
-
-// A connection of its own to an archive file, closed and let go at the end.
-struct Connection
-{
-    Connection(const QString &path, const QString &name) : name(name), db(QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name))
-    {
-        db.setDatabaseName(path);
-    }
-    ~Connection()
-    {
-        db.close();
-        db = QSqlDatabase();
-        QSqlDatabase::removeDatabase(name);
-    }
-    const QString name;
-    QSqlDatabase db;
-};
 
 std::optional<QList<PupilRecord>> readFile(const QString &path, QString *refusal = nullptr)
 {
@@ -149,16 +134,10 @@ private slots:
             QVERIFY(file.open(QIODevice::ReadWrite));
             file.seek(100);
             file.write(QByteArray(4000, '\xA5'));
-        } else if (kind == "columns" || kind == "table") {
-            Connection connection(path, QStringLiteral("other-columns"));
-            QVERIFY(connection.db.open());
-            QSqlQuery q(connection.db);
-            if (kind == "columns") {
-                QVERIFY(q.exec(QStringLiteral("CREATE TABLE questionari (nome TEXT, voto INTEGER)")));
-                QVERIFY(q.exec(QStringLiteral("CREATE TABLE esercizi (nome TEXT)")));
-            } else {
-                QVERIFY(q.exec(QStringLiteral("CREATE TABLE alunni (nome TEXT)")));
-            }
+        } else if (kind == "columns") {
+            QVERIFY(runSql(path, {QStringLiteral("CREATE TABLE questionari (nome TEXT, voto INTEGER)"), QStringLiteral("CREATE TABLE esercizi (nome TEXT)")}));
+        } else if (kind == "table") {
+            QVERIFY(runSql(path, {QStringLiteral("CREATE TABLE alunni (nome TEXT)")}));
         }
         const QByteArray before = QFileInfo::exists(path) ? fileHash(path) : QByteArray();
         QString refusal;
@@ -242,6 +221,17 @@ private slots:
         const QString kept = temp_->filePath(QStringLiteral("registro.csv"));
         QVERIFY(writeFileAtomically(kept, "old", &error));
         QCOMPARE(QDir(temp_->path()).entryList(QDir::Files).size(), 2);
+
+        // A register PDF cancelled half way or not writable leaves no file either.
+        RegisterModel model;
+        const RegisterDocument document(model, fillRegister(model, 200), {});
+        const QString path = temp_->filePath(QStringLiteral("registro.pdf"));
+        error = QStringLiteral("x");
+        QVERIFY(!writeRegisterPdf(document, path, [](int page, int) { return page < 3; }, &error));
+        QVERIFY(error.isEmpty()); // cancelled, not failed
+        QCOMPARE(QDir(temp_->path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+        QVERIFY(!writeRegisterPdf(document, temp_->filePath(QStringLiteral("tolta/registro.pdf")), {}, &error));
+        QVERIFY(!error.isEmpty());
     }
 
     void pdfOfAHundredPupils()
@@ -267,19 +257,6 @@ private slots:
         RegisterDocument::preparePage(probe);
         QCOMPARE(RegisterDocument(model, {0}, {}).pageCount(probe), 1);
         QCOMPARE(RegisterDocument(model, {}, {}).pageCount(probe), 1);
-    }
-
-    void cancelledOrUnwritablePdfLeavesNoFile()
-    {
-        RegisterModel model;
-        const RegisterDocument document(model, fillRegister(model, 200), {});
-        const QString path = temp_->filePath(QStringLiteral("registro.pdf"));
-        QString error = QStringLiteral("x");
-        QVERIFY(!writeRegisterPdf(document, path, [](int page, int) { return page < 3; }, &error));
-        QVERIFY(error.isEmpty()); // cancelled, not failed
-        QCOMPARE(QDir(temp_->path()).entryList(QDir::Files | QDir::Hidden), QStringList());
-        QVERIFY(!writeRegisterPdf(document, temp_->filePath(QStringLiteral("tolta/registro.pdf")), {}, &error));
-        QVERIFY(!error.isEmpty());
     }
 
     void passwordSetAcceptRefusePause()
@@ -337,7 +314,7 @@ private slots:
         Archive archive(path);
         QCOMPARE(archive.open(), ArchiveProblem::None);
         const QString copies = temp_->filePath(QStringLiteral("perCensaria/copie"));
-        Connection connection(path, QStringLiteral("keeper"));
+        SqlConnection connection(path, QStringLiteral("keeper"));
         QSqlDatabase &db = connection.db;
         QVERIFY(db.open());
         RegisterKeeper keeper(db, [&](const QString &to) { return archive.copyTo(to); }, copies);
@@ -374,26 +351,16 @@ private slots:
         // A second new year of the same school year does not overwrite the first.
         QCOMPARE(keeper.startNewYear(QDateTime(QDate(2026, 7, 1), QTime(8, 0))).value_or(QString()),
                  QDir(copies).filePath(QStringLiteral("anno-2025-26-2.mdb")));
-    }
-
-    void aFailedCopyChangesNothing()
-    {
-        const QString path = temp_->filePath(QStringLiteral("dbcensaria.mdb"));
-        QVERIFY(makeArchive(path, {questionnaireRow(QStringLiteral("ROSSI MARIO"), {{0, 4, at(2)}})}));
-        Connection connection(path, QStringLiteral("keeper2"));
-        QVERIFY(connection.db.open());
-        RegisterKeeper keeper(connection.db, [](const QString &) { return false; }, temp_->filePath(QStringLiteral("copie")));
-        const QDateTime now(QDate(2026, 6, 10), QTime(12, 0));
-        QVERIFY(!keeper.deletePupil(QStringLiteral("ROSSI MARIO"), now));
-        QVERIFY(!keeper.startNewYear(now).has_value());
-        QCOMPARE(readRecords(connection.db)->size(), 1);
-    }
-
-    void schoolYears()
-    {
         QCOMPARE(schoolYear(QDate(2026, 8, 31)), QStringLiteral("2025-26"));
         QCOMPARE(schoolYear(QDate(2026, 9, 1)), QStringLiteral("2026-27"));
         QCOMPARE(schoolYear(QDate(2099, 12, 1)), QStringLiteral("2099-00"));
+
+        // Without its copy, no action changes anything.
+        QVERIFY(archive.writeResult(resulttopics::questionnaireTable, QStringLiteral("NUOVO ALUNNO"), {{2, 7}}));
+        RegisterKeeper failing(db, [](const QString &) { return false; }, copies);
+        QVERIFY(!failing.deletePupil(QStringLiteral("NUOVO ALUNNO"), now.addMonths(4)));
+        QVERIFY(!failing.startNewYear(now.addMonths(4)).has_value());
+        QCOMPARE(readRecords(db)->size(), 1);
     }
 
 private:

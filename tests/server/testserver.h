@@ -39,7 +39,6 @@ public:
         return true;
     }
 
-    QString dir() const { return dir_; }
     int port() const
     {
         QFile file(dir_ + QStringLiteral("/port"));

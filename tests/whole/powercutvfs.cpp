@@ -69,37 +69,36 @@ int shimClose(sqlite3_file *file)
     return rc;
 }
 
-int shimRead(sqlite3_file *file, void *buffer, int amount, sqlite3_int64 offset)
-{
-    auto *real = reinterpret_cast<ShimFile *>(file)->real();
-    return real->pMethods->xRead(real, buffer, amount, offset);
-}
+// A call passed on to the real file, for the calls the disk model need not see and after those it does.
+using M = sqlite3_io_methods;
+template <auto method>
+constexpr auto forward = [](sqlite3_file *file, auto... args) {
+    sqlite3_file *real = reinterpret_cast<ShimFile *>(file)->real();
+    return (real->pMethods->*method)(real, args...);
+};
 
 int shimWrite(sqlite3_file *file, const void *buffer, int amount, sqlite3_int64 offset)
 {
-    auto *real = reinterpret_cast<ShimFile *>(file)->real();
     if (FileState *state = stateOf(file)) {
         takeImage();
         if (state->now.size() < offset + amount)
             state->now.resize(offset + amount, '\0');
         std::memcpy(state->now.data() + offset, buffer, size_t(amount));
     }
-    return real->pMethods->xWrite(real, buffer, amount, offset);
+    return forward<&M::xWrite>(file, buffer, amount, offset);
 }
 
 int shimTruncate(sqlite3_file *file, sqlite3_int64 size)
 {
-    auto *real = reinterpret_cast<ShimFile *>(file)->real();
     if (FileState *state = stateOf(file)) {
         takeImage();
         state->now.resize(size, '\0');
     }
-    return real->pMethods->xTruncate(real, size);
+    return forward<&M::xTruncate>(file, size);
 }
 
 int shimSync(sqlite3_file *file, int flags)
 {
-    auto *real = reinterpret_cast<ShimFile *>(file)->real();
     if (FileState *state = stateOf(file)) {
         takeImage();
         state->durable = state->now;
@@ -108,56 +107,14 @@ int shimSync(sqlite3_file *file, int flags)
             syncFolder();
         }
     }
-    return real->pMethods->xSync(real, flags);
-}
-
-int shimFileSize(sqlite3_file *file, sqlite3_int64 *size)
-{
-    auto *real = reinterpret_cast<ShimFile *>(file)->real();
-    return real->pMethods->xFileSize(real, size);
-}
-
-int shimLock(sqlite3_file *file, int level)
-{
-    auto *real = reinterpret_cast<ShimFile *>(file)->real();
-    return real->pMethods->xLock(real, level);
-}
-
-int shimUnlock(sqlite3_file *file, int level)
-{
-    auto *real = reinterpret_cast<ShimFile *>(file)->real();
-    return real->pMethods->xUnlock(real, level);
-}
-
-int shimCheckReservedLock(sqlite3_file *file, int *out)
-{
-    auto *real = reinterpret_cast<ShimFile *>(file)->real();
-    return real->pMethods->xCheckReservedLock(real, out);
-}
-
-int shimFileControl(sqlite3_file *file, int op, void *arg)
-{
-    auto *real = reinterpret_cast<ShimFile *>(file)->real();
-    return real->pMethods->xFileControl(real, op, arg);
-}
-
-int shimSectorSize(sqlite3_file *file)
-{
-    auto *real = reinterpret_cast<ShimFile *>(file)->real();
-    return real->pMethods->xSectorSize(real);
-}
-
-int shimDeviceCharacteristics(sqlite3_file *file)
-{
-    auto *real = reinterpret_cast<ShimFile *>(file)->real();
-    return real->pMethods->xDeviceCharacteristics(real);
+    return forward<&M::xSync>(file, flags);
 }
 
 // Version 1: no shared memory and no memory mapping, as the rollback journal needs neither.
 const sqlite3_io_methods shimMethods = {
-    1, shimClose, shimRead, shimWrite, shimTruncate, shimSync, shimFileSize, shimLock, shimUnlock,
-    shimCheckReservedLock, shimFileControl, shimSectorSize, shimDeviceCharacteristics,
-    nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+    1, shimClose, forward<&M::xRead>, shimWrite, shimTruncate, shimSync, forward<&M::xFileSize>, forward<&M::xLock>,
+    forward<&M::xUnlock>, forward<&M::xCheckReservedLock>, forward<&M::xFileControl>, forward<&M::xSectorSize>,
+    forward<&M::xDeviceCharacteristics>, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
 };
 
 QString watchedName(const char *path)
@@ -203,16 +160,6 @@ int shimDelete(sqlite3_vfs *, const char *path, int syncFolderAfter)
     return watch.real->xDelete(watch.real, path, syncFolderAfter);
 }
 
-int shimAccess(sqlite3_vfs *, const char *path, int flags, int *out)
-{
-    return watch.real->xAccess(watch.real, path, flags, out);
-}
-
-int shimFullPathname(sqlite3_vfs *, const char *path, int size, char *out)
-{
-    return watch.real->xFullPathname(watch.real, path, size, out);
-}
-
 } // namespace
 
 void start(const QString &folder)
@@ -236,8 +183,6 @@ void start(const QString &folder)
     watch.vfs.pNext = nullptr;
     watch.vfs.xOpen = shimOpen;
     watch.vfs.xDelete = shimDelete;
-    watch.vfs.xAccess = shimAccess;
-    watch.vfs.xFullPathname = shimFullPathname;
     sqlite3_vfs_register(&watch.vfs, 1);
 }
 

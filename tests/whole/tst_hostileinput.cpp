@@ -1,5 +1,4 @@
 #include "screenkit/forms.h"
-#include "platform/numbers.h"
 #include "testsupport/censariatest.h"
 
 #include <QDir>
@@ -7,7 +6,6 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
-#include <cmath>
 #include <QTextEdit>
 
 using namespace censaria;
@@ -53,18 +51,6 @@ private slots:
         QVERIFY(program.module().nomealunno.isEmpty());
         QCOMPARE(program.dialogs().prompts.size(), 2); // asked again after the long one
         QCOMPARE(program.module().dbrisultati().names(), QStringList());
-    }
-
-    void hugeNumbersAreReadWithoutHarm()
-    {
-        const QString manyDigits(5000, u'9');
-        QVERIFY(std::isfinite(numbers::readLeading(manyDigits)));
-        QCOMPARE(numbers::toInt32(numbers::readLeading(manyDigits)), std::nullopt);
-        QVERIFY(std::isfinite(numbers::readLeading(QStringLiteral("1e99999999999"))));
-        QCOMPARE(numbers::readLeading(QStringLiteral("1e-99999")), 0.0);
-        const double hex = numbers::readLeadingWithRadix(QStringLiteral("&H") + QString(300, u'F'));
-        QVERIFY(hex > 0 && std::isfinite(hex));
-        QCOMPARE(numbers::toInt16(hex), std::nullopt);
     }
 
     void brokenLessonFilesStillOpenTheirPage_data()

@@ -1,5 +1,4 @@
 #include "screenkit/forms.h"
-#include "archive/resulttopics.h"
 #include "lessons/lessoncatalogue.h"
 #include "questionnaires/questionbanks.h"
 #include "questionnaires/questionnairesession.h"
@@ -101,11 +100,10 @@ private slots:
         // The count and the time are in the pupil's row, for anyone opening the archive.
         Archive archive(program_->archivePath());
         QCOMPARE(archive.open(), ArchiveProblem::None);
-        const auto row = archive.findRow(resulttopics::questionnaireTable, QStringLiteral("ROSSI MARIO"));
+        const auto row = archive.findRow(QStringLiteral("questionari"), QStringLiteral("ROSSI MARIO"));
         QVERIFY(row);
-        const resulttopics::Questionnaire &topic = resulttopics::questionnaires.first();
-        QCOMPARE(row->at(topic.countPosition).toInt(), 8);
-        QCOMPARE(row->at(topic.datePosition).toDateTime(), recorded);
+        QCOMPARE(row->at(2).toInt(), 8);
+        QCOMPARE(row->at(3).toDateTime(), recorded);
         archive.close();
 
         // 5. "Archivio dei risultati" shows the count and the date, without asking again.
@@ -116,7 +114,7 @@ private slots:
         // The exercise loader runs last and finds no row of this pupil's, which empties the name.
         QCOMPARE(text(forms::results, "LabNOME"), QString());
         const auto *grid = program_->control<QTableWidget>(forms::results, "Grid1");
-        QCOMPARE(grid->item(1, 0)->text(), topic.label);
+        QCOMPARE(grid->item(1, 0)->text(), QStringLiteral("I 3 periodi-introduzione"));
         QCOMPARE(grid->item(1, 1)->text(), QStringLiteral("8"));
         QCOMPARE(grid->item(1, 2)->text(), QStringLiteral("04/05/2026 09:15:30"));
         for (int other = 2; other < grid->rowCount(); ++other) {
@@ -129,15 +127,13 @@ private slots:
         // 6. "STAMPA i risultati" prints the pupil's page.
         QVERIFY(press(*program_, "FRisultati/LabSTAMPA"));
         QCOMPARE(program_->printer().documents.size(), 1);
-        QStringList page = {QString(), QStringLiteral("      ROSSI MARIO"), QStringLiteral("QUESTIONARI"), QString(),
-                            printedLine(QStringLiteral("      Argomenti"), QStringLiteral(" Giusti"), QStringLiteral("Quando")),
-                            QString()};
-        for (const resulttopics::Questionnaire &printed : resulttopics::questionnaires) {
-            page << (&printed == &topic ? printedLine(printed.label, QStringLiteral(" 8 "), QStringLiteral("04/05/2026 09:15:30"))
-                                        : printedLine(printed.label, QStringLiteral("Null"), QStringLiteral("Null")))
-                 << QString();
-        }
-        QCOMPARE(program_->printer().documents.first(), page);
+        const QStringList page = program_->printer().documents.first();
+        QCOMPARE(page.size(), 26);
+        QCOMPARE(page.mid(0, 8), (QStringList{QString(), QStringLiteral("      ROSSI MARIO"), QStringLiteral("QUESTIONARI"), QString(),
+                                               printedLine(QStringLiteral("      Argomenti"), QStringLiteral(" Giusti"), QStringLiteral("Quando")), QString(),
+                                               printedLine(QStringLiteral("I 3 periodi-introduzione"), QStringLiteral(" 8 "), QStringLiteral("04/05/2026 09:15:30")),
+                                               QString()}));
+        QCOMPARE(page[24], printedLine(QStringLiteral("Le famiglie moderne"), QStringLiteral("Null"), QStringLiteral("Null")));
         // Printed without a complaint other than the missing exercises, once more.
         QCOMPARE(program_->dialogs().messageTexts(), QStringList(2, QStringLiteral("Nome non trovato in 'Esercizi'")));
 

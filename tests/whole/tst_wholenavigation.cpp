@@ -151,8 +151,6 @@ private slots:
 
         // The family browser, from the menu and from the lesson left open under it.
         road("families: 2 questionari", {"Fmenù/Cmdfami", "Ffamiglie/Cmdesercizi"}, {questionnaire}, families, {}, "Qfamtrad");
-        road("families: back from their questionnaire", {"Fmenù/Cmdfami", "Ffamiglie/Cmdesercizi", "FQuestionario/Cmdtorno"},
-             {families}, families);
         road("families: menu over their questionnaire", {"Fmenù/Cmdfami", "Ffamiglie/Cmdesercizi", "FQuestionario/Cmdmenù"},
              {questionnaire, menu}, families);
         road("families over the lesson: 2 questionari", {"Fmenù/Cmdstoria", "FLezioni/CmdOsserva", "Ffamiglie/Cmdesercizi"},
@@ -187,12 +185,8 @@ private slots:
         road("results from the questionnaire", scored + QStringList{"FQuestionario/Cmdarchivio"}, {results}, questionnaire);
         road("results: torna to the questionnaire", scored + QStringList{"FQuestionario/Cmdarchivio", "FRisultati/Labtorna"},
              {questionnaire}, results);
-        road("results: the questionnaire's back after torna",
-             scored + QStringList{"FQuestionario/Cmdarchivio", "FRisultati/Labtorna", "FQuestionario/Cmdtorno"}, {menu}, results);
         road("results from the rates", {"Fmenù/cmdesdin", "Fesercizi/Cmdarchivio"}, {results}, rates);
         road("results: torna to the rates", {"Fmenù/cmdesdin", "Fesercizi/Cmdarchivio", "FRisultati/Labtorna"}, {rates}, results);
-        road("results: the rates' back after torna",
-             {"Fmenù/cmdesdin", "Fesercizi/Cmdarchivio", "FRisultati/Labtorna", "Fesercizi/Cmdtorno"}, {menu}, results);
         road("results: the rates' menu after torna",
              {"Fmenù/cmdesdin", "Fesercizi/Cmdarchivio", "FRisultati/Labtorna", "Fesercizi/cmdmenu"}, {menu}, results);
         road("results from the rates over the simulation",

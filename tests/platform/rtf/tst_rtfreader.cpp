@@ -3,7 +3,6 @@
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
 #include <QFile>
-#include <QElapsedTimer>
 #include <QImage>
 #include <QPainter>
 #include <QRandomGenerator>
@@ -245,12 +244,8 @@ private slots:
         QCOMPARE(QSizeF(image.width(), image.height()), QSizeF(40, 20));
         QCOMPARE(document->resource(QTextDocument::ImageResource, QUrl(image.name())).value<QImage>().size(), QSize(30, 20));
         QCOMPARE(document->toPlainText(), QStringLiteral("Prima \uFFFC dopo."));
-    }
-
-    void unreadablePicturesAreLeftOut()
-    {
-        const auto document = read("{\\rtf1 a{\\pict\\pngblip 89504e47deadbeef}b{\\pict\\wmetafile8 0100090000}c}");
-        QCOMPARE(document->toPlainText(), QStringLiteral("abc"));
+        // Pictures that cannot be read are left out.
+        QCOMPARE(read("{\\rtf1 a{\\pict\\pngblip 89504e47deadbeef}b{\\pict\\wmetafile8 0100090000}c}")->toPlainText(), QStringLiteral("abc"));
     }
 
     void tableFromLibreOffice()
@@ -337,18 +332,14 @@ private slots:
         QCOMPARE(second->itemText(doc.find(QStringLiteral("tre")).block()), QStringLiteral("1."));
     }
 
-    void lastParagraphWithoutParKeepsItsFormat()
+    void lastParagraphWithoutParAndFields()
     {
-        const auto document = read("{\\rtf1\\pard\\qc\\li720 centrato{\\*\\pn\\pnlvlblt}}");
+        auto document = read("{\\rtf1\\pard\\qc\\li720 centrato{\\*\\pn\\pnlvlblt}}");
         QCOMPARE(document->firstBlock().blockFormat().alignment(), Qt::Alignment(Qt::AlignHCenter));
         QCOMPARE(document->firstBlock().blockFormat().leftMargin(), 48.0);
         QVERIFY(document->firstBlock().textList());
-    }
-
-    void fieldsShowTheirResult()
-    {
-        const auto document = read("{\\rtf1 Vedi {\\field{\\*\\fldinst HYPERLINK \"https://www.istat.it\"}"
-                                   "{\\fldrslt {\\ul l'Istat}}}.}");
+        // A field shows its result.
+        document = read("{\\rtf1 Vedi {\\field{\\*\\fldinst HYPERLINK \"https://www.istat.it\"}{\\fldrslt {\\ul l'Istat}}}.}");
         QCOMPARE(document->toPlainText(), QStringLiteral("Vedi l'Istat."));
         QVERIFY(formatOf(*document, QStringLiteral("Istat")).fontUnderline());
     }
@@ -409,24 +400,15 @@ private slots:
         QVERIFY(!formatOf(*document, QStringLiteral("c")).font().bold());
     }
 
-    // Whatever the damage, reading ends, and the document can be laid out and painted.
-    void truncatedFixtures()
-    {
-        for (const QString &name : allFixtures) {
-            const QByteArray rtf = fixture(name);
-            const int step = std::max<int>(1, rtf.size() / 400);
-            for (int length = 0; length < rtf.size(); length += step) {
-                const auto document = read(rtf.left(length));
-                render(*document, 300);
-            }
-        }
-    }
-
-    void randomByteFlips()
+    // Whatever the damage, cut short or bytes flipped, reading ends, and the document can be
+    // laid out and painted.
+    void damagedFixtures()
     {
         QRandomGenerator random(20261206);
         for (const QString &name : allFixtures) {
             const QByteArray original = fixture(name);
+            for (int length = 0; length < original.size(); length += std::max<int>(1, original.size() / 400))
+                render(*read(original.left(length)), 300);
             for (int round = 0; round < 60; ++round) {
                 QByteArray rtf = original;
                 for (int flip = 0; flip < 10; ++flip) {
@@ -434,8 +416,7 @@ private slots:
                     const char replacements[] = { '{', '}', '\\', '\'', '0', '9', '-', ' ', char(random.bounded(256)) };
                     rtf[at] = replacements[random.bounded(int(sizeof replacements))];
                 }
-                const auto document = read(rtf);
-                render(*document, 300);
+                render(*read(rtf), 300);
             }
         }
     }
@@ -445,12 +426,7 @@ private slots:
     {
         const QByteArray rtf = fixture(QStringLiteral("lo-lezione.rtf"));
         QTextDocument document;
-        QElapsedTimer timer;
-        timer.start();
-        const int rounds = 20;
-        for (int i = 0; i < rounds; ++i)
-            RtfReader::read(rtf, &document);
-        qInfo("A lesson of about 1000 words reads in %.2f ms", timer.nsecsElapsed() / 1e6 / rounds);
+        QVERIFY(RtfReader::read(rtf, &document));
 
         // Every word of the source's body, bullets and numbers drawn by the lists aside.
         QCOMPARE(document.toPlainText().split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts).size(), 967);
