@@ -16,8 +16,6 @@ class ExerciseScreen : public Screen
 {
     Q_OBJECT
 public:
-    static inline const QColor wrongColour{255, 0, 0};
-
     CalculatorPanel *calculator() const { return calculator_; }
 
 protected:

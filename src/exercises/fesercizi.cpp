@@ -5,6 +5,7 @@
 #include "screenkit/forms.h"
 #include "screenkit/verdict.h"
 #include "screenkit/module.h"
+#include "screenkit/palette.h"
 #include "archive/schema.h"
 #include "calculatorpanel.h"
 #include "exercisepictures.h"
@@ -58,7 +59,7 @@ Fesercizi::Fesercizi(Module &module)
     setBackground(QColor(238, 232, 218));
 
     addHeading(QStringLiteral("Con l'aiuto della calcolatrice, inserisci le risposte corrette nei riquadri arancioni"),
-               QColor(214, 110, 30));
+               palette::study);
 
     QGroupBox *Frame1 = frames_[0] = addProblemFrame(QStringLiteral("Frame1"), QStringLiteral("Primo esercizio"), 200);
     QGroupBox *Frame2 = frames_[1] = addProblemFrame(QStringLiteral("Frame2"), QStringLiteral("Secondo esercizio"), 4460);
@@ -104,7 +105,7 @@ Fesercizi::Fesercizi(Module &module)
     placeCalculator(8720, frameTop);
     Image2_ = makeLabel(canvas(), QStringLiteral("Image2"), QString(), {8720, 4320, CalculatorPanel::widthTwips, 1400}, Twips::font(9));
     Image2_->setWordWrap(true);
-    Image2_->setPixmap(pictures::crowd(Image2_->size(), QColor(41, 110, 175)));
+    Image2_->setPixmap(pictures::crowd(Image2_->size(), palette::operate));
 
     CMDRISULT_ = makeButton(canvas(), QStringLiteral("CMDRISULT"), QStringLiteral("CORREGGI"), {200, 6300, 2000, 600},
                             filledLook(actionColour), this, &Fesercizi::CMDRISULT_Click);
@@ -211,7 +212,7 @@ void Fesercizi::CMDRISULT_Click()
     wrong_ = correction.wrong;
     for (int i = 0; i < RatesExercise::answerCount; ++i) {
         if (correction.wrong[i])
-            setControlColour(answerBoxes_[i], wrongColour);
+            setControlColour(answerBoxes_[i], palette::wrong);
         showVerdict(answerBoxes_[i], correction.wrong[i] ? Verdict::Wrong : Verdict::Right);
     }
     Label2_->setText(numbers::toText(correction.giusti));

@@ -25,7 +25,6 @@
 namespace censaria {
 namespace {
 
-const QColor answerColour(192, 192, 255);
 const QColor checkColour(30, 120, 80);
 
 const char *const optionCaptions[] = {"una regione ricca, in un paese ricco", "una regione in crisi, in un paese ricco",
@@ -297,14 +296,14 @@ void FSaldiTassi::showMarks()
     showVerdicts();
     const BalancesExercise::Marks &marks = exercise_.marks();
     const auto paint = [](QWidget *control, bool red, const QColor &normal) {
-        setControlColour(control, red ? wrongColour : normal);
+        setControlColour(control, red ? palette::wrong : normal);
     };
-    paint(TXTPOP_, marks.pop, answerColour);
-    paint(TXTSNATURALE_, marks.saldoNaturale, answerColour);
-    paint(TXTSMIGRATORIO_, marks.saldoMigratorio, answerColour);
+    paint(TXTPOP_, marks.pop, palette::answer);
+    paint(TXTSNATURALE_, marks.saldoNaturale, palette::answer);
+    paint(TXTSMIGRATORIO_, marks.saldoMigratorio, palette::answer);
     for (int i = 0; i < 2; ++i) {
-        paint(Check2_[i], marks.segnoNat[i], answerColour);
-        paint(Check3_[i], marks.segnoMig[i], answerColour);
+        paint(Check2_[i], marks.segnoNat[i], palette::answer);
+        paint(Check3_[i], marks.segnoMig[i], palette::answer);
     }
     const QColor buttonFace = QApplication::palette().color(QPalette::Button);
     for (int i = 0; i < BalancesExercise::optionCount; ++i)

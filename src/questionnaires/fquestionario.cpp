@@ -5,6 +5,7 @@
 #include "screenkit/forms.h"
 #include "screenkit/verdict.h"
 #include "screenkit/module.h"
+#include "screenkit/palette.h"
 #include "colouredbutton.h"
 #include "platform/twips.h"
 #include "questionnairerecording.h"
@@ -19,8 +20,6 @@ namespace censaria {
 namespace {
 
 const QColor background(192, 192, 192);
-const QColor neutral(192, 192, 255);
-const QColor wrongColour(255, 0, 0);
 const QColor wrongText(255, 192, 192);
 const QColor rightText(192, 255, 255);
 
@@ -282,7 +281,7 @@ void FQuestionario::showSession()
 void FQuestionario::showStatement(int row)
 {
     QLineEdit *box = statements_[row];
-    paintBox(box, session_.isWrong(row) ? wrongColour : neutral);
+    paintBox(box, session_.isWrong(row) ? palette::wrong : palette::answer);
     // Beside the red, the verdict in a badge; a wrong row also tells the right answer.
     Verdict verdict = Verdict::None;
     QString rightAnswer;

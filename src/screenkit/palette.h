@@ -8,6 +8,10 @@ namespace censaria::palette {
 inline const QColor archive{176, 140, 20}; // "Archivio dei risultati"
 inline const QColor exit{150, 40, 40};     // "Esco"
 
+// The ground of an answer: as yet unjudged, or judged wrong.
+inline const QColor answer{192, 192, 255};
+inline const QColor wrong{255, 0, 0};
+
 // The three columns of the menu, which other screens borrow for the same kinds of action.
 inline const QColor study{214, 110, 30};
 inline const QColor observe{22, 140, 118};
