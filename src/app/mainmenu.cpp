@@ -1,20 +1,19 @@
 #include "mainmenu.h"
 
 #include "screenkit/accessibility.h"
-#include "screenkit/buttonstyle.h"
+#include "screenkit/builders.h"
 #include "screenkit/clicklabel.h"
 #include "screenkit/forms.h"
 #include "screenkit/module.h"
+#include "screenkit/palette.h"
 #include "platform/twips.h"
 #include "platform/typescale.h"
 #include "typesize.h"
 
 #include <QLabel>
 #include <QListWidget>
-#include <QPainter>
 #include <QPushButton>
 #include <QShortcut>
-#include <QSvgRenderer>
 
 namespace censaria {
 namespace {
@@ -27,9 +26,7 @@ constexpr int buttonTop = 3600;
 constexpr int buttonHeight = 640;
 constexpr int buttonStep = 780;
 
-const QColor columnColour[] = {QColor(214, 110, 30), QColor(22, 140, 118), QColor(41, 110, 175)};
-const QColor archiveColour(176, 140, 20);
-const QColor exitColour(150, 40, 40);
+const QColor columnColour[] = {palette::study, palette::observe, palette::operate};
 const QColor disabledGrey(122, 132, 144);
 
 } // namespace
@@ -47,37 +44,50 @@ MainMenu::MainMenu(Module &module)
     setPalette(p);
     setAutoFillBackground(true);
 
-    picture_ = new QLabel(canvas());
-    picture_->setObjectName(QStringLiteral("Image1"));
-    picture_->setGeometry(Twips::rect(300, 240, 7440, 2520));
-    placePicture();
+    picture_ = makePicture(canvas(), QStringLiteral("Image1"), {300, 240, 7440, 2520}, QStringLiteral(":/pictures/menu.svg"));
 
-    addHeading("Label1", QStringLiteral("Studiare"), 0);
-    addHeading("Label2", QStringLiteral("Osservare"), 1);
-    addHeading("Label3", QStringLiteral("Operare"), 2);
+    static const char *const headings[] = {"Studiare", "Osservare", "Operare"};
+    for (int column = 0; column < 3; ++column) {
+        QLabel *heading = makeLabel(canvas(), QStringLiteral("Label%1").arg(column + 1), QString::fromUtf8(headings[column]),
+                                    {columnLeft[column], headingTop, columnWidth, 480}, Twips::font(14, true), Qt::AlignCenter);
+        heading->setStyleSheet(QStringLiteral("color: white; border-bottom: 3px solid %1;").arg(columnColour[column].lighter(130).name()));
+    }
 
-    addButton("Cmdstoria", QStringLiteral("Storia della popolazione"), 0, 0, &MainMenu::openStoria);
-    addButton("Cmdcalcoli", QStringLiteral("I calcoli dei demografi"), 0, 1, &MainMenu::openCalcoli);
-    addButton("Cmddensità", QStringLiteral("La densità di popolazione"), 0, 2, &MainMenu::openDensita);
-    addButton("Cmdpiramide", QStringLiteral("Piramide della popolazione"), 0, 3, &MainMenu::openPiramideLesson);
-    addButton("CmdITALIA", QStringLiteral("La popolazione italiana"), 0, 4, &MainMenu::openItalia);
-    addButton("Cmddinamiche", QStringLiteral("Dinamiche demografiche"), 1, 0, &MainMenu::openSimulation);
-    addButton("Cmdfami", QStringLiteral("Modelli di famiglie"), 1, 1, &MainMenu::openFamilies);
-    addButton("Cmdpiram", QStringLiteral("Piramide della popolazione"), 1, 2, &MainMenu::openPyramids);
-    addButton("Cmdesercizi1", QStringLiteral("Esercizi sui SALDI demografici"), 2, 0, &MainMenu::openBalances);
-    addButton("cmdesdin", QStringLiteral("Esercizi sui TASSI demografici"), 2, 1, &MainMenu::openRates);
-    addButton("cmdesfam", QStringLiteral("Esercizi sulle famiglie"), 2, 2, &MainMenu::openFamilies);
-    addButton("Cmdquestionari", QStringLiteral("Questionari"), 2, 3, &MainMenu::openQuestionnaires);
-    addButton("Cmdarchivio", QStringLiteral("Archivio dei risultati"), 2, 5, &MainMenu::openArchive);
-    addButton("Cmdesco", QStringLiteral("Esco"), 2, 6, &MainMenu::exit);
-    findChild<QPushButton *>(QStringLiteral("Cmdarchivio"))->setStyleSheet(filledButtonStyle(archiveColour, disabledGrey, 120));
-    findChild<QPushButton *>(QStringLiteral("Cmdesco"))->setStyleSheet(filledButtonStyle(exitColour, disabledGrey, 120));
+    const struct
+    {
+        const char *name;
+        const char *caption;
+        int column, row;
+        void (MainMenu::*action)();
+        QColor colour = {}; // the column's, unless given
+    } buttons[] = {
+        {"Cmdstoria", "Storia della popolazione", 0, 0, &MainMenu::openStoria},
+        {"Cmdcalcoli", "I calcoli dei demografi", 0, 1, &MainMenu::openCalcoli},
+        {"Cmddensità", "La densità di popolazione", 0, 2, &MainMenu::openDensita},
+        {"Cmdpiramide", "Piramide della popolazione", 0, 3, &MainMenu::openPiramideLesson},
+        {"CmdITALIA", "La popolazione italiana", 0, 4, &MainMenu::openItalia},
+        {"Cmddinamiche", "Dinamiche demografiche", 1, 0, &MainMenu::openSimulation},
+        {"Cmdfami", "Modelli di famiglie", 1, 1, &MainMenu::openFamilies},
+        {"Cmdpiram", "Piramide della popolazione", 1, 2, &MainMenu::openPyramids},
+        {"Cmdesercizi1", "Esercizi sui SALDI demografici", 2, 0, &MainMenu::openBalances},
+        {"cmdesdin", "Esercizi sui TASSI demografici", 2, 1, &MainMenu::openRates},
+        {"cmdesfam", "Esercizi sulle famiglie", 2, 2, &MainMenu::openFamilies},
+        {"Cmdquestionari", "Questionari", 2, 3, &MainMenu::openQuestionnaires},
+        {"Cmdarchivio", "Archivio dei risultati", 2, 5, &MainMenu::openArchive, palette::archive},
+        {"Cmdesco", "Esco", 2, 6, &MainMenu::exit, palette::exit},
+    };
+    for (const auto &b : buttons) {
+        const QColor colour = b.colour.isValid() ? b.colour : columnColour[b.column];
+        QPushButton *button = makeButton(canvas(), QString::fromUtf8(b.name), QString::fromUtf8(b.caption),
+                                         {columnLeft[b.column], buttonTop + b.row * buttonStep, columnWidth, buttonHeight},
+                                         filledLook(colour, 8.5, disabledGrey, 120), this, b.action);
+        // Two buttons share a caption: the column they stand in tells them apart.
+        accessible::describe(button, QString::fromUtf8(headings[b.column]));
+    }
 
-    labNomi_ = new ClickLabel(QStringLiteral("Elenco dei nomi presenti nell'archivio dei risultati"), canvas());
-    labNomi_->setObjectName(QStringLiteral("LabNOMI"));
-    labNomi_->setGeometry(Twips::rect(10520, buttonTop, 1440, 1800));
+    labNomi_ = makeLabel<ClickLabel>(canvas(), QStringLiteral("LabNOMI"), QStringLiteral("Elenco dei nomi presenti nell'archivio dei risultati"),
+                                     {10520, buttonTop, 1440, 1800}, Twips::font(8.5, true));
     labNomi_->setWordWrap(true);
-    labNomi_->setFont(Twips::font(8.5, true));
     labNomi_->setCursor(Qt::PointingHandCursor);
     labNomi_->setStyleSheet(QStringLiteral("color: #ffe28a; text-decoration: underline;"));
     connect(labNomi_, &ClickLabel::clicked, this, &MainMenu::showNames);
@@ -96,11 +106,9 @@ MainMenu::MainMenu(Module &module)
     list_->hide();
     connect(list_, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) { listClicked(list_->row(item)); });
 
-    auto *credit = new QLabel(QStringLiteral("Censaria · corso sulla popolazione per la scuola media · 2026"), canvas());
-    credit->setObjectName(QStringLiteral("Autore"));
-    credit->setGeometry(Twips::rect(300, 8520, 6200, 300));
-    credit->setFont(Twips::font(8));
-    credit->setStyleSheet(QStringLiteral("color: #9fb3cc;"));
+    makeLabel(canvas(), QStringLiteral("Autore"), QStringLiteral("Censaria · corso sulla popolazione per la scuola media · 2026"),
+              {300, 8520, 6200, 300}, Twips::font(8))
+        ->setStyleSheet(QStringLiteral("color: #9fb3cc;"));
 
     accessible::name(labNomi_, labNomi_->text(), QStringLiteral("Mostra l'elenco degli alunni che hanno risultati nell'archivio"));
     accessible::name(list_, QStringLiteral("Elenco dei nomi presenti nell'archivio"),
@@ -116,11 +124,8 @@ MainMenu::MainMenu(Module &module)
 
 void MainMenu::addTypeSizeChoice()
 {
-    typeSize_ = new ClickLabel(QString(), canvas());
-    typeSize_->setObjectName(QStringLiteral("LabTesto"));
-    typeSize_->setGeometry(Twips::rect(300, 8100, 6600, 360));
-    typeSize_->setFont(Twips::font(9, true));
-    typeSize_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    typeSize_ = makeLabel<ClickLabel>(canvas(), QStringLiteral("LabTesto"), QString(), {300, 8100, 6600, 360}, Twips::font(9, true),
+                                      Qt::AlignLeft | Qt::AlignVCenter);
     typeSize_->setStyleSheet(QStringLiteral("color: #ffe28a;"));
     // A click goes round the three sizes; the keys go up and down.
     connect(typeSize_, &ClickLabel::clicked, this, [this] {
@@ -147,40 +152,6 @@ void MainMenu::showTypeSize()
     typeSize_->setText(QStringLiteral("Grandezza del testo: %1 — Ctrl + per ingrandire, Ctrl - per rimpicciolire").arg(typesize::percentText()));
     accessible::name(typeSize_, QStringLiteral("Grandezza del testo: %1").arg(typesize::percentText()),
                      QStringLiteral("Premi per ingrandire il testo di tutte le schermate; Ctrl + e Ctrl - lo ingrandiscono e lo rimpiccioliscono"));
-}
-
-void MainMenu::addHeading(const char *name, const QString &text, int column)
-{
-    auto *heading = new QLabel(text, canvas());
-    heading->setObjectName(QString::fromUtf8(name));
-    heading->setGeometry(Twips::rect(columnLeft[column], headingTop, columnWidth, 480));
-    heading->setAlignment(Qt::AlignCenter);
-    heading->setFont(Twips::font(14, true));
-    heading->setStyleSheet(QStringLiteral("color: white; border-bottom: 3px solid %1;").arg(columnColour[column].lighter(130).name()));
-}
-
-void MainMenu::addButton(const char *name, const QString &caption, int column, int row, void (MainMenu::*action)())
-{
-    auto *button = new QPushButton(caption, canvas());
-    button->setObjectName(QString::fromUtf8(name));
-    button->setGeometry(Twips::rect(columnLeft[column], buttonTop + row * buttonStep, columnWidth, buttonHeight));
-    button->setFont(Twips::font(8.5, true));
-    button->setStyleSheet(filledButtonStyle(columnColour[column], disabledGrey, 120));
-    button->setCursor(Qt::PointingHandCursor);
-    // Two buttons share a caption: the column they stand in tells them apart.
-    static const char *const columnNames[] = {"Studiare", "Osservare", "Operare"};
-    accessible::describe(button, QString::fromUtf8(columnNames[column]));
-    connect(button, &QPushButton::clicked, this, action);
-}
-
-void MainMenu::placePicture()
-{
-    QPixmap pixmap(picture_->size());
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    QSvgRenderer(QStringLiteral(":/pictures/menu.svg")).render(&painter, QRectF(pixmap.rect()));
-    painter.end();
-    picture_->setPixmap(pixmap);
 }
 
 void MainMenu::openLesson(const QString &page)

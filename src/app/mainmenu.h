@@ -24,8 +24,6 @@ protected:
 private:
     void addTypeSizeChoice();
     void showTypeSize();
-    void addButton(const char *name, const QString &caption, int column, int row, void (MainMenu::*action)());
-    void addHeading(const char *name, const QString &text, int column);
 
     // Button actions
     void openStoria() { openLesson(QStringLiteral("Storia1")); }
@@ -46,7 +44,6 @@ private:
     void openScreen(const QString &formName);
     void showNames();
     void listClicked(int row);
-    void placePicture();
 
     ClickLabel *labNomi_ = nullptr;
     QListWidget *list_ = nullptr;

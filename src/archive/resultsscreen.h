@@ -26,12 +26,7 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
-    QLabel *addLabel(const char *name, const QString &text, const QRect &twips, const QColor &colour, const QFont &font);
-    ClickLabel *addButtonLabel(const char *name, const QString &text, const QRect &twips, const QColor &colour,
-                               const QFont &font, void (ResultsScreen::*action)());
     QTableWidget *addGrid(const char *name, const QRect &twips, const QList<int> &columnTwips);
-    QLineEdit *addSearchField(const char *name, const QRect &twips);
-    void addBackPicture();
 
     void search();
     void showState();

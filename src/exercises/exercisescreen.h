@@ -2,7 +2,6 @@
 
 #include "screenkit/screen.h"
 
-class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -12,13 +11,11 @@ namespace censaria {
 class CalculatorPanel;
 
 // What the two exercise screens share: the calculator, the archive and navigation
-// buttons, and the look of their labels, answer boxes and buttons.
+// buttons, and the look of their values and answer boxes.
 class ExerciseScreen : public Screen
 {
     Q_OBJECT
 public:
-    static inline const QColor wrongColour{255, 0, 0};
-
     CalculatorPanel *calculator() const { return calculator_; }
 
 protected:
@@ -26,17 +23,9 @@ protected:
 
     // The picture, the instructions and the reminder about negative numbers at the top.
     void addHeading(const QString &instructions, const QColor &accent);
-    // A captioned frame; the title colour also tints its border.
-    QGroupBox *addFrame(const QString &name, const QString &title, QRect twips, const QColor &background, const QColor &titleColour);
-
-    // Positions in twips on the parent, which is the canvas unless given.
-    QLabel *addLabel(const QString &name, const QString &text, QRect twips, double points, bool bold = false,
-                     QWidget *parent = nullptr);
-    // A label that shows a value: framed, centred, bold.
-    QLabel *addValueLabel(const QString &name, QRect twips, QWidget *parent = nullptr);
-    QLineEdit *addAnswerBox(const QString &name, QRect twips, QWidget *parent = nullptr);
-    QPushButton *addButton(const QString &name, const QString &caption, QRect twips, const QColor &colour,
-                           QWidget *parent = nullptr);
+    // Places in twips on the parent. A value: framed, centred, bold.
+    static QLabel *addValueLabel(QWidget *parent, const QString &name, QRect twips);
+    static QLineEdit *addAnswerBox(QWidget *parent, const QString &name, QRect twips);
     // "Archivio dei risultati", "Torno", "Menù" and the exit button, in one row from left.
     void addNavigationButtons(const QString &exitName, int left, int top);
     void placeCalculator(int left, int top);

@@ -1,9 +1,11 @@
 #include "fesercizi.h"
 
 #include "screenkit/accessibility.h"
+#include "screenkit/builders.h"
 #include "screenkit/forms.h"
 #include "screenkit/verdict.h"
 #include "screenkit/module.h"
+#include "screenkit/palette.h"
 #include "archive/schema.h"
 #include "calculatorpanel.h"
 #include "exercisepictures.h"
@@ -57,23 +59,23 @@ Fesercizi::Fesercizi(Module &module)
     setBackground(QColor(238, 232, 218));
 
     addHeading(QStringLiteral("Con l'aiuto della calcolatrice, inserisci le risposte corrette nei riquadri arancioni"),
-               QColor(214, 110, 30));
+               palette::study);
 
     QGroupBox *Frame1 = frames_[0] = addProblemFrame(QStringLiteral("Frame1"), QStringLiteral("Primo esercizio"), 200);
     QGroupBox *Frame2 = frames_[1] = addProblemFrame(QStringLiteral("Frame2"), QStringLiteral("Secondo esercizio"), 4460);
 
     const auto caption = [this](QGroupBox *frame, const QString &text, int top) {
-        addLabel(QString(), text, {captionLeft, top, captionWidth, rowHeight}, 10, false, frame)->setAlignment(Qt::AlignVCenter);
+        makeLabel(frame, QString(), text, {captionLeft, top, captionWidth, rowHeight}, Twips::font(10), Qt::AlignVCenter)->setWordWrap(true);
     };
     const auto given = [&](QGroupBox *frame, const QString &name, const QString &text, int row) {
         caption(frame, text, givenRowTop(row));
-        QLabel *value = addValueLabel(name, {valueLeft, givenRowTop(row), valueWidth, rowHeight}, frame);
+        QLabel *value = addValueLabel(frame, name, {valueLeft, givenRowTop(row), valueWidth, rowHeight});
         accessible::describe(value, QStringLiteral("%1, %2").arg(frame->title(), accessible::fromCaption(text)));
         return value;
     };
     const auto answer = [&](QGroupBox *frame, const QString &name, const QString &text, int row, RatesExercise::Answer which) {
         caption(frame, text, answerRowTop(row));
-        answerBoxes_[which] = addAnswerBox(name, {valueLeft, answerRowTop(row), valueWidth, rowHeight}, frame);
+        answerBoxes_[which] = addAnswerBox(frame, name, {valueLeft, answerRowTop(row), valueWidth, rowHeight});
         accessible::name(answerBoxes_[which], accessible::fromCaption(text), frame->title());
     };
 
@@ -93,30 +95,30 @@ Fesercizi::Fesercizi(Module &module)
     answer(Frame2, QStringLiteral("txt1saldo"), QStringLiteral("Saldo naturale"), 2, RatesExercise::Saldo2);
     answer(Frame2, QStringLiteral("txt1popfine"), QStringLiteral("Popolazione finale"), 3, RatesExercise::PopFinale2);
 
-    QPushButton *help1 = addButton(QStringLiteral("Cmdhelp1"), QStringLiteral("Aiuto"), {valueLeft, 4320, valueWidth, 380}, helpColour, Frame1);
-    QPushButton *help2 = addButton(QStringLiteral("Cmdhelp2"), QStringLiteral("Aiuto"), {valueLeft, 4320, valueWidth, 380}, helpColour, Frame2);
-    accessible::describe(help1, QStringLiteral("Le formule del primo esercizio"));
-    accessible::describe(help2, QStringLiteral("Le formule del secondo esercizio"));
-    connect(help1, &QPushButton::clicked, this, &Fesercizi::Cmdhelp1_Click);
-    connect(help2, &QPushButton::clicked, this, &Fesercizi::Cmdhelp2_Click);
+    accessible::describe(makeButton(Frame1, QStringLiteral("Cmdhelp1"), QStringLiteral("Aiuto"), {valueLeft, 4320, valueWidth, 380},
+                                    filledLook(helpColour), this, &Fesercizi::Cmdhelp1_Click),
+                         QStringLiteral("Le formule del primo esercizio"));
+    accessible::describe(makeButton(Frame2, QStringLiteral("Cmdhelp2"), QStringLiteral("Aiuto"), {valueLeft, 4320, valueWidth, 380},
+                                    filledLook(helpColour), this, &Fesercizi::Cmdhelp2_Click),
+                         QStringLiteral("Le formule del secondo esercizio"));
 
     placeCalculator(8720, frameTop);
-    Image2_ = addLabel(QStringLiteral("Image2"), QString(), {8720, 4320, CalculatorPanel::widthTwips, 1400}, 9);
-    Image2_->setPixmap(pictures::crowd(Image2_->size(), QColor(41, 110, 175)));
+    Image2_ = makeLabel(canvas(), QStringLiteral("Image2"), QString(), {8720, 4320, CalculatorPanel::widthTwips, 1400}, Twips::font(9));
+    Image2_->setWordWrap(true);
+    Image2_->setPixmap(pictures::crowd(Image2_->size(), palette::operate));
 
-    CMDRISULT_ = addButton(QStringLiteral("CMDRISULT"), QStringLiteral("CORREGGI"), {200, 6300, 2000, 600}, actionColour);
-    connect(CMDRISULT_, &QPushButton::clicked, this, &Fesercizi::CMDRISULT_Click);
-    connect(addButton(QStringLiteral("CmdNUOVO"), QStringLiteral("Nuova situazione"), {2340, 6300, 2000, 600}, helpColour),
-            &QPushButton::clicked, this, &Fesercizi::CmdNUOVO_Click);
+    CMDRISULT_ = makeButton(canvas(), QStringLiteral("CMDRISULT"), QStringLiteral("CORREGGI"), {200, 6300, 2000, 600},
+                            filledLook(actionColour), this, &Fesercizi::CMDRISULT_Click);
+    makeButton(canvas(), QStringLiteral("CmdNUOVO"), QStringLiteral("Nuova situazione"), {2340, 6300, 2000, 600}, filledLook(helpColour),
+               this, &Fesercizi::CmdNUOVO_Click);
     addCounters();
 
-    Label20_ = addLabel(QStringLiteral("Label20"), QString(), {200, 120, 8400, 5880}, 10.5, true);
-    Label20_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label20_->setWordWrap(false);
+    Label20_ = makeLabel(canvas(), QStringLiteral("Label20"), QString(), {200, 120, 8400, 5880}, Twips::font(10.5, true),
+                         Qt::AlignLeft | Qt::AlignTop);
     Label20_->setStyleSheet(QStringLiteral("background: #fff7d6; color: #1d2330; border: 3px solid #c49a2c; border-radius: 8px;"));
     Label20_->hide();
-    cmdok_ = addButton(QStringLiteral("cmdok"), QStringLiteral("OK"), {3800, 5160, 1200, 540}, helpColour);
-    connect(cmdok_, &QPushButton::clicked, this, &Fesercizi::cmdok_Click);
+    cmdok_ = makeButton(canvas(), QStringLiteral("cmdok"), QStringLiteral("OK"), {3800, 5160, 1200, 540}, filledLook(helpColour), this,
+                        &Fesercizi::cmdok_Click);
     cmdok_->hide();
 
     addNavigationButtons(QStringLiteral("Cmdfine"), 4640, 7980);
@@ -137,7 +139,7 @@ Fesercizi::Fesercizi(Module &module)
 
 QGroupBox *Fesercizi::addProblemFrame(const QString &name, const QString &title, int left)
 {
-    QGroupBox *frame = addFrame(name, title, {left, frameTop, frameWidth, frameHeight}, QColor(251, 248, 241), QColor(122, 62, 16));
+    QGroupBox *frame = makePanel(canvas(), name, title, {left, frameTop, frameWidth, frameHeight}, QColor(251, 248, 241), QColor(122, 62, 16));
     // The separator between the given values and the answers.
     auto *line = new QFrame(frame);
     line->setFrameShape(QFrame::HLine);
@@ -149,14 +151,17 @@ QGroupBox *Fesercizi::addProblemFrame(const QString &name, const QString &title,
 void Fesercizi::addCounters()
 {
     constexpr int left = 4640;
-    addLabel(QString(), QStringLiteral("Risposte sbagliate"), {left + 2200, 6100, 1300, 360}, 8, true)->setAlignment(Qt::AlignCenter);
-    addLabel(QString(), QStringLiteral("Risposte giuste"), {left + 3600, 6100, 1300, 360}, 8, true)->setAlignment(Qt::AlignCenter);
-    addLabel(QString(), QStringLiteral("Esercizio attuale:"), {left, 6500, 2100, 420}, 10, true)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    addLabel(QString(), QStringLiteral("Totale:"), {left, 7040, 2100, 420}, 10, true)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Label6_ = addValueLabel(QStringLiteral("Label6"), {left + 2400, 6500, 900, 420});
-    Label2_ = addValueLabel(QStringLiteral("Label2"), {left + 3800, 6500, 900, 420});
-    Label11_ = addValueLabel(QStringLiteral("Label11"), {left + 2400, 7040, 900, 420});
-    Label4_ = addValueLabel(QStringLiteral("Label4"), {left + 3800, 7040, 900, 420});
+    const auto caption = [this](const QString &text, QRect twips, double points, Qt::Alignment alignment) {
+        makeLabel(canvas(), QString(), text, twips, Twips::font(points, true), alignment)->setWordWrap(true);
+    };
+    caption(QStringLiteral("Risposte sbagliate"), {left + 2200, 6100, 1300, 360}, 8, Qt::AlignCenter);
+    caption(QStringLiteral("Risposte giuste"), {left + 3600, 6100, 1300, 360}, 8, Qt::AlignCenter);
+    caption(QStringLiteral("Esercizio attuale:"), {left, 6500, 2100, 420}, 10, Qt::AlignRight | Qt::AlignVCenter);
+    caption(QStringLiteral("Totale:"), {left, 7040, 2100, 420}, 10, Qt::AlignRight | Qt::AlignVCenter);
+    Label6_ = addValueLabel(canvas(), QStringLiteral("Label6"), {left + 2400, 6500, 900, 420});
+    Label2_ = addValueLabel(canvas(), QStringLiteral("Label2"), {left + 3800, 6500, 900, 420});
+    Label11_ = addValueLabel(canvas(), QStringLiteral("Label11"), {left + 2400, 7040, 900, 420});
+    Label4_ = addValueLabel(canvas(), QStringLiteral("Label4"), {left + 3800, 7040, 900, 420});
     accessible::describe(Label6_, QStringLiteral("Risposte sbagliate, esercizio attuale"));
     accessible::describe(Label2_, QStringLiteral("Risposte giuste, esercizio attuale"));
     accessible::describe(Label11_, QStringLiteral("Risposte sbagliate, totale"));
@@ -207,7 +212,7 @@ void Fesercizi::CMDRISULT_Click()
     wrong_ = correction.wrong;
     for (int i = 0; i < RatesExercise::answerCount; ++i) {
         if (correction.wrong[i])
-            setControlColour(answerBoxes_[i], wrongColour);
+            setControlColour(answerBoxes_[i], palette::wrong);
         showVerdict(answerBoxes_[i], correction.wrong[i] ? Verdict::Wrong : Verdict::Right);
     }
     Label2_->setText(numbers::toText(correction.giusti));

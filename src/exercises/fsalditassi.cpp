@@ -1,9 +1,11 @@
 #include "fsalditassi.h"
 
 #include "screenkit/accessibility.h"
+#include "screenkit/builders.h"
 #include "screenkit/forms.h"
 #include "screenkit/verdict.h"
 #include "screenkit/module.h"
+#include "screenkit/palette.h"
 #include "archive/schema.h"
 #include "calculatorpanel.h"
 #include "exercisepictures.h"
@@ -23,9 +25,7 @@
 namespace censaria {
 namespace {
 
-const QColor answerColour(192, 192, 255);
 const QColor checkColour(30, 120, 80);
-const QColor actionColour(41, 110, 175);
 
 const char *const optionCaptions[] = {"una regione ricca, in un paese ricco", "una regione in crisi, in un paese ricco",
                                       "una regione in sviluppo, in un paese povero", "una regione povera, in un paese povero"};
@@ -48,9 +48,7 @@ template <typename Button>
 Button *addChoice(QWidget *parent, const QString &name, const QString &caption, QRect twips)
 {
     auto *button = new Button(caption, parent);
-    button->setObjectName(name);
-    button->setGeometry(Twips::rect(twips.x(), twips.y(), twips.width(), twips.height()));
-    button->setFont(Twips::font(9));
+    place(button, name, twips, Twips::font(9));
     return button;
 }
 
@@ -86,15 +84,13 @@ FSaldiTassi::FSaldiTassi(Module &module)
     addCalculations();
     addUnderstanding();
 
-    AniPushButton1_ = addButton(QStringLiteral("AniPushButton1"), QStringLiteral("✔  CONTROLLA"), {8560, 4300, 3240, 680}, checkColour);
-    AniPushButton1_->setFont(Twips::font(12, true));
-    AniPushButton1_->setStyleSheet(checkButtonStyle.arg(checkColour.name()));
-    connect(AniPushButton1_, &QPushButton::clicked, this, &FSaldiTassi::AniPushButton1_Click);
+    AniPushButton1_ = makeButton(canvas(), QStringLiteral("AniPushButton1"), QStringLiteral("✔  CONTROLLA"), {8560, 4300, 3240, 680},
+                                 {checkButtonStyle.arg(checkColour.name()), 12}, this, &FSaldiTassi::AniPushButton1_Click);
     addCounters();
-    connect(addButton(QStringLiteral("CmdNUOVO"), QStringLiteral("NUOVO ESERCIZIO"), {4540, 7680, 2760, 540}, actionColour),
-            &QPushButton::clicked, this, &FSaldiTassi::CmdNUOVO_Click);
-    connect(addButton(QStringLiteral("CmdAIUTO"), QStringLiteral("AIUTO?"), {7480, 7680, 1320, 540}, QColor(196, 96, 20)),
-            &QPushButton::clicked, this, &FSaldiTassi::CmdAIUTO_Click);
+    makeButton(canvas(), QStringLiteral("CmdNUOVO"), QStringLiteral("NUOVO ESERCIZIO"), {4540, 7680, 2760, 540}, filledLook(palette::operate),
+               this, &FSaldiTassi::CmdNUOVO_Click);
+    makeButton(canvas(), QStringLiteral("CmdAIUTO"), QStringLiteral("AIUTO?"), {7480, 7680, 1320, 540}, filledLook(QColor(196, 96, 20)),
+               this, &FSaldiTassi::CmdAIUTO_Click);
     addNavigationButtons(QStringLiteral("Cmdesco"), 4540, 8340);
     addSolution({8960, 7680, 2840, 540}, {5640, 1040, 2760, 2320});
     submitOnEnter({TXTSNATURALE_, TXTSMIGRATORIO_, TXTPOP_}, AniPushButton1_);
@@ -115,12 +111,10 @@ void FSaldiTassi::addData()
 {
     QGroupBox *data = addSection(QStringLiteral("data"), QStringLiteral("I dati dell'anno"), {200, 960, 5280, 2400});
     const auto caption = [&](const QString &text, int left, int top, int width) {
-        QLabel *label = addLabel(QString(), text, {left, top, width, 360}, 9.5, false, data);
-        label->setAlignment(Qt::AlignVCenter);
-        label->setWordWrap(false);
+        makeLabel(data, QString(), text, {left, top, width, 360}, Twips::font(9.5), Qt::AlignVCenter);
     };
     const auto value = [&](const QString &name, int left, int top, int width) {
-        return addValueLabel(name, {left, top, width, 360}, data);
+        return addValueLabel(data, name, {left, top, width, 360});
     };
     // Values are read with what they are.
     const auto describe = [](QLabel *value, const char *what) { accessible::describe(value, QString::fromUtf8(what)); };
@@ -149,7 +143,8 @@ void FSaldiTassi::addData()
     describe(Labemig_, "Persone emigrate");
     describe(Labimmig_, "Persone immigrate");
 
-    auto *Picture1 = addLabel(QStringLiteral("Picture1"), QString(), {5640, 1040, 2760, 2320}, 9);
+    auto *Picture1 = makeLabel(canvas(), QStringLiteral("Picture1"), QString(), {5640, 1040, 2760, 2320}, Twips::font(9));
+    Picture1->setWordWrap(true);
     Picture1->setPixmap(pictures::migration(Picture1->size()));
 }
 
@@ -157,9 +152,7 @@ void FSaldiTassi::addCalculations()
 {
     QGroupBox *section = addSection(QStringLiteral("calculations"), QStringLiteral("Calcoli"), {200, 3480, 8200, 1560});
     const auto caption = [&](const QString &text, int left, int top, int width) {
-        QLabel *label = addLabel(QString(), text, {left, top, width, 380}, 9.5, true, section);
-        label->setAlignment(Qt::AlignVCenter);
-        label->setWordWrap(false);
+        makeLabel(section, QString(), text, {left, top, width, 380}, Twips::font(9.5, true), Qt::AlignVCenter);
     };
     const auto signs = [&](const QString &name, int top) {
         std::array<QCheckBox *, 2> boxes{};
@@ -168,15 +161,15 @@ void FSaldiTassi::addCalculations()
         return boxes;
     };
     caption(QStringLiteral("Saldo naturale:"), 160, 330, 1900);
-    TXTSNATURALE_ = addAnswerBox(QStringLiteral("TXTSNATURALE"), {2100, 330, 1400, 380}, section);
+    TXTSNATURALE_ = addAnswerBox(section, QStringLiteral("TXTSNATURALE"), {2100, 330, 1400, 380});
     caption(QStringLiteral("Il saldo naturale è:"), 3760, 330, 2200);
     Check2_ = signs(QStringLiteral("Check2"), 330);
     caption(QStringLiteral("Saldo migratorio:"), 160, 750, 1900);
-    TXTSMIGRATORIO_ = addAnswerBox(QStringLiteral("TXTSMIGRATORIO"), {2100, 750, 1400, 380}, section);
+    TXTSMIGRATORIO_ = addAnswerBox(section, QStringLiteral("TXTSMIGRATORIO"), {2100, 750, 1400, 380});
     caption(QStringLiteral("Il saldo migratorio è:"), 3760, 750, 2200);
     Check3_ = signs(QStringLiteral("Check3"), 750);
     caption(QStringLiteral("POPOLAZIONE ALLA FINE DELL'ANNO:"), 160, 1170, 4200);
-    TXTPOP_ = addAnswerBox(QStringLiteral("TXTPOP"), {4400, 1170, 1600, 380}, section);
+    TXTPOP_ = addAnswerBox(section, QStringLiteral("TXTPOP"), {4400, 1170, 1600, 380});
     accessible::name(TXTSNATURALE_, QStringLiteral("Saldo naturale"));
     accessible::name(TXTSMIGRATORIO_, QStringLiteral("Saldo migratorio"));
     accessible::name(TXTPOP_, QStringLiteral("Popolazione alla fine dell'anno"));
@@ -190,10 +183,10 @@ void FSaldiTassi::addUnderstanding()
 {
     QGroupBox *section = addSection(QStringLiteral("understanding"), QStringLiteral("Comprensione"), {200, 5160, 11600, 2340});
     const auto heading = [&](const QString &text, int left, int width) {
-        addLabel(QString(), text, {left, 300, width, 320}, 9.5, true, section)->setWordWrap(false);
+        makeLabel(section, QString(), text, {left, 300, width, 320}, Twips::font(9.5, true));
     };
     heading(QStringLiteral("Questi dati sono tipici di:"), 160, 2700);
-    addLabel(QString(), QStringLiteral("(una risposta)"), {2860, 300, 1300, 320}, 8.5, false, section)->setWordWrap(false);
+    makeLabel(section, QString(), QStringLiteral("(una risposta)"), {2860, 300, 1300, 320}, Twips::font(8.5));
     // The options sit in a box of their own, so that they exclude only one another.
     auto *options = new QWidget(section);
     options->setGeometry(Twips::rect(120, 660, 4400, 1480));
@@ -208,20 +201,17 @@ void FSaldiTassi::addUnderstanding()
 
 void FSaldiTassi::addCounters()
 {
-    const auto caption = [this](const QString &text, QRect twips, double points) {
-        QLabel *label = addLabel(QString(), text, twips, points, true);
-        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        label->setWordWrap(false);
-        return label;
+    const auto caption = [this](const QString &text, QRect twips, double points, Qt::Alignment alignment) {
+        makeLabel(canvas(), QString(), text, twips, Twips::font(points, true), alignment);
     };
-    caption(QStringLiteral("giuste"), {2200, 7620, 900, 280}, 8)->setAlignment(Qt::AlignCenter);
-    caption(QStringLiteral("sbagliate"), {3200, 7620, 1000, 280}, 8)->setAlignment(Qt::AlignCenter);
-    caption(QStringLiteral("Calcoli:"), {200, 7920, 1900, 380}, 9.5);
-    caption(QStringLiteral("Comprensione:"), {200, 8380, 1900, 380}, 9.5);
-    Labcalcgiusti_ = addValueLabel(QStringLiteral("Labcalcgiusti"), {2250, 7920, 800, 380});
-    LabcalcSB_ = addValueLabel(QStringLiteral("LabcalcSB"), {3300, 7920, 800, 380});
-    Labcompgiusti_ = addValueLabel(QStringLiteral("Labcompgiusti"), {2250, 8380, 800, 380});
-    LabcompSB_ = addValueLabel(QStringLiteral("LabcompSB"), {3300, 8380, 800, 380});
+    caption(QStringLiteral("giuste"), {2200, 7620, 900, 280}, 8, Qt::AlignCenter);
+    caption(QStringLiteral("sbagliate"), {3200, 7620, 1000, 280}, 8, Qt::AlignCenter);
+    caption(QStringLiteral("Calcoli:"), {200, 7920, 1900, 380}, 9.5, Qt::AlignRight | Qt::AlignVCenter);
+    caption(QStringLiteral("Comprensione:"), {200, 8380, 1900, 380}, 9.5, Qt::AlignRight | Qt::AlignVCenter);
+    Labcalcgiusti_ = addValueLabel(canvas(), QStringLiteral("Labcalcgiusti"), {2250, 7920, 800, 380});
+    LabcalcSB_ = addValueLabel(canvas(), QStringLiteral("LabcalcSB"), {3300, 7920, 800, 380});
+    Labcompgiusti_ = addValueLabel(canvas(), QStringLiteral("Labcompgiusti"), {2250, 8380, 800, 380});
+    LabcompSB_ = addValueLabel(canvas(), QStringLiteral("LabcompSB"), {3300, 8380, 800, 380});
     accessible::describe(Labcalcgiusti_, QStringLiteral("Calcoli, risposte giuste"));
     accessible::describe(LabcalcSB_, QStringLiteral("Calcoli, risposte sbagliate"));
     accessible::describe(Labcompgiusti_, QStringLiteral("Comprensione, risposte giuste"));
@@ -261,7 +251,7 @@ void FSaldiTassi::CmdNUOVO_Click()
 
 QGroupBox *FSaldiTassi::addSection(const QString &name, const QString &title, QRect twips)
 {
-    return addFrame(name, title, twips, QColor(244, 246, 251), QColor(34, 52, 92));
+    return makePanel(canvas(), name, title, twips, QColor(244, 246, 251), QColor(34, 52, 92));
 }
 
 BalancesExercise::Answers FSaldiTassi::answers() const
@@ -306,14 +296,14 @@ void FSaldiTassi::showMarks()
     showVerdicts();
     const BalancesExercise::Marks &marks = exercise_.marks();
     const auto paint = [](QWidget *control, bool red, const QColor &normal) {
-        setControlColour(control, red ? wrongColour : normal);
+        setControlColour(control, red ? palette::wrong : normal);
     };
-    paint(TXTPOP_, marks.pop, answerColour);
-    paint(TXTSNATURALE_, marks.saldoNaturale, answerColour);
-    paint(TXTSMIGRATORIO_, marks.saldoMigratorio, answerColour);
+    paint(TXTPOP_, marks.pop, palette::answer);
+    paint(TXTSNATURALE_, marks.saldoNaturale, palette::answer);
+    paint(TXTSMIGRATORIO_, marks.saldoMigratorio, palette::answer);
     for (int i = 0; i < 2; ++i) {
-        paint(Check2_[i], marks.segnoNat[i], answerColour);
-        paint(Check3_[i], marks.segnoMig[i], answerColour);
+        paint(Check2_[i], marks.segnoNat[i], palette::answer);
+        paint(Check3_[i], marks.segnoMig[i], palette::answer);
     }
     const QColor buttonFace = QApplication::palette().color(QPalette::Button);
     for (int i = 0; i < BalancesExercise::optionCount; ++i)

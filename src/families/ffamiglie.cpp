@@ -1,11 +1,11 @@
 #include "ffamiglie.h"
 
+#include "screenkit/builders.h"
 #include "screenkit/forms.h"
 #include "screenkit/module.h"
 #include "platform/twips.h"
 
 #include <QLabel>
-#include <QPushButton>
 
 namespace censaria {
 namespace {
@@ -13,11 +13,12 @@ namespace {
 const QColor screenColour(243, 236, 222);
 const QString headingStyle = QStringLiteral("color: #6b3a1f;");
 const QString recordStyle = QStringLiteral("QLabel { background: #fffdf7; color: #1d1d1d; border: 1px solid #b9a47e; padding: 4px; }");
-const QString buttonStyle = QStringLiteral(
+const ButtonLook buttonLook{QStringLiteral(
     "QPushButton { background: #fbf6ea; color: #3b2412; border: 1px solid #8a6a45; border-radius: 4px; padding: 2px; }"
     "QPushButton:hover { background: #f3e4c6; }"
     "QPushButton:pressed { background: #e5cfa4; }"
-    "QPushButton:disabled { background: #e3ddd2; color: #a59a8b; border-color: #c5b9a6; }");
+    "QPushButton:disabled { background: #e3ddd2; color: #a59a8b; border-color: #c5b9a6; }"),
+                            9.5};
 
 const QString introduction = QStringLiteral(
     "Sono presentate 5 famiglie tradizionali (del XVII secolo) e 5 famiglie contemporanee. Osserva con molta "
@@ -46,24 +47,23 @@ Ffamiglie::Ffamiglie(Module &module)
 
 void Ffamiglie::buildRecord()
 {
-    setTitle_ = addLabel(QStringLiteral("Label2"), QString(), QRect(120, 120, 11760, 540), 16, true);
-    setTitle_->setAlignment(Qt::AlignCenter);
+    setTitle_ = makeLabel(canvas(), QStringLiteral("Label2"), QString(), {120, 120, 11760, 540}, Twips::font(16, true), Qt::AlignCenter);
     setTitle_->setStyleSheet(QStringLiteral("QLabel { background: #7a4a26; color: #fff6e0; border-radius: 6px; }"));
 
-    addLabel(QStringLiteral("dateHeading"), QStringLiteral(" Data del matrimonio : "), QRect(120, 840, 3120, 420), 12, true)
+    makeLabel(canvas(), QStringLiteral("dateHeading"), QStringLiteral(" Data del matrimonio : "), {120, 840, 3120, 420}, Twips::font(12, true))
         ->setStyleSheet(headingStyle);
-    marriageDate_ = addLabel(QStringLiteral("Labdatmat"), QString(), QRect(3240, 840, 4200, 420), 12, true);
-    position_ = addLabel(QStringLiteral("familyPosition"), QString(), QRect(8400, 840, 3480, 420), 11, true);
-    position_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    marriageDate_ = makeLabel(canvas(), QStringLiteral("Labdatmat"), QString(), {3240, 840, 4200, 420}, Twips::font(12, true));
+    position_ = makeLabel(canvas(), QStringLiteral("familyPosition"), QString(), {8400, 840, 3480, 420}, Twips::font(11, true),
+                          Qt::AlignRight | Qt::AlignVCenter);
     position_->setStyleSheet(headingStyle);
 
-    addLabel(QStringLiteral("parentsHeading"), QStringLiteral(" GENITORI"), QRect(120, 1380, 3000, 360), 11, true)
+    makeLabel(canvas(), QStringLiteral("parentsHeading"), QStringLiteral(" GENITORI"), {120, 1380, 3000, 360}, Twips::font(11, true))
         ->setStyleSheet(headingStyle);
-    parents_ = addLabel(QStringLiteral("Labgen"), QString(), QRect(120, 1740, 11760, 1380), 9, false);
+    parents_ = makeLabel(canvas(), QStringLiteral("Labgen"), QString(), {120, 1740, 11760, 1380}, Twips::font(9));
 
-    addLabel(QStringLiteral("childrenHeading"), QStringLiteral(" FIGLI"), QRect(120, 3240, 3000, 360), 11, true)
+    makeLabel(canvas(), QStringLiteral("childrenHeading"), QStringLiteral(" FIGLI"), {120, 3240, 3000, 360}, Twips::font(11, true))
         ->setStyleSheet(headingStyle);
-    children_ = addLabel(QStringLiteral("Labfigli"), QString(), QRect(120, 3600, 11760, 3660), 9, false);
+    children_ = makeLabel(canvas(), QStringLiteral("Labfigli"), QString(), {120, 3600, 11760, 3660}, Twips::font(9));
 
     for (QLabel *record : {parents_, children_}) {
         record->setTextFormat(Qt::PlainText);
@@ -75,37 +75,19 @@ void Ffamiglie::buildRecord()
 
 void Ffamiglie::buildButtons()
 {
-    back_ = addButton(QStringLiteral("CmdINDIETRO"), QStringLiteral("Famiglia precedente"), QRect(120, 7440, 2280, 480), &Ffamiglie::previousFamily);
-    forward_ = addButton(QStringLiteral("CmdAVANTI"), QStringLiteral("Famiglia successiva"), QRect(2520, 7440, 2280, 480), &Ffamiglie::nextFamily);
-    traditional_ = addButton(QStringLiteral("Cmdtrad"), QStringLiteral("Fam. tradizionali"), QRect(5160, 7440, 2160, 480), &Ffamiglie::traditionalFamilies);
-    modern_ = addButton(QStringLiteral("Cmdmod"), QStringLiteral("Fam. moderne"), QRect(7440, 7440, 2160, 480), &Ffamiglie::modernFamilies);
-    addButton(QStringLiteral("CmdAIUTO"), QStringLiteral("Aiuto ?"), QRect(9960, 7440, 1920, 480), &Ffamiglie::showHelp);
+    const auto add = [this](const char *name, const char *caption, const QRect &twips, void (Ffamiglie::*action)()) {
+        return makeButton(canvas(), QString::fromUtf8(name), QString::fromUtf8(caption), twips, buttonLook, this, action);
+    };
+    back_ = add("CmdINDIETRO", "Famiglia precedente", {120, 7440, 2280, 480}, &Ffamiglie::previousFamily);
+    forward_ = add("CmdAVANTI", "Famiglia successiva", {2520, 7440, 2280, 480}, &Ffamiglie::nextFamily);
+    traditional_ = add("Cmdtrad", "Fam. tradizionali", {5160, 7440, 2160, 480}, &Ffamiglie::traditionalFamilies);
+    modern_ = add("Cmdmod", "Fam. moderne", {7440, 7440, 2160, 480}, &Ffamiglie::modernFamilies);
+    add("CmdAIUTO", "Aiuto ?", {9960, 7440, 1920, 480}, &Ffamiglie::showHelp);
 
-    addButton(QStringLiteral("Cmdesercizi"), QStringLiteral("2 Questionari"), QRect(120, 8160, 2880, 540), &Ffamiglie::openQuestionnaires);
-    addButton(QStringLiteral("Cmdtorno"), QStringLiteral("Lezioni"), QRect(5160, 8160, 2160, 540), &Ffamiglie::openLesson);
-    addButton(QStringLiteral("Cmdmenù"), QStringLiteral("Menù"), QRect(7440, 8160, 2160, 540), &Ffamiglie::backToMenu);
-    addButton(QStringLiteral("Cmdesco"), QStringLiteral("Esco"), QRect(9960, 8160, 1920, 540), &Ffamiglie::exitProgram);
-}
-
-QLabel *Ffamiglie::addLabel(const QString &name, const QString &text, const QRect &twips, double points, bool bold)
-{
-    auto *label = new QLabel(text, canvas());
-    label->setObjectName(name);
-    label->setGeometry(Twips::rect(twips.x(), twips.y(), twips.width(), twips.height()));
-    label->setFont(Twips::font(points, bold));
-    return label;
-}
-
-QPushButton *Ffamiglie::addButton(const QString &name, const QString &caption, const QRect &twips, void (Ffamiglie::*action)())
-{
-    auto *button = new QPushButton(caption, canvas());
-    button->setObjectName(name);
-    button->setGeometry(Twips::rect(twips.x(), twips.y(), twips.width(), twips.height()));
-    button->setFont(Twips::font(9.5, true));
-    button->setStyleSheet(buttonStyle);
-    button->setCursor(Qt::PointingHandCursor);
-    connect(button, &QPushButton::clicked, this, action);
-    return button;
+    add("Cmdesercizi", "2 Questionari", {120, 8160, 2880, 540}, &Ffamiglie::openQuestionnaires);
+    add("Cmdtorno", "Lezioni", {5160, 8160, 2160, 540}, &Ffamiglie::openLesson);
+    add("Cmdmenù", "Menù", {7440, 8160, 2160, 540}, &Ffamiglie::backToMenu);
+    add("Cmdesco", "Esco", {9960, 8160, 1920, 540}, &Ffamiglie::exitProgram);
 }
 
 void Ffamiglie::nextFamily()

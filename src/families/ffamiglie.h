@@ -21,8 +21,6 @@ public:
 private:
     void buildRecord();
     void buildButtons();
-    QLabel *addLabel(const QString &name, const QString &text, const QRect &twips, double points, bool bold);
-    QPushButton *addButton(const QString &name, const QString &caption, const QRect &twips, void (Ffamiglie::*action)());
 
     void nextFamily();
     void previousFamily();

@@ -1,9 +1,10 @@
 #include "flezioni.h"
 
-#include "screenkit/buttonstyle.h"
 #include "screenkit/accessibility.h"
+#include "screenkit/builders.h"
 #include "screenkit/forms.h"
 #include "screenkit/module.h"
+#include "screenkit/palette.h"
 #include "lessoncatalogue.h"
 #include "lessoncontent.h"
 #include "platform/twips.h"
@@ -46,30 +47,21 @@ FLezioni::FLezioni(Module &module)
     setBackground(paper);
     buildMenuBar();
 
-    title_ = new QLabel(canvas());
-    title_->setObjectName(QStringLiteral("LabTITOLO"));
-    title_->setGeometry(Twips::rect(margin, 450, wideWidth, 620));
-    title_->setFont(Twips::font(12, true));
+    title_ = makeLabel(canvas(), QStringLiteral("LabTITOLO"), QString(), {margin, 450, wideWidth, 620}, Twips::font(12, true));
     title_->setWordWrap(true);
     title_->setIndent(Twips::px(160));
     title_->setStyleSheet(QStringLiteral("background: #1f4e5f; color: white; border-radius: %1px;").arg(Twips::px(60)));
 
-    picture_ = new QLabel(canvas());
-    picture_->setObjectName(QStringLiteral("Image1"));
-    picture_->setGeometry(Twips::rect(pictureLeft, textTop, pictureWidth, pictureHeight));
-    picture_->setAlignment(Qt::AlignCenter);
+    picture_ = makeLabel(canvas(), QStringLiteral("Image1"), QString(), {pictureLeft, textTop, pictureWidth, pictureHeight}, Twips::font(10),
+                         Qt::AlignCenter);
     picture_->setWordWrap(true);
-    picture_->setFont(Twips::font(10));
     picture_->setStyleSheet(QStringLiteral("QLabel { background: white; border: 1px solid #b9ad94; color: #7a3b2e; }"));
 
-    destina_ = addButton("CmdDestina", QString(), Twips::rect(pictureLeft, destinationTop, pictureWidth, destinationHeight));
-    destina_->setStyleSheet(filledButtonStyle(QColor(196, 98, 28), disabledGrey));
-    destina_->setFont(Twips::font(10, true));
-    connect(destina_, &QPushButton::clicked, this, &FLezioni::destinaClicked);
-
-    osserva_ = addButton("CmdOsserva", QStringLiteral("Osserva i modelli delle famiglie"),
-                         Twips::rect(pictureLeft, destinationTop - 600, pictureWidth, buttonRowHeight));
-    connect(osserva_, &QPushButton::clicked, this, &FLezioni::osservaClicked);
+    const ButtonLook buttonLook = filledLook(QColor(31, 110, 130), 9, disabledGrey);
+    destina_ = makeButton(canvas(), QStringLiteral("CmdDestina"), QString(), {pictureLeft, destinationTop, pictureWidth, destinationHeight},
+                          filledLook(QColor(196, 98, 28), 10, disabledGrey), this, &FLezioni::destinaClicked);
+    osserva_ = makeButton(canvas(), QStringLiteral("CmdOsserva"), QStringLiteral("Osserva i modelli delle famiglie"),
+                          {pictureLeft, destinationTop - 600, pictureWidth, buttonRowHeight}, buttonLook, this, &FLezioni::osservaClicked);
 
     // The text comes last so that the wide in-depth page lies over the picture.
     text_ = new QTextEdit(canvas());
@@ -83,17 +75,15 @@ FLezioni::FLezioni(Module &module)
     accessible::name(text_, QStringLiteral("Testo della lezione"));
 
     const int half = (columnWidth - 120) / 2;
-    indietro_ = addButton("CmdINDIETRO", QStringLiteral("Indietro"), Twips::rect(margin, buttonRowTop, half, buttonRowHeight));
-    avanti_ = addButton("CmdAVANTI", QStringLiteral("Avanti"),
-                        Twips::rect(margin + columnWidth - half, buttonRowTop, half, buttonRowHeight));
-    auto *toMenu = addButton("Cmdmenù", QStringLiteral("Menù principale"), Twips::rect(pictureLeft, buttonRowTop, 3600, buttonRowHeight));
-    auto *exit = addButton("Cmdesco", QStringLiteral("Esco"),
-                           Twips::rect(pictureLeft + 3800, buttonRowTop, pictureWidth - 3800, buttonRowHeight));
-    exit->setStyleSheet(filledButtonStyle(QColor(150, 40, 40), disabledGrey));
-    connect(indietro_, &QPushButton::clicked, this, &FLezioni::indietroClicked);
-    connect(avanti_, &QPushButton::clicked, this, &FLezioni::avantiClicked);
-    connect(toMenu, &QPushButton::clicked, this, &FLezioni::goToMenu);
-    connect(exit, &QPushButton::clicked, this, &FLezioni::exitProgram);
+    indietro_ = makeButton(canvas(), QStringLiteral("CmdINDIETRO"), QStringLiteral("Indietro"), {margin, buttonRowTop, half, buttonRowHeight},
+                           buttonLook, this, &FLezioni::indietroClicked);
+    avanti_ = makeButton(canvas(), QStringLiteral("CmdAVANTI"), QStringLiteral("Avanti"),
+                         {margin + columnWidth - half, buttonRowTop, half, buttonRowHeight}, buttonLook, this, &FLezioni::avantiClicked);
+    QPushButton *toMenu = makeButton(canvas(), QStringLiteral("Cmdmenù"), QStringLiteral("Menù principale"),
+                                     {pictureLeft, buttonRowTop, 3600, buttonRowHeight}, buttonLook, this, &FLezioni::goToMenu);
+    QPushButton *exit = makeButton(canvas(), QStringLiteral("Cmdesco"), QStringLiteral("Esco"),
+                                   {pictureLeft + 3800, buttonRowTop, pictureWidth - 3800, buttonRowHeight},
+                                   filledLook(palette::exit, 9, disabledGrey), this, &FLezioni::exitProgram);
 
     for (const char *name : {"Label1", "Label2"}) {
         auto *hidden = new QLabel(canvas());
@@ -105,17 +95,6 @@ FLezioni::FLezioni(Module &module)
     // Tab leaves the text rather than being typed into it.
     text_->setTabChangesFocus(true);
     setKeyboardOrder({text_, osserva_, destina_, indietro_, avanti_, toMenu, exit});
-}
-
-QPushButton *FLezioni::addButton(const char *name, const QString &caption, const QRect &place)
-{
-    auto *button = new QPushButton(caption, canvas());
-    button->setObjectName(QString::fromUtf8(name));
-    button->setGeometry(place);
-    button->setFont(Twips::font(9, true));
-    button->setCursor(Qt::PointingHandCursor);
-    button->setStyleSheet(filledButtonStyle(QColor(31, 110, 130), disabledGrey));
-    return button;
 }
 
 void FLezioni::buildMenuBar()

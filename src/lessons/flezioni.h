@@ -40,7 +40,6 @@ public:
 
 private:
     void buildMenuBar();
-    QPushButton *addButton(const char *name, const QString &caption, const QRect &place);
 
     void loadPage(const QString &key);
     void loadSequencePage(const LessonTopic &topic);

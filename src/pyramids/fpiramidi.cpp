@@ -1,6 +1,7 @@
 #include "fpiramidi.h"
 
 #include "screenkit/accessibility.h"
+#include "screenkit/builders.h"
 #include "screenkit/forms.h"
 #include "screenkit/module.h"
 #include "platform/twips.h"
@@ -26,36 +27,13 @@ const QColor lightCyan(192, 255, 255);
 const QColor figureGround(0, 102, 102);
 const QColor figureBlue(0, 0, 255);
 
-const QString buttonStyle = QStringLiteral(
+const ButtonLook buttonLook{QStringLiteral(
     "QPushButton { background: #f7f9fa; color: #12303a; border: 1px solid #5f7d87; border-radius: 4px; padding: 2px; }"
     "QPushButton:hover { background: #e0f4f4; }"
     "QPushButton:pressed { background: #c4e6e6; }"
-    "QPushButton:disabled { background: #d5dadd; color: #8b969b; border-color: #a9b3b8; }");
-
-void setColours(QWidget *widget, const QColor &text, const QColor &ground = QColor())
-{
-    QPalette p = widget->palette();
-    p.setColor(QPalette::WindowText, text);
-    p.setColor(QPalette::Text, text);
-    if (ground.isValid()) {
-        p.setColor(QPalette::Window, ground);
-        p.setColor(QPalette::Base, ground);
-        widget->setAutoFillBackground(true);
-    }
-    widget->setPalette(p);
-}
+    "QPushButton:disabled { background: #d5dadd; color: #8b969b; border-color: #a9b3b8; }")};
 
 } // namespace
-
-template <typename Label>
-Label *Fpiramidi::addLabel(const QString &name, const QString &text, const QRect &twips, double points, bool bold)
-{
-    auto *label = new Label(text, canvas());
-    label->setObjectName(name);
-    label->setGeometry(Twips::rect(twips.x(), twips.y(), twips.width(), twips.height()));
-    label->setFont(Twips::font(points, bold));
-    return label;
-}
 
 Fpiramidi::Fpiramidi(Module &module)
     : Screen(module, forms::pyramids)
@@ -92,7 +70,7 @@ void Fpiramidi::buildPicture()
     ageColumn_->setObjectName(QStringLiteral("Label1"));
     ageColumn_->setAlignment(Qt::AlignHCenter);
     ageColumn_->setFont(Twips::font(7, true));
-    setColours(ageColumn_, Qt::black);
+    setTextColour(ageColumn_, Qt::black);
     ageColumn_->resize(Twips::size(ageColumnWidth, ageColumnHeight));
     QList<double> centres;
     for (int bar = PyramidPicture::barCount - 1; bar >= 0; --bar)
@@ -102,24 +80,21 @@ void Fpiramidi::buildPicture()
 
 void Fpiramidi::buildRateBoxes()
 {
-    addLabel(QStringLiteral("Label8"),
-             QStringLiteral("Qui sotto, a sinistra, puoi modificare il tasso di natalità alle varie età (x1000)"),
-             QRect(120, 60, 3540, 600), 8, true)
+    makeLabel(canvas(), QStringLiteral("Label8"),
+              QStringLiteral("Qui sotto, a sinistra, puoi modificare il tasso di natalità alle varie età (x1000)"), {120, 60, 3540, 600},
+              Twips::font(8, true))
         ->setWordWrap(true);
-    addLabel(QStringLiteral("Label9"),
-             QStringLiteral("Qui sotto, a destra, puoi modificare il tasso di mortalità alle varie età (x1000)"),
-             QRect(7920, 60, 3960, 480), 8, true)
+    makeLabel(canvas(), QStringLiteral("Label9"),
+              QStringLiteral("Qui sotto, a destra, puoi modificare il tasso di mortalità alle varie età (x1000)"), {7920, 60, 3960, 480},
+              Twips::font(8, true))
         ->setWordWrap(true);
 
     auto addRateRow = [this](const QString &labelName, const QString &boxName, int index, int ageClass, int left,
                              int boxLeft, int boxWidth, int top) {
-        QLabel *label = addLabel(labelName, PyramidModel::classLabel(ageClass), QRect(left, top, 465, rateRowHeight), 7.5);
-        label->setProperty("index", index);
-        auto *box = new QLineEdit(canvas());
-        box->setObjectName(boxName);
+        makeLabel(canvas(), labelName, PyramidModel::classLabel(ageClass), {left, top, 465, rateRowHeight}, Twips::font(7.5))
+            ->setProperty("index", index);
+        QLineEdit *box = makeBox(canvas(), boxName, {boxLeft, top, boxWidth, rateRowHeight}, Twips::font(8));
         box->setProperty("index", index);
-        box->setGeometry(Twips::rect(boxLeft, top, boxWidth, rateRowHeight));
-        box->setFont(Twips::font(8));
         box->setAlignment(Qt::AlignRight);
         box->setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid #4a5a60; padding: 0; }"));
         setColours(box, Qt::black, PyramidPicture::barColour(ageClass - 1));
@@ -134,69 +109,70 @@ void Fpiramidi::buildRateBoxes()
         birthRates_.append(addRateRow(QStringLiteral("Label6"), QStringLiteral("Text6"), j, 9 - j, 120, 600, 375, 2280 + 240 * j));
     for (int k = 0; k < PyramidModel::deathRateCount; ++k)
         deathRates_.append(addRateRow(QStringLiteral("Label7"), QStringLiteral("Text7"), k, 17 - k, 8520, 9000, 495, 600 + 240 * k));
-    addFrame(QStringLiteral("Shape2"), QRect(60, 2220, 1000, 1545));
-    addFrame(QStringLiteral("Shape3"), QRect(8460, 540, 1100, 4185));
+    addFrame(QStringLiteral("Shape2"), {60, 2220, 1000, 1545});
+    addFrame(QStringLiteral("Shape3"), {8460, 540, 1100, 4185});
 }
 
 void Fpiramidi::buildModelChoice()
 {
-    modelName_ = addLabel(QStringLiteral("labmodello"), QStringLiteral("ITALIA"), QRect(3720, 120, 2055, 480), 14, true);
-    modelName_->setAlignment(Qt::AlignCenter);
+    modelName_ = makeLabel(canvas(), QStringLiteral("labmodello"), QStringLiteral("ITALIA"), {3720, 120, 2055, 480}, Twips::font(14, true),
+                           Qt::AlignCenter);
     setColours(modelName_, lightCyan, PyramidPicture::background);
 
-    addLabel(QStringLiteral("Label10"), QStringLiteral("  Scegli il modello :"), QRect(780, 4725, 2280, 330), 9.5, true);
-    const std::pair<PyramidModel::Country, QPushButton *> buttons[] = {
-        {PyramidModel::Country::Italy, addButton(QStringLiteral("CmdITALIA"), QStringLiteral("Italia"), QRect(3120, 4680, 1455, 375))},
-        {PyramidModel::Country::Usa, addButton(QStringLiteral("cmdUSA"), QStringLiteral("USA"), QRect(4920, 4680, 1455, 375))},
-        {PyramidModel::Country::Algeria, addButton(QStringLiteral("cmdalgeria"), QStringLiteral("Algeria"), QRect(6600, 4680, 1455, 375))},
+    makeLabel(canvas(), QStringLiteral("Label10"), QStringLiteral("  Scegli il modello :"), {780, 4725, 2280, 330}, Twips::font(9.5, true));
+    const struct
+    {
+        PyramidModel::Country country;
+        const char *name;
+        const char *caption;
+        int left;
+    } countries[] = {
+        {PyramidModel::Country::Italy, "CmdITALIA", "Italia", 3120},
+        {PyramidModel::Country::Usa, "cmdUSA", "USA", 4920},
+        {PyramidModel::Country::Algeria, "cmdalgeria", "Algeria", 6600},
     };
-    for (const auto &entry : buttons) {
-        countryButtons_.append(entry);
-        const PyramidModel::Country country = entry.first;
-        connect(entry.second, &QPushButton::clicked, this, [this, country] { loadCountry(country); });
-    }
+    for (const auto &c : countries)
+        countryButtons_.append({c.country, makeButton(canvas(), QString::fromUtf8(c.name), QString::fromUtf8(c.caption), {c.left, 4680, 1455, 375},
+                                                      buttonLook, this, [this, country = c.country] { loadCountry(country); })});
 
-    connect(addButton(QStringLiteral("cmdinizio"), QStringLiteral("Torno alla situazione iniziale"), QRect(120, 5160, 4215, 420)),
-            &QPushButton::clicked, this, &Fpiramidi::backToStart);
-    connect(addButton(QStringLiteral("CmdNUOVO"), QStringLiteral("Calcola la situazione dopo 5 anni"), QRect(4440, 5160, 5055, 420)),
-            &QPushButton::clicked, this, &Fpiramidi::calculateNextStep);
+    makeButton(canvas(), QStringLiteral("cmdinizio"), QStringLiteral("Torno alla situazione iniziale"), {120, 5160, 4215, 420}, buttonLook,
+               this, &Fpiramidi::backToStart);
+    makeButton(canvas(), QStringLiteral("CmdNUOVO"), QStringLiteral("Calcola la situazione dopo 5 anni"), {4440, 5160, 5055, 420},
+               buttonLook, this, &Fpiramidi::calculateNextStep);
 }
 
 void Fpiramidi::buildFigures()
 {
-    addLabel(QStringLiteral("Label4"), QStringLiteral("Popolazione dopo          anni:"), QRect(4440, 5640, 3420, 330), 10, true);
-    years_ = addLabel(QStringLiteral("Labanni"), QStringLiteral("0"), QRect(6600, 5640, 495, 330), 10, true);
-    years_->setAlignment(Qt::AlignCenter);
-    setColours(years_, figureBlue);
-    total_ = addLabel(QStringLiteral("Labtotpop"), QString(), QRect(7920, 5640, 1575, 330), 10, true);
-    setColours(total_, figureBlue);
+    makeLabel(canvas(), QStringLiteral("Label4"), QStringLiteral("Popolazione dopo          anni:"), {4440, 5640, 3420, 330},
+              Twips::font(10, true));
+    years_ = makeLabel(canvas(), QStringLiteral("Labanni"), QStringLiteral("0"), {6600, 5640, 495, 330}, Twips::font(10, true), Qt::AlignCenter);
+    setTextColour(years_, figureBlue);
+    total_ = makeLabel(canvas(), QStringLiteral("Labtotpop"), QString(), {7920, 5640, 1575, 330}, Twips::font(10, true));
+    setTextColour(total_, figureBlue);
 
     auto addShare = [this](const QString &captionName, const QString &caption, const QString &valueName, int left, int width, int top) {
-        QLabel *label = addLabel(captionName, caption, QRect(2400, top, left - 2460, 330), 10);
-        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        makeLabel(canvas(), captionName, caption, {2400, top, left - 2460, 330}, Twips::font(10), Qt::AlignRight | Qt::AlignVCenter);
         // Written in full, shown as far as the narrow label allows.
-        QLabel *value = addLabel<CutLabel>(valueName, QString(), QRect(left, top, width, 330), 10, true);
-        setColours(value, figureBlue);
+        QLabel *value = makeLabel<CutLabel>(canvas(), valueName, QString(), {left, top, width, 330}, Twips::font(10, true));
+        setTextColour(value, figureBlue);
         accessible::describe(value, accessible::fromCaption(caption));
         return value;
     };
     youngShare_ = addShare(QStringLiteral("Label3"), QStringLiteral("% di popolazione tra 0 e 14 anni:"), QStringLiteral("Label2"), 7320, 495, 6000);
     adultShare_ = addShare(QStringLiteral("Label15"), QStringLiteral("% di popolazione tra 15 e 64 anni:"), QStringLiteral("Label5"), 7440, 375, 6600);
     oldShare_ = addShare(QStringLiteral("Label16"), QStringLiteral("% di popolazione oltre i 65 anni: "), QStringLiteral("Label11"), 7320, 495, 7200);
-    addFrame(QStringLiteral("Shape4"), QRect(2340, 5580, 7215, 1995));
+    addFrame(QStringLiteral("Shape4"), {2340, 5580, 7215, 1995});
 
-    auto *rateHeading = addLabel<StackedLabel>(QStringLiteral("Label12"), QStringLiteral(" Natalità %      Mortalità %"),
-                                               QRect(7860, 6000, 1100, 660), 8, true);
-    rateHeading->setAlignment(Qt::AlignRight);
-    rateHeading->setLineCentres({Twips::scale() * 150, Twips::scale() * 510});
-    natality_ = addLabel(QStringLiteral("Label13"), QString(), QRect(9000, 6000, 495, 300), 10, true);
-    mortality_ = addLabel(QStringLiteral("Label14"), QString(), QRect(9000, 6360, 495, 300), 10, true);
+    makeLabel<StackedLabel>(canvas(), QStringLiteral("Label12"), QStringLiteral(" Natalità %      Mortalità %"), {7860, 6000, 1100, 660},
+                            Twips::font(8, true), Qt::AlignRight)
+        ->setLineCentres({Twips::scale() * 150, Twips::scale() * 510});
+    natality_ = makeResultLabel(canvas(), QStringLiteral("Label13"), {9000, 6000, 495, 300}, 10, Qt::AlignCenter);
+    mortality_ = makeResultLabel(canvas(), QStringLiteral("Label14"), {9000, 6360, 495, 300}, 10, Qt::AlignCenter);
     for (QLabel *figure : {natality_, mortality_}) {
-        figure->setAlignment(Qt::AlignCenter);
         // The pale figures need a deeper teal than the picture's to be read (4.5:1).
         setColours(figure, lightCyan, figureGround);
     }
-    addFrame(QStringLiteral("Shape5"), QRect(7835, 5940, 1720, 780));
+    addFrame(QStringLiteral("Shape5"), {7835, 5940, 1720, 780});
     accessible::describe(years_, QStringLiteral("Anni simulati"));
     accessible::describe(total_, QStringLiteral("Popolazione"));
     accessible::describe(natality_, QStringLiteral("Natalità %"));
@@ -205,32 +181,16 @@ void Fpiramidi::buildFigures()
 
 void Fpiramidi::buildNavigation()
 {
-    connect(addButton(QStringLiteral("Cmdtorno"), QStringLiteral("Torno"), QRect(7080, 8100, 1440, 480)), &QPushButton::clicked,
-            this, &Fpiramidi::goBack);
-    connect(addButton(QStringLiteral("Cmdmenù"), QStringLiteral("Menù"), QRect(8760, 8100, 1440, 480)), &QPushButton::clicked,
-            this, &Fpiramidi::goToMenu);
-    connect(addButton(QStringLiteral("Cmdesco"), QStringLiteral("Esco"), QRect(10440, 8100, 1440, 480)), &QPushButton::clicked,
-            this, &Fpiramidi::exitProgram);
+    makeButton(canvas(), QStringLiteral("Cmdtorno"), QStringLiteral("Torno"), {7080, 8100, 1440, 480}, buttonLook, this, &Fpiramidi::goBack);
+    makeButton(canvas(), QStringLiteral("Cmdmenù"), QStringLiteral("Menù"), {8760, 8100, 1440, 480}, buttonLook, this, &Fpiramidi::goToMenu);
+    makeButton(canvas(), QStringLiteral("Cmdesco"), QStringLiteral("Esco"), {10440, 8100, 1440, 480}, buttonLook, this,
+               &Fpiramidi::exitProgram);
 }
 
-QPushButton *Fpiramidi::addButton(const QString &name, const QString &caption, const QRect &twips)
-{
-    auto *button = new QPushButton(caption, canvas());
-    button->setObjectName(name);
-    button->setGeometry(Twips::rect(twips.x(), twips.y(), twips.width(), twips.height()));
-    button->setFont(Twips::font(9, true));
-    button->setStyleSheet(buttonStyle);
-    button->setCursor(Qt::PointingHandCursor);
-    return button;
-}
-
+// A rounded border behind a group of controls.
 void Fpiramidi::addFrame(const QString &name, const QRect &twips)
 {
-    auto *frame = new QFrame(canvas());
-    frame->setObjectName(name);
-    frame->setGeometry(Twips::rect(twips.x(), twips.y(), twips.width(), twips.height()));
-    frame->setStyleSheet(QStringLiteral("QFrame { border: 2px solid #6f9ba3; border-radius: 6px; }"));
-    frame->lower();
+    makeFrame(canvas(), name, twips, QStringLiteral("QFrame { border: 2px solid #6f9ba3; border-radius: 6px; }"))->lower();
 }
 
 void Fpiramidi::loadCountry(PyramidModel::Country country)

@@ -44,9 +44,6 @@ private:
     void drawBars();
     void describePyramid();
 
-    template <typename Label = QLabel>
-    Label *addLabel(const QString &name, const QString &text, const QRect &twips, double points = 9, bool bold = false);
-    QPushButton *addButton(const QString &name, const QString &caption, const QRect &twips);
     void addFrame(const QString &name, const QRect &twips);
     QStringList ratesTyped(const QList<QLineEdit *> &boxes) const;
 

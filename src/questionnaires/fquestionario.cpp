@@ -1,9 +1,11 @@
 #include "fquestionario.h"
 
 #include "screenkit/accessibility.h"
+#include "screenkit/builders.h"
 #include "screenkit/forms.h"
 #include "screenkit/verdict.h"
 #include "screenkit/module.h"
+#include "screenkit/palette.h"
 #include "colouredbutton.h"
 #include "platform/twips.h"
 #include "questionnairerecording.h"
@@ -13,15 +15,11 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
-#include <QSvgRenderer>
 
 namespace censaria {
 namespace {
 
 const QColor background(192, 192, 192);
-const QColor neutral(192, 192, 255);
-const QColor wrongColour(255, 0, 0);
 const QColor wrongText(255, 192, 192);
 const QColor rightText(192, 255, 255);
 
@@ -76,8 +74,7 @@ FQuestionario::FQuestionario(Module &module)
     accessible::name(combo_->view(), QStringLiteral("Elenco dei questionari"));
 
     title_ = new QLineEdit(canvas());
-    title_->setObjectName(QStringLiteral("Text2"));
-    title_->setGeometry(Twips::rect(120, 360, 5415, 375));
+    place(title_, QStringLiteral("Text2"), {120, 360, 5415, 375});
     title_->setReadOnly(true);
     title_->setFocusPolicy(Qt::NoFocus);
     accessible::name(title_, QStringLiteral("Titolo del questionario"));
@@ -101,13 +98,12 @@ void FQuestionario::buildRows()
     // The arrays Text1, Check1 and Check2 share their name; "index" tells the row.
     // Boxes big enough for a pupil's click.
     const QString tickStyle = QStringLiteral("QCheckBox::indicator { width: %1px; height: %1px; }").arg(Twips::px(225));
-    addLabel("labelverofalso", QStringLiteral("  V     F"), Twips::rect(8280, 480, 855, 300))->setFont(Twips::font(9.5, true));
+    makeLabel(canvas(), QStringLiteral("labelverofalso"), QStringLiteral("  V     F"), {8280, 480, 855, 300}, Twips::font(9.5, true));
     for (int row = 0; row < QuestionnaireSession::rowCount; ++row) {
         const int top = rowTop + rowStep * row;
         auto *box = new QLineEdit(canvas());
-        box->setObjectName(QStringLiteral("Text1"));
+        place(box, QStringLiteral("Text1"), {120, top, 8175, 360});
         box->setProperty("index", row);
-        box->setGeometry(Twips::rect(120, top, 8175, 360));
         box->setReadOnly(true);
         box->setFocusPolicy(Qt::NoFocus);
         accessible::name(box, QStringLiteral("Affermazione %1").arg(row + 1));
@@ -168,19 +164,16 @@ void FQuestionario::buildButtons()
 void FQuestionario::buildCounts()
 {
     const auto heading = [this](const char *name, const QString &text, const QRect &place, double points, Qt::Alignment align) {
-        QLabel *label = addLabel(name, text, place);
-        label->setFont(Twips::font(points, true));
-        label->setAlignment(align | Qt::AlignVCenter);
+        makeLabel(canvas(), QString::fromUtf8(name), text, place, Twips::font(points, true), align | Qt::AlignVCenter);
     };
-    heading("wrongHeading", QStringLiteral("errate"), Twips::rect(6960, 6780, 720, 285), 7.5, Qt::AlignHCenter);
-    heading("rightHeading", QStringLiteral("giuste"), Twips::rect(7800, 6780, 720, 285), 7.5, Qt::AlignHCenter);
-    heading("Label5", QStringLiteral("Questo esercizio:"), Twips::rect(4680, 7080, 2160, 315), 9, Qt::AlignRight);
-    heading("Label6", QStringLiteral("Totale:"), Twips::rect(4680, 7440, 2160, 315), 9, Qt::AlignRight);
+    heading("wrongHeading", QStringLiteral("errate"), {6960, 6780, 720, 285}, 7.5, Qt::AlignHCenter);
+    heading("rightHeading", QStringLiteral("giuste"), {7800, 6780, 720, 285}, 7.5, Qt::AlignHCenter);
+    heading("Label5", QStringLiteral("Questo esercizio:"), {4680, 7080, 2160, 315}, 9, Qt::AlignRight);
+    heading("Label6", QStringLiteral("Totale:"), {4680, 7440, 2160, 315}, 9, Qt::AlignRight);
 
     const auto count = [this](const char *name, int left, int top, const QColor &colour) {
-        QLabel *label = addLabel(name, QStringLiteral("0"), Twips::rect(left, top, 720, 315));
-        label->setFont(Twips::font(11, true));
-        label->setAlignment(Qt::AlignCenter);
+        QLabel *label = makeLabel(canvas(), QString::fromUtf8(name), QStringLiteral("0"), {left, top, 720, 315}, Twips::font(11, true),
+                                  Qt::AlignCenter);
         // The pale colours of the counts need a dark ground to be read.
         label->setStyleSheet(QStringLiteral("QLabel { color: %1; background: #30305a; border-radius: 3px; }").arg(colour.name()));
         return label;
@@ -197,25 +190,8 @@ void FQuestionario::buildCounts()
 
 void FQuestionario::buildPictures()
 {
-    const auto picture = [this](const char *name, const QString &file, const QRect &place) {
-        QLabel *label = addLabel(name, QString(), place);
-        QPixmap pixmap(place.size());
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        QSvgRenderer(file).render(&painter, QRectF(pixmap.rect()));
-        painter.end();
-        label->setPixmap(pixmap);
-    };
-    picture("Image1", QStringLiteral(":/questionnaires/checklist.svg"), Twips::rect(360, 4680, 3600, 3240));
-    picture("Image2", QStringLiteral(":/questionnaires/people.svg"), Twips::rect(4320, 4680, 4440, 1920));
-}
-
-QLabel *FQuestionario::addLabel(const char *name, const QString &text, const QRect &place)
-{
-    auto *label = new QLabel(text, canvas());
-    label->setObjectName(QString::fromUtf8(name));
-    label->setGeometry(place);
-    return label;
+    makePicture(canvas(), QStringLiteral("Image1"), {360, 4680, 3600, 3240}, QStringLiteral(":/questionnaires/checklist.svg"));
+    makePicture(canvas(), QStringLiteral("Image2"), {4320, 4680, 4440, 1920}, QStringLiteral(":/questionnaires/people.svg"));
 }
 
 void FQuestionario::loadTopic(const QString &loaderName)
@@ -305,7 +281,7 @@ void FQuestionario::showSession()
 void FQuestionario::showStatement(int row)
 {
     QLineEdit *box = statements_[row];
-    paintBox(box, session_.isWrong(row) ? wrongColour : neutral);
+    paintBox(box, session_.isWrong(row) ? palette::wrong : palette::answer);
     // Beside the red, the verdict in a badge; a wrong row also tells the right answer.
     Verdict verdict = Verdict::None;
     QString rightAnswer;

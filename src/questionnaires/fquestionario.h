@@ -48,7 +48,6 @@ private:
     void buildButtons();
     void buildCounts();
     void buildPictures();
-    QLabel *addLabel(const char *name, const QString &text, const QRect &place);
 
     void topicChosen(const QString &item);
     void scoreAnswers();

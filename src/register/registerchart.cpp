@@ -1,4 +1,5 @@
 #include "registerchart.h"
+#include "screenkit/palette.h"
 
 #include "platform/twips.h"
 #include "registermodel.h"
@@ -56,7 +57,7 @@ RegisterChart::RegisterChart(RegisterFilter *filter, QWidget *parent)
 
 QChartView *RegisterChart::makeView(const QString &title, QBarSet *set, QBarCategoryAxis *axis, QValueAxis *values, bool across)
 {
-    set->setColor(QColor(192, 192, 0));
+    set->setColor(palette::dark::title);
     set->setBorderColor(QColor(128, 128, 0));
     QAbstractBarSeries *series = across ? static_cast<QAbstractBarSeries *>(new QHorizontalBarSeries) : new QBarSeries;
     series->append(set);
@@ -67,13 +68,13 @@ QChartView *RegisterChart::makeView(const QString &title, QBarSet *set, QBarCate
     QFont font = Twips::font(8, true);
     chart->setTitleFont(font);
     chart->legend()->hide();
-    chart->setBackgroundBrush(QColor(0, 0, 64));
-    chart->setTitleBrush(QColor(192, 192, 255));
+    chart->setBackgroundBrush(palette::dark::field);
+    chart->setTitleBrush(palette::dark::text);
     chart->setMargins(QMargins(2, 2, 2, 2));
     chart->setAnimationOptions(QChart::NoAnimation);
     for (QAbstractAxis *a : {static_cast<QAbstractAxis *>(axis), static_cast<QAbstractAxis *>(values)}) {
         a->setLabelsFont(Twips::font(6.5));
-        a->setLabelsBrush(QColor(192, 192, 255));
+        a->setLabelsBrush(palette::dark::text);
         a->setGridLineColor(QColor(64, 64, 128));
         a->setTruncateLabels(false);
     }

@@ -1,9 +1,10 @@
 #include "registerscreen.h"
 
-#include "screenkit/buttonstyle.h"
 #include "archive/archive.h"
 #include "screenkit/forms.h"
+#include "screenkit/builders.h"
 #include "screenkit/module.h"
+#include "screenkit/palette.h"
 #include "platform/twips.h"
 #include "frozencolumn.h"
 #include "registerchart.h"
@@ -30,10 +31,6 @@
 namespace censaria::classregister {
 namespace {
 
-const QColor background(64, 64, 64);
-const QColor navy(0, 0, 64);
-const QColor lavender(192, 192, 255);
-const QColor olive(192, 192, 0);
 const QString title = QStringLiteral("Registro della classe");
 const QString copiesFolder = QStringLiteral("perCensaria\\copie");
 const QString classKey = QStringLiteral("registro/classe");
@@ -42,19 +39,6 @@ constexpr int nameColumnTwips = 2300;
 constexpr int rowTwips = 300;
 
 QRect twips(int left, int top, int width, int height) { return Twips::rect(left, top, width, height); }
-
-void setColours(QWidget *widget, const QColor &text, const QColor &back = QColor())
-{
-    QPalette p = widget->palette();
-    p.setColor(QPalette::WindowText, text);
-    p.setColor(QPalette::Text, text);
-    if (back.isValid()) {
-        p.setColor(QPalette::Window, back);
-        p.setColor(QPalette::Base, back);
-        widget->setAutoFillBackground(true);
-    }
-    widget->setPalette(p);
-}
 
 QTableView *makeTable(const char *name, QWidget *parent)
 {
@@ -87,18 +71,22 @@ RegisterScreen::RegisterScreen(Module &module)
     , summary_(new SummaryModel(filter_, this))
 {
     setWindowTitle(title);
-    setBackground(background);
+    setBackground(palette::dark::ground);
 
-    auto *heading = new QLabel(title, canvas());
-    heading->setObjectName(QStringLiteral("registerTitle"));
-    heading->setGeometry(twips(0, 100, 11895, 420));
-    heading->setFont(Twips::font(14.25, true, QStringLiteral("Arial")));
-    heading->setAlignment(Qt::AlignCenter);
-    setColours(heading, olive, navy);
+    setColours(makeLabel(canvas(), QStringLiteral("registerTitle"), title, {0, 100, 11895, 420}, Twips::font(14.25, true, QStringLiteral("Arial")),
+                         Qt::AlignCenter),
+               palette::dark::title, palette::dark::field);
 
-    classBox_ = addBox("classBox", QStringLiteral("Classe"), twips(240, 620, 2000, 330));
-    schoolBox_ = addBox("schoolBox", QStringLiteral("Scuola"), twips(2400, 620, 3700, 330));
-    filterBox_ = addBox("filterBox", QStringLiteral("Cerca un nome"), twips(6300, 620, 3600, 330));
+    // A prompt to the left of each box, as wide as its text.
+    const auto box = [this](const char *name, const QString &prompt, const QRect &twips) {
+        const PromptedBox made = makePromptedBox(canvas(), QString::fromUtf8(name), prompt, twips, Twips::font(8.25, true), Twips::font(8.25, true));
+        setTextColour(made.prompt, palette::dark::text);
+        setColours(made.box, palette::dark::text, palette::dark::field);
+        return made.box;
+    };
+    classBox_ = box("classBox", QStringLiteral("Classe"), {240, 620, 2000, 330});
+    schoolBox_ = box("schoolBox", QStringLiteral("Scuola"), {2400, 620, 3700, 330});
+    filterBox_ = box("filterBox", QStringLiteral("Cerca un nome"), {6300, 620, 3600, 330});
     filterBox_->setPlaceholderText(QStringLiteral("parte del cognome o del nome"));
     QPalette hint = filterBox_->palette();
     hint.setColor(QPalette::PlaceholderText, QColor(128, 128, 192));
@@ -111,12 +99,9 @@ RegisterScreen::RegisterScreen(Module &module)
     connect(schoolBox_, &QLineEdit::editingFinished, this, &RegisterScreen::keepHeadingBoxes);
     connect(filterBox_, &QLineEdit::textChanged, filter_, &RegisterFilter::setNameFilter);
 
-    sources_ = new QLabel(canvas());
-    sources_->setObjectName(QStringLiteral("sourcesLabel"));
-    sources_->setGeometry(twips(240, 990, 11500, 400));
-    sources_->setFont(Twips::font(7.5));
+    sources_ = makeLabel(canvas(), QStringLiteral("sourcesLabel"), QString(), {240, 990, 11500, 400}, Twips::font(7.5));
     sources_->setWordWrap(true);
-    setColours(sources_, lavender);
+    setTextColour(sources_, palette::dark::text);
 
     table_ = makeTable("registerTable", canvas());
     table_->setGeometry(twips(240, 1420, 7900, 5660));
@@ -165,28 +150,31 @@ RegisterScreen::RegisterScreen(Module &module)
     connect(summary_, &SummaryModel::recomputed, chart_, &RegisterChart::refresh);
 
     const QColor blue(0, 0, 128), green(0, 96, 0), red(128, 0, 0), purple(112, 0, 112);
-    connect(addButton("thisComputerButton", QStringLiteral("Questo computer"), twips(240, 7950, 1900, 420), blue),
-            &QPushButton::clicked, this, &RegisterScreen::showThisComputer);
-    connect(addButton("collectedButton", QStringLiteral("Archivi raccolti..."), twips(2270, 7950, 1900, 420), blue),
-            &QPushButton::clicked, this, &RegisterScreen::chooseCollected);
-    connect(addButton("csvButton", QStringLiteral("Esporta per foglio di calcolo"), twips(4300, 7950, 2900, 420), green),
-            &QPushButton::clicked, this, &RegisterScreen::exportCsv);
-    connect(addButton("printButton", QStringLiteral("Stampa il registro"), twips(7330, 7950, 2300, 420), green),
-            &QPushButton::clicked, this, &RegisterScreen::printRegister);
-    connect(addButton("pdfButton", QStringLiteral("Salva in PDF"), twips(9760, 7950, 2000, 420), green),
-            &QPushButton::clicked, this, &RegisterScreen::savePdf);
-    connect(addButton("joinButton", QStringLiteral("Unisci due alunni"), twips(240, 8480, 2100, 420), red),
-            &QPushButton::clicked, this, &RegisterScreen::joinPupils);
-    connect(addButton("deleteButton", QStringLiteral("Elimina alunno"), twips(2424, 8480, 1900, 420), red),
-            &QPushButton::clicked, this, &RegisterScreen::deletePupil);
-    connect(addButton("newYearButton", QStringLiteral("Nuovo anno scolastico"), twips(4408, 8480, 2600, 420), red),
-            &QPushButton::clicked, this, &RegisterScreen::startNewYear);
-    connect(addButton("backButton", QStringLiteral("Torno"), twips(7092, 8480, 1500, 420), purple),
-            &QPushButton::clicked, this, &RegisterScreen::goBackToResults);
-    connect(addButton("menuButton", QStringLiteral("Menù"), twips(8676, 8480, 1500, 420), purple),
-            &QPushButton::clicked, this, &RegisterScreen::goToMenu);
-    connect(addButton("exitButton", QStringLiteral("Esco"), twips(10260, 8480, 1500, 420), purple),
-            &QPushButton::clicked, this, &RegisterScreen::exitProgram);
+    const struct
+    {
+        const char *name;
+        QString caption;
+        QRect place;
+        QColor colour;
+        std::function<void(RegisterScreen *)> action;
+    } buttons[] = {
+        {"thisComputerButton", QStringLiteral("Questo computer"), {240, 7950, 1900, 420}, blue, &RegisterScreen::showThisComputer},
+        {"collectedButton", QStringLiteral("Archivi raccolti..."), {2270, 7950, 1900, 420}, blue, &RegisterScreen::chooseCollected},
+        {"csvButton", QStringLiteral("Esporta per foglio di calcolo"), {4300, 7950, 2900, 420}, green, &RegisterScreen::exportCsv},
+        {"printButton", QStringLiteral("Stampa il registro"), {7330, 7950, 2300, 420}, green, &RegisterScreen::printRegister},
+        {"pdfButton", QStringLiteral("Salva in PDF"), {9760, 7950, 2000, 420}, green, &RegisterScreen::savePdf},
+        {"joinButton", QStringLiteral("Unisci due alunni"), {240, 8480, 2100, 420}, red, &RegisterScreen::joinPupils},
+        {"deleteButton", QStringLiteral("Elimina alunno"), {2424, 8480, 1900, 420}, red, &RegisterScreen::deletePupil},
+        {"newYearButton", QStringLiteral("Nuovo anno scolastico"), {4408, 8480, 2600, 420}, red, &RegisterScreen::startNewYear},
+        {"backButton", QStringLiteral("Torno"), {7092, 8480, 1500, 420}, purple, &RegisterScreen::goBackToResults},
+        {"menuButton", QStringLiteral("Menù"), {8676, 8480, 1500, 420}, purple, &RegisterScreen::goToMenu},
+        {"exitButton", QStringLiteral("Esco"), {10260, 8480, 1500, 420}, purple, &RegisterScreen::exitProgram},
+    };
+    for (const auto &b : buttons) {
+        ButtonLook look = filledLook(b.colour, 8.25, QColor(96, 96, 96));
+        look.pointer = false;
+        makeButton(canvas(), QString::fromUtf8(b.name), b.caption, b.place, look, this, [this, action = b.action] { action(this); });
+    }
 
     setKeyboardOrder(controls({"classBox", "schoolBox", "filterBox", "registerTable", "chartTopic", "thisComputerButton",
                                "collectedButton", "csvButton", "printButton", "pdfButton", "joinButton", "deleteButton",
@@ -199,33 +187,6 @@ RegisterScreen::~RegisterScreen() = default;
 QString RegisterScreen::settingsFile() const
 {
     return module().settingsFile(QStringLiteral("registro.ini"));
-}
-
-QPushButton *RegisterScreen::addButton(const char *name, const QString &caption, const QRect &rect, const QColor &colour)
-{
-    auto *button = new QPushButton(caption, canvas());
-    button->setObjectName(QString::fromUtf8(name));
-    button->setGeometry(rect);
-    button->setFont(Twips::font(8.25, true));
-    button->setStyleSheet(filledButtonStyle(colour, QColor(96, 96, 96)));
-    return button;
-}
-
-QLineEdit *RegisterScreen::addBox(const char *name, const QString &caption, const QRect &rect)
-{
-    auto *label = new QLabel(caption, canvas());
-    label->setFont(Twips::font(8.25, true));
-    setColours(label, lavender);
-    const int labelWidth = label->fontMetrics().horizontalAdvance(caption) + Twips::px(90);
-    label->setGeometry(rect.x(), rect.y(), labelWidth, rect.height());
-    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    auto *box = new QLineEdit(canvas());
-    box->setObjectName(QString::fromUtf8(name));
-    box->setGeometry(rect.x() + labelWidth, rect.y(), rect.width() - labelWidth, rect.height());
-    box->setFont(Twips::font(8.25, true));
-    setColours(box, lavender, navy);
-    label->setBuddy(box);
-    return box;
 }
 
 void RegisterScreen::fitColumns()

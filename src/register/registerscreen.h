@@ -52,8 +52,6 @@ public:
     void startNewYear();
 
 private:
-    QPushButton *addButton(const char *name, const QString &caption, const QRect &twips, const QColor &colour);
-    QLineEdit *addBox(const char *name, const QString &caption, const QRect &twips);
     void showRecords(QList<PupilRecord> records, const QString &sources, bool local);
     bool choosePassword();
     bool askPassword();

@@ -1,10 +1,11 @@
 #include "fgrafici.h"
 
 #include "screenkit/accessibility.h"
-#include "screenkit/buttonstyle.h"
+#include "screenkit/builders.h"
 #include "screenkit/verdict.h"
 #include "screenkit/forms.h"
 #include "screenkit/module.h"
+#include "screenkit/palette.h"
 #include "growthgraph.h"
 #include "platform/numbers.h"
 #include "platform/twips.h"
@@ -21,23 +22,16 @@ namespace censaria {
 namespace {
 
 const QColor background(232, 241, 238);
-const QColor calculateColour(22, 140, 118);
-const QColor newColour(214, 110, 30);
-const QColor exerciseColour(41, 110, 175);
 const QColor navigationColour(70, 88, 110);
-const QColor exitColour(150, 40, 40);
+const QColor disabledGrey(169, 179, 189);
 
 const QString variationCaption = QStringLiteral("Variazione rispetto al          = ");
 const QString variationLead = QStringLiteral("Variazione rispetto al ");
 
-QFrame *panel(QWidget *parent, const QRect &where)
+QFrame *panel(QWidget *parent, const QRect &twips)
 {
-    auto *frame = new QFrame(parent);
-    frame->setGeometry(where);
-    frame->setObjectName(QStringLiteral("panel"));
-    frame->setStyleSheet(QStringLiteral("QFrame#panel { background: white; border: 1px solid #9fbdb4; border-radius: %1px; }")
-                             .arg(Twips::px(90)));
-    return frame;
+    return makeFrame(parent, QStringLiteral("panel"), twips,
+                     QStringLiteral("QFrame#panel { background: white; border: 1px solid #9fbdb4; border-radius: %1px; }").arg(Twips::px(90)));
 }
 
 } // namespace
@@ -73,12 +67,11 @@ Fgrafici::Fgrafici(Module &module)
 
 void Fgrafici::buildInputs()
 {
-    QFrame *frame = panel(canvas(), Twips::rect(200, 150, 6700, 3000));
-    auto *caption = new QLabel(QStringLiteral("INSERISCI I DATI poi clicca su 'Calcola andamento'. Puoi modificare i tassi quando vuoi"), frame);
-    caption->setObjectName(QStringLiteral("dataCaption"));
-    caption->setGeometry(Twips::rect(150, 80, 6400, 520));
+    QFrame *frame = panel(canvas(), {200, 150, 6700, 3000});
+    QLabel *caption = makeLabel(frame, QStringLiteral("dataCaption"),
+                                QStringLiteral("INSERISCI I DATI poi clicca su 'Calcola andamento'. Puoi modificare i tassi quando vuoi"),
+                                {150, 80, 6400, 520}, Twips::font(9, true));
     caption->setWordWrap(true);
-    caption->setFont(Twips::font(9, true));
     caption->setStyleSheet(QStringLiteral("color: #14594b;"));
 
     startYear_ = addInput(frame, "Text1", QStringLiteral("Inserisci l'anno   ----------> "), 0, false);
@@ -86,41 +79,33 @@ void Fgrafici::buildInputs()
     birthRate_ = addInput(frame, "txtnatal", QStringLiteral("Inserisci il tasso di natalità (per mille)"), 2, true);
     deathRate_ = addInput(frame, "Txtmortal", QStringLiteral("Inserisci il tasso di mortalità (per mille)"), 3, true);
 
-    calculate_ = addButton("cmdcalcola", QStringLiteral("Calcola andamento"), frame, Twips::rect(150, 2460, 3600, 440), calculateColour);
-    calculate_->setFont(Twips::font(10, true));
-    connect(calculate_, &QPushButton::clicked, this, &Fgrafici::calculateYear);
-    QPushButton *fresh = addButton("CmdNUOVO", QStringLiteral("Nuova situazione"), frame, Twips::rect(3900, 2460, 2650, 440), newColour);
-    connect(fresh, &QPushButton::clicked, this, &Fgrafici::newSituation);
+    calculate_ = makeButton(frame, QStringLiteral("cmdcalcola"), QStringLiteral("Calcola andamento"), {150, 2460, 3600, 440},
+                            filledLook(palette::observe, 10, disabledGrey), this, &Fgrafici::calculateYear);
+    makeButton(frame, QStringLiteral("CmdNUOVO"), QStringLiteral("Nuova situazione"), {3900, 2460, 2650, 440},
+               filledLook(palette::study, 9.5, disabledGrey), this, &Fgrafici::newSituation);
 }
 
 QLineEdit *Fgrafici::addInput(QWidget *frame, const char *name, const QString &prompt, int row, bool rateHint)
 {
     const int top = 700 + row * 440;
-    auto *label = new QLabel(prompt, frame);
-    label->setGeometry(Twips::rect(150, top, 4200, 380));
-    label->setFont(Twips::font(9));
-    label->setStyleSheet(QStringLiteral("color: #1e2d3c;"));
-
-    auto *box = new QLineEdit(frame);
-    box->setObjectName(QString::fromUtf8(name));
+    const PromptedBox made = makePromptedBox(frame, QString::fromUtf8(name), prompt, {150, top, 5600, 380}, Twips::font(9),
+                                             Twips::font(10, true), 4200);
+    made.prompt->setStyleSheet(QStringLiteral("color: #1e2d3c;"));
+    QLineEdit *box = made.box;
     accessible::name(box, accessible::fromCaption(prompt), rateHint ? QStringLiteral("da 5 a 50") : QString());
-    box->setGeometry(Twips::rect(4350, top, 1400, 380));
-    box->setFont(Twips::font(10, true));
     // A locked box keeps its text but shows that it can no longer be changed.
     box->setStyleSheet(QStringLiteral("QLineEdit { background: #fffdf4; color: #1e2d3c; border: 1px solid #7f9c94; padding: 0 3px; }"
                                       "QLineEdit[readOnly=\"true\"] { background: #e3e8ea; color: #4a5560; }"));
     if (rateHint) {
-        auto *hint = new QLabel(QStringLiteral("( 5 - 50) "), frame);
-        hint->setGeometry(Twips::rect(5800, top, 800, 380));
-        hint->setFont(Twips::font(8.5));
-        hint->setStyleSheet(QStringLiteral("color: #5a6a78;"));
+        makeLabel(frame, QString(), QStringLiteral("( 5 - 50) "), {5800, top, 800, 380}, Twips::font(8.5))
+            ->setStyleSheet(QStringLiteral("color: #5a6a78;"));
     }
     return box;
 }
 
 void Fgrafici::buildResults()
 {
-    QFrame *frame = panel(canvas(), Twips::rect(7100, 150, 4700, 3000));
+    QFrame *frame = panel(canvas(), {7100, 150, 4700, 3000});
     year_ = addResult(frame, "labanno", QStringLiteral("ANNO: "), 0);
     births_ = addResult(frame, "Labnati", QStringLiteral("Nati = "), 1);
     deaths_ = addResult(frame, "Labmorti", QStringLiteral("Morti = "), 2);
@@ -147,29 +132,19 @@ void Fgrafici::buildResults()
 QLabel *Fgrafici::addResult(QWidget *panel, const char *name, const QString &caption, int row)
 {
     const int top = 120 + row * 460;
-    auto *label = new QLabel(caption, panel);
-    label->setGeometry(Twips::rect(150, top, 3000, 420));
-    label->setFont(Twips::font(9.5, row == 0 || row == 5));
-    label->setStyleSheet(QStringLiteral("color: #1e2d3c;"));
-
-    auto *value = new QLabel(panel);
-    value->setObjectName(QString::fromUtf8(name));
+    makeLabel(panel, QString(), caption, {150, top, 3000, 420}, Twips::font(9.5, row == 0 || row == 5))
+        ->setStyleSheet(QStringLiteral("color: #1e2d3c;"));
+    QLabel *value = makeResultLabel(panel, QString::fromUtf8(name), {3150, top, 1420, 420}, 11, Qt::AlignRight | Qt::AlignVCenter);
     accessible::describe(value, accessible::fromCaption(caption));
-    value->setGeometry(Twips::rect(3150, top, 1420, 420));
-    value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    value->setFont(Twips::font(11, true));
     value->setStyleSheet(QStringLiteral("color: #14594b;"));
     return value;
 }
 
 void Fgrafici::buildScenario()
 {
-    auto *scenario = new QLabel(canvas());
-    scenario->setObjectName(QStringLiteral("Label13"));
-    scenario->setGeometry(Twips::rect(200, 3350, 3900, 4150));
+    QLabel *scenario =
+        makeLabel(canvas(), QStringLiteral("Label13"), QString(), {200, 3350, 3900, 4150}, Twips::font(9.5), Qt::AlignLeft | Qt::AlignTop);
     scenario->setWordWrap(true);
-    scenario->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    scenario->setFont(Twips::font(9.5));
     scenario->setStyleSheet(QStringLiteral("QLabel { background: #fff8d8; color: #2b2b2b; border: 1px solid #d8c27a; padding: %1px; }")
                                 .arg(Twips::px(90)));
     scenario->setText(QStringList{
@@ -185,28 +160,13 @@ void Fgrafici::buildScenario()
 
 void Fgrafici::buildButtons()
 {
-    QPushButton *exercise = addButton("Cmdesercitazione", QStringLiteral("Esercitazione"), canvas(),
-                                      Twips::rect(200, 7650, 3900, 550), exerciseColour);
-    connect(exercise, &QPushButton::clicked, this, &Fgrafici::openExercise);
-
-    QPushButton *back = addButton("Cmdtorno", QStringLiteral("Torno"), canvas(), Twips::rect(200, 8350, 1230, 550), navigationColour);
-    connect(back, &QPushButton::clicked, this, &Fgrafici::goBack);
-    QPushButton *menu = addButton("Cmdmenù", QStringLiteral("Menù"), canvas(), Twips::rect(1535, 8350, 1230, 550), navigationColour);
-    connect(menu, &QPushButton::clicked, this, &Fgrafici::goToMenu);
-    QPushButton *exit = addButton("Cmdesco", QStringLiteral("Esco"), canvas(), Twips::rect(2870, 8350, 1230, 550), exitColour);
-    connect(exit, &QPushButton::clicked, this, &Fgrafici::exitProgram);
-}
-
-QPushButton *Fgrafici::addButton(const char *name, const QString &caption, QWidget *parent, const QRect &where,
-                                 const QColor &colour)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromUtf8(name));
-    button->setGeometry(where);
-    button->setFont(Twips::font(9.5, true));
-    button->setStyleSheet(filledButtonStyle(colour, QColor(169, 179, 189)));
-    button->setCursor(Qt::PointingHandCursor);
-    return button;
+    const auto add = [this](const char *name, const char *caption, const QRect &twips, const QColor &colour, void (Fgrafici::*action)()) {
+        makeButton(canvas(), QString::fromUtf8(name), QString::fromUtf8(caption), twips, filledLook(colour, 9.5, disabledGrey), this, action);
+    };
+    add("Cmdesercitazione", "Esercitazione", {200, 7650, 3900, 550}, palette::operate, &Fgrafici::openExercise);
+    add("Cmdtorno", "Torno", {200, 8350, 1230, 550}, navigationColour, &Fgrafici::goBack);
+    add("Cmdmenù", "Menù", {1535, 8350, 1230, 550}, navigationColour, &Fgrafici::goToMenu);
+    add("Cmdesco", "Esco", {2870, 8350, 1230, 550}, palette::exit, &Fgrafici::exitProgram);
 }
 
 void Fgrafici::startYearChanged()

@@ -27,8 +27,6 @@ private:
     void buildButtons();
     QLineEdit *addInput(QWidget *frame, const char *name, const QString &prompt, int row, bool rateHint);
     QLabel *addResult(QWidget *panel, const char *name, const QString &caption, int row);
-    QPushButton *addButton(const char *name, const QString &caption, QWidget *parent, const QRect &where,
-                           const QColor &colour);
 
     void startYearChanged();
     void initialPopulationChanged();

@@ -1,2 +1,3 @@
 censaria_add_test(tst_pupilname ${CMAKE_CURRENT_LIST_DIR}/tst_pupilname.cpp)
 censaria_add_test(tst_navigation ${CMAKE_CURRENT_LIST_DIR}/tst_navigation.cpp)
+censaria_add_test(tst_builders ${CMAKE_CURRENT_LIST_DIR}/tst_builders.cpp)
