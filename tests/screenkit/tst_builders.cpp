@@ -1,11 +1,7 @@
 #include "screenkit/builders.h"
-#include "screenkit/clicklabel.h"
-#include "screenkit/palette.h"
 #include "platform/twips.h"
 #include "platform/typescale.h"
 
-#include <QFrame>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -85,36 +81,6 @@ private slots:
         QVERIFY(!made.prompt->font().bold());
     }
 
-    // The look is made for the display in use: the corners grow with it.
-    void filledLookFollowsTheDisplay_data() { addDisplays(); }
-    void filledLookFollowsTheDisplay()
-    {
-        QFETCH(QSize, display);
-        Twips::setDisplay(display);
-        const ButtonLook look = filledLook(palette::exit, 8.5, QColor(122, 132, 144), 120);
-        QVERIFY(look.style.contains(QStringLiteral("border-radius: %1px;").arg(Twips::px(120))));
-        QVERIFY(look.style.contains(QStringLiteral(":disabled { background: #7a8490;")));
-        QCOMPARE(look.points, 8.5);
-        QVERIFY(look.pointer);
-    }
-
-    void buttonTakesItsLookAndPlace()
-    {
-        QWidget parent;
-        ButtonLook look = filledLook(palette::archive, 8.25, QColor(96, 96, 96));
-        look.pointer = false;
-        QPushButton *button = makeButton(&parent, QStringLiteral("csvButton"), QStringLiteral("Esporta"), {4300, 7950, 2900, 420}, look);
-        QCOMPARE(button->parentWidget(), &parent);
-        QCOMPARE(button->geometry(), Twips::rect(4300, 7950, 2900, 420));
-        QCOMPARE(button->font().pixelSize(), Twips::fontPixels(8.25));
-        QVERIFY(button->font().bold());
-        QCOMPARE(button->styleSheet(), look.style);
-        QVERIFY(!button->testAttribute(Qt::WA_SetCursor));
-
-        QPushButton *pointing = makeButton(&parent, QStringLiteral("other"), QStringLiteral("Altro"), {0, 0, 900, 420}, filledLook(Qt::blue));
-        QCOMPARE(pointing->cursor().shape(), Qt::PointingHandCursor);
-    }
-
     // Clicks reach a slot of any return type, or a function.
     void buttonClicksReachTheirSlot()
     {
@@ -131,26 +97,6 @@ private slots:
         QCOMPARE(lambdaClicks, 1);
     }
 
-    // Unless asked, a label keeps Qt's alignment and does not wrap; its kind is kept,
-    // for the screen fits the type of plain and clickable labels only.
-    void labelsKeepTheirKindAndAlignment()
-    {
-        QWidget parent;
-        QLabel *plain = makeLabel(&parent, QStringLiteral("Label1"), QStringLiteral("Questionari"), {240, 495, 1095, 255}, Twips::font(8.25));
-        QCOMPARE(plain->alignment(), QLabel().alignment());
-        QVERIFY(!plain->wordWrap());
-        auto *clickable = makeLabel<ClickLabel>(&parent, QStringLiteral("Labtorna"), QStringLiteral("TORNA"), {9480, 6000, 2055, 1455},
-                                                Twips::font(12, true, QStringLiteral("Arial")), Qt::AlignHCenter | Qt::AlignTop);
-        QCOMPARE(clickable->metaObject(), &ClickLabel::staticMetaObject);
-        QCOMPARE(clickable->alignment(), Qt::AlignHCenter | Qt::AlignTop);
-        QCOMPARE(clickable->font().family(), QStringLiteral("Arial"));
-        QLabel *unnamed = makeLabel(&parent, QString(), QStringLiteral("/1000"), {0, 0, 700, 360}, Twips::font(9.5));
-        QVERIFY(unnamed->objectName().isEmpty());
-        QLabel *result = makeResultLabel(&parent, QStringLiteral("labrisult"), {3150, 120, 1420, 420}, 11, Qt::AlignRight | Qt::AlignVCenter);
-        QVERIFY(result->font().bold());
-        QCOMPARE(result->alignment(), Qt::AlignRight | Qt::AlignVCenter);
-    }
-
     // The picture fills its label at every display size; a missing file leaves it empty.
     void pictureIsDrawnAtTheLabelsSize_data() { addDisplays(); }
     void pictureIsDrawnAtTheLabelsSize()
@@ -164,37 +110,6 @@ private slots:
         QVERIFY(opaquePixels(picture->pixmap()) > picture->width() * picture->height() / 20);
         QLabel *missing = makePicture(&parent, QStringLiteral("none"), {0, 0, 600, 600}, QStringLiteral(":/pictures/none.svg"));
         QCOMPARE(opaquePixels(missing->pixmap()), 0);
-    }
-
-    void panelsAndFrames()
-    {
-        QWidget parent;
-        QGroupBox *panel = makePanel(&parent, QStringLiteral("Frame1"), QStringLiteral("Primo esercizio"), {200, 960, 4140, 4800},
-                                     QColor(251, 248, 241), QColor(122, 62, 16));
-        QCOMPARE(panel->title(), QStringLiteral("Primo esercizio"));
-        // Keyed to its own name, so that a panel inside it keeps its own look.
-        QVERIFY(panel->styleSheet().startsWith(QStringLiteral("QGroupBox#Frame1 {")));
-        QVERIFY(panel->styleSheet().contains(QStringLiteral("color: #7a3e10;")));
-        QFrame *frame = makeFrame(&parent, QStringLiteral("Shape1"), {9300, 720, 2415, 4815});
-        QVERIFY(frame->styleSheet().isEmpty());
-        QCOMPARE(frame->geometry(), Twips::rect(9300, 720, 2415, 4815));
-    }
-
-    // Text and ground go to every role a label, a box or a frame paints with.
-    void coloursReachEveryRole()
-    {
-        QLineEdit box;
-        setColours(&box, palette::dark::text, palette::dark::field);
-        for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text})
-            QCOMPARE(box.palette().color(role), palette::dark::text);
-        for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base})
-            QCOMPARE(box.palette().color(role), palette::dark::field);
-        QVERIFY(box.autoFillBackground());
-
-        QLabel label;
-        setTextColour(&label, palette::dark::title);
-        QCOMPARE(label.palette().color(QPalette::WindowText), palette::dark::title);
-        QVERIFY(!label.autoFillBackground());
     }
 };
 
