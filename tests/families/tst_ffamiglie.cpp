@@ -1,10 +1,5 @@
-#include "screenkit/forms.h"
+#include "screentest.h"
 #include "families/ffamiglie.h"
-#include "testsupport/censariatest.h"
-
-#include <QLabel>
-#include <QPushButton>
-#include <QTest>
 
 using namespace censaria;
 
@@ -23,7 +18,7 @@ class TestFfamiglie : public QObject
 
     std::unique_ptr<TestProgram> program_;
 
-    QString text(const QString &label) { return program_->control<QLabel>(forms::families, label)->text(); }
+    QString text(const QString &label) { return program_->text(forms::families, label); }
     QPushButton *button(const QString &name) { return program_->control<QPushButton>(forms::families, name); }
     // Enabled states of "Famiglia precedente", "Famiglia successiva", "Fam. tradizionali", "Fam. moderne".
     QString states()
@@ -35,7 +30,7 @@ class TestFfamiglie : public QObject
     }
     void openFromMenu()
     {
-        program_->control<QPushButton>(forms::menu, QStringLiteral("Cmdfami"))->click();
+        program_->click(forms::menu, QStringLiteral("Cmdfami"));
     }
 
 private slots:
@@ -61,7 +56,7 @@ private slots:
         QCOMPARE(states(), QStringLiteral("0101"));
         button(QStringLiteral("CmdAVANTI"))->click();
         button(QStringLiteral("Cmdmenù"))->click();
-        program_->control<QPushButton>(forms::menu, QStringLiteral("cmdesfam"))->click();
+        program_->click(forms::menu, QStringLiteral("cmdesfam"));
         QCOMPARE(program_->visibleScreens(), QStringList{forms::families});
         QCOMPARE(program_->dialogs().messages.size(), 1);
         QCOMPARE(program_->screen(forms::families)->windowTitle(),

@@ -1,16 +1,11 @@
-#include "screenkit/forms.h"
+#include "screentest.h"
 #include "lessons/flezioni.h"
 #include "lessons/lessoncatalogue.h"
 #include "platform/twips.h"
-#include "testsupport/censariatest.h"
 
 #include <QAction>
 #include <QBuffer>
-#include <QDir>
-#include <QLabel>
 #include <QMenuBar>
-#include <QPushButton>
-#include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -72,7 +67,7 @@ private slots:
 
     void tenAvantiClicksWalkTheSequence()
     {
-        program_->control<QPushButton>(forms::menu, QStringLiteral("Cmdstoria"))->click();
+        program_->click(forms::menu, QStringLiteral("Cmdstoria"));
         QCOMPARE(program_->visibleScreens(), QStringList{forms::lessons});
         QStringList walked{module().chiamante};
         for (int click = 0; click < 10; ++click) {

@@ -1,16 +1,11 @@
-#include "screenkit/forms.h"
+#include "screentest.h"
 #include "archive/schema.h"
 #include "questionnaires/fquestionario.h"
-#include "testsupport/censariatest.h"
 #include "testsupport/standins.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
 
 using namespace censaria;
 
@@ -317,7 +312,7 @@ private slots:
         QVERIFY(!control<QPushButton>("CMDRISULT")->isEnabled());
 
         // Shown again from the menu, the screen keeps its totals.
-        program_->control<QPushButton>(forms::menu, QStringLiteral("Cmdquestionari"))->click();
+        program_->click(forms::menu, QStringLiteral("Cmdquestionari"));
         QCOMPARE(counts(), (QStringList{"0", "0", "9", "1"}));
     }
 

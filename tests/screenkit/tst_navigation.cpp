@@ -1,10 +1,5 @@
-#include "screenkit/forms.h"
-#include "testsupport/censariatest.h"
+#include "screentest.h"
 #include "testsupport/standins.h"
-
-#include <QAbstractButton>
-#include <QPushButton>
-#include <QTest>
 
 using namespace censaria;
 
@@ -50,7 +45,7 @@ private slots:
 
     void archiveAsksTheNameButOpensAnyway()
     {
-        program_->control<QAbstractButton>(forms::menu, QStringLiteral("Cmdarchivio"))->click();
+        program_->click(forms::menu, QStringLiteral("Cmdarchivio"));
         QCOMPARE(program_->dialogs().prompts.size(), 1);
         QCOMPARE(program_->visibleScreens(), QStringList{forms::results});
         QCOMPARE(program_->module().chiamante, forms::menu);
@@ -60,12 +55,12 @@ private slots:
     void questionnairesAskTheNameOnce()
     {
         program_->dialogs().queueAnswer(QStringLiteral("gialli eva"));
-        program_->control<QAbstractButton>(forms::menu, QStringLiteral("Cmdquestionari"))->click();
+        program_->click(forms::menu, QStringLiteral("Cmdquestionari"));
         QCOMPARE(program_->visibleScreens(), QStringList{forms::questionnaire});
         QCOMPARE(program_->module().nomealunno, QStringLiteral("GIALLI EVA"));
         program_->screen(forms::questionnaire)->hide();
         program_->module().navigation().show(forms::menu);
-        program_->control<QAbstractButton>(forms::menu, QStringLiteral("Cmdquestionari"))->click();
+        program_->click(forms::menu, QStringLiteral("Cmdquestionari"));
         QCOMPARE(program_->dialogs().prompts.size(), 1);
     }
 };

@@ -1,46 +1,19 @@
-#include "screenkit/forms.h"
-#include "testsupport/censariatest.h"
+#include "screentest.h"
 
-#include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QTextEdit>
 
 using namespace censaria;
 
-// Odd and hostile input through the whole program: nothing crashes, nothing is
-// stored wrongly, and the pupil is told what is wrong.
+// Hostile input through the whole program: nothing crashes, nothing is stored
+// wrongly, and the pupil is told what is wrong.
 class TestHostileInput : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void oddNamesAreStoredAndFoundVerbatim_data()
-    {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("key");
-        QTest::newRow("quotes") << "d'angelo \"zio\"" << "D'ANGELO \"ZIO\"";
-        QTest::newRow("sql") << "x'); DROP TABLE questionari;--" << "X'); DROP TABLE QUESTIONARI;--";
-        QTest::newRow("control characters") << QStringLiteral("rossi\u0001\u0007 mario\u007f") << QStringLiteral("ROSSI\u0001\u0007 MARIO\u007f");
-        QTest::newRow("percent and underscore") << "100% _x_" << "100% _X_";
-    }
-    void oddNamesAreStoredAndFoundVerbatim()
-    {
-        QFETCH(QString, typed);
-        QFETCH(QString, key);
-        TestProgram program;
-        QVERIFY(program.start());
-        program.dialogs().queueAnswer(typed);
-        QVERIFY(program.module().recordResult(QStringLiteral("questionari"), {{2, 7}}, 3));
-        QCOMPARE(program.module().nomealunno, key);
-        Archive &archive = program.module().dbrisultati();
-        QCOMPARE(archive.names(), QStringList{key});
-        QCOMPARE(archive.findRow(QStringLiteral("questionari"), key)->at(2).toInt(), 7);
-        QCOMPARE(archive.rows(QStringLiteral("esercizi"))->size(), 0); // nothing injected
-    }
-
     void hugeOrBlankNamesAreNotStored()
     {
         TestProgram program;

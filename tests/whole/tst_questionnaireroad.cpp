@@ -1,14 +1,9 @@
-#include "screenkit/forms.h"
 #include "lessons/lessoncatalogue.h"
 #include "questionnaires/questionbanks.h"
 #include "questionnaires/questionnairesession.h"
 #include "wholeprogram.h"
 
-#include <QAbstractButton>
-#include <QLabel>
-#include <QLineEdit>
 #include <QTableWidget>
-#include <QTest>
 
 using namespace censaria;
 using whole::press;
@@ -46,7 +41,7 @@ class TestQuestionnaireRoad : public QObject
                 return control;
         return nullptr;
     }
-    QString text(const QString &form, const char *name) { return program_->control<QLabel>(form, QString::fromUtf8(name))->text(); }
+    QString text(const QString &form, const char *name) { return program_->text(form, QString::fromUtf8(name)); }
 
 private slots:
     void init() { program_ = std::make_unique<TestProgram>(); }
@@ -77,7 +72,7 @@ private slots:
         QVERIFY(press(*program_, "FLezioni/CmdDestina"));
         QCOMPARE(shown(*program_), QStringList{forms::questionnaire});
         QCOMPARE(program_->module().chiamante, QStringLiteral("Storia1"));
-        QCOMPARE(program_->control<QLineEdit>(forms::questionnaire, "Text2")->text(), bank.title);
+        QCOMPARE(program_->text(forms::questionnaire, "Text2"), bank.title);
         for (int row = 0; row < rowCount; ++row)
             QCOMPARE(inRow<QLineEdit>("Text1", row)->text(), bank.statements[order[row]].text);
 
@@ -142,7 +137,7 @@ private slots:
         QVERIFY(press(*program_, "FRisultati/Labtorna"));
         QCOMPARE(shown(*program_), QStringList{forms::questionnaire});
         QCOMPARE(program_->module().chiamante, forms::results);
-        QCOMPARE(program_->control<QLineEdit>(forms::questionnaire, "Text2")->text(), QString());
+        QCOMPARE(program_->text(forms::questionnaire, "Text2"), QString());
         QCOMPARE(text(forms::questionnaire, "LabGiusti"), QStringLiteral("0"));
         QCOMPARE(text(forms::questionnaire, "LabgiustiTOT"), QStringLiteral("8"));
         QCOMPARE(text(forms::questionnaire, "LabSBtot"), QStringLiteral("2"));
