@@ -91,15 +91,21 @@ private slots:
         QVERIFY(!module.ensurePupilName()); // cancelled
         QCOMPARE(program.dialogs().prompts, QStringList{QStringLiteral("Scrivi qui PRIMA il COGNOME, poi il tuo Nome")});
         QCOMPARE(program.dialogs().inputTitles, QStringList{QStringLiteral("Censaria")});
+        // A huge name is asked again; blanks only are no name.
+        program.dialogs().queueAnswer(QString(10000, u'x'));
+        program.dialogs().queueAnswer(QString(40, u' '));
+        QVERIFY(!module.ensurePupilName());
+        QVERIFY(module.nomealunno.isEmpty());
+        QCOMPARE(program.dialogs().prompts.size(), 3);
         program.dialogs().queueAnswer(QString(61, u'x'));
         program.dialogs().queueAnswer(QStringLiteral("  rossi   mario "));
         QVERIFY(module.ensurePupilName());
         QCOMPARE(module.nomealunno, QStringLiteral("ROSSI MARIO"));
-        QCOMPARE(program.dialogs().prompts.size(), 3);
-        QCOMPARE(program.dialogs().messages.size(), 1);
-        QVERIFY(program.dialogs().messages.first().text.contains(QStringLiteral("troppo lungo")));
+        QCOMPARE(program.dialogs().prompts.size(), 5);
+        QCOMPARE(program.dialogs().messages.size(), 2);
+        QVERIFY(program.dialogs().messages.last().text.contains(QStringLiteral("troppo lungo")));
         QVERIFY(module.ensurePupilName());
-        QCOMPARE(program.dialogs().prompts.size(), 3);
+        QCOMPARE(program.dialogs().prompts.size(), 5);
     }
 
     // Without a name nothing is written; a write that fails is reported.

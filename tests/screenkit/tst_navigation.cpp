@@ -43,15 +43,6 @@ private slots:
         QCOMPARE(static_cast<StandInResults *>(program_->screen(forms::results))->refreshes, 2);
     }
 
-    void archiveAsksTheNameButOpensAnyway()
-    {
-        program_->click(forms::menu, QStringLiteral("Cmdarchivio"));
-        QCOMPARE(program_->dialogs().prompts.size(), 1);
-        QCOMPARE(program_->visibleScreens(), QStringList{forms::results});
-        QCOMPARE(program_->module().chiamante, forms::menu);
-        QVERIFY(program_->module().nomealunno.isEmpty());
-    }
-
     void questionnairesAskTheNameOnce()
     {
         program_->dialogs().queueAnswer(QStringLiteral("gialli eva"));
