@@ -132,8 +132,8 @@ private slots:
         // Printed without a complaint other than the missing exercises, once more.
         QCOMPARE(program_->dialogs().messageTexts(), QStringList(2, QStringLiteral("Nome non trovato in 'Esercizi'")));
 
-        // "TORNA" goes back to the questionnaire, emptied for the archive but with its ticks
-        // and its totals.
+        // "TORNA" goes back to the questionnaire, emptied for the archive, red marks and all,
+        // but with its ticks and its totals.
         QVERIFY(press(*program_, "FRisultati/Labtorna"));
         QCOMPARE(shown(*program_), QStringList{forms::questionnaire});
         QCOMPARE(program_->module().chiamante, forms::results);
@@ -143,6 +143,7 @@ private slots:
         QCOMPARE(text(forms::questionnaire, "LabSBtot"), QStringLiteral("2"));
         for (int row = 0; row < rowCount; ++row) {
             QCOMPARE(inRow<QLineEdit>("Text1", row)->text(), QString());
+            QVERIFY(inRow<QLineEdit>("Text1", row)->palette().color(QPalette::Base) != red);
             QVERIFY(inRow<QAbstractButton>("Check1", row)->isChecked() || inRow<QAbstractButton>("Check2", row)->isChecked());
         }
     }
