@@ -18,12 +18,6 @@ constexpr int order[rowCount] = {3, 7, 0, 9, 5, 1, 8, 2, 6, 4};
 const QList<int> wrongRows = {2, 6};
 const QColor red(255, 0, 0);
 
-// A printed line with values at columns 35 and 45.
-QString printedLine(const QString &text, const QString &count, const QString &date)
-{
-    return text.leftJustified(34) + count.leftJustified(10) + date;
-}
-
 } // namespace
 
 // The road of one questionnaire, from the main menu to the printed page, on the real screens.
@@ -119,16 +113,14 @@ private slots:
         // The pupil has done no exercise yet.
         QCOMPARE(program_->dialogs().messageTexts(), QStringList(1, QStringLiteral("Nome non trovato in 'Esercizi'")));
 
-        // 6. "STAMPA i risultati" prints the pupil's page.
+        // 6. "STAMPA i risultati" prints the pupil's page (laid out as tst_resultsreport checks).
         QVERIFY(press(*program_, "FRisultati/LabSTAMPA"));
         QCOMPARE(program_->printer().documents.size(), 1);
         const QStringList page = program_->printer().documents.first();
-        QCOMPARE(page.size(), 26);
-        QCOMPARE(page.mid(0, 8), (QStringList{QString(), QStringLiteral("      ROSSI MARIO"), QStringLiteral("QUESTIONARI"), QString(),
-                                               printedLine(QStringLiteral("      Argomenti"), QStringLiteral(" Giusti"), QStringLiteral("Quando")), QString(),
-                                               printedLine(QStringLiteral("I 3 periodi-introduzione"), QStringLiteral(" 8 "), QStringLiteral("04/05/2026 09:15:30")),
-                                               QString()}));
-        QCOMPARE(page[24], printedLine(QStringLiteral("Le famiglie moderne"), QStringLiteral("Null"), QStringLiteral("Null")));
+        QCOMPARE(page.size(), 26); // the questionnaires only
+        QCOMPARE(page[1], QStringLiteral("      ROSSI MARIO"));
+        // The count at column 35, the time at column 45.
+        QCOMPARE(page[6], QStringLiteral("I 3 periodi-introduzione").leftJustified(34) + QStringLiteral(" 8        04/05/2026 09:15:30"));
         // Printed without a complaint other than the missing exercises, once more.
         QCOMPARE(program_->dialogs().messageTexts(), QStringList(2, QStringLiteral("Nome non trovato in 'Esercizi'")));
 
