@@ -1,6 +1,13 @@
 #include "censariatest.h"
 
 #include "archive/archive.h"
+#include "screenkit/clicklabel.h"
+#include "screenkit/forms.h"
+#include "screenkit/navigation.h"
+
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QLineEdit>
 
 #include <QDir>
 #include <QDirIterator>
@@ -41,6 +48,45 @@ QStringList TestProgram::visibleScreens()
         if (s->isVisible())
             names.append(s->formName());
     return names;
+}
+
+void TestProgram::click(const QString &formName, const QString &controlName)
+{
+    QWidget *widget = control(formName, controlName);
+    if (auto *button = qobject_cast<QAbstractButton *>(widget))
+        button->click();
+    else if (auto *label = qobject_cast<ClickLabel *>(widget))
+        label->click();
+    else
+        qFatal("nothing to press called %s on %s", qPrintable(controlName), qPrintable(formName));
+}
+
+QString TestProgram::text(const QString &formName, const QString &controlName)
+{
+    QWidget *widget = control(formName, controlName);
+    if (auto *label = qobject_cast<QLabel *>(widget))
+        return label->text();
+    if (auto *button = qobject_cast<QAbstractButton *>(widget))
+        return button->text();
+    if (auto *box = qobject_cast<QLineEdit *>(widget))
+        return box->text();
+    qFatal("no text called %s on %s", qPrintable(controlName), qPrintable(formName));
+}
+
+Screen *TestProgram::open(const QString &formName)
+{
+    Navigation &navigation = module().navigation();
+    const bool shown = formName == forms::lessons         ? navigation.showLessonPage(QStringLiteral("Storia1"))
+                       : formName == forms::questionnaire ? navigation.showQuestionnaire(QStringLiteral("QStoria1"))
+                                                          : navigation.show(formName) != nullptr;
+    QCoreApplication::processEvents();
+    return shown ? screen(formName) : nullptr;
+}
+
+QString TestProgram::nameOf(const QWidget *widget)
+{
+    const QVariant index = widget->property("index");
+    return index.isValid() ? QStringLiteral("%1[%2]").arg(widget->objectName()).arg(index.toInt()) : widget->objectName();
 }
 
 QString TestProgram::makeProgramFolder(const QString &parent)

@@ -55,6 +55,15 @@ public:
     }
     // The screens shown now, by form name.
     QStringList visibleScreens();
+    // Presses a button, or a label used as one; a missing control stops the test run.
+    void click(const QString &formName, const QString &controlName);
+    // What a label, a button or a text box shows.
+    QString text(const QString &formName, const QString &controlName);
+    // Shows a screen as a pupil first meets it: the lessons on their first page, the
+    // questionnaire on its first topic. nullptr when the navigation refuses.
+    Screen *open(const QString &formName);
+    // A control as the tests name it: its objectName, with the row of an indexed array.
+    static QString nameOf(const QWidget *widget);
 
     ScriptedDialogs &dialogs() { return fake_.dialogs; }
     FixedClock &clock() { return fake_.clock; }

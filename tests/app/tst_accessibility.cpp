@@ -1,57 +1,27 @@
 // What a pupil who cannot see the screen well, or cannot use the mouse, meets: names
 // for screen readers on every control, contrast of every text, a focus ring that shows,
 // Esc that leaves every screen, and the larger type kept between runs.
-#include "screenkit/clicklabel.h"
+#include "screentest.h"
 #include "screenkit/focusring.h"
-#include "screenkit/forms.h"
-#include "app/typesize.h"
 #include "platform/twips.h"
 #include "platform/typescale.h"
-#include "testsupport/censariatest.h"
 
-#include <QAbstractButton>
 #include <QAccessible>
 #include <QCheckBox>
-#include <QComboBox>
-#include <QGroupBox>
-#include <QFile>
-#include <QDir>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QSettings>
 #include <QTemporaryDir>
-#include <QTest>
-#include <QTextEdit>
 #include <cmath>
 
 using namespace censaria;
 
 namespace {
 
-const QStringList everyForm = {forms::menu, forms::lessons, forms::questionnaire, forms::rates, forms::balances,
-                               forms::simulation, forms::pyramids, forms::families, forms::results};
-
-Screen *open(TestProgram &program, const QString &form)
-{
-    if (form == forms::lessons)
-        program.module().navigation().showLessonPage(QStringLiteral("Storia1"));
-    else if (form == forms::questionnaire)
-        program.module().navigation().showQuestionnaire(QStringLiteral("QStoria1"));
-    else
-        program.module().navigation().show(form);
-    QCoreApplication::processEvents();
-    return program.screen(form);
-}
-
 QString describe(QAccessibleInterface *node)
 {
-    const QObject *object = node->object();
-    QString name = object ? object->objectName() : QString();
-    if (object && object->property("index").isValid())
-        name += QStringLiteral("[%1]").arg(object->property("index").toInt());
-    return QStringLiteral("%1 (%2, role %3)").arg(name, object ? object->metaObject()->className() : "?").arg(int(node->role()));
+    const auto *widget = qobject_cast<const QWidget *>(node->object());
+    return QStringLiteral("%1 (%2, role %3)")
+        .arg(widget ? TestProgram::nameOf(widget) : QString(), widget ? widget->metaObject()->className() : "?")
+        .arg(int(node->role()));
 }
 
 // Every interface under node that a pupil can reach with the keyboard and that a screen
@@ -70,7 +40,7 @@ void collectUnnamed(QAccessibleInterface *node, QStringList &unnamed)
 void addFormRows(bool withMenu = true)
 {
     QTest::addColumn<QString>("form");
-    for (const QString &form : everyForm)
+    for (const QString &form : pupilForms)
         if (withMenu || form != forms::menu)
             QTest::newRow(qPrintable(form)) << form;
 }
@@ -194,11 +164,11 @@ private slots:
             {forms::lessons, "RTBtesto", "Testo della lezione"},
         };
         for (const auto &[form, control, name] : names) {
-            QWidget *w = open(program, form)->findChild<QWidget *>(QString::fromUtf8(control));
+            QWidget *w = program.open(form)->findChild<QWidget *>(QString::fromUtf8(control));
             QCOMPARE(w ? accessibleOf(w)->text(QAccessible::Name) : QStringLiteral("(missing)"), QString::fromUtf8(name));
         }
 
-        Screen *pyramids = open(program, forms::pyramids);
+        Screen *pyramids = program.open(forms::pyramids);
         QCOMPARE(accessibleOf(pyramids->findChildren<QLineEdit *>(QStringLiteral("Text7")).constFirst())->text(QAccessible::Name),
                  QStringLiteral("Tasso di mortalità, età 80-84"));
         QAccessibleInterface *pyramid = accessibleOf(program.control<QWidget>(forms::pyramids, QStringLiteral("Picture1")));
@@ -206,7 +176,7 @@ private slots:
         QVERIFY2(pyramid->text(QAccessible::Description).startsWith(QStringLiteral("Popolazione 57836000 abitanti. Tra 0 e 14 anni 14,4%")),
                  qPrintable(pyramid->text(QAccessible::Description)));
         QVERIFY(pyramid->text(QAccessible::Description).contains(QStringLiteral("00-04 anni: 2690000.")));
-        program.control<QAbstractButton>(forms::pyramids, QStringLiteral("CmdNUOVO"))->click();
+        program.click(forms::pyramids, QStringLiteral("CmdNUOVO"));
         QCOMPARE(pyramid->text(QAccessible::Name), QStringLiteral("Piramide della popolazione: ITALIA dopo 5 anni"));
         QVERIFY(pyramid->text(QAccessible::Description).startsWith(QStringLiteral("Popolazione 56533204 abitanti.")));
     }
@@ -216,7 +186,7 @@ private slots:
     {
         TestProgram program;
         QVERIFY(program.start());
-        open(program, forms::simulation);
+        program.open(forms::simulation);
         QAccessibleInterface *graph = accessibleOf(program.control<QWidget>(forms::simulation, QStringLiteral("Graph1")));
         QCOMPARE(graph->text(QAccessible::Name), QStringLiteral("Grafico dell'andamento demografico"));
         QVERIFY(graph->text(QAccessible::Description).startsWith(QStringLiteral("Vuoto")));
@@ -231,7 +201,7 @@ private slots:
         auto *year = program.control<QLineEdit>(forms::simulation, QStringLiteral("Text1"));
         QCOMPARE(year->accessibleDescription(), QStringLiteral("bloccato fino a Nuova situazione"));
         QCOMPARE(year->findChild<QLabel *>(QStringLiteral("verdict"))->text(), QStringLiteral("bloccato"));
-        program.control<QAbstractButton>(forms::simulation, QStringLiteral("CmdNUOVO"))->click();
+        program.click(forms::simulation, QStringLiteral("CmdNUOVO"));
         QVERIFY(!year->findChild<QLabel *>(QStringLiteral("verdict")));
         QVERIFY(graph->text(QAccessible::Description).startsWith(QStringLiteral("Vuoto")));
     }
@@ -246,7 +216,7 @@ private slots:
         QFETCH(QString, form);
         TestProgram program;
         QVERIFY(startNamed(program));
-        Screen *screen = open(program, form);
+        Screen *screen = program.open(form);
         QStringList unnamed;
         collectUnnamed(accessibleOf(screen), unnamed);
         QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral("\n"))));
@@ -254,19 +224,19 @@ private slots:
         if (form == forms::questionnaire) {
             for (auto *box : screen->findChildren<QCheckBox *>(QStringLiteral("Check1")))
                 box->click();
-            program.control<QAbstractButton>(form, QStringLiteral("CMDRISULT"))->click();
+            program.click(form, QStringLiteral("CMDRISULT"));
         } else if (form == forms::rates) {
             for (auto *box : screen->findChildren<QLineEdit *>())
                 box->setText(QStringLiteral("1"));
-            program.control<QAbstractButton>(form, QStringLiteral("CMDRISULT"))->click();
-            program.control<QAbstractButton>(form, QStringLiteral("CmdSOLUZIONE"))->click();
+            program.click(form, QStringLiteral("CMDRISULT"));
+            program.click(form, QStringLiteral("CmdSOLUZIONE"));
         } else if (form == forms::balances) {
             for (const char *name : {"TXTPOP", "TXTSNATURALE", "TXTSMIGRATORIO"})
                 program.control<QLineEdit>(form, QString::fromUtf8(name))->setText(QStringLiteral("1"));
             for (const char *name : {"Check2(0)", "Check3(0)", "Option3(3)", "Check1(0)"})
                 program.control<QAbstractButton>(form, QString::fromUtf8(name))->setChecked(true);
-            program.control<QAbstractButton>(form, QStringLiteral("AniPushButton1"))->click();
-            program.control<QAbstractButton>(form, QStringLiteral("CmdSOLUZIONE"))->click();
+            program.click(form, QStringLiteral("AniPushButton1"));
+            program.click(form, QStringLiteral("CmdSOLUZIONE"));
         }
         const QStringList low = lowContrast(screen);
         QVERIFY2(low.isEmpty(), qPrintable(low.join(QStringLiteral("\n"))));
@@ -281,7 +251,7 @@ private slots:
         QFETCH(QString, form);
         TestProgram program;
         QVERIFY(startNamed(program));
-        Screen *screen = open(program, form);
+        Screen *screen = program.open(form);
         auto *ring = screen->findChild<FocusRing *>();
         QVERIFY(ring);
         for (int step = 0; step < 4; ++step) {
@@ -317,7 +287,7 @@ private slots:
         TestProgram program;
         QVERIFY(startNamed(program));
         program.module().chiamante = forms::menu;
-        Screen *screen = open(program, form);
+        Screen *screen = program.open(form);
         program.screen(forms::menu)->hide();
         QWidget *focused = screen->focusWidget() ? screen->focusWidget() : screen;
         QTest::keyClick(focused, Qt::Key_Escape);
@@ -343,17 +313,17 @@ private slots:
             // A short caption with room to grow: longer ones are made smaller to stay whole.
             auto *heading = program.control<QWidget>(forms::menu, QStringLiteral("Cmdquestionari"));
             designed = heading->font().pixelSize();
-            open(program, forms::rates);
+            program.open(forms::rates);
             auto *readout = program.control<QLabel>(forms::rates, QStringLiteral("Readout"));
             const int readoutDesigned = readout->font().pixelSize();
-            open(program, forms::menu);
+            program.open(forms::menu);
             QTest::keyClick(menu, Qt::Key_Plus, Qt::ControlModifier);
             QCOMPARE(heading->font().pixelSize(), qRound(designed * 1.25));
             QTest::keyClick(menu, Qt::Key_Plus, Qt::ControlModifier);
             QTest::keyClick(menu, Qt::Key_Plus, Qt::ControlModifier); // no further than 150 %
             QCOMPARE(heading->font().pixelSize(), qRound(designed * 1.5));
             QCOMPARE(readout->font().pixelSize(), qRound(readoutDesigned * 1.5));
-            QVERIFY(program.control<QLabel>(forms::menu, QStringLiteral("LabTesto"))->text().startsWith(QStringLiteral("Grandezza del testo: 150%")));
+            QVERIFY(program.text(forms::menu, QStringLiteral("LabTesto")).startsWith(QStringLiteral("Grandezza del testo: 150%")));
             QTest::keyClick(menu, Qt::Key_Minus, Qt::ControlModifier);
             QCOMPARE(heading->font().pixelSize(), qRound(designed * 1.25));
         }
@@ -387,7 +357,7 @@ private slots:
         {
             TestProgram program(folder);
             QVERIFY(program.start());
-            QTest::keyClick(open(program, forms::menu), Qt::Key_Plus, Qt::ControlModifier);
+            QTest::keyClick(program.open(forms::menu), Qt::Key_Plus, Qt::ControlModifier);
         }
         TypeScale::setFactor(1.0);
         QCOMPARE(QSettings(shared + QStringLiteral("/impostazioni.ini"), QSettings::IniFormat).value("testo/ingrandimento").toDouble(), 1.25);
@@ -399,14 +369,14 @@ private slots:
     {
         TestProgram program;
         QVERIFY(startNamed(program));
-        for (const QString &form : everyForm)
-            open(program, form);
-        Screen *menu = open(program, forms::menu);
+        for (const QString &form : pupilForms)
+            program.open(form);
+        Screen *menu = program.open(forms::menu);
         QTest::keyClick(menu, Qt::Key_Plus, Qt::ControlModifier);
         QTest::keyClick(menu, Qt::Key_Plus, Qt::ControlModifier);
         QStringList cut;
-        for (const QString &form : everyForm)
-            for (QPushButton *button : open(program, form)->findChildren<QPushButton *>()) {
+        for (const QString &form : pupilForms)
+            for (QPushButton *button : program.open(form)->findChildren<QPushButton *>()) {
                 if (button->text().isEmpty() || !button->isVisible() || button->property("wrapsCaption").toBool())
                     continue;
                 if (button->fontMetrics().horizontalAdvance(button->text()) > button->width())

@@ -2,11 +2,10 @@
 // covers the whole display with its page in the middle, each visible control lies
 // inside whatever holds it and its text fits it, and what a pupil reads (the lesson,
 // the messages, the tick boxes) keeps its size against the display.
-#include "screenkit/forms.h"
+#include "screentest.h"
 #include "platform/qtplatform.h"
 #include "pyramids/pyramidwidgets.h"
 #include "questionnaires/colouredbutton.h"
-#include "testsupport/censariatest.h"
 
 #include <QAbstractScrollArea>
 #include <QAbstractTextDocumentLayout>
@@ -15,14 +14,11 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QInputDialog>
-#include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QStyleOption>
 #include <QTableWidget>
-#include <QTest>
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QTextLayout>
@@ -30,10 +26,6 @@
 using namespace censaria;
 
 namespace {
-
-const QStringList everyForm = {forms::menu,       forms::lessons,   forms::questionnaire, forms::rates,  forms::balances,
-                               forms::simulation, forms::pyramids,  forms::families,      forms::results,
-                               forms::classRegister};
 
 QString describe(const QWidget *w)
 {
@@ -151,8 +143,7 @@ Reading readingOn(const QSize &display)
     Reading r;
     if (!program.start())
         return r;
-    program.module().navigation().showLessonPage(QStringLiteral("Storia1"));
-    QCoreApplication::processEvents();
+    program.open(forms::lessons);
     r.append({"lesson line", lessonLineHeight(program)});
     auto *menuBar = program.screen(forms::lessons)->findChild<QMenuBar *>();
     r.append({"lesson menu entry", menuBar->actionGeometry(menuBar->actions().constFirst()).height()});
@@ -216,14 +207,9 @@ private slots:
         program.display().displaySize = display;
         QVERIFY(program.start());
         QStringList problems;
-        for (const QString &form : everyForm) {
-            // The lesson screen on a page, so that its title, picture and buttons are there.
-            if (form == forms::lessons)
-                QVERIFY(program.module().navigation().showLessonPage(QStringLiteral("Storia1")));
-            else
-                QVERIFY(program.module().navigation().show(form));
-            Screen *screen = program.screen(form);
-            QCoreApplication::processEvents();
+        for (const QString &form : pupilForms + QStringList{forms::classRegister}) {
+            Screen *screen = program.open(form);
+            QVERIFY(screen);
             problems << problemsOf(screen, display);
             screen->hide();
         }

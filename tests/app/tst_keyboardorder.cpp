@@ -1,28 +1,17 @@
 // The Tab key on the screens: reading order, answers before the buttons acting on them,
 // every control reachable once, and the focus on the first answer when a screen opens.
-#include "screenkit/clicklabel.h"
-#include "screenkit/forms.h"
-#include "testsupport/censariatest.h"
-
-#include <QAbstractButton>
-#include <QLabel>
-#include <QLineEdit>
-#include <QTest>
+#include "screentest.h"
 
 using namespace censaria;
 
 namespace {
 
-// A control as the tests name it: its objectName, with the row of an indexed array.
 QString nameOf(const QWidget *w)
 {
     // The edit field inside a combo box stands for the combo box.
     while (w && (w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_"))))
         w = w->parentWidget();
-    if (!w)
-        return QStringLiteral("?");
-    const QVariant index = w->property("index");
-    return index.isValid() ? QStringLiteral("%1[%2]").arg(w->objectName()).arg(index.toInt()) : w->objectName();
+    return w ? TestProgram::nameOf(w) : QStringLiteral("?");
 }
 
 // The controls the Tab key visits, starting from the one with the focus, once round.
@@ -51,17 +40,6 @@ QStringList reachable(Screen *screen)
     return names;
 }
 
-Screen *open(TestProgram &program, const QString &form)
-{
-    if (form == forms::lessons)
-        program.module().navigation().showLessonPage(QStringLiteral("Storia1"));
-    else
-        program.module().navigation().show(form);
-    Screen *screen = program.screen(form);
-    QCoreApplication::processEvents();
-    return screen;
-}
-
 } // namespace
 
 class TestKeyboardOrder : public QObject
@@ -72,8 +50,7 @@ private slots:
     void everyControlIsReachedOnce_data()
     {
         QTest::addColumn<QString>("form");
-        for (const QString &form : {forms::menu, forms::lessons, forms::questionnaire, forms::rates, forms::balances,
-                                    forms::simulation, forms::pyramids, forms::families, forms::results})
+        for (const QString &form : pupilForms)
             QTest::newRow(qPrintable(form)) << form;
     }
 
@@ -82,7 +59,7 @@ private slots:
         QFETCH(QString, form);
         TestProgram program;
         QVERIFY(program.start());
-        Screen *screen = open(program, form);
+        Screen *screen = program.open(form);
         if (!screen->focusWidget())
             QTest::keyClick(screen, Qt::Key_Tab);
         QStringList walk = tabWalk(screen);
@@ -97,7 +74,7 @@ private slots:
     {
         TestProgram program;
         QVERIFY(program.start());
-        Screen *screen = open(program, forms::simulation);
+        Screen *screen = program.open(forms::simulation);
         QCOMPARE(nameOf(screen->focusWidget()), QStringLiteral("Text1"));
         QCOMPARE(tabWalk(screen), (QStringList{"Text1", "txtpopiniziale", "txtnatal", "Txtmortal", "cmdcalcola", "CmdNUOVO",
                                                "Cmdesercitazione", "Cmdtorno", "Cmdmenù", "Cmdesco"}));
@@ -107,14 +84,14 @@ private slots:
     {
         TestProgram program;
         QVERIFY(program.start());
-        Screen *screen = open(program, forms::rates);
+        Screen *screen = program.open(forms::rates);
         QCOMPARE(nameOf(screen->focusWidget()), QStringLiteral("txtnati"));
         QCOMPARE(tabWalk(screen), (QStringList{"txtnati", "txtmorti", "Txtsaldo", "Txtpopfine", "Cmdhelp1", "Txt1nati", "txt1morti",
                                                "txt1saldo", "txt1popfine", "Cmdhelp2", "Frame3", "CMDRISULT", "CmdNUOVO", "Cmdarchivio",
                                                "Cmdtorno", "cmdmenu", "Cmdfine"}));
 
         // Over the help only its OK, the buttons below and the calculator are left.
-        program.control<QAbstractButton>(forms::rates, QStringLiteral("Cmdhelp2"))->click();
+        program.click(forms::rates, QStringLiteral("Cmdhelp2"));
         QCOMPARE(nameOf(screen->focusWidget()), QStringLiteral("cmdok"));
         QCOMPARE(tabWalk(screen), (QStringList{"cmdok", "CMDRISULT", "CmdNUOVO", "Cmdarchivio", "Cmdtorno", "cmdmenu", "Cmdfine", "Frame3"}));
     }
@@ -123,7 +100,7 @@ private slots:
     {
         TestProgram program;
         QVERIFY(program.start());
-        Screen *screen = open(program, forms::questionnaire);
+        Screen *screen = program.module().navigation().show(forms::questionnaire); // no topic chosen yet
         QCOMPARE(nameOf(screen->focusWidget()), QStringLiteral("Check1[0]"));
         screen->findChild<QWidget *>(QStringLiteral("Combo1"))->setFocus();
         const QStringList walk = tabWalk(screen);
@@ -140,7 +117,7 @@ private slots:
         TestProgram program;
         program.dialogs().queueAnswer(QStringLiteral("Rossi Mario"));
         QVERIFY(program.start());
-        program.control<QAbstractButton>(forms::menu, QStringLiteral("Cmdarchivio"))->click();
+        program.click(forms::menu, QStringLiteral("Cmdarchivio"));
         Screen *screen = program.screen(forms::results);
         QCOMPARE(nameOf(screen->focusWidget()), QStringLiteral("Text2"));
         QCOMPARE(tabWalk(screen), (QStringList{"Text2", "Text1", "LabCERCA", "Labtorna", "Labmenù", "Labaiuto", "LabEXPORT",
@@ -162,23 +139,23 @@ private slots:
     {
         TestProgram program;
         QVERIFY(program.start());
-        open(program, forms::rates);
+        program.open(forms::rates);
         auto *box = program.control<QLineEdit>(forms::rates, QStringLiteral("txtnati"));
         box->setText(QStringLiteral("12"));
         QTest::keyClick(box, Qt::Key_Return);
         QCOMPARE(program.dialogs().messages.size(), 1);
         QCOMPARE(program.dialogs().messages.last().text, QStringLiteral("Devi completare la risposta..."));
         QCOMPARE(box->text(), QStringLiteral("12"));
-        open(program, forms::balances);
+        program.open(forms::balances);
         QTest::keyClick(program.control<QLineEdit>(forms::balances, QStringLiteral("TXTPOP")), Qt::Key_Return);
         QCOMPARE(program.dialogs().messages.last().text, QStringLiteral("Non hai completato la risposta"));
 
-        open(program, forms::simulation);
+        program.open(forms::simulation);
         QLineEdit *last = nullptr;
         for (const auto &[name, typed] : {std::pair{"Text1", "2000"}, {"txtpopiniziale", "57600000"}, {"txtnatal", "9"}, {"Txtmortal", "10"}})
             (last = program.control<QLineEdit>(forms::simulation, QString::fromUtf8(name)))->setText(QString::fromUtf8(typed));
         QTest::keyClick(last, Qt::Key_Enter);
-        QCOMPARE(program.control<QLabel>(forms::simulation, QStringLiteral("labrisult"))->text(), QStringLiteral("57542400"));
+        QCOMPARE(program.text(forms::simulation, QStringLiteral("labrisult")), QStringLiteral("57542400"));
     }
 };
 

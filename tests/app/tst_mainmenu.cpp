@@ -1,12 +1,7 @@
-#include "screenkit/clicklabel.h"
-#include "screenkit/forms.h"
-#include "testsupport/censariatest.h"
 
+#include "screentest.h"
 #include <QFile>
-#include <QLabel>
 #include <QListWidget>
-#include <QPushButton>
-#include <QTest>
 
 using namespace censaria;
 
@@ -39,7 +34,7 @@ private slots:
         QVERIFY(program.dialogs().messages.isEmpty());
         QVERIFY(!program.control<QListWidget>(forms::menu, QStringLiteral("List1"))->isVisible());
         QVERIFY(!program.control<QLabel>(forms::menu, QStringLiteral("Image1"))->pixmap().isNull());
-        QVERIFY(!program.control<QLabel>(forms::menu, QStringLiteral("Autore"))->text().isEmpty());
+        QVERIFY(!program.text(forms::menu, QStringLiteral("Autore")).isEmpty());
         const QList<std::pair<const char *, const char *>> captions = {
             {"Cmdstoria", "Storia della popolazione"},     {"Cmdcalcoli", "I calcoli dei demografi"},
             {"Cmddensità", "La densità di popolazione"},   {"Cmdpiramide", "Piramide della popolazione"},
@@ -51,10 +46,8 @@ private slots:
             {"Label1", "Studiare"}, {"Label2", "Osservare"}, {"Label3", "Operare"},
             {"LabNOMI", "Elenco dei nomi presenti nell'archivio dei risultati"}};
         for (const auto &[name, caption] : captions) {
-            auto *control = program.control<QWidget>(forms::menu, QString::fromUtf8(name));
-            QVERIFY2(control && control->isVisible(), name);
-            const auto *button = qobject_cast<QPushButton *>(control);
-            QCOMPARE(button ? button->text() : qobject_cast<QLabel *>(control)->text(), QString::fromUtf8(caption));
+            QVERIFY2(program.control(forms::menu, QString::fromUtf8(name))->isVisible(), name);
+            QCOMPARE(program.text(forms::menu, QString::fromUtf8(name)), QString::fromUtf8(caption));
         }
     }
 
@@ -98,15 +91,21 @@ private slots:
         QVERIFY(!module.ensurePupilName()); // cancelled
         QCOMPARE(program.dialogs().prompts, QStringList{QStringLiteral("Scrivi qui PRIMA il COGNOME, poi il tuo Nome")});
         QCOMPARE(program.dialogs().inputTitles, QStringList{QStringLiteral("Censaria")});
+        // A huge name is asked again; blanks only are no name.
+        program.dialogs().queueAnswer(QString(10000, u'x'));
+        program.dialogs().queueAnswer(QString(40, u' '));
+        QVERIFY(!module.ensurePupilName());
+        QVERIFY(module.nomealunno.isEmpty());
+        QCOMPARE(program.dialogs().prompts.size(), 3);
         program.dialogs().queueAnswer(QString(61, u'x'));
         program.dialogs().queueAnswer(QStringLiteral("  rossi   mario "));
         QVERIFY(module.ensurePupilName());
         QCOMPARE(module.nomealunno, QStringLiteral("ROSSI MARIO"));
-        QCOMPARE(program.dialogs().prompts.size(), 3);
-        QCOMPARE(program.dialogs().messages.size(), 1);
-        QVERIFY(program.dialogs().messages.first().text.contains(QStringLiteral("troppo lungo")));
+        QCOMPARE(program.dialogs().prompts.size(), 5);
+        QCOMPARE(program.dialogs().messages.size(), 2);
+        QVERIFY(program.dialogs().messages.last().text.contains(QStringLiteral("troppo lungo")));
         QVERIFY(module.ensurePupilName());
-        QCOMPARE(program.dialogs().prompts.size(), 3);
+        QCOMPARE(program.dialogs().prompts.size(), 5);
     }
 
     // Without a name nothing is written; a write that fails is reported.

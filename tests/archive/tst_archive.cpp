@@ -88,7 +88,7 @@ private slots:
     {
         Archive &archive = *archive_;
         const QStringList names{QStringLiteral("D'ANGELO LUCA"), QStringLiteral("X'); DROP TABLE questionari;--"),
-                                QStringLiteral("\"QUOTE\" %_ NIÑO ÀÈÌ")};
+                                QStringLiteral("\"QUOTE\" %_ NIÑO\u0001\u007f ÀÈÌ")};
         QCOMPARE(archive.names(), QStringList());
         for (const QString &name : names)
             QVERIFY(archive.writeResult(QStringLiteral("questionari"), name, {{4, 3}}));

@@ -1,15 +1,13 @@
+#include "screentest.h"
 #include "archive/archive.h"
 #include "archive/schema.h"
 #include "otherprogram.h"
-#include "testsupport/censariatest.h"
 
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
-#include <QTest>
 #include <future>
 #include <thread>
 #include <unistd.h>

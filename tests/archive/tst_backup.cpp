@@ -1,12 +1,10 @@
+#include "screentest.h"
 #include "archive/archive.h"
 #include "archive/dailybackup.h"
-#include "testsupport/censariatest.h"
 
-#include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
-#include <QTest>
 
 using namespace censaria;
 

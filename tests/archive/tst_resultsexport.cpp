@@ -1,13 +1,11 @@
+#include "screentest.h"
 #include "archive/archive.h"
 #include "archive/resultsexport.h"
 #include "platform/datapaths.h"
 #include "platform/fakeplatform.h"
 #include "otherprogram.h"
-#include "testsupport/censariatest.h"
 
-#include <QDir>
 #include <QTemporaryDir>
-#include <QTest>
 
 using namespace censaria;
 

@@ -1,18 +1,12 @@
-#include "screenkit/clicklabel.h"
-#include "screenkit/forms.h"
+#include "screentest.h"
 #include "archive/resultsbrowser.h"
 #include "archive/resultsscreen.h"
 #include "platform/twips.h"
-#include "testsupport/censariatest.h"
 
-#include <QAbstractButton>
 #include <QApplication>
-#include <QDir>
 #include <QFileInfo>
-#include <QLineEdit>
 #include <QMouseEvent>
 #include <QTableWidget>
-#include <QTest>
 
 using namespace censaria;
 
@@ -53,7 +47,7 @@ class TestResultsScreen : public QObject
 
     void openFromMenu()
     {
-        program_->control<QAbstractButton>(forms::menu, QStringLiteral("Cmdarchivio"))->click();
+        program_->click(forms::menu, QStringLiteral("Cmdarchivio"));
     }
     void search(const QString &surname, const QString &firstName)
     {

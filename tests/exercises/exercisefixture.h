@@ -1,15 +1,9 @@
 #pragma once
 
-#include "screenkit/forms.h"
+#include "screentest.h"
 #include "archive/schema.h"
 #include "draws.h"
-#include "testsupport/censariatest.h"
 #include "testsupport/standins.h"
-
-#include <QAbstractButton>
-#include <QLabel>
-#include <QLineEdit>
-#include <QTest>
 
 // A started program with a stand-in results screen, and the moves a pupil makes on the
 // two exercise screens. A test class derives from it and calls start() in its init().
@@ -33,7 +27,7 @@ protected:
             qFatal("no control %s on %s", qPrintable(name), qPrintable(form));
         return control;
     }
-    QString text(const QString &form, const QString &name) { return in<QLabel>(form, name)->text(); }
+    QString text(const QString &form, const QString &name) { return program_->text(form, name); }
     QStringList labels(const QString &form, const QStringList &names)
     {
         QStringList texts;
@@ -42,7 +36,7 @@ protected:
         return texts;
     }
     void type(const QString &form, const QString &name, const QString &value) { in<QLineEdit>(form, name)->setText(value); }
-    void click(const QString &form, const QString &name) { in<QAbstractButton>(form, name)->click(); }
+    void click(const QString &form, const QString &name) { program_->click(form, name); }
     QVariant stored(const QString &column)
     {
         const auto row = program_->module().dbrisultati().findRow(QStringLiteral("esercizi"), QStringLiteral("ROSSI MARIO"));

@@ -3,11 +3,7 @@
 #include "exercisefixture.h"
 
 #include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QTest>
 
 using namespace censaria;
 

@@ -1,13 +1,8 @@
-#include "screenkit/forms.h"
+#include "screentest.h"
 #include "platform/twips.h"
 #include "pyramids/fpiramidi.h"
 #include "pyramids/pyramidwidgets.h"
-#include "testsupport/censariatest.h"
 
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
 #include <algorithm>
 
 using namespace censaria;
@@ -19,7 +14,7 @@ class TestFpiramidi : public QObject
     std::unique_ptr<TestProgram> program_;
 
     Fpiramidi *screen() { return static_cast<Fpiramidi *>(program_->screen(forms::pyramids)); }
-    QString text(const QString &label) { return program_->control<QLabel>(forms::pyramids, label)->text(); }
+    QString text(const QString &label) { return program_->text(forms::pyramids, label); }
     QPushButton *button(const QString &name) { return program_->control<QPushButton>(forms::pyramids, name); }
     PyramidPicture *picture() { return program_->control<PyramidPicture>(forms::pyramids, QStringLiteral("Picture1")); }
 
@@ -154,17 +149,6 @@ private slots:
         QCOMPARE(picture()->barRect(0).width(), 3488542 / 4000.0 * Twips::scale());
         step();
         QCOMPARE(text(QStringLiteral("Labanni")), QStringLiteral("10"));
-    }
-
-    void theRatesAreReadFromTheBoxes()
-    {
-        for (const auto &[rate, births] : {std::pair{"12,5", 55527}, {"12.5", 57841}}) { // 4627260 persons at 12 and 12.5 per 1000
-            button(QStringLiteral("cmdinizio"))->click();
-            setAllRates(QStringLiteral("Text6"), QStringLiteral("0"));
-            group<QLineEdit>(QStringLiteral("Text6"))[0]->setText(QString::fromLatin1(rate));
-            step();
-            QCOMPARE(screen()->model().persons(1), births);
-        }
     }
 
     void backToTheStartRestoresTheModel()

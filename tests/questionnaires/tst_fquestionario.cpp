@@ -1,16 +1,10 @@
-#include "screenkit/forms.h"
+#include "screentest.h"
 #include "archive/schema.h"
 #include "questionnaires/fquestionario.h"
-#include "testsupport/censariatest.h"
-#include "testsupport/standins.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
 
 using namespace censaria;
 
@@ -89,7 +83,6 @@ private slots:
     void init()
     {
         program_ = std::make_unique<TestProgram>();
-        program_->module().screens().add(forms::results, [](Module &m) { return new StandInResults(m); });
         QVERIFY(program_->start());
         screen_ = static_cast<FQuestionario *>(program_->screen(forms::questionnaire));
     }
@@ -317,25 +310,8 @@ private slots:
         QVERIFY(!control<QPushButton>("CMDRISULT")->isEnabled());
 
         // Shown again from the menu, the screen keeps its totals.
-        program_->control<QPushButton>(forms::menu, QStringLiteral("Cmdquestionari"))->click();
+        program_->click(forms::menu, QStringLiteral("Cmdquestionari"));
         QCOMPARE(counts(), (QStringList{"0", "0", "9", "1"}));
-    }
-
-    // The road to the results is walked on the real screens; here, that the red rows go
-    // with the statements and that the results are refreshed once.
-    void theArchiveButtonClearsTheRowsForTheResults()
-    {
-        program_->module().nomealunno = QStringLiteral("NERI ADA");
-        program_->module().navigation().show(forms::questionnaire);
-        screen_->QStoria4();
-        score({0, 7});
-        control<QPushButton>("Cmdarchivio")->click();
-        auto *results = static_cast<StandInResults *>(program_->screen(forms::results));
-        QCOMPARE(results->refreshes, 1);
-        QCOMPARE(results->row->at(column("periodo post-industriale")).toInt(), 8);
-        QCOMPARE(redRows(), 0);
-        QCOMPARE(text("LabSbagli"), QStringLiteral("0"));
-        QCOMPARE(screen_->session().verifica(), 0); // the ticks stay
     }
 };
 

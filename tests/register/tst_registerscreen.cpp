@@ -1,21 +1,14 @@
 // The register screen driven as the teacher does, offscreen through the seam.
-#include "screenkit/clicklabel.h"
-#include "screenkit/forms.h"
+#include "screentest.h"
 #include "register/registerchart.h"
 #include "register/registermodel.h"
 #include "register/registerscreen.h"
 #include "registerfixtures.h"
-#include "testsupport/censariatest.h"
 
-#include <QAbstractButton>
-#include <QDir>
 #include <QHeaderView>
 #include <QItemSelectionModel>
-#include <QLabel>
-#include <QLineEdit>
 #include <QScrollBar>
 #include <QTableView>
-#include <QtTest>
 
 using namespace censaria;
 using namespace censaria::classregister;
@@ -39,7 +32,7 @@ class TestRegisterScreen : public QObject
         program_->dialogs().passwords = passwords;
         program_->module().nomealunno = QStringLiteral("ROSSI MARIO");
         program_->module().navigation().show(forms::results);
-        program_->control<ClickLabel>(forms::results, QStringLiteral("LabREGISTRO"))->click();
+        program_->click(forms::results, QStringLiteral("LabREGISTRO"));
     }
     bool registerShown() { return program_->visibleScreens().contains(forms::classRegister); }
     QStringList shownNames()

@@ -1,10 +1,5 @@
-#include "screenkit/forms.h"
-#include "testsupport/censariatest.h"
+#include "screentest.h"
 #include "testsupport/standins.h"
-
-#include <QAbstractButton>
-#include <QPushButton>
-#include <QTest>
 
 using namespace censaria;
 
@@ -48,24 +43,15 @@ private slots:
         QCOMPARE(static_cast<StandInResults *>(program_->screen(forms::results))->refreshes, 2);
     }
 
-    void archiveAsksTheNameButOpensAnyway()
-    {
-        program_->control<QAbstractButton>(forms::menu, QStringLiteral("Cmdarchivio"))->click();
-        QCOMPARE(program_->dialogs().prompts.size(), 1);
-        QCOMPARE(program_->visibleScreens(), QStringList{forms::results});
-        QCOMPARE(program_->module().chiamante, forms::menu);
-        QVERIFY(program_->module().nomealunno.isEmpty());
-    }
-
     void questionnairesAskTheNameOnce()
     {
         program_->dialogs().queueAnswer(QStringLiteral("gialli eva"));
-        program_->control<QAbstractButton>(forms::menu, QStringLiteral("Cmdquestionari"))->click();
+        program_->click(forms::menu, QStringLiteral("Cmdquestionari"));
         QCOMPARE(program_->visibleScreens(), QStringList{forms::questionnaire});
         QCOMPARE(program_->module().nomealunno, QStringLiteral("GIALLI EVA"));
         program_->screen(forms::questionnaire)->hide();
         program_->module().navigation().show(forms::menu);
-        program_->control<QAbstractButton>(forms::menu, QStringLiteral("Cmdquestionari"))->click();
+        program_->click(forms::menu, QStringLiteral("Cmdquestionari"));
         QCOMPARE(program_->dialogs().prompts.size(), 1);
     }
 };

@@ -23,6 +23,7 @@ private slots:
         QTest::newRow("tab at the end stays") << "rossi\t" << "ROSSI\t";
         QTest::newRow("accents upper-cased") << "nicolò  àlfàno" << "NICOLÒ ÀLFÀNO";
         QTest::newRow("apostrophe") << "d'angelo luca" << "D'ANGELO LUCA";
+        QTest::newRow("control characters kept") << QStringLiteral("rossi\u0001\u0007 mario\u007f") << QStringLiteral("ROSSI\u0001\u0007 MARIO\u007f");
         QTest::newRow("only blanks") << "     " << "";
         QTest::newRow("single letter") << "x" << "X";
         QTest::newRow("only tabs") << "\t\t" << "";

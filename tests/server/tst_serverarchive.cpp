@@ -1,6 +1,7 @@
 // The archive on a real PostgreSQL server (the cluster of the CTest fixture): the
 // same results as in the SQLite file, the tables makearchive makes, several PCs at
 // once, the start-up messages and the screens reading the whole school's results.
+#include "screentest.h"
 #include "testserver.h"
 
 #include "app/program.h"
@@ -8,17 +9,11 @@
 #include "archive/resultsexport.h"
 #include "archive/schema.h"
 #include "platform/datapaths.h"
-#include "testsupport/censariatest.h"
 
-#include "screenkit/clicklabel.h"
-
-#include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
 #include <QTableWidget>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QTest>
 #include <latch>
 #include <thread>
 

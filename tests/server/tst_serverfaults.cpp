@@ -1,16 +1,14 @@
 // No result is lost when the school's server goes away: results wait in each PC's
 // queue and reach the server once it answers again, in order, once each. Runs on a
 // cluster of its own, which it stops and starts.
+#include "screentest.h"
 #include "testserver.h"
 
 #include "archive/archive.h"
 #include "archive/resultqueue.h"
-#include "testsupport/censariatest.h"
 
 #include <QProcess>
-#include <QPushButton>
 #include <QTemporaryDir>
-#include <QTest>
 #include <csignal>
 
 using namespace censaria;

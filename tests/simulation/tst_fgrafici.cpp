@@ -1,14 +1,9 @@
-#include "screenkit/forms.h"
+#include "screentest.h"
 #include "simulation/growthgraph.h"
-#include "testsupport/censariatest.h"
 
 #include <QCategoryAxis>
 #include <QChart>
-#include <QLabel>
-#include <QLineEdit>
 #include <QLineSeries>
-#include <QPushButton>
-#include <QTest>
 #include <QValueAxis>
 
 using namespace censaria;
@@ -80,7 +75,7 @@ private slots:
     {
         program_ = std::make_unique<TestProgram>();
         QVERIFY(program_->start());
-        program_->control<QPushButton>(forms::menu, QStringLiteral("Cmddinamiche"))->click();
+        program_->click(forms::menu, QStringLiteral("Cmddinamiche"));
     }
     void cleanup() { program_.reset(); }
 

@@ -3,11 +3,11 @@ target_link_libraries(recordingchild PRIVATE censaria_lib)
 censaria_add_test(tst_crashsafety ${CMAKE_CURRENT_LIST_DIR}/tst_crashsafety.cpp)
 target_compile_definitions(tst_crashsafety PRIVATE RECORDING_CHILD="$<TARGET_FILE:recordingchild>")
 add_dependencies(tst_crashsafety recordingchild)
-censaria_add_test(tst_hostileinput ${CMAKE_CURRENT_LIST_DIR}/tst_hostileinput.cpp)
 
 # The whole program driven through its real screens, by the steps of wholeprogram.h.
 add_library(wholeprogram STATIC ${CMAKE_CURRENT_LIST_DIR}/wholeprogram.cpp ${CMAKE_CURRENT_LIST_DIR}/wholeprogram.h)
 target_link_libraries(wholeprogram PUBLIC censaria_lib Qt6::Test)
+target_include_directories(wholeprogram PUBLIC ${PROJECT_SOURCE_DIR}/tests)
 foreach(name wholenavigation questionnaireroad keptstate)
     censaria_add_test(tst_${name} ${CMAKE_CURRENT_LIST_DIR}/tst_${name}.cpp)
     target_link_libraries(tst_${name} PRIVATE wholeprogram)

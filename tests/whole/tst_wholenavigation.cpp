@@ -1,12 +1,8 @@
-#include "screenkit/forms.h"
 #include "lessons/lessoncatalogue.h"
 #include "questionnaires/questionbanks.h"
 #include "wholeprogram.h"
 
-#include <QLabel>
-#include <QLineEdit>
 #include <QRandomGenerator>
-#include <QTest>
 
 using namespace censaria;
 using whole::press;
@@ -41,8 +37,8 @@ class TestWholeNavigation : public QObject
     std::unique_ptr<TestProgram> program_;
 
     QString key() { return program_->module().chiamante; }
-    QString lessonTitle() { return program_->control<QLabel>(lessons, QStringLiteral("LabTITOLO"))->text(); }
-    QString questionnaireTitle() { return program_->control<QLineEdit>(questionnaire, QStringLiteral("Text2"))->text(); }
+    QString lessonTitle() { return program_->text(lessons, QStringLiteral("LabTITOLO")); }
+    QString questionnaireTitle() { return program_->text(questionnaire, QStringLiteral("Text2")); }
 
 private slots:
     void init()

@@ -1,17 +1,13 @@
 #include "wholeprogram.h"
 
-#include "screenkit/clicklabel.h"
 #include "pyramids/pyramidwidgets.h"
 #include "simulation/growthgraph.h"
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
-#include <QLineEdit>
 #include <QLineSeries>
 #include <QRegularExpression>
 #include <QTableWidget>
-#include <QTest>
 #include <QTextEdit>
 
 namespace censaria::whole {
@@ -55,12 +51,6 @@ QList<T *> named(const Screen *screen, const Step &step)
     return found;
 }
 
-QString nameOf(const QWidget *widget)
-{
-    const QVariant index = widget->property("index");
-    return index.isValid() ? QStringLiteral("%1[%2]").arg(widget->objectName()).arg(index.toInt()) : widget->objectName();
-}
-
 QString stateOf(const QWidget *widget, const Screen *screen)
 {
     QStringList parts;
@@ -96,7 +86,7 @@ QString stateOf(const QWidget *widget, const Screen *screen)
         return QString();
     parts << (widget->isVisibleTo(screen) ? QStringLiteral("shown") : QStringLiteral("hidden"))
           << (widget->isEnabled() ? QStringLiteral("enabled") : QStringLiteral("disabled"));
-    return nameOf(widget) + QStringLiteral(": ") + parts.join(u' ');
+    return TestProgram::nameOf(widget) + QStringLiteral(": ") + parts.join(u' ');
 }
 
 } // namespace

@@ -10,7 +10,7 @@
 // A step fails, with a warning saying why, when the pupil could not do it: the form is
 // not on screen, or the control is missing or disabled.
 
-#include "testsupport/censariatest.h"
+#include "screentest.h"
 
 #include <QStringList>
 
