@@ -1,6 +1,7 @@
 #include "screentest.h"
 #include "archive/archive.h"
 #include "archive/schema.h"
+#include "archive/sqlitefile.h"
 #include "otherprogram.h"
 
 #include <QElapsedTimer>
@@ -285,6 +286,49 @@ private slots:
         QVERIFY(QFile::setPermissions(archiveIn(folder), QFile::WriteOwner));
         TestProgram program(folder);
         QVERIFY(refusesToStartSaying(program, QStringLiteral("permesso di leggere")));
+    }
+
+    // What SQLite says, extended codes included, decides what the pupil is told.
+    void sqliteFailuresAreTold_data()
+    {
+        using F = sqlitefile::Failure;
+        QTest::addColumn<int>("code");
+        QTest::addColumn<F>("failure");
+        QTest::newRow("busy") << 5 << F::Busy;
+        QTest::newRow("busy recovery") << 261 << F::Busy;
+        QTest::newRow("locked") << 6 << F::Busy;
+        QTest::newRow("full") << 13 << F::DiskFull;
+        QTest::newRow("read-only") << 8 << F::ReadOnly;
+        QTest::newRow("cannot open") << 14 << F::ReadOnly;
+        QTest::newRow("corrupt") << 11 << F::Damaged;
+        QTest::newRow("not a database") << 26 << F::Damaged;
+        QTest::newRow("constraint") << 19 << F::Other;
+    }
+    void sqliteFailuresAreTold()
+    {
+        QFETCH(int, code);
+        QFETCH(sqlitefile::Failure, failure);
+        const QSqlError error(QString(), QString(), QSqlError::StatementError, QString::number(code));
+        QCOMPARE(sqlitefile::classify(error), failure);
+    }
+
+    // And a real file that is no database at all, as SQLite reports it.
+    void aFileOfOtherBytesIsDamaged()
+    {
+        const QString file = dir_.filePath(QStringLiteral("rumore.mdb"));
+        QFile noise(file);
+        QVERIFY(noise.open(QIODevice::WriteOnly));
+        noise.write(QByteArray(4096, 'x'));
+        noise.close();
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("noise"));
+            db.setDatabaseName(file);
+            QVERIFY(db.open());
+            QSqlQuery query(db);
+            QVERIFY(!query.exec(QStringLiteral("SELECT name FROM sqlite_master")));
+            QCOMPARE(sqlitefile::classify(query.lastError()), sqlitefile::Failure::Damaged);
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("noise"));
     }
 };
 

@@ -309,7 +309,8 @@ private slots:
                             {questionnaireRow(QStringLiteral("ROSSI MARIO"), {{0, 4, at(2)}, {1, 9, at(5)}}),
                              questionnaireRow(QStringLiteral("ROSSI MARO"), {{0, 8, at(3)}, {1, 2, at(4)}, {2, 6, at(1)}}),
                              questionnaireRow(QStringLiteral("BIANCHI ANNA"), {{0, 5, at(1)}})},
-                            {exerciseRow(QStringLiteral("ROSSI MARO"), 1, 4, 1, 80, at(6)),
+                            {exerciseRow(QStringLiteral("ROSSI MARIO"), 1, 2, 3, 40, at(5)),
+                             exerciseRow(QStringLiteral("ROSSI MARO"), 1, 4, 1, 80, at(6)),
                              exerciseRow(QStringLiteral("BIANCHI ANNA"), 0, 1, 1, 50, at(6))}));
         Archive archive(path);
         QCOMPARE(archive.open(), ArchiveProblem::None);
@@ -332,7 +333,11 @@ private slots:
         QCOMPARE(rossi.topics[0].right, 8);  // the later of 4 (day 2) and 8 (day 3)
         QCOMPARE(rossi.topics[1].right, 9);  // the later of 9 (day 5) and 2 (day 4)
         QCOMPARE(rossi.topics[2].right, 6);  // only the other had it
-        QCOMPARE(rossi.topics[11].percent, 80); // exercises follow the name too
+        // Both had the exercise: every value of the later one (day 6) comes along.
+        QCOMPARE(rossi.topics[11].right, 4);
+        QCOMPARE(rossi.topics[11].wrong, 1);
+        QCOMPARE(rossi.topics[11].percent, 80);
+        QCOMPARE(rossi.topics[11].date, at(6).date());
         QVERIFY(!namesIn(path).contains(QStringLiteral("ROSSI MARO")));
         QVERIFY(!namesIn(path).contains(QStringLiteral("esercizi:ROSSI MARO")));
         QVERIFY(namesIn(path).contains(QStringLiteral("esercizi:ROSSI MARIO")));
