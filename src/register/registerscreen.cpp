@@ -505,14 +505,9 @@ void RegisterScreen::joinPupils()
         title, {names[0], names[1], QStringLiteral("Annulla")});
     if (answer != 0 && answer != 1)
         return;
-    ArchiveFile file(module().dbrisultati().fileName(), ArchiveFile::Access::ReadWrite);
-    const QString problem = file.open();
-    RegisterKeeper keeper(file.database(), [this](const QString &to) { return module().dbrisultati().copyTo(to); },
-                          module().paths().resolve(copiesFolder));
-    if (!problem.isEmpty() || !keeper.joinPupils(names[answer], names[1 - answer], module().platform().clock->now()))
-        say(QStringLiteral("Non sono riuscito a unire le due righe: l'archivio non è cambiato.\n\n%1").arg(problem.isEmpty() ? keeper.lastError() : problem),
-            MessageIcon::Critical);
-    showThisComputer();
+    tidyUp(QStringLiteral("Non sono riuscito a unire le due righe: l'archivio non è cambiato.\n\n%1"), [&](RegisterKeeper &keeper) {
+        return keeper.joinPupils(names[answer], names[1 - answer], module().platform().clock->now());
+    });
 }
 
 void RegisterScreen::deletePupil()
@@ -531,14 +526,9 @@ void RegisterScreen::deletePupil()
         title, {QStringLiteral("Elimina"), QStringLiteral("Annulla")});
     if (answer != 0)
         return;
-    ArchiveFile file(module().dbrisultati().fileName(), ArchiveFile::Access::ReadWrite);
-    const QString problem = file.open();
-    RegisterKeeper keeper(file.database(), [this](const QString &to) { return module().dbrisultati().copyTo(to); },
-                          module().paths().resolve(copiesFolder));
-    if (!problem.isEmpty() || !keeper.deletePupil(names[0], module().platform().clock->now()))
-        say(QStringLiteral("Non sono riuscito a togliere l'alunno: l'archivio non è cambiato.\n\n%1").arg(problem.isEmpty() ? keeper.lastError() : problem),
-            MessageIcon::Critical);
-    showThisComputer();
+    tidyUp(QStringLiteral("Non sono riuscito a togliere l'alunno: l'archivio non è cambiato.\n\n%1"), [&](RegisterKeeper &keeper) {
+        return keeper.deletePupil(names[0], module().platform().clock->now());
+    });
 }
 
 void RegisterScreen::startNewYear()
@@ -551,17 +541,23 @@ void RegisterScreen::startNewYear()
         title, {QStringLiteral("Nuovo anno scolastico"), QStringLiteral("Annulla")});
     if (answer != 0)
         return;
+    tidyUp(QStringLiteral("Non sono riuscito a cominciare il nuovo anno: l'archivio non è cambiato.\n\n%1"), [&](RegisterKeeper &keeper) {
+        const std::optional<QString> kept = keeper.startNewYear(module().platform().clock->now());
+        if (kept)
+            say(QStringLiteral("L'archivio dell'anno passato è conservato nel file\n%1").arg(QDir::toNativeSeparators(*kept)),
+                MessageIcon::Information);
+        return kept.has_value();
+    });
+}
+
+void RegisterScreen::tidyUp(const QString &failure, const std::function<bool(RegisterKeeper &)> &work)
+{
     ArchiveFile file(module().dbrisultati().fileName(), ArchiveFile::Access::ReadWrite);
     const QString problem = file.open();
     RegisterKeeper keeper(file.database(), [this](const QString &to) { return module().dbrisultati().copyTo(to); },
                           module().paths().resolve(copiesFolder));
-    const std::optional<QString> kept = problem.isEmpty() ? keeper.startNewYear(module().platform().clock->now()) : std::nullopt;
-    if (kept)
-        say(QStringLiteral("L'archivio dell'anno passato è conservato nel file\n%1").arg(QDir::toNativeSeparators(*kept)),
-            MessageIcon::Information);
-    else
-        say(QStringLiteral("Non sono riuscito a cominciare il nuovo anno: l'archivio non è cambiato.\n\n%1").arg(problem.isEmpty() ? keeper.lastError() : problem),
-            MessageIcon::Critical);
+    if (!problem.isEmpty() || !work(keeper))
+        say(failure.arg(problem.isEmpty() ? keeper.lastError() : problem), MessageIcon::Critical);
     showThisComputer();
 }
 

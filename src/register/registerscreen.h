@@ -18,6 +18,7 @@ namespace censaria::classregister {
 
 class RegisterChart;
 class RegisterFilter;
+class RegisterKeeper;
 class RegisterModel;
 class SummaryModel;
 
@@ -58,6 +59,9 @@ private:
     void say(const QString &text, censaria::MessageIcon icon = censaria::MessageIcon::None);
     QStringList selectedNames() const;
     bool needLocal();
+    // One tidy-up on this computer's archive, a copy kept first: on failure the teacher is
+    // told why (failure holds %1 for it); the register then shows the archive as it is.
+    void tidyUp(const QString &failure, const std::function<bool(RegisterKeeper &)> &work);
     QString startFolder() const;
     QString suggestedPath(const QString &suffix) const;
     void keepHeadingBoxes();
