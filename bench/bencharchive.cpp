@@ -157,10 +157,9 @@ void benchArchive(Report &report, const QString &workFolder)
 
     const QString drive = QDir(workFolder).filePath(QStringLiteral("driveA"));
     QDir().mkpath(drive);
-    FolderDrive medium;
-    medium.root = drive;
+    const DataPaths onMedium = module.paths().onMedium(drive);
     QtFileCopier copier;
-    ResultsExport exporter(archive, module.paths(), medium, copier);
+    ResultsExport exporter(archive, onMedium, copier);
     bool exported = true;
     const QList<double> exports = timeRuns(5, [&] {
         QFile::remove(exporter.targetPath());

@@ -18,7 +18,7 @@ censaria_setup() {
     if [ "$(id -u)" -eq 0 ]; then
         echo "Installing: ${missing[*]}"
         export DEBIAN_FRONTEND=noninteractive
-        apt-get update -qq && apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+        apt-get -o DPkg::Lock::Timeout=600 update -qq && apt-get -o DPkg::Lock::Timeout=600 install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
     else
         echo "Some packages are missing. Install them with:" >&2
         echo "  sudo apt-get install --no-install-recommends ${missing[*]}" >&2
