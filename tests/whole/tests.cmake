@@ -19,3 +19,7 @@ find_package(SQLite3 REQUIRED)
 censaria_add_test(tst_powercut ${CMAKE_CURRENT_LIST_DIR}/tst_powercut.cpp
     ${CMAKE_CURRENT_LIST_DIR}/powercutvfs.cpp ${CMAKE_CURRENT_LIST_DIR}/powercutvfs.h)
 target_link_libraries(tst_powercut PRIVATE SQLite::SQLite3)
+
+# The program in the Debian package's layout: archive behind a link, journal kept, one
+# account per pupil.
+censaria_add_test(tst_packagelayout ${CMAKE_CURRENT_LIST_DIR}/tst_packagelayout.cpp)
