@@ -113,7 +113,8 @@ private slots:
 
     // The register's copy before a tidy-up goes beside the real archive, into the folder
     // the package opens to every account of its group: the data folder's copie is the
-    // package's daily copies, which no pupil's account may write.
+    // package's daily copies, which no pupil's account may write. The tidy-up writes in
+    // the archive's own journal mode.
     void registerCopiesGoBesideTheRealArchive()
     {
         TestProgram program(folder_);
@@ -137,6 +138,8 @@ private slots:
         const QStringList copies = QDir(shared_ + QStringLiteral("/copie")).entryList({QStringLiteral("registro-*.mdb")}, QDir::Files);
         QCOMPARE(copies.size(), 1);
         QVERIFY(QDir(folder_ + QStringLiteral("/perCensaria/copie")).entryList({QStringLiteral("registro-*")}).isEmpty());
+        // The tidy-up's own write kept the journal too.
+        QVERIFY(QFileInfo::exists(journal()));
     }
 };
 
