@@ -24,7 +24,7 @@ Program::Program(const Platform &platform, const QString &programFolder)
 
 bool Program::start()
 {
-    typesize::load(module_);
+    typesize::load();
     applyDisplayScale(module_.displaySize());
     const ArchiveProblem problem = module_.openArchive();
     if (problem == ArchiveProblem::Unreachable) {

@@ -173,12 +173,8 @@ ArchiveProblem Archive::open()
     if (isServer())
         return openServer();
     const QFileInfo info(fileName_);
-    if (!info.exists())
-        return ArchiveProblem::Missing;
-    if (info.isDir())
-        return ArchiveProblem::Folder;
-    if (const ArchiveProblem problem = sniff(fileName_); problem != ArchiveProblem::None)
-        return problem == ArchiveProblem::Unreadable && !info.isReadable() ? ArchiveProblem::NotPermitted : problem;
+    if (const ArchiveProblem problem = fileProblem(info); problem != ArchiveProblem::None)
+        return problem;
     if (!info.isWritable())
         return ArchiveProblem::ReadOnly;
     if (QSqlError error; !sqlitefile::recoverInterruptedWrite(info.absoluteFilePath(), &error)) {
@@ -191,6 +187,37 @@ ArchiveProblem Archive::open()
     if (const ArchiveProblem problem = checkReadOnly(info.absoluteFilePath()); problem != ArchiveProblem::None)
         return problem;
     return openForWriting(info.absoluteFilePath());
+}
+
+ArchiveProblem Archive::fileProblem(const QFileInfo &info) const
+{
+    if (!info.exists())
+        return ArchiveProblem::Missing;
+    if (info.isDir())
+        return ArchiveProblem::Folder;
+    if (const ArchiveProblem problem = sniff(fileName_); problem != ArchiveProblem::None)
+        return problem == ArchiveProblem::Unreadable && !info.isReadable() ? ArchiveProblem::NotPermitted : problem;
+    return ArchiveProblem::None;
+}
+
+ArchiveProblem Archive::openReadOnly()
+{
+    lastError_.clear();
+    lastFailure_ = ArchiveFailure::None;
+    const QFileInfo info(fileName_);
+    if (const ArchiveProblem problem = fileProblem(info); problem != ArchiveProblem::None)
+        return problem;
+    if (const ArchiveProblem problem = checkReadOnly(info.absoluteFilePath()); problem != ArchiveProblem::None)
+        return problem;
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
+    sqlitefile::configure(db, info.absoluteFilePath(), true);
+    if (!db.open()) {
+        lastError_ = db.lastError().text();
+        close();
+        return ArchiveProblem::Unreadable;
+    }
+    checkedSinceOpen_ = true;
+    return ArchiveProblem::None;
 }
 
 // Tables, columns and pages, examined through a connection that cannot change the file:
@@ -260,7 +287,7 @@ ArchiveProblem Archive::openForWriting(const QString &absolutePath)
     if (!db.open()) {
         error = db.lastError();
         problem = ArchiveProblem::Unreadable;
-    } else if (!sqlitefile::makeDurable(db, &error) || !sqlitefile::probeWrite(db, &error)) {
+    } else if (!sqlitefile::makeDurable(db, absolutePath, &error) || !sqlitefile::probeWrite(db, &error)) {
         problem = sqlitefile::classify(error) == sqlitefile::Failure::ReadOnly ? ArchiveProblem::FolderReadOnly
                                                                                : ArchiveProblem::Unreadable;
     }
@@ -696,6 +723,12 @@ bool Archive::copyTo(const QString &fileName)
 {
     if (!isOpen() || isServer())
         return fail(QStringLiteral("archive not open, or on a server that keeps its own copies"));
+    // The copy's file is made here, new: a name that someone else put there first (a
+    // link to another file) is refused, never written through.
+    QFile target(fileName);
+    if (!target.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return fail(QStringLiteral("%1: %2").arg(fileName, target.errorString()));
+    target.close();
     QSqlQuery query(QSqlDatabase::database(connection_, false));
     query.prepare(QStringLiteral("VACUUM INTO ?"));
     query.addBindValue(fileName);

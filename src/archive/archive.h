@@ -14,6 +14,8 @@
 #include <map>
 #include <optional>
 
+class QFileInfo;
+
 namespace censaria {
 
 // One row of an archive table, by column position; a value never recorded is a null QVariant.
@@ -68,6 +70,9 @@ public:
     // full integrity check) and that it can be written; never creates one. Until it has passed, the file is only read, and a file
     // that fails is closed again at once, so nothing is ever written to it.
     ArchiveProblem open();
+    // The same checks, then a connection that can change nothing in the file, not even
+    // roll back a journal: for a copier that must never write the archive.
+    ArchiveProblem openReadOnly();
     // The full check, which also matches every index against its table, run again.
     // False, with the problem in lastError(), when damaged.
     bool integrityCheck();
@@ -117,12 +122,13 @@ public:
     bool appendTables(const QList<std::pair<QString, QList<ArchiveRow>>> &tables);
     // "nome" of every row of "questionari", in stored order.
     QStringList names();
-    // A consistent copy of the whole archive in a new file.
+    // A consistent copy of the whole archive in a new file, which must not exist yet.
     bool copyTo(const QString &fileName);
 
 private:
     bool fail(const QString &what, ArchiveFailure failure = ArchiveFailure::Other);
     bool fail(const QSqlError &error);
+    ArchiveProblem fileProblem(const QFileInfo &info) const;
     ArchiveProblem checkReadOnly(const QString &absolutePath);
     ArchiveProblem openForWriting(const QString &absolutePath);
     // Runs body inside one write transaction, again from the start while the archive is busy.

@@ -2,6 +2,7 @@
 
 #include "archive/resulttopics.h"
 #include "archive/schema.h"
+#include "archive/sqlitefile.h"
 
 #include <QDir>
 #include <QFile>
@@ -206,6 +207,9 @@ QString ArchiveFile::open()
         db.setDatabaseName(QUrl::fromLocalFile(info.absoluteFilePath()).toString(QUrl::FullyEncoded)
                            + (readOnly ? QStringLiteral("?mode=ro") : QStringLiteral("?mode=rw")));
         why = db.open() ? whyNotAnArchive(db) : QStringLiteral("non si può aprire: è danneggiato.");
+        // The archive's own journal mode: where a journal is kept beside it, none deletes it.
+        if (QSqlError error; why.isEmpty() && !readOnly && !sqlitefile::makeDurable(db, info.absoluteFilePath(), &error))
+            why = QStringLiteral("non si può scrivere: %1").arg(error.text());
     }
     if (!why.isEmpty())
         return refuse(why);

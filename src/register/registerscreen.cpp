@@ -32,7 +32,6 @@ namespace censaria::classregister {
 namespace {
 
 const QString title = QStringLiteral("Registro della classe");
-const QString copiesFolder = QStringLiteral("perCensaria\\copie");
 const QString classKey = QStringLiteral("registro/classe");
 const QString schoolKey = QStringLiteral("registro/scuola");
 constexpr int nameColumnTwips = 2300;
@@ -554,8 +553,10 @@ void RegisterScreen::tidyUp(const QString &failure, const std::function<bool(Reg
 {
     ArchiveFile file(module().dbrisultati().fileName(), ArchiveFile::Access::ReadWrite);
     const QString problem = file.open();
+    // The copies go beside the real archive, where the package lets every account of its
+    // group add one and none remove another's (perCensaria\copie without the package).
     RegisterKeeper keeper(file.database(), [this](const QString &to) { return module().dbrisultati().copyTo(to); },
-                          module().paths().resolve(copiesFolder));
+                          module().settingsFile(QStringLiteral("copie")));
     if (!problem.isEmpty() || !work(keeper))
         say(failure.arg(problem.isEmpty() ? keeper.lastError() : problem), MessageIcon::Critical);
     showThisComputer();

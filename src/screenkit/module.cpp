@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace censaria {
 
@@ -98,6 +99,11 @@ QString Module::settingsFile(const QString &name) const
         return paths_.resolve(QStringLiteral("perCensaria\\") + name);
     const QString real = archive.canonicalFilePath();
     return QFileInfo(real.isEmpty() ? archive.absoluteFilePath() : real).dir().filePath(name);
+}
+
+QString Module::accountSettingsFile(const QString &name)
+{
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)).filePath(name);
 }
 
 QString Module::saveFailureReason() const

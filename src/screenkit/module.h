@@ -51,11 +51,14 @@ public:
 
     const Platform &platform() const { return platform_; }
     const DataPaths &paths() const { return paths_; }
-    // Where the program keeps the files it writes besides the archive (settings, the
-    // register's password): the folder of the archive file itself, links followed, as an
+    // Where the program keeps the files it writes besides the archive (the register's
+    // settings and its copies): the folder of the archive file itself, links followed, as an
     // install may keep the program's folder read-only and reach the archive by a link;
     // perCensaria when the archive is on a server.
     QString settingsFile(const QString &name) const;
+    // Where the program keeps a choice of the account using it (the larger type): the
+    // account's own settings folder, which no other account can write, replace or lock.
+    static QString accountSettingsFile(const QString &name);
     ScreenRegistry &screens() { return *screens_; }
     Navigation &navigation() { return navigation_; }
     QSize displaySize() const;

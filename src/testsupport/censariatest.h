@@ -16,7 +16,8 @@
 // bar that can stop the work (progress()), a temporary folder as the one medium
 // mounted (driveA(); more or none through drive().roots, the choice among them
 // answered by dialogs()), a fixed display
-// of 1200 x 900 pixels, and an exit that is only recorded (exitCode()).
+// of 1200 x 900 pixels, an exit that is only recorded (exitCode()), and the account's
+// own settings folder inside the program folder (account-config).
 // Screens are found by form name ("FQuestionario"), controls by their objectName.
 // Run widget tests with QT_QPA_PLATFORM=offscreen.
 

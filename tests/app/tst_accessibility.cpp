@@ -339,29 +339,8 @@ private slots:
             entry->click();
             QCOMPARE(program.control<QWidget>(forms::menu, QStringLiteral("Cmdquestionari"))->font().pixelSize(), designed);
         }
-        QCOMPARE(QSettings(folder + QStringLiteral("/perCensaria/impostazioni.ini"), QSettings::IniFormat).value("testo/ingrandimento").toDouble(), 1.0);
+        QCOMPARE(QSettings(Module::accountSettingsFile(QStringLiteral("impostazioni.ini")), QSettings::IniFormat).value("testo/ingrandimento").toDouble(), 1.0);
         TypeScale::setFactor(1.0);
-    }
-
-    // An install that keeps the program's folder read-only reaches the archive by a link:
-    // the choice is kept beside the real archive, where it can be written.
-    void largerTypeKeptBesideAnArchiveReachedByALink()
-    {
-        QTemporaryDir temp;
-        const QString folder = TestProgram::makeProgramFolder(temp.path());
-        const QString shared = temp.filePath(QStringLiteral("archivi"));
-        QVERIFY(QDir().mkpath(shared));
-        const QString archive = folder + QStringLiteral("/perCensaria/dbcensaria.mdb");
-        QVERIFY(QFile::rename(archive, shared + QStringLiteral("/dbcensaria.mdb")));
-        QVERIFY(QFile::link(shared + QStringLiteral("/dbcensaria.mdb"), archive));
-        {
-            TestProgram program(folder);
-            QVERIFY(program.start());
-            QTest::keyClick(program.open(forms::menu), Qt::Key_Plus, Qt::ControlModifier);
-        }
-        TypeScale::setFactor(1.0);
-        QCOMPARE(QSettings(shared + QStringLiteral("/impostazioni.ini"), QSettings::IniFormat).value("testo/ingrandimento").toDouble(), 1.25);
-        QVERIFY(!QFile::exists(folder + QStringLiteral("/perCensaria/impostazioni.ini")));
     }
 
     // At 150 % a caption too long for its button takes a smaller type, but stays whole.
