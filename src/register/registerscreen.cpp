@@ -1,6 +1,7 @@
 #include "registerscreen.h"
 
 #include "archive/archive.h"
+#include "archive/archiveproblemtext.h"
 #include "screenkit/forms.h"
 #include "screenkit/builders.h"
 #include "screenkit/module.h"
@@ -293,15 +294,7 @@ bool RegisterScreen::showThisComputer()
 {
     Archive &archive = module().dbrisultati();
     QString problem;
-    std::optional<QList<PupilRecord>> records;
-    if (archive.isServer()) {
-        records = readRecords(archive.connection(), &problem);
-    } else {
-        ArchiveFile file(archive.fileName());
-        problem = file.open();
-        if (problem.isEmpty())
-            records = readRecords(file.database(), &problem);
-    }
+    std::optional<QList<PupilRecord>> records = readRecords(archive.connection(), &problem);
     if (!records) {
         say(QStringLiteral("Non riesco a leggere l'archivio dei risultati (%1).\n\n%2").arg(archive.place(), problem), MessageIcon::Critical);
         return false;
@@ -337,10 +330,11 @@ bool RegisterScreen::showCollected(const QStringList &files)
             progress.finish();
             return false;
         }
-        ArchiveFile file(files[i]);
-        QString problem = file.open();
+        Archive collected(files[i]);
+        const ArchiveProblem refused = collected.openReadOnly();
+        QString problem = refused == ArchiveProblem::None ? QString() : archiveFileProblemText(collected, refused);
         std::optional<QList<PupilRecord>> records;
-        if (problem.isEmpty() && !(records = readRecords(file.database(), &problem)))
+        if (problem.isEmpty() && !(records = readRecords(collected.connection(), &problem)))
             problem = QStringLiteral("Non riesco a leggere il file\n%1\n\n%2").arg(QDir::toNativeSeparators(files[i]), problem);
         if (!problem.isEmpty()) {
             progress.finish();
@@ -552,12 +546,10 @@ void RegisterScreen::startNewYear()
 
 void RegisterScreen::tidyUp(const QString &failure, const std::function<bool(RegisterKeeper &)> &work)
 {
-    ArchiveFile file(module().dbrisultati().fileName(), ArchiveFile::Access::ReadWrite);
-    const QString problem = file.open();
-    RegisterKeeper keeper(file.database(), [this](const QString &to) { return module().dbrisultati().copyTo(to); },
-                          module().paths().resolve(copiesFolder));
-    if (!problem.isEmpty() || !work(keeper))
-        say(failure.arg(problem.isEmpty() ? keeper.lastError() : problem), MessageIcon::Critical);
+    Archive &archive = module().dbrisultati();
+    RegisterKeeper keeper(archive, [&archive](const QString &to) { return archive.copyTo(to); }, module().paths().resolve(copiesFolder));
+    if (!work(keeper))
+        say(failure.arg(keeper.lastError()), MessageIcon::Critical);
     showThisComputer();
 }
 

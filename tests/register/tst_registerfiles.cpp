@@ -1,6 +1,7 @@
 // What the register reads and writes: collected archives, the CSV, the PDF, the
 // teacher's password and the tidy-up actions with their copies.
 #include "archive/archive.h"
+#include "archive/archiveproblemtext.h"
 #include "register/registercsv.h"
 #include "register/registerdocument.h"
 #include "register/registerkeeper.h"
@@ -32,15 +33,16 @@ QByteArray fileHash(const QString &path)
     return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
 }
 
+// A collected archive read as the register reads it.
 std::optional<QList<PupilRecord>> readFile(const QString &path, QString *refusal = nullptr)
 {
-    ArchiveFile archive(path);
-    const QString problem = archive.open();
+    Archive archive(path);
+    const ArchiveProblem problem = archive.openReadOnly();
     if (refusal)
-        *refusal = problem;
-    if (!problem.isEmpty())
+        *refusal = problem == ArchiveProblem::None ? QString() : archiveFileProblemText(archive, problem);
+    if (problem != ArchiveProblem::None)
         return std::nullopt;
-    return readRecords(archive.database());
+    return readRecords(archive.connection());
 }
 
 // Pages of a PDF file, counted in its bytes.
@@ -113,7 +115,9 @@ private slots:
         QTest::newRow("old format") << QByteArray("jet") << QStringLiteral("vecchio formato");
         QTest::newRow("damaged") << QByteArray("damaged") << QStringLiteral("danneggiato");
         QTest::newRow("other columns") << QByteArray("columns") << QStringLiteral("colonne diverse");
-        QTest::newRow("table missing") << QByteArray("table") << QStringLiteral("manca la tabella");
+        QTest::newRow("table missing") << QByteArray("table") << QStringLiteral("non è un archivio");
+        // The table intact, one index entry lost: only the full check finds it.
+        QTest::newRow("index lost an entry") << QByteArray("index") << QStringLiteral("danneggiato");
         QTest::newRow("missing") << QByteArray("missing") << QStringLiteral("non esiste");
     }
     void badArchiveFilesAreRefusedByName()
@@ -138,6 +142,9 @@ private slots:
             QVERIFY(runSql(path, {QStringLiteral("CREATE TABLE questionari (nome TEXT, voto INTEGER)"), QStringLiteral("CREATE TABLE esercizi (nome TEXT)")}));
         } else if (kind == "table") {
             QVERIFY(runSql(path, {QStringLiteral("CREATE TABLE alunni (nome TEXT)")}));
+        } else if (kind == "index") {
+            QVERIFY(makeArchive(path, {questionnaireRow(QStringLiteral("ROSSI MARIO"), {{0, 4, at(2)}})}));
+            QVERIFY(loseAnIndexEntry(path));
         }
         const QByteArray before = QFileInfo::exists(path) ? fileHash(path) : QByteArray();
         QString refusal;
@@ -315,10 +322,8 @@ private slots:
         Archive archive(path);
         QCOMPARE(archive.open(), ArchiveProblem::None);
         const QString copies = temp_->filePath(QStringLiteral("perCensaria/copie"));
-        SqlConnection connection(path, QStringLiteral("keeper"));
-        QSqlDatabase &db = connection.db;
-        QVERIFY(db.open());
-        RegisterKeeper keeper(db, [&](const QString &to) { return archive.copyTo(to); }, copies);
+        RegisterKeeper keeper(archive, [&](const QString &to) { return archive.copyTo(to); }, copies);
+        const QSqlDatabase db = archive.connection();
         const QDateTime now(QDate(2026, 6, 10), QTime(12, 0));
 
         QVERIFY(keeper.joinPupils(QStringLiteral("ROSSI MARIO"), QStringLiteral("ROSSI MARO"), now));
@@ -362,7 +367,7 @@ private slots:
 
         // Without its copy, no action changes anything.
         QVERIFY(archive.writeResult(resulttopics::questionnaireTable, QStringLiteral("NUOVO ALUNNO"), {{2, 7}}));
-        RegisterKeeper failing(db, [](const QString &) { return false; }, copies);
+        RegisterKeeper failing(archive, [](const QString &) { return false; }, copies);
         QVERIFY(!failing.deletePupil(QStringLiteral("NUOVO ALUNNO"), now.addMonths(4)));
         QVERIFY(!failing.startNewYear(now.addMonths(4)).has_value());
         QCOMPARE(readRecords(db)->size(), 1);

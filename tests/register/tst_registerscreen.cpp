@@ -4,6 +4,7 @@
 #include "register/registermodel.h"
 #include "register/registerscreen.h"
 #include "registerfixtures.h"
+#include "archive/otherprogram.h"
 
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -13,6 +14,7 @@
 using namespace censaria;
 using namespace censaria::classregister;
 using namespace censaria::registertest;
+using censaria::test::SqlConnection;
 
 class TestRegisterScreen : public QObject
 {
@@ -282,6 +284,41 @@ private slots:
         QVERIFY(program_->module().recordResult(resulttopics::questionnaireTable, {{2, 9}}, 3));
         click(QStringLiteral("thisComputerButton"));
         QCOMPARE(shownNames(), QStringList{QStringLiteral("ROSSI MARIO")});
+    }
+
+    // The tidy-ups go through the archive's own checks and write: an archive another
+    // program is writing is said to be in use, never damaged, and is left as it was.
+    void aTidyUpOfABusyArchiveSaysItIsInUse()
+    {
+        openRegister({QStringLiteral("segreto-1"), QStringLiteral("segreto-1")});
+        SqlConnection other(program_->archivePath(), QStringLiteral("holder"));
+        QVERIFY(other.db.open());
+        QVERIFY(QSqlQuery(other.db).exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        QVERIFY(QSqlQuery(other.db).exec(QStringLiteral("INSERT INTO questionari (nome) VALUES ('ALTRO PROGRAMMA')")));
+        selectNames({QStringLiteral("BIANCHI ANNA")});
+        program_->dialogs().choices = {0};
+        click(QStringLiteral("deleteButton"));
+        const QString said = program_->dialogs().messageTexts().join(u'\n');
+        QVERIFY2(said.contains(QStringLiteral("in uso da un altro programma")), qPrintable(said));
+        QVERIFY2(!said.contains(QStringLiteral("danneggiato")), qPrintable(said));
+        QVERIFY(QSqlQuery(other.db).exec(QStringLiteral("ROLLBACK")));
+        QVERIFY(program_->module().dbrisultati().names().contains(QStringLiteral("BIANCHI ANNA")));
+    }
+
+    // Damage that only the full check finds (another program wrote since the start)
+    // stops a tidy-up before its copy and before any change.
+    void aDamagedArchiveIsNeverTidied()
+    {
+        openRegister({QStringLiteral("segreto-1"), QStringLiteral("segreto-1")});
+        const QDir copies(program_->module().paths().resolve(QStringLiteral("perCensaria\\copie")));
+        const QStringList copiesBefore = copies.entryList(QDir::Files);
+        QVERIFY(test::loseAnIndexEntry(program_->archivePath()));
+        selectNames({QStringLiteral("BIANCHI ANNA")});
+        program_->dialogs().choices = {0};
+        click(QStringLiteral("deleteButton"));
+        QVERIFY2(program_->dialogs().messageTexts().join(u'\n').contains(QStringLiteral("danneggiato")), qPrintable(lastMessage()));
+        QCOMPARE(copies.entryList(QDir::Files), copiesBefore);
+        QVERIFY(program_->module().dbrisultati().names().contains(QStringLiteral("BIANCHI ANNA")));
     }
 };
 
