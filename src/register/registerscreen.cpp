@@ -66,7 +66,7 @@ QTableView *makeTable(const char *name, QWidget *parent)
 
 RegisterScreen::RegisterScreen(Module &module)
     : Screen(module, forms::classRegister)
-    , password_(settingsFile())
+    , gate_(module)
     , model_(new RegisterModel(this))
     , filter_(new RegisterFilter(model_, this))
     , summary_(new SummaryModel(filter_, this))
@@ -220,62 +220,12 @@ void RegisterScreen::say(const QString &text, MessageIcon icon)
 
 bool RegisterScreen::admit()
 {
-    if (!(password_.isSet() ? askPassword() : choosePassword()))
+    // Asked at every opening.
+    gate_.close();
+    if (!gate_.admitToRegister(QStringLiteral("Password del registro:"), title))
         return false;
     filterBox_->clear();
     return showThisComputer();
-}
-
-bool RegisterScreen::choosePassword()
-{
-    Dialogs &dialogs = *module().platform().dialogs;
-    const QString first = dialogs.password(QStringLiteral("Il registro mostra i risultati di tutti gli alunni: lo protegge una password "
-                                                          "che conosce solo l'insegnante.\n\nScegli la password del registro:"),
-                                           title);
-    if (first.isEmpty())
-        return false;
-    if (first.size() < 4) {
-        say(QStringLiteral("La password deve avere almeno 4 caratteri. Il registro non è stato aperto."), MessageIcon::Exclamation);
-        return false;
-    }
-    const QString second = dialogs.password(QStringLiteral("Scrivi di nuovo la stessa password, per conferma:"), title);
-    if (second.isEmpty())
-        return false;
-    if (second != first) {
-        say(QStringLiteral("Le due password scritte non sono uguali: nessuna password è stata scelta e il registro non è stato aperto.\n\n"
-                           "Riprova."),
-            MessageIcon::Exclamation);
-        return false;
-    }
-    if (!password_.set(first)) {
-        say(QStringLiteral("Non riesco a salvare la password nel file\n%1\nIl registro non è stato aperto.")
-                .arg(QDir::toNativeSeparators(settingsFile())),
-            MessageIcon::Critical);
-        return false;
-    }
-    return true;
-}
-
-bool RegisterScreen::askPassword()
-{
-    const QDateTime now = module().platform().clock->now();
-    if (const int wait = password_.secondsToWait(now); wait > 0) {
-        say(QStringLiteral("Troppi tentativi sbagliati. Riprova fra %1 secondi.").arg(wait), MessageIcon::Exclamation);
-        return false;
-    }
-    const QString typed = module().platform().dialogs->password(QStringLiteral("Password del registro:"), title);
-    if (typed.isEmpty())
-        return false;
-    switch (password_.check(typed, module().platform().clock->now())) {
-    case TeacherPassword::Answer::Accepted: return true;
-    case TeacherPassword::Answer::Refused: say(QStringLiteral("La password non è giusta."), MessageIcon::Exclamation); break;
-    case TeacherPassword::Answer::RefusedNowPaused:
-        say(QStringLiteral("La password non è giusta per la terza volta di seguito: riprova fra %1 secondi.").arg(TeacherPassword::pauseSeconds),
-            MessageIcon::Exclamation);
-        break;
-    case TeacherPassword::Answer::Paused: break;
-    }
-    return false;
 }
 
 void RegisterScreen::showRecords(QList<PupilRecord> records, const QString &sources, bool local)

@@ -16,7 +16,9 @@
 // bar that can stop the work (progress()), a temporary folder as the one medium
 // mounted (driveA(); more or none through drive().roots, the choice among them
 // answered by dialogs()), a fixed display
-// of 1200 x 900 pixels, and an exit that is only recorded (exitCode()).
+// of 1200 x 900 pixels, and an exit that is only recorded (exitCode()). The account's
+// own data folder is "account" in the program folder (XDG_DATA_HOME, set when a
+// program is made), so a program started again on the same folder is the same account.
 // Screens are found by form name ("FQuestionario"), controls by their objectName.
 // Run widget tests with QT_QPA_PLATFORM=offscreen.
 

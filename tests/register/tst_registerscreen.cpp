@@ -77,15 +77,22 @@ private slots:
 
     void aPasswordGuardsTheRegister()
     {
-        openRegister({QStringLiteral("segreto"), QStringLiteral("segretO")});
+        // Seven characters are too few for a new password.
+        openRegister({QStringLiteral("segreto"), QStringLiteral("segreto")});
+        QVERIFY(!registerShown());
+        QVERIFY(lastMessage().contains(QStringLiteral("almeno 8 caratteri")));
+        QCOMPARE(program_->dialogs().passwordPrompts.size(), 1);
+        QVERIFY(!TeacherGate(program_->module()).guards());
+
+        openRegister({QStringLiteral("segreto-1"), QStringLiteral("segretO-1")});
         QVERIFY(!registerShown());
         QVERIFY(lastMessage().contains(QStringLiteral("non sono uguali")));
         QVERIFY(program_->visibleScreens().contains(forms::results));
 
-        openRegister({QStringLiteral("segreto"), QStringLiteral("segreto")});
+        openRegister({QStringLiteral("segreto-1"), QStringLiteral("segreto-1")});
         QVERIFY(registerShown());
         QVERIFY(!program_->visibleScreens().contains(forms::results));
-        QCOMPARE(program_->dialogs().passwordPrompts.size(), 4);
+        QCOMPARE(program_->dialogs().passwordPrompts.size(), 5);
         QFile settings(screen()->settingsFile());
         QVERIFY(settings.open(QIODevice::ReadOnly));
         QVERIFY(!settings.readAll().contains("segreto"));
@@ -101,7 +108,7 @@ private slots:
         QCOMPARE(program_->module().chiamante, forms::menu);
 
         // Later openings ask once, and three wrong answers pause the question.
-        openRegister({QStringLiteral("segreto")});
+        openRegister({QStringLiteral("segreto-1")});
         QVERIFY(registerShown());
         click(QStringLiteral("menuButton"));
         QVERIFY(!registerShown());
@@ -111,15 +118,17 @@ private slots:
             openRegister({QStringLiteral("sbagliata")});
         QVERIFY(!registerShown());
         QVERIFY(lastMessage().contains(QStringLiteral("30 secondi")));
+        // Every wrong try waited a moment before its answer.
+        QCOMPARE(program_->clock().waits, (QList<int>{1500, 1500, 1500}));
         // The right password during the pause is not even asked for.
         const int asked = int(program_->dialogs().passwordPrompts.size());
         program_->clock().time = program_->clock().time.addSecs(20);
-        openRegister({QStringLiteral("segreto")});
+        openRegister({QStringLiteral("segreto-1")});
         QVERIFY(!registerShown());
         QCOMPARE(program_->dialogs().passwordPrompts.size(), asked);
         QVERIFY(lastMessage().contains(QStringLiteral("10 secondi")));
         program_->clock().time = program_->clock().time.addSecs(10);
-        openRegister({QStringLiteral("segreto")});
+        openRegister({QStringLiteral("segreto-1")});
         QVERIFY(registerShown());
         // A cancelled question opens nothing.
         click(QStringLiteral("backButton"));
@@ -129,7 +138,7 @@ private slots:
 
     void filterFollowsTheTotalsAndTheChart()
     {
-        openRegister({QStringLiteral("segreto"), QStringLiteral("segreto")});
+        openRegister({QStringLiteral("segreto-1"), QStringLiteral("segreto-1")});
         auto *totals = control<QTableView>(QStringLiteral("totalsTable"));
         QCOMPARE(totals->model()->index(0, 1).data().toString(), QStringLiteral("6,0")); // (8 + 4) / 2
         QCOMPARE(screen()->chart().averages().at(0), 6.0);
@@ -164,7 +173,7 @@ private slots:
 
     void collectedArchivesMergedOrRefused()
     {
-        openRegister({QStringLiteral("segreto"), QStringLiteral("segreto")});
+        openRegister({QStringLiteral("segreto-1"), QStringLiteral("segreto-1")});
         const QString first = collected(QStringLiteral("pc1/exportcensa.mdb"),
                                         {questionnaireRow(QStringLiteral("NERI ADA"), {{0, 3, at(2)}}),
                                          questionnaireRow(QStringLiteral("GIALLI UGO"), {{0, 9, at(2)}})});
@@ -201,7 +210,7 @@ private slots:
 
     void csvAndPdfFiles()
     {
-        openRegister({QStringLiteral("segreto"), QStringLiteral("segreto")});
+        openRegister({QStringLiteral("segreto-1"), QStringLiteral("segreto-1")});
         control<QLineEdit>(QStringLiteral("classBox"))->setText(QStringLiteral("3ª B"));
         const QString csv = QDir(program_->driveA()).filePath(QStringLiteral("registro"));
         program_->dialogs().savePaths = {csv};
@@ -228,7 +237,7 @@ private slots:
 
     void printOrOfferThePdf()
     {
-        openRegister({QStringLiteral("segreto"), QStringLiteral("segreto")});
+        openRegister({QStringLiteral("segreto-1"), QStringLiteral("segreto-1")});
         click(QStringLiteral("printButton"));
         QCOMPARE(program_->pagePrinter().documents.size(), 1);
         QCOMPARE(program_->pagePrinter().documents[0].count("/Type /Page\n"), 1);
@@ -252,7 +261,7 @@ private slots:
 
     void tidyUpBehindConfirmation()
     {
-        openRegister({QStringLiteral("segreto"), QStringLiteral("segreto")});
+        openRegister({QStringLiteral("segreto-1"), QStringLiteral("segreto-1")});
         const QDir copies(program_->module().paths().resolve(QStringLiteral("perCensaria\\copie")));
         const QStringList copiesBefore = copies.entryList(QDir::Files);
 
