@@ -184,7 +184,7 @@ void ResultsBrowser::esporta()
 
 bool ResultsBrowser::teacherAdmits(const QString &what)
 {
-    return gate_.admit(QStringLiteral("Solo l'insegnante può %1: serve la sua password (la stessa del registro).\n\n"
+    return gate_.admit(QStringLiteral("Solo l'insegnante può %1:\nserve la sua password, la stessa del registro.\n\n"
                                       "Password dell'insegnante:")
                            .arg(what),
                        forms::programTitle);

@@ -97,8 +97,9 @@ bool TeacherGate::ask(const QString &prompt, const QString &title)
 bool TeacherGate::choose(const QString &title)
 {
     Dialogs &dialogs = *module_.platform().dialogs;
-    const QString first = dialogs.password(QStringLiteral("Il registro mostra i risultati di tutti gli alunni: lo protegge una password "
-                                                          "che conosce solo l'insegnante. La stessa password serve per vedere, "
+    // A password question does not wrap its lines: each is kept short enough for 1024 x 768.
+    const QString first = dialogs.password(QStringLiteral("Il registro mostra i risultati di tutti gli alunni: lo protegge una password\n"
+                                                          "che conosce solo l'insegnante. La stessa password serve per vedere,\n"
                                                           "stampare ed esportare i risultati degli altri alunni.\n\n"
                                                           "Scegli la password (almeno %1 caratteri):")
                                                .arg(TeacherPassword::minimumLength),

@@ -3,9 +3,11 @@
 #include "screentest.h"
 #include "archive/resulttopics.h"
 #include "platform/protectedfile.h"
+#include "platform/qtplatform.h"
 #include "register/teacherpassword.h"
 
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QTableWidget>
 
 #include <grp.h>
@@ -279,6 +281,27 @@ private slots:
         openRegister({password});
         QVERIFY(!registerShown());
         QVERIFY2(lastMessage().contains(QStringLiteral("cancellare")), qPrintable(lastMessage()));
+    }
+
+    // A password question does not wrap its lines: on the smallest classroom display
+    // it must still fit, as the program asks it.
+    void theQuestionsFitTheSmallestDisplay()
+    {
+        program_ = std::make_unique<TestProgram>(folder_);
+        program_->display().displaySize = QSize(1024, 768);
+        QVERIFY(program_->start());
+        program_->module().nomealunno = rossi;
+        openResults();
+        openRegister({});
+        setPasswordBesideTheArchive();
+        search(QStringLiteral("bianchi"), QStringLiteral("anna"));
+        QCOMPARE(asked(), 2);
+        for (const QString &prompt : dialogs().passwordPrompts) {
+            const std::unique_ptr<QInputDialog> question(QtDialogs::makeInputDialog(prompt, forms::programTitle, nullptr));
+            question->setTextEchoMode(QLineEdit::Password);
+            question->show();
+            QVERIFY2(question->width() <= 1024, qPrintable(QStringLiteral("%1 px: %2").arg(question->width()).arg(prompt)));
+        }
     }
 
 private:
