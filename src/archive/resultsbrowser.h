@@ -48,9 +48,6 @@ public:
     // Appends the whole archive to the collecting archive on the removable media.
     void esporta();
 
-    // Where a teacher's password is set, other pupils' results (looked up, printed or
-    // exported) need it, once per opening of the screen (once per refresh).
-    TeacherGate &gate() { return gate_; }
     // The screen was left: the gate closes, and another pupil's results behind it are
     // not kept on show for whoever comes next.
     void leave();
@@ -71,6 +68,8 @@ private:
     bool teacherAdmits(const QString &what);
 
     Module &module_;
+    // Where a teacher's password is set, other pupils' results (looked up, printed or
+    // exported) need it, once per opening of the screen (once per refresh).
     TeacherGate gate_;
     QString nomecercato_;
     QString nomemostrato_;

@@ -20,7 +20,6 @@ public:
     // Whether a password guards this computer: one is set, or a file is there that cannot
     // be used (which keeps the gate shut until it is mended).
     bool guards() const;
-    bool isOpen() const { return open_; }
     void close() { open_ = false; }
     QString passwordFile() const { return password_.passwordFile(); }
 
