@@ -70,12 +70,12 @@ void benchRegister(Report &report, const QString &workFolder)
     const auto open = timeRuns(5, [&] {
         QElapsedTimer step;
         step.start();
-        classregister::ArchiveFile archive(file);
-        if (!archive.open().isEmpty())
+        Archive archive(file);
+        if (archive.openReadOnly() != ArchiveProblem::None)
             return;
         checking << step.nsecsElapsed() / 1e6;
         step.restart();
-        auto records = classregister::readRecords(archive.database()).value_or(QList<classregister::PupilRecord>());
+        auto records = classregister::readRecords(archive.connection()).value_or(QList<classregister::PupilRecord>());
         reading << step.nsecsElapsed() / 1e6;
         step.restart();
         model.setRecords(std::move(records));

@@ -170,10 +170,11 @@ ArchiveProblem Archive::open()
 {
     lastError_.clear();
     lastFailure_ = ArchiveFailure::None;
+    readOnly_ = false;
     if (isServer())
         return openServer();
     const QFileInfo info(fileName_);
-    if (const ArchiveProblem problem = fileProblem(info); problem != ArchiveProblem::None)
+    if (const ArchiveProblem problem = checkFile(info); problem != ArchiveProblem::None)
         return problem;
     if (!info.isWritable())
         return ArchiveProblem::ReadOnly;
@@ -184,12 +185,27 @@ ArchiveProblem Archive::open()
              : failure == sqlitefile::Failure::ReadOnly ? ArchiveProblem::FolderReadOnly
                                                         : ArchiveProblem::Damaged;
     }
-    if (const ArchiveProblem problem = checkReadOnly(info.absoluteFilePath()); problem != ArchiveProblem::None)
+    if (const ArchiveProblem problem = checkReadOnly(info.absoluteFilePath(), connection_ + QStringLiteral("-check"), false);
+        problem != ArchiveProblem::None)
         return problem;
     return openForWriting(info.absoluteFilePath());
 }
 
-ArchiveProblem Archive::fileProblem(const QFileInfo &info) const
+ArchiveProblem Archive::openReadOnly()
+{
+    lastError_.clear();
+    lastFailure_ = ArchiveFailure::None;
+    readOnly_ = true;
+    const QFileInfo info(fileName_);
+    if (const ArchiveProblem problem = checkFile(info); problem != ArchiveProblem::None)
+        return problem;
+    const ArchiveProblem problem = checkReadOnly(info.absoluteFilePath(), connection_, true);
+    checkedSinceOpen_ = problem == ArchiveProblem::None;
+    return problem;
+}
+
+// What the file system and the file's first bytes say, before SQLite looks at it.
+ArchiveProblem Archive::checkFile(const QFileInfo &info)
 {
     if (!info.exists())
         return ArchiveProblem::Missing;
@@ -200,31 +216,10 @@ ArchiveProblem Archive::fileProblem(const QFileInfo &info) const
     return ArchiveProblem::None;
 }
 
-ArchiveProblem Archive::openReadOnly()
-{
-    lastError_.clear();
-    lastFailure_ = ArchiveFailure::None;
-    const QFileInfo info(fileName_);
-    if (const ArchiveProblem problem = fileProblem(info); problem != ArchiveProblem::None)
-        return problem;
-    if (const ArchiveProblem problem = checkReadOnly(info.absoluteFilePath()); problem != ArchiveProblem::None)
-        return problem;
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
-    sqlitefile::configure(db, info.absoluteFilePath(), true);
-    if (!db.open()) {
-        lastError_ = db.lastError().text();
-        close();
-        return ArchiveProblem::Unreadable;
-    }
-    checkedSinceOpen_ = true;
-    return ArchiveProblem::None;
-}
-
 // Tables, columns and pages, examined through a connection that cannot change the file:
 // someone else's database offered by mistake leaves exactly as it came.
-ArchiveProblem Archive::checkReadOnly(const QString &absolutePath)
+ArchiveProblem Archive::checkReadOnly(const QString &absolutePath, const QString &connection, bool keep)
 {
-    const QString connection = connection_ + QStringLiteral("-check");
     ArchiveProblem problem = ArchiveProblem::None;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
@@ -272,6 +267,8 @@ ArchiveProblem Archive::checkReadOnly(const QString &absolutePath)
                     failed(ArchiveProblem::Damaged, found);
             }
         }
+        if (problem == ArchiveProblem::None && keep)
+            return problem;
         db.close();
     }
     QSqlDatabase::removeDatabase(connection);
@@ -317,7 +314,19 @@ bool Archive::integrityCheck()
     if (!isOpen())
         return fail(QStringLiteral("archive not open"));
     QSqlDatabase db = QSqlDatabase::database(connection_, false);
-    if (const QString found = sqlitefile::integrityCheck(db); !found.isEmpty())
+    // The file is read in one transaction that starts before the check: an archive that
+    // another program is writing is then told apart from a damaged one.
+    QSqlQuery begin(db);
+    if (!begin.exec(QStringLiteral("BEGIN")) || !begin.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) || !begin.next()) {
+        const QSqlError error = begin.lastError();
+        begin.finish();
+        sqlitefile::rollback(db);
+        return fail(error);
+    }
+    begin.finish();
+    const QString found = sqlitefile::integrityCheck(db);
+    sqlitefile::rollback(db);
+    if (!found.isEmpty())
         return fail(found, ArchiveFailure::Damaged);
     return true;
 }
@@ -532,6 +541,16 @@ bool Archive::inWriteTransaction(const std::function<bool(QSqlDatabase &)> &body
         if (lastFailure_ != ArchiveFailure::Busy || attempt == tries)
             return false;
     }
+}
+
+bool Archive::writeTransaction(const std::function<bool(QSqlDatabase &, QSqlError *)> &change)
+{
+    return retried([&] {
+        return inWriteTransaction([&](QSqlDatabase &db) {
+            QSqlError error;
+            return change(db, &error) || fail(error);
+        });
+    });
 }
 
 bool Archive::writeResult(const QString &table, const QString &name, const QList<std::pair<int, QVariant>> &values, WriteRule rule)

@@ -70,9 +70,10 @@ public:
     // full integrity check) and that it can be written; never creates one. Until it has passed, the file is only read, and a file
     // that fails is closed again at once, so nothing is ever written to it.
     ArchiveProblem open();
-    // The same checks, then a connection that can change nothing in the file, not even
-    // roll back a journal: for a copier that must never write the archive.
+    // The same checks on a file that is only to be read (a collected archive): nothing is
+    // ever written to it, not even to roll back a write that was cut short.
     ArchiveProblem openReadOnly();
+    bool isReadOnly() const { return readOnly_; }
     // The full check, which also matches every index against its table, run again.
     // False, with the problem in lastError(), when damaged.
     bool integrityCheck();
@@ -115,6 +116,11 @@ public:
     // The same with each value exactly as stored (dates stay text), for copying rows to
     // another archive: reading dates back as QDateTime costs a time-zone look-up each.
     std::optional<QList<ArchiveRow>> storedRows(const QString &table);
+    // Runs change as one write of the archive, through the same path as every result:
+    // the lock taken at the start, a busy archive waited for and tried again, a commit
+    // that survives a power cut. False, with the reason in lastError() and lastFailure(),
+    // when change (which fills error) or the commit failed; nothing of it stays then.
+    bool writeTransaction(const std::function<bool(QSqlDatabase &, QSqlError *error)> &change);
     // Adds rows as they are, column by column by position, in one transaction.
     bool appendRows(const QString &table, const QList<ArchiveRow> &rows);
     // The same for several tables at once: every row of every table is added, or none.
@@ -128,8 +134,10 @@ public:
 private:
     bool fail(const QString &what, ArchiveFailure failure = ArchiveFailure::Other);
     bool fail(const QSqlError &error);
-    ArchiveProblem fileProblem(const QFileInfo &info) const;
-    ArchiveProblem checkReadOnly(const QString &absolutePath);
+    // Tables, columns and pages examined through a read-only connection; kept open when
+    // keep is set and the checks pass, else closed again.
+    ArchiveProblem checkReadOnly(const QString &absolutePath, const QString &connection, bool keep);
+    ArchiveProblem checkFile(const QFileInfo &info);
     ArchiveProblem openForWriting(const QString &absolutePath);
     // Runs body inside one write transaction, again from the start while the archive is busy.
     bool inWriteTransaction(const std::function<bool(QSqlDatabase &)> &body);
@@ -148,6 +156,7 @@ private:
     QString lastError_;
     ArchiveFailure lastFailure_ = ArchiveFailure::None;
     bool checkedSinceOpen_ = false;
+    bool readOnly_ = false;
     ArchiveSettings settings_;
     QString password_;
     bool broken_ = false;

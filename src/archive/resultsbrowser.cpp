@@ -46,6 +46,7 @@ ResultsBrowser::GridTexts emptyExerciseGrid()
 
 ResultsBrowser::ResultsBrowser(Module &module)
     : module_(module)
+    , gate_(module)
     , questionnaireGrid_(emptyQuestionnaireGrid())
     , exerciseGrid_(emptyExerciseGrid())
 {
@@ -59,11 +60,23 @@ void ResultsBrowser::setShownName(const QString &name)
 
 void ResultsBrowser::aggiorna()
 {
+    gate_.close();
     nomecercato_.clear();
     module_.ensurePupilName();
     setShownName(module_.nomealunno);
     Questionari();
     esercizi();
+}
+
+void ResultsBrowser::leave()
+{
+    gate_.close();
+    if (nomemostrato_ != lookedUpMark || nomecercato_ == module_.nomealunno || !gate_.guards())
+        return;
+    nomecercato_.clear();
+    fill(questionnaireGrid_, Kind::Questionnaires, nullptr);
+    fill(exerciseGrid_, Kind::Exercises, nullptr);
+    setShownName(QString());
 }
 
 void ResultsBrowser::Questionari() { load(Kind::Questionnaires, Whose::CurrentPupil); }
@@ -125,7 +138,10 @@ bool ResultsBrowser::cerca(const QString &surname, const QString &firstName)
         module_.message(QStringLiteral("Non hai scritto alcun nome.."));
         return false;
     }
-    nomecercato_ = trimBlanks(cognome + u' ' + nome).toUpper();
+    const QString sought = trimBlanks(cognome + u' ' + nome).toUpper();
+    if (sought != module_.nomealunno && !teacherAdmits(QStringLiteral("vedere i risultati di altri alunni")))
+        return false;
+    nomecercato_ = sought;
     RicercaQUEST();
     RicercaESER();
     return true;
@@ -134,6 +150,8 @@ bool ResultsBrowser::cerca(const QString &surname, const QString &firstName)
 void ResultsBrowser::stampa()
 {
     const QString name = nomemostrato_ == lookedUpMark ? nomecercato_ : module_.nomealunno;
+    if (!name.isEmpty() && name != module_.nomealunno && !teacherAdmits(QStringLiteral("stampare i risultati di altri alunni")))
+        return;
     const ReportOutcome outcome = ResultsReport(module_.dbrisultati(), *module_.platform().printer).print(name);
     if (!outcome.questionnairesFound)
         module_.message(QStringLiteral("Nome non trovato nell'archivio dei questionari"));
@@ -147,6 +165,8 @@ void ResultsBrowser::stampa()
 
 void ResultsBrowser::esporta()
 {
+    if (!teacherAdmits(QStringLiteral("esportare i risultati di tutti gli alunni")))
+        return;
     const Platform &platform = module_.platform();
     const QString medium = pickMedium(*platform.driveA, *platform.dialogs, forms::programTitle);
     if (medium.isEmpty())
@@ -160,6 +180,14 @@ void ResultsBrowser::esporta()
     const QString text = ResultsExport::message(exporter.run());
     if (!text.isEmpty())
         module_.message(text);
+}
+
+bool ResultsBrowser::teacherAdmits(const QString &what)
+{
+    return gate_.admit(QStringLiteral("Solo l'insegnante può %1:\nserve la sua password, la stessa del registro.\n\n"
+                                      "Password dell'insegnante:")
+                           .arg(what),
+                       forms::programTitle);
 }
 
 QString ResultsBrowser::helpText()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "screenkit/teachergate.h"
+
 #include <QObject>
 #include <QStringList>
 
@@ -38,13 +40,17 @@ public:
     void RicercaQUEST();
     void RicercaESER();
     // Looks up surname and first name as typed; false, after saying so, when both are
-    // empty (the fields then keep their text).
+    // empty or the teacher's password was not given (the fields then keep their text).
     bool cerca(const QString &surname, const QString &firstName);
 
     // Prints the page of the pupil whose rows were last shown.
     void stampa();
     // Appends the whole archive to the collecting archive on the removable media.
     void esporta();
+
+    // The screen was left: the gate closes, and another pupil's results behind it are
+    // not kept on show for whoever comes next.
+    void leave();
     // The help message about the export.
     void aiuto();
     static QString helpText();
@@ -58,8 +64,13 @@ private:
     void load(Kind kind, Whose whose);
     void fill(GridTexts &grid, Kind kind, const QList<QVariant> *row);
     void setShownName(const QString &name);
+    // The teacher's gate before what, said to the teacher ("vedere i risultati di altri alunni").
+    bool teacherAdmits(const QString &what);
 
     Module &module_;
+    // Where a teacher's password is set, other pupils' results (looked up, printed or
+    // exported) need it, once per opening of the screen (once per refresh).
+    TeacherGate gate_;
     QString nomecercato_;
     QString nomemostrato_;
     QString shownName_;

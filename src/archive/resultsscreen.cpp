@@ -210,6 +210,12 @@ void ResultsScreen::applyColours(const QList<std::pair<QString, QColor>> &colour
     setTextColour(findChild<QWidget *>(QStringLiteral("LabREGISTRO")), palette::dark::title);
 }
 
+void ResultsScreen::hideEvent(QHideEvent *event)
+{
+    browser_->leave();
+    Screen::hideEvent(event);
+}
+
 void ResultsScreen::mouseMoveEvent(QMouseEvent *event)
 {
     // Moves over a control reach the screen too; only its bare background counts.

@@ -3,6 +3,7 @@ target_sources(censaria_lib PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/dialect.h ${CMAKE_CURRENT_LIST_DIR}/dialect.cpp
     ${CMAKE_CURRENT_LIST_DIR}/archivesettings.h ${CMAKE_CURRENT_LIST_DIR}/archivesettings.cpp
     ${CMAKE_CURRENT_LIST_DIR}/archive.h ${CMAKE_CURRENT_LIST_DIR}/archive.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/archiveproblemtext.h ${CMAKE_CURRENT_LIST_DIR}/archiveproblemtext.cpp
     ${CMAKE_CURRENT_LIST_DIR}/sqlitefile.h ${CMAKE_CURRENT_LIST_DIR}/sqlitefile.cpp
     ${CMAKE_CURRENT_LIST_DIR}/resultqueue.h ${CMAKE_CURRENT_LIST_DIR}/resultqueue.cpp
     ${CMAKE_CURRENT_LIST_DIR}/resultwriter.h ${CMAKE_CURRENT_LIST_DIR}/resultwriter.cpp

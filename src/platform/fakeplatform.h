@@ -61,7 +61,10 @@ class FixedClock : public Clock
 {
 public:
     QDateTime now() const override { return time; }
+    // Records the wait and returns at once; the time stays as it is.
+    void wait(int milliseconds) override { waits.append(milliseconds); }
     QDateTime time{QDate(2026, 3, 12), QTime(10, 30, 0)};
+    QList<int> waits;
 };
 
 // Folders stand in for the media mounted now; a folder that is gone is a medium pulled out.

@@ -86,6 +86,9 @@ class Clock
 public:
     virtual ~Clock() = default;
     virtual QDateTime now() const = 0;
+    // Lets time pass before the program goes on (after a wrong password): the screens
+    // keep painting, and what the user types meanwhile waits until then.
+    virtual void wait(int milliseconds) = 0;
 };
 
 // What the program calls drive "A:": the removable media mounted now.

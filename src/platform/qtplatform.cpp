@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QGuiApplication>
 #include <QFileDialog>
@@ -19,6 +20,7 @@
 #include <QPushButton>
 #include <QMessageBox>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 #include <memory>
 
@@ -220,6 +222,16 @@ QList<Medium> MountedMedia::media() const
     const VolumeNaming naming = VolumeNaming::MountPoints;
 #endif
     return removableMedia(mountedVolumes(), ownVolumes(), naming);
+}
+
+void SystemClock::wait(int milliseconds)
+{
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    // Clicks and keys are held back, not lost: they arrive once the wait is over.
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    QGuiApplication::restoreOverrideCursor();
 }
 
 bool QtFileCopier::copy(const QString &from, const QString &to)

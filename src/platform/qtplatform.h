@@ -64,6 +64,7 @@ class SystemClock : public Clock
 {
 public:
     QDateTime now() const override { return QDateTime::currentDateTime(); }
+    void wait(int milliseconds) override;
 };
 
 // The removable media mounted now, found through QStorageInfo: USB sticks and memory

@@ -18,3 +18,6 @@ target_sources(censaria_lib PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/mediachoicedialog.h ${CMAKE_CURRENT_LIST_DIR}/mediachoicedialog.cpp
     ${CMAKE_CURRENT_LIST_DIR}/qtplatform.h ${CMAKE_CURRENT_LIST_DIR}/qtplatform.cpp
     ${CMAKE_CURRENT_LIST_DIR}/fakeplatform.h ${CMAKE_CURRENT_LIST_DIR}/fakeplatform.cpp)
+if(UNIX)
+    target_sources(censaria_lib PRIVATE ${CMAKE_CURRENT_LIST_DIR}/protectedfile.h ${CMAKE_CURRENT_LIST_DIR}/protectedfile.cpp)
+endif()

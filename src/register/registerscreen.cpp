@@ -1,6 +1,7 @@
 #include "registerscreen.h"
 
 #include "archive/archive.h"
+#include "archive/archiveproblemtext.h"
 #include "screenkit/forms.h"
 #include "screenkit/builders.h"
 #include "screenkit/module.h"
@@ -64,7 +65,7 @@ QTableView *makeTable(const char *name, QWidget *parent)
 
 RegisterScreen::RegisterScreen(Module &module)
     : Screen(module, forms::classRegister)
-    , password_(settingsFile())
+    , gate_(module)
     , model_(new RegisterModel(this))
     , filter_(new RegisterFilter(model_, this))
     , summary_(new SummaryModel(filter_, this))
@@ -218,62 +219,12 @@ void RegisterScreen::say(const QString &text, MessageIcon icon)
 
 bool RegisterScreen::admit()
 {
-    if (!(password_.isSet() ? askPassword() : choosePassword()))
+    // Asked at every opening.
+    gate_.close();
+    if (!gate_.admitToRegister(QStringLiteral("Password del registro:"), title))
         return false;
     filterBox_->clear();
     return showThisComputer();
-}
-
-bool RegisterScreen::choosePassword()
-{
-    Dialogs &dialogs = *module().platform().dialogs;
-    const QString first = dialogs.password(QStringLiteral("Il registro mostra i risultati di tutti gli alunni: lo protegge una password "
-                                                          "che conosce solo l'insegnante.\n\nScegli la password del registro:"),
-                                           title);
-    if (first.isEmpty())
-        return false;
-    if (first.size() < 4) {
-        say(QStringLiteral("La password deve avere almeno 4 caratteri. Il registro non è stato aperto."), MessageIcon::Exclamation);
-        return false;
-    }
-    const QString second = dialogs.password(QStringLiteral("Scrivi di nuovo la stessa password, per conferma:"), title);
-    if (second.isEmpty())
-        return false;
-    if (second != first) {
-        say(QStringLiteral("Le due password scritte non sono uguali: nessuna password è stata scelta e il registro non è stato aperto.\n\n"
-                           "Riprova."),
-            MessageIcon::Exclamation);
-        return false;
-    }
-    if (!password_.set(first)) {
-        say(QStringLiteral("Non riesco a salvare la password nel file\n%1\nIl registro non è stato aperto.")
-                .arg(QDir::toNativeSeparators(settingsFile())),
-            MessageIcon::Critical);
-        return false;
-    }
-    return true;
-}
-
-bool RegisterScreen::askPassword()
-{
-    const QDateTime now = module().platform().clock->now();
-    if (const int wait = password_.secondsToWait(now); wait > 0) {
-        say(QStringLiteral("Troppi tentativi sbagliati. Riprova fra %1 secondi.").arg(wait), MessageIcon::Exclamation);
-        return false;
-    }
-    const QString typed = module().platform().dialogs->password(QStringLiteral("Password del registro:"), title);
-    if (typed.isEmpty())
-        return false;
-    switch (password_.check(typed, module().platform().clock->now())) {
-    case TeacherPassword::Answer::Accepted: return true;
-    case TeacherPassword::Answer::Refused: say(QStringLiteral("La password non è giusta."), MessageIcon::Exclamation); break;
-    case TeacherPassword::Answer::RefusedNowPaused:
-        say(QStringLiteral("La password non è giusta per la terza volta di seguito: riprova fra %1 secondi.").arg(TeacherPassword::pauseSeconds),
-            MessageIcon::Exclamation);
-        break;
-    case TeacherPassword::Answer::Paused: break;
-    }
-    return false;
 }
 
 void RegisterScreen::showRecords(QList<PupilRecord> records, const QString &sources, bool local)
@@ -292,15 +243,7 @@ bool RegisterScreen::showThisComputer()
 {
     Archive &archive = module().dbrisultati();
     QString problem;
-    std::optional<QList<PupilRecord>> records;
-    if (archive.isServer()) {
-        records = readRecords(archive.connection(), &problem);
-    } else {
-        ArchiveFile file(archive.fileName());
-        problem = file.open();
-        if (problem.isEmpty())
-            records = readRecords(file.database(), &problem);
-    }
+    std::optional<QList<PupilRecord>> records = readRecords(archive.connection(), &problem);
     if (!records) {
         say(QStringLiteral("Non riesco a leggere l'archivio dei risultati (%1).\n\n%2").arg(archive.place(), problem), MessageIcon::Critical);
         return false;
@@ -336,10 +279,11 @@ bool RegisterScreen::showCollected(const QStringList &files)
             progress.finish();
             return false;
         }
-        ArchiveFile file(files[i]);
-        QString problem = file.open();
+        Archive collected(files[i]);
+        const ArchiveProblem refused = collected.openReadOnly();
+        QString problem = refused == ArchiveProblem::None ? QString() : archiveFileProblemText(collected, refused);
         std::optional<QList<PupilRecord>> records;
-        if (problem.isEmpty() && !(records = readRecords(file.database(), &problem)))
+        if (problem.isEmpty() && !(records = readRecords(collected.connection(), &problem)))
             problem = QStringLiteral("Non riesco a leggere il file\n%1\n\n%2").arg(QDir::toNativeSeparators(files[i]), problem);
         if (!problem.isEmpty()) {
             progress.finish();
@@ -551,14 +495,13 @@ void RegisterScreen::startNewYear()
 
 void RegisterScreen::tidyUp(const QString &failure, const std::function<bool(RegisterKeeper &)> &work)
 {
-    ArchiveFile file(module().dbrisultati().fileName(), ArchiveFile::Access::ReadWrite);
-    const QString problem = file.open();
+    Archive &archive = module().dbrisultati();
     // The copies go beside the real archive, where the package lets every account of its
     // group add one and none remove another's (perCensaria\copie without the package).
-    RegisterKeeper keeper(file.database(), [this](const QString &to) { return module().dbrisultati().copyTo(to); },
+    RegisterKeeper keeper(archive, [&archive](const QString &to) { return archive.copyTo(to); },
                           module().settingsFile(QStringLiteral("copie")));
-    if (!problem.isEmpty() || !work(keeper))
-        say(failure.arg(problem.isEmpty() ? keeper.lastError() : problem), MessageIcon::Critical);
+    if (!work(keeper))
+        say(failure.arg(keeper.lastError()), MessageIcon::Critical);
     showThisComputer();
 }
 

@@ -2,9 +2,9 @@
 
 #include "screenkit/navigation.h"
 #include "screenkit/screen.h"
+#include "screenkit/teachergate.h"
 #include "platform/platform.h"
 #include "pupilrecord.h"
-#include "teacherpassword.h"
 
 #include <functional>
 #include <memory>
@@ -54,8 +54,6 @@ public:
 
 private:
     void showRecords(QList<PupilRecord> records, const QString &sources, bool local);
-    bool choosePassword();
-    bool askPassword();
     void say(const QString &text, censaria::MessageIcon icon = censaria::MessageIcon::None);
     QStringList selectedNames() const;
     bool needLocal();
@@ -69,7 +67,7 @@ private:
     void goBackToResults();
     std::function<bool(int, int)> pageProgress(const QString &label);
 
-    TeacherPassword password_;
+    TeacherGate gate_;
     RegisterModel *model_;
     RegisterFilter *filter_;
     SummaryModel *summary_;

@@ -13,8 +13,10 @@
 namespace censaria {
 
 Module::Module(const Platform &platform, const QString &programFolder)
-    : platform_(platform)
+    : technicianPasswordFile(QStringLiteral(CENSARIA_TECHNICIAN_PASSWORD_FILE))
+    , platform_(platform)
     , paths_(programFolder)
+    , accountFolder_(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
     , archive_(std::make_unique<Archive>(
           loadArchiveSettings(archiveSettingsFiles(paths_.resolve(QStringLiteral("perCensaria\\censaria.ini")))),
           paths_.resolve(QStringLiteral("perCensaria\\dbcensaria.mdb"))))

@@ -24,6 +24,10 @@ public:
 
     QString nomealunno; // the pupil's normalised name, empty until asked
     QString chiamante;  // the screen or lesson page the next back button returns to
+    // Under the Debian package the teacher's password is in a file that only root
+    // changes, set with the technician's command; empty where the program keeps it
+    // itself, beside the archive.
+    QString technicianPasswordFile;
 
     // The archive that censaria.ini names, "perCensaria\dbcensaria.mdb" when it names
     // none, opened once at start. Every screen reads the results from here, so with a
@@ -59,6 +63,9 @@ public:
     // Where the program keeps a choice of the account using it (the larger type): the
     // account's own settings folder, which no other account can write, replace or lock.
     static QString accountSettingsFile(const QString &name);
+    // This account's own folder (QStandardPaths::AppDataLocation when the run started),
+    // for what is kept per account whatever the archive: the wrong tries of a password.
+    QString accountFolder() const { return accountFolder_; }
     ScreenRegistry &screens() { return *screens_; }
     Navigation &navigation() { return navigation_; }
     QSize displaySize() const;
@@ -69,6 +76,7 @@ private:
 
     Platform platform_;
     DataPaths paths_;
+    QString accountFolder_;
     std::unique_ptr<Archive> archive_;
     std::unique_ptr<ResultWriter> writer_;
     QTimer queueTimer_;

@@ -24,6 +24,9 @@ TestProgram::TestProgram(const QString &programFolder)
     const QString drive = temp_.filePath(QStringLiteral("driveA"));
     QDir().mkpath(drive);
     fake_.driveA.roots = {drive};
+    // The account's own files (the wrong tries of the teacher's password) beside the
+    // program folder, so that a program started again on it finds them, as on one PC.
+    qputenv("XDG_DATA_HOME", QDir(folder_).filePath(QStringLiteral("account")).toLocal8Bit());
     program_ = std::make_unique<Program>(fake_.services(), folder_);
 }
 

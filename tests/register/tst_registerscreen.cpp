@@ -4,6 +4,7 @@
 #include "register/registermodel.h"
 #include "register/registerscreen.h"
 #include "registerfixtures.h"
+#include "archive/otherprogram.h"
 
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -13,6 +14,7 @@
 using namespace censaria;
 using namespace censaria::classregister;
 using namespace censaria::registertest;
+using censaria::test::SqlConnection;
 
 class TestRegisterScreen : public QObject
 {
@@ -75,15 +77,22 @@ private slots:
 
     void aPasswordGuardsTheRegister()
     {
-        openRegister({QStringLiteral("segreto"), QStringLiteral("segretO")});
+        // Seven characters are too few for a new password.
+        openRegister({QStringLiteral("segreto"), QStringLiteral("segreto")});
+        QVERIFY(!registerShown());
+        QVERIFY(lastMessage().contains(QStringLiteral("almeno 8 caratteri")));
+        QCOMPARE(program_->dialogs().passwordPrompts.size(), 1);
+        QVERIFY(!TeacherGate(program_->module()).guards());
+
+        openRegister({QStringLiteral("segreto-1"), QStringLiteral("segretO-1")});
         QVERIFY(!registerShown());
         QVERIFY(lastMessage().contains(QStringLiteral("non sono uguali")));
         QVERIFY(program_->visibleScreens().contains(forms::results));
 
-        openRegister({QStringLiteral("segreto"), QStringLiteral("segreto")});
+        openRegister({QStringLiteral("segreto-1"), QStringLiteral("segreto-1")});
         QVERIFY(registerShown());
         QVERIFY(!program_->visibleScreens().contains(forms::results));
-        QCOMPARE(program_->dialogs().passwordPrompts.size(), 4);
+        QCOMPARE(program_->dialogs().passwordPrompts.size(), 5);
         QFile settings(screen()->settingsFile());
         QVERIFY(settings.open(QIODevice::ReadOnly));
         QVERIFY(!settings.readAll().contains("segreto"));
@@ -99,7 +108,7 @@ private slots:
         QCOMPARE(program_->module().chiamante, forms::menu);
 
         // Later openings ask once, and three wrong answers pause the question.
-        openRegister({QStringLiteral("segreto")});
+        openRegister({QStringLiteral("segreto-1")});
         QVERIFY(registerShown());
         click(QStringLiteral("menuButton"));
         QVERIFY(!registerShown());
@@ -109,15 +118,17 @@ private slots:
             openRegister({QStringLiteral("sbagliata")});
         QVERIFY(!registerShown());
         QVERIFY(lastMessage().contains(QStringLiteral("30 secondi")));
+        // Every wrong try waited a moment before its answer.
+        QCOMPARE(program_->clock().waits, (QList<int>{1500, 1500, 1500}));
         // The right password during the pause is not even asked for.
         const int asked = int(program_->dialogs().passwordPrompts.size());
         program_->clock().time = program_->clock().time.addSecs(20);
-        openRegister({QStringLiteral("segreto")});
+        openRegister({QStringLiteral("segreto-1")});
         QVERIFY(!registerShown());
         QCOMPARE(program_->dialogs().passwordPrompts.size(), asked);
         QVERIFY(lastMessage().contains(QStringLiteral("10 secondi")));
         program_->clock().time = program_->clock().time.addSecs(10);
-        openRegister({QStringLiteral("segreto")});
+        openRegister({QStringLiteral("segreto-1")});
         QVERIFY(registerShown());
         // A cancelled question opens nothing.
         click(QStringLiteral("backButton"));
@@ -127,7 +138,7 @@ private slots:
 
     void filterFollowsTheTotalsAndTheChart()
     {
-        openRegister({QStringLiteral("segreto"), QStringLiteral("segreto")});
+        openRegister({QStringLiteral("segreto-1"), QStringLiteral("segreto-1")});
         auto *totals = control<QTableView>(QStringLiteral("totalsTable"));
         QCOMPARE(totals->model()->index(0, 1).data().toString(), QStringLiteral("6,0")); // (8 + 4) / 2
         QCOMPARE(screen()->chart().averages().at(0), 6.0);
@@ -162,7 +173,7 @@ private slots:
 
     void collectedArchivesMergedOrRefused()
     {
-        openRegister({QStringLiteral("segreto"), QStringLiteral("segreto")});
+        openRegister({QStringLiteral("segreto-1"), QStringLiteral("segreto-1")});
         const QString first = collected(QStringLiteral("pc1/exportcensa.mdb"),
                                         {questionnaireRow(QStringLiteral("NERI ADA"), {{0, 3, at(2)}}),
                                          questionnaireRow(QStringLiteral("GIALLI UGO"), {{0, 9, at(2)}})});
@@ -199,7 +210,7 @@ private slots:
 
     void csvAndPdfFiles()
     {
-        openRegister({QStringLiteral("segreto"), QStringLiteral("segreto")});
+        openRegister({QStringLiteral("segreto-1"), QStringLiteral("segreto-1")});
         control<QLineEdit>(QStringLiteral("classBox"))->setText(QStringLiteral("3ª B"));
         const QString csv = QDir(program_->driveA()).filePath(QStringLiteral("registro"));
         program_->dialogs().savePaths = {csv};
@@ -226,7 +237,7 @@ private slots:
 
     void printOrOfferThePdf()
     {
-        openRegister({QStringLiteral("segreto"), QStringLiteral("segreto")});
+        openRegister({QStringLiteral("segreto-1"), QStringLiteral("segreto-1")});
         click(QStringLiteral("printButton"));
         QCOMPARE(program_->pagePrinter().documents.size(), 1);
         QCOMPARE(program_->pagePrinter().documents[0].count("/Type /Page\n"), 1);
@@ -250,7 +261,7 @@ private slots:
 
     void tidyUpBehindConfirmation()
     {
-        openRegister({QStringLiteral("segreto"), QStringLiteral("segreto")});
+        openRegister({QStringLiteral("segreto-1"), QStringLiteral("segreto-1")});
         const QDir copies(program_->module().paths().resolve(QStringLiteral("perCensaria\\copie")));
         const QStringList copiesBefore = copies.entryList(QDir::Files);
 
@@ -282,6 +293,41 @@ private slots:
         QVERIFY(program_->module().recordResult(resulttopics::questionnaireTable, {{2, 9}}, 3));
         click(QStringLiteral("thisComputerButton"));
         QCOMPARE(shownNames(), QStringList{QStringLiteral("ROSSI MARIO")});
+    }
+
+    // The tidy-ups go through the archive's own checks and write: an archive another
+    // program is writing is said to be in use, never damaged, and is left as it was.
+    void aTidyUpOfABusyArchiveSaysItIsInUse()
+    {
+        openRegister({QStringLiteral("segreto-1"), QStringLiteral("segreto-1")});
+        SqlConnection other(program_->archivePath(), QStringLiteral("holder"));
+        QVERIFY(other.db.open());
+        QVERIFY(QSqlQuery(other.db).exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        QVERIFY(QSqlQuery(other.db).exec(QStringLiteral("INSERT INTO questionari (nome) VALUES ('ALTRO PROGRAMMA')")));
+        selectNames({QStringLiteral("BIANCHI ANNA")});
+        program_->dialogs().choices = {0};
+        click(QStringLiteral("deleteButton"));
+        const QString said = program_->dialogs().messageTexts().join(u'\n');
+        QVERIFY2(said.contains(QStringLiteral("in uso da un altro programma")), qPrintable(said));
+        QVERIFY2(!said.contains(QStringLiteral("danneggiato")), qPrintable(said));
+        QVERIFY(QSqlQuery(other.db).exec(QStringLiteral("ROLLBACK")));
+        QVERIFY(program_->module().dbrisultati().names().contains(QStringLiteral("BIANCHI ANNA")));
+    }
+
+    // Damage that only the full check finds (another program wrote since the start)
+    // stops a tidy-up before its copy and before any change.
+    void aDamagedArchiveIsNeverTidied()
+    {
+        openRegister({QStringLiteral("segreto-1"), QStringLiteral("segreto-1")});
+        const QDir copies(program_->module().paths().resolve(QStringLiteral("perCensaria\\copie")));
+        const QStringList copiesBefore = copies.entryList(QDir::Files);
+        QVERIFY(test::loseAnIndexEntry(program_->archivePath()));
+        selectNames({QStringLiteral("BIANCHI ANNA")});
+        program_->dialogs().choices = {0};
+        click(QStringLiteral("deleteButton"));
+        QVERIFY2(program_->dialogs().messageTexts().join(u'\n').contains(QStringLiteral("danneggiato")), qPrintable(lastMessage()));
+        QCOMPARE(copies.entryList(QDir::Files), copiesBefore);
+        QVERIFY(program_->module().dbrisultati().names().contains(QStringLiteral("BIANCHI ANNA")));
     }
 };
 

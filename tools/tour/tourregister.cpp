@@ -71,23 +71,30 @@ std::unique_ptr<QWidget> printedPage(classregister::RegisterScreen &screen)
     return paperPage(pdf);
 }
 
+// A password question over the results screen, the typing hidden.
+void savePasswordQuestion(Tour &tour, const QString &name, const QString &prompt, const QString &title)
+{
+    std::unique_ptr<QInputDialog> question(QtDialogs::makeInputDialog(prompt, title, nullptr));
+    question->setTextEchoMode(QLineEdit::Password);
+    question->setTextValue(QStringLiteral("segreto-1"));
+    question->show();
+    tour.save(name, tour.program().screen(forms::results), question.get());
+    question->hide();
+}
+
 void tourRegister(Tour &tour)
 {
     TestProgram &program = tour.program();
     program.module().navigation().show(forms::results);
 
-    // The password question as the teacher sees it, the typing hidden.
-    std::unique_ptr<QInputDialog> question(
-        QtDialogs::makeInputDialog(QStringLiteral("Il registro mostra i risultati di tutti gli alunni: lo protegge una password "
-                                                  "che conosce solo l'insegnante.\n\nScegli la password del registro:"),
-                                   QStringLiteral("Registro della classe"), nullptr));
-    question->setTextEchoMode(QLineEdit::Password);
-    question->setTextValue(QStringLiteral("segreto"));
-    question->show();
-    tour.save(QStringLiteral("register-password"), program.screen(forms::results), question.get());
-    question->hide();
+    // The password question as the teacher sees it, the typing hidden: asked once and
+    // cancelled, to draw it with the very words the program used.
+    program.dialogs().passwords.clear();
+    program.control<ClickLabel>(forms::results, QStringLiteral("LabREGISTRO"))->click();
+    savePasswordQuestion(tour, QStringLiteral("register-password"), program.dialogs().passwordPrompts.last(),
+                         QStringLiteral("Registro della classe"));
 
-    program.dialogs().passwords = {QStringLiteral("segreto"), QStringLiteral("segreto")};
+    program.dialogs().passwords = {QStringLiteral("segreto-1"), QStringLiteral("segreto-1")};
     program.control<ClickLabel>(forms::results, QStringLiteral("LabREGISTRO"))->click();
     auto *screen = static_cast<classregister::RegisterScreen *>(program.screen(forms::classRegister));
     program.control<QLineEdit>(forms::classRegister, QStringLiteral("classBox"))->setText(QStringLiteral("3ª B"));
@@ -116,6 +123,15 @@ void tourRegister(Tour &tour)
     tour.save(QStringLiteral("register-printed-page"), page.get());
 
     program.control<QAbstractButton>(forms::classRegister, QStringLiteral("menuButton"))->click();
+
+    // With the teacher's password set, a pupil looking up a classmate is asked for it.
+    program.control<QAbstractButton>(forms::menu, QStringLiteral("Cmdarchivio"))->click();
+    program.control<QLineEdit>(forms::results, QStringLiteral("Text2"))->setText(QStringLiteral("bianchi"));
+    program.control<QLineEdit>(forms::results, QStringLiteral("Text1"))->setText(QStringLiteral("giulia"));
+    program.control<ClickLabel>(forms::results, QStringLiteral("LabCERCA"))->click();
+    savePasswordQuestion(tour, QStringLiteral("results-teacher-password"), program.dialogs().passwordPrompts.last(),
+                         forms::programTitle);
+    program.control<ClickLabel>(forms::results, QStringLiteral("Labmenù"))->click();
 }
 
 const bool registered = addTourStep(21, "register", &tourRegister);

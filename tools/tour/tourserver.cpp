@@ -58,7 +58,7 @@ void tourServer(Tour &tour)
     pc->control<ClickLabel>(forms::results, QStringLiteral("LabCERCA"))->click();
     tour.save(QStringLiteral("server-results-search"), pc->screen(forms::results));
     // The teacher's register of the same PC: every pupil of the school, from the server.
-    pc->dialogs().passwords = {QStringLiteral("segreto"), QStringLiteral("segreto")};
+    pc->dialogs().passwords = {QStringLiteral("segreto-1"), QStringLiteral("segreto-1")};
     pc->control<ClickLabel>(forms::results, QStringLiteral("LabREGISTRO"))->click();
     tour.save(QStringLiteral("server-register"), pc->screen(forms::classRegister));
 
