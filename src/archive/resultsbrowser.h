@@ -1,10 +1,13 @@
 #pragma once
 
+#include "serverlogin.h"
+
 #include <QObject>
 #include <QStringList>
 
 namespace censaria {
 
+class Archive;
 class Module;
 
 // The results screen without its widgets: whose results are shown, the two grids'
@@ -16,7 +19,8 @@ public:
     // A grid's texts, row 0 holding the headings and column 0 the topics.
     using GridTexts = QList<QStringList>;
 
-    explicit ResultsBrowser(Module &module);
+    // screen: the results screen, whose hiding ends the teacher's login on a server.
+    explicit ResultsBrowser(Module &module, QObject *screen = nullptr);
 
     // The name last looked up with the search fields; emptied by every refresh.
     const QString &nomecercato() const { return nomecercato_; }
@@ -58,8 +62,13 @@ private:
     void load(Kind kind, Whose whose);
     void fill(GridTexts &grid, Kind kind, const QList<QVariant> *row);
     void setShownName(const QString &name);
+    // Where the results are read: this PC's archive, or on a server the teacher's login
+    // (asked for when ask is true); nullptr when there is none.
+    Archive *source(bool ask);
+    void clearGrids();
 
     Module &module_;
+    ServerLogin login_;
     QString nomecercato_;
     QString nomemostrato_;
     QString shownName_;

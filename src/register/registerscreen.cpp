@@ -66,6 +66,7 @@ QTableView *makeTable(const char *name, QWidget *parent)
 RegisterScreen::RegisterScreen(Module &module)
     : Screen(module, forms::classRegister)
     , password_(settingsFile())
+    , serverLogin_(module, this)
     , model_(new RegisterModel(this))
     , filter_(new RegisterFilter(model_, this))
     , summary_(new SummaryModel(filter_, this))
@@ -219,7 +220,9 @@ void RegisterScreen::say(const QString &text, MessageIcon icon)
 
 bool RegisterScreen::admit()
 {
-    if (!(password_.isSet() ? askPassword() : choosePassword()))
+    const bool admitted = serverLogin_.needed() ? serverLogin_.archive() != nullptr
+                                                : password_.isSet() ? askPassword() : choosePassword();
+    if (!admitted)
         return false;
     filterBox_->clear();
     return showThisComputer();
@@ -295,7 +298,10 @@ bool RegisterScreen::showThisComputer()
     QString problem;
     std::optional<QList<PupilRecord>> records;
     if (archive.isServer()) {
-        records = readRecords(archive.connection(), &problem);
+        Archive *teacher = serverLogin_.archive();
+        if (!teacher)
+            return false;
+        records = readRecords(teacher->connection(), &problem);
     } else {
         ArchiveFile file(archive.fileName());
         problem = file.open();

@@ -19,7 +19,8 @@ namespace censaria {
 class Module
 {
 public:
-    Module(const Platform &platform, const QString &programFolder);
+    // accountFolder is this account's own data folder, where results wait for the server.
+    Module(const Platform &platform, const QString &programFolder, const QString &accountFolder);
     ~Module();
 
     QString nomealunno; // the pupil's normalised name, empty until asked
@@ -51,6 +52,7 @@ public:
 
     const Platform &platform() const { return platform_; }
     const DataPaths &paths() const { return paths_; }
+    QString accountFolder() const { return accountFolder_; }
     // Where the program keeps the files it writes besides the archive (settings, the
     // register's password): the folder of the archive file itself, links followed, as an
     // install may keep the program's folder read-only and reach the archive by a link;
@@ -66,6 +68,7 @@ private:
 
     Platform platform_;
     DataPaths paths_;
+    QString accountFolder_;
     std::unique_ptr<Archive> archive_;
     std::unique_ptr<ResultWriter> writer_;
     QTimer queueTimer_;

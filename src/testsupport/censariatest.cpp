@@ -15,13 +15,16 @@
 
 namespace censaria {
 
-TestProgram::TestProgram(const QString &programFolder)
+TestProgram::TestProgram(const QString &programFolder, const QString &accountFolder)
 {
     folder_ = programFolder.isEmpty() ? makeProgramFolder(temp_.path()) : programFolder;
     const QString drive = temp_.filePath(QStringLiteral("driveA"));
     QDir().mkpath(drive);
     fake_.driveA.roots = {drive};
-    program_ = std::make_unique<Program>(fake_.services(), folder_);
+    const QString account = !accountFolder.isEmpty() ? accountFolder
+                            : programFolder.isEmpty() ? temp_.filePath(QStringLiteral("account"))
+                                                      : QDir::cleanPath(programFolder) + QStringLiteral("-account");
+    program_ = std::make_unique<Program>(fake_.services(), folder_, account);
 }
 
 TestProgram::~TestProgram() = default;

@@ -35,14 +35,17 @@ class TestProgram
 {
 public:
     // Runs on programFolder, which must hold perCensaria; without one, on a new
-    // temporary folder with a copy of the installed data and empty archives.
-    explicit TestProgram(const QString &programFolder = QString());
+    // temporary folder with a copy of the installed data and empty archives. The
+    // account's own data folder (the queue for a server) is accountFolder, or one beside
+    // the program's folder: never the home of the account running the tests.
+    explicit TestProgram(const QString &programFolder = QString(), const QString &accountFolder = QString());
     ~TestProgram();
 
     bool start();
 
     Module &module() { return program_->module(); }
     QString programFolder() const { return folder_; }
+    QString accountFolder() const { return program_->module().accountFolder(); }
     QString archivePath() const;
 
     // The screen by its form name, created now if needed; nullptr if there is none.
