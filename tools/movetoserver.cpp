@@ -88,6 +88,7 @@ int main(int argc, char *argv[])
             return 1;
         }
         int incomplete = 0;
+        const int leftBefore = left;
         for (const censaria::ArchiveRow &row : *rows) {
             const QString name = row.value(0).toString();
             if (!to.writeResult(table.name, name, wholeResults(table, row, &incomplete), censaria::WriteRule::KeepLater)) {
@@ -109,7 +110,7 @@ int main(int argc, char *argv[])
         if (incomplete > 0)
             err << table.name << ": " << incomplete << " results without their date or a count were left out\n";
         left += incomplete;
-        out << table.name << ": " << rows->size() << " rows moved\n";
+        out << table.name << ": " << rows->size() << " rows read, " << left - leftBefore << " left out (named above)\n";
     }
     return left == 0 ? 0 : 1;
 }

@@ -19,24 +19,49 @@ QString numbers(const QList<int> &values)
     return texts.join(QStringLiteral(", "));
 }
 
-// One table's branch of the function: its columns by position (counted from 1, as
-// PostgreSQL's arrays are), where each result starts and how many counts it holds.
-QString tableBranch(const schema::Table &table)
+// One table's part of the function: where its results start and how many counts each
+// holds, for the checks.
+QString tableLimits(const schema::Table &table)
 {
-    QStringList columns;
-    for (const schema::Column &column : table.columns)
-        columns.append(literal(column.name));
     QList<int> starts;
     const QList<QList<int>> results = resultPositions(table);
     for (const QList<int> &positions : results)
         starts.append(positions.first());
     return QStringLiteral("tavola = %1 THEN\n"
-                          "        colonne := ARRAY[%2];\n"
-                          "        inizi := ARRAY[%3];\n"
-                          "        quanti := %4;\n"
+                          "        inizi := ARRAY[%2];\n"
+                          "        quanti := %3;\n"
                           "    ")
-        .arg(literal(table.name), columns.join(QStringLiteral(", ")), numbers(starts))
+        .arg(literal(table.name), numbers(starts))
         .arg(results.first().size() - 1);
+}
+
+// The same table's write, in plain SQL (no statement is put together at run time): the
+// pupil's first row, made when missing; then the result's columns, chosen by where the
+// result starts, set only when what is stored there is not later.
+QString tableWrite(const schema::Table &table)
+{
+    const QString name = QStringLiteral("public.") + schema::quoted(table.name);
+    QStringList assignments, dates;
+    for (const QList<int> &positions : resultPositions(table)) {
+        const int first = positions.first();
+        for (int k = 0; k < positions.size(); ++k) {
+            const QString column = schema::quoted(table.columns[positions[k]].name);
+            const QString value = k + 1 < positions.size() ? QStringLiteral("conteggi[%1]").arg(k + 1) : QStringLiteral("quando");
+            assignments.append(QStringLiteral("%1 = CASE primo WHEN %2 THEN %3 ELSE %1 END").arg(column).arg(first).arg(value));
+        }
+        dates.append(QStringLiteral("WHEN %1 THEN %2").arg(first).arg(schema::quoted(table.columns[positions.last()].name)));
+    }
+    return QStringLiteral("tavola = %1 THEN\n"
+                          "        SELECT rowid INTO riga FROM %2 WHERE nome = alunno ORDER BY rowid LIMIT 1;\n"
+                          "        IF riga IS NULL THEN\n"
+                          "            INSERT INTO %2 (nome) VALUES (alunno) RETURNING rowid INTO riga;\n"
+                          "        END IF;\n"
+                          "        IF primo IS NOT NULL THEN\n"
+                          "            UPDATE %2 SET\n                %3\n"
+                          "            WHERE rowid = riga AND coalesce(CASE primo %4 END <= quando, true);\n"
+                          "        END IF;\n"
+                          "    ")
+        .arg(literal(table.name), name, assignments.join(QStringLiteral(",\n                ")), dates.join(u' '));
 }
 
 QString functionBody(const QString &timeZone)
@@ -52,12 +77,9 @@ AS $censaria$
 -- never undoing a later result of the same topic.
 DECLARE
     tavola constant text := lower(tabella);
-    colonne text[];
     inizi integer[];
     quanti integer;
     riga bigint;
-    assegna text;
-    data_colonna text;
     risposte integer;
 BEGIN
     IF %3ELSIF %4ELSE
@@ -100,30 +122,20 @@ BEGIN
     -- One pupil at a time: two PCs adding the same new pupil make one row. The first
     -- key sets Censaria's locks apart from any other program's.
     PERFORM pg_advisory_xact_lock(1667591750, hashtext(alunno));
-    EXECUTE format('SELECT rowid FROM %I WHERE nome = $1 ORDER BY rowid LIMIT 1', tavola) INTO riga USING alunno;
-    IF riga IS NULL THEN
-        EXECUTE format('INSERT INTO %I (nome) VALUES ($1) RETURNING rowid', tavola) INTO riga USING alunno;
-    END IF;
-    IF primo IS NULL THEN
-        RETURN;
-    END IF;
-    SELECT string_agg(format('%I = $3[%s]', colonne[primo + k + 1], k + 1), ', ') INTO assegna
-        FROM generate_series(0, quanti - 1) AS k;
-    data_colonna := colonne[primo + quanti + 1];
-    -- A result sent late (from a PC's queue) never undoes a later one.
-    EXECUTE format('UPDATE %I SET %s, %I = $2 WHERE rowid = $1 AND (%I IS NULL OR %I <= $2)',
-                   tavola, assegna, data_colonna, data_colonna, data_colonna)
-        USING riga, quando, conteggi;
+    -- The pupil's first row, made when missing; a result sent late (from a PC's queue)
+    -- never undoes a later one.
+    IF %10ELSIF %11END IF;
 END
 $censaria$)sql")
         .arg(QStringLiteral("public.censaria_registra(tabella text, alunno text, primo integer, conteggi integer[], "
                             "quando timestamp without time zone)"),
-             literal(timeZone), tableBranch(schema::questionari()), tableBranch(schema::esercizi()))
+             literal(timeZone), tableLimits(schema::questionari()), tableLimits(schema::esercizi()))
         .arg(maxNameLength)
         .arg(questionnaireMax)
         .arg(exerciseCountMax)
         .arg(literal(earliest().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))))
-        .arg(clockSkewMinutes);
+        .arg(clockSkewMinutes)
+        .arg(tableWrite(schema::questionari()), tableWrite(schema::esercizi()));
 }
 
 } // namespace
