@@ -578,6 +578,22 @@ private slots:
         Archive again(file);
         QCOMPARE(again.open(), ArchiveProblem::None);
         QCOMPARE(again.rows(Q)->size(), 3);
+
+        // An archive edited by hand: what the record function refuses is named and left
+        // out, the rest still moves, and the command says it failed.
+        QVERIFY(again.appendRows(Q, {ArchiveRow{QStringLiteral("FALSO"), {}, 99, QStringLiteral("2026-03-01 09:00:00")},
+                                     ArchiveRow{QStringLiteral("NERI UGO"), {}, 5, QStringLiteral("2026-03-01 09:00:00")}}));
+        again.close();
+        QProcess move;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("PGPASSWORD"), TestServer::teacherPassword(database));
+        move.setProcessEnvironment(environment);
+        move.start(qEnvironmentVariable("CENSARIA_MOVETOSERVER"), {file, settings});
+        QVERIFY(move.waitForFinished(60000));
+        QCOMPARE(move.exitCode(), 1);
+        QVERIFY(move.readAllStandardError().contains("FALSO"));
+        QVERIFY(!server->findRow(Q, QStringLiteral("FALSO")));
+        QCOMPARE(server->findRow(Q, QStringLiteral("NERI UGO"))->at(2).toInt(), 5);
     }
 };
 
