@@ -198,7 +198,11 @@ void MainMenu::showNames()
 {
     labNomi_->hide();
     list_->show();
-    list_->addItems(module().dbrisultati().names());
+    // The classroom PCs may only record on the school's server, not read its names.
+    if (module().dbrisultati().isServer())
+        list_->addItem(QStringLiteral("I nomi sono sul server della scuola: da qui non si vedono."));
+    else
+        list_->addItems(module().dbrisultati().names());
 }
 
 void MainMenu::listClicked(int row)

@@ -16,8 +16,8 @@
 
 namespace censaria {
 
-Program::Program(const Platform &platform, const QString &programFolder)
-    : module_(platform, programFolder)
+Program::Program(const Platform &platform, const QString &programFolder, const QString &accountFolder)
+    : module_(platform, programFolder, accountFolder)
 {
     registerScreens(module_.screens());
 }
@@ -27,7 +27,7 @@ bool Program::start()
     typesize::load();
     applyDisplayScale(module_.displaySize());
     const ArchiveProblem problem = module_.openArchive();
-    if (problem == ArchiveProblem::Unreachable) {
+    if (problem == ArchiveProblem::Unreachable || problem == ArchiveProblem::NotUpgraded) {
         // The pupils can work all the same: their results wait on this PC.
         module_.message(archiveProblemText(problem), MessageIcon::Exclamation);
     } else if (problem != ArchiveProblem::None) {
@@ -95,6 +95,11 @@ QString Program::serverProblemText(ArchiveProblem problem)
                               "sbagliati, oppure il server non accetta collegamenti da questo computer. "
                               "Avvisate il tecnico della scuola.\n\n%3")
             .arg(where, archive.settings().user, archive.lastError());
+    case ArchiveProblem::NotUpgraded:
+        return QStringLiteral("Il server della scuola non è ancora pronto per questa versione di Censaria:\n%1\n\n"
+                              "Si può lavorare lo stesso: i risultati restano su questo computer e saranno inviati appena "
+                              "il tecnico della scuola avrà aggiornato il server.")
+            .arg(where);
     case ArchiveProblem::NoDatabase:
         return QStringLiteral("Sul server della scuola manca l'archivio dei risultati:\n%1\n\nIl database non esiste. "
                               "Avvisate il tecnico della scuola.")

@@ -1,6 +1,9 @@
 #include "archive.h"
 
+#include "resultcheck.h"
 #include "schema.h"
+#include "servererrors.h"
+#include "serversetup.h"
 #include "sqlitefile.h"
 
 #include <QDir>
@@ -337,10 +340,20 @@ ArchiveProblem Archive::openServer()
         lastError_ = settings_.problem;
         return ArchiveProblem::BadSettings;
     }
-    QString problem;
-    password_ = readServerPassword(settings_, &problem);
-    if (!problem.isEmpty()) {
-        lastError_ = problem;
+    if (!settings_.passwordFile.isEmpty()) {
+        QString problem;
+        password_ = readServerPassword(settings_, &problem);
+        if (!problem.isEmpty()) {
+            lastError_ = problem;
+            return ArchiveProblem::BadSettings;
+        }
+    }
+    // Checked here, as libpq would only say that the connection failed.
+    const bool verifies = settings_.sslmode.startsWith(QLatin1String("verify-"));
+    if (verifies && !settings_.host.startsWith(u'/') && !QFileInfo(settings_.sslrootcert).isReadable()) {
+        lastError_ = QStringLiteral("non riesco a leggere il certificato dell'autorità della scuola %1 («sslrootcert=»), "
+                                    "che serve a riconoscere il server.")
+                         .arg(settings_.sslrootcert);
         return ArchiveProblem::BadSettings;
     }
     broken_ = true; // until the checks below pass, the next use tries again
@@ -360,7 +373,21 @@ ArchiveProblem Archive::openServer()
         return ArchiveProblem::NotAnArchive;
     }
     broken_ = false;
-    return ArchiveProblem::None;
+    // Still connected: the results wait in the queue until the technician brings the
+    // server up to this version.
+    return mayRecord() ? ArchiveProblem::None : ArchiveProblem::NotUpgraded;
+}
+
+bool Archive::mayRecord()
+{
+    QSqlQuery query(connection());
+    query.prepare(QStringLiteral("SELECT coalesce(has_function_privilege(to_regprocedure(?), 'EXECUTE'), false)"));
+    query.addBindValue(serversetup::recordFunction());
+    if (!query.exec() || !query.next()) {
+        lastError_ = query.lastError().text();
+        return false;
+    }
+    return query.value(0).toBool();
 }
 
 bool Archive::connectServer(const QString &database)
@@ -374,11 +401,7 @@ bool Archive::connectServer(const QString &database)
         db.setDatabaseName(database);
         db.setUserName(settings_.user);
         db.setPassword(password_);
-        // A classroom network fails often: a few seconds without an answer is a failure,
-        // and the result goes to the queue instead of keeping the pupil waiting.
-        db.setConnectOptions(QStringLiteral("sslmode=%1;connect_timeout=3;tcp_user_timeout=5000;keepalives_idle=5;"
-                                            "keepalives_interval=2;keepalives_count=2;application_name=censaria")
-                                 .arg(settings_.sslmode));
+        db.setConnectOptions(settings_.connectOptions());
         ok = db.open();
         if (!ok)
             lastError_ = db.lastError().text();
@@ -473,7 +496,8 @@ bool Archive::createOnServer(const ArchiveSettings &settings, QString *error)
 {
     Archive archive(settings, QString());
     QString problem;
-    archive.password_ = readServerPassword(settings, &problem);
+    if (!settings.passwordFile.isEmpty())
+        archive.password_ = readServerPassword(settings, &problem);
     if (!problem.isEmpty() || !archive.connectServer(settings.database)) {
         *error = problem.isEmpty() ? archive.lastError() : problem;
         return false;
@@ -501,20 +525,30 @@ bool Archive::fail(const QString &what, ArchiveFailure failure)
 {
     lastError_ = what;
     lastFailure_ = failure;
-    broken_ = isServer(); // the next use connects anew
+    // A connection that answered (a lock that timed out, a right the role lacks, a
+    // refused result) is kept; any other failure connects anew at the next use.
+    if (failure != ArchiveFailure::Busy && failure != ArchiveFailure::NotPermitted && failure != ArchiveFailure::Refused)
+        broken_ = isServer();
     return false;
 }
 
 bool Archive::fail(const QSqlError &error)
 {
+    return fail(error.text(), classify(error));
+}
+
+ArchiveFailure Archive::classify(const QSqlError &error) const
+{
+    if (isServer())
+        return classifyServerError(error);
     switch (sqlitefile::classify(error)) {
-    case sqlitefile::Failure::Busy: return fail(error.text(), ArchiveFailure::Busy);
-    case sqlitefile::Failure::DiskFull: return fail(error.text(), ArchiveFailure::DiskFull);
-    case sqlitefile::Failure::ReadOnly: return fail(error.text(), ArchiveFailure::ReadOnly);
-    case sqlitefile::Failure::Damaged: return fail(error.text(), ArchiveFailure::Damaged);
+    case sqlitefile::Failure::Busy: return ArchiveFailure::Busy;
+    case sqlitefile::Failure::DiskFull: return ArchiveFailure::DiskFull;
+    case sqlitefile::Failure::ReadOnly: return ArchiveFailure::ReadOnly;
+    case sqlitefile::Failure::Damaged: return ArchiveFailure::Damaged;
     case sqlitefile::Failure::Other: break;
     }
-    return fail(error.text(), ArchiveFailure::Other);
+    return ArchiveFailure::Other;
 }
 
 bool Archive::inWriteTransaction(const std::function<bool(QSqlDatabase &)> &body)
@@ -538,7 +572,8 @@ bool Archive::inWriteTransaction(const std::function<bool(QSqlDatabase &)> &body
             sqlitefile::rollback(db);
         }
         fail(error);
-        if (lastFailure_ != ArchiveFailure::Busy || attempt == tries)
+        // The server has waited its lock timeout already: the result goes to the queue.
+        if (lastFailure_ != ArchiveFailure::Busy || attempt == tries || isServer())
             return false;
     }
 }
@@ -564,7 +599,8 @@ bool Archive::writeResultOnce(const QString &tableName, const QString &name, con
     const schema::Table *table = schema::find(tableName);
     if (!table || !isOpen())
         return fail(QStringLiteral("archive not open or unknown table %1").arg(tableName));
-    const Dialect dialect = this->dialect();
+    if (isServer())
+        return recordOnServer(table->name, name, values);
     QVariantList dates(table->columns.size());
     for (const auto &[position, value] : values) {
         if (position < 0 || position >= table->columns.size())
@@ -606,17 +642,6 @@ bool Archive::writeResultOnce(const QString &tableName, const QString &name, con
         bool found = false;
         if (!updateRow(&found))
             return false;
-        // A new pupil: on the server another PC may be adding the same one this moment, so
-        // the row is looked for again under the pupil's lock before it is added.
-        if (const QString lock = dialect.pupilLock(); !found && !lock.isEmpty()) {
-            QSqlQuery &query = prepared(lock);
-            query.addBindValue(name);
-            if (!query.exec())
-                return fail(query.lastError());
-            query.finish();
-            if (!updateRow(&found))
-                return false;
-        }
         if (!found) {
             QStringList columns{QStringLiteral("\"nome\"")};
             for (const auto &entry : values)
@@ -634,11 +659,45 @@ bool Archive::writeResultOnce(const QString &tableName, const QString &name, con
     });
 }
 
+bool Archive::recordOnServer(const QString &table, const QString &name, const QList<std::pair<int, QVariant>> &values)
+{
+    QString why;
+    const std::optional<QList<ResultGroup>> results = checkedResults(table, name, values, QDateTime(), &why);
+    if (!results)
+        return fail(why, ArchiveFailure::Refused);
+    const auto call = [&](const ResultGroup *result) {
+        QSqlQuery &query = prepared(serversetup::recordCall());
+        query.addBindValue(table);
+        query.addBindValue(name);
+        if (result) {
+            QStringList counts;
+            for (qint64 count : result->counts)
+                counts.append(QString::number(count));
+            query.addBindValue(result->first);
+            query.addBindValue(u'{' + counts.join(u',') + u'}');
+            query.addBindValue(result->date.toString(dateFormat));
+        } else {
+            // Only the pupil's row: the name alone.
+            for (int i = 0; i < 3; ++i)
+                query.addBindValue(QVariant());
+        }
+        const bool ok = query.exec();
+        if (!ok)
+            fail(query.lastError());
+        query.finish();
+        return ok;
+    };
+    // One result is one statement, a transaction of its own; several go together.
+    if (results->size() <= 1)
+        return call(results->isEmpty() ? nullptr : &results->first());
+    return inWriteTransaction([&](QSqlDatabase &) {
+        return std::all_of(results->begin(), results->end(), [&](const ResultGroup &result) { return call(&result); });
+    });
+}
+
 bool Archive::readFailed(const QSqlQuery &query)
 {
-    lastError_ = query.lastError().text();
-    broken_ = isServer();
-    return false;
+    return fail(query.lastError());
 }
 
 std::optional<ArchiveRow> Archive::findRow(const QString &tableName, const QString &name)

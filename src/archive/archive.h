@@ -41,10 +41,13 @@ enum class ArchiveProblem {
     Unreachable,
     Refused,
     NoDatabase,
+    NotUpgraded,    // the server lacks the record function, or the role may not call it
 };
 
-// Why the last write or check failed.
-enum class ArchiveFailure { None, Other, Busy, DiskFull, ReadOnly, Damaged, Refused };
+// Why the last write or check failed. On a server: Unreachable when the connection is
+// gone, Busy when a lock or the statement's time ran out, NotPermitted when the role
+// lacks the right, Refused when the record function found the result impossible.
+enum class ArchiveFailure { None, Other, Busy, DiskFull, ReadOnly, Damaged, Refused, NotPermitted, Unreachable };
 
 // How a result meets the one already stored: replaced, or kept when it is the later one
 // (a result sent late from a PC's queue must not undo a newer one).
@@ -91,6 +94,9 @@ public:
     // A server archive whose last use found no working connection.
     bool serverAway() const { return isServer() && broken_; }
     const ArchiveSettings &settings() const { return settings_; }
+    // The server password to use instead of the settings' password file (the teacher's,
+    // typed); empty lets libpq look in the account's own ~/.pgpass.
+    void setServerPassword(const QString &password) { password_ = password; }
     // The file, or the database and server, in words for the teacher.
     QString place() const;
     // The open connection and its engine's SQL, for screens that read with their own queries.
@@ -105,7 +111,9 @@ public:
     // Finds the pupil's row by name, adding one that holds only the name when there is
     // none, then sets the given columns (by position), all in one transaction.
     // With WriteRule::KeepLater each result only replaces a stored one that is not later
-    // than its own date; sending the same result twice changes nothing.
+    // than its own date; sending the same result twice changes nothing. On a server every
+    // write goes through its record function, which checks each result and always keeps
+    // the later one; values must then be whole results (counts with their date).
     bool writeResult(const QString &table, const QString &name, const QList<std::pair<int, QVariant>> &values,
                      WriteRule rule = WriteRule::Replace);
 
@@ -138,6 +146,8 @@ private:
     // keep is set and the checks pass, else closed again.
     ArchiveProblem checkReadOnly(const QString &absolutePath, const QString &connection, bool keep);
     ArchiveProblem checkFile(const QFileInfo &info);
+    ArchiveFailure classify(const QSqlError &error) const;
+    bool recordOnServer(const QString &table, const QString &name, const QList<std::pair<int, QVariant>> &values);
     ArchiveProblem openForWriting(const QString &absolutePath);
     // Runs body inside one write transaction, again from the start while the archive is busy.
     bool inWriteTransaction(const std::function<bool(QSqlDatabase &)> &body);
@@ -147,6 +157,7 @@ private:
     template <typename Operation>
     auto retried(Operation operation) -> decltype(operation());
     bool readFailed(const QSqlQuery &query);
+    bool mayRecord();
     QSqlQuery &prepared(const QString &sql);
     bool appendTablesOnce(const QList<std::pair<QString, QList<ArchiveRow>>> &tables);
     bool writeResultOnce(const QString &table, const QString &name, const QList<std::pair<int, QVariant>> &values, WriteRule rule);

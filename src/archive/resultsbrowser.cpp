@@ -44,12 +44,29 @@ ResultsBrowser::GridTexts emptyExerciseGrid()
 
 } // namespace
 
-ResultsBrowser::ResultsBrowser(Module &module)
+ResultsBrowser::ResultsBrowser(Module &module, QObject *screen)
     : module_(module)
     , gate_(module)
+    , login_(module, screen)
     , questionnaireGrid_(emptyQuestionnaireGrid())
     , exerciseGrid_(emptyExerciseGrid())
 {
+    // What the teacher looked up is not left for the next pupil.
+    connect(&login_, &ServerLogin::forgotten, this, &ResultsBrowser::clearGrids);
+}
+
+Archive *ResultsBrowser::source(bool ask)
+{
+    if (!login_.needed())
+        return &module_.dbrisultati();
+    return ask ? login_.archive() : login_.openArchive();
+}
+
+void ResultsBrowser::clearGrids()
+{
+    questionnaireGrid_ = emptyQuestionnaireGrid();
+    exerciseGrid_ = emptyExerciseGrid();
+    setShownName(QString());
 }
 
 void ResultsBrowser::setShownName(const QString &name)
@@ -64,6 +81,16 @@ void ResultsBrowser::aggiorna()
     nomecercato_.clear();
     module_.ensurePupilName();
     setShownName(module_.nomealunno);
+    if (!source(false)) {
+        // The classroom PCs cannot read the server, and a name is only typed: nobody's
+        // marks are shown without the teacher, the pupil's own included.
+        clearGrids();
+        setShownName(module_.nomealunno);
+        module_.message(QStringLiteral("I risultati sono sul server della scuola: si vedono solo con la password dell'insegnante.\n\n"
+                                       "L'insegnante scrive il cognome e il nome dell'alunno e preme «OK, ho fatto»."),
+                        MessageIcon::Information);
+        return;
+    }
     Questionari();
     esercizi();
 }
@@ -93,9 +120,14 @@ void ResultsBrowser::load(Kind kind, Whose whose)
     const bool questionnaires = kind == Kind::Questionnaires;
     GridTexts &grid = questionnaires ? questionnaireGrid_ : exerciseGrid_;
 
-    const auto row = module_.dbrisultati().findRow(questionnaires ? resulttopics::questionnaireTable : resulttopics::exerciseTable, name);
+    Archive *archive = source(false);
+    if (!archive) {
+        clearGrids();
+        return;
+    }
+    const auto row = archive->findRow(questionnaires ? resulttopics::questionnaireTable : resulttopics::exerciseTable, name);
     if (!row) {
-        if (module_.dbrisultati().serverAway())
+        if (archive->serverAway())
             // Not "not found": the pupil may well be there.
             module_.message(QStringLiteral("Il server della scuola non risponde: i risultati non si possono vedere ora. Riprovate tra poco."),
                             MessageIcon::Exclamation);
@@ -139,6 +171,8 @@ bool ResultsBrowser::cerca(const QString &surname, const QString &firstName)
         return false;
     }
     const QString sought = trimBlanks(cognome + u' ' + nome).toUpper();
+    if (!source(true))
+        return false;
     if (sought != module_.nomealunno && !teacherAdmits(QStringLiteral("vedere i risultati di altri alunni")))
         return false;
     nomecercato_ = sought;
@@ -149,10 +183,13 @@ bool ResultsBrowser::cerca(const QString &surname, const QString &firstName)
 
 void ResultsBrowser::stampa()
 {
+    Archive *archive = source(true);
+    if (!archive)
+        return;
     const QString name = nomemostrato_ == lookedUpMark ? nomecercato_ : module_.nomealunno;
     if (!name.isEmpty() && name != module_.nomealunno && !teacherAdmits(QStringLiteral("stampare i risultati di altri alunni")))
         return;
-    const ReportOutcome outcome = ResultsReport(module_.dbrisultati(), *module_.platform().printer).print(name);
+    const ReportOutcome outcome = ResultsReport(*archive, *module_.platform().printer).print(name);
     if (!outcome.questionnairesFound)
         module_.message(QStringLiteral("Nome non trovato nell'archivio dei questionari"));
     if (!outcome.exercisesFound)
@@ -165,7 +202,8 @@ void ResultsBrowser::stampa()
 
 void ResultsBrowser::esporta()
 {
-    if (!teacherAdmits(QStringLiteral("esportare i risultati di tutti gli alunni")))
+    Archive *archive = source(true);
+    if (!archive || !teacherAdmits(QStringLiteral("esportare i risultati di tutti gli alunni")))
         return;
     const Platform &platform = module_.platform();
     const QString medium = pickMedium(*platform.driveA, *platform.dialogs, forms::programTitle);
@@ -176,7 +214,7 @@ void ResultsBrowser::esporta()
         module_.message(QStringLiteral("Questa è la cartella del programma: scegli una chiavetta o un'altra cartella."));
         return;
     }
-    ResultsExport exporter(module_.dbrisultati(), paths, *platform.files);
+    ResultsExport exporter(*archive, paths, *platform.files);
     const QString text = ResultsExport::message(exporter.run());
     if (!text.isEmpty())
         module_.message(text);
@@ -184,6 +222,9 @@ void ResultsBrowser::esporta()
 
 bool ResultsBrowser::teacherAdmits(const QString &what)
 {
+    // On a server the teacher's own login, which source() asked for, is the gate.
+    if (login_.needed())
+        return true;
     return gate_.admit(QStringLiteral("Solo l'insegnante può %1:\nserve la sua password, la stessa del registro.\n\n"
                                       "Password dell'insegnante:")
                            .arg(what),

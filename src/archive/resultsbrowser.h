@@ -1,5 +1,6 @@
 #pragma once
 
+#include "serverlogin.h"
 #include "screenkit/teachergate.h"
 
 #include <QObject>
@@ -7,6 +8,7 @@
 
 namespace censaria {
 
+class Archive;
 class Module;
 
 // The results screen without its widgets: whose results are shown, the two grids'
@@ -18,7 +20,8 @@ public:
     // A grid's texts, row 0 holding the headings and column 0 the topics.
     using GridTexts = QList<QStringList>;
 
-    explicit ResultsBrowser(Module &module);
+    // screen: the results screen, whose hiding ends the teacher's login on a server.
+    explicit ResultsBrowser(Module &module, QObject *screen = nullptr);
 
     // The name last looked up with the search fields; emptied by every refresh.
     const QString &nomecercato() const { return nomecercato_; }
@@ -66,11 +69,16 @@ private:
     void setShownName(const QString &name);
     // The teacher's gate before what, said to the teacher ("vedere i risultati di altri alunni").
     bool teacherAdmits(const QString &what);
+    // Where the results are read: this PC's archive, or on a server the teacher's login
+    // (asked for when ask is true); nullptr when there is none.
+    Archive *source(bool ask);
+    void clearGrids();
 
     Module &module_;
     // Where a teacher's password is set, other pupils' results (looked up, printed or
     // exported) need it, once per opening of the screen (once per refresh).
     TeacherGate gate_;
+    ServerLogin login_;
     QString nomecercato_;
     QString nomemostrato_;
     QString shownName_;

@@ -32,7 +32,7 @@ QFont arial(double points) { return Twips::font(points, true, QStringLiteral("Ar
 
 ResultsScreen::ResultsScreen(Module &module)
     : Screen(module, forms::results)
-    , browser_(new ResultsBrowser(module))
+    , browser_(new ResultsBrowser(module, this))
 {
     browser_->setParent(this);
     setWindowTitle(QStringLiteral("Risultati conseguiti nelle esercitazioni"));

@@ -66,6 +66,7 @@ QTableView *makeTable(const char *name, QWidget *parent)
 RegisterScreen::RegisterScreen(Module &module)
     : Screen(module, forms::classRegister)
     , gate_(module)
+    , serverLogin_(module, this)
     , model_(new RegisterModel(this))
     , filter_(new RegisterFilter(model_, this))
     , summary_(new SummaryModel(filter_, this))
@@ -219,9 +220,11 @@ void RegisterScreen::say(const QString &text, MessageIcon icon)
 
 bool RegisterScreen::admit()
 {
-    // Asked at every opening.
+    // Asked at every opening; with the archive on the server the teachers' role guards it.
     gate_.close();
-    if (!gate_.admitToRegister(QStringLiteral("Password del registro:"), title))
+    const bool admitted = serverLogin_.needed() ? serverLogin_.archive() != nullptr
+                                                : gate_.admitToRegister(QStringLiteral("Password del registro:"), title);
+    if (!admitted)
         return false;
     filterBox_->clear();
     return showThisComputer();
@@ -243,7 +246,15 @@ bool RegisterScreen::showThisComputer()
 {
     Archive &archive = module().dbrisultati();
     QString problem;
-    std::optional<QList<PupilRecord>> records = readRecords(archive.connection(), &problem);
+    std::optional<QList<PupilRecord>> records;
+    if (archive.isServer()) {
+        Archive *teacher = serverLogin_.archive();
+        if (!teacher)
+            return false;
+        records = readRecords(teacher->connection(), &problem);
+    } else {
+        records = readRecords(archive.connection(), &problem);
+    }
     if (!records) {
         say(QStringLiteral("Non riesco a leggere l'archivio dei risultati (%1).\n\n%2").arg(archive.place(), problem), MessageIcon::Critical);
         return false;

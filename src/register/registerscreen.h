@@ -1,5 +1,6 @@
 #pragma once
 
+#include "archive/serverlogin.h"
 #include "screenkit/navigation.h"
 #include "screenkit/screen.h"
 #include "screenkit/teachergate.h"
@@ -68,6 +69,7 @@ private:
     std::function<bool(int, int)> pageProgress(const QString &label);
 
     TeacherGate gate_;
+    ServerLogin serverLogin_; // with the archive on the server, the teachers' role guards the register
     RegisterModel *model_;
     RegisterFilter *filter_;
     SummaryModel *summary_;

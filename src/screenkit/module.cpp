@@ -12,15 +12,17 @@
 
 namespace censaria {
 
-Module::Module(const Platform &platform, const QString &programFolder)
+Module::Module(const Platform &platform, const QString &programFolder, const QString &accountFolder)
     : technicianPasswordFile(QStringLiteral(CENSARIA_TECHNICIAN_PASSWORD_FILE))
     , platform_(platform)
     , paths_(programFolder)
-    , accountFolder_(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
+    , accountFolder_(accountFolder)
     , archive_(std::make_unique<Archive>(
           loadArchiveSettings(archiveSettingsFiles(paths_.resolve(QStringLiteral("perCensaria\\censaria.ini")))),
           paths_.resolve(QStringLiteral("perCensaria\\dbcensaria.mdb"))))
-    , writer_(std::make_unique<ResultWriter>(*archive_, paths_.resolve(QStringLiteral("perCensaria\\codarisultati.sqlite"))))
+    // Per account: the program's folder may belong to root, and a pupil's queue is his own.
+    , writer_(std::make_unique<ResultWriter>(*archive_, QDir(accountFolder).filePath(QStringLiteral("codarisultati.sqlite")),
+                                             [this] { return platform_.clock->now(); }))
     , navigation_(*this)
     , screens_(std::make_unique<ScreenRegistry>(*this))
 {
@@ -86,6 +88,11 @@ bool Module::recordResult(const QString &table, const QList<std::pair<int, QVari
                                "e sarà inviato appena possibile."),
                 MessageIcon::Information);
         return true;
+    case Recorded::SetAside:
+        message(QStringLiteral("Il server della scuola non ha accettato questo risultato: è conservato su questo computer, "
+                               "messo da parte. Avvisa l'insegnante."),
+                MessageIcon::Exclamation);
+        return true;
     case Recorded::Lost:
         break;
     }
@@ -119,9 +126,12 @@ QString Module::saveFailureReason() const
         return QStringLiteral("Avvisa l'insegnante: l'archivio o la sua cartella sono protetti da scrittura.");
     case ArchiveFailure::Damaged:
         return QStringLiteral("Avvisa l'insegnante: l'archivio è danneggiato.");
+    case ArchiveFailure::NotPermitted:
+        return QStringLiteral("Avvisa l'insegnante: il server della scuola non permette a questo computer di salvare i risultati.");
     case ArchiveFailure::None:
     case ArchiveFailure::Other:
     case ArchiveFailure::Refused:
+    case ArchiveFailure::Unreachable:
         break;
     }
     return QStringLiteral("Avvisa l'insegnante. Dettagli tecnici: %1").arg(archive_->lastError());

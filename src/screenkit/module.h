@@ -19,7 +19,8 @@ namespace censaria {
 class Module
 {
 public:
-    Module(const Platform &platform, const QString &programFolder);
+    // accountFolder is this account's own data folder, where results wait for the server.
+    Module(const Platform &platform, const QString &programFolder, const QString &accountFolder);
     ~Module();
 
     QString nomealunno; // the pupil's normalised name, empty until asked
@@ -63,8 +64,8 @@ public:
     // Where the program keeps a choice of the account using it (the larger type): the
     // account's own settings folder, which no other account can write, replace or lock.
     static QString accountSettingsFile(const QString &name);
-    // This account's own folder (QStandardPaths::AppDataLocation when the run started),
-    // for what is kept per account whatever the archive: the wrong tries of a password.
+    // This account's own data folder (QStandardPaths::AppDataLocation for the program):
+    // the results waiting for the server, the wrong tries of the teacher's password.
     QString accountFolder() const { return accountFolder_; }
     ScreenRegistry &screens() { return *screens_; }
     Navigation &navigation() { return navigation_; }

@@ -15,7 +15,7 @@
 
 namespace censaria {
 
-TestProgram::TestProgram(const QString &programFolder)
+TestProgram::TestProgram(const QString &programFolder, const QString &accountFolder)
 {
     folder_ = programFolder.isEmpty() ? makeProgramFolder(temp_.path()) : programFolder;
     // The account's own settings (Module::accountSettingsFile) go with the program folder,
@@ -24,10 +24,10 @@ TestProgram::TestProgram(const QString &programFolder)
     const QString drive = temp_.filePath(QStringLiteral("driveA"));
     QDir().mkpath(drive);
     fake_.driveA.roots = {drive};
-    // The account's own files (the wrong tries of the teacher's password) beside the
-    // program folder, so that a program started again on it finds them, as on one PC.
-    qputenv("XDG_DATA_HOME", QDir(folder_).filePath(QStringLiteral("account")).toLocal8Bit());
-    program_ = std::make_unique<Program>(fake_.services(), folder_);
+    const QString account = !accountFolder.isEmpty() ? accountFolder
+                            : programFolder.isEmpty() ? temp_.filePath(QStringLiteral("account"))
+                                                      : QDir::cleanPath(programFolder) + QStringLiteral("-account");
+    program_ = std::make_unique<Program>(fake_.services(), folder_, account);
 }
 
 TestProgram::~TestProgram() = default;
