@@ -27,6 +27,7 @@ const QColor screenColour(226, 232, 236);
 const QColor lightCyan(192, 255, 255);
 const QColor figureGround(0, 102, 102);
 const QColor figureBlue(0, 0, 255);
+const QColor sourceGrey(70, 70, 70);
 
 const ButtonLook buttonLook{QStringLiteral(
     "QPushButton { background: #f7f9fa; color: #12303a; border: 1px solid #5f7d87; border-radius: 4px; padding: 2px; }"
@@ -166,6 +167,8 @@ void Fpiramidi::buildFigures()
     adultShare_ = addShare(QStringLiteral("Label15"), QStringLiteral("% di popolazione tra 15 e 64 anni:"), QStringLiteral("Label5"), 6600);
     oldShare_ = addShare(QStringLiteral("Label16"), QStringLiteral("% di popolazione oltre i 65 anni: "), QStringLiteral("Label11"), 7200);
     addFrame(QStringLiteral("Shape4"), {2340, 5580, 7215, 1995});
+    source_ = makeLabel(canvas(), QStringLiteral("LabFonte"), QString(), {2400, 7650, 7155, 300}, Twips::font(8), Qt::AlignLeft | Qt::AlignVCenter);
+    setTextColour(source_, sourceGrey);
 
     makeLabel<StackedLabel>(canvas(), QStringLiteral("Label12"), QStringLiteral(" Natalità %      Mortalità %"), {7860, 6000, 1100, 660},
                             Twips::font(8, true), Qt::AlignRight)
@@ -201,6 +204,7 @@ void Fpiramidi::loadCountry(PyramidModel::Country country)
 {
     model_.load(country);
     modelName_->setText(model_.countryName());
+    source_->setText(model_.sourceText());
     for (const auto &[buttonCountry, button] : countryButtons_)
         button->setEnabled(buttonCountry != country);
     const QStringList births = model_.birthRateTexts();

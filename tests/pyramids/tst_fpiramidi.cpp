@@ -134,14 +134,17 @@ private slots:
     {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QStringList>("shown");
-        QTest::newRow("Algeria") << "cmdalgeria" << QStringList{"ALGERIA", grouped("28 205 800"), "2,3", "0,5", "0"};
-        QTest::newRow("USA") << "cmdUSA" << QStringList{"USA", grouped("263 200 000"), "1,4", "0,9", "0"};
-        QTest::newRow("Italia") << "CmdITALIA" << QStringList{"ITALIA", grouped("57 836 000"), "0,9", "1", "0"};
+        QTest::addColumn<QString>("source");
+        QTest::newRow("Algeria") << "cmdalgeria" << QStringList{"ALGERIA", grouped("28 205 800"), "2,3", "0,5", "0"}
+                                 << "Mortalità alle varie età: ONU, World Population Prospects 2019 (anni 1995-2000)";
+        QTest::newRow("USA") << "cmdUSA" << QStringList{"USA", grouped("263 200 000"), "1,4", "0,9", "0"} << "";
+        QTest::newRow("Italia") << "CmdITALIA" << QStringList{"ITALIA", grouped("57 836 000"), "0,9", "1", "0"} << "";
     }
     void countryButtonsLoadTheirModel()
     {
         QFETCH(QString, button);
         QFETCH(QStringList, shown);
+        QFETCH(QString, source);
         // Any time: after two steps of another model.
         this->button(button == QStringLiteral("CmdITALIA") ? QStringLiteral("cmdUSA") : QStringLiteral("CmdITALIA"))->click();
         step();
@@ -149,6 +152,8 @@ private slots:
         this->button(button)->click();
         QCOMPARE(figures(), shown);
         QCOMPARE(disabledCountryButtons(), QStringList{button});
+        // Figures taken from a publisher name it on the screen.
+        QCOMPARE(program_->text(forms::pyramids, QStringLiteral("LabFonte")), source);
     }
 
     void aStepShowsTheNewFigures()
