@@ -183,20 +183,37 @@ def popitalia2():
     save(fig, "popitalia2.jpg")
 
 
+def lesson_region():
+    """The region of the lesson, year by year as the simulation computes it: 1 500 000
+    inhabitants in 1640, 31 births and 27 deaths per thousand, 135 deaths per thousand
+    in the typhus year 1649."""
+    years, people = [1640], [1500000]
+    for year in range(1641, 1676):
+        deaths = 135 if year == 1650 else 27  # the year computed from 1649 to 1650
+        grown = round(people[-1] + 31 * people[-1] / 1000)
+        people.append(round(grown - deaths * people[-1] / 1000))
+        years.append(year)
+    return years, people
+
+
 def crisidimortalita():
     fig = figure("Le crisi di mortalità")
-    top = fig.add_axes([0.11, 0.5, 0.85, 0.36])
-    years, people = xy(ITALY_POPULATION, 1300, 1750)
-    top.fill_between(years, people, color="#efe3c8")
-    top.plot(years, people, color=POP, lw=2.6, marker="o", ms=4)
-    top.set_xlim(1300, 1750)
-    top.set_ylim(0, 18)
-    top.set_title("Abitanti in Italia (milioni), dal 1300 al 1750", loc="left")
-    for year, text, dy in [(1348, "peste nera\n(1348)", -4.2), (1650, "pesti del 1630\ne del 1656", -4.4)]:
-        value = population_in(year)
-        top.annotate(text, (year, value), (year, value + dy), ha="center", va="top", fontsize=9,
-                     color=DEATHS, fontweight="bold", arrowprops={"arrowstyle": "->", "color": DEATHS})
-    top.text(1525, 15.6, "la popolazione cresce piano\ne le crisi la fanno ricadere", ha="center", fontsize=9)
+    top = fig.add_axes([0.13, 0.5, 0.83, 0.36])
+    years, people = lesson_region()
+    millions = [p / 1e6 for p in people]
+    top.fill_between(years, millions, color="#efe3c8")
+    top.plot(years, millions, color=POP, lw=2.6, marker="o", ms=3)
+    top.set_xlim(1640, 1675)
+    top.set_ylim(1.2, 1.7)
+    top.set_yticks([1.3, 1.4, 1.5, 1.6], [it(v, 1) for v in (1.3, 1.4, 1.5, 1.6)])
+    top.set_title("Abitanti (milioni) della regione della lezione, anno per anno", loc="left", fontsize=10.5)
+    top.annotate(f"tifo del 1649:\n{it(people[10] - people[9]).replace('-', '−')} abitanti", (1650, millions[10]), (1655, 1.27),
+                 ha="left", va="center",
+                 fontsize=9, color=DEATHS, fontweight="bold", arrowprops={"arrowstyle": "->", "color": DEATHS})
+    top.text(1644, 1.62, "sale piano", ha="center", fontsize=9)
+    top.text(1667, 1.43, "risale piano", ha="center", fontsize=9)
+    top.text(1657.5, 1.66, "il «dente di sega»: natalità 31 ‰, mortalità 27 ‰ (135 ‰ nel 1649)", ha="center",
+             fontsize=8.5, style="italic")
 
     bottom = fig.add_axes([0.11, 0.1, 0.85, 0.28])
     counts = [141625, 102243]
@@ -210,7 +227,7 @@ def crisidimortalita():
     bottom.invert_yaxis()
     bottom.text(148000, 0.5, "−28%", ha="right", va="center", fontsize=13, fontweight="bold", color=DEATHS)
     bottom.set_title("Venezia prima e dopo la peste del 1630", loc="left")
-    source(fig, "P. Malanima, L. Del Panta (stime per l'Italia); censimenti della Repubblica di Venezia")
+    source(fig, "regione immaginaria con i tassi della lezione; censimenti della Repubblica di Venezia")
     save(fig, "crisidimortalità.jpg")
 
 
@@ -227,15 +244,23 @@ def popitalia3():
     top.annotate("54 milioni", (1971, 54.1), (1905, 52), fontsize=9.5, ha="right", arrowprops={"arrowstyle": "->"})
 
     bottom = fig.add_axes([0.11, 0.15, 0.85, 0.28])
-    decades = ["1876\n-80", "1881\n-90", "1891\n-1900", "1901\n-10", "1911\n-20", "1921\n-30", "1931\n-40",
+    periods = ["1876\n-80", "1881\n-90", "1891\n-1900", "1901\n-10", "1911\n-20", "1921\n-30", "1931\n-40",
                "1946\n-50", "1951\n-60", "1961\n-70"]
     emigrants = [0.55, 1.88, 2.83, 6.03, 3.83, 2.55, 0.70, 1.13, 2.94, 2.65]
-    bars = bottom.bar(range(len(decades)), emigrants, color="#c77d2e", width=0.7)
-    for bar, value in zip(bars, emigrants):
+    # 1876-80 and 1946-50 last five years: paler, striped bars that say so.
+    five_years = {0, 7}
+    bars = bottom.bar(range(len(periods)), emigrants, width=0.7,
+                      color=["#e8bd8a" if i in five_years else "#c77d2e" for i in range(len(periods))],
+                      edgecolor="#c77d2e")
+    for i, (bar, value) in enumerate(zip(bars, emigrants)):
+        if i in five_years:
+            bar.set_hatch("///")
         bottom.text(bar.get_x() + bar.get_width() / 2, value + 0.12, it(value, 1), ha="center", fontsize=8.5)
-    bottom.set_xticks(range(len(decades)), decades, fontsize=8.5)
+    bottom.set_xticks(range(len(periods)), periods, fontsize=8.5)
     bottom.set_ylim(0, 7)
-    bottom.set_title("Italiani emigrati all'estero (milioni per decennio)", loc="left")
+    bottom.set_title("Italiani emigrati all'estero (milioni in ogni periodo)", loc="left")
+    bottom.legend(handles=[Patch(fc="#c77d2e", label="in 10 anni"), Patch(fc="#e8bd8a", ec="#c77d2e", hatch="///", label="in 5 anni")],
+                  loc="upper right", fontsize=8.5, frameon=False)
     source(fig, "ISTAT, censimenti; G. Rosoli, Un secolo di emigrazione italiana 1876-1976")
     save(fig, "popitalia3.jpg")
 
@@ -484,19 +509,25 @@ def densita():
     save(fig, "densità.jpg")
 
 
-# Persons in each five-year age class of the three models of the pyramid screen
-# (mid-1990s figures): Algeria, the USA and Italy. Both sexes together, as the
-# simulation draws them.
-PYRAMIDS = [
+# Men and women in each five-year age class in 2000, in thousands, from 0-4 to 100+:
+# United Nations, World Population Prospects 2019 (data sets popM and popF). The three
+# countries of the pyramid screen; the classes from 85 on are drawn as one bar.
+PYRAMIDS_2000 = [
     ("A triangolo", "Algeria", "molti giovani,\npochi anziani",
-     [3303000, 3052000, 2700000, 2530000, 2322000, 2005000, 1804000, 1793000, 1667000, 1520000, 1361000,
-      1260000, 1043000, 849000, 651000, 245000, 100800, 0]),
-    ("A campana", "Stati Uniti", "giovani e adulti\nquasi alla pari",
-     [19400000, 19200000, 19000000, 18800000, 18500000, 18200000, 18000000, 17800000, 17800000, 17000000,
-      16500000, 15000000, 14000000, 12000000, 8500000, 7000000, 4500000, 2000000]),
+     [1576.131, 1882.782, 1987.949, 1910.894, 1673.171, 1378.992, 1153.406, 982.899, 800.252, 663.127, 424.371,
+      340.986, 313.495, 271.908, 183.517, 105.473, 57.32, 19.658, 4.317, 0.428, 0.023],
+     [1508.719, 1805.099, 1906.275, 1843.185, 1624.573, 1347.939, 1125.123, 949.215, 763.736, 638.738, 424.391,
+      352.729, 326.94, 276.124, 198.279, 116.744, 70.152, 25.993, 6.443, 0.698, 0.044]),
+    ("A campana", "Stati Uniti", "giovani e adulti quasi\nalla pari; in mezzo\ni nati del baby boom",
+     [10000.905, 10671.51, 10607.728, 10223.642, 9705.899, 9761.952, 10517.304, 11448.082, 11213.322, 10037.915,
+      8544.729, 6375.046, 5262.559, 4378.558, 3878.913, 3053.384, 1883.372, 858.119, 274.235, 58.808, 5.606],
+     [9563.676, 10176.5, 10119.062, 9710.357, 9329.933, 9523.399, 10096.342, 11126.992, 11187.667, 10213.431,
+      8959.431, 6944.267, 5643.768, 5071.324, 4902.578, 4325.729, 3126.458, 1806.518, 854.111, 233.072, 34.711]),
     ("A botte", "Italia", "pochi bambini,\nmolti adulti e anziani",
-     [2690000, 2776000, 2846000, 3043000, 3563000, 4396000, 4697000, 4674000, 4095000, 3766000, 3974000,
-      3278000, 3482000, 3106000, 2794000, 2261000, 1134000, 1261000]),
+     [1346.636, 1386.187, 1437.13, 1561.696, 1806.715, 2159.273, 2294.303, 2259.821, 1974.649, 1838.441, 1898.039,
+      1583.585, 1651.275, 1421.26, 1183.966, 881.893, 391.53, 268.947, 77.522, 10.917, 0.829],
+     [1273.69, 1315.897, 1361.232, 1486.158, 1749.931, 2130.087, 2275.555, 2251.66, 1997.664, 1877.341, 1948.467,
+      1664.286, 1796.488, 1655.888, 1549.236, 1360.037, 702.206, 591.992, 222.617, 43.106, 4.026]),
 ]
 # Men and women in Italy at the census of 2001 (ISTAT): everyone (27 586 982 men,
 # 29 408 762 women), and those aged 75 and over (63,7 % women).
@@ -504,18 +535,20 @@ ITALY_2001_BY_SEX = [("tutte le età", 27586982, 29408762), ("75 anni e più", 3
 
 MALES = "#3d7ab8"
 FEMALES = "#e06c5a"
-BOTH = "#7a8fa6"
 
 
 def piramidi():
     fig = figure("Le forme della piramide delle età")
     ages = [f"{5 * k}-{5 * k + 4}" for k in range(17)] + ["85+"]
-    for index, (shape, country, meaning, classes) in enumerate(PYRAMIDS):
+    for index, (shape, country, meaning, men, women) in enumerate(PYRAMIDS_2000):
+        men = men[:17] + [sum(men[17:])]
+        women = women[:17] + [sum(women[17:])]
+        total = sum(men) + sum(women)
         ax = fig.add_axes([0.1 + index * 0.305, 0.39, 0.27, 0.45])
-        total = sum(classes)
-        halves = [50 * c / total for c in classes]
-        ax.barh(range(18), [2 * h for h in halves], left=[-h for h in halves], color=BOTH, height=0.85)
-        ax.set_xlim(-6.5, 6.5)
+        ax.barh(range(18), [-100 * m / total for m in men], color=MALES, height=0.85)
+        ax.barh(range(18), [100 * w / total for w in women], color=FEMALES, height=0.85)
+        ax.axvline(0, color="white", lw=0.8)
+        ax.set_xlim(-7, 7)
         ax.set_ylim(-0.6, 17.6)
         ax.set_xticks([])
         ax.spines["bottom"].set_visible(False)
@@ -525,8 +558,8 @@ def piramidi():
         ax.set_title(shape, fontsize=12, color=POP, pad=4)
         ax.text(0, -1.3, country, ha="center", va="top", fontsize=10.5, fontweight="bold")
         ax.text(0, -3.0, meaning, ha="center", va="top", fontsize=9.5, linespacing=1.15)
-    fig.text(0.5, 0.912, "Metà anni Novanta. Ogni barra: quante persone su 100 hanno quell'età\n"
-             "(maschi e femmine insieme, come nella simulazione)", ha="center", va="center", fontsize=9,
+    fig.text(0.5, 0.912, "Anno 2000. Ogni barra: quanti abitanti su 100 hanno quell'età,\n"
+             "maschi a sinistra (blu), femmine a destra (rosso)", ha="center", va="center", fontsize=9,
              linespacing=1.2)
 
     sexes = fig.add_axes([0.27, 0.08, 0.66, 0.13])
@@ -545,19 +578,32 @@ def piramidi():
     sexes.spines["bottom"].set_visible(False)
     sexes.invert_yaxis()
     sexes.set_title("Italia, censimento 2001: su 100 abitanti", loc="left", fontsize=10)
-    source(fig, "ONU, World Population Prospects (metà anni Novanta); ISTAT, censimento 2001")
+    source(fig, "ONU, World Population Prospects 2019 (anno 2000); ISTAT, censimento 2001")
     save(fig, "piramidi.jpg")
 
 
-# Italy today (ISTAT): births and deaths in thousands (2000: yearly statistics; 2023
-# and 2024: Indicatori demografici), the moves to and from abroad in 2024 (Rapporto
-# annuale 2025) and the foreign residents at the censuses, in millions.
-BIRTHS_DEATHS = [("2000", 543, 560), ("2023", 380, 661), ("2024", 370, 651)]
-ABROAD_2024 = [("arrivati\ndall'estero", 435, "#2a7fb8"), ("partiti\nper l'estero", 191, "#d17a22")]
-FOREIGNERS = [("1991", 0.36), ("2001", 1.34), ("2024", 5.37)]
+# Italy today (ISTAT): births and deaths in thousands in 2000 (yearly statistics) and
+# 2023 (Indicatori demografici), foreign residents at the censuses of 1991 and 2001, in
+# millions; the figures of the latest year come from tools/lessons/oggi.toml, as in the
+# lessons' boxes.
+BIRTHS_DEATHS_BEFORE = [("2000", 543, 560), ("2023", 380, 661)]
+FOREIGNERS_BEFORE = [("1991", 0.36), ("2001", 1.34)]
+
+
+def today():
+    sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "lessons"))
+    import oggi  # noqa: E402
+    return oggi.Figures()
 
 
 def italia():
+    figures = today()
+    year = str(figures.year())
+    thousands = lambda name: round(figures.value(name) / 1000)  # noqa: E731
+    BIRTHS_DEATHS = BIRTHS_DEATHS_BEFORE + [(year, thousands("nati"), thousands("morti"))]
+    ABROAD = [("arrivati\ndall'estero", thousands("arrivi_estero"), "#2a7fb8"),
+              ("partiti\nper l'estero", thousands("partenze_estero"), "#d17a22")]
+    FOREIGNERS = FOREIGNERS_BEFORE + [(year, figures.value("stranieri") / 1e6)]
     fig = figure("Nati, morti e migrazioni")
     top = fig.add_axes([0.1, 0.56, 0.86, 0.3])
     for row, (year, born, dead) in enumerate(BIRTHS_DEATHS):
@@ -574,17 +620,19 @@ def italia():
     top.legend(loc="upper right", bbox_to_anchor=(1, 1.14), fontsize=9, ncol=2, frameon=False)
 
     middle = fig.add_axes([0.27, 0.33, 0.69, 0.13])
-    for row, (label, people, colour) in enumerate(ABROAD_2024):
+    for row, (label, people, colour) in enumerate(ABROAD):
         middle.barh(row, people, color=colour, height=0.65)
         middle.text(people + 6, row, f"{people} mila", va="center", fontsize=9.5, fontweight="bold")
-    middle.set_yticks(range(len(ABROAD_2024)), [label for label, _, _ in ABROAD_2024], fontsize=9)
+    middle.set_yticks(range(len(ABROAD)), [label for label, _, _ in ABROAD], fontsize=9)
     middle.set_xlim(0, 560)
     middle.set_xticks([])
     middle.spines["bottom"].set_visible(False)
     middle.tick_params(axis="y", length=0)
     middle.invert_yaxis()
-    middle.set_title("Con l'estero nel 2024: saldo migratorio +244 mila", loc="left", fontsize=10.5)
-    middle.text(560, 1, "tra loro 156 mila\nitaliani", ha="right", va="center", fontsize=9, color="#8a4a10")
+    middle.set_title(f"Con l'estero nel {year}: saldo migratorio +{ABROAD[0][1] - ABROAD[1][1]} mila", loc="left",
+                     fontsize=10.5)
+    middle.text(560, 1, f"tra loro {thousands('italiani_partiti')} mila\nitaliani", ha="right", va="center", fontsize=9,
+                color="#8a4a10")
 
     bottom = fig.add_axes([0.27, 0.09, 0.69, 0.15])
     for row, (year, millions) in enumerate(FOREIGNERS):
@@ -597,7 +645,7 @@ def italia():
     bottom.tick_params(axis="y", length=0)
     bottom.invert_yaxis()
     bottom.set_title("Stranieri residenti in Italia", loc="left", fontsize=10.5)
-    source(fig, "ISTAT, censimenti; Indicatori demografici 2024; Rapporto annuale 2025")
+    source(fig, "ISTAT, censimenti, Indicatori demografici e Rapporto annuale")
     save(fig, "italia.jpg")
 
 

@@ -91,8 +91,9 @@ void ResultsBrowser::aggiorna()
                         MessageIcon::Information);
         return;
     }
-    Questionari();
-    esercizi();
+    const bool questionnaires = load(Kind::Questionnaires, Whose::CurrentPupil);
+    const bool exercises = load(Kind::Exercises, Whose::CurrentPupil);
+    showWhoseRows(questionnaires || exercises, module_.nomealunno);
 }
 
 void ResultsBrowser::leave()
@@ -111,7 +112,14 @@ void ResultsBrowser::esercizi() { load(Kind::Exercises, Whose::CurrentPupil); }
 void ResultsBrowser::RicercaQUEST() { load(Kind::Questionnaires, Whose::LookedUp); }
 void ResultsBrowser::RicercaESER() { load(Kind::Exercises, Whose::LookedUp); }
 
-void ResultsBrowser::load(Kind kind, Whose whose)
+// Each loader clears the title: found in one table is enough for it to name the pupil.
+void ResultsBrowser::showWhoseRows(bool found, const QString &name)
+{
+    if (found)
+        setShownName(name);
+}
+
+bool ResultsBrowser::load(Kind kind, Whose whose)
 {
     setShownName(QString());
     if (whose == Whose::CurrentPupil)
@@ -123,7 +131,7 @@ void ResultsBrowser::load(Kind kind, Whose whose)
     Archive *archive = source(false);
     if (!archive) {
         clearGrids();
-        return;
+        return false;
     }
     const auto row = archive->findRow(questionnaires ? resulttopics::questionnaireTable : resulttopics::exerciseTable, name);
     if (!row) {
@@ -135,11 +143,12 @@ void ResultsBrowser::load(Kind kind, Whose whose)
             module_.message(questionnaires ? QStringLiteral("Nome non trovato in 'QUESTIONARI'") : QStringLiteral("Nome non trovato in 'Esercizi'"));
         fill(grid, kind, nullptr);
         emit changed();
-        return;
+        return false;
     }
     nomemostrato_ = whose == Whose::CurrentPupil ? currentPupilMark : lookedUpMark;
     fill(grid, kind, &*row);
     setShownName(name);
+    return true;
 }
 
 void ResultsBrowser::fill(GridTexts &grid, Kind kind, const QList<QVariant> *row)
@@ -176,8 +185,9 @@ bool ResultsBrowser::cerca(const QString &surname, const QString &firstName)
     if (sought != module_.nomealunno && !teacherAdmits(QStringLiteral("vedere i risultati di altri alunni")))
         return false;
     nomecercato_ = sought;
-    RicercaQUEST();
-    RicercaESER();
+    const bool questionnaires = load(Kind::Questionnaires, Whose::LookedUp);
+    const bool exercises = load(Kind::Exercises, Whose::LookedUp);
+    showWhoseRows(questionnaires || exercises, nomecercato_);
     return true;
 }
 
@@ -234,13 +244,14 @@ bool ResultsBrowser::teacherAdmits(const QString &what)
 QString ResultsBrowser::helpText()
 {
     return QStringLiteral("'ESPORTO' serve a raccogliere tutti i risultati degli alunni, distribuiti su diversi computer, "
-                          "in un solo archivio che sarà salvato su floppy.\r\n\r\n"
-                          "PRIMA di esportare i dati, è necessario inserire UN DISCHETTO. Si deve:\r\n"
-                          "     1°) essere sicuri che non sia danneggiato;\r\n"
-                          "     2°) essere sicuri che ci siano almeno 500 Kb di spazio libero \r\n\n"
-                          "Si raccomanda di usare un dischetto diverso per ogni classe. \r\n\r\n"
-                          "Al posto del dischetto si può usare una chiavetta USB: se ce n'è più d'una, o nessuna, "
-                          "il programma chiede dove salvare l'archivio.");
+                          "in un solo archivio che sarà salvato su una chiavetta USB o su una scheda di memoria.\r\n\r\n"
+                          "PRIMA di esportare i dati, inserite la chiavetta (o la scheda) e aspettate che il computer "
+                          "la apra. Si deve:\r\n"
+                          "     1°) essere sicuri che non sia danneggiata né protetta dalla scrittura;\r\n"
+                          "     2°) essere sicuri che ci sia almeno 1 MB di spazio libero.\r\n\r\n"
+                          "Si raccomanda di usare una chiavetta diversa per ogni classe.\r\n\r\n"
+                          "Se ci sono più chiavette, o nessuna, il programma chiede dove salvare l'archivio: "
+                          "si può scegliere anche una cartella. Non togliete la chiavetta prima che l'esportazione sia finita.");
 }
 
 void ResultsBrowser::aiuto()

@@ -64,7 +64,9 @@ signals:
 private:
     enum class Kind { Questionnaires, Exercises };
     enum class Whose { CurrentPupil, LookedUp };
-    void load(Kind kind, Whose whose);
+    // True when the pupil's row was found.
+    bool load(Kind kind, Whose whose);
+    void showWhoseRows(bool found, const QString &name);
     void fill(GridTexts &grid, Kind kind, const QList<QVariant> *row);
     void setShownName(const QString &name);
     // The teacher's gate before what, said to the teacher ("vedere i risultati di altri alunni").

@@ -12,6 +12,9 @@
 #include "platform/numbers.h"
 #include "platform/random.h"
 #include "platform/twips.h"
+#include "platform/wording.h"
+
+#include <array>
 
 #include <QGroupBox>
 #include <QLabel>
@@ -76,6 +79,7 @@ Fesercizi::Fesercizi(Module &module)
     const auto answer = [&](QGroupBox *frame, const QString &name, const QString &text, int row, RatesExercise::Answer which) {
         caption(frame, text, answerRowTop(row));
         answerBoxes_[which] = addAnswerBox(frame, name, {valueLeft, answerRowTop(row), valueWidth, rowHeight});
+        answerCaptions_[which] = accessible::fromCaption(text);
         accessible::name(answerBoxes_[which], accessible::fromCaption(text), frame->title());
     };
 
@@ -204,8 +208,8 @@ void Fesercizi::CMDRISULT_Click()
     RatesExercise::Answers answers;
     for (int i = 0; i < RatesExercise::answerCount; ++i)
         answers[i] = answerBoxes_[i]->text();
-    if (RatesExercise::completeness(answers) != RatesExercise::Completeness::Complete) {
-        module().message(QStringLiteral("Devi completare la risposta..."));
+    if (const auto completeness = RatesExercise::completeness(answers); completeness != RatesExercise::Completeness::Complete) {
+        askToComplete(completeness);
         return;
     }
     const RatesExercise::Correction correction = exercise_.correct(answers);
@@ -223,6 +227,27 @@ void Fesercizi::CMDRISULT_Click()
     showSolutionOrPicture();
     if (correction.counted)
         record();
+}
+
+void Fesercizi::askToComplete(RatesExercise::Completeness completeness)
+{
+    const bool first = completeness == RatesExercise::Completeness::FirstIncomplete;
+    using Boxes = std::array<RatesExercise::Answer, 4>;
+    const Boxes problem = first ? Boxes{RatesExercise::Nati1, RatesExercise::Morti1, RatesExercise::Saldo1, RatesExercise::PopFinale1}
+                                : Boxes{RatesExercise::TassoNat2, RatesExercise::TassoMort2, RatesExercise::Saldo2,
+                                        RatesExercise::PopFinale2};
+    QStringList empty;
+    QLineEdit *firstEmpty = nullptr;
+    for (RatesExercise::Answer answer : problem)
+        if (answerBoxes_[answer]->text().isEmpty()) {
+            empty << QStringLiteral("«%1»").arg(answerCaptions_[answer]);
+            firstEmpty = firstEmpty ? firstEmpty : answerBoxes_[answer];
+        }
+    const QString where = first ? QStringLiteral("del primo esercizio") : QStringLiteral("del secondo esercizio");
+    module().message(QStringLiteral("Devi completare la risposta...\n%1 %2 %3.")
+                         .arg(empty.size() == 1 ? QStringLiteral("È vuota la casella") : QStringLiteral("Sono vuote le caselle"),
+                              wording::listed(empty), where));
+    firstEmpty->setFocus();
 }
 
 void Fesercizi::record()

@@ -37,10 +37,13 @@ private:
     void showHelp(const QStringList &lines);
     void record();
     void showSolutionOrPicture();
+    // The message that names the empty boxes of the first problem not complete.
+    void askToComplete(RatesExercise::Completeness completeness);
 
     RatesExercise exercise_;
     QGroupBox *frames_[2];
     std::array<QLineEdit *, RatesExercise::answerCount> answerBoxes_{};
+    std::array<QString, RatesExercise::answerCount> answerCaptions_{};
     std::array<bool, RatesExercise::answerCount> wrong_{}; // at the last correction
     QLabel *labpopiniz_, *Labtassonat_, *Labtassomort_;
     QLabel *Lab1popinizio_, *Lab1nati_, *Lab1morti_;

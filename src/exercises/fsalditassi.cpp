@@ -12,6 +12,7 @@
 #include "platform/numbers.h"
 #include "platform/random.h"
 #include "platform/twips.h"
+#include "platform/wording.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -119,7 +120,7 @@ void FSaldiTassi::addData()
     // Values are read with what they are.
     const auto describe = [](QLabel *value, const char *what) { accessible::describe(value, QString::fromUtf8(what)); };
     const int rows[] = {330, 750, 1170, 1590, 2010};
-    caption(QStringLiteral("Popolazione all'inzio dell'anno:"), 160, rows[0], 2860);
+    caption(QStringLiteral("Popolazione all'inizio dell'anno:"), 160, rows[0], 2860);
     LabPOP_ = value(QStringLiteral("LabPOP"), 3060, rows[0], 1200);
     caption(QStringLiteral("Bambini nati:"), 160, rows[1], 1560);
     Labnati_ = value(QStringLiteral("Labnati"), 1760, rows[1], 900);
@@ -276,8 +277,8 @@ void FSaldiTassi::AniPushButton1_Click()
 {
     pulse(AniPushButton1_, checkButtonStyle);
     const BalancesExercise::Answers given = answers();
-    if (!BalancesExercise::isComplete(given)) {
-        module().message(QStringLiteral("Non hai completato la risposta"));
+    if (const QList<BalancesExercise::Missing> missing = BalancesExercise::missing(given); !missing.isEmpty()) {
+        askToComplete(missing);
         return;
     }
     if (exercise_.check(given)) {
@@ -289,6 +290,29 @@ void FSaldiTassi::AniPushButton1_Click()
         // The same counters, still to be stored: the name was refused last time.
         recorded_ = record();
     }
+}
+
+// The message names what is still to be given, and the first of it takes the keyboard.
+void FSaldiTassi::askToComplete(const QList<BalancesExercise::Missing> &missing)
+{
+    using M = BalancesExercise::Missing;
+    const auto place = [this](M what) -> std::pair<QString, QWidget *> {
+        switch (what) {
+        case M::SaldoNaturale: return {QStringLiteral("il saldo naturale"), TXTSNATURALE_};
+        case M::SegnoNat: return {QStringLiteral("il segno del saldo naturale"), Check2_[0]};
+        case M::SaldoMigratorio: return {QStringLiteral("il saldo migratorio"), TXTSMIGRATORIO_};
+        case M::SegnoMig: return {QStringLiteral("il segno del saldo migratorio"), Check3_[0]};
+        case M::Pop: return {QStringLiteral("la popolazione alla fine dell'anno"), TXTPOP_};
+        case M::Option: return {QStringLiteral("il tipo di regione («Questi dati sono tipici di:»)"), Option3_[0]};
+        }
+        return {};
+    };
+    QStringList names;
+    for (M what : missing)
+        names << place(what).first;
+    module().message(QStringLiteral("Non hai completato la risposta: %1 %2.")
+                         .arg(names.size() == 1 ? QStringLiteral("manca") : QStringLiteral("mancano"), wording::listed(names)));
+    place(missing.first()).second->setFocus();
 }
 
 void FSaldiTassi::showMarks()

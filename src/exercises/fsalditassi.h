@@ -37,6 +37,7 @@ private:
     void addUnderstanding();
     void addCounters();
     BalancesExercise::Answers answers() const;
+    void askToComplete(const QList<BalancesExercise::Missing> &missing);
     void showMarks();
     void showCounters();
     // False when nothing was stored (no pupil name, or the archive refused it).

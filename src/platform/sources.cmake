@@ -1,5 +1,6 @@
 target_sources(censaria_lib PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/numbers.h ${CMAKE_CURRENT_LIST_DIR}/numbers.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/wording.h ${CMAKE_CURRENT_LIST_DIR}/wording.cpp
     ${CMAKE_CURRENT_LIST_DIR}/random.h ${CMAKE_CURRENT_LIST_DIR}/random.cpp
     ${CMAKE_CURRENT_LIST_DIR}/twips.h ${CMAKE_CURRENT_LIST_DIR}/twips.cpp
     ${CMAKE_CURRENT_LIST_DIR}/typescale.h ${CMAKE_CURRENT_LIST_DIR}/typescale.cpp

@@ -8,6 +8,7 @@
 #include "screenkit/palette.h"
 #include "colouredbutton.h"
 #include "platform/twips.h"
+#include "platform/wording.h"
 #include "questionnairerecording.h"
 #include "topicchooser.h"
 
@@ -28,8 +29,16 @@ constexpr int rowStep = 360;
 constexpr int buttonLeft = 9480;
 constexpr int buttonWidth = 1935;
 
-const QString incompleteMessage =
-    QStringLiteral("Non hai fornito TUTTE LE RISPOSTE.  Prima di continuare, controlla e completa le risposte.");
+// The statements are numbered on screen by their V boxes, from 1.
+QString incompleteMessage(const QList<int> &rows)
+{
+    QStringList numbers;
+    for (int row : rows)
+        numbers << QString::number(row + 1);
+    return QStringLiteral("Non hai fornito TUTTE LE RISPOSTE. Prima di continuare, controlla e completa le risposte.\n%1")
+        .arg(rows.size() == 1 ? QStringLiteral("Manca la risposta all'affermazione %1.").arg(numbers.first())
+                              : QStringLiteral("Mancano le risposte alle affermazioni %1.").arg(wording::listed(numbers)));
+}
 
 // Long texts get a smaller type rather than being cut off.
 QFont fittedFont(QFont font, const QString &text, int room)
@@ -222,10 +231,12 @@ void FQuestionario::topicChosen(const QString &item)
 
 int FQuestionario::verifica()
 {
-    const int mancanti = session_.verifica();
-    if (mancanti > 0)
-        module().message(incompleteMessage);
-    return mancanti;
+    const QList<int> unanswered = session_.unansweredRows();
+    if (!unanswered.isEmpty()) {
+        module().message(incompleteMessage(unanswered));
+        veroBoxes_[unanswered.first()]->setFocus();
+    }
+    return int(unanswered.size());
 }
 
 void FQuestionario::scoreAnswers()

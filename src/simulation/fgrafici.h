@@ -27,6 +27,7 @@ private:
     void buildButtons();
     QLineEdit *addInput(QWidget *frame, const char *name, const QString &prompt, int row, bool rateHint);
     QLabel *addResult(QWidget *panel, const char *name, const QString &caption, int row);
+    void setResultTypes();
 
     void startYearChanged();
     void initialPopulationChanged();
@@ -37,6 +38,7 @@ private:
     void showYear();
     void lockStartData(bool locked);
     QString outcomeMessage(YearOutcome outcome) const;
+    void missingDataMessage(const QList<SimulationInputs::Box> &missing);
     // The box whose figure the outcome refuses, if any.
     QLineEdit *boxToCorrect(YearOutcome outcome) const;
 

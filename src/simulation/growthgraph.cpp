@@ -6,8 +6,7 @@
 #include <QCategoryAxis>
 #include <QLabel>
 #include <QLineSeries>
-#include <QLocale>
-#include <QValueAxis>
+#include <cmath>
 
 namespace censaria {
 namespace {
@@ -21,7 +20,7 @@ const QColor textColour(30, 45, 60);
 GrowthGraph::GrowthGraph(QWidget *parent)
     : QChartView(parent)
     , series_(new QLineSeries)
-    , populationAxis_(new QValueAxis)
+    , populationAxis_(new QCategoryAxis)
     , yearAxis_(new QCategoryAxis)
 {
     setRenderHint(QPainter::Antialiasing);
@@ -30,9 +29,8 @@ GrowthGraph::GrowthGraph(QWidget *parent)
     chart->setTitleFont(Twips::font(12, true));
     chart->setTitleBrush(textColour);
     chart->setBackgroundRoundness(Twips::px(120));
-    // Populations in Italian form ("57.600.000"); the years are labelled by hand, ungrouped.
-    chart->setLocalizeNumbers(true);
-    chart->setLocale(numbers::italian());
+    // Both axes are labelled by hand: the populations in the program's own form
+    // ("57 600 000", as the results beside the graph), the years ungrouped.
     // Room on the right for the half of the last year's label that passes the plot area.
     chart->setMargins(QMargins(Twips::px(60), Twips::px(30), Twips::px(300), Twips::px(30)));
 
@@ -50,8 +48,7 @@ GrowthGraph::GrowthGraph(QWidget *parent)
         axis->setGridLineColor(gridColour);
     }
     populationAxis_->setTitleText(QStringLiteral("Abitanti"));
-    // Tick lines stay at the same populations however far the range widens.
-    populationAxis_->setTickType(QValueAxis::TicksDynamic);
+    populationAxis_->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     yearAxis_->setTitleText(QStringLiteral("Anno"));
     yearAxis_->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
 
@@ -87,10 +84,7 @@ void GrowthGraph::draw(const QList<qint32> &values, const GraphScale &scale)
     for (qsizetype i = 0; i < values.size(); ++i)
         points.append(QPointF(scale.firstYear + i, values[i]));
 
-    populationAxis_->setRange(scale.bottom, scale.top);
-    populationAxis_->setTickAnchor(scale.tickAnchor);
-    populationAxis_->setTickInterval(scale.tickInterval);
-    populationAxis_->setLabelFormat(QStringLiteral("%.%1f").arg(scale.decimals));
+    placePopulationLabels(scale);
     placeYearLabels(scale);
     // Big dots for a few years, smaller ones as the years crowd together.
     const int dot = values.size() <= 20 ? 90 : values.size() <= 50 ? 60 : 40;
@@ -116,6 +110,20 @@ void GrowthGraph::placeYearLabels(const GraphScale &scale)
     for (int year = scale.firstYear; year <= scale.lastYear; year += scale.yearStep)
         yearAxis_->append(QString::number(year), year);
     yearAxis_->setRange(scale.firstYear, scale.lastYear);
+}
+
+// Tick lines stay at the same populations however far the range widens: the anchor
+// plus whole multiples of the interval.
+void GrowthGraph::placePopulationLabels(const GraphScale &scale)
+{
+    for (const QString &label : populationAxis_->categoriesLabels())
+        populationAxis_->remove(label);
+    const double first = scale.tickAnchor + std::ceil((scale.bottom - scale.tickAnchor) / scale.tickInterval) * scale.tickInterval;
+    populationAxis_->setStartValue(first - scale.tickInterval);
+    // Half an interval of slack, so that rounding never drops the top tick.
+    for (double value = first; value <= scale.top + scale.tickInterval / 2; value += scale.tickInterval)
+        populationAxis_->append(numbers::groupedText(value, scale.decimals), value);
+    populationAxis_->setRange(scale.bottom, scale.top);
 }
 
 void GrowthGraph::showAxes(bool visible)

@@ -7,7 +7,6 @@
 class QCategoryAxis;
 class QLabel;
 class QLineSeries;
-class QValueAxis;
 
 namespace censaria {
 
@@ -25,7 +24,7 @@ public:
     void clearData();
 
     QLineSeries *series() const { return series_; }
-    QValueAxis *populationAxis() const { return populationAxis_; }
+    QCategoryAxis *populationAxis() const { return populationAxis_; }
     QCategoryAxis *yearAxis() const { return yearAxis_; }
 
 protected:
@@ -33,10 +32,11 @@ protected:
 
 private:
     void placeYearLabels(const GraphScale &scale);
+    void placePopulationLabels(const GraphScale &scale);
     void showAxes(bool visible);
 
     QLineSeries *series_;
-    QValueAxis *populationAxis_;
+    QCategoryAxis *populationAxis_;
     QCategoryAxis *yearAxis_;
     QLabel *emptyHint_;
 };

@@ -29,6 +29,10 @@ struct SimulationInputs
     QString initialPopulation;
     QString birthRate;
     QString deathRate;
+
+    enum Box { StartYear, InitialPopulation, BirthRate, DeathRate };
+    // The boxes left empty (or holding blanks only), in the order they are on screen.
+    QList<Box> missing() const;
 };
 
 // The figures of the year last computed, as the result labels show them.

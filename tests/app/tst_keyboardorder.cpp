@@ -144,18 +144,21 @@ private slots:
         box->setText(QStringLiteral("12"));
         QTest::keyClick(box, Qt::Key_Return);
         QCOMPARE(program.dialogs().messages.size(), 1);
-        QCOMPARE(program.dialogs().messages.last().text, QStringLiteral("Devi completare la risposta..."));
+        QCOMPARE(program.dialogs().messages.last().text,
+                 QStringLiteral("Devi completare la risposta...\nSono vuote le caselle «Numero di morti», «Saldo naturale» e "
+                                "«Popolazione finale» del primo esercizio."));
         QCOMPARE(box->text(), QStringLiteral("12"));
         program.open(forms::balances);
         QTest::keyClick(program.control<QLineEdit>(forms::balances, QStringLiteral("TXTPOP")), Qt::Key_Return);
-        QCOMPARE(program.dialogs().messages.last().text, QStringLiteral("Non hai completato la risposta"));
+        QVERIFY(program.dialogs().messages.last().text.startsWith(
+            QStringLiteral("Non hai completato la risposta: mancano il saldo naturale, il segno del saldo naturale, ")));
 
         program.open(forms::simulation);
         QLineEdit *last = nullptr;
         for (const auto &[name, typed] : {std::pair{"Text1", "2000"}, {"txtpopiniziale", "57600000"}, {"txtnatal", "9"}, {"Txtmortal", "10"}})
             (last = program.control<QLineEdit>(forms::simulation, QString::fromUtf8(name)))->setText(QString::fromUtf8(typed));
         QTest::keyClick(last, Qt::Key_Enter);
-        QCOMPARE(program.text(forms::simulation, QStringLiteral("labrisult")), QStringLiteral("57542400"));
+        QCOMPARE(program.text(forms::simulation, QStringLiteral("labrisult")), QStringLiteral("57\u00a0542\u00a0400"));
     }
 };
 
