@@ -33,6 +33,7 @@ private:
     void calculateYear();
     void newSituation();
     void openExercise();
+    void printGraph();
 
     void showYear();
     void lockStartData(bool locked);
@@ -54,6 +55,7 @@ private:
     QLabel *variation_ = nullptr;
     QLabel *variationYear_ = nullptr;     // Label12
     QPushButton *calculate_ = nullptr;
+    QPushButton *print_ = nullptr;
     GrowthGraph *graph_ = nullptr;
 };
 
