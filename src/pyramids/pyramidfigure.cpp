@@ -11,7 +11,6 @@ namespace censaria {
 namespace {
 
 const QColor ground(0, 128, 128);
-constexpr double pictureWidthTwips = 7335; // the screen's picture box, which bars are measured against
 
 QColor barColour(int ageClass)
 {
@@ -53,28 +52,27 @@ void paintPyramid(QPainter &painter, const QRectF &area, const PyramidModel &mod
                      QStringLiteral("0-14 anni: %1     15-64 anni: %2     65 anni e oltre: %3")
                          .arg(share(model, 1, 3), share(model, 4, 13), share(model, 14, 18)));
 
-    // Eighteen rows, the youngest at the bottom; each bar centred, its age over its middle.
-    const QRectF bars(area.left(), area.top() + 2 * pad + line, area.width(), area.height() - 4 * pad - line - footer);
-    const double row = bars.height() / PyramidModel::classCount;
-    const QFontMetricsF metrics(label);
-    const double pillWidth = metrics.horizontalAdvance(QStringLiteral("85-90")) * 1.4;
+    // Eighteen rows, the youngest at the bottom, each age on the left of its bar; the
+    // bars centred and as wide as the largest class lets them, so that the shape shows.
+    const QRectF rows(area.left() + pad, area.top() + 2 * pad + line, area.width() - 2 * pad, area.height() - 4 * pad - line - footer);
+    const double row = rows.height() / PyramidModel::classCount;
+    const double ageWidth = QFontMetricsF(label).horizontalAdvance(QStringLiteral("85-90")) * 1.3;
+    const QRectF bars = rows.adjusted(ageWidth, 0, -ageWidth, 0);
+    qint32 largest = 1;
+    for (int ageClass = 1; ageClass <= PyramidModel::classCount; ++ageClass)
+        largest = std::max(largest, model.persons(ageClass));
     painter.setPen(QPen(QColor(0, 60, 60), figureLine(area)));
     for (int ageClass = 1; ageClass <= PyramidModel::classCount; ++ageClass) {
-        const double top = bars.bottom() - ageClass * row;
-        const double width = std::clamp(model.barWidth(ageClass) / pictureWidthTwips, 0.0, 1.0) * bars.width();
+        const double top = rows.bottom() - ageClass * row;
+        const double width = std::clamp(double(model.persons(ageClass)) / largest, 0.0, 1.0) * bars.width();
         if (width > 0) {
             painter.setBrush(barColour(ageClass));
             painter.drawRect(QRectF(bars.center().x() - width / 2, top + row * 0.08, width, row * 0.84));
         }
-    }
-    painter.setPen(Qt::NoPen);
-    for (int ageClass = 1; ageClass <= PyramidModel::classCount; ++ageClass) {
-        const QRectF pill(bars.center().x() - pillWidth / 2, bars.bottom() - ageClass * row + row * 0.1, pillWidth, row * 0.8);
-        painter.setBrush(QColor(255, 255, 255, 215));
-        painter.drawRoundedRect(pill, pill.height() / 3, pill.height() / 3);
-        painter.setPen(Qt::black);
-        painter.drawText(pill, Qt::AlignCenter, PyramidModel::classLabel(ageClass));
-        painter.setPen(Qt::NoPen);
+        painter.save();
+        painter.setPen(Qt::white);
+        painter.drawText(QRectF(rows.left(), top, ageWidth, row), Qt::AlignLeft | Qt::AlignVCenter, PyramidModel::classLabel(ageClass));
+        painter.restore();
     }
     painter.restore();
 }
