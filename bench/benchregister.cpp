@@ -113,7 +113,7 @@ void benchRegister(Report &report, const QString &workFolder)
     const QString pdf = QDir(workFolder).filePath(QStringLiteral("registro.pdf"));
     const classregister::RegisterDocument document(model, rows, {QStringLiteral("3ª B"), QStringLiteral("Scuola"), QDate(2026, 3, 12),
                                                                  QStringLiteral("questo computer")});
-    const auto pdfTimes = timeRuns(1, [&] { classregister::writeRegisterPdf(document, pdf, {}, nullptr); });
+    const auto pdfTimes = timeRuns(1, [&] { writePdf(document, pdf, {}, nullptr); });
     report.addLimit(QStringLiteral("Register: PDF of 10 000 pupils"), median(pdfTimes), QStringLiteral("ms"), 5000);
 }
 

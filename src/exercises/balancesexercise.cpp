@@ -3,6 +3,8 @@
 #include "platform/numbers.h"
 #include "platform/random.h"
 
+#include <QStringList>
+
 namespace censaria {
 namespace {
 
@@ -155,6 +157,25 @@ void BalancesExercise::judgeSign(const std::array<bool, 2> &ticks, const QString
         ++counters_.calcSB;
         marks[wrong] = true;
     }
+}
+
+QString BalancesExercise::optionCaption(int option)
+{
+    static const QStringList captions = {QStringLiteral("una regione ricca, in un paese ricco"), QStringLiteral("una regione in crisi, in un paese ricco"),
+                                         QStringLiteral("una regione in sviluppo, in un paese povero"),
+                                         QStringLiteral("una regione povera, in un paese povero")};
+    return captions.value(option);
+}
+
+QString BalancesExercise::factCaption(int fact)
+{
+    static const QStringList captions = {QStringLiteral("Il saldo naturale è appena positivo o addirittura negativo"),
+                                         QStringLiteral("il saldo naturale è fortemente positivo "),
+                                         QStringLiteral("il saldo migratorio è positivo"),
+                                         QStringLiteral("il saldo migratorio è negativo"),
+                                         QStringLiteral("i tassi di natalità e mortalità sono bassi"),
+                                         QStringLiteral("i tassi di natalità e mortalità sono alti")};
+    return captions.value(fact);
 }
 
 QString BalancesExercise::formula(NumberAnswer answer)

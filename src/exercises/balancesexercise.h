@@ -32,6 +32,9 @@ public:
     };
     // tipozona from 1 to 4.
     static const Category &category(int tipozona);
+    // The kinds of region to choose from and the facts to tick, as the pupil reads them.
+    static QString optionCaption(int option);
+    static QString factCaption(int fact);
 
     struct Answers
     {

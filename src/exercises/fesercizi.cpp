@@ -9,6 +9,7 @@
 #include "archive/schema.h"
 #include "calculatorpanel.h"
 #include "exercisepictures.h"
+#include "exercisesheets.h"
 #include "platform/numbers.h"
 #include "platform/random.h"
 #include "platform/twips.h"
@@ -126,6 +127,7 @@ Fesercizi::Fesercizi(Module &module)
     cmdok_->hide();
 
     addNavigationButtons(QStringLiteral("Cmdfine"), 4640, 7980);
+    addSheetButton({8720, 240, CalculatorPanel::widthTwips, 500});
     addSolution({8720, 4320, CalculatorPanel::widthTwips, 460}, {8720, 4820, CalculatorPanel::widthTwips, 1240});
     submitOnEnter({answerBoxes_.begin(), answerBoxes_.end()}, CMDRISULT_);
 
@@ -136,7 +138,7 @@ Fesercizi::Fesercizi(Module &module)
 
     // One problem after the other, each with its help; the help's OK stands where the problems were.
     setKeyboardOrder(controls({"txtnati", "txtmorti", "Txtsaldo", "Txtpopfine", "Cmdhelp1", "Txt1nati", "txt1morti", "txt1saldo",
-                               "txt1popfine", "Cmdhelp2", "Frame3", "CmdSOLUZIONE", "cmdok", "CMDRISULT", "CmdNUOVO", "Cmdarchivio", "Cmdtorno", "cmdmenu",
+                               "txt1popfine", "Cmdhelp2", "Frame3", "CmdSOLUZIONE", "cmdok", "CMDRISULT", "CmdNUOVO", "printSheetButton", "Cmdarchivio", "Cmdtorno", "cmdmenu",
                                "Cmdfine"}),
                      answerBoxes_[RatesExercise::Nati1]);
 }
@@ -317,6 +319,11 @@ void Fesercizi::Cmdarchivio_Click()
     // Asked before the results screen refreshes, so that it opens on this pupil.
     module().ensurePupilName();
     openResults();
+}
+
+std::unique_ptr<Worksheet> Fesercizi::makeSheet(int problems)
+{
+    return std::make_unique<RatesSheet>(*module().platform().random, *module().platform().clock, problems);
 }
 
 } // namespace censaria

@@ -29,6 +29,7 @@ protected:
     void Cmdarchivio_Click() override;
     QList<QLineEdit *> wrongBoxes() const override;
     QString revealSolution(QLineEdit *box) override;
+    std::unique_ptr<Worksheet> makeSheet(int problems) override;
 
 private:
     QGroupBox *addProblemFrame(const QString &name, const QString &title, int left);

@@ -9,6 +9,7 @@
 #include "archive/schema.h"
 #include "calculatorpanel.h"
 #include "exercisepictures.h"
+#include "exercisesheets.h"
 #include "platform/numbers.h"
 #include "platform/random.h"
 #include "platform/twips.h"
@@ -28,14 +29,6 @@ namespace {
 
 const QColor checkColour(30, 120, 80);
 
-const char *const optionCaptions[] = {"una regione ricca, in un paese ricco", "una regione in crisi, in un paese ricco",
-                                      "una regione in sviluppo, in un paese povero", "una regione povera, in un paese povero"};
-const char *const factCaptions[] = {"Il saldo naturale è appena positivo o addirittura negativo",
-                                    "il saldo naturale è fortemente positivo ",
-                                    "il saldo migratorio è positivo",
-                                    "il saldo migratorio è negativo",
-                                    "i tassi di natalità e mortalità sono bassi",
-                                    "i tassi di natalità e mortalità sono alti"};
 const QStringList helpLines = {
     BalancesExercise::formula(BalancesExercise::SaldoNaturale),
     BalancesExercise::formula(BalancesExercise::SaldoMigratorio),
@@ -93,6 +86,7 @@ FSaldiTassi::FSaldiTassi(Module &module)
     makeButton(canvas(), QStringLiteral("CmdAIUTO"), QStringLiteral("AIUTO?"), {7480, 7680, 1320, 540}, filledLook(QColor(196, 96, 20)),
                this, &FSaldiTassi::CmdAIUTO_Click);
     addNavigationButtons(QStringLiteral("Cmdesco"), 4540, 8340);
+    addSheetButton({8560, 240, CalculatorPanel::widthTwips, 500});
     addSolution({8960, 7680, 2840, 540}, {5640, 1040, 2760, 2320});
     submitOnEnter({TXTSNATURALE_, TXTSMIGRATORIO_, TXTPOP_}, AniPushButton1_);
 
@@ -104,7 +98,8 @@ FSaldiTassi::FSaldiTassi(Module &module)
         order << QStringLiteral("Option3(%1)").arg(i);
     for (int i = 0; i < BalancesExercise::factCount; ++i)
         order << QStringLiteral("Check1(%1)").arg(i);
-    order << QStringList{"AniPushButton1", "CmdNUOVO", "CmdAIUTO", "CmdSOLUZIONE", "Cmdarchivio", "Cmdtorno", "cmdmenu", "Cmdesco"};
+    order << QStringList{"AniPushButton1", "CmdNUOVO", "CmdAIUTO", "CmdSOLUZIONE", "printSheetButton", "Cmdarchivio", "Cmdtorno", "cmdmenu",
+                         "Cmdesco"};
     setKeyboardOrder(controls(order), TXTSNATURALE_);
 }
 
@@ -192,11 +187,11 @@ void FSaldiTassi::addUnderstanding()
     auto *options = new QWidget(section);
     options->setGeometry(Twips::rect(120, 660, 4400, 1480));
     for (int i = 0; i < BalancesExercise::optionCount; ++i)
-        Option3_[i] = addChoice<QRadioButton>(options, QStringLiteral("Option3(%1)").arg(i), QString::fromUtf8(optionCaptions[i]),
+        Option3_[i] = addChoice<QRadioButton>(options, QStringLiteral("Option3(%1)").arg(i), BalancesExercise::optionCaption(i),
                                               {40, i * 370, 4300, 340});
     heading(QStringLiteral("Lo capisco dai seguenti fatti: (tre risposte)"), 4800, 5000);
     for (int i = 0; i < BalancesExercise::factCount; ++i)
-        Check1_[i] = addChoice<QCheckBox>(section, QStringLiteral("Check1(%1)").arg(i), QString::fromUtf8(factCaptions[i]),
+        Check1_[i] = addChoice<QCheckBox>(section, QStringLiteral("Check1(%1)").arg(i), BalancesExercise::factCaption(i),
                                           {4800, 660 + i * 270, 6600, 250});
 }
 
@@ -416,6 +411,11 @@ bool FSaldiTassi::record()
 void FSaldiTassi::CmdAIUTO_Click()
 {
     module().message(helpLines.join(u'\n'));
+}
+
+std::unique_ptr<Worksheet> FSaldiTassi::makeSheet(int problems)
+{
+    return std::make_unique<BalancesSheet>(*module().platform().random, *module().platform().clock, problems);
 }
 
 } // namespace censaria

@@ -28,6 +28,7 @@ public:
 protected:
     QList<QLineEdit *> wrongBoxes() const override;
     QString revealSolution(QLineEdit *box) override;
+    std::unique_ptr<Worksheet> makeSheet(int problems) override;
 
 private:
     void showVerdicts();

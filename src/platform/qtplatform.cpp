@@ -4,7 +4,9 @@
 #include "removablemedia.h"
 #include "twips.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QCompleter>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
@@ -110,6 +112,28 @@ QInputDialog *QtDialogs::makeInputDialog(const QString &prompt, const QString &t
 QString QtDialogs::input(const QString &prompt, const QString &title)
 {
     std::unique_ptr<QInputDialog> dialog(makeInputDialog(prompt, title, QApplication::activeWindow()));
+    return dialog->exec() == QDialog::Accepted ? dialog->textValue() : QString();
+}
+
+void QtDialogs::offerCompletions(QInputDialog *dialog, const QStringList &completions)
+{
+    auto *line = dialog->findChild<QLineEdit *>();
+    if (!line || completions.isEmpty())
+        return;
+    auto *completer = new QCompleter(completions, dialog);
+    // "mario" finds ROSSI MARIO: the surname need not come first in what is typed.
+    completer->setFilterMode(Qt::MatchContains);
+    completer->setCaseSensitivity(Qt::CaseInsensitive);
+    completer->setCompletionMode(QCompleter::PopupCompletion);
+    completer->setMaxVisibleItems(8);
+    completer->popup()->setFont(dialog->font());
+    line->setCompleter(completer);
+}
+
+QString QtDialogs::inputWithCompletions(const QString &prompt, const QString &title, const QStringList &completions)
+{
+    std::unique_ptr<QInputDialog> dialog(makeInputDialog(prompt, title, QApplication::activeWindow()));
+    offerCompletions(dialog.get(), completions);
     return dialog->exec() == QDialog::Accepted ? dialog->textValue() : QString();
 }
 

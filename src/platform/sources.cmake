@@ -6,6 +6,9 @@ target_sources(censaria_lib PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/typescale.h ${CMAKE_CURRENT_LIST_DIR}/typescale.cpp
     ${CMAKE_CURRENT_LIST_DIR}/datapaths.h ${CMAKE_CURRENT_LIST_DIR}/datapaths.cpp
     ${CMAKE_CURRENT_LIST_DIR}/lineprinter.h ${CMAKE_CURRENT_LIST_DIR}/lineprinter.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/pageddocument.h ${CMAKE_CURRENT_LIST_DIR}/pageddocument.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/worksheet.h ${CMAKE_CURRENT_LIST_DIR}/worksheet.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/figuredrawing.h ${CMAKE_CURRENT_LIST_DIR}/figuredrawing.cpp
     ${CMAKE_CURRENT_LIST_DIR}/platform.h
     ${CMAKE_CURRENT_LIST_DIR}/rtf/rtfreader.h ${CMAKE_CURRENT_LIST_DIR}/rtf/rtfreader.cpp
     ${CMAKE_CURRENT_LIST_DIR}/rtf/rtfinterpreter.h ${CMAKE_CURRENT_LIST_DIR}/rtf/rtfinterpreter.cpp

@@ -2,10 +2,12 @@
 
 #include "screenkit/accessibility.h"
 #include "screenkit/builders.h"
+#include "screenkit/figureview.h"
 #include "screenkit/forms.h"
 #include "screenkit/module.h"
 #include "platform/numbers.h"
 #include "platform/twips.h"
+#include "pyramidfigure.h"
 #include "pyramidwidgets.h"
 
 #include <QFrame>
@@ -78,6 +80,8 @@ void Fpiramidi::buildPicture()
     for (int bar = PyramidPicture::barCount - 1; bar >= 0; --bar)
         centres.append((PyramidPicture::barTop(bar) + PyramidPicture::barHeight / 2.0 - ageColumnTop) * Twips::scale());
     ageColumn_->setLineCentres(centres);
+    offerFullScreen(picture_, [this] { return pyramidTitle(model_); },
+                    [this](QPainter &painter, const QRectF &area) { paintPyramid(painter, area, model_); });
 }
 
 void Fpiramidi::buildRateBoxes()

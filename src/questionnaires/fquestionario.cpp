@@ -2,6 +2,7 @@
 
 #include "screenkit/accessibility.h"
 #include "screenkit/builders.h"
+#include "screenkit/documentoutput.h"
 #include "screenkit/forms.h"
 #include "screenkit/verdict.h"
 #include "screenkit/module.h"
@@ -10,6 +11,7 @@
 #include "platform/twips.h"
 #include "platform/wording.h"
 #include "questionnairerecording.h"
+#include "questionnairesheet.h"
 #include "topicchooser.h"
 
 #include <QAbstractItemView>
@@ -98,7 +100,7 @@ FQuestionario::FQuestionario(Module &module)
     QList<QWidget *> order{combo_};
     for (int row = 0; row < QuestionnaireSession::rowCount; ++row)
         order << veroBoxes_[row] << falsoBoxes_[row];
-    order << controls({"cmdmostradomande", "CMDRISULT", "Cmdarchivio", "Cmdtorno", "Cmdmenù", "Cmduscita"});
+    order << controls({"printSheetButton", "cmdmostradomande", "CMDRISULT", "Cmdarchivio", "Cmdtorno", "Cmdmenù", "Cmduscita"});
     setKeyboardOrder(order, veroBoxes_[0]);
 }
 
@@ -154,6 +156,8 @@ void FQuestionario::buildButtons()
         button->setFont(Twips::font(9, true));
         return button;
     };
+    printSheet_ = add("printSheetButton", QStringLiteral("Stampa la scheda"), 1980, 600, QColor(150, 210, 160));
+    printSheet_->setToolTip(QStringLiteral("Il questionario su carta per la classe, con le soluzioni su un foglio a parte"));
     familyButton_ = add("cmdmostradomande", QStringLiteral("MOSTRA DOMANDE"), 2880, 1560, QColor(192, 192, 255));
     result_ = add("CMDRISULT", QStringLiteral("RISULTATO"), 4440, 1095, QColor(128, 128, 255));
     result_->setFont(Twips::font(12, true));
@@ -162,6 +166,7 @@ void FQuestionario::buildButtons()
     QPushButton *menu = add("Cmdmenù", QStringLiteral("Menù"), 6740, 580, QColor(255, 128, 128));
     QPushButton *exit = add("Cmduscita", QStringLiteral("Esco dal programma"), 7320, 615, QColor(255, 192, 192));
 
+    connect(printSheet_, &QPushButton::clicked, this, &FQuestionario::printSheet);
     connect(familyButton_, &QPushButton::clicked, this, &FQuestionario::showOtherFamily);
     connect(result_, &QPushButton::clicked, this, &FQuestionario::scoreAnswers);
     connect(archive_, &QPushButton::clicked, this, &FQuestionario::openArchive);
@@ -249,6 +254,13 @@ void FQuestionario::scoreAnswers()
     showSession();
 }
 
+void FQuestionario::printSheet()
+{
+    if (const QuestionBank *bank = session_.bank())
+        DocumentOutput(module(), QStringLiteral("Stampa la scheda"), QStringLiteral("la scheda"))
+            .printOrSave(QuestionnaireSheet(*bank), QStringLiteral("questionario-") + bank->listItem);
+}
+
 void FQuestionario::showOtherFamily()
 {
     const QString loader = session_.otherFamilyLoader();
@@ -285,6 +297,7 @@ void FQuestionario::showSession()
     totalWrong_->setText(QString::number(session_.totalWrong()));
     result_->setEnabled(session_.canScore());
     archive_->setEnabled(session_.canOpenArchive());
+    printSheet_->setEnabled(session_.bank() != nullptr);
     familyButton_->setVisible(session_.showsFamilyButton());
     familyButton_->setText(session_.familyButtonCaption());
 }

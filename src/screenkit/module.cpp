@@ -51,8 +51,15 @@ void Module::startSendingQueue()
 
 void Module::chiedinome()
 {
+    // The names already in the archive are offered as the pupil types, so that ROSSI MARIO
+    // does not come back as MARIO ROSSI, a pupil of his own in the register.
+    QStringList known = archive_->isOpen() ? archive_->names() : QStringList();
+    known.removeAll(QString());
+    known.removeDuplicates();
+    known.sort(Qt::CaseInsensitive);
     for (;;) {
-        const QString answer = platform_.dialogs->input(QStringLiteral("Scrivi qui PRIMA il COGNOME, poi il tuo Nome"), forms::programTitle);
+        const QString answer =
+            platform_.dialogs->inputWithCompletions(QStringLiteral("Scrivi qui PRIMA il COGNOME, poi il tuo Nome"), forms::programTitle, known);
         if (answer.isEmpty())
             return;
         const QString name = normalisePupilName(answer);

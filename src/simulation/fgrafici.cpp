@@ -2,11 +2,14 @@
 
 #include "screenkit/accessibility.h"
 #include "screenkit/builders.h"
+#include "screenkit/documentoutput.h"
+#include "screenkit/figureview.h"
 #include "screenkit/verdict.h"
 #include "screenkit/forms.h"
 #include "screenkit/module.h"
 #include "screenkit/palette.h"
 #include "growthgraph.h"
+#include "simulationsheet.h"
 #include "platform/numbers.h"
 #include "platform/twips.h"
 #include "platform/wording.h"
@@ -29,6 +32,7 @@ const QColor disabledGrey(169, 179, 189);
 
 const QString variationCaption = QStringLiteral("Variazione rispetto al          = ");
 const QString variationLead = QStringLiteral("Variazione rispetto al ");
+const QString graphTitle = QStringLiteral("Grafico dell'andamento demografico");
 
 QFrame *panel(QWidget *parent, const QRect &twips)
 {
@@ -51,7 +55,17 @@ Fgrafici::Fgrafici(Module &module)
     graph_ = new GrowthGraph(canvas());
     graph_->setObjectName(QStringLiteral("Graph1"));
     graph_->setGeometry(Twips::rect(4300, 3350, 7500, 5550));
-    graph_->setTitle(QStringLiteral("Grafico dell'andamento demografico"));
+    graph_->setTitle(graphTitle);
+    offerFullScreen(graph_, [] { return graphTitle; }, [this](QPainter &painter, const QRectF &area) {
+        paintGrowthGraph(painter, area, graphTitle, simulation_.isRunning() ? simulation_.shownSeries() : QList<qint32>(),
+                         simulation_.graphScale());
+    });
+    // On paper: the graph with the table of its years, in the graph's free top left corner.
+    print_ = makeButton(canvas(), QStringLiteral("printButton"), QStringLiteral("Stampa"), {4380, 3420, 1100, 360},
+                        filledLook(palette::operate, 8.5, disabledGrey), this, &Fgrafici::printGraph);
+    accessible::describe(print_, QStringLiteral("Stampa il grafico con la tabella dei dati, anno per anno"));
+    print_->setToolTip(print_->accessibleDescription());
+    print_->setEnabled(false);
 
     connect(startYear_, &QLineEdit::textChanged, this, &Fgrafici::startYearChanged);
     connect(initialPopulation_, &QLineEdit::textChanged, this, &Fgrafici::initialPopulationChanged);
@@ -62,7 +76,7 @@ Fgrafici::Fgrafici(Module &module)
     describeGraph();
     // Enter in a box computes the year, as the button does.
     submitOnEnter({startYear_, initialPopulation_, birthRate_, deathRate_}, calculate_);
-    setKeyboardOrder(controls({"Text1", "txtpopiniziale", "txtnatal", "Txtmortal", "cmdcalcola", "CmdNUOVO", "Cmdesercitazione",
+    setKeyboardOrder(controls({"Text1", "txtpopiniziale", "txtnatal", "Txtmortal", "cmdcalcola", "CmdNUOVO", "printButton", "Cmdesercitazione",
                                "Cmdtorno", "Cmdmenù", "Cmdesco"}),
                      startYear_);
 }
@@ -218,6 +232,7 @@ void Fgrafici::calculateYear()
     lockStartData(simulation_.isRunning());
     showYear();
     graph_->draw(simulation_.shownSeries(), simulation_.graphScale());
+    print_->setEnabled(true);
     describeGraph();
 }
 
@@ -236,11 +251,17 @@ void Fgrafici::missingDataMessage(const QList<SimulationInputs::Box> &missing)
     boxes[missing.first()].first->setFocus();
 }
 
+void Fgrafici::printGraph()
+{
+    DocumentOutput(module(), QStringLiteral("Stampa"), QStringLiteral("il grafico con la tabella"))
+        .printOrSave(SimulationSheet(simulation_), QStringLiteral("simulazione"));
+}
+
 // The graph in words: the first and the last year with their populations.
 void Fgrafici::describeGraph()
 {
     const QList<qint32> series = simulation_.shownSeries();
-    const QString name = QStringLiteral("Grafico dell'andamento demografico");
+    const QString &name = graphTitle;
     if (series.size() < 2) {
         accessible::name(graph_, name, QStringLiteral("Vuoto: inserisci i dati e premi Calcola andamento"));
         return;
@@ -280,6 +301,7 @@ void Fgrafici::newSituation()
     year_->clear();
     population_->clear();
     graph_->clearData();
+    print_->setEnabled(false);
     simulation_.reset();
     describeGraph();
     lockStartData(simulation_.isRunning());

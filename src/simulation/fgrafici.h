@@ -34,6 +34,7 @@ private:
     void calculateYear();
     void newSituation();
     void openExercise();
+    void printGraph();
 
     void showYear();
     void lockStartData(bool locked);
@@ -56,6 +57,7 @@ private:
     QLabel *variation_ = nullptr;
     QLabel *variationYear_ = nullptr;     // Label12
     QPushButton *calculate_ = nullptr;
+    QPushButton *print_ = nullptr;
     GrowthGraph *graph_ = nullptr;
 };
 

@@ -7,6 +7,7 @@
 class QCategoryAxis;
 class QLabel;
 class QLineSeries;
+class QPainter;
 
 namespace censaria {
 
@@ -31,8 +32,6 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    void placeYearLabels(const GraphScale &scale);
-    void placePopulationLabels(const GraphScale &scale);
     void showAxes(bool visible);
 
     QLineSeries *series_;
@@ -40,5 +39,12 @@ private:
     QCategoryAxis *yearAxis_;
     QLabel *emptyHint_;
 };
+
+// The same graph drawn into any rectangle (the whole display, a page), its type and
+// lines following the rectangle's size.
+void paintGrowthGraph(QPainter &painter, const QRectF &area, const QString &title, const QList<qint32> &values, const GraphScale &scale);
+
+// What the empty graph says.
+QString emptyGraphHint();
 
 } // namespace censaria

@@ -87,6 +87,9 @@ YearOutcome GrowthSimulation::computeYear(const SimulationInputs &inputs)
     lastYear_.balance = lastYear_.births - lastYear_.deaths;
     lastYear_.population = *population;
     lastYear_.variation = *population - popiniziale_;
+    lastYear_.birthRate = natalita_;
+    lastYear_.deathRate = mortalita_;
+    history_.append(lastYear_);
     return YearOutcome::Computed;
 }
 

@@ -8,6 +8,7 @@
 
 #include <QAccessible>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <cmath>
@@ -180,6 +181,48 @@ private slots:
         program.click(forms::pyramids, QStringLiteral("CmdNUOVO"));
         QCOMPARE(pyramid->text(QAccessible::Name), QStringLiteral("Piramide della popolazione: ITALIA dopo 5 anni"));
         QVERIFY(pyramid->text(QAccessible::Description).replace(QChar(0x00A0), u' ').startsWith(QStringLiteral("Popolazione 56 533 204 abitanti.")));
+    }
+
+    // The labels that act as buttons are announced as buttons, reached by Tab and pressed
+    // by a screen reader; the strip along the results screen is only text. The help, the
+    // strip and the questionnaire list have plain names.
+    void labelButtonsAndPlainNames()
+    {
+        TestProgram program;
+        QVERIFY(startNamed(program));
+        const QList<std::pair<QString, const char *>> buttons = {
+            {forms::results, "LabCERCA"},  {forms::results, "Labtorna"},  {forms::results, "Labmenù"},
+            {forms::results, "Labaiuto"},  {forms::results, "LabEXPORT"}, {forms::results, "LabSTAMPA"},
+            {forms::results, "LabREGISTRO"}, {forms::results, "Labesci"}, {forms::menu, "LabNOMI"},
+            {forms::menu, "LabTesto"}};
+        for (const auto &[form, name] : buttons) {
+            program.open(form);
+            auto *label = program.control<ClickLabel>(form, QString::fromUtf8(name));
+            QVERIFY2(label, name);
+            QAccessibleInterface *node = accessibleOf(label);
+            QCOMPARE(node->role(), QAccessible::Button);
+            QVERIFY2(node->state().focusable && (label->focusPolicy() & Qt::TabFocus), name);
+            QVERIFY2(!node->text(QAccessible::Name).trimmed().isEmpty(), name);
+            QVERIFY(node->actionInterface() && node->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+        }
+        Screen *results = program.open(forms::results);
+        QCOMPARE(accessibleOf(results->findChild<QWidget *>(QStringLiteral("Labaiuto")))->text(QAccessible::Name), QStringLiteral("Aiuto"));
+        QAccessibleInterface *strip = accessibleOf(results->findChild<QWidget *>(QStringLiteral("Label5")));
+        QCOMPARE(strip->text(QAccessible::Name), QStringLiteral("Barra dei comandi"));
+        QVERIFY(strip->role() != QAccessible::Button);
+        // Pressed by a screen reader as by a click.
+        const qsizetype shown = program.dialogs().messages.size();
+        accessibleOf(results->findChild<QWidget *>(QStringLiteral("Labaiuto")))->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(program.dialogs().messages.size(), shown + 1);
+
+        program.open(forms::questionnaire);
+        QAccessibleInterface *list = accessibleOf(program.control<QWidget>(forms::questionnaire, QStringLiteral("Combo1")));
+        QCOMPARE(list->text(QAccessible::Name), QStringLiteral("Scegli il questionario"));
+        QCOMPARE(list->text(QAccessible::Value), QString());
+        auto *combo = program.control<QComboBox>(forms::questionnaire, QStringLiteral("Combo1"));
+        combo->setCurrentIndex(6);
+        QCOMPARE(list->text(QAccessible::Value), QStringLiteral("Piramidi"));
+        QCOMPARE(list->text(QAccessible::Name), QStringLiteral("Scegli il questionario"));
     }
 
     // The graph says in words what it draws: first and last year and population.

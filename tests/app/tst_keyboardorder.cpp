@@ -2,6 +2,8 @@
 // every control reachable once, and the focus on the first answer when a screen opens.
 #include "screentest.h"
 
+#include <QSignalSpy>
+
 using namespace censaria;
 
 namespace {
@@ -87,13 +89,14 @@ private slots:
         Screen *screen = program.open(forms::rates);
         QCOMPARE(nameOf(screen->focusWidget()), QStringLiteral("txtnati"));
         QCOMPARE(tabWalk(screen), (QStringList{"txtnati", "txtmorti", "Txtsaldo", "Txtpopfine", "Cmdhelp1", "Txt1nati", "txt1morti",
-                                               "txt1saldo", "txt1popfine", "Cmdhelp2", "Frame3", "CMDRISULT", "CmdNUOVO", "Cmdarchivio",
-                                               "Cmdtorno", "cmdmenu", "Cmdfine"}));
+                                               "txt1saldo", "txt1popfine", "Cmdhelp2", "Frame3", "CMDRISULT", "CmdNUOVO", "printSheetButton",
+                                               "Cmdarchivio", "Cmdtorno", "cmdmenu", "Cmdfine"}));
 
         // Over the help only its OK, the buttons below and the calculator are left.
         program.click(forms::rates, QStringLiteral("Cmdhelp2"));
         QCOMPARE(nameOf(screen->focusWidget()), QStringLiteral("cmdok"));
-        QCOMPARE(tabWalk(screen), (QStringList{"cmdok", "CMDRISULT", "CmdNUOVO", "Cmdarchivio", "Cmdtorno", "cmdmenu", "Cmdfine", "Frame3"}));
+        QCOMPARE(tabWalk(screen),
+                 (QStringList{"cmdok", "CMDRISULT", "CmdNUOVO", "printSheetButton", "Cmdarchivio", "Cmdtorno", "cmdmenu", "Cmdfine", "Frame3"}));
     }
 
     void questionnaireGoesRowByRowBeforeTheButtons()
@@ -132,6 +135,55 @@ private slots:
         QCOMPARE(program.dialogs().messages.size(), shown + 1);
         QTest::keyClick(program.control<ClickLabel>(forms::results, QStringLiteral("Labtorna")), Qt::Key_Return);
         QCOMPARE(program.visibleScreens(), QStringList{forms::menu});
+    }
+
+    // Enter (and the keypad's Enter) presses the focused button of every screen, the
+    // register's too, as Space does. What each button does is tried elsewhere: here its
+    // clicks are only counted.
+    void enterPressesEveryButton_data()
+    {
+        QTest::addColumn<QString>("form");
+        for (const QString &form : pupilForms + QStringList{forms::classRegister})
+            QTest::newRow(qPrintable(form)) << form;
+    }
+
+    void enterPressesEveryButton()
+    {
+        QFETCH(QString, form);
+        TestProgram program;
+        program.dialogs().queueAnswer(QStringLiteral("Rossi Mario"));
+        QVERIFY(program.start());
+        Screen *screen = nullptr;
+        if (form == forms::classRegister) {
+            program.dialogs().passwords = {QStringLiteral("segreto"), QStringLiteral("segreto")};
+            program.module().navigation().openGuarded(program.open(forms::results), forms::classRegister);
+            screen = program.screen(forms::classRegister);
+        } else {
+            screen = program.open(form);
+        }
+        QVERIFY(screen && screen->isVisible());
+        // Push buttons, tick and option boxes, and the labels that act as buttons.
+        QList<QWidget *> buttons;
+        for (QWidget *control : screen->canvas()->findChildren<QWidget *>())
+            if ((qobject_cast<QAbstractButton *>(control) || qobject_cast<ClickLabel *>(control)) && control->isVisible()
+                && control->isEnabled() && (control->focusPolicy() & Qt::TabFocus))
+                buttons << control;
+        QVERIFY(buttons.size() >= 3);
+        for (QWidget *button : buttons) {
+            std::unique_ptr<QSignalSpy> clicks;
+            if (auto *push = qobject_cast<QAbstractButton *>(button)) {
+                QObject::disconnect(push, &QAbstractButton::clicked, nullptr, nullptr);
+                clicks = std::make_unique<QSignalSpy>(push, &QAbstractButton::clicked);
+            } else {
+                auto *label = static_cast<ClickLabel *>(button);
+                QObject::disconnect(label, &ClickLabel::clicked, nullptr, nullptr);
+                clicks = std::make_unique<QSignalSpy>(label, &ClickLabel::clicked);
+            }
+            button->setFocus();
+            QTest::keyClick(button, Qt::Key_Return);
+            QTest::keyClick(button, Qt::Key_Enter, Qt::KeypadModifier);
+            QVERIFY2(clicks->size() == 2, qPrintable(form + u'/' + nameOf(button)));
+        }
     }
 
     // Enter in an answer box presses the screen's check or compute button.

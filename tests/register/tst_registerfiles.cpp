@@ -234,10 +234,10 @@ private slots:
         const RegisterDocument document(model, fillRegister(model, 200), {});
         const QString path = temp_->filePath(QStringLiteral("registro.pdf"));
         error = QStringLiteral("x");
-        QVERIFY(!writeRegisterPdf(document, path, [](int page, int) { return page < 3; }, &error));
+        QVERIFY(!writePdf(document, path, [](int page, int) { return page < 3; }, &error));
         QVERIFY(error.isEmpty()); // cancelled, not failed
         QCOMPARE(QDir(temp_->path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
-        QVERIFY(!writeRegisterPdf(document, temp_->filePath(QStringLiteral("tolta/registro.pdf")), {}, &error));
+        QVERIFY(!writePdf(document, temp_->filePath(QStringLiteral("tolta/registro.pdf")), {}, &error));
         QVERIFY(!error.isEmpty());
     }
 
@@ -248,7 +248,7 @@ private slots:
         const QString path = temp_->filePath(QStringLiteral("registro.pdf"));
         QList<int> progress;
         QString error;
-        QVERIFY(writeRegisterPdf(document, path, [&](int page, int) { progress << page; return true; }, &error));
+        QVERIFY(writePdf(document, path, [&](int page, int) { progress << page; return true; }, &error));
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray pdf = file.readAll();
@@ -261,7 +261,7 @@ private slots:
 
         // One pupil fits one page; none at all still prints the heading and averages.
         QPdfWriter probe(temp_->filePath(QStringLiteral("probe.pdf")));
-        RegisterDocument::preparePage(probe);
+        RegisterDocument(model, {}, {}).preparePage(probe);
         QCOMPARE(RegisterDocument(model, {0}, {}).pageCount(probe), 1);
         QCOMPARE(RegisterDocument(model, {}, {}).pageCount(probe), 1);
     }

@@ -1,4 +1,5 @@
 // The register screen driven as the teacher does, offscreen through the seam.
+#include "pdftext.h"
 #include "screentest.h"
 #include "register/registerchart.h"
 #include "register/registermodel.h"
@@ -6,6 +7,7 @@
 #include "registerfixtures.h"
 #include "archive/otherprogram.h"
 
+#include <QCheckBox>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QScrollBar>
@@ -183,8 +185,12 @@ private slots:
         QCOMPARE(program_->dialogs().openFolders, QStringList{program_->driveA()});
         QCOMPARE(shownNames(), (QStringList{"GIALLI UGO", "NERI ADA"}));
         QCOMPARE(screen()->model().record(screen()->filter().mapToSource(screen()->filter().index(1, 0)).row()).topics[0].right, 7);
+        // Named as the teacher knows them: the folder on the stick, never a temporary path.
         const QString sources = control<QLabel>(QStringLiteral("sourcesLabel"))->text();
-        QVERIFY(sources.contains(QDir::toNativeSeparators(first)) && sources.contains(QDir::toNativeSeparators(second)));
+        const QString stick = QDir(program_->driveA()).dirName();
+        QVERIFY2(sources.contains(QStringLiteral("pc1/exportcensa.mdb sulla chiavetta «%1», pc2/exportcensa.mdb sulla chiavetta «%1»").arg(stick)),
+                 qPrintable(sources));
+        QVERIFY(!sources.contains(QDir::tempPath()));
         QCOMPARE(program_->progress().labels.size(), 1);
 
         // One bad file among them: its name in the message, and the table as it was.
@@ -257,6 +263,61 @@ private slots:
         click(QStringLiteral("printButton"));
         QVERIFY(program_->dialogs().choiceTexts.last().contains(QStringLiteral("Non trovo nessuna stampante")));
         QVERIFY(QFileInfo::exists(pdf));
+    }
+
+    // On a board no mouse hovers: "Mostra le date" writes each date under its result; a mark
+    // below 6 is red and carries its sign, on screen and on paper; the printed register has
+    // the class averages and both charts, says when they show only the pupils found, and
+    // calls every column as the screen does.
+    void registerAtAGlance()
+    {
+        openRegister({QStringLiteral("segreto"), QStringLiteral("segreto")});
+        const RegisterFilter &filter = screen()->filter();
+        const auto cell = [&](const QString &name, int column, int role = Qt::DisplayRole) {
+            for (int row = 0; row < filter.rowCount(); ++row)
+                if (filter.index(row, 0).data().toString() == name)
+                    return filter.index(row, column).data(role);
+            return QVariant();
+        };
+        const int average = int(RegisterColumn::all().size()) - 1;
+        QCOMPARE(cell(QStringLiteral("ROSSI MARIO"), 1).toString(), QStringLiteral("8"));
+        QCOMPARE(cell(QStringLiteral("BIANCHI ANNA"), 1).toString(), QStringLiteral("4 ▼"));
+        QCOMPARE(cell(QStringLiteral("BIANCHI ANNA"), 1, Qt::ForegroundRole).value<QColor>(), RegisterModel::belowSixColour);
+        QCOMPARE(cell(QStringLiteral("BIANCHI ANNA"), average).toString(), QStringLiteral("4,0 ▼"));
+        QCOMPARE(cell(QStringLiteral("ROSSI MARO"), 2).toString(), QStringLiteral("6")); // 6 is enough
+        QVERIFY(!cell(QStringLiteral("ROSSI MARO"), 2, Qt::ForegroundRole).isValid());
+
+        auto *dates = control<QCheckBox>(QStringLiteral("datesBox"));
+        QCOMPARE(dates->text(), QStringLiteral("Mostra le date"));
+        dates->click();
+        QCOMPARE(cell(QStringLiteral("ROSSI MARIO"), 1).toString(), QStringLiteral("8\n02/03/26"));
+        QCOMPARE(cell(QStringLiteral("ROSSI MARIO"), 2).toString(), RegisterModel::notDone);
+        auto *table = control<QTableView>(QStringLiteral("registerTable"));
+        QVERIFY(table->rowHeight(0) >= 2 * table->fontMetrics().height());
+        QVERIFY(table->columnWidth(1) >= table->fontMetrics().horizontalAdvance(QStringLiteral("02/03/26")));
+
+        click(QStringLiteral("printButton"));
+        std::optional<QStringList> pages = pdftest::pageTexts(program_->pagePrinter().documents.last());
+        QVERIFY(pages);
+        QString paper = pages->join(u' ');
+        // The long word breaks in its narrow column: "Compren-" over "sione saldi".
+        for (const QString &expected : {QStringLiteral("Compren-"), QStringLiteral("sione"), QStringLiteral("4,0 ▼"), QStringLiteral("02/03/26"),
+                                        QStringLiteral("Media della classe"), QStringLiteral("Media della classe (su 10)"),
+                                        QStringLiteral("Alunni per risultato (su 10)")})
+            QVERIFY2(paper.contains(expected), qPrintable(expected + QStringLiteral(" in ") + paper));
+        QVERIFY(!paper.contains(QStringLiteral("Uso saldi")));
+        QVERIFY(!paper.contains(QStringLiteral("Solo gli alunni")));
+
+        // The found pupils only: the charts and the paper say so.
+        QTest::keyClicks(control<QLineEdit>(QStringLiteral("filterBox")), QStringLiteral("ross"));
+        const QString note = QStringLiteral("Solo gli alunni con «ross» nel nome: 2 su 4");
+        QCOMPARE(screen()->chart().figures().note, note);
+        click(QStringLiteral("printButton"));
+        pages = pdftest::pageTexts(program_->pagePrinter().documents.last());
+        QVERIFY(pages);
+        paper = pages->join(u' ');
+        QVERIFY2(paper.count(note) >= 2, qPrintable(paper)); // in the heading and over the charts
+        QVERIFY(!paper.contains(QStringLiteral("BIANCHI")));
     }
 
     void tidyUpBehindConfirmation()

@@ -62,11 +62,11 @@ std::unique_ptr<QWidget> printedPage(classregister::RegisterScreen &screen)
     const QString pdf = dir.filePath(QStringLiteral("registro.pdf"));
     {
         QPdfWriter writer(pdf);
-        classregister::RegisterDocument::preparePage(writer);
-        classregister::RegisterDocument(screen.model(), screen.filter().shownRows(),
-                                        {QStringLiteral("3ª B"), QStringLiteral("Scuola secondaria di primo grado «G. Pascoli»"),
-                                         QDate(2026, 3, 20), QStringLiteral("3 archivi raccolti")})
-            .draw(writer);
+        const classregister::RegisterDocument document(screen.model(), screen.filter().shownRows(),
+                                                       {QStringLiteral("3ª B"), QStringLiteral("Scuola secondaria di primo grado «G. Pascoli»"),
+                                                        QDate(2026, 3, 20), QStringLiteral("3 archivi raccolti")});
+        document.preparePage(writer);
+        document.draw(writer);
     }
     return paperPage(pdf);
 }
@@ -103,6 +103,17 @@ void tourRegister(Tour &tour)
     screen->showCollected(collectedArchives(sticks.path()));
     tour.save(QStringLiteral("register-merged"), forms::classRegister);
 
+    // On a board no mouse hovers: the dates under the results, and a chart for the class.
+    auto *dates = program.control<QAbstractButton>(forms::classRegister, QStringLiteral("datesBox"));
+    dates->click();
+    tour.save(QStringLiteral("register-with-dates"), forms::classRegister);
+    dates->click();
+    program.control<QAbstractButton>(forms::classRegister, QStringLiteral("averagesChartFullScreen"))->click();
+    if (QWidget *view = fullScreenView(screen)) {
+        tour.save(QStringLiteral("register-chart-full-screen"), view);
+        view->close();
+    }
+
     auto *table = program.control<QTableView>(forms::classRegister, QStringLiteral("registerTable"));
     const int average = int(classregister::RegisterColumn::all().size()) - 1;
     table->sortByColumn(average, Qt::DescendingOrder);
@@ -111,6 +122,11 @@ void tourRegister(Tour &tour)
 
     program.control<QLineEdit>(forms::classRegister, QStringLiteral("filterBox"))->setText(QStringLiteral("ro"));
     tour.save(QStringLiteral("register-filtered"), forms::classRegister);
+    program.control<QAbstractButton>(forms::classRegister, QStringLiteral("distributionChartFullScreen"))->click();
+    if (QWidget *view = fullScreenView(screen)) {
+        tour.save(QStringLiteral("register-filtered-chart-full-screen"), view);
+        view->close();
+    }
     program.control<QLineEdit>(forms::classRegister, QStringLiteral("filterBox"))->clear();
     table->sortByColumn(0, Qt::AscendingOrder);
 
