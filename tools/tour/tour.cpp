@@ -2,6 +2,7 @@
 
 #include "platform/qtplatform.h"
 
+#include <QAbstractAnimation>
 #include <QApplication>
 #include <QFileInfo>
 #include <QLabel>
@@ -9,6 +10,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QProcess>
+#include <QStyleHints>
 #include <QWidget>
 #include <algorithm>
 #include <vector>
@@ -38,6 +40,16 @@ std::unique_ptr<QWidget> paperPage(const QString &pdf, int page)
     return shown;
 }
 namespace {
+
+// A picture shows a widget at rest, as a pupil sees it a moment later: whatever still
+// moves (the check button's pulse) is taken to its end, not caught halfway at a moment
+// that depends on the machine's speed.
+void finishAnimations(QWidget *widget)
+{
+    for (QAbstractAnimation *animation : widget->findChildren<QAbstractAnimation *>())
+        if (animation->state() == QAbstractAnimation::Running && animation->totalDuration() >= 0)
+            animation->setCurrentTime(animation->totalDuration());
+}
 
 struct RegisteredStep
 {
@@ -73,10 +85,13 @@ Tour::Tour(const QString &outputFolder, const QSize &display)
 {
     output_.mkpath(QStringLiteral("."));
     program_->display().displaySize = display;
+    // A text cursor that does not blink is shown in every picture, not in some.
+    QGuiApplication::styleHints()->setCursorFlashTime(0);
 }
 
 void Tour::save(const QString &name, QWidget *screen, QWidget *dialog)
 {
+    finishAnimations(screen);
     QApplication::processEvents();
     QPixmap shot = screen->grab();
     if (dialog) {
