@@ -3,12 +3,14 @@
 #include "screenkit/forms.h"
 #include "app/program.h"
 #include "firstpaint.h"
+#include "quietoffscreen.h"
 #include "platform/qtplatform.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
+    keepOffscreenNoiseOut();
     QApplication application(argc, argv);
     if (argc != 2)
         return 2;
