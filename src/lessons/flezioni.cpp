@@ -71,7 +71,6 @@ FLezioni::FLezioni(Module &module)
     // Break lines only between words: the column is narrow and lessons have long words.
     text_->setWordWrapMode(QTextOption::WordWrap);
     text_->setStyleSheet(QStringLiteral("QTextEdit { background: white; color: #1c1c1c; border: 1px solid #b9ad94; }"));
-    text_->document()->setDocumentMargin(Twips::px(150));
     accessible::name(text_, QStringLiteral("Testo della lezione"));
 
     const int half = (columnWidth - 120) / 2;
@@ -169,10 +168,7 @@ void FLezioni::loadSequencePage(const LessonTopic &topic)
     showPicture(topic.picture);
     accessible::name(picture_, QStringLiteral("Immagine della lezione"), topic.title);
     text_->setFont(Twips::font(9));
-    if (loadLessonText(module().paths().resolve(topic.lessonFile), text_->document())) {
-        Twips::scaleDocument(text_->document());
-        indentParagraphs(text_->document(), Twips::px(textIndent));
-    }
+    showText(topic, Twips::px(textIndent));
 }
 
 // The in-depth page spreads over the picture; page number and picture stay as they were.
@@ -182,8 +178,36 @@ void FLezioni::loadInDepthPage(const LessonTopic &topic)
     text_->resize(Twips::px(wideWidth), text_->height());
     showDestination(topic);
     title_->setText(topic.title);
-    if (loadLessonText(module().paths().resolve(topic.lessonFile), text_->document()))
-        Twips::scaleDocument(text_->document());
+    showText(topic, 0);
+}
+
+// The page is made ready in a document of its own and handed to the text box whole:
+// read into the shown document, it would be laid out again at every paragraph read.
+// A page shown again as it is (same file, same type size) keeps its document.
+void FLezioni::showText(const LessonTopic &topic, qreal indent)
+{
+    const QString path = module().paths().resolve(topic.lessonFile);
+    const QFileInfo file(path);
+    const QString key = QStringLiteral("%1:%2:%3:%4:%5")
+                            .arg(path)
+                            .arg(file.lastModified().toMSecsSinceEpoch())
+                            .arg(file.size())
+                            .arg(text_->font().pixelSize())
+                            .arg(indent);
+    if (key == shownText_)
+        return;
+    QTextDocument *document = makeLessonDocument(path, text_->font(), indent, text_);
+    document->setDocumentMargin(Twips::px(150));
+    // Without a page size nothing is laid out as the box takes the document over: the box
+    // lays it out once, at its own width.
+    document->setPageSize(QSizeF(0, 0));
+    // The box deletes the document it made itself; the pages' documents are ours.
+    QTextDocument *old = text_->document();
+    const bool ours = old->parent() == text_;
+    text_->setDocument(document);
+    if (ours)
+        delete old;
+    shownText_ = key;
 }
 
 void FLezioni::showPicture(const QString &programPath)
@@ -200,13 +224,13 @@ void FLezioni::showPicture(const QString &programPath)
                             .arg(QFileInfo(path).lastModified().toMSecsSinceEpoch());
     QPixmap pixmap;
     if (!QPixmapCache::find(key, &pixmap)) {
-        const LessonPicture picture = loadLessonPicture(path);
+        // Fitted to the box's real pixels, so the picture stays sharp on dense displays too.
+        const LessonPicture picture = loadLessonPicture(path, box);
         if (picture.image.isNull()) {
             picture_->setText(picture.note);
             return;
         }
-        // Scaled once to the box's real pixels, so the picture stays sharp on dense displays too.
-        pixmap = QPixmap::fromImage(picture.image.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        pixmap = QPixmap::fromImage(picture.image);
         pixmap.setDevicePixelRatio(ratio);
         QPixmapCache::insert(key, pixmap);
     }
