@@ -38,6 +38,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
     // Esc leaves the screen as its back button does.
     void keyPressEvent(QKeyEvent *event) override;
     virtual void escape() { goBack(); }
