@@ -20,7 +20,6 @@ int main(int argc, char *argv[])
 
     censaria::QtPlatform platform;
     censaria::Program program(platform.services(), QString::fromLocal8Bit(argv[1]));
-    if (!program.start())
-        return 1;
+    program.launch();
     return QApplication::exec();
 }

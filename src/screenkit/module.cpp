@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <utility>
 
 namespace censaria {
 
@@ -32,6 +33,20 @@ Module::~Module()
 ArchiveProblem Module::openArchive()
 {
     return archive_->open();
+}
+
+void Module::openArchiveLater(std::function<bool()> opening)
+{
+    pendingOpening_ = std::move(opening);
+    archiveReady_ = false;
+}
+
+bool Module::archiveReady()
+{
+    // Taken out before it runs: the opening itself reaches the archive through here.
+    if (const auto opening = std::exchange(pendingOpening_, {}))
+        archiveReady_ = opening();
+    return archiveReady_;
 }
 
 void Module::startSendingQueue()
@@ -71,7 +86,8 @@ bool Module::ensurePupilName()
 
 bool Module::recordResult(const QString &table, const QList<std::pair<int, QVariant>> &counts, int datePosition)
 {
-    if (!ensurePupilName())
+    // Never before the archive's checks have passed; when they failed, the pupil was told.
+    if (!archiveReady() || !ensurePupilName())
         return false;
     QList<std::pair<int, QVariant>> values = counts;
     values.append({datePosition, platform_.clock->now()});
