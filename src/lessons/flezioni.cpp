@@ -14,6 +14,7 @@
 #include <QMenuBar>
 #include <QPixmapCache>
 #include <QPushButton>
+#include <QSet>
 #include <QScrollBar>
 #include <QTextEdit>
 
@@ -35,8 +36,23 @@ constexpr int buttonRowTop = 8280;
 constexpr int buttonRowHeight = 540;
 constexpr int textIndent = 100;
 
+constexpr int defaultPixmapCacheKB = 10240;
+
 const QColor paper(244, 239, 227);
 const QColor disabledGrey(184, 178, 164);
+
+// Qt keeps 10 MB of pictures for the whole program: less than the lessons' own, fitted
+// to a classroom display, so that a walk through the pages decoded every picture again.
+// Room for all of them, up to 32 MB more on the largest displays.
+void keepRoomForPictures(const QSize &box)
+{
+    QSet<QString> pictures;
+    for (const LessonTopic &topic : lessonTopics())
+        if (!topic.picture.isEmpty())
+            pictures.insert(topic.picture);
+    const qint64 kilobytes = qint64(box.width()) * box.height() * 4 / 1024 * pictures.size();
+    QPixmapCache::setCacheLimit(int(std::max<qint64>(QPixmapCache::cacheLimit(), defaultPixmapCacheKB + std::min<qint64>(kilobytes, 32 * 1024))));
+}
 
 } // namespace
 
@@ -222,6 +238,7 @@ void FLezioni::showPicture(const QString &programPath)
                             .arg(box.width())
                             .arg(box.height())
                             .arg(QFileInfo(path).lastModified().toMSecsSinceEpoch());
+    keepRoomForPictures(box);
     QPixmap pixmap;
     if (!QPixmapCache::find(key, &pixmap)) {
         // Fitted to the box's real pixels, so the picture stays sharp on dense displays too.
