@@ -73,14 +73,14 @@ void benchRegister(Report &report, const QString &workFolder, const RunSize &siz
     const auto open = timeRuns(size.times(5), [&] {
         QElapsedTimer step;
         step.start();
-        classregister::ArchiveFile archive(file);
-        if (const QString problem = archive.open(); !problem.isEmpty()) {
-            failure = problem;
+        Archive archive(file);
+        if (archive.openReadOnly() != ArchiveProblem::None) {
+            failure = QStringLiteral("the archive could not be opened: ") + archive.lastError();
             return;
         }
         checking << step.nsecsElapsed() / 1e6;
         step.restart();
-        auto records = classregister::readRecords(archive.database(), &failure);
+        auto records = classregister::readRecords(archive.connection(), &failure);
         reading << step.nsecsElapsed() / 1e6;
         step.restart();
         if (!records || records->size() != pupils) {
@@ -132,8 +132,8 @@ void benchRegister(Report &report, const QString &workFolder, const RunSize &siz
 
     const QString pdf = QDir(workFolder).filePath(QStringLiteral("registro.pdf"));
     const classregister::RegisterDocument document(model, rows, {QStringLiteral("3ª B"), QStringLiteral("Scuola"), QDate(2026, 3, 12),
-                                                                 QStringLiteral("questo computer")});
-    const auto pdfTimes = timeRuns(1, [&] { written = classregister::writeRegisterPdf(document, pdf, {}, &failure); });
+                                                                 QStringLiteral("questo computer"), 0, {}});
+    const auto pdfTimes = timeRuns(1, [&] { written = writePdf(document, pdf, {}, &failure); });
     const QString pdfName = QStringLiteral("Register: PDF of %1 pupils").arg(size.pupilsText());
     if (written)
         report.addLimit(pdfName, median(pdfTimes), QStringLiteral("ms"), 5000);

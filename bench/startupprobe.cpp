@@ -7,6 +7,7 @@
 #include "platform/qtplatform.h"
 
 #include <QApplication>
+#include <QStandardPaths>
 
 int main(int argc, char *argv[])
 {
@@ -19,7 +20,8 @@ int main(int argc, char *argv[])
     censaria::useItalian(application);
 
     censaria::QtPlatform platform;
-    censaria::Program program(platform.services(), QString::fromLocal8Bit(argv[1]));
+    censaria::Program program(platform.services(), QString::fromLocal8Bit(argv[1]),
+                              QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     program.launch();
     return QApplication::exec();
 }

@@ -5,6 +5,7 @@
 #include "screenkit/forms.h"
 #include "screenkit/module.h"
 #include "screenkit/palette.h"
+#include "lessonboard.h"
 #include "lessoncatalogue.h"
 #include "lessoncontent.h"
 #include "platform/twips.h"
@@ -107,6 +108,8 @@ FLezioni::FLezioni(Module &module)
     }
     osserva_->hide();
 
+    offerLessonOnBoard({picture_, text_, avanti_, indietro_, [this] { return picturePath_; }, [this] { return pictureTitle_; }});
+
     // Tab leaves the text rather than being typed into it.
     text_->setTabChangesFocus(true);
     setKeyboardOrder({text_, osserva_, destina_, indietro_, avanti_, toMenu, exit});
@@ -182,6 +185,7 @@ void FLezioni::loadSequencePage(const LessonTopic &topic)
     title_->setText(topic.title);
     accessible::describe(text_, topic.title);
     showPicture(topic.picture);
+    pictureTitle_ = topic.title;
     accessible::name(picture_, QStringLiteral("Immagine della lezione"), topic.title);
     text_->setFont(Twips::font(9));
     showText(topic, Twips::px(textIndent));
@@ -229,6 +233,7 @@ void FLezioni::showText(const LessonTopic &topic, qreal indent)
 void FLezioni::showPicture(const QString &programPath)
 {
     const QString path = module().paths().resolve(programPath);
+    picturePath_ = path;
     const qreal ratio = picture_->devicePixelRatioF();
     const QSize box = picture_->contentsRect().size() * ratio;
     // Decoding and smoothing a JPEG takes most of a page change: pages that come back

@@ -56,6 +56,8 @@ private:
 
     LessonPaging paging_;
     QString shownText_; // the lesson file, its date and size, and the type size of the text shown
+    QString picturePath_;  // the picture shown, and the page it belongs to
+    QString pictureTitle_;
     QLabel *title_ = nullptr;
     QTextEdit *text_ = nullptr;
     QLabel *picture_ = nullptr;
