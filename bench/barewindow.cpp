@@ -2,12 +2,14 @@
 // the start-up time is judged against. It shows one empty window over the whole
 // display and ends at its first paint.
 #include "firstpaint.h"
+#include "quietoffscreen.h"
 
 #include <QApplication>
 #include <QWidget>
 
 int main(int argc, char *argv[])
 {
+    keepOffscreenNoiseOut();
     QApplication application(argc, argv);
     exitAfterFirstPaint(QStringLiteral("bare"));
     QWidget window;

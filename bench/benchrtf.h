@@ -5,8 +5,9 @@
 namespace censaria::bench {
 
 class Report;
+struct RunSize;
 
 // RtfReader::readFile on every lesson file a-*.rtf of dataFolder.
-void benchRtf(Report &report, const QString &dataFolder);
+void benchRtf(Report &report, const QString &dataFolder, const RunSize &size);
 
 } // namespace censaria::bench

@@ -8,7 +8,7 @@
 namespace censaria::bench {
 namespace {
 
-// Milliseconds from starting the process to its end; negative when it failed.
+// Milliseconds from starting the process to its end; NaN when it failed.
 double timeProcess(const QString &program, const QStringList &arguments)
 {
     QProcess process;
@@ -19,15 +19,20 @@ double timeProcess(const QString &program, const QStringList &arguments)
     if (!process.waitForFinished(20000)) {
         process.kill();
         process.waitForFinished();
-        return -1;
+        return qQNaN();
     }
     const double ms = timer.nsecsElapsed() / 1e6;
-    return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0 ? ms : -1;
+    return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0 ? ms : qQNaN();
+}
+
+bool allMeasured(const QList<double> &times)
+{
+    return std::all_of(times.begin(), times.end(), [](double ms) { return qIsFinite(ms); });
 }
 
 } // namespace
 
-void benchStartup(Report &report, const QString &binaryFolder, const QString &programFolder, int runs)
+void benchStartup(Report &report, const QString &binaryFolder, const QString &programFolder, const RunSize &size)
 {
     const QString bare = QDir(binaryFolder).filePath(QStringLiteral("barewindow"));
     const QString probe = QDir(binaryFolder).filePath(QStringLiteral("startupprobe"));
@@ -36,16 +41,20 @@ void benchStartup(Report &report, const QString &binaryFolder, const QString &pr
     timeProcess(probe, {programFolder});
     QList<double> bareTimes;
     QList<double> probeTimes;
-    for (int i = 0; i < runs; ++i) {
+    for (int i = 0; i < size.times(21); ++i) {
         bareTimes.append(timeProcess(bare, {}));
         probeTimes.append(timeProcess(probe, {programFolder}));
     }
-    if (bareTimes.contains(-1) || probeTimes.contains(-1)) {
-        report.addLimit(QStringLiteral("start-up: a process never painted (FAILED)"), qInf(), QStringLiteral("ms"), 1);
+    if (!allMeasured(bareTimes)) {
+        report.addFailure(QStringLiteral("start-up of a bare Qt Widgets window"), QStringLiteral("barewindow never painted"));
         return;
     }
     const double base = median(bareTimes);
     report.addInfo(QStringLiteral("start-up of a bare Qt Widgets window"), base, QStringLiteral("ms"));
+    if (!allMeasured(probeTimes)) {
+        report.addFailure(QStringLiteral("start-up, exec to main menu painted"), QStringLiteral("startupprobe failed or never painted"));
+        return;
+    }
     report.addRatio(QStringLiteral("start-up, exec to main menu painted"), median(probeTimes), base, QStringLiteral("ms"), 1.5);
 }
 

@@ -21,10 +21,17 @@ protected:
     {
         if (event->type() == QEvent::Paint && watched->isWidgetType()
             && static_cast<QWidget *>(watched)->window()->objectName() == windowName_) {
-            // Queued, so the rest of the window's children paint first.
-            QMetaObject::invokeMethod(qApp, [] { std::_Exit(0); }, Qt::QueuedConnection);
+            // Posted, so the rest of the window's children paint first; ahead of anything
+            // else queued, such as work the program leaves until its window is painted.
+            QCoreApplication::postEvent(this, new QEvent(QEvent::User), Qt::HighEventPriority);
         }
         return false;
+    }
+    bool event(QEvent *event) override
+    {
+        if (event->type() == QEvent::User)
+            std::_Exit(0);
+        return QObject::event(event);
     }
 
 private:

@@ -3,6 +3,7 @@
 #include "screenkit/forms.h"
 #include "app/program.h"
 #include "firstpaint.h"
+#include "quietoffscreen.h"
 #include "platform/qtplatform.h"
 
 #include <QApplication>
@@ -10,6 +11,7 @@
 
 int main(int argc, char *argv[])
 {
+    keepOffscreenNoiseOut();
     QApplication application(argc, argv);
     if (argc != 2)
         return 2;
@@ -20,7 +22,6 @@ int main(int argc, char *argv[])
     censaria::QtPlatform platform;
     censaria::Program program(platform.services(), QString::fromLocal8Bit(argv[1]),
                               QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-    if (!program.start())
-        return 1;
+    program.launch();
     return QApplication::exec();
 }

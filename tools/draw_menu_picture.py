@@ -1,10 +1,43 @@
 #!/usr/bin/env python3
 """Draws the main menu's picture: a population pyramid, a growth curve and a crowd.
 
-Run from the project root:  python3 tools/draw_menu_picture.py > src/resources/pictures/menu.svg
+Run from the project root (Debian's python3-matplotlib gives the name's outlines):
+    /usr/bin/python3 tools/draw_menu_picture.py > src/resources/pictures/menu.svg
 """
 import math
 import random
+
+from matplotlib.font_manager import FontProperties
+from matplotlib.path import Path
+from matplotlib.textpath import TextPath
+
+
+def outlined_text(text, x, baseline, size, colour):
+    """The text as outlines of DejaVu Sans Bold, centred on x: the picture then needs
+    no font to be drawn (finding one is most of its cost when the menu opens) and looks
+    the same on every computer."""
+    path = TextPath((0, 0), text, size=size, prop=FontProperties(family="DejaVu Sans", weight="bold"))
+    box = path.get_extents()
+    dx = x - (box.x0 + box.x1) / 2
+    point = lambda v: f"{dx + v[0]:.1f} {baseline - v[1]:.1f}"
+    steps, i = [], 0
+    while i < len(path.codes):
+        code = path.codes[i]
+        if code == Path.MOVETO:
+            steps.append("M" + point(path.vertices[i]))
+        elif code == Path.LINETO:
+            steps.append("L" + point(path.vertices[i]))
+        elif code == Path.CURVE3:
+            steps.append("Q" + point(path.vertices[i]) + " " + point(path.vertices[i + 1]))
+            i += 1
+        elif code == Path.CURVE4:
+            steps.append("C" + " ".join(point(v) for v in path.vertices[i:i + 3]))
+            i += 2
+        elif code == Path.CLOSEPOLY:
+            steps.append("Z")
+        i += 1
+    return f'<path d="{"".join(steps)}" fill="{colour}"/>'
+
 
 W, H = 1480, 500
 out = []
@@ -63,7 +96,6 @@ for y, count, scale in rows:
             f'Q {x + 22 * scale:.1f} {y - 34 * scale:.1f} {x + 22 * scale:.1f} {y:.1f} Z" fill="{colour}"/>')
 
 # The program's name.
-add('<text x="660" y="470" text-anchor="middle" font-family="DejaVu Sans, Arial, sans-serif" font-size="54" '
-    'font-weight="bold" fill="#1f3a5f">Censaria</text>')
+add(outlined_text("Censaria", 660, 470, 54, "#1f3a5f"))
 add('</svg>')
 print("\n".join(out))

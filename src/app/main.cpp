@@ -13,7 +13,6 @@ int main(int argc, char *argv[])
     censaria::QtPlatform platform;
     censaria::Program program(platform.services(), QCoreApplication::applicationDirPath(),
                               QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-    if (!program.start())
-        return 1;
+    program.launch();
     return QApplication::exec();
 }

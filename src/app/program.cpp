@@ -10,11 +10,50 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QEvent>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
 namespace censaria {
+namespace {
+
+// Runs an action once, as soon as a window has been painted for the first time, then
+// goes (it belongs to the window until then).
+class AfterFirstPaint : public QObject
+{
+public:
+    AfterFirstPaint(QWidget *window, std::function<void()> action)
+        : QObject(window)
+        , window_(window)
+        , action_(std::move(action))
+    {
+        qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && watched->isWidgetType() && static_cast<QWidget *>(watched)->window() == window_) {
+            qApp->removeEventFilter(this);
+            // Queued, so that the rest of the window is painted and shown first.
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    action_();
+                    deleteLater();
+                },
+                Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    QWidget *window_;
+    std::function<void()> action_;
+};
+
+} // namespace
 
 Program::Program(const Platform &platform, const QString &programFolder, const QString &accountFolder)
     : module_(platform, programFolder, accountFolder)
@@ -24,8 +63,42 @@ Program::Program(const Platform &platform, const QString &programFolder, const Q
 
 bool Program::start()
 {
+    prepareDisplay();
+    module_.openArchiveLater([this] { return openArchive(); });
+    if (!module_.archiveReady())
+        return false;
+    showMenu();
+    return true;
+}
+
+void Program::launch()
+{
+    prepareDisplay();
+    module_.openArchiveLater([this] {
+        if (openArchive())
+            return true;
+        module_.exitProgram(1);
+        return false;
+    });
+    showMenu();
+    // The archive's checks are no part of the menu's first picture.
+    new AfterFirstPaint(module_.screens().get(forms::menu), [this] { module_.archiveReady(); });
+}
+
+void Program::prepareDisplay()
+{
     typesize::load();
     applyDisplayScale(module_.displaySize());
+}
+
+void Program::showMenu()
+{
+    module_.nomealunno.clear();
+    module_.navigation().show(forms::menu);
+}
+
+bool Program::openArchive()
+{
     const ArchiveProblem problem = module_.openArchive();
     if (problem == ArchiveProblem::Unreachable || problem == ArchiveProblem::NotUpgraded) {
         // The pupils can work all the same: their results wait on this PC.
@@ -38,8 +111,6 @@ bool Program::start()
         module_.startSendingQueue(); // the server keeps its own copies
     else if (!keepTodaysCopy())
         return false;
-    module_.nomealunno.clear();
-    module_.navigation().show(forms::menu);
     return true;
 }
 

@@ -17,10 +17,19 @@ public:
     // menu over the whole display. When the archive cannot be used it says why, in
     // Italian, and returns false; the program must then end with a failure status.
     bool start();
+    // The same steps as main() takes them: the menu is shown at once, and the archive
+    // opened and checked as soon as the menu has been painted; whatever needs the
+    // archive before then waits for its checks. When it cannot be used the program
+    // says why and ends with exit status 1.
+    void launch();
 
     Module &module() { return module_; }
 
 private:
+    void prepareDisplay();
+    void showMenu();
+    // Opens the archive and keeps today's copy; false when the program cannot go on.
+    bool openArchive();
     QString archiveProblemText(ArchiveProblem problem);
     QString serverProblemText(ArchiveProblem problem);
     bool keepTodaysCopy();

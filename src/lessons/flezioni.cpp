@@ -15,6 +15,7 @@
 #include <QMenuBar>
 #include <QPixmapCache>
 #include <QPushButton>
+#include <QSet>
 #include <QScrollBar>
 #include <QTextEdit>
 
@@ -36,8 +37,23 @@ constexpr int buttonRowTop = 8280;
 constexpr int buttonRowHeight = 540;
 constexpr int textIndent = 100;
 
+constexpr int defaultPixmapCacheKB = 10240;
+
 const QColor paper(244, 239, 227);
 const QColor disabledGrey(184, 178, 164);
+
+// Qt keeps 10 MB of pictures for the whole program: less than the lessons' own, fitted
+// to a classroom display, so that a walk through the pages decoded every picture again.
+// Room for all of them, up to 32 MB more on the largest displays.
+void keepRoomForPictures(const QSize &box)
+{
+    QSet<QString> pictures;
+    for (const LessonTopic &topic : lessonTopics())
+        if (!topic.picture.isEmpty())
+            pictures.insert(topic.picture);
+    const qint64 kilobytes = qint64(box.width()) * box.height() * 4 / 1024 * pictures.size();
+    QPixmapCache::setCacheLimit(int(std::max<qint64>(QPixmapCache::cacheLimit(), defaultPixmapCacheKB + std::min<qint64>(kilobytes, 32 * 1024))));
+}
 
 } // namespace
 
@@ -72,7 +88,6 @@ FLezioni::FLezioni(Module &module)
     // Break lines only between words: the column is narrow and lessons have long words.
     text_->setWordWrapMode(QTextOption::WordWrap);
     text_->setStyleSheet(QStringLiteral("QTextEdit { background: white; color: #1c1c1c; border: 1px solid #b9ad94; }"));
-    text_->document()->setDocumentMargin(Twips::px(150));
     accessible::name(text_, QStringLiteral("Testo della lezione"));
 
     const int half = (columnWidth - 120) / 2;
@@ -173,10 +188,7 @@ void FLezioni::loadSequencePage(const LessonTopic &topic)
     pictureTitle_ = topic.title;
     accessible::name(picture_, QStringLiteral("Immagine della lezione"), topic.title);
     text_->setFont(Twips::font(9));
-    if (loadLessonText(module().paths().resolve(topic.lessonFile), text_->document())) {
-        Twips::scaleDocument(text_->document());
-        indentParagraphs(text_->document(), Twips::px(textIndent));
-    }
+    showText(topic, Twips::px(textIndent));
 }
 
 // The in-depth page spreads over the picture; page number and picture stay as they were.
@@ -186,8 +198,36 @@ void FLezioni::loadInDepthPage(const LessonTopic &topic)
     text_->resize(Twips::px(wideWidth), text_->height());
     showDestination(topic);
     title_->setText(topic.title);
-    if (loadLessonText(module().paths().resolve(topic.lessonFile), text_->document()))
-        Twips::scaleDocument(text_->document());
+    showText(topic, 0);
+}
+
+// The page is made ready in a document of its own and handed to the text box whole:
+// read into the shown document, it would be laid out again at every paragraph read.
+// A page shown again as it is (same file, same type size) keeps its document.
+void FLezioni::showText(const LessonTopic &topic, qreal indent)
+{
+    const QString path = module().paths().resolve(topic.lessonFile);
+    const QFileInfo file(path);
+    const QString key = QStringLiteral("%1:%2:%3:%4:%5")
+                            .arg(path)
+                            .arg(file.lastModified().toMSecsSinceEpoch())
+                            .arg(file.size())
+                            .arg(text_->font().pixelSize())
+                            .arg(indent);
+    if (key == shownText_)
+        return;
+    QTextDocument *document = makeLessonDocument(path, text_->font(), indent, text_);
+    document->setDocumentMargin(Twips::px(150));
+    // Without a page size nothing is laid out as the box takes the document over: the box
+    // lays it out once, at its own width.
+    document->setPageSize(QSizeF(0, 0));
+    // The box deletes the document it made itself; the pages' documents are ours.
+    QTextDocument *old = text_->document();
+    const bool ours = old->parent() == text_;
+    text_->setDocument(document);
+    if (ours)
+        delete old;
+    shownText_ = key;
 }
 
 void FLezioni::showPicture(const QString &programPath)
@@ -203,15 +243,16 @@ void FLezioni::showPicture(const QString &programPath)
                             .arg(box.width())
                             .arg(box.height())
                             .arg(QFileInfo(path).lastModified().toMSecsSinceEpoch());
+    keepRoomForPictures(box);
     QPixmap pixmap;
     if (!QPixmapCache::find(key, &pixmap)) {
-        const LessonPicture picture = loadLessonPicture(path);
+        // Fitted to the box's real pixels, so the picture stays sharp on dense displays too.
+        const LessonPicture picture = loadLessonPicture(path, box);
         if (picture.image.isNull()) {
             picture_->setText(picture.note);
             return;
         }
-        // Scaled once to the box's real pixels, so the picture stays sharp on dense displays too.
-        pixmap = QPixmap::fromImage(picture.image.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        pixmap = QPixmap::fromImage(picture.image);
         pixmap.setDevicePixelRatio(ratio);
         QPixmapCache::insert(key, pixmap);
     }

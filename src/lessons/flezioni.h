@@ -44,6 +44,7 @@ private:
     void loadPage(const QString &key);
     void loadSequencePage(const LessonTopic &topic);
     void loadInDepthPage(const LessonTopic &topic);
+    void showText(const LessonTopic &topic, qreal indent);
     void showPicture(const QString &programPath);
     void showDestination(const LessonTopic &topic);
 
@@ -54,6 +55,7 @@ private:
     void showPagingStates();
 
     LessonPaging paging_;
+    QString shownText_; // the lesson file, its date and size, and the type size of the text shown
     QString picturePath_;  // the picture shown, and the page it belongs to
     QString pictureTitle_;
     QLabel *title_ = nullptr;

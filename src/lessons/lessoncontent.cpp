@@ -1,6 +1,7 @@
 #include "lessoncontent.h"
 
 #include "platform/rtf/rtfreader.h"
+#include "platform/twips.h"
 
 #include <QFileInfo>
 #include <QImageReader>
@@ -52,6 +53,18 @@ bool loadLessonText(const QString &path, QTextDocument *document)
     return true;
 }
 
+QTextDocument *makeLessonDocument(const QString &path, const QFont &font, qreal indent, QObject *parent)
+{
+    auto *document = new QTextDocument(parent);
+    document->setDefaultFont(font);
+    if (loadLessonText(path, document)) {
+        Twips::scaleDocument(document);
+        if (indent != 0)
+            indentParagraphs(document, indent);
+    }
+    return document;
+}
+
 void indentParagraphs(QTextDocument *document, qreal indent)
 {
     // One edit block: the page is laid out again once, not once per paragraph.
@@ -66,13 +79,20 @@ void indentParagraphs(QTextDocument *document, qreal indent)
     cursor.endEditBlock();
 }
 
-LessonPicture loadLessonPicture(const QString &path)
+LessonPicture loadLessonPicture(const QString &path, const QSize &box)
 {
     const QString name = QFileInfo(path).fileName();
     if (missing(path))
         return {{}, QStringLiteral("Figura non disponibile:\nmanca il file «%1»\nnella cartella %2.").arg(name, dataFolder)};
     QImageReader reader(path);
     reader.setAutoTransform(true);
+    // Decoded straight to the box: a JPEG reduced while it is decoded costs a fraction
+    // of decoding it whole and smoothing it down afterwards.
+    const QSize stored = reader.size();
+    if (!box.isEmpty() && !stored.isEmpty()) {
+        const bool turned = reader.transformation() & QImageIOHandler::TransformationRotate90;
+        reader.setScaledSize(stored.scaled(turned ? box.transposed() : box, Qt::KeepAspectRatio));
+    }
     QImage image = reader.read();
     if (image.isNull())
         return {{}, QStringLiteral("Figura non disponibile:\nil file «%1»\nnon si può leggere.").arg(name)};

@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QImage>
+#include <QSize>
 #include <QString>
 
+class QFont;
+class QObject;
 class QTextDocument;
 
 namespace censaria {
@@ -14,6 +17,10 @@ namespace censaria {
 // False when the note was put in its place.
 bool loadLessonText(const QString &path, QTextDocument *document);
 
+// A new document (child of parent) holding the lesson file, or the note, sized for the
+// display, in the given type, every paragraph indented by indent pixels.
+QTextDocument *makeLessonDocument(const QString &path, const QFont &font, qreal indent, QObject *parent);
+
 // Gives every paragraph a further left indent of the given size (in pixels).
 void indentParagraphs(QTextDocument *document, qreal indent);
 
@@ -22,6 +29,7 @@ struct LessonPicture
     QImage image; // null when the picture cannot be shown
     QString note; // why, in that case
 };
-LessonPicture loadLessonPicture(const QString &path);
+// The picture, fitted into box (keeping its shape) when a box is given.
+LessonPicture loadLessonPicture(const QString &path, const QSize &box = {});
 
 } // namespace censaria

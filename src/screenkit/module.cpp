@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <utility>
 
 namespace censaria {
 
@@ -39,6 +40,20 @@ ArchiveProblem Module::openArchive()
     return archive_->open();
 }
 
+void Module::openArchiveLater(std::function<bool()> opening)
+{
+    pendingOpening_ = std::move(opening);
+    archiveReady_ = false;
+}
+
+bool Module::archiveReady()
+{
+    // Taken out before it runs: the opening itself reaches the archive through here.
+    if (const auto opening = std::exchange(pendingOpening_, {}))
+        archiveReady_ = opening();
+    return archiveReady_;
+}
+
 void Module::startSendingQueue()
 {
     if (!archive_->isServer())
@@ -53,7 +68,7 @@ void Module::chiedinome()
 {
     // The names already in the archive are offered as the pupil types, so that ROSSI MARIO
     // does not come back as MARIO ROSSI, a pupil of his own in the register.
-    QStringList known = archive_->isOpen() ? archive_->names() : QStringList();
+    QStringList known = archiveReady() && archive_->isOpen() ? archive_->names() : QStringList();
     known.removeAll(QString());
     known.removeDuplicates();
     known.sort(Qt::CaseInsensitive);
@@ -83,7 +98,8 @@ bool Module::ensurePupilName()
 
 bool Module::recordResult(const QString &table, const QList<std::pair<int, QVariant>> &counts, int datePosition)
 {
-    if (!ensurePupilName())
+    // Never before the archive's checks have passed; when they failed, the pupil was told.
+    if (!archiveReady() || !ensurePupilName())
         return false;
     QList<std::pair<int, QVariant>> values = counts;
     values.append({datePosition, platform_.clock->now()});

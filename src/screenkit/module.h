@@ -10,6 +10,7 @@
 #include <QSize>
 #include <QString>
 #include <QTimer>
+#include <functional>
 #include <memory>
 
 namespace censaria {
@@ -34,7 +35,17 @@ public:
     // none, opened once at start. Every screen reads the results from here, so with a
     // server a teacher sees the whole school's.
     ArchiveProblem openArchive();
-    Archive &dbrisultati() { return *archive_; }
+    // The start-up may show the menu before the archive is opened and checked: the
+    // opening is left here, and whatever uses the archive first runs it and waits.
+    // opening returns false when the archive cannot be used.
+    void openArchiveLater(std::function<bool()> opening);
+    // True once the archive was opened and found usable; runs an opening left for later.
+    bool archiveReady();
+    Archive &dbrisultati()
+    {
+        archiveReady();
+        return *archive_;
+    }
     // With a server archive: sends this PC's queued results now and then every minute.
     void startSendingQueue();
     ResultWriter &resultWriter() { return *writer_; }
@@ -81,6 +92,8 @@ private:
     std::unique_ptr<Archive> archive_;
     std::unique_ptr<ResultWriter> writer_;
     QTimer queueTimer_;
+    std::function<bool()> pendingOpening_;
+    bool archiveReady_ = false;
     Navigation navigation_;
     std::unique_ptr<ScreenRegistry> screens_;
 };

@@ -9,6 +9,7 @@
 #include "focusring.h"
 
 #include <QAbstractButton>
+#include <QBackingStore>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QPushButton>
@@ -36,6 +37,16 @@ void Screen::resizeEvent(QResizeEvent *event)
     QWidget::resizeEvent(event);
     canvas_->move(std::max(0, (width() - canvas_->width()) / 2), std::max(0, (height() - canvas_->height()) / 2));
     focusRing_->place();
+}
+
+// A hidden screen gives back the picture of itself that the window system keeps (a
+// whole display's worth of pixels, 33 MB on a 4K panel): it is painted anew whenever
+// it is shown, and Qt sizes the picture again before it paints.
+void Screen::hideEvent(QHideEvent *event)
+{
+    QWidget::hideEvent(event);
+    if (QBackingStore *store = backingStore())
+        store->resize(QSize(1, 1));
 }
 
 void Screen::keyPressEvent(QKeyEvent *event)

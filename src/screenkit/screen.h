@@ -38,6 +38,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
     // Esc leaves the screen as its back button does; Enter presses the focused button;
     // F11 shows the screen's figure full-screen.
     void keyPressEvent(QKeyEvent *event) override;

@@ -18,6 +18,8 @@ ScreenRegistry::~ScreenRegistry()
 
 void ScreenRegistry::add(const QString &formName, Factory factory)
 {
+    if (!factories_.contains(formName))
+        names_.append(formName);
     factories_.insert(formName, std::move(factory));
 }
 

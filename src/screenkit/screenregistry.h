@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <memory>
 
@@ -25,10 +26,13 @@ public:
     // The form only if it has been created already.
     Screen *existing(const QString &formName) const;
     QList<Screen *> created() const;
+    // Every form the program has, created or not, in the order they were added.
+    QStringList formNames() const { return names_; }
 
 private:
     Module &module_;
     QHash<QString, Factory> factories_;
+    QStringList names_;
     QHash<QString, Screen *> screens_;
     QList<Screen *> order_;
 };

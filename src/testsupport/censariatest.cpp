@@ -37,6 +37,11 @@ bool TestProgram::start()
     return program_->start();
 }
 
+void TestProgram::launch()
+{
+    program_->launch();
+}
+
 QString TestProgram::archivePath() const
 {
     return program_->module().dbrisultati().fileName();

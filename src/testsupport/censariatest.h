@@ -44,6 +44,9 @@ public:
     ~TestProgram();
 
     bool start();
+    // Starts as the program itself does: the menu at once, the archive opened and checked
+    // once the menu has been painted (events must be processed for that).
+    void launch();
 
     Module &module() { return program_->module(); }
     QString programFolder() const { return folder_; }

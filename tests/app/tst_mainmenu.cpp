@@ -220,6 +220,64 @@ private slots:
         QVERIFY(program.visibleScreens().isEmpty());
         QCOMPARE(QFile::exists(dir.filePath(QStringLiteral("perCensaria/dbcensaria.mdb"))), !content.isEmpty());
     }
+
+    // As a pupil starts it, the menu is on the screen before the archive is opened; the
+    // archive is opened and checked once the menu has been painted, and a damaged one
+    // still ends the program with its message.
+    void theMenuComesBeforeTheArchiveChecks()
+    {
+        TestProgram program;
+        damage(program.archivePath());
+        program.launch();
+        QCOMPARE(program.visibleScreens(), QStringList{forms::menu});
+        QVERIFY(program.dialogs().messages.isEmpty());
+        QTRY_COMPARE(program.exitCode(), std::optional<int>(1));
+        QCOMPARE(program.dialogs().messages.size(), 1);
+        QVERIFY(program.dialogs().messages.first().text.contains(QStringLiteral("danneggiato")));
+        QVERIFY(program.visibleScreens().isEmpty());
+    }
+
+    // A result recorded before the menu has been painted waits for the archive's checks:
+    // saved when they pass, and never written into an archive that fails them.
+    void aResultRecordedBeforeTheChecksWaitsForThem()
+    {
+        {
+            TestProgram program;
+            program.launch();
+            program.module().nomealunno = QStringLiteral("NERI ADA");
+            QVERIFY(program.module().recordResult(QStringLiteral("questionari"), {{2, 5}}, 3));
+            QVERIFY(program.dialogs().messages.isEmpty());
+            QTRY_VERIFY(program.module().archiveReady() && !program.exitCode());
+            const auto row = program.module().dbrisultati().findRow(QStringLiteral("questionari"), QStringLiteral("NERI ADA"));
+            QVERIFY(row);
+            QCOMPARE(row->at(2).toInt(), 5);
+        }
+        TestProgram program;
+        const QByteArray damaged = damage(program.archivePath());
+        program.launch();
+        program.module().nomealunno = QStringLiteral("NERI ADA");
+        QVERIFY(!program.module().recordResult(QStringLiteral("questionari"), {{2, 5}}, 3));
+        QCOMPARE(program.dialogs().messages.size(), 1);
+        QVERIFY(program.dialogs().messages.first().text.contains(QStringLiteral("danneggiato")));
+        QCOMPARE(program.exitCode(), std::optional<int>(1));
+        QFile archive(program.archivePath());
+        QVERIFY(archive.open(QIODevice::ReadOnly));
+        QCOMPARE(archive.readAll(), damaged);
+    }
+
+private:
+    // Overwrites the archive's second page, where a table begins: the file still opens as
+    // an archive, and only the full check finds the damage. Returns the damaged bytes.
+    static QByteArray damage(const QString &archivePath)
+    {
+        QFile file(archivePath);
+        if (!file.open(QIODevice::ReadWrite) || file.size() < 8192)
+            qFatal("no archive to damage at %s", qPrintable(archivePath));
+        file.seek(4096);
+        file.write(QByteArray(4096, '\xab'));
+        file.seek(0);
+        return file.readAll();
+    }
 };
 
 QTEST_MAIN(TestMainMenu)

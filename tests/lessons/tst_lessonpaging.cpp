@@ -113,6 +113,21 @@ private slots:
         QCOMPARE(document.findBlockByNumber(2).blockFormat().leftMargin(), 7.0);
     }
 
+    // Decoded straight to the size of the picture's box, its shape kept, smaller or larger.
+    void aPictureIsFittedToItsBox()
+    {
+        const QString path = QDir(QStringLiteral(CENSARIA_SOURCE_DATA)).filePath(QStringLiteral("aula.jpg"));
+        const QImage whole = loadLessonPicture(path).image;
+        QVERIFY(!whole.isNull());
+        const auto shape = [](const QImage &image) { return double(image.width()) / image.height(); };
+        for (const QSize &box : {QSize(583, 606), QSize(300, 900), QSize(2400, 1800)}) {
+            const QImage fitted = loadLessonPicture(path, box).image;
+            QVERIFY(fitted.width() <= box.width() && fitted.height() <= box.height());
+            QVERIFY(fitted.width() == box.width() || fitted.height() == box.height());
+            QVERIFY2(qAbs(shape(fitted) / shape(whole) - 1) < 0.01, qPrintable(QStringLiteral("%1x%2").arg(fitted.width()).arg(fitted.height())));
+        }
+    }
+
     void missingOrUnreadableFilesGiveANote()
     {
         QTemporaryDir folder;

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QBuffer>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -121,6 +122,39 @@ private slots:
         QCOMPARE(module().chiamante, QStringLiteral("Statistica1"));
         QCOMPARE(box->width(), Twips::px(5415));
         QCOMPARE(box->document()->begin().blockFormat().leftMargin(), qreal(Twips::px(100)));
+    }
+
+    // A page shown again is not read again (the lesson screen must open as fast as any
+    // other), yet it comes back at its top, and a lesson file replaced in the meantime or
+    // type made larger on the menu is shown as it is now.
+    void aPageShownAgainStartsAtTheTopAndShowsTheFileAsItIsNow()
+    {
+        writeLesson(folder_.path(), *lessonTopic(QStringLiteral("Storia1")),
+                    "{\\rtf1\\ansi Lezione Storia1" + QByteArray(400, ' ').replace(" ", "\\par riga ") + "}");
+        program_->click(forms::menu, QStringLiteral("Cmdstoria"));
+        auto *box = control<QTextEdit>("RTBtesto");
+        const QTextDocument *page = box->document();
+        box->verticalScrollBar()->setValue(box->verticalScrollBar()->maximum());
+        QVERIFY(box->verticalScrollBar()->value() > 0);
+        box->moveCursor(QTextCursor::End);
+
+        program_->click(forms::lessons, QStringLiteral("Cmdmenù"));
+        program_->click(forms::menu, QStringLiteral("Cmdstoria"));
+        QCOMPARE(box->document(), page);
+        QCOMPARE(box->verticalScrollBar()->value(), 0);
+        QCOMPARE(box->textCursor().position(), 0);
+
+        writeLesson(folder_.path(), *lessonTopic(QStringLiteral("Storia1")), "{\\rtf1\\ansi\\fs24 Lezione nuova.}");
+        program_->click(forms::lessons, QStringLiteral("Cmdmenù"));
+        program_->click(forms::menu, QStringLiteral("Cmdstoria"));
+        QCOMPARE(text(), QStringLiteral("Lezione nuova."));
+
+        const int pixels = box->document()->begin().begin().fragment().charFormat().font().pixelSize();
+        QVERIFY(pixels > 0);
+        program_->click(forms::lessons, QStringLiteral("Cmdmenù"));
+        program_->click(forms::menu, QStringLiteral("LabTesto")); // 125 %
+        program_->click(forms::menu, QStringLiteral("Cmdstoria"));
+        QVERIFY(box->document()->begin().begin().fragment().charFormat().font().pixelSize() > pixels);
     }
 
     void destinationWithoutAPageShowsTheMenu()

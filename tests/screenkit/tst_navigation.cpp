@@ -1,6 +1,9 @@
 #include "screentest.h"
 #include "testsupport/standins.h"
 
+#include <QBackingStore>
+#include <QImage>
+
 using namespace censaria;
 
 class TestNavigation : public QObject
@@ -41,6 +44,28 @@ private slots:
         screen(forms::results)->goBack();
         screen(forms::rates)->openResults();
         QCOMPARE(static_cast<StandInResults *>(program_->screen(forms::results))->refreshes, 2);
+    }
+
+    // A hidden screen gives back the display's worth of pixels the window system keeps of
+    // it (33 MB a screen on a 4K panel); shown again, it is painted whole, as it was.
+    void aHiddenScreenGivesBackItsPixelsAndIsPaintedWholeAgain()
+    {
+        Screen *menu = program_->screen(forms::menu);
+        auto pixels = [menu]() -> QImage {
+            QCoreApplication::processEvents();
+            const auto *image = dynamic_cast<const QImage *>(menu->backingStore()->paintDevice());
+            return image ? *image : QImage();
+        };
+        const QImage shown = pixels();
+        QCOMPARE(shown.size(), menu->size() * menu->devicePixelRatio());
+        QVERIFY(shown.pixel(shown.rect().center()) != 0);
+
+        program_->module().navigation().show(forms::simulation);
+        menu->hide();
+        QVERIFY(menu->backingStore()->size().width() * menu->backingStore()->size().height() <= 1);
+
+        screen(forms::simulation)->goToMenu();
+        QCOMPARE(pixels(), shown);
     }
 
     void questionnairesAskTheNameOnce()
