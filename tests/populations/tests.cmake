@@ -1,0 +1,5 @@
+censaria_add_test(tst_worlddata ${CMAKE_CURRENT_LIST_DIR}/tst_worlddata.cpp)
+censaria_add_test(tst_projection ${CMAKE_CURRENT_LIST_DIR}/tst_projection.cpp)
+censaria_add_test(tst_projectiontool ${CMAKE_CURRENT_LIST_DIR}/tst_projectiontool.cpp)
+target_compile_definitions(tst_projectiontool PRIVATE PROJECTION_TOOL="$<TARGET_FILE:projection>")
+add_dependencies(tst_projectiontool projection)
