@@ -4,6 +4,7 @@
 #include "bencharchive.h"
 #include "benchregister.h"
 #include "benchrtf.h"
+#include "benchpopulations.h"
 #include "benchscreens.h"
 #include "benchstartup.h"
 #include "figures.h"
@@ -52,6 +53,7 @@ int main(int argc, char *argv[])
     const QString startupFolder = censaria::TestProgram::makeProgramFolder(QDir(work.path()).filePath(QStringLiteral("startup")));
     censaria::bench::benchStartup(report, QCoreApplication::applicationDirPath(), startupFolder, 21);
     censaria::bench::benchScreens(report, QCoreApplication::applicationFilePath(), 5);
+    censaria::bench::benchPopulations(report);
     censaria::bench::benchArchive(report, QDir(work.path()).filePath(QStringLiteral("archive")));
     censaria::bench::benchRegister(report, QDir(work.path()).filePath(QStringLiteral("register")));
     censaria::bench::benchRtf(report, QDir(startupFolder).filePath(QStringLiteral("perCensaria")));

@@ -128,10 +128,10 @@ Projection project(const Country &country, const Levers &levers)
             next.males[g] += migrants / 4 * schedule[g];
             next.females[g] += migrants / 4 * schedule[g];
             if (next.males[g] < 0 || next.females[g] < 0) {
-                result.problem = QStringLiteral("Con così tante partenze, nel %1 in %2 non resterebbe nessuno di %3 anni: scegli un "
-                                                "saldo migratorio meno negativo.")
+                result.problem = QStringLiteral("Con così tante partenze, nel %1 in %2 non resterebbe nessuno di %3: scegli un saldo "
+                                                "migratorio meno negativo.")
                                      .arg(lastEstimateYear + (p + 1) * yearStep)
-                                     .arg(country.name, ageGroupLabel(g));
+                                     .arg(country.name, g == ageGroupCount - 1 ? QStringLiteral("100 anni e più") : ageGroupLabel(g) + QStringLiteral(" anni"));
                 return result;
             }
         }

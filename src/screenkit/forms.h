@@ -16,6 +16,8 @@ inline const QString pyramids = QStringLiteral("Fpiramidi");
 inline const QString families = QStringLiteral("Ffamiglie");
 inline const QString results = QStringLiteral("FRisultati");
 inline const QString classRegister = QStringLiteral("ClassRegister");
+inline const QString worldPyramids = QStringLiteral("WorldPyramids");
+inline const QString populationFuture = QStringLiteral("PopulationFuture");
 
 // Lesson page keys, in the order the back buttons compare them.
 inline const QStringList lessonPages = {

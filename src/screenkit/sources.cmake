@@ -6,6 +6,7 @@ target_sources(censaria_lib PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/builders.h ${CMAKE_CURRENT_LIST_DIR}/builders.cpp ${CMAKE_CURRENT_LIST_DIR}/palette.h
     ${CMAKE_CURRENT_LIST_DIR}/accessibility.h ${CMAKE_CURRENT_LIST_DIR}/accessibility.cpp
     ${CMAKE_CURRENT_LIST_DIR}/verdict.h ${CMAKE_CURRENT_LIST_DIR}/verdict.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/figureview.h ${CMAKE_CURRENT_LIST_DIR}/figureview.cpp
     ${CMAKE_CURRENT_LIST_DIR}/focusring.h ${CMAKE_CURRENT_LIST_DIR}/focusring.cpp
     ${CMAKE_CURRENT_LIST_DIR}/screen.h ${CMAKE_CURRENT_LIST_DIR}/screen.cpp
     ${CMAKE_CURRENT_LIST_DIR}/screenregistry.h ${CMAKE_CURRENT_LIST_DIR}/screenregistry.cpp
