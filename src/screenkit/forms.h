@@ -23,7 +23,8 @@ inline const QString populationFuture = QStringLiteral("PopulationFuture");
 inline const QStringList lessonPages = {
     QStringLiteral("Storia1"), QStringLiteral("Storia2"), QStringLiteral("Storia3"), QStringLiteral("Storia4"),
     QStringLiteral("Statistica1"), QStringLiteral("Statistica2"), QStringLiteral("Piramidi1"), QStringLiteral("Piramidi2"),
-    QStringLiteral("Densità1"), QStringLiteral("Densità2"), QStringLiteral("Italia"), QStringLiteral("Montenovo")};
+    QStringLiteral("Densità1"), QStringLiteral("Densità2"), QStringLiteral("Italia"), QStringLiteral("Montenovo"),
+    QStringLiteral("PiramidiMondo")};
 
 // Screens a back button returns to, in the order they are compared.
 inline const QStringList backTargets = {families, menu, rates, simulation, questionnaire, balances, pyramids};

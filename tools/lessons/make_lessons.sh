@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Regenerates the twelve lesson files data/perCensaria/a-*.rtf from their HTML sources
+# Regenerates the lesson files data/perCensaria/a-*.rtf from their HTML sources
 # in this folder, with LibreOffice Writer run headless (a developer tool only:
 # apt-get install -y --no-install-recommends libreoffice-writer).
 #
@@ -31,7 +31,7 @@ office() {
     soffice -env:UserInstallation="file://$profile" --headless "$@" >/dev/null
 }
 
-# One LibreOffice run converts all twelve pages.
+# One LibreOffice run converts every page.
 office --infilter="HTML (StarWriter)" --convert-to rtf --outdir "$data" "$here"/a-*.html
 # A picture comes twice: as PNG and as an uncompressed metafile for old readers
 # ({\nonshppict ...}), forty times larger. The lesson screen reads the PNG: drop the copy.
@@ -74,7 +74,7 @@ mkdir -p "$preview"
 for rtf in "$data"/a-*.rtf; do
     name="$(basename "$rtf")"
     width=5415
-    [ "$name" = "a-popmontenovo.rtf" ] && width=11415
+    case "$name" in a-popmontenovo.rtf | a-piramidimondo.rtf) width=11415 ;; esac
     sed -E -e 's/\\(paperw|pgwsxn)[0-9]+/\\\1'"$width"'/g' \
            -e 's/\\(paperh|pghsxn)[0-9]+/\\\114400/g' \
            -e 's/\\(margl|marglsxn)[0-9]+/\\\1100/g' \

@@ -16,7 +16,9 @@ using namespace populations;
 void tourWorldPyramids(Tour &tour)
 {
     TestProgram &program = tour.program();
-    program.module().navigation().show(forms::menu);
+    program.module().navigation().showLessonPage(QStringLiteral("PiramidiMondo"));
+    tour.save(QStringLiteral("lesson-world-pyramids"), forms::lessons);
+    program.module().navigation().toMenu(program.screen(forms::lessons));
     program.control<QPushButton>(forms::menu, QStringLiteral("WorldPyramidsButton"))->click();
     auto *screen = static_cast<WorldPyramidsScreen *>(program.screen(forms::worldPyramids));
     program.control<QSlider>(forms::worldPyramids, QStringLiteral("Year2"))->setValue(2050);
