@@ -17,7 +17,7 @@ public:
     // The smallest text is this share of the area's height, unless the area is so
     // narrow that widthShare of its width is less.
     static constexpr double textShare = 1.0 / 34;
-    static constexpr double widthShare = 1.0 / 52;
+    static constexpr double widthShare = 1.0 / 60;
 
     FigureType(const QRectF &area, const QFont &base);
 
@@ -25,7 +25,6 @@ public:
     double heading() const { return text_ * 1.3; }
     double year() const { return text_ * 2.4; }
     double line() const { return std::max(1.0, text_ / 12); }
-    double gap() const { return text_ * 0.5; }
     QFont font(double pixels, bool bold = false) const;
 
 private:

@@ -25,7 +25,7 @@ QString signedYears(double years)
 FigureTable comparison(const PyramidFigures &mine, const PyramidFigures &un)
 {
     FigureTable table;
-    table.columns = {{QStringLiteral("Le tue ipotesi"), sideColour(0)}, {QStringLiteral("ONU, variante media"), sideColour(1)}};
+    table.columns = {{QStringLiteral("Tue ipotesi"), sideColour(0)}, {QStringLiteral("ONU"), sideColour(1)}};
     const auto row = [&](const QString &label, auto value) { table.rows.append({label, {value(mine), value(un)}}); };
     row(QStringLiteral("Abitanti (milioni)"), [](const PyramidFigures &f) { return oneDecimal(f.total / 1000); });
     row(QStringLiteral("Giovani, 0-14 anni"), [](const PyramidFigures &f) { return oneDecimal(f.youngShare) + QStringLiteral(" %"); });
@@ -38,7 +38,7 @@ FigureTable comparison(const PyramidFigures &mine, const PyramidFigures &un)
 LineChart populationChart(const PopulationFutureView &view)
 {
     LineChart chart;
-    chart.title = QStringLiteral("Abitanti in milioni, 2020-2100");
+    chart.title = QStringLiteral("Abitanti in milioni");
     chart.legend = QStringLiteral("piena: tue ipotesi · trattini: ONU · grigio: ONU alta e bassa");
     chart.fromYear = lastEstimateYear;
     chart.decimals = 0;

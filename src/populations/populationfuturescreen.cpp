@@ -114,8 +114,8 @@ PopulationFutureScreen::PopulationFutureScreen(Module &module)
 PopulationFutureScreen::Lever PopulationFutureScreen::buildLever(const QString &name, const QString &caption, int left,
                                                                const QString &accessibleName)
 {
-    makeLabel(canvas(), name + QStringLiteral("Caption"), caption, {left, leverTop, leverWidth, 320}, Twips::font(10, true));
     Lever lever;
+    lever.caption = makeLabel(canvas(), name + QStringLiteral("Caption"), caption, {left, leverTop, leverWidth, 320}, Twips::font(10, true));
     lever.slider = makeSlider(canvas(), name, {left, leverTop + 340, leverWidth, 400}, 0, 1, 1, accessibleName);
     lever.value = makeLabel(canvas(), name + QStringLiteral("Value"), QString(), {left, leverTop + 760, leverWidth, 300}, Twips::font(9),
                             Qt::AlignLeft | Qt::AlignVCenter);
@@ -205,6 +205,8 @@ void PopulationFutureScreen::showLevers()
 {
     const Country &c = *view_.country;
     const Levers &l = view_.levers;
+    children_.caption->setText(QStringLiteral("Figli per donna (nel 2015-2020: %1)")
+                                  .arg(numbers::italian().toString(c.pastChildrenPerWoman.back(), 'f', 2)));
     const QSignalBlocker a(children_.slider), b(lifeExpectancy_.slider), d(migrants_.slider);
     children_.slider->setValue(qRound(l.childrenPerWoman.value_or(c.assumptions[0].childrenPerWoman) * childrenTenths));
     children_.value->setText(l.childrenPerWoman ? QStringLiteral("%1 figli per donna").arg(oneDecimal(*l.childrenPerWoman))

@@ -37,6 +37,7 @@ protected:
 private:
     struct Lever
     {
+        QLabel *caption = nullptr;
         QSlider *slider = nullptr;
         QLabel *value = nullptr;
     };

@@ -3,7 +3,9 @@
 #include "platform/numbers.h"
 
 #include <QLocale>
+#include <QHash>
 #include <QPainter>
+#include <QPixmap>
 #include <QPainterPath>
 #include <cmath>
 
@@ -27,6 +29,26 @@ QString tickText(double value, PyramidUnit unit)
     return unit == PyramidUnit::Percent ? number + QStringLiteral(" %") : number;
 }
 
+// A tile of the hatching, its stripes as thick as the figure's lines; made once for
+// each colour and size, as a tiled picture fills a bar far faster than a pattern scaled.
+QBrush hatchTile(const QColor &colour, double line)
+{
+    static QHash<QPair<QRgb, int>, QPixmap> tiles;
+    const int size = std::max(6, qRound(line * 8));
+    QPixmap &tile = tiles[{colour.rgb(), size}];
+    if (tile.isNull()) {
+        tile = QPixmap(size, size);
+        tile.fill(colour.lighter(165));
+        QPainter p(&tile);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(colour, std::max(1.0, line), Qt::SolidLine, Qt::FlatCap));
+        // Drawn across three tiles' width, so that the stripes meet at the edges.
+        for (int shift = -size; shift <= size; shift += size)
+            p.drawLine(QPointF(shift, size), QPointF(shift + size, 0));
+    }
+    return QBrush(tile);
+}
+
 void drawBar(QPainter &painter, const QRectF &bar, const QColor &colour, bool projected, double line)
 {
     if (bar.width() <= 0)
@@ -36,12 +58,7 @@ void drawBar(QPainter &painter, const QRectF &bar, const QColor &colour, bool pr
         return;
     }
     // Hatched and lighter, with a dashed edge: figures not counted but foreseen.
-    painter.fillRect(bar, colour.lighter(165));
-    QBrush hatch(colour, Qt::BDiagPattern);
-    QTransform scale;
-    scale.scale(line, line);
-    hatch.setTransform(scale);
-    painter.fillRect(bar, hatch);
+    painter.fillRect(bar, hatchTile(colour, line));
     painter.setPen(QPen(colour.darker(115), line, Qt::DashLine));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(bar);

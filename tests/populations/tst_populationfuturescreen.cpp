@@ -53,6 +53,7 @@ private slots:
         QVERIFY(screen_->view().levers.isUnAssumption());
         QCOMPARE(screen_->focusWidget(), lever("Children"));
         QCOMPARE(text("ChildrenValue"), QStringLiteral("come l'ONU: da 1,3 (2020) a 1,6 (2100)"));
+        QCOMPARE(text("ChildrenCaption"), QStringLiteral("Figli per donna (nel 2015-2020: 1,33)"));
         QCOMPARE(text("MigrantsValue"), QStringLiteral("come l'ONU: 117.406 persone all'anno"));
         QVERIFY(text("LifeExpectancyValue").startsWith(QStringLiteral("come l'ONU: maschi 81,")));
         program_->click(forms::populationFuture, QStringLiteral("Cmdtorno"));
