@@ -94,6 +94,7 @@ FLezioni::FLezioni(Module &module)
     }
     osserva_->hide();
     other_->hide();
+    other_->setFocusPolicy(Qt::NoFocus);
 
     // Tab leaves the text rather than being typed into it.
     text_->setTabChangesFocus(true);
@@ -224,6 +225,8 @@ void FLezioni::showDestination(const LessonTopic &topic)
     destina_->setVisible(!topic.destinationCaption.isEmpty());
     other_->setText(topic.otherCaption);
     other_->setVisible(!topic.otherCaption.isEmpty());
+    // Offered to the keyboard and to screen readers only while it leads somewhere.
+    other_->setFocusPolicy(topic.otherCaption.isEmpty() ? Qt::NoFocus : Qt::StrongFocus);
 }
 
 void FLezioni::avantiClicked()

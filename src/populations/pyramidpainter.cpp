@@ -5,7 +5,7 @@
 #include <QLocale>
 #include <QHash>
 #include <QPainter>
-#include <QPixmap>
+#include <QImage>
 #include <QPainterPath>
 #include <cmath>
 
@@ -33,11 +33,12 @@ QString tickText(double value, PyramidUnit unit)
 // each colour and size, as a tiled picture fills a bar far faster than a pattern scaled.
 QBrush hatchTile(const QColor &colour, double line)
 {
-    static QHash<QPair<QRgb, int>, QPixmap> tiles;
+    // Pictures in memory rather than pixmaps: kept past the application's end, they need none.
+    static QHash<QPair<QRgb, int>, QImage> tiles;
     const int size = std::max(6, qRound(line * 8));
-    QPixmap &tile = tiles[{colour.rgb(), size}];
+    QImage &tile = tiles[{colour.rgb(), size}];
     if (tile.isNull()) {
-        tile = QPixmap(size, size);
+        tile = QImage(size, size, QImage::Format_ARGB32_Premultiplied);
         tile.fill(colour.lighter(165));
         QPainter p(&tile);
         p.setRenderHint(QPainter::Antialiasing);
