@@ -70,12 +70,12 @@ void benchRegister(Report &report, const QString &workFolder)
     const auto open = timeRuns(5, [&] {
         QElapsedTimer step;
         step.start();
-        classregister::ArchiveFile archive(file);
-        if (!archive.open().isEmpty())
+        Archive archive(file);
+        if (archive.openReadOnly() != ArchiveProblem::None)
             return;
         checking << step.nsecsElapsed() / 1e6;
         step.restart();
-        auto records = classregister::readRecords(archive.database()).value_or(QList<classregister::PupilRecord>());
+        auto records = classregister::readRecords(archive.connection()).value_or(QList<classregister::PupilRecord>());
         reading << step.nsecsElapsed() / 1e6;
         step.restart();
         model.setRecords(std::move(records));
@@ -113,7 +113,7 @@ void benchRegister(Report &report, const QString &workFolder)
     const QString pdf = QDir(workFolder).filePath(QStringLiteral("registro.pdf"));
     const classregister::RegisterDocument document(model, rows, {QStringLiteral("3ª B"), QStringLiteral("Scuola"), QDate(2026, 3, 12),
                                                                  QStringLiteral("questo computer")});
-    const auto pdfTimes = timeRuns(1, [&] { classregister::writeRegisterPdf(document, pdf, {}, nullptr); });
+    const auto pdfTimes = timeRuns(1, [&] { writePdf(document, pdf, {}, nullptr); });
     report.addLimit(QStringLiteral("Register: PDF of 10 000 pupils"), median(pdfTimes), QStringLiteral("ms"), 5000);
 }
 

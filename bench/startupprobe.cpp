@@ -6,6 +6,7 @@
 #include "platform/qtplatform.h"
 
 #include <QApplication>
+#include <QStandardPaths>
 
 int main(int argc, char *argv[])
 {
@@ -17,7 +18,8 @@ int main(int argc, char *argv[])
     censaria::useItalian(application);
 
     censaria::QtPlatform platform;
-    censaria::Program program(platform.services(), QString::fromLocal8Bit(argv[1]));
+    censaria::Program program(platform.services(), QString::fromLocal8Bit(argv[1]),
+                              QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     if (!program.start())
         return 1;
     return QApplication::exec();

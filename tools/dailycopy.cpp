@@ -1,12 +1,14 @@
-// dailycopy ARCHIVE FOLDER: keeps today's copy of the results archive in FOLDER (the
-// last seven days), after the archive's full check. Run once a day by the package's
-// systemd timer as root, into a folder the pupils can read but not change.
+// dailycopy ARCHIVE FOLDER: keeps today's copy of the results archive in FOLDER (7 daily,
+// 4 weekly and 6 monthly copies), after the archive's full check. Run once a day by the
+// package's systemd timer as a system user of its own, which may read the archive and
+// write only FOLDER; the archive is opened read-only and never through a link.
 // Exit status: 0 copy kept, 1 archive unusable or damaged, 2 usage, 3 copy not written.
 #include "archive/archive.h"
 #include "archive/dailybackup.h"
 
 #include <QCoreApplication>
 #include <QDate>
+#include <QFileInfo>
 #include <QTextStream>
 
 int main(int argc, char *argv[])
@@ -18,8 +20,12 @@ int main(int argc, char *argv[])
         err << "usage: dailycopy ARCHIVE FOLDER\n";
         return 2;
     }
+    if (QFileInfo(arguments[0]).isSymLink()) {
+        err << arguments[0] << " is a symbolic link, not the archive: no copy made\n";
+        return 1;
+    }
     censaria::Archive archive(arguments[0]);
-    if (const censaria::ArchiveProblem problem = archive.open(); problem != censaria::ArchiveProblem::None) {
+    if (const censaria::ArchiveProblem problem = archive.openReadOnly(); problem != censaria::ArchiveProblem::None) {
         err << "cannot open " << arguments[0] << " (problem " << int(problem) << "): " << archive.lastError() << '\n';
         return 1;
     }

@@ -10,6 +10,13 @@ The map of Italy needs the region shapes of the npm package @svg-maps/italy
 Every figure drawn here is a published one, with its year; README.md lists the sources.
 No text may be smaller than 1/60 of the picture's height, so that the small print can
 be read at 1024 x 768 and from the back of a classroom: save() refuses a smaller one.
+
+Each picture is drawn twice: for the lesson page, and for the classroom board
+("x-lavagna.jpg", 1920 x 1080), where the program shows it full-screen. On the board
+no text may be smaller than 1/34 of the picture's height, so that under the title of the
+full-screen view it is at least 1/40 of the display's height; the board's picture keeps
+its smallest text's share of its height in its JPEG comment ("SmallestText: 0.0303"),
+which the program's tests read.
 """
 import json
 import os
@@ -28,10 +35,20 @@ from matplotlib.path import Path  # noqa: E402
 
 OUT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "data", "perCensaria")
 # The lesson screen's picture box is 5835 x 6060 twips: 6.22 x 6.46 inches at 200 dots per inch.
-SIZE = (6.22, 6.46)
-DPI = 200
-# The smallest text allowed, in points: 1/60 of the picture's height.
-SMALLEST_TEXT = SIZE[1] * 72 / 60
+PAGE = {"size": (6.22, 6.46), "dpi": 200, "smallest": 1 / 60, "suffix": ""}
+# The board's picture: 1920 x 1080; the same type in points on a smaller canvas is larger
+# against it.
+BOARD = {"size": (1920 / 277, 1080 / 277), "dpi": 277, "smallest": 1 / 34, "suffix": "-lavagna"}
+MODE = PAGE
+
+
+def on_board():
+    return MODE is BOARD
+
+
+def place(page, board):
+    """An axes' or a text's place in figure fractions: on the lesson page, or on the board."""
+    return board if on_board() else page
 
 INK = "#1c2b36"
 BIRTHS = "#2e8b57"
@@ -64,9 +81,9 @@ def it(number, decimals=0):
 
 
 def figure(title):
-    fig = plt.figure(figsize=SIZE, dpi=DPI)
+    fig = plt.figure(figsize=MODE["size"], dpi=MODE["dpi"])
     fig.patch.set_facecolor("white")
-    fig.text(0.5, 0.972, title, ha="center", va="top", fontsize=14.5, fontweight="bold", color=POP)
+    fig.text(0.5, place(0.972, 0.965), title, ha="center", va="top", fontsize=14.5, fontweight="bold", color=POP)
     return fig
 
 
@@ -74,24 +91,36 @@ def source(fig, text):
     fig.text(0.5, 0.012, "Fonte: " + text, ha="center", va="bottom", fontsize=8.5, color="#555555", style="italic")
 
 
-def too_small(fig):
-    """The texts of the picture smaller than 1/60 of its height, measured on the drawn picture."""
+def smallest_share(fig):
+    """The em of the picture's smallest text against the picture's height."""
+    sizes = [text.get_fontsize() for text in fig.findobj(matplotlib.text.Text)
+             if text.get_visible() and text.get_text().strip() and text.get_figure() is not None]
+    return min(sizes) / 72 / fig.get_figheight()
+
+
+def too_small(fig, share=1 / 60):
+    """The texts of the picture smaller than share of its height, measured on the drawn picture."""
     fig.canvas.draw()
     height = fig.get_figheight() * fig.dpi
     found = []
     for text in fig.findobj(matplotlib.text.Text):
         if text.get_visible() and text.get_text().strip() and text.get_figure() is not None:
             size = text.get_fontsize() * fig.dpi / 72  # the em, in pixels
-            if size < height / 60:
-                found.append(f"{text.get_text()!r}: {size:.1f} px, less than {height / 60:.1f} px")
+            if size < height * share:
+                found.append(f"{text.get_text()!r}: {size:.1f} px, less than {height * share:.1f} px")
     return found
 
 
 def save(fig, name):
-    small = too_small(fig)
+    small = too_small(fig, MODE["smallest"])
+    stem, extension = os.path.splitext(name)
+    name = stem + MODE["suffix"] + extension
     if small:
         raise SystemExit(f"{name}: text too small to be read in the classroom:\n  " + "\n  ".join(small))
-    fig.savefig(os.path.join(OUT, name), dpi=DPI, format="jpg", pil_kwargs={"quality": 90})
+    options = {"quality": 90}
+    if on_board():
+        options["comment"] = f"SmallestText: {smallest_share(fig):.4f}"
+    fig.savefig(os.path.join(OUT, name), dpi=MODE["dpi"], format="jpg", pil_kwargs=options)
     plt.close(fig)
     print("written", name)
 
@@ -144,7 +173,7 @@ def xy(points, first=None, last=None):
 
 def popitalia2():
     fig = figure("La popolazione italiana in tre epoche")
-    top = fig.add_axes([0.11, 0.55, 0.85, 0.33])
+    top = fig.add_axes(place([0.11, 0.55, 0.85, 0.33], [0.07, 0.16, 0.41, 0.65]))
     shade_periods(top, 1000, 2001)
     years, people = xy(ITALY_POPULATION)
     top.plot(years, people, color=POP, lw=2.6, marker="o", ms=3.5)
@@ -155,14 +184,14 @@ def popitalia2():
     top.text(1375, 59, "Famiglie tradizionali", ha="center", va="top", fontsize=8.5, fontweight="bold",
              color="#5a4a2a")
     top.text(1375, 59, "\nil periodo più lungo:\nfino al 1750", ha="center", va="top", fontsize=8.5, color="#5a4a2a")
-    top.text(1860, 3, "BOOM\ndemografico\n1750-1970", ha="center", va="bottom", fontsize=8.5, fontweight="bold",
-             color="#5a4a2a")
+    top.text(place(1860, 1962), 3, "BOOM\ndemografico\n1750-1970", ha=place("center", "right"), va="bottom", fontsize=8.5,
+             fontweight="bold", color="#5a4a2a")
     top.text(1986, 2, "post-industriale", ha="center", va="bottom", rotation=90, fontsize=8.5, fontweight="bold",
              color="#5a4a2a")
-    top.annotate("57 milioni nel 2001", (1996, 57), (1640, 49), fontsize=9, ha="center", va="center",
+    top.annotate("57 milioni nel 2001", (1996, 57), place((1640, 49), (1560, 38)), fontsize=9, ha="center", va="center",
                  arrowprops={"arrowstyle": "->", "color": INK})
 
-    bottom = fig.add_axes([0.11, 0.1, 0.85, 0.34])
+    bottom = fig.add_axes(place([0.11, 0.1, 0.85, 0.34], [0.565, 0.16, 0.4, 0.65]))
     shade_periods(bottom, 1550, 2000)
     years, births = xy(TRADITIONAL_BIRTH_RATE + BIRTH_RATE)
     death_years, deaths = xy(TRADITIONAL_DEATH_RATE + DEATH_RATE)
@@ -172,9 +201,10 @@ def popitalia2():
     bottom.set_xlim(1550, 2000)
     bottom.set_ylim(0, 80)
     bottom.set_title("2. Natalità e mortalità (‰)", loc="left")
-    bottom.text(1730, 78, "crisi di mortalità:\ni morti superano i nati", fontsize=8.5, ha="center", va="top",
+    bottom.text(place(1730, 1805), 78, "crisi di mortalità:\ni morti superano i nati", fontsize=8.5, ha="center", va="top",
                 color=DEATHS, fontweight="bold")
-    bottom.text(1895, 44, "la mortalità cala,\nla natalità resta alta", fontsize=8.5, ha="center", color="#2f5d2a",
+    bottom.text(place(1895, 1850), place(44, 49), "la mortalità cala,\nla natalità resta alta", fontsize=8.5, ha="center",
+                color="#2f5d2a",
                 fontweight="bold")
     bottom.text(1985, 46, "natalità\nbassissima", fontsize=8.5, ha="center", color="#23557a", fontweight="bold",
                 rotation=90)
@@ -183,22 +213,41 @@ def popitalia2():
     save(fig, "popitalia2.jpg")
 
 
+def lesson_region():
+    """The region of the lesson, year by year as the simulation computes it: 1 500 000
+    inhabitants in 1640, 31 births and 27 deaths per thousand, 135 deaths per thousand
+    in the typhus year 1649."""
+    years, people = [1640], [1500000]
+    for year in range(1641, 1676):
+        deaths = 135 if year == 1650 else 27  # the year computed from 1649 to 1650
+        grown = round(people[-1] + 31 * people[-1] / 1000)
+        people.append(round(grown - deaths * people[-1] / 1000))
+        years.append(year)
+    return years, people
+
+
 def crisidimortalita():
     fig = figure("Le crisi di mortalità")
-    top = fig.add_axes([0.11, 0.5, 0.85, 0.36])
-    years, people = xy(ITALY_POPULATION, 1300, 1750)
-    top.fill_between(years, people, color="#efe3c8")
-    top.plot(years, people, color=POP, lw=2.6, marker="o", ms=4)
-    top.set_xlim(1300, 1750)
-    top.set_ylim(0, 18)
-    top.set_title("Abitanti in Italia (milioni), dal 1300 al 1750", loc="left")
-    for year, text, dy in [(1348, "peste nera\n(1348)", -4.2), (1650, "pesti del 1630\ne del 1656", -4.4)]:
-        value = population_in(year)
-        top.annotate(text, (year, value), (year, value + dy), ha="center", va="top", fontsize=9,
-                     color=DEATHS, fontweight="bold", arrowprops={"arrowstyle": "->", "color": DEATHS})
-    top.text(1525, 15.6, "la popolazione cresce piano\ne le crisi la fanno ricadere", ha="center", fontsize=9)
+    top = fig.add_axes(place([0.13, 0.5, 0.83, 0.36], [0.07, 0.16, 0.47, 0.6]))
+    years, people = lesson_region()
+    millions = [p / 1e6 for p in people]
+    top.fill_between(years, millions, color="#efe3c8")
+    top.plot(years, millions, color=POP, lw=2.6, marker="o", ms=3)
+    top.set_xlim(1640, 1675)
+    top.set_ylim(1.2, 1.7)
+    top.set_yticks([1.3, 1.4, 1.5, 1.6], [it(v, 1) for v in (1.3, 1.4, 1.5, 1.6)])
+    top.set_title(place("Abitanti (milioni) della regione della lezione, anno per anno",
+                        "Abitanti (milioni) della regione\ndella lezione, anno per anno"), loc="left", fontsize=10.5)
+    top.annotate(f"tifo del 1649:\n{it(people[10] - people[9]).replace('-', '−')} abitanti", (1650, millions[10]), (1655, 1.27),
+                 ha="left", va="center",
+                 fontsize=9, color=DEATHS, fontweight="bold", arrowprops={"arrowstyle": "->", "color": DEATHS})
+    top.text(1644, 1.62, "sale piano", ha="center", fontsize=9)
+    top.text(1667, 1.43, "risale piano", ha="center", fontsize=9)
+    top.text(1657.5, 1.66, place("il «dente di sega»: natalità 31 ‰, mortalità 27 ‰ (135 ‰ nel 1649)",
+                                 "il «dente di sega»: natalità 31 ‰,\nmortalità 27 ‰ (135 ‰ nel 1649)"), ha="center",
+             fontsize=8.5, style="italic")
 
-    bottom = fig.add_axes([0.11, 0.1, 0.85, 0.28])
+    bottom = fig.add_axes(place([0.11, 0.1, 0.85, 0.28], [0.64, 0.28, 0.34, 0.45]))
     counts = [141625, 102243]
     bars = bottom.barh(["1624", "1633"], counts, color=[POP, DEATHS], height=0.6)
     for bar, count in zip(bars, counts):
@@ -209,40 +258,60 @@ def crisidimortalita():
     bottom.spines["bottom"].set_visible(False)
     bottom.invert_yaxis()
     bottom.text(148000, 0.5, "−28%", ha="right", va="center", fontsize=13, fontweight="bold", color=DEATHS)
-    bottom.set_title("Venezia prima e dopo la peste del 1630", loc="left")
-    source(fig, "P. Malanima, L. Del Panta (stime per l'Italia); censimenti della Repubblica di Venezia")
+    bottom.set_title(place("Venezia prima e dopo la peste del 1630", "Venezia prima e dopo\nla peste del 1630"), loc="left")
+    source(fig, "regione immaginaria con i tassi della lezione; censimenti della Repubblica di Venezia")
     save(fig, "crisidimortalità.jpg")
 
 
 def popitalia3():
     fig = figure("Il BOOM demografico")
-    top = fig.add_axes([0.11, 0.53, 0.85, 0.33])
+    top = fig.add_axes(place([0.11, 0.53, 0.85, 0.33], [0.07, 0.16, 0.45, 0.6]))
     years, people = xy(ITALY_POPULATION, 1750, 1971)
     top.fill_between(years, people, color="#d8ead3")
     top.plot(years, people, color=POP, lw=2.8, marker="o", ms=4)
     top.set_xlim(1750, 1975)
     top.set_ylim(0, 62)
-    top.set_title("Abitanti in Italia (milioni), dal 1750 al 1971", loc="left")
+    top.set_title(place("Abitanti in Italia (milioni), dal 1750 al 1971", "Abitanti in Italia (milioni),\ndal 1750 al 1971"), loc="left")
     top.annotate("15,5 milioni", (1750, 15.5), (1762, 33), fontsize=9.5, arrowprops={"arrowstyle": "->"})
     top.annotate("54 milioni", (1971, 54.1), (1905, 52), fontsize=9.5, ha="right", arrowprops={"arrowstyle": "->"})
 
-    bottom = fig.add_axes([0.11, 0.15, 0.85, 0.28])
-    decades = ["1876\n-80", "1881\n-90", "1891\n-1900", "1901\n-10", "1911\n-20", "1921\n-30", "1931\n-40",
+    bottom = fig.add_axes(place([0.11, 0.15, 0.85, 0.28], [0.67, 0.12, 0.31, 0.66]))
+    periods = ["1876\n-80", "1881\n-90", "1891\n-1900", "1901\n-10", "1911\n-20", "1921\n-30", "1931\n-40",
                "1946\n-50", "1951\n-60", "1961\n-70"]
     emigrants = [0.55, 1.88, 2.83, 6.03, 3.83, 2.55, 0.70, 1.13, 2.94, 2.65]
-    bars = bottom.bar(range(len(decades)), emigrants, color="#c77d2e", width=0.7)
-    for bar, value in zip(bars, emigrants):
-        bottom.text(bar.get_x() + bar.get_width() / 2, value + 0.12, it(value, 1), ha="center", fontsize=8.5)
-    bottom.set_xticks(range(len(decades)), decades, fontsize=8.5)
-    bottom.set_ylim(0, 7)
-    bottom.set_title("Italiani emigrati all'estero (milioni per decennio)", loc="left")
+    # 1876-80 and 1946-50 last five years: paler, striped bars that say so.
+    five_years = {0, 7}
+    colours = ["#e8bd8a" if i in five_years else "#c77d2e" for i in range(len(periods))]
+    if on_board():
+        # Across, one period a line: ten columns would crowd their names on the board.
+        bars = bottom.barh(range(len(periods)), emigrants, color=colours, edgecolor="#c77d2e", height=0.7)
+        for bar, value in zip(bars, emigrants):
+            bottom.text(value + 0.12, bar.get_y() + bar.get_height() / 2, it(value, 1), va="center", fontsize=8.5)
+        bottom.set_yticks(range(len(periods)), [d.replace("\n", "") for d in periods], fontsize=8.5)
+        bottom.invert_yaxis()
+        bottom.set_xlim(0, 7)
+        bottom.set_xticks([])
+        bottom.spines["bottom"].set_visible(False)
+        bottom.tick_params(axis="y", length=0)
+        bottom.set_title("Italiani emigrati\n(milioni in ogni periodo)", loc="left")
+    else:
+        bars = bottom.bar(range(len(periods)), emigrants, width=0.7, color=colours, edgecolor="#c77d2e")
+        for bar, value in zip(bars, emigrants):
+            bottom.text(bar.get_x() + bar.get_width() / 2, value + 0.12, it(value, 1), ha="center", fontsize=8.5)
+        bottom.set_xticks(range(len(periods)), periods, fontsize=8.5)
+        bottom.set_ylim(0, 7)
+        bottom.set_title("Italiani emigrati all'estero (milioni in ogni periodo)", loc="left")
+    for i in five_years:
+        bars[i].set_hatch("///")
+    bottom.legend(handles=[Patch(fc="#c77d2e", label="in 10 anni"), Patch(fc="#e8bd8a", ec="#c77d2e", hatch="///", label="in 5 anni")],
+                  loc="lower right" if on_board() else "upper right", fontsize=8.5, frameon=False)
     source(fig, "ISTAT, censimenti; G. Rosoli, Un secolo di emigrazione italiana 1876-1976")
     save(fig, "popitalia3.jpg")
 
 
 def aula():
     fig = figure("La società post-industriale")
-    top = fig.add_axes([0.12, 0.52, 0.84, 0.34])
+    top = fig.add_axes(place([0.12, 0.52, 0.84, 0.34], [0.08, 0.16, 0.4, 0.6]))
     years = [1970, 1975, 1980, 1985, 1990, 1993, 1995, 1998, 2000]
     births = [901.5, 827.9, 640.4, 577.3, 569.3, 552.6, 526.1, 515.4, 543.0]
     deaths = [521.9, 555.0, 554.5, 546.0, 545.0, 555.0, 555.2, 576.9, 560.2]
@@ -252,27 +321,32 @@ def aula():
                      color="#f2b8b0")
     top.set_xlim(1969, 2001)
     top.set_ylim(400, 950)
-    top.set_title("Nati e morti in Italia (migliaia all'anno), 1970-2000", loc="left")
+    top.set_title(place("Nati e morti in Italia (migliaia all'anno), 1970-2000", "Nati e morti in Italia\n(migliaia all'anno), 1970-2000"), loc="left")
     top.legend(loc="upper right", fontsize=9)
     top.annotate("dal 1993 i morti\nsuperano i nati:\nsaldo naturale negativo", (1996, 545), (1982, 420),
                  fontsize=8.5, color=DEATHS, arrowprops={"arrowstyle": "->", "color": DEATHS})
 
-    bottom = fig.add_axes([0.12, 0.1, 0.84, 0.3])
+    bottom = fig.add_axes(place([0.12, 0.1, 0.84, 0.3], [0.58, 0.3, 0.4, 0.42]))
     sectors = [("agricoltura", "#8bb35c", [17, 5]), ("industria", "#7f8c9a", [44, 32]), ("servizi", "#3d85c6", [39, 63])]
     left = [0, 0]
     for name, colour, shares in sectors:
         bottom.barh(["1971", "2001"], shares, left=left, color=colour, height=0.6, label=name)
         for row, share in enumerate(shares):
-            if share >= 5:
+            if share >= place(5, 10):
                 bottom.text(left[row] + share / 2, row, f"{share}%", ha="center", va="center", color="white",
+                            fontsize=9.5, fontweight="bold")
+            elif on_board():  # too narrow a bar for its number: the number over it
+                bottom.text(left[row] + share / 2, row - 0.33, f"{share}%", ha="center", va="bottom", color="#4f6f2e",
                             fontsize=9.5, fontweight="bold")
         left = [a + b for a, b in zip(left, shares)]
     bottom.set_xlim(0, 100)
     bottom.set_xticks([])
     bottom.spines["bottom"].set_visible(False)
     bottom.invert_yaxis()
-    bottom.set_title("Lavoratori per settore (su 100 occupati), censimenti", loc="left")
-    bottom.legend(loc="upper center", bbox_to_anchor=(0.5, -0.02), ncol=3, fontsize=8.5, frameon=False)
+    bottom.set_title(place("Lavoratori per settore (su 100 occupati), censimenti", "Lavoratori per settore\n(su 100 occupati), censimenti"),
+                     loc="left")
+    bottom.legend(loc="upper center", bbox_to_anchor=(0.5, -0.02), ncol=3, fontsize=8.5, frameon=False,
+                  columnspacing=place(2.0, 0.8), handlelength=place(2.0, 1.2))
     source(fig, "ISTAT, statistiche demografiche e censimenti della popolazione 1971 e 2001")
     save(fig, "aula.jpg")
 
@@ -289,49 +363,73 @@ def arrow(ax, start, end, colour):
 
 def statistica():
     fig = figure("Saldi e tassi: un esempio")
-    ax = fig.add_axes([0.02, 0.05, 0.96, 0.85])
+    ax = fig.add_axes(place([0.02, 0.05, 0.96, 0.85], [0.01, 0.04, 0.47, 0.84]))
     ax.set_xlim(0, 1)
     ax.set_ylim(0, 1)
     ax.axis("off")
     ax.text(0.5, 0.96, "Un comune immaginario in un anno", ha="center", va="top", fontsize=11, style="italic")
-    box(ax, 0.5, 0.82, 0.36, 0.1, "Popolazione iniziale\n20 000", POP)
-    box(ax, 0.5, 0.6, 0.36, 0.1, "Popolazione finale\n20 200", POP)
-    box(ax, 0.12, 0.82, 0.2, 0.08, "Nati\n180", BIRTHS)
-    box(ax, 0.88, 0.82, 0.2, 0.08, "Morti\n210", DEATHS)
-    box(ax, 0.12, 0.6, 0.2, 0.08, "Immigrati\n350", "#2a7fb8")
-    box(ax, 0.88, 0.6, 0.2, 0.08, "Emigrati\n120", "#d17a22")
-    arrow(ax, (0.225, 0.82), (0.315, 0.82), BIRTHS)
-    arrow(ax, (0.685, 0.82), (0.775, 0.82), DEATHS)
-    arrow(ax, (0.225, 0.6), (0.315, 0.6), "#2a7fb8")
-    arrow(ax, (0.685, 0.6), (0.775, 0.6), "#d17a22")
-    arrow(ax, (0.5, 0.765), (0.5, 0.655), "#6b6b6b")
-    ax.text(0.52, 0.71, "un anno", fontsize=9, style="italic", va="center")
+    if on_board():
+        # A narrower picture: the people in the middle on three lines, the rows further apart.
+        rows, middle, side, height, side_height = (0.68, 0.2), 0.34, 0.245, 0.26, 0.16
+        centre_text = ("Popolazione\niniziale\n20 000", "Popolazione\nfinale\n20 200")
+        sides = (0.125, 0.875)
+    else:
+        rows, middle, side, height, side_height = (0.82, 0.6), 0.36, 0.2, 0.1, 0.08
+        centre_text = ("Popolazione iniziale\n20 000", "Popolazione finale\n20 200")
+        sides = (0.12, 0.88)
+    box(ax, 0.5, rows[0], middle, height, centre_text[0], POP)
+    box(ax, 0.5, rows[1], middle, height, centre_text[1], POP)
+    box(ax, sides[0], rows[0], side, side_height, "Nati\n180", BIRTHS)
+    box(ax, sides[1], rows[0], side, side_height, "Morti\n210", DEATHS)
+    box(ax, sides[0], rows[1], side, side_height, "Immigrati\n350", "#2a7fb8")
+    box(ax, sides[1], rows[1], side, side_height, "Emigrati\n120", "#d17a22")
+    inner, outer = 0.5 - middle / 2 - 0.005, sides[0] + side / 2 + 0.005
+    for row, (left, right) in zip(rows, [(BIRTHS, DEATHS), ("#2a7fb8", "#d17a22")]):
+        arrow(ax, (outer, row), (inner, row), left)
+        arrow(ax, (1 - inner, row), (1 - outer, row), right)
+    arrow(ax, (0.5, rows[0] - height / 2 - 0.005), (0.5, rows[1] + height / 2 + 0.005), "#6b6b6b")
+    ax.text(0.52, (rows[0] + rows[1]) / 2, "un anno", fontsize=9, style="italic", va="center")
+    # What is worked out, the numbers put in and the result.
     lines = [
-        ("SALDI", None),
-        ("Saldo naturale = nati − morti = 180 − 210 = ", "−30"),
-        ("Saldo migratorio = immigrati − emigrati = 350 − 120 = ", "+230"),
-        ("Saldo totale (finale) = −30 + 230 = ", "+200"),
-        ("TASSI (ogni 1000 abitanti)", None),
-        ("Natalità = 180 × 1000 ÷ 20 000 = ", "9 ‰"),
-        ("Mortalità = 210 × 1000 ÷ 20 000 = ", "10,5 ‰"),
-        ("Incremento naturale = 9 − 10,5 = ", "−1,5 ‰"),
-        ("Incremento totale = 200 × 1000 ÷ 20 000 = ", "+10 ‰"),
+        ("SALDI", None, None),
+        ("Saldo naturale = nati − morti", "180 − 210", "−30"),
+        ("Saldo migratorio = immigrati − emigrati", "350 − 120", "+230"),
+        ("Saldo totale (finale)", "−30 + 230", "+200"),
+        ("TASSI (ogni 1000 abitanti)", None, None),
+        ("Natalità", "180 × 1000 ÷ 20 000", "9 ‰"),
+        ("Mortalità", "210 × 1000 ÷ 20 000", "10,5 ‰"),
+        ("Incremento naturale", "9 − 10,5", "−1,5 ‰"),
+        ("Incremento totale", "200 × 1000 ÷ 20 000", "+10 ‰"),
     ]
-    y = 0.48
-    for text, result in lines:
+    # On the board the sums stand beside the picture, each on two lines.
+    sums = ax
+    y, step = 0.48, 0.055
+    if on_board():
+        sums = fig.add_axes([0.5, 0.04, 0.49, 0.84])
+        sums.set_xlim(0, 1)
+        sums.set_ylim(0, 1)
+        sums.axis("off")
+        y, step = 0.97, 0.0635
+    for formula, numbers, result in lines:
         if result is None:
-            ax.text(0.03, y, text, fontsize=11.5, fontweight="bold", color=POP, va="center")
+            sums.text(0.03, y, formula, fontsize=11.5, fontweight="bold", color=POP, va="center")
+            y -= step
+            continue
+        if on_board():
+            sums.text(0.05, y, formula, fontsize=10.8, va="center")
+            y -= step
+            sums.text(0.1, y, f"= {numbers} = ", fontsize=10.8, va="center")
         else:
-            ax.text(0.05, y, text, fontsize=10.8, va="center")
-            ax.text(0.98, y, result, fontsize=11.5, va="center", ha="right", fontweight="bold",
-                    color=DEATHS if result.startswith("−") else BIRTHS)
-        y -= 0.055
+            sums.text(0.05, y, f"{formula} = {numbers} = ", fontsize=10.8, va="center")
+        sums.text(0.98, y, result, fontsize=11.5, va="center", ha="right", fontweight="bold",
+                  color=DEATHS if result.startswith("−") else BIRTHS)
+        y -= step
     save(fig, "statistica.jpg")
 
 
 def densitacalc():
     fig = figure("Come si calcola la densità")
-    ax = fig.add_axes([0.03, 0.52, 0.94, 0.36])
+    ax = fig.add_axes(place([0.03, 0.52, 0.94, 0.36], [0.02, 0.4, 0.58, 0.46]))
     ax.set_xlim(0, 1)
     ax.set_ylim(0, 1)
     ax.axis("off")
@@ -342,7 +440,7 @@ def densitacalc():
     ax.text(0.04, 0.02, "è una media: ci sono zone\npiù affollate e zone quasi vuote", fontsize=8.5,
             style="italic", va="bottom")
     # One square kilometre with its 189 inhabitants, one dot each.
-    square = fig.add_axes([0.7, 0.47, 0.24, 0.24])
+    square = fig.add_axes(place([0.7, 0.47, 0.24, 0.24], [0.17, 0.07, 0.2, 0.24]))
     square.set_xlim(0, 14)
     square.set_ylim(0, 14)
     square.set_aspect("equal")
@@ -357,7 +455,7 @@ def densitacalc():
     square.scatter([x for x, _ in dots], [y for _, y in dots], s=6, color=DEATHS)
     square.set_title("1 km² = 189 persone", fontsize=9)
 
-    bars = fig.add_axes([0.25, 0.08, 0.68, 0.34])
+    bars = fig.add_axes(place([0.25, 0.08, 0.68, 0.34], [0.7, 0.1, 0.28, 0.68]))
     countries = [("Paesi Bassi", 383), ("Belgio", 336), ("Germania", 230), ("Italia", 189), ("Francia", 108),
                  ("Spagna", 80), ("Stati Uniti", 29), ("Canada", 3), ("Australia", 2.5)]
     names = [n for n, _ in countries][::-1]
@@ -370,7 +468,7 @@ def densitacalc():
     bars.set_xticks([])
     bars.spines["bottom"].set_visible(False)
     bars.tick_params(axis="y", labelsize=9)
-    bars.set_title("Abitanti per km² intorno al 2000", loc="left", fontsize=10.5)
+    bars.set_title(place("Abitanti per km² intorno al 2000", "Abitanti per km²\nintorno al 2000"), loc="left", fontsize=10.5)
     source(fig, "ISTAT, censimento 2001; ONU, World Population Prospects (anno 2000)")
     save(fig, "densitàcalc.jpg")
 
@@ -438,7 +536,7 @@ def colour_of(density):
 def densita():
     data = fetch_map()
     fig = figure("Densità della popolazione in Italia (2001)")
-    ax = fig.add_axes([0.0, 0.045, 0.62, 0.875])
+    ax = fig.add_axes(place([0.0, 0.045, 0.62, 0.875], [0.0, 0.03, 0.5, 0.9]))
     ax.set_aspect("equal")
     ax.axis("off")
     ax.set_xlim(0, 610)
@@ -460,43 +558,50 @@ def densita():
     # Three cities placed from their longitude and latitude, fitted on the map's extreme points.
     west, east = extents["aosta-valley"].x0, extents["apulia"].x1
     north, south = extents["trentino-south-tyrol"].y0, extents["sardinia"].y1
-    def place(lon, lat):
+    def on_map(lon, lat):
         return (west + (lon - 6.63) / (18.52 - 6.63) * (east - west),
                 north + (47.09 - lat) / (47.09 - 38.86) * (south - north))
     for city, lon, lat in VERY_DENSE:
-        cx, cy = place(lon, lat)
+        cx, cy = on_map(lon, lat)
         ax.add_patch(plt.Circle((cx, cy), 17, fc=CLASSES[-1][2], ec="white", lw=1, alpha=0.9))
     for city, lon, lat in [("Milano", 9.19, 45.46), ("Roma", 12.50, 41.90), ("Napoli", 14.27, 40.85)]:
-        cx, cy = place(lon, lat)
+        cx, cy = on_map(lon, lat)
         ax.plot(cx, cy, "o", ms=5, mfc="white", mec=INK, mew=1.4)
         ax.text(cx - 7, cy, city, ha="right", va="center", fontsize=9.5, fontweight="bold",
                 bbox={"boxstyle": "round,pad=0.15", "fc": "white", "ec": "none", "alpha": 0.85})
 
     legend = [Patch(fc=c, ec="#888888", label=label) for _, _, c, label in CLASSES]
-    fig.legend(handles=legend, title="abitanti per km²", loc="upper left", bbox_to_anchor=(0.6, 0.88),
+    fig.legend(handles=legend, title="abitanti per km²", loc="upper left", bbox_to_anchor=place((0.6, 0.88), (0.45, 0.86)),
                fontsize=9.5, title_fontsize=10, frameon=False)
     notes = ("Media italiana:\n189 ab/km²\n\n"
              "Province di Napoli\ne di Milano:\noltre 1800 ab/km²\n(cerchi scuri)\n\n"
              "Più popolate:\npianura Padana,\ncoste, zone intorno\na Milano e Napoli\n\n"
              "Meno popolate:\nAlpi, Appennini,\nSardegna, zone interne")
-    fig.text(0.62, 0.6, notes, fontsize=9.5, va="top", linespacing=1.25)
+    fig.text(place(0.62, 0.75), place(0.6, 0.87), notes, fontsize=9.5, va="top", linespacing=1.25)
     source(fig, "ISTAT, censimento 2001; confini: @svg-maps/italy (CC BY 4.0)")
     save(fig, "densità.jpg")
 
 
-# Persons in each five-year age class of the three models of the pyramid screen
-# (mid-1990s figures): Algeria, the USA and Italy. Both sexes together, as the
-# simulation draws them.
-PYRAMIDS = [
-    ("A triangolo", "Algeria", "molti giovani,\npochi anziani",
-     [3303000, 3052000, 2700000, 2530000, 2322000, 2005000, 1804000, 1793000, 1667000, 1520000, 1361000,
-      1260000, 1043000, 849000, 651000, 245000, 100800, 0]),
-    ("A campana", "Stati Uniti", "giovani e adulti\nquasi alla pari",
-     [19400000, 19200000, 19000000, 18800000, 18500000, 18200000, 18000000, 17800000, 17800000, 17000000,
-      16500000, 15000000, 14000000, 12000000, 8500000, 7000000, 4500000, 2000000]),
-    ("A botte", "Italia", "pochi bambini,\nmolti adulti e anziani",
-     [2690000, 2776000, 2846000, 3043000, 3563000, 4396000, 4697000, 4674000, 4095000, 3766000, 3974000,
-      3278000, 3482000, 3106000, 2794000, 2261000, 1134000, 1261000]),
+# Men and women in each five-year age class in 2000, in thousands, from 0-4 to 100+:
+# United Nations, World Population Prospects 2019 (data sets popM and popF). The three
+# countries of the pyramid screen; the classes from 85 on are drawn as one bar.
+PYRAMIDS_2000 = [
+    ("A triangolo", "Algeria", ("molti giovani,\npochi anziani", "molti giovani,\npochi anziani"),
+     [1576.131, 1882.782, 1987.949, 1910.894, 1673.171, 1378.992, 1153.406, 982.899, 800.252, 663.127, 424.371,
+      340.986, 313.495, 271.908, 183.517, 105.473, 57.32, 19.658, 4.317, 0.428, 0.023],
+     [1508.719, 1805.099, 1906.275, 1843.185, 1624.573, 1347.939, 1125.123, 949.215, 763.736, 638.738, 424.391,
+      352.729, 326.94, 276.124, 198.279, 116.744, 70.152, 25.993, 6.443, 0.698, 0.044]),
+    ("A campana", "Stati Uniti", ("giovani e adulti quasi\nalla pari; in mezzo\ni nati del baby boom",
+                                 "giovani e adulti\nquasi alla pari;\nin mezzo i nati\ndel baby boom"),
+     [10000.905, 10671.51, 10607.728, 10223.642, 9705.899, 9761.952, 10517.304, 11448.082, 11213.322, 10037.915,
+      8544.729, 6375.046, 5262.559, 4378.558, 3878.913, 3053.384, 1883.372, 858.119, 274.235, 58.808, 5.606],
+     [9563.676, 10176.5, 10119.062, 9710.357, 9329.933, 9523.399, 10096.342, 11126.992, 11187.667, 10213.431,
+      8959.431, 6944.267, 5643.768, 5071.324, 4902.578, 4325.729, 3126.458, 1806.518, 854.111, 233.072, 34.711]),
+    ("A botte", "Italia", ("pochi bambini,\nmolti adulti e anziani", "pochi bambini,\nmolti adulti\ne anziani"),
+     [1346.636, 1386.187, 1437.13, 1561.696, 1806.715, 2159.273, 2294.303, 2259.821, 1974.649, 1838.441, 1898.039,
+      1583.585, 1651.275, 1421.26, 1183.966, 881.893, 391.53, 268.947, 77.522, 10.917, 0.829],
+     [1273.69, 1315.897, 1361.232, 1486.158, 1749.931, 2130.087, 2275.555, 2251.66, 1997.664, 1877.341, 1948.467,
+      1664.286, 1796.488, 1655.888, 1549.236, 1360.037, 702.206, 591.992, 222.617, 43.106, 4.026]),
 ]
 # Men and women in Italy at the census of 2001 (ISTAT): everyone (27 586 982 men,
 # 29 408 762 women), and those aged 75 and over (63,7 % women).
@@ -504,18 +609,20 @@ ITALY_2001_BY_SEX = [("tutte le età", 27586982, 29408762), ("75 anni e più", 3
 
 MALES = "#3d7ab8"
 FEMALES = "#e06c5a"
-BOTH = "#7a8fa6"
 
 
 def piramidi():
     fig = figure("Le forme della piramide delle età")
     ages = [f"{5 * k}-{5 * k + 4}" for k in range(17)] + ["85+"]
-    for index, (shape, country, meaning, classes) in enumerate(PYRAMIDS):
-        ax = fig.add_axes([0.1 + index * 0.305, 0.39, 0.27, 0.45])
-        total = sum(classes)
-        halves = [50 * c / total for c in classes]
-        ax.barh(range(18), [2 * h for h in halves], left=[-h for h in halves], color=BOTH, height=0.85)
-        ax.set_xlim(-6.5, 6.5)
+    for index, (shape, country, meaning, men, women) in enumerate(PYRAMIDS_2000):
+        men = men[:17] + [sum(men[17:])]
+        women = women[:17] + [sum(women[17:])]
+        total = sum(men) + sum(women)
+        ax = fig.add_axes(place([0.1 + index * 0.305, 0.39, 0.27, 0.45], [0.07 + index * 0.18, 0.3, 0.15, 0.48]))
+        ax.barh(range(18), [-100 * m / total for m in men], color=MALES, height=0.85)
+        ax.barh(range(18), [100 * w / total for w in women], color=FEMALES, height=0.85)
+        ax.axvline(0, color="white", lw=0.8)
+        ax.set_xlim(-7, 7)
         ax.set_ylim(-0.6, 17.6)
         ax.set_xticks([])
         ax.spines["bottom"].set_visible(False)
@@ -524,12 +631,13 @@ def piramidi():
         ax.tick_params(axis="y", length=0)
         ax.set_title(shape, fontsize=12, color=POP, pad=4)
         ax.text(0, -1.3, country, ha="center", va="top", fontsize=10.5, fontweight="bold")
-        ax.text(0, -3.0, meaning, ha="center", va="top", fontsize=9.5, linespacing=1.15)
-    fig.text(0.5, 0.912, "Metà anni Novanta. Ogni barra: quante persone su 100 hanno quell'età\n"
-             "(maschi e femmine insieme, come nella simulazione)", ha="center", va="center", fontsize=9,
+        # On the board the three stand closer: shorter lines, so that neighbours never touch.
+        ax.text(0, -3.0, place(*meaning), ha="center", va="top", fontsize=place(9.5, 8.5), linespacing=1.15)
+    fig.text(0.5, place(0.912, 0.865), "Anno 2000. Ogni barra: quanti abitanti su 100 hanno quell'età,\n"
+             "maschi a sinistra (blu), femmine a destra (rosso)", ha="center", va="center", fontsize=9,
              linespacing=1.2)
 
-    sexes = fig.add_axes([0.27, 0.08, 0.66, 0.13])
+    sexes = fig.add_axes(place([0.27, 0.08, 0.66, 0.13], [0.66, 0.36, 0.32, 0.3]))
     for row, (label, men, women) in enumerate(ITALY_2001_BY_SEX):
         share = 100 * men / (men + women)
         sexes.barh(row, share, color=MALES, height=0.62)
@@ -540,26 +648,46 @@ def piramidi():
                    color="white", fontsize=9, fontweight="bold")
     sexes.set_xlim(0, 100)
     sexes.set_xticks([])
-    sexes.set_yticks(range(len(ITALY_2001_BY_SEX)), [label for label, _, _ in ITALY_2001_BY_SEX], fontsize=9)
+    if on_board():  # each row's name over its bar, so that the bars have the width
+        sexes.set_yticks([])
+        for row, (label, _, _) in enumerate(ITALY_2001_BY_SEX):
+            sexes.text(0, row - 0.36, label, va="bottom", fontsize=9)
+        sexes.spines["left"].set_visible(False)
+    else:
+        sexes.set_yticks(range(len(ITALY_2001_BY_SEX)), [label for label, _, _ in ITALY_2001_BY_SEX], fontsize=9)
     sexes.tick_params(axis="y", length=0)
     sexes.spines["bottom"].set_visible(False)
     sexes.invert_yaxis()
-    sexes.set_title("Italia, censimento 2001: su 100 abitanti", loc="left", fontsize=10)
-    source(fig, "ONU, World Population Prospects (metà anni Novanta); ISTAT, censimento 2001")
+    sexes.set_title(place("Italia, censimento 2001: su 100 abitanti", "Italia, censimento 2001:\nsu 100 abitanti"), loc="left",
+                    fontsize=10, pad=place(6, 24))
+    source(fig, "ONU, World Population Prospects 2019 (anno 2000); ISTAT, censimento 2001")
     save(fig, "piramidi.jpg")
 
 
-# Italy today (ISTAT): births and deaths in thousands (2000: yearly statistics; 2023
-# and 2024: Indicatori demografici), the moves to and from abroad in 2024 (Rapporto
-# annuale 2025) and the foreign residents at the censuses, in millions.
-BIRTHS_DEATHS = [("2000", 543, 560), ("2023", 380, 661), ("2024", 370, 651)]
-ABROAD_2024 = [("arrivati\ndall'estero", 435, "#2a7fb8"), ("partiti\nper l'estero", 191, "#d17a22")]
-FOREIGNERS = [("1991", 0.36), ("2001", 1.34), ("2024", 5.37)]
+# Italy today (ISTAT): births and deaths in thousands in 2000 (yearly statistics) and
+# 2023 (Indicatori demografici), foreign residents at the censuses of 1991 and 2001, in
+# millions; the figures of the latest year come from tools/lessons/oggi.toml, as in the
+# lessons' boxes.
+BIRTHS_DEATHS_BEFORE = [("2000", 543, 560), ("2023", 380, 661)]
+FOREIGNERS_BEFORE = [("1991", 0.36), ("2001", 1.34)]
+
+
+def today():
+    sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "lessons"))
+    import oggi  # noqa: E402
+    return oggi.Figures()
 
 
 def italia():
+    figures = today()
+    year = str(figures.year())
+    thousands = lambda name: round(figures.value(name) / 1000)  # noqa: E731
+    BIRTHS_DEATHS = BIRTHS_DEATHS_BEFORE + [(year, thousands("nati"), thousands("morti"))]
+    ABROAD = [("arrivati\ndall'estero", thousands("arrivi_estero"), "#2a7fb8"),
+              ("partiti\nper l'estero", thousands("partenze_estero"), "#d17a22")]
+    FOREIGNERS = FOREIGNERS_BEFORE + [(year, figures.value("stranieri") / 1e6)]
     fig = figure("Nati, morti e migrazioni")
-    top = fig.add_axes([0.1, 0.56, 0.86, 0.3])
+    top = fig.add_axes(place([0.1, 0.56, 0.86, 0.3], [0.07, 0.22, 0.39, 0.54]))
     for row, (year, born, dead) in enumerate(BIRTHS_DEATHS):
         top.bar(row - 0.19, born, width=0.36, color=BIRTHS, label="nati" if row == 0 else None)
         top.bar(row + 0.19, dead, width=0.36, color=DEATHS, label="morti" if row == 0 else None)
@@ -570,34 +698,40 @@ def italia():
     top.set_xticks(range(len(BIRTHS_DEATHS)), [year for year, _, _ in BIRTHS_DEATHS])
     top.set_ylim(0, 840)
     top.set_yticks([0, 200, 400, 600])
-    top.set_title("Nati e morti in Italia (migliaia all'anno)", loc="left")
-    top.legend(loc="upper right", bbox_to_anchor=(1, 1.14), fontsize=9, ncol=2, frameon=False)
+    top.set_title(place("Nati e morti in Italia (migliaia all'anno)", "Nati e morti in Italia\n(migliaia all'anno)"), loc="left")
+    if on_board():
+        top.legend(loc="upper center", bbox_to_anchor=(0.5, -0.12), fontsize=9, ncol=2, frameon=False)
+    else:
+        top.legend(loc="upper right", bbox_to_anchor=(1, 1.14), fontsize=9, ncol=2, frameon=False)
 
-    middle = fig.add_axes([0.27, 0.33, 0.69, 0.13])
-    for row, (label, people, colour) in enumerate(ABROAD_2024):
+    middle = fig.add_axes(place([0.27, 0.33, 0.69, 0.13], [0.61, 0.52, 0.37, 0.2]))
+    for row, (label, people, colour) in enumerate(ABROAD):
         middle.barh(row, people, color=colour, height=0.65)
         middle.text(people + 6, row, f"{people} mila", va="center", fontsize=9.5, fontweight="bold")
-    middle.set_yticks(range(len(ABROAD_2024)), [label for label, _, _ in ABROAD_2024], fontsize=9)
-    middle.set_xlim(0, 560)
+    middle.set_yticks(range(len(ABROAD)), [label for label, _, _ in ABROAD], fontsize=9)
+    middle.set_xlim(0, place(560, 760))
     middle.set_xticks([])
     middle.spines["bottom"].set_visible(False)
     middle.tick_params(axis="y", length=0)
     middle.invert_yaxis()
-    middle.set_title("Con l'estero nel 2024: saldo migratorio +244 mila", loc="left", fontsize=10.5)
-    middle.text(560, 1, "tra loro 156 mila\nitaliani", ha="right", va="center", fontsize=9, color="#8a4a10")
+    balance = f"saldo migratorio +{ABROAD[0][1] - ABROAD[1][1]} mila"
+    middle.set_title(place(f"Con l'estero nel {year}: {balance}", f"Con l'estero nel {year}:\n{balance}"), loc="left",
+                     fontsize=10.5)
+    middle.text(place(560, 760), 1, f"tra loro {thousands('italiani_partiti')} mila\nitaliani", ha="right", va="center", fontsize=9,
+                color="#8a4a10")
 
-    bottom = fig.add_axes([0.27, 0.09, 0.69, 0.15])
+    bottom = fig.add_axes(place([0.27, 0.09, 0.69, 0.15], [0.61, 0.14, 0.37, 0.22]))
     for row, (year, millions) in enumerate(FOREIGNERS):
         bottom.barh(row, millions, color="#6a5acd", height=0.65)
         bottom.text(millions + 0.06, row, f"{it(millions, 2)} milioni", va="center", fontsize=9.5)
     bottom.set_yticks(range(len(FOREIGNERS)), [f"censimento {year}" for year, _ in FOREIGNERS], fontsize=9)
-    bottom.set_xlim(0, 7)
+    bottom.set_xlim(0, place(7, 9))
     bottom.set_xticks([])
     bottom.spines["bottom"].set_visible(False)
     bottom.tick_params(axis="y", length=0)
     bottom.invert_yaxis()
     bottom.set_title("Stranieri residenti in Italia", loc="left", fontsize=10.5)
-    source(fig, "ISTAT, censimenti; Indicatori demografici 2024; Rapporto annuale 2025")
+    source(fig, "ISTAT, censimenti, Indicatori demografici e Rapporto annuale")
     save(fig, "italia.jpg")
 
 
@@ -646,13 +780,18 @@ def montenovo():
 
 
 def main():
+    global MODE
     os.makedirs(OUT, exist_ok=True)
     steps = {"popitalia2": popitalia2, "crisi": crisidimortalita, "popitalia3": popitalia3, "aula": aula,
              "statistica": statistica, "densitacalc": densitacalc, "densita": densita, "piramidi": piramidi,
              "italia": italia, "montenovo": montenovo}
     chosen = sys.argv[1:] or list(steps)
     for name in chosen:
+        MODE = PAGE
         steps[name]()
+        if name != "montenovo":  # the in-depth page's picture lies in its text, not in the picture box
+            MODE = BOARD
+            steps[name]()
 
 
 if __name__ == "__main__":

@@ -21,7 +21,8 @@ install(CODE "
     file(CHMOD \"\${template}\" PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
 ")
 
-# Root makes the daily copies, once a day, into a folder the pupils cannot change.
+# The system user censaria-copia makes the daily copies, once a day, into a folder the
+# pupils can read but not change; the service can write nowhere else.
 configure_file(${CMAKE_CURRENT_LIST_DIR}/systemd/censaria-copia.service.in censaria-copia.service @ONLY)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/censaria-copia.service ${CMAKE_CURRENT_LIST_DIR}/systemd/censaria-copia.timer
     DESTINATION lib/systemd/system)
@@ -40,7 +41,8 @@ set(CPACK_PACKAGE_DESCRIPTION "Censaria is classroom courseware on population st
 lessons, true/false questionnaires, exercises on population balances and rates,
 a growth simulation, the age pyramids of three countries and ten family histories.
 Every result is kept per pupil in an archive in /var/opt/censaria, writable by
-the members of the group censaria only; root keeps a copy of it every day.")
+the members of the group censaria only; a service of its own keeps a copy of it
+every day for a week, every week for a month and every month for half a year.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

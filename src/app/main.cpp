@@ -2,6 +2,7 @@
 #include "platform/qtplatform.h"
 
 #include <QApplication>
+#include <QStandardPaths>
 
 int main(int argc, char *argv[])
 {
@@ -10,7 +11,8 @@ int main(int argc, char *argv[])
     censaria::useItalian(application);
 
     censaria::QtPlatform platform;
-    censaria::Program program(platform.services(), QCoreApplication::applicationDirPath());
+    censaria::Program program(platform.services(), QCoreApplication::applicationDirPath(),
+                              QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     if (!program.start())
         return 1;
     return QApplication::exec();

@@ -107,6 +107,8 @@ MainMenu::MainMenu(Module &module)
     list_->addItem(QStringLiteral("Clicca su questa riga per nascondere l'elenco!"));
     list_->hide();
     connect(list_, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) { listClicked(list_->row(item)); });
+    // Enter on the hint row hides the list, as a click does.
+    connect(list_, &QListWidget::itemActivated, this, [this](QListWidgetItem *item) { listClicked(list_->row(item)); });
 
     makeLabel(canvas(), QStringLiteral("Autore"), QStringLiteral("Censaria · corso sulla popolazione per la scuola media · 2026"),
               {300, 8520, 6200, 300}, Twips::font(8))
@@ -200,19 +202,38 @@ void MainMenu::exit()
 
 void MainMenu::showNames()
 {
-    labNomi_->hide();
+    // The list shows before the link hides, so the focus goes on to the list.
     list_->show();
-    list_->addItems(module().dbrisultati().names());
+    // The classroom PCs may only record on the school's server, not read its names.
+    if (module().dbrisultati().isServer())
+        list_->addItem(QStringLiteral("I nomi sono sul server della scuola: da qui non si vedono."));
+    else
+        list_->addItems(module().dbrisultati().names());
+    if (focusWidget() == labNomi_) {
+        list_->setCurrentRow(0);
+        list_->setFocus(Qt::OtherFocusReason);
+    }
+    labNomi_->hide();
 }
 
 void MainMenu::listClicked(int row)
 {
     if (row != 0)
         return;
+    const bool focused = focusWidget() == list_;
+    labNomi_->show();
     list_->hide();
     list_->clear();
     list_->addItem(QStringLiteral("Clicca qui per nascondere l'elenco"));
-    labNomi_->show();
+    if (focused)
+        labNomi_->setFocus(Qt::OtherFocusReason);
+}
+
+void MainMenu::escape()
+{
+    // Esc leaves the names list; the menu itself is where every road starts.
+    if (list_->isVisible())
+        listClicked(0);
 }
 
 } // namespace censaria

@@ -18,8 +18,8 @@ public:
     explicit MainMenu(Module &module);
 
 protected:
-    // The menu is where every road starts: Esc leaves nothing.
-    void escape() override {}
+    // The menu is where every road starts: Esc only hides the names list.
+    void escape() override;
 
 private:
     void addTypeSizeChoice();

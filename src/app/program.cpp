@@ -1,5 +1,6 @@
 #include "program.h"
 
+#include "archive/archiveproblemtext.h"
 #include "archive/dailybackup.h"
 #include "displayscale.h"
 #include "screencatalog.h"
@@ -9,25 +10,24 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
 namespace censaria {
 
-Program::Program(const Platform &platform, const QString &programFolder)
-    : module_(platform, programFolder)
+Program::Program(const Platform &platform, const QString &programFolder, const QString &accountFolder)
+    : module_(platform, programFolder, accountFolder)
 {
     registerScreens(module_.screens());
 }
 
 bool Program::start()
 {
-    typesize::load(module_);
+    typesize::load();
     applyDisplayScale(module_.displaySize());
     const ArchiveProblem problem = module_.openArchive();
-    if (problem == ArchiveProblem::Unreachable) {
+    if (problem == ArchiveProblem::Unreachable || problem == ArchiveProblem::NotUpgraded) {
         // The pupils can work all the same: their results wait on this PC.
         module_.message(archiveProblemText(problem), MessageIcon::Exclamation);
     } else if (problem != ArchiveProblem::None) {
@@ -75,59 +75,7 @@ QString Program::archiveProblemText(ArchiveProblem problem)
 {
     if (module_.dbrisultati().isServer())
         return serverProblemText(problem);
-    const QString file = QDir::toNativeSeparators(module_.dbrisultati().fileName());
-    // The folder where the journal really goes: the archive may be reached through a link.
-    const QFileInfo archive(module_.dbrisultati().fileName());
-    const QString folder = QDir::toNativeSeparators(QFileInfo(archive.canonicalFilePath().isEmpty() ? archive.absoluteFilePath()
-                                                                                                    : archive.canonicalFilePath())
-                                                        .absolutePath());
-    switch (problem) {
-    case ArchiveProblem::Missing:
-        return QStringLiteral("Non trovo l'archivio dei risultati:\n%1\n\nIl file non esiste. "
-                              "Reinstalla Censaria oppure rimetti l'archivio nella cartella perCensaria accanto al programma.")
-            .arg(file);
-    case ArchiveProblem::Folder:
-        return QStringLiteral("Non trovo l'archivio dei risultati:\n%1\n\nAl posto del file c'è una cartella con lo stesso nome. "
-                              "Spostate quella cartella e rimettete l'archivio dbcensaria.mdb al suo posto.")
-            .arg(file);
-    case ArchiveProblem::NotPermitted:
-        return QStringLiteral("Non posso leggere l'archivio dei risultati:\n%1\n\nQuesto utente non ha il permesso di leggere il file. "
-                              "Chiedete a chi amministra il computer di dare agli alunni il permesso di leggerlo e scriverlo.")
-            .arg(file);
-    case ArchiveProblem::OtherColumns:
-        return QStringLiteral("Il file\n%1\nha le tabelle dell'archivio dei risultati, ma con colonne diverse da quelle di Censaria "
-                              "(%2): i risultati non potrebbero essere salvati.\n\n"
-                              "Rimettete al suo posto l'archivio di Censaria o una sua copia dalla cartella perCensaria\\copie.")
-            .arg(file, module_.dbrisultati().lastError());
-    case ArchiveProblem::FolderReadOnly:
-        return QStringLiteral("L'archivio dei risultati non si può scrivere: nella cartella\n%1\nquesto utente non ha il permesso "
-                              "di scrivere, e Censaria ne ha bisogno per salvare i risultati in modo sicuro.\n\n"
-                              "Chiedete a chi amministra il computer di dare agli alunni il permesso di scrivere in quella cartella.")
-            .arg(folder);
-    case ArchiveProblem::Busy:
-        return QStringLiteral("L'archivio dei risultati\n%1\nè in uso da un altro programma, che non lo lascia usare a Censaria.\n\n"
-                              "Chiudete l'altro programma (o aspettate che finisca) e avviate di nuovo Censaria. "
-                              "L'archivio in sé non ha problemi: basta che l'altro programma lo lasci libero.")
-            .arg(file);
-    case ArchiveProblem::OldFormat:
-        return QStringLiteral("L'archivio dei risultati\n%1\nè nel vecchio formato di Microsoft Access.\n\n"
-                              "Deve essere convertito nel formato di questa versione di Censaria prima di poterlo usare.")
-            .arg(file);
-    case ArchiveProblem::NotAnArchive:
-        return QStringLiteral("Il file\n%1\nnon è un archivio dei risultati di Censaria: è danneggiato oppure è un file di altro tipo.")
-            .arg(file);
-    case ArchiveProblem::Damaged:
-        return QStringLiteral("L'archivio dei risultati\n%1\nè danneggiato: Censaria non lo usa, per non rovinare i risultati che contiene.\n\n"
-                              "Avvisate l'insegnante: può rimettere al suo posto una copia dei giorni scorsi, "
-                              "dalla cartella perCensaria\\copie (vedi il file LEGGIMI.txt).")
-            .arg(file);
-    case ArchiveProblem::ReadOnly:
-        return QStringLiteral("L'archivio dei risultati\n%1\nè protetto da scrittura: i risultati degli alunni non potrebbero essere salvati.")
-            .arg(file);
-    default:
-        break;
-    }
-    return QStringLiteral("Non riesco a leggere l'archivio dei risultati:\n%1\n\n%2").arg(file, module_.dbrisultati().lastError());
+    return archiveFileProblemText(module_.dbrisultati(), problem);
 }
 
 QString Program::serverProblemText(ArchiveProblem problem)
@@ -147,6 +95,11 @@ QString Program::serverProblemText(ArchiveProblem problem)
                               "sbagliati, oppure il server non accetta collegamenti da questo computer. "
                               "Avvisate il tecnico della scuola.\n\n%3")
             .arg(where, archive.settings().user, archive.lastError());
+    case ArchiveProblem::NotUpgraded:
+        return QStringLiteral("Il server della scuola non è ancora pronto per questa versione di Censaria:\n%1\n\n"
+                              "Si può lavorare lo stesso: i risultati restano su questo computer e saranno inviati appena "
+                              "il tecnico della scuola avrà aggiornato il server.")
+            .arg(where);
     case ArchiveProblem::NoDatabase:
         return QStringLiteral("Sul server della scuola manca l'archivio dei risultati:\n%1\n\nIl database non esiste. "
                               "Avvisate il tecnico della scuola.")

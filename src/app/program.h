@@ -10,7 +10,8 @@ namespace censaria {
 class Program
 {
 public:
-    Program(const Platform &platform, const QString &programFolder);
+    // accountFolder: the account's own data folder (QStandardPaths::AppDataLocation).
+    Program(const Platform &platform, const QString &programFolder, const QString &accountFolder);
 
     // The menu's load step: opens the archive, clears the pupil name and shows the
     // menu over the whole display. When the archive cannot be used it says why, in

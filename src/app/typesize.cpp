@@ -16,7 +16,9 @@ namespace {
 const char *const key = "testo/ingrandimento";
 const char *const basePixels = "typeSizeBasePixels";
 
-QString settingsFile(Module &module) { return module.settingsFile(QStringLiteral("impostazioni.ini")); }
+// Each account's own: a file shared by the accounts of one PC would be replaced and
+// locked by whichever account wrote it first.
+QString settingsFile() { return Module::accountSettingsFile(QStringLiteral("impostazioni.ini")); }
 
 // Every font on the screens was sized with the old factor: size it again from the size
 // it had at 100 %, remembered on the control the first time.
@@ -47,9 +49,9 @@ int stepIndex()
 
 } // namespace
 
-void load(Module &module)
+void load()
 {
-    const QSettings settings(settingsFile(module), QSettings::IniFormat);
+    const QSettings settings(settingsFile(), QSettings::IniFormat);
     TypeScale::setFactor(settings.value(key, 1.0).toDouble());
 }
 
@@ -57,7 +59,7 @@ void set(Module &module, double factor)
 {
     const double old = TypeScale::factor();
     TypeScale::setFactor(factor);
-    QSettings settings(settingsFile(module), QSettings::IniFormat);
+    QSettings settings(settingsFile(), QSettings::IniFormat);
     settings.setValue(key, TypeScale::factor());
     if (old != TypeScale::factor())
         rescale(module, old, TypeScale::factor());

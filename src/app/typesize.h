@@ -7,11 +7,11 @@ namespace censaria {
 class Module;
 
 // Larger type on request (Ctrl + and Ctrl - on the main menu): 100 %, 125 % or 150 % of
-// every text, kept between runs in the settings file beside the archive.
+// every text, kept between runs in the settings of the account using the program.
 namespace typesize {
 
 // Reads the kept size; before the first screen is built.
-void load(Module &module);
+void load();
 // Keeps the new size and applies it to every screen created so far.
 void set(Module &module, double factor);
 void larger(Module &module);

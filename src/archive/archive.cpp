@@ -1,6 +1,9 @@
 #include "archive.h"
 
+#include "resultcheck.h"
 #include "schema.h"
+#include "servererrors.h"
+#include "serversetup.h"
 #include "sqlitefile.h"
 
 #include <QDir>
@@ -170,15 +173,12 @@ ArchiveProblem Archive::open()
 {
     lastError_.clear();
     lastFailure_ = ArchiveFailure::None;
+    readOnly_ = false;
     if (isServer())
         return openServer();
     const QFileInfo info(fileName_);
-    if (!info.exists())
-        return ArchiveProblem::Missing;
-    if (info.isDir())
-        return ArchiveProblem::Folder;
-    if (const ArchiveProblem problem = sniff(fileName_); problem != ArchiveProblem::None)
-        return problem == ArchiveProblem::Unreadable && !info.isReadable() ? ArchiveProblem::NotPermitted : problem;
+    if (const ArchiveProblem problem = checkFile(info); problem != ArchiveProblem::None)
+        return problem;
     if (!info.isWritable())
         return ArchiveProblem::ReadOnly;
     if (QSqlError error; !sqlitefile::recoverInterruptedWrite(info.absoluteFilePath(), &error)) {
@@ -188,16 +188,41 @@ ArchiveProblem Archive::open()
              : failure == sqlitefile::Failure::ReadOnly ? ArchiveProblem::FolderReadOnly
                                                         : ArchiveProblem::Damaged;
     }
-    if (const ArchiveProblem problem = checkReadOnly(info.absoluteFilePath()); problem != ArchiveProblem::None)
+    if (const ArchiveProblem problem = checkReadOnly(info.absoluteFilePath(), connection_ + QStringLiteral("-check"), false);
+        problem != ArchiveProblem::None)
         return problem;
     return openForWriting(info.absoluteFilePath());
 }
 
+ArchiveProblem Archive::openReadOnly()
+{
+    lastError_.clear();
+    lastFailure_ = ArchiveFailure::None;
+    readOnly_ = true;
+    const QFileInfo info(fileName_);
+    if (const ArchiveProblem problem = checkFile(info); problem != ArchiveProblem::None)
+        return problem;
+    const ArchiveProblem problem = checkReadOnly(info.absoluteFilePath(), connection_, true);
+    checkedSinceOpen_ = problem == ArchiveProblem::None;
+    return problem;
+}
+
+// What the file system and the file's first bytes say, before SQLite looks at it.
+ArchiveProblem Archive::checkFile(const QFileInfo &info)
+{
+    if (!info.exists())
+        return ArchiveProblem::Missing;
+    if (info.isDir())
+        return ArchiveProblem::Folder;
+    if (const ArchiveProblem problem = sniff(fileName_); problem != ArchiveProblem::None)
+        return problem == ArchiveProblem::Unreadable && !info.isReadable() ? ArchiveProblem::NotPermitted : problem;
+    return ArchiveProblem::None;
+}
+
 // Tables, columns and pages, examined through a connection that cannot change the file:
 // someone else's database offered by mistake leaves exactly as it came.
-ArchiveProblem Archive::checkReadOnly(const QString &absolutePath)
+ArchiveProblem Archive::checkReadOnly(const QString &absolutePath, const QString &connection, bool keep)
 {
-    const QString connection = connection_ + QStringLiteral("-check");
     ArchiveProblem problem = ArchiveProblem::None;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
@@ -245,6 +270,8 @@ ArchiveProblem Archive::checkReadOnly(const QString &absolutePath)
                     failed(ArchiveProblem::Damaged, found);
             }
         }
+        if (problem == ArchiveProblem::None && keep)
+            return problem;
         db.close();
     }
     QSqlDatabase::removeDatabase(connection);
@@ -260,7 +287,7 @@ ArchiveProblem Archive::openForWriting(const QString &absolutePath)
     if (!db.open()) {
         error = db.lastError();
         problem = ArchiveProblem::Unreadable;
-    } else if (!sqlitefile::makeDurable(db, &error) || !sqlitefile::probeWrite(db, &error)) {
+    } else if (!sqlitefile::makeDurable(db, absolutePath, &error) || !sqlitefile::probeWrite(db, &error)) {
         problem = sqlitefile::classify(error) == sqlitefile::Failure::ReadOnly ? ArchiveProblem::FolderReadOnly
                                                                                : ArchiveProblem::Unreadable;
     }
@@ -290,7 +317,19 @@ bool Archive::integrityCheck()
     if (!isOpen())
         return fail(QStringLiteral("archive not open"));
     QSqlDatabase db = QSqlDatabase::database(connection_, false);
-    if (const QString found = sqlitefile::integrityCheck(db); !found.isEmpty())
+    // The file is read in one transaction that starts before the check: an archive that
+    // another program is writing is then told apart from a damaged one.
+    QSqlQuery begin(db);
+    if (!begin.exec(QStringLiteral("BEGIN")) || !begin.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) || !begin.next()) {
+        const QSqlError error = begin.lastError();
+        begin.finish();
+        sqlitefile::rollback(db);
+        return fail(error);
+    }
+    begin.finish();
+    const QString found = sqlitefile::integrityCheck(db);
+    sqlitefile::rollback(db);
+    if (!found.isEmpty())
         return fail(found, ArchiveFailure::Damaged);
     return true;
 }
@@ -301,10 +340,20 @@ ArchiveProblem Archive::openServer()
         lastError_ = settings_.problem;
         return ArchiveProblem::BadSettings;
     }
-    QString problem;
-    password_ = readServerPassword(settings_, &problem);
-    if (!problem.isEmpty()) {
-        lastError_ = problem;
+    if (!settings_.passwordFile.isEmpty()) {
+        QString problem;
+        password_ = readServerPassword(settings_, &problem);
+        if (!problem.isEmpty()) {
+            lastError_ = problem;
+            return ArchiveProblem::BadSettings;
+        }
+    }
+    // Checked here, as libpq would only say that the connection failed.
+    const bool verifies = settings_.sslmode.startsWith(QLatin1String("verify-"));
+    if (verifies && !settings_.host.startsWith(u'/') && !QFileInfo(settings_.sslrootcert).isReadable()) {
+        lastError_ = QStringLiteral("non riesco a leggere il certificato dell'autorità della scuola %1 («sslrootcert=»), "
+                                    "che serve a riconoscere il server.")
+                         .arg(settings_.sslrootcert);
         return ArchiveProblem::BadSettings;
     }
     broken_ = true; // until the checks below pass, the next use tries again
@@ -324,7 +373,21 @@ ArchiveProblem Archive::openServer()
         return ArchiveProblem::NotAnArchive;
     }
     broken_ = false;
-    return ArchiveProblem::None;
+    // Still connected: the results wait in the queue until the technician brings the
+    // server up to this version.
+    return mayRecord() ? ArchiveProblem::None : ArchiveProblem::NotUpgraded;
+}
+
+bool Archive::mayRecord()
+{
+    QSqlQuery query(connection());
+    query.prepare(QStringLiteral("SELECT coalesce(has_function_privilege(to_regprocedure(?), 'EXECUTE'), false)"));
+    query.addBindValue(serversetup::recordFunction());
+    if (!query.exec() || !query.next()) {
+        lastError_ = query.lastError().text();
+        return false;
+    }
+    return query.value(0).toBool();
 }
 
 bool Archive::connectServer(const QString &database)
@@ -338,11 +401,7 @@ bool Archive::connectServer(const QString &database)
         db.setDatabaseName(database);
         db.setUserName(settings_.user);
         db.setPassword(password_);
-        // A classroom network fails often: a few seconds without an answer is a failure,
-        // and the result goes to the queue instead of keeping the pupil waiting.
-        db.setConnectOptions(QStringLiteral("sslmode=%1;connect_timeout=3;tcp_user_timeout=5000;keepalives_idle=5;"
-                                            "keepalives_interval=2;keepalives_count=2;application_name=censaria")
-                                 .arg(settings_.sslmode));
+        db.setConnectOptions(settings_.connectOptions());
         ok = db.open();
         if (!ok)
             lastError_ = db.lastError().text();
@@ -437,7 +496,8 @@ bool Archive::createOnServer(const ArchiveSettings &settings, QString *error)
 {
     Archive archive(settings, QString());
     QString problem;
-    archive.password_ = readServerPassword(settings, &problem);
+    if (!settings.passwordFile.isEmpty())
+        archive.password_ = readServerPassword(settings, &problem);
     if (!problem.isEmpty() || !archive.connectServer(settings.database)) {
         *error = problem.isEmpty() ? archive.lastError() : problem;
         return false;
@@ -465,20 +525,30 @@ bool Archive::fail(const QString &what, ArchiveFailure failure)
 {
     lastError_ = what;
     lastFailure_ = failure;
-    broken_ = isServer(); // the next use connects anew
+    // A connection that answered (a lock that timed out, a right the role lacks, a
+    // refused result) is kept; any other failure connects anew at the next use.
+    if (failure != ArchiveFailure::Busy && failure != ArchiveFailure::NotPermitted && failure != ArchiveFailure::Refused)
+        broken_ = isServer();
     return false;
 }
 
 bool Archive::fail(const QSqlError &error)
 {
+    return fail(error.text(), classify(error));
+}
+
+ArchiveFailure Archive::classify(const QSqlError &error) const
+{
+    if (isServer())
+        return classifyServerError(error);
     switch (sqlitefile::classify(error)) {
-    case sqlitefile::Failure::Busy: return fail(error.text(), ArchiveFailure::Busy);
-    case sqlitefile::Failure::DiskFull: return fail(error.text(), ArchiveFailure::DiskFull);
-    case sqlitefile::Failure::ReadOnly: return fail(error.text(), ArchiveFailure::ReadOnly);
-    case sqlitefile::Failure::Damaged: return fail(error.text(), ArchiveFailure::Damaged);
+    case sqlitefile::Failure::Busy: return ArchiveFailure::Busy;
+    case sqlitefile::Failure::DiskFull: return ArchiveFailure::DiskFull;
+    case sqlitefile::Failure::ReadOnly: return ArchiveFailure::ReadOnly;
+    case sqlitefile::Failure::Damaged: return ArchiveFailure::Damaged;
     case sqlitefile::Failure::Other: break;
     }
-    return fail(error.text(), ArchiveFailure::Other);
+    return ArchiveFailure::Other;
 }
 
 bool Archive::inWriteTransaction(const std::function<bool(QSqlDatabase &)> &body)
@@ -502,9 +572,20 @@ bool Archive::inWriteTransaction(const std::function<bool(QSqlDatabase &)> &body
             sqlitefile::rollback(db);
         }
         fail(error);
-        if (lastFailure_ != ArchiveFailure::Busy || attempt == tries)
+        // The server has waited its lock timeout already: the result goes to the queue.
+        if (lastFailure_ != ArchiveFailure::Busy || attempt == tries || isServer())
             return false;
     }
+}
+
+bool Archive::writeTransaction(const std::function<bool(QSqlDatabase &, QSqlError *)> &change)
+{
+    return retried([&] {
+        return inWriteTransaction([&](QSqlDatabase &db) {
+            QSqlError error;
+            return change(db, &error) || fail(error);
+        });
+    });
 }
 
 bool Archive::writeResult(const QString &table, const QString &name, const QList<std::pair<int, QVariant>> &values, WriteRule rule)
@@ -518,7 +599,8 @@ bool Archive::writeResultOnce(const QString &tableName, const QString &name, con
     const schema::Table *table = schema::find(tableName);
     if (!table || !isOpen())
         return fail(QStringLiteral("archive not open or unknown table %1").arg(tableName));
-    const Dialect dialect = this->dialect();
+    if (isServer())
+        return recordOnServer(table->name, name, values);
     QVariantList dates(table->columns.size());
     for (const auto &[position, value] : values) {
         if (position < 0 || position >= table->columns.size())
@@ -560,17 +642,6 @@ bool Archive::writeResultOnce(const QString &tableName, const QString &name, con
         bool found = false;
         if (!updateRow(&found))
             return false;
-        // A new pupil: on the server another PC may be adding the same one this moment, so
-        // the row is looked for again under the pupil's lock before it is added.
-        if (const QString lock = dialect.pupilLock(); !found && !lock.isEmpty()) {
-            QSqlQuery &query = prepared(lock);
-            query.addBindValue(name);
-            if (!query.exec())
-                return fail(query.lastError());
-            query.finish();
-            if (!updateRow(&found))
-                return false;
-        }
         if (!found) {
             QStringList columns{QStringLiteral("\"nome\"")};
             for (const auto &entry : values)
@@ -588,11 +659,45 @@ bool Archive::writeResultOnce(const QString &tableName, const QString &name, con
     });
 }
 
+bool Archive::recordOnServer(const QString &table, const QString &name, const QList<std::pair<int, QVariant>> &values)
+{
+    QString why;
+    const std::optional<QList<ResultGroup>> results = checkedResults(table, name, values, QDateTime(), &why);
+    if (!results)
+        return fail(why, ArchiveFailure::Refused);
+    const auto call = [&](const ResultGroup *result) {
+        QSqlQuery &query = prepared(serversetup::recordCall());
+        query.addBindValue(table);
+        query.addBindValue(name);
+        if (result) {
+            QStringList counts;
+            for (qint64 count : result->counts)
+                counts.append(QString::number(count));
+            query.addBindValue(result->first);
+            query.addBindValue(u'{' + counts.join(u',') + u'}');
+            query.addBindValue(result->date.toString(dateFormat));
+        } else {
+            // Only the pupil's row: the name alone.
+            for (int i = 0; i < 3; ++i)
+                query.addBindValue(QVariant());
+        }
+        const bool ok = query.exec();
+        if (!ok)
+            fail(query.lastError());
+        query.finish();
+        return ok;
+    };
+    // One result is one statement, a transaction of its own; several go together.
+    if (results->size() <= 1)
+        return call(results->isEmpty() ? nullptr : &results->first());
+    return inWriteTransaction([&](QSqlDatabase &) {
+        return std::all_of(results->begin(), results->end(), [&](const ResultGroup &result) { return call(&result); });
+    });
+}
+
 bool Archive::readFailed(const QSqlQuery &query)
 {
-    lastError_ = query.lastError().text();
-    broken_ = isServer();
-    return false;
+    return fail(query.lastError());
 }
 
 std::optional<ArchiveRow> Archive::findRow(const QString &tableName, const QString &name)
@@ -696,6 +801,12 @@ bool Archive::copyTo(const QString &fileName)
 {
     if (!isOpen() || isServer())
         return fail(QStringLiteral("archive not open, or on a server that keeps its own copies"));
+    // The copy's file is made here, new: a name that someone else put there first (a
+    // link to another file) is refused, never written through.
+    QFile target(fileName);
+    if (!target.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return fail(QStringLiteral("%1: %2").arg(fileName, target.errorString()));
+    target.close();
     QSqlQuery query(QSqlDatabase::database(connection_, false));
     query.prepare(QStringLiteral("VACUUM INTO ?"));
     query.addBindValue(fileName);

@@ -14,6 +14,8 @@
 #include <map>
 #include <optional>
 
+class QFileInfo;
+
 namespace censaria {
 
 // One row of an archive table, by column position; a value never recorded is a null QVariant.
@@ -39,10 +41,13 @@ enum class ArchiveProblem {
     Unreachable,
     Refused,
     NoDatabase,
+    NotUpgraded,    // the server lacks the record function, or the role may not call it
 };
 
-// Why the last write or check failed.
-enum class ArchiveFailure { None, Other, Busy, DiskFull, ReadOnly, Damaged, Refused };
+// Why the last write or check failed. On a server: Unreachable when the connection is
+// gone, Busy when a lock or the statement's time ran out, NotPermitted when the role
+// lacks the right, Refused when the record function found the result impossible.
+enum class ArchiveFailure { None, Other, Busy, DiskFull, ReadOnly, Damaged, Refused, NotPermitted, Unreachable };
 
 // How a result meets the one already stored: replaced, or kept when it is the later one
 // (a result sent late from a PC's queue must not undo a newer one).
@@ -68,6 +73,10 @@ public:
     // full integrity check) and that it can be written; never creates one. Until it has passed, the file is only read, and a file
     // that fails is closed again at once, so nothing is ever written to it.
     ArchiveProblem open();
+    // The same checks on a file that is only to be read (a collected archive): nothing is
+    // ever written to it, not even to roll back a write that was cut short.
+    ArchiveProblem openReadOnly();
+    bool isReadOnly() const { return readOnly_; }
     // The full check, which also matches every index against its table, run again.
     // False, with the problem in lastError(), when damaged.
     bool integrityCheck();
@@ -85,6 +94,9 @@ public:
     // A server archive whose last use found no working connection.
     bool serverAway() const { return isServer() && broken_; }
     const ArchiveSettings &settings() const { return settings_; }
+    // The server password to use instead of the settings' password file (the teacher's,
+    // typed); empty lets libpq look in the account's own ~/.pgpass.
+    void setServerPassword(const QString &password) { password_ = password; }
     // The file, or the database and server, in words for the teacher.
     QString place() const;
     // The open connection and its engine's SQL, for screens that read with their own queries.
@@ -99,7 +111,9 @@ public:
     // Finds the pupil's row by name, adding one that holds only the name when there is
     // none, then sets the given columns (by position), all in one transaction.
     // With WriteRule::KeepLater each result only replaces a stored one that is not later
-    // than its own date; sending the same result twice changes nothing.
+    // than its own date; sending the same result twice changes nothing. On a server every
+    // write goes through its record function, which checks each result and always keeps
+    // the later one; values must then be whole results (counts with their date).
     bool writeResult(const QString &table, const QString &name, const QList<std::pair<int, QVariant>> &values,
                      WriteRule rule = WriteRule::Replace);
 
@@ -110,6 +124,11 @@ public:
     // The same with each value exactly as stored (dates stay text), for copying rows to
     // another archive: reading dates back as QDateTime costs a time-zone look-up each.
     std::optional<QList<ArchiveRow>> storedRows(const QString &table);
+    // Runs change as one write of the archive, through the same path as every result:
+    // the lock taken at the start, a busy archive waited for and tried again, a commit
+    // that survives a power cut. False, with the reason in lastError() and lastFailure(),
+    // when change (which fills error) or the commit failed; nothing of it stays then.
+    bool writeTransaction(const std::function<bool(QSqlDatabase &, QSqlError *error)> &change);
     // Adds rows as they are, column by column by position, in one transaction.
     bool appendRows(const QString &table, const QList<ArchiveRow> &rows);
     // The same for several tables at once: every row of every table is added, or none.
@@ -117,13 +136,18 @@ public:
     bool appendTables(const QList<std::pair<QString, QList<ArchiveRow>>> &tables);
     // "nome" of every row of "questionari", in stored order.
     QStringList names();
-    // A consistent copy of the whole archive in a new file.
+    // A consistent copy of the whole archive in a new file, which must not exist yet.
     bool copyTo(const QString &fileName);
 
 private:
     bool fail(const QString &what, ArchiveFailure failure = ArchiveFailure::Other);
     bool fail(const QSqlError &error);
-    ArchiveProblem checkReadOnly(const QString &absolutePath);
+    // Tables, columns and pages examined through a read-only connection; kept open when
+    // keep is set and the checks pass, else closed again.
+    ArchiveProblem checkReadOnly(const QString &absolutePath, const QString &connection, bool keep);
+    ArchiveProblem checkFile(const QFileInfo &info);
+    ArchiveFailure classify(const QSqlError &error) const;
+    bool recordOnServer(const QString &table, const QString &name, const QList<std::pair<int, QVariant>> &values);
     ArchiveProblem openForWriting(const QString &absolutePath);
     // Runs body inside one write transaction, again from the start while the archive is busy.
     bool inWriteTransaction(const std::function<bool(QSqlDatabase &)> &body);
@@ -133,6 +157,7 @@ private:
     template <typename Operation>
     auto retried(Operation operation) -> decltype(operation());
     bool readFailed(const QSqlQuery &query);
+    bool mayRecord();
     QSqlQuery &prepared(const QString &sql);
     bool appendTablesOnce(const QList<std::pair<QString, QList<ArchiveRow>>> &tables);
     bool writeResultOnce(const QString &table, const QString &name, const QList<std::pair<int, QVariant>> &values, WriteRule rule);
@@ -142,6 +167,7 @@ private:
     QString lastError_;
     ArchiveFailure lastFailure_ = ArchiveFailure::None;
     bool checkedSinceOpen_ = false;
+    bool readOnly_ = false;
     ArchiveSettings settings_;
     QString password_;
     bool broken_ = false;

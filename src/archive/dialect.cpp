@@ -39,12 +39,6 @@ QString Dialect::selected(const schema::Column &column) const
     return schema::quoted(column.name);
 }
 
-QString Dialect::pupilLock() const
-{
-    // The first key sets Censaria's locks apart from any other program's on the server.
-    return engine_ == Engine::PostgreSQL ? QStringLiteral("SELECT pg_advisory_xact_lock(1667591750, hashtext(?))") : QString();
-}
-
 QString Dialect::beginWrite() const
 {
     return engine_ == Engine::PostgreSQL ? QStringLiteral("BEGIN") : QStringLiteral("BEGIN IMMEDIATE");

@@ -29,9 +29,6 @@ public:
     QString columnType(schema::ColumnType type) const;
     // How a column is read: dates come back as "yyyy-MM-dd HH:mm:ss" text from both.
     QString selected(const schema::Column &column) const;
-    // Run first in a write transaction with the pupil's name bound: on the server it
-    // keeps two PCs from adding the same pupil's row at once. Empty when not needed.
-    QString pupilLock() const;
     // The statement that opens a write transaction.
     QString beginWrite() const;
 

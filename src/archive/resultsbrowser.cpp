@@ -44,11 +44,29 @@ ResultsBrowser::GridTexts emptyExerciseGrid()
 
 } // namespace
 
-ResultsBrowser::ResultsBrowser(Module &module)
+ResultsBrowser::ResultsBrowser(Module &module, QObject *screen)
     : module_(module)
+    , gate_(module)
+    , login_(module, screen)
     , questionnaireGrid_(emptyQuestionnaireGrid())
     , exerciseGrid_(emptyExerciseGrid())
 {
+    // What the teacher looked up is not left for the next pupil.
+    connect(&login_, &ServerLogin::forgotten, this, &ResultsBrowser::clearGrids);
+}
+
+Archive *ResultsBrowser::source(bool ask)
+{
+    if (!login_.needed())
+        return &module_.dbrisultati();
+    return ask ? login_.archive() : login_.openArchive();
+}
+
+void ResultsBrowser::clearGrids()
+{
+    questionnaireGrid_ = emptyQuestionnaireGrid();
+    exerciseGrid_ = emptyExerciseGrid();
+    setShownName(QString());
 }
 
 void ResultsBrowser::setShownName(const QString &name)
@@ -59,11 +77,34 @@ void ResultsBrowser::setShownName(const QString &name)
 
 void ResultsBrowser::aggiorna()
 {
+    gate_.close();
     nomecercato_.clear();
     module_.ensurePupilName();
     setShownName(module_.nomealunno);
-    Questionari();
-    esercizi();
+    if (!source(false)) {
+        // The classroom PCs cannot read the server, and a name is only typed: nobody's
+        // marks are shown without the teacher, the pupil's own included.
+        clearGrids();
+        setShownName(module_.nomealunno);
+        module_.message(QStringLiteral("I risultati sono sul server della scuola: si vedono solo con la password dell'insegnante.\n\n"
+                                       "L'insegnante scrive il cognome e il nome dell'alunno e preme «OK, ho fatto»."),
+                        MessageIcon::Information);
+        return;
+    }
+    const bool questionnaires = load(Kind::Questionnaires, Whose::CurrentPupil);
+    const bool exercises = load(Kind::Exercises, Whose::CurrentPupil);
+    showWhoseRows(questionnaires || exercises, module_.nomealunno);
+}
+
+void ResultsBrowser::leave()
+{
+    gate_.close();
+    if (nomemostrato_ != lookedUpMark || nomecercato_ == module_.nomealunno || !gate_.guards())
+        return;
+    nomecercato_.clear();
+    fill(questionnaireGrid_, Kind::Questionnaires, nullptr);
+    fill(exerciseGrid_, Kind::Exercises, nullptr);
+    setShownName(QString());
 }
 
 void ResultsBrowser::Questionari() { load(Kind::Questionnaires, Whose::CurrentPupil); }
@@ -71,7 +112,14 @@ void ResultsBrowser::esercizi() { load(Kind::Exercises, Whose::CurrentPupil); }
 void ResultsBrowser::RicercaQUEST() { load(Kind::Questionnaires, Whose::LookedUp); }
 void ResultsBrowser::RicercaESER() { load(Kind::Exercises, Whose::LookedUp); }
 
-void ResultsBrowser::load(Kind kind, Whose whose)
+// Each loader clears the title: found in one table is enough for it to name the pupil.
+void ResultsBrowser::showWhoseRows(bool found, const QString &name)
+{
+    if (found)
+        setShownName(name);
+}
+
+bool ResultsBrowser::load(Kind kind, Whose whose)
 {
     setShownName(QString());
     if (whose == Whose::CurrentPupil)
@@ -80,9 +128,14 @@ void ResultsBrowser::load(Kind kind, Whose whose)
     const bool questionnaires = kind == Kind::Questionnaires;
     GridTexts &grid = questionnaires ? questionnaireGrid_ : exerciseGrid_;
 
-    const auto row = module_.dbrisultati().findRow(questionnaires ? resulttopics::questionnaireTable : resulttopics::exerciseTable, name);
+    Archive *archive = source(false);
+    if (!archive) {
+        clearGrids();
+        return false;
+    }
+    const auto row = archive->findRow(questionnaires ? resulttopics::questionnaireTable : resulttopics::exerciseTable, name);
     if (!row) {
-        if (module_.dbrisultati().serverAway())
+        if (archive->serverAway())
             // Not "not found": the pupil may well be there.
             module_.message(QStringLiteral("Il server della scuola non risponde: i risultati non si possono vedere ora. Riprovate tra poco."),
                             MessageIcon::Exclamation);
@@ -90,11 +143,12 @@ void ResultsBrowser::load(Kind kind, Whose whose)
             module_.message(questionnaires ? QStringLiteral("Nome non trovato in 'QUESTIONARI'") : QStringLiteral("Nome non trovato in 'Esercizi'"));
         fill(grid, kind, nullptr);
         emit changed();
-        return;
+        return false;
     }
     nomemostrato_ = whose == Whose::CurrentPupil ? currentPupilMark : lookedUpMark;
     fill(grid, kind, &*row);
     setShownName(name);
+    return true;
 }
 
 void ResultsBrowser::fill(GridTexts &grid, Kind kind, const QList<QVariant> *row)
@@ -125,16 +179,27 @@ bool ResultsBrowser::cerca(const QString &surname, const QString &firstName)
         module_.message(QStringLiteral("Non hai scritto alcun nome.."));
         return false;
     }
-    nomecercato_ = trimBlanks(cognome + u' ' + nome).toUpper();
-    RicercaQUEST();
-    RicercaESER();
+    const QString sought = trimBlanks(cognome + u' ' + nome).toUpper();
+    if (!source(true))
+        return false;
+    if (sought != module_.nomealunno && !teacherAdmits(QStringLiteral("vedere i risultati di altri alunni")))
+        return false;
+    nomecercato_ = sought;
+    const bool questionnaires = load(Kind::Questionnaires, Whose::LookedUp);
+    const bool exercises = load(Kind::Exercises, Whose::LookedUp);
+    showWhoseRows(questionnaires || exercises, nomecercato_);
     return true;
 }
 
 void ResultsBrowser::stampa()
 {
+    Archive *archive = source(true);
+    if (!archive)
+        return;
     const QString name = nomemostrato_ == lookedUpMark ? nomecercato_ : module_.nomealunno;
-    const ReportOutcome outcome = ResultsReport(module_.dbrisultati(), *module_.platform().printer).print(name);
+    if (!name.isEmpty() && name != module_.nomealunno && !teacherAdmits(QStringLiteral("stampare i risultati di altri alunni")))
+        return;
+    const ReportOutcome outcome = ResultsReport(*archive, *module_.platform().printer).print(name);
     if (!outcome.questionnairesFound)
         module_.message(QStringLiteral("Nome non trovato nell'archivio dei questionari"));
     if (!outcome.exercisesFound)
@@ -147,6 +212,9 @@ void ResultsBrowser::stampa()
 
 void ResultsBrowser::esporta()
 {
+    Archive *archive = source(true);
+    if (!archive || !teacherAdmits(QStringLiteral("esportare i risultati di tutti gli alunni")))
+        return;
     const Platform &platform = module_.platform();
     const QString medium = pickMedium(*platform.driveA, *platform.dialogs, forms::programTitle);
     if (medium.isEmpty())
@@ -156,22 +224,34 @@ void ResultsBrowser::esporta()
         module_.message(QStringLiteral("Questa è la cartella del programma: scegli una chiavetta o un'altra cartella."));
         return;
     }
-    ResultsExport exporter(module_.dbrisultati(), paths, *platform.files);
+    ResultsExport exporter(*archive, paths, *platform.files);
     const QString text = ResultsExport::message(exporter.run());
     if (!text.isEmpty())
         module_.message(text);
 }
 
+bool ResultsBrowser::teacherAdmits(const QString &what)
+{
+    // On a server the teacher's own login, which source() asked for, is the gate.
+    if (login_.needed())
+        return true;
+    return gate_.admit(QStringLiteral("Solo l'insegnante può %1:\nserve la sua password, la stessa del registro.\n\n"
+                                      "Password dell'insegnante:")
+                           .arg(what),
+                       forms::programTitle);
+}
+
 QString ResultsBrowser::helpText()
 {
     return QStringLiteral("'ESPORTO' serve a raccogliere tutti i risultati degli alunni, distribuiti su diversi computer, "
-                          "in un solo archivio che sarà salvato su floppy.\r\n\r\n"
-                          "PRIMA di esportare i dati, è necessario inserire UN DISCHETTO. Si deve:\r\n"
-                          "     1°) essere sicuri che non sia danneggiato;\r\n"
-                          "     2°) essere sicuri che ci siano almeno 500 Kb di spazio libero \r\n\n"
-                          "Si raccomanda di usare un dischetto diverso per ogni classe. \r\n\r\n"
-                          "Al posto del dischetto si può usare una chiavetta USB: se ce n'è più d'una, o nessuna, "
-                          "il programma chiede dove salvare l'archivio.");
+                          "in un solo archivio che sarà salvato su una chiavetta USB o su una scheda di memoria.\r\n\r\n"
+                          "PRIMA di esportare i dati, inserite la chiavetta (o la scheda) e aspettate che il computer "
+                          "la apra. Si deve:\r\n"
+                          "     1°) essere sicuri che non sia danneggiata né protetta dalla scrittura;\r\n"
+                          "     2°) essere sicuri che ci sia almeno 1 MB di spazio libero.\r\n\r\n"
+                          "Si raccomanda di usare una chiavetta diversa per ogni classe.\r\n\r\n"
+                          "Se ci sono più chiavette, o nessuna, il programma chiede dove salvare l'archivio: "
+                          "si può scegliere anche una cartella. Non togliete la chiavetta prima che l'esportazione sia finita.");
 }
 
 void ResultsBrowser::aiuto()

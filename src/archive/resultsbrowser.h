@@ -1,10 +1,14 @@
 #pragma once
 
+#include "serverlogin.h"
+#include "screenkit/teachergate.h"
+
 #include <QObject>
 #include <QStringList>
 
 namespace censaria {
 
+class Archive;
 class Module;
 
 // The results screen without its widgets: whose results are shown, the two grids'
@@ -16,7 +20,8 @@ public:
     // A grid's texts, row 0 holding the headings and column 0 the topics.
     using GridTexts = QList<QStringList>;
 
-    explicit ResultsBrowser(Module &module);
+    // screen: the results screen, whose hiding ends the teacher's login on a server.
+    explicit ResultsBrowser(Module &module, QObject *screen = nullptr);
 
     // The name last looked up with the search fields; emptied by every refresh.
     const QString &nomecercato() const { return nomecercato_; }
@@ -38,13 +43,17 @@ public:
     void RicercaQUEST();
     void RicercaESER();
     // Looks up surname and first name as typed; false, after saying so, when both are
-    // empty (the fields then keep their text).
+    // empty or the teacher's password was not given (the fields then keep their text).
     bool cerca(const QString &surname, const QString &firstName);
 
     // Prints the page of the pupil whose rows were last shown.
     void stampa();
     // Appends the whole archive to the collecting archive on the removable media.
     void esporta();
+
+    // The screen was left: the gate closes, and another pupil's results behind it are
+    // not kept on show for whoever comes next.
+    void leave();
     // The help message about the export.
     void aiuto();
     static QString helpText();
@@ -55,11 +64,23 @@ signals:
 private:
     enum class Kind { Questionnaires, Exercises };
     enum class Whose { CurrentPupil, LookedUp };
-    void load(Kind kind, Whose whose);
+    // True when the pupil's row was found.
+    bool load(Kind kind, Whose whose);
+    void showWhoseRows(bool found, const QString &name);
     void fill(GridTexts &grid, Kind kind, const QList<QVariant> *row);
     void setShownName(const QString &name);
+    // The teacher's gate before what, said to the teacher ("vedere i risultati di altri alunni").
+    bool teacherAdmits(const QString &what);
+    // Where the results are read: this PC's archive, or on a server the teacher's login
+    // (asked for when ask is true); nullptr when there is none.
+    Archive *source(bool ask);
+    void clearGrids();
 
     Module &module_;
+    // Where a teacher's password is set, other pupils' results (looked up, printed or
+    // exported) need it, once per opening of the screen (once per refresh).
+    TeacherGate gate_;
+    ServerLogin login_;
     QString nomecercato_;
     QString nomemostrato_;
     QString shownName_;

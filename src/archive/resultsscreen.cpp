@@ -32,7 +32,7 @@ QFont arial(double points) { return Twips::font(points, true, QStringLiteral("Ar
 
 ResultsScreen::ResultsScreen(Module &module)
     : Screen(module, forms::results)
-    , browser_(new ResultsBrowser(module))
+    , browser_(new ResultsBrowser(module, this))
 {
     browser_->setParent(this);
     setWindowTitle(QStringLiteral("Risultati conseguiti nelle esercitazioni"));
@@ -65,6 +65,7 @@ ResultsScreen::ResultsScreen(Module &module)
     setBackgroundColour(strip, palette::dark::field);
     strip->unsetCursor();
     strip->setFocusPolicy(Qt::NoFocus);
+    accessible::name(strip, QStringLiteral("Barra dei comandi"));
     connect(strip, &ClickLabel::hovered, this, [this] { applyColours(resultshover::overStrip); });
 
     labNome_ = caption("LabNOME", QString(), {0, 100, 11895, 375}, palette::dark::title, arial(14.25));
@@ -112,6 +113,7 @@ ResultsScreen::ResultsScreen(Module &module)
     auto *aiuto = button("Labaiuto", QStringLiteral("?"), {240, 8520, 375, 375}, palette().color(QPalette::WindowText),
                          Twips::font(13.5, true), nullptr);
     aiuto->setAlignment(Qt::AlignCenter);
+    accessible::name(aiuto, QStringLiteral("Aiuto"), QStringLiteral("Spiega come si esportano i risultati"));
     setBackgroundColour(aiuto, palette::dark::title);
     connect(aiuto, &ClickLabel::clicked, browser_, &ResultsBrowser::aiuto);
     auto *export_ = button("LabEXPORT", QStringLiteral("ESPORTA i risultati su floppy"), {720, 8555, 2895, 375}, palette::dark::title,
@@ -208,6 +210,12 @@ void ResultsScreen::applyColours(const QList<std::pair<QString, QColor>> &colour
         setTextColour(findChild<QWidget *>(name), colour);
     // The register's label goes back to the strip's colour like its neighbours.
     setTextColour(findChild<QWidget *>(QStringLiteral("LabREGISTRO")), palette::dark::title);
+}
+
+void ResultsScreen::hideEvent(QHideEvent *event)
+{
+    browser_->leave();
+    Screen::hideEvent(event);
 }
 
 void ResultsScreen::mouseMoveEvent(QMouseEvent *event)

@@ -24,6 +24,7 @@ public:
 
 protected:
     void mouseMoveEvent(QMouseEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     QTableWidget *addGrid(const char *name, const QRect &twips, const QList<int> &columnTwips);

@@ -5,9 +5,10 @@
 
 namespace censaria {
 
-ResultWriter::ResultWriter(Archive &archive, const QString &queueFile)
+ResultWriter::ResultWriter(Archive &archive, const QString &queueFile, std::function<QDateTime()> now)
     : archive_(archive)
     , queue_(archive.isServer() ? std::make_unique<ResultQueue>(queueFile) : nullptr)
+    , now_(std::move(now))
 {
 }
 
@@ -22,8 +23,14 @@ Recorded ResultWriter::record(const QString &table, const QString &name, const Q
         return Recorded::Lost;
     }
     // Behind results still waiting, a new one waits too: the server must not see it first.
-    if (sendQueue() && archive_.writeResult(table, name, values))
+    const bool queueSent = sendQueue();
+    if (queueSent && archive_.writeResult(table, name, values))
         return Recorded::Saved;
+    // Refused now, refused later: it is kept aside instead of blocking the queue.
+    if (queueSent && archive_.lastFailure() == ArchiveFailure::Refused) {
+        lastError_ = archive_.lastError();
+        return queue_->setAside(table, name, values, lastError_) ? Recorded::SetAside : Recorded::Lost;
+    }
     if (queue_->add(table, name, values))
         return Recorded::Queued;
     lastError_ = archive_.lastError() + u'\n' + queue_->lastError();
@@ -32,12 +39,22 @@ Recorded ResultWriter::record(const QString &table, const QString &name, const Q
 
 bool ResultWriter::sendQueue()
 {
-    return !queue_ || queue_->sendTo(archive_);
+    return !queue_ || queue_->sendTo(archive_, now_());
 }
 
 int ResultWriter::waiting()
 {
     return queue_ ? queue_->size() : 0;
+}
+
+int ResultWriter::setAside()
+{
+    return queue_ ? queue_->setAsideCount() : 0;
+}
+
+QString ResultWriter::queueFile() const
+{
+    return queue_ ? queue_->fileName() : QString();
 }
 
 } // namespace censaria

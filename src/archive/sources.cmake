@@ -3,7 +3,12 @@ target_sources(censaria_lib PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/dialect.h ${CMAKE_CURRENT_LIST_DIR}/dialect.cpp
     ${CMAKE_CURRENT_LIST_DIR}/archivesettings.h ${CMAKE_CURRENT_LIST_DIR}/archivesettings.cpp
     ${CMAKE_CURRENT_LIST_DIR}/archive.h ${CMAKE_CURRENT_LIST_DIR}/archive.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/archiveproblemtext.h ${CMAKE_CURRENT_LIST_DIR}/archiveproblemtext.cpp
     ${CMAKE_CURRENT_LIST_DIR}/sqlitefile.h ${CMAKE_CURRENT_LIST_DIR}/sqlitefile.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/resultcheck.h ${CMAKE_CURRENT_LIST_DIR}/resultcheck.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/servererrors.h ${CMAKE_CURRENT_LIST_DIR}/servererrors.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/serversetup.h ${CMAKE_CURRENT_LIST_DIR}/serversetup.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/serverlogin.h ${CMAKE_CURRENT_LIST_DIR}/serverlogin.cpp
     ${CMAKE_CURRENT_LIST_DIR}/resultqueue.h ${CMAKE_CURRENT_LIST_DIR}/resultqueue.cpp
     ${CMAKE_CURRENT_LIST_DIR}/resultwriter.h ${CMAKE_CURRENT_LIST_DIR}/resultwriter.cpp
     ${CMAKE_CURRENT_LIST_DIR}/dailybackup.h ${CMAKE_CURRENT_LIST_DIR}/dailybackup.cpp

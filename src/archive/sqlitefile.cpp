@@ -58,9 +58,15 @@ void configure(QSqlDatabase &db, const QString &absolutePath, bool readOnly)
                                                         : QStringLiteral("?mode=ro")));
 }
 
+QString journalOf(const QString &absolutePath)
+{
+    const QString real = QFileInfo(absolutePath).canonicalFilePath();
+    return (real.isEmpty() ? absolutePath : real) + QStringLiteral("-journal");
+}
+
 bool recoverInterruptedWrite(const QString &absolutePath, QSqlError *error)
 {
-    if (QFileInfo(absolutePath + QStringLiteral("-journal")).size() == 0)
+    if (QFileInfo(journalOf(absolutePath)).size() == 0)
         return true;
     static std::atomic<int> counter{0};
     const QString connection = QStringLiteral("censaria-recovery-%1").arg(++counter);
@@ -68,8 +74,13 @@ bool recoverInterruptedWrite(const QString &absolutePath, QSqlError *error)
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
         configure(db, absolutePath, false);
-        // The first read of the file rolls a hot journal back.
-        ok = db.open() && run(db, QStringLiteral("SELECT count(*) FROM sqlite_master"), error);
+        // The first read of the file rolls a hot journal back. A connection that keeps its
+        // lock zeroes the journal's header after that instead of deleting it; the journal
+        // mode cannot be set before that first read, as setting it reads the schema, but
+        // it must be set before closing, which would delete the journal otherwise.
+        ok = db.open() && run(db, QStringLiteral("PRAGMA locking_mode=EXCLUSIVE"), error)
+          && run(db, QStringLiteral("SELECT count(*) FROM sqlite_master"), error)
+          && run(db, QStringLiteral("PRAGMA journal_mode=TRUNCATE"), error);
         if (!db.isOpen() && error)
             *error = db.lastError();
         db.close();
@@ -78,9 +89,10 @@ bool recoverInterruptedWrite(const QString &absolutePath, QSqlError *error)
     return ok;
 }
 
-bool makeDurable(QSqlDatabase &db, QSqlError *error)
+bool makeDurable(QSqlDatabase &db, const QString &absolutePath, QSqlError *error)
 {
-    return run(db, QStringLiteral("PRAGMA journal_mode=DELETE"), error)
+    const bool kept = QFileInfo::exists(journalOf(absolutePath));
+    return run(db, kept ? QStringLiteral("PRAGMA journal_mode=TRUNCATE") : QStringLiteral("PRAGMA journal_mode=DELETE"), error)
         && run(db, QStringLiteral("PRAGMA synchronous=EXTRA"), error);
 }
 

@@ -17,15 +17,21 @@ inline constexpr int busyTimeoutMs = 2000;
 // (not even its journal mode), so a file is examined this way before it is trusted.
 void configure(QSqlDatabase &db, const QString &absolutePath, bool readOnly);
 
+// The rollback journal beside the file, links followed as SQLite follows them.
+QString journalOf(const QString &absolutePath);
+
 // A journal left by a write cut short (a crash, a power cut) is rolled back, through a
 // connection that may write, so that read-only connections can read the file again.
-// Does nothing when there is no journal beside the file.
+// The journal is emptied, never deleted: it may belong to another account, in a folder
+// where this one cannot delete it. Does nothing when there is no journal beside the file.
 bool recoverInterruptedWrite(const QString &absolutePath, QSqlError *error);
 
-// Rollback journal, and the folder synced after the journal is deleted: a commit that
-// returned survives a power cut. The journal stays beside the file, so a copy of the
-// file or a shared folder never needs a second file to be complete.
-bool makeDurable(QSqlDatabase &db, QSqlError *error);
+// Rollback journal with every commit synced: a commit that returned survives a power
+// cut. Where a journal file is kept beside the file (the Debian package makes one that
+// every account of its group may write, in a folder where no pupil can create or delete
+// a file) it is emptied at each commit and never deleted; elsewhere it is deleted, and
+// the folder synced after, so that the file is whole on its own on a medium or a copy.
+bool makeDurable(QSqlDatabase &db, const QString &absolutePath, QSqlError *error);
 
 // Takes the write lock at the start of the transaction, waiting for a busy archive.
 bool beginWrite(QSqlDatabase &db, QSqlError *error);

@@ -3,6 +3,8 @@
 #include "platform/numbers.h"
 #include "platform/random.h"
 
+#include <QStringList>
+
 namespace censaria {
 namespace {
 
@@ -14,6 +16,16 @@ QString signOf(int balance) { return balance > 0 ? positivo : negativo; }
 int draw(RandomGenerator &random, BalancesExercise::Range range)
 {
     return random.draw(range.first, range.last - range.first + 1);
+}
+
+// A number of the range other than one value, each equally likely: a natural balance
+// of exactly 0 would be neither of the two signs the pupil can tick.
+int drawOtherThan(RandomGenerator &random, BalancesExercise::Range range, int excluded)
+{
+    if (excluded < range.first || excluded > range.last)
+        return draw(random, range);
+    const int value = random.draw(range.first, range.last - range.first);
+    return value >= excluded ? value + 1 : value;
 }
 
 QString perThousandText(int count, int population)
@@ -34,11 +46,15 @@ int percent(int right, int wrong)
 
 const BalancesExercise::Category &BalancesExercise::category(int tipozona)
 {
+    // The ranges keep every draw true to the facts of its kind: births and deaths of a
+    // rich region close together (a balance from -200 to +200, never 0), at least 300 more
+    // births than deaths in a poor one, and a migration balance of 10 or more of the
+    // expected sign (the region in crisis draws fewer immigrants than it loses emigrants).
     static const Category categories[] = {
         {QStringLiteral("rr"), {800, 1000}, {800, 1000}, {100, 300}, {800, 1000}, 0, {true, false, true, false, true, false}},
-        {QStringLiteral("rp"), {800, 1000}, {800, 1000}, {600, 800}, {500, 700}, 1, {true, false, false, true, true, false}},
-        {QStringLiteral("pp"), {1500, 2000}, {1200, 1500}, {500, 1000}, {100, 200}, 3, {false, true, false, true, false, true}},
-        {QStringLiteral("pr"), {1500, 2000}, {1200, 1500}, {500, 800}, {800, 1500}, 2, {false, true, true, false, false, true}}};
+        {QStringLiteral("rp"), {800, 1000}, {800, 1000}, {600, 800}, {500, 590}, 1, {true, false, false, true, true, false}},
+        {QStringLiteral("pp"), {1800, 2000}, {1200, 1500}, {500, 1000}, {100, 200}, 3, {false, true, false, true, false, true}},
+        {QStringLiteral("pr"), {1800, 2000}, {1200, 1500}, {500, 800}, {810, 1500}, 2, {false, true, true, false, false, true}}};
     return categories[qBound(1, tipozona, 4) - 1];
 }
 
@@ -52,7 +68,7 @@ void BalancesExercise::generate(RandomGenerator &random)
     const Category &c = category(tipozona);
     codicezona = c.codicezona;
     nati = draw(random, c.nati);
-    morti = draw(random, c.morti);
+    morti = drawOtherThan(random, c.morti, nati);
     emigrati = draw(random, c.emigrati);
     immigrati = draw(random, c.immigrati);
     popfine = popinizio + nati - morti + immigrati - emigrati;
@@ -64,9 +80,25 @@ void BalancesExercise::generate(RandomGenerator &random)
 
 bool BalancesExercise::isComplete(const Answers &answers)
 {
-    return !answers.pop.isEmpty() && !answers.saldoNaturale.isEmpty() && !answers.saldoMigratorio.isEmpty()
-        && (answers.segnoNat[0] || answers.segnoNat[1]) && (answers.segnoMig[0] || answers.segnoMig[1])
-        && answers.option >= 0 && answers.option < optionCount;
+    return missing(answers).isEmpty();
+}
+
+QList<BalancesExercise::Missing> BalancesExercise::missing(const Answers &answers)
+{
+    QList<Missing> found;
+    if (answers.saldoNaturale.isEmpty())
+        found << Missing::SaldoNaturale;
+    if (!answers.segnoNat[0] && !answers.segnoNat[1])
+        found << Missing::SegnoNat;
+    if (answers.saldoMigratorio.isEmpty())
+        found << Missing::SaldoMigratorio;
+    if (!answers.segnoMig[0] && !answers.segnoMig[1])
+        found << Missing::SegnoMig;
+    if (answers.pop.isEmpty())
+        found << Missing::Pop;
+    if (answers.option < 0 || answers.option >= optionCount)
+        found << Missing::Option;
+    return found;
 }
 
 bool BalancesExercise::sameAnswers(const Answers &a, const Answers &b)
@@ -125,6 +157,25 @@ void BalancesExercise::judgeSign(const std::array<bool, 2> &ticks, const QString
         ++counters_.calcSB;
         marks[wrong] = true;
     }
+}
+
+QString BalancesExercise::optionCaption(int option)
+{
+    static const QStringList captions = {QStringLiteral("una regione ricca, in un paese ricco"), QStringLiteral("una regione in crisi, in un paese ricco"),
+                                         QStringLiteral("una regione in sviluppo, in un paese povero"),
+                                         QStringLiteral("una regione povera, in un paese povero")};
+    return captions.value(option);
+}
+
+QString BalancesExercise::factCaption(int fact)
+{
+    static const QStringList captions = {QStringLiteral("Il saldo naturale è appena positivo o addirittura negativo"),
+                                         QStringLiteral("il saldo naturale è fortemente positivo "),
+                                         QStringLiteral("il saldo migratorio è positivo"),
+                                         QStringLiteral("il saldo migratorio è negativo"),
+                                         QStringLiteral("i tassi di natalità e mortalità sono bassi"),
+                                         QStringLiteral("i tassi di natalità e mortalità sono alti")};
+    return captions.value(fact);
 }
 
 QString BalancesExercise::formula(NumberAnswer answer)

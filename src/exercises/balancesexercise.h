@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <array>
 #include <optional>
@@ -31,6 +32,9 @@ public:
     };
     // tipozona from 1 to 4.
     static const Category &category(int tipozona);
+    // The kinds of region to choose from and the facts to tick, as the pupil reads them.
+    static QString optionCaption(int option);
+    static QString factCaption(int fact);
 
     struct Answers
     {
@@ -61,6 +65,9 @@ public:
 
     // The three numbers filled in (blanks count), a sign ticked for each balance, an option chosen.
     static bool isComplete(const Answers &answers);
+    // What is still to be given, in the order the screen asks for it.
+    enum class Missing { SaldoNaturale, SegnoNat, SaldoMigratorio, SegnoMig, Pop, Option };
+    static QList<Missing> missing(const Answers &answers);
     // Judges complete answers and adds to the counters, unless nothing has changed since
     // the last check of this problem: then the marks and counters stay as they are and
     // false says so, so that pressing again never turns one right answer into several.

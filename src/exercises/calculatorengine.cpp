@@ -20,7 +20,7 @@ QString textOf(const CalculatorEngine::Operand &operand)
 {
     if (const auto *text = std::get_if<QString>(&operand))
         return *text;
-    return numbers::toText(std::get<double>(operand));
+    return numbers::toText(std::get<double>(operand), CalculatorEngine::displayPlaces);
 }
 
 } // namespace
@@ -127,7 +127,7 @@ CalculatorEngine::Outcome CalculatorEngine::carryOut()
 
 void CalculatorEngine::percent()
 {
-    readout_ = numbers::toText(valueOf(readout_) / 100);
+    readout_ = numbers::toText(valueOf(readout_) / 100, displayPlaces);
     lastInput_ = op;
     pendingOperator_ = QStringLiteral("%");
     operandCount_ = std::min(operandCount_ + 1, operandCountLimit);

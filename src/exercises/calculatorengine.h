@@ -11,10 +11,14 @@ namespace censaria {
 class CalculatorEngine
 {
 public:
-    // The display before the first reset, as the balances screen first shows it.
-    static inline const QString initialReadout = QStringLiteral("0.");
+    // The display before the first reset, as the balances screen first shows it: the same
+    // decimal comma as after a reset, so that both calculators write numbers alike.
+    static inline const QString initialReadout = QStringLiteral("0,");
     // Longest number a pupil can type: beyond it a double no longer holds every digit.
     static constexpr int maxTypedDigits = 15;
+    // Characters the display holds: the longest typed number with its minus and its comma.
+    // Results are rounded to fit it.
+    static constexpr int displayPlaces = maxTypedDigits + 2;
 
     // What a key press needs the screen to tell the pupil.
     enum class Outcome { Done, DivisionByZero, Overflow };

@@ -2,11 +2,13 @@
 
 #include "screenkit/accessibility.h"
 #include "screenkit/builders.h"
+#include "screenkit/documentoutput.h"
 #include "screenkit/forms.h"
 #include "screenkit/module.h"
 #include "screenkit/palette.h"
 #include "calculatorpanel.h"
 #include "exercisepictures.h"
+#include "exercisesheets.h"
 #include "platform/twips.h"
 
 #include <QLabel>
@@ -119,6 +121,31 @@ void ExerciseScreen::showNextSolution()
     solutionPanel_->raise();
     fitTextsAgain();
     accessible::describe(solutionPanel_, solutionPanel_->text());
+}
+
+void ExerciseScreen::addSheetButton(QRect twips)
+{
+    QPushButton *button = makeButton(canvas(), QStringLiteral("printSheetButton"), QStringLiteral("Stampa una scheda"), twips,
+                                     filledLook(QColor(46, 120, 70)), this, &ExerciseScreen::printSheet);
+    accessible::describe(button, QStringLiteral("Esercizi come questi su carta, per la classe, con le soluzioni su un foglio a parte"));
+    button->setToolTip(button->accessibleDescription());
+}
+
+void ExerciseScreen::printSheet()
+{
+    const QString title = QStringLiteral("Stampa una scheda");
+    QStringList choices;
+    for (const int size : sheetSizes)
+        choices << QStringLiteral("%1 esercizi").arg(size);
+    choices << QStringLiteral("Annulla");
+    const int chosen = module().platform().dialogs->choose(
+        QStringLiteral("Quanti esercizi metto nella scheda? Ogni alunno della classe può riceverne una copia; "
+                       "le soluzioni vengono su un foglio a parte."),
+        title, choices);
+    if (chosen < 0 || chosen >= sheetSizes.size())
+        return;
+    const std::unique_ptr<Worksheet> sheet = makeSheet(sheetSizes[chosen]);
+    DocumentOutput(module(), title, QStringLiteral("la scheda")).printOrSave(*sheet, sheet->title());
 }
 
 void ExerciseScreen::setControlColour(QWidget *control, const QColor &colour)

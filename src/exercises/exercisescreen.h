@@ -2,6 +2,8 @@
 
 #include "screenkit/screen.h"
 
+#include <memory>
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -9,6 +11,7 @@ class QPushButton;
 namespace censaria {
 
 class CalculatorPanel;
+class Worksheet;
 
 // What the two exercise screens share: the calculator, the archive and navigation
 // buttons, and the look of their values and answer boxes.
@@ -44,10 +47,16 @@ protected:
     virtual QString revealSolution(QLineEdit *box) = 0;
     // After a check or a new problem: the button follows the wrong boxes, the panel empties.
     void updateSolution();
+
+    // "Stampa una scheda": as many problems as the teacher asks for, drawn as this screen
+    // draws them, on paper with their solutions on a page of their own.
+    void addSheetButton(QRect twips);
+    virtual std::unique_ptr<Worksheet> makeSheet(int problems) = 0;
     QLabel *solutionPanel() const { return solutionPanel_; }
 
 private:
     void showNextSolution();
+    void printSheet();
 
     CalculatorPanel *calculator_ = nullptr;
     QPushButton *solutionButton_ = nullptr;

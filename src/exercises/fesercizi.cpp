@@ -9,9 +9,13 @@
 #include "archive/schema.h"
 #include "calculatorpanel.h"
 #include "exercisepictures.h"
+#include "exercisesheets.h"
 #include "platform/numbers.h"
 #include "platform/random.h"
 #include "platform/twips.h"
+#include "platform/wording.h"
+
+#include <array>
 
 #include <QGroupBox>
 #include <QLabel>
@@ -76,6 +80,7 @@ Fesercizi::Fesercizi(Module &module)
     const auto answer = [&](QGroupBox *frame, const QString &name, const QString &text, int row, RatesExercise::Answer which) {
         caption(frame, text, answerRowTop(row));
         answerBoxes_[which] = addAnswerBox(frame, name, {valueLeft, answerRowTop(row), valueWidth, rowHeight});
+        answerCaptions_[which] = accessible::fromCaption(text);
         accessible::name(answerBoxes_[which], accessible::fromCaption(text), frame->title());
     };
 
@@ -122,6 +127,7 @@ Fesercizi::Fesercizi(Module &module)
     cmdok_->hide();
 
     addNavigationButtons(QStringLiteral("Cmdfine"), 4640, 7980);
+    addSheetButton({8720, 240, CalculatorPanel::widthTwips, 500});
     addSolution({8720, 4320, CalculatorPanel::widthTwips, 460}, {8720, 4820, CalculatorPanel::widthTwips, 1240});
     submitOnEnter({answerBoxes_.begin(), answerBoxes_.end()}, CMDRISULT_);
 
@@ -132,7 +138,7 @@ Fesercizi::Fesercizi(Module &module)
 
     // One problem after the other, each with its help; the help's OK stands where the problems were.
     setKeyboardOrder(controls({"txtnati", "txtmorti", "Txtsaldo", "Txtpopfine", "Cmdhelp1", "Txt1nati", "txt1morti", "txt1saldo",
-                               "txt1popfine", "Cmdhelp2", "Frame3", "CmdSOLUZIONE", "cmdok", "CMDRISULT", "CmdNUOVO", "Cmdarchivio", "Cmdtorno", "cmdmenu",
+                               "txt1popfine", "Cmdhelp2", "Frame3", "CmdSOLUZIONE", "cmdok", "CMDRISULT", "CmdNUOVO", "printSheetButton", "Cmdarchivio", "Cmdtorno", "cmdmenu",
                                "Cmdfine"}),
                      answerBoxes_[RatesExercise::Nati1]);
 }
@@ -204,8 +210,8 @@ void Fesercizi::CMDRISULT_Click()
     RatesExercise::Answers answers;
     for (int i = 0; i < RatesExercise::answerCount; ++i)
         answers[i] = answerBoxes_[i]->text();
-    if (RatesExercise::completeness(answers) != RatesExercise::Completeness::Complete) {
-        module().message(QStringLiteral("Devi completare la risposta..."));
+    if (const auto completeness = RatesExercise::completeness(answers); completeness != RatesExercise::Completeness::Complete) {
+        askToComplete(completeness);
         return;
     }
     const RatesExercise::Correction correction = exercise_.correct(answers);
@@ -223,6 +229,27 @@ void Fesercizi::CMDRISULT_Click()
     showSolutionOrPicture();
     if (correction.counted)
         record();
+}
+
+void Fesercizi::askToComplete(RatesExercise::Completeness completeness)
+{
+    const bool first = completeness == RatesExercise::Completeness::FirstIncomplete;
+    using Boxes = std::array<RatesExercise::Answer, 4>;
+    const Boxes problem = first ? Boxes{RatesExercise::Nati1, RatesExercise::Morti1, RatesExercise::Saldo1, RatesExercise::PopFinale1}
+                                : Boxes{RatesExercise::TassoNat2, RatesExercise::TassoMort2, RatesExercise::Saldo2,
+                                        RatesExercise::PopFinale2};
+    QStringList empty;
+    QLineEdit *firstEmpty = nullptr;
+    for (RatesExercise::Answer answer : problem)
+        if (answerBoxes_[answer]->text().isEmpty()) {
+            empty << QStringLiteral("«%1»").arg(answerCaptions_[answer]);
+            firstEmpty = firstEmpty ? firstEmpty : answerBoxes_[answer];
+        }
+    const QString where = first ? QStringLiteral("del primo esercizio") : QStringLiteral("del secondo esercizio");
+    module().message(QStringLiteral("Devi completare la risposta...\n%1 %2 %3.")
+                         .arg(empty.size() == 1 ? QStringLiteral("È vuota la casella") : QStringLiteral("Sono vuote le caselle"),
+                              wording::listed(empty), where));
+    firstEmpty->setFocus();
 }
 
 void Fesercizi::record()
@@ -292,6 +319,11 @@ void Fesercizi::Cmdarchivio_Click()
     // Asked before the results screen refreshes, so that it opens on this pupil.
     module().ensurePupilName();
     openResults();
+}
+
+std::unique_ptr<Worksheet> Fesercizi::makeSheet(int problems)
+{
+    return std::make_unique<RatesSheet>(*module().platform().random, *module().platform().clock, problems);
 }
 
 } // namespace censaria

@@ -29,6 +29,7 @@ protected:
     void Cmdarchivio_Click() override;
     QList<QLineEdit *> wrongBoxes() const override;
     QString revealSolution(QLineEdit *box) override;
+    std::unique_ptr<Worksheet> makeSheet(int problems) override;
 
 private:
     QGroupBox *addProblemFrame(const QString &name, const QString &title, int left);
@@ -37,10 +38,13 @@ private:
     void showHelp(const QStringList &lines);
     void record();
     void showSolutionOrPicture();
+    // The message that names the empty boxes of the first problem not complete.
+    void askToComplete(RatesExercise::Completeness completeness);
 
     RatesExercise exercise_;
     QGroupBox *frames_[2];
     std::array<QLineEdit *, RatesExercise::answerCount> answerBoxes_{};
+    std::array<QString, RatesExercise::answerCount> answerCaptions_{};
     std::array<bool, RatesExercise::answerCount> wrong_{}; // at the last correction
     QLabel *labpopiniz_, *Labtassonat_, *Labtassomort_;
     QLabel *Lab1popinizio_, *Lab1nati_, *Lab1morti_;

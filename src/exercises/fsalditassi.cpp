@@ -9,9 +9,11 @@
 #include "archive/schema.h"
 #include "calculatorpanel.h"
 #include "exercisepictures.h"
+#include "exercisesheets.h"
 #include "platform/numbers.h"
 #include "platform/random.h"
 #include "platform/twips.h"
+#include "platform/wording.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -27,14 +29,6 @@ namespace {
 
 const QColor checkColour(30, 120, 80);
 
-const char *const optionCaptions[] = {"una regione ricca, in un paese ricco", "una regione in crisi, in un paese ricco",
-                                      "una regione in sviluppo, in un paese povero", "una regione povera, in un paese povero"};
-const char *const factCaptions[] = {"Il saldo naturale è appena positivo o addirittura negativo",
-                                    "il saldo naturale è fortemente positivo ",
-                                    "il saldo migratorio è positivo",
-                                    "il saldo migratorio è negativo",
-                                    "i tassi di natalità e mortalità sono bassi",
-                                    "i tassi di natalità e mortalità sono alti"};
 const QStringList helpLines = {
     BalancesExercise::formula(BalancesExercise::SaldoNaturale),
     BalancesExercise::formula(BalancesExercise::SaldoMigratorio),
@@ -92,6 +86,7 @@ FSaldiTassi::FSaldiTassi(Module &module)
     makeButton(canvas(), QStringLiteral("CmdAIUTO"), QStringLiteral("AIUTO?"), {7480, 7680, 1320, 540}, filledLook(QColor(196, 96, 20)),
                this, &FSaldiTassi::CmdAIUTO_Click);
     addNavigationButtons(QStringLiteral("Cmdesco"), 4540, 8340);
+    addSheetButton({8560, 240, CalculatorPanel::widthTwips, 500});
     addSolution({8960, 7680, 2840, 540}, {5640, 1040, 2760, 2320});
     submitOnEnter({TXTSNATURALE_, TXTSMIGRATORIO_, TXTPOP_}, AniPushButton1_);
 
@@ -103,7 +98,8 @@ FSaldiTassi::FSaldiTassi(Module &module)
         order << QStringLiteral("Option3(%1)").arg(i);
     for (int i = 0; i < BalancesExercise::factCount; ++i)
         order << QStringLiteral("Check1(%1)").arg(i);
-    order << QStringList{"AniPushButton1", "CmdNUOVO", "CmdAIUTO", "CmdSOLUZIONE", "Cmdarchivio", "Cmdtorno", "cmdmenu", "Cmdesco"};
+    order << QStringList{"AniPushButton1", "CmdNUOVO", "CmdAIUTO", "CmdSOLUZIONE", "printSheetButton", "Cmdarchivio", "Cmdtorno", "cmdmenu",
+                         "Cmdesco"};
     setKeyboardOrder(controls(order), TXTSNATURALE_);
 }
 
@@ -119,7 +115,7 @@ void FSaldiTassi::addData()
     // Values are read with what they are.
     const auto describe = [](QLabel *value, const char *what) { accessible::describe(value, QString::fromUtf8(what)); };
     const int rows[] = {330, 750, 1170, 1590, 2010};
-    caption(QStringLiteral("Popolazione all'inzio dell'anno:"), 160, rows[0], 2860);
+    caption(QStringLiteral("Popolazione all'inizio dell'anno:"), 160, rows[0], 2860);
     LabPOP_ = value(QStringLiteral("LabPOP"), 3060, rows[0], 1200);
     caption(QStringLiteral("Bambini nati:"), 160, rows[1], 1560);
     Labnati_ = value(QStringLiteral("Labnati"), 1760, rows[1], 900);
@@ -191,11 +187,11 @@ void FSaldiTassi::addUnderstanding()
     auto *options = new QWidget(section);
     options->setGeometry(Twips::rect(120, 660, 4400, 1480));
     for (int i = 0; i < BalancesExercise::optionCount; ++i)
-        Option3_[i] = addChoice<QRadioButton>(options, QStringLiteral("Option3(%1)").arg(i), QString::fromUtf8(optionCaptions[i]),
+        Option3_[i] = addChoice<QRadioButton>(options, QStringLiteral("Option3(%1)").arg(i), BalancesExercise::optionCaption(i),
                                               {40, i * 370, 4300, 340});
     heading(QStringLiteral("Lo capisco dai seguenti fatti: (tre risposte)"), 4800, 5000);
     for (int i = 0; i < BalancesExercise::factCount; ++i)
-        Check1_[i] = addChoice<QCheckBox>(section, QStringLiteral("Check1(%1)").arg(i), QString::fromUtf8(factCaptions[i]),
+        Check1_[i] = addChoice<QCheckBox>(section, QStringLiteral("Check1(%1)").arg(i), BalancesExercise::factCaption(i),
                                           {4800, 660 + i * 270, 6600, 250});
 }
 
@@ -276,8 +272,8 @@ void FSaldiTassi::AniPushButton1_Click()
 {
     pulse(AniPushButton1_, checkButtonStyle);
     const BalancesExercise::Answers given = answers();
-    if (!BalancesExercise::isComplete(given)) {
-        module().message(QStringLiteral("Non hai completato la risposta"));
+    if (const QList<BalancesExercise::Missing> missing = BalancesExercise::missing(given); !missing.isEmpty()) {
+        askToComplete(missing);
         return;
     }
     if (exercise_.check(given)) {
@@ -289,6 +285,29 @@ void FSaldiTassi::AniPushButton1_Click()
         // The same counters, still to be stored: the name was refused last time.
         recorded_ = record();
     }
+}
+
+// The message names what is still to be given, and the first of it takes the keyboard.
+void FSaldiTassi::askToComplete(const QList<BalancesExercise::Missing> &missing)
+{
+    using M = BalancesExercise::Missing;
+    const auto place = [this](M what) -> std::pair<QString, QWidget *> {
+        switch (what) {
+        case M::SaldoNaturale: return {QStringLiteral("il saldo naturale"), TXTSNATURALE_};
+        case M::SegnoNat: return {QStringLiteral("il segno del saldo naturale"), Check2_[0]};
+        case M::SaldoMigratorio: return {QStringLiteral("il saldo migratorio"), TXTSMIGRATORIO_};
+        case M::SegnoMig: return {QStringLiteral("il segno del saldo migratorio"), Check3_[0]};
+        case M::Pop: return {QStringLiteral("la popolazione alla fine dell'anno"), TXTPOP_};
+        case M::Option: return {QStringLiteral("il tipo di regione («Questi dati sono tipici di:»)"), Option3_[0]};
+        }
+        return {};
+    };
+    QStringList names;
+    for (M what : missing)
+        names << place(what).first;
+    module().message(QStringLiteral("Non hai completato la risposta: %1 %2.")
+                         .arg(names.size() == 1 ? QStringLiteral("manca") : QStringLiteral("mancano"), wording::listed(names)));
+    place(missing.first()).second->setFocus();
 }
 
 void FSaldiTassi::showMarks()
@@ -392,6 +411,11 @@ bool FSaldiTassi::record()
 void FSaldiTassi::CmdAIUTO_Click()
 {
     module().message(helpLines.join(u'\n'));
+}
+
+std::unique_ptr<Worksheet> FSaldiTassi::makeSheet(int problems)
+{
+    return std::make_unique<BalancesSheet>(*module().platform().random, *module().platform().clock, problems);
 }
 
 } // namespace censaria

@@ -28,6 +28,7 @@ public:
 protected:
     QList<QLineEdit *> wrongBoxes() const override;
     QString revealSolution(QLineEdit *box) override;
+    std::unique_ptr<Worksheet> makeSheet(int problems) override;
 
 private:
     void showVerdicts();
@@ -37,6 +38,7 @@ private:
     void addUnderstanding();
     void addCounters();
     BalancesExercise::Answers answers() const;
+    void askToComplete(const QList<BalancesExercise::Missing> &missing);
     void showMarks();
     void showCounters();
     // False when nothing was stored (no pupil name, or the archive refused it).

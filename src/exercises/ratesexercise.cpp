@@ -103,7 +103,7 @@ QString RatesExercise::formula(Answer answer)
     case Saldo1:
     case Saldo2: return QStringLiteral("Saldo naturale = numero di nati - numero di morti");
     case PopFinale1:
-    case PopFinale2: return QStringLiteral("Popolazione finale= popolazione iniziale + saldo naturale");
+    case PopFinale2: return QStringLiteral("Popolazione finale = popolazione iniziale + saldo naturale");
     case TassoNat2: return QStringLiteral("Tasso di natalità = numero di nati x 1000 / popolazione iniziale");
     case TassoMort2: return QStringLiteral("Tasso di mortalità = numero di morti x 1000 / popolazione iniziale");
     case answerCount: break;

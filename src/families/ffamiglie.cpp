@@ -23,19 +23,19 @@ const ButtonLook buttonLook{QStringLiteral(
 const QString introduction = QStringLiteral(
     "Sono presentate 5 famiglie tradizionali (del XVII secolo) e 5 famiglie contemporanee. Osserva con molta "
     "attenzione la loro composizione, l'età degli sposi al matrimonio, quanto tempo passa tra una nascita e l'altra, "
-    "a quale età muoino i figli, quanti figli hanno, i mestieri dei genitori, ecc..., poi rispondi alle domande dei "
+    "a quale età muoiono i figli, quanti figli hanno, i mestieri dei genitori, ecc., poi rispondi alle domande dei "
     "due questionari.");
 const QString help = QStringLiteral(
     "Sono presentate 5 famiglie tradizionali (del XVII secolo) e 5 famiglie contemporanee. Osserva con molta "
-    "attenzione la loro composizione, l'età degli sposi al matrimonio, quanto tempo passa tra una nascita el'altra, "
-    "ecc..., poi rispondi alle domande dei due questionari.");
+    "attenzione la loro composizione, l'età degli sposi al matrimonio, quanto tempo passa tra una nascita e l'altra, "
+    "ecc., poi rispondi alle domande dei due questionari.");
 
 } // namespace
 
 Ffamiglie::Ffamiglie(Module &module)
     : Screen(module, forms::families)
 {
-    setWindowTitle(QStringLiteral("F.TRADIZIONALE e F. MODERNA : OSSERVA  le informazioni poi ESEGUI gli ESERCIZI"));
+    setWindowTitle(QStringLiteral("F. TRADIZIONALE e F. MODERNA: OSSERVA le informazioni poi ESEGUI gli ESERCIZI"));
     setBackground(screenColour);
     module.message(introduction);
     buildRecord();
@@ -50,7 +50,7 @@ void Ffamiglie::buildRecord()
     setTitle_ = makeLabel(canvas(), QStringLiteral("Label2"), QString(), {120, 120, 11760, 540}, Twips::font(16, true), Qt::AlignCenter);
     setTitle_->setStyleSheet(QStringLiteral("QLabel { background: #7a4a26; color: #fff6e0; border-radius: 6px; }"));
 
-    makeLabel(canvas(), QStringLiteral("dateHeading"), QStringLiteral(" Data del matrimonio : "), {120, 840, 3120, 420}, Twips::font(12, true))
+    makeLabel(canvas(), QStringLiteral("dateHeading"), QStringLiteral(" Data del matrimonio: "), {120, 840, 3120, 420}, Twips::font(12, true))
         ->setStyleSheet(headingStyle);
     marriageDate_ = makeLabel(canvas(), QStringLiteral("Labdatmat"), QString(), {3240, 840, 4200, 420}, Twips::font(12, true));
     position_ = makeLabel(canvas(), QStringLiteral("familyPosition"), QString(), {8400, 840, 3480, 420}, Twips::font(11, true),
@@ -82,7 +82,7 @@ void Ffamiglie::buildButtons()
     forward_ = add("CmdAVANTI", "Famiglia successiva", {2520, 7440, 2280, 480}, &Ffamiglie::nextFamily);
     traditional_ = add("Cmdtrad", "Fam. tradizionali", {5160, 7440, 2160, 480}, &Ffamiglie::traditionalFamilies);
     modern_ = add("Cmdmod", "Fam. moderne", {7440, 7440, 2160, 480}, &Ffamiglie::modernFamilies);
-    add("CmdAIUTO", "Aiuto ?", {9960, 7440, 1920, 480}, &Ffamiglie::showHelp);
+    add("CmdAIUTO", "Aiuto?", {9960, 7440, 1920, 480}, &Ffamiglie::showHelp);
 
     add("Cmdesercizi", "2 Questionari", {120, 8160, 2880, 540}, &Ffamiglie::openQuestionnaires);
     add("Cmdtorno", "Lezioni", {5160, 8160, 2160, 540}, &Ffamiglie::openLesson);

@@ -5,6 +5,7 @@
 #include "screenkit/forms.h"
 #include "screenkit/module.h"
 #include "screenkit/palette.h"
+#include "lessonboard.h"
 #include "lessoncatalogue.h"
 #include "lessoncontent.h"
 #include "platform/twips.h"
@@ -96,6 +97,8 @@ FLezioni::FLezioni(Module &module)
     other_->hide();
     other_->setFocusPolicy(Qt::NoFocus);
 
+    offerLessonOnBoard({picture_, text_, avanti_, indietro_, [this] { return picturePath_; }, [this] { return pictureTitle_; }});
+
     // Tab leaves the text rather than being typed into it.
     text_->setTabChangesFocus(true);
     setKeyboardOrder({text_, osserva_, other_, destina_, indietro_, avanti_, toMenu, exit});
@@ -171,6 +174,7 @@ void FLezioni::loadSequencePage(const LessonTopic &topic)
     title_->setText(topic.title);
     accessible::describe(text_, topic.title);
     showPicture(topic.picture);
+    pictureTitle_ = topic.title;
     accessible::name(picture_, QStringLiteral("Immagine della lezione"), topic.title);
     text_->setFont(Twips::font(9));
     if (loadLessonText(module().paths().resolve(topic.lessonFile), text_->document())) {
@@ -194,6 +198,7 @@ void FLezioni::loadInDepthPage(const LessonTopic &topic)
 void FLezioni::showPicture(const QString &programPath)
 {
     const QString path = module().paths().resolve(programPath);
+    picturePath_ = path;
     const qreal ratio = picture_->devicePixelRatioF();
     const QSize box = picture_->contentsRect().size() * ratio;
     // Decoding and smoothing a JPEG takes most of a page change: pages that come back

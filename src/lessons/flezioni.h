@@ -57,6 +57,8 @@ private:
     void showPagingStates();
 
     LessonPaging paging_;
+    QString picturePath_;  // the picture shown, and the page it belongs to
+    QString pictureTitle_;
     QLabel *title_ = nullptr;
     QTextEdit *text_ = nullptr;
     QLabel *picture_ = nullptr;

@@ -23,6 +23,12 @@ QString ScriptedDialogs::input(const QString &prompt, const QString &title)
     return answers.isEmpty() ? QString() : answers.takeFirst();
 }
 
+QString ScriptedDialogs::inputWithCompletions(const QString &prompt, const QString &title, const QStringList &completions)
+{
+    completionsOffered.append(completions);
+    return input(prompt, title);
+}
+
 QString ScriptedDialogs::chooseMedium(const QList<Medium> &media, const QString &title)
 {
     Q_UNUSED(title);

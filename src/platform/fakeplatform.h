@@ -27,6 +27,8 @@ public:
     void message(const QString &text, const QString &title, MessageIcon icon) override;
     // Hands out the queued answers in order; the empty string (a cancel) once they run out.
     QString input(const QString &prompt, const QString &title) override;
+    // Records the completions offered, then answers as input() does.
+    QString inputWithCompletions(const QString &prompt, const QString &title, const QStringList &completions) override;
     // Records the media offered; hands out the queued choices in order, then cancels.
     QString chooseMedium(const QList<Medium> &media, const QString &title) override;
 
@@ -42,6 +44,7 @@ public:
     QList<RecordedMessage> messages;
     QStringList prompts;
     QStringList inputTitles;
+    QList<QStringList> completionsOffered;
     QStringList mediumChoices;
     QList<QList<Medium>> mediaOffers;
     // Answers of the other questions, each handed out in order; a cancel once they run out.
@@ -61,7 +64,10 @@ class FixedClock : public Clock
 {
 public:
     QDateTime now() const override { return time; }
+    // Records the wait and returns at once; the time stays as it is.
+    void wait(int milliseconds) override { waits.append(milliseconds); }
     QDateTime time{QDate(2026, 3, 12), QTime(10, 30, 0)};
+    QList<int> waits;
 };
 
 // Folders stand in for the media mounted now; a folder that is gone is a medium pulled out.

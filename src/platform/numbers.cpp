@@ -1,6 +1,5 @@
 #include "numbers.h"
 
-#include <QLocale>
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -156,13 +155,16 @@ double floorOf(double value)
     return std::floor(value);
 }
 
-QString toText(double value)
+namespace {
+
+// As "%.<digits>G" writes it in the C locale, with the decimal comma: the exponent form
+// below 1E-4 and from 1E+<digits> on.
+QString generalForm(double value, int digits)
 {
     if (value == 0.0)
         return QStringLiteral("0"); // also for -0
-    // As "%.15G" writes it in the C locale: the exponent form below 1E-4 and from 1E+15 on.
     char buffer[64];
-    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, digits);
     if (error != std::errc())
         return QStringLiteral("0");
     QString text = QString::fromLatin1(buffer, end - buffer).toUpper();
@@ -170,15 +172,42 @@ QString toText(double value)
     return text;
 }
 
-QString groupedText(qint64 value)
+} // namespace
+
+QString toText(double value)
 {
-    return italian().toString(value);
+    return generalForm(value, 15);
 }
 
-const QLocale &italian()
+QString toText(double value, int places)
 {
-    static const QLocale locale(QLocale::Italian, QLocale::Italy);
-    return locale;
+    QString text = generalForm(value, 15);
+    for (int digits = 14; digits >= 1 && text.size() > places; --digits)
+        text = generalForm(value, digits);
+    return text;
+}
+
+QString groupedText(double value, int decimals)
+{
+    // QString::number writes the C locale's form whatever the computer's: digits and a point.
+    const QString plain = QString::number(std::abs(value), 'f', std::max(0, decimals));
+    const qsizetype point = plain.contains(u'.') ? plain.indexOf(u'.') : plain.size();
+    QString text;
+    for (qsizetype i = 0; i < point; ++i) {
+        if (i > 0 && (point - i) % 3 == 0)
+            text.append(QChar(0x00A0));
+        text.append(plain[i]);
+    }
+    if (point < plain.size())
+        text.append(u',').append(plain.mid(point + 1));
+    // No "-0": a value that rounds to zero has no sign.
+    const bool negative = value < 0 && std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c >= u'1' && c <= u'9'; });
+    return negative ? QLatin1Char('-') + text : text;
+}
+
+QString percentText(double value, int decimals)
+{
+    return groupedText(value, decimals) + QChar(0x00A0) + u'%';
 }
 
 } // namespace censaria::numbers

@@ -1,8 +1,6 @@
 #pragma once
 
 #include <QString>
-
-class QLocale;
 #include <QtGlobal>
 #include <optional>
 
@@ -32,11 +30,16 @@ double floorOf(double value);
 // comma and at most 15 significant digits otherwise, exponent form for extreme magnitudes.
 // Always the same text, whatever the locale of the computer.
 QString toText(double value);
+// The same form in at most places characters, with fewer significant digits where needed
+// (a display that holds 17 shows -1/3 as "-0,33333333333333").
+QString toText(double value, int places);
 
-// A whole number with the Italian thousands separator ("57.600.000"), for messages.
-QString groupedText(qint64 value);
+// A number in groups of three digits with the decimal comma, as the lessons write it:
+// "57 600 000", "-17 280", "1 050,50". The groups are joined by a no-break space, so
+// that a number never breaks across lines; typed with plain blanks it reads back.
+QString groupedText(double value, int decimals = 0);
 
-// The locale every number on screen follows, whatever the computer's.
-const QLocale &italian();
+// A share in percent, rounded to the decimals asked for: "14,4 %".
+QString percentText(double value, int decimals = 1);
 
 } // namespace censaria::numbers

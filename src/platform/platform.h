@@ -39,6 +39,9 @@ public:
     virtual void message(const QString &text, const QString &title, MessageIcon icon) = 0;
     // A modal question with one line to type; the empty string when cancelled.
     virtual QString input(const QString &prompt, const QString &title) = 0;
+    // The same, offering while the user types the completions that hold what is typed;
+    // any other text is accepted too.
+    virtual QString inputWithCompletions(const QString &prompt, const QString &title, const QStringList &completions) = 0;
     // Asks where to write: one of media, or any folder the user picks.
     // The chosen root path; the empty string when cancelled.
     virtual QString chooseMedium(const QList<Medium> &media, const QString &title) = 0;
@@ -86,6 +89,9 @@ class Clock
 public:
     virtual ~Clock() = default;
     virtual QDateTime now() const = 0;
+    // Lets time pass before the program goes on (after a wrong password): the screens
+    // keep painting, and what the user types meanwhile waits until then.
+    virtual void wait(int milliseconds) = 0;
 };
 
 // What the program calls drive "A:": the removable media mounted now.

@@ -4,8 +4,11 @@
 #include "removablemedia.h"
 #include "twips.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QCompleter>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QGuiApplication>
 #include <QFileDialog>
@@ -19,6 +22,7 @@
 #include <QPushButton>
 #include <QMessageBox>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 #include <memory>
 
@@ -108,6 +112,28 @@ QInputDialog *QtDialogs::makeInputDialog(const QString &prompt, const QString &t
 QString QtDialogs::input(const QString &prompt, const QString &title)
 {
     std::unique_ptr<QInputDialog> dialog(makeInputDialog(prompt, title, QApplication::activeWindow()));
+    return dialog->exec() == QDialog::Accepted ? dialog->textValue() : QString();
+}
+
+void QtDialogs::offerCompletions(QInputDialog *dialog, const QStringList &completions)
+{
+    auto *line = dialog->findChild<QLineEdit *>();
+    if (!line || completions.isEmpty())
+        return;
+    auto *completer = new QCompleter(completions, dialog);
+    // "mario" finds ROSSI MARIO: the surname need not come first in what is typed.
+    completer->setFilterMode(Qt::MatchContains);
+    completer->setCaseSensitivity(Qt::CaseInsensitive);
+    completer->setCompletionMode(QCompleter::PopupCompletion);
+    completer->setMaxVisibleItems(8);
+    completer->popup()->setFont(dialog->font());
+    line->setCompleter(completer);
+}
+
+QString QtDialogs::inputWithCompletions(const QString &prompt, const QString &title, const QStringList &completions)
+{
+    std::unique_ptr<QInputDialog> dialog(makeInputDialog(prompt, title, QApplication::activeWindow()));
+    offerCompletions(dialog.get(), completions);
     return dialog->exec() == QDialog::Accepted ? dialog->textValue() : QString();
 }
 
@@ -220,6 +246,16 @@ QList<Medium> MountedMedia::media() const
     const VolumeNaming naming = VolumeNaming::MountPoints;
 #endif
     return removableMedia(mountedVolumes(), ownVolumes(), naming);
+}
+
+void SystemClock::wait(int milliseconds)
+{
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    // Clicks and keys are held back, not lost: they arrive once the wait is over.
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    QGuiApplication::restoreOverrideCursor();
 }
 
 bool QtFileCopier::copy(const QString &from, const QString &to)

@@ -19,6 +19,7 @@ class QtDialogs : public Dialogs
 public:
     void message(const QString &text, const QString &title, MessageIcon icon) override;
     QString input(const QString &prompt, const QString &title) override;
+    QString inputWithCompletions(const QString &prompt, const QString &title, const QStringList &completions) override;
     QString chooseMedium(const QList<Medium> &media, const QString &title) override;
     QString password(const QString &prompt, const QString &title) override;
     int choose(const QString &text, const QString &title, const QStringList &buttons) override;
@@ -29,6 +30,8 @@ public:
     // measure without showing them modally.
     static QMessageBox *makeMessageBox(const QString &text, const QString &title, MessageIcon icon, QWidget *parent);
     static QInputDialog *makeInputDialog(const QString &prompt, const QString &title, QWidget *parent);
+    // Its line offers the completions that hold what is typed, in a list below it.
+    static void offerCompletions(QInputDialog *dialog, const QStringList &completions);
 };
 
 // QProgressDialog, shown only when the work lasts more than a second.
@@ -64,6 +67,7 @@ class SystemClock : public Clock
 {
 public:
     QDateTime now() const override { return QDateTime::currentDateTime(); }
+    void wait(int milliseconds) override;
 };
 
 // The removable media mounted now, found through QStorageInfo: USB sticks and memory

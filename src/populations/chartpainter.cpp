@@ -26,7 +26,7 @@ double niceStep(double range)
 
 QString number(double value, int decimals)
 {
-    return numbers::italian().toString(value, 'f', decimals);
+    return numbers::groupedText(value, decimals);
 }
 
 } // namespace

@@ -38,9 +38,9 @@ QImage FigureCanvas::image(const QSize &size) const
     return picture;
 }
 
-QWidget *FigureCanvas::showFullScreen(const QString &title)
+void FigureCanvas::offerFullScreen(std::function<QString()> title)
 {
-    return showFigureFullScreen(this, title, paint_);
+    censaria::offerFullScreen(this, std::move(title), paint_);
 }
 
 bool FigureCanvas::saveImage(Module &module, const QString &title, const QString &fileName)

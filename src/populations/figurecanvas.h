@@ -18,8 +18,9 @@ class FigureCanvas : public QWidget
 public:
     FigureCanvas(QWidget *parent, FigurePainter paint);
 
-    // The figure alone over the whole display, with its title.
-    QWidget *showFullScreen(const QString &title);
+    // Offers the figure full-screen as every figure of the program is: a button in its
+    // corner, a double click or a tap, F11. Called once the canvas has its name.
+    void offerFullScreen(std::function<QString()> title);
     // Asks where to save the figure and writes it there as a PNG picture of imageSize,
     // telling the user how it went; false when nothing was written.
     bool saveImage(Module &module, const QString &title, const QString &fileName);

@@ -22,17 +22,20 @@ QSlider *makeSlider(QWidget *parent, const QString &name, const QRect &twips, in
     slider->setPageStep(pageStep);
     slider->setFocusPolicy(Qt::StrongFocus);
     slider->setCursor(Qt::PointingHandCursor);
-    // Sized from the display, so that the handle is as easy to take on a 4K panel.
+    // Sized from the display, so that the handle is as easy to take on a 4K panel; as wide
+    // and as tall as the button that shows a figure full-screen, a finger's width on a board.
+    const int groove = Twips::px(80);
+    const int handle = std::max(24, Twips::px(330));
     slider->setStyleSheet(QStringLiteral("QSlider::groove:horizontal { height: %1px; background: #c9d3db; border-radius: %2px; }"
                                          "QSlider::sub-page:horizontal { background: #7fb7ac; border-radius: %2px; }"
                                          "QSlider::handle:horizontal { width: %3px; margin: -%4px 0; background: #16806c;"
                                          " border: %5px solid white; border-radius: %6px; }")
-                              .arg(Twips::px(80))
-                              .arg(Twips::px(40))
-                              .arg(Twips::px(200))
-                              .arg(Twips::px(100))
+                              .arg(groove)
+                              .arg(groove / 2)
+                              .arg(handle)
+                              .arg((handle - groove) / 2)
                               .arg(std::max(1, Twips::px(15)))
-                              .arg(Twips::px(100)));
+                              .arg(handle / 2));
     accessible::name(slider, accessibleName, QStringLiteral("Frecce: un passo; Pagina su e giù: cinque passi; Inizio e Fine: agli estremi"));
     return slider;
 }

@@ -14,7 +14,7 @@ namespace {
 
 QString oneDecimal(double value)
 {
-    return numbers::italian().toString(value, 'f', 1);
+    return numbers::groupedText(value, 1);
 }
 
 QString signedYears(double years)
@@ -75,7 +75,7 @@ QString leversInWords(const Country &country, const Levers &levers)
     if (levers.isUnAssumption())
         return QStringLiteral("Le tue ipotesi sono quelle dell'ONU.");
     QStringList parts;
-    parts << (levers.childrenPerWoman ? QStringLiteral("%1 figli per donna").arg(numbers::italian().toString(*levers.childrenPerWoman, 'f', 1))
+    parts << (levers.childrenPerWoman ? QStringLiteral("%1 figli per donna").arg(numbers::groupedText(*levers.childrenPerWoman, 1))
                                       : QStringLiteral("figli per donna come l'ONU"));
     parts << (levers.lifeExpectancyChange != 0 ? QStringLiteral("speranza di vita %1 anni rispetto all'ONU").arg(signedYears(levers.lifeExpectancyChange))
                                                : QStringLiteral("speranza di vita come l'ONU"));

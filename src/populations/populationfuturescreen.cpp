@@ -16,7 +16,6 @@
 #include <QLocale>
 #include <QLabel>
 #include <QPushButton>
-#include <QShortcut>
 #include <QSlider>
 #include <cmath>
 
@@ -42,7 +41,7 @@ constexpr int childrenTenths = 10;
 
 QString oneDecimal(double value)
 {
-    return numbers::italian().toString(value, 'f', 1);
+    return numbers::groupedText(value, 1);
 }
 
 const QString hint = QStringLiteral("Muovi le leve: la piramide di sinistra segue le tue ipotesi, quella di destra è la variante media dell'ONU.");
@@ -100,13 +99,17 @@ PopulationFutureScreen::PopulationFutureScreen(Module &module)
             paintPopulationFuture(painter, area, view_);
     });
     place(figure_, QStringLiteral("Figure"), figureBox, Twips::font(9));
+    figure_->offerFullScreen([this] {
+        const QString title = QStringLiteral("Il futuro della popolazione");
+        return view_.country ? QStringLiteral("%1: %2, %3").arg(title, view_.country->name).arg(year_->value()) : title;
+    });
     buildButtons();
 
     if (WorldData::builtIn().isValid())
         showCountry(380);
     else
         message_->setText(WorldData::builtIn().problem());
-    setKeyboardOrder(controls({"Country", "AsTheUn", "Children", "LifeExpectancy", "Migrants", "Year", "Play", "UnitChoice", "FullScreen",
+    setKeyboardOrder(controls({"Country", "AsTheUn", "Children", "LifeExpectancy", "Migrants", "Year", "Play", "UnitChoice",
                                "SaveImage", "Cmdtorno", "Cmdmenù", "Cmdesco"}),
                      children_.slider);
 }
@@ -131,15 +134,7 @@ void PopulationFutureScreen::buildButtons()
         view_.unit = index == 1 ? PyramidUnit::Percent : PyramidUnit::Thousands;
         refresh();
     });
-    QPushButton *full = makeScreenButton(canvas(), QStringLiteral("FullScreen"), QStringLiteral("Schermo intero (F11)"), {2760, buttonTop, 2300, buttonHeight},
-                                         buttonColour);
-    const auto fullScreen = [this] {
-        if (view_.projection)
-            figure_->showFullScreen(QStringLiteral("Il futuro della popolazione"));
-    };
-    connect(full, &QPushButton::clicked, this, fullScreen);
-    connect(new QShortcut(QKeySequence(Qt::Key_F11), this), &QShortcut::activated, this, fullScreen);
-    connect(makeScreenButton(canvas(), QStringLiteral("SaveImage"), QStringLiteral("Salva l'immagine"), {5200, buttonTop, 2200, buttonHeight}, buttonColour),
+    connect(makeScreenButton(canvas(), QStringLiteral("SaveImage"), QStringLiteral("Salva l'immagine"), {2760, buttonTop, 2400, buttonHeight}, buttonColour),
             &QPushButton::clicked, this, &PopulationFutureScreen::saveImage);
     connect(makeScreenButton(canvas(), QStringLiteral("Cmdtorno"), QStringLiteral("Torno"), {7800, buttonTop, 1260, buttonHeight}, buttonColour),
             &QPushButton::clicked, this, &PopulationFutureScreen::escape);
@@ -206,7 +201,7 @@ void PopulationFutureScreen::showLevers()
     const Country &c = *view_.country;
     const Levers &l = view_.levers;
     children_.caption->setText(QStringLiteral("Figli per donna (nel 2015-2020: %1)")
-                                  .arg(numbers::italian().toString(c.pastChildrenPerWoman.back(), 'f', 2)));
+                                  .arg(numbers::groupedText(c.pastChildrenPerWoman.back(), 2)));
     const QSignalBlocker a(children_.slider), b(lifeExpectancy_.slider), d(migrants_.slider);
     children_.slider->setValue(qRound(l.childrenPerWoman.value_or(c.assumptions[0].childrenPerWoman) * childrenTenths));
     children_.value->setText(l.childrenPerWoman ? QStringLiteral("%1 figli per donna").arg(oneDecimal(*l.childrenPerWoman))

@@ -25,7 +25,7 @@ double tickStep(double scale)
 QString tickText(double value, PyramidUnit unit)
 {
     const int decimals = value == std::floor(value) ? 0 : 1;
-    const QString number = numbers::italian().toString(value, 'f', decimals);
+    const QString number = numbers::groupedText(value, decimals);
     return unit == PyramidUnit::Percent ? number + QStringLiteral(" %") : number;
 }
 

@@ -13,7 +13,7 @@ namespace {
 
 QString oneDecimal(double value)
 {
-    return numbers::italian().toString(value, 'f', 1);
+    return numbers::groupedText(value, 1);
 }
 
 int wholeYear(double year)

@@ -14,7 +14,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QShortcut>
 #include <QSlider>
 #include <cmath>
 
@@ -68,6 +67,7 @@ WorldPyramidsScreen::WorldPyramidsScreen(Module &module)
             paintWorldPyramids(painter, area, view_);
     });
     place(figure_, QStringLiteral("Figure"), figureBox, Twips::font(9));
+    figure_->offerFullScreen([this] { return figureTitle(); });
     problem_ = makeLabel(canvas(), QStringLiteral("DataProblem"), WorldData::builtIn().problem(), figureBox, Twips::font(12, true), Qt::AlignCenter);
     problem_->setWordWrap(true);
     problem_->setVisible(!WorldData::builtIn().isValid());
@@ -75,7 +75,7 @@ WorldPyramidsScreen::WorldPyramidsScreen(Module &module)
 
     showPyramid(0, 380, 1950);
     showPyramid(1, 380, 2020);
-    setKeyboardOrder(controls({"Country1", "Year1", "SecondPyramid", "Country2", "Year2", "Play", "UnitChoice", "FullScreen", "SaveImage",
+    setKeyboardOrder(controls({"Country1", "Year1", "SecondPyramid", "Country2", "Year2", "Play", "UnitChoice", "SaveImage",
                                "Cmdtorno", "Cmdmenù", "Cmdesco"}),
                      sides_[0].slider);
 }
@@ -119,11 +119,7 @@ void WorldPyramidsScreen::buildButtons()
         view_.unit = index == 1 ? PyramidUnit::Percent : PyramidUnit::Thousands;
         refresh();
     });
-    QPushButton *full = makeScreenButton(canvas(), QStringLiteral("FullScreen"), QStringLiteral("Schermo intero (F11)"), {2760, buttonTop, 2300, buttonHeight},
-                                         buttonColour);
-    connect(full, &QPushButton::clicked, this, &WorldPyramidsScreen::showFullScreen);
-    connect(new QShortcut(QKeySequence(Qt::Key_F11), this), &QShortcut::activated, this, &WorldPyramidsScreen::showFullScreen);
-    QPushButton *save = makeScreenButton(canvas(), QStringLiteral("SaveImage"), QStringLiteral("Salva l'immagine"), {5200, buttonTop, 2200, buttonHeight},
+    QPushButton *save = makeScreenButton(canvas(), QStringLiteral("SaveImage"), QStringLiteral("Salva l'immagine"), {2760, buttonTop, 2400, buttonHeight},
                                          buttonColour);
     connect(save, &QPushButton::clicked, this, &WorldPyramidsScreen::saveImage);
     connect(makeScreenButton(canvas(), QStringLiteral("Cmdtorno"), QStringLiteral("Torno"), {7800, buttonTop, 1260, buttonHeight}, buttonColour),
@@ -214,10 +210,12 @@ void WorldPyramidsScreen::refresh()
     }
 }
 
-void WorldPyramidsScreen::showFullScreen()
+QString WorldPyramidsScreen::figureTitle() const
 {
-    if (!view_.sides.isEmpty())
-        figure_->showFullScreen(QStringLiteral("Piramidi del mondo"));
+    QStringList shown;
+    for (const WorldPyramidsView::Side &side : view_.sides)
+        shown << QStringLiteral("%1 %2").arg(side.country->name).arg(int(std::floor(side.year + 1e-9)));
+    return QStringLiteral("Piramidi del mondo: ") + shown.join(QStringLiteral(", "));
 }
 
 void WorldPyramidsScreen::saveImage()

@@ -46,7 +46,7 @@ private:
     void advance(double years);
     void togglePlaying();
     void refresh();
-    void showFullScreen();
+    QString figureTitle() const;
     void saveImage();
 
     SideControls sides_[2];

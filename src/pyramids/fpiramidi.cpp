@@ -2,9 +2,12 @@
 
 #include "screenkit/accessibility.h"
 #include "screenkit/builders.h"
+#include "screenkit/figureview.h"
 #include "screenkit/forms.h"
 #include "screenkit/module.h"
+#include "platform/numbers.h"
 #include "platform/twips.h"
+#include "pyramidfigure.h"
 #include "pyramidwidgets.h"
 
 #include <QFrame>
@@ -26,6 +29,7 @@ const QColor screenColour(226, 232, 236);
 const QColor lightCyan(192, 255, 255);
 const QColor figureGround(0, 102, 102);
 const QColor figureBlue(0, 0, 255);
+const QColor sourceGrey(70, 70, 70);
 
 const ButtonLook buttonLook{QStringLiteral(
     "QPushButton { background: #f7f9fa; color: #12303a; border: 1px solid #5f7d87; border-radius: 4px; padding: 2px; }"
@@ -76,6 +80,8 @@ void Fpiramidi::buildPicture()
     for (int bar = PyramidPicture::barCount - 1; bar >= 0; --bar)
         centres.append((PyramidPicture::barTop(bar) + PyramidPicture::barHeight / 2.0 - ageColumnTop) * Twips::scale());
     ageColumn_->setLineCentres(centres);
+    offerFullScreen(picture_, [this] { return pyramidTitle(model_); },
+                    [this](QPainter &painter, const QRectF &area) { paintPyramid(painter, area, model_); });
 }
 
 void Fpiramidi::buildRateBoxes()
@@ -119,7 +125,7 @@ void Fpiramidi::buildModelChoice()
                            Qt::AlignCenter);
     setColours(modelName_, lightCyan, PyramidPicture::background);
 
-    makeLabel(canvas(), QStringLiteral("Label10"), QStringLiteral("  Scegli il modello :"), {780, 4725, 2280, 330}, Twips::font(9.5, true));
+    makeLabel(canvas(), QStringLiteral("Label10"), QStringLiteral("  Scegli il modello:"), {780, 4725, 2280, 330}, Twips::font(9.5, true));
     const struct
     {
         PyramidModel::Country country;
@@ -150,18 +156,23 @@ void Fpiramidi::buildFigures()
     total_ = makeLabel(canvas(), QStringLiteral("Labtotpop"), QString(), {7920, 5640, 1575, 330}, Twips::font(10, true));
     setTextColour(total_, figureBlue);
 
-    auto addShare = [this](const QString &captionName, const QString &caption, const QString &valueName, int left, int width, int top) {
-        makeLabel(canvas(), captionName, caption, {2400, top, left - 2460, 330}, Twips::font(10), Qt::AlignRight | Qt::AlignVCenter);
-        // Written in full, shown as far as the narrow label allows.
-        QLabel *value = makeLabel<CutLabel>(canvas(), valueName, QString(), {left, top, width, 330}, Twips::font(10, true));
+    // Each share whole, to one decimal ("67,1 %"), in a column left of the rates' frame.
+    constexpr int shareLeft = 6780;
+    constexpr int shareWidth = 960;
+    auto addShare = [this](const QString &captionName, const QString &caption, const QString &valueName, int top) {
+        makeLabel(canvas(), captionName, caption, {2400, top, shareLeft - 2460, 330}, Twips::font(10), Qt::AlignRight | Qt::AlignVCenter);
+        QLabel *value = makeLabel(canvas(), valueName, QString(), {shareLeft, top, shareWidth, 330}, Twips::font(10, true),
+                                  Qt::AlignRight | Qt::AlignVCenter);
         setTextColour(value, figureBlue);
         accessible::describe(value, accessible::fromCaption(caption));
         return value;
     };
-    youngShare_ = addShare(QStringLiteral("Label3"), QStringLiteral("% di popolazione tra 0 e 14 anni:"), QStringLiteral("Label2"), 7320, 495, 6000);
-    adultShare_ = addShare(QStringLiteral("Label15"), QStringLiteral("% di popolazione tra 15 e 64 anni:"), QStringLiteral("Label5"), 7440, 375, 6600);
-    oldShare_ = addShare(QStringLiteral("Label16"), QStringLiteral("% di popolazione oltre i 65 anni: "), QStringLiteral("Label11"), 7320, 495, 7200);
+    youngShare_ = addShare(QStringLiteral("Label3"), QStringLiteral("% di popolazione tra 0 e 14 anni:"), QStringLiteral("Label2"), 6000);
+    adultShare_ = addShare(QStringLiteral("Label15"), QStringLiteral("% di popolazione tra 15 e 64 anni:"), QStringLiteral("Label5"), 6600);
+    oldShare_ = addShare(QStringLiteral("Label16"), QStringLiteral("% di popolazione oltre i 65 anni: "), QStringLiteral("Label11"), 7200);
     addFrame(QStringLiteral("Shape4"), {2340, 5580, 7215, 1995});
+    source_ = makeLabel(canvas(), QStringLiteral("LabFonte"), QString(), {2400, 7650, 7155, 300}, Twips::font(8), Qt::AlignLeft | Qt::AlignVCenter);
+    setTextColour(source_, sourceGrey);
 
     makeLabel<StackedLabel>(canvas(), QStringLiteral("Label12"), QStringLiteral(" Natalità %      Mortalità %"), {7860, 6000, 1100, 660},
                             Twips::font(8, true), Qt::AlignRight)
@@ -197,6 +208,7 @@ void Fpiramidi::loadCountry(PyramidModel::Country country)
 {
     model_.load(country);
     modelName_->setText(model_.countryName());
+    source_->setText(model_.sourceText());
     for (const auto &[buttonCountry, button] : countryButtons_)
         button->setEnabled(buttonCountry != country);
     const QStringList births = model_.birthRateTexts();
@@ -275,21 +287,14 @@ void Fpiramidi::drawBars()
 // What the bars show, in words: the model, the years, the shares and every class.
 void Fpiramidi::describePyramid()
 {
-    const auto share = [this](int first, int last) {
-        qint64 sum = 0;
-        for (int c = first; c <= last; ++c)
-            sum += model_.persons(c);
-        // One decimal with the comma, as the program writes every number.
-        return model_.total() > 0 ? QString::number(100.0 * sum / model_.total(), 'f', 1).replace(u'.', u',') : QStringLiteral("0");
-    };
     QStringList classes;
     for (int ageClass = PyramidModel::classCount; ageClass >= 1; --ageClass)
-        classes << QStringLiteral("%1 anni: %2").arg(PyramidModel::classLabel(ageClass)).arg(model_.persons(ageClass));
+        classes << QStringLiteral("%1 anni: %2").arg(PyramidModel::classLabel(ageClass), numbers::groupedText(model_.persons(ageClass)));
     accessible::name(picture_, QStringLiteral("Piramide della popolazione: %1 dopo %2 anni").arg(model_.countryName(), model_.yearsText()),
-                     QStringLiteral("Popolazione %1 abitanti. Tra 0 e 14 anni %2%, tra 15 e 64 anni %3%, oltre i 65 anni %4%. "
+                     QStringLiteral("Popolazione %1 abitanti. Tra 0 e 14 anni %2, tra 15 e 64 anni %3, oltre i 65 anni %4. "
                                     "Natalità %5%, mortalità %6%. Per classi di età, dalla più anziana: %7.")
-                         .arg(model_.totalText(), share(1, 3), share(4, 13), share(14, 18), model_.natalityText(),
-                              model_.mortalityText(), classes.join(QStringLiteral("; "))));
+                         .arg(model_.totalText(), model_.youngShareText(), model_.adultShareText(), model_.oldShareText(),
+                              model_.natalityText(), model_.mortalityText(), classes.join(QStringLiteral("; "))));
 }
 
 QStringList Fpiramidi::ratesTyped(const QList<QLineEdit *> &boxes) const

@@ -53,6 +53,7 @@ private:
     QList<QLineEdit *> birthRates_;
     QList<QLineEdit *> deathRates_;
     QLabel *modelName_ = nullptr;
+    QLabel *source_ = nullptr; // where the model's figures come from
     QList<std::pair<PyramidModel::Country, QPushButton *>> countryButtons_;
     QLabel *years_ = nullptr;
     QLabel *total_ = nullptr;

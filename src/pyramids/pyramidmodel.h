@@ -28,6 +28,8 @@ public:
     void load(Country country);
     Country country() const { return country_; }
     QString countryName() const; // "ITALIA", "ALGERIA", "USA"
+    // The source of the country's figures, where it is known; otherwise empty.
+    QString sourceText() const;
     // The country's own rates, as written into the boxes.
     QStringList birthRateTexts() const;
     QStringList deathRateTexts() const;

@@ -84,23 +84,4 @@ void StackedLabel::paintEvent(QPaintEvent *)
                          items.at(i));
 }
 
-
-QString CutLabel::shownText() const
-{
-    const QFontMetricsF metrics(font());
-    const double room = contentsRect().width();
-    QString shown = text();
-    while (!shown.isEmpty() && metrics.horizontalAdvance(shown) > room)
-        shown.chop(1);
-    return shown;
-}
-
-void CutLabel::paintEvent(QPaintEvent *)
-{
-    QPainter painter(this);
-    painter.setFont(font());
-    painter.setPen(palette().color(foregroundRole()));
-    painter.drawText(contentsRect(), int(alignment()), shownText());
-}
-
 } // namespace censaria

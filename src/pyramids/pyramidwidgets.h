@@ -56,17 +56,4 @@ private:
     QList<double> centres_;
 };
 
-// A narrow label that shows as many whole characters of its text as fit, so that a long
-// number reads as its first digits rather than ending in half a digit.
-class CutLabel : public QLabel
-{
-    Q_OBJECT
-public:
-    using QLabel::QLabel;
-    QString shownText() const;
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
-};
-
 } // namespace censaria

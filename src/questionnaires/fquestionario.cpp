@@ -2,13 +2,16 @@
 
 #include "screenkit/accessibility.h"
 #include "screenkit/builders.h"
+#include "screenkit/documentoutput.h"
 #include "screenkit/forms.h"
 #include "screenkit/verdict.h"
 #include "screenkit/module.h"
 #include "screenkit/palette.h"
 #include "colouredbutton.h"
 #include "platform/twips.h"
+#include "platform/wording.h"
 #include "questionnairerecording.h"
+#include "questionnairesheet.h"
 #include "topicchooser.h"
 
 #include <QAbstractItemView>
@@ -28,8 +31,16 @@ constexpr int rowStep = 360;
 constexpr int buttonLeft = 9480;
 constexpr int buttonWidth = 1935;
 
-const QString incompleteMessage =
-    QStringLiteral("Non hai fornito TUTTE LE RISPOSTE.  Prima di continuare, controlla e completa le risposte.");
+// The statements are numbered on screen by their V boxes, from 1.
+QString incompleteMessage(const QList<int> &rows)
+{
+    QStringList numbers;
+    for (int row : rows)
+        numbers << QString::number(row + 1);
+    return QStringLiteral("Non hai fornito TUTTE LE RISPOSTE. Prima di continuare, controlla e completa le risposte.\n%1")
+        .arg(rows.size() == 1 ? QStringLiteral("Manca la risposta all'affermazione %1.").arg(numbers.first())
+                              : QStringLiteral("Mancano le risposte alle affermazioni %1.").arg(wording::listed(numbers)));
+}
 
 // Long texts get a smaller type rather than being cut off.
 QFont fittedFont(QFont font, const QString &text, int room)
@@ -89,7 +100,7 @@ FQuestionario::FQuestionario(Module &module)
     QList<QWidget *> order{combo_};
     for (int row = 0; row < QuestionnaireSession::rowCount; ++row)
         order << veroBoxes_[row] << falsoBoxes_[row];
-    order << controls({"cmdmostradomande", "CMDRISULT", "Cmdarchivio", "Cmdtorno", "Cmdmenù", "Cmduscita"});
+    order << controls({"printSheetButton", "cmdmostradomande", "CMDRISULT", "Cmdarchivio", "Cmdtorno", "Cmdmenù", "Cmduscita"});
     setKeyboardOrder(order, veroBoxes_[0]);
 }
 
@@ -145,6 +156,8 @@ void FQuestionario::buildButtons()
         button->setFont(Twips::font(9, true));
         return button;
     };
+    printSheet_ = add("printSheetButton", QStringLiteral("Stampa la scheda"), 1980, 600, QColor(150, 210, 160));
+    printSheet_->setToolTip(QStringLiteral("Il questionario su carta per la classe, con le soluzioni su un foglio a parte"));
     familyButton_ = add("cmdmostradomande", QStringLiteral("MOSTRA DOMANDE"), 2880, 1560, QColor(192, 192, 255));
     result_ = add("CMDRISULT", QStringLiteral("RISULTATO"), 4440, 1095, QColor(128, 128, 255));
     result_->setFont(Twips::font(12, true));
@@ -153,6 +166,7 @@ void FQuestionario::buildButtons()
     QPushButton *menu = add("Cmdmenù", QStringLiteral("Menù"), 6740, 580, QColor(255, 128, 128));
     QPushButton *exit = add("Cmduscita", QStringLiteral("Esco dal programma"), 7320, 615, QColor(255, 192, 192));
 
+    connect(printSheet_, &QPushButton::clicked, this, &FQuestionario::printSheet);
     connect(familyButton_, &QPushButton::clicked, this, &FQuestionario::showOtherFamily);
     connect(result_, &QPushButton::clicked, this, &FQuestionario::scoreAnswers);
     connect(archive_, &QPushButton::clicked, this, &FQuestionario::openArchive);
@@ -222,10 +236,12 @@ void FQuestionario::topicChosen(const QString &item)
 
 int FQuestionario::verifica()
 {
-    const int mancanti = session_.verifica();
-    if (mancanti > 0)
-        module().message(incompleteMessage);
-    return mancanti;
+    const QList<int> unanswered = session_.unansweredRows();
+    if (!unanswered.isEmpty()) {
+        module().message(incompleteMessage(unanswered));
+        veroBoxes_[unanswered.first()]->setFocus();
+    }
+    return int(unanswered.size());
 }
 
 void FQuestionario::scoreAnswers()
@@ -236,6 +252,13 @@ void FQuestionario::scoreAnswers()
     if (recordQuestionnaire(module(), *session_.bank(), session_.giuste()))
         session_.recordingCompleted();
     showSession();
+}
+
+void FQuestionario::printSheet()
+{
+    if (const QuestionBank *bank = session_.bank())
+        DocumentOutput(module(), QStringLiteral("Stampa la scheda"), QStringLiteral("la scheda"))
+            .printOrSave(QuestionnaireSheet(*bank), QStringLiteral("questionario-") + bank->listItem);
 }
 
 void FQuestionario::showOtherFamily()
@@ -274,6 +297,7 @@ void FQuestionario::showSession()
     totalWrong_->setText(QString::number(session_.totalWrong()));
     result_->setEnabled(session_.canScore());
     archive_->setEnabled(session_.canOpenArchive());
+    printSheet_->setEnabled(session_.bank() != nullptr);
     familyButton_->setVisible(session_.showsFamilyButton());
     familyButton_->setText(session_.familyButtonCaption());
 }

@@ -51,6 +51,7 @@ private:
 
     void topicChosen(const QString &item);
     void scoreAnswers();
+    void printSheet();
     void showOtherFamily();
     void openArchive();
     void backToMenu();
@@ -65,6 +66,7 @@ private:
     std::array<QCheckBox *, QuestionnaireSession::rowCount> veroBoxes_{};
     std::array<QCheckBox *, QuestionnaireSession::rowCount> falsoBoxes_{};
     QPushButton *result_ = nullptr;
+    QPushButton *printSheet_ = nullptr;
     QPushButton *familyButton_ = nullptr;
     QPushButton *archive_ = nullptr;
     QLabel *right_ = nullptr;

@@ -67,11 +67,16 @@ void QuestionnaireSession::clickFalso(int row, bool ticked)
 
 int QuestionnaireSession::verifica() const
 {
-    int mancanti = 0;
-    for (const Row &row : rows_)
-        if (!row.vero && !row.falso)
-            ++mancanti;
-    return mancanti;
+    return int(unansweredRows().size());
+}
+
+QList<int> QuestionnaireSession::unansweredRows() const
+{
+    QList<int> rows;
+    for (int row = 0; row < rowCount; ++row)
+        if (!rows_[row].vero && !rows_[row].falso)
+            rows.append(row);
+    return rows;
 }
 
 bool QuestionnaireSession::score()

@@ -32,8 +32,9 @@ public:
     void creamat();
     void ordinecasuale(RandomGenerator &random, const Clock &clock);
 
-    // The rows with neither box ticked.
+    // The rows with neither box ticked: how many, and which.
     int verifica() const;
+    QList<int> unansweredRows() const;
     // Adds the right answers to giuste and marks the wrong rows; clears neither.
     void risultato();
     // Counts right and wrong answers into the totals; false, changing nothing, while a

@@ -1,6 +1,7 @@
 target_sources(censaria_lib PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/questionbanks.h ${CMAKE_CURRENT_LIST_DIR}/questionbanks.cpp
     ${CMAKE_CURRENT_LIST_DIR}/questionnairesession.h ${CMAKE_CURRENT_LIST_DIR}/questionnairesession.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/questionnairesheet.h ${CMAKE_CURRENT_LIST_DIR}/questionnairesheet.cpp
     ${CMAKE_CURRENT_LIST_DIR}/questionnairerecording.h ${CMAKE_CURRENT_LIST_DIR}/questionnairerecording.cpp
     ${CMAKE_CURRENT_LIST_DIR}/topicchooser.h ${CMAKE_CURRENT_LIST_DIR}/topicchooser.cpp
     ${CMAKE_CURRENT_LIST_DIR}/colouredbutton.h ${CMAKE_CURRENT_LIST_DIR}/colouredbutton.cpp

@@ -53,6 +53,10 @@ FrozenColumn::FrozenColumn(QTableView *table)
             place();
         }
     });
+    // Rows as tall as the table's, when the dates make them taller.
+    connect(table->verticalHeader(), &QHeaderView::sectionResized, this, [this] {
+        verticalHeader()->setDefaultSectionSize(table_->verticalHeader()->defaultSectionSize());
+    });
     table->viewport()->stackUnder(this);
     table->installEventFilter(this);
     setColumnWidth(0, table->columnWidth(0));

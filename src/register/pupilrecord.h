@@ -35,6 +35,8 @@ bool isExercise(int topic);
 QString topicName(int topic);
 // A short name for a column heading.
 QString topicShortName(int topic);
+// A name short enough to stand beside a bar of the narrow chart on the screen.
+QString topicChartName(int topic);
 
 struct PupilRecord
 {

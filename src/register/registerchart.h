@@ -1,19 +1,20 @@
 #pragma once
 
+#include "registerfigures.h"
+
 #include <QWidget>
 
-class QComboBox;
-class QBarSet;
-class QBarCategoryAxis;
-class QValueAxis;
+class QChart;
 class QChartView;
+class QComboBox;
 
 namespace censaria::classregister {
 
 class RegisterFilter;
 
 // A picture of the class beside the table: the class average of each topic, and for a
-// chosen topic how many pupils scored each result. Both follow the table's filter.
+// chosen topic how many pupils scored each result. Both follow the table's filter and
+// say so; each opens full-screen for the class.
 class RegisterChart : public QWidget
 {
     Q_OBJECT
@@ -24,17 +25,19 @@ public:
     // What the bars show now, for tests: averages per topic (in topic order), pupils per score 0..10.
     QList<double> averages() const;
     QList<int> distribution() const;
+    // What the charts show, for the printed register and the full-screen view.
+    const ClassFigures &figures() const { return figures_; }
 
 private:
-    // across: bars lying across, with the topic names beside them.
-    QChartView *makeView(const QString &title, QBarSet *set, QBarCategoryAxis *axis, QValueAxis *values, bool across);
+    QChartView *addView(const char *name, QChart *chart);
+    // Which pupils the charts show, when not the whole class.
+    QString noteNow() const;
 
     RegisterFilter *filter_;
     QComboBox *topic_;
-    QBarSet *averages_;
-    QBarSet *distribution_;
-    QValueAxis *countAxis_;
-    QBarCategoryAxis *topics_;
+    QChart *averagesChart_;
+    QChart *distributionChart_;
+    ClassFigures figures_;
 };
 
 } // namespace censaria::classregister

@@ -1,5 +1,6 @@
 #include "registerkeeper.h"
 
+#include "archive/archive.h"
 #include "archive/resulttopics.h"
 #include "archive/schema.h"
 #include "pupilrecord.h"
@@ -38,17 +39,16 @@ QString schoolYear(const QDate &date)
     return QStringLiteral("%1-%2").arg(start).arg((start + 1) % 100, 2, 10, QLatin1Char('0'));
 }
 
-RegisterKeeper::RegisterKeeper(QSqlDatabase db, CopyArchive copyArchive, QString copiesFolder)
-    : db_(std::move(db))
+RegisterKeeper::RegisterKeeper(Archive &archive, CopyArchive copyArchive, QString copiesFolder)
+    : archive_(archive)
     , copyArchive_(std::move(copyArchive))
     , copies_(std::move(copiesFolder))
 {
 }
 
-bool RegisterKeeper::fail(const QString &what)
+bool RegisterKeeper::fail(const QString &why)
 {
-    lastError_ = what;
-    db_.rollback();
+    lastError_ = why;
     return false;
 }
 
@@ -63,16 +63,42 @@ QString RegisterKeeper::freePath(const QString &baseName) const
 
 bool RegisterKeeper::safetyCopy(const QString &path)
 {
-    if (!QDir().mkpath(copies_)) {
-        lastError_ = QStringLiteral("cannot make %1").arg(copies_);
-        return false;
-    }
+    // The full check every time, whatever was checked at start: another program may have
+    // written since. A damaged archive is neither copied as if it were sound nor changed.
+    if (!archive_.integrityCheck())
+        return fail(failureReason());
+    if (!QDir().mkpath(copies_))
+        return fail(QStringLiteral("Non riesco a creare la cartella delle copie\n%1").arg(QDir::toNativeSeparators(copies_)));
     if (!copyArchive_(path)) {
         QFile::remove(path);
-        lastError_ = QStringLiteral("cannot copy the archive to %1").arg(path);
-        return false;
+        return fail(QStringLiteral("Non riesco a copiare l'archivio nel file\n%1\nForse il disco è pieno o la cartella è protetta da scrittura.").arg(QDir::toNativeSeparators(path)));
     }
     return true;
+}
+
+bool RegisterKeeper::change(const std::function<bool(QSqlDatabase &, QSqlError *)> &work)
+{
+    return archive_.writeTransaction(work) || fail(failureReason());
+}
+
+QString RegisterKeeper::failureReason() const
+{
+    switch (archive_.lastFailure()) {
+    case ArchiveFailure::Busy:
+        return QStringLiteral("L'archivio è in uso da un altro programma: aspettate qualche secondo e riprovate.");
+    case ArchiveFailure::DiskFull:
+        return QStringLiteral("Il disco è pieno: fate spazio sul disco del computer e riprovate.");
+    case ArchiveFailure::ReadOnly:
+        return QStringLiteral("L'archivio o la sua cartella sono protetti da scrittura.");
+    case ArchiveFailure::Damaged:
+        return QStringLiteral("L'archivio dei risultati è danneggiato: non lo cambio, per non rovinare i risultati che contiene. "
+                              "Si può rimettere al suo posto una copia dei giorni scorsi, dalla cartella perCensaria\\copie.");
+    case ArchiveFailure::None:
+    case ArchiveFailure::Other:
+    case ArchiveFailure::Refused:
+        break;
+    }
+    return QStringLiteral("Dettagli tecnici: %1").arg(archive_.lastError());
 }
 
 bool RegisterKeeper::joinPupils(const QString &keep, const QString &other, const QDateTime &now)
@@ -81,86 +107,93 @@ bool RegisterKeeper::joinPupils(const QString &keep, const QString &other, const
         return true;
     if (!safetyCopy(freePath(QStringLiteral("registro-") + now.toString(QStringLiteral("yyyy-MM-dd-HHmmss")))))
         return false;
-    if (!db_.transaction())
-        return fail(db_.lastError().text());
-    for (const schema::Table &table : schema::tables()) {
-        const QString name = schema::quoted(actualTableName(db_, table.name));
-        QSqlQuery select(db_);
-        select.prepare(QStringLiteral("SELECT * FROM %1 WHERE \"nome\" = ? OR \"nome\" = ?").arg(name));
-        select.addBindValue(keep);
-        select.addBindValue(other);
-        if (!select.exec())
-            return fail(select.lastError().text());
-        QList<ArchiveRow> rows;
-        while (select.next()) {
-            ArchiveRow row;
-            for (int i = 0; i < table.columns.size(); ++i)
-                row.append(select.value(i));
-            // The kept name's rows first, so its values win every tie.
-            if (row[0].toString() == keep)
-                rows.prepend(row);
-            else
-                rows.append(row);
-        }
-        select.finish();
-        if (rows.isEmpty())
-            continue;
-        ArchiveRow merged = rows.first();
-        merged[0] = keep;
-        const int first = isExerciseTable(table) ? questionnaireCount : 0;
-        const int last = isExerciseTable(table) ? topicCount : questionnaireCount;
-        for (int topic = first; topic < last; ++topic) {
-            TopicResult best = topicFromRow(merged, topic);
-            for (const ArchiveRow &row : rows) {
-                const TopicResult candidate = topicFromRow(row, topic);
-                if (candidate.isLaterThan(best)) {
-                    best = candidate;
-                    for (const int position : topicPositions(topic))
-                        merged[position] = row[position];
+    return change([&](QSqlDatabase &db, QSqlError *error) {
+        for (const schema::Table &table : schema::tables()) {
+            const QString name = schema::quoted(actualTableName(db, table.name));
+            QSqlQuery select(db);
+            select.prepare(QStringLiteral("SELECT * FROM %1 WHERE \"nome\" = ? OR \"nome\" = ?").arg(name));
+            select.addBindValue(keep);
+            select.addBindValue(other);
+            if (!select.exec()) {
+                *error = select.lastError();
+                return false;
+            }
+            QList<ArchiveRow> rows;
+            while (select.next()) {
+                ArchiveRow row;
+                for (int i = 0; i < table.columns.size(); ++i)
+                    row.append(select.value(i));
+                // The kept name's rows first, so its values win every tie.
+                if (row[0].toString() == keep)
+                    rows.prepend(row);
+                else
+                    rows.append(row);
+            }
+            select.finish();
+            if (rows.isEmpty())
+                continue;
+            ArchiveRow merged = rows.first();
+            merged[0] = keep;
+            const int first = isExerciseTable(table) ? questionnaireCount : 0;
+            const int last = isExerciseTable(table) ? topicCount : questionnaireCount;
+            for (int topic = first; topic < last; ++topic) {
+                TopicResult best = topicFromRow(merged, topic);
+                for (const ArchiveRow &row : rows) {
+                    const TopicResult candidate = topicFromRow(row, topic);
+                    if (candidate.isLaterThan(best)) {
+                        best = candidate;
+                        for (const int position : topicPositions(topic))
+                            merged[position] = row[position];
+                    }
                 }
             }
+            QSqlQuery remove(db);
+            remove.prepare(QStringLiteral("DELETE FROM %1 WHERE \"nome\" = ? OR \"nome\" = ?").arg(name));
+            remove.addBindValue(keep);
+            remove.addBindValue(other);
+            if (!remove.exec()) {
+                *error = remove.lastError();
+                return false;
+            }
+            QSqlQuery insert(db);
+            insert.prepare(QStringLiteral("INSERT INTO %1 VALUES (%2)").arg(name, QStringList(merged.size(), QStringLiteral("?")).join(u',')));
+            for (const QVariant &value : merged)
+                insert.addBindValue(value);
+            if (!insert.exec()) {
+                *error = insert.lastError();
+                return false;
+            }
         }
-        QSqlQuery remove(db_);
-        remove.prepare(QStringLiteral("DELETE FROM %1 WHERE \"nome\" = ? OR \"nome\" = ?").arg(name));
-        remove.addBindValue(keep);
-        remove.addBindValue(other);
-        if (!remove.exec())
-            return fail(remove.lastError().text());
-        QSqlQuery insert(db_);
-        insert.prepare(QStringLiteral("INSERT INTO %1 VALUES (%2)").arg(name, QStringList(merged.size(), QStringLiteral("?")).join(u',')));
-        for (const QVariant &value : merged)
-            insert.addBindValue(value);
-        if (!insert.exec())
-            return fail(insert.lastError().text());
-    }
-    if (!db_.commit())
-        return fail(db_.lastError().text());
-    return true;
+        return true;
+    });
 }
 
 bool RegisterKeeper::deletePupil(const QString &pupil, const QDateTime &now)
 {
     if (!safetyCopy(freePath(QStringLiteral("registro-") + now.toString(QStringLiteral("yyyy-MM-dd-HHmmss")))))
         return false;
-    if (!db_.transaction())
-        return fail(db_.lastError().text());
-    for (const schema::Table &table : schema::tables()) {
-        QSqlQuery remove(db_);
-        remove.prepare(QStringLiteral("DELETE FROM %1 WHERE \"nome\" = ?").arg(schema::quoted(actualTableName(db_, table.name))));
-        remove.addBindValue(pupil);
-        if (!remove.exec())
-            return fail(remove.lastError().text());
-    }
-    if (!db_.commit())
-        return fail(db_.lastError().text());
-    return true;
+    return change([&](QSqlDatabase &db, QSqlError *error) {
+        for (const schema::Table &table : schema::tables()) {
+            QSqlQuery remove(db);
+            remove.prepare(QStringLiteral("DELETE FROM %1 WHERE \"nome\" = ?").arg(schema::quoted(actualTableName(db, table.name))));
+            remove.addBindValue(pupil);
+            if (!remove.exec()) {
+                *error = remove.lastError();
+                return false;
+            }
+        }
+        return true;
+    });
 }
 
 std::optional<QString> RegisterKeeper::startNewYear(const QDateTime &now)
 {
-    const std::optional<QList<PupilRecord>> records = readRecords(db_, &lastError_);
-    if (!records)
+    QString problem;
+    const std::optional<QList<PupilRecord>> records = readRecords(archive_.connection(), &problem);
+    if (!records) {
+        fail(QStringLiteral("Non riesco a leggere l'archivio dei risultati. Dettagli tecnici: %1").arg(problem));
         return std::nullopt;
+    }
     QDate latest;
     for (const PupilRecord &record : *records)
         for (const TopicResult &result : record.topics)
@@ -171,21 +204,18 @@ std::optional<QString> RegisterKeeper::startNewYear(const QDateTime &now)
         return std::nullopt;
     // Emptied in place rather than swapped for a new file: the program keeps the
     // archive open, and the emptied file has the schema and index it must have.
-    if (!db_.transaction()) {
-        fail(db_.lastError().text());
-        return std::nullopt;
-    }
-    for (const schema::Table &table : schema::tables()) {
-        QSqlQuery remove(db_);
-        if (!remove.exec(QStringLiteral("DELETE FROM %1").arg(schema::quoted(actualTableName(db_, table.name))))) {
-            fail(remove.lastError().text());
-            return std::nullopt;
+    const bool emptied = change([&](QSqlDatabase &db, QSqlError *error) {
+        for (const schema::Table &table : schema::tables()) {
+            QSqlQuery remove(db);
+            if (!remove.exec(QStringLiteral("DELETE FROM %1").arg(schema::quoted(actualTableName(db, table.name))))) {
+                *error = remove.lastError();
+                return false;
+            }
         }
-    }
-    if (!db_.commit()) {
-        fail(db_.lastError().text());
+        return true;
+    });
+    if (!emptied)
         return std::nullopt;
-    }
     return copy;
 }
 

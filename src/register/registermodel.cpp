@@ -65,6 +65,20 @@ QString RegisterColumn::fullHeading() const
 }
 
 const QString RegisterModel::notDone = QStringLiteral("—");
+const QString RegisterModel::belowSixSign = QStringLiteral("▼");
+const QColor RegisterModel::belowSixColour(176, 0, 0);
+
+namespace {
+
+// The columns that hold a mark on a scale of 10: a questionnaire's right answers, an
+// exercise's percentage, the average.
+bool holdsMark(const RegisterColumn &c)
+{
+    using Kind = RegisterColumn::Kind;
+    return c.kind == Kind::Average || c.kind == Kind::Percent || (c.kind == Kind::Right && !isExercise(c.topic));
+}
+
+} // namespace
 
 RegisterModel::RegisterModel(QObject *parent)
     : QAbstractTableModel(parent)
@@ -111,7 +125,37 @@ QString RegisterModel::text(int row, int column) const
     const std::optional<double> v = value(row, column);
     if (!v)
         return notDone;
-    return c.kind == RegisterColumn::Kind::Average ? decimal(*v) : QString::number(qRound(*v));
+    const QString number = c.kind == RegisterColumn::Kind::Average ? decimal(*v) : QString::number(qRound(*v));
+    return isBelowSix(row, column) ? number + u' ' + belowSixSign : number;
+}
+
+bool RegisterModel::isBelowSix(int row, int column) const
+{
+    const RegisterColumn &c = RegisterColumn::all().at(column);
+    if (!holdsMark(c))
+        return false;
+    const std::optional<double> v = value(row, column);
+    return v && (c.kind == RegisterColumn::Kind::Percent ? *v < 60 : *v < 6);
+}
+
+void RegisterModel::setShowDates(bool show)
+{
+    if (show == showDates_)
+        return;
+    showDates_ = show;
+    if (!records_.isEmpty())
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1), {Qt::DisplayRole});
+}
+
+QString RegisterModel::shortWhen(int row, int column) const
+{
+    const RegisterColumn &c = RegisterColumn::all().at(column);
+    if (!showDates_ || c.kind == RegisterColumn::Kind::Average || !holdsMark(c))
+        return {};
+    const TopicResult &result = records_.at(row).topics[c.topic];
+    if (!result.done)
+        return {};
+    return result.date.isValid() ? result.date.toString(QStringLiteral("dd/MM/yy")) : QStringLiteral("senza data");
 }
 
 QString RegisterModel::when(int row, int column) const
@@ -144,14 +188,23 @@ QVariant RegisterModel::data(const QModelIndex &index, int role) const
     const int row = index.row();
     const int column = index.column();
     switch (role) {
-    case Qt::DisplayRole: return text(row, column);
+    case Qt::DisplayRole: {
+        const QString date = shortWhen(row, column);
+        return date.isEmpty() ? text(row, column) : text(row, column) + u'\n' + date;
+    }
+    case Qt::ForegroundRole:
+        return isBelowSix(row, column) ? QVariant(belowSixColour) : QVariant();
+    case Qt::BackgroundRole:
+        return isBelowSix(row, column) ? QVariant(QColor(255, 226, 226)) : QVariant();
     case Qt::ToolTipRole: {
         const RegisterColumn &c = RegisterColumn::all().at(column);
         if (c.topic < 0)
             return {};
         const QString date = when(row, column);
-        return date.isEmpty() ? QStringLiteral("%1: non ancora svolto").arg(topicName(c.topic))
-                              : QStringLiteral("%1: svolto il %2").arg(topicName(c.topic), date);
+        if (date.isEmpty())
+            return QStringLiteral("%1: non ancora svolto").arg(topicName(c.topic));
+        const QString done = QStringLiteral("%1: svolto il %2").arg(topicName(c.topic), date);
+        return isBelowSix(row, column) ? done + QStringLiteral(" — sotto il 6") : done;
     }
     case Qt::TextAlignmentRole:
         return column == 0 ? QVariant(Qt::AlignLeft | Qt::AlignVCenter) : QVariant(Qt::AlignCenter);
@@ -223,6 +276,19 @@ bool RegisterFilter::filterAcceptsRow(int sourceRow, const QModelIndex &) const
     return filter_.isEmpty() || model_->record(sourceRow).name.contains(filter_, Qt::CaseInsensitive);
 }
 
+bool averageBelowSix(int column, const ColumnSummary &summary)
+{
+    const RegisterColumn &c = RegisterColumn::all().at(column);
+    return summary.average && holdsMark(c) && *summary.average < (c.kind == RegisterColumn::Kind::Percent ? 60 : 6);
+}
+
+QString averageText(int column, const ColumnSummary &summary)
+{
+    if (!summary.average)
+        return RegisterModel::notDone;
+    return averageBelowSix(column, summary) ? decimal(*summary.average) + u' ' + RegisterModel::belowSixSign : decimal(*summary.average);
+}
+
 QList<ColumnSummary> summarise(const RegisterModel &model, const QList<int> &rows)
 {
     const int columns = model.columnCount();
@@ -288,6 +354,8 @@ QVariant SummaryModel::data(const QModelIndex &index, int role) const
     const ColumnSummary &s = summary_.at(index.column());
     if (role == Qt::TextAlignmentRole)
         return index.column() == 0 ? QVariant(Qt::AlignLeft | Qt::AlignVCenter) : QVariant(Qt::AlignCenter);
+    if (role == Qt::ForegroundRole)
+        return index.row() == 0 && averageBelowSix(index.column(), s) ? QVariant(RegisterModel::belowSixColour) : QVariant();
     if (role == Qt::ToolTipRole)
         return index.row() == 0 ? QStringLiteral("La media della classe, sugli alunni che hanno svolto l'argomento")
                                 : QStringLiteral("Quanti alunni, fra quelli mostrati, hanno svolto l'argomento");
@@ -296,7 +364,7 @@ QVariant SummaryModel::data(const QModelIndex &index, int role) const
     if (index.column() == 0)
         return index.row() == 0 ? QStringLiteral("Media della classe") : QStringLiteral("Alunni (su %1)").arg(s.pupils);
     if (index.row() == 0)
-        return s.average ? decimal(*s.average) : RegisterModel::notDone;
+        return averageText(index.column(), s);
     return QString::number(s.pupils);
 }
 

@@ -3,6 +3,7 @@
 #include "pupilrecord.h"
 
 #include <QAbstractTableModel>
+#include <QColor>
 #include <QCollatorSortKey>
 #include <QSortFilterProxyModel>
 #include <vector>
@@ -21,12 +22,16 @@ struct RegisterColumn
     QString fullHeading() const;
 };
 
-// One row per pupil. A topic never done shows "—"; the date of a result is its tool tip.
+// One row per pupil. A topic never done shows "—"; the date of a result is its tool tip,
+// and under the result too while the dates are shown. A mark below 6 comes in red with
+// a sign, so that it shows on a black and white page as well.
 class RegisterModel : public QAbstractTableModel
 {
     Q_OBJECT
 public:
     static const QString notDone;
+    static const QString belowSixSign;
+    static const QColor belowSixColour;
     // The numeric value of a cell for sorting and averages; nullopt when not done.
     static constexpr int ValueRole = Qt::UserRole;
 
@@ -42,6 +47,12 @@ public:
     // The text of a cell as the table shows it.
     QString text(int row, int column) const;
     QString when(int row, int column) const;
+    // A mark on a scale of 10 (a questionnaire's, an exercise's percentage, the average) below 6.
+    bool isBelowSix(int row, int column) const;
+    // The date of the result under it, in the column that carries the topic's mark.
+    void setShowDates(bool show);
+    bool showsDates() const { return showDates_; }
+    QString shortWhen(int row, int column) const;
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -51,6 +62,7 @@ public:
 private:
     QList<PupilRecord> records_;
     std::vector<QCollatorSortKey> keys_;
+    bool showDates_ = false;
 };
 
 // Sorts by any column (names in Italian collation, a topic not done below every
@@ -62,6 +74,7 @@ public:
     explicit RegisterFilter(RegisterModel *model, QObject *parent = nullptr);
 
     void setNameFilter(const QString &text);
+    QString nameFilter() const { return filter_; }
     RegisterModel *registerModel() const { return model_; }
     // The source rows shown now, in the order shown.
     QList<int> shownRows() const;
@@ -86,6 +99,9 @@ struct ColumnSummary
     int pupils = 0;
 };
 QList<ColumnSummary> summarise(const RegisterModel &model, const QList<int> &rows);
+// A column's class average as the register writes it, with the sign when it is a mark below 6.
+bool averageBelowSix(int column, const ColumnSummary &summary);
+QString averageText(int column, const ColumnSummary &summary);
 
 // The two rows under the table: the class average and how many pupils did each topic.
 class SummaryModel : public QAbstractTableModel

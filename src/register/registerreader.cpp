@@ -3,14 +3,8 @@
 #include "archive/resulttopics.h"
 #include "archive/schema.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QSqlRecord>
-#include <QUrl>
-#include <atomic>
 
 namespace censaria::classregister {
 namespace {
@@ -104,41 +98,6 @@ bool readTable(const QSqlDatabase &db, const schema::Table &table, RecordMerger 
     return true;
 }
 
-QString newConnectionName()
-{
-    static std::atomic<int> counter{0};
-    return QStringLiteral("censaria-collected-%1").arg(++counter);
-}
-
-bool sameColumns(const QSqlRecord &record, const schema::Table &table)
-{
-    if (record.count() != table.columns.size())
-        return false;
-    for (int i = 0; i < record.count(); ++i)
-        if (record.fieldName(i).compare(table.columns[i].name, Qt::CaseInsensitive) != 0)
-            return false;
-    return true;
-}
-
-QString whyNotAnArchive(const QSqlDatabase &db)
-{
-    QSqlQuery check(db);
-    if (!check.exec(QStringLiteral("PRAGMA quick_check")) || !check.next() || check.value(0).toString() != QLatin1String("ok"))
-        return QStringLiteral("è danneggiato.");
-    check.finish();
-    const QStringList present = db.tables();
-    for (const schema::Table &table : schema::tables()) {
-        const auto found = std::find_if(present.begin(), present.end(), [&](const QString &name) {
-            return name.compare(table.name, Qt::CaseInsensitive) == 0;
-        });
-        if (found == present.end())
-            return QStringLiteral("non è un archivio dei risultati di Censaria: manca la tabella «%1».").arg(table.name);
-        if (!sameColumns(db.record(*found), table))
-            return QStringLiteral("ha colonne diverse da quelle di un archivio dei risultati di Censaria.");
-    }
-    return QString();
-}
-
 } // namespace
 
 std::optional<QList<PupilRecord>> readRecords(const QSqlDatabase &db, QString *error)
@@ -148,68 +107,6 @@ std::optional<QList<PupilRecord>> readRecords(const QSqlDatabase &db, QString *e
         if (!readTable(db, table, merger, error))
             return std::nullopt;
     return merger.records();
-}
-
-ArchiveFile::ArchiveFile(const QString &fileName, Access access)
-    : connection_(newConnectionName())
-    , fileName_(fileName)
-    , access_(access)
-{
-}
-
-ArchiveFile::~ArchiveFile()
-{
-    if (!QSqlDatabase::contains(connection_))
-        return;
-    QSqlDatabase::database(connection_, false).close();
-    QSqlDatabase::removeDatabase(connection_);
-}
-
-QSqlDatabase ArchiveFile::database() const
-{
-    return QSqlDatabase::database(connection_, false);
-}
-
-QString ArchiveFile::refuse(const QString &why)
-{
-    if (QSqlDatabase::contains(connection_)) {
-        QSqlDatabase::database(connection_, false).close();
-        QSqlDatabase::removeDatabase(connection_);
-    }
-    return QStringLiteral("Il file\n%1\n%2\n\nNon ho aperto nessun archivio.").arg(QDir::toNativeSeparators(fileName_), why);
-}
-
-QString ArchiveFile::open()
-{
-    const QFileInfo info(fileName_);
-    if (!info.isFile())
-        return refuse(QStringLiteral("non esiste."));
-    QFile file(fileName_);
-    if (!file.open(QIODevice::ReadOnly))
-        return refuse(QStringLiteral("non si può leggere."));
-    const QByteArray head = file.read(32);
-    file.close();
-    const QByteArray engine = head.mid(4, 15);
-    if (engine == "Standard Jet DB" || engine == "Standard ACE DB")
-        return refuse(QStringLiteral("è un archivio nel vecchio formato di Microsoft Access: "
-                                     "va convertito nel formato di questa versione di Censaria prima di poterlo leggere."));
-    if (!head.startsWith(QByteArrayLiteral("SQLite format 3\0")))
-        return refuse(QStringLiteral("non è un archivio dei risultati di Censaria."));
-
-    QString why;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
-        // Never created; read only unless asked, and waiting for a busy archive.
-        const bool readOnly = access_ == Access::ReadOnly;
-        db.setConnectOptions(readOnly ? QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000")
-                                      : QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000"));
-        db.setDatabaseName(QUrl::fromLocalFile(info.absoluteFilePath()).toString(QUrl::FullyEncoded)
-                           + (readOnly ? QStringLiteral("?mode=ro") : QStringLiteral("?mode=rw")));
-        why = db.open() ? whyNotAnArchive(db) : QStringLiteral("non si può aprire: è danneggiato.");
-    }
-    if (!why.isEmpty())
-        return refuse(why);
-    return QString();
 }
 
 } // namespace censaria::classregister

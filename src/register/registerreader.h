@@ -20,28 +20,4 @@ TopicResult topicFromRow(const ArchiveRow &row, int topic);
 // The table's name as the database spells it (names are matched regardless of case).
 QString actualTableName(const QSqlDatabase &db, const QString &name);
 
-// An archive file opened through a connection of its own after checking that it is
-// one. A collected archive (the file the export fills) is opened for reading only,
-// so nothing in it is ever changed; this computer's archive for the tidy-up too.
-class ArchiveFile
-{
-public:
-    enum class Access { ReadOnly, ReadWrite };
-    explicit ArchiveFile(const QString &fileName, Access access = Access::ReadOnly);
-    ~ArchiveFile();
-    ArchiveFile(const ArchiveFile &) = delete;
-    ArchiveFile &operator=(const ArchiveFile &) = delete;
-
-    // Opens the file; an empty string when it can be read, else an Italian message
-    // that names the file and says why it is refused.
-    QString open();
-    QSqlDatabase database() const;
-
-private:
-    QString refuse(const QString &why);
-    QString connection_;
-    QString fileName_;
-    Access access_;
-};
-
 } // namespace censaria::classregister

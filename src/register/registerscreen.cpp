@@ -1,11 +1,13 @@
 #include "registerscreen.h"
 
 #include "archive/archive.h"
+#include "archive/archiveproblemtext.h"
 #include "screenkit/forms.h"
 #include "screenkit/builders.h"
 #include "screenkit/module.h"
 #include "screenkit/palette.h"
 #include "platform/twips.h"
+#include "archivenames.h"
 #include "frozencolumn.h"
 #include "registerchart.h"
 #include "registercsv.h"
@@ -14,25 +16,22 @@
 #include "registermodel.h"
 #include "registerreader.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPagedPaintDevice>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QScrollBar>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QTableView>
 
 namespace censaria::classregister {
 namespace {
 
 const QString title = QStringLiteral("Registro della classe");
-const QString copiesFolder = QStringLiteral("perCensaria\\copie");
 const QString classKey = QStringLiteral("registro/classe");
 const QString schoolKey = QStringLiteral("registro/scuola");
 constexpr int nameColumnTwips = 2300;
@@ -65,7 +64,9 @@ QTableView *makeTable(const char *name, QWidget *parent)
 
 RegisterScreen::RegisterScreen(Module &module)
     : Screen(module, forms::classRegister)
-    , password_(settingsFile())
+    , gate_(module)
+    , serverLogin_(module, this)
+    , output_(module, title, QStringLiteral("il registro"))
     , model_(new RegisterModel(this))
     , filter_(new RegisterFilter(model_, this))
     , summary_(new SummaryModel(filter_, this))
@@ -98,6 +99,11 @@ RegisterScreen::RegisterScreen(Module &module)
     connect(classBox_, &QLineEdit::editingFinished, this, &RegisterScreen::keepHeadingBoxes);
     connect(schoolBox_, &QLineEdit::editingFinished, this, &RegisterScreen::keepHeadingBoxes);
     connect(filterBox_, &QLineEdit::textChanged, filter_, &RegisterFilter::setNameFilter);
+    // On a board no mouse hovers: the dates can stand under the results.
+    datesBox_ = new QCheckBox(QStringLiteral("Mostra le date"), canvas());
+    place(datesBox_, QStringLiteral("datesBox"), {10060, 620, 1700, 330}, Twips::font(8.25, true));
+    setTextColour(datesBox_, palette::dark::text);
+    connect(datesBox_, &QCheckBox::toggled, this, &RegisterScreen::showDates);
 
     sources_ = makeLabel(canvas(), QStringLiteral("sourcesLabel"), QString(), {240, 990, 11500, 400}, Twips::font(7.5));
     sources_->setWordWrap(true);
@@ -176,7 +182,7 @@ RegisterScreen::RegisterScreen(Module &module)
         makeButton(canvas(), QString::fromUtf8(b.name), b.caption, b.place, look, this, [this, action = b.action] { action(this); });
     }
 
-    setKeyboardOrder(controls({"classBox", "schoolBox", "filterBox", "registerTable", "chartTopic", "thisComputerButton",
+    setKeyboardOrder(controls({"classBox", "schoolBox", "filterBox", "datesBox", "registerTable", "chartTopic", "thisComputerButton",
                                "collectedButton", "csvButton", "printButton", "pdfButton", "joinButton", "deleteButton",
                                "newYearButton", "backButton", "menuButton", "exitButton"}),
                      filterBox_);
@@ -197,12 +203,20 @@ void RegisterScreen::fitColumns()
     table_->setColumnWidth(0, Twips::px(nameColumnTwips));
     totals_->setColumnWidth(0, Twips::px(nameColumnTwips));
     for (int column = 1; column < model_->columnCount(); ++column) {
-        int width = header.horizontalAdvance(QStringLiteral("10,0"));
+        int width = std::max(header.horizontalAdvance(QStringLiteral("10,0 ") + RegisterModel::belowSixSign),
+                             model_->showsDates() ? QFontMetrics(table_->font()).horizontalAdvance(QStringLiteral("00/00/00")) : 0);
         for (const QString &line : RegisterColumn::all()[column].heading().split(u'\n'))
             width = std::max(width, header.horizontalAdvance(line));
         table_->setColumnWidth(column, width + padding);
         totals_->setColumnWidth(column, width + padding);
     }
+}
+
+void RegisterScreen::showDates(bool shown)
+{
+    model_->setShowDates(shown);
+    table_->verticalHeader()->setDefaultSectionSize(Twips::px(shown ? 2 * rowTwips - 60 : rowTwips));
+    fitColumns();
 }
 
 void RegisterScreen::keepHeadingBoxes()
@@ -219,62 +233,14 @@ void RegisterScreen::say(const QString &text, MessageIcon icon)
 
 bool RegisterScreen::admit()
 {
-    if (!(password_.isSet() ? askPassword() : choosePassword()))
+    // Asked at every opening; with the archive on the server the teachers' role guards it.
+    gate_.close();
+    const bool admitted = serverLogin_.needed() ? serverLogin_.archive() != nullptr
+                                                : gate_.admitToRegister(QStringLiteral("Password del registro:"), title);
+    if (!admitted)
         return false;
     filterBox_->clear();
     return showThisComputer();
-}
-
-bool RegisterScreen::choosePassword()
-{
-    Dialogs &dialogs = *module().platform().dialogs;
-    const QString first = dialogs.password(QStringLiteral("Il registro mostra i risultati di tutti gli alunni: lo protegge una password "
-                                                          "che conosce solo l'insegnante.\n\nScegli la password del registro:"),
-                                           title);
-    if (first.isEmpty())
-        return false;
-    if (first.size() < 4) {
-        say(QStringLiteral("La password deve avere almeno 4 caratteri. Il registro non è stato aperto."), MessageIcon::Exclamation);
-        return false;
-    }
-    const QString second = dialogs.password(QStringLiteral("Scrivi di nuovo la stessa password, per conferma:"), title);
-    if (second.isEmpty())
-        return false;
-    if (second != first) {
-        say(QStringLiteral("Le due password scritte non sono uguali: nessuna password è stata scelta e il registro non è stato aperto.\n\n"
-                           "Riprova."),
-            MessageIcon::Exclamation);
-        return false;
-    }
-    if (!password_.set(first)) {
-        say(QStringLiteral("Non riesco a salvare la password nel file\n%1\nIl registro non è stato aperto.")
-                .arg(QDir::toNativeSeparators(settingsFile())),
-            MessageIcon::Critical);
-        return false;
-    }
-    return true;
-}
-
-bool RegisterScreen::askPassword()
-{
-    const QDateTime now = module().platform().clock->now();
-    if (const int wait = password_.secondsToWait(now); wait > 0) {
-        say(QStringLiteral("Troppi tentativi sbagliati. Riprova fra %1 secondi.").arg(wait), MessageIcon::Exclamation);
-        return false;
-    }
-    const QString typed = module().platform().dialogs->password(QStringLiteral("Password del registro:"), title);
-    if (typed.isEmpty())
-        return false;
-    switch (password_.check(typed, module().platform().clock->now())) {
-    case TeacherPassword::Answer::Accepted: return true;
-    case TeacherPassword::Answer::Refused: say(QStringLiteral("La password non è giusta."), MessageIcon::Exclamation); break;
-    case TeacherPassword::Answer::RefusedNowPaused:
-        say(QStringLiteral("La password non è giusta per la terza volta di seguito: riprova fra %1 secondi.").arg(TeacherPassword::pauseSeconds),
-            MessageIcon::Exclamation);
-        break;
-    case TeacherPassword::Answer::Paused: break;
-    }
-    return false;
 }
 
 void RegisterScreen::showRecords(QList<PupilRecord> records, const QString &sources, bool local)
@@ -283,10 +249,11 @@ void RegisterScreen::showRecords(QList<PupilRecord> records, const QString &sour
     model_->setRecords(std::move(records));
     sourceText_ = sources;
     local_ = local;
-    sources_->setText(QStringLiteral("Risultati di: %1 — %2 alunni. Il segno — indica un argomento non ancora svolto; "
-                                     "la data di un risultato compare tenendoci sopra il mouse.")
+    sources_->setText(QStringLiteral("Risultati di: %1 — %2 alunni. Il segno — indica un argomento non ancora svolto, "
+                                     "%3 un voto sotto il 6; «Mostra le date» scrive sotto ogni voto quando è stato preso.")
                           .arg(sources)
-                          .arg(model_->rowCount()));
+                          .arg(model_->rowCount())
+                          .arg(RegisterModel::belowSixSign));
 }
 
 bool RegisterScreen::showThisComputer()
@@ -295,33 +262,26 @@ bool RegisterScreen::showThisComputer()
     QString problem;
     std::optional<QList<PupilRecord>> records;
     if (archive.isServer()) {
-        records = readRecords(archive.connection(), &problem);
+        Archive *teacher = serverLogin_.archive();
+        if (!teacher)
+            return false;
+        records = readRecords(teacher->connection(), &problem);
     } else {
-        ArchiveFile file(archive.fileName());
-        problem = file.open();
-        if (problem.isEmpty())
-            records = readRecords(file.database(), &problem);
+        records = readRecords(archive.connection(), &problem);
     }
     if (!records) {
         say(QStringLiteral("Non riesco a leggere l'archivio dei risultati (%1).\n\n%2").arg(archive.place(), problem), MessageIcon::Critical);
         return false;
     }
-    showRecords(std::move(*records), archive.isServer() ? QStringLiteral("il server della scuola, %1").arg(archive.place()) : QStringLiteral("questo computer"),
+    showRecords(std::move(*records), archive.isServer() ? QStringLiteral("il server della scuola, %1").arg(archive.place()) : thisComputerName(),
                 true);
     return true;
-}
-
-// Where the teacher's file dialogs start: the USB stick when one is mounted.
-QString RegisterScreen::startFolder() const
-{
-    const QList<Medium> media = module().platform().driveA->media();
-    return media.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) : media.first().rootPath;
 }
 
 void RegisterScreen::chooseCollected()
 {
     const QStringList files = module().platform().dialogs->openFiles(
-        QStringLiteral("Scegli uno o più archivi raccolti (exportcensa.mdb)"), startFolder(),
+        QStringLiteral("Scegli uno o più archivi raccolti (exportcensa.mdb)"), output_.startFolder(),
         QStringLiteral("Archivi raccolti (*.mdb);;Tutti i file (*)"));
     if (!files.isEmpty())
         showCollected(files);
@@ -337,10 +297,11 @@ bool RegisterScreen::showCollected(const QStringList &files)
             progress.finish();
             return false;
         }
-        ArchiveFile file(files[i]);
-        QString problem = file.open();
+        Archive collected(files[i]);
+        const ArchiveProblem refused = collected.openReadOnly();
+        QString problem = refused == ArchiveProblem::None ? QString() : archiveFileProblemText(collected, refused);
         std::optional<QList<PupilRecord>> records;
-        if (problem.isEmpty() && !(records = readRecords(file.database(), &problem)))
+        if (problem.isEmpty() && !(records = readRecords(collected.connection(), &problem)))
             problem = QStringLiteral("Non riesco a leggere il file\n%1\n\n%2").arg(QDir::toNativeSeparators(files[i]), problem);
         if (!problem.isEmpty()) {
             progress.finish();
@@ -352,31 +313,27 @@ bool RegisterScreen::showCollected(const QStringList &files)
     }
     progress.advance(int(files.size()));
     progress.finish();
-    QStringList names;
-    for (const QString &file : files)
-        names << QDir::toNativeSeparators(file);
-    showRecords(merger.records(), names.join(QStringLiteral(", ")), false);
+    showRecords(merger.records(), collectedArchivesNames(files, module().platform().driveA->media()), false);
     return true;
 }
 
-QString RegisterScreen::suggestedPath(const QString &suffix) const
+QString RegisterScreen::fileStem() const
 {
-    const QString folder = startFolder();
-    QString name = QStringLiteral("registro");
     const QString className = classBox_->text().simplified();
-    if (!className.isEmpty())
-        name += u'-' + className;
-    name += u'-' + module().platform().clock->now().date().toString(QStringLiteral("yyyy-MM-dd"));
-    // Characters a file name on a stick cannot hold.
-    static const QRegularExpression unsafe(QStringLiteral("[\\\\/:*?\"<>|ªº°]"));
-    name.remove(unsafe);
-    name = name.simplified().replace(u' ', u'-');
-    return QDir(folder).filePath(name + suffix);
+    return className.isEmpty() ? QStringLiteral("registro") : QStringLiteral("registro-") + className;
+}
+
+RegisterDocument RegisterScreen::document() const
+{
+    return RegisterDocument(*model_, filter_->shownRows(),
+                            {classBox_->text().simplified(), schoolBox_->text().simplified(), module().platform().clock->now().date(),
+                             sourceText_, chart_->figures().topic, chart_->figures().note});
 }
 
 void RegisterScreen::exportCsv()
 {
-    QString path = module().platform().dialogs->saveFile(QStringLiteral("Esporta per foglio di calcolo"), suggestedPath(QStringLiteral(".csv")),
+    QString path = module().platform().dialogs->saveFile(QStringLiteral("Esporta per foglio di calcolo"),
+                                                         output_.suggestedPath(fileStem(), QStringLiteral(".csv")),
                                                          QStringLiteral("Foglio di calcolo CSV (*.csv)"));
     if (path.isEmpty())
         return;
@@ -384,10 +341,7 @@ void RegisterScreen::exportCsv()
         path += QStringLiteral(".csv");
     QString error;
     if (!writeFileAtomically(path, registerCsv(*model_, filter_->shownRows()), &error)) {
-        say(QStringLiteral("Non sono riuscito a scrivere il file\n%1\n\nForse il supporto è pieno, protetto da scrittura o è stato "
-                           "tolto. Nessun file è rimasto a metà.")
-                .arg(QDir::toNativeSeparators(path)),
-            MessageIcon::Exclamation);
+        output_.sayNotWritten(path);
         return;
     }
     say(QStringLiteral("Il registro è nel file\n%1\n\nSi apre con un doppio clic nel foglio di calcolo.").arg(QDir::toNativeSeparators(path)),
@@ -396,71 +350,12 @@ void RegisterScreen::exportCsv()
 
 void RegisterScreen::savePdf()
 {
-    QString path = module().platform().dialogs->saveFile(QStringLiteral("Salva il registro in PDF"), suggestedPath(QStringLiteral(".pdf")),
-                                                         QStringLiteral("Documento PDF (*.pdf)"));
-    if (path.isEmpty())
-        return;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".pdf");
-    const RegisterDocument document(*model_, filter_->shownRows(),
-                                    {classBox_->text().simplified(), schoolBox_->text().simplified(),
-                                     module().platform().clock->now().date(), sourceText_});
-    Progress &progress = *module().platform().progress;
-    QString error;
-    const bool written = writeRegisterPdf(document, path, pageProgress(QStringLiteral("Preparo il PDF del registro (%1 pagine)...")), &error);
-    progress.finish();
-    if (written)
-        say(QStringLiteral("Il registro è nel file\n%1").arg(QDir::toNativeSeparators(path)), MessageIcon::Information);
-    else if (!error.isEmpty())
-        say(QStringLiteral("Non sono riuscito a scrivere il file\n%1\n\nForse il supporto è pieno, protetto da scrittura o è stato "
-                           "tolto. Nessun file è rimasto a metà.")
-                .arg(QDir::toNativeSeparators(path)),
-            MessageIcon::Exclamation);
+    output_.savePdf(document(), fileStem());
 }
 
 void RegisterScreen::printRegister()
 {
-    PagePrinter &printer = *module().platform().pagePrinter;
-    if (!printer.available()) {
-        const int answer = module().platform().dialogs->choose(
-            QStringLiteral("Non trovo nessuna stampante collegata a questo computer.\n\n"
-                           "Puoi salvare il registro in un file PDF e stamparlo da un altro computer."),
-            title, {QStringLiteral("Salva in PDF"), QStringLiteral("Annulla")});
-        if (answer == 0)
-            savePdf();
-        return;
-    }
-    const RegisterDocument document(*model_, filter_->shownRows(),
-                                    {classBox_->text().simplified(), schoolBox_->text().simplified(),
-                                     module().platform().clock->now().date(), sourceText_});
-    QPagedPaintDevice *device = printer.beginDocument(title);
-    if (!device) {
-        say(QStringLiteral("La stampante non risponde. Il registro non è stato stampato."), MessageIcon::Exclamation);
-        return;
-    }
-    RegisterDocument::preparePage(*device);
-    const RegisterDocument::Progress pages = pageProgress(QStringLiteral("Stampo il registro (%1 pagine)..."));
-    document.draw(*device, [&](int page, int count) {
-        if (pages(page, count))
-            return true;
-        printer.abortDocument();
-        return false;
-    });
-    module().platform().progress->finish();
-    if (!printer.endDocument())
-        say(QStringLiteral("La stampante ha dato un errore: il registro potrebbe non essere stato stampato per intero."),
-            MessageIcon::Exclamation);
-}
-
-RegisterDocument::Progress RegisterScreen::pageProgress(const QString &label)
-{
-    Progress *progress = module().platform().progress;
-    // One bar for the whole document, started once its number of pages is known.
-    return [progress, label](int page, int pages) {
-        if (page == 1)
-            progress->start(label.arg(pages), pages);
-        return progress->advance(page - 1);
-    };
+    output_.print(document(), fileStem());
 }
 
 QStringList RegisterScreen::selectedNames() const
@@ -552,12 +447,13 @@ void RegisterScreen::startNewYear()
 
 void RegisterScreen::tidyUp(const QString &failure, const std::function<bool(RegisterKeeper &)> &work)
 {
-    ArchiveFile file(module().dbrisultati().fileName(), ArchiveFile::Access::ReadWrite);
-    const QString problem = file.open();
-    RegisterKeeper keeper(file.database(), [this](const QString &to) { return module().dbrisultati().copyTo(to); },
-                          module().paths().resolve(copiesFolder));
-    if (!problem.isEmpty() || !work(keeper))
-        say(failure.arg(problem.isEmpty() ? keeper.lastError() : problem), MessageIcon::Critical);
+    Archive &archive = module().dbrisultati();
+    // The copies go beside the real archive, where the package lets every account of its
+    // group add one and none remove another's (perCensaria\copie without the package).
+    RegisterKeeper keeper(archive, [&archive](const QString &to) { return archive.copyTo(to); },
+                          module().settingsFile(QStringLiteral("copie")));
+    if (!work(keeper))
+        say(failure.arg(keeper.lastError()), MessageIcon::Critical);
     showThisComputer();
 }
 

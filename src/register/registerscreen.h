@@ -1,14 +1,17 @@
 #pragma once
 
+#include "archive/serverlogin.h"
+#include "screenkit/documentoutput.h"
 #include "screenkit/navigation.h"
 #include "screenkit/screen.h"
+#include "screenkit/teachergate.h"
 #include "platform/platform.h"
 #include "pupilrecord.h"
-#include "teacherpassword.h"
 
 #include <functional>
 #include <memory>
 
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -17,6 +20,7 @@ class QTableView;
 namespace censaria::classregister {
 
 class RegisterChart;
+class RegisterDocument;
 class RegisterFilter;
 class RegisterKeeper;
 class RegisterModel;
@@ -54,22 +58,23 @@ public:
 
 private:
     void showRecords(QList<PupilRecord> records, const QString &sources, bool local);
-    bool choosePassword();
-    bool askPassword();
     void say(const QString &text, censaria::MessageIcon icon = censaria::MessageIcon::None);
     QStringList selectedNames() const;
     bool needLocal();
     // One tidy-up on this computer's archive, a copy kept first: on failure the teacher is
     // told why (failure holds %1 for it); the register then shows the archive as it is.
     void tidyUp(const QString &failure, const std::function<bool(RegisterKeeper &)> &work);
-    QString startFolder() const;
-    QString suggestedPath(const QString &suffix) const;
+    // The register as it is shown now, on paper.
+    RegisterDocument document() const;
+    QString fileStem() const;
+    void showDates(bool shown);
     void keepHeadingBoxes();
     void fitColumns();
     void goBackToResults();
-    std::function<bool(int, int)> pageProgress(const QString &label);
 
-    TeacherPassword password_;
+    TeacherGate gate_;
+    ServerLogin serverLogin_; // with the archive on the server, the teachers' role guards the register
+    DocumentOutput output_;
     RegisterModel *model_;
     RegisterFilter *filter_;
     SummaryModel *summary_;
@@ -80,6 +85,7 @@ private:
     QLineEdit *classBox_;
     QLineEdit *schoolBox_;
     QLineEdit *filterBox_;
+    QCheckBox *datesBox_;
     QString sourceText_;
     bool local_ = true;
 };

@@ -1,14 +1,62 @@
 #include "clicklabel.h"
 
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace censaria {
+namespace {
+
+// Screen readers announce a label that acts as a button as a button, by its name, and
+// can press it; one that only decorates stays a piece of text.
+class ClickLabelAccessible : public QAccessibleWidget
+{
+public:
+    explicit ClickLabelAccessible(ClickLabel *label)
+        : QAccessibleWidget(label, QAccessible::Button)
+    {
+    }
+
+    QAccessible::Role role() const override
+    {
+        return widget()->focusPolicy() == Qt::NoFocus ? QAccessible::StaticText : QAccessible::Button;
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return static_cast<ClickLabel *>(widget())->text().simplified();
+        return QAccessibleWidget::text(t);
+    }
+
+    QStringList actionNames() const override
+    {
+        return role() == QAccessible::Button ? QStringList{pressAction()} : QStringList();
+    }
+
+    void doAction(const QString &action) override
+    {
+        if (action == pressAction() && role() == QAccessible::Button)
+            static_cast<ClickLabel *>(widget())->click();
+    }
+};
+
+QAccessibleInterface *clickLabelAccessible(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("censaria::ClickLabel"))
+        if (auto *label = qobject_cast<ClickLabel *>(object))
+            return new ClickLabelAccessible(label);
+    return nullptr;
+}
+
+} // namespace
 
 ClickLabel::ClickLabel(const QString &text, QWidget *parent)
     : QLabel(text, parent)
 {
+    static const bool announced = (QAccessible::installFactory(clickLabelAccessible), true);
+    Q_UNUSED(announced);
     setMouseTracking(true);
     setCursor(Qt::PointingHandCursor);
     // Tab only: a click must not take the focus from a field being typed in.

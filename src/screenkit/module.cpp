@@ -8,16 +8,21 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace censaria {
 
-Module::Module(const Platform &platform, const QString &programFolder)
-    : platform_(platform)
+Module::Module(const Platform &platform, const QString &programFolder, const QString &accountFolder)
+    : technicianPasswordFile(QStringLiteral(CENSARIA_TECHNICIAN_PASSWORD_FILE))
+    , platform_(platform)
     , paths_(programFolder)
+    , accountFolder_(accountFolder)
     , archive_(std::make_unique<Archive>(
           loadArchiveSettings(archiveSettingsFiles(paths_.resolve(QStringLiteral("perCensaria\\censaria.ini")))),
           paths_.resolve(QStringLiteral("perCensaria\\dbcensaria.mdb"))))
-    , writer_(std::make_unique<ResultWriter>(*archive_, paths_.resolve(QStringLiteral("perCensaria\\codarisultati.sqlite"))))
+    // Per account: the program's folder may belong to root, and a pupil's queue is his own.
+    , writer_(std::make_unique<ResultWriter>(*archive_, QDir(accountFolder).filePath(QStringLiteral("codarisultati.sqlite")),
+                                             [this] { return platform_.clock->now(); }))
     , navigation_(*this)
     , screens_(std::make_unique<ScreenRegistry>(*this))
 {
@@ -46,8 +51,15 @@ void Module::startSendingQueue()
 
 void Module::chiedinome()
 {
+    // The names already in the archive are offered as the pupil types, so that ROSSI MARIO
+    // does not come back as MARIO ROSSI, a pupil of his own in the register.
+    QStringList known = archive_->isOpen() ? archive_->names() : QStringList();
+    known.removeAll(QString());
+    known.removeDuplicates();
+    known.sort(Qt::CaseInsensitive);
     for (;;) {
-        const QString answer = platform_.dialogs->input(QStringLiteral("Scrivi qui PRIMA il COGNOME, poi il tuo Nome"), forms::programTitle);
+        const QString answer =
+            platform_.dialogs->inputWithCompletions(QStringLiteral("Scrivi qui PRIMA il COGNOME, poi il tuo Nome"), forms::programTitle, known);
         if (answer.isEmpty())
             return;
         const QString name = normalisePupilName(answer);
@@ -83,6 +95,11 @@ bool Module::recordResult(const QString &table, const QList<std::pair<int, QVari
                                "e sarà inviato appena possibile."),
                 MessageIcon::Information);
         return true;
+    case Recorded::SetAside:
+        message(QStringLiteral("Il server della scuola non ha accettato questo risultato: è conservato su questo computer, "
+                               "messo da parte. Avvisa l'insegnante."),
+                MessageIcon::Exclamation);
+        return true;
     case Recorded::Lost:
         break;
     }
@@ -100,6 +117,11 @@ QString Module::settingsFile(const QString &name) const
     return QFileInfo(real.isEmpty() ? archive.absoluteFilePath() : real).dir().filePath(name);
 }
 
+QString Module::accountSettingsFile(const QString &name)
+{
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)).filePath(name);
+}
+
 QString Module::saveFailureReason() const
 {
     switch (archive_->lastFailure()) {
@@ -111,9 +133,12 @@ QString Module::saveFailureReason() const
         return QStringLiteral("Avvisa l'insegnante: l'archivio o la sua cartella sono protetti da scrittura.");
     case ArchiveFailure::Damaged:
         return QStringLiteral("Avvisa l'insegnante: l'archivio è danneggiato.");
+    case ArchiveFailure::NotPermitted:
+        return QStringLiteral("Avvisa l'insegnante: il server della scuola non permette a questo computer di salvare i risultati.");
     case ArchiveFailure::None:
     case ArchiveFailure::Other:
     case ArchiveFailure::Refused:
+    case ArchiveFailure::Unreachable:
         break;
     }
     return QStringLiteral("Avvisa l'insegnante. Dettagli tecnici: %1").arg(archive_->lastError());

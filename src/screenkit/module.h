@@ -19,11 +19,16 @@ namespace censaria {
 class Module
 {
 public:
-    Module(const Platform &platform, const QString &programFolder);
+    // accountFolder is this account's own data folder, where results wait for the server.
+    Module(const Platform &platform, const QString &programFolder, const QString &accountFolder);
     ~Module();
 
     QString nomealunno; // the pupil's normalised name, empty until asked
     QString chiamante;  // the screen or lesson page the next back button returns to
+    // Under the Debian package the teacher's password is in a file that only root
+    // changes, set with the technician's command; empty where the program keeps it
+    // itself, beside the archive.
+    QString technicianPasswordFile;
 
     // The archive that censaria.ini names, "perCensaria\dbcensaria.mdb" when it names
     // none, opened once at start. Every screen reads the results from here, so with a
@@ -51,11 +56,17 @@ public:
 
     const Platform &platform() const { return platform_; }
     const DataPaths &paths() const { return paths_; }
-    // Where the program keeps the files it writes besides the archive (settings, the
-    // register's password): the folder of the archive file itself, links followed, as an
+    // Where the program keeps the files it writes besides the archive (the register's
+    // settings and its copies): the folder of the archive file itself, links followed, as an
     // install may keep the program's folder read-only and reach the archive by a link;
     // perCensaria when the archive is on a server.
     QString settingsFile(const QString &name) const;
+    // Where the program keeps a choice of the account using it (the larger type): the
+    // account's own settings folder, which no other account can write, replace or lock.
+    static QString accountSettingsFile(const QString &name);
+    // This account's own data folder (QStandardPaths::AppDataLocation for the program):
+    // the results waiting for the server, the wrong tries of the teacher's password.
+    QString accountFolder() const { return accountFolder_; }
     ScreenRegistry &screens() { return *screens_; }
     Navigation &navigation() { return navigation_; }
     QSize displaySize() const;
@@ -66,6 +77,7 @@ private:
 
     Platform platform_;
     DataPaths paths_;
+    QString accountFolder_;
     std::unique_ptr<Archive> archive_;
     std::unique_ptr<ResultWriter> writer_;
     QTimer queueTimer_;

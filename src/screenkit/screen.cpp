@@ -5,6 +5,7 @@
 #include "platform/twips.h"
 
 #include "clicklabel.h"
+#include "figureview.h"
 #include "focusring.h"
 
 #include <QAbstractButton>
@@ -42,6 +43,17 @@ void Screen::keyPressEvent(QKeyEvent *event)
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
         escape();
         return;
+    }
+    if (event->key() == Qt::Key_F11 && event->modifiers() == Qt::NoModifier && openFullScreenFigure(this))
+        return;
+    // Enter presses the button with the focus, as Space does: a button lets it pass on
+    // here unless it is a dialog's default, and keyboard users from Windows press Enter.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        if (auto *button = qobject_cast<QAbstractButton *>(focusWidget()); button && button->isEnabled() && button->isVisible()) {
+            button->click();
+            return;
+        }
     }
     QWidget::keyPressEvent(event);
 }

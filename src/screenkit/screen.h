@@ -38,7 +38,8 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
-    // Esc leaves the screen as its back button does.
+    // Esc leaves the screen as its back button does; Enter presses the focused button;
+    // F11 shows the screen's figure full-screen.
     void keyPressEvent(QKeyEvent *event) override;
     virtual void escape() { goBack(); }
     // Enter in one of these boxes presses the button, while it can be pressed.

@@ -2,13 +2,17 @@
 
 #include "screenkit/accessibility.h"
 #include "screenkit/builders.h"
+#include "screenkit/documentoutput.h"
+#include "screenkit/figureview.h"
 #include "screenkit/verdict.h"
 #include "screenkit/forms.h"
 #include "screenkit/module.h"
 #include "screenkit/palette.h"
 #include "growthgraph.h"
+#include "simulationsheet.h"
 #include "platform/numbers.h"
 #include "platform/twips.h"
+#include "platform/wording.h"
 
 #include <QFontMetrics>
 #include <QFrame>
@@ -16,6 +20,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
+#include <array>
 #include <limits>
 
 namespace censaria {
@@ -27,6 +32,7 @@ const QColor disabledGrey(169, 179, 189);
 
 const QString variationCaption = QStringLiteral("Variazione rispetto al          = ");
 const QString variationLead = QStringLiteral("Variazione rispetto al ");
+const QString graphTitle = QStringLiteral("Grafico dell'andamento demografico");
 
 QFrame *panel(QWidget *parent, const QRect &twips)
 {
@@ -49,7 +55,17 @@ Fgrafici::Fgrafici(Module &module)
     graph_ = new GrowthGraph(canvas());
     graph_->setObjectName(QStringLiteral("Graph1"));
     graph_->setGeometry(Twips::rect(4300, 3350, 7500, 5550));
-    graph_->setTitle(QStringLiteral("Grafico dell'andamento demografico"));
+    graph_->setTitle(graphTitle);
+    offerFullScreen(graph_, [] { return graphTitle; }, [this](QPainter &painter, const QRectF &area) {
+        paintGrowthGraph(painter, area, graphTitle, simulation_.isRunning() ? simulation_.shownSeries() : QList<qint32>(),
+                         simulation_.graphScale());
+    });
+    // On paper: the graph with the table of its years, in the graph's free top left corner.
+    print_ = makeButton(canvas(), QStringLiteral("printButton"), QStringLiteral("Stampa"), {4380, 3420, 1100, 360},
+                        filledLook(palette::operate, 8.5, disabledGrey), this, &Fgrafici::printGraph);
+    accessible::describe(print_, QStringLiteral("Stampa il grafico con la tabella dei dati, anno per anno"));
+    print_->setToolTip(print_->accessibleDescription());
+    print_->setEnabled(false);
 
     connect(startYear_, &QLineEdit::textChanged, this, &Fgrafici::startYearChanged);
     connect(initialPopulation_, &QLineEdit::textChanged, this, &Fgrafici::initialPopulationChanged);
@@ -60,7 +76,7 @@ Fgrafici::Fgrafici(Module &module)
     describeGraph();
     // Enter in a box computes the year, as the button does.
     submitOnEnter({startYear_, initialPopulation_, birthRate_, deathRate_}, calculate_);
-    setKeyboardOrder(controls({"Text1", "txtpopiniziale", "txtnatal", "Txtmortal", "cmdcalcola", "CmdNUOVO", "Cmdesercitazione",
+    setKeyboardOrder(controls({"Text1", "txtpopiniziale", "txtnatal", "Txtmortal", "cmdcalcola", "CmdNUOVO", "printButton", "Cmdesercitazione",
                                "Cmdtorno", "Cmdmenù", "Cmdesco"}),
                      startYear_);
 }
@@ -125,6 +141,13 @@ void Fgrafici::buildResults()
     variationYear_->setGeometry(caption.left() + gapLeft, caption.top(), gapWidth, caption.height());
     variationYear_->setAlignment(Qt::AlignCenter);
 
+    setResultTypes();
+}
+
+void Fgrafici::setResultTypes()
+{
+    for (QLabel *value : {births_, deaths_, balance_, variation_})
+        value->setFont(Twips::font(11, true));
     for (QLabel *emphasised : {year_, population_})
         emphasised->setFont(Twips::font(12, true));
 }
@@ -132,9 +155,14 @@ void Fgrafici::buildResults()
 QLabel *Fgrafici::addResult(QWidget *panel, const char *name, const QString &caption, int row)
 {
     const int top = 120 + row * 460;
-    makeLabel(panel, QString(), caption, {150, top, 3000, 420}, Twips::font(9.5, row == 0 || row == 5))
+    // Numbers in groups of three need room: every value but the variation, whose caption is
+    // long, starts where the short captions end, even in the largest type.
+    const int valueLeft = caption == variationCaption ? 3150 : 2500;
+    constexpr int valueRight = 4570;
+    makeLabel(panel, QString(), caption, {150, top, valueLeft - 150, 420}, Twips::font(9.5, row == 0 || row == 5))
         ->setStyleSheet(QStringLiteral("color: #1e2d3c;"));
-    QLabel *value = makeResultLabel(panel, QString::fromUtf8(name), {3150, top, 1420, 420}, 11, Qt::AlignRight | Qt::AlignVCenter);
+    QLabel *value =
+        makeResultLabel(panel, QString::fromUtf8(name), {valueLeft, top, valueRight - valueLeft, 420}, 11, Qt::AlignRight | Qt::AlignVCenter);
     accessible::describe(value, accessible::fromCaption(caption));
     value->setStyleSheet(QStringLiteral("color: #14594b;"));
     return value;
@@ -147,14 +175,19 @@ void Fgrafici::buildScenario()
     scenario->setWordWrap(true);
     scenario->setStyleSheet(QStringLiteral("QLabel { background: #fff8d8; color: #2b2b2b; border: 1px solid #d8c27a; padding: %1px; }")
                                 .arg(Twips::px(90)));
+    // Algeria: the population of mid-1997 between the United Nations' estimates for 1995
+    // and 2000, and their birth and death rates of 1995-2000. No-break spaces keep each
+    // number on one line.
     scenario->setText(QStringList{
         QStringLiteral("PROVA A SIMULARE queste TRE diverse situazioni:"),
-        QStringLiteral("1. ITALIA 2000: pop.: 57 600 000; T. di Natalità: 9,4/1000; T. di Mortalità: 9,7/1000"),
-        QStringLiteral("2. ALGERIA 1997: pop. = 27 940 000; T. di Natalità: 29/1000; T di Mortalità: 18/1000"),
-        QStringLiteral("3. Regione europea 1640: pop. = 1 500 000; T. di Natalità: 31/1000; T di Mortalità: 27/1000. "
-                       "Quando arrivi al 1649, inserisci una CRISI di MORTALITA' per UN anno SOLO (T. di Mortalità = 135/1000), "
+        QStringLiteral("1. ITALIA 2000: pop.: 57\u00a0600\u00a0000; T. di Natalità: 9,4/1000; T. di Mortalità: 9,7/1000"),
+        QStringLiteral("2. ALGERIA 1997: pop. = 29\u00a0650\u00a0000; T. di Natalità: 21,6/1000; T. di Mortalità: 5,3/1000"),
+        QStringLiteral("3. Regione europea 1640: pop. = 1\u00a0500\u00a0000; T. di Natalità: 31/1000; T. di Mortalità: 27/1000. "
+                       "Quando arrivi al 1649, inserisci una CRISI di MORTALITÀ per UN anno SOLO (T. di Mortalità = 135/1000), "
                        "poi torna a 27/1000."),
-        QStringLiteral("Osserva cosa succede nelle tre situazioni, poi vai al questionario.")}
+        QStringLiteral("Osserva cosa succede nelle tre situazioni, poi vai al questionario."),
+        QStringLiteral("Fonti: ISTAT (Italia); ONU, World Population Prospects 2019 (Algeria, tassi medi 1995-2000). "
+                       "La regione europea è un esempio.")}
                           .join(QStringLiteral("\r\n")));
 }
 
@@ -182,8 +215,12 @@ void Fgrafici::initialPopulationChanged()
 
 void Fgrafici::calculateYear()
 {
-    const YearOutcome outcome = simulation_.computeYear(
-        {startYear_->text(), initialPopulation_->text(), birthRate_->text(), deathRate_->text()});
+    const SimulationInputs inputs{startYear_->text(), initialPopulation_->text(), birthRate_->text(), deathRate_->text()};
+    const YearOutcome outcome = simulation_.computeYear(inputs);
+    if (outcome == YearOutcome::MissingData) {
+        missingDataMessage(inputs.missing());
+        return;
+    }
     if (outcome != YearOutcome::Computed) {
         module().message(outcomeMessage(outcome));
         if (outcome == YearOutcome::HundredthYear)
@@ -195,14 +232,36 @@ void Fgrafici::calculateYear()
     lockStartData(simulation_.isRunning());
     showYear();
     graph_->draw(simulation_.shownSeries(), simulation_.graphScale());
+    print_->setEnabled(true);
     describeGraph();
+}
+
+// The message names the empty boxes, and the first of them takes the keyboard.
+void Fgrafici::missingDataMessage(const QList<SimulationInputs::Box> &missing)
+{
+    const std::array<std::pair<QLineEdit *, QString>, 4> boxes{{{startYear_, QStringLiteral("l'anno")},
+                                                                 {initialPopulation_, QStringLiteral("la quantità di popolazione")},
+                                                                 {birthRate_, QStringLiteral("il tasso di natalità")},
+                                                                 {deathRate_, QStringLiteral("il tasso di mortalità")}}};
+    QStringList names;
+    for (SimulationInputs::Box box : missing)
+        names << boxes[box].second;
+    module().message(QStringLiteral("Attenzione, non hai fornito tutti i dati!\n%1 %2.")
+                         .arg(names.size() == 1 ? QStringLiteral("Manca") : QStringLiteral("Mancano"), wording::listed(names)));
+    boxes[missing.first()].first->setFocus();
+}
+
+void Fgrafici::printGraph()
+{
+    DocumentOutput(module(), QStringLiteral("Stampa"), QStringLiteral("il grafico con la tabella"))
+        .printOrSave(SimulationSheet(simulation_), QStringLiteral("simulazione"));
 }
 
 // The graph in words: the first and the last year with their populations.
 void Fgrafici::describeGraph()
 {
     const QList<qint32> series = simulation_.shownSeries();
-    const QString name = QStringLiteral("Grafico dell'andamento demografico");
+    const QString &name = graphTitle;
     if (series.size() < 2) {
         accessible::name(graph_, name, QStringLiteral("Vuoto: inserisci i dati e premi Calcola andamento"));
         return;
@@ -212,20 +271,23 @@ void Fgrafici::describeGraph()
                      QStringLiteral("Dall'anno %1 all'anno %2 la popolazione passa da %3 a %4 abitanti (%5 anni calcolati).")
                          .arg(scale.firstYear)
                          .arg(scale.firstYear + series.size() - 1)
-                         .arg(series.first())
-                         .arg(series.last())
+                         .arg(numbers::groupedText(series.first()), numbers::groupedText(series.last()))
                          .arg(series.size() - 1));
 }
 
 void Fgrafici::showYear()
 {
     const ComputedYear &y = simulation_.lastYear();
+    // Populations in groups of three digits, as the graph's axis and the scenario write them.
     year_->setText(numbers::toText(y.year));
-    births_->setText(numbers::toText(y.births));
-    deaths_->setText(numbers::toText(y.deaths));
-    balance_->setText(numbers::toText(y.balance));
-    population_->setText(numbers::toText(y.population));
-    variation_->setText(numbers::toText(y.variation));
+    births_->setText(numbers::groupedText(y.births));
+    deaths_->setText(numbers::groupedText(y.deaths));
+    balance_->setText(numbers::groupedText(y.balance));
+    population_->setText(numbers::groupedText(y.population));
+    variation_->setText(numbers::groupedText(y.variation));
+    // A figure too long for its place takes a smaller type for as long as it is shown.
+    setResultTypes();
+    fitTextsAgain();
 }
 
 void Fgrafici::newSituation()
@@ -239,6 +301,7 @@ void Fgrafici::newSituation()
     year_->clear();
     population_->clear();
     graph_->clearData();
+    print_->setEnabled(false);
     simulation_.reset();
     describeGraph();
     lockStartData(simulation_.isRunning());
@@ -287,8 +350,6 @@ QString Fgrafici::outcomeMessage(YearOutcome outcome) const
     switch (outcome) {
     case YearOutcome::HundredthYear:
         return QStringLiteral("Questo è il centesimo anno. Non si può andare oltre. Non ti resta che ricominciare con una NUOVA SITUAZIONE");
-    case YearOutcome::MissingData:
-        return QStringLiteral("Attenzione, non hai fornito tutti i dati!");
     case YearOutcome::PopulationNotPositive:
         return QStringLiteral("La quantità di popolazione deve essere maggiore di zero. ") + again;
     case YearOutcome::BirthRateOutOfRange:
@@ -313,6 +374,7 @@ QString Fgrafici::outcomeMessage(YearOutcome outcome) const
                               "(al massimo %1 abitanti): l'anno non è stato calcolato. "
                               "Cambia i tassi oppure ricomincia con una NUOVA SITUAZIONE.")
             .arg(numbers::groupedText(std::numeric_limits<qint32>::max()));
+    case YearOutcome::MissingData: // names the boxes: missingDataMessage
     case YearOutcome::Computed:
         break;
     }

@@ -27,16 +27,19 @@ private:
     void buildButtons();
     QLineEdit *addInput(QWidget *frame, const char *name, const QString &prompt, int row, bool rateHint);
     QLabel *addResult(QWidget *panel, const char *name, const QString &caption, int row);
+    void setResultTypes();
 
     void startYearChanged();
     void initialPopulationChanged();
     void calculateYear();
     void newSituation();
     void openExercise();
+    void printGraph();
 
     void showYear();
     void lockStartData(bool locked);
     QString outcomeMessage(YearOutcome outcome) const;
+    void missingDataMessage(const QList<SimulationInputs::Box> &missing);
     // The box whose figure the outcome refuses, if any.
     QLineEdit *boxToCorrect(YearOutcome outcome) const;
 
@@ -54,6 +57,7 @@ private:
     QLabel *variation_ = nullptr;
     QLabel *variationYear_ = nullptr;     // Label12
     QPushButton *calculate_ = nullptr;
+    QPushButton *print_ = nullptr;
     GrowthGraph *graph_ = nullptr;
 };
 

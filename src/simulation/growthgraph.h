@@ -7,7 +7,7 @@
 class QCategoryAxis;
 class QLabel;
 class QLineSeries;
-class QValueAxis;
+class QPainter;
 
 namespace censaria {
 
@@ -25,20 +25,26 @@ public:
     void clearData();
 
     QLineSeries *series() const { return series_; }
-    QValueAxis *populationAxis() const { return populationAxis_; }
+    QCategoryAxis *populationAxis() const { return populationAxis_; }
     QCategoryAxis *yearAxis() const { return yearAxis_; }
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    void placeYearLabels(const GraphScale &scale);
     void showAxes(bool visible);
 
     QLineSeries *series_;
-    QValueAxis *populationAxis_;
+    QCategoryAxis *populationAxis_;
     QCategoryAxis *yearAxis_;
     QLabel *emptyHint_;
 };
+
+// The same graph drawn into any rectangle (the whole display, a page), its type and
+// lines following the rectangle's size.
+void paintGrowthGraph(QPainter &painter, const QRectF &area, const QString &title, const QList<qint32> &values, const GraphScale &scale);
+
+// What the empty graph says.
+QString emptyGraphHint();
 
 } // namespace censaria

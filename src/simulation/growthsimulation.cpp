@@ -34,6 +34,16 @@ void GrowthSimulation::setInitialPopulationText(const QString &text)
     serie_[1] = initial.value_or(0);
 }
 
+QList<SimulationInputs::Box> SimulationInputs::missing() const
+{
+    QList<Box> boxes;
+    for (const auto &[box, text] : {std::pair{StartYear, &startYear}, std::pair{InitialPopulation, &initialPopulation},
+                                    std::pair{BirthRate, &birthRate}, std::pair{DeathRate, &deathRate}})
+        if (isMissing(*text))
+            boxes.append(box);
+    return boxes;
+}
+
 YearOutcome GrowthSimulation::computeYear(const SimulationInputs &inputs)
 {
     mortalita_ = numbers::readLeading(inputs.deathRate);
@@ -45,8 +55,7 @@ YearOutcome GrowthSimulation::computeYear(const SimulationInputs &inputs)
     if (isFull())
         return YearOutcome::HundredthYear;
 
-    if (isMissing(inputs.deathRate) || isMissing(inputs.birthRate) || isMissing(inputs.initialPopulation)
-        || isMissing(inputs.startYear))
+    if (!inputs.missing().isEmpty())
         return giveBack(YearOutcome::MissingData);
     if (popiniziale_ <= 0)
         return giveBack(YearOutcome::PopulationNotPositive);
@@ -78,6 +87,9 @@ YearOutcome GrowthSimulation::computeYear(const SimulationInputs &inputs)
     lastYear_.balance = lastYear_.births - lastYear_.deaths;
     lastYear_.population = *population;
     lastYear_.variation = *population - popiniziale_;
+    lastYear_.birthRate = natalita_;
+    lastYear_.deathRate = mortalita_;
+    history_.append(lastYear_);
     return YearOutcome::Computed;
 }
 

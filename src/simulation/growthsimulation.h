@@ -29,6 +29,10 @@ struct SimulationInputs
     QString initialPopulation;
     QString birthRate;
     QString deathRate;
+
+    enum Box { StartYear, InitialPopulation, BirthRate, DeathRate };
+    // The boxes left empty (or holding blanks only), in the order they are on screen.
+    QList<Box> missing() const;
 };
 
 // The figures of the year last computed, as the result labels show them.
@@ -40,6 +44,8 @@ struct ComputedYear
     double balance = 0;   // births - deaths, both floored
     qint32 population = 0;
     double variation = 0; // population - initial population
+    double birthRate = 0; // the rates the year was computed with, per thousand
+    double deathRate = 0;
 };
 
 // The vertical scale of the graph and the years along it. The ticks stand at
@@ -77,7 +83,11 @@ public:
     YearOutcome computeYear(const SimulationInputs &inputs);
 
     // Back to the first index; the boxes' change events clear the rest.
-    void reset() { contatore_ = 1; }
+    void reset()
+    {
+        contatore_ = 1;
+        history_.clear();
+    }
 
     // The start year and the initial population are frozen while this holds.
     bool isRunning() const { return contatore_ > 1; }
@@ -92,6 +102,8 @@ public:
     qint32 serie(int index) const { return serie_.at(index); }
 
     const ComputedYear &lastYear() const { return lastYear_; }
+    // Every year computed since the start, in order: the rows of the printed table.
+    const QList<ComputedYear> &history() const { return history_; }
     // The stored values shown by the graph: indices 1 to contatore.
     QList<qint32> shownSeries() const;
     // The year of index 1.
@@ -112,6 +124,7 @@ private:
     bool initialFits_ = true;
     std::array<qint32, lastIndex + 1> serie_{};
     ComputedYear lastYear_;
+    QList<ComputedYear> history_;
 };
 
 } // namespace censaria

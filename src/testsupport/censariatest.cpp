@@ -15,13 +15,19 @@
 
 namespace censaria {
 
-TestProgram::TestProgram(const QString &programFolder)
+TestProgram::TestProgram(const QString &programFolder, const QString &accountFolder)
 {
     folder_ = programFolder.isEmpty() ? makeProgramFolder(temp_.path()) : programFolder;
+    // The account's own settings (Module::accountSettingsFile) go with the program folder,
+    // as one account's: a later run on the same folder finds them, another test never does.
+    qputenv("XDG_CONFIG_HOME", QDir(folder_).filePath(QStringLiteral("account-config")).toLocal8Bit());
     const QString drive = temp_.filePath(QStringLiteral("driveA"));
     QDir().mkpath(drive);
     fake_.driveA.roots = {drive};
-    program_ = std::make_unique<Program>(fake_.services(), folder_);
+    const QString account = !accountFolder.isEmpty() ? accountFolder
+                            : programFolder.isEmpty() ? temp_.filePath(QStringLiteral("account"))
+                                                      : QDir::cleanPath(programFolder) + QStringLiteral("-account");
+    program_ = std::make_unique<Program>(fake_.services(), folder_, account);
 }
 
 TestProgram::~TestProgram() = default;

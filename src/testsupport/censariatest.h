@@ -16,7 +16,8 @@
 // bar that can stop the work (progress()), a temporary folder as the one medium
 // mounted (driveA(); more or none through drive().roots, the choice among them
 // answered by dialogs()), a fixed display
-// of 1200 x 900 pixels, and an exit that is only recorded (exitCode()).
+// of 1200 x 900 pixels, an exit that is only recorded (exitCode()), and the account's own
+// settings folder inside the program folder (account-config).
 // Screens are found by form name ("FQuestionario"), controls by their objectName.
 // Run widget tests with QT_QPA_PLATFORM=offscreen.
 
@@ -35,14 +36,18 @@ class TestProgram
 {
 public:
     // Runs on programFolder, which must hold perCensaria; without one, on a new
-    // temporary folder with a copy of the installed data and empty archives.
-    explicit TestProgram(const QString &programFolder = QString());
+    // temporary folder with a copy of the installed data and empty archives. The
+    // account's own data folder (the queue for a server, the password's wrong tries) is
+    // accountFolder, or one beside the program's folder, so that a program started again
+    // on the same folder is the same account: never the home of the account running the tests.
+    explicit TestProgram(const QString &programFolder = QString(), const QString &accountFolder = QString());
     ~TestProgram();
 
     bool start();
 
     Module &module() { return program_->module(); }
     QString programFolder() const { return folder_; }
+    QString accountFolder() const { return program_->module().accountFolder(); }
     QString archivePath() const;
 
     // The screen by its form name, created now if needed; nullptr if there is none.

@@ -59,9 +59,8 @@ QString textProblem(const QWidget *w)
 {
     const QFontMetrics metrics(w->font());
     if (const auto *label = qobject_cast<const QLabel *>(w)) {
-        // Cut and stacked labels draw their text their own way, on purpose.
-        if (label->text().isEmpty() || !label->pixmap().isNull() || qobject_cast<const CutLabel *>(label)
-            || qobject_cast<const StackedLabel *>(label))
+        // Stacked labels draw their text their own way, on purpose.
+        if (label->text().isEmpty() || !label->pixmap().isNull() || qobject_cast<const StackedLabel *>(label))
             return {};
         QRect room = label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(), -label->margin());
         room.setWidth(room.width() - std::max(0, label->indent()));

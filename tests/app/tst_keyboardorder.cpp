@@ -2,6 +2,8 @@
 // every control reachable once, and the focus on the first answer when a screen opens.
 #include "screentest.h"
 
+#include <QSignalSpy>
+
 using namespace censaria;
 
 namespace {
@@ -87,13 +89,14 @@ private slots:
         Screen *screen = program.open(forms::rates);
         QCOMPARE(nameOf(screen->focusWidget()), QStringLiteral("txtnati"));
         QCOMPARE(tabWalk(screen), (QStringList{"txtnati", "txtmorti", "Txtsaldo", "Txtpopfine", "Cmdhelp1", "Txt1nati", "txt1morti",
-                                               "txt1saldo", "txt1popfine", "Cmdhelp2", "Frame3", "CMDRISULT", "CmdNUOVO", "Cmdarchivio",
-                                               "Cmdtorno", "cmdmenu", "Cmdfine"}));
+                                               "txt1saldo", "txt1popfine", "Cmdhelp2", "Frame3", "CMDRISULT", "CmdNUOVO", "printSheetButton",
+                                               "Cmdarchivio", "Cmdtorno", "cmdmenu", "Cmdfine"}));
 
         // Over the help only its OK, the buttons below and the calculator are left.
         program.click(forms::rates, QStringLiteral("Cmdhelp2"));
         QCOMPARE(nameOf(screen->focusWidget()), QStringLiteral("cmdok"));
-        QCOMPARE(tabWalk(screen), (QStringList{"cmdok", "CMDRISULT", "CmdNUOVO", "Cmdarchivio", "Cmdtorno", "cmdmenu", "Cmdfine", "Frame3"}));
+        QCOMPARE(tabWalk(screen),
+                 (QStringList{"cmdok", "CMDRISULT", "CmdNUOVO", "printSheetButton", "Cmdarchivio", "Cmdtorno", "cmdmenu", "Cmdfine", "Frame3"}));
     }
 
     void questionnaireGoesRowByRowBeforeTheButtons()
@@ -134,6 +137,55 @@ private slots:
         QCOMPARE(program.visibleScreens(), QStringList{forms::menu});
     }
 
+    // Enter (and the keypad's Enter) presses the focused button of every screen, the
+    // register's too, as Space does. What each button does is tried elsewhere: here its
+    // clicks are only counted.
+    void enterPressesEveryButton_data()
+    {
+        QTest::addColumn<QString>("form");
+        for (const QString &form : pupilForms + QStringList{forms::classRegister})
+            QTest::newRow(qPrintable(form)) << form;
+    }
+
+    void enterPressesEveryButton()
+    {
+        QFETCH(QString, form);
+        TestProgram program;
+        program.dialogs().queueAnswer(QStringLiteral("Rossi Mario"));
+        QVERIFY(program.start());
+        Screen *screen = nullptr;
+        if (form == forms::classRegister) {
+            program.dialogs().passwords = {QStringLiteral("segreto"), QStringLiteral("segreto")};
+            program.module().navigation().openGuarded(program.open(forms::results), forms::classRegister);
+            screen = program.screen(forms::classRegister);
+        } else {
+            screen = program.open(form);
+        }
+        QVERIFY(screen && screen->isVisible());
+        // Push buttons, tick and option boxes, and the labels that act as buttons.
+        QList<QWidget *> buttons;
+        for (QWidget *control : screen->canvas()->findChildren<QWidget *>())
+            if ((qobject_cast<QAbstractButton *>(control) || qobject_cast<ClickLabel *>(control)) && control->isVisible()
+                && control->isEnabled() && (control->focusPolicy() & Qt::TabFocus))
+                buttons << control;
+        QVERIFY(buttons.size() >= 3);
+        for (QWidget *button : buttons) {
+            std::unique_ptr<QSignalSpy> clicks;
+            if (auto *push = qobject_cast<QAbstractButton *>(button)) {
+                QObject::disconnect(push, &QAbstractButton::clicked, nullptr, nullptr);
+                clicks = std::make_unique<QSignalSpy>(push, &QAbstractButton::clicked);
+            } else {
+                auto *label = static_cast<ClickLabel *>(button);
+                QObject::disconnect(label, &ClickLabel::clicked, nullptr, nullptr);
+                clicks = std::make_unique<QSignalSpy>(label, &ClickLabel::clicked);
+            }
+            button->setFocus();
+            QTest::keyClick(button, Qt::Key_Return);
+            QTest::keyClick(button, Qt::Key_Enter, Qt::KeypadModifier);
+            QVERIFY2(clicks->size() == 2, qPrintable(form + u'/' + nameOf(button)));
+        }
+    }
+
     // Enter in an answer box presses the screen's check or compute button.
     void enterInAnAnswerBoxRunsTheCheck()
     {
@@ -144,18 +196,21 @@ private slots:
         box->setText(QStringLiteral("12"));
         QTest::keyClick(box, Qt::Key_Return);
         QCOMPARE(program.dialogs().messages.size(), 1);
-        QCOMPARE(program.dialogs().messages.last().text, QStringLiteral("Devi completare la risposta..."));
+        QCOMPARE(program.dialogs().messages.last().text,
+                 QStringLiteral("Devi completare la risposta...\nSono vuote le caselle «Numero di morti», «Saldo naturale» e "
+                                "«Popolazione finale» del primo esercizio."));
         QCOMPARE(box->text(), QStringLiteral("12"));
         program.open(forms::balances);
         QTest::keyClick(program.control<QLineEdit>(forms::balances, QStringLiteral("TXTPOP")), Qt::Key_Return);
-        QCOMPARE(program.dialogs().messages.last().text, QStringLiteral("Non hai completato la risposta"));
+        QVERIFY(program.dialogs().messages.last().text.startsWith(
+            QStringLiteral("Non hai completato la risposta: mancano il saldo naturale, il segno del saldo naturale, ")));
 
         program.open(forms::simulation);
         QLineEdit *last = nullptr;
         for (const auto &[name, typed] : {std::pair{"Text1", "2000"}, {"txtpopiniziale", "57600000"}, {"txtnatal", "9"}, {"Txtmortal", "10"}})
             (last = program.control<QLineEdit>(forms::simulation, QString::fromUtf8(name)))->setText(QString::fromUtf8(typed));
         QTest::keyClick(last, Qt::Key_Enter);
-        QCOMPARE(program.text(forms::simulation, QStringLiteral("labrisult")), QStringLiteral("57542400"));
+        QCOMPARE(program.text(forms::simulation, QStringLiteral("labrisult")), QStringLiteral("57\u00a0542\u00a0400"));
     }
 };
 

@@ -1,6 +1,10 @@
 
+#include "platform/qtplatform.h"
 #include "screentest.h"
+
+#include <QCompleter>
 #include <QFile>
+#include <QInputDialog>
 #include <QListWidget>
 
 using namespace censaria;
@@ -80,6 +84,64 @@ private slots:
 
         link->click();
         QCOMPARE(listRows(list), (QStringList{QStringLiteral("Clicca qui per nascondere l'elenco"), QStringLiteral("ROSSI MARIO"), QString()}));
+    }
+
+    // From the keyboard the list opens with the focus on it, not on "Esco", and closes
+    // again by Esc or by Enter on its first row, the focus back on the link: no trap.
+    void namesListFromTheKeyboard()
+    {
+        TestProgram program;
+        QVERIFY(program.start());
+        program.module().dbrisultati().writeResult(QStringLiteral("questionari"), QStringLiteral("ROSSI MARIO"), {});
+        Screen *menu = program.screen(forms::menu);
+        auto *link = program.control<ClickLabel>(forms::menu, QStringLiteral("LabNOMI"));
+        auto *list = program.control<QListWidget>(forms::menu, QStringLiteral("List1"));
+        link->setFocus();
+        QTest::keyClick(link, Qt::Key_Return);
+        QVERIFY(list->isVisible());
+        QCOMPARE(menu->focusWidget(), list);
+        QCOMPARE(list->currentRow(), 0);
+        QTest::keyClick(list, Qt::Key_Escape);
+        QVERIFY(!list->isVisible());
+        QCOMPARE(menu->focusWidget(), link);
+        QVERIFY(menu->isVisible());
+
+        QTest::keyClick(link, Qt::Key_Space);
+        QCOMPARE(menu->focusWidget(), list);
+        QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Return); // a name: only for looking
+        QVERIFY(list->isVisible());
+        QTest::keyClick(list, Qt::Key_Up);
+        QTest::keyClick(list, Qt::Key_Return);
+        QVERIFY(!list->isVisible());
+        QCOMPARE(menu->focusWidget(), link);
+        QCOMPARE(program.module().nomealunno, QString());
+    }
+
+    // The question offers the names already in the archive, once each and in order, so that
+    // a pupil finds "ROSSI MARIO" by typing "mario"; a new name is taken all the same.
+    void nameQuestionOffersTheNamesKnown()
+    {
+        TestProgram program;
+        QVERIFY(program.start());
+        Archive &archive = program.module().dbrisultati();
+        for (const char *name : {"VERDI LEO", "ROSSI MARIO", "ROSSI MARIO"})
+            archive.writeResult(QStringLiteral("questionari"), QString::fromUtf8(name), {});
+        program.dialogs().queueAnswer(QStringLiteral("mario   rossi"));
+        QVERIFY(program.module().ensurePupilName());
+        QCOMPARE(program.dialogs().completionsOffered, (QList<QStringList>{{QStringLiteral("ROSSI MARIO"), QStringLiteral("VERDI LEO")}}));
+        QCOMPARE(program.module().nomealunno, QStringLiteral("MARIO ROSSI")); // normalised as ever, and new
+
+        std::unique_ptr<QInputDialog> dialog(QtDialogs::makeInputDialog(QStringLiteral("Scrivi qui PRIMA il COGNOME, poi il tuo Nome"),
+                                                                        QStringLiteral("Censaria"), nullptr));
+        QtDialogs::offerCompletions(dialog.get(), program.dialogs().completionsOffered.first());
+        auto *line = dialog->findChild<QLineEdit *>();
+        QVERIFY(line && line->completer());
+        line->completer()->setCompletionPrefix(QStringLiteral("mario"));
+        QCOMPARE(line->completer()->completionCount(), 1);
+        QCOMPARE(line->completer()->currentCompletion(), QStringLiteral("ROSSI MARIO"));
+        line->completer()->setCompletionPrefix(QStringLiteral("bianchi"));
+        QCOMPARE(line->completer()->completionCount(), 0);
     }
 
     // The name is asked while none is held; one too long is asked again.

@@ -41,4 +41,17 @@ inline bool runSql(const QString &file, const QStringList &statements, const QSt
     return true;
 }
 
+// Damage that only the full check finds: the tables intact, a row of questionari that
+// the index on "nome" does not hold (it went in while the index believed it held none).
+inline bool loseAnIndexEntry(const QString &file)
+{
+    auto setIndexSql = [&](const QString &sql) {
+        return runSql(file, {QStringLiteral("PRAGMA writable_schema=ON"),
+                             QStringLiteral("UPDATE sqlite_master SET sql = %1 WHERE type = 'index' AND tbl_name = 'questionari'").arg(sql)});
+    };
+    return setIndexSql(QStringLiteral("sql || ' WHERE 0'"))
+           && runSql(file, {QStringLiteral("INSERT INTO questionari (nome, \"I tre periodi\") VALUES ('ROSSI MARIO', 7)")})
+           && setIndexSql(QStringLiteral("substr(sql, 1, length(sql) - 8)"));
+}
+
 } // namespace censaria::test

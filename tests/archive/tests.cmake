@@ -4,3 +4,4 @@ censaria_add_test(tst_resultsreport ${CMAKE_CURRENT_LIST_DIR}/tst_resultsreport.
 censaria_add_test(tst_resultsexport ${CMAKE_CURRENT_LIST_DIR}/tst_resultsexport.cpp)
 censaria_add_test(tst_resultsscreen ${CMAKE_CURRENT_LIST_DIR}/tst_resultsscreen.cpp)
 censaria_add_test(tst_archivechecks ${CMAKE_CURRENT_LIST_DIR}/tst_archivechecks.cpp)
+censaria_add_test(tst_resultcheck ${CMAKE_CURRENT_LIST_DIR}/tst_resultcheck.cpp)

@@ -4,7 +4,10 @@
 
 #include <QTest>
 
+#include <array>
+
 using censaria::BalancesExercise;
+using censaria::RandomGenerator;
 using censaria::ScriptedRandom;
 
 namespace {
@@ -55,10 +58,11 @@ private slots:
         QTest::addColumn<QString>("code");
         QTest::addColumn<QList<int>>("lowest");
         QTest::addColumn<QList<int>>("highest");
-        QTest::newRow("rr") << 1 << "rr" << QList<int>{800, 800, 100, 800} << QList<int>{1000, 1000, 300, 1000};
-        QTest::newRow("rp") << 2 << "rp" << QList<int>{800, 800, 600, 500} << QList<int>{1000, 1000, 800, 700};
-        QTest::newRow("pp") << 3 << "pp" << QList<int>{1500, 1200, 500, 100} << QList<int>{2000, 1500, 1000, 200};
-        QTest::newRow("pr") << 4 << "pr" << QList<int>{1500, 1200, 500, 800} << QList<int>{2000, 1500, 800, 1500};
+        // The deaths of a rich region skip the number of its births: 800 births, 801 deaths at the least.
+        QTest::newRow("rr") << 1 << "rr" << QList<int>{800, 801, 100, 800} << QList<int>{1000, 999, 300, 1000};
+        QTest::newRow("rp") << 2 << "rp" << QList<int>{800, 801, 600, 500} << QList<int>{1000, 999, 800, 590};
+        QTest::newRow("pp") << 3 << "pp" << QList<int>{1800, 1200, 500, 100} << QList<int>{2000, 1500, 1000, 200};
+        QTest::newRow("pr") << 4 << "pr" << QList<int>{1800, 1200, 500, 810} << QList<int>{2000, 1500, 800, 1500};
     }
     void categoriesDrawFromTheirRanges()
     {
@@ -89,19 +93,66 @@ private slots:
         QCOMPARE(richRegion(91234, 901, 800, 200, 900).tassoNatText(), QStringLiteral("9,9")); // 9,8757...
     }
 
-    void zeroBalanceIsNegative()
+    // Whatever is drawn, the key of its kind holds for the numbers shown: the signs
+    // asked for are those of the balances, never of a balance of 0, and the facts keyed
+    // true describe them (a natural balance "appena positivo o addirittura negativo" is
+    // within 200 either way, "fortemente positivo" is 300 or more; rich rates stay below
+    // 13 per thousand, poor birth rates above 17).
+    void everyDrawAgreesWithTheKeyOfItsKind()
     {
-        const BalancesExercise e = richRegion(90000, 900, 900, 300, 800);
-        QCOMPARE(e.saldonat, 0);
-        QCOMPARE(e.segnonat, QStringLiteral("negativo"));
-        QCOMPARE(e.segnomig, QStringLiteral("positivo"));
-        BalancesExercise checked = e;
-        BalancesExercise::Answers a = rightAnswers(e);
-        QVERIFY(a.segnoNat[1]);
-        checked.check(a);
-        compareCounters(checked, 5, 0, 7, 0);
-        QCOMPARE(checked.saldiPercent(), 100);
-        QCOMPARE(checked.comprensionePercent(), 100);
+        RandomGenerator random;
+        random.reseed(20270101);
+        std::array<int, 5> kinds{};
+        for (int i = 0; i < 10000; ++i) {
+            BalancesExercise e;
+            e.generate(random);
+            ++kinds[e.tipozona];
+            const QString context = QStringLiteral("%1: %2 nati, %3 morti, %4 emigrati, %5 immigrati su %6")
+                                        .arg(e.codicezona).arg(e.nati).arg(e.morti).arg(e.emigrati).arg(e.immigrati).arg(e.popinizio);
+            QVERIFY2(e.saldonat != 0 && e.saldomig != 0, qPrintable(context));
+            QCOMPARE(e.segnonat, e.saldonat > 0 ? QStringLiteral("positivo") : QStringLiteral("negativo"));
+            QCOMPARE(e.segnomig, e.saldomig > 0 ? QStringLiteral("positivo") : QStringLiteral("negativo"));
+
+            const auto &facts = BalancesExercise::category(e.tipozona).facts;
+            const double natalita = 1000.0 * e.nati / e.popinizio;
+            const double mortalita = 1000.0 * e.morti / e.popinizio;
+            const bool justPositiveOrNegative = e.saldonat <= 200;
+            const bool stronglyPositive = e.saldonat >= 300;
+            const bool lowRates = natalita < 13 && mortalita < 13;
+            const bool highRates = natalita > 17;
+            const std::array<bool, BalancesExercise::factCount> observed{
+                justPositiveOrNegative, stronglyPositive, e.saldomig > 0, e.saldomig < 0, lowRates, highRates};
+            QVERIFY2(observed == facts, qPrintable(context));
+        }
+        for (int kind = 1; kind <= 4; ++kind)
+            QVERIFY2(kinds[kind] > 2000, qPrintable(QString::number(kinds[kind]))); // every kind was drawn often
+    }
+
+    // The region in crisis once drew up to 700 immigrants against 600 emigrants: a
+    // positive migration balance keyed "negativo". Its closest draw now still loses people.
+    void theClosestDrawsKeepTheirSigns()
+    {
+        ScriptedRandom random;
+        random.queue(balancesDraws(90000, 2, 900, 901, 600, 590, {800, 800, 600, 500}, {201, 201, 201, 91}));
+        BalancesExercise crisis;
+        crisis.generate(random);
+        QCOMPARE((QList<int>{crisis.saldonat, crisis.saldomig}), (QList<int>{-1, -10}));
+        QCOMPARE(crisis.segnomig, QStringLiteral("negativo"));
+
+        random.queue(balancesDraws(90000, 4, 1800, 1500, 800, 810, {1800, 1200, 500, 810}, {201, 301, 301, 691}));
+        BalancesExercise developing;
+        developing.generate(random);
+        QCOMPARE((QList<int>{developing.saldonat, developing.saldomig}), (QList<int>{300, 10}));
+        QCOMPARE(developing.segnonat, QStringLiteral("positivo"));
+        QCOMPARE(developing.segnomig, QStringLiteral("positivo"));
+
+        // Births and deaths of a rich region are never equal: the draw that would give
+        // the births' number gives the next one.
+        random.queue(balancesDraws(90000, 1, 900, 901, 300, 800, richFirsts, richCounts));
+        BalancesExercise rich;
+        rich.generate(random);
+        QCOMPARE(rich.saldonat, -1);
+        QCOMPARE(rich.segnonat, QStringLiteral("negativo"));
     }
 
     // Each kind of wrong answer counts once, on its own counter, and marks its own box.

@@ -106,12 +106,12 @@ private slots:
     void initialStateBehavesAsReset()
     {
         CalculatorEngine engine;
-        QCOMPARE(engine.readout(), QStringLiteral("0."));
+        QCOMPARE(engine.readout(), QStringLiteral("0,"));
         press(engine, QStringLiteral("7"));
         QCOMPARE(engine.readout(), QStringLiteral("7,"));
         CalculatorEngine minus;
         press(minus, QStringLiteral("-"));
-        QCOMPARE(minus.readout(), QStringLiteral("-0."));
+        QCOMPARE(minus.readout(), QStringLiteral("-0,"));
         press(minus, QStringLiteral("5-1="));
         QCOMPARE(minus.readout(), QStringLiteral("-6"));
         CalculatorEngine percent;

@@ -1,4 +1,5 @@
 #include "exercisefixture.h"
+#include "exercises/calculatorengine.h"
 #include "exercises/fesercizi.h"
 #include "platform/twips.h"
 
@@ -117,8 +118,11 @@ private slots:
         openRates();
         typeRates({"40", "", "-20", "1980", "12", "9", "15", "5015"});
         click(forms::rates, "CMDRISULT");
-        QCOMPARE(program_->dialogs().messageTexts(), QStringList{QStringLiteral("Devi completare la risposta...")});
+        // The message names the empty box, which takes the keyboard.
+        QCOMPARE(program_->dialogs().messageTexts(),
+                 QStringList{QStringLiteral("Devi completare la risposta...\nÈ vuota la casella «Numero di morti» del primo esercizio.")});
         QCOMPARE(program_->dialogs().messages[0].title, QStringLiteral("Censaria"));
+        QCOMPARE(program_->screen(forms::rates)->focusWidget(), rates("txtmorti"));
         QCOMPARE(text(forms::rates, "Label4"), QStringLiteral("0"));
         QVERIFY(rates("CMDRISULT")->isEnabled());
         QVERIFY(program_->dialogs().prompts.isEmpty());
@@ -165,7 +169,7 @@ private slots:
         QVERIFY(!rates("Frame1")->isVisible() && !rates("Frame2")->isVisible() && !rates("Image2")->isVisible());
         QCOMPARE(panel->geometry(), Twips::rect(200, 120, 8400, 5880));
         QCOMPARE(panel->text(), QStringLiteral("\n\n\n      Saldo naturale = numero di nati - numero di morti\n\n"
-                                               "      Popolazione finale= popolazione iniziale + saldo naturale\n\n"
+                                               "      Popolazione finale = popolazione iniziale + saldo naturale\n\n"
                                                "      Tasso di natalità = numero di nati x 1000 / popolazione iniziale\n\n"
                                                "      Tasso di mortalità = numero di morti x 1000 / popolazione iniziale"));
         click(forms::rates, "Cmdhelp1");
@@ -190,6 +194,50 @@ private slots:
         click(forms::balances, "Cmdarchivio");
         QCOMPARE(program_->dialogs().prompts.size(), 0);
         QCOMPARE(results()->namesAtRefresh, QStringList{QString()});
+    }
+
+    // The longest numbers each calculator can show, typed or computed, on the smallest and
+    // the largest classroom display: every one whole, its minus sign included.
+    void theDisplayHoldsEveryNumberWhole_data()
+    {
+        QTest::addColumn<QSize>("display");
+        QTest::addColumn<QString>("form");
+        for (const QSize &display : {QSize(1024, 768), QSize(1920, 1080), QSize(3840, 2160)})
+            for (const QString &form : {forms::rates, forms::balances})
+                QTest::newRow(qPrintable(QStringLiteral("%1 %2x%3").arg(form).arg(display.width()).arg(display.height())))
+                    << display << form;
+    }
+
+    void theDisplayHoldsEveryNumberWhole()
+    {
+        QFETCH(QSize, display);
+        QFETCH(QString, form);
+        program_ = std::make_unique<TestProgram>();
+        program_->display().displaySize = display;
+        QVERIFY(program_->start());
+        program_->open(form);
+        const auto *readout = in<QLabel>(form, "Readout");
+        const QStringList nines(15, QStringLiteral("Number(9)"));
+        const QStringList third = {"Number(1)", "Operator(0)", "Number(3)", "Operator(4)"};
+        const QStringList ninesSquared = nines + QStringList{"Operator(2)"} + nines + QStringList{"Operator(4)"};
+        const QStringList tiny = {"Number(2)", "Operator(0)", "Number(3)", "Operator(0)"};
+        const QList<std::pair<QStringList, bool>> cases = {
+            {QStringList{"Operator(3)"} + nines, true},
+            {third, false},
+            {QStringList{"Number(0)", "Operator(3)"} + third, true},
+            {ninesSquared, false},
+            {QStringList{"Operator(3)"} + ninesSquared, true},
+            {tiny + nines + QStringList{"Operator(4)"}, false},
+            {QStringList{"Operator(3)"} + tiny + nines + QStringList{"Operator(4)"}, true},
+        };
+        for (const auto &[presses, negative] : cases) {
+            keys(form, QStringList{"Cancel"} + presses);
+            const QString shown = readout->text();
+            QVERIFY2(shown.size() <= CalculatorEngine::displayPlaces, qPrintable(shown));
+            QVERIFY2(QFontMetrics(readout->font()).horizontalAdvance(shown) <= readout->contentsRect().width(), qPrintable(shown));
+            QCOMPARE(shown.startsWith(u'-'), negative);
+        }
+        QVERIFY(program_->dialogs().messages.isEmpty());
     }
 
     void calculatorPanelKeys()
@@ -220,12 +268,13 @@ private slots:
         QCOMPARE(program_->dialogs().messages[1].title, QStringLiteral("Calcolatrice"));
         QCOMPARE(program_->dialogs().messages[1].text, QStringLiteral("Il risultato è troppo grande per la calcolatrice"));
         const QString ratesReadout = text(form, "Readout");
-        QVERIFY(ratesReadout.endsWith(QStringLiteral("E+299")));
+        // 9,99999999999985E+299 rounded to what the display holds.
+        QCOMPARE(ratesReadout, QStringLiteral("1E+300"));
 
         // Each screen has a calculator of its own, and the balances one is never reset,
         // not even by a new problem.
         openBalances();
-        QCOMPARE(text(forms::balances, "Readout"), QStringLiteral("0."));
+        QCOMPARE(text(forms::balances, "Readout"), QStringLiteral("0,")); // the same decimal comma as the rates screen
         click(forms::balances, "Number(7)");
         click(forms::balances, "CmdNUOVO");
         QCOMPARE(text(forms::balances, "Readout"), QStringLiteral("7,"));
@@ -260,7 +309,9 @@ private slots:
         balances<QRadioButton>("Option3(0)")->setAutoExclusive(false);
         balances<QRadioButton>("Option3(0)")->setChecked(false);
         click(forms::balances, "AniPushButton1");
-        QCOMPARE(program_->dialogs().messageTexts(), QStringList{QStringLiteral("Non hai completato la risposta")});
+        QCOMPARE(program_->dialogs().messageTexts(),
+                 QStringList{QStringLiteral("Non hai completato la risposta: manca il tipo di regione («Questi dati sono tipici di:»).")});
+        QCOMPARE(program_->screen(forms::balances)->focusWidget(), balances<QRadioButton>("Option3(0)"));
         QCOMPARE(text(forms::balances, "Labcalcgiusti"), QStringLiteral("0"));
         QVERIFY(program_->dialogs().prompts.isEmpty());
     }
@@ -330,7 +381,7 @@ private slots:
         click(forms::balances, "AniPushButton1");
         QCOMPARE(colours(forms::balances, {"TXTSMIGRATORIO", "Check1(5)"}), (QList<QColor>{red, red}));
 
-        program_->random().queue(balancesDraws(85000, 3, 1800, 1300, 900, 150, {1500, 1200, 500, 100}, {501, 301, 501, 101}));
+        program_->random().queue(balancesDraws(85000, 3, 1800, 1300, 900, 150, {1800, 1200, 500, 100}, {201, 301, 501, 101}));
         click(forms::balances, "CmdNUOVO");
         QCOMPARE(colours(forms::balances, {"TXTSMIGRATORIO", "Check1(5)"}), (QList<QColor>{lightBlue, QApplication::palette().color(QPalette::Button)}));
         QCOMPARE(balances<QLineEdit>("TXTPOP")->text(), QString());

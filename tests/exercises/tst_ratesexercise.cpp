@@ -192,7 +192,7 @@ private slots:
     {
         RatesExercise e = knownProblem();
         QCOMPARE(e.solution(RatesExercise::PopFinale1),
-                 QStringLiteral("Popolazione finale= popolazione iniziale + saldo naturale\n= 2000 + (-20) = 1980"));
+                 QStringLiteral("Popolazione finale = popolazione iniziale + saldo naturale\n= 2000 + (-20) = 1980"));
         QCOMPARE(e.solution(RatesExercise::TassoMort2),
                  QStringLiteral("Tasso di mortalità = numero di morti x 1000 / popolazione iniziale\n= 45 x 1000 / 5000 = 9"));
         e.reveal(RatesExercise::Saldo1);

@@ -8,7 +8,7 @@ namespace {
 const QString introduction = QStringLiteral(
     "Sono presentate 5 famiglie tradizionali (del XVII secolo) e 5 famiglie contemporanee. Osserva con molta attenzione "
     "la loro composizione, l'età degli sposi al matrimonio, quanto tempo passa tra una nascita e l'altra, a quale età "
-    "muoino i figli, quanti figli hanno, i mestieri dei genitori, ecc..., poi rispondi alle domande dei due questionari.");
+    "muoiono i figli, quanti figli hanno, i mestieri dei genitori, ecc., poi rispondi alle domande dei due questionari.");
 
 } // namespace
 
@@ -60,7 +60,7 @@ private slots:
         QCOMPARE(program_->visibleScreens(), QStringList{forms::families});
         QCOMPARE(program_->dialogs().messages.size(), 1);
         QCOMPARE(program_->screen(forms::families)->windowTitle(),
-                 QStringLiteral("F.TRADIZIONALE e F. MODERNA : OSSERVA  le informazioni poi ESEGUI gli ESERCIZI"));
+                 QStringLiteral("F. TRADIZIONALE e F. MODERNA: OSSERVA le informazioni poi ESEGUI gli ESERCIZI"));
         QCOMPARE(text(QStringLiteral("Labdatmat")), QStringLiteral("18 ottobre 1639")); // family 2 kept
     }
 
@@ -91,7 +91,7 @@ private slots:
         QCOMPARE(program_->dialogs().messages.last().text,
                  QStringLiteral("Sono presentate 5 famiglie tradizionali (del XVII secolo) e 5 famiglie contemporanee. "
                                 "Osserva con molta attenzione la loro composizione, l'età degli sposi al matrimonio, quanto "
-                                "tempo passa tra una nascita el'altra, ecc..., poi rispondi alle domande dei due questionari."));
+                                "tempo passa tra una nascita e l'altra, ecc., poi rispondi alle domande dei due questionari."));
     }
 };
 

@@ -181,7 +181,7 @@ private slots:
         QVERIFY2(text().contains(QStringLiteral("Manca il file «a-densità2.rtf»")), qPrintable(text()));
         QVERIFY(control<QLabel>("Image1")->pixmap().isNull());
         QVERIFY(control<QLabel>("Image1")->text().contains(QStringLiteral("densità.jpg")));
-        QCOMPARE(title(), QStringLiteral("DENSITA': distribuzione della popolazione sul territorio."));
+        QCOMPARE(title(), QStringLiteral("DENSITÀ: distribuzione della popolazione sul territorio."));
         QVERIFY(program_->dialogs().messages.isEmpty());
 
         control("CmdAVANTI")->click();

@@ -155,13 +155,36 @@ private slots:
         QCOMPARE(toText(value), text);
     }
 
+    // A display of a few characters: the same form, rounded to the digits that fit.
+    void fitsANumberToItsPlaces()
+    {
+        QCOMPARE(toText(-1.0 / 3.0, 17), QStringLiteral("-0,33333333333333"));
+        QCOMPARE(toText(2.0 / 3.0, 8), QStringLiteral("0,666667"));
+        QCOMPARE(toText(-1.23456789012345e29, 17), QStringLiteral("-1,2345678901E+29"));
+        QCOMPARE(toText(-std::numeric_limits<double>::max(), 17), QStringLiteral("-1,797693135E+308"));
+        QCOMPARE(toText(123456789012345.0, 17), QStringLiteral("123456789012345"));
+        QCOMPARE(toText(-123456789012345.0, 8), QStringLiteral("-1,2E+14"));
+        QCOMPARE(toText(0.0, 1), QStringLiteral("0"));
+    }
+
+    // Groups of three digits joined by no-break spaces, as the lessons write numbers; the
+    // decimal comma; no sign for a value that rounds to 0.
     void groupsThousandsTheItalianWay()
     {
+        const auto grouped = [](const char *text) { return QString::fromUtf8(text).replace(u' ', QChar(0x00A0)); };
         test::ProcessLocale process;
         for (const QByteArray &locale : test::processLocales()) {
             QVERIFY2(process.use(locale), "locale not available: " + locale);
-            QCOMPARE(groupedText(2147483647), QStringLiteral("2.147.483.647"));
-            QCOMPARE(groupedText(-57600000), QStringLiteral("-57.600.000"));
+            QCOMPARE(groupedText(2147483647), grouped("2 147 483 647"));
+            QCOMPARE(groupedText(-57600000), grouped("-57 600 000"));
+            QCOMPARE(groupedText(999), QStringLiteral("999"));
+            QCOMPARE(groupedText(-1000), grouped("-1 000"));
+            QCOMPARE(groupedText(1050.5, 2), grouped("1 050,50"));
+            QCOMPARE(groupedText(-0.004, 2), QStringLiteral("0,00"));
+            QCOMPARE(percentText(67.37672), grouped("67,4 %"));
+            QCOMPARE(percentText(0), grouped("0,0 %"));
+            // Typed back with plain blanks, it reads as it was.
+            QCOMPARE(readLeading(groupedText(-57600000).replace(QChar(0x00A0), u' ')), -57600000.0);
         }
     }
 

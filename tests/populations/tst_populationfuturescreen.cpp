@@ -54,7 +54,7 @@ private slots:
         QCOMPARE(screen_->focusWidget(), lever("Children"));
         QCOMPARE(text("ChildrenValue"), QStringLiteral("come l'ONU: da 1,3 (2020) a 1,6 (2100)"));
         QCOMPARE(text("ChildrenCaption"), QStringLiteral("Figli per donna (nel 2015-2020: 1,33)"));
-        QCOMPARE(text("MigrantsValue"), QStringLiteral("come l'ONU: 117.406 persone all'anno"));
+        QCOMPARE(text("MigrantsValue"), QStringLiteral("come l'ONU: 117\u00a0406 persone all'anno"));
         QVERIFY(text("LifeExpectancyValue").startsWith(QStringLiteral("come l'ONU: maschi 81,")));
         program_->click(forms::populationFuture, QStringLiteral("Cmdtorno"));
         QCOMPARE(program_->visibleScreens(), QStringList{forms::menu});
@@ -154,10 +154,11 @@ private slots:
         screen_->showYear(2062.5);
         QTest::keyClick(screen_, Qt::Key_F11);
         QWidget *full = nullptr;
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (w->objectName() == QLatin1String("FigureFullScreen") && w->isVisible())
+        for (QWidget *w : screen_->findChildren<QWidget *>(QStringLiteral("figureView")))
+            if (w->isVisible())
                 full = w;
         QVERIFY(full);
+        QCOMPARE(full->windowTitle(), QStringLiteral("Il futuro della popolazione: Italia, 2062"));
         full->resize(1920, 1080);
         TextRecorder recorder(QSize(1920, 1080));
         full->render(&recorder);

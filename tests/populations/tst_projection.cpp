@@ -121,7 +121,7 @@ private slots:
         QTest::newRow("eleven more years") << 392 << none << 10.5 << none << "al massimo di 10 anni";
         QTest::newRow("eleven fewer years") << 392 << none << -11.0 << none << "al massimo di 10 anni";
         QTest::newRow("life change not a number") << 392 << none << qQNaN() << none << "al massimo di 10 anni";
-        QTest::newRow("half of Italy leaving") << 380 << none << 0.0 << -30e6 << "Per Italia il saldo migratorio deve stare tra -605.000 e 1.209.000";
+        QTest::newRow("half of Italy leaving") << 380 << none << 0.0 << -30e6 << QStringLiteral("Per Italia il saldo migratorio deve stare tra -605\u00a0000 e 1\u00a0209\u00a0000");
         QTest::newRow("migrants not a number") << 380 << none << 0.0 << -qInf() << "Per Italia il saldo migratorio";
         QTest::newRow("everyone leaves Japan for 80 years") << 392 << 0.8 << -10.0 << -1265000.0 << "non resterebbe nessuno di 100 anni e più";
     }

@@ -15,17 +15,19 @@
 #include <QPainter>
 #include <QPointer>
 #include <QSlider>
+#include <QStyle>
 
 using namespace censaria;
 using namespace censaria::populations;
 
 namespace {
 
-QWidget *fullScreenWindow()
+QWidget *fullScreenView(QWidget *screen)
 {
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (w->objectName() == QLatin1String("FigureFullScreen") && w->isVisible())
-            return w;
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    for (QWidget *view : screen->findChildren<QWidget *>(QStringLiteral("figureView")))
+        if (view->isVisible())
+            return view;
     return nullptr;
 }
 
@@ -149,6 +151,53 @@ private slots:
         QCOMPARE(screen_->view().sides.size(), 2);
     }
 
+    // On a 75-inch board at 1920 x 1080 every control of both screens takes a finger: its
+    // pressable part (a slider's handle, a tick box's box and words) at least 18 mm.
+    void everyControlTakesAFinger()
+    {
+        TestProgram board;
+        board.display().displaySize = QSize(1920, 1080);
+        QVERIFY(board.start());
+        constexpr double millimetresPerPixel = 75 * 25.4 * 9 / 18.357559 / 1080;
+        double least = 1e9;
+        QString leastName;
+        for (const QString &form : {forms::worldPyramids, forms::populationFuture}) {
+            Screen *screen = board.open(form);
+            int measured = 0;
+            for (QWidget *control : screen->findChildren<QWidget *>()) {
+                if (!control->isVisible() || control->window() != screen->window())
+                    continue;
+                QRect pressable;
+                if (qobject_cast<QSlider *>(control)) {
+                    // The handle as painted: the box of its own colour.
+                    const QImage painted = control->grab().toImage();
+                    for (int y = 0; y < painted.height(); ++y)
+                        for (int x = 0; x < painted.width(); ++x)
+                            if (painted.pixelColor(x, y) == QColor(0x16, 0x80, 0x6c))
+                                pressable |= QRect(x, y, 1, 1);
+                } else if (auto *box = qobject_cast<QCheckBox *>(control)) {
+                    QStyleOptionButton option;
+                    option.initFrom(box);
+                    option.text = box->text();
+                    pressable = box->style()->subElementRect(QStyle::SE_CheckBoxClickRect, &option, box);
+                } else if (qobject_cast<QAbstractButton *>(control) || qobject_cast<QComboBox *>(control)) {
+                    pressable = control->rect();
+                } else {
+                    continue;
+                }
+                ++measured;
+                const double millimetres = std::min(pressable.width(), pressable.height()) * millimetresPerPixel;
+                if (millimetres < least) {
+                    least = millimetres;
+                    leastName = form + u'/' + control->objectName();
+                }
+            }
+            QVERIFY(measured >= 10);
+        }
+        qInfo("Smallest finger target at 1920 x 1080: %s, %.1f mm", qPrintable(leastName), least);
+        QVERIFY2(least >= 18, qPrintable(QStringLiteral("%1: %2 mm").arg(leastName).arg(least)));
+    }
+
     void theFigureIsReadOut()
     {
         auto *choice = program_->control<QComboBox>(forms::worldPyramids, QStringLiteral("Country2"));
@@ -162,20 +211,28 @@ private slots:
         QCOMPARE(screen_->view().unit, PyramidUnit::Percent);
     }
 
-    // F11 shows the figure alone over the display; Esc or a click closes it.
+    // F11, the figure's corner button or a double click show the figure alone over the
+    // display, titled with what it shows; Esc or a click closes it.
     void theFigureGoesFullScreen()
     {
+        screen_->showPyramid(1, 380, 2050);
         QTest::keyClick(screen_, Qt::Key_F11);
-        QPointer<QWidget> full = fullScreenWindow();
+        QPointer<QWidget> full = fullScreenView(screen_);
         QVERIFY(full);
-        QCOMPARE(full->geometry(), screen_->window()->geometry());
+        QCOMPARE(full->windowTitle(), QStringLiteral("Piramidi del mondo: Italia 1950, Italia 2050"));
         QTest::keyClick(full, Qt::Key_Escape);
         QTRY_VERIFY(!full);
-        program_->click(forms::worldPyramids, QStringLiteral("FullScreen"));
-        full = fullScreenWindow();
+        program_->click(forms::worldPyramids, QStringLiteral("FigureFullScreen"));
+        full = fullScreenView(screen_);
         QVERIFY(full);
         QTest::mouseClick(full, Qt::LeftButton);
         QTRY_VERIFY(!full);
+        screen_->showSecondPyramid(false);
+        QTest::mouseDClick(screen_->figure(), Qt::LeftButton);
+        full = fullScreenView(screen_);
+        QVERIFY(full);
+        QCOMPARE(full->windowTitle(), QStringLiteral("Piramidi del mondo: Italia 1950"));
+        full->close();
     }
 
     // Full screen on a 1920 x 1080 whiteboard the smallest text is 1/40 of the height at

@@ -3,9 +3,22 @@
 #include "pyramids/fpiramidi.h"
 #include "pyramids/pyramidwidgets.h"
 
+#include <QFontMetrics>
+#include <QRegularExpression>
+
 #include <algorithm>
 
 using namespace censaria;
+
+namespace {
+
+// A number as the screen writes it: groups of three digits joined by no-break spaces.
+QString grouped(const char *text)
+{
+    return QString::fromUtf8(text).replace(u' ', QChar(0x00A0));
+}
+
+} // namespace
 
 class TestFpiramidi : public QObject
 {
@@ -67,7 +80,7 @@ private slots:
     void opensOnItaly()
     {
         QCOMPARE(screen()->windowTitle(), QStringLiteral("La piramide della popolazione"));
-        QCOMPARE(figures(), (QStringList{"ITALIA", "57836000", "0,9", "1", "0"}));
+        QCOMPARE(figures(), (QStringList{"ITALIA", grouped("57 836 000"), "0,9", "1", "0"}));
         QCOMPARE(disabledCountryButtons(), QStringList{QStringLiteral("CmdITALIA")});
         QCOMPARE(boxTexts(QStringLiteral("Text6")), (QStringList{"30", "150", "300", "250", "100", "50"}));
         QCOMPARE(boxTexts(QStringLiteral("Text7")).first(), QStringLiteral("500"));
@@ -121,14 +134,17 @@ private slots:
     {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QStringList>("shown");
-        QTest::newRow("Algeria") << "cmdalgeria" << QStringList{"ALGERIA", "28205800", "2,3", "1.5", "0"};
-        QTest::newRow("USA") << "cmdUSA" << QStringList{"USA", "263200000", "1,4", "0,9", "0"};
-        QTest::newRow("Italia") << "CmdITALIA" << QStringList{"ITALIA", "57836000", "0,9", "1", "0"};
+        QTest::addColumn<QString>("source");
+        QTest::newRow("Algeria") << "cmdalgeria" << QStringList{"ALGERIA", grouped("28 205 800"), "2,3", "0,5", "0"}
+                                 << "Mortalità alle varie età: ONU, World Population Prospects 2019 (anni 1995-2000)";
+        QTest::newRow("USA") << "cmdUSA" << QStringList{"USA", grouped("263 200 000"), "1,4", "0,9", "0"} << "";
+        QTest::newRow("Italia") << "CmdITALIA" << QStringList{"ITALIA", grouped("57 836 000"), "0,9", "1", "0"} << "";
     }
     void countryButtonsLoadTheirModel()
     {
         QFETCH(QString, button);
         QFETCH(QStringList, shown);
+        QFETCH(QString, source);
         // Any time: after two steps of another model.
         this->button(button == QStringLiteral("CmdITALIA") ? QStringLiteral("cmdUSA") : QStringLiteral("CmdITALIA"))->click();
         step();
@@ -136,15 +152,21 @@ private slots:
         this->button(button)->click();
         QCOMPARE(figures(), shown);
         QCOMPARE(disabledCountryButtons(), QStringList{button});
+        // Figures taken from a publisher name it on the screen.
+        QCOMPARE(program_->text(forms::pyramids, QStringLiteral("LabFonte")), source);
     }
 
     void aStepShowsTheNewFigures()
     {
         step();
-        QCOMPARE(figures(), (QStringList{"ITALIA", "56533204", "1,2", "1,2", "5"}));
+        QCOMPARE(figures(), (QStringList{"ITALIA", grouped("56 533 204"), "1,2", "1,2", "5"}));
         QCOMPARE(screen()->model().persons(1), 3488542);
-        // The shares are written in full; only the narrow label cuts them.
-        QVERIFY(text(QStringLiteral("Label2")).size() > 5);
+        // Each share whole, to one decimal, in a label it fits.
+        for (const char *name : {"Label2", "Label5", "Label11"}) {
+            auto *share = program_->control<QLabel>(forms::pyramids, QString::fromLatin1(name));
+            QVERIFY2(QRegularExpression(QStringLiteral("^\\d+,\\d\\x{00a0}%$")).match(share->text()).hasMatch(), qPrintable(share->text()));
+            QVERIFY2(QFontMetrics(share->font()).horizontalAdvance(share->text()) <= share->contentsRect().width(), name);
+        }
         QCOMPARE(text(QStringLiteral("Label2")), screen()->model().youngShareText());
         QCOMPARE(picture()->barRect(0).width(), 3488542 / 4000.0 * Twips::scale());
         step();
@@ -159,10 +181,10 @@ private slots:
         for (int i = 0; i < 3; ++i)
             step();
         button(QStringLiteral("cmdinizio"))->click();
-        QCOMPARE(figures(), (QStringList{"ALGERIA", "28205800", "2,3", "1.5", "0"}));
+        QCOMPARE(figures(), (QStringList{"ALGERIA", grouped("28 205 800"), "2,3", "0,5", "0"}));
         QCOMPARE(disabledCountryButtons(), QStringList{QStringLiteral("cmdalgeria")});
         QCOMPARE(boxTexts(QStringLiteral("Text6")), (QStringList{"70", "180", "250", "300", "340", "300"}));
-        QCOMPARE(boxTexts(QStringLiteral("Text7")).first(), QStringLiteral("900"));
+        QCOMPARE(boxTexts(QStringLiteral("Text7")).first(), QStringLiteral("537"));
         QCOMPARE(picture()->barRect(17).width(), 0.0);
         QCOMPARE(picture()->barRect(16).width(), 100800 / 4000.0 * Twips::scale());
     }
@@ -175,8 +197,10 @@ private slots:
         setAllRates(QStringLiteral("Text6"), QStringLiteral("-40"));
         setAllRates(QStringLiteral("Text7"), QStringLiteral("2500"));
         step();
-        for (const char *label : {"Labtotpop", "Label2", "Label5", "Label11", "Label13", "Label14"})
+        for (const char *label : {"Labtotpop", "Label13", "Label14"})
             QCOMPARE(text(QString::fromLatin1(label)), QStringLiteral("0"));
+        for (const char *label : {"Label2", "Label5", "Label11"})
+            QCOMPARE(text(QString::fromLatin1(label)), grouped("0,0 %"));
         for (int bar = 0; bar < PyramidPicture::barCount; ++bar)
             QCOMPARE(picture()->barRect(bar).width(), 0.0);
         step();
@@ -191,10 +215,10 @@ private slots:
         QCOMPARE(program_->dialogs().messages.size(), 1);
         QVERIFY(program_->dialogs().messages.first().text.contains(QStringLiteral("troppo grande")));
         QCOMPARE(text(QStringLiteral("Labanni")), QStringLiteral("0"));
-        QCOMPARE(text(QStringLiteral("Labtotpop")), QStringLiteral("57836000"));
+        QCOMPARE(text(QStringLiteral("Labtotpop")), grouped("57 836 000"));
         group<QLineEdit>(QStringLiteral("Text6"))[0]->setText(QStringLiteral("30"));
         step();
-        QCOMPARE(text(QStringLiteral("Labtotpop")), QStringLiteral("56533204"));
+        QCOMPARE(text(QStringLiteral("Labtotpop")), grouped("56 533 204"));
     }
 
     void theYearsStopBeforeTheirLimitWithAMessage()

@@ -10,6 +10,12 @@ Q_DECLARE_METATYPE(PyramidModel::Country)
 
 namespace {
 
+// A number as the screen writes it: groups of three digits joined by no-break spaces.
+QString grouped(const char *text)
+{
+    return QString::fromUtf8(text).replace(u' ', QChar(0x00A0));
+}
+
 PyramidModel loaded(Country country)
 {
     PyramidModel model;
@@ -56,12 +62,14 @@ private slots:
         QTest::addColumn<int>("deaths");
         QTest::addColumn<QStringList>("stepped");
         // Italy's birth terms add up to exactly 3488542.5: the half goes to the even neighbour.
-        QTest::newRow("Italia") << Country::Italy << "ITALIA" << QStringList{"57836000", "0,9", "1"}
-                                << 3488542 << 3530338 << QStringList{"56533204", "1,2", "1,2"};
-        QTest::newRow("Algeria") << Country::Algeria << "ALGERIA" << QStringList{"28205800", "2,3", "1.5"}
-                                 << 3166921 << 2638819 << QStringList{"28733902", "2,2", "1,8"};
-        QTest::newRow("USA") << Country::Usa << "USA" << QStringList{"263200000", "1,4", "0,9"}
-                             << 19113250 << 13039100 << QStringList{"267274150", "1,4", "0,9"};
+        QTest::newRow("Italia") << Country::Italy << "ITALIA" << QStringList{grouped("57 836 000"), "0,9", "1"}
+                                << 3488542 << 3530338 << QStringList{grouped("56 533 204"), "1,2", "1,2"};
+        // Algeria's mortality of 1995-2000 (World Population Prospects 2019): 5,3 deaths per
+        // 1000 a year at the start, and the same order after a step of its life table's rates.
+        QTest::newRow("Algeria") << Country::Algeria << "ALGERIA" << QStringList{grouped("28 205 800"), "2,3", "0,5"}
+                                 << 3295988 << 906330 << QStringList{grouped("30 595 458"), "2,1", "0,5"};
+        QTest::newRow("USA") << Country::Usa << "USA" << QStringList{grouped("263 200 000"), "1,4", "0,9"}
+                             << 19113250 << 13039100 << QStringList{grouped("267 274 150"), "1,4", "0,9"};
     }
     void loadingAndTheFirstStep()
     {
@@ -86,15 +94,29 @@ private slots:
         QCOMPARE(model.yearsText(), QStringLiteral("5"));
     }
 
-    void sharesAreWrittenInFull()
+    // Each share whole, to one decimal with the decimal comma and its sign.
+    void sharesAreRoundedToOneDecimal()
     {
         const PyramidModel italy = loaded(Country::Italy);
-        // 8312000 / 57836000 * 100, to fifteen significant digits with the decimal comma
-        QCOMPARE(italy.youngShareText(), QStringLiteral("14,3716716232105"));
-        const double sum = italy.youngShareText().replace(u',', u'.').toDouble()
-                           + italy.adultShareText().replace(u',', u'.').toDouble()
-                           + italy.oldShareText().replace(u',', u'.').toDouble();
-        QVERIFY(qAbs(sum - 100) < 1e-9);
+        // 8312000 / 57836000 * 100 = 14,37...; 38968000 / 57836000 = 67,38...; 10556000 / 57836000 = 18,25...
+        QCOMPARE((QStringList{italy.youngShareText(), italy.adultShareText(), italy.oldShareText()}),
+                 (QStringList{grouped("14,4 %"), grouped("67,4 %"), grouped("18,3 %")}));
+        PyramidModel empty = loaded(Country::Italy);
+        empty.step(QStringList(PyramidModel::birthRateCount, QStringLiteral("0")), QStringList(PyramidModel::deathRateCount, QStringLiteral("1000")));
+        QCOMPARE(empty.youngShareText(), grouped("0,0 %"));
+    }
+
+    // Every rate with the decimal comma, the fixed captions at load included.
+    void ratesAreWrittenWithTheDecimalComma()
+    {
+        for (Country country : {Country::Italy, Country::Algeria, Country::Usa}) {
+            PyramidModel model = loaded(country);
+            for (int step = 0; step < 3; ++step) {
+                QVERIFY2(!model.mortalityText().contains(u'.'), qPrintable(model.mortalityText()));
+                QVERIFY2(!model.natalityText().contains(u'.'), qPrintable(model.natalityText()));
+                stepWithOwnRates(model);
+            }
+        }
     }
 
     void ageingMovesEachClassUpAndDropsTheOldest()
@@ -111,8 +133,8 @@ private slots:
         QCOMPARE(algeria.persons(18), 0);
         QCOMPARE(algeria.barWidth(18), 0.0);
         stepWithOwnRates(algeria);
-        QCOMPARE(algeria.persons(18), 10080); // the survivors of 100800 at 900 per 1000
-        QCOMPARE(algeria.barWidth(18), 10080 / 4000.0);
+        QCOMPARE(algeria.persons(18), 46671); // the survivors of 100800 at 537 per 1000
+        QCOMPARE(algeria.barWidth(18), 46671 / 4000.0);
     }
 
     void ratesAreReadByTheirLeadingNumber_data()
@@ -162,9 +184,8 @@ private slots:
         const QStringList allDie(PyramidModel::deathRateCount, QStringLiteral("1000"));
         QCOMPARE(italy.step(noBirths, allDie), Outcome::Done);
         QCOMPARE(italy.total(), 0);
-        QCOMPARE((QStringList{italy.youngShareText(), italy.adultShareText(), italy.oldShareText(), italy.natalityText(),
-                              italy.mortalityText()}),
-                 QStringList(5, QStringLiteral("0")));
+        QCOMPARE((QStringList{italy.youngShareText(), italy.adultShareText(), italy.oldShareText()}), QStringList(3, grouped("0,0 %")));
+        QCOMPARE((QStringList{italy.natalityText(), italy.mortalityText()}), QStringList(2, QStringLiteral("0")));
         QCOMPARE(italy.step(noBirths, allDie), Outcome::Done);
         QCOMPARE(italy.yearsText(), QStringLiteral("10"));
         QCOMPARE(italy.deaths(), 0);

@@ -11,7 +11,7 @@ using namespace censaria;
 namespace {
 
 const QString incomplete =
-    QStringLiteral("Non hai fornito TUTTE LE RISPOSTE.  Prima di continuare, controlla e completa le risposte.");
+    QStringLiteral("Non hai fornito TUTTE LE RISPOSTE. Prima di continuare, controlla e completa le risposte.\n");
 const QColor neutral(192, 192, 255);
 const QColor red(255, 0, 0);
 
@@ -160,12 +160,25 @@ private slots:
         row<QCheckBox>("Check1", 4)->click();
         row<QCheckBox>("Check1", 4)->click(); // ticked, then unticked again
         pressResult();
-        QCOMPARE(program_->dialogs().messageTexts(), QStringList{incomplete});
+        // The message names the row by its number on screen, and its V box takes the keyboard.
+        QCOMPARE(program_->dialogs().messageTexts(), QStringList{incomplete + QStringLiteral("Manca la risposta all'affermazione 5.")});
         QCOMPARE(program_->dialogs().messages.first().title, QStringLiteral("Censaria"));
+        QCOMPARE(screen_->focusWidget(), row<QCheckBox>("Check1", 4));
         QCOMPARE(counts(), (QStringList{"0", "0", "0", "0"}));
         QCOMPARE(redRows(), 0);
         QVERIFY(!archiveRow(QStringLiteral("NERI ADA")));
         QVERIFY(!control<QPushButton>("Cmdarchivio")->isEnabled());
+    }
+
+    void severalUnansweredRowsAreListed()
+    {
+        screen_->QStoria1();
+        for (int r : {0, 3})
+            row<QCheckBox>("Check1", r)->click();
+        pressResult();
+        QCOMPARE(program_->dialogs().messageTexts(),
+                 QStringList{incomplete + QStringLiteral("Mancano le risposte alle affermazioni 2, 3, 5, 6, 7, 8, 9 e 10.")});
+        QCOMPARE(screen_->focusWidget(), row<QCheckBox>("Check1", 1));
     }
 
     void allRightThenAllWrong()

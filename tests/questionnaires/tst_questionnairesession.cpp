@@ -3,6 +3,7 @@
 #include "questionnaires/questionnairesession.h"
 
 #include <QSet>
+#include <QRegularExpression>
 #include <QTest>
 
 using namespace censaria;
@@ -85,7 +86,7 @@ private slots:
         QCOMPARE(bankByLoader("QItalia")->code, QStringLiteral("Qitalia"));
         QCOMPARE(bankByLoader(QStringLiteral("QDensità2"))->code, QStringLiteral("QDensità2"));
         QCOMPARE(bankByLoader("Qpiramide2")->statements[6].text,
-                 QStringLiteral("permette di calcolare i tassi di natalità e di  mortalità"));
+                 QStringLiteral("permette di calcolare i tassi di natalità e di mortalità"));
         QCOMPARE(bankByLoader("Qfammod")->dateField, QStringLiteral("data10"));
         QCOMPARE(bankByLoader("qstoria1"), nullptr); // loaders are matched exactly
         QCOMPARE(bankByListItem(QStringLiteral("   Scegli il questionario -------->")), nullptr);
@@ -104,6 +105,69 @@ private slots:
                 QVERIFY(!statement.vero);
             }
         QCOMPARE(found, 1);
+    }
+
+    // A statement keyed true stays true in 2027: those whose figures belong to a year say
+    // which, those whose present tense no longer held are made unambiguous.
+    void datedStatementsKeepTheirKeys_data()
+    {
+        QTest::addColumn<QString>("loader");
+        QTest::addColumn<QString>("statement");
+        QTest::addColumn<bool>("vero");
+        QTest::newRow("57 million") << "QItalia" << "Al censimento del 2001 in Italia c'erano circa 57 milioni di abitanti" << true;
+        QTest::newRow("few countries") << "QItalia"
+                                       << "Intorno al 2000 l'Italia era uno dei pochi paesi in cui il saldo naturale era negativo" << true;
+        QTest::newRow("irregular") << "QItalia" << "Fra gli immigrati extra-comunitari ci sono numerosi irregolari" << true;
+        QTest::newRow("density") << "QItalia" << "La densità di popolazione è di 90 ab/km²" << false;
+        QTest::newRow("epidemics") << "Qfammod" << "Le epidemie falcidiano ancora spesso la popolazione" << false;
+        QTest::newRow("town and country") << "Qfammod" << "Nel numero dei figli non ci sono più differenze tra città e campagna"
+                                          << true;
+        QTest::newRow("low natality") << "Qfammod" << "È molto bassa la natalità" << true;
+        QTest::newRow("intervals") << "Qfamtrad"
+                                   << "Le famiglie hanno intervalli di tempo tra 1° e 2° figlio, o tra 2° e 3° ecc. molto simili" << true;
+        QTest::newRow("square km") << "QDensità1" << "La densità indica quanti abitanti ci sono, in media, in un km²" << true;
+    }
+    void datedStatementsKeepTheirKeys()
+    {
+        QFETCH(QString, loader);
+        QFETCH(QString, statement);
+        QFETCH(bool, vero);
+        const QuestionBank *bank = bankByLoader(loader);
+        QVERIFY(bank);
+        const auto found = std::find_if(bank->statements.begin(), bank->statements.end(),
+                                        [&](const auto &s) { return s.text == statement; });
+        QVERIFY2(found != bank->statements.end(), qPrintable(statement));
+        QCOMPARE(found->vero, vero);
+    }
+
+    // What pupils read follows Italian typography: no apostrophe for an accent, no "kmq",
+    // no double blank, no "ecc..".
+    void titlesAndStatementsAreWrittenInGoodItalian()
+    {
+        static const QRegularExpression faults(QStringLiteral("[A-Z]'(?=\\s|$)|\\b[Kk]mq\\b|  |ecc\\.\\.|clandestin|\\s[:?]"));
+        for (const QuestionBank &bank : questionBanks()) {
+            QVERIFY2(!faults.match(bank.title).hasMatch(), qPrintable(bank.title.trimmed()));
+            for (const auto &statement : bank.statements)
+                QVERIFY2(!faults.match(statement.text).hasMatch(), qPrintable(statement.text));
+        }
+        QCOMPARE(bankByLoader("QStoria4")->title, QStringLiteral("La POPOLAZIONE nella SOCIETÀ POST-INDUSTRIALE"));
+        QCOMPARE(bankByLoader(QStringLiteral("QDensità2"))->title, QStringLiteral("LA CARTA DELLA DENSITÀ DI POPOLAZIONE"));
+    }
+
+    void theUnansweredRowsAreNamed()
+    {
+        load("QStoria1");
+        QCOMPARE(session_.unansweredRows(), (QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
+        answer(session_);
+        for (int row : {2, 7}) {
+            if (session_.isVeroTicked(row))
+                session_.clickVero(row, false);
+            else
+                session_.clickFalso(row, false);
+        }
+        QCOMPARE(session_.unansweredRows(), (QList<int>{2, 7}));
+        QCOMPARE(session_.verifica(), 2);
+        QVERIFY(!session_.score());
     }
 
     void oneQuestionnaireCountsOnceInTheTotals()

@@ -1,6 +1,7 @@
 // What the register reads and writes: collected archives, the CSV, the PDF, the
 // teacher's password and the tidy-up actions with their copies.
 #include "archive/archive.h"
+#include "archive/archiveproblemtext.h"
 #include "register/registercsv.h"
 #include "register/registerdocument.h"
 #include "register/registerkeeper.h"
@@ -32,15 +33,16 @@ QByteArray fileHash(const QString &path)
     return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
 }
 
+// A collected archive read as the register reads it.
 std::optional<QList<PupilRecord>> readFile(const QString &path, QString *refusal = nullptr)
 {
-    ArchiveFile archive(path);
-    const QString problem = archive.open();
+    Archive archive(path);
+    const ArchiveProblem problem = archive.openReadOnly();
     if (refusal)
-        *refusal = problem;
-    if (!problem.isEmpty())
+        *refusal = problem == ArchiveProblem::None ? QString() : archiveFileProblemText(archive, problem);
+    if (problem != ArchiveProblem::None)
         return std::nullopt;
-    return readRecords(archive.database());
+    return readRecords(archive.connection());
 }
 
 // Pages of a PDF file, counted in its bytes.
@@ -113,7 +115,9 @@ private slots:
         QTest::newRow("old format") << QByteArray("jet") << QStringLiteral("vecchio formato");
         QTest::newRow("damaged") << QByteArray("damaged") << QStringLiteral("danneggiato");
         QTest::newRow("other columns") << QByteArray("columns") << QStringLiteral("colonne diverse");
-        QTest::newRow("table missing") << QByteArray("table") << QStringLiteral("manca la tabella");
+        QTest::newRow("table missing") << QByteArray("table") << QStringLiteral("non è un archivio");
+        // The table intact, one index entry lost: only the full check finds it.
+        QTest::newRow("index lost an entry") << QByteArray("index") << QStringLiteral("danneggiato");
         QTest::newRow("missing") << QByteArray("missing") << QStringLiteral("non esiste");
     }
     void badArchiveFilesAreRefusedByName()
@@ -138,6 +142,9 @@ private slots:
             QVERIFY(runSql(path, {QStringLiteral("CREATE TABLE questionari (nome TEXT, voto INTEGER)"), QStringLiteral("CREATE TABLE esercizi (nome TEXT)")}));
         } else if (kind == "table") {
             QVERIFY(runSql(path, {QStringLiteral("CREATE TABLE alunni (nome TEXT)")}));
+        } else if (kind == "index") {
+            QVERIFY(makeArchive(path, {questionnaireRow(QStringLiteral("ROSSI MARIO"), {{0, 4, at(2)}})}));
+            QVERIFY(loseAnIndexEntry(path));
         }
         const QByteArray before = QFileInfo::exists(path) ? fileHash(path) : QByteArray();
         QString refusal;
@@ -227,10 +234,10 @@ private slots:
         const RegisterDocument document(model, fillRegister(model, 200), {});
         const QString path = temp_->filePath(QStringLiteral("registro.pdf"));
         error = QStringLiteral("x");
-        QVERIFY(!writeRegisterPdf(document, path, [](int page, int) { return page < 3; }, &error));
+        QVERIFY(!writePdf(document, path, [](int page, int) { return page < 3; }, &error));
         QVERIFY(error.isEmpty()); // cancelled, not failed
         QCOMPARE(QDir(temp_->path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
-        QVERIFY(!writeRegisterPdf(document, temp_->filePath(QStringLiteral("tolta/registro.pdf")), {}, &error));
+        QVERIFY(!writePdf(document, temp_->filePath(QStringLiteral("tolta/registro.pdf")), {}, &error));
         QVERIFY(!error.isEmpty());
     }
 
@@ -241,7 +248,7 @@ private slots:
         const QString path = temp_->filePath(QStringLiteral("registro.pdf"));
         QList<int> progress;
         QString error;
-        QVERIFY(writeRegisterPdf(document, path, [&](int page, int) { progress << page; return true; }, &error));
+        QVERIFY(writePdf(document, path, [&](int page, int) { progress << page; return true; }, &error));
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray pdf = file.readAll();
@@ -254,7 +261,7 @@ private slots:
 
         // One pupil fits one page; none at all still prints the heading and averages.
         QPdfWriter probe(temp_->filePath(QStringLiteral("probe.pdf")));
-        RegisterDocument::preparePage(probe);
+        RegisterDocument(model, {}, {}).preparePage(probe);
         QCOMPARE(RegisterDocument(model, {0}, {}).pageCount(probe), 1);
         QCOMPARE(RegisterDocument(model, {}, {}).pageCount(probe), 1);
     }
@@ -262,15 +269,17 @@ private slots:
     void passwordSetAcceptRefusePause()
     {
         const QString settings = temp_->filePath(QStringLiteral("registro.ini"));
-        TeacherPassword password(settings, 2000);
-        QVERIFY(!password.isSet());
+        const QString tries = temp_->filePath(QStringLiteral("account/tentativi-password.ini"));
+        TeacherPassword password(settings, tries);
+        QCOMPARE(password.stored(), TeacherPassword::Stored::Nothing);
         QVERIFY(password.set(QStringLiteral("Càsa-2026")));
-        QVERIFY(password.isSet());
+        QCOMPARE(password.stored(), TeacherPassword::Stored::Usable);
         QFile file(settings);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray stored = file.readAll();
         QVERIFY(!stored.contains("Càsa-2026") && !stored.contains("2026"));
-        QVERIFY(stored.contains("iterations=2000"));
+        QVERIFY(stored.contains("iterations=100000"));
+        const QByteArray passwordFile = fileHash(settings);
 
         QDateTime now(QDate(2026, 3, 12), QTime(10, 0));
         QCOMPARE(password.check(QStringLiteral("Càsa-2026"), now), TeacherPassword::Answer::Accepted);
@@ -281,24 +290,86 @@ private slots:
         QCOMPARE(password.check(QStringLiteral("Càsa-2026"), now.addSecs(29)), TeacherPassword::Answer::Paused);
         QCOMPARE(password.secondsToWait(now.addSecs(10)), 20);
         // The pause holds for the program started again, too.
-        QCOMPARE(TeacherPassword(settings, 2000).check(QStringLiteral("Càsa-2026"), now.addSecs(5)), TeacherPassword::Answer::Paused);
+        QCOMPARE(TeacherPassword(settings, tries).check(QStringLiteral("Càsa-2026"), now.addSecs(5)), TeacherPassword::Answer::Paused);
         QCOMPARE(password.check(QStringLiteral("Càsa-2026"), now.addSecs(30)), TeacherPassword::Answer::Accepted);
 
-        // A right answer starts the count of wrong ones again.
+        // A right answer starts the count of wrong ones again; the count itself outlives
+        // the program: two wrong tries, a restart, and the third starts the pause.
         now = now.addSecs(60);
-        QCOMPARE(password.check(QStringLiteral("a"), now), TeacherPassword::Answer::Refused);
-        QCOMPARE(password.check(QStringLiteral("a"), now), TeacherPassword::Answer::Refused);
+        QCOMPARE(password.check(QStringLiteral("sbagliata"), now), TeacherPassword::Answer::Refused);
         QCOMPARE(password.check(QStringLiteral("Càsa-2026"), now), TeacherPassword::Answer::Accepted);
-        QCOMPARE(password.check(QStringLiteral("a"), now), TeacherPassword::Answer::Refused);
+        QCOMPARE(password.check(QStringLiteral("sbagliata"), now), TeacherPassword::Answer::Refused);
+        QCOMPARE(password.check(QStringLiteral("sbagliata"), now), TeacherPassword::Answer::Refused);
+        QCOMPARE(TeacherPassword(settings, tries).check(QStringLiteral("sbagliata"), now), TeacherPassword::Answer::RefusedNowPaused);
+        // The tries go to the account's own file: the password file is never written.
+        QCOMPARE(fileHash(settings), passwordFile);
+        QVERIFY(QFileInfo::exists(tries));
 
-        // The stored iteration count is the one used, whatever a later version's default.
-        TeacherPassword later(settings, 5000);
-        QCOMPARE(later.check(QStringLiteral("Càsa-2026"), now), TeacherPassword::Answer::Accepted);
-        // Two settings written with the same password differ: the salt is random.
+        // Where the account's file cannot be had, the tries still count for this run.
+        TeacherPassword forgetful(settings, QString());
+        now = now.addSecs(60);
+        for (int i = 1; i < TeacherPassword::triesBeforePause; ++i)
+            QCOMPARE(forgetful.check(QStringLiteral("sbagliata"), now), TeacherPassword::Answer::Refused);
+        QCOMPARE(forgetful.check(QStringLiteral("sbagliata"), now), TeacherPassword::Answer::RefusedNowPaused);
+
+        // Two files written with the same password differ: the salt is random.
         const QString other = temp_->filePath(QStringLiteral("altro.ini"));
-        TeacherPassword(other, 2000).set(QStringLiteral("Càsa-2026"));
+        TeacherPassword(other, tries).set(QStringLiteral("Càsa-2026"));
         QSettings a(settings, QSettings::IniFormat), b(other, QSettings::IniFormat);
         QVERIFY(a.value(QStringLiteral("password/salt")) != b.value(QStringLiteral("password/salt")));
+    }
+
+    // A hash quicker to compute than the minimum, or a file that is not what it should
+    // be, keeps the gate shut even for the right password.
+    void weakOrDamagedPasswordFilesAreRefused_data()
+    {
+        QTest::addColumn<QByteArray>("kind");
+        QTest::addColumn<TeacherPassword::Stored>("stored");
+        QTest::newRow("99 999 iterations") << QByteArray("weak") << TeacherPassword::Stored::TooWeak;
+        QTest::newRow("iterations not a number") << QByteArray("iterations") << TeacherPassword::Stored::Damaged;
+        QTest::newRow("a billion iterations") << QByteArray("endless") << TeacherPassword::Stored::Damaged;
+        QTest::newRow("hash cut short") << QByteArray("short") << TeacherPassword::Stored::Damaged;
+        QTest::newRow("a folder in its place") << QByteArray("folder") << TeacherPassword::Stored::Unreadable;
+        QTest::newRow("headings only") << QByteArray("headings") << TeacherPassword::Stored::Nothing;
+    }
+    void weakOrDamagedPasswordFilesAreRefused()
+    {
+        QFETCH(QByteArray, kind);
+        QFETCH(TeacherPassword::Stored, stored);
+        const QString settings = temp_->filePath(QStringLiteral("registro.ini"));
+        const QString right = QStringLiteral("Càsa-2026");
+        TeacherPassword password(settings, temp_->filePath(QStringLiteral("tentativi.ini")));
+        if (kind == "weak") {
+            QVERIFY(TeacherPassword(settings, QString(), TeacherPassword::minimumIterations - 1).set(right));
+        } else if (kind == "folder") {
+            QVERIFY(QDir().mkpath(settings));
+        } else {
+            QVERIFY(password.set(right));
+            QSettings file(settings, QSettings::IniFormat);
+            if (kind == "iterations")
+                file.setValue(QStringLiteral("password/iterations"), QStringLiteral("molte"));
+            else if (kind == "endless")
+                file.setValue(QStringLiteral("password/iterations"), 1000000000);
+            else if (kind == "short")
+                file.setValue(QStringLiteral("password/pbkdf2-sha256"), QByteArray(31, 'x').toBase64());
+            else if (kind == "headings")
+                file.remove(QStringLiteral("password"));
+            file.setValue(QStringLiteral("registro/classe"), QStringLiteral("3ª B"));
+        }
+        QCOMPARE(password.stored(), stored);
+        const QDateTime now(QDate(2026, 3, 12), QTime(10, 0));
+        QCOMPARE(password.check(right, now), TeacherPassword::Answer::Unusable);
+        QCOMPARE(password.secondsToWait(now), 0); // no try was counted
+    }
+
+    void newPasswordsHaveEightCharacters()
+    {
+        QVERIFY(!TeacherPassword::longEnough(QStringLiteral("segreto")));
+        QVERIFY(TeacherPassword::longEnough(QStringLiteral("segreto1")));
+        QVERIFY(TeacherPassword::longEnough(QStringLiteral("èèèèèèèè")));
+        // Characters, not the UTF-16 units a character beyond the first plane takes two of.
+        QVERIFY(!TeacherPassword::longEnough(QStringLiteral("🙂🙂🙂🙂")));
+        QVERIFY(!TeacherPassword::longEnough(QString()));
     }
 
     void joinDeleteAndNewYearCopyFirst()
@@ -315,10 +386,8 @@ private slots:
         Archive archive(path);
         QCOMPARE(archive.open(), ArchiveProblem::None);
         const QString copies = temp_->filePath(QStringLiteral("perCensaria/copie"));
-        SqlConnection connection(path, QStringLiteral("keeper"));
-        QSqlDatabase &db = connection.db;
-        QVERIFY(db.open());
-        RegisterKeeper keeper(db, [&](const QString &to) { return archive.copyTo(to); }, copies);
+        RegisterKeeper keeper(archive, [&](const QString &to) { return archive.copyTo(to); }, copies);
+        const QSqlDatabase db = archive.connection();
         const QDateTime now(QDate(2026, 6, 10), QTime(12, 0));
 
         QVERIFY(keeper.joinPupils(QStringLiteral("ROSSI MARIO"), QStringLiteral("ROSSI MARO"), now));
@@ -362,7 +431,7 @@ private slots:
 
         // Without its copy, no action changes anything.
         QVERIFY(archive.writeResult(resulttopics::questionnaireTable, QStringLiteral("NUOVO ALUNNO"), {{2, 7}}));
-        RegisterKeeper failing(db, [](const QString &) { return false; }, copies);
+        RegisterKeeper failing(archive, [](const QString &) { return false; }, copies);
         QVERIFY(!failing.deletePupil(QStringLiteral("NUOVO ALUNNO"), now.addMonths(4)));
         QVERIFY(!failing.startNewYear(now.addMonths(4)).has_value());
         QCOMPARE(readRecords(db)->size(), 1);

@@ -1,7 +1,9 @@
 // The register's records, merge rules, table model, sorting, filter and averages.
+#include "register/archivenames.h"
 #include "register/pupilrecord.h"
 #include "register/registermodel.h"
 
+#include <QDir>
 #include <QtTest>
 
 using namespace censaria::classregister;
@@ -89,11 +91,13 @@ private slots:
         const int q0 = columnOf(RegisterColumn::Kind::Right, 0);
         const int percent = columnOf(RegisterColumn::Kind::Percent, 10);
         const int average = columnOf(RegisterColumn::Kind::Average);
-        QCOMPARE(model.index(0, q0).data().toString(), QStringLiteral("0"));
-        QCOMPARE(model.index(0, percent).data().toString(), QStringLiteral("0"));
+        // A 0 is a mark below 6, with its sign; "—" is no mark at all.
+        QCOMPARE(model.index(0, q0).data().toString(), QStringLiteral("0 ▼"));
+        QCOMPARE(model.index(0, percent).data().toString(), QStringLiteral("0 ▼"));
         QCOMPARE(model.index(1, q0).data().toString(), QStringLiteral("—"));
         QCOMPARE(model.index(1, percent).data().toString(), QStringLiteral("—"));
-        QCOMPARE(model.index(0, average).data().toString(), QStringLiteral("0,0"));
+        QVERIFY(!model.index(1, q0).data(Qt::ForegroundRole).isValid());
+        QCOMPARE(model.index(0, average).data().toString(), QStringLiteral("0,0 ▼"));
         QCOMPARE(model.index(1, average).data().toString(), QStringLiteral("—"));
         // The date shows on hover; a topic not done says so.
         QVERIFY(model.index(0, q0).data(Qt::ToolTipRole).toString().contains(QStringLiteral("01/03/2026 10:00")));
@@ -105,6 +109,35 @@ private slots:
         QCOMPARE(shownNames(filter), (QStringList{QStringLiteral("NULLA NINO"), QStringLiteral("ZERO ZOE")}));
         filter.sort(q0, Qt::DescendingOrder);
         QCOMPARE(shownNames(filter), (QStringList{QStringLiteral("ZERO ZOE"), QStringLiteral("NULLA NINO")}));
+    }
+
+    // Marks below 6, on the scale of 10 of each kind of column: the questionnaires' right
+    // answers, the exercises' percentages (their right and wrong answers are counts, not
+    // marks), the average.
+    void marksBelowSix()
+    {
+        PupilRecord lea = pupil(QStringLiteral("LIMITE LEA"), {{0, 6, at(1)}, {1, 5, at(1)}});
+        lea.topics[10] = {true, 10, 7, 58, QDate(2026, 3, 2), QTime(9, 0)};
+        lea.topics[11] = {true, 6, 4, 60, QDate(2026, 3, 2), QTime(9, 0)};
+        RegisterModel model;
+        model.setRecords({lea});
+        const auto text = [&](RegisterColumn::Kind kind, int topic = -1) {
+            return model.index(0, columnOf(kind, topic)).data().toString();
+        };
+        QCOMPARE(text(RegisterColumn::Kind::Right, 0), QStringLiteral("6"));
+        QCOMPARE(text(RegisterColumn::Kind::Right, 1), QStringLiteral("5 ▼"));
+        QCOMPARE(text(RegisterColumn::Kind::Percent, 10), QStringLiteral("58 ▼"));
+        QCOMPARE(text(RegisterColumn::Kind::Right, 10), QStringLiteral("10"));
+        QCOMPARE(text(RegisterColumn::Kind::Wrong, 10), QStringLiteral("7"));
+        QCOMPARE(text(RegisterColumn::Kind::Percent, 11), QStringLiteral("60"));
+        QCOMPARE(text(RegisterColumn::Kind::Average), QStringLiteral("5,7 ▼")); // (6 + 5 + 5,8 + 6) / 4
+
+        // The dates under the marks when asked, in the marks' columns only.
+        model.setShowDates(true);
+        QCOMPARE(text(RegisterColumn::Kind::Right, 0), QStringLiteral("6\n01/03/26"));
+        QCOMPARE(text(RegisterColumn::Kind::Percent, 10), QStringLiteral("58 ▼\n02/03/26"));
+        QCOMPARE(text(RegisterColumn::Kind::Wrong, 10), QStringLiteral("7"));
+        QCOMPARE(text(RegisterColumn::Kind::Average), QStringLiteral("5,7 ▼"));
     }
 
     void namesSortAsAnItalianRegister()
@@ -140,7 +173,8 @@ private slots:
         const int q0 = columnOf(RegisterColumn::Kind::Right, 0);
         const int q1 = columnOf(RegisterColumn::Kind::Right, 1);
         const int saldi = columnOf(RegisterColumn::Kind::Percent, 10);
-        QCOMPARE(summary.index(0, q0).data().toString(), QStringLiteral("5,0"));
+        QCOMPARE(summary.index(0, q0).data().toString(), QStringLiteral("5,0 ▼"));
+        QCOMPARE(summary.index(0, q0).data(Qt::ForegroundRole).value<QColor>(), RegisterModel::belowSixColour);
         QCOMPARE(summary.index(1, q0).data().toString(), QStringLiteral("3"));
         QCOMPARE(summary.index(1, saldi).data().toString(), QStringLiteral("1"));
         // A pupil's average is over what was done: 8 and 6 out of 10 and 90 % of an exercise.
@@ -181,6 +215,33 @@ private slots:
         QCOMPARE(recounts, 1);
         filter.setNameFilter(QString());
         QCOMPARE(recounts, 2);
+    }
+
+    // A collected archive is named by what the teacher knows: its folder on the stick and
+    // the stick's name, or the folder it was copied into; never by a temporary folder.
+    void collectedArchivesByTheirNames_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("on a stick") << QStringLiteral("/media/maestra/CLASSE3A/pc1/exportcensa.mdb")
+                                    << QStringLiteral("pc1/exportcensa.mdb sulla chiavetta «CLASSE3A»");
+        QTest::newRow("copied into a folder") << QStringLiteral("/home/maestra/Documenti/AULA-PC05/exportcensa.mdb")
+                                              << QStringLiteral("exportcensa.mdb (cartella «AULA-PC05»)");
+        QTest::newRow("temporary") << QDir::tempPath() + QStringLiteral("/qt-x7Yc/exportcensa.mdb") << QStringLiteral("exportcensa.mdb");
+        QTest::newRow("in the temporary files") << QDir::tempPath() + QStringLiteral("/exportcensa.mdb") << QStringLiteral("exportcensa.mdb");
+        QTest::newRow("a folder in a temporary one") << QDir::tempPath() + QStringLiteral("/qt-x7Yc/pc2/exportcensa.mdb")
+                                                     << QStringLiteral("exportcensa.mdb (cartella «pc2»)");
+        QTest::newRow("at the root") << QStringLiteral("/exportcensa.mdb") << QStringLiteral("exportcensa.mdb");
+    }
+
+    void collectedArchivesByTheirNames()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, named);
+        const QList<censaria::Medium> media{{QStringLiteral("/media/maestra/CLASSE3A"), QStringLiteral("CLASSE3A")},
+                                  {QStringLiteral("/media/maestra/CLASSE3"), QStringLiteral("CLASSE3")}};
+        QCOMPARE(collectedArchiveName(file, media), named);
+        QVERIFY(!collectedArchivesNames({file, file}, media).contains(QStringLiteral("qt-x7Yc")));
     }
 };
 

@@ -1,10 +1,13 @@
 // The register screen driven as the teacher does, offscreen through the seam.
+#include "pdftext.h"
 #include "screentest.h"
 #include "register/registerchart.h"
 #include "register/registermodel.h"
 #include "register/registerscreen.h"
 #include "registerfixtures.h"
+#include "archive/otherprogram.h"
 
+#include <QCheckBox>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QScrollBar>
@@ -13,6 +16,7 @@
 using namespace censaria;
 using namespace censaria::classregister;
 using namespace censaria::registertest;
+using censaria::test::SqlConnection;
 
 class TestRegisterScreen : public QObject
 {
@@ -75,15 +79,22 @@ private slots:
 
     void aPasswordGuardsTheRegister()
     {
-        openRegister({QStringLiteral("segreto"), QStringLiteral("segretO")});
+        // Seven characters are too few for a new password.
+        openRegister({QStringLiteral("segreto"), QStringLiteral("segreto")});
+        QVERIFY(!registerShown());
+        QVERIFY(lastMessage().contains(QStringLiteral("almeno 8 caratteri")));
+        QCOMPARE(program_->dialogs().passwordPrompts.size(), 1);
+        QVERIFY(!TeacherGate(program_->module()).guards());
+
+        openRegister({QStringLiteral("segreto-1"), QStringLiteral("segretO-1")});
         QVERIFY(!registerShown());
         QVERIFY(lastMessage().contains(QStringLiteral("non sono uguali")));
         QVERIFY(program_->visibleScreens().contains(forms::results));
 
-        openRegister({QStringLiteral("segreto"), QStringLiteral("segreto")});
+        openRegister({QStringLiteral("segreto-1"), QStringLiteral("segreto-1")});
         QVERIFY(registerShown());
         QVERIFY(!program_->visibleScreens().contains(forms::results));
-        QCOMPARE(program_->dialogs().passwordPrompts.size(), 4);
+        QCOMPARE(program_->dialogs().passwordPrompts.size(), 5);
         QFile settings(screen()->settingsFile());
         QVERIFY(settings.open(QIODevice::ReadOnly));
         QVERIFY(!settings.readAll().contains("segreto"));
@@ -99,7 +110,7 @@ private slots:
         QCOMPARE(program_->module().chiamante, forms::menu);
 
         // Later openings ask once, and three wrong answers pause the question.
-        openRegister({QStringLiteral("segreto")});
+        openRegister({QStringLiteral("segreto-1")});
         QVERIFY(registerShown());
         click(QStringLiteral("menuButton"));
         QVERIFY(!registerShown());
@@ -109,15 +120,17 @@ private slots:
             openRegister({QStringLiteral("sbagliata")});
         QVERIFY(!registerShown());
         QVERIFY(lastMessage().contains(QStringLiteral("30 secondi")));
+        // Every wrong try waited a moment before its answer.
+        QCOMPARE(program_->clock().waits, (QList<int>{1500, 1500, 1500}));
         // The right password during the pause is not even asked for.
         const int asked = int(program_->dialogs().passwordPrompts.size());
         program_->clock().time = program_->clock().time.addSecs(20);
-        openRegister({QStringLiteral("segreto")});
+        openRegister({QStringLiteral("segreto-1")});
         QVERIFY(!registerShown());
         QCOMPARE(program_->dialogs().passwordPrompts.size(), asked);
         QVERIFY(lastMessage().contains(QStringLiteral("10 secondi")));
         program_->clock().time = program_->clock().time.addSecs(10);
-        openRegister({QStringLiteral("segreto")});
+        openRegister({QStringLiteral("segreto-1")});
         QVERIFY(registerShown());
         // A cancelled question opens nothing.
         click(QStringLiteral("backButton"));
@@ -127,7 +140,7 @@ private slots:
 
     void filterFollowsTheTotalsAndTheChart()
     {
-        openRegister({QStringLiteral("segreto"), QStringLiteral("segreto")});
+        openRegister({QStringLiteral("segreto-1"), QStringLiteral("segreto-1")});
         auto *totals = control<QTableView>(QStringLiteral("totalsTable"));
         QCOMPARE(totals->model()->index(0, 1).data().toString(), QStringLiteral("6,0")); // (8 + 4) / 2
         QCOMPARE(screen()->chart().averages().at(0), 6.0);
@@ -162,7 +175,7 @@ private slots:
 
     void collectedArchivesMergedOrRefused()
     {
-        openRegister({QStringLiteral("segreto"), QStringLiteral("segreto")});
+        openRegister({QStringLiteral("segreto-1"), QStringLiteral("segreto-1")});
         const QString first = collected(QStringLiteral("pc1/exportcensa.mdb"),
                                         {questionnaireRow(QStringLiteral("NERI ADA"), {{0, 3, at(2)}}),
                                          questionnaireRow(QStringLiteral("GIALLI UGO"), {{0, 9, at(2)}})});
@@ -172,8 +185,12 @@ private slots:
         QCOMPARE(program_->dialogs().openFolders, QStringList{program_->driveA()});
         QCOMPARE(shownNames(), (QStringList{"GIALLI UGO", "NERI ADA"}));
         QCOMPARE(screen()->model().record(screen()->filter().mapToSource(screen()->filter().index(1, 0)).row()).topics[0].right, 7);
+        // Named as the teacher knows them: the folder on the stick, never a temporary path.
         const QString sources = control<QLabel>(QStringLiteral("sourcesLabel"))->text();
-        QVERIFY(sources.contains(QDir::toNativeSeparators(first)) && sources.contains(QDir::toNativeSeparators(second)));
+        const QString stick = QDir(program_->driveA()).dirName();
+        QVERIFY2(sources.contains(QStringLiteral("pc1/exportcensa.mdb sulla chiavetta «%1», pc2/exportcensa.mdb sulla chiavetta «%1»").arg(stick)),
+                 qPrintable(sources));
+        QVERIFY(!sources.contains(QDir::tempPath()));
         QCOMPARE(program_->progress().labels.size(), 1);
 
         // One bad file among them: its name in the message, and the table as it was.
@@ -199,7 +216,7 @@ private slots:
 
     void csvAndPdfFiles()
     {
-        openRegister({QStringLiteral("segreto"), QStringLiteral("segreto")});
+        openRegister({QStringLiteral("segreto-1"), QStringLiteral("segreto-1")});
         control<QLineEdit>(QStringLiteral("classBox"))->setText(QStringLiteral("3ª B"));
         const QString csv = QDir(program_->driveA()).filePath(QStringLiteral("registro"));
         program_->dialogs().savePaths = {csv};
@@ -226,7 +243,7 @@ private slots:
 
     void printOrOfferThePdf()
     {
-        openRegister({QStringLiteral("segreto"), QStringLiteral("segreto")});
+        openRegister({QStringLiteral("segreto-1"), QStringLiteral("segreto-1")});
         click(QStringLiteral("printButton"));
         QCOMPARE(program_->pagePrinter().documents.size(), 1);
         QCOMPARE(program_->pagePrinter().documents[0].count("/Type /Page\n"), 1);
@@ -248,9 +265,64 @@ private slots:
         QVERIFY(QFileInfo::exists(pdf));
     }
 
-    void tidyUpBehindConfirmation()
+    // On a board no mouse hovers: "Mostra le date" writes each date under its result; a mark
+    // below 6 is red and carries its sign, on screen and on paper; the printed register has
+    // the class averages and both charts, says when they show only the pupils found, and
+    // calls every column as the screen does.
+    void registerAtAGlance()
     {
         openRegister({QStringLiteral("segreto"), QStringLiteral("segreto")});
+        const RegisterFilter &filter = screen()->filter();
+        const auto cell = [&](const QString &name, int column, int role = Qt::DisplayRole) {
+            for (int row = 0; row < filter.rowCount(); ++row)
+                if (filter.index(row, 0).data().toString() == name)
+                    return filter.index(row, column).data(role);
+            return QVariant();
+        };
+        const int average = int(RegisterColumn::all().size()) - 1;
+        QCOMPARE(cell(QStringLiteral("ROSSI MARIO"), 1).toString(), QStringLiteral("8"));
+        QCOMPARE(cell(QStringLiteral("BIANCHI ANNA"), 1).toString(), QStringLiteral("4 ▼"));
+        QCOMPARE(cell(QStringLiteral("BIANCHI ANNA"), 1, Qt::ForegroundRole).value<QColor>(), RegisterModel::belowSixColour);
+        QCOMPARE(cell(QStringLiteral("BIANCHI ANNA"), average).toString(), QStringLiteral("4,0 ▼"));
+        QCOMPARE(cell(QStringLiteral("ROSSI MARO"), 2).toString(), QStringLiteral("6")); // 6 is enough
+        QVERIFY(!cell(QStringLiteral("ROSSI MARO"), 2, Qt::ForegroundRole).isValid());
+
+        auto *dates = control<QCheckBox>(QStringLiteral("datesBox"));
+        QCOMPARE(dates->text(), QStringLiteral("Mostra le date"));
+        dates->click();
+        QCOMPARE(cell(QStringLiteral("ROSSI MARIO"), 1).toString(), QStringLiteral("8\n02/03/26"));
+        QCOMPARE(cell(QStringLiteral("ROSSI MARIO"), 2).toString(), RegisterModel::notDone);
+        auto *table = control<QTableView>(QStringLiteral("registerTable"));
+        QVERIFY(table->rowHeight(0) >= 2 * table->fontMetrics().height());
+        QVERIFY(table->columnWidth(1) >= table->fontMetrics().horizontalAdvance(QStringLiteral("02/03/26")));
+
+        click(QStringLiteral("printButton"));
+        std::optional<QStringList> pages = pdftest::pageTexts(program_->pagePrinter().documents.last());
+        QVERIFY(pages);
+        QString paper = pages->join(u' ');
+        // The long word breaks in its narrow column: "Compren-" over "sione saldi".
+        for (const QString &expected : {QStringLiteral("Compren-"), QStringLiteral("sione"), QStringLiteral("4,0 ▼"), QStringLiteral("02/03/26"),
+                                        QStringLiteral("Media della classe"), QStringLiteral("Media della classe (su 10)"),
+                                        QStringLiteral("Alunni per risultato (su 10)")})
+            QVERIFY2(paper.contains(expected), qPrintable(expected + QStringLiteral(" in ") + paper));
+        QVERIFY(!paper.contains(QStringLiteral("Uso saldi")));
+        QVERIFY(!paper.contains(QStringLiteral("Solo gli alunni")));
+
+        // The found pupils only: the charts and the paper say so.
+        QTest::keyClicks(control<QLineEdit>(QStringLiteral("filterBox")), QStringLiteral("ross"));
+        const QString note = QStringLiteral("Solo gli alunni con «ross» nel nome: 2 su 4");
+        QCOMPARE(screen()->chart().figures().note, note);
+        click(QStringLiteral("printButton"));
+        pages = pdftest::pageTexts(program_->pagePrinter().documents.last());
+        QVERIFY(pages);
+        paper = pages->join(u' ');
+        QVERIFY2(paper.count(note) >= 2, qPrintable(paper)); // in the heading and over the charts
+        QVERIFY(!paper.contains(QStringLiteral("BIANCHI")));
+    }
+
+    void tidyUpBehindConfirmation()
+    {
+        openRegister({QStringLiteral("segreto-1"), QStringLiteral("segreto-1")});
         const QDir copies(program_->module().paths().resolve(QStringLiteral("perCensaria\\copie")));
         const QStringList copiesBefore = copies.entryList(QDir::Files);
 
@@ -282,6 +354,41 @@ private slots:
         QVERIFY(program_->module().recordResult(resulttopics::questionnaireTable, {{2, 9}}, 3));
         click(QStringLiteral("thisComputerButton"));
         QCOMPARE(shownNames(), QStringList{QStringLiteral("ROSSI MARIO")});
+    }
+
+    // The tidy-ups go through the archive's own checks and write: an archive another
+    // program is writing is said to be in use, never damaged, and is left as it was.
+    void aTidyUpOfABusyArchiveSaysItIsInUse()
+    {
+        openRegister({QStringLiteral("segreto-1"), QStringLiteral("segreto-1")});
+        SqlConnection other(program_->archivePath(), QStringLiteral("holder"));
+        QVERIFY(other.db.open());
+        QVERIFY(QSqlQuery(other.db).exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        QVERIFY(QSqlQuery(other.db).exec(QStringLiteral("INSERT INTO questionari (nome) VALUES ('ALTRO PROGRAMMA')")));
+        selectNames({QStringLiteral("BIANCHI ANNA")});
+        program_->dialogs().choices = {0};
+        click(QStringLiteral("deleteButton"));
+        const QString said = program_->dialogs().messageTexts().join(u'\n');
+        QVERIFY2(said.contains(QStringLiteral("in uso da un altro programma")), qPrintable(said));
+        QVERIFY2(!said.contains(QStringLiteral("danneggiato")), qPrintable(said));
+        QVERIFY(QSqlQuery(other.db).exec(QStringLiteral("ROLLBACK")));
+        QVERIFY(program_->module().dbrisultati().names().contains(QStringLiteral("BIANCHI ANNA")));
+    }
+
+    // Damage that only the full check finds (another program wrote since the start)
+    // stops a tidy-up before its copy and before any change.
+    void aDamagedArchiveIsNeverTidied()
+    {
+        openRegister({QStringLiteral("segreto-1"), QStringLiteral("segreto-1")});
+        const QDir copies(program_->module().paths().resolve(QStringLiteral("perCensaria\\copie")));
+        const QStringList copiesBefore = copies.entryList(QDir::Files);
+        QVERIFY(test::loseAnIndexEntry(program_->archivePath()));
+        selectNames({QStringLiteral("BIANCHI ANNA")});
+        program_->dialogs().choices = {0};
+        click(QStringLiteral("deleteButton"));
+        QVERIFY2(program_->dialogs().messageTexts().join(u'\n').contains(QStringLiteral("danneggiato")), qPrintable(lastMessage()));
+        QCOMPARE(copies.entryList(QDir::Files), copiesBefore);
+        QVERIFY(program_->module().dbrisultati().names().contains(QStringLiteral("BIANCHI ANNA")));
     }
 };
 

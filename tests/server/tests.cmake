@@ -7,7 +7,7 @@ add_test(NAME pgcluster_stop COMMAND ${CMAKE_CURRENT_LIST_DIR}/pgcluster destroy
 set_tests_properties(pgcluster_start PROPERTIES FIXTURES_SETUP pgcluster TIMEOUT 180)
 set_tests_properties(pgcluster_stop PROPERTIES FIXTURES_CLEANUP pgcluster TIMEOUT 180)
 
-foreach(test tst_serverarchive tst_serverfaults)
+foreach(test tst_serverarchive tst_serverfaults tst_serverroles)
     censaria_add_test(${test} ${CMAKE_CURRENT_LIST_DIR}/${test}.cpp ${CMAKE_CURRENT_LIST_DIR}/testserver.h)
     add_dependencies(${test} makearchive movetoserver loadpc)
     # Every locale's run of it.

@@ -91,10 +91,14 @@ public:
         return exec({QStringLiteral("CREATE DATABASE %1").arg(name)}) ? name : QString();
     }
 
+    // The throwaway certificate authority that signed the server's certificate.
+    QString rootCertificate() const { return dir_ + QStringLiteral("/tls/root.crt"); }
+
     // Settings naming database, written as folder/censaria.ini; the user comes in with
-    // password through a password file beside it, over TCP unless host is given.
+    // password through a password file beside it, over TCP with TLS (verify-full, the
+    // default) unless host is given. extra lines go at the end ("sslmode=require").
     QString writeSettings(const QString &folder, const QString &database, const QString &user, const QString &password,
-                          const QString &host = QStringLiteral("127.0.0.1"), int port = 0) const
+                          const QString &host = QStringLiteral("127.0.0.1"), int port = 0, const QString &extra = QString()) const
     {
         QDir().mkpath(folder);
         const QString passwordFile = folder + QStringLiteral("/password");
@@ -108,37 +112,53 @@ public:
         ini.open(QIODevice::WriteOnly | QIODevice::Truncate);
         QTextStream(&ini) << "[archivio]\ntipo=server\nhost=" << host << "\nport=" << (port ? port : this->port())
                           << "\ndatabase=" << database << "\nuser=" << user << "\npasswordfile=" << passwordFile
-                          << "\nsslmode=disable\n";
+                          << "\ninsegnante=" << teacherRole(database) << "\nsslrootcert=" << rootCertificate() << '\n'
+                          << extra << '\n';
         return file;
     }
 
-    // A new database with the archive's tables made by makearchive --server and the
-    // GRANTs it prints given to a classroom role of its own; the classroom's settings
-    // file is written into folder. Returns the database's name, "" on failure.
-    QString makeArchive(const QString &folder, QString *settingsFile, QString *error) const
+    // The roles of a database makeArchive made, and their passwords.
+    static QString ownerRole(const QString &database) { return database + QStringLiteral("_admin"); }
+    static QString classroomRole(const QString &database) { return database + QStringLiteral("_pc"); }
+    static QString classroomPassword(const QString &database) { return QStringLiteral("classe-") + classroomRole(database); }
+    static QString teacherRole(const QString &database) { return database + QStringLiteral("_docente"); }
+    static QString teacherPassword(const QString &database) { return QStringLiteral("docente-") + teacherRole(database); }
+
+    // What makearchive ARGUMENTS prints; empty, with the reason in *error, on failure.
+    static QString makearchive(const QStringList &arguments, QString *error)
     {
-        const QString database = newDatabase();
-        const QString role = database + QStringLiteral("_pc");
-        if (database.isEmpty()
-            || !exec({QStringLiteral("CREATE ROLE %1 LOGIN PASSWORD 'classe-%1'").arg(role)}, QStringLiteral("postgres"), error)) {
-            if (error && error->isEmpty())
-                *error = QStringLiteral("cannot create a database");
-            return {};
-        }
-        const QString admin = writeSettings(folder + QStringLiteral("/admin"), database, QStringLiteral("postgres"), QString(), socketDir());
         QProcess make;
-        make.start(qEnvironmentVariable("CENSARIA_MAKEARCHIVE"), {QStringLiteral("--server"), admin, QStringLiteral("--role"), role});
-        if (!make.waitForFinished(60000) || make.exitCode() != 0) {
+        make.start(qEnvironmentVariable("CENSARIA_MAKEARCHIVE"), arguments);
+        if (!make.waitForFinished(60000) || make.exitStatus() != QProcess::NormalExit || make.exitCode() != 0) {
             *error = QString::fromUtf8(make.readAllStandardError());
             return {};
         }
-        QStringList grants;
-        for (const QString &line : QString::fromUtf8(make.readAllStandardOutput()).split(u'\n'))
-            if (!line.startsWith(QLatin1String("--")) && !line.trimmed().isEmpty())
-                grants.append(line);
-        if (grants.isEmpty() || !exec(grants, database, error))
+        return QString::fromUtf8(make.readAllStandardOutput());
+    }
+
+    // A new database, owned by a role of its own, with the archive's tables made by
+    // makearchive --server, a classroom and a teachers' role holding only the rights it
+    // prints (run as the superuser, as the technician does); the classroom's settings
+    // file is written into folder, the owner's into folder/admin. Returns the database's
+    // name, "" on failure.
+    QString makeArchive(const QString &folder, QString *settingsFile, QString *error) const
+    {
+        const QString database = QStringLiteral("t%1_%2").arg(QCoreApplication::applicationPid()).arg(++counter());
+        const QStringList roles{
+            QStringLiteral("CREATE ROLE %1 LOGIN").arg(ownerRole(database)),
+            QStringLiteral("CREATE DATABASE %1 OWNER %2").arg(database, ownerRole(database)),
+            QStringLiteral("CREATE ROLE %1 LOGIN PASSWORD '%2'").arg(classroomRole(database), classroomPassword(database)),
+            QStringLiteral("CREATE ROLE %1 LOGIN PASSWORD '%2'").arg(teacherRole(database), teacherPassword(database)),
+        };
+        if (!exec(roles, QStringLiteral("postgres"), error))
             return {};
-        *settingsFile = writeSettings(folder, database, role, QStringLiteral("classe-%1").arg(role));
+        const QString admin = writeSettings(folder + QStringLiteral("/admin"), database, ownerRole(database), QString(), socketDir());
+        const QString statements = makearchive({QStringLiteral("--server"), admin, QStringLiteral("--role"), classroomRole(database),
+                                                QStringLiteral("--teacher"), teacherRole(database)},
+                                               error);
+        if (statements.isEmpty() || !exec({statements}, database, error))
+            return {};
+        *settingsFile = writeSettings(folder, database, classroomRole(database), classroomPassword(database));
         return database;
     }
 

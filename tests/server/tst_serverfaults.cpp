@@ -7,7 +7,9 @@
 #include "archive/archive.h"
 #include "archive/resultqueue.h"
 
+#include <QDirIterator>
 #include <QProcess>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <csignal>
 
@@ -16,6 +18,7 @@ using namespace censaria;
 namespace {
 
 const QString Q = QStringLiteral("questionari");
+const QString E = QStringLiteral("esercizi");
 
 // What loadpc records as result i of PC pc, for checking the server's rows.
 int expectedScore(int pc, int i) { return (i * 7 + pc) % 11; }
@@ -36,7 +39,8 @@ class TestServerFaults : public QObject
     {
         QCOMPARE(server_.count(Q, database_), pcs * results / 10);
         QCOMPARE(server_.value(QStringLiteral("SELECT count(DISTINCT nome) FROM questionari"), database_).toInt(), pcs * results / 10);
-        Archive archive(loadArchiveSettings({settings_}), QString());
+        Archive archive(loadArchiveSettings({settings_}).asTeacher(), QString());
+        archive.setServerPassword(TestServer::teacherPassword(database_));
         QCOMPARE(archive.open(), ArchiveProblem::None);
         for (int pc = 0; pc < pcs; ++pc) {
             for (int i = 0; i < results; i += 10) {
@@ -56,6 +60,19 @@ class TestServerFaults : public QObject
                                    QString::number(results)}
                            + extra);
         return process;
+    }
+
+    // Every file and folder under folder, with its size.
+    static QStringList filesUnder(const QString &folder)
+    {
+        QStringList found;
+        QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            it.next();
+            found.append(it.filePath() + u' ' + QString::number(it.fileInfo().isDir() ? 0 : it.fileInfo().size()));
+        }
+        found.sort();
+        return found;
     }
 
     void freshArchive()
@@ -81,19 +98,31 @@ private slots:
         freshArchive();
     }
 
+    // As under the Debian package: the program's folder belongs to root, so the queue
+    // lives in the account's own data folder, which no other account can read.
     void aPupilsResultsWaitWhileTheServerIsDown()
     {
         const QString folder = TestProgram::makeProgramFolder(temp_.filePath(QStringLiteral("program")));
         QFile::copy(settings_, folder + QStringLiteral("/perCensaria/censaria.ini"));
-        TestProgram program(folder);
+        const QString account = temp_.filePath(QStringLiteral("home/.local/share/Censaria"));
+        const QStringList installed = filesUnder(folder);
+        for (const QString &path : {folder, folder + QStringLiteral("/perCensaria")})
+            QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup
+                                                    | QFile::ReadOther | QFile::ExeOther));
+        TestProgram program(folder, account);
         QVERIFY(program.start());
         program.module().nomealunno = QStringLiteral("ROSSI MARIO");
 
         QVERIFY(server_.control(QStringLiteral("stop")));
-        // The results screen does not pretend the pupil is unknown.
-        program.control<QPushButton>(QStringLiteral("Fmenù"), QStringLiteral("Cmdarchivio"))->click();
+        // The teacher's look-up says the server is away, not that the pupil is unknown.
+        program.click(forms::menu, QStringLiteral("Cmdarchivio"));
+        program.dialogs().messages.clear();
+        program.control<QLineEdit>(forms::results, QStringLiteral("Text2"))->setText(QStringLiteral("rossi"));
+        program.click(forms::results, QStringLiteral("LabCERCA"));
         QCOMPARE(program.dialogs().messageTexts(),
-                 QStringList(2, QStringLiteral("Il server della scuola non risponde: i risultati non si possono vedere ora. Riprovate tra poco.")));
+                 QStringList(1, QStringLiteral("Il server della scuola non risponde: i risultati non si possono vedere ora. Riprovate tra poco.")));
+        QVERIFY(program.dialogs().passwordPrompts.isEmpty());
+        program.click(forms::results, QStringLiteral("Labmenù"));
         program.dialogs().messages.clear();
 
         program.clock().time = QDateTime(QDate(2026, 3, 12), QTime(10, 0));
@@ -104,6 +133,13 @@ private slots:
         QVERIFY(program.dialogs().messages[0].text.contains(QStringLiteral("sarà inviato appena possibile")));
         QCOMPARE(program.dialogs().messages[0].icon, MessageIcon::Information);
         QCOMPARE(program.module().resultWriter().waiting(), 2);
+        // Kept where only this account reaches, and nothing written beside the program.
+        const QString queue = account + QStringLiteral("/codarisultati.sqlite");
+        QCOMPARE(program.module().resultWriter().queueFile(), queue);
+        QCOMPARE(QFileInfo(queue).permissions(), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
+        QCOMPARE(QFileInfo(account).permissions(),
+                 QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadUser | QFile::WriteUser | QFile::ExeUser);
+        QCOMPARE(filesUnder(folder), installed);
 
         QVERIFY(server_.control(QStringLiteral("start")));
         // The next recording sends the queue first, in order, then its own result.
@@ -111,11 +147,11 @@ private slots:
         QVERIFY(program.module().recordResult(Q, {{4, 9}}, 5));
         QCOMPARE(program.dialogs().messages.size(), 2);
         QCOMPARE(program.module().resultWriter().waiting(), 0);
-        const auto row = program.module().dbrisultati().findRow(Q, QStringLiteral("ROSSI MARIO"));
-        QVERIFY(row);
-        QCOMPARE(row->at(2).toInt(), 7);
-        QCOMPARE(row->at(3).toDateTime(), QDateTime(QDate(2026, 3, 12), QTime(10, 1)));
-        QCOMPARE(row->at(4).toInt(), 9);
+        QCOMPARE(server_.value(QStringLiteral("SELECT \"I tre periodi\" || ' ' || data1 || ' ' || \"periodo fam tradizionali\" FROM questionari "
+                                              "WHERE nome = 'ROSSI MARIO'"),
+                               database_)
+                     .toString(),
+                 QStringLiteral("7 2026-03-12 10:01:00 9"));
         QCOMPARE(server_.count(Q, database_), 1);
 
         // A PC switched off with results waiting sends them when it starts again.
@@ -124,11 +160,85 @@ private slots:
         QVERIFY(program.module().recordResult(Q, {{6, 3}}, 7));
         QCOMPARE(program.module().resultWriter().waiting(), 1);
         QVERIFY(server_.control(QStringLiteral("start")));
-        TestProgram again(folder);
+        TestProgram again(folder, account);
         QVERIFY(again.start());
         QVERIFY(again.dialogs().messages.isEmpty());
         QCOMPARE(again.module().resultWriter().waiting(), 0);
-        QCOMPARE(again.module().dbrisultati().findRow(Q, QStringLiteral("ROSSI MARIO"))->at(6).toInt(), 3);
+        QCOMPARE(server_.value(QStringLiteral("SELECT \"periodo Boom demografico\" FROM questionari WHERE nome = 'ROSSI MARIO'"), database_).toInt(), 3);
+        QCOMPARE(filesUnder(folder), installed);
+        for (const QString &path : {folder, folder + QStringLiteral("/perCensaria")})
+            QFile::setPermissions(path, QFile::permissions(path) | QFile::WriteOwner);
+    }
+
+    // The queue is the account's own file: whatever stands in it is checked before it
+    // goes, and a row that can never go is set aside, kept, instead of holding up the rest.
+    void aForgedQueuedRowIsSetAsideAndTheOthersGo()
+    {
+        const QString folder = TestProgram::makeProgramFolder(temp_.filePath(QStringLiteral("forged")));
+        QFile::copy(settings_, folder + QStringLiteral("/perCensaria/censaria.ini"));
+        const QString account = temp_.filePath(QStringLiteral("forged-home"));
+        const QDateTime start(QDate(2026, 3, 2), QTime(8, 0));
+        const QString stamp = start.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+        {
+            ResultQueue queue(account + QStringLiteral("/codarisultati.sqlite"));
+            QVERIFY(queue.add(Q, QStringLiteral("ROSSI MARIO"), {{2, 6}, {3, start}}));
+            const QList<std::pair<QString, QString>> forged{
+                {Q, QStringLiteral("[[0,\"BIANCHI ANNA\"],[3,\"%1\"]]").arg(stamp)}, // into the name
+                {Q, QStringLiteral("[[1,\"insulto\"]]")},                             // into the note
+                {Q, QStringLiteral("[[2,99],[3,\"%1\"]]").arg(stamp)},                 // 99 out of 10
+                {Q, QStringLiteral("[[2,10],[3,\"9999-01-01 00:00:00\"]]")},         // dated 9999
+                {Q, QStringLiteral("[[4,10]]")},                                       // no date
+                {E, QStringLiteral("[[2,1],[3,1],[4,100],[5,\"%1\"]]").arg(stamp)},    // a percentage that does not add up
+                {QStringLiteral("pg_authid"), QStringLiteral("[[2,1],[3,\"%1\"]]").arg(stamp)},
+                {Q, QStringLiteral("not a list")},
+            };
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("forger"));
+            db.setDatabaseName(account + QStringLiteral("/codarisultati.sqlite"));
+            QVERIFY(db.open());
+            QSqlQuery query(db);
+            for (const auto &[table, values] : forged) {
+                query.prepare(QStringLiteral("INSERT INTO coda (tabella, nome, valori) VALUES (?, 'VERDI LIA', ?)"));
+                query.addBindValue(table);
+                query.addBindValue(values);
+                QVERIFY(query.exec());
+            }
+            query = QSqlQuery();
+            db.close();
+            db = QSqlDatabase();
+            QSqlDatabase::removeDatabase(QStringLiteral("forger"));
+            QVERIFY(queue.add(Q, QStringLiteral("VERDI LIA"), {{4, 8}, {5, start.addSecs(60)}}));
+            QCOMPARE(queue.size(), 10);
+        }
+        TestProgram program(folder, account);
+        QVERIFY(program.start());
+        QCOMPARE(program.module().resultWriter().waiting(), 0);
+        QCOMPARE(program.module().resultWriter().setAside(), 8);
+        QCOMPARE(server_.value(QStringLiteral("SELECT string_agg(nome || ' ' || coalesce(\"I tre periodi\", -1) || ' ' || "
+                                              "coalesce(\"periodo fam tradizionali\", -1), ', ' ORDER BY nome) FROM questionari"),
+                               database_)
+                     .toString(),
+                 QStringLiteral("ROSSI MARIO 6 -1, VERDI LIA -1 8"));
+        QCOMPARE(server_.count(E, database_), 0);
+        QVERIFY(server_.value(QStringLiteral("SELECT annotazioni IS NULL FROM questionari WHERE nome = 'VERDI LIA'"), database_).toBool());
+
+        // A result the server itself refuses (this PC's clock runs a day ahead) is kept aside too.
+        program.module().nomealunno = QStringLiteral("ROSSI MARIO");
+        program.clock().time = QDateTime::currentDateTime().addDays(1);
+        QVERIFY(program.module().recordResult(Q, {{8, 4}}, 9));
+        QVERIFY(program.dialogs().messages.value(0).text.contains(QStringLiteral("non ha accettato")));
+        QCOMPARE(program.module().resultWriter().setAside(), 9);
+        QCOMPARE(program.module().resultWriter().waiting(), 0);
+
+        // The teacher hears of them when he opens the school's results on this PC.
+        program.dialogs().messages.clear();
+        program.click(forms::results, QStringLiteral("CMDAGGIORNA"));
+        program.dialogs().passwords = {TestServer::teacherPassword(database_)};
+        program.control<QLineEdit>(forms::results, QStringLiteral("Text2"))->setText(QStringLiteral("verdi"));
+        program.click(forms::results, QStringLiteral("LabCERCA"));
+        const QStringList texts = program.dialogs().messageTexts();
+        QVERIFY2(texts.size() >= 2 && texts[1].contains(QStringLiteral("9 risultati non sono stati accettati"))
+                     && texts[1].contains(QStringLiteral("codarisultati.sqlite")),
+                 qPrintable(texts.join(u'\n')));
     }
 
     void theServerRestartsWhilePcsRecord()

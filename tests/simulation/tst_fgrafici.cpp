@@ -12,6 +12,12 @@ namespace {
 
 const QString missingData = QStringLiteral("Attenzione, non hai fornito tutti i dati!");
 
+// A number as the screen writes it: groups of three digits joined by no-break spaces.
+QString grouped(const char *text)
+{
+    return QString::fromUtf8(text).replace(u' ', QChar(0x00A0));
+}
+
 } // namespace
 
 class TestFgrafici : public QObject
@@ -79,6 +85,51 @@ private slots:
     }
     void cleanup() { program_.reset(); }
 
+    // Results in groups of three digits are wider than plain digits: each is shown whole,
+    // and a common one keeps the type of its row.
+    void everyResultIsShownWhole_data()
+    {
+        QTest::addColumn<QSize>("display");
+        for (const QSize &display : {QSize(1024, 768), QSize(1920, 1080), QSize(3840, 2160)})
+            QTest::addRow("%dx%d", display.width(), display.height()) << display;
+    }
+    void everyResultIsShownWhole()
+    {
+        QFETCH(QSize, display);
+        program_ = std::make_unique<TestProgram>();
+        program_->display().displaySize = display;
+        QVERIFY(program_->start());
+        program_->click(forms::menu, QStringLiteral("Cmddinamiche"));
+        const auto wholeTexts = [this] {
+            QStringList cut;
+            for (const char *name : {"labanno", "Labnati", "Labmorti", "labincranno", "labrisult", "Labincr1998"}) {
+                const QLabel *result = label(name);
+                if (result->fontMetrics().horizontalAdvance(result->text()) > result->contentsRect().width())
+                    cut << result->text();
+            }
+            return cut;
+        };
+        type(QStringLiteral("2000"), QStringLiteral("57600000"), QStringLiteral("9.4"), QStringLiteral("9.7"));
+        press("cmdcalcola");
+        QCOMPARE(label("labrisult")->text(), grouped("57 582 720"));
+        QCOMPARE(wholeTexts(), QStringList());
+        const int populationType = label("labrisult")->font().pixelSize();
+        QCOMPARE(populationType, label("labanno")->font().pixelSize());
+
+        press("CmdNUOVO");
+        type(QStringLiteral("2000"), QStringLiteral("1000000000"), QStringLiteral("1000"), QStringLiteral("0"));
+        press("cmdcalcola");
+        QCOMPARE(label("Labincr1998")->text(), grouped("1 000 000 000"));
+        QCOMPARE(wholeTexts(), QStringList());
+
+        // Back to common figures, back to the common type.
+        press("CmdNUOVO");
+        type(QStringLiteral("2000"), QStringLiteral("57600000"), QStringLiteral("9.4"), QStringLiteral("9.7"));
+        press("cmdcalcola");
+        QCOMPARE(label("labrisult")->font().pixelSize(), populationType);
+        QCOMPARE(label("Labincr1998")->font().pixelSize(), label("Labnati")->font().pixelSize());
+    }
+
     void opensFreshWithEveryFixedText()
     {
         QCOMPARE(program_->screen(forms::simulation)->windowTitle(), QStringLiteral("SIMULAZIONE di eventi demografici"));
@@ -93,11 +144,17 @@ private slots:
                                     QStringLiteral("POPOLAZIONE: ")})
             QVERIFY2(texts.contains(text), qPrintable(text));
         const QStringList scenario = label("Label13")->text().split(QStringLiteral("\r\n"));
-        QCOMPARE(scenario.size(), 5);
+        QCOMPARE(scenario.size(), 6);
         QCOMPARE(scenario[0], QStringLiteral("PROVA A SIMULARE queste TRE diverse situazioni:"));
-        QCOMPARE(scenario[1], QStringLiteral("1. ITALIA 2000: pop.: 57 600 000; T. di Natalità: 9,4/1000; T. di Mortalità: 9,7/1000"));
-        QVERIFY(scenario[3].endsWith(QStringLiteral("(T. di Mortalità = 135/1000), poi torna a 27/1000.")));
+        QCOMPARE(scenario[1], QStringLiteral("1. ITALIA 2000: pop.: ") + grouped("57 600 000")
+                                  + QStringLiteral("; T. di Natalità: 9,4/1000; T. di Mortalità: 9,7/1000"));
+        // Algeria in mid-1997 and its rates of 1995-2000, from the United Nations.
+        QCOMPARE(scenario[2], QStringLiteral("2. ALGERIA 1997: pop. = ") + grouped("29 650 000")
+                                  + QStringLiteral("; T. di Natalità: 21,6/1000; T. di Mortalità: 5,3/1000"));
+        QVERIFY(scenario[3].endsWith(QStringLiteral("una CRISI di MORTALITÀ per UN anno SOLO (T. di Mortalità = 135/1000), poi torna a 27/1000.")));
         QCOMPARE(scenario[4], QStringLiteral("Osserva cosa succede nelle tre situazioni, poi vai al questionario."));
+        QVERIFY(scenario[5].contains(QStringLiteral("ONU, World Population Prospects 2019")));
+        QVERIFY(scenario[5].contains(QStringLiteral("ISTAT")));
         for (const auto &[name, caption] : {std::pair{"cmdcalcola", "Calcola andamento"}, {"CmdNUOVO", "Nuova situazione"},
                                             {"Cmdesercitazione", "Esercitazione"}, {"Cmdtorno", "Torno"},
                                             {"Cmdmenù", "Menù"}, {"Cmdesco", "Esco"}})
@@ -109,7 +166,9 @@ private slots:
         type(QStringLiteral("2000"), QStringLiteral("57 600 000"), QStringLiteral("9.4"), QStringLiteral("9.7"));
         QCOMPARE(label("Label12")->text(), QStringLiteral("2000"));
         press("cmdcalcola");
-        QCOMPARE(results(), (QStringList{"2001", "541440", "558720", "-17280", "57582720", "-17280"}));
+        // Every population in groups of three digits, as the axis and the scenario write them.
+        QCOMPARE(results(), (QStringList{"2001", grouped("541 440"), grouped("558 720"), grouped("-17 280"), grouped("57 582 720"),
+                                         grouped("-17 280")}));
         QVERIFY(box("Text1")->isReadOnly());
         QVERIFY(box("txtpopiniziale")->isReadOnly());
         QVERIFY(!box("txtnatal")->isReadOnly());
@@ -121,14 +180,17 @@ private slots:
         QCOMPARE(graph()->populationAxis()->min(), 51840000.0);
         QCOMPARE(graph()->populationAxis()->max(), 69120000.0);
         QVERIFY(graph()->yearAxis()->categoriesLabels().contains(QStringLiteral("2000")));
+        QVERIFY(graph()->populationAxis()->categoriesLabels().contains(grouped("57 600 000")));
     }
 
     void aMissingBoxBlocksTheYearAndStaysEditable()
     {
         type(QStringLiteral("2000"), QString(), QStringLiteral("9.4"), QStringLiteral("9.7"));
         press("cmdcalcola");
-        QCOMPARE(program_->dialogs().messageTexts(), QStringList{missingData});
+        // The message names the empty box, which takes the keyboard.
+        QCOMPARE(program_->dialogs().messageTexts(), QStringList{missingData + QStringLiteral("\nManca la quantità di popolazione.")});
         QCOMPARE(program_->dialogs().messages.first().title, forms::programTitle);
+        QCOMPARE(program_->screen(forms::simulation)->focusWidget(), box("txtpopiniziale"));
         compareNothingComputed();
 
         QTest::keyClicks(box("txtpopiniziale"), QStringLiteral("1000"));
@@ -172,10 +234,10 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::newRow("year") << "40000" << "1000" << "10" << "9" << "L'anno deve essere compreso tra -32768 e 32767.";
         QTest::newRow("population") << "2000" << "3 000 000 000" << "10" << "9"
-                                     << "La quantità di popolazione non può superare 2.147.483.647 abitanti.";
+                                     << "La quantità di popolazione non può superare 2\u00a0147\u00a0483\u00a0647 abitanti.";
         QTest::newRow("growth") << "2000" << "2147483000" << "10" << "9"
                                 << "Con questi tassi la popolazione dell'anno successivo supererebbe i limiti del programma "
-                                   "(al massimo 2.147.483.647 abitanti)";
+                                   "(al massimo 2\u00a0147\u00a0483\u00a0647 abitanti)";
         const QString noPeople = QStringLiteral("La quantità di popolazione deve essere maggiore di zero.");
         QTest::newRow("negative people, 200 per thousand") << "2000" << "-5000" << "200" << "9" << noPeople;
         QTest::newRow("nobody") << "2000" << "0" << "10" << "9" << noPeople;
@@ -199,15 +261,15 @@ private slots:
 
         type(QStringLiteral("2000"), QStringLiteral("1000"), QStringLiteral("10"), QStringLiteral("9"));
         press("cmdcalcola");
-        QCOMPARE(label("labrisult")->text(), QStringLiteral("1001"));
+        QCOMPARE(label("labrisult")->text(), QStringLiteral("1\u00a0001"));
     }
 
     // Algeria 1997 for sixty years, then a mortality crisis: the line passes 1,2 times the
-    // start in the 17th year and falls back under it. Every point must be drawn inside the plot.
+    // start in the 12th year and falls back under it. Every point must be drawn inside the plot.
     void everyPointStaysInsideThePlot()
     {
         program_->screen(forms::simulation)->grab(); // laid out as on screen
-        type(QStringLiteral("1997"), QStringLiteral("27 940 000"), QStringLiteral("29"), QStringLiteral("18"));
+        type(QStringLiteral("1997"), QStringLiteral("29 650 000"), QStringLiteral("21.6"), QStringLiteral("5.3"));
         const auto checkInside = [this] {
             const QRectF plot = graph()->chart()->plotArea();
             for (const QPointF &point : graph()->series()->points()) {
@@ -222,14 +284,14 @@ private slots:
         }
         if (QTest::currentTestFailed())
             return;
-        QVERIFY(graph()->populationAxis()->max() > 1.2 * 27940000);
+        QVERIFY(graph()->populationAxis()->max() > 1.2 * 29650000);
         box("Txtmortal")->setText(QStringLiteral("900"));
         press("cmdcalcola");
         checkInside();
         if (QTest::currentTestFailed())
             return;
         QVERIFY(graph()->populationAxis()->min() >= 0);
-        QVERIFY(graph()->populationAxis()->min() < 0.9 * 27940000);
+        QVERIFY(graph()->populationAxis()->min() < 0.9 * 29650000);
         QVERIFY(program_->dialogs().messages.isEmpty());
     }
 };

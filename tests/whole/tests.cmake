@@ -1,8 +1,6 @@
-qt_add_executable(recordingchild ${CMAKE_CURRENT_LIST_DIR}/recordingchild.cpp)
-target_link_libraries(recordingchild PRIVATE censaria_lib)
 censaria_add_test(tst_crashsafety ${CMAKE_CURRENT_LIST_DIR}/tst_crashsafety.cpp)
-target_compile_definitions(tst_crashsafety PRIVATE RECORDING_CHILD="$<TARGET_FILE:recordingchild>")
-add_dependencies(tst_crashsafety recordingchild)
+target_compile_definitions(tst_crashsafety PRIVATE RECORDING_CHILD="$<TARGET_FILE:recordresults>")
+add_dependencies(tst_crashsafety recordresults)
 
 # The whole program driven through its real screens, by the steps of wholeprogram.h.
 add_library(wholeprogram STATIC ${CMAKE_CURRENT_LIST_DIR}/wholeprogram.cpp ${CMAKE_CURRENT_LIST_DIR}/wholeprogram.h)
@@ -21,3 +19,7 @@ find_package(SQLite3 REQUIRED)
 censaria_add_test(tst_powercut ${CMAKE_CURRENT_LIST_DIR}/tst_powercut.cpp
     ${CMAKE_CURRENT_LIST_DIR}/powercutvfs.cpp ${CMAKE_CURRENT_LIST_DIR}/powercutvfs.h)
 target_link_libraries(tst_powercut PRIVATE SQLite::SQLite3)
+
+# The program in the Debian package's layout: archive behind a link, journal kept, one
+# account per pupil.
+censaria_add_test(tst_packagelayout ${CMAKE_CURRENT_LIST_DIR}/tst_packagelayout.cpp)

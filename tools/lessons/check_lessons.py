@@ -6,8 +6,9 @@ For every page of the catalogue it verifies that the file exists under its exact
 the lesson screen (no pictures, no tables, a readable body size), that its text is as
 long as a lesson should be, that it was regenerated from the current HTML source, and
 that every box of figures ("L'Italia di oggi") of the source is dated and closed by the
-paragraph naming its source and year, and that units after a number are written as
-symbols (‰, km²).
+paragraph naming its source and year, that every figure of today comes from oggi.toml
+(in the lesson sources and in the script that draws the pictures), and that units after
+a number are written as symbols (‰, km²).
 
     python3 tools/lessons/check_lessons.py [DATA_FOLDER]
 
@@ -19,8 +20,11 @@ import re
 import sys
 import unicodedata
 
+import oggi
+
 HERE = os.path.dirname(os.path.abspath(__file__))
 DEFAULT_DATA = os.path.join(HERE, "..", "..", "data", "perCensaria")
+PICTURE_SCRIPT = os.path.join(HERE, "..", "draw_lesson_pictures.py")
 
 # The lesson files named by the topic catalogue of the lesson screen, in page order.
 CATALOGUE = [
@@ -173,7 +177,7 @@ def words(text):
     return [w for w in re.split(r"[\s\u00a0]+", text) if re.search(r"\w", w)]
 
 
-def check_lesson(name, data_folder):
+def check_lesson(name, data_folder, figures):
     faults = []
     path = os.path.join(data_folder, name)
     with open(path, "rb") as f:
@@ -200,9 +204,14 @@ def check_lesson(name, data_folder):
     if not os.path.exists(source):
         faults.append(f"{name}: no HTML source {os.path.basename(source)}")
         return faults
-    parser = HtmlText()
     with open(source, encoding="utf-8") as f:
         source_html = f.read()
+    faults.extend(oggi.literal_faults(name, source_html, figures))
+    try:
+        source_html = oggi.render(source_html, figures)
+    except (KeyError, ValueError) as error:
+        return faults + [f"{name}: its figures of today cannot be put in: {error!r}"]
+    parser = HtmlText()
     parser.feed(source_html)
     source_text = "".join(parser.parts)
     faults.extend(box_faults(name, source_html))
@@ -233,16 +242,26 @@ def typography_faults(name, source_text):
     return faults
 
 
-def check_folder(data_folder):
+def script_faults(path, figures):
+    """The pictures' script takes today's figures from oggi.toml too: it writes no year of today."""
+    with open(path, encoding="utf-8") as f:
+        code = f.read()
+    name = os.path.basename(path)
+    return [f"{name}: the year {m.group(0)} written instead of taken from oggi.toml"
+            for m in oggi.present_years(figures).finditer(code)]
+
+
+def check_folder(data_folder, figures_file=oggi.DEFAULT_FILE, picture_script=PICTURE_SCRIPT):
     present = set(os.listdir(data_folder))
-    faults = []
+    figures = oggi.Figures(figures_file)
+    faults = script_faults(picture_script, figures)
     for name in CATALOGUE:
         if name not in present:
             decomposed = unicodedata.normalize("NFD", name)
             hint = " (found with a decomposed accent)" if decomposed in present else ""
             faults.append(f"{name}: missing{hint}")
             continue
-        faults.extend(check_lesson(name, data_folder))
+        faults.extend(check_lesson(name, data_folder, figures))
     extra = sorted(n for n in present if n.startswith("a-") and n.endswith(".rtf") and n not in CATALOGUE)
     faults.extend(f"{n}: not a page of the catalogue" for n in extra)
     return faults

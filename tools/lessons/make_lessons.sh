@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Regenerates the lesson files data/perCensaria/a-*.rtf from their HTML sources
-# in this folder, with LibreOffice Writer run headless (a developer tool only:
-# apt-get install -y --no-install-recommends libreoffice-writer).
+# in this folder, the figures of today taken from oggi.toml, with LibreOffice Writer run
+# headless (a developer tool only: apt-get install -y --no-install-recommends libreoffice-writer).
 #
 #   tools/lessons/make_lessons.sh                  write the RTF files
 #   tools/lessons/make_lessons.sh --preview DIR    also render each page into DIR as PDF
@@ -31,8 +31,26 @@ office() {
     soffice -env:UserInstallation="file://$profile" --headless "$@" >/dev/null
 }
 
+# The figures of today go into the pages from oggi.toml first: LibreOffice converts the
+# pages as made, in a folder of their own beside the stylesheet and the picture.
+made="$(mktemp -d)"
+trap 'rm -rf "$profile" "$made"' EXIT
+cp "$here"/lezioni.css "$here"/montenovo.png "$made"/
+python3 - "$here" "$made" <<'PYTHON'
+import os
+import sys
+sys.path.insert(0, sys.argv[1])
+import oggi
+figures = oggi.Figures()
+for name in sorted(os.listdir(sys.argv[1])):
+    if name.startswith("a-") and name.endswith(".html"):
+        with open(os.path.join(sys.argv[1], name), encoding="utf-8") as f:
+            page = oggi.render(f.read(), figures)
+        with open(os.path.join(sys.argv[2], name), "w", encoding="utf-8") as f:
+            f.write(page)
+PYTHON
 # One LibreOffice run converts every page.
-office --infilter="HTML (StarWriter)" --convert-to rtf --outdir "$data" "$here"/a-*.html
+office --infilter="HTML (StarWriter)" --convert-to rtf --outdir "$data" "$made"/a-*.html
 # A picture comes twice: as PNG and as an uncompressed metafile for old readers
 # ({\nonshppict ...}), forty times larger. The lesson screen reads the PNG: drop the copy.
 python3 - "$data"/a-*.rtf <<'PYTHON'
@@ -74,7 +92,7 @@ mkdir -p "$preview"
 for rtf in "$data"/a-*.rtf; do
     name="$(basename "$rtf")"
     width=5415
-    case "$name" in a-popmontenovo.rtf | a-piramidimondo.rtf) width=11415 ;; esac
+    [ "$name" = "a-popmontenovo.rtf" ] && width=11415
     sed -E -e 's/\\(paperw|pgwsxn)[0-9]+/\\\1'"$width"'/g' \
            -e 's/\\(paperh|pghsxn)[0-9]+/\\\114400/g' \
            -e 's/\\(margl|marglsxn)[0-9]+/\\\1100/g' \

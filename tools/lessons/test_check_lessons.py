@@ -8,6 +8,7 @@ import unicodedata
 import unittest
 
 import check_lessons
+import oggi
 
 
 class RtfTextTest(unittest.TestCase):
@@ -86,6 +87,117 @@ class TypographyTest(unittest.TestCase):
                      "che si legge «per mille».", "circa 190\u00a0ab/km² (a volte anche «ab/kmq»)",
                      "È molto bassa.", "dell'Unione europea"):
             self.assertEqual(self.faults(text), [], text)
+
+
+class TodayTest(unittest.TestCase):
+    """Every figure of today comes from oggi.toml: a lesson or the pictures' script that
+    writes one itself is refused, so that next year's update is that one file."""
+
+    TOML = """
+[fonti]
+istat = "ISTAT, Indicatori demografici, anno 2024 (marzo 2025)"
+onu = "ONU, World Population Prospects 2024"
+
+[dati.anno]
+forma = "anno"
+valore = 2024
+quando = "2024"
+fonte = "istat"
+
+[dati.nati]
+valore = 369944
+quando = "2024"
+fonte = "istat"
+
+[dati.morti]
+valore = 653109
+quando = "2024"
+fonte = "istat"
+
+[dati.saldo]
+formula = "nati - morti"
+quando = "2024"
+
+[dati.abitanti]
+valore = 58943464
+quando = "31 dicembre 2024"
+fonte = "onu"
+
+[dati.natalita]
+formula = "nati / abitanti * 1000"
+quando = "2024"
+"""
+
+    def setUp(self):
+        folder = tempfile.mkdtemp()
+        self.addCleanup(shutil.rmtree, folder)
+        self.path = os.path.join(folder, "oggi.toml")
+        with open(self.path, "w", encoding="utf-8") as f:
+            f.write(self.TOML)
+        self.figures = oggi.Figures(self.path)
+
+    def page(self, body):
+        return "<html><head><title>Prova 2025</title></head><body>" + body + "</body></html>"
+
+    def faults(self, body):
+        return oggi.literal_faults("a-prova.rtf", self.page(body), self.figures)
+
+    def test_figures_are_written_in_the_italian_form(self):
+        text = oggi.put_figures("{{anno}}: {{nati}}, {{nati:migliaia}}, {{saldo:migliaia}}, {{saldo:assoluto}}, "
+                                "{{natalita:1}} ‰, {{abitanti:migliaia,segno}}", self.figures)
+        self.assertEqual(text.replace("\u00a0", " "),
+                         "2024: 369 944, 370 000, -283 000, 283 165, 6,3 ‰, +58 943 000")
+
+    def test_the_source_line_names_the_sources_of_its_box(self):
+        page = oggi.render(self.page(
+            '<p class="oggi">Nel {{anno}} nati {{nati}}.</p><p class="fonte">{{fonti}}</p>'
+            '<p class="oggi">Natalità {{natalita:1}} ‰ nel {{anno}}.</p><p class="fonte">{{fonti}}</p>'), self.figures)
+        self.assertIn('<p class="fonte">Fonte: ISTAT, Indicatori demografici, anno 2024 (marzo 2025).</p>', page)
+        self.assertIn('<p class="fonte">Fonti: ISTAT, Indicatori demografici, anno 2024 (marzo 2025); '
+                      'ONU, World Population Prospects 2024.</p>', page)
+        self.assertEqual(check_lessons.box_faults("a-prova.rtf", page), [])
+
+    def test_figures_taken_from_the_file_pass(self):
+        body = ('<p>Al censimento del 2001 erano 56 995 744.</p>'
+                '<p class="oggi">Nel {{anno}}, come nel 2023, nati {{nati:migliaia}}.</p>'
+                '<p class="oggicalcolo">saldo = {{saldo}}</p><p class="fonte">{{fonti}}</p>')
+        self.assertEqual(self.faults(body), [])
+
+    def test_a_figure_of_today_written_in_a_box_is_refused(self):
+        for box in ('<p class="oggi">Nel {{anno}} sono nati 369 944 bambini.</p>',
+                    '<p class="oggicalcolo">saldo = {{nati}} - 653\u00a0109</p>',
+                    '<p class="oggi">Natalità del 6,3 ‰ nel {{anno}}.</p>'):
+            faults = self.faults(box + '<p class="fonte">{{fonti}}</p>')
+            self.assertEqual(len(faults), 1, box)
+            self.assertIn("instead of oggi.toml", faults[0])
+
+    def test_the_year_of_today_written_anywhere_is_refused(self):
+        for body in ('<p>Nel 2024 sono nati pochi bambini.</p>', '<li>oggi (2026) sono meno</li>'):
+            faults = self.faults(body)
+            self.assertEqual(len(faults), 1, body)
+            self.assertIn("written instead of taken from oggi.toml", faults[0])
+
+    def test_a_source_line_written_by_hand_is_refused(self):
+        faults = self.faults('<p class="oggi">Nel {{anno}}.</p><p class="fonte">Fonte: ISTAT, 2023.</p>')
+        self.assertEqual(len(faults), 1)
+        self.assertIn("written by hand", faults[0])
+
+    def test_an_unknown_figure_or_format_is_refused(self):
+        for placeholder in ("{{nato}}", "{{nati:milioni}}", "{{anno:1}}"):
+            self.assertEqual(len(self.faults(f"<p>{placeholder}</p>")), 1, placeholder)
+
+    def test_a_formula_is_arithmetic_on_figures_only(self):
+        for formula in ("__import__('os')", "nati ** 2", "max(nati, morti)", "nati.real"):
+            with self.assertRaises(ValueError, msg=formula):
+                oggi.evaluate(formula, self.figures.value)
+
+    def test_the_pictures_script_takes_the_year_from_the_file(self):
+        script = os.path.join(os.path.dirname(self.path), "draw.py")
+        for code, count in (('BIRTHS = [("2023", 380, 661), (str(figures.year()), 370, 653)]', 0),
+                            ('BIRTHS = [("2023", 380, 661), ("2024", 370, 653)]', 1)):
+            with open(script, "w", encoding="utf-8") as f:
+                f.write(code)
+            self.assertEqual(len(check_lessons.script_faults(script, self.figures)), count, code)
 
 
 class FolderTest(unittest.TestCase):

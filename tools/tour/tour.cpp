@@ -15,16 +15,27 @@
 
 namespace censaria::tour {
 
-std::unique_ptr<QWidget> paperPage(const QString &pdf)
+QWidget *fullScreenView(QWidget *screen)
+{
+    // A view closed earlier goes away first.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    for (QWidget *view : screen->findChildren<QWidget *>(QStringLiteral("figureView")))
+        if (view->isVisible())
+            return view;
+    return nullptr;
+}
+
+std::unique_ptr<QWidget> paperPage(const QString &pdf, int page)
 {
     const QString stem = QFileInfo(pdf).path() + QStringLiteral("/pagina-stampata");
-    QProcess::execute(QStringLiteral("pdftoppm"),
-                      {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("80"), QStringLiteral("-singlefile"), pdf, stem});
-    auto page = std::make_unique<QLabel>();
+    QProcess::execute(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("80"), QStringLiteral("-f"),
+                                                   QString::number(page), QStringLiteral("-l"), QString::number(page),
+                                                   QStringLiteral("-singlefile"), pdf, stem});
+    auto shown = std::make_unique<QLabel>();
     const QPixmap paper(stem + QStringLiteral(".png"));
-    page->setPixmap(paper);
-    page->resize(paper.size());
-    return page;
+    shown->setPixmap(paper);
+    shown->resize(paper.size());
+    return shown;
 }
 namespace {
 

@@ -32,8 +32,11 @@ private:
     int count_ = 0;
 };
 
-// The first page of a PDF as it comes out on paper, in a widget the tour can save.
-std::unique_ptr<QWidget> paperPage(const QString &pdf);
+// The figure a screen shows full-screen now; nullptr when none.
+QWidget *fullScreenView(QWidget *screen);
+
+// A page of a PDF (the first unless told) as it comes out on paper, in a widget the tour can save.
+std::unique_ptr<QWidget> paperPage(const QString &pdf, int page = 1);
 
 // Each subsystem adds its states from a file of its own in tools/tour/:
 //   static const bool registered = addTourStep(20, "results", &tourResults);

@@ -1,4 +1,3 @@
-#include "populations/figurecanvas.h"
 #include "populations/populationfuturescreen.h"
 #include "populations/worldpyramidsscreen.h"
 #include "screenkit/forms.h"
@@ -33,9 +32,11 @@ void tourWorldPyramids(Tour &tour)
     tour.save(QStringLiteral("world-pyramids-niger-japan-2020"), forms::worldPyramids);
     program.control<QComboBox>(forms::worldPyramids, QStringLiteral("UnitChoice"))->setCurrentIndex(1);
     tour.save(QStringLiteral("world-pyramids-niger-japan-percent"), forms::worldPyramids);
-    QWidget *full = screen->figure()->showFullScreen(QStringLiteral("Piramidi del mondo"));
-    tour.save(QStringLiteral("world-pyramids-full-screen"), full);
-    full->close();
+    program.control<QPushButton>(forms::worldPyramids, QStringLiteral("FigureFullScreen"))->click();
+    if (QWidget *full = fullScreenView(screen)) {
+        tour.save(QStringLiteral("world-pyramids-full-screen"), full);
+        full->close();
+    }
     program.control<QComboBox>(forms::worldPyramids, QStringLiteral("UnitChoice"))->setCurrentIndex(0);
     program.control<QPushButton>(forms::worldPyramids, QStringLiteral("Cmdmenù"))->click();
 }
@@ -50,9 +51,11 @@ void tourPopulationFuture(Tour &tour)
     program.control<QSlider>(forms::populationFuture, QStringLiteral("Children"))->setValue(19);
     screen->showYear(2070);
     tour.save(QStringLiteral("population-future-italy-more-children-2070"), forms::populationFuture);
-    QWidget *full = screen->figure()->showFullScreen(QStringLiteral("Il futuro della popolazione"));
-    tour.save(QStringLiteral("population-future-full-screen"), full);
-    full->close();
+    program.control<QPushButton>(forms::populationFuture, QStringLiteral("FigureFullScreen"))->click();
+    if (QWidget *full = fullScreenView(screen)) {
+        tour.save(QStringLiteral("population-future-full-screen"), full);
+        full->close();
+    }
 
     // Japan with everyone leaving: refused, with the reason.
     program.control<QComboBox>(forms::populationFuture, QStringLiteral("Country"))->setCurrentIndex(

@@ -62,13 +62,24 @@ std::unique_ptr<QWidget> printedPage(classregister::RegisterScreen &screen)
     const QString pdf = dir.filePath(QStringLiteral("registro.pdf"));
     {
         QPdfWriter writer(pdf);
-        classregister::RegisterDocument::preparePage(writer);
-        classregister::RegisterDocument(screen.model(), screen.filter().shownRows(),
-                                        {QStringLiteral("3ª B"), QStringLiteral("Scuola secondaria di primo grado «G. Pascoli»"),
-                                         QDate(2026, 3, 20), QStringLiteral("3 archivi raccolti")})
-            .draw(writer);
+        const classregister::RegisterDocument document(screen.model(), screen.filter().shownRows(),
+                                                       {QStringLiteral("3ª B"), QStringLiteral("Scuola secondaria di primo grado «G. Pascoli»"),
+                                                        QDate(2026, 3, 20), QStringLiteral("3 archivi raccolti")});
+        document.preparePage(writer);
+        document.draw(writer);
     }
     return paperPage(pdf);
+}
+
+// A password question over the results screen, the typing hidden.
+void savePasswordQuestion(Tour &tour, const QString &name, const QString &prompt, const QString &title)
+{
+    std::unique_ptr<QInputDialog> question(QtDialogs::makeInputDialog(prompt, title, nullptr));
+    question->setTextEchoMode(QLineEdit::Password);
+    question->setTextValue(QStringLiteral("segreto-1"));
+    question->show();
+    tour.save(name, tour.program().screen(forms::results), question.get());
+    question->hide();
 }
 
 void tourRegister(Tour &tour)
@@ -76,18 +87,14 @@ void tourRegister(Tour &tour)
     TestProgram &program = tour.program();
     program.module().navigation().show(forms::results);
 
-    // The password question as the teacher sees it, the typing hidden.
-    std::unique_ptr<QInputDialog> question(
-        QtDialogs::makeInputDialog(QStringLiteral("Il registro mostra i risultati di tutti gli alunni: lo protegge una password "
-                                                  "che conosce solo l'insegnante.\n\nScegli la password del registro:"),
-                                   QStringLiteral("Registro della classe"), nullptr));
-    question->setTextEchoMode(QLineEdit::Password);
-    question->setTextValue(QStringLiteral("segreto"));
-    question->show();
-    tour.save(QStringLiteral("register-password"), program.screen(forms::results), question.get());
-    question->hide();
+    // The password question as the teacher sees it, the typing hidden: asked once and
+    // cancelled, to draw it with the very words the program used.
+    program.dialogs().passwords.clear();
+    program.control<ClickLabel>(forms::results, QStringLiteral("LabREGISTRO"))->click();
+    savePasswordQuestion(tour, QStringLiteral("register-password"), program.dialogs().passwordPrompts.last(),
+                         QStringLiteral("Registro della classe"));
 
-    program.dialogs().passwords = {QStringLiteral("segreto"), QStringLiteral("segreto")};
+    program.dialogs().passwords = {QStringLiteral("segreto-1"), QStringLiteral("segreto-1")};
     program.control<ClickLabel>(forms::results, QStringLiteral("LabREGISTRO"))->click();
     auto *screen = static_cast<classregister::RegisterScreen *>(program.screen(forms::classRegister));
     program.control<QLineEdit>(forms::classRegister, QStringLiteral("classBox"))->setText(QStringLiteral("3ª B"));
@@ -95,6 +102,17 @@ void tourRegister(Tour &tour)
     QTemporaryDir sticks;
     screen->showCollected(collectedArchives(sticks.path()));
     tour.save(QStringLiteral("register-merged"), forms::classRegister);
+
+    // On a board no mouse hovers: the dates under the results, and a chart for the class.
+    auto *dates = program.control<QAbstractButton>(forms::classRegister, QStringLiteral("datesBox"));
+    dates->click();
+    tour.save(QStringLiteral("register-with-dates"), forms::classRegister);
+    dates->click();
+    program.control<QAbstractButton>(forms::classRegister, QStringLiteral("averagesChartFullScreen"))->click();
+    if (QWidget *view = fullScreenView(screen)) {
+        tour.save(QStringLiteral("register-chart-full-screen"), view);
+        view->close();
+    }
 
     auto *table = program.control<QTableView>(forms::classRegister, QStringLiteral("registerTable"));
     const int average = int(classregister::RegisterColumn::all().size()) - 1;
@@ -104,6 +122,11 @@ void tourRegister(Tour &tour)
 
     program.control<QLineEdit>(forms::classRegister, QStringLiteral("filterBox"))->setText(QStringLiteral("ro"));
     tour.save(QStringLiteral("register-filtered"), forms::classRegister);
+    program.control<QAbstractButton>(forms::classRegister, QStringLiteral("distributionChartFullScreen"))->click();
+    if (QWidget *view = fullScreenView(screen)) {
+        tour.save(QStringLiteral("register-filtered-chart-full-screen"), view);
+        view->close();
+    }
     program.control<QLineEdit>(forms::classRegister, QStringLiteral("filterBox"))->clear();
     table->sortByColumn(0, Qt::AscendingOrder);
 
@@ -116,6 +139,15 @@ void tourRegister(Tour &tour)
     tour.save(QStringLiteral("register-printed-page"), page.get());
 
     program.control<QAbstractButton>(forms::classRegister, QStringLiteral("menuButton"))->click();
+
+    // With the teacher's password set, a pupil looking up a classmate is asked for it.
+    program.control<QAbstractButton>(forms::menu, QStringLiteral("Cmdarchivio"))->click();
+    program.control<QLineEdit>(forms::results, QStringLiteral("Text2"))->setText(QStringLiteral("bianchi"));
+    program.control<QLineEdit>(forms::results, QStringLiteral("Text1"))->setText(QStringLiteral("giulia"));
+    program.control<ClickLabel>(forms::results, QStringLiteral("LabCERCA"))->click();
+    savePasswordQuestion(tour, QStringLiteral("results-teacher-password"), program.dialogs().passwordPrompts.last(),
+                         forms::programTitle);
+    program.control<ClickLabel>(forms::results, QStringLiteral("Labmenù"))->click();
 }
 
 const bool registered = addTourStep(21, "register", &tourRegister);

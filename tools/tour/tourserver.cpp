@@ -1,12 +1,15 @@
 // With CENSARIA_TOUR_SERVER naming the settings file of a (throwaway) server archive,
-// the results screen of a PC reading the whole school from it, and the messages of a
-// PC whose server does not answer. scripts/test gives it one (tests/server/pgcluster).
+// the results screen of a PC on it, as a pupil finds it and as the teacher reads the
+// whole school from it, and the messages of a PC whose server does not answer.
+// scripts/test gives it one (tests/server/pgcluster, with the teachers' password in
+// insegnante.password beside the settings).
 #include "screenkit/clicklabel.h"
 #include "screenkit/forms.h"
 #include "archive/archive.h"
 #include "tour.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
@@ -42,7 +45,7 @@ void tourServer(Tour &tour)
     school.writeResult(QStringLiteral("esercizi"), QStringLiteral("ESPOSITO LUCA"), {{2, 6}, {3, 1}, {4, 86}, {5, monday.addDays(1)}});
     school.writeResult(QStringLiteral("questionari"), QStringLiteral("RUSSO CHIARA"), {{14, 10}, {15, monday.addDays(2)}});
 
-    // This PC records one more and opens the results screen: the whole school is there.
+    // This PC records one more and opens the results screen: its pupils see nobody's marks.
     auto pc = pcWith(settings, temp.filePath(QStringLiteral("pc")), display);
     if (!pc->start())
         qFatal("the PC on the tour's server did not start: %s", qPrintable(pc->dialogs().messageTexts().join(u'\n')));
@@ -52,13 +55,19 @@ void tourServer(Tour &tour)
     pc->dialogs().queueAnswer(QStringLiteral("Esposito Luca"));
     pc->module().nomealunno.clear();
     pc->control<QPushButton>(forms::menu, QStringLiteral("Cmdarchivio"))->click();
+    tour.saveMessage(QStringLiteral("server-results-pupil"), pc->screen(forms::results), pc->dialogs().messages.value(0));
     tour.save(QStringLiteral("server-results"), pc->screen(forms::results));
+    // The teacher types a name and the teachers' password: the whole school is there.
+    QFile teacherPassword(QFileInfo(settings).path() + QStringLiteral("/insegnante.password"));
+    if (!teacherPassword.open(QIODevice::ReadOnly))
+        qFatal("the tour's server has no teachers' password beside %s", qPrintable(settings));
+    const QString password = QString::fromUtf8(teacherPassword.readAll()).trimmed();
+    pc->dialogs().passwords = {password, password};
     pc->control<QLineEdit>(forms::results, QStringLiteral("Text2"))->setText(QStringLiteral("russo"));
     pc->control<QLineEdit>(forms::results, QStringLiteral("Text1"))->setText(QStringLiteral("chiara"));
     pc->control<ClickLabel>(forms::results, QStringLiteral("LabCERCA"))->click();
     tour.save(QStringLiteral("server-results-search"), pc->screen(forms::results));
     // The teacher's register of the same PC: every pupil of the school, from the server.
-    pc->dialogs().passwords = {QStringLiteral("segreto"), QStringLiteral("segreto")};
     pc->control<ClickLabel>(forms::results, QStringLiteral("LabREGISTRO"))->click();
     tour.save(QStringLiteral("server-register"), pc->screen(forms::classRegister));
 

@@ -1,16 +1,21 @@
-// Records results into an archive as fast as it can, printing one line per result
-// only after its commit returned: "saved NAME VALUE". Without a count it runs until a
-// parent kills it; with one it stops after that many results, and a refused save
-// ends it with "failed" and the reason.
+// recordresults ARCHIVE RUN [COUNT [PAUSE]]: records results into an archive through the
+// program's own opening and write path, printing one line per result only after its
+// commit returned: "saved NAME VALUE". Without a count it runs until a parent kills it;
+// with one it stops after that many results, and a refused save ends it with "failed"
+// and the reason. Without a pause, in milliseconds after each result, it writes as fast
+// as it can, which no pupil does: a writer in a tight loop can keep another program
+// from the archive's lock beyond its waits. For the crash tests and
+// scripts/check-package, which run it under pupils' accounts; never installed.
 #include "archive/archive.h"
 
 #include <QCoreApplication>
+#include <QThread>
 #include <cstdio>
 
 int main(int argc, char *argv[])
 {
     QCoreApplication application(argc, argv);
-    if (argc != 3 && argc != 4)
+    if (argc < 3 || argc > 5)
         return 2;
     censaria::Archive archive(QString::fromLocal8Bit(argv[1]));
     if (const censaria::ArchiveProblem problem = archive.open(); problem != censaria::ArchiveProblem::None) {
@@ -18,7 +23,8 @@ int main(int argc, char *argv[])
         return 1;
     }
     const QString run = QString::fromLocal8Bit(argv[2]);
-    const long long results = argc == 4 ? std::atoll(argv[3]) : -1;
+    const long long results = argc >= 4 ? std::atoll(argv[3]) : -1;
+    const long pause = argc == 5 ? std::atol(argv[4]) : 0;
     std::printf("ready\n");
     std::fflush(stdout);
     for (int i = 0; results < 0 || i < results; ++i) {
@@ -36,6 +42,8 @@ int main(int argc, char *argv[])
         }
         std::printf("counter %d\n", count);
         std::fflush(stdout);
+        if (pause > 0)
+            QThread::msleep(pause);
     }
     return 0;
 }
