@@ -271,7 +271,7 @@ private slots:
     // calls every column as the screen does.
     void registerAtAGlance()
     {
-        openRegister({QStringLiteral("segreto"), QStringLiteral("segreto")});
+        openRegister({QStringLiteral("segreto8"), QStringLiteral("segreto8")});
         const RegisterFilter &filter = screen()->filter();
         const auto cell = [&](const QString &name, int column, int role = Qt::DisplayRole) {
             for (int row = 0; row < filter.rowCount(); ++row)

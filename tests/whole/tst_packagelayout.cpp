@@ -124,7 +124,7 @@ private slots:
             module.nomealunno = name;
             QVERIFY(module.recordResult(resulttopics::questionnaireTable, {{2, 8}}, 3));
         }
-        program.dialogs().passwords = {QStringLiteral("segreto"), QStringLiteral("segreto")};
+        program.dialogs().passwords = {QStringLiteral("segreto8"), QStringLiteral("segreto8")};
         module.navigation().show(forms::results);
         program.click(forms::results, QStringLiteral("LabREGISTRO"));
         auto *table = program.control<QTableView>(forms::classRegister, QStringLiteral("registerTable"));
