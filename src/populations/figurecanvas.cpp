@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QStandardPaths>
@@ -24,7 +25,9 @@ void FigureCanvas::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
     painter.setRenderHint(QPainter::Antialiasing);
-    paint_(painter, QRectF(rect()));
+    // The full-screen button stands over the top right corner: the figure keeps clear of it.
+    const int covered = fullScreen_ ? x() + width() - fullScreen_->x() : 0;
+    paint_(painter, QRectF(rect()).adjusted(0, 0, -covered, 0));
 }
 
 QImage FigureCanvas::image(const QSize &size) const
@@ -40,7 +43,7 @@ QImage FigureCanvas::image(const QSize &size) const
 
 void FigureCanvas::offerFullScreen(std::function<QString()> title)
 {
-    censaria::offerFullScreen(this, std::move(title), paint_);
+    fullScreen_ = censaria::offerFullScreen(this, std::move(title), paint_);
 }
 
 bool FigureCanvas::saveImage(Module &module, const QString &title, const QString &fileName)

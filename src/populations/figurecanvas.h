@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+class QPushButton;
+
 namespace censaria {
 class Module;
 }
@@ -34,6 +36,7 @@ protected:
 
 private:
     FigurePainter paint_;
+    QPushButton *fullScreen_ = nullptr;
 };
 
 } // namespace censaria::populations
