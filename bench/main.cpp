@@ -6,6 +6,7 @@
 #include "bencharchive.h"
 #include "benchregister.h"
 #include "benchrtf.h"
+#include "benchpopulations.h"
 #include "benchscreens.h"
 #include "benchstartup.h"
 #include "figures.h"
@@ -64,6 +65,7 @@ int main(int argc, char *argv[])
     const QString startupFolder = censaria::TestProgram::makeProgramFolder(QDir(work.path()).filePath(QStringLiteral("startup")));
     censaria::bench::benchStartup(report, QCoreApplication::applicationDirPath(), startupFolder, size);
     censaria::bench::benchScreens(report, QCoreApplication::applicationFilePath(), size);
+    censaria::bench::benchPopulations(report);
     censaria::bench::benchArchive(report, QDir(work.path()).filePath(QStringLiteral("archive")), size);
     censaria::bench::benchRegister(report, QDir(work.path()).filePath(QStringLiteral("register")), size);
     censaria::bench::benchRtf(report, QDir(startupFolder).filePath(QStringLiteral("perCensaria")), size);

@@ -69,6 +69,8 @@ MainMenu::MainMenu(Module &module)
         {"Cmddinamiche", "Dinamiche demografiche", 1, 0, &MainMenu::openSimulation},
         {"Cmdfami", "Modelli di famiglie", 1, 1, &MainMenu::openFamilies},
         {"Cmdpiram", "Piramide della popolazione", 1, 2, &MainMenu::openPyramids},
+        {"WorldPyramidsButton", "Piramidi del mondo", 1, 3, &MainMenu::openWorldPyramids},
+        {"PopulationFutureButton", "Il futuro della popolazione", 1, 4, &MainMenu::openPopulationFuture},
         {"Cmdesercizi1", "Esercizi sui SALDI demografici", 2, 0, &MainMenu::openBalances},
         {"cmdesdin", "Esercizi sui TASSI demografici", 2, 1, &MainMenu::openRates},
         {"cmdesfam", "Esercizi sulle famiglie", 2, 2, &MainMenu::openFamilies},
@@ -120,7 +122,7 @@ MainMenu::MainMenu(Module &module)
 
     // Each column is read down under its heading; the names stand beside the last one.
     setKeyboardOrder(controls({"Cmdstoria", "Cmdcalcoli", "Cmddensità", "Cmdpiramide", "CmdITALIA", "Cmddinamiche", "Cmdfami",
-                               "Cmdpiram", "Cmdesercizi1", "cmdesdin", "cmdesfam", "Cmdquestionari", "Cmdarchivio", "LabNOMI",
+                               "Cmdpiram", "WorldPyramidsButton", "PopulationFutureButton", "Cmdesercizi1", "cmdesdin", "cmdesfam", "Cmdquestionari", "Cmdarchivio", "LabNOMI",
                                "List1", "Cmdesco", "LabTesto"}));
 }
 
@@ -173,6 +175,8 @@ void MainMenu::openScreen(const QString &formName)
 void MainMenu::openSimulation() { openScreen(forms::simulation); }
 void MainMenu::openFamilies() { openScreen(forms::families); }
 void MainMenu::openPyramids() { openScreen(forms::pyramids); }
+void MainMenu::openWorldPyramids() { openScreen(forms::worldPyramids); }
+void MainMenu::openPopulationFuture() { openScreen(forms::populationFuture); }
 void MainMenu::openBalances() { openScreen(forms::balances); }
 void MainMenu::openRates() { openScreen(forms::rates); }
 

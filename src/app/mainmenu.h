@@ -34,6 +34,8 @@ private:
     void openSimulation();
     void openFamilies();
     void openPyramids();
+    void openWorldPyramids();
+    void openPopulationFuture();
     void openBalances();
     void openRates();
     void openQuestionnaires();

@@ -6,6 +6,8 @@
 #include "families/ffamiglie.h"
 #include "lessons/flezioni.h"
 #include "pyramids/fpiramidi.h"
+#include "populations/populationfuturescreen.h"
+#include "populations/worldpyramidsscreen.h"
 #include "questionnaires/fquestionario.h"
 #include "register/registerscreen.h"
 #include "simulation/fgrafici.h"
@@ -26,6 +28,8 @@ void registerScreens(ScreenRegistry &registry)
     registry.add(forms::families, [](Module &m) { return new Ffamiglie(m); });
     registry.add(forms::pyramids, [](Module &m) { return new Fpiramidi(m); });
     registry.add(forms::classRegister, [](Module &m) { return new classregister::RegisterScreen(m); });
+    registry.add(forms::worldPyramids, [](Module &m) { return new populations::WorldPyramidsScreen(m); });
+    registry.add(forms::populationFuture, [](Module &m) { return new populations::PopulationFutureScreen(m); });
 }
 
 } // namespace censaria

@@ -79,6 +79,8 @@ FLezioni::FLezioni(Module &module)
                           filledLook(QColor(196, 98, 28), 10, disabledGrey), this, &FLezioni::destinaClicked);
     osserva_ = makeButton(canvas(), QStringLiteral("CmdOsserva"), QStringLiteral("Osserva i modelli delle famiglie"),
                           {pictureLeft, destinationTop - 600, pictureWidth, buttonRowHeight}, buttonLook, this, &FLezioni::osservaClicked);
+    other_ = makeButton(canvas(), QStringLiteral("OtherDestination"), QString(), {margin, destinationTop, columnWidth, destinationHeight},
+                        filledLook(QColor(196, 98, 28), 10, disabledGrey), this, &FLezioni::otherClicked);
 
     // The text comes last so that the wide in-depth page lies over the picture.
     text_ = new QTextEdit(canvas());
@@ -107,12 +109,14 @@ FLezioni::FLezioni(Module &module)
         hidden->hide();
     }
     osserva_->hide();
+    other_->hide();
+    other_->setFocusPolicy(Qt::NoFocus);
 
     offerLessonOnBoard({picture_, text_, avanti_, indietro_, [this] { return picturePath_; }, [this] { return pictureTitle_; }});
 
     // Tab leaves the text rather than being typed into it.
     text_->setTabChangesFocus(true);
-    setKeyboardOrder({text_, osserva_, destina_, indietro_, avanti_, toMenu, exit});
+    setKeyboardOrder({text_, osserva_, other_, destina_, indietro_, avanti_, toMenu, exit});
 }
 
 void FLezioni::buildMenuBar()
@@ -179,7 +183,7 @@ void FLezioni::loadPage(const QString &key)
 
 void FLezioni::loadSequencePage(const LessonTopic &topic)
 {
-    text_->resize(Twips::px(columnWidth), text_->height());
+    text_->resize(Twips::px(columnWidth), Twips::px(textHeight));
     paging_.setPagina(topic.pagina);
     showDestination(topic);
     title_->setText(topic.title);
@@ -195,7 +199,8 @@ void FLezioni::loadSequencePage(const LessonTopic &topic)
 void FLezioni::loadInDepthPage(const LessonTopic &topic)
 {
     text_->setFont(Twips::font(10));
-    text_->resize(Twips::px(wideWidth), text_->height());
+    // Its destinations, if it has any, stand under it.
+    text_->resize(Twips::px(wideWidth), Twips::px(topic.destinationCaption.isEmpty() ? textHeight : destinationTop - 120 - textTop));
     showDestination(topic);
     title_->setText(topic.title);
     showText(topic, 0);
@@ -264,6 +269,10 @@ void FLezioni::showDestination(const LessonTopic &topic)
     destina_->setText(topic.destinationCaption);
     // A button without a caption would be an empty box on the page.
     destina_->setVisible(!topic.destinationCaption.isEmpty());
+    other_->setText(topic.otherCaption);
+    other_->setVisible(!topic.otherCaption.isEmpty());
+    // Offered to the keyboard and to screen readers only while it leads somewhere.
+    other_->setFocusPolicy(topic.otherCaption.isEmpty() ? Qt::NoFocus : Qt::StrongFocus);
 }
 
 void FLezioni::avantiClicked()
@@ -296,7 +305,17 @@ void FLezioni::destinaClicked()
         goToMenu();
         return;
     }
-    const LessonDestination &to = topic->destination;
+    openDestination(topic->destination);
+}
+
+void FLezioni::otherClicked()
+{
+    if (const LessonTopic *topic = lessonTopic(module().chiamante))
+        openDestination(topic->otherDestination);
+}
+
+void FLezioni::openDestination(const LessonDestination &to)
+{
     bool opened = false;
     switch (to.kind) {
     case LessonDestination::Kind::Nothing:

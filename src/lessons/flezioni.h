@@ -10,6 +10,7 @@ class QTextEdit;
 
 namespace censaria {
 
+struct LessonDestination;
 struct LessonTopic;
 
 // The lesson screen: one lesson page at a time (text, title, picture and a button to
@@ -51,6 +52,8 @@ private:
     void avantiClicked();
     void indietroClicked();
     void destinaClicked();
+    void otherClicked();
+    void openDestination(const LessonDestination &to);
     void osservaClicked();
     void showPagingStates();
 
@@ -62,6 +65,7 @@ private:
     QTextEdit *text_ = nullptr;
     QLabel *picture_ = nullptr;
     QPushButton *destina_ = nullptr;
+    QPushButton *other_ = nullptr; // a page's second destination, beside the first
     QPushButton *osserva_ = nullptr;
     QPushButton *avanti_ = nullptr;
     QPushButton *indietro_ = nullptr;

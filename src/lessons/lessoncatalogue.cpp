@@ -52,6 +52,9 @@ const QList<LessonTopic> &lessonTopics()
          QStringLiteral("Questionario sulla popolazione ITALIANA"), questionnaire("QItalia")},
         {QStringLiteral("Montenovo"), 0, QStringLiteral("APPROFONDIMENTO: la popolazione di Montenovo nel XVII secolo."),
          QStringLiteral("perCensaria\\a-popmontenovo.rtf"), QString(), QString(), {}},
+        {QStringLiteral("PiramidiMondo"), 0, QStringLiteral("PIRAMIDI DEL MONDO: dal 1950 al 2100, con i dati dell'ONU."),
+         QStringLiteral("perCensaria\\a-piramidimondo.rtf"), QString(), QStringLiteral("Il futuro della popolazione"),
+         screen(forms::populationFuture), QStringLiteral("Piramidi del mondo"), screen(forms::worldPyramids)},
     };
     return topics;
 }
@@ -95,7 +98,8 @@ const QList<LessonMenu> &lessonMenus()
          {}},
         {QStringLiteral("piramid"), QStringLiteral("Piramide"),
          {{QStringLiteral("come"), QStringLiteral("com'è fatta"), QStringLiteral("Piramidi1")},
-          {QStringLiteral("utilità"), QStringLiteral("a che serve"), QStringLiteral("Piramidi2")}},
+          {QStringLiteral("utilità"), QStringLiteral("a che serve"), QStringLiteral("Piramidi2")},
+          {QStringLiteral("piramidimondo"), QStringLiteral("nel mondo, dal 1950 al 2100"), QStringLiteral("PiramidiMondo")}},
          {}},
         {QStringLiteral("popita"), QStringLiteral("Popolazione italiana"), {}, QStringLiteral("Italia")},
         {QStringLiteral("approfond"), QStringLiteral("Approfondimento"),

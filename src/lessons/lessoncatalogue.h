@@ -23,11 +23,14 @@ struct LessonTopic
     QString picture;     // program path; empty when the page keeps the picture shown
     QString destinationCaption;
     LessonDestination destination;
+    // A second place the page leads to, on a button beside the first; most pages have none.
+    QString otherCaption;
+    LessonDestination otherDestination;
 
     bool inSequence() const { return pagina > 0; }
 };
 
-// The twelve lesson pages, the eleven of the sequence in order, then Montenovo.
+// The lesson pages, the eleven of the sequence in order, then the in-depth pages.
 const QList<LessonTopic> &lessonTopics();
 // The page of that key (compared exactly); nullptr for any other text.
 const LessonTopic *lessonTopic(const QString &key);

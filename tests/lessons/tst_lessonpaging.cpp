@@ -33,7 +33,7 @@ private slots:
     void catalogueAndMenuBarHaveEveryPage()
     {
         const QSet<QString> pages{"Storia1", "Storia2", "Storia3", "Storia4", "Statistica1", "Statistica2",
-                                  "Piramidi1", "Piramidi2", "Densità1", "Densità2", "Italia", "Montenovo"};
+                                  "Piramidi1", "Piramidi2", "Densità1", "Densità2", "Italia", "Montenovo", "PiramidiMondo"};
         QSet<QString> keys, reached;
         QSet<int> numbers;
         for (const LessonTopic &topic : lessonTopics()) {

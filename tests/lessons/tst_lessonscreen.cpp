@@ -157,6 +157,30 @@ private slots:
         QVERIFY(box->document()->begin().begin().fragment().charFormat().font().pixelSize() > pixels);
     }
 
+    // The world's pyramids page leads to two screens, on two buttons under its wide text.
+    void aPageWithTwoDestinations()
+    {
+        open(QStringLiteral("Storia1"), true);
+        QVERIFY(control("OtherDestination")->isHidden());
+        control<QAction>("piramidimondo")->trigger();
+        QCOMPARE(module().chiamante, QStringLiteral("PiramidiMondo"));
+        QCOMPARE(control("OtherDestination")->text(), QStringLiteral("Piramidi del mondo"));
+        QCOMPARE(control("CmdDestina")->text(), QStringLiteral("Il futuro della popolazione"));
+        auto *box = control<QTextEdit>("RTBtesto");
+        QCOMPARE(box->width(), Twips::px(11415));
+        for (const char *button : {"OtherDestination", "CmdDestina"}) {
+            QVERIFY(control(button)->isVisible());
+            QVERIFY(!box->geometry().intersects(control(button)->geometry()));
+        }
+        QCOMPARE(lessons()->pagina(), 1);
+        control("OtherDestination")->click();
+        QCOMPARE(program_->visibleScreens(), QStringList{forms::worldPyramids});
+        // Back on a sequence page the text has its whole height again, with one destination.
+        open(QStringLiteral("Storia2"));
+        QVERIFY(control("OtherDestination")->isHidden());
+        QCOMPARE(box->height(), Twips::px(6900));
+    }
+
     void destinationWithoutAPageShowsTheMenu()
     {
         open(QStringLiteral("Storia1"), true);

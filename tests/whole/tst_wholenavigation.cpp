@@ -15,7 +15,8 @@ using namespace forms;
 
 // The keys the back buttons know, written out here so that a key the program forgets shows.
 const QStringList lessonKeys = {"Storia1",   "Storia2",   "Storia3",   "Storia4",   "Statistica1", "Statistica2",
-                                "Piramidi1", "Piramidi2", "Densità1", "Densità2", "Italia",      "Montenovo"};
+                                "Piramidi1", "Piramidi2", "Densità1", "Densità2", "Italia",      "Montenovo",
+                                "PiramidiMondo"};
 const QStringList screenKeys = {families, menu, rates, simulation, questionnaire, balances, pyramids};
 
 // One road through the real screens: the presses from the main menu at start, then
@@ -107,6 +108,10 @@ private slots:
         road("menu: esercizi famiglie", {"Fmenù/cmdesfam"}, {families}, menu);
         road("menu: questionari", {"Fmenù/Cmdquestionari"}, {questionnaire}, menu);
         road("menu: archivio", {"Fmenù/Cmdarchivio"}, {results}, menu);
+        road("menu: piramidi del mondo", {"Fmenù/WorldPyramidsButton"}, {worldPyramids}, menu);
+        road("menu: futuro della popolazione", {"Fmenù/PopulationFutureButton"}, {populationFuture}, menu);
+        road("piramidi del mondo: torno", {"Fmenù/WorldPyramidsButton", "WorldPyramids/Cmdtorno"}, {menu}, menu);
+        road("futuro della popolazione: menù", {"Fmenù/PopulationFutureButton", "PopulationFuture/Cmdmenù"}, {menu}, menu);
         road("menu over the questionnaire", {"Fmenù/Cmdquestionari", "FQuestionario/Cmdmenù", "Fmenù/Cmddinamiche"},
              {questionnaire, simulation}, menu);
 
@@ -128,6 +133,7 @@ private slots:
             {"Piramidi2", "utilità", questionnaire, "Qpiramide2"},
             {"Italia", "popita", questionnaire, "QItalia"},
             {"Montenovo", "popmontenovo", lessons, {}},
+            {"PiramidiMondo", "piramidimondo", populationFuture, {}},
         };
         for (const auto &[page, entry, form, topic] : pages) {
             const QStringList toPage = {"Fmenù/Cmdstoria", "FLezioni/" + entry};
@@ -144,6 +150,14 @@ private slots:
         road("lesson: destination of a page reopened by a back button",
              {"Fmenù/Cmdpiramide", "FLezioni/CmdDestina", "Fpiramidi/Cmdtorno", "FLezioni/CmdDestina"}, {pyramids}, "Piramidi1");
         road("lesson: osserva", {"Fmenù/Cmdstoria", "FLezioni/CmdOsserva"}, {lessons, families}, "Storia1", "Storia1");
+        road("lesson: the other destination", {"Fmenù/Cmdstoria", "FLezioni/piramidimondo", "FLezioni/OtherDestination"},
+             {worldPyramids}, "PiramidiMondo");
+        road("lesson: back from the world pyramids",
+             {"Fmenù/Cmdstoria", "FLezioni/piramidimondo", "FLezioni/OtherDestination", "WorldPyramids/Cmdtorno"}, {lessons},
+             "PiramidiMondo", "PiramidiMondo");
+        road("lesson: back from the projection lab",
+             {"Fmenù/Cmdstoria", "FLezioni/piramidimondo", "FLezioni/CmdDestina", "PopulationFuture/Cmdtorno"}, {lessons},
+             "PiramidiMondo", "PiramidiMondo");
 
         // The family browser, from the menu and from the lesson left open under it.
         road("families: 2 questionari", {"Fmenù/Cmdfami", "Ffamiglie/Cmdesercizi"}, {questionnaire}, families, {}, "Qfamtrad");
@@ -233,7 +247,9 @@ private slots:
             "Fesercizi/Cmdarchivio", "Fesercizi/Cmdtorno", "Fesercizi/cmdmenu", "FSaldiTassi/Cmdarchivio",
             "FSaldiTassi/Cmdtorno", "FSaldiTassi/cmdmenu", "Fgrafici/Cmdesercitazione", "Fgrafici/Cmdtorno",
             "Fgrafici/Cmdmenù", "Fpiramidi/Cmdtorno", "Fpiramidi/Cmdmenù", "Ffamiglie/Cmdesercizi", "Ffamiglie/Cmdtorno",
-            "Ffamiglie/Cmdmenù", "FRisultati/Labtorna", "FRisultati/Labmenù"};
+            "Ffamiglie/Cmdmenù", "FRisultati/Labtorna", "FRisultati/Labmenù", "Fmenù/WorldPyramidsButton",
+            "Fmenù/PopulationFutureButton", "FLezioni/OtherDestination", "WorldPyramids/Cmdtorno", "WorldPyramids/Cmdmenù",
+            "PopulationFuture/Cmdtorno", "PopulationFuture/Cmdmenù"};
         const QStringList keys = lessonKeys + screenKeys + QStringList{results};
         QRandomGenerator random(20260312);
         QStringList walked;
@@ -266,6 +282,8 @@ private slots:
         QTest::newRow("rates") << QStringList{"Fmenù/cmdesdin", "Fesercizi/Cmdfine"};
         QTest::newRow("results") << QStringList{"Fmenù/Cmdarchivio", "FRisultati/Labesci"};
         QTest::newRow("questionnaire") << QStringList{"Fmenù/Cmdquestionari", "FQuestionario/Cmduscita"};
+        QTest::newRow("world pyramids") << QStringList{"Fmenù/WorldPyramidsButton", "WorldPyramids/Cmdesco"};
+        QTest::newRow("population future") << QStringList{"Fmenù/PopulationFutureButton", "PopulationFuture/Cmdesco"};
     }
     void exitButtonsCloseTheArchive()
     {

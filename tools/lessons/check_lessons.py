@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Checks the twelve lesson files of the data folder against the lesson catalogue.
+"""Checks the lesson files of the data folder against the lesson catalogue.
 
 For every page of the catalogue it verifies that the file exists under its exact name
 (accents included), that it is a well-formed RTF file fit for the narrow text column of
@@ -31,9 +31,10 @@ CATALOGUE = [
     "a-storia1.rtf", "a-storia2.rtf", "a-storia3.rtf", "a-storia4.rtf",
     "a-statistica1.rtf", "a-statistica2.rtf", "a-densità1.rtf", "a-densità2.rtf",
     "a-piramidi1.rtf", "a-piramidi2.rtf", "a-italia.rtf", "a-popmontenovo.rtf",
+    "a-piramidimondo.rtf",
 ]
 # The in-depth page spreads over the picture area, so its text may hold a picture.
-WIDE_PAGES = {"a-popmontenovo.rtf"}
+WIDE_PAGES = {"a-popmontenovo.rtf", "a-piramidimondo.rtf"}
 MIN_WORDS, MAX_WORDS = 500, 1000
 SMALLEST_FONT_HALF_POINTS = 22  # 11 pt
 

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Regenerates the twelve lesson files data/perCensaria/a-*.rtf from their HTML sources
+# Regenerates the lesson files data/perCensaria/a-*.rtf from their HTML sources
 # in this folder, the figures of today taken from oggi.toml, with LibreOffice Writer run
 # headless (a developer tool only: apt-get install -y --no-install-recommends libreoffice-writer).
 #
@@ -49,7 +49,7 @@ for name in sorted(os.listdir(sys.argv[1])):
         with open(os.path.join(sys.argv[2], name), "w", encoding="utf-8") as f:
             f.write(page)
 PYTHON
-# One LibreOffice run converts all twelve pages.
+# One LibreOffice run converts every page.
 office --infilter="HTML (StarWriter)" --convert-to rtf --outdir "$data" "$made"/a-*.html
 # A picture comes twice: as PNG and as an uncompressed metafile for old readers
 # ({\nonshppict ...}), forty times larger. The lesson screen reads the PNG: drop the copy.

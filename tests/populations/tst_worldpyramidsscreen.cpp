@@ -1,0 +1,333 @@
+// "Piramidi del mondo" as pupils and a teacher use it: reached from the menu, years moved
+// from the keyboard and by the play button, the figure full screen and saved as a picture,
+// its texts large enough for the back of the class.
+#include "populations/figurecanvas.h"
+#include "populations/worldpyramidsscreen.h"
+#include "populations/yearplayer.h"
+#include "screentest.h"
+#include "textrecorder.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QImage>
+#include <QPainter>
+#include <QPointer>
+#include <QSlider>
+#include <QStyle>
+
+using namespace censaria;
+using namespace censaria::populations;
+
+namespace {
+
+QWidget *fullScreenView(QWidget *screen)
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    for (QWidget *view : screen->findChildren<QWidget *>(QStringLiteral("figureView")))
+        if (view->isVisible())
+            return view;
+    return nullptr;
+}
+
+// Every text the figure writes when drawn over the whole recorder.
+void record(TextRecorder &recorder, const std::function<void(QPainter &, const QRectF &)> &paint)
+{
+    QPainter painter(&recorder);
+    paint(painter, QRectF(QPointF(0, 0), QSizeF(recorder.width(), recorder.height())));
+}
+
+} // namespace
+
+class TestWorldPyramidsScreen : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TestProgram> program_;
+    WorldPyramidsScreen *screen_ = nullptr;
+
+    QSlider *slider(int side) { return screen_->findChild<QSlider *>(QStringLiteral("Year%1").arg(side)); }
+
+private slots:
+    void init()
+    {
+        program_ = std::make_unique<TestProgram>();
+        QVERIFY(program_->start());
+        program_->click(forms::menu, QStringLiteral("WorldPyramidsButton"));
+        screen_ = static_cast<WorldPyramidsScreen *>(program_->screen(forms::worldPyramids));
+        QVERIFY(screen_->isVisible());
+        QVERIFY(QTest::qWaitForWindowActive(screen_));
+    }
+    void cleanup()
+    {
+        screen_->player()->pause();
+        program_.reset();
+    }
+
+    void itOpensOnItalyThenAndNowAndGoesBackToTheMenu()
+    {
+        QCOMPARE(screen_->view().sides.size(), 2);
+        QCOMPARE(screen_->view().sides[0].country->name, QStringLiteral("Italia"));
+        QCOMPARE(screen_->view().sides[0].year, 1950.0);
+        QCOMPARE(screen_->view().sides[1].year, 2020.0);
+        QCOMPARE(program_->module().chiamante, forms::menu);
+        QCOMPARE(screen_->focusWidget(), slider(1));
+        program_->click(forms::worldPyramids, QStringLiteral("Cmdtorno"));
+        QCOMPARE(program_->visibleScreens(), QStringList{forms::menu});
+        program_->click(forms::menu, QStringLiteral("WorldPyramidsButton"));
+        QTest::keyClick(screen_, Qt::Key_Escape);
+        QCOMPARE(program_->visibleScreens(), QStringList{forms::menu});
+    }
+
+    // Arrows a year, Page Up and Down five, Home and End to 1950 and 2100.
+    void theYearsMoveFromTheKeyboard()
+    {
+        QSlider *year = slider(1);
+        year->setFocus();
+        QTest::keyClick(year, Qt::Key_Right);
+        QCOMPARE(screen_->view().sides[0].year, 1951.0);
+        QTest::keyClick(year, Qt::Key_PageUp);
+        QCOMPARE(screen_->view().sides[0].year, 1956.0);
+        QTest::keyClick(year, Qt::Key_End);
+        QCOMPARE(screen_->view().sides[0].year, 2100.0);
+        QCOMPARE(program_->text(forms::worldPyramids, QStringLiteral("YearValue1")), QStringLiteral("2100"));
+        QTest::keyClick(year, Qt::Key_Home);
+        QCOMPARE(screen_->view().sides[0].year, 1950.0);
+        QVERIFY(QAccessible::queryAccessibleInterface(year)->text(QAccessible::Name).contains(QStringLiteral("Anno della prima piramide")));
+    }
+
+    // Both years move on together, smoothly, until the later one reaches 2100; from
+    // there, play starts again from 1950 keeping the distance.
+    void playMovesTheYearsTogetherToTheEnd()
+    {
+        screen_->showPyramid(0, 380, 2000);
+        screen_->showPyramid(1, 392, 2090);
+        emit screen_->player()->advanced(2.5);
+        QCOMPARE(screen_->view().sides[0].year, 2002.5);
+        QCOMPARE(screen_->view().sides[1].year, 2092.5);
+        QCOMPARE(slider(1)->value(), 2002);
+        auto *play = program_->control<QPushButton>(forms::worldPyramids, QStringLiteral("Play"));
+        play->click();
+        QVERIFY(screen_->player()->isPlaying());
+        QCOMPARE(play->text(), QStringLiteral("❚❚ Pausa"));
+        emit screen_->player()->advanced(30);
+        QCOMPARE(screen_->view().sides[1].year, 2100.0);
+        QCOMPARE(screen_->view().sides[0].year, 2010.0);
+        QVERIFY(!screen_->player()->isPlaying());
+        QCOMPARE(play->text(), QStringLiteral("▶ Avvia"));
+
+        play->setFocus();
+        QTest::keyClick(play, Qt::Key_Space);
+        QVERIFY(screen_->player()->isPlaying());
+        QCOMPARE(screen_->view().sides[0].year, 1950.0);
+        QCOMPARE(screen_->view().sides[1].year, 2040.0);
+        QTest::keyClick(play, Qt::Key_Return);
+        QVERIFY(!screen_->player()->isPlaying());
+
+        // Real time: the years go on at the player's pace.
+        play->click();
+        QTest::qWait(400);
+        screen_->player()->pause();
+        QVERIFY2(screen_->view().sides[0].year > 1950.5 && screen_->view().sides[0].year < 1954, qPrintable(QString::number(screen_->view().sides[0].year)));
+    }
+
+    void aSliderMovedByHandStopsThePlay()
+    {
+        screen_->player()->play();
+        slider(1)->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        QVERIFY(!screen_->player()->isPlaying());
+    }
+
+    void theSecondPyramidCanBeLeftOut()
+    {
+        auto *second = program_->control<QCheckBox>(forms::worldPyramids, QStringLiteral("SecondPyramid"));
+        second->click();
+        QCOMPARE(screen_->view().sides.size(), 1);
+        QVERIFY(!slider(2)->isEnabled());
+        emit screen_->player()->advanced(200);
+        QCOMPARE(screen_->view().sides[0].year, 2100.0);
+        second->click();
+        QCOMPARE(screen_->view().sides.size(), 2);
+    }
+
+    // On a 75-inch board at 1920 x 1080 every control of both screens takes a finger: its
+    // pressable part (a slider's handle, a tick box's box and words) at least 18 mm.
+    void everyControlTakesAFinger()
+    {
+        TestProgram board;
+        board.display().displaySize = QSize(1920, 1080);
+        QVERIFY(board.start());
+        constexpr double millimetresPerPixel = 75 * 25.4 * 9 / 18.357559 / 1080;
+        double least = 1e9;
+        QString leastName;
+        for (const QString &form : {forms::worldPyramids, forms::populationFuture}) {
+            Screen *screen = board.open(form);
+            int measured = 0;
+            for (QWidget *control : screen->findChildren<QWidget *>()) {
+                if (!control->isVisible() || control->window() != screen->window())
+                    continue;
+                QRect pressable;
+                if (qobject_cast<QSlider *>(control)) {
+                    // The handle as painted: the box of its own colour.
+                    const QImage painted = control->grab().toImage();
+                    for (int y = 0; y < painted.height(); ++y)
+                        for (int x = 0; x < painted.width(); ++x)
+                            if (painted.pixelColor(x, y) == QColor(0x16, 0x80, 0x6c))
+                                pressable |= QRect(x, y, 1, 1);
+                } else if (auto *box = qobject_cast<QCheckBox *>(control)) {
+                    QStyleOptionButton option;
+                    option.initFrom(box);
+                    option.text = box->text();
+                    pressable = box->style()->subElementRect(QStyle::SE_CheckBoxClickRect, &option, box);
+                } else if (qobject_cast<QAbstractButton *>(control) || qobject_cast<QComboBox *>(control)) {
+                    pressable = control->rect();
+                } else {
+                    continue;
+                }
+                ++measured;
+                const double millimetres = std::min(pressable.width(), pressable.height()) * millimetresPerPixel;
+                if (millimetres < least) {
+                    least = millimetres;
+                    leastName = form + u'/' + control->objectName();
+                }
+            }
+            QVERIFY(measured >= 10);
+        }
+        qInfo("Smallest finger target at 1920 x 1080: %s, %.1f mm", qPrintable(leastName), least);
+        QVERIFY2(least >= 18, qPrintable(QStringLiteral("%1: %2 mm").arg(leastName).arg(least)));
+    }
+
+    void theFigureIsReadOut()
+    {
+        auto *choice = program_->control<QComboBox>(forms::worldPyramids, QStringLiteral("Country2"));
+        choice->setCurrentIndex(choice->findText(QStringLiteral("Niger")));
+        QCOMPARE(screen_->view().sides[1].country->code, 562);
+        const QString said = QAccessible::queryAccessibleInterface(screen_->figure())->text(QAccessible::Description);
+        QVERIFY2(said.startsWith(QStringLiteral("Italia, 1950, stima dell'ONU: 46,6 milioni di abitanti;")), qPrintable(said));
+        QVERIFY2(said.contains(QStringLiteral("Niger, 2020, stima dell'ONU: 24,2 milioni di abitanti;")), qPrintable(said));
+        QVERIFY(said.contains(QStringLiteral("indice di dipendenza 109,5; indice di vecchiaia 5,2.")));
+        program_->control<QComboBox>(forms::worldPyramids, QStringLiteral("UnitChoice"))->setCurrentIndex(1);
+        QCOMPARE(screen_->view().unit, PyramidUnit::Percent);
+    }
+
+    // F11, the figure's corner button or a double click show the figure alone over the
+    // display, titled with what it shows; Esc or a click closes it.
+    void theFigureGoesFullScreen()
+    {
+        screen_->showPyramid(1, 380, 2050);
+        QTest::keyClick(screen_, Qt::Key_F11);
+        QPointer<QWidget> full = fullScreenView(screen_);
+        QVERIFY(full);
+        QCOMPARE(full->windowTitle(), QStringLiteral("Piramidi del mondo: Italia 1950, Italia 2050"));
+        QTest::keyClick(full, Qt::Key_Escape);
+        QTRY_VERIFY(!full);
+        program_->click(forms::worldPyramids, QStringLiteral("FigureFullScreen"));
+        full = fullScreenView(screen_);
+        QVERIFY(full);
+        QTest::mouseClick(full, Qt::LeftButton);
+        QTRY_VERIFY(!full);
+        screen_->showSecondPyramid(false);
+        QTest::mouseDClick(screen_->figure(), Qt::LeftButton);
+        full = fullScreenView(screen_);
+        QVERIFY(full);
+        QCOMPARE(full->windowTitle(), QStringLiteral("Piramidi del mondo: Italia 1950"));
+        full->close();
+    }
+
+    // Full screen on a 1920 x 1080 whiteboard the smallest text is 1/40 of the height at
+    // least (1/46 on a narrower 4:3 projector); on the page of a 1024 x 768 monitor 1/60;
+    // nothing is written outside the figure.
+    void theTextsAreLargeEnoughAndStayInside_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<double>("least");
+        QTest::newRow("full screen 1920x1080") << QSize(1920, 1080) << 1080 / 40.0;
+        QTest::newRow("full screen 3840x2160") << QSize(3840, 2160) << 2160 / 40.0;
+        QTest::newRow("full screen 1024x768") << QSize(1024, 768) << 768 / 46.0;
+        QTest::newRow("page of 1024x768") << QSize(1003, 532) << 768 / 60.0;
+    }
+    void theTextsAreLargeEnoughAndStayInside()
+    {
+        QFETCH(QSize, size);
+        QFETCH(double, least);
+        screen_->showPyramid(0, 562, 2020);
+        screen_->showPyramid(1, 392, 2047.5);
+        for (PyramidUnit unit : {PyramidUnit::Thousands, PyramidUnit::Percent}) {
+            WorldPyramidsView view = screen_->view();
+            view.unit = unit;
+            // The full-screen window as the whiteboard shows it; the page's figure alone.
+            const bool full = size.height() > 600;
+            TextRecorder recorder(size);
+            if (full) {
+                QWidget *window = showFigureFullScreen(screen_, QStringLiteral("Piramidi del mondo"),
+                                                       [&view](QPainter &p, const QRectF &a) { paintWorldPyramids(p, a, view); });
+                window->resize(size);
+                window->render(&recorder);
+                window->close();
+            } else {
+                record(recorder, [&view](QPainter &p, const QRectF &a) { paintWorldPyramids(p, a, view); });
+            }
+            QVERIFY(recorder.texts.size() > 60);
+            QVERIFY2(recorder.smallest() >= least, qPrintable(QStringLiteral("%1 px").arg(recorder.smallest())));
+            for (const RecordedText &t : recorder.texts)
+                QVERIFY2(QRectF(QPointF(0, 0), QSizeF(size)).adjusted(-1, -1, 1, 1).contains(t.room),
+                         qPrintable(QStringLiteral("\"%1\" at %2,%3").arg(t.text).arg(t.room.x()).arg(t.room.y())));
+        }
+    }
+
+    // While the years play the charts come from a kept picture: it must be the same as one
+    // drawn afresh, and give way as soon as what the chart shows changes.
+    void aKeptChartIsTheSameAsAFreshOne()
+    {
+        const auto frame = [](const WorldPyramidsView &view) {
+            QImage image(960, 540, QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            painter.setRenderHint(QPainter::Antialiasing);
+            paintWorldPyramids(painter, QRectF(image.rect()), view);
+            return image;
+        };
+        WorldPyramidsView view = screen_->view();
+        const QImage fresh = frame(view), kept = frame(view);
+        QCOMPARE(kept, fresh);
+        view.sides[1].country = WorldData::builtIn().country(566);
+        const QImage other = frame(view);
+        view.sides[1].country = WorldData::builtIn().country(380);
+        QVERIFY(other != fresh);
+        QCOMPARE(frame(view), fresh);
+        // Only the marks of the years move with them.
+        view.sides[0].year += 1;
+        QVERIFY(frame(view) != fresh);
+    }
+
+    // The picture for a worksheet goes where the teacher says, whole, or not at all.
+    void theFigureIsSavedAsAPicture()
+    {
+        ScriptedDialogs &dialogs = program_->dialogs();
+        const QString path = QDir(program_->driveA()).filePath(QStringLiteral("piramidi"));
+        dialogs.savePaths << path;
+        program_->click(forms::worldPyramids, QStringLiteral("SaveImage"));
+        QCOMPARE(dialogs.suggestedSavePaths.value(0), QDir(program_->driveA()).filePath(QStringLiteral("piramidi-italia-1950-italia-2020.png")));
+        const QImage saved(path + QStringLiteral(".png"));
+        QCOMPARE(saved.size(), QSize(1920, 1080));
+        QCOMPARE(dialogs.messages.constLast().icon, MessageIcon::Information);
+        QVERIFY(dialogs.messages.constLast().text.contains(QStringLiteral("piramidi.png")));
+
+        // Cancelled: nothing written, nothing said.
+        const qsizetype said = dialogs.messages.size();
+        program_->click(forms::worldPyramids, QStringLiteral("SaveImage"));
+        QCOMPARE(dialogs.messages.size(), said);
+
+        // A folder that is not there: the teacher is told, no file is left.
+        const QString nowhere = QDir(program_->driveA()).filePath(QStringLiteral("tolta/figura.png"));
+        dialogs.savePaths << nowhere;
+        program_->click(forms::worldPyramids, QStringLiteral("SaveImage"));
+        QCOMPARE(dialogs.messages.constLast().icon, MessageIcon::Exclamation);
+        QVERIFY(dialogs.messages.constLast().text.startsWith(QStringLiteral("Non sono riuscito a salvare l'immagine")));
+        QVERIFY(!QFile::exists(nowhere));
+    }
+};
+
+QTEST_MAIN(TestWorldPyramidsScreen)
+#include "tst_worldpyramidsscreen.moc"
