@@ -1,6 +1,5 @@
 #include "screencatalog.h"
 
-#include "archive/resultsscreen.h"
 #include "exercises/fesercizi.h"
 #include "exercises/fsalditassi.h"
 #include "families/ffamiglie.h"
@@ -8,6 +7,7 @@
 #include "pyramids/fpiramidi.h"
 #include "questionnaires/fquestionario.h"
 #include "register/registerscreen.h"
+#include "results/resultsscreen.h"
 #include "simulation/fgrafici.h"
 #include "screenkit/forms.h"
 #include "mainmenu.h"

@@ -1,6 +1,6 @@
 #include "lessoncontent.h"
 
-#include "platform/rtf/rtfreader.h"
+#include "rtf/rtfreader.h"
 
 #include <QFileInfo>
 #include <QImageReader>
