@@ -1,7 +1,7 @@
 #include "benchrtf.h"
 
 #include "figures.h"
-#include "platform/rtf/rtfreader.h"
+#include "rtf/rtfreader.h"
 
 #include <QDir>
 #include <QTextDocument>

@@ -1,6 +1,5 @@
 #include "screencatalog.h"
 
-#include "archive/resultsscreen.h"
 #include "exercises/fesercizi.h"
 #include "exercises/fsalditassi.h"
 #include "families/ffamiglie.h"
@@ -10,6 +9,7 @@
 #include "populations/worldpyramidsscreen.h"
 #include "questionnaires/fquestionario.h"
 #include "register/registerscreen.h"
+#include "results/resultsscreen.h"
 #include "simulation/fgrafici.h"
 #include "screenkit/forms.h"
 #include "mainmenu.h"

@@ -1,4 +1,4 @@
-target_sources(censaria_lib PRIVATE
+target_sources(censaria_widgets PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/typesize.h ${CMAKE_CURRENT_LIST_DIR}/typesize.cpp
     ${CMAKE_CURRENT_LIST_DIR}/displayscale.h ${CMAKE_CURRENT_LIST_DIR}/displayscale.cpp
     ${CMAKE_CURRENT_LIST_DIR}/screencatalog.h ${CMAKE_CURRENT_LIST_DIR}/screencatalog.cpp

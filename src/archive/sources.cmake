@@ -1,4 +1,4 @@
-target_sources(censaria_lib PRIVATE
+target_sources(censaria_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/schema.h ${CMAKE_CURRENT_LIST_DIR}/schema.cpp
     ${CMAKE_CURRENT_LIST_DIR}/dialect.h ${CMAKE_CURRENT_LIST_DIR}/dialect.cpp
     ${CMAKE_CURRENT_LIST_DIR}/archivesettings.h ${CMAKE_CURRENT_LIST_DIR}/archivesettings.cpp
@@ -8,20 +8,10 @@ target_sources(censaria_lib PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/resultcheck.h ${CMAKE_CURRENT_LIST_DIR}/resultcheck.cpp
     ${CMAKE_CURRENT_LIST_DIR}/servererrors.h ${CMAKE_CURRENT_LIST_DIR}/servererrors.cpp
     ${CMAKE_CURRENT_LIST_DIR}/serversetup.h ${CMAKE_CURRENT_LIST_DIR}/serversetup.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/serverlogin.h ${CMAKE_CURRENT_LIST_DIR}/serverlogin.cpp
     ${CMAKE_CURRENT_LIST_DIR}/resultqueue.h ${CMAKE_CURRENT_LIST_DIR}/resultqueue.cpp
     ${CMAKE_CURRENT_LIST_DIR}/resultwriter.h ${CMAKE_CURRENT_LIST_DIR}/resultwriter.cpp
     ${CMAKE_CURRENT_LIST_DIR}/dailybackup.h ${CMAKE_CURRENT_LIST_DIR}/dailybackup.cpp
     ${CMAKE_CURRENT_LIST_DIR}/resulttopics.h
     ${CMAKE_CURRENT_LIST_DIR}/resultformat.h ${CMAKE_CURRENT_LIST_DIR}/resultformat.cpp
     ${CMAKE_CURRENT_LIST_DIR}/resultsreport.h ${CMAKE_CURRENT_LIST_DIR}/resultsreport.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/resultsexport.h ${CMAKE_CURRENT_LIST_DIR}/resultsexport.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/resultsbrowser.h ${CMAKE_CURRENT_LIST_DIR}/resultsbrowser.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/resultshover.h
-    ${CMAKE_CURRENT_LIST_DIR}/resultsscreen.h ${CMAKE_CURRENT_LIST_DIR}/resultsscreen.cpp)
-
-# The picture under the results screen's "TORNA" (drawn by tools/draw_results_picture.py).
-qt_add_resources(censaria_lib censaria_archive_resources
-    PREFIX /
-    BASE ${CMAKE_CURRENT_LIST_DIR}/../resources
-    FILES ${CMAKE_CURRENT_LIST_DIR}/../resources/pictures/results-back.svg)
+    ${CMAKE_CURRENT_LIST_DIR}/resultsexport.h ${CMAKE_CURRENT_LIST_DIR}/resultsexport.cpp)

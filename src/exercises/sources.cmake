@@ -1,10 +1,11 @@
-target_sources(censaria_lib PRIVATE
+target_sources(censaria_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/calculatorengine.h ${CMAKE_CURRENT_LIST_DIR}/calculatorengine.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/calculatorpanel.h ${CMAKE_CURRENT_LIST_DIR}/calculatorpanel.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/exercisescreen.h ${CMAKE_CURRENT_LIST_DIR}/exercisescreen.cpp
     ${CMAKE_CURRENT_LIST_DIR}/exercisepictures.h ${CMAKE_CURRENT_LIST_DIR}/exercisepictures.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ratesexercise.h ${CMAKE_CURRENT_LIST_DIR}/ratesexercise.cpp
     ${CMAKE_CURRENT_LIST_DIR}/exercisesheets.h ${CMAKE_CURRENT_LIST_DIR}/exercisesheets.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/balancesexercise.h ${CMAKE_CURRENT_LIST_DIR}/balancesexercise.cpp)
+target_sources(censaria_widgets PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/calculatorpanel.h ${CMAKE_CURRENT_LIST_DIR}/calculatorpanel.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/exercisescreen.h ${CMAKE_CURRENT_LIST_DIR}/exercisescreen.cpp
     ${CMAKE_CURRENT_LIST_DIR}/fesercizi.h ${CMAKE_CURRENT_LIST_DIR}/fesercizi.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/balancesexercise.h ${CMAKE_CURRENT_LIST_DIR}/balancesexercise.cpp
     ${CMAKE_CURRENT_LIST_DIR}/fsalditassi.h ${CMAKE_CURRENT_LIST_DIR}/fsalditassi.cpp)

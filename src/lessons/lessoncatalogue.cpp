@@ -1,7 +1,5 @@
 #include "lessoncatalogue.h"
 
-#include "screenkit/forms.h"
-
 #include <algorithm>
 
 namespace censaria {
@@ -10,7 +8,8 @@ namespace {
 using Kind = LessonDestination::Kind;
 
 LessonDestination questionnaire(const char *loader) { return {Kind::Questionnaire, QString::fromUtf8(loader)}; }
-LessonDestination screen(const QString &form) { return {Kind::Screen, form}; }
+// A screen by its form name, the key screenkit/forms.h gives it.
+LessonDestination screen(const char *form) { return {Kind::Screen, QString::fromUtf8(form)}; }
 
 } // namespace
 
@@ -31,10 +30,10 @@ const QList<LessonTopic> &lessonTopics()
          QStringLiteral("Questionario sulla soc. post-industriale"), questionnaire("QStoria4")},
         {QStringLiteral("Statistica1"), 5, QStringLiteral("STATISTICA: i saldi."),
          QStringLiteral("PerCensaria\\a-statistica1.rtf"), QStringLiteral("perCensaria\\statistica.jpg"),
-         QStringLiteral("Esercizi sui SALDI demografici"), screen(forms::balances)},
+         QStringLiteral("Esercizi sui SALDI demografici"), screen("FSaldiTassi")},
         {QStringLiteral("Statistica2"), 6, QStringLiteral("STATISTICA: i tassi."),
          QStringLiteral("PerCensaria\\a-statistica2.rtf"), QStringLiteral("perCensaria\\statistica.jpg"),
-         QStringLiteral("Esercizi sui TASSI demografici"), screen(forms::rates)},
+         QStringLiteral("Esercizi sui TASSI demografici"), screen("Fesercizi")},
         {QStringLiteral("Densità1"), 7, QStringLiteral("DENSITÀ: densità media della popolazione per km²."),
          QStringLiteral("PerCensaria\\a-densità1.rtf"), QStringLiteral("perCensaria\\densitàcalc.jpg"),
          QStringLiteral("Questionario sulla DENSITÀ di popolazione"), questionnaire("QDensità1")},
@@ -43,7 +42,7 @@ const QList<LessonTopic> &lessonTopics()
          QStringLiteral("Questionario sulla CARTA della densità"), questionnaire("QDensità2")},
         {QStringLiteral("Piramidi1"), 9, QStringLiteral("PIRAMIDE DELLA POPOLAZIONE: come si costruisce."),
          QStringLiteral("PerCensaria\\a-piramidi1.rtf"), QStringLiteral("perCensaria\\piramidi.jpg"),
-         QStringLiteral("Osserva la simulazione demografica"), screen(forms::pyramids)},
+         QStringLiteral("Osserva la simulazione demografica"), screen("Fpiramidi")},
         {QStringLiteral("Piramidi2"), 10, QStringLiteral("PIRAMIDE DELLA POPOLAZIONE: a che serve."),
          QStringLiteral("PerCensaria\\a-piramidi2.rtf"), QStringLiteral("perCensaria\\piramidi.jpg"),
          QStringLiteral("Questionario sulle PIRAMIDI"), questionnaire("Qpiramide2")},
@@ -54,7 +53,7 @@ const QList<LessonTopic> &lessonTopics()
          QStringLiteral("perCensaria\\a-popmontenovo.rtf"), QString(), QString(), {}},
         {QStringLiteral("PiramidiMondo"), 0, QStringLiteral("PIRAMIDI DEL MONDO: dal 1950 al 2100, con i dati dell'ONU."),
          QStringLiteral("perCensaria\\a-piramidimondo.rtf"), QString(), QStringLiteral("Il futuro della popolazione"),
-         screen(forms::populationFuture), QStringLiteral("Piramidi del mondo"), screen(forms::worldPyramids)},
+         screen("PopulationFuture"), QStringLiteral("Piramidi del mondo"), screen("WorldPyramids")},
     };
     return topics;
 }

@@ -1,7 +1,7 @@
 #include "lessoncontent.h"
 
-#include "platform/rtf/rtfreader.h"
 #include "platform/twips.h"
+#include "rtf/rtfreader.h"
 
 #include <QFileInfo>
 #include <QImageReader>

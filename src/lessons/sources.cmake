@@ -1,6 +1,7 @@
-target_sources(censaria_lib PRIVATE
+target_sources(censaria_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/lessoncatalogue.h ${CMAKE_CURRENT_LIST_DIR}/lessoncatalogue.cpp
     ${CMAKE_CURRENT_LIST_DIR}/lessonpaging.h ${CMAKE_CURRENT_LIST_DIR}/lessonpaging.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/lessoncontent.h ${CMAKE_CURRENT_LIST_DIR}/lessoncontent.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/lessoncontent.h ${CMAKE_CURRENT_LIST_DIR}/lessoncontent.cpp)
+target_sources(censaria_widgets PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/lessonboard.h ${CMAKE_CURRENT_LIST_DIR}/lessonboard.cpp
     ${CMAKE_CURRENT_LIST_DIR}/flezioni.h ${CMAKE_CURRENT_LIST_DIR}/flezioni.cpp)

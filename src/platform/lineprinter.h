@@ -4,8 +4,6 @@
 #include <QStringList>
 #include <utility>
 
-class QPrinter;
-
 namespace censaria {
 
 // A printer that prints lines of text with tabs to character columns, like a
@@ -29,22 +27,6 @@ private:
     QStringList lines_;
     QString current_;
     bool lineOpen_ = false;
-};
-
-// Renders onto a QPrinter in a fixed-pitch font, so that columns line up;
-// by default the system's default printer, or a PDF file when one is given.
-class QtLinePrinter : public LinePrinter
-{
-public:
-    QtLinePrinter();
-    ~QtLinePrinter() override;
-    void setPdfOutput(const QString &fileName);
-
-protected:
-    bool render(const QStringList &lines) override;
-
-private:
-    QString pdfFile_;
 };
 
 // Keeps every ended document as its lines; one told to fail refuses every job.

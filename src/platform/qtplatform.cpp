@@ -1,7 +1,6 @@
 #include "qtplatform.h"
 
 #include "mediachoicedialog.h"
-#include "removablemedia.h"
 #include "twips.h"
 
 #include <QAbstractItemView>
@@ -236,16 +235,6 @@ QString QtDialogs::chooseMedium(const QList<Medium> &media, const QString &title
 {
     MediaChoiceDialog dialog(media, title, QApplication::activeWindow());
     return dialog.exec() == QDialog::Accepted ? dialog.chosenRoot() : QString();
-}
-
-QList<Medium> MountedMedia::media() const
-{
-#ifdef Q_OS_WIN
-    const VolumeNaming naming = VolumeNaming::DriveLetters;
-#else
-    const VolumeNaming naming = VolumeNaming::MountPoints;
-#endif
-    return removableMedia(mountedVolumes(), ownVolumes(), naming);
 }
 
 void SystemClock::wait(int milliseconds)

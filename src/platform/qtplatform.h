@@ -1,8 +1,9 @@
 #pragma once
 
-#include "lineprinter.h"
 #include "platform.h"
+#include "qtlineprinter.h"
 #include "random.h"
+#include "removablemedia.h"
 
 #include <memory>
 
@@ -68,14 +69,6 @@ class SystemClock : public Clock
 public:
     QDateTime now() const override { return QDateTime::currentDateTime(); }
     void wait(int milliseconds) override;
-};
-
-// The removable media mounted now, found through QStorageInfo: USB sticks and memory
-// cards as the desktop mounts them, or the drives on Windows with A:\ first.
-class MountedMedia : public RemovableDrive
-{
-public:
-    QList<Medium> media() const override;
 };
 
 class QtFileCopier : public FileCopier

@@ -113,4 +113,14 @@ QString describeMedium(const Medium &medium)
     return text;
 }
 
+QList<Medium> MountedMedia::media() const
+{
+#ifdef Q_OS_WIN
+    const VolumeNaming naming = VolumeNaming::DriveLetters;
+#else
+    const VolumeNaming naming = VolumeNaming::MountPoints;
+#endif
+    return removableMedia(mountedVolumes(), ownVolumes(), naming);
+}
+
 } // namespace censaria

@@ -41,4 +41,12 @@ QString pickMedium(const RemovableDrive &drive, Dialogs &dialogs, const QString 
 // How a medium is listed for the teacher: its label, size and free space, in Italian.
 QString describeMedium(const Medium &medium);
 
+// The removable media mounted now, found through QStorageInfo: USB sticks and memory
+// cards as the desktop mounts them, or the drives on Windows with A:\ first.
+class MountedMedia : public RemovableDrive
+{
+public:
+    QList<Medium> media() const override;
+};
+
 } // namespace censaria

@@ -1,4 +1,4 @@
-target_sources(censaria_lib PRIVATE
+target_sources(censaria_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/numbers.h ${CMAKE_CURRENT_LIST_DIR}/numbers.cpp
     ${CMAKE_CURRENT_LIST_DIR}/wording.h ${CMAKE_CURRENT_LIST_DIR}/wording.cpp
     ${CMAKE_CURRENT_LIST_DIR}/random.h ${CMAKE_CURRENT_LIST_DIR}/random.cpp
@@ -8,20 +8,15 @@ target_sources(censaria_lib PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/lineprinter.h ${CMAKE_CURRENT_LIST_DIR}/lineprinter.cpp
     ${CMAKE_CURRENT_LIST_DIR}/pageddocument.h ${CMAKE_CURRENT_LIST_DIR}/pageddocument.cpp
     ${CMAKE_CURRENT_LIST_DIR}/worksheet.h ${CMAKE_CURRENT_LIST_DIR}/worksheet.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/figuredrawing.h ${CMAKE_CURRENT_LIST_DIR}/figuredrawing.cpp
     ${CMAKE_CURRENT_LIST_DIR}/platform.h
-    ${CMAKE_CURRENT_LIST_DIR}/rtf/rtfreader.h ${CMAKE_CURRENT_LIST_DIR}/rtf/rtfreader.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/rtf/rtfinterpreter.h ${CMAKE_CURRENT_LIST_DIR}/rtf/rtfinterpreter.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/rtf/rtfdestinations.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/rtf/rtfkeywords.h ${CMAKE_CURRENT_LIST_DIR}/rtf/rtfkeywords.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/rtf/rtfdocumentbuilder.h ${CMAKE_CURRENT_LIST_DIR}/rtf/rtfdocumentbuilder.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/rtf/rtftokenizer.h ${CMAKE_CURRENT_LIST_DIR}/rtf/rtftokenizer.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/rtf/rtftextdecoder.h ${CMAKE_CURRENT_LIST_DIR}/rtf/rtftextdecoder.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/rtf/rtfstate.h
     ${CMAKE_CURRENT_LIST_DIR}/removablemedia.h ${CMAKE_CURRENT_LIST_DIR}/removablemedia.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/fakeservices.h ${CMAKE_CURRENT_LIST_DIR}/fakeservices.cpp)
+target_sources(censaria_widgets PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/qtlineprinter.h ${CMAKE_CURRENT_LIST_DIR}/qtlineprinter.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/figuredrawing.h ${CMAKE_CURRENT_LIST_DIR}/figuredrawing.cpp
     ${CMAKE_CURRENT_LIST_DIR}/mediachoicedialog.h ${CMAKE_CURRENT_LIST_DIR}/mediachoicedialog.cpp
     ${CMAKE_CURRENT_LIST_DIR}/qtplatform.h ${CMAKE_CURRENT_LIST_DIR}/qtplatform.cpp
     ${CMAKE_CURRENT_LIST_DIR}/fakeplatform.h ${CMAKE_CURRENT_LIST_DIR}/fakeplatform.cpp)
 if(UNIX)
-    target_sources(censaria_lib PRIVATE ${CMAKE_CURRENT_LIST_DIR}/protectedfile.h ${CMAKE_CURRENT_LIST_DIR}/protectedfile.cpp)
+    target_sources(censaria_core PRIVATE ${CMAKE_CURRENT_LIST_DIR}/protectedfile.h ${CMAKE_CURRENT_LIST_DIR}/protectedfile.cpp)
 endif()

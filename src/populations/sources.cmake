@@ -1,4 +1,4 @@
-target_sources(censaria_lib PRIVATE
+target_sources(censaria_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/worlddata.h ${CMAKE_CURRENT_LIST_DIR}/worlddata.cpp
     ${CMAKE_CURRENT_LIST_DIR}/pyramidfigures.h ${CMAKE_CURRENT_LIST_DIR}/pyramidfigures.cpp
     ${CMAKE_CURRENT_LIST_DIR}/lifetable.h ${CMAKE_CURRENT_LIST_DIR}/lifetable.cpp
@@ -9,7 +9,8 @@ target_sources(censaria_lib PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/pyramidpainter.h ${CMAKE_CURRENT_LIST_DIR}/pyramidpainter.cpp
     ${CMAKE_CURRENT_LIST_DIR}/chartpainter.h ${CMAKE_CURRENT_LIST_DIR}/chartpainter.cpp
     ${CMAKE_CURRENT_LIST_DIR}/worldpyramidsfigure.h ${CMAKE_CURRENT_LIST_DIR}/worldpyramidsfigure.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/populationfuturefigure.h ${CMAKE_CURRENT_LIST_DIR}/populationfuturefigure.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/populationfuturefigure.h ${CMAKE_CURRENT_LIST_DIR}/populationfuturefigure.cpp)
+target_sources(censaria_widgets PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/figurecanvas.h ${CMAKE_CURRENT_LIST_DIR}/figurecanvas.cpp
     ${CMAKE_CURRENT_LIST_DIR}/populationcontrols.h ${CMAKE_CURRENT_LIST_DIR}/populationcontrols.cpp
     ${CMAKE_CURRENT_LIST_DIR}/worldpyramidsscreen.h ${CMAKE_CURRENT_LIST_DIR}/worldpyramidsscreen.cpp
@@ -18,7 +19,7 @@ target_sources(censaria_lib PRIVATE
 # The UN's published rows, with their source and licence, inside the program: they
 # cannot go missing beside it, and the tools and tests read the same copy.
 set(wpp2019 ${PROJECT_SOURCE_DIR}/data/wpp2019)
-qt_add_resources(censaria_lib populations_data
+qt_add_resources(censaria_core populations_data
     PREFIX /
     BASE ${PROJECT_SOURCE_DIR}/data
     FILES ${wpp2019}/FONTE.txt ${wpp2019}/popM.txt ${wpp2019}/popF.txt ${wpp2019}/popMprojMed.txt ${wpp2019}/popFprojMed.txt

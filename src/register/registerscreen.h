@@ -1,6 +1,6 @@
 #pragma once
 
-#include "archive/serverlogin.h"
+#include "results/serverlogin.h"
 #include "screenkit/documentoutput.h"
 #include "screenkit/navigation.h"
 #include "screenkit/screen.h"

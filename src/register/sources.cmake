@@ -1,14 +1,14 @@
-target_sources(censaria_lib PRIVATE
+target_sources(censaria_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/pupilrecord.h ${CMAKE_CURRENT_LIST_DIR}/pupilrecord.cpp
     ${CMAKE_CURRENT_LIST_DIR}/registerreader.h ${CMAKE_CURRENT_LIST_DIR}/registerreader.cpp
     ${CMAKE_CURRENT_LIST_DIR}/registermodel.h ${CMAKE_CURRENT_LIST_DIR}/registermodel.cpp
     ${CMAKE_CURRENT_LIST_DIR}/registercsv.h ${CMAKE_CURRENT_LIST_DIR}/registercsv.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/registerdocument.h ${CMAKE_CURRENT_LIST_DIR}/registerdocument.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/registerfigures.h ${CMAKE_CURRENT_LIST_DIR}/registerfigures.cpp
     ${CMAKE_CURRENT_LIST_DIR}/archivenames.h ${CMAKE_CURRENT_LIST_DIR}/archivenames.cpp
     ${CMAKE_CURRENT_LIST_DIR}/registerkeeper.h ${CMAKE_CURRENT_LIST_DIR}/registerkeeper.cpp
     ${CMAKE_CURRENT_LIST_DIR}/teacherpassword.h ${CMAKE_CURRENT_LIST_DIR}/teacherpassword.cpp)
-target_sources(censaria_lib PRIVATE
+target_sources(censaria_widgets PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/registerdocument.h ${CMAKE_CURRENT_LIST_DIR}/registerdocument.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/registerfigures.h ${CMAKE_CURRENT_LIST_DIR}/registerfigures.cpp
     ${CMAKE_CURRENT_LIST_DIR}/frozencolumn.h ${CMAKE_CURRENT_LIST_DIR}/frozencolumn.cpp
     ${CMAKE_CURRENT_LIST_DIR}/registerchart.h ${CMAKE_CURRENT_LIST_DIR}/registerchart.cpp
     ${CMAKE_CURRENT_LIST_DIR}/registerscreen.h ${CMAKE_CURRENT_LIST_DIR}/registerscreen.cpp)

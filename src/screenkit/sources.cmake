@@ -1,4 +1,4 @@
-target_sources(censaria_lib PRIVATE
+target_sources(censaria_widgets PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/forms.h
     ${CMAKE_CURRENT_LIST_DIR}/pupilname.h ${CMAKE_CURRENT_LIST_DIR}/pupilname.cpp
     ${CMAKE_CURRENT_LIST_DIR}/clicklabel.h ${CMAKE_CURRENT_LIST_DIR}/clicklabel.cpp
@@ -17,7 +17,7 @@ target_sources(censaria_lib PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/teachergate.h ${CMAKE_CURRENT_LIST_DIR}/teachergate.cpp)
 # Elsewhere the program keeps the teacher's password itself, beside the archive.
 if(CENSARIA_DEBIAN_PACKAGE)
-    target_compile_definitions(censaria_lib PRIVATE CENSARIA_TECHNICIAN_PASSWORD_FILE="${CENSARIA_TECHNICIAN_PASSWORD_FILE}")
+    target_compile_definitions(censaria_widgets PRIVATE CENSARIA_TECHNICIAN_PASSWORD_FILE="${CENSARIA_TECHNICIAN_PASSWORD_FILE}")
 else()
-    target_compile_definitions(censaria_lib PRIVATE CENSARIA_TECHNICIAN_PASSWORD_FILE="")
+    target_compile_definitions(censaria_widgets PRIVATE CENSARIA_TECHNICIAN_PASSWORD_FILE="")
 endif()

@@ -155,7 +155,7 @@ private slots:
         QVERIFY(program.start());
         Screen *screen = nullptr;
         if (form == forms::classRegister) {
-            program.dialogs().passwords = {QStringLiteral("segreto8"), QStringLiteral("segreto8")};
+            program.dialogs().passwords = {QStringLiteral("segreto-1"), QStringLiteral("segreto-1")};
             program.module().navigation().openGuarded(program.open(forms::results), forms::classRegister);
             screen = program.screen(forms::classRegister);
         } else {

@@ -11,8 +11,9 @@ using namespace censaria;
 
 namespace {
 
-// pdftotext gives the superscript of km² back as a plain 2.
-QString simple(const QString &text) { return text.simplified().replace(QChar(0x00B2), u'2'); }
+// A text as pdftotext gives it back: one blank between words, and compatibility forms
+// folded (the ² of km² comes back as 2).
+QString simple(const QString &text) { return text.normalized(QString::NormalizationForm_KC).simplified(); }
 
 // The pages of the last document printed, read back; empty (and a failure noted) when none.
 QStringList printedPages(TestProgram &program)

@@ -90,7 +90,7 @@ class TestWhiteboard : public QObject
                                {questionnaireRow(QStringLiteral("ROSSI MARIO"), {{0, 8, at(2)}, {3, 5, at(4)}}),
                                 questionnaireRow(QStringLiteral("BIANCHI ANNA"), {{0, 4, at(2)}})}},
                               {resulttopics::exerciseTable, {exerciseRow(QStringLiteral("VERDI LEO"), 1, 3, 1, 75, at(4))}}});
-        program_->dialogs().passwords = {QStringLiteral("segreto8"), QStringLiteral("segreto8")};
+        program_->dialogs().passwords = {QStringLiteral("segreto-1"), QStringLiteral("segreto-1")};
         program_->module().nomealunno = QStringLiteral("ROSSI MARIO");
         program_->module().navigation().show(forms::results);
         program_->click(forms::results, QStringLiteral("LabREGISTRO"));

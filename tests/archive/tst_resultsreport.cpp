@@ -1,7 +1,7 @@
 #include "archive/archive.h"
 #include "archive/resultformat.h"
 #include "archive/resultsreport.h"
-#include "platform/lineprinter.h"
+#include "platform/qtlineprinter.h"
 
 #include <QPrinterInfo>
 #include <QProcess>

@@ -1,6 +1,6 @@
 #include "screentest.h"
-#include "archive/resultsbrowser.h"
-#include "archive/resultsscreen.h"
+#include "results/resultsbrowser.h"
+#include "results/resultsscreen.h"
 #include "platform/twips.h"
 
 #include <QApplication>

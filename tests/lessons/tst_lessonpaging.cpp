@@ -1,4 +1,3 @@
-#include "screenkit/forms.h"
 #include "lessons/lessoncatalogue.h"
 #include "lessons/lessoncontent.h"
 #include "lessons/lessonpaging.h"

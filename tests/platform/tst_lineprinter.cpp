@@ -1,4 +1,4 @@
-#include "platform/lineprinter.h"
+#include "platform/qtlineprinter.h"
 
 #include <QApplication>
 #include <QFileInfo>

@@ -1,6 +1,5 @@
 #include "platform/numbers.h"
-#include "platform/random.h"
-#include "platform/fakeplatform.h"
+#include "platform/fakeservices.h"
 #include "processlocale.h"
 
 #include <QTest>

@@ -1,4 +1,3 @@
-#include "platform/qtplatform.h"
 #include "platform/removablemedia.h"
 
 #include <QDir>

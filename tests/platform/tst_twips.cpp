@@ -1,6 +1,6 @@
 // A rich text read at 96 dots per inch, shown on a classroom display: type, indents,
 // pictures and tables all take the display's scale, and nothing else is touched.
-#include "platform/rtf/rtfreader.h"
+#include "rtf/rtfreader.h"
 #include "platform/twips.h"
 
 #include <QBuffer>

@@ -1,4 +1,4 @@
-#include "platform/fakeplatform.h"
+#include "platform/fakeservices.h"
 #include "questionnaires/questionbanks.h"
 #include "questionnaires/questionnairesession.h"
 

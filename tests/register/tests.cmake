@@ -1,6 +1,6 @@
-censaria_add_test(tst_registerlogic ${CMAKE_CURRENT_LIST_DIR}/tst_registerlogic.cpp ${CMAKE_CURRENT_LIST_DIR}/registerfixtures.h)
+censaria_add_logic_test(tst_registerlogic ${CMAKE_CURRENT_LIST_DIR}/tst_registerlogic.cpp ${CMAKE_CURRENT_LIST_DIR}/registerfixtures.h)
 censaria_add_test(tst_registerfiles ${CMAKE_CURRENT_LIST_DIR}/tst_registerfiles.cpp ${CMAKE_CURRENT_LIST_DIR}/registerfixtures.h)
 censaria_add_test(tst_registerscreen ${CMAKE_CURRENT_LIST_DIR}/tst_registerscreen.cpp ${CMAKE_CURRENT_LIST_DIR}/registerfixtures.h)
-censaria_add_test(tst_passwordcommand ${CMAKE_CURRENT_LIST_DIR}/tst_passwordcommand.cpp)
+censaria_add_logic_test(tst_passwordcommand ${CMAKE_CURRENT_LIST_DIR}/tst_passwordcommand.cpp)
 target_compile_definitions(tst_passwordcommand PRIVATE PASSWORD_COMMAND="$<TARGET_FILE:censaria-password>")
 add_dependencies(tst_passwordcommand censaria-password)

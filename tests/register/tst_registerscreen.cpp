@@ -271,7 +271,7 @@ private slots:
     // calls every column as the screen does.
     void registerAtAGlance()
     {
-        openRegister({QStringLiteral("segreto8"), QStringLiteral("segreto8")});
+        openRegister({QStringLiteral("segreto-1"), QStringLiteral("segreto-1")});
         const RegisterFilter &filter = screen()->filter();
         const auto cell = [&](const QString &name, int column, int role = Qt::DisplayRole) {
             for (int row = 0; row < filter.rowCount(); ++row)

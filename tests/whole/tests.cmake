@@ -1,10 +1,10 @@
-censaria_add_test(tst_crashsafety ${CMAKE_CURRENT_LIST_DIR}/tst_crashsafety.cpp)
+censaria_add_logic_test(tst_crashsafety ${CMAKE_CURRENT_LIST_DIR}/tst_crashsafety.cpp)
 target_compile_definitions(tst_crashsafety PRIVATE RECORDING_CHILD="$<TARGET_FILE:recordresults>")
 add_dependencies(tst_crashsafety recordresults)
 
 # The whole program driven through its real screens, by the steps of wholeprogram.h.
 add_library(wholeprogram STATIC ${CMAKE_CURRENT_LIST_DIR}/wholeprogram.cpp ${CMAKE_CURRENT_LIST_DIR}/wholeprogram.h)
-target_link_libraries(wholeprogram PUBLIC censaria_lib Qt6::Test)
+target_link_libraries(wholeprogram PUBLIC censaria_testsupport Qt6::Test)
 target_include_directories(wholeprogram PUBLIC ${PROJECT_SOURCE_DIR}/tests)
 foreach(name wholenavigation questionnaireroad keptstate)
     censaria_add_test(tst_${name} ${CMAKE_CURRENT_LIST_DIR}/tst_${name}.cpp)
@@ -16,7 +16,7 @@ censaria_test_timeout(tst_wholenavigation 600)
 # Power cuts replayed through an SQLite VFS registered in the test, which writes through
 # the same SQLite library as Qt's driver.
 find_package(SQLite3 REQUIRED)
-censaria_add_test(tst_powercut ${CMAKE_CURRENT_LIST_DIR}/tst_powercut.cpp
+censaria_add_logic_test(tst_powercut ${CMAKE_CURRENT_LIST_DIR}/tst_powercut.cpp
     ${CMAKE_CURRENT_LIST_DIR}/powercutvfs.cpp ${CMAKE_CURRENT_LIST_DIR}/powercutvfs.h)
 target_link_libraries(tst_powercut PRIVATE SQLite::SQLite3)
 

@@ -1,8 +1,8 @@
 #include "screenkit/clicklabel.h"
 #include "screenkit/forms.h"
-#include "archive/resultsbrowser.h"
+#include "results/resultsbrowser.h"
 #include "archive/resultsreport.h"
-#include "platform/lineprinter.h"
+#include "platform/qtlineprinter.h"
 #include "platform/mediachoicedialog.h"
 #include "tour.h"
 

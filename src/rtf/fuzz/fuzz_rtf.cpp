@@ -1,5 +1,5 @@
 // The RTF reader must survive any bytes: lesson files can be damaged or not RTF at all.
-#include "platform/rtf/rtfreader.h"
+#include "rtf/rtfreader.h"
 
 #include <QGuiApplication>
 #include <QTextDocument>

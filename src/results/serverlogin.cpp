@@ -1,7 +1,7 @@
 #include "serverlogin.h"
 
-#include "archive.h"
-#include "resultwriter.h"
+#include "archive/archive.h"
+#include "archive/resultwriter.h"
 #include "screenkit/forms.h"
 #include "screenkit/module.h"
 

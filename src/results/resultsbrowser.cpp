@@ -4,10 +4,10 @@
 #include "screenkit/module.h"
 #include "screenkit/pupilname.h"
 #include "platform/removablemedia.h"
-#include "resultformat.h"
-#include "resultsexport.h"
-#include "resultsreport.h"
-#include "resulttopics.h"
+#include "archive/resultformat.h"
+#include "archive/resultsexport.h"
+#include "archive/resultsreport.h"
+#include "archive/resulttopics.h"
 
 #include <QFileInfo>
 

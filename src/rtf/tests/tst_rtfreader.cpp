@@ -1,4 +1,4 @@
-#include "platform/rtf/rtfreader.h"
+#include "rtf/rtfreader.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
