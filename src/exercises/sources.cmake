@@ -7,5 +7,5 @@ target_sources(censaria_core PRIVATE
 target_sources(censaria_widgets PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/calculatorpanel.h ${CMAKE_CURRENT_LIST_DIR}/calculatorpanel.cpp
     ${CMAKE_CURRENT_LIST_DIR}/exercisescreen.h ${CMAKE_CURRENT_LIST_DIR}/exercisescreen.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/fesercizi.h ${CMAKE_CURRENT_LIST_DIR}/fesercizi.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/fsalditassi.h ${CMAKE_CURRENT_LIST_DIR}/fsalditassi.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/ratesscreen.h ${CMAKE_CURRENT_LIST_DIR}/ratesscreen.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/balancesscreen.h ${CMAKE_CURRENT_LIST_DIR}/balancesscreen.cpp)

@@ -3,4 +3,4 @@ target_sources(censaria_core PRIVATE
 target_sources(censaria_widgets PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/pyramidfigure.h ${CMAKE_CURRENT_LIST_DIR}/pyramidfigure.cpp
     ${CMAKE_CURRENT_LIST_DIR}/pyramidwidgets.h ${CMAKE_CURRENT_LIST_DIR}/pyramidwidgets.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/fpiramidi.h ${CMAKE_CURRENT_LIST_DIR}/fpiramidi.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/pyramidsscreen.h ${CMAKE_CURRENT_LIST_DIR}/pyramidsscreen.cpp)

@@ -6,7 +6,7 @@ target_sources(censaria_widgets PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/questionnairerecording.h ${CMAKE_CURRENT_LIST_DIR}/questionnairerecording.cpp
     ${CMAKE_CURRENT_LIST_DIR}/topicchooser.h ${CMAKE_CURRENT_LIST_DIR}/topicchooser.cpp
     ${CMAKE_CURRENT_LIST_DIR}/colouredbutton.h ${CMAKE_CURRENT_LIST_DIR}/colouredbutton.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/fquestionario.h ${CMAKE_CURRENT_LIST_DIR}/fquestionario.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/questionnairescreen.h ${CMAKE_CURRENT_LIST_DIR}/questionnairescreen.cpp)
 
 qt_add_resources(censaria_widgets questionnaire_pictures
     PREFIX /questionnaires

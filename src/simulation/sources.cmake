@@ -3,4 +3,4 @@ target_sources(censaria_core PRIVATE
 target_sources(censaria_widgets PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/growthgraph.h ${CMAKE_CURRENT_LIST_DIR}/growthgraph.cpp
     ${CMAKE_CURRENT_LIST_DIR}/simulationsheet.h ${CMAKE_CURRENT_LIST_DIR}/simulationsheet.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/fgrafici.h ${CMAKE_CURRENT_LIST_DIR}/fgrafici.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/simulationscreen.h ${CMAKE_CURRENT_LIST_DIR}/simulationscreen.cpp)

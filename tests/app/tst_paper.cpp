@@ -3,8 +3,8 @@
 #include "exercises/exercisesheets.h"
 #include "pdftext.h"
 #include "platform/random.h"
-#include "questionnaires/fquestionario.h"
 #include "questionnaires/questionbanks.h"
+#include "questionnaires/questionnairescreen.h"
 #include "screentest.h"
 
 using namespace censaria;

@@ -1,6 +1,6 @@
 #include "exercisefixture.h"
 #include "exercises/calculatorengine.h"
-#include "exercises/fesercizi.h"
+#include "exercises/ratesscreen.h"
 #include "platform/twips.h"
 
 #include <QApplication>
@@ -154,7 +154,7 @@ private slots:
         click(forms::rates, "CMDRISULT");
         const QDateTime firstTime = program_->clock().time;
         program_->clock().time = firstTime.addSecs(60);
-        static_cast<Fesercizi *>(program_->screen(forms::rates))->CMDRISULT_Click();
+        static_cast<RatesScreen *>(program_->screen(forms::rates))->CMDRISULT_Click();
         QCOMPARE(labels(forms::rates, {"Label6", "Label11"}), (QStringList{"8", "8"}));
         QCOMPARE(stored("tassiSB").toInt(), 8);
         QCOMPARE(stored("data3").toDateTime(), firstTime);

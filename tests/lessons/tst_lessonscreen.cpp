@@ -1,5 +1,5 @@
 #include "screentest.h"
-#include "lessons/flezioni.h"
+#include "lessons/lessonscreen.h"
 #include "lessons/lessoncatalogue.h"
 #include "platform/twips.h"
 
@@ -39,7 +39,7 @@ class TestLessonScreen : public QObject
     std::unique_ptr<TestProgram> program_;
 
     Module &module() { return program_->module(); }
-    FLezioni *lessons() { return static_cast<FLezioni *>(program_->screen(forms::lessons)); }
+    LessonScreen *lessons() { return static_cast<LessonScreen *>(program_->screen(forms::lessons)); }
     template <typename T = QPushButton>
     T *control(const char *name) { return program_->control<T>(forms::lessons, QString::fromUtf8(name)); }
     QString title() { return control<QLabel>("LabTITOLO")->text(); }

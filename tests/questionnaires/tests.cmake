@@ -1,2 +1,2 @@
 censaria_add_logic_test(tst_questionnairesession ${CMAKE_CURRENT_LIST_DIR}/tst_questionnairesession.cpp)
-censaria_add_test(tst_fquestionario ${CMAKE_CURRENT_LIST_DIR}/tst_fquestionario.cpp)
+censaria_add_test(tst_questionnairescreen ${CMAKE_CURRENT_LIST_DIR}/tst_questionnairescreen.cpp)

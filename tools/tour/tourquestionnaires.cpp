@@ -1,5 +1,5 @@
 #include "screenkit/forms.h"
-#include "questionnaires/fquestionario.h"
+#include "questionnaires/questionnairescreen.h"
 #include "tour.h"
 
 #include <QAbstractButton>
@@ -9,7 +9,7 @@ namespace censaria::tour {
 namespace {
 
 // Ticks the given rows: the right box, except on the rows listed as wrong.
-void answer(FQuestionario *screen, const QList<int> &rows, const QList<int> &wrongRows)
+void answer(QuestionnaireScreen *screen, const QList<int> &rows, const QList<int> &wrongRows)
 {
     const QList<QCheckBox *> vero = screen->findChildren<QCheckBox *>(QStringLiteral("Check1"));
     const QList<QCheckBox *> falso = screen->findChildren<QCheckBox *>(QStringLiteral("Check2"));
@@ -27,7 +27,7 @@ void tourQuestionnaires(Tour &tour)
     program.control<QAbstractButton>(forms::menu, QStringLiteral("Cmdquestionari"))->click();
     tour.save(QStringLiteral("questionnaire-empty"), forms::questionnaire);
 
-    auto *screen = static_cast<FQuestionario *>(program.screen(forms::questionnaire));
+    auto *screen = static_cast<QuestionnaireScreen *>(program.screen(forms::questionnaire));
     auto *result = program.control<QAbstractButton>(forms::questionnaire, QStringLiteral("CMDRISULT"));
     screen->QStoria4();
     tour.save(QStringLiteral("questionnaire-loaded"), screen);

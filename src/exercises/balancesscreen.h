@@ -13,11 +13,11 @@ namespace censaria {
 
 // The balances and rates exercise "Saldo naturale e migratorio": a year of a region's
 // population, the balances to compute and the kind of region to recognise.
-class FSaldiTassi : public ExerciseScreen
+class BalancesScreen : public ExerciseScreen
 {
     Q_OBJECT
 public:
-    explicit FSaldiTassi(Module &module);
+    explicit BalancesScreen(Module &module);
 
     const BalancesExercise &exercise() const { return exercise_; }
 

@@ -1,4 +1,4 @@
-#include "fpiramidi.h"
+#include "pyramidsscreen.h"
 
 #include "screenkit/accessibility.h"
 #include "screenkit/builders.h"
@@ -39,7 +39,7 @@ const ButtonLook buttonLook{QStringLiteral(
 
 } // namespace
 
-Fpiramidi::Fpiramidi(Module &module)
+PyramidsScreen::PyramidsScreen(Module &module)
     : Screen(module, forms::pyramids)
 {
     setWindowTitle(QStringLiteral("La piramide della popolazione"));
@@ -61,7 +61,7 @@ Fpiramidi::Fpiramidi(Module &module)
     setKeyboardOrder(order);
 }
 
-void Fpiramidi::buildPicture()
+void PyramidsScreen::buildPicture()
 {
     picture_ = new PyramidPicture(canvas());
     picture_->setObjectName(QStringLiteral("Picture1"));
@@ -84,7 +84,7 @@ void Fpiramidi::buildPicture()
                     [this](QPainter &painter, const QRectF &area) { paintPyramid(painter, area, model_); });
 }
 
-void Fpiramidi::buildRateBoxes()
+void PyramidsScreen::buildRateBoxes()
 {
     makeLabel(canvas(), QStringLiteral("Label8"),
               QStringLiteral("Qui sotto, a sinistra, puoi modificare il tasso di natalità alle varie età (x1000)"), {120, 60, 3540, 600},
@@ -119,7 +119,7 @@ void Fpiramidi::buildRateBoxes()
     addFrame(QStringLiteral("Shape3"), {8460, 540, 1100, 4185});
 }
 
-void Fpiramidi::buildModelChoice()
+void PyramidsScreen::buildModelChoice()
 {
     modelName_ = makeLabel(canvas(), QStringLiteral("labmodello"), QStringLiteral("ITALIA"), {3720, 120, 2055, 480}, Twips::font(14, true),
                            Qt::AlignCenter);
@@ -142,12 +142,12 @@ void Fpiramidi::buildModelChoice()
                                                       buttonLook, this, [this, country = c.country] { loadCountry(country); })});
 
     makeButton(canvas(), QStringLiteral("cmdinizio"), QStringLiteral("Torno alla situazione iniziale"), {120, 5160, 4215, 420}, buttonLook,
-               this, &Fpiramidi::backToStart);
+               this, &PyramidsScreen::backToStart);
     makeButton(canvas(), QStringLiteral("CmdNUOVO"), QStringLiteral("Calcola la situazione dopo 5 anni"), {4440, 5160, 5055, 420},
-               buttonLook, this, &Fpiramidi::calculateNextStep);
+               buttonLook, this, &PyramidsScreen::calculateNextStep);
 }
 
-void Fpiramidi::buildFigures()
+void PyramidsScreen::buildFigures()
 {
     makeLabel(canvas(), QStringLiteral("Label4"), QStringLiteral("Popolazione dopo          anni:"), {4440, 5640, 3420, 330},
               Twips::font(10, true));
@@ -190,21 +190,21 @@ void Fpiramidi::buildFigures()
     accessible::describe(mortality_, QStringLiteral("Mortalità %"));
 }
 
-void Fpiramidi::buildNavigation()
+void PyramidsScreen::buildNavigation()
 {
-    makeButton(canvas(), QStringLiteral("Cmdtorno"), QStringLiteral("Torno"), {7080, 8100, 1440, 480}, buttonLook, this, &Fpiramidi::goBack);
-    makeButton(canvas(), QStringLiteral("Cmdmenù"), QStringLiteral("Menù"), {8760, 8100, 1440, 480}, buttonLook, this, &Fpiramidi::goToMenu);
+    makeButton(canvas(), QStringLiteral("Cmdtorno"), QStringLiteral("Torno"), {7080, 8100, 1440, 480}, buttonLook, this, &PyramidsScreen::goBack);
+    makeButton(canvas(), QStringLiteral("Cmdmenù"), QStringLiteral("Menù"), {8760, 8100, 1440, 480}, buttonLook, this, &PyramidsScreen::goToMenu);
     makeButton(canvas(), QStringLiteral("Cmdesco"), QStringLiteral("Esco"), {10440, 8100, 1440, 480}, buttonLook, this,
-               &Fpiramidi::exitProgram);
+               &PyramidsScreen::exitProgram);
 }
 
 // A rounded border behind a group of controls.
-void Fpiramidi::addFrame(const QString &name, const QRect &twips)
+void PyramidsScreen::addFrame(const QString &name, const QRect &twips)
 {
     makeFrame(canvas(), name, twips, QStringLiteral("QFrame { border: 2px solid #6f9ba3; border-radius: 6px; }"))->lower();
 }
 
-void Fpiramidi::loadCountry(PyramidModel::Country country)
+void PyramidsScreen::loadCountry(PyramidModel::Country country)
 {
     model_.load(country);
     modelName_->setText(model_.countryName());
@@ -223,7 +223,7 @@ void Fpiramidi::loadCountry(PyramidModel::Country country)
     inizio();
 }
 
-void Fpiramidi::inizio()
+void PyramidsScreen::inizio()
 {
     model_.inizio();
     drawBars();
@@ -231,13 +231,13 @@ void Fpiramidi::inizio()
     years_->setText(model_.yearsText());
 }
 
-void Fpiramidi::calcolapop()
+void PyramidsScreen::calcolapop()
 {
     model_.calcolapop();
     total_->setText(model_.totalText());
 }
 
-void Fpiramidi::grandiclassi()
+void PyramidsScreen::grandiclassi()
 {
     youngShare_->setText(model_.youngShareText());
     adultShare_->setText(model_.adultShareText());
@@ -245,7 +245,7 @@ void Fpiramidi::grandiclassi()
     natality_->setText(model_.natalityText());
 }
 
-void Fpiramidi::calculateNextStep()
+void PyramidsScreen::calculateNextStep()
 {
     switch (model_.step(ratesTyped(birthRates_), ratesTyped(deathRates_))) {
     case PyramidModel::StepOutcome::Done:
@@ -270,12 +270,12 @@ void Fpiramidi::calculateNextStep()
     drawBars();
 }
 
-void Fpiramidi::backToStart()
+void PyramidsScreen::backToStart()
 {
     loadCountry(model_.country());
 }
 
-void Fpiramidi::drawBars()
+void PyramidsScreen::drawBars()
 {
     QList<double> widths;
     for (int ageClass = 1; ageClass <= PyramidModel::classCount; ++ageClass)
@@ -285,7 +285,7 @@ void Fpiramidi::drawBars()
 }
 
 // What the bars show, in words: the model, the years, the shares and every class.
-void Fpiramidi::describePyramid()
+void PyramidsScreen::describePyramid()
 {
     QStringList classes;
     for (int ageClass = PyramidModel::classCount; ageClass >= 1; --ageClass)
@@ -297,7 +297,7 @@ void Fpiramidi::describePyramid()
                               model_.natalityText(), model_.mortalityText(), classes.join(QStringLiteral("; "))));
 }
 
-QStringList Fpiramidi::ratesTyped(const QList<QLineEdit *> &boxes) const
+QStringList PyramidsScreen::ratesTyped(const QList<QLineEdit *> &boxes) const
 {
     QStringList texts;
     for (const QLineEdit *box : boxes)

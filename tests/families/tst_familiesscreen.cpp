@@ -1,5 +1,5 @@
 #include "screentest.h"
-#include "families/ffamiglie.h"
+#include "families/familiesscreen.h"
 
 using namespace censaria;
 
@@ -12,7 +12,7 @@ const QString introduction = QStringLiteral(
 
 } // namespace
 
-class TestFfamiglie : public QObject
+class TestFamiliesScreen : public QObject
 {
     Q_OBJECT
 
@@ -95,5 +95,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestFfamiglie)
-#include "tst_ffamiglie.moc"
+QTEST_MAIN(TestFamiliesScreen)
+#include "tst_familiesscreen.moc"

@@ -1,4 +1,4 @@
-#include "fesercizi.h"
+#include "ratesscreen.h"
 
 #include "screenkit/accessibility.h"
 #include "screenkit/builders.h"
@@ -56,7 +56,7 @@ const QStringList secondHelp =
 
 } // namespace
 
-Fesercizi::Fesercizi(Module &module)
+RatesScreen::RatesScreen(Module &module)
     : ExerciseScreen(module, forms::rates)
 {
     setWindowTitle(QStringLiteral("Calcolare..."));
@@ -101,10 +101,10 @@ Fesercizi::Fesercizi(Module &module)
     answer(Frame2, QStringLiteral("txt1popfine"), QStringLiteral("Popolazione finale"), 3, RatesExercise::PopFinale2);
 
     accessible::describe(makeButton(Frame1, QStringLiteral("Cmdhelp1"), QStringLiteral("Aiuto"), {valueLeft, 4320, valueWidth, 380},
-                                    filledLook(helpColour), this, &Fesercizi::Cmdhelp1_Click),
+                                    filledLook(helpColour), this, &RatesScreen::Cmdhelp1_Click),
                          QStringLiteral("Le formule del primo esercizio"));
     accessible::describe(makeButton(Frame2, QStringLiteral("Cmdhelp2"), QStringLiteral("Aiuto"), {valueLeft, 4320, valueWidth, 380},
-                                    filledLook(helpColour), this, &Fesercizi::Cmdhelp2_Click),
+                                    filledLook(helpColour), this, &RatesScreen::Cmdhelp2_Click),
                          QStringLiteral("Le formule del secondo esercizio"));
 
     placeCalculator(8720, frameTop);
@@ -113,9 +113,9 @@ Fesercizi::Fesercizi(Module &module)
     Image2_->setPixmap(pictures::crowd(Image2_->size(), palette::operate));
 
     CMDRISULT_ = makeButton(canvas(), QStringLiteral("CMDRISULT"), QStringLiteral("CORREGGI"), {200, 6300, 2000, 600},
-                            filledLook(actionColour), this, &Fesercizi::CMDRISULT_Click);
+                            filledLook(actionColour), this, &RatesScreen::CMDRISULT_Click);
     makeButton(canvas(), QStringLiteral("CmdNUOVO"), QStringLiteral("Nuova situazione"), {2340, 6300, 2000, 600}, filledLook(helpColour),
-               this, &Fesercizi::CmdNUOVO_Click);
+               this, &RatesScreen::CmdNUOVO_Click);
     addCounters();
 
     Label20_ = makeLabel(canvas(), QStringLiteral("Label20"), QString(), {200, 120, 8400, 5880}, Twips::font(10.5, true),
@@ -123,7 +123,7 @@ Fesercizi::Fesercizi(Module &module)
     Label20_->setStyleSheet(QStringLiteral("background: #fff7d6; color: #1d2330; border: 3px solid #c49a2c; border-radius: 8px;"));
     Label20_->hide();
     cmdok_ = makeButton(canvas(), QStringLiteral("cmdok"), QStringLiteral("OK"), {3800, 5160, 1200, 540}, filledLook(helpColour), this,
-                        &Fesercizi::cmdok_Click);
+                        &RatesScreen::cmdok_Click);
     cmdok_->hide();
 
     addNavigationButtons(QStringLiteral("Cmdfine"), 4640, 7980);
@@ -143,7 +143,7 @@ Fesercizi::Fesercizi(Module &module)
                      answerBoxes_[RatesExercise::Nati1]);
 }
 
-QGroupBox *Fesercizi::addProblemFrame(const QString &name, const QString &title, int left)
+QGroupBox *RatesScreen::addProblemFrame(const QString &name, const QString &title, int left)
 {
     QGroupBox *frame = makePanel(canvas(), name, title, {left, frameTop, frameWidth, frameHeight}, QColor(251, 248, 241), QColor(122, 62, 16));
     // The separator between the given values and the answers.
@@ -154,7 +154,7 @@ QGroupBox *Fesercizi::addProblemFrame(const QString &name, const QString &title,
     return frame;
 }
 
-void Fesercizi::addCounters()
+void RatesScreen::addCounters()
 {
     constexpr int left = 4640;
     const auto caption = [this](const QString &text, QRect twips, double points, Qt::Alignment alignment) {
@@ -178,7 +178,7 @@ void Fesercizi::addCounters()
         right->setStyleSheet(right->styleSheet() + QStringLiteral("color: #15803d;"));
 }
 
-void Fesercizi::generate(RatesExercise::Moment moment)
+void RatesScreen::generate(RatesExercise::Moment moment)
 {
     module().platform().random->reseedFromClock(*module().platform().clock);
     exercise_.generate(*module().platform().random, moment);
@@ -190,7 +190,7 @@ void Fesercizi::generate(RatesExercise::Moment moment)
     Lab1morti_->setText(numbers::toText(exercise_.morti2));
 }
 
-void Fesercizi::CmdNUOVO_Click()
+void RatesScreen::CmdNUOVO_Click()
 {
     CMDRISULT_->setEnabled(true);
     Label2_->clear();
@@ -205,7 +205,7 @@ void Fesercizi::CmdNUOVO_Click()
     showSolutionOrPicture();
 }
 
-void Fesercizi::CMDRISULT_Click()
+void RatesScreen::CMDRISULT_Click()
 {
     RatesExercise::Answers answers;
     for (int i = 0; i < RatesExercise::answerCount; ++i)
@@ -231,7 +231,7 @@ void Fesercizi::CMDRISULT_Click()
         record();
 }
 
-void Fesercizi::askToComplete(RatesExercise::Completeness completeness)
+void RatesScreen::askToComplete(RatesExercise::Completeness completeness)
 {
     const bool first = completeness == RatesExercise::Completeness::FirstIncomplete;
     using Boxes = std::array<RatesExercise::Answer, 4>;
@@ -252,7 +252,7 @@ void Fesercizi::askToComplete(RatesExercise::Completeness completeness)
     firstEmpty->setFocus();
 }
 
-void Fesercizi::record()
+void RatesScreen::record()
 {
     const schema::Table &table = schema::esercizi();
     module().recordResult(QStringLiteral("Esercizi"),
@@ -262,10 +262,10 @@ void Fesercizi::record()
                           table.position(QStringLiteral("data3")));
 }
 
-void Fesercizi::Cmdhelp1_Click() { showHelp(firstHelp); }
-void Fesercizi::Cmdhelp2_Click() { showHelp(secondHelp); }
+void RatesScreen::Cmdhelp1_Click() { showHelp(firstHelp); }
+void RatesScreen::Cmdhelp2_Click() { showHelp(secondHelp); }
 
-void Fesercizi::showHelp(const QStringList &lines)
+void RatesScreen::showHelp(const QStringList &lines)
 {
     for (QGroupBox *frame : frames_)
         frame->hide();
@@ -279,7 +279,7 @@ void Fesercizi::showHelp(const QStringList &lines)
     cmdok_->setFocus(Qt::OtherFocusReason);
 }
 
-void Fesercizi::cmdok_Click()
+void RatesScreen::cmdok_Click()
 {
     for (QGroupBox *frame : frames_)
         frame->show();
@@ -288,7 +288,7 @@ void Fesercizi::cmdok_Click()
     showSolutionOrPicture();
 }
 
-QList<QLineEdit *> Fesercizi::wrongBoxes() const
+QList<QLineEdit *> RatesScreen::wrongBoxes() const
 {
     // Reading order: each problem from the top.
     QList<QLineEdit *> boxes;
@@ -299,7 +299,7 @@ QList<QLineEdit *> Fesercizi::wrongBoxes() const
     return boxes;
 }
 
-QString Fesercizi::revealSolution(QLineEdit *box)
+QString RatesScreen::revealSolution(QLineEdit *box)
 {
     const auto answer = RatesExercise::Answer(std::find(answerBoxes_.begin(), answerBoxes_.end(), box) - answerBoxes_.begin());
     exercise_.reveal(answer);
@@ -308,20 +308,20 @@ QString Fesercizi::revealSolution(QLineEdit *box)
 }
 
 // The solution takes the place of the picture under the calculator while there is one to show.
-void Fesercizi::showSolutionOrPicture()
+void RatesScreen::showSolutionOrPicture()
 {
     updateSolution();
     Image2_->setVisible(wrongBoxes().isEmpty() && !Label20_->isVisible());
 }
 
-void Fesercizi::Cmdarchivio_Click()
+void RatesScreen::Cmdarchivio_Click()
 {
     // Asked before the results screen refreshes, so that it opens on this pupil.
     module().ensurePupilName();
     openResults();
 }
 
-std::unique_ptr<Worksheet> Fesercizi::makeSheet(int problems)
+std::unique_ptr<Worksheet> RatesScreen::makeSheet(int problems)
 {
     return std::make_unique<RatesSheet>(*module().platform().random, *module().platform().clock, problems);
 }

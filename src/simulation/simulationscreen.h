@@ -13,11 +13,11 @@ class GrowthGraph;
 
 // The growth simulation: the pupil gives a start year, a population and two rates,
 // then follows the population one year per press of "Calcola andamento".
-class Fgrafici : public Screen
+class SimulationScreen : public Screen
 {
     Q_OBJECT
 public:
-    explicit Fgrafici(Module &module);
+    explicit SimulationScreen(Module &module);
 
 private:
     void describeGraph();

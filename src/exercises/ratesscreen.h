@@ -11,11 +11,11 @@ namespace censaria {
 
 // The rates exercise "Calcolare...": two problems on birth and death rates, corrected
 // answer by answer, with running totals recorded in the pupil's row of "esercizi".
-class Fesercizi : public ExerciseScreen
+class RatesScreen : public ExerciseScreen
 {
     Q_OBJECT
 public:
-    explicit Fesercizi(Module &module);
+    explicit RatesScreen(Module &module);
 
     const RatesExercise &exercise() const { return exercise_; }
 

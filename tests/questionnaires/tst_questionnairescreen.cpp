@@ -1,6 +1,6 @@
 #include "screentest.h"
 #include "archive/schema.h"
-#include "questionnaires/fquestionario.h"
+#include "questionnaires/questionnairescreen.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -19,12 +19,12 @@ int column(const char *name) { return schema::questionari().position(QString::fr
 
 } // namespace
 
-class TestFQuestionario : public QObject
+class TestQuestionnaireScreen : public QObject
 {
     Q_OBJECT
 
     std::unique_ptr<TestProgram> program_;
-    FQuestionario *screen_ = nullptr;
+    QuestionnaireScreen *screen_ = nullptr;
 
     template <typename T>
     T *control(const char *name) { return program_->control<T>(forms::questionnaire, QString::fromUtf8(name)); }
@@ -84,7 +84,7 @@ private slots:
     {
         program_ = std::make_unique<TestProgram>();
         QVERIFY(program_->start());
-        screen_ = static_cast<FQuestionario *>(program_->screen(forms::questionnaire));
+        screen_ = static_cast<QuestionnaireScreen *>(program_->screen(forms::questionnaire));
     }
     void cleanup() { program_.reset(); }
 
@@ -328,5 +328,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestFQuestionario)
-#include "tst_fquestionario.moc"
+QTEST_MAIN(TestQuestionnaireScreen)
+#include "tst_questionnairescreen.moc"

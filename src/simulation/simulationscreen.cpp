@@ -1,4 +1,4 @@
-#include "fgrafici.h"
+#include "simulationscreen.h"
 
 #include "screenkit/accessibility.h"
 #include "screenkit/builders.h"
@@ -42,7 +42,7 @@ QFrame *panel(QWidget *parent, const QRect &twips)
 
 } // namespace
 
-Fgrafici::Fgrafici(Module &module)
+SimulationScreen::SimulationScreen(Module &module)
     : Screen(module, forms::simulation)
 {
     setWindowTitle(QStringLiteral("SIMULAZIONE di eventi demografici"));
@@ -62,13 +62,13 @@ Fgrafici::Fgrafici(Module &module)
     });
     // On paper: the graph with the table of its years, in the graph's free top left corner.
     print_ = makeButton(canvas(), QStringLiteral("printButton"), QStringLiteral("Stampa"), {4380, 3420, 1100, 360},
-                        filledLook(palette::operate, 8.5, disabledGrey), this, &Fgrafici::printGraph);
+                        filledLook(palette::operate, 8.5, disabledGrey), this, &SimulationScreen::printGraph);
     accessible::describe(print_, QStringLiteral("Stampa il grafico con la tabella dei dati, anno per anno"));
     print_->setToolTip(print_->accessibleDescription());
     print_->setEnabled(false);
 
-    connect(startYear_, &QLineEdit::textChanged, this, &Fgrafici::startYearChanged);
-    connect(initialPopulation_, &QLineEdit::textChanged, this, &Fgrafici::initialPopulationChanged);
+    connect(startYear_, &QLineEdit::textChanged, this, &SimulationScreen::startYearChanged);
+    connect(initialPopulation_, &QLineEdit::textChanged, this, &SimulationScreen::initialPopulationChanged);
 
     // The graph is only looked at.
     graph_->setFocusPolicy(Qt::NoFocus);
@@ -81,7 +81,7 @@ Fgrafici::Fgrafici(Module &module)
                      startYear_);
 }
 
-void Fgrafici::buildInputs()
+void SimulationScreen::buildInputs()
 {
     QFrame *frame = panel(canvas(), {200, 150, 6700, 3000});
     QLabel *caption = makeLabel(frame, QStringLiteral("dataCaption"),
@@ -96,12 +96,12 @@ void Fgrafici::buildInputs()
     deathRate_ = addInput(frame, "Txtmortal", QStringLiteral("Inserisci il tasso di mortalità (per mille)"), 3, true);
 
     calculate_ = makeButton(frame, QStringLiteral("cmdcalcola"), QStringLiteral("Calcola andamento"), {150, 2460, 3600, 440},
-                            filledLook(palette::observe, 10, disabledGrey), this, &Fgrafici::calculateYear);
+                            filledLook(palette::observe, 10, disabledGrey), this, &SimulationScreen::calculateYear);
     makeButton(frame, QStringLiteral("CmdNUOVO"), QStringLiteral("Nuova situazione"), {3900, 2460, 2650, 440},
-               filledLook(palette::study, 9.5, disabledGrey), this, &Fgrafici::newSituation);
+               filledLook(palette::study, 9.5, disabledGrey), this, &SimulationScreen::newSituation);
 }
 
-QLineEdit *Fgrafici::addInput(QWidget *frame, const char *name, const QString &prompt, int row, bool rateHint)
+QLineEdit *SimulationScreen::addInput(QWidget *frame, const char *name, const QString &prompt, int row, bool rateHint)
 {
     const int top = 700 + row * 440;
     const PromptedBox made = makePromptedBox(frame, QString::fromUtf8(name), prompt, {150, top, 5600, 380}, Twips::font(9),
@@ -119,7 +119,7 @@ QLineEdit *Fgrafici::addInput(QWidget *frame, const char *name, const QString &p
     return box;
 }
 
-void Fgrafici::buildResults()
+void SimulationScreen::buildResults()
 {
     QFrame *frame = panel(canvas(), {7100, 150, 4700, 3000});
     year_ = addResult(frame, "labanno", QStringLiteral("ANNO: "), 0);
@@ -144,7 +144,7 @@ void Fgrafici::buildResults()
     setResultTypes();
 }
 
-void Fgrafici::setResultTypes()
+void SimulationScreen::setResultTypes()
 {
     for (QLabel *value : {births_, deaths_, balance_, variation_})
         value->setFont(Twips::font(11, true));
@@ -152,7 +152,7 @@ void Fgrafici::setResultTypes()
         emphasised->setFont(Twips::font(12, true));
 }
 
-QLabel *Fgrafici::addResult(QWidget *panel, const char *name, const QString &caption, int row)
+QLabel *SimulationScreen::addResult(QWidget *panel, const char *name, const QString &caption, int row)
 {
     const int top = 120 + row * 460;
     // Numbers in groups of three need room: every value but the variation, whose caption is
@@ -168,7 +168,7 @@ QLabel *Fgrafici::addResult(QWidget *panel, const char *name, const QString &cap
     return value;
 }
 
-void Fgrafici::buildScenario()
+void SimulationScreen::buildScenario()
 {
     QLabel *scenario =
         makeLabel(canvas(), QStringLiteral("Label13"), QString(), {200, 3350, 3900, 4150}, Twips::font(9.5), Qt::AlignLeft | Qt::AlignTop);
@@ -191,29 +191,29 @@ void Fgrafici::buildScenario()
                           .join(QStringLiteral("\r\n")));
 }
 
-void Fgrafici::buildButtons()
+void SimulationScreen::buildButtons()
 {
-    const auto add = [this](const char *name, const char *caption, const QRect &twips, const QColor &colour, void (Fgrafici::*action)()) {
+    const auto add = [this](const char *name, const char *caption, const QRect &twips, const QColor &colour, void (SimulationScreen::*action)()) {
         makeButton(canvas(), QString::fromUtf8(name), QString::fromUtf8(caption), twips, filledLook(colour, 9.5, disabledGrey), this, action);
     };
-    add("Cmdesercitazione", "Esercitazione", {200, 7650, 3900, 550}, palette::operate, &Fgrafici::openExercise);
-    add("Cmdtorno", "Torno", {200, 8350, 1230, 550}, navigationColour, &Fgrafici::goBack);
-    add("Cmdmenù", "Menù", {1535, 8350, 1230, 550}, navigationColour, &Fgrafici::goToMenu);
-    add("Cmdesco", "Esco", {2870, 8350, 1230, 550}, palette::exit, &Fgrafici::exitProgram);
+    add("Cmdesercitazione", "Esercitazione", {200, 7650, 3900, 550}, palette::operate, &SimulationScreen::openExercise);
+    add("Cmdtorno", "Torno", {200, 8350, 1230, 550}, navigationColour, &SimulationScreen::goBack);
+    add("Cmdmenù", "Menù", {1535, 8350, 1230, 550}, navigationColour, &SimulationScreen::goToMenu);
+    add("Cmdesco", "Esco", {2870, 8350, 1230, 550}, palette::exit, &SimulationScreen::exitProgram);
 }
 
-void Fgrafici::startYearChanged()
+void SimulationScreen::startYearChanged()
 {
     simulation_.setStartYearText(startYear_->text());
     variationYear_->setText(startYear_->text());
 }
 
-void Fgrafici::initialPopulationChanged()
+void SimulationScreen::initialPopulationChanged()
 {
     simulation_.setInitialPopulationText(initialPopulation_->text());
 }
 
-void Fgrafici::calculateYear()
+void SimulationScreen::calculateYear()
 {
     const SimulationInputs inputs{startYear_->text(), initialPopulation_->text(), birthRate_->text(), deathRate_->text()};
     const YearOutcome outcome = simulation_.computeYear(inputs);
@@ -237,7 +237,7 @@ void Fgrafici::calculateYear()
 }
 
 // The message names the empty boxes, and the first of them takes the keyboard.
-void Fgrafici::missingDataMessage(const QList<SimulationInputs::Box> &missing)
+void SimulationScreen::missingDataMessage(const QList<SimulationInputs::Box> &missing)
 {
     const std::array<std::pair<QLineEdit *, QString>, 4> boxes{{{startYear_, QStringLiteral("l'anno")},
                                                                  {initialPopulation_, QStringLiteral("la quantità di popolazione")},
@@ -251,14 +251,14 @@ void Fgrafici::missingDataMessage(const QList<SimulationInputs::Box> &missing)
     boxes[missing.first()].first->setFocus();
 }
 
-void Fgrafici::printGraph()
+void SimulationScreen::printGraph()
 {
     DocumentOutput(module(), QStringLiteral("Stampa"), QStringLiteral("il grafico con la tabella"))
         .printOrSave(SimulationSheet(simulation_), QStringLiteral("simulazione"));
 }
 
 // The graph in words: the first and the last year with their populations.
-void Fgrafici::describeGraph()
+void SimulationScreen::describeGraph()
 {
     const QList<qint32> series = simulation_.shownSeries();
     const QString &name = graphTitle;
@@ -275,7 +275,7 @@ void Fgrafici::describeGraph()
                          .arg(series.size() - 1));
 }
 
-void Fgrafici::showYear()
+void SimulationScreen::showYear()
 {
     const ComputedYear &y = simulation_.lastYear();
     // Populations in groups of three digits, as the graph's axis and the scenario write them.
@@ -290,7 +290,7 @@ void Fgrafici::showYear()
     fitTextsAgain();
 }
 
-void Fgrafici::newSituation()
+void SimulationScreen::newSituation()
 {
     calculate_->setEnabled(true);
     for (QLabel *label : {births_, deaths_, variation_, balance_})
@@ -308,13 +308,13 @@ void Fgrafici::newSituation()
     startYear_->setFocus();
 }
 
-void Fgrafici::openExercise()
+void SimulationScreen::openExercise()
 {
     module().chiamante = forms::simulation;
     module().navigation().show(forms::rates);
 }
 
-void Fgrafici::lockStartData(bool locked)
+void SimulationScreen::lockStartData(bool locked)
 {
     for (QLineEdit *box : {startYear_, initialPopulation_}) {
         box->setReadOnly(locked);
@@ -327,7 +327,7 @@ void Fgrafici::lockStartData(bool locked)
     }
 }
 
-QLineEdit *Fgrafici::boxToCorrect(YearOutcome outcome) const
+QLineEdit *SimulationScreen::boxToCorrect(YearOutcome outcome) const
 {
     switch (outcome) {
     case YearOutcome::PopulationNotPositive:
@@ -344,7 +344,7 @@ QLineEdit *Fgrafici::boxToCorrect(YearOutcome outcome) const
     }
 }
 
-QString Fgrafici::outcomeMessage(YearOutcome outcome) const
+QString SimulationScreen::outcomeMessage(YearOutcome outcome) const
 {
     const QString again = QStringLiteral("Correggi il dato e poi clicca di nuovo su 'Calcola andamento'.");
     switch (outcome) {

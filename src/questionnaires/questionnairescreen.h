@@ -17,11 +17,11 @@ class TopicChooser;
 
 // The questionnaire screen: ten true/false statements of one topic, scored on the spot
 // and recorded in the pupil's archive row.
-class FQuestionario : public Screen, public QuestionnaireTopics
+class QuestionnaireScreen : public Screen, public QuestionnaireTopics
 {
     Q_OBJECT
 public:
-    explicit FQuestionario(Module &module);
+    explicit QuestionnaireScreen(Module &module);
 
     // Loads a topic by its loader's name; an unknown name loads nothing.
     void loadTopic(const QString &loaderName) override;

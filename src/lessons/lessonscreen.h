@@ -16,25 +16,11 @@ struct LessonTopic;
 // The lesson screen: one lesson page at a time (text, title, picture and a button to
 // the topic's questionnaire or exercise), a menu bar of all pages, and paging through
 // the eleven pages of the sequence.
-class FLezioni : public Screen, public LessonPages
+class LessonScreen : public Screen, public LessonPages
 {
     Q_OBJECT
 public:
-    explicit FLezioni(Module &module);
-
-    // The page loaders: each shows its page and makes its name the screen key.
-    void Storia1();
-    void Storia2();
-    void Storia3();
-    void Storia4();
-    void Statistica1();
-    void Statistica2();
-    void Densita1();
-    void Densita2();
-    void Piramidi1();
-    void Piramidi2();
-    void Italia();
-    void Montenovo();
+    explicit LessonScreen(Module &module);
 
     void showLessonPage(const QString &pageKey) override;
     int pagina() const { return paging_.pagina(); }

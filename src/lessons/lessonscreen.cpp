@@ -1,4 +1,4 @@
-#include "flezioni.h"
+#include "lessonscreen.h"
 
 #include "screenkit/accessibility.h"
 #include "screenkit/builders.h"
@@ -57,7 +57,7 @@ void keepRoomForPictures(const QSize &box)
 
 } // namespace
 
-FLezioni::FLezioni(Module &module)
+LessonScreen::LessonScreen(Module &module)
     : Screen(module, forms::lessons)
 {
     setWindowTitle(QStringLiteral("Lezioni"));
@@ -76,11 +76,11 @@ FLezioni::FLezioni(Module &module)
 
     const ButtonLook buttonLook = filledLook(QColor(31, 110, 130), 9, disabledGrey);
     destina_ = makeButton(canvas(), QStringLiteral("CmdDestina"), QString(), {pictureLeft, destinationTop, pictureWidth, destinationHeight},
-                          filledLook(QColor(196, 98, 28), 10, disabledGrey), this, &FLezioni::destinaClicked);
+                          filledLook(QColor(196, 98, 28), 10, disabledGrey), this, &LessonScreen::destinaClicked);
     osserva_ = makeButton(canvas(), QStringLiteral("CmdOsserva"), QStringLiteral("Osserva i modelli delle famiglie"),
-                          {pictureLeft, destinationTop - 600, pictureWidth, buttonRowHeight}, buttonLook, this, &FLezioni::osservaClicked);
+                          {pictureLeft, destinationTop - 600, pictureWidth, buttonRowHeight}, buttonLook, this, &LessonScreen::osservaClicked);
     other_ = makeButton(canvas(), QStringLiteral("OtherDestination"), QString(), {margin, destinationTop, columnWidth, destinationHeight},
-                        filledLook(QColor(196, 98, 28), 10, disabledGrey), this, &FLezioni::otherClicked);
+                        filledLook(QColor(196, 98, 28), 10, disabledGrey), this, &LessonScreen::otherClicked);
 
     // The text comes last so that the wide in-depth page lies over the picture.
     text_ = new QTextEdit(canvas());
@@ -94,14 +94,14 @@ FLezioni::FLezioni(Module &module)
 
     const int half = (columnWidth - 120) / 2;
     indietro_ = makeButton(canvas(), QStringLiteral("CmdINDIETRO"), QStringLiteral("Indietro"), {margin, buttonRowTop, half, buttonRowHeight},
-                           buttonLook, this, &FLezioni::indietroClicked);
+                           buttonLook, this, &LessonScreen::indietroClicked);
     avanti_ = makeButton(canvas(), QStringLiteral("CmdAVANTI"), QStringLiteral("Avanti"),
-                         {margin + columnWidth - half, buttonRowTop, half, buttonRowHeight}, buttonLook, this, &FLezioni::avantiClicked);
+                         {margin + columnWidth - half, buttonRowTop, half, buttonRowHeight}, buttonLook, this, &LessonScreen::avantiClicked);
     QPushButton *toMenu = makeButton(canvas(), QStringLiteral("Cmdmenù"), QStringLiteral("Menù principale"),
-                                     {pictureLeft, buttonRowTop, 3600, buttonRowHeight}, buttonLook, this, &FLezioni::goToMenu);
+                                     {pictureLeft, buttonRowTop, 3600, buttonRowHeight}, buttonLook, this, &LessonScreen::goToMenu);
     QPushButton *exit = makeButton(canvas(), QStringLiteral("Cmdesco"), QStringLiteral("Esco"),
                                    {pictureLeft + 3800, buttonRowTop, pictureWidth - 3800, buttonRowHeight},
-                                   filledLook(palette::exit, 9, disabledGrey), this, &FLezioni::exitProgram);
+                                   filledLook(palette::exit, 9, disabledGrey), this, &LessonScreen::exitProgram);
 
     for (const char *name : {"Label1", "Label2"}) {
         auto *hidden = new QLabel(canvas());
@@ -119,7 +119,7 @@ FLezioni::FLezioni(Module &module)
     setKeyboardOrder({text_, osserva_, other_, destina_, indietro_, avanti_, toMenu, exit});
 }
 
-void FLezioni::buildMenuBar()
+void LessonScreen::buildMenuBar()
 {
     auto *menuBar = new QMenuBar(canvas());
     menuBar->setNativeMenuBar(false);
@@ -148,25 +148,12 @@ void FLezioni::buildMenuBar()
     menuBar->setFixedHeight(Twips::px(330));
 }
 
-void FLezioni::Storia1() { loadPage(QStringLiteral("Storia1")); }
-void FLezioni::Storia2() { loadPage(QStringLiteral("Storia2")); }
-void FLezioni::Storia3() { loadPage(QStringLiteral("Storia3")); }
-void FLezioni::Storia4() { loadPage(QStringLiteral("Storia4")); }
-void FLezioni::Statistica1() { loadPage(QStringLiteral("Statistica1")); }
-void FLezioni::Statistica2() { loadPage(QStringLiteral("Statistica2")); }
-void FLezioni::Densita1() { loadPage(QStringLiteral("Densità1")); }
-void FLezioni::Densita2() { loadPage(QStringLiteral("Densità2")); }
-void FLezioni::Piramidi1() { loadPage(QStringLiteral("Piramidi1")); }
-void FLezioni::Piramidi2() { loadPage(QStringLiteral("Piramidi2")); }
-void FLezioni::Italia() { loadPage(QStringLiteral("Italia")); }
-void FLezioni::Montenovo() { loadPage(QStringLiteral("Montenovo")); }
-
-void FLezioni::showLessonPage(const QString &pageKey)
+void LessonScreen::showLessonPage(const QString &pageKey)
 {
     loadPage(pageKey);
 }
 
-void FLezioni::loadPage(const QString &key)
+void LessonScreen::loadPage(const QString &key)
 {
     const LessonTopic *topic = lessonTopic(key);
     if (!topic)
@@ -181,7 +168,7 @@ void FLezioni::loadPage(const QString &key)
     text_->verticalScrollBar()->setValue(0);
 }
 
-void FLezioni::loadSequencePage(const LessonTopic &topic)
+void LessonScreen::loadSequencePage(const LessonTopic &topic)
 {
     text_->resize(Twips::px(columnWidth), Twips::px(textHeight));
     paging_.setPagina(topic.pagina);
@@ -196,7 +183,7 @@ void FLezioni::loadSequencePage(const LessonTopic &topic)
 }
 
 // The in-depth page spreads over the picture; page number and picture stay as they were.
-void FLezioni::loadInDepthPage(const LessonTopic &topic)
+void LessonScreen::loadInDepthPage(const LessonTopic &topic)
 {
     text_->setFont(Twips::font(10));
     // Its destinations, if it has any, stand under it.
@@ -209,7 +196,7 @@ void FLezioni::loadInDepthPage(const LessonTopic &topic)
 // The page is made ready in a document of its own and handed to the text box whole:
 // read into the shown document, it would be laid out again at every paragraph read.
 // A page shown again as it is (same file, same type size) keeps its document.
-void FLezioni::showText(const LessonTopic &topic, qreal indent)
+void LessonScreen::showText(const LessonTopic &topic, qreal indent)
 {
     const QString path = module().paths().resolve(topic.lessonFile);
     const QFileInfo file(path);
@@ -235,7 +222,7 @@ void FLezioni::showText(const LessonTopic &topic, qreal indent)
     shownText_ = key;
 }
 
-void FLezioni::showPicture(const QString &programPath)
+void LessonScreen::showPicture(const QString &programPath)
 {
     const QString path = module().paths().resolve(programPath);
     picturePath_ = path;
@@ -264,7 +251,7 @@ void FLezioni::showPicture(const QString &programPath)
     picture_->setPixmap(pixmap);
 }
 
-void FLezioni::showDestination(const LessonTopic &topic)
+void LessonScreen::showDestination(const LessonTopic &topic)
 {
     destina_->setText(topic.destinationCaption);
     // A button without a caption would be an empty box on the page.
@@ -275,7 +262,7 @@ void FLezioni::showDestination(const LessonTopic &topic)
     other_->setFocusPolicy(topic.otherCaption.isEmpty() ? Qt::NoFocus : Qt::StrongFocus);
 }
 
-void FLezioni::avantiClicked()
+void LessonScreen::avantiClicked()
 {
     const QString next = paging_.avanti();
     showPagingStates();
@@ -283,7 +270,7 @@ void FLezioni::avantiClicked()
         loadPage(next);
 }
 
-void FLezioni::indietroClicked()
+void LessonScreen::indietroClicked()
 {
     const QString previous = paging_.indietro();
     showPagingStates();
@@ -291,13 +278,13 @@ void FLezioni::indietroClicked()
         loadPage(previous);
 }
 
-void FLezioni::showPagingStates()
+void LessonScreen::showPagingStates()
 {
     avanti_->setEnabled(paging_.avantiEnabled());
     indietro_->setEnabled(paging_.indietroEnabled());
 }
 
-void FLezioni::destinaClicked()
+void LessonScreen::destinaClicked()
 {
     const LessonTopic *topic = lessonTopic(module().chiamante);
     if (!topic) {
@@ -308,13 +295,13 @@ void FLezioni::destinaClicked()
     openDestination(topic->destination);
 }
 
-void FLezioni::otherClicked()
+void LessonScreen::otherClicked()
 {
     if (const LessonTopic *topic = lessonTopic(module().chiamante))
         openDestination(topic->otherDestination);
 }
 
-void FLezioni::openDestination(const LessonDestination &to)
+void LessonScreen::openDestination(const LessonDestination &to)
 {
     bool opened = false;
     switch (to.kind) {
@@ -331,7 +318,7 @@ void FLezioni::openDestination(const LessonDestination &to)
         hide();
 }
 
-void FLezioni::osservaClicked()
+void LessonScreen::osservaClicked()
 {
     module().navigation().show(forms::families);
 }

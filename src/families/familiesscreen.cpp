@@ -1,4 +1,4 @@
-#include "ffamiglie.h"
+#include "familiesscreen.h"
 
 #include "screenkit/builders.h"
 #include "screenkit/forms.h"
@@ -32,7 +32,7 @@ const QString help = QStringLiteral(
 
 } // namespace
 
-Ffamiglie::Ffamiglie(Module &module)
+FamiliesScreen::FamiliesScreen(Module &module)
     : Screen(module, forms::families)
 {
     setWindowTitle(QStringLiteral("F. TRADIZIONALE e F. MODERNA: OSSERVA le informazioni poi ESEGUI gli ESERCIZI"));
@@ -45,7 +45,7 @@ Ffamiglie::Ffamiglie(Module &module)
                                "Cmdesco"}));
 }
 
-void Ffamiglie::buildRecord()
+void FamiliesScreen::buildRecord()
 {
     setTitle_ = makeLabel(canvas(), QStringLiteral("Label2"), QString(), {120, 120, 11760, 540}, Twips::font(16, true), Qt::AlignCenter);
     setTitle_->setStyleSheet(QStringLiteral("QLabel { background: #7a4a26; color: #fff6e0; border-radius: 6px; }"));
@@ -73,73 +73,73 @@ void Ffamiglie::buildRecord()
     }
 }
 
-void Ffamiglie::buildButtons()
+void FamiliesScreen::buildButtons()
 {
-    const auto add = [this](const char *name, const char *caption, const QRect &twips, void (Ffamiglie::*action)()) {
+    const auto add = [this](const char *name, const char *caption, const QRect &twips, void (FamiliesScreen::*action)()) {
         return makeButton(canvas(), QString::fromUtf8(name), QString::fromUtf8(caption), twips, buttonLook, this, action);
     };
-    back_ = add("CmdINDIETRO", "Famiglia precedente", {120, 7440, 2280, 480}, &Ffamiglie::previousFamily);
-    forward_ = add("CmdAVANTI", "Famiglia successiva", {2520, 7440, 2280, 480}, &Ffamiglie::nextFamily);
-    traditional_ = add("Cmdtrad", "Fam. tradizionali", {5160, 7440, 2160, 480}, &Ffamiglie::traditionalFamilies);
-    modern_ = add("Cmdmod", "Fam. moderne", {7440, 7440, 2160, 480}, &Ffamiglie::modernFamilies);
-    add("CmdAIUTO", "Aiuto?", {9960, 7440, 1920, 480}, &Ffamiglie::showHelp);
+    back_ = add("CmdINDIETRO", "Famiglia precedente", {120, 7440, 2280, 480}, &FamiliesScreen::previousFamily);
+    forward_ = add("CmdAVANTI", "Famiglia successiva", {2520, 7440, 2280, 480}, &FamiliesScreen::nextFamily);
+    traditional_ = add("Cmdtrad", "Fam. tradizionali", {5160, 7440, 2160, 480}, &FamiliesScreen::traditionalFamilies);
+    modern_ = add("Cmdmod", "Fam. moderne", {7440, 7440, 2160, 480}, &FamiliesScreen::modernFamilies);
+    add("CmdAIUTO", "Aiuto?", {9960, 7440, 1920, 480}, &FamiliesScreen::showHelp);
 
-    add("Cmdesercizi", "2 Questionari", {120, 8160, 2880, 540}, &Ffamiglie::openQuestionnaires);
-    add("Cmdtorno", "Lezioni", {5160, 8160, 2160, 540}, &Ffamiglie::openLesson);
-    add("Cmdmenù", "Menù", {7440, 8160, 2160, 540}, &Ffamiglie::backToMenu);
-    add("Cmdesco", "Esco", {9960, 8160, 1920, 540}, &Ffamiglie::exitProgram);
+    add("Cmdesercizi", "2 Questionari", {120, 8160, 2880, 540}, &FamiliesScreen::openQuestionnaires);
+    add("Cmdtorno", "Lezioni", {5160, 8160, 2160, 540}, &FamiliesScreen::openLesson);
+    add("Cmdmenù", "Menù", {7440, 8160, 2160, 540}, &FamiliesScreen::backToMenu);
+    add("Cmdesco", "Esco", {9960, 8160, 1920, 540}, &FamiliesScreen::exitProgram);
 }
 
-void Ffamiglie::nextFamily()
+void FamiliesScreen::nextFamily()
 {
     browser_.next();
     showFamily();
 }
 
-void Ffamiglie::previousFamily()
+void FamiliesScreen::previousFamily()
 {
     browser_.previous();
     showFamily();
 }
 
-void Ffamiglie::traditionalFamilies()
+void FamiliesScreen::traditionalFamilies()
 {
     browser_.showTraditional();
     showFamily();
 }
 
-void Ffamiglie::modernFamilies()
+void FamiliesScreen::modernFamilies()
 {
     browser_.showModern();
     showFamily();
 }
 
-void Ffamiglie::showHelp()
+void FamiliesScreen::showHelp()
 {
     module().message(help);
 }
 
-void Ffamiglie::openQuestionnaires()
+void FamiliesScreen::openQuestionnaires()
 {
     module().chiamante = forms::families;
     if (module().navigation().showQuestionnaire(QStringLiteral("Qfamtrad")))
         hide();
 }
 
-void Ffamiglie::openLesson()
+void FamiliesScreen::openLesson()
 {
     if (module().navigation().showLessonPage(QStringLiteral("Storia4")))
         hide();
 }
 
-void Ffamiglie::backToMenu()
+void FamiliesScreen::backToMenu()
 {
     goToMenu();
     if (Screen *questionnaire = module().screens().existing(forms::questionnaire))
         questionnaire->hide();
 }
 
-void Ffamiglie::showFamily()
+void FamiliesScreen::showFamily()
 {
     setTitle_->setText(browser_.setTitle());
     marriageDate_->setText(browser_.marriageDate());

@@ -10,11 +10,11 @@ namespace censaria {
 
 // The records of five traditional and five modern families, one family at a time,
 // leading to the two family questionnaires.
-class Ffamiglie : public Screen
+class FamiliesScreen : public Screen
 {
     Q_OBJECT
 public:
-    explicit Ffamiglie(Module &module);
+    explicit FamiliesScreen(Module &module);
 
     const FamilyBrowser &browser() const { return browser_; }
 

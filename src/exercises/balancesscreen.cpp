@@ -1,4 +1,4 @@
-#include "fsalditassi.h"
+#include "balancesscreen.h"
 
 #include "screenkit/accessibility.h"
 #include "screenkit/builders.h"
@@ -64,7 +64,7 @@ const QString checkButtonStyle = QStringLiteral(
 
 } // namespace
 
-FSaldiTassi::FSaldiTassi(Module &module)
+BalancesScreen::BalancesScreen(Module &module)
     : ExerciseScreen(module, forms::balances)
 {
     setWindowTitle(QStringLiteral("Saldo naturale e migratorio"));
@@ -79,12 +79,12 @@ FSaldiTassi::FSaldiTassi(Module &module)
     addUnderstanding();
 
     AniPushButton1_ = makeButton(canvas(), QStringLiteral("AniPushButton1"), QStringLiteral("✔  CONTROLLA"), {8560, 4300, 3240, 680},
-                                 {checkButtonStyle.arg(checkColour.name()), 12}, this, &FSaldiTassi::AniPushButton1_Click);
+                                 {checkButtonStyle.arg(checkColour.name()), 12}, this, &BalancesScreen::AniPushButton1_Click);
     addCounters();
     makeButton(canvas(), QStringLiteral("CmdNUOVO"), QStringLiteral("NUOVO ESERCIZIO"), {4540, 7680, 2760, 540}, filledLook(palette::operate),
-               this, &FSaldiTassi::CmdNUOVO_Click);
+               this, &BalancesScreen::CmdNUOVO_Click);
     makeButton(canvas(), QStringLiteral("CmdAIUTO"), QStringLiteral("AIUTO?"), {7480, 7680, 1320, 540}, filledLook(QColor(196, 96, 20)),
-               this, &FSaldiTassi::CmdAIUTO_Click);
+               this, &BalancesScreen::CmdAIUTO_Click);
     addNavigationButtons(QStringLiteral("Cmdesco"), 4540, 8340);
     addSheetButton({8560, 240, CalculatorPanel::widthTwips, 500});
     addSolution({8960, 7680, 2840, 540}, {5640, 1040, 2760, 2320});
@@ -103,7 +103,7 @@ FSaldiTassi::FSaldiTassi(Module &module)
     setKeyboardOrder(controls(order), TXTSNATURALE_);
 }
 
-void FSaldiTassi::addData()
+void BalancesScreen::addData()
 {
     QGroupBox *data = addSection(QStringLiteral("data"), QStringLiteral("I dati dell'anno"), {200, 960, 5280, 2400});
     const auto caption = [&](const QString &text, int left, int top, int width) {
@@ -144,7 +144,7 @@ void FSaldiTassi::addData()
     Picture1->setPixmap(pictures::migration(Picture1->size()));
 }
 
-void FSaldiTassi::addCalculations()
+void BalancesScreen::addCalculations()
 {
     QGroupBox *section = addSection(QStringLiteral("calculations"), QStringLiteral("Calcoli"), {200, 3480, 8200, 1560});
     const auto caption = [&](const QString &text, int left, int top, int width) {
@@ -175,7 +175,7 @@ void FSaldiTassi::addCalculations()
     }
 }
 
-void FSaldiTassi::addUnderstanding()
+void BalancesScreen::addUnderstanding()
 {
     QGroupBox *section = addSection(QStringLiteral("understanding"), QStringLiteral("Comprensione"), {200, 5160, 11600, 2340});
     const auto heading = [&](const QString &text, int left, int width) {
@@ -195,7 +195,7 @@ void FSaldiTassi::addUnderstanding()
                                           {4800, 660 + i * 270, 6600, 250});
 }
 
-void FSaldiTassi::addCounters()
+void BalancesScreen::addCounters()
 {
     const auto caption = [this](const QString &text, QRect twips, double points, Qt::Alignment alignment) {
         makeLabel(canvas(), QString(), text, twips, Twips::font(points, true), alignment);
@@ -218,7 +218,7 @@ void FSaldiTassi::addCounters()
         wrong->setStyleSheet(wrong->styleSheet() + QStringLiteral("color: #b91c1c;"));
 }
 
-void FSaldiTassi::CmdNUOVO_Click()
+void BalancesScreen::CmdNUOVO_Click()
 {
     for (QLineEdit *box : {TXTPOP_, TXTSMIGRATORIO_, TXTSNATURALE_})
         box->clear();
@@ -245,12 +245,12 @@ void FSaldiTassi::CmdNUOVO_Click()
     showMarks();
 }
 
-QGroupBox *FSaldiTassi::addSection(const QString &name, const QString &title, QRect twips)
+QGroupBox *BalancesScreen::addSection(const QString &name, const QString &title, QRect twips)
 {
     return makePanel(canvas(), name, title, twips, QColor(244, 246, 251), QColor(34, 52, 92));
 }
 
-BalancesExercise::Answers FSaldiTassi::answers() const
+BalancesExercise::Answers BalancesScreen::answers() const
 {
     BalancesExercise::Answers a;
     a.pop = TXTPOP_->text();
@@ -268,7 +268,7 @@ BalancesExercise::Answers FSaldiTassi::answers() const
     return a;
 }
 
-void FSaldiTassi::AniPushButton1_Click()
+void BalancesScreen::AniPushButton1_Click()
 {
     pulse(AniPushButton1_, checkButtonStyle);
     const BalancesExercise::Answers given = answers();
@@ -288,7 +288,7 @@ void FSaldiTassi::AniPushButton1_Click()
 }
 
 // The message names what is still to be given, and the first of it takes the keyboard.
-void FSaldiTassi::askToComplete(const QList<BalancesExercise::Missing> &missing)
+void BalancesScreen::askToComplete(const QList<BalancesExercise::Missing> &missing)
 {
     using M = BalancesExercise::Missing;
     const auto place = [this](M what) -> std::pair<QString, QWidget *> {
@@ -310,7 +310,7 @@ void FSaldiTassi::askToComplete(const QList<BalancesExercise::Missing> &missing)
     place(missing.first()).second->setFocus();
 }
 
-void FSaldiTassi::showMarks()
+void BalancesScreen::showMarks()
 {
     showVerdicts();
     const BalancesExercise::Marks &marks = exercise_.marks();
@@ -332,7 +332,7 @@ void FSaldiTassi::showMarks()
 }
 
 // Beside every red, a cross; after a check, a tick on the numbers and signs found right.
-void FSaldiTassi::showVerdicts()
+void BalancesScreen::showVerdicts()
 {
     const BalancesExercise::Marks &marks = exercise_.marks();
     const auto verdict = [this](bool red, bool judged) { return red ? Verdict::Wrong : checked_ && judged ? Verdict::Right : Verdict::None; };
@@ -360,7 +360,7 @@ void FSaldiTassi::showVerdicts()
     fitTextsAgain();
 }
 
-QList<QLineEdit *> FSaldiTassi::wrongBoxes() const
+QList<QLineEdit *> BalancesScreen::wrongBoxes() const
 {
     const BalancesExercise::Marks &marks = exercise_.marks();
     QList<QLineEdit *> boxes;
@@ -373,7 +373,7 @@ QList<QLineEdit *> FSaldiTassi::wrongBoxes() const
     return boxes;
 }
 
-QString FSaldiTassi::revealSolution(QLineEdit *box)
+QString BalancesScreen::revealSolution(QLineEdit *box)
 {
     const BalancesExercise::NumberAnswer which = box == TXTPOP_ ? BalancesExercise::Pop
         : box == TXTSNATURALE_                                 ? BalancesExercise::SaldoNaturale
@@ -383,7 +383,7 @@ QString FSaldiTassi::revealSolution(QLineEdit *box)
     return exercise_.solution(which);
 }
 
-void FSaldiTassi::showCounters()
+void BalancesScreen::showCounters()
 {
     const BalancesExercise::Counters &c = exercise_.counters();
     Labcalcgiusti_->setText(numbers::toText(c.calcGiusti));
@@ -392,7 +392,7 @@ void FSaldiTassi::showCounters()
     LabcompSB_->setText(numbers::toText(c.compSB));
 }
 
-bool FSaldiTassi::record()
+bool BalancesScreen::record()
 {
     const schema::Table &table = schema::esercizi();
     const auto at = [&table](const char *column) { return table.position(QString::fromUtf8(column)); };
@@ -408,12 +408,12 @@ bool FSaldiTassi::record()
                                  at("data2"));
 }
 
-void FSaldiTassi::CmdAIUTO_Click()
+void BalancesScreen::CmdAIUTO_Click()
 {
     module().message(helpLines.join(u'\n'));
 }
 
-std::unique_ptr<Worksheet> FSaldiTassi::makeSheet(int problems)
+std::unique_ptr<Worksheet> BalancesScreen::makeSheet(int problems)
 {
     return std::make_unique<BalancesSheet>(*module().platform().random, *module().platform().clock, problems);
 }

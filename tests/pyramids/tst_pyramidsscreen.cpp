@@ -1,6 +1,6 @@
 #include "screentest.h"
 #include "platform/twips.h"
-#include "pyramids/fpiramidi.h"
+#include "pyramids/pyramidsscreen.h"
 #include "pyramids/pyramidwidgets.h"
 
 #include <QFontMetrics>
@@ -20,13 +20,13 @@ QString grouped(const char *text)
 
 } // namespace
 
-class TestFpiramidi : public QObject
+class TestPyramidsScreen : public QObject
 {
     Q_OBJECT
 
     std::unique_ptr<TestProgram> program_;
 
-    Fpiramidi *screen() { return static_cast<Fpiramidi *>(program_->screen(forms::pyramids)); }
+    PyramidsScreen *screen() { return static_cast<PyramidsScreen *>(program_->screen(forms::pyramids)); }
     QString text(const QString &label) { return program_->text(forms::pyramids, label); }
     QPushButton *button(const QString &name) { return program_->control<QPushButton>(forms::pyramids, name); }
     PyramidPicture *picture() { return program_->control<PyramidPicture>(forms::pyramids, QStringLiteral("Picture1")); }
@@ -238,5 +238,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestFpiramidi)
-#include "tst_fpiramidi.moc"
+QTEST_MAIN(TestPyramidsScreen)
+#include "tst_pyramidsscreen.moc"

@@ -16,11 +16,11 @@ class StackedLabel;
 
 // The population pyramid of a model country, aged in five-year steps from the birth and
 // death rates typed in the boxes beside it.
-class Fpiramidi : public Screen
+class PyramidsScreen : public Screen
 {
     Q_OBJECT
 public:
-    explicit Fpiramidi(Module &module);
+    explicit PyramidsScreen(Module &module);
 
     // The loaded population at year 0.
     void inizio();

@@ -20,7 +20,7 @@ QString grouped(const char *text)
 
 } // namespace
 
-class TestFgrafici : public QObject
+class TestSimulationScreen : public QObject
 {
     Q_OBJECT
 
@@ -296,5 +296,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestFgrafici)
-#include "tst_fgrafici.moc"
+QTEST_MAIN(TestSimulationScreen)
+#include "tst_simulationscreen.moc"

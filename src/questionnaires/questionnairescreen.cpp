@@ -1,4 +1,4 @@
-#include "fquestionario.h"
+#include "questionnairescreen.h"
 
 #include "screenkit/accessibility.h"
 #include "screenkit/builders.h"
@@ -67,7 +67,7 @@ void paintBox(QLineEdit *box, const QColor &colour)
 
 } // namespace
 
-FQuestionario::FQuestionario(Module &module)
+QuestionnaireScreen::QuestionnaireScreen(Module &module)
     : Screen(module, forms::questionnaire)
 {
     setWindowTitle(QStringLiteral("questionari"));
@@ -79,7 +79,7 @@ FQuestionario::FQuestionario(Module &module)
     // Room left of the drop-down arrow.
     combo_->setFont(fittedFont(Twips::font(8.25), combo_->currentText(), combo_->width() - Twips::px(480)));
     combo_->lineEdit()->setCursorPosition(0);
-    connect(combo_, &TopicChooser::topicChosen, this, &FQuestionario::topicChosen);
+    connect(combo_, &TopicChooser::topicChosen, this, &QuestionnaireScreen::topicChosen);
     accessible::name(combo_, QStringLiteral("Scegli il questionario"));
     accessible::name(combo_->lineEdit(), QStringLiteral("Scegli il questionario"));
     accessible::name(combo_->view(), QStringLiteral("Elenco dei questionari"));
@@ -104,7 +104,7 @@ FQuestionario::FQuestionario(Module &module)
     setKeyboardOrder(order, veroBoxes_[0]);
 }
 
-void FQuestionario::buildRows()
+void QuestionnaireScreen::buildRows()
 {
     // The arrays Text1, Check1 and Check2 share their name; "index" tells the row.
     // Boxes big enough for a pupil's click.
@@ -147,7 +147,7 @@ void FQuestionario::buildRows()
     }
 }
 
-void FQuestionario::buildButtons()
+void QuestionnaireScreen::buildButtons()
 {
     const auto add = [this](const char *name, const QString &caption, int top, int height, const QColor &fill) {
         auto *button = new ColouredButton(caption, fill, canvas());
@@ -166,16 +166,16 @@ void FQuestionario::buildButtons()
     QPushButton *menu = add("Cmdmenù", QStringLiteral("Menù"), 6740, 580, QColor(255, 128, 128));
     QPushButton *exit = add("Cmduscita", QStringLiteral("Esco dal programma"), 7320, 615, QColor(255, 192, 192));
 
-    connect(printSheet_, &QPushButton::clicked, this, &FQuestionario::printSheet);
-    connect(familyButton_, &QPushButton::clicked, this, &FQuestionario::showOtherFamily);
-    connect(result_, &QPushButton::clicked, this, &FQuestionario::scoreAnswers);
-    connect(archive_, &QPushButton::clicked, this, &FQuestionario::openArchive);
-    connect(back, &QPushButton::clicked, this, &FQuestionario::goBack);
-    connect(menu, &QPushButton::clicked, this, &FQuestionario::backToMenu);
-    connect(exit, &QPushButton::clicked, this, &FQuestionario::exitProgram);
+    connect(printSheet_, &QPushButton::clicked, this, &QuestionnaireScreen::printSheet);
+    connect(familyButton_, &QPushButton::clicked, this, &QuestionnaireScreen::showOtherFamily);
+    connect(result_, &QPushButton::clicked, this, &QuestionnaireScreen::scoreAnswers);
+    connect(archive_, &QPushButton::clicked, this, &QuestionnaireScreen::openArchive);
+    connect(back, &QPushButton::clicked, this, &QuestionnaireScreen::goBack);
+    connect(menu, &QPushButton::clicked, this, &QuestionnaireScreen::backToMenu);
+    connect(exit, &QPushButton::clicked, this, &QuestionnaireScreen::exitProgram);
 }
 
-void FQuestionario::buildCounts()
+void QuestionnaireScreen::buildCounts()
 {
     const auto heading = [this](const char *name, const QString &text, const QRect &place, double points, Qt::Alignment align) {
         makeLabel(canvas(), QString::fromUtf8(name), text, place, Twips::font(points, true), align | Qt::AlignVCenter);
@@ -202,13 +202,13 @@ void FQuestionario::buildCounts()
     accessible::describe(totalRight_, QStringLiteral("Risposte giuste, totale"));
 }
 
-void FQuestionario::buildPictures()
+void QuestionnaireScreen::buildPictures()
 {
     makePicture(canvas(), QStringLiteral("Image1"), {360, 4680, 3600, 3240}, QStringLiteral(":/questionnaires/checklist.svg"));
     makePicture(canvas(), QStringLiteral("Image2"), {4320, 4680, 4440, 1920}, QStringLiteral(":/questionnaires/people.svg"));
 }
 
-void FQuestionario::loadTopic(const QString &loaderName)
+void QuestionnaireScreen::loadTopic(const QString &loaderName)
 {
     const QuestionBank *bank = bankByLoader(loaderName);
     if (!bank)
@@ -217,24 +217,24 @@ void FQuestionario::loadTopic(const QString &loaderName)
     showSession();
 }
 
-void FQuestionario::QStoria1() { loadTopic(QStringLiteral("QStoria1")); }
-void FQuestionario::QStoria2() { loadTopic(QStringLiteral("QStoria2")); }
-void FQuestionario::QStoria3() { loadTopic(QStringLiteral("QStoria3")); }
-void FQuestionario::QStoria4() { loadTopic(QStringLiteral("QStoria4")); }
-void FQuestionario::QDensita1() { loadTopic(QStringLiteral("QDensità1")); }
-void FQuestionario::QDensita2() { loadTopic(QStringLiteral("QDensità2")); }
-void FQuestionario::Qpiramide2() { loadTopic(QStringLiteral("Qpiramide2")); }
-void FQuestionario::QItalia() { loadTopic(QStringLiteral("QItalia")); }
-void FQuestionario::Qfamtrad() { loadTopic(familyLoaders::traditional); }
-void FQuestionario::Qfammod() { loadTopic(familyLoaders::modern); }
+void QuestionnaireScreen::QStoria1() { loadTopic(QStringLiteral("QStoria1")); }
+void QuestionnaireScreen::QStoria2() { loadTopic(QStringLiteral("QStoria2")); }
+void QuestionnaireScreen::QStoria3() { loadTopic(QStringLiteral("QStoria3")); }
+void QuestionnaireScreen::QStoria4() { loadTopic(QStringLiteral("QStoria4")); }
+void QuestionnaireScreen::QDensita1() { loadTopic(QStringLiteral("QDensità1")); }
+void QuestionnaireScreen::QDensita2() { loadTopic(QStringLiteral("QDensità2")); }
+void QuestionnaireScreen::Qpiramide2() { loadTopic(QStringLiteral("Qpiramide2")); }
+void QuestionnaireScreen::QItalia() { loadTopic(QStringLiteral("QItalia")); }
+void QuestionnaireScreen::Qfamtrad() { loadTopic(familyLoaders::traditional); }
+void QuestionnaireScreen::Qfammod() { loadTopic(familyLoaders::modern); }
 
-void FQuestionario::topicChosen(const QString &item)
+void QuestionnaireScreen::topicChosen(const QString &item)
 {
     if (const QuestionBank *bank = bankByListItem(item))
         loadTopic(bank->loader);
 }
 
-int FQuestionario::verifica()
+int QuestionnaireScreen::verifica()
 {
     const QList<int> unanswered = session_.unansweredRows();
     if (!unanswered.isEmpty()) {
@@ -244,7 +244,7 @@ int FQuestionario::verifica()
     return int(unanswered.size());
 }
 
-void FQuestionario::scoreAnswers()
+void QuestionnaireScreen::scoreAnswers()
 {
     if (verifica() > 0 || !session_.score())
         return;
@@ -254,28 +254,28 @@ void FQuestionario::scoreAnswers()
     showSession();
 }
 
-void FQuestionario::printSheet()
+void QuestionnaireScreen::printSheet()
 {
     if (const QuestionBank *bank = session_.bank())
         DocumentOutput(module(), QStringLiteral("Stampa la scheda"), QStringLiteral("la scheda"))
             .printOrSave(QuestionnaireSheet(*bank), QStringLiteral("questionario-") + bank->listItem);
 }
 
-void FQuestionario::showOtherFamily()
+void QuestionnaireScreen::showOtherFamily()
 {
     const QString loader = session_.otherFamilyLoader();
     if (!loader.isEmpty())
         loadTopic(loader);
 }
 
-void FQuestionario::openArchive()
+void QuestionnaireScreen::openArchive()
 {
     session_.clearForArchive();
     showSession();
     openResults();
 }
 
-void FQuestionario::backToMenu()
+void QuestionnaireScreen::backToMenu()
 {
     session_.clearForMenu();
     showSession();
@@ -283,7 +283,7 @@ void FQuestionario::backToMenu()
     module().navigation().show(forms::menu);
 }
 
-void FQuestionario::showSession()
+void QuestionnaireScreen::showSession()
 {
     showFitted(title_, session_.shownTitle(), Twips::font(10, true));
     for (int row = 0; row < QuestionnaireSession::rowCount; ++row) {
@@ -302,7 +302,7 @@ void FQuestionario::showSession()
     familyButton_->setText(session_.familyButtonCaption());
 }
 
-void FQuestionario::showStatement(int row)
+void QuestionnaireScreen::showStatement(int row)
 {
     QLineEdit *box = statements_[row];
     paintBox(box, session_.isWrong(row) ? palette::wrong : palette::answer);
