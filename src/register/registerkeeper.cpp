@@ -93,6 +93,11 @@ QString RegisterKeeper::failureReason() const
     case ArchiveFailure::Damaged:
         return QStringLiteral("L'archivio dei risultati è danneggiato: non lo cambio, per non rovinare i risultati che contiene. "
                               "Si può rimettere al suo posto una copia dei giorni scorsi, dalla cartella perCensaria\\copie.");
+    case ArchiveFailure::NotPermitted:
+        return QStringLiteral("Il server della scuola non permette questa modifica all'utente dell'insegnante: "
+                              "chiedete al tecnico della scuola.");
+    case ArchiveFailure::Unreachable:
+        return QStringLiteral("Il server della scuola non risponde: non è cambiato nulla. Controllate la rete e riprovate.");
     case ArchiveFailure::None:
     case ArchiveFailure::Other:
     case ArchiveFailure::Refused:

@@ -116,4 +116,13 @@ QString TestProgram::makeProgramFolder(const QString &parent)
     return parent;
 }
 
+QWidget *fullScreenView(QWidget *screen)
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    for (QWidget *view : screen->findChildren<QWidget *>(QStringLiteral("figureView")))
+        if (view->isVisible())
+            return view;
+    return nullptr;
+}
+
 } // namespace censaria

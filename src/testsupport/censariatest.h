@@ -95,4 +95,8 @@ private:
     std::unique_ptr<Program> program_;
 };
 
+// The full-screen view of a figure that screen shows now, once views closed earlier are
+// gone; null when none is open.
+QWidget *fullScreenView(QWidget *screen);
+
 } // namespace censaria

@@ -56,15 +56,6 @@ void swipe(QWidget *widget, int dx)
     QCoreApplication::processEvents();
 }
 
-QWidget *fullScreenView(QWidget *screen)
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    for (QWidget *view : screen->findChildren<QWidget *>(QStringLiteral("figureView")))
-        if (view->isVisible())
-            return view;
-    return nullptr;
-}
-
 // The height of the smallest type of a picture, against its own height, as the drawing
 // script wrote it into the file ("SmallestText: 0.0290"); 0 when it says nothing.
 double smallestTextShare(const QString &file)

@@ -1,6 +1,7 @@
 // The file a command run as root writes for the group to read: no link or folder that
 // another account planted on its way is ever followed.
 #include "platform/protectedfile.h"
+#include "ownfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,18 +17,6 @@
 using namespace censaria;
 
 namespace {
-
-QString ownGroup()
-{
-    const struct group *entry = getgrgid(getegid());
-    return entry ? QString::fromLocal8Bit(entry->gr_name) : QString();
-}
-
-QByteArray contentOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 struct stat statOf(const QString &path)
 {

@@ -22,15 +22,6 @@ using namespace censaria::populations;
 
 namespace {
 
-QWidget *fullScreenView(QWidget *screen)
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    for (QWidget *view : screen->findChildren<QWidget *>(QStringLiteral("figureView")))
-        if (view->isVisible())
-            return view;
-    return nullptr;
-}
-
 // Every text the figure writes when drawn over the whole recorder.
 void record(TextRecorder &recorder, const std::function<void(QPainter &, const QRectF &)> &paint)
 {

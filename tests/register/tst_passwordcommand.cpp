@@ -1,5 +1,6 @@
 // The technician's command for the teacher's password, run as a process, as sudo runs it.
 #include "register/teacherpassword.h"
+#include "ownfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,18 +16,6 @@
 using namespace censaria::classregister;
 
 namespace {
-
-QString ownGroup()
-{
-    const struct group *entry = getgrgid(getegid());
-    return entry ? QString::fromLocal8Bit(entry->gr_name) : QString();
-}
-
-QByteArray contentOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 struct Run
 {

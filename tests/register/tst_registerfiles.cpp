@@ -244,7 +244,7 @@ private slots:
     void pdfOfAHundredPupils()
     {
         RegisterModel model;
-        const RegisterDocument document(model, fillRegister(model, 100), {QStringLiteral("3ª B"), QStringLiteral("Scuola media Dante"), QDate(2026, 5, 20), QStringLiteral("questo computer")});
+        const RegisterDocument document(model, fillRegister(model, 100), {QStringLiteral("3ª B"), QStringLiteral("Scuola media Dante"), QDate(2026, 5, 20), QStringLiteral("questo computer"), 0, QString()});
         const QString path = temp_->filePath(QStringLiteral("registro.pdf"));
         QList<int> progress;
         QString error;

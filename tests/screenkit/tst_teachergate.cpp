@@ -5,6 +5,7 @@
 #include "platform/protectedfile.h"
 #include "platform/qtplatform.h"
 #include "register/teacherpassword.h"
+#include "ownfiles.h"
 
 #include <QFileInfo>
 #include <QInputDialog>
@@ -22,18 +23,6 @@ namespace {
 const QString rossi = QStringLiteral("ROSSI MARIO");
 const QString bianchi = QStringLiteral("BIANCHI ANNA");
 const QString password = QStringLiteral("Pascoli-1912");
-
-QString ownGroup()
-{
-    const struct group *entry = getgrgid(getegid());
-    return entry ? QString::fromLocal8Bit(entry->gr_name) : QString();
-}
-
-QByteArray contentOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 } // namespace
 

@@ -6,6 +6,7 @@
 
 #include "archive/archive.h"
 #include "archive/resultqueue.h"
+#include "register/registerkeeper.h"
 
 #include <QDirIterator>
 #include <QProcess>
@@ -239,6 +240,19 @@ private slots:
         QVERIFY2(texts.size() >= 2 && texts[1].contains(QStringLiteral("9 risultati non sono stati accettati"))
                      && texts[1].contains(QStringLiteral("codarisultati.sqlite")),
                  qPrintable(texts.join(u'\n')));
+    }
+
+    // A tidy-up of the register while the server is away changes nothing and says why in
+    // words a teacher understands, not in the driver's.
+    void aTidyUpWhileTheServerIsAwaySaysSo()
+    {
+        Archive archive(loadArchiveSettings({settings_}).asTeacher(), QString());
+        archive.setServerPassword(TestServer::teacherPassword(database_));
+        QCOMPARE(archive.open(), ArchiveProblem::None);
+        classregister::RegisterKeeper keeper(archive, [](const QString &) { return true; }, temp_.filePath(QStringLiteral("copie")));
+        QVERIFY(server_.control(QStringLiteral("stop")));
+        QVERIFY(!keeper.deletePupil(QStringLiteral("ROSSI MARIO"), QDateTime(QDate(2026, 3, 12), QTime(10, 0))));
+        QVERIFY2(keeper.lastError().startsWith(QStringLiteral("Il server della scuola non risponde")), qPrintable(keeper.lastError()));
     }
 
     void theServerRestartsWhilePcsRecord()

@@ -17,16 +17,6 @@
 
 namespace censaria::tour {
 
-QWidget *fullScreenView(QWidget *screen)
-{
-    // A view closed earlier goes away first.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    for (QWidget *view : screen->findChildren<QWidget *>(QStringLiteral("figureView")))
-        if (view->isVisible())
-            return view;
-    return nullptr;
-}
-
 std::unique_ptr<QWidget> paperPage(const QString &pdf, int page)
 {
     const QString stem = QFileInfo(pdf).path() + QStringLiteral("/pagina-stampata");

@@ -32,9 +32,6 @@ private:
     int count_ = 0;
 };
 
-// The figure a screen shows full-screen now; nullptr when none.
-QWidget *fullScreenView(QWidget *screen);
-
 // A page of a PDF (the first unless told) as it comes out on paper, in a widget the tour can save.
 std::unique_ptr<QWidget> paperPage(const QString &pdf, int page = 1);
 

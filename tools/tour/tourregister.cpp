@@ -64,7 +64,7 @@ std::unique_ptr<QWidget> printedPage(classregister::RegisterScreen &screen)
         QPdfWriter writer(pdf);
         const classregister::RegisterDocument document(screen.model(), screen.filter().shownRows(),
                                                        {QStringLiteral("3ª B"), QStringLiteral("Scuola secondaria di primo grado «G. Pascoli»"),
-                                                        QDate(2026, 3, 20), QStringLiteral("3 archivi raccolti")});
+                                                        QDate(2026, 3, 20), QStringLiteral("3 archivi raccolti"), 0, QString()});
         document.preparePage(writer);
         document.draw(writer);
     }
