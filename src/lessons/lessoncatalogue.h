@@ -24,8 +24,8 @@ struct LessonTopic
     QString destinationCaption;
     LessonDestination destination;
     // A second place the page leads to, on a button beside the first; most pages have none.
-    QString otherCaption;
-    LessonDestination otherDestination;
+    QString otherCaption{};
+    LessonDestination otherDestination{};
 
     bool inSequence() const { return pagina > 0; }
 };
