@@ -10,7 +10,10 @@
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
+#include <QRegularExpression>
+#include <algorithm>
 #include <cmath>
+#include <numeric>
 
 namespace censaria::populations {
 namespace {
@@ -192,9 +195,26 @@ void paintTable(QPainter &painter, const QRectF &area, const FigureTable &table,
     double labelWidth = 0;
     for (const auto &row : table.rows)
         labelWidth = std::max(labelWidth, QFontMetricsF(plain).horizontalAdvance(row.first) + t);
-    const double columnWidth = table.columns.isEmpty() ? 0 : (area.width() - labelWidth) / table.columns.size();
-    for (qsizetype c = 0; c < table.columns.size(); ++c) {
-        const QRectF heading(area.left() + labelWidth + c * columnWidth, area.top(), columnWidth, rowHeight * 2);
+    // Each column as wide as its heading's longest word or its widest value needs, and the
+    // room left shared out: a long country's name beside a short one is not cut.
+    const qsizetype count = table.columns.size();
+    QList<double> need(count, 0.0);
+    for (qsizetype c = 0; c < count; ++c) {
+        for (const QString &word : table.columns[c].first.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
+            need[c] = std::max(need[c], QFontMetricsF(bold).horizontalAdvance(word) + t * 0.5);
+        for (const auto &row : table.rows)
+            if (c < row.second.size())
+                need[c] = std::max(need[c], QFontMetricsF(bold).horizontalAdvance(row.second[c]) + t * 0.5);
+    }
+    const double needed = std::accumulate(need.begin(), need.end(), 0.0);
+    // Short of room, the gap after the labels gives up to half of itself first.
+    labelWidth -= std::clamp(needed - (area.width() - labelWidth), 0.0, t * 0.5);
+    const double room = area.width() - labelWidth;
+    QList<double> left(count + 1, area.left() + labelWidth);
+    for (qsizetype c = 0; c < count; ++c)
+        left[c + 1] = left[c] + (needed <= room ? need[c] + (room - needed) / count : room / count);
+    for (qsizetype c = 0; c < count; ++c) {
+        const QRectF heading(left[c], area.top(), left[c + 1] - left[c], rowHeight * 2);
         drawText(painter, heading.adjusted(t * 0.5, 0, 0, 0), Qt::AlignRight | Qt::AlignBottom | Qt::TextWordWrap, table.columns[c].first, bold,
                  table.columns[c].second);
         painter.fillRect(QRectF(heading.left() + t * 0.4, heading.bottom(), heading.width() - t * 0.4, type.line() * 2), table.columns[c].second);
@@ -205,9 +225,8 @@ void paintTable(QPainter &painter, const QRectF &area, const FigureTable &table,
             painter.fillRect(QRectF(area.left(), top, area.width(), rowHeight), QColor(244, 246, 248));
         drawText(painter, QRectF(area.left(), top, labelWidth, rowHeight), Qt::AlignLeft | Qt::AlignVCenter, table.rows[r].first, plain, ink);
         const QStringList &values = table.rows[r].second;
-        for (qsizetype c = 0; c < values.size() && c < table.columns.size(); ++c)
-            drawText(painter, QRectF(area.left() + labelWidth + c * columnWidth, top, columnWidth, rowHeight), Qt::AlignRight | Qt::AlignVCenter,
-                     values[c], bold, ink);
+        for (qsizetype c = 0; c < values.size() && c < count; ++c)
+            drawText(painter, QRectF(left[c], top, left[c + 1] - left[c], rowHeight), Qt::AlignRight | Qt::AlignVCenter, values[c], bold, ink);
     }
 }
 

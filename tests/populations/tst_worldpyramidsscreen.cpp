@@ -264,6 +264,13 @@ private slots:
             for (const RecordedText &t : recorder.texts)
                 QVERIFY2(QRectF(QPointF(0, 0), QSizeF(size)).adjusted(-1, -1, 1, 1).contains(t.room),
                          qPrintable(QStringLiteral("\"%1\" at %2,%3").arg(t.text).arg(t.room.x()).arg(t.room.y())));
+            // Nor is one text written over another (a long country's name over its neighbour).
+            for (qsizetype i = 0; i < recorder.texts.size(); ++i)
+                for (qsizetype j = i + 1; j < recorder.texts.size(); ++j) {
+                    const QRectF both = recorder.texts[i].room.intersected(recorder.texts[j].room);
+                    QVERIFY2(both.width() < 2 || both.height() < 2,
+                             qPrintable(QStringLiteral("\"%1\" over \"%2\"").arg(recorder.texts[i].text, recorder.texts[j].text)));
+                }
         }
     }
 
