@@ -1,8 +1,9 @@
 #pragma once
 
 // Measures what a painter draws: the height of every text (its type's em, in the
-// device's pixels) and the place of every picture, on a device of any size that draws
-// nothing. A widget is measured with widget->render(&device).
+// device's pixels) and the room it takes, and the place of every picture, on a device
+// of any size that draws nothing. A widget is measured with widget->render(&device).
+#include <QFontMetricsF>
 #include <QLineF>
 #include <QList>
 #include <QPaintDevice>
@@ -20,6 +21,7 @@ public:
     {
         QString text;
         double pixels;
+        QRectF room;
     };
 
     explicit MeasuringDevice(const QSize &size, int dpi = 96)
@@ -37,7 +39,7 @@ public:
     // The smallest text drawn, and what it says.
     Text smallest() const
     {
-        Text found{QString(), 1e9};
+        Text found{QString(), 1e9, QRectF()};
         for (const Text &t : texts)
             if (!t.text.trimmed().isEmpty() && t.pixels < found.pixels)
                 found = t;
@@ -81,12 +83,14 @@ private:
             if (state.state() & QPaintEngine::DirtyTransform)
                 transform_ = state.transform();
         }
-        void drawTextItem(const QPointF &, const QTextItem &item) override
+        void drawTextItem(const QPointF &p, const QTextItem &item) override
         {
             const QFont font = item.font();
             const double em = font.pixelSize() > 0 ? font.pixelSize() : font.pointSizeF() * device_.dpi_ / 72.0;
             const double scale = QLineF(transform_.map(QPointF(0, 0)), transform_.map(QPointF(0, 1))).length();
-            device_.texts.append({item.text(), em * scale});
+            const QFontMetricsF metrics(font);
+            const QRectF room(p.x(), p.y() - metrics.ascent(), metrics.horizontalAdvance(item.text()), metrics.height());
+            device_.texts.append({item.text(), em * scale, transform_.mapRect(room)});
         }
         void drawPixmap(const QRectF &r, const QPixmap &, const QRectF &) override { device_.pictures.append(transform_.mapRect(r)); }
         void drawImage(const QRectF &r, const QImage &, const QRectF &, Qt::ImageConversionFlags) override

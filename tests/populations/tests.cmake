@@ -3,5 +3,5 @@ censaria_add_logic_test(tst_projection ${CMAKE_CURRENT_LIST_DIR}/tst_projection.
 censaria_add_logic_test(tst_projectiontool ${CMAKE_CURRENT_LIST_DIR}/tst_projectiontool.cpp)
 target_compile_definitions(tst_projectiontool PRIVATE PROJECTION_TOOL="$<TARGET_FILE:projection>")
 add_dependencies(tst_projectiontool projection)
-censaria_add_test(tst_worldpyramidsscreen ${CMAKE_CURRENT_LIST_DIR}/tst_worldpyramidsscreen.cpp ${CMAKE_CURRENT_LIST_DIR}/textrecorder.h)
-censaria_add_test(tst_populationfuturescreen ${CMAKE_CURRENT_LIST_DIR}/tst_populationfuturescreen.cpp ${CMAKE_CURRENT_LIST_DIR}/textrecorder.h)
+censaria_add_test(tst_worldpyramidsscreen ${CMAKE_CURRENT_LIST_DIR}/tst_worldpyramidsscreen.cpp)
+censaria_add_test(tst_populationfuturescreen ${CMAKE_CURRENT_LIST_DIR}/tst_populationfuturescreen.cpp)

@@ -5,7 +5,7 @@
 #include "populations/populationfuturescreen.h"
 #include "populations/yearplayer.h"
 #include "screentest.h"
-#include "textrecorder.h"
+#include "figuremeasure.h"
 
 #include <QAccessible>
 #include <QComboBox>
@@ -160,11 +160,11 @@ private slots:
         QVERIFY(full);
         QCOMPARE(full->windowTitle(), QStringLiteral("Il futuro della popolazione: Italia, 2062"));
         full->resize(1920, 1080);
-        TextRecorder recorder(QSize(1920, 1080));
+        figuretest::MeasuringDevice recorder(QSize(1920, 1080));
         full->render(&recorder);
         full->close();
-        QVERIFY2(recorder.smallest() >= 1080 / 40.0, qPrintable(QString::number(recorder.smallest())));
-        for (const RecordedText &t : recorder.texts)
+        QVERIFY2(recorder.smallest().pixels >= 1080 / 40.0, qPrintable(QString::number(recorder.smallest().pixels)));
+        for (const figuretest::MeasuringDevice::Text &t : recorder.texts)
             QVERIFY2(QRectF(0, 0, 1920, 1080).adjusted(-1, -1, 1, 1).contains(t.room), qPrintable(t.text));
     }
 

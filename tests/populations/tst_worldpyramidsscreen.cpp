@@ -5,7 +5,7 @@
 #include "populations/worldpyramidsscreen.h"
 #include "populations/yearplayer.h"
 #include "screentest.h"
-#include "textrecorder.h"
+#include "figuremeasure.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -23,7 +23,7 @@ using namespace censaria::populations;
 namespace {
 
 // Every text the figure writes when drawn over the whole recorder.
-void record(TextRecorder &recorder, const std::function<void(QPainter &, const QRectF &)> &paint)
+void record(figuretest::MeasuringDevice &recorder, const std::function<void(QPainter &, const QRectF &)> &paint)
 {
     QPainter painter(&recorder);
     paint(painter, QRectF(QPointF(0, 0), QSizeF(recorder.width(), recorder.height())));
@@ -249,7 +249,7 @@ private slots:
             view.unit = unit;
             // The full-screen window as the whiteboard shows it; the page's figure alone.
             const bool full = size.height() > 600;
-            TextRecorder recorder(size);
+            figuretest::MeasuringDevice recorder(size);
             if (full) {
                 QWidget *window = showFigureFullScreen(screen_, QStringLiteral("Piramidi del mondo"),
                                                        [&view](QPainter &p, const QRectF &a) { paintWorldPyramids(p, a, view); });
@@ -260,8 +260,8 @@ private slots:
                 record(recorder, [&view](QPainter &p, const QRectF &a) { paintWorldPyramids(p, a, view); });
             }
             QVERIFY(recorder.texts.size() > 60);
-            QVERIFY2(recorder.smallest() >= least, qPrintable(QStringLiteral("%1 px").arg(recorder.smallest())));
-            for (const RecordedText &t : recorder.texts)
+            QVERIFY2(recorder.smallest().pixels >= least, qPrintable(QStringLiteral("%1 px").arg(recorder.smallest().pixels)));
+            for (const figuretest::MeasuringDevice::Text &t : recorder.texts)
                 QVERIFY2(QRectF(QPointF(0, 0), QSizeF(size)).adjusted(-1, -1, 1, 1).contains(t.room),
                          qPrintable(QStringLiteral("\"%1\" at %2,%3").arg(t.text).arg(t.room.x()).arg(t.room.y())));
             // Nor is one text written over another (a long country's name over its neighbour).
