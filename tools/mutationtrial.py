@@ -21,8 +21,8 @@ import sys
 import tempfile
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
-LOGIC_FOLDERS = ["platform", "archive", "register", "exercises", "simulation",
-                 "pyramids", "families", "lessons", "questionnaires"]
+LOGIC_FOLDERS = ["platform", "rtf", "archive", "register", "exercises", "simulation",
+                 "pyramids", "populations", "families", "lessons", "questionnaires"]
 WIDGETS = re.compile(r"QtWidgets|QWidget|QLabel|QPushButton|QDialog|QPainter|QApplication|QStyle|QPdfWriter|Q\w*View\b|QChart")
 FLIPPED = {"==": "!=", "!=": "==", "<=": ">", ">=": "<", "<": ">=", ">": "<="}
 COMPARISON = re.compile(r"(?<=\s)(==|!=|<=|>=|<|>)(?=\s)")
@@ -96,7 +96,9 @@ def failed_tests(result):
 
 
 def subsystem_tests(tree, path):
-    names = sorted(p.stem for p in (tree / "tests" / path.parts[1]).glob("tst_*.cpp"))
+    folder = path.parts[1]
+    names = sorted(p.stem for tests in (tree / "tests" / folder, tree / "src" / folder / "tests")
+                   for p in tests.glob("tst_*.cpp"))
     return "^(" + "|".join(names) + ")(_it_IT)?$" if names else None
 
 
