@@ -78,8 +78,8 @@ BalancesScreen::BalancesScreen(Module &module)
     addCalculations();
     addUnderstanding();
 
-    AniPushButton1_ = makeButton(canvas(), QStringLiteral("AniPushButton1"), QStringLiteral("✔  CONTROLLA"), {8560, 4300, 3240, 680},
-                                 {checkButtonStyle.arg(checkColour.name()), 12}, this, &BalancesScreen::AniPushButton1_Click);
+    checkButton_ = makeButton(canvas(), QStringLiteral("AniPushButton1"), QStringLiteral("✔  CONTROLLA"), {8560, 4300, 3240, 680},
+                                 {checkButtonStyle.arg(checkColour.name()), 12}, this, &BalancesScreen::checkAnswers);
     addCounters();
     makeButton(canvas(), QStringLiteral("CmdNUOVO"), QStringLiteral("NUOVO ESERCIZIO"), {4540, 7680, 2760, 540}, filledLook(palette::operate),
                this, &BalancesScreen::CmdNUOVO_Click);
@@ -88,7 +88,7 @@ BalancesScreen::BalancesScreen(Module &module)
     addNavigationButtons(QStringLiteral("Cmdesco"), 4540, 8340);
     addSheetButton({8560, 240, CalculatorPanel::widthTwips, 500});
     addSolution({8960, 7680, 2840, 540}, {5640, 1040, 2760, 2320});
-    submitOnEnter({TXTSNATURALE_, TXTSMIGRATORIO_, TXTPOP_}, AniPushButton1_);
+    submitOnEnter({naturalBalanceBox_, migrationBalanceBox_, finalPopulationBox_}, checkButton_);
 
     CmdNUOVO_Click();
 
@@ -100,7 +100,7 @@ BalancesScreen::BalancesScreen(Module &module)
         order << QStringLiteral("Check1(%1)").arg(i);
     order << QStringList{"AniPushButton1", "CmdNUOVO", "CmdAIUTO", "CmdSOLUZIONE", "printSheetButton", "Cmdarchivio", "Cmdtorno", "cmdmenu",
                          "Cmdesco"};
-    setKeyboardOrder(controls(order), TXTSNATURALE_);
+    setKeyboardOrder(controls(order), naturalBalanceBox_);
 }
 
 void BalancesScreen::addData()
@@ -116,32 +116,32 @@ void BalancesScreen::addData()
     const auto describe = [](QLabel *value, const char *what) { accessible::describe(value, QString::fromUtf8(what)); };
     const int rows[] = {330, 750, 1170, 1590, 2010};
     caption(QStringLiteral("Popolazione all'inizio dell'anno:"), 160, rows[0], 2860);
-    LabPOP_ = value(QStringLiteral("LabPOP"), 3060, rows[0], 1200);
+    startPopulationLabel_ = value(QStringLiteral("LabPOP"), 3060, rows[0], 1200);
     caption(QStringLiteral("Bambini nati:"), 160, rows[1], 1560);
-    Labnati_ = value(QStringLiteral("Labnati"), 1760, rows[1], 900);
+    birthsLabel_ = value(QStringLiteral("Labnati"), 1760, rows[1], 900);
     caption(QStringLiteral("pari a:"), 2760, rows[1], 700);
-    Labtassonat_ = value(QStringLiteral("Labtassonat"), 3460, rows[1], 800);
+    birthRateLabel_ = value(QStringLiteral("Labtassonat"), 3460, rows[1], 800);
     caption(QStringLiteral("/1000"), 4320, rows[1], 700);
     caption(QStringLiteral("Persone morte:"), 160, rows[2], 1560);
-    Labmorti_ = value(QStringLiteral("Labmorti"), 1760, rows[2], 900);
+    deathsLabel_ = value(QStringLiteral("Labmorti"), 1760, rows[2], 900);
     caption(QStringLiteral("pari a:"), 2760, rows[2], 700);
-    Labtassomort_ = value(QStringLiteral("Labtassomort"), 3460, rows[2], 800);
+    deathRateLabel_ = value(QStringLiteral("Labtassomort"), 3460, rows[2], 800);
     caption(QStringLiteral("/1000"), 4320, rows[2], 700);
     caption(QStringLiteral("Persone emigrate:"), 160, rows[3], 2860);
-    Labemig_ = value(QStringLiteral("Labemig"), 3060, rows[3], 1200);
+    emigrantsLabel_ = value(QStringLiteral("Labemig"), 3060, rows[3], 1200);
     caption(QStringLiteral("Persone immigrate:"), 160, rows[4], 2860);
-    Labimmig_ = value(QStringLiteral("Labimmig"), 3060, rows[4], 1200);
-    describe(LabPOP_, "Popolazione all'inizio dell'anno");
-    describe(Labnati_, "Bambini nati");
-    describe(Labtassonat_, "Tasso di natalità per mille");
-    describe(Labmorti_, "Persone morte");
-    describe(Labtassomort_, "Tasso di mortalità per mille");
-    describe(Labemig_, "Persone emigrate");
-    describe(Labimmig_, "Persone immigrate");
+    immigrantsLabel_ = value(QStringLiteral("Labimmig"), 3060, rows[4], 1200);
+    describe(startPopulationLabel_, "Popolazione all'inizio dell'anno");
+    describe(birthsLabel_, "Bambini nati");
+    describe(birthRateLabel_, "Tasso di natalità per mille");
+    describe(deathsLabel_, "Persone morte");
+    describe(deathRateLabel_, "Tasso di mortalità per mille");
+    describe(emigrantsLabel_, "Persone emigrate");
+    describe(immigrantsLabel_, "Persone immigrate");
 
-    auto *Picture1 = makeLabel(canvas(), QStringLiteral("Picture1"), QString(), {5640, 1040, 2760, 2320}, Twips::font(9));
-    Picture1->setWordWrap(true);
-    Picture1->setPixmap(pictures::migration(Picture1->size()));
+    auto *picture = makeLabel(canvas(), QStringLiteral("Picture1"), QString(), {5640, 1040, 2760, 2320}, Twips::font(9));
+    picture->setWordWrap(true);
+    picture->setPixmap(pictures::migration(picture->size()));
 }
 
 void BalancesScreen::addCalculations()
@@ -157,21 +157,21 @@ void BalancesScreen::addCalculations()
         return boxes;
     };
     caption(QStringLiteral("Saldo naturale:"), 160, 330, 1900);
-    TXTSNATURALE_ = addAnswerBox(section, QStringLiteral("TXTSNATURALE"), {2100, 330, 1400, 380});
+    naturalBalanceBox_ = addAnswerBox(section, QStringLiteral("TXTSNATURALE"), {2100, 330, 1400, 380});
     caption(QStringLiteral("Il saldo naturale è:"), 3760, 330, 2200);
-    Check2_ = signs(QStringLiteral("Check2"), 330);
+    naturalSignBoxes_ = signs(QStringLiteral("Check2"), 330);
     caption(QStringLiteral("Saldo migratorio:"), 160, 750, 1900);
-    TXTSMIGRATORIO_ = addAnswerBox(section, QStringLiteral("TXTSMIGRATORIO"), {2100, 750, 1400, 380});
+    migrationBalanceBox_ = addAnswerBox(section, QStringLiteral("TXTSMIGRATORIO"), {2100, 750, 1400, 380});
     caption(QStringLiteral("Il saldo migratorio è:"), 3760, 750, 2200);
-    Check3_ = signs(QStringLiteral("Check3"), 750);
+    migrationSignBoxes_ = signs(QStringLiteral("Check3"), 750);
     caption(QStringLiteral("POPOLAZIONE ALLA FINE DELL'ANNO:"), 160, 1170, 4200);
-    TXTPOP_ = addAnswerBox(section, QStringLiteral("TXTPOP"), {4400, 1170, 1600, 380});
-    accessible::name(TXTSNATURALE_, QStringLiteral("Saldo naturale"));
-    accessible::name(TXTSMIGRATORIO_, QStringLiteral("Saldo migratorio"));
-    accessible::name(TXTPOP_, QStringLiteral("Popolazione alla fine dell'anno"));
+    finalPopulationBox_ = addAnswerBox(section, QStringLiteral("TXTPOP"), {4400, 1170, 1600, 380});
+    accessible::name(naturalBalanceBox_, QStringLiteral("Saldo naturale"));
+    accessible::name(migrationBalanceBox_, QStringLiteral("Saldo migratorio"));
+    accessible::name(finalPopulationBox_, QStringLiteral("Popolazione alla fine dell'anno"));
     for (int i = 0; i < 2; ++i) {
-        accessible::name(Check2_[i], QStringLiteral("Il saldo naturale è %1").arg(Check2_[i]->text()));
-        accessible::name(Check3_[i], QStringLiteral("Il saldo migratorio è %1").arg(Check3_[i]->text()));
+        accessible::name(naturalSignBoxes_[i], QStringLiteral("Il saldo naturale è %1").arg(naturalSignBoxes_[i]->text()));
+        accessible::name(migrationSignBoxes_[i], QStringLiteral("Il saldo migratorio è %1").arg(migrationSignBoxes_[i]->text()));
     }
 }
 
@@ -187,11 +187,11 @@ void BalancesScreen::addUnderstanding()
     auto *options = new QWidget(section);
     options->setGeometry(Twips::rect(120, 660, 4400, 1480));
     for (int i = 0; i < BalancesExercise::optionCount; ++i)
-        Option3_[i] = addChoice<QRadioButton>(options, QStringLiteral("Option3(%1)").arg(i), BalancesExercise::optionCaption(i),
+        regionOptions_[i] = addChoice<QRadioButton>(options, QStringLiteral("Option3(%1)").arg(i), BalancesExercise::optionCaption(i),
                                               {40, i * 370, 4300, 340});
     heading(QStringLiteral("Lo capisco dai seguenti fatti: (tre risposte)"), 4800, 5000);
     for (int i = 0; i < BalancesExercise::factCount; ++i)
-        Check1_[i] = addChoice<QCheckBox>(section, QStringLiteral("Check1(%1)").arg(i), BalancesExercise::factCaption(i),
+        factBoxes_[i] = addChoice<QCheckBox>(section, QStringLiteral("Check1(%1)").arg(i), BalancesExercise::factCaption(i),
                                           {4800, 660 + i * 270, 6600, 250});
 }
 
@@ -204,44 +204,44 @@ void BalancesScreen::addCounters()
     caption(QStringLiteral("sbagliate"), {3200, 7620, 1000, 280}, 8, Qt::AlignCenter);
     caption(QStringLiteral("Calcoli:"), {200, 7920, 1900, 380}, 9.5, Qt::AlignRight | Qt::AlignVCenter);
     caption(QStringLiteral("Comprensione:"), {200, 8380, 1900, 380}, 9.5, Qt::AlignRight | Qt::AlignVCenter);
-    Labcalcgiusti_ = addValueLabel(canvas(), QStringLiteral("Labcalcgiusti"), {2250, 7920, 800, 380});
-    LabcalcSB_ = addValueLabel(canvas(), QStringLiteral("LabcalcSB"), {3300, 7920, 800, 380});
-    Labcompgiusti_ = addValueLabel(canvas(), QStringLiteral("Labcompgiusti"), {2250, 8380, 800, 380});
-    LabcompSB_ = addValueLabel(canvas(), QStringLiteral("LabcompSB"), {3300, 8380, 800, 380});
-    accessible::describe(Labcalcgiusti_, QStringLiteral("Calcoli, risposte giuste"));
-    accessible::describe(LabcalcSB_, QStringLiteral("Calcoli, risposte sbagliate"));
-    accessible::describe(Labcompgiusti_, QStringLiteral("Comprensione, risposte giuste"));
-    accessible::describe(LabcompSB_, QStringLiteral("Comprensione, risposte sbagliate"));
-    for (QLabel *right : {Labcalcgiusti_, Labcompgiusti_})
+    calculationsRightLabel_ = addValueLabel(canvas(), QStringLiteral("Labcalcgiusti"), {2250, 7920, 800, 380});
+    calculationsWrongLabel_ = addValueLabel(canvas(), QStringLiteral("LabcalcSB"), {3300, 7920, 800, 380});
+    understandingRightLabel_ = addValueLabel(canvas(), QStringLiteral("Labcompgiusti"), {2250, 8380, 800, 380});
+    understandingWrongLabel_ = addValueLabel(canvas(), QStringLiteral("LabcompSB"), {3300, 8380, 800, 380});
+    accessible::describe(calculationsRightLabel_, QStringLiteral("Calcoli, risposte giuste"));
+    accessible::describe(calculationsWrongLabel_, QStringLiteral("Calcoli, risposte sbagliate"));
+    accessible::describe(understandingRightLabel_, QStringLiteral("Comprensione, risposte giuste"));
+    accessible::describe(understandingWrongLabel_, QStringLiteral("Comprensione, risposte sbagliate"));
+    for (QLabel *right : {calculationsRightLabel_, understandingRightLabel_})
         right->setStyleSheet(right->styleSheet() + QStringLiteral("color: #15803d;"));
-    for (QLabel *wrong : {LabcalcSB_, LabcompSB_})
+    for (QLabel *wrong : {calculationsWrongLabel_, understandingWrongLabel_})
         wrong->setStyleSheet(wrong->styleSheet() + QStringLiteral("color: #b91c1c;"));
 }
 
 void BalancesScreen::CmdNUOVO_Click()
 {
-    for (QLineEdit *box : {TXTPOP_, TXTSMIGRATORIO_, TXTSNATURALE_})
+    for (QLineEdit *box : {finalPopulationBox_, migrationBalanceBox_, naturalBalanceBox_})
         box->clear();
-    for (QCheckBox *box : {Check2_[0], Check2_[1], Check3_[0], Check3_[1]})
+    for (QCheckBox *box : {naturalSignBoxes_[0], naturalSignBoxes_[1], migrationSignBoxes_[0], migrationSignBoxes_[1]})
         box->setChecked(false);
-    for (QRadioButton *option : Option3_) {
+    for (QRadioButton *option : regionOptions_) {
         option->setAutoExclusive(false);
         option->setChecked(false);
         option->setAutoExclusive(true);
     }
-    for (QCheckBox *fact : Check1_)
+    for (QCheckBox *fact : factBoxes_)
         fact->setChecked(false);
 
     module().platform().random->reseedFromClock(*module().platform().clock);
     exercise_.generate(*module().platform().random);
     checked_ = false;
-    LabPOP_->setText(numbers::toText(exercise_.popinizio));
-    Labnati_->setText(numbers::toText(exercise_.nati));
-    Labmorti_->setText(numbers::toText(exercise_.morti));
-    Labemig_->setText(numbers::toText(exercise_.emigrati));
-    Labimmig_->setText(numbers::toText(exercise_.immigrati));
-    Labtassonat_->setText(exercise_.tassoNatText());
-    Labtassomort_->setText(exercise_.tassoMortText());
+    startPopulationLabel_->setText(numbers::toText(exercise_.popinizio));
+    birthsLabel_->setText(numbers::toText(exercise_.nati));
+    deathsLabel_->setText(numbers::toText(exercise_.morti));
+    emigrantsLabel_->setText(numbers::toText(exercise_.emigrati));
+    immigrantsLabel_->setText(numbers::toText(exercise_.immigrati));
+    birthRateLabel_->setText(exercise_.tassoNatText());
+    deathRateLabel_->setText(exercise_.tassoMortText());
     showMarks();
 }
 
@@ -253,24 +253,24 @@ QGroupBox *BalancesScreen::addSection(const QString &name, const QString &title,
 BalancesExercise::Answers BalancesScreen::answers() const
 {
     BalancesExercise::Answers a;
-    a.pop = TXTPOP_->text();
-    a.saldoNaturale = TXTSNATURALE_->text();
-    a.saldoMigratorio = TXTSMIGRATORIO_->text();
+    a.pop = finalPopulationBox_->text();
+    a.saldoNaturale = naturalBalanceBox_->text();
+    a.saldoMigratorio = migrationBalanceBox_->text();
     for (int i = 0; i < 2; ++i) {
-        a.segnoNat[i] = Check2_[i]->isChecked();
-        a.segnoMig[i] = Check3_[i]->isChecked();
+        a.segnoNat[i] = naturalSignBoxes_[i]->isChecked();
+        a.segnoMig[i] = migrationSignBoxes_[i]->isChecked();
     }
     for (int i = 0; i < BalancesExercise::optionCount; ++i)
-        if (Option3_[i]->isChecked())
+        if (regionOptions_[i]->isChecked())
             a.option = i;
     for (int i = 0; i < BalancesExercise::factCount; ++i)
-        a.facts[i] = Check1_[i]->isChecked();
+        a.facts[i] = factBoxes_[i]->isChecked();
     return a;
 }
 
-void BalancesScreen::AniPushButton1_Click()
+void BalancesScreen::checkAnswers()
 {
-    pulse(AniPushButton1_, checkButtonStyle);
+    pulse(checkButton_, checkButtonStyle);
     const BalancesExercise::Answers given = answers();
     if (const QList<BalancesExercise::Missing> missing = BalancesExercise::missing(given); !missing.isEmpty()) {
         askToComplete(missing);
@@ -293,12 +293,12 @@ void BalancesScreen::askToComplete(const QList<BalancesExercise::Missing> &missi
     using M = BalancesExercise::Missing;
     const auto place = [this](M what) -> std::pair<QString, QWidget *> {
         switch (what) {
-        case M::SaldoNaturale: return {QStringLiteral("il saldo naturale"), TXTSNATURALE_};
-        case M::SegnoNat: return {QStringLiteral("il segno del saldo naturale"), Check2_[0]};
-        case M::SaldoMigratorio: return {QStringLiteral("il saldo migratorio"), TXTSMIGRATORIO_};
-        case M::SegnoMig: return {QStringLiteral("il segno del saldo migratorio"), Check3_[0]};
-        case M::Pop: return {QStringLiteral("la popolazione alla fine dell'anno"), TXTPOP_};
-        case M::Option: return {QStringLiteral("il tipo di regione («Questi dati sono tipici di:»)"), Option3_[0]};
+        case M::SaldoNaturale: return {QStringLiteral("il saldo naturale"), naturalBalanceBox_};
+        case M::SegnoNat: return {QStringLiteral("il segno del saldo naturale"), naturalSignBoxes_[0]};
+        case M::SaldoMigratorio: return {QStringLiteral("il saldo migratorio"), migrationBalanceBox_};
+        case M::SegnoMig: return {QStringLiteral("il segno del saldo migratorio"), migrationSignBoxes_[0]};
+        case M::Pop: return {QStringLiteral("la popolazione alla fine dell'anno"), finalPopulationBox_};
+        case M::Option: return {QStringLiteral("il tipo di regione («Questi dati sono tipici di:»)"), regionOptions_[0]};
         }
         return {};
     };
@@ -317,18 +317,18 @@ void BalancesScreen::showMarks()
     const auto paint = [](QWidget *control, bool red, const QColor &normal) {
         setControlColour(control, red ? palette::wrong : normal);
     };
-    paint(TXTPOP_, marks.pop, palette::answer);
-    paint(TXTSNATURALE_, marks.saldoNaturale, palette::answer);
-    paint(TXTSMIGRATORIO_, marks.saldoMigratorio, palette::answer);
+    paint(finalPopulationBox_, marks.pop, palette::answer);
+    paint(naturalBalanceBox_, marks.saldoNaturale, palette::answer);
+    paint(migrationBalanceBox_, marks.saldoMigratorio, palette::answer);
     for (int i = 0; i < 2; ++i) {
-        paint(Check2_[i], marks.segnoNat[i], palette::answer);
-        paint(Check3_[i], marks.segnoMig[i], palette::answer);
+        paint(naturalSignBoxes_[i], marks.segnoNat[i], palette::answer);
+        paint(migrationSignBoxes_[i], marks.segnoMig[i], palette::answer);
     }
     const QColor buttonFace = QApplication::palette().color(QPalette::Button);
     for (int i = 0; i < BalancesExercise::optionCount; ++i)
-        paint(Option3_[i], marks.options[i], buttonFace);
+        paint(regionOptions_[i], marks.options[i], buttonFace);
     for (int i = 0; i < BalancesExercise::factCount; ++i)
-        paint(Check1_[i], marks.facts[i], buttonFace);
+        paint(factBoxes_[i], marks.facts[i], buttonFace);
 }
 
 // Beside every red, a cross; after a check, a tick on the numbers and signs found right.
@@ -340,21 +340,21 @@ void BalancesScreen::showVerdicts()
         const QString note = red && exercise_.isRevealed(which) ? QStringLiteral("la soluzione è %1").arg(exercise_.expected(which)) : QString();
         showVerdict(box, verdict(red, true), false, note);
     };
-    number(TXTPOP_, BalancesExercise::Pop, marks.pop);
-    number(TXTSNATURALE_, BalancesExercise::SaldoNaturale, marks.saldoNaturale);
-    number(TXTSMIGRATORIO_, BalancesExercise::SaldoMigratorio, marks.saldoMigratorio);
+    number(finalPopulationBox_, BalancesExercise::Pop, marks.pop);
+    number(naturalBalanceBox_, BalancesExercise::SaldoNaturale, marks.saldoNaturale);
+    number(migrationBalanceBox_, BalancesExercise::SaldoMigratorio, marks.saldoMigratorio);
     for (int i = 0; i < 2; ++i) {
-        showVerdict(Check2_[i], verdict(marks.segnoNat[i], Check2_[i]->isChecked()));
-        showVerdict(Check3_[i], verdict(marks.segnoMig[i], Check3_[i]->isChecked()));
+        showVerdict(naturalSignBoxes_[i], verdict(marks.segnoNat[i], naturalSignBoxes_[i]->isChecked()));
+        showVerdict(migrationSignBoxes_[i], verdict(marks.segnoMig[i], migrationSignBoxes_[i]->isChecked()));
     }
     for (int i = 0; i < BalancesExercise::optionCount; ++i)
-        showVerdict(Option3_[i], marks.options[i] ? Verdict::Wrong : Verdict::None);
+        showVerdict(regionOptions_[i], marks.options[i] ? Verdict::Wrong : Verdict::None);
     for (int i = 0; i < BalancesExercise::factCount; ++i)
-        showVerdict(Check1_[i], marks.facts[i] ? Verdict::Wrong : Verdict::None);
+        showVerdict(factBoxes_[i], marks.facts[i] ? Verdict::Wrong : Verdict::None);
     // The red option is the one that should have been chosen.
     for (int i = 0; i < BalancesExercise::optionCount; ++i)
         if (marks.options[i])
-            accessible::describe(Option3_[i], QStringLiteral("sbagliato: la risposta giusta era questa"));
+            accessible::describe(regionOptions_[i], QStringLiteral("sbagliato: la risposta giusta era questa"));
     updateSolution();
     // A tick box with a mark has less room for its caption.
     fitTextsAgain();
@@ -365,18 +365,18 @@ QList<QLineEdit *> BalancesScreen::wrongBoxes() const
     const BalancesExercise::Marks &marks = exercise_.marks();
     QList<QLineEdit *> boxes;
     if (marks.saldoNaturale)
-        boxes << TXTSNATURALE_;
+        boxes << naturalBalanceBox_;
     if (marks.saldoMigratorio)
-        boxes << TXTSMIGRATORIO_;
+        boxes << migrationBalanceBox_;
     if (marks.pop)
-        boxes << TXTPOP_;
+        boxes << finalPopulationBox_;
     return boxes;
 }
 
 QString BalancesScreen::revealSolution(QLineEdit *box)
 {
-    const BalancesExercise::NumberAnswer which = box == TXTPOP_ ? BalancesExercise::Pop
-        : box == TXTSNATURALE_                                 ? BalancesExercise::SaldoNaturale
+    const BalancesExercise::NumberAnswer which = box == finalPopulationBox_ ? BalancesExercise::Pop
+        : box == naturalBalanceBox_                                 ? BalancesExercise::SaldoNaturale
                                                                : BalancesExercise::SaldoMigratorio;
     exercise_.reveal(which);
     showVerdicts();
@@ -386,10 +386,10 @@ QString BalancesScreen::revealSolution(QLineEdit *box)
 void BalancesScreen::showCounters()
 {
     const BalancesExercise::Counters &c = exercise_.counters();
-    Labcalcgiusti_->setText(numbers::toText(c.calcGiusti));
-    LabcalcSB_->setText(numbers::toText(c.calcSB));
-    Labcompgiusti_->setText(numbers::toText(c.compGiusti));
-    LabcompSB_->setText(numbers::toText(c.compSB));
+    calculationsRightLabel_->setText(numbers::toText(c.calcGiusti));
+    calculationsWrongLabel_->setText(numbers::toText(c.calcSB));
+    understandingRightLabel_->setText(numbers::toText(c.compGiusti));
+    understandingWrongLabel_->setText(numbers::toText(c.compSB));
 }
 
 bool BalancesScreen::record()

@@ -21,8 +21,11 @@ public:
 
     const BalancesExercise &exercise() const { return exercise_; }
 
+    // "NUOVO ESERCIZIO": a new problem; the counters and the calculator stay.
     void CmdNUOVO_Click();
-    void AniPushButton1_Click();
+    // The check button: judges every answer, adds to the counters and records them.
+    void checkAnswers();
+    // "AIUTO?": the formulas and the hints.
     void CmdAIUTO_Click();
 
 protected:
@@ -46,13 +49,18 @@ private:
 
     BalancesExercise exercise_;
     bool recorded_ = true; // the counters shown are stored
-    QLabel *LabPOP_, *Labnati_, *Labtassonat_, *Labmorti_, *Labtassomort_, *Labemig_, *Labimmig_;
-    QLineEdit *TXTPOP_, *TXTSNATURALE_, *TXTSMIGRATORIO_;
-    std::array<QCheckBox *, 2> Check2_{}, Check3_{};
-    std::array<QRadioButton *, BalancesExercise::optionCount> Option3_{};
-    std::array<QCheckBox *, BalancesExercise::factCount> Check1_{};
-    QLabel *Labcalcgiusti_, *LabcalcSB_, *Labcompgiusti_, *LabcompSB_;
-    QPushButton *AniPushButton1_;
+    // The controls, with their objectNames.
+    QLabel *startPopulationLabel_; // LabPOP
+    QLabel *birthsLabel_, *birthRateLabel_; // Labnati, Labtassonat
+    QLabel *deathsLabel_, *deathRateLabel_; // Labmorti, Labtassomort
+    QLabel *emigrantsLabel_, *immigrantsLabel_; // Labemig, Labimmig
+    QLineEdit *naturalBalanceBox_, *migrationBalanceBox_, *finalPopulationBox_; // TXTSNATURALE, TXTSMIGRATORIO, TXTPOP
+    std::array<QCheckBox *, 2> naturalSignBoxes_{}, migrationSignBoxes_{}; // Check2(0..1), Check3(0..1): "positivo", "negativo"
+    std::array<QRadioButton *, BalancesExercise::optionCount> regionOptions_{}; // Option3(0..3)
+    std::array<QCheckBox *, BalancesExercise::factCount> factBoxes_{};          // Check1(0..5)
+    QLabel *calculationsRightLabel_, *calculationsWrongLabel_; // Labcalcgiusti, LabcalcSB
+    QLabel *understandingRightLabel_, *understandingWrongLabel_; // Labcompgiusti, LabcompSB
+    QPushButton *checkButton_; // AniPushButton1
     bool checked_ = false; // the problem on screen has been checked
 };
 

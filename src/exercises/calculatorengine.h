@@ -39,7 +39,6 @@ public:
     int operandCount() const { return operandCount_; }
     QString lastInput() const { return lastInput_; }
     QString pendingOperator() const { return pendingOperator_; }
-    bool decimalFlag() const { return decimalFlag_; }
     Operand firstOperand() const { return firstOperand_; }
     Operand secondOperand() const { return secondOperand_; }
 

@@ -52,7 +52,6 @@ protected:
     // draws them, on paper with their solutions on a page of their own.
     void addSheetButton(QRect twips);
     virtual std::unique_ptr<Worksheet> makeSheet(int problems) = 0;
-    QLabel *solutionPanel() const { return solutionPanel_; }
 
 private:
     void showNextSolution();

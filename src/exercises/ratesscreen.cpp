@@ -65,8 +65,8 @@ RatesScreen::RatesScreen(Module &module)
     addHeading(QStringLiteral("Con l'aiuto della calcolatrice, inserisci le risposte corrette nei riquadri arancioni"),
                palette::study);
 
-    QGroupBox *Frame1 = frames_[0] = addProblemFrame(QStringLiteral("Frame1"), QStringLiteral("Primo esercizio"), 200);
-    QGroupBox *Frame2 = frames_[1] = addProblemFrame(QStringLiteral("Frame2"), QStringLiteral("Secondo esercizio"), 4460);
+    QGroupBox *firstFrame = frames_[0] = addProblemFrame(QStringLiteral("Frame1"), QStringLiteral("Primo esercizio"), 200);
+    QGroupBox *secondFrame = frames_[1] = addProblemFrame(QStringLiteral("Frame2"), QStringLiteral("Secondo esercizio"), 4460);
 
     const auto caption = [this](QGroupBox *frame, const QString &text, int top) {
         makeLabel(frame, QString(), text, {captionLeft, top, captionWidth, rowHeight}, Twips::font(10), Qt::AlignVCenter)->setWordWrap(true);
@@ -84,52 +84,52 @@ RatesScreen::RatesScreen(Module &module)
         accessible::name(answerBoxes_[which], accessible::fromCaption(text), frame->title());
     };
 
-    labpopiniz_ = given(Frame1, QStringLiteral("labpopiniz"), QStringLiteral("Popolazione iniziale"), 0);
-    Labtassonat_ = given(Frame1, QStringLiteral("Labtassonat"), QStringLiteral("Tasso di natalità /1000"), 1);
-    Labtassomort_ = given(Frame1, QStringLiteral("Labtassomort"), QStringLiteral("Tasso di mortalità /1000"), 2);
-    answer(Frame1, QStringLiteral("txtnati"), QStringLiteral("Numero di nati"), 0, RatesExercise::Nati1);
-    answer(Frame1, QStringLiteral("txtmorti"), QStringLiteral("Numero di morti"), 1, RatesExercise::Morti1);
-    answer(Frame1, QStringLiteral("Txtsaldo"), QStringLiteral("Saldo naturale"), 2, RatesExercise::Saldo1);
-    answer(Frame1, QStringLiteral("Txtpopfine"), QStringLiteral("Popolazione finale:"), 3, RatesExercise::PopFinale1);
+    firstPopulationLabel_ = given(firstFrame, QStringLiteral("labpopiniz"), QStringLiteral("Popolazione iniziale"), 0);
+    firstBirthRateLabel_ = given(firstFrame, QStringLiteral("Labtassonat"), QStringLiteral("Tasso di natalità /1000"), 1);
+    firstDeathRateLabel_ = given(firstFrame, QStringLiteral("Labtassomort"), QStringLiteral("Tasso di mortalità /1000"), 2);
+    answer(firstFrame, QStringLiteral("txtnati"), QStringLiteral("Numero di nati"), 0, RatesExercise::Nati1);
+    answer(firstFrame, QStringLiteral("txtmorti"), QStringLiteral("Numero di morti"), 1, RatesExercise::Morti1);
+    answer(firstFrame, QStringLiteral("Txtsaldo"), QStringLiteral("Saldo naturale"), 2, RatesExercise::Saldo1);
+    answer(firstFrame, QStringLiteral("Txtpopfine"), QStringLiteral("Popolazione finale:"), 3, RatesExercise::PopFinale1);
 
-    Lab1popinizio_ = given(Frame2, QStringLiteral("Lab1popinizio"), QStringLiteral("Popolazione iniziale"), 0);
-    Lab1nati_ = given(Frame2, QStringLiteral("Lab1nati"), QStringLiteral("Numero di nati"), 1);
-    Lab1morti_ = given(Frame2, QStringLiteral("Lab1morti"), QStringLiteral("Numero di morti"), 2);
-    answer(Frame2, QStringLiteral("Txt1nati"), QStringLiteral("Tasso di natalità/1000"), 0, RatesExercise::TassoNat2);
-    answer(Frame2, QStringLiteral("txt1morti"), QStringLiteral("Tasso di mortalità/1000"), 1, RatesExercise::TassoMort2);
-    answer(Frame2, QStringLiteral("txt1saldo"), QStringLiteral("Saldo naturale"), 2, RatesExercise::Saldo2);
-    answer(Frame2, QStringLiteral("txt1popfine"), QStringLiteral("Popolazione finale"), 3, RatesExercise::PopFinale2);
+    secondPopulationLabel_ = given(secondFrame, QStringLiteral("Lab1popinizio"), QStringLiteral("Popolazione iniziale"), 0);
+    secondBirthsLabel_ = given(secondFrame, QStringLiteral("Lab1nati"), QStringLiteral("Numero di nati"), 1);
+    secondDeathsLabel_ = given(secondFrame, QStringLiteral("Lab1morti"), QStringLiteral("Numero di morti"), 2);
+    answer(secondFrame, QStringLiteral("Txt1nati"), QStringLiteral("Tasso di natalità/1000"), 0, RatesExercise::TassoNat2);
+    answer(secondFrame, QStringLiteral("txt1morti"), QStringLiteral("Tasso di mortalità/1000"), 1, RatesExercise::TassoMort2);
+    answer(secondFrame, QStringLiteral("txt1saldo"), QStringLiteral("Saldo naturale"), 2, RatesExercise::Saldo2);
+    answer(secondFrame, QStringLiteral("txt1popfine"), QStringLiteral("Popolazione finale"), 3, RatesExercise::PopFinale2);
 
-    accessible::describe(makeButton(Frame1, QStringLiteral("Cmdhelp1"), QStringLiteral("Aiuto"), {valueLeft, 4320, valueWidth, 380},
+    accessible::describe(makeButton(firstFrame, QStringLiteral("Cmdhelp1"), QStringLiteral("Aiuto"), {valueLeft, 4320, valueWidth, 380},
                                     filledLook(helpColour), this, &RatesScreen::Cmdhelp1_Click),
                          QStringLiteral("Le formule del primo esercizio"));
-    accessible::describe(makeButton(Frame2, QStringLiteral("Cmdhelp2"), QStringLiteral("Aiuto"), {valueLeft, 4320, valueWidth, 380},
+    accessible::describe(makeButton(secondFrame, QStringLiteral("Cmdhelp2"), QStringLiteral("Aiuto"), {valueLeft, 4320, valueWidth, 380},
                                     filledLook(helpColour), this, &RatesScreen::Cmdhelp2_Click),
                          QStringLiteral("Le formule del secondo esercizio"));
 
     placeCalculator(8720, frameTop);
-    Image2_ = makeLabel(canvas(), QStringLiteral("Image2"), QString(), {8720, 4320, CalculatorPanel::widthTwips, 1400}, Twips::font(9));
-    Image2_->setWordWrap(true);
-    Image2_->setPixmap(pictures::crowd(Image2_->size(), palette::operate));
+    picture_ = makeLabel(canvas(), QStringLiteral("Image2"), QString(), {8720, 4320, CalculatorPanel::widthTwips, 1400}, Twips::font(9));
+    picture_->setWordWrap(true);
+    picture_->setPixmap(pictures::crowd(picture_->size(), palette::operate));
 
-    CMDRISULT_ = makeButton(canvas(), QStringLiteral("CMDRISULT"), QStringLiteral("CORREGGI"), {200, 6300, 2000, 600},
+    correctButton_ = makeButton(canvas(), QStringLiteral("CMDRISULT"), QStringLiteral("CORREGGI"), {200, 6300, 2000, 600},
                             filledLook(actionColour), this, &RatesScreen::CMDRISULT_Click);
     makeButton(canvas(), QStringLiteral("CmdNUOVO"), QStringLiteral("Nuova situazione"), {2340, 6300, 2000, 600}, filledLook(helpColour),
                this, &RatesScreen::CmdNUOVO_Click);
     addCounters();
 
-    Label20_ = makeLabel(canvas(), QStringLiteral("Label20"), QString(), {200, 120, 8400, 5880}, Twips::font(10.5, true),
+    helpPanel_ = makeLabel(canvas(), QStringLiteral("Label20"), QString(), {200, 120, 8400, 5880}, Twips::font(10.5, true),
                          Qt::AlignLeft | Qt::AlignTop);
-    Label20_->setStyleSheet(QStringLiteral("background: #fff7d6; color: #1d2330; border: 3px solid #c49a2c; border-radius: 8px;"));
-    Label20_->hide();
-    cmdok_ = makeButton(canvas(), QStringLiteral("cmdok"), QStringLiteral("OK"), {3800, 5160, 1200, 540}, filledLook(helpColour), this,
+    helpPanel_->setStyleSheet(QStringLiteral("background: #fff7d6; color: #1d2330; border: 3px solid #c49a2c; border-radius: 8px;"));
+    helpPanel_->hide();
+    helpOkButton_ = makeButton(canvas(), QStringLiteral("cmdok"), QStringLiteral("OK"), {3800, 5160, 1200, 540}, filledLook(helpColour), this,
                         &RatesScreen::cmdok_Click);
-    cmdok_->hide();
+    helpOkButton_->hide();
 
     addNavigationButtons(QStringLiteral("Cmdfine"), 4640, 7980);
     addSheetButton({8720, 240, CalculatorPanel::widthTwips, 500});
     addSolution({8720, 4320, CalculatorPanel::widthTwips, 460}, {8720, 4820, CalculatorPanel::widthTwips, 1240});
-    submitOnEnter({answerBoxes_.begin(), answerBoxes_.end()}, CMDRISULT_);
+    submitOnEnter({answerBoxes_.begin(), answerBoxes_.end()}, correctButton_);
 
     calculator()->reset();
     for (QLineEdit *box : answerBoxes_)
@@ -164,17 +164,17 @@ void RatesScreen::addCounters()
     caption(QStringLiteral("Risposte giuste"), {left + 3600, 6100, 1300, 360}, 8, Qt::AlignCenter);
     caption(QStringLiteral("Esercizio attuale:"), {left, 6500, 2100, 420}, 10, Qt::AlignRight | Qt::AlignVCenter);
     caption(QStringLiteral("Totale:"), {left, 7040, 2100, 420}, 10, Qt::AlignRight | Qt::AlignVCenter);
-    Label6_ = addValueLabel(canvas(), QStringLiteral("Label6"), {left + 2400, 6500, 900, 420});
-    Label2_ = addValueLabel(canvas(), QStringLiteral("Label2"), {left + 3800, 6500, 900, 420});
-    Label11_ = addValueLabel(canvas(), QStringLiteral("Label11"), {left + 2400, 7040, 900, 420});
-    Label4_ = addValueLabel(canvas(), QStringLiteral("Label4"), {left + 3800, 7040, 900, 420});
-    accessible::describe(Label6_, QStringLiteral("Risposte sbagliate, esercizio attuale"));
-    accessible::describe(Label2_, QStringLiteral("Risposte giuste, esercizio attuale"));
-    accessible::describe(Label11_, QStringLiteral("Risposte sbagliate, totale"));
-    accessible::describe(Label4_, QStringLiteral("Risposte giuste, totale"));
-    for (QLabel *wrong : {Label6_, Label11_})
+    wrongNowLabel_ = addValueLabel(canvas(), QStringLiteral("Label6"), {left + 2400, 6500, 900, 420});
+    rightNowLabel_ = addValueLabel(canvas(), QStringLiteral("Label2"), {left + 3800, 6500, 900, 420});
+    wrongTotalLabel_ = addValueLabel(canvas(), QStringLiteral("Label11"), {left + 2400, 7040, 900, 420});
+    rightTotalLabel_ = addValueLabel(canvas(), QStringLiteral("Label4"), {left + 3800, 7040, 900, 420});
+    accessible::describe(wrongNowLabel_, QStringLiteral("Risposte sbagliate, esercizio attuale"));
+    accessible::describe(rightNowLabel_, QStringLiteral("Risposte giuste, esercizio attuale"));
+    accessible::describe(wrongTotalLabel_, QStringLiteral("Risposte sbagliate, totale"));
+    accessible::describe(rightTotalLabel_, QStringLiteral("Risposte giuste, totale"));
+    for (QLabel *wrong : {wrongNowLabel_, wrongTotalLabel_})
         wrong->setStyleSheet(wrong->styleSheet() + QStringLiteral("color: #b91c1c;"));
-    for (QLabel *right : {Label2_, Label4_})
+    for (QLabel *right : {rightNowLabel_, rightTotalLabel_})
         right->setStyleSheet(right->styleSheet() + QStringLiteral("color: #15803d;"));
 }
 
@@ -182,19 +182,19 @@ void RatesScreen::generate(RatesExercise::Moment moment)
 {
     module().platform().random->reseedFromClock(*module().platform().clock);
     exercise_.generate(*module().platform().random, moment);
-    labpopiniz_->setText(numbers::toText(exercise_.popiniziale1));
-    Labtassonat_->setText(numbers::toText(exercise_.tassonat1));
-    Labtassomort_->setText(numbers::toText(exercise_.tassomort1));
-    Lab1popinizio_->setText(numbers::toText(exercise_.popiniziale2));
-    Lab1nati_->setText(numbers::toText(exercise_.nati2));
-    Lab1morti_->setText(numbers::toText(exercise_.morti2));
+    firstPopulationLabel_->setText(numbers::toText(exercise_.popiniziale1));
+    firstBirthRateLabel_->setText(numbers::toText(exercise_.tassonat1));
+    firstDeathRateLabel_->setText(numbers::toText(exercise_.tassomort1));
+    secondPopulationLabel_->setText(numbers::toText(exercise_.popiniziale2));
+    secondBirthsLabel_->setText(numbers::toText(exercise_.nati2));
+    secondDeathsLabel_->setText(numbers::toText(exercise_.morti2));
 }
 
 void RatesScreen::CmdNUOVO_Click()
 {
-    CMDRISULT_->setEnabled(true);
-    Label2_->clear();
-    Label6_->clear();
+    correctButton_->setEnabled(true);
+    rightNowLabel_->clear();
+    wrongNowLabel_->clear();
     for (QLineEdit *box : answerBoxes_) {
         box->clear();
         setControlColour(box, blankColour);
@@ -221,11 +221,11 @@ void RatesScreen::CMDRISULT_Click()
             setControlColour(answerBoxes_[i], palette::wrong);
         showVerdict(answerBoxes_[i], correction.wrong[i] ? Verdict::Wrong : Verdict::Right);
     }
-    Label2_->setText(numbers::toText(correction.giusti));
-    Label6_->setText(numbers::toText(correction.sbagliati));
-    Label4_->setText(numbers::toText(exercise_.totgiusti));
-    Label11_->setText(numbers::toText(exercise_.totsbagliati));
-    CMDRISULT_->setEnabled(false);
+    rightNowLabel_->setText(numbers::toText(correction.giusti));
+    wrongNowLabel_->setText(numbers::toText(correction.sbagliati));
+    rightTotalLabel_->setText(numbers::toText(exercise_.totgiusti));
+    wrongTotalLabel_->setText(numbers::toText(exercise_.totsbagliati));
+    correctButton_->setEnabled(false);
     showSolutionOrPicture();
     if (correction.counted)
         record();
@@ -269,22 +269,22 @@ void RatesScreen::showHelp(const QStringList &lines)
 {
     for (QGroupBox *frame : frames_)
         frame->hide();
-    Image2_->hide();
-    cmdok_->show();
-    cmdok_->raise();
-    Label20_->setText(QStringLiteral("\n\n\n") + lines.join(QStringLiteral("\n\n")));
-    Label20_->show();
-    Label20_->raise();
-    cmdok_->raise();
-    cmdok_->setFocus(Qt::OtherFocusReason);
+    picture_->hide();
+    helpOkButton_->show();
+    helpOkButton_->raise();
+    helpPanel_->setText(QStringLiteral("\n\n\n") + lines.join(QStringLiteral("\n\n")));
+    helpPanel_->show();
+    helpPanel_->raise();
+    helpOkButton_->raise();
+    helpOkButton_->setFocus(Qt::OtherFocusReason);
 }
 
 void RatesScreen::cmdok_Click()
 {
     for (QGroupBox *frame : frames_)
         frame->show();
-    cmdok_->hide();
-    Label20_->hide();
+    helpOkButton_->hide();
+    helpPanel_->hide();
     showSolutionOrPicture();
 }
 
@@ -311,7 +311,7 @@ QString RatesScreen::revealSolution(QLineEdit *box)
 void RatesScreen::showSolutionOrPicture()
 {
     updateSolution();
-    Image2_->setVisible(wrongBoxes().isEmpty() && !Label20_->isVisible());
+    picture_->setVisible(wrongBoxes().isEmpty() && !helpPanel_->isVisible());
 }
 
 void RatesScreen::Cmdarchivio_Click()

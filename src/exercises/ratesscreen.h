@@ -19,8 +19,11 @@ public:
 
     const RatesExercise &exercise() const { return exercise_; }
 
+    // "Nuova situazione": two new problems; the totals and the calculator stay.
     void CmdNUOVO_Click();
+    // "CORREGGI": judges the eight answers, adds to the totals and records them.
     void CMDRISULT_Click();
+    // "Aiuto" of either problem shows its formulas; "OK" puts the problems back.
     void Cmdhelp1_Click();
     void Cmdhelp2_Click();
     void cmdok_Click();
@@ -46,12 +49,14 @@ private:
     std::array<QLineEdit *, RatesExercise::answerCount> answerBoxes_{};
     std::array<QString, RatesExercise::answerCount> answerCaptions_{};
     std::array<bool, RatesExercise::answerCount> wrong_{}; // at the last correction
-    QLabel *labpopiniz_, *Labtassonat_, *Labtassomort_;
-    QLabel *Lab1popinizio_, *Lab1nati_, *Lab1morti_;
-    QLabel *Label2_ = nullptr, *Label6_ = nullptr, *Label4_ = nullptr, *Label11_ = nullptr;
-    QLabel *Label20_;
-    QLabel *Image2_;
-    QPushButton *CMDRISULT_, *cmdok_;
+    // The controls, with their objectNames.
+    QLabel *firstPopulationLabel_, *firstBirthRateLabel_, *firstDeathRateLabel_; // labpopiniz, Labtassonat, Labtassomort
+    QLabel *secondPopulationLabel_, *secondBirthsLabel_, *secondDeathsLabel_;  // Lab1popinizio, Lab1nati, Lab1morti
+    QLabel *rightNowLabel_ = nullptr, *wrongNowLabel_ = nullptr;     // Label2, Label6: the last correction
+    QLabel *rightTotalLabel_ = nullptr, *wrongTotalLabel_ = nullptr; // Label4, Label11: since the screen opened
+    QLabel *helpPanel_;   // Label20
+    QLabel *picture_;     // Image2
+    QPushButton *correctButton_, *helpOkButton_; // CMDRISULT ("CORREGGI"), cmdok
 };
 
 } // namespace censaria
