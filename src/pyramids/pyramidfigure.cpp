@@ -21,8 +21,8 @@ QString share(const PyramidModel &model, int first, int last)
 {
     qint64 sum = 0;
     for (int c = first; c <= last; ++c)
-        sum += model.persons(c);
-    return model.total() > 0 ? numbers::percentText(100.0 * double(sum) / model.total()) : QStringLiteral("—");
+        sum += model.popclassi(c);
+    return model.poptotale() > 0 ? numbers::percentText(100.0 * double(sum) / model.poptotale()) : QStringLiteral("—");
 }
 
 } // namespace
@@ -60,11 +60,11 @@ void paintPyramid(QPainter &painter, const QRectF &area, const PyramidModel &mod
     const QRectF bars = rows.adjusted(ageWidth, 0, -ageWidth, 0);
     qint32 largest = 1;
     for (int ageClass = 1; ageClass <= PyramidModel::classCount; ++ageClass)
-        largest = std::max(largest, model.persons(ageClass));
+        largest = std::max(largest, model.popclassi(ageClass));
     painter.setPen(QPen(QColor(0, 60, 60), figureLine(area)));
     for (int ageClass = 1; ageClass <= PyramidModel::classCount; ++ageClass) {
         const double top = rows.bottom() - ageClass * row;
-        const double width = std::clamp(double(model.persons(ageClass)) / largest, 0.0, 1.0) * bars.width();
+        const double width = std::clamp(double(model.popclassi(ageClass)) / largest, 0.0, 1.0) * bars.width();
         if (width > 0) {
             painter.setBrush(barColour(ageClass));
             painter.drawRect(QRectF(bars.center().x() - width / 2, top + row * 0.08, width, row * 0.84));

@@ -71,10 +71,10 @@ void PyramidModel::load(Country country)
 {
     const CountryData &data = dataOf(country);
     country_ = country;
-    scala = 4000;
-    std::copy(data.classes.begin(), data.classes.end(), popclassi.begin() + 1);
+    scala_ = 4000;
+    std::copy(data.classes.begin(), data.classes.end(), popclassi_.begin() + 1);
     calcolapop();
-    mortitot = 0;
+    mortitot_ = 0;
     mortality_ = QString::fromUtf8(data.mortalityCaption);
     inizio();
 }
@@ -86,12 +86,12 @@ QStringList PyramidModel::deathRateTexts() const { return asTexts(dataOf(country
 
 PyramidModel::StepOutcome PyramidModel::step(const QStringList &birthRates, const QStringList &deathRates)
 {
-    if (annisim > std::numeric_limits<qint16>::max() - 5)
+    if (annisim_ > std::numeric_limits<qint16>::max() - 5)
         return StepOutcome::YearLimit;
 
     // Worked on a copy, so that a step that cannot be completed leaves nothing half-done.
     std::array<qint64, classCount + 1> next{};
-    std::copy(popclassi.begin(), popclassi.end(), next.begin());
+    std::copy(popclassi_.begin(), popclassi_.end(), next.begin());
 
     // Ageing from the oldest class down, so each class is moved before it is overwritten;
     // whoever was in the last class leaves without being counted. A class can lose at most
@@ -116,43 +116,43 @@ PyramidModel::StepOutcome PyramidModel::step(const QStringList &birthRates, cons
     if (std::accumulate(next.begin() + 1, next.end(), qint64(0)) > int32Max)
         return StepOutcome::TooLarge;
 
-    std::copy(next.begin(), next.end(), popclassi.begin());
-    annisim += 5;
-    mortitot = static_cast<qint32>(deaths);
+    std::copy(next.begin(), next.end(), popclassi_.begin());
+    annisim_ += 5;
+    mortitot_ = static_cast<qint32>(deaths);
     calcolapop();
-    mortality_ = yearlyPercentText(mortitot);
+    mortality_ = yearlyPercentText(mortitot_);
     return StepOutcome::Done;
 }
 
 void PyramidModel::calcolapop()
 {
     // Every step keeps the total within 32 bits, so the narrowing is safe.
-    poptotale = static_cast<qint32>(std::accumulate(popclassi.begin() + 1, popclassi.end(), qint64(0)));
+    poptotale_ = static_cast<qint32>(std::accumulate(popclassi_.begin() + 1, popclassi_.end(), qint64(0)));
 }
 
-QString PyramidModel::totalText() const { return numbers::groupedText(poptotale); }
-QString PyramidModel::yearsText() const { return numbers::toText(annisim); }
+QString PyramidModel::totalText() const { return numbers::groupedText(poptotale_); }
+QString PyramidModel::yearsText() const { return numbers::toText(annisim_); }
 QString PyramidModel::youngShareText() const { return shareText(1, 3); }
 QString PyramidModel::adultShareText() const { return shareText(4, 13); }
 QString PyramidModel::oldShareText() const { return shareText(14, 18); }
 
 // Class 1 holds the births of the last five years.
-QString PyramidModel::natalityText() const { return yearlyPercentText(popclassi[1]); }
+QString PyramidModel::natalityText() const { return yearlyPercentText(popclassi_[1]); }
 
 // Rounded to one decimal, so that the whole share fits its label: "14,4 %".
 QString PyramidModel::shareText(int firstClass, int lastClass) const
 {
-    if (poptotale == 0)
+    if (poptotale_ == 0)
         return numbers::percentText(0); // an empty population has no shares
-    const qint64 part = std::accumulate(popclassi.begin() + firstClass, popclassi.begin() + lastClass + 1, qint64(0));
-    return numbers::percentText(double(part) / poptotale * 100);
+    const qint64 part = std::accumulate(popclassi_.begin() + firstClass, popclassi_.begin() + lastClass + 1, qint64(0));
+    return numbers::percentText(double(part) / poptotale_ * 100);
 }
 
 QString PyramidModel::yearlyPercentText(qint32 count) const
 {
-    if (poptotale == 0)
+    if (poptotale_ == 0)
         return QStringLiteral("0");
-    const double percent = double(count) / poptotale * 20;
+    const double percent = double(count) / poptotale_ * 20;
     // Three characters must not misstate the size: "1,2" from "1,2E-05", or "997" from
     // "997774" (deaths of a population that has almost vanished).
     if (percent > 0 && percent < 1e-4)

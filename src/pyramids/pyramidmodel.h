@@ -38,16 +38,17 @@ public:
     StepOutcome step(const QStringList &birthRates, const QStringList &deathRates);
 
     // Years back to 0, the population as it stands.
-    void inizio() { annisim = 0; }
+    void inizio() { annisim_ = 0; }
     // The total from the classes.
     void calcolapop();
 
-    qint32 persons(int ageClass) const { return popclassi.at(ageClass); }
-    qint32 total() const { return poptotale; }
-    qint16 years() const { return annisim; }
-    qint32 deaths() const { return mortitot; }
+    // Persons in a class (1 to 18), the total, the years simulated and the deaths of the last step.
+    qint32 popclassi(int ageClass) const { return popclassi_.at(ageClass); }
+    qint32 poptotale() const { return poptotale_; }
+    qint16 annisim() const { return annisim_; }
+    qint32 mortitot() const { return mortitot_; }
     // Width of the bar of a class, in twips.
-    double barWidth(int ageClass) const { return double(popclassi.at(ageClass)) / scala; }
+    double barWidth(int ageClass) const { return double(popclassi_.at(ageClass)) / scala_; }
 
     // The figures beside the pyramid, as their labels show them.
     QString totalText() const;
@@ -67,11 +68,11 @@ private:
     QString yearlyPercentText(qint32 count) const;
 
     Country country_ = Country::Italy;
-    std::array<qint32, classCount + 1> popclassi{}; // slot 0 unused
-    qint32 poptotale = 0;
-    qint16 annisim = 0;
-    qint32 mortitot = 0;
-    qint16 scala = 4000; // persons per twip of bar width
+    std::array<qint32, classCount + 1> popclassi_{}; // slot 0 unused
+    qint32 poptotale_ = 0;
+    qint16 annisim_ = 0;
+    qint32 mortitot_ = 0;
+    qint16 scala_ = 4000; // persons per twip of bar width
     QString mortality_;
 };
 

@@ -289,7 +289,7 @@ void PyramidsScreen::describePyramid()
 {
     QStringList classes;
     for (int ageClass = PyramidModel::classCount; ageClass >= 1; --ageClass)
-        classes << QStringLiteral("%1 anni: %2").arg(PyramidModel::classLabel(ageClass), numbers::groupedText(model_.persons(ageClass)));
+        classes << QStringLiteral("%1 anni: %2").arg(PyramidModel::classLabel(ageClass), numbers::groupedText(model_.popclassi(ageClass)));
     accessible::name(picture_, QStringLiteral("Piramide della popolazione: %1 dopo %2 anni").arg(model_.countryName(), model_.yearsText()),
                      QStringLiteral("Popolazione %1 abitanti. Tra 0 e 14 anni %2, tra 15 e 64 anni %3, oltre i 65 anni %4. "
                                     "Natalità %5%, mortalità %6%. Per classi di età, dalla più anziana: %7.")

@@ -48,20 +48,20 @@ private:
     QStringList ratesTyped(const QList<QLineEdit *> &boxes) const;
 
     PyramidModel model_;
-    PyramidPicture *picture_ = nullptr;
-    StackedLabel *ageColumn_ = nullptr;
-    QList<QLineEdit *> birthRates_;
-    QList<QLineEdit *> deathRates_;
-    QLabel *modelName_ = nullptr;
-    QLabel *source_ = nullptr; // where the model's figures come from
+    PyramidPicture *picture_ = nullptr; // Picture1
+    StackedLabel *ageColumn_ = nullptr; // Label1
+    QList<QLineEdit *> birthRates_; // Text6(0..5)
+    QList<QLineEdit *> deathRates_; // Text7(0..16)
+    QLabel *modelName_ = nullptr; // labmodello
+    QLabel *source_ = nullptr; // LabFonte: where the model's figures come from
     QList<std::pair<PyramidModel::Country, QPushButton *>> countryButtons_;
-    QLabel *years_ = nullptr;
-    QLabel *total_ = nullptr;
-    QLabel *youngShare_ = nullptr;
-    QLabel *adultShare_ = nullptr;
-    QLabel *oldShare_ = nullptr;
-    QLabel *natality_ = nullptr;
-    QLabel *mortality_ = nullptr;
+    QLabel *years_ = nullptr; // Labanni
+    QLabel *total_ = nullptr; // Labtotpop
+    QLabel *youngShare_ = nullptr; // Label2
+    QLabel *adultShare_ = nullptr; // Label5
+    QLabel *oldShare_ = nullptr; // Label11
+    QLabel *natality_ = nullptr; // Label13
+    QLabel *mortality_ = nullptr; // Label14
 };
 
 } // namespace censaria

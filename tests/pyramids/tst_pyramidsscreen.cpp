@@ -117,7 +117,7 @@ private slots:
         for (int bar = 0; bar < PyramidPicture::barCount; ++bar) {
             const QRectF box = pic->barRect(bar);
             QVERIFY(qAbs(box.center().x() - pic->width() / 2.0) < 1e-9);
-            QVERIFY(qAbs(box.width() - screen()->model().persons(bar + 1) / 4000.0 * scale) < 1e-9);
+            QVERIFY(qAbs(box.width() - screen()->model().popclassi(bar + 1) / 4000.0 * scale) < 1e-9);
         }
         QVERIFY(pic->barRect(0).top() > pic->barRect(17).top()); // youngest at the bottom
         QCOMPARE(PyramidPicture::barColour(0), QColor(0, 255, 255));
@@ -160,7 +160,7 @@ private slots:
     {
         step();
         QCOMPARE(figures(), (QStringList{"ITALIA", grouped("56 533 204"), "1,2", "1,2", "5"}));
-        QCOMPARE(screen()->model().persons(1), 3488542);
+        QCOMPARE(screen()->model().popclassi(1), 3488542);
         // Each share whole, to one decimal, in a label it fits.
         for (const char *name : {"Label2", "Label5", "Label11"}) {
             auto *share = program_->control<QLabel>(forms::pyramids, QString::fromLatin1(name));
