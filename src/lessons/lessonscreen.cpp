@@ -75,12 +75,12 @@ LessonScreen::LessonScreen(Module &module)
     picture_->setStyleSheet(QStringLiteral("QLabel { background: white; border: 1px solid #b9ad94; color: #7a3b2e; }"));
 
     const ButtonLook buttonLook = filledLook(QColor(31, 110, 130), 9, disabledGrey);
-    destina_ = makeButton(canvas(), QStringLiteral("CmdDestina"), QString(), {pictureLeft, destinationTop, pictureWidth, destinationHeight},
-                          filledLook(QColor(196, 98, 28), 10, disabledGrey), this, &LessonScreen::destinaClicked);
-    osserva_ = makeButton(canvas(), QStringLiteral("CmdOsserva"), QStringLiteral("Osserva i modelli delle famiglie"),
-                          {pictureLeft, destinationTop - 600, pictureWidth, buttonRowHeight}, buttonLook, this, &LessonScreen::osservaClicked);
-    other_ = makeButton(canvas(), QStringLiteral("OtherDestination"), QString(), {margin, destinationTop, columnWidth, destinationHeight},
-                        filledLook(QColor(196, 98, 28), 10, disabledGrey), this, &LessonScreen::otherClicked);
+    destinationButton_ = makeButton(canvas(), QStringLiteral("CmdDestina"), QString(), {pictureLeft, destinationTop, pictureWidth, destinationHeight},
+                          filledLook(QColor(196, 98, 28), 10, disabledGrey), this, &LessonScreen::openPageDestination);
+    familiesButton_ = makeButton(canvas(), QStringLiteral("CmdOsserva"), QStringLiteral("Osserva i modelli delle famiglie"),
+                          {pictureLeft, destinationTop - 600, pictureWidth, buttonRowHeight}, buttonLook, this, &LessonScreen::openFamilies);
+    otherDestinationButton_ = makeButton(canvas(), QStringLiteral("OtherDestination"), QString(), {margin, destinationTop, columnWidth, destinationHeight},
+                        filledLook(QColor(196, 98, 28), 10, disabledGrey), this, &LessonScreen::openOtherDestination);
 
     // The text comes last so that the wide in-depth page lies over the picture.
     text_ = new QTextEdit(canvas());
@@ -93,10 +93,10 @@ LessonScreen::LessonScreen(Module &module)
     accessible::name(text_, QStringLiteral("Testo della lezione"));
 
     const int half = (columnWidth - 120) / 2;
-    indietro_ = makeButton(canvas(), QStringLiteral("CmdINDIETRO"), QStringLiteral("Indietro"), {margin, buttonRowTop, half, buttonRowHeight},
-                           buttonLook, this, &LessonScreen::indietroClicked);
-    avanti_ = makeButton(canvas(), QStringLiteral("CmdAVANTI"), QStringLiteral("Avanti"),
-                         {margin + columnWidth - half, buttonRowTop, half, buttonRowHeight}, buttonLook, this, &LessonScreen::avantiClicked);
+    previousButton_ = makeButton(canvas(), QStringLiteral("CmdINDIETRO"), QStringLiteral("Indietro"), {margin, buttonRowTop, half, buttonRowHeight},
+                           buttonLook, this, &LessonScreen::showPreviousPage);
+    nextButton_ = makeButton(canvas(), QStringLiteral("CmdAVANTI"), QStringLiteral("Avanti"),
+                         {margin + columnWidth - half, buttonRowTop, half, buttonRowHeight}, buttonLook, this, &LessonScreen::showNextPage);
     QPushButton *toMenu = makeButton(canvas(), QStringLiteral("Cmdmenù"), QStringLiteral("Menù principale"),
                                      {pictureLeft, buttonRowTop, 3600, buttonRowHeight}, buttonLook, this, &LessonScreen::goToMenu);
     QPushButton *exit = makeButton(canvas(), QStringLiteral("Cmdesco"), QStringLiteral("Esco"),
@@ -108,15 +108,15 @@ LessonScreen::LessonScreen(Module &module)
         hidden->setObjectName(QString::fromUtf8(name));
         hidden->hide();
     }
-    osserva_->hide();
-    other_->hide();
-    other_->setFocusPolicy(Qt::NoFocus);
+    familiesButton_->hide();
+    otherDestinationButton_->hide();
+    otherDestinationButton_->setFocusPolicy(Qt::NoFocus);
 
-    offerLessonOnBoard({picture_, text_, avanti_, indietro_, [this] { return picturePath_; }, [this] { return pictureTitle_; }});
+    offerLessonOnBoard({picture_, text_, nextButton_, previousButton_, [this] { return picturePath_; }, [this] { return pictureTitle_; }});
 
     // Tab leaves the text rather than being typed into it.
     text_->setTabChangesFocus(true);
-    setKeyboardOrder({text_, osserva_, other_, destina_, indietro_, avanti_, toMenu, exit});
+    setKeyboardOrder({text_, familiesButton_, otherDestinationButton_, destinationButton_, previousButton_, nextButton_, toMenu, exit});
 }
 
 void LessonScreen::buildMenuBar()
@@ -158,7 +158,7 @@ void LessonScreen::loadPage(const QString &key)
     const LessonTopic *topic = lessonTopic(key);
     if (!topic)
         return;
-    osserva_->hide();
+    familiesButton_->hide();
     module().chiamante = topic->key;
     if (topic->inSequence())
         loadSequencePage(*topic);
@@ -253,16 +253,16 @@ void LessonScreen::showPicture(const QString &programPath)
 
 void LessonScreen::showDestination(const LessonTopic &topic)
 {
-    destina_->setText(topic.destinationCaption);
+    destinationButton_->setText(topic.destinationCaption);
     // A button without a caption would be an empty box on the page.
-    destina_->setVisible(!topic.destinationCaption.isEmpty());
-    other_->setText(topic.otherCaption);
-    other_->setVisible(!topic.otherCaption.isEmpty());
+    destinationButton_->setVisible(!topic.destinationCaption.isEmpty());
+    otherDestinationButton_->setText(topic.otherCaption);
+    otherDestinationButton_->setVisible(!topic.otherCaption.isEmpty());
     // Offered to the keyboard and to screen readers only while it leads somewhere.
-    other_->setFocusPolicy(topic.otherCaption.isEmpty() ? Qt::NoFocus : Qt::StrongFocus);
+    otherDestinationButton_->setFocusPolicy(topic.otherCaption.isEmpty() ? Qt::NoFocus : Qt::StrongFocus);
 }
 
-void LessonScreen::avantiClicked()
+void LessonScreen::showNextPage()
 {
     const QString next = paging_.avanti();
     showPagingStates();
@@ -270,7 +270,7 @@ void LessonScreen::avantiClicked()
         loadPage(next);
 }
 
-void LessonScreen::indietroClicked()
+void LessonScreen::showPreviousPage()
 {
     const QString previous = paging_.indietro();
     showPagingStates();
@@ -280,11 +280,11 @@ void LessonScreen::indietroClicked()
 
 void LessonScreen::showPagingStates()
 {
-    avanti_->setEnabled(paging_.avantiEnabled());
-    indietro_->setEnabled(paging_.indietroEnabled());
+    nextButton_->setEnabled(paging_.avantiEnabled());
+    previousButton_->setEnabled(paging_.indietroEnabled());
 }
 
-void LessonScreen::destinaClicked()
+void LessonScreen::openPageDestination()
 {
     const LessonTopic *topic = lessonTopic(module().chiamante);
     if (!topic) {
@@ -295,7 +295,7 @@ void LessonScreen::destinaClicked()
     openDestination(topic->destination);
 }
 
-void LessonScreen::otherClicked()
+void LessonScreen::openOtherDestination()
 {
     if (const LessonTopic *topic = lessonTopic(module().chiamante))
         openDestination(topic->otherDestination);
@@ -318,7 +318,7 @@ void LessonScreen::openDestination(const LessonDestination &to)
         hide();
 }
 
-void LessonScreen::osservaClicked()
+void LessonScreen::openFamilies()
 {
     module().navigation().show(forms::families);
 }

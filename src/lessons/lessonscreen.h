@@ -35,26 +35,26 @@ private:
     void showPicture(const QString &programPath);
     void showDestination(const LessonTopic &topic);
 
-    void avantiClicked();
-    void indietroClicked();
-    void destinaClicked();
-    void otherClicked();
+    void showNextPage();
+    void showPreviousPage();
+    void openPageDestination();
+    void openOtherDestination();
     void openDestination(const LessonDestination &to);
-    void osservaClicked();
+    void openFamilies();
     void showPagingStates();
 
     LessonPaging paging_;
     QString shownText_; // the lesson file, its date and size, and the type size of the text shown
     QString picturePath_;  // the picture shown, and the page it belongs to
     QString pictureTitle_;
-    QLabel *title_ = nullptr;
-    QTextEdit *text_ = nullptr;
-    QLabel *picture_ = nullptr;
-    QPushButton *destina_ = nullptr;
-    QPushButton *other_ = nullptr; // a page's second destination, beside the first
-    QPushButton *osserva_ = nullptr;
-    QPushButton *avanti_ = nullptr;
-    QPushButton *indietro_ = nullptr;
+    QLabel *title_ = nullptr;  // LabTITOLO
+    QTextEdit *text_ = nullptr; // RTBtesto
+    QLabel *picture_ = nullptr; // Image1
+    QPushButton *destinationButton_ = nullptr; // CmdDestina
+    QPushButton *otherDestinationButton_ = nullptr; // OtherDestination: a page's second destination, beside the first
+    QPushButton *familiesButton_ = nullptr; // CmdOsserva
+    QPushButton *nextButton_ = nullptr;     // CmdAVANTI
+    QPushButton *previousButton_ = nullptr; // CmdINDIETRO
 };
 
 } // namespace censaria
