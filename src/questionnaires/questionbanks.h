@@ -13,7 +13,7 @@ struct QuestionBank
     struct Statement
     {
         QString text;
-        bool vero;
+        bool isTrue;
     };
 
     QString listItem;   // item of the topic list

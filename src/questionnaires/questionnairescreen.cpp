@@ -99,9 +99,9 @@ QuestionnaireScreen::QuestionnaireScreen(Module &module)
     // The answers row by row, then the buttons on the right from top to bottom.
     QList<QWidget *> order{combo_};
     for (int row = 0; row < QuestionnaireSession::rowCount; ++row)
-        order << veroBoxes_[row] << falsoBoxes_[row];
+        order << trueBoxes_[row] << falseBoxes_[row];
     order << controls({"printSheetButton", "cmdmostradomande", "CMDRISULT", "Cmdarchivio", "Cmdtorno", "Cmdmenù", "Cmduscita"});
-    setKeyboardOrder(order, veroBoxes_[0]);
+    setKeyboardOrder(order, trueBoxes_[0]);
 }
 
 void QuestionnaireScreen::buildRows()
@@ -120,30 +120,30 @@ void QuestionnaireScreen::buildRows()
         accessible::name(box, QStringLiteral("Affermazione %1").arg(row + 1));
         statements_[row] = box;
 
-        auto *vero = new QCheckBox(QString::number(row + 1), canvas());
-        vero->setObjectName(QStringLiteral("Check1"));
-        vero->setProperty("index", row);
-        vero->setGeometry(Twips::rect(8280, top, 495, 375));
-        vero->setFont(Twips::font(7.5));
-        vero->setStyleSheet(tickStyle);
-        connect(vero, &QCheckBox::clicked, this, [this, row](bool ticked) {
-            session_.clickVero(row, ticked);
+        auto *trueBox = new QCheckBox(QString::number(row + 1), canvas());
+        trueBox->setObjectName(QStringLiteral("Check1"));
+        trueBox->setProperty("index", row);
+        trueBox->setGeometry(Twips::rect(8280, top, 495, 375));
+        trueBox->setFont(Twips::font(7.5));
+        trueBox->setStyleSheet(tickStyle);
+        connect(trueBox, &QCheckBox::clicked, this, [this, row](bool ticked) {
+            session_.tickTrue(row, ticked);
             showSession();
         });
-        accessible::name(vero, QStringLiteral("Vero, affermazione %1").arg(row + 1));
-        veroBoxes_[row] = vero;
+        accessible::name(trueBox, QStringLiteral("Vero, affermazione %1").arg(row + 1));
+        trueBoxes_[row] = trueBox;
 
-        auto *falso = new QCheckBox(canvas());
-        falso->setObjectName(QStringLiteral("Check2"));
-        falso->setProperty("index", row);
-        falso->setGeometry(Twips::rect(8760, top, 375, 375));
-        falso->setStyleSheet(tickStyle);
-        connect(falso, &QCheckBox::clicked, this, [this, row](bool ticked) {
-            session_.clickFalso(row, ticked);
+        auto *falseBox = new QCheckBox(canvas());
+        falseBox->setObjectName(QStringLiteral("Check2"));
+        falseBox->setProperty("index", row);
+        falseBox->setGeometry(Twips::rect(8760, top, 375, 375));
+        falseBox->setStyleSheet(tickStyle);
+        connect(falseBox, &QCheckBox::clicked, this, [this, row](bool ticked) {
+            session_.tickFalse(row, ticked);
             showSession();
         });
-        accessible::name(falso, QStringLiteral("Falso, affermazione %1").arg(row + 1));
-        falsoBoxes_[row] = falso;
+        accessible::name(falseBox, QStringLiteral("Falso, affermazione %1").arg(row + 1));
+        falseBoxes_[row] = falseBox;
     }
 }
 
@@ -217,17 +217,6 @@ void QuestionnaireScreen::loadTopic(const QString &loaderName)
     showSession();
 }
 
-void QuestionnaireScreen::QStoria1() { loadTopic(QStringLiteral("QStoria1")); }
-void QuestionnaireScreen::QStoria2() { loadTopic(QStringLiteral("QStoria2")); }
-void QuestionnaireScreen::QStoria3() { loadTopic(QStringLiteral("QStoria3")); }
-void QuestionnaireScreen::QStoria4() { loadTopic(QStringLiteral("QStoria4")); }
-void QuestionnaireScreen::QDensita1() { loadTopic(QStringLiteral("QDensità1")); }
-void QuestionnaireScreen::QDensita2() { loadTopic(QStringLiteral("QDensità2")); }
-void QuestionnaireScreen::Qpiramide2() { loadTopic(QStringLiteral("Qpiramide2")); }
-void QuestionnaireScreen::QItalia() { loadTopic(QStringLiteral("QItalia")); }
-void QuestionnaireScreen::Qfamtrad() { loadTopic(familyLoaders::traditional); }
-void QuestionnaireScreen::Qfammod() { loadTopic(familyLoaders::modern); }
-
 void QuestionnaireScreen::topicChosen(const QString &item)
 {
     if (const QuestionBank *bank = bankByListItem(item))
@@ -239,7 +228,7 @@ int QuestionnaireScreen::verifica()
     const QList<int> unanswered = session_.unansweredRows();
     if (!unanswered.isEmpty()) {
         module().message(incompleteMessage(unanswered));
-        veroBoxes_[unanswered.first()]->setFocus();
+        trueBoxes_[unanswered.first()]->setFocus();
     }
     return int(unanswered.size());
 }
@@ -288,8 +277,8 @@ void QuestionnaireScreen::showSession()
     showFitted(title_, session_.shownTitle(), Twips::font(10, true));
     for (int row = 0; row < QuestionnaireSession::rowCount; ++row) {
         showStatement(row);
-        veroBoxes_[row]->setChecked(session_.isVeroTicked(row));
-        falsoBoxes_[row]->setChecked(session_.isFalsoTicked(row));
+        trueBoxes_[row]->setChecked(session_.isTrueTicked(row));
+        falseBoxes_[row]->setChecked(session_.isFalseTicked(row));
     }
     right_->setText(QString::number(session_.shownRight()));
     wrong_->setText(QString::number(session_.shownWrong()));
@@ -321,7 +310,7 @@ void QuestionnaireScreen::showStatement(int row)
     showFitted(box, session_.statement(row), statementFont);
     // The tick boxes read their statement and, after scoring, how it went.
     const QString said = box->accessibleDescription();
-    for (QCheckBox *tick : {veroBoxes_[row], falsoBoxes_[row]})
+    for (QCheckBox *tick : {trueBoxes_[row], falseBoxes_[row]})
         accessible::describe(tick, said.isEmpty() ? session_.statement(row) : session_.statement(row) + QStringLiteral(" — ") + said);
 }
 

@@ -26,17 +26,6 @@ public:
     // Loads a topic by its loader's name; an unknown name loads nothing.
     void loadTopic(const QString &loaderName) override;
 
-    // The topic loaders.
-    void QStoria1();
-    void QStoria2();
-    void QStoria3();
-    void QStoria4();
-    void QDensita1();
-    void QDensita2();
-    void Qpiramide2();
-    void QItalia();
-    void Qfamtrad();
-    void Qfammod();
 
     // The unanswered rows; when there are any the pupil is told to complete them.
     int verifica();
@@ -63,8 +52,8 @@ private:
     TopicChooser *combo_ = nullptr;
     QLineEdit *title_ = nullptr;
     std::array<QLineEdit *, QuestionnaireSession::rowCount> statements_{};
-    std::array<QCheckBox *, QuestionnaireSession::rowCount> veroBoxes_{};
-    std::array<QCheckBox *, QuestionnaireSession::rowCount> falsoBoxes_{};
+    std::array<QCheckBox *, QuestionnaireSession::rowCount> trueBoxes_{};
+    std::array<QCheckBox *, QuestionnaireSession::rowCount> falseBoxes_{};
     QPushButton *result_ = nullptr;
     QPushButton *printSheet_ = nullptr;
     QPushButton *familyButton_ = nullptr;

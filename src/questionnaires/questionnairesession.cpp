@@ -27,7 +27,7 @@ void QuestionnaireSession::creamat()
 {
     for (int p = 0; p < rowCount; ++p) {
         frasi_[p] = bank_->statements[p].text;
-        chiave_[p] = bank_->statements[p].vero;
+        chiave_[p] = bank_->statements[p].isTrue;
     }
 }
 
@@ -42,27 +42,27 @@ void QuestionnaireSession::ordinecasuale(RandomGenerator &random, const Clock &c
         taken[k] = true;
         row.shown = frasi_[k];
         row.key = chiave_[k];
-        row.vero = false;
-        row.falso = false;
+        row.trueTicked = false;
+        row.falseTicked = false;
     }
     // Only after the ten draws: the first shuffle of a run is always the same.
     random.reseedFromClock(clock);
 }
 
-void QuestionnaireSession::clickVero(int row, bool ticked)
+void QuestionnaireSession::tickTrue(int row, bool ticked)
 {
     if (ticked)
-        rows_[row].falso = false;
-    rows_[row].vero = ticked;
-    rows_[row].risposta = true;
+        rows_[row].falseTicked = false;
+    rows_[row].trueTicked = ticked;
+    rows_[row].lastTickedTrue = true;
 }
 
-void QuestionnaireSession::clickFalso(int row, bool ticked)
+void QuestionnaireSession::tickFalse(int row, bool ticked)
 {
     if (ticked)
-        rows_[row].vero = false;
-    rows_[row].falso = ticked;
-    rows_[row].risposta = false;
+        rows_[row].trueTicked = false;
+    rows_[row].falseTicked = ticked;
+    rows_[row].lastTickedTrue = false;
 }
 
 int QuestionnaireSession::verifica() const
@@ -74,7 +74,7 @@ QList<int> QuestionnaireSession::unansweredRows() const
 {
     QList<int> rows;
     for (int row = 0; row < rowCount; ++row)
-        if (!rows_[row].vero && !rows_[row].falso)
+        if (!rows_[row].trueTicked && !rows_[row].falseTicked)
             rows.append(row);
     return rows;
 }
@@ -103,7 +103,7 @@ void QuestionnaireSession::risultato()
 {
     // A wrong mark is only ever set here: a corrected row stays marked until cleared.
     for (Row &row : rows_) {
-        if (row.risposta == row.key)
+        if (row.lastTickedTrue == row.key)
             ++giuste_;
         else
             row.wrong = true;
@@ -139,8 +139,8 @@ void QuestionnaireSession::clearRows(bool ticksToo)
         row.wrong = false;
         row.shown.clear();
         if (ticksToo) {
-            row.vero = false;
-            row.falso = false;
+            row.trueTicked = false;
+            row.falseTicked = false;
         }
     }
 }

@@ -24,8 +24,8 @@ public:
     void load(const QuestionBank &bank, RandomGenerator &random, const Clock &clock);
 
     // A click on a row's V or F box, which is now ticked or not.
-    void clickVero(int row, bool ticked);
-    void clickFalso(int row, bool ticked);
+    void tickTrue(int row, bool ticked);
+    void tickFalse(int row, bool ticked);
 
     // The steps of loading, in order: the bank's statements and answers in bank order,
     // then dealt to the rows at random through the generator, which is re-seeded after.
@@ -54,12 +54,12 @@ public:
     QString codicequest() const { return bank_ ? bank_->code : QString(); }
     QString shownTitle() const { return shownTitle_; }
     QString statement(int row) const { return rows_[row].shown; }
-    bool isVeroTicked(int row) const { return rows_[row].vero; }
-    bool isFalsoTicked(int row) const { return rows_[row].falso; }
+    bool isTrueTicked(int row) const { return rows_[row].trueTicked; }
+    bool isFalseTicked(int row) const { return rows_[row].falseTicked; }
     bool isWrong(int row) const { return rows_[row].wrong; }
     // Scored, and the rows not cleared since: each row can say whether it was right.
     bool isScored() const { return scored_; }
-    // The answer a row expects: true for vero.
+    // The answer a row expects: true for V.
     bool key(int row) const { return rows_[row].key; }
 
     int giuste() const { return giuste_; }
@@ -83,9 +83,9 @@ private:
     {
         QString shown; // text on screen
         bool key = false;
-        bool vero = false;
-        bool falso = false;
-        bool risposta = false; // last box clicked: true for V
+        bool trueTicked = false;  // V
+        bool falseTicked = false; // F
+        bool lastTickedTrue = false; // last box clicked: true for V
         bool wrong = false;
     };
 
@@ -93,7 +93,7 @@ private:
 
     const QuestionBank *bank_ = nullptr;
     std::array<QString, rowCount> frasi_{}; // statements in bank order
-    std::array<bool, rowCount> chiave_{};   // their answers: true for vero
+    std::array<bool, rowCount> chiave_{};   // their answers: true for V
     std::array<Row, rowCount> rows_{};
     QString shownTitle_;
     int giuste_ = 0;

@@ -28,15 +28,15 @@ QuestionnaireSheet::QuestionnaireSheet(const QuestionBank &bank)
     QString key = table + headingRow
                   + QStringLiteral("<td width=\"6%\" align=\"center\">N.</td><td width=\"13%\" align=\"center\">Risposta</td><td>Affermazione</td></tr>");
     number = 0;
-    int vere = 0;
+    int trueCount = 0;
     for (const QuestionBank::Statement &statement : bank.statements) {
-        vere += statement.vero ? 1 : 0;
+        trueCount += statement.isTrue ? 1 : 0;
         key += QStringLiteral("<tr><td align=\"center\">%1</td><td align=\"center\"><b>%2</b></td><td>%3</td></tr>")
                    .arg(++number)
-                   .arg(statement.vero ? QStringLiteral("V (vera)") : QStringLiteral("F (falsa)"), escaped(statement.text));
+                   .arg(statement.isTrue ? QStringLiteral("V (vera)") : QStringLiteral("F (falsa)"), escaped(statement.text));
     }
     addHtml(key + QStringLiteral("</table>"));
-    addHtml(QStringLiteral("<p>Affermazioni vere: %1 su %2.</p>").arg(vere).arg(bank.statements.size()));
+    addHtml(QStringLiteral("<p>Affermazioni vere: %1 su %2.</p>").arg(trueCount).arg(bank.statements.size()));
 }
 
 } // namespace censaria

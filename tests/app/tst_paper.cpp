@@ -86,10 +86,10 @@ private slots:
         for (const QuestionBank::Statement &statement : bank.statements) {
             const QString row = QStringLiteral("%1 %2 %3")
                                     .arg(++number)
-                                    .arg(statement.vero ? QStringLiteral("V (vera)") : QStringLiteral("F (falsa)"), simple(statement.text));
+                                    .arg(statement.isTrue ? QStringLiteral("V (vera)") : QStringLiteral("F (falsa)"), simple(statement.text));
             QVERIFY2(key.contains(row), qPrintable(row));
         }
-        const int vere = int(std::count_if(bank.statements.begin(), bank.statements.end(), [](const auto &s) { return s.vero; }));
+        const int vere = int(std::count_if(bank.statements.begin(), bank.statements.end(), [](const auto &s) { return s.isTrue; }));
         QVERIFY(key.contains(QStringLiteral("Affermazioni vere: %1 su 10").arg(vere)));
     }
 

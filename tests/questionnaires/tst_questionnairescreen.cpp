@@ -153,7 +153,7 @@ private slots:
     void anUnansweredRowBlocksScoringWithTheMessage()
     {
         program_->module().nomealunno = QStringLiteral("NERI ADA");
-        screen_->QStoria2();
+        screen_->loadTopic(QStringLiteral("QStoria2"));
         answer();
         row<QCheckBox>("Check1", 4)->setChecked(false);
         row<QCheckBox>("Check2", 4)->setChecked(false);
@@ -172,7 +172,7 @@ private slots:
 
     void severalUnansweredRowsAreListed()
     {
-        screen_->QStoria1();
+        screen_->loadTopic(QStringLiteral("QStoria1"));
         for (int r : {0, 3})
             row<QCheckBox>("Check1", r)->click();
         pressResult();
@@ -184,14 +184,14 @@ private slots:
     void allRightThenAllWrong()
     {
         program_->module().nomealunno = QStringLiteral("NERI ADA");
-        screen_->Qpiramide2();
+        screen_->loadTopic(QStringLiteral("Qpiramide2"));
         score();
         QCOMPARE(counts(), (QStringList{"10", "0", "10", "0"}));
         QCOMPARE(redRows(), 0);
         QVERIFY(!control<QPushButton>("CMDRISULT")->isEnabled());
         QVERIFY(control<QPushButton>("Cmdarchivio")->isEnabled());
 
-        screen_->Qpiramide2();
+        screen_->loadTopic(QStringLiteral("Qpiramide2"));
         QVERIFY(control<QPushButton>("CMDRISULT")->isEnabled());
         QVERIFY(!control<QPushButton>("Cmdarchivio")->isEnabled());
         score({0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
@@ -200,7 +200,7 @@ private slots:
 
         // A new topic clears the red rows and this questionnaire's counts, not the totals,
         // and its own score adds to them.
-        screen_->QStoria1();
+        screen_->loadTopic(QStringLiteral("QStoria1"));
         QCOMPARE(redRows(), 0);
         QCOMPARE(counts(), (QStringList{"0", "0", "10", "10"}));
         score({1, 5, 9});
@@ -211,7 +211,7 @@ private slots:
     // on screen and to screen readers; the marks go with the rows they belong to.
     void scoredRowsTellTheirVerdictAndTheRightAnswer()
     {
-        screen_->QStoria1();
+        screen_->loadTopic(QStringLiteral("QStoria1"));
         const auto badge = [this](int index) {
             auto *mark = row<QLineEdit>("Text1", index)->findChild<QLabel *>(QStringLiteral("verdict"));
             return mark && !mark->isHidden() ? mark->text() : QString();
@@ -230,7 +230,7 @@ private slots:
         // The statement keeps room beside the badge: none runs under it.
         QLineEdit *box = row<QLineEdit>("Text1", 2);
         QVERIFY(box->textMargins().right() >= box->findChild<QLabel *>(QStringLiteral("verdict"))->width());
-        screen_->QStoria2();
+        screen_->loadTopic(QStringLiteral("QStoria2"));
         QCOMPARE(badge(2), QString());
         QCOMPARE(row<QCheckBox>("Check2", 2)->accessibleDescription(), screen_->session().statement(2));
     }
@@ -240,7 +240,7 @@ private slots:
     // in the totals, and the row once red stays red.
     void aRefusedNameLetsTheQuestionnaireBeScoredAgain()
     {
-        screen_->QDensita1();
+        screen_->loadTopic(QStringLiteral("QDensità1"));
         score({3});
         pressResult();
         QCOMPARE(program_->dialogs().prompts.size(), 2);
@@ -259,7 +259,7 @@ private slots:
         QCOMPARE(archiveRow(QStringLiteral("BRUNO SARA"))->at(column("Densità popolazione")).toInt(), 10);
 
         // The next questionnaire adds to the totals as usual.
-        screen_->QStoria3();
+        screen_->loadTopic(QStringLiteral("QStoria3"));
         score({1});
         QCOMPARE(counts(), (QStringList{"9", "1", "19", "1"}));
     }
@@ -268,7 +268,7 @@ private slots:
     {
         program_->module().nomealunno = QStringLiteral("FERRI LUCA");
         const QDateTime first = program_->clock().time;
-        screen_->QStoria1();
+        screen_->loadTopic(QStringLiteral("QStoria1"));
         score({0, 1});
         ArchiveRow row = *archiveRow(QStringLiteral("FERRI LUCA"));
         QCOMPARE(row.at(column("nome")).toString(), QStringLiteral("FERRI LUCA"));
@@ -279,10 +279,10 @@ private slots:
 
         // The same questionnaire again replaces its pair; another fills its own pair.
         program_->clock().time = first.addSecs(600);
-        screen_->QStoria1();
+        screen_->loadTopic(QStringLiteral("QStoria1"));
         score({0, 1, 2, 3, 4});
         program_->clock().time = first.addSecs(1200);
-        screen_->QStoria4();
+        screen_->loadTopic(QStringLiteral("QStoria4"));
         score();
         const QList<ArchiveRow> rows = *program_->module().dbrisultati().rows(QStringLiteral("questionari"));
         QCOMPARE(rows.size(), 1);
@@ -293,7 +293,7 @@ private slots:
         QCOMPARE(row.at(column("data4")).toDateTime(), first.addSecs(1200));
 
         // The second family questionnaire, reached by its button, has columns of its own.
-        screen_->Qfamtrad();
+        screen_->loadTopic(QStringLiteral("Qfamtrad"));
         control<QPushButton>("cmdmostradomande")->click();
         score({9});
         row = *archiveRow(QStringLiteral("FERRI LUCA"));
@@ -308,9 +308,9 @@ private slots:
     {
         program_->module().nomealunno = QStringLiteral("NERI ADA");
         program_->module().navigation().show(forms::questionnaire);
-        screen_->QStoria2();
+        screen_->loadTopic(QStringLiteral("QStoria2"));
         score({2});
-        screen_->QStoria3();
+        screen_->loadTopic(QStringLiteral("QStoria3"));
         answer({2});
         control<QPushButton>("Cmdmenù")->click();
         QVERIFY(control<QLineEdit>("Text2")->text().isEmpty());

@@ -15,9 +15,9 @@ void answer(QuestionnaireSession &session, const QList<int> &wrongRows = {})
 {
     for (int row = 0; row < QuestionnaireSession::rowCount; ++row) {
         if (session.key(row) != wrongRows.contains(row))
-            session.clickVero(row, true);
+            session.tickTrue(row, true);
         else
-            session.clickFalso(row, true);
+            session.tickFalse(row, true);
     }
 }
 
@@ -102,7 +102,7 @@ private slots:
         for (const auto &statement : bank->statements)
             if (statement.text == densest) {
                 ++found;
-                QVERIFY(!statement.vero);
+                QVERIFY(!statement.isTrue);
             }
         QCOMPARE(found, 1);
     }
@@ -137,7 +137,7 @@ private slots:
         const auto found = std::find_if(bank->statements.begin(), bank->statements.end(),
                                         [&](const auto &s) { return s.text == statement; });
         QVERIFY2(found != bank->statements.end(), qPrintable(statement));
-        QCOMPARE(found->vero, vero);
+        QCOMPARE(found->isTrue, vero);
     }
 
     // What pupils read follows Italian typography: no apostrophe for an accent, no "kmq",
@@ -160,10 +160,10 @@ private slots:
         QCOMPARE(session_.unansweredRows(), (QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
         answer(session_);
         for (int row : {2, 7}) {
-            if (session_.isVeroTicked(row))
-                session_.clickVero(row, false);
+            if (session_.isTrueTicked(row))
+                session_.tickTrue(row, false);
             else
-                session_.clickFalso(row, false);
+                session_.tickFalse(row, false);
         }
         QCOMPARE(session_.unansweredRows(), (QList<int>{2, 7}));
         QCOMPARE(session_.verifica(), 2);
@@ -205,7 +205,7 @@ private slots:
         QFETCH(int, right);
         session_.load(*bankByLoader(loader), random_, clock_);
         for (int row = 0; row < QuestionnaireSession::rowCount; ++row)
-            session_.clickVero(row, true);
+            session_.tickTrue(row, true);
         QVERIFY(session_.score());
         QCOMPARE(session_.giuste(), right);
         QCOMPARE(session_.shownWrong(), 10 - right);
@@ -215,20 +215,20 @@ private slots:
     void aTickClearsTheOtherBoxOfItsRow()
     {
         load("QStoria2");
-        session_.clickFalso(3, true);
-        session_.clickVero(3, true);
-        QVERIFY(session_.isVeroTicked(3));
-        QVERIFY(!session_.isFalsoTicked(3));
-        session_.clickFalso(3, true);
-        QVERIFY(session_.isFalsoTicked(3));
-        QVERIFY(!session_.isVeroTicked(3));
+        session_.tickFalse(3, true);
+        session_.tickTrue(3, true);
+        QVERIFY(session_.isTrueTicked(3));
+        QVERIFY(!session_.isFalseTicked(3));
+        session_.tickFalse(3, true);
+        QVERIFY(session_.isFalseTicked(3));
+        QVERIFY(!session_.isTrueTicked(3));
 
         // The answer is the box last ticked.
         answer(session_);
         if (session_.key(3))
-            session_.clickFalso(3, true);
+            session_.tickFalse(3, true);
         else
-            session_.clickVero(3, true);
+            session_.tickTrue(3, true);
         QVERIFY(session_.score());
         QCOMPARE(session_.giuste(), 9);
         QVERIFY(session_.isWrong(3));
@@ -238,8 +238,8 @@ private slots:
     {
         load("QStoria3");
         answer(session_, {0, 1});
-        session_.clickVero(7, false);
-        session_.clickFalso(7, false);
+        session_.tickTrue(7, false);
+        session_.tickFalse(7, false);
         QCOMPARE(session_.verifica(), 1); // unticking leaves the row unanswered
         QVERIFY(!session_.score());
         QCOMPARE(session_.shownRight(), 0);
@@ -259,7 +259,7 @@ private slots:
         const int order[] = {2, 0, 1, 3, 4, 5, 6, 7, 8, 9};
         for (int row = 0; row < QuestionnaireSession::rowCount; ++row) {
             QCOMPARE(session_.statement(row), bank.statements[order[row]].text);
-            QCOMPARE(session_.key(row), bank.statements[order[row]].vero);
+            QCOMPARE(session_.key(row), bank.statements[order[row]].isTrue);
         }
         // Re-seeded from the clock right after the ten draws.
         RandomGenerator expected;

@@ -72,7 +72,7 @@ private slots:
 
         // 3. V or F on every row, two of them wrong, then "RISULTATO"...
         for (int row = 0; row < rowCount; ++row) {
-            const bool vero = bank.statements[order[row]].vero != wrongRows.contains(row);
+            const bool vero = bank.statements[order[row]].isTrue != wrongRows.contains(row);
             QVERIFY(press(*program_, QStringLiteral("FQuestionario/%1[%2]").arg(vero ? "Check1" : "Check2").arg(row)));
         }
         // 4. ...which asks the pupil's name, the first time one is needed.

@@ -29,7 +29,7 @@ void tourQuestionnaires(Tour &tour)
 
     auto *screen = static_cast<QuestionnaireScreen *>(program.screen(forms::questionnaire));
     auto *result = program.control<QAbstractButton>(forms::questionnaire, QStringLiteral("CMDRISULT"));
-    screen->QStoria4();
+    screen->loadTopic(QStringLiteral("QStoria4"));
     tour.save(QStringLiteral("questionnaire-loaded"), screen);
 
     const QList<int> wrong{1, 4, 8};
@@ -41,7 +41,7 @@ void tourQuestionnaires(Tour &tour)
     result->click();
     tour.save(QStringLiteral("questionnaire-scored"), screen);
 
-    screen->Qfamtrad();
+    screen->loadTopic(QStringLiteral("Qfamtrad"));
     tour.save(QStringLiteral("questionnaire-families"), screen);
     screen->hide();
 }
