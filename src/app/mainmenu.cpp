@@ -61,11 +61,11 @@ MainMenu::MainMenu(Module &module)
         void (MainMenu::*action)();
         QColor colour = {}; // the column's, unless given
     } buttons[] = {
-        {"Cmdstoria", "Storia della popolazione", 0, 0, &MainMenu::openStoria},
-        {"Cmdcalcoli", "I calcoli dei demografi", 0, 1, &MainMenu::openCalcoli},
-        {"Cmddensità", "La densità di popolazione", 0, 2, &MainMenu::openDensita},
-        {"Cmdpiramide", "Piramide della popolazione", 0, 3, &MainMenu::openPiramideLesson},
-        {"CmdITALIA", "La popolazione italiana", 0, 4, &MainMenu::openItalia},
+        {"Cmdstoria", "Storia della popolazione", 0, 0, &MainMenu::openHistoryLesson},
+        {"Cmdcalcoli", "I calcoli dei demografi", 0, 1, &MainMenu::openStatisticsLesson},
+        {"Cmddensità", "La densità di popolazione", 0, 2, &MainMenu::openDensityLesson},
+        {"Cmdpiramide", "Piramide della popolazione", 0, 3, &MainMenu::openPyramidLesson},
+        {"CmdITALIA", "La popolazione italiana", 0, 4, &MainMenu::openItalyLesson},
         {"Cmddinamiche", "Dinamiche demografiche", 1, 0, &MainMenu::openSimulation},
         {"Cmdfami", "Modelli di famiglie", 1, 1, &MainMenu::openFamilies},
         {"Cmdpiram", "Piramide della popolazione", 1, 2, &MainMenu::openPyramids},
@@ -87,12 +87,12 @@ MainMenu::MainMenu(Module &module)
         accessible::describe(button, QString::fromUtf8(headings[b.column]));
     }
 
-    labNomi_ = makeLabel<ClickLabel>(canvas(), QStringLiteral("LabNOMI"), QStringLiteral("Elenco dei nomi presenti nell'archivio dei risultati"),
+    namesLabel_ = makeLabel<ClickLabel>(canvas(), QStringLiteral("LabNOMI"), QStringLiteral("Elenco dei nomi presenti nell'archivio dei risultati"),
                                      {10520, buttonTop, 1440, 1800}, Twips::font(8.5, true));
-    labNomi_->setWordWrap(true);
-    labNomi_->setCursor(Qt::PointingHandCursor);
-    labNomi_->setStyleSheet(QStringLiteral("color: #ffe28a; text-decoration: underline;"));
-    connect(labNomi_, &ClickLabel::clicked, this, &MainMenu::showNames);
+    namesLabel_->setWordWrap(true);
+    namesLabel_->setCursor(Qt::PointingHandCursor);
+    namesLabel_->setStyleSheet(QStringLiteral("color: #ffe28a; text-decoration: underline;"));
+    connect(namesLabel_, &ClickLabel::clicked, this, &MainMenu::showNames);
 
     list_ = new QListWidget(canvas());
     list_->setObjectName(QStringLiteral("List1"));
@@ -114,7 +114,7 @@ MainMenu::MainMenu(Module &module)
               {300, 8520, 6200, 300}, Twips::font(8))
         ->setStyleSheet(QStringLiteral("color: #9fb3cc;"));
 
-    accessible::name(labNomi_, labNomi_->text(), QStringLiteral("Mostra l'elenco degli alunni che hanno risultati nell'archivio"));
+    accessible::name(namesLabel_, namesLabel_->text(), QStringLiteral("Mostra l'elenco degli alunni che hanno risultati nell'archivio"));
     accessible::name(list_, QStringLiteral("Elenco dei nomi presenti nell'archivio"),
                      QStringLiteral("La prima riga nasconde l'elenco"));
     accessible::name(picture_, QStringLiteral("Immagine: persone di ogni età"));
@@ -209,11 +209,11 @@ void MainMenu::showNames()
         list_->addItem(QStringLiteral("I nomi sono sul server della scuola: da qui non si vedono."));
     else
         list_->addItems(module().dbrisultati().names());
-    if (focusWidget() == labNomi_) {
+    if (focusWidget() == namesLabel_) {
         list_->setCurrentRow(0);
         list_->setFocus(Qt::OtherFocusReason);
     }
-    labNomi_->hide();
+    namesLabel_->hide();
 }
 
 void MainMenu::listClicked(int row)
@@ -221,12 +221,12 @@ void MainMenu::listClicked(int row)
     if (row != 0)
         return;
     const bool focused = focusWidget() == list_;
-    labNomi_->show();
+    namesLabel_->show();
     list_->hide();
     list_->clear();
     list_->addItem(QStringLiteral("Clicca qui per nascondere l'elenco"));
     if (focused)
-        labNomi_->setFocus(Qt::OtherFocusReason);
+        namesLabel_->setFocus(Qt::OtherFocusReason);
 }
 
 void MainMenu::escape()

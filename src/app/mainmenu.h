@@ -26,11 +26,11 @@ private:
     void showTypeSize();
 
     // Button actions
-    void openStoria() { openLesson(QStringLiteral("Storia1")); }
-    void openCalcoli() { openLesson(QStringLiteral("Statistica1")); }
-    void openDensita() { openLesson(QStringLiteral("Densità1")); }
-    void openPiramideLesson() { openLesson(QStringLiteral("Piramidi1")); }
-    void openItalia() { openLesson(QStringLiteral("Italia")); }
+    void openHistoryLesson() { openLesson(QStringLiteral("Storia1")); }
+    void openStatisticsLesson() { openLesson(QStringLiteral("Statistica1")); }
+    void openDensityLesson() { openLesson(QStringLiteral("Densità1")); }
+    void openPyramidLesson() { openLesson(QStringLiteral("Piramidi1")); }
+    void openItalyLesson() { openLesson(QStringLiteral("Italia")); }
     void openSimulation();
     void openFamilies();
     void openPyramids();
@@ -47,7 +47,7 @@ private:
     void showNames();
     void listClicked(int row);
 
-    ClickLabel *labNomi_ = nullptr;
+    ClickLabel *namesLabel_ = nullptr; // LabNOMI
     QListWidget *list_ = nullptr;
     QLabel *picture_ = nullptr;
     ClickLabel *typeSize_ = nullptr;
