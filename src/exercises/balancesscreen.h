@@ -50,17 +50,17 @@ private:
     BalancesExercise exercise_;
     bool recorded_ = true; // the counters shown are stored
     // The controls, with their objectNames.
-    QLabel *startPopulationLabel_; // LabPOP
-    QLabel *birthsLabel_, *birthRateLabel_; // Labnati, Labtassonat
-    QLabel *deathsLabel_, *deathRateLabel_; // Labmorti, Labtassomort
-    QLabel *emigrantsLabel_, *immigrantsLabel_; // Labemig, Labimmig
+    QLabel *startPopulationLabel_;                                              // LabPOP
+    QLabel *birthsLabel_, *birthRateLabel_;                                     // Labnati, Labtassonat
+    QLabel *deathsLabel_, *deathRateLabel_;                                     // Labmorti, Labtassomort
+    QLabel *emigrantsLabel_, *immigrantsLabel_;                                 // Labemig, Labimmig
     QLineEdit *naturalBalanceBox_, *migrationBalanceBox_, *finalPopulationBox_; // TXTSNATURALE, TXTSMIGRATORIO, TXTPOP
-    std::array<QCheckBox *, 2> naturalSignBoxes_{}, migrationSignBoxes_{}; // Check2(0..1), Check3(0..1): "positivo", "negativo"
+    std::array<QCheckBox *, 2> naturalSignBoxes_{}, migrationSignBoxes_{};      // Check2(0..1), Check3(0..1): "positivo", "negativo"
     std::array<QRadioButton *, BalancesExercise::optionCount> regionOptions_{}; // Option3(0..3)
     std::array<QCheckBox *, BalancesExercise::factCount> factBoxes_{};          // Check1(0..5)
-    QLabel *calculationsRightLabel_, *calculationsWrongLabel_; // Labcalcgiusti, LabcalcSB
-    QLabel *understandingRightLabel_, *understandingWrongLabel_; // Labcompgiusti, LabcompSB
-    QPushButton *checkButton_; // AniPushButton1
+    QLabel *calculationsRightLabel_, *calculationsWrongLabel_;                  // Labcalcgiusti, LabcalcSB
+    QLabel *understandingRightLabel_, *understandingWrongLabel_;                // Labcompgiusti, LabcompSB
+    QPushButton *checkButton_;                                                  // AniPushButton1
     bool checked_ = false; // the problem on screen has been checked
 };
 

@@ -51,12 +51,12 @@ private:
     std::array<bool, RatesExercise::answerCount> wrong_{}; // at the last correction
     // The controls, with their objectNames.
     QLabel *firstPopulationLabel_, *firstBirthRateLabel_, *firstDeathRateLabel_; // labpopiniz, Labtassonat, Labtassomort
-    QLabel *secondPopulationLabel_, *secondBirthsLabel_, *secondDeathsLabel_;  // Lab1popinizio, Lab1nati, Lab1morti
-    QLabel *rightNowLabel_ = nullptr, *wrongNowLabel_ = nullptr;     // Label2, Label6: the last correction
-    QLabel *rightTotalLabel_ = nullptr, *wrongTotalLabel_ = nullptr; // Label4, Label11: since the screen opened
-    QLabel *helpPanel_;   // Label20
-    QLabel *picture_;     // Image2
-    QPushButton *correctButton_, *helpOkButton_; // CMDRISULT ("CORREGGI"), cmdok
+    QLabel *secondPopulationLabel_, *secondBirthsLabel_, *secondDeathsLabel_;    // Lab1popinizio, Lab1nati, Lab1morti
+    QLabel *rightNowLabel_ = nullptr, *wrongNowLabel_ = nullptr;                 // Label2, Label6: the last correction
+    QLabel *rightTotalLabel_ = nullptr, *wrongTotalLabel_ = nullptr;             // Label4, Label11: since the screen opened
+    QLabel *helpPanel_;                                                          // Label20
+    QLabel *picture_;                                                            // Image2
+    QPushButton *correctButton_, *helpOkButton_;                                 // CMDRISULT ("CORREGGI"), cmdok
 };
 
 } // namespace censaria

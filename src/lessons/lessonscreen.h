@@ -47,14 +47,14 @@ private:
     QString shownText_; // the lesson file, its date and size, and the type size of the text shown
     QString picturePath_;  // the picture shown, and the page it belongs to
     QString pictureTitle_;
-    QLabel *title_ = nullptr;  // LabTITOLO
-    QTextEdit *text_ = nullptr; // RTBtesto
-    QLabel *picture_ = nullptr; // Image1
-    QPushButton *destinationButton_ = nullptr; // CmdDestina
+    QLabel *title_ = nullptr;                       // LabTITOLO
+    QTextEdit *text_ = nullptr;                     // RTBtesto
+    QLabel *picture_ = nullptr;                     // Image1
+    QPushButton *destinationButton_ = nullptr;      // CmdDestina
     QPushButton *otherDestinationButton_ = nullptr; // OtherDestination: a page's second destination, beside the first
-    QPushButton *familiesButton_ = nullptr; // CmdOsserva
-    QPushButton *nextButton_ = nullptr;     // CmdAVANTI
-    QPushButton *previousButton_ = nullptr; // CmdINDIETRO
+    QPushButton *familiesButton_ = nullptr;         // CmdOsserva
+    QPushButton *nextButton_ = nullptr;             // CmdAVANTI
+    QPushButton *previousButton_ = nullptr;         // CmdINDIETRO
 };
 
 } // namespace censaria

@@ -50,18 +50,18 @@ private:
     PyramidModel model_;
     PyramidPicture *picture_ = nullptr; // Picture1
     StackedLabel *ageColumn_ = nullptr; // Label1
-    QList<QLineEdit *> birthRates_; // Text6(0..5)
-    QList<QLineEdit *> deathRates_; // Text7(0..16)
-    QLabel *modelName_ = nullptr; // labmodello
-    QLabel *source_ = nullptr; // LabFonte: where the model's figures come from
+    QList<QLineEdit *> birthRates_;     // Text6(0..5)
+    QList<QLineEdit *> deathRates_;     // Text7(0..16)
+    QLabel *modelName_ = nullptr;       // labmodello
+    QLabel *source_ = nullptr;          // LabFonte: where the model's figures come from
     QList<std::pair<PyramidModel::Country, QPushButton *>> countryButtons_;
-    QLabel *years_ = nullptr; // Labanni
-    QLabel *total_ = nullptr; // Labtotpop
+    QLabel *years_ = nullptr;      // Labanni
+    QLabel *total_ = nullptr;      // Labtotpop
     QLabel *youngShare_ = nullptr; // Label2
     QLabel *adultShare_ = nullptr; // Label5
-    QLabel *oldShare_ = nullptr; // Label11
-    QLabel *natality_ = nullptr; // Label13
-    QLabel *mortality_ = nullptr; // Label14
+    QLabel *oldShare_ = nullptr;   // Label11
+    QLabel *natality_ = nullptr;   // Label13
+    QLabel *mortality_ = nullptr;  // Label14
 };
 
 } // namespace censaria

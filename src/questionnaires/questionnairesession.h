@@ -83,8 +83,8 @@ private:
     {
         QString shown; // text on screen
         bool key = false;
-        bool trueTicked = false;  // V
-        bool falseTicked = false; // F
+        bool trueTicked = false;     // V
+        bool falseTicked = false;    // F
         bool lastTickedTrue = false; // last box clicked: true for V
         bool wrong = false;
     };
