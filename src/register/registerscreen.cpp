@@ -15,8 +15,6 @@
 #include "registertidyup.h"
 
 #include <QCheckBox>
-#include <QDir>
-#include <QFileInfo>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
