@@ -12,11 +12,14 @@
 #include <QVariant>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 
-class QFileInfo;
-
 namespace censaria {
+
+class ArchiveFile;
+class ArchiveRows;
+class ServerConnection;
 
 // One row of an archive table, by column position; a value never recorded is a null QVariant.
 using ArchiveRow = QList<QVariant>;
@@ -58,7 +61,9 @@ enum class WriteRule { Replace, KeepLater };
 // regardless of letter case. Every write is one transaction that takes its lock at
 // the start, waits for another program that holds the archive and tries again before
 // giving up; a commit that returned survives a power cut. A server archive whose
-// connection broke connects again on its next use.
+// connection broke connects again on its next use. A facade over its parts: the file's
+// checks (ArchiveFile), the server's connection (ServerConnection) and the rows
+// (ArchiveRows); the one write path and the failure record are its own.
 class Archive
 {
 public:
@@ -76,7 +81,7 @@ public:
     // The same checks on a file that is only to be read (a collected archive): nothing is
     // ever written to it, not even to roll back a write that was cut short.
     ArchiveProblem openReadOnly();
-    bool isReadOnly() const { return readOnly_; }
+    bool isReadOnly() const;
     // The full check, which also matches every index against its table, run again.
     // False, with the problem in lastError(), when damaged.
     bool integrityCheck();
@@ -84,19 +89,19 @@ public:
     bool quickCheck();
     // Whether the full check passed at open() and nothing was written through this
     // archive since, so that a copy made now needs no second check.
-    bool checkedSinceOpen() const { return checkedSinceOpen_; }
+    bool checkedSinceOpen() const;
     void close();
     bool isOpen() const;
-    QString fileName() const { return fileName_; }
+    QString fileName() const;
     QString lastError() const { return lastError_; }
     ArchiveFailure lastFailure() const { return lastFailure_; }
-    bool isServer() const { return settings_.isServer(); }
+    bool isServer() const;
     // A server archive whose last use found no working connection.
-    bool serverAway() const { return isServer() && broken_; }
-    const ArchiveSettings &settings() const { return settings_; }
+    bool serverAway() const;
+    const ArchiveSettings &settings() const;
     // The server password to use instead of the settings' password file (the teacher's,
     // typed); empty lets libpq look in the account's own ~/.pgpass.
-    void setServerPassword(const QString &password) { password_ = password; }
+    void setServerPassword(const QString &password);
     // The file, or the database and server, in words for the teacher.
     QString place() const;
     // The open connection and its engine's SQL, for screens that read with their own queries.
@@ -140,38 +145,25 @@ public:
     bool copyTo(const QString &fileName);
 
 private:
+    // The parts, each with one job, share the connection and the failure record.
+    friend class ArchiveFile;
+    friend class ServerConnection;
+    friend class ArchiveRows;
+    static QString newConnectionName();
     bool fail(const QString &what, ArchiveFailure failure = ArchiveFailure::Other);
     bool fail(const QSqlError &error);
-    // Tables, columns and pages examined through a read-only connection; kept open when
-    // keep is set and the checks pass, else closed again.
-    ArchiveProblem checkReadOnly(const QString &absolutePath, const QString &connection, bool keep);
-    ArchiveProblem checkFile(const QFileInfo &info);
     ArchiveFailure classify(const QSqlError &error) const;
-    bool recordOnServer(const QString &table, const QString &name, const QList<std::pair<int, QVariant>> &values);
-    ArchiveProblem openForWriting(const QString &absolutePath);
     // Runs body inside one write transaction, again from the start while the archive is busy.
     bool inWriteTransaction(const std::function<bool(QSqlDatabase &)> &body);
-    ArchiveProblem openServer();
-    bool connectServer(const QString &database);
-    bool reconnectIfBroken();
-    template <typename Operation>
-    auto retried(Operation operation) -> decltype(operation());
-    bool readFailed(const QSqlQuery &query);
-    bool mayRecord();
     QSqlQuery &prepared(const QString &sql);
-    bool appendTablesOnce(const QList<std::pair<QString, QList<ArchiveRow>>> &tables);
-    bool writeResultOnce(const QString &table, const QString &name, const QList<std::pair<int, QVariant>> &values, WriteRule rule);
-    std::optional<QList<ArchiveRow>> selectAll(const QString &table, bool asStored);
+
     QString connection_;
-    QString fileName_;
     QString lastError_;
     ArchiveFailure lastFailure_ = ArchiveFailure::None;
-    bool checkedSinceOpen_ = false;
-    bool readOnly_ = false;
-    ArchiveSettings settings_;
-    QString password_;
-    bool broken_ = false;
     std::map<QString, QSqlQuery> statements_;
+    std::unique_ptr<ArchiveFile> file_;
+    std::unique_ptr<ServerConnection> server_;
+    std::unique_ptr<ArchiveRows> rows_;
 };
 
 } // namespace censaria

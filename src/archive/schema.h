@@ -31,6 +31,8 @@ struct Table
 };
 
 inline constexpr int nameLength = 60; // room for a full surname and first name
+// How a date is kept, as text, in both engines.
+inline const QString storedDateFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss");
 
 const Table &questionari();
 const Table &esercizi();

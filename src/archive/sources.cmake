@@ -3,6 +3,9 @@ target_sources(censaria_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/dialect.h ${CMAKE_CURRENT_LIST_DIR}/dialect.cpp
     ${CMAKE_CURRENT_LIST_DIR}/archivesettings.h ${CMAKE_CURRENT_LIST_DIR}/archivesettings.cpp
     ${CMAKE_CURRENT_LIST_DIR}/archive.h ${CMAKE_CURRENT_LIST_DIR}/archive.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/archivefile.h ${CMAKE_CURRENT_LIST_DIR}/archivefile.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/serverconnection.h ${CMAKE_CURRENT_LIST_DIR}/serverconnection.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/archiverows.h ${CMAKE_CURRENT_LIST_DIR}/archiverows.cpp
     ${CMAKE_CURRENT_LIST_DIR}/archiveproblemtext.h ${CMAKE_CURRENT_LIST_DIR}/archiveproblemtext.cpp
     ${CMAKE_CURRENT_LIST_DIR}/sqlitefile.h ${CMAKE_CURRENT_LIST_DIR}/sqlitefile.cpp
     ${CMAKE_CURRENT_LIST_DIR}/resultcheck.h ${CMAKE_CURRENT_LIST_DIR}/resultcheck.cpp

@@ -1,5 +1,6 @@
 #include "registerdocument.h"
 
+#include "registercsv.h"
 #include "registerfigures.h"
 #include "registermodel.h"
 
@@ -81,6 +82,16 @@ RegisterDocument::Layout RegisterDocument::layout(QPagedPaintDevice &device) con
 int RegisterDocument::pageCount(QPagedPaintDevice &device) const
 {
     return layout(device).pages;
+}
+
+QByteArray RegisterDocument::csv() const
+{
+    return registerCsv(model_, rows_);
+}
+
+QString RegisterDocument::fileStem() const
+{
+    return heading_.className.isEmpty() ? QStringLiteral("registro") : QStringLiteral("registro-") + heading_.className;
 }
 
 bool RegisterDocument::draw(QPagedPaintDevice &device, const Progress &progress) const

@@ -2,6 +2,7 @@
 
 #include "platform/pageddocument.h"
 
+#include <QByteArray>
 #include <QDate>
 #include <QList>
 #include <QString>
@@ -22,9 +23,10 @@ struct RegisterHeading
     QString filterNote; // empty for the whole class
 };
 
-// The register on paper: landscape A4 pages with the heading, the table's heading row
-// repeated on every page, the class averages after the last pupil, the class's two
-// charts below them or on a page of their own, page numbers.
+// The register as it is shown, built once for each output. On paper: landscape A4
+// pages with the heading, the table's heading row repeated on every page, the class
+// averages after the last pupil, the class's two charts below them or on a page of
+// their own, page numbers. As a spreadsheet: the same pupils in a CSV file.
 class RegisterDocument : public PagedDocument
 {
 public:
@@ -35,6 +37,10 @@ public:
     bool draw(QPagedPaintDevice &device, const Progress &progress = {}) const override;
     // How many pages the register takes on that device.
     int pageCount(QPagedPaintDevice &device) const;
+    // The same pupils as a spreadsheet file (registercsv.h).
+    QByteArray csv() const;
+    // The files' name without suffix, after the class: "registro-3B", or "registro".
+    QString fileStem() const;
 
 private:
     struct Layout;

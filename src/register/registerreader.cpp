@@ -1,8 +1,10 @@
 #include "registerreader.h"
 
+#include "archive/archiveproblemtext.h"
 #include "archive/resulttopics.h"
 #include "archive/schema.h"
 
+#include <QDir>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -106,6 +108,27 @@ std::optional<QList<PupilRecord>> readRecords(const QSqlDatabase &db, QString *e
     for (const schema::Table &table : schema::tables())
         if (!readTable(db, table, merger, error))
             return std::nullopt;
+    return merger.records();
+}
+
+std::optional<QList<PupilRecord>> readCollected(const QStringList &files, const std::function<bool(int)> &advance, QString *problem)
+{
+    RecordMerger merger;
+    for (int i = 0; i < files.size(); ++i) {
+        if (!advance(i))
+            return std::nullopt;
+        Archive collected(files[i]);
+        if (const ArchiveProblem refused = collected.openReadOnly(); refused != ArchiveProblem::None) {
+            *problem = archiveFileProblemText(collected, refused);
+            return std::nullopt;
+        }
+        const std::optional<QList<PupilRecord>> records = readRecords(collected.connection(), problem);
+        if (!records) {
+            *problem = QStringLiteral("Non riesco a leggere il file\n%1\n\n%2").arg(QDir::toNativeSeparators(files[i]), *problem);
+            return std::nullopt;
+        }
+        merger.add(*records);
+    }
     return merger.records();
 }
 

@@ -5,6 +5,8 @@
 
 #include <QSqlDatabase>
 #include <QString>
+#include <QStringList>
+#include <functional>
 #include <optional>
 
 namespace censaria::classregister {
@@ -14,6 +16,12 @@ namespace censaria::classregister {
 // computer) are merged, the later result of each topic winning. nullopt on a read
 // error, with the driver's words in error.
 std::optional<QList<PupilRecord>> readRecords(const QSqlDatabase &db, QString *error = nullptr);
+
+// The records of collected archives merged, each file checked and opened only for
+// reading; advance(i) is called before the i-th file and stops the reading with false.
+// nullopt when stopped (problem left empty) or at the first file that cannot be read
+// (problem says which and why, for the teacher): nothing of the other files then.
+std::optional<QList<PupilRecord>> readCollected(const QStringList &files, const std::function<bool(int)> &advance, QString *problem);
 
 // One topic's result from a row of its table, read by position.
 TopicResult topicFromRow(const ArchiveRow &row, int topic);

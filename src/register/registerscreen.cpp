@@ -1,7 +1,6 @@
 #include "registerscreen.h"
 
 #include "archive/archive.h"
-#include "archive/archiveproblemtext.h"
 #include "screenkit/forms.h"
 #include "screenkit/builders.h"
 #include "screenkit/module.h"
@@ -10,15 +9,12 @@
 #include "archivenames.h"
 #include "frozencolumn.h"
 #include "registerchart.h"
-#include "registercsv.h"
 #include "registerdocument.h"
-#include "registerkeeper.h"
 #include "registermodel.h"
 #include "registerreader.h"
+#include "registertidyup.h"
 
 #include <QCheckBox>
-#include <QDir>
-#include <QFileInfo>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -27,6 +23,7 @@
 #include <QScrollBar>
 #include <QSettings>
 #include <QTableView>
+#include <functional>
 
 namespace censaria::classregister {
 namespace {
@@ -66,7 +63,7 @@ RegisterScreen::RegisterScreen(Module &module)
     : Screen(module, forms::classRegister)
     , gate_(module)
     , serverLogin_(module, this)
-    , output_(module, title, QStringLiteral("il registro"))
+    , outputs_(module, title)
     , model_(new RegisterModel(this))
     , filter_(new RegisterFilter(model_, this))
     , summary_(new SummaryModel(filter_, this))
@@ -281,7 +278,7 @@ bool RegisterScreen::showThisComputer()
 void RegisterScreen::chooseCollected()
 {
     const QStringList files = module().platform().dialogs->openFiles(
-        QStringLiteral("Scegli uno o più archivi raccolti (exportcensa.mdb)"), output_.startFolder(),
+        QStringLiteral("Scegli uno o più archivi raccolti (exportcensa.mdb)"), outputs_.startFolder(),
         QStringLiteral("Archivi raccolti (*.mdb);;Tutti i file (*)"));
     if (!files.isEmpty())
         showCollected(files);
@@ -291,36 +288,19 @@ bool RegisterScreen::showCollected(const QStringList &files)
 {
     Progress &progress = *module().platform().progress;
     progress.start(QStringLiteral("Leggo gli archivi raccolti..."), int(files.size()));
-    RecordMerger merger;
-    for (int i = 0; i < files.size(); ++i) {
-        if (!progress.advance(i)) {
-            progress.finish();
-            return false;
-        }
-        Archive collected(files[i]);
-        const ArchiveProblem refused = collected.openReadOnly();
-        QString problem = refused == ArchiveProblem::None ? QString() : archiveFileProblemText(collected, refused);
-        std::optional<QList<PupilRecord>> records;
-        if (problem.isEmpty() && !(records = readRecords(collected.connection(), &problem)))
-            problem = QStringLiteral("Non riesco a leggere il file\n%1\n\n%2").arg(QDir::toNativeSeparators(files[i]), problem);
-        if (!problem.isEmpty()) {
-            progress.finish();
-            // Nothing of the other files either: the table stays as it was.
-            say(problem, MessageIcon::Exclamation);
-            return false;
-        }
-        merger.add(*records);
-    }
-    progress.advance(int(files.size()));
+    QString problem;
+    std::optional<QList<PupilRecord>> records = readCollected(files, [&](int i) { return progress.advance(i); }, &problem);
+    if (records)
+        progress.advance(int(files.size()));
     progress.finish();
-    showRecords(merger.records(), collectedArchivesNames(files, module().platform().driveA->media()), false);
+    if (!records) {
+        // Nothing of the other files either: the table stays as it was.
+        if (!problem.isEmpty())
+            say(problem, MessageIcon::Exclamation);
+        return false;
+    }
+    showRecords(std::move(*records), collectedArchivesNames(files, module().platform().driveA->media()), false);
     return true;
-}
-
-QString RegisterScreen::fileStem() const
-{
-    const QString className = classBox_->text().simplified();
-    return className.isEmpty() ? QStringLiteral("registro") : QStringLiteral("registro-") + className;
 }
 
 RegisterDocument RegisterScreen::document() const
@@ -332,30 +312,17 @@ RegisterDocument RegisterScreen::document() const
 
 void RegisterScreen::exportCsv()
 {
-    QString path = module().platform().dialogs->saveFile(QStringLiteral("Esporta per foglio di calcolo"),
-                                                         output_.suggestedPath(fileStem(), QStringLiteral(".csv")),
-                                                         QStringLiteral("Foglio di calcolo CSV (*.csv)"));
-    if (path.isEmpty())
-        return;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".csv");
-    QString error;
-    if (!writeFileAtomically(path, registerCsv(*model_, filter_->shownRows()), &error)) {
-        output_.sayNotWritten(path);
-        return;
-    }
-    say(QStringLiteral("Il registro è nel file\n%1\n\nSi apre con un doppio clic nel foglio di calcolo.").arg(QDir::toNativeSeparators(path)),
-        MessageIcon::Information);
+    outputs_.saveCsv(document());
 }
 
 void RegisterScreen::savePdf()
 {
-    output_.savePdf(document(), fileStem());
+    outputs_.savePdf(document());
 }
 
 void RegisterScreen::printRegister()
 {
-    output_.print(document(), fileStem());
+    outputs_.print(document());
 }
 
 QStringList RegisterScreen::selectedNames() const
@@ -366,95 +333,28 @@ QStringList RegisterScreen::selectedNames() const
     return names;
 }
 
-bool RegisterScreen::needLocal()
+RegisterTidyUp RegisterScreen::tidyUp()
 {
-    if (local_ && module().dbrisultati().isServer()) {
-        // The server's archive is the whole school's: it is tidied there, with its own copies.
-        say(QStringLiteral("L'archivio è sul server della scuola: unire o togliere alunni e cominciare un nuovo anno "
-                           "si fanno sul server, dove il tecnico tiene le copie dell'archivio."),
-            MessageIcon::Exclamation);
-        return false;
-    }
-    if (local_)
-        return true;
-    say(QStringLiteral("Il registro mostra ora gli archivi raccolti, che non si modificano.\n\n"
-                       "Premi «Questo computer» per sistemare l'archivio di questo computer."),
-        MessageIcon::Exclamation);
-    return false;
+    // The copies go beside the real archive (perCensaria\copie without the package).
+    return RegisterTidyUp(module().platform(), module().dbrisultati(), module().settingsFile(QStringLiteral("copie")), title);
 }
 
 void RegisterScreen::joinPupils()
 {
-    if (!needLocal())
-        return;
-    const QStringList names = selectedNames();
-    if (names.size() != 2) {
-        say(QStringLiteral("Scegli nella tabella le due righe dello stesso alunno scritto in due modi: fai clic sulla prima, poi "
-                           "tieni premuto Ctrl e fai clic sulla seconda. Poi premi di nuovo «Unisci due alunni»."));
-        return;
-    }
-    const int answer = module().platform().dialogs->choose(
-        QStringLiteral("«%1» e «%2» sono lo stesso alunno?\n\nLe due righe diventeranno una sola: per ogni argomento resta il risultato "
-                       "più recente. Prima una copia dell'archivio va nella cartella perCensaria\\copie.\n\nQuale nome tengo?")
-            .arg(names[0], names[1]),
-        title, {names[0], names[1], QStringLiteral("Annulla")});
-    if (answer != 0 && answer != 1)
-        return;
-    tidyUp(QStringLiteral("Non sono riuscito a unire le due righe: l'archivio non è cambiato.\n\n%1"), [&](RegisterKeeper &keeper) {
-        return keeper.joinPupils(names[answer], names[1 - answer], module().platform().clock->now());
-    });
+    if (tidyUp().joinPupils(selectedNames(), local_))
+        showThisComputer();
 }
 
 void RegisterScreen::deletePupil()
 {
-    if (!needLocal())
-        return;
-    const QStringList names = selectedNames();
-    if (names.size() != 1) {
-        say(QStringLiteral("Scegli nella tabella la riga dell'alunno da togliere dal registro, poi premi di nuovo «Elimina alunno»."));
-        return;
-    }
-    const int answer = module().platform().dialogs->choose(
-        QStringLiteral("Tolgo dal registro «%1» con tutti i suoi risultati?\n\nPrima una copia dell'archivio va nella cartella "
-                       "perCensaria\\copie.")
-            .arg(names[0]),
-        title, {QStringLiteral("Elimina"), QStringLiteral("Annulla")});
-    if (answer != 0)
-        return;
-    tidyUp(QStringLiteral("Non sono riuscito a togliere l'alunno: l'archivio non è cambiato.\n\n%1"), [&](RegisterKeeper &keeper) {
-        return keeper.deletePupil(names[0], module().platform().clock->now());
-    });
+    if (tidyUp().deletePupil(selectedNames(), local_))
+        showThisComputer();
 }
 
 void RegisterScreen::startNewYear()
 {
-    if (!needLocal())
-        return;
-    const int answer = module().platform().dialogs->choose(
-        QStringLiteral("Comincio un nuovo anno scolastico?\n\nL'archivio con i risultati di quest'anno sarà conservato nella cartella "
-                       "perCensaria\\copie; il registro e la pagina dei risultati ripartiranno vuoti."),
-        title, {QStringLiteral("Nuovo anno scolastico"), QStringLiteral("Annulla")});
-    if (answer != 0)
-        return;
-    tidyUp(QStringLiteral("Non sono riuscito a cominciare il nuovo anno: l'archivio non è cambiato.\n\n%1"), [&](RegisterKeeper &keeper) {
-        const std::optional<QString> kept = keeper.startNewYear(module().platform().clock->now());
-        if (kept)
-            say(QStringLiteral("L'archivio dell'anno passato è conservato nel file\n%1").arg(QDir::toNativeSeparators(*kept)),
-                MessageIcon::Information);
-        return kept.has_value();
-    });
-}
-
-void RegisterScreen::tidyUp(const QString &failure, const std::function<bool(RegisterKeeper &)> &work)
-{
-    Archive &archive = module().dbrisultati();
-    // The copies go beside the real archive, where the package lets every account of its
-    // group add one and none remove another's (perCensaria\copie without the package).
-    RegisterKeeper keeper(archive, [&archive](const QString &to) { return archive.copyTo(to); },
-                          module().settingsFile(QStringLiteral("copie")));
-    if (!work(keeper))
-        say(failure.arg(keeper.lastError()), MessageIcon::Critical);
-    showThisComputer();
+    if (tidyUp().startNewYear(local_))
+        showThisComputer();
 }
 
 void RegisterScreen::goBackToResults()

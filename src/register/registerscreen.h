@@ -1,14 +1,13 @@
 #pragma once
 
 #include "results/serverlogin.h"
-#include "screenkit/documentoutput.h"
 #include "screenkit/navigation.h"
 #include "screenkit/screen.h"
 #include "screenkit/teachergate.h"
 #include "platform/platform.h"
 #include "pupilrecord.h"
+#include "registeroutputs.h"
 
-#include <functional>
 #include <memory>
 
 class QCheckBox;
@@ -22,8 +21,8 @@ namespace censaria::classregister {
 class RegisterChart;
 class RegisterDocument;
 class RegisterFilter;
-class RegisterKeeper;
 class RegisterModel;
+class RegisterTidyUp;
 class SummaryModel;
 
 // The teacher's register: every pupil of this computer's archive, or of collected
@@ -60,13 +59,10 @@ private:
     void showRecords(QList<PupilRecord> records, const QString &sources, bool local);
     void say(const QString &text, censaria::MessageIcon icon = censaria::MessageIcon::None);
     QStringList selectedNames() const;
-    bool needLocal();
-    // One tidy-up on this computer's archive, a copy kept first: on failure the teacher is
-    // told why (failure holds %1 for it); the register then shows the archive as it is.
-    void tidyUp(const QString &failure, const std::function<bool(RegisterKeeper &)> &work);
-    // The register as it is shown now, on paper.
+    // The tidy-ups of this computer's archive; after one the register reads it again.
+    RegisterTidyUp tidyUp();
+    // The register as it is shown now, for one output.
     RegisterDocument document() const;
-    QString fileStem() const;
     void showDates(bool shown);
     void keepHeadingBoxes();
     void fitColumns();
@@ -74,7 +70,7 @@ private:
 
     TeacherGate gate_;
     ServerLogin serverLogin_; // with the archive on the server, the teachers' role guards the register
-    DocumentOutput output_;
+    RegisterOutputs outputs_;
     RegisterModel *model_;
     RegisterFilter *filter_;
     SummaryModel *summary_;

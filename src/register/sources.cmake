@@ -5,9 +5,11 @@ target_sources(censaria_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/registercsv.h ${CMAKE_CURRENT_LIST_DIR}/registercsv.cpp
     ${CMAKE_CURRENT_LIST_DIR}/archivenames.h ${CMAKE_CURRENT_LIST_DIR}/archivenames.cpp
     ${CMAKE_CURRENT_LIST_DIR}/registerkeeper.h ${CMAKE_CURRENT_LIST_DIR}/registerkeeper.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/registertidyup.h ${CMAKE_CURRENT_LIST_DIR}/registertidyup.cpp
     ${CMAKE_CURRENT_LIST_DIR}/teacherpassword.h ${CMAKE_CURRENT_LIST_DIR}/teacherpassword.cpp)
 target_sources(censaria_widgets PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/registerdocument.h ${CMAKE_CURRENT_LIST_DIR}/registerdocument.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/registeroutputs.h ${CMAKE_CURRENT_LIST_DIR}/registeroutputs.cpp
     ${CMAKE_CURRENT_LIST_DIR}/registerfigures.h ${CMAKE_CURRENT_LIST_DIR}/registerfigures.cpp
     ${CMAKE_CURRENT_LIST_DIR}/frozencolumn.h ${CMAKE_CURRENT_LIST_DIR}/frozencolumn.cpp
     ${CMAKE_CURRENT_LIST_DIR}/registerchart.h ${CMAKE_CURRENT_LIST_DIR}/registerchart.cpp
