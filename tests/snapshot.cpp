@@ -18,7 +18,9 @@
 #include <QLineSeries>
 #include <QMenu>
 #include <QMenuBar>
-#include <QTableWidget>
+#include <QAbstractItemView>
+#include <QHeaderView>
+#include <QTableView>
 #include <QTest>
 #include <QTextEdit>
 
@@ -73,15 +75,20 @@ QStringList contents(const QWidget *w)
     } else if (const auto *slider = qobject_cast<const QAbstractSlider *>(w)) {
         parts << QStringLiteral("%1 in %2..%3").arg(slider->value()).arg(slider->minimum()).arg(slider->maximum());
     }
-    if (const auto *grid = qobject_cast<const QTableWidget *>(w)) {
+    if (const auto *view = qobject_cast<const QAbstractItemView *>(w); view && view->model()) {
+        // A list or a table by its headings and rows, as the model gives them to the view.
+        const QAbstractItemModel *model = view->model();
+        const auto *table = qobject_cast<const QTableView *>(view);
         QStringList headings;
-        for (int column = 0; column < grid->columnCount(); ++column)
-            headings << (grid->horizontalHeaderItem(column) ? grid->horizontalHeaderItem(column)->text() : QString());
-        parts << QStringLiteral("%1 rows under").arg(grid->rowCount()) << quoted(headings.join(u'|'));
-        for (int row = 0; row < grid->rowCount(); ++row) {
+        for (int column = 0; table && !table->horizontalHeader()->isHidden() && column < model->columnCount(); ++column)
+            headings << model->headerData(column, Qt::Horizontal).toString();
+        parts << QStringLiteral("%1 rows").arg(model->rowCount());
+        if (!headings.isEmpty())
+            parts << QStringLiteral("under") << quoted(headings.join(u'|'));
+        for (int row = 0; row < model->rowCount(); ++row) {
             QStringList cells;
-            for (int column = 0; column < grid->columnCount(); ++column)
-                cells << (grid->item(row, column) ? grid->item(row, column)->text() : QString());
+            for (int column = 0; column < model->columnCount(); ++column)
+                cells << model->index(row, column).data().toString();
             parts << quoted(cells.join(u'|'));
         }
     }
@@ -190,10 +197,10 @@ QString diff(const QStringList &before, const QStringList &after)
     while (i < n || j < m) {
         if (i < n && j < m && before[i] == after[j]) {
             ++i, ++j;
-        } else if (j < m && (i == n || common[i][j + 1] >= common[i + 1][j])) {
-            out << QStringLiteral("+ ") + after[j++];
-        } else {
+        } else if (i < n && (j == m || common[i + 1][j] >= common[i][j + 1])) {
             out << QStringLiteral("- ") + before[i++];
+        } else {
+            out << QStringLiteral("+ ") + after[j++];
         }
     }
     return out.join(u'\n');

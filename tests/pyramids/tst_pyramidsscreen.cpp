@@ -3,22 +3,9 @@
 #include "pyramids/pyramidsscreen.h"
 #include "pyramids/pyramidwidgets.h"
 
-#include <QFontMetrics>
-#include <QRegularExpression>
-
 #include <algorithm>
 
 using namespace censaria;
-
-namespace {
-
-// A number as the screen writes it: groups of three digits joined by no-break spaces.
-QString grouped(const char *text)
-{
-    return QString::fromUtf8(text).replace(u' ', QChar(0x00A0));
-}
-
-} // namespace
 
 class TestPyramidsScreen : public QObject
 {
@@ -44,23 +31,7 @@ class TestPyramidsScreen : public QObject
         for (QLineEdit *box : group<QLineEdit>(name))
             box->setText(rate);
     }
-    QStringList disabledCountryButtons()
-    {
-        QStringList names;
-        for (const char *name : {"CmdITALIA", "cmdalgeria", "cmdUSA"})
-            if (!button(QString::fromLatin1(name))->isEnabled())
-                names.append(QString::fromLatin1(name));
-        return names;
-    }
     void step() { button(QStringLiteral("CmdNUOVO"))->click(); }
-    // Model, total, natality, mortality and years as the labels show them.
-    QStringList figures()
-    {
-        QStringList texts;
-        for (const char *label : {"labmodello", "Labtotpop", "Label13", "Label14", "Labanni"})
-            texts.append(text(QString::fromLatin1(label)));
-        return texts;
-    }
 
 private slots:
     void init()
@@ -90,8 +61,7 @@ private slots:
         QVERIFY(qAbs(ages->geometry().center().x() - pic->width() / 2) <= 1);
     }
 
-    // Faults: the screen stays usable and shows sensible figures.
-
+    // Faults: the screen stays usable and says why.
     void theYearsStopBeforeTheirLimitWithAMessage()
     {
         setAllRates(QStringLiteral("Text6"), QStringLiteral("0"));

@@ -43,12 +43,17 @@ QStringList allPyramidRates(const QString &births, const QString &deaths)
 }
 
 // A step, or one of the test's own: "answer:TEXT" queues an answer to the next question,
+// "password:TEXT" one to the next question for the teacher's password,
 // "draws:rates" the draws of the rates exercise above, "draws:balances" those of a rich
 // region of 90 000: 950 born, 900 dead, 300 gone, 800 come; at the end 90 550.
 bool take(TestProgram &program, const QString &step)
 {
     if (step.startsWith(QLatin1String("answer:"))) {
         program.dialogs().queueAnswer(step.mid(7));
+        return true;
+    }
+    if (step.startsWith(QLatin1String("password:"))) {
+        program.dialogs().passwords.append(step.mid(9));
         return true;
     }
     if (step == QLatin1String("draws:rates")) {
@@ -155,6 +160,13 @@ private slots:
         QTest::newRow("Fpiramidi-troppo-grande")
             << forms::pyramids << QStringList{"Fmenù/Cmdpiram", "Fpiramidi/Text6[0]=1E9", "Fpiramidi/CmdNUOVO"};
 
+        // The register as the teacher first opens it, a password set on the way; the rows
+        // of a questionnaire just scored in it.
+        QTest::newRow("ClassRegister-dai-risultati")
+            << forms::classRegister
+            << QStringList{"answer:Rossi Mario", "Fmenù/Cmdstoria", "FLezioni/CmdDestina", "FQuestionario/Check1", "FQuestionario/CMDRISULT",
+                           "FQuestionario/Cmdarchivio", "password:segreto-1", "password:segreto-1", "FRisultati/LabREGISTRO"};
+
         // A search for nobody says so; a name found nowhere keeps whose rows were shown.
         QTest::newRow("FRisultati-ricerca-vuota")
             << forms::results << QStringList{"answer:Rossi Mario", "Fmenù/Cmdarchivio", "FRisultati/Text2=   ", "FRisultati/LabCERCA"};
@@ -221,13 +233,16 @@ private slots:
             description << QStringLiteral("asked: ") + prompt;
         for (const RecordedMessage &message : program.dialogs().messages)
             description << QStringLiteral("message titled \"%1\": %2").arg(message.title, message.text).replace(u'\n', QStringLiteral("\\n"));
-        // The temporary folders of this run by the names a pupil knows them by.
-        const QList<std::pair<QString, QString>> folders = {{program.driveA(), QStringLiteral("<chiavetta>")},
-                                                             {program.programFolder(), QStringLiteral("<cartella del programma>")}};
+        // The temporary folders of this run, and the computer it runs on, by names that
+        // stay the same from run to run.
+        const QList<std::pair<QString, QString>> places = {
+            {QDir::toNativeSeparators(program.driveA()), QStringLiteral("<chiavetta>")},
+            {QDir::toNativeSeparators(program.programFolder()), QStringLiteral("<cartella del programma>")},
+            {QStringLiteral("(%1)").arg(QSysInfo::machineHostName()), QStringLiteral("(<computer>)")}};
         for (QString &line : description)
-            for (const auto &[folder, name] : folders)
-                if (!folder.isEmpty())
-                    line.replace(QDir::toNativeSeparators(folder), name);
+            for (const auto &[place, name] : places)
+                if (!place.isEmpty() && place != QLatin1String("()"))
+                    line.replace(place, name);
         const QString differences = snapshot::differences(QString::fromUtf8(QTest::currentDataTag()), description);
         QVERIFY2(differences.isEmpty(), qPrintable(differences));
     }
