@@ -127,4 +127,10 @@ private:
     QList<ComputedYear> history_;
 };
 
+// The years computed, in words: "1 anno calcolato", "12 anni calcolati".
+inline QString computedYearsText(int years)
+{
+    return years == 1 ? QStringLiteral("1 anno calcolato") : QStringLiteral("%1 anni calcolati").arg(years);
+}
+
 } // namespace censaria

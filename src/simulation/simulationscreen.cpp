@@ -268,11 +268,11 @@ void SimulationScreen::describeGraph()
     }
     const GraphScale scale = simulation_.graphScale();
     accessible::name(graph_, name,
-                     QStringLiteral("Dall'anno %1 all'anno %2 la popolazione passa da %3 a %4 abitanti (%5 anni calcolati).")
+                     QStringLiteral("Dall'anno %1 all'anno %2 la popolazione passa da %3 a %4 abitanti (%5).")
                          .arg(scale.firstYear)
                          .arg(scale.firstYear + series.size() - 1)
-                         .arg(numbers::groupedText(series.first()), numbers::groupedText(series.last()))
-                         .arg(series.size() - 1));
+                         .arg(numbers::groupedText(series.first()), numbers::groupedText(series.last()),
+                              computedYearsText(int(series.size()) - 1)));
 }
 
 void SimulationScreen::showYear()

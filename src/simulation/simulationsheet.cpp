@@ -29,12 +29,11 @@ SimulationSheet::SimulationSheet(const GrowthSimulation &simulation)
         return;
     }
     addHtml(QStringLiteral("<p>Dall'anno <b>%1</b>, con <b>%2</b> abitanti, fino all'anno <b>%3</b>, con <b>%4</b> abitanti "
-                           "(%5 anni calcolati).</p>")
+                           "(%5).</p>")
                 .arg(simulation.firstYear())
                 .arg(numbers::toText(simulation.popiniziale()))
                 .arg(years.last().year)
-                .arg(numbers::toText(years.last().population))
-                .arg(years.size()));
+                .arg(numbers::toText(years.last().population), computedYearsText(int(years.size()))));
     const GraphScale scale = simulation.graphScale();
     addFigure([series, scale](QPainter &painter, const QRectF &area) {
         paintGrowthGraph(painter, area, QStringLiteral("Grafico dell'andamento demografico"), series, scale);

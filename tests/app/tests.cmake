@@ -4,3 +4,4 @@ censaria_add_test(tst_keyboardorder ${CMAKE_CURRENT_LIST_DIR}/tst_keyboardorder.
 censaria_add_test(tst_accessibility ${CMAKE_CURRENT_LIST_DIR}/tst_accessibility.cpp)
 censaria_add_test(tst_whiteboard ${CMAKE_CURRENT_LIST_DIR}/tst_whiteboard.cpp ${PROJECT_SOURCE_DIR}/tests/figuremeasure.h)
 censaria_add_test(tst_paper ${CMAKE_CURRENT_LIST_DIR}/tst_paper.cpp ${PROJECT_SOURCE_DIR}/tests/pdftext.h)
+target_link_libraries(tst_keyboardorder PRIVATE wholeprogram)

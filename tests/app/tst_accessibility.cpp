@@ -139,49 +139,6 @@ class TestAccessibility : public QObject
     Q_OBJECT
 
 private slots:
-    // Names and descriptions a screen reader reads, exactly, on a sample of every kind.
-    void sampleOfNames()
-    {
-        TestProgram program;
-        QVERIFY(startNamed(program));
-        const struct
-        {
-            QString form;
-            const char *control, *name;
-        } names[] = {
-            {forms::rates, "Operator(2)", "per"},
-            {forms::rates, "Decimal", "virgola"},
-            {forms::rates, "Number(7)", "7"},
-            {forms::rates, "Frame3", "Calcolatrice"},
-            {forms::rates, "Txt1nati", "Tasso di natalità/1000"},
-            {forms::rates, "CMDRISULT", "CORREGGI"},
-            {forms::balances, "TXTPOP", "Popolazione alla fine dell'anno"},
-            {forms::balances, "Check3(1)", "Il saldo migratorio è negativo"},
-            {forms::simulation, "Text1", "Inserisci l'anno"},
-            {forms::simulation, "Txtmortal", "Inserisci il tasso di mortalità (per mille)"},
-            {forms::results, "Grid1", "Risultati dei questionari"},
-            {forms::results, "Text2", "Cognome da cercare"},
-            {forms::results, "Labtorna", "TORNA"},
-            {forms::lessons, "RTBtesto", "Testo della lezione"},
-        };
-        for (const auto &[form, control, name] : names) {
-            QWidget *w = program.open(form)->findChild<QWidget *>(QString::fromUtf8(control));
-            QCOMPARE(w ? accessibleOf(w)->text(QAccessible::Name) : QStringLiteral("(missing)"), QString::fromUtf8(name));
-        }
-
-        Screen *pyramids = program.open(forms::pyramids);
-        QCOMPARE(accessibleOf(pyramids->findChildren<QLineEdit *>(QStringLiteral("Text7")).constFirst())->text(QAccessible::Name),
-                 QStringLiteral("Tasso di mortalità, età 80-84"));
-        QAccessibleInterface *pyramid = accessibleOf(program.control<QWidget>(forms::pyramids, QStringLiteral("Picture1")));
-        QCOMPARE(pyramid->text(QAccessible::Name), QStringLiteral("Piramide della popolazione: ITALIA dopo 0 anni"));
-        // Numbers as the screen writes them, groups joined by no-break spaces.
-        const QString description = pyramid->text(QAccessible::Description).replace(QChar(0x00A0), u' ');
-        QVERIFY2(description.startsWith(QStringLiteral("Popolazione 57 836 000 abitanti. Tra 0 e 14 anni 14,4 %")), qPrintable(description));
-        QVERIFY(description.contains(QStringLiteral("00-04 anni: 2 690 000.")));
-        program.click(forms::pyramids, QStringLiteral("CmdNUOVO"));
-        QCOMPARE(pyramid->text(QAccessible::Name), QStringLiteral("Piramide della popolazione: ITALIA dopo 5 anni"));
-        QVERIFY(pyramid->text(QAccessible::Description).replace(QChar(0x00A0), u' ').startsWith(QStringLiteral("Popolazione 56 533 204 abitanti.")));
-    }
 
     // The labels that act as buttons are announced as buttons, reached by Tab and pressed
     // by a screen reader; the strip along the results screen is only text. The help, the
@@ -223,31 +180,6 @@ private slots:
         combo->setCurrentIndex(6);
         QCOMPARE(list->text(QAccessible::Value), QStringLiteral("Piramidi"));
         QCOMPARE(list->text(QAccessible::Name), QStringLiteral("Scegli il questionario"));
-    }
-
-    // The graph says in words what it draws: first and last year and population.
-    void graphSummary()
-    {
-        TestProgram program;
-        QVERIFY(program.start());
-        program.open(forms::simulation);
-        QAccessibleInterface *graph = accessibleOf(program.control<QWidget>(forms::simulation, QStringLiteral("Graph1")));
-        QCOMPARE(graph->text(QAccessible::Name), QStringLiteral("Grafico dell'andamento demografico"));
-        QVERIFY(graph->text(QAccessible::Description).startsWith(QStringLiteral("Vuoto")));
-        for (const auto &[box, typed] : {std::pair{"Text1", "2000"}, {"txtpopiniziale", "57600000"}, {"txtnatal", "9"}, {"Txtmortal", "10"}})
-            program.control<QLineEdit>(forms::simulation, QString::fromUtf8(box))->setText(QString::fromUtf8(typed));
-        auto *calculate = program.control<QAbstractButton>(forms::simulation, QStringLiteral("cmdcalcola"));
-        calculate->click();
-        calculate->click();
-        QCOMPARE(graph->text(QAccessible::Description).replace(QChar(0x00A0), u' '),
-                 QStringLiteral("Dall'anno 2000 all'anno 2002 la popolazione passa da 57 600 000 a 57 484 858 abitanti (2 anni calcolati)."));
-        // The locked boxes say so in words as well as in grey.
-        auto *year = program.control<QLineEdit>(forms::simulation, QStringLiteral("Text1"));
-        QCOMPARE(year->accessibleDescription(), QStringLiteral("bloccato fino a Nuova situazione"));
-        QCOMPARE(year->findChild<QLabel *>(QStringLiteral("verdict"))->text(), QStringLiteral("bloccato"));
-        program.click(forms::simulation, QStringLiteral("CmdNUOVO"));
-        QVERIFY(!year->findChild<QLabel *>(QStringLiteral("verdict")));
-        QVERIFY(graph->text(QAccessible::Description).startsWith(QStringLiteral("Vuoto")));
     }
 
     // Every control the keyboard reaches has a name for screen readers; every text on

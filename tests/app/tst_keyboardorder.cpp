@@ -1,6 +1,8 @@
-// The Tab key on the screens: reading order, answers before the buttons acting on them,
-// every control reachable once, and the focus on the first answer when a screen opens.
+// The keyboard on the screens: the Tab key reaches every control once, and Enter presses
+// every button and runs the check from an answer box. The road of the Tab key on each
+// screen, and where the focus is when it opens, are in the screens' snapshots.
 #include "screentest.h"
+#include "snapshot.h"
 
 #include <QSignalSpy>
 
@@ -8,37 +10,13 @@ using namespace censaria;
 
 namespace {
 
-QString nameOf(const QWidget *w)
-{
-    // The edit field inside a combo box stands for the combo box.
-    while (w && (w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_"))))
-        w = w->parentWidget();
-    return w ? TestProgram::nameOf(w) : QStringLiteral("?");
-}
-
-// The controls the Tab key visits, starting from the one with the focus, once round.
-QStringList tabWalk(Screen *screen)
-{
-    QStringList names;
-    QWidget *start = screen->focusWidget();
-    QWidget *at = start;
-    while (at && names.size() < 100) {
-        names << nameOf(at);
-        QTest::keyClick(at, Qt::Key_Tab);
-        at = screen->focusWidget();
-        if (at == start)
-            break;
-    }
-    return names;
-}
-
 // Every control a pupil could reach now, in no particular order.
 QStringList reachable(Screen *screen)
 {
     QStringList names;
     for (QWidget *w : screen->canvas()->findChildren<QWidget *>())
         if (w->isVisibleTo(screen) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) && !w->focusProxy())
-            names << nameOf(w);
+            names << snapshot::controlName(w);
     return names;
 }
 
@@ -64,77 +42,12 @@ private slots:
         Screen *screen = program.open(form);
         if (!screen->focusWidget())
             QTest::keyClick(screen, Qt::Key_Tab);
-        QStringList walk = tabWalk(screen);
+        QStringList walk = snapshot::keyboardWalk(screen);
         QStringList all = reachable(screen);
         QCOMPARE(walk.size(), QSet<QString>(walk.cbegin(), walk.cend()).size());
         walk.sort();
         all.sort();
         QCOMPARE(walk, all);
-    }
-
-    void simulationGoesDownTheDataThenTheButtons()
-    {
-        TestProgram program;
-        QVERIFY(program.start());
-        Screen *screen = program.open(forms::simulation);
-        QCOMPARE(nameOf(screen->focusWidget()), QStringLiteral("Text1"));
-        QCOMPARE(tabWalk(screen), (QStringList{"Text1", "txtpopiniziale", "txtnatal", "Txtmortal", "cmdcalcola", "CmdNUOVO",
-                                               "Cmdesercitazione", "Cmdtorno", "Cmdmenù", "Cmdesco"}));
-    }
-
-    void ratesExerciseTakesOneProblemAfterTheOther()
-    {
-        TestProgram program;
-        QVERIFY(program.start());
-        Screen *screen = program.open(forms::rates);
-        QCOMPARE(nameOf(screen->focusWidget()), QStringLiteral("txtnati"));
-        QCOMPARE(tabWalk(screen), (QStringList{"txtnati", "txtmorti", "Txtsaldo", "Txtpopfine", "Cmdhelp1", "Txt1nati", "txt1morti",
-                                               "txt1saldo", "txt1popfine", "Cmdhelp2", "Frame3", "CMDRISULT", "CmdNUOVO", "printSheetButton",
-                                               "Cmdarchivio", "Cmdtorno", "cmdmenu", "Cmdfine"}));
-
-        // Over the help only its OK, the buttons below and the calculator are left.
-        program.click(forms::rates, QStringLiteral("Cmdhelp2"));
-        QCOMPARE(nameOf(screen->focusWidget()), QStringLiteral("cmdok"));
-        QCOMPARE(tabWalk(screen),
-                 (QStringList{"cmdok", "CMDRISULT", "CmdNUOVO", "printSheetButton", "Cmdarchivio", "Cmdtorno", "cmdmenu", "Cmdfine", "Frame3"}));
-    }
-
-    void questionnaireGoesRowByRowBeforeTheButtons()
-    {
-        TestProgram program;
-        QVERIFY(program.start());
-        Screen *screen = program.module().navigation().show(forms::questionnaire); // no topic chosen yet
-        QCOMPARE(nameOf(screen->focusWidget()), QStringLiteral("Check1[0]"));
-        screen->findChild<QWidget *>(QStringLiteral("Combo1"))->setFocus();
-        const QStringList walk = tabWalk(screen);
-        QStringList rows{"Combo1"};
-        for (int row = 0; row < 10; ++row)
-            rows << QStringLiteral("Check1[%1]").arg(row) << QStringLiteral("Check2[%1]").arg(row);
-        QCOMPARE(walk.mid(0, rows.size()), rows);
-        // RISULTATO and the archive wait for the answers; the way out is always there.
-        QCOMPARE(walk.mid(rows.size()), (QStringList{"Cmdtorno", "Cmdmenù", "Cmduscita"}));
-    }
-
-    void resultsAreUsedFromTheKeyboard()
-    {
-        TestProgram program;
-        program.dialogs().queueAnswer(QStringLiteral("Rossi Mario"));
-        QVERIFY(program.start());
-        program.click(forms::menu, QStringLiteral("Cmdarchivio"));
-        Screen *screen = program.screen(forms::results);
-        QCOMPARE(nameOf(screen->focusWidget()), QStringLiteral("Text2"));
-        QCOMPARE(tabWalk(screen), (QStringList{"Text2", "Text1", "LabCERCA", "Labtorna", "Labmenù", "Labaiuto", "LabEXPORT",
-                                               "LabSTAMPA", "LabREGISTRO", "Labesci"}));
-
-        // The labels that act as buttons are pressed with Space or Enter.
-        auto *help = program.control<ClickLabel>(forms::results, QStringLiteral("Labaiuto"));
-        const qsizetype shown = program.dialogs().messages.size();
-        QTest::keyClick(help, Qt::Key_Space);
-        QCOMPARE(program.dialogs().messages.size(), shown + 1);
-        QTest::keyClick(help, Qt::Key_A);
-        QCOMPARE(program.dialogs().messages.size(), shown + 1);
-        QTest::keyClick(program.control<ClickLabel>(forms::results, QStringLiteral("Labtorna")), Qt::Key_Return);
-        QCOMPARE(program.visibleScreens(), QStringList{forms::menu});
     }
 
     // Enter (and the keypad's Enter) presses the focused button of every screen, the
@@ -182,7 +95,7 @@ private slots:
             button->setFocus();
             QTest::keyClick(button, Qt::Key_Return);
             QTest::keyClick(button, Qt::Key_Enter, Qt::KeypadModifier);
-            QVERIFY2(clicks->size() == 2, qPrintable(form + u'/' + nameOf(button)));
+            QVERIFY2(clicks->size() == 2, qPrintable(form + u'/' + snapshot::controlName(button)));
         }
     }
 

@@ -27,33 +27,6 @@ class TestMainMenu : public QObject
     }
 
 private slots:
-    void startsOnTheMenuWithEveryButtonAndHeading()
-    {
-        TestProgram program;
-        QVERIFY(program.start());
-        QCOMPARE(program.visibleScreens(), QStringList{forms::menu});
-        QCOMPARE(program.screen(forms::menu)->windowTitle(), QStringLiteral("MENU' DI SCELTA"));
-        QVERIFY(program.module().nomealunno.isEmpty());
-        QVERIFY(program.module().dbrisultati().isOpen());
-        QVERIFY(program.dialogs().messages.isEmpty());
-        QVERIFY(!program.control<QListWidget>(forms::menu, QStringLiteral("List1"))->isVisible());
-        QVERIFY(!program.control<QLabel>(forms::menu, QStringLiteral("Image1"))->pixmap().isNull());
-        QVERIFY(!program.text(forms::menu, QStringLiteral("Autore")).isEmpty());
-        const QList<std::pair<const char *, const char *>> captions = {
-            {"Cmdstoria", "Storia della popolazione"},     {"Cmdcalcoli", "I calcoli dei demografi"},
-            {"Cmddensità", "La densità di popolazione"},   {"Cmdpiramide", "Piramide della popolazione"},
-            {"CmdITALIA", "La popolazione italiana"},      {"Cmddinamiche", "Dinamiche demografiche"},
-            {"Cmdfami", "Modelli di famiglie"},            {"Cmdpiram", "Piramide della popolazione"},
-            {"Cmdesercizi1", "Esercizi sui SALDI demografici"}, {"cmdesdin", "Esercizi sui TASSI demografici"},
-            {"cmdesfam", "Esercizi sulle famiglie"},       {"Cmdquestionari", "Questionari"},
-            {"Cmdarchivio", "Archivio dei risultati"},     {"Cmdesco", "Esco"},
-            {"Label1", "Studiare"}, {"Label2", "Osservare"}, {"Label3", "Operare"},
-            {"LabNOMI", "Elenco dei nomi presenti nell'archivio dei risultati"}};
-        for (const auto &[name, caption] : captions) {
-            QVERIFY2(program.control(forms::menu, QString::fromUtf8(name))->isVisible(), name);
-            QCOMPARE(program.text(forms::menu, QString::fromUtf8(name)), QString::fromUtf8(caption));
-        }
-    }
 
     void namesListAppendsAndHides()
     {

@@ -134,28 +134,6 @@ private slots:
         QCOMPARE(grid3->columnWidth(4), Twips::px(1700));
     }
 
-    void theScreenIsLaidOutAsDesigned()
-    {
-        QCOMPARE(program_->screen(forms::results)->windowTitle(), QStringLiteral("Risultati conseguiti nelle esercitazioni"));
-        QCOMPARE(control(QStringLiteral("Grid1"))->geometry(), Twips::rect(240, 720, 7215, 3705));
-        QCOMPARE(control(QStringLiteral("Text2"))->geometry(), Twips::rect(9480, 2040, 2055, 375));
-        QCOMPARE(control(QStringLiteral("Labtorna"))->geometry(), Twips::rect(9480, 6000, 2055, 1455));
-        QCOMPARE(control(QStringLiteral("Label5"))->geometry(), Twips::rect(0, 8520, 11999, 375));
-        auto *refresh = control<QAbstractButton>(QStringLiteral("CMDAGGIORNA"));
-        QCOMPARE(refresh->text(), QStringLiteral("AGGIORNA I RISULTATI"));
-        QVERIFY(!refresh->isVisible());
-        QVERIFY(!control<QLabel>(QStringLiteral("Image2"))->pixmap().isNull());
-        QCOMPARE(textColour(control(QStringLiteral("LabNOME"))), QColor(192, 192, 0));
-        QCOMPARE(textColour(control(QStringLiteral("Labmenù"))), QColor(255, 128, 255));
-        const std::pair<const char *, const char *> captions[] = {
-            {"Label1", "Questionari"}, {"Label4", "Esercizi"}, {"Label2", "Cerca i RISULTATI di..."},
-            {"Label9", "Qui sotto scrivi il COGNOME"}, {"Label8", " e qui il NOME"}, {"LabCERCA", "       OK,         ho fatto."},
-            {"Labtorna", "TORNA"}, {"Labmenù", "Menù"}, {"Labaiuto", "?"}, {"LabEXPORT", "ESPORTA i risultati su floppy"},
-            {"LabSTAMPA", "STAMPA i risultati"}, {"Labesci", "Esco"}};
-        for (const auto &[name, caption] : captions)
-            QCOMPARE(control<QLabel>(QString::fromUtf8(name))->text(), QString::fromUtf8(caption));
-    }
-
     void aSearchLooksUpTheNameAsTypedUpperCasedAndTrimmed_data()
     {
         QTest::addColumn<QString>("surname");
@@ -217,23 +195,6 @@ private slots:
         // Found among the questionnaires: the title names whose results these are.
         QCOMPARE(control<QLabel>(QStringLiteral("LabNOME"))->text(), QStringLiteral("VERDI"));
         QCOMPARE(browser().nomemostrato(), QStringLiteral("nomebis"));
-    }
-
-    void aNameFoundNowhereKeepsWhoseRowsWereShown()
-    {
-        search(QStringLiteral("nessuno"), QString());
-        QCOMPARE(messages(), (QStringList{notInQuestionnaires, notInExercises}));
-        QCOMPARE(column(control<QTableWidget>(QStringLiteral("Grid1")), 2), QStringList(10, QString()));
-        QCOMPARE(browser().nomemostrato(), QStringLiteral("mionome"));
-    }
-
-    void anEmptySearchOnlySaysSo()
-    {
-        search(QStringLiteral("   "), QString());
-        QCOMPARE(messages(), QStringList{QStringLiteral("Non hai scritto alcun nome..")});
-        QCOMPARE(control<QLineEdit>(QStringLiteral("Text2"))->text(), QStringLiteral("   "));
-        QCOMPARE(control<QLabel>(QStringLiteral("LabNOME"))->text(), rossi);
-        QVERIFY(browser().nomecercato().isEmpty());
     }
 
     void withoutANameEveryLoaderOffersTheQuestion()

@@ -2,4 +2,3 @@ censaria_add_logic_test(tst_calculatorengine ${CMAKE_CURRENT_LIST_DIR}/tst_calcu
 censaria_add_logic_test(tst_ratesexercise ${CMAKE_CURRENT_LIST_DIR}/tst_ratesexercise.cpp)
 censaria_add_logic_test(tst_balancesexercise ${CMAKE_CURRENT_LIST_DIR}/tst_balancesexercise.cpp)
 censaria_add_test(tst_exercisescreens ${CMAKE_CURRENT_LIST_DIR}/tst_exercisescreens.cpp)
-censaria_add_test(tst_exercisefeedback ${CMAKE_CURRENT_LIST_DIR}/tst_exercisefeedback.cpp)

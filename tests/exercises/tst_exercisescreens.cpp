@@ -1,11 +1,7 @@
 #include "exercisefixture.h"
 #include "exercises/calculatorengine.h"
-#include "exercises/ratesscreen.h"
-#include "platform/twips.h"
 
-#include <QApplication>
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QRadioButton>
 
 using namespace censaria;
@@ -13,7 +9,6 @@ using namespace censaria;
 namespace {
 
 const QColor orange(255, 192, 128);
-const QColor lightBlue(192, 192, 255);
 const QColor red(255, 0, 0);
 
 QColor colourOf(const QWidget *control)
@@ -70,20 +65,6 @@ private slots:
     void init() { start(); }
     void cleanup() { program_.reset(); }
 
-    void ratesScreenAtLoad()
-    {
-        openRates();
-        QCOMPARE(program_->screen(forms::rates)->windowTitle(), QStringLiteral("Calcolare..."));
-        QCOMPARE(text(forms::rates, "Readout"), QStringLiteral("0,"));
-        QCOMPARE(labels(forms::rates, {"labpopiniz", "Labtassonat", "Labtassomort", "Lab1popinizio", "Lab1nati", "Lab1morti"}),
-                 (QStringList{"2000", "20", "30", "5000", "60", "45"}));
-        QCOMPARE(ratesCounters(), (QStringList{"0", "0", "0", "0"}));
-        QCOMPARE(colourOf(rates("Txtpopfine")), orange);
-        QVERIFY(!rates("Label20")->isVisible() && !rates("cmdok")->isVisible());
-        QCOMPARE(rates<QGroupBox>("Frame1")->title(), QStringLiteral("Primo esercizio"));
-        QCOMPARE(rates<QGroupBox>("Frame3")->title(), QStringLiteral("CALCOLATRICE"));
-    }
-
     void ratesCorrectionPaintsCountsAndRecords()
     {
         openRates();
@@ -111,72 +92,6 @@ private slots:
         QCOMPARE(ratesCounters(), (QStringList{"8", "0", "14", "2"}));
         QCOMPARE(storedCounts({"calcolo Tassi", "tassi%"}), (QList<int>{14, 87}));
         QCOMPARE(program_->dialogs().prompts.size(), 1);
-    }
-
-    void ratesIncompleteCountsNothing()
-    {
-        openRates();
-        typeRates({"40", "", "-20", "1980", "12", "9", "15", "5015"});
-        click(forms::rates, "CMDRISULT");
-        // The message names the empty box, which takes the keyboard.
-        QCOMPARE(program_->dialogs().messageTexts(),
-                 QStringList{QStringLiteral("Devi completare la risposta...\nÈ vuota la casella «Numero di morti» del primo esercizio.")});
-        QCOMPARE(program_->dialogs().messages[0].title, QStringLiteral("Censaria"));
-        QCOMPARE(program_->screen(forms::rates)->focusWidget(), rates("txtmorti"));
-        QCOMPARE(text(forms::rates, "Label4"), QStringLiteral("0"));
-        QVERIFY(rates("CMDRISULT")->isEnabled());
-        QVERIFY(program_->dialogs().prompts.isEmpty());
-        // A blank is an answer: it passes and reads 0.
-        type(forms::rates, "txtmorti", " ");
-        program_->dialogs().queueAnswer(QStringLiteral("Rossi Mario"));
-        click(forms::rates, "CMDRISULT");
-        QCOMPARE(text(forms::rates, "Label6"), QStringLiteral("1"));
-        QCOMPARE(colourOf(rates("txtmorti")), red);
-    }
-
-    void ratesWithoutANameRecordNothing()
-    {
-        openRates();
-        typeRates(QStringList(8, QStringLiteral("1")));
-        click(forms::rates, "CMDRISULT"); // the name question is cancelled
-        QCOMPARE(text(forms::rates, "Label11"), QStringLiteral("8"));
-        QCOMPARE(program_->dialogs().prompts.size(), 1);
-        const auto rows = program_->module().dbrisultati().rows(QStringLiteral("esercizi"));
-        QVERIFY(rows && rows->isEmpty());
-    }
-
-    // CORREGGI is disabled after a correction; should it run again, it counts nothing.
-    void ratesCorrectionOfUnchangedAnswersCountsNothing()
-    {
-        openRates();
-        program_->dialogs().queueAnswer(QStringLiteral("Rossi Mario"));
-        typeRates(QStringList(8, QStringLiteral("1")));
-        click(forms::rates, "CMDRISULT");
-        const QDateTime firstTime = program_->clock().time;
-        program_->clock().time = firstTime.addSecs(60);
-        static_cast<RatesScreen *>(program_->screen(forms::rates))->CMDRISULT_Click();
-        QCOMPARE(labels(forms::rates, {"Label6", "Label11"}), (QStringList{"8", "8"}));
-        QCOMPARE(stored("tassiSB").toInt(), 8);
-        QCOMPARE(stored("data3").toDateTime(), firstTime);
-    }
-
-    void ratesHelpPanels()
-    {
-        openRates();
-        click(forms::rates, "Cmdhelp2");
-        auto *panel = rates<QLabel>("Label20");
-        QVERIFY(panel->isVisible() && rates("cmdok")->isVisible());
-        QVERIFY(!rates("Frame1")->isVisible() && !rates("Frame2")->isVisible() && !rates("Image2")->isVisible());
-        QCOMPARE(panel->geometry(), Twips::rect(200, 120, 8400, 5880));
-        QCOMPARE(panel->text(), QStringLiteral("\n\n\n      Saldo naturale = numero di nati - numero di morti\n\n"
-                                               "      Popolazione finale = popolazione iniziale + saldo naturale\n\n"
-                                               "      Tasso di natalità = numero di nati x 1000 / popolazione iniziale\n\n"
-                                               "      Tasso di mortalità = numero di morti x 1000 / popolazione iniziale"));
-        click(forms::rates, "Cmdhelp1");
-        QVERIFY(panel->text().startsWith(QStringLiteral("\n\n\n      Numero di nati = popolazione iniziale / 1000 x tasso di natalità\n\n")));
-        click(forms::rates, "cmdok");
-        QVERIFY(!panel->isVisible() && !rates("cmdok")->isVisible());
-        QVERIFY(rates("Frame1")->isVisible() && rates("Image2")->isVisible());
     }
 
     // The roads to the results are walked on the real screens; here, who asks the name
@@ -240,119 +155,6 @@ private slots:
         QVERIFY(program_->dialogs().messages.isEmpty());
     }
 
-    void calculatorPanelKeys()
-    {
-        openRates();
-        const QString form = forms::rates;
-        QCOMPARE(program_->screen(form)->findChild<QGroupBox *>(QStringLiteral("Frame3"))->findChildren<QPushButton *>().size(), 19);
-        QCOMPARE(in<QPushButton>(form, "Operator(2)")->text(), QStringLiteral("X"));
-        QCOMPARE(in<QPushButton>(form, "Decimal")->text(), QStringLiteral("."));
-        keys(form, {"Number(1)", "Number(2)", "Decimal", "Number(5)"});
-        QCOMPARE(text(form, "Readout"), QStringLiteral("12,5"));
-        keys(form, {"Operator(2)", "Number(2)", "Operator(4)"});
-        QCOMPARE(text(form, "Readout"), QStringLiteral("25"));
-        keys(form, {"Cancel", "Number(6)", "Operator(0)", "Number(0)", "Operator(4)"});
-        QCOMPARE(program_->dialogs().messageTexts(), QStringList{QStringLiteral("Impossibile dividere per zero")});
-        QCOMPARE(program_->dialogs().messages[0].title, QStringLiteral("Calcolatrice"));
-        QCOMPARE(program_->dialogs().messages[0].icon, MessageIcon::Exclamation);
-        QCOMPARE(text(form, "Readout"), QStringLiteral("6,"));
-        keys(form, {"Number(5)", "Operator(1)", "Number(3)", "CancelEntry", "Number(4)", "Percent"});
-        QCOMPARE(text(form, "Readout"), QStringLiteral("0,04"));
-
-        // Multiplying by 10^15 until the double range is left: a message, and the operand kept.
-        const QStringList fifteenNines(15, QStringLiteral("Number(9)"));
-        keys(form, QStringList{"Cancel"} + fifteenNines);
-        for (int i = 0; i < 30 && program_->dialogs().messages.size() == 1; ++i)
-            keys(form, QStringList{"Operator(2)"} + fifteenNines + QStringList{"Operator(4)"});
-        QCOMPARE(program_->dialogs().messages.size(), 2);
-        QCOMPARE(program_->dialogs().messages[1].title, QStringLiteral("Calcolatrice"));
-        QCOMPARE(program_->dialogs().messages[1].text, QStringLiteral("Il risultato è troppo grande per la calcolatrice"));
-        const QString ratesReadout = text(form, "Readout");
-        // 9,99999999999985E+299 rounded to what the display holds.
-        QCOMPARE(ratesReadout, QStringLiteral("1E+300"));
-
-        // Each screen has a calculator of its own, and the balances one is never reset,
-        // not even by a new problem.
-        openBalances();
-        QCOMPARE(text(forms::balances, "Readout"), QStringLiteral("0,")); // the same decimal comma as the rates screen
-        click(forms::balances, "Number(7)");
-        click(forms::balances, "CmdNUOVO");
-        QCOMPARE(text(forms::balances, "Readout"), QStringLiteral("7,"));
-        QCOMPARE(text(form, "Readout"), ratesReadout);
-    }
-
-    void balancesScreenAtLoad()
-    {
-        openBalances();
-        QCOMPARE(program_->screen(forms::balances)->windowTitle(), QStringLiteral("Saldo naturale e migratorio"));
-        QCOMPARE(program_->screen(forms::balances)->canvas()->size(), Twips::size(12000, 9000));
-        QCOMPARE(labels(forms::balances, {"LabPOP", "Labnati", "Labtassonat", "Labtassomort", "Labemig", "Labimmig"}),
-                 (QStringList{"90000", "950", "10,6", "10", "300", "800"}));
-        QCOMPARE(balancesCounters(), (QStringList{"0", "0", "0", "0"}));
-        QCOMPARE(colours(forms::balances, {"TXTPOP", "Check3(1)"}), (QList<QColor>{lightBlue, lightBlue}));
-        QCOMPARE(colourOf(balances("Option3(2)")), QApplication::palette().color(QPalette::Button));
-        QCOMPARE(balances<QCheckBox>("Check1(1)")->text(), QStringLiteral("il saldo naturale è fortemente positivo "));
-        QCOMPARE(balances<QRadioButton>("Option3(3)")->text(), QStringLiteral("una regione povera, in un paese povero"));
-
-        click(forms::balances, "CmdAIUTO");
-        const QStringList lines = program_->dialogs().messages.value(0).text.split(u'\n');
-        QCOMPARE(lines.size(), 7);
-        QCOMPARE(lines[2], QStringLiteral("POPOLAZIONE alla FINE dell'anno = popolazione iniziale - morti - emigrati + nati + immigrati"));
-        QCOMPARE(lines[6], QStringLiteral("I paesi in rapido sviluppo ricevono molti Immigrati e perdono pochi Emigrati"));
-        QCOMPARE(program_->dialogs().messages[0].title, QStringLiteral("Censaria"));
-    }
-
-    void balancesCompleteness()
-    {
-        openBalances();
-        answerBalancesRightly();
-        balances<QRadioButton>("Option3(0)")->setAutoExclusive(false);
-        balances<QRadioButton>("Option3(0)")->setChecked(false);
-        click(forms::balances, "AniPushButton1");
-        QCOMPARE(program_->dialogs().messageTexts(),
-                 QStringList{QStringLiteral("Non hai completato la risposta: manca il tipo di regione («Questi dati sono tipici di:»).")});
-        QCOMPARE(program_->screen(forms::balances)->focusWidget(), balances<QRadioButton>("Option3(0)"));
-        QCOMPARE(text(forms::balances, "Labcalcgiusti"), QStringLiteral("0"));
-        QVERIFY(program_->dialogs().prompts.isEmpty());
-    }
-
-    // One check of one set of answers counts once, however often the button is pressed.
-    void balancesCheckAgainWithoutChangesCountsNothing()
-    {
-        openBalances();
-        program_->dialogs().queueAnswer(QStringLiteral("Rossi Mario"));
-        answerBalancesRightly();
-        type(forms::balances, "TXTPOP", "90551");             // one away
-        balances<QCheckBox>("Check2(1)")->setChecked(true);  // both signs
-        balances<QCheckBox>("Check1(4)")->setChecked(false); // two facts of three
-        click(forms::balances, "AniPushButton1");
-        const QStringList firstCounts = {"4", "2", "6", "1"};
-        QCOMPARE(balancesCounters(), firstCounts);
-        QCOMPARE(colours(forms::balances, {"TXTPOP", "TXTSNATURALE", "Check2(1)", "Check2(0)", "Check1(4)"}),
-                 (QList<QColor>{red, lightBlue, red, lightBlue, red}));
-        QCOMPARE(storedCounts({"calcolo Saldi", "saldiSB", "saldi%", "comprensione%"}), (QList<int>{4, 2, 66, 85}));
-        const QDateTime firstTime = program_->clock().time;
-
-        program_->clock().time = program_->clock().time.addSecs(60);
-        for (int press = 0; press < 10; ++press)
-            click(forms::balances, "AniPushButton1");
-        QCOMPARE(balancesCounters(), firstCounts);
-        QCOMPARE(colours(forms::balances, {"TXTPOP", "Check1(4)"}), (QList<QColor>{red, red}));
-        QCOMPARE(stored("calcolo Saldi").toInt(), 4);
-        QCOMPARE(stored("data1").toDateTime(), firstTime);
-        QCOMPARE(stored("data2").toDateTime(), firstTime);
-
-        // A corrected answer is a new check: counted and recorded, the red marks kept.
-        type(forms::balances, "TXTPOP", "90550");
-        click(forms::balances, "AniPushButton1");
-        QCOMPARE(balancesCounters(), (QStringList{"9", "3", "12", "2"}));
-        QCOMPARE(colourOf(balances("TXTPOP")), red);
-        QCOMPARE(storedCounts({"calcolo Saldi", "comprensioneSB"}), (QList<int>{9, 2}));
-        QCOMPARE(stored("data2").toDateTime(), program_->clock().time);
-        QVERIFY(stored("data3").isNull());
-        QCOMPARE(program_->dialogs().prompts.size(), 1);
-    }
-
     // The name refused at the first check: pressing again stores the same counts once.
     void balancesCheckAgainAfterARefusedNameRecordsTheSameCounts()
     {
@@ -370,23 +172,60 @@ private slots:
         QCOMPARE(stored("calcolo Saldi").toInt(), 5);
     }
 
-    // The red stays on corrected answers (above) until a new exercise clears it with the answers.
-    void balancesRedStaysUntilANewExercise()
+    // The calculator from the keyboard, on both screens.
+    void calculatorTakesTheKeyboard_data()
     {
-        openBalances();
-        program_->dialogs().queueAnswer(QStringLiteral("Rossi Mario"));
-        answerBalancesRightly();
-        type(forms::balances, "TXTSMIGRATORIO", "-500");
-        balances<QCheckBox>("Check1(5)")->setChecked(true);
-        click(forms::balances, "AniPushButton1");
-        QCOMPARE(colours(forms::balances, {"TXTSMIGRATORIO", "Check1(5)"}), (QList<QColor>{red, red}));
+        QTest::addColumn<QString>("form");
+        QTest::newRow("rates") << forms::rates;
+        QTest::newRow("balances") << forms::balances;
+    }
 
-        program_->random().queue(balancesDraws(85000, 3, 1800, 1300, 900, 150, {1800, 1200, 500, 100}, {201, 301, 501, 101}));
-        click(forms::balances, "CmdNUOVO");
-        QCOMPARE(colours(forms::balances, {"TXTSMIGRATORIO", "Check1(5)"}), (QList<QColor>{lightBlue, QApplication::palette().color(QPalette::Button)}));
-        QCOMPARE(balances<QLineEdit>("TXTPOP")->text(), QString());
-        QVERIFY(!balances<QRadioButton>("Option3(0)")->isChecked() && !balances<QCheckBox>("Check1(0)")->isChecked());
-        QCOMPARE(labels(forms::balances, {"LabPOP", "Labtassonat", "LabcompSB"}), (QStringList{"85000", "21,2", "1"}));
+    void calculatorTakesTheKeyboard()
+    {
+        QFETCH(QString, form);
+        in<QPushButton>(forms::menu, form == forms::rates ? QStringLiteral("cmdesdin") : QStringLiteral("Cmdesercizi1"))->click();
+        auto *panel = in(form, QStringLiteral("Frame3"));
+        panel->setFocus();
+        const auto readout = [&] { return text(form, "Readout"); };
+        QTest::keyClicks(panel, QStringLiteral("12+30="));
+        QCOMPARE(readout(), QStringLiteral("42"));
+        QTest::keyClicks(panel, QStringLiteral("7*2"));
+        QTest::keyClick(panel, Qt::Key_Return);
+        QCOMPARE(readout(), QStringLiteral("14"));
+        QTest::keyClicks(panel, QStringLiteral("45/5"));
+        QTest::keyClick(panel, Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(readout(), QStringLiteral("9"));
+        // Both the comma and the point are the decimal key.
+        QTest::keyClicks(panel, QStringLiteral("7,5"));
+        QCOMPARE(readout(), QStringLiteral("7,5"));
+        QTest::keyClicks(panel, QStringLiteral("+9.25"));
+        QCOMPARE(readout(), QStringLiteral("9,25"));
+        QTest::keyClick(panel, Qt::Key_Escape);
+        QTest::keyClicks(panel, QStringLiteral("50%"));
+        QCOMPARE(readout(), QStringLiteral("0,5"));
+        QTest::keyClick(panel, Qt::Key_Escape);
+        QTest::keyClicks(panel, QStringLiteral("8-3"));
+        QTest::keyClick(panel, Qt::Key_Backspace); // the 3 goes: 8 - 4 = 4
+        QCOMPARE(readout(), QStringLiteral("0,"));
+        QTest::keyClicks(panel, QStringLiteral("4="));
+        QCOMPARE(readout(), QStringLiteral("4"));
+        QTest::keyClicks(panel, QStringLiteral("6x7="));
+        QCOMPARE(readout(), QStringLiteral("42"));
+        // Esc clears the calculator and leaves the pupil on the exercise.
+        QTest::keyClicks(panel, QStringLiteral("5+"));
+        QTest::keyClick(panel, Qt::Key_Escape);
+        QCOMPARE(readout(), QStringLiteral("0,"));
+        QCOMPARE(program_->visibleScreens(), QStringList{form});
+        // Letters and keys with Ctrl press nothing.
+        QTest::keyClick(panel, Qt::Key_A);
+        QTest::keyClick(panel, Qt::Key_1, Qt::ControlModifier);
+        QCOMPARE(readout(), QStringLiteral("0,"));
+        // A key clicked with the mouse leaves the keyboard on the calculator.
+        in<QLineEdit>(form, form == forms::rates ? QStringLiteral("txtnati") : QStringLiteral("TXTPOP"))->setFocus();
+        QTest::mouseClick(in<QPushButton>(form, QStringLiteral("Number(3)")), Qt::LeftButton);
+        QCOMPARE(program_->screen(form)->focusWidget(), panel);
+        QTest::keyClicks(panel, QStringLiteral("1"));
+        QCOMPARE(readout(), QStringLiteral("31,"));
     }
 };
 

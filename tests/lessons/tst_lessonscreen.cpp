@@ -1,11 +1,8 @@
 #include "screentest.h"
-#include "lessons/lessonscreen.h"
 #include "lessons/lessoncatalogue.h"
 #include "platform/twips.h"
 
-#include <QAction>
 #include <QBuffer>
-#include <QMenuBar>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -39,7 +36,6 @@ class TestLessonScreen : public QObject
     std::unique_ptr<TestProgram> program_;
 
     Module &module() { return program_->module(); }
-    LessonScreen *lessons() { return static_cast<LessonScreen *>(program_->screen(forms::lessons)); }
     template <typename T = QPushButton>
     T *control(const char *name) { return program_->control<T>(forms::lessons, QString::fromUtf8(name)); }
     QString title() { return control<QLabel>("LabTITOLO")->text(); }
@@ -65,64 +61,6 @@ private slots:
         QVERIFY(program_->start());
     }
     void cleanup() { program_.reset(); }
-
-    // Where each button leads is the paging's own test; here the buttons follow it.
-    void avantiAndIndietroWalkTheSequence()
-    {
-        program_->click(forms::menu, QStringLiteral("Cmdstoria"));
-        QStringList walked{module().chiamante};
-        for (int click = 0; click < 10; ++click) {
-            control("CmdAVANTI")->click();
-            walked.append(module().chiamante);
-            QVERIFY2(text().startsWith(QStringLiteral("Lezione ") + module().chiamante), qPrintable(text()));
-        }
-        QCOMPARE(walked, (QStringList{"Storia1", "Storia2", "Storia3", "Storia4", "Statistica1", "Statistica2",
-                                      "Densità1", "Densità2", "Piramidi1", "Piramidi2", "Italia"}));
-        QCOMPARE(lessons()->pagina(), 11);
-        QCOMPARE(title(), QStringLiteral("POPOLAZIONE ITALIANA: i dati in sintesi."));
-        control("CmdAVANTI")->click(); // the eleventh: nothing further
-        QCOMPARE(module().chiamante, QStringLiteral("Italia"));
-        QVERIFY(!control("CmdAVANTI")->isEnabled());
-        control("CmdINDIETRO")->click();
-        QCOMPARE(title(), QStringLiteral("PIRAMIDE DELLA POPOLAZIONE: a che serve."));
-        QVERIFY(control("CmdAVANTI")->isEnabled());
-
-        open(QStringLiteral("Storia1"));
-        control("CmdINDIETRO")->click();
-        QCOMPARE(module().chiamante, QStringLiteral("Storia1"));
-        QVERIFY(!control("CmdINDIETRO")->isEnabled());
-        // Only the paging buttons change their states: a page from the menu bar keeps them.
-        control<QAction>("densitàdistribuzione")->trigger();
-        QVERIFY(!control("CmdINDIETRO")->isEnabled());
-        control("CmdAVANTI")->click();
-        QCOMPARE(module().chiamante, QStringLiteral("Piramidi1"));
-        QVERIFY(control("CmdINDIETRO")->isEnabled());
-    }
-
-    void montenovoKeepsPageNumberAndPicture()
-    {
-        open(QStringLiteral("Storia4"), true);
-        const qint64 picture = control<QLabel>("Image1")->pixmap().cacheKey();
-        QVERIFY(!control<QLabel>("Image1")->pixmap().isNull());
-        control<QAction>("popmontenovo")->trigger();
-        QCOMPARE(module().chiamante, QStringLiteral("Montenovo"));
-        QCOMPARE(title(), QStringLiteral("APPROFONDIMENTO: la popolazione di Montenovo nel XVII secolo."));
-        QVERIFY(text().startsWith(QStringLiteral("Lezione Montenovo")));
-        QCOMPARE(lessons()->pagina(), 4);
-        QCOMPARE(control<QLabel>("Image1")->pixmap().cacheKey(), picture);
-        auto *box = control<QTextEdit>("RTBtesto");
-        QCOMPARE(box->width(), Twips::px(11415));
-        QCOMPARE(box->font().pixelSize(), Twips::font(10).pixelSize());
-        QVERIFY(!box->font().bold());
-        QCOMPARE(box->document()->begin().blockFormat().leftMargin(), 0.0);
-
-        QCOMPARE(control("CmdDestina")->text(), QString()); // and it leads nowhere
-
-        control("CmdAVANTI")->click();
-        QCOMPARE(module().chiamante, QStringLiteral("Statistica1"));
-        QCOMPARE(box->width(), Twips::px(5415));
-        QCOMPARE(box->document()->begin().blockFormat().leftMargin(), qreal(Twips::px(100)));
-    }
 
     // A page shown again is not read again (the lesson screen must open as fast as any
     // other), yet it comes back at its top, and a lesson file replaced in the meantime or
@@ -157,54 +95,12 @@ private slots:
         QVERIFY(box->document()->begin().begin().fragment().charFormat().font().pixelSize() > pixels);
     }
 
-    // The world's pyramids page leads to two screens, on two buttons under its wide text.
-    void aPageWithTwoDestinations()
-    {
-        open(QStringLiteral("Storia1"), true);
-        QVERIFY(control("OtherDestination")->isHidden());
-        control<QAction>("piramidimondo")->trigger();
-        QCOMPARE(module().chiamante, QStringLiteral("PiramidiMondo"));
-        QCOMPARE(control("OtherDestination")->text(), QStringLiteral("Piramidi del mondo"));
-        QCOMPARE(control("CmdDestina")->text(), QStringLiteral("Il futuro della popolazione"));
-        auto *box = control<QTextEdit>("RTBtesto");
-        QCOMPARE(box->width(), Twips::px(11415));
-        for (const char *button : {"OtherDestination", "CmdDestina"}) {
-            QVERIFY(control(button)->isVisible());
-            QVERIFY(!box->geometry().intersects(control(button)->geometry()));
-        }
-        QCOMPARE(lessons()->pagina(), 1);
-        control("OtherDestination")->click();
-        QCOMPARE(program_->visibleScreens(), QStringList{forms::worldPyramids});
-        // Back on a sequence page the text has its whole height again, with one destination.
-        open(QStringLiteral("Storia2"));
-        QVERIFY(control("OtherDestination")->isHidden());
-        QCOMPARE(box->height(), Twips::px(6900));
-    }
-
     void destinationWithoutAPageShowsTheMenu()
     {
         open(QStringLiteral("Storia1"), true);
         module().chiamante = forms::menu;
         control("CmdDestina")->click();
         QCOMPARE(program_->visibleScreens(), QStringList{forms::menu});
-    }
-
-    void pagesShowTheirCatalogueEntry()
-    {
-        open(QStringLiteral("Storia1"));
-        QCOMPARE(control("CmdDestina")->text(), QStringLiteral("   Questionario sui due grafici"));
-        QCOMPARE(title(), QStringLiteral("STORIA DELLA POPOLAZIONE: introduzione."));
-        const QTextDocument *document = control<QTextEdit>("RTBtesto")->document();
-        for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
-            QCOMPARE(block.blockFormat().leftMargin(), qreal(Twips::px(100)));
-        QCOMPARE(control<QTextEdit>("RTBtesto")->textCursor().position(), 0);
-        QVERIFY(!control<QLabel>("Image1")->pixmap().isNull());
-        QVERIFY(control<QLabel>("Label1")->isHidden() && control<QLabel>("Label2")->isHidden() && control("CmdOsserva")->isHidden());
-        QCOMPARE(control("CmdOsserva")->text(), QStringLiteral("Osserva i modelli delle famiglie"));
-        // The menu bar's entries are pressed on every page by the whole-program roads.
-        QVERIFY(lessons()->findChild<QMenuBar *>()->height() > 0);
-        QCOMPARE(control<QAction>("stattassi")->text(), QStringLiteral("Tassi di Natalità e di Mortalità e d'incremento"));
-        QCOMPARE(control<QAction>("utilità")->text(), QStringLiteral("a che serve"));
     }
 
     void missingFilesLeaveANoteAndTheProgramGoesOn()

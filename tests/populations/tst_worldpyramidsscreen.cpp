@@ -56,21 +56,6 @@ private slots:
         program_.reset();
     }
 
-    void itOpensOnItalyThenAndNowAndGoesBackToTheMenu()
-    {
-        QCOMPARE(screen_->view().sides.size(), 2);
-        QCOMPARE(screen_->view().sides[0].country->name, QStringLiteral("Italia"));
-        QCOMPARE(screen_->view().sides[0].year, 1950.0);
-        QCOMPARE(screen_->view().sides[1].year, 2020.0);
-        QCOMPARE(program_->module().chiamante, forms::menu);
-        QCOMPARE(screen_->focusWidget(), slider(1));
-        program_->click(forms::worldPyramids, QStringLiteral("Cmdtorno"));
-        QCOMPARE(program_->visibleScreens(), QStringList{forms::menu});
-        program_->click(forms::menu, QStringLiteral("WorldPyramidsButton"));
-        QTest::keyClick(screen_, Qt::Key_Escape);
-        QCOMPARE(program_->visibleScreens(), QStringList{forms::menu});
-    }
-
     // Arrows a year, Page Up and Down five, Home and End to 1950 and 2100.
     void theYearsMoveFromTheKeyboard()
     {
@@ -130,18 +115,6 @@ private slots:
         QVERIFY(!screen_->player()->isPlaying());
     }
 
-    void theSecondPyramidCanBeLeftOut()
-    {
-        auto *second = program_->control<QCheckBox>(forms::worldPyramids, QStringLiteral("SecondPyramid"));
-        second->click();
-        QCOMPARE(screen_->view().sides.size(), 1);
-        QVERIFY(!slider(2)->isEnabled());
-        emit screen_->player()->advanced(200);
-        QCOMPARE(screen_->view().sides[0].year, 2100.0);
-        second->click();
-        QCOMPARE(screen_->view().sides.size(), 2);
-    }
-
     // On a 75-inch board at 1920 x 1080 every control of both screens takes a finger: its
     // pressable part (a slider's handle, a tick box's box and words) at least 18 mm.
     void everyControlTakesAFinger()
@@ -187,19 +160,6 @@ private slots:
         }
         qInfo("Smallest finger target at 1920 x 1080: %s, %.1f mm", qPrintable(leastName), least);
         QVERIFY2(least >= 18, qPrintable(QStringLiteral("%1: %2 mm").arg(leastName).arg(least)));
-    }
-
-    void theFigureIsReadOut()
-    {
-        auto *choice = program_->control<QComboBox>(forms::worldPyramids, QStringLiteral("Country2"));
-        choice->setCurrentIndex(choice->findText(QStringLiteral("Niger")));
-        QCOMPARE(screen_->view().sides[1].country->code, 562);
-        const QString said = QAccessible::queryAccessibleInterface(screen_->figure())->text(QAccessible::Description);
-        QVERIFY2(said.startsWith(QStringLiteral("Italia, 1950, stima dell'ONU: 46,6 milioni di abitanti;")), qPrintable(said));
-        QVERIFY2(said.contains(QStringLiteral("Niger, 2020, stima dell'ONU: 24,2 milioni di abitanti;")), qPrintable(said));
-        QVERIFY(said.contains(QStringLiteral("indice di dipendenza 109,5; indice di vecchiaia 5,2.")));
-        program_->control<QComboBox>(forms::worldPyramids, QStringLiteral("UnitChoice"))->setCurrentIndex(1);
-        QCOMPARE(screen_->view().unit, PyramidUnit::Percent);
     }
 
     // F11, the figure's corner button or a double click show the figure alone over the

@@ -10,8 +10,6 @@ using namespace censaria;
 
 namespace {
 
-const QString incomplete =
-    QStringLiteral("Non hai fornito TUTTE LE RISPOSTE. Prima di continuare, controlla e completa le risposte.\n");
 const QColor neutral(192, 192, 255);
 const QColor red(255, 0, 0);
 
@@ -88,23 +86,6 @@ private slots:
     }
     void cleanup() { program_.reset(); }
 
-    void opensWithNoQuestionnaire()
-    {
-        program_->module().navigation().show(forms::questionnaire);
-        QCOMPARE(screen_->windowTitle(), QStringLiteral("questionari"));
-        auto *list = control<QComboBox>("Combo1");
-        QCOMPARE(list->currentText(), QStringLiteral("   Scegli il questionario -------->"));
-        QCOMPARE(list->count(), 10);
-        QCOMPARE(list->itemText(1), QStringLiteral("1° periodo"));
-        QVERIFY(!control<QPushButton>("CMDRISULT")->isEnabled());
-        QVERIFY(!control<QPushButton>("Cmdarchivio")->isEnabled());
-        QVERIFY(control<QPushButton>("cmdmostradomande")->isHidden());
-        QVERIFY(control<QLineEdit>("Text2")->text().isEmpty());
-        QCOMPARE(screen_->findChildren<QLineEdit *>(QStringLiteral("Text1")).size(), 10);
-        QCOMPARE(row<QCheckBox>("Check1", 9)->text(), QStringLiteral("10"));
-        QCOMPARE(counts(), (QStringList{"0", "0", "0", "0"}));
-    }
-
     void aListChoiceLoadsItsTopic()
     {
         program_->module().navigation().show(forms::questionnaire);
@@ -129,82 +110,6 @@ private slots:
         QVERIFY(screen_->session().codicequest().isEmpty());
         QVERIFY(!control<QPushButton>("CMDRISULT")->isEnabled());
         QVERIFY(control<QLineEdit>("Text2")->text().isEmpty());
-    }
-
-    void theFamilyButtonFlipsBetweenTheTwoFamilies()
-    {
-        program_->module().navigation().show(forms::questionnaire);
-        auto *family = control<QPushButton>("cmdmostradomande");
-        chooseFromList(QStringLiteral("Fam tradizionali"));
-        QVERIFY(family->isVisible());
-        QCOMPARE(family->text(), QStringLiteral("Mostra le domande del 2° questionario"));
-        family->click();
-        QCOMPARE(screen_->session().codicequest(), QStringLiteral("Qfammod"));
-        QCOMPARE(control<QLineEdit>("Text2")->text(), QStringLiteral("FAMIGLIE MODERNE"));
-        QCOMPARE(family->text(), QStringLiteral("Mostra le domande del 1° questionario"));
-        family->click();
-        QCOMPARE(screen_->session().codicequest(), QStringLiteral("Qfamtrad"));
-        chooseFromList(QStringLiteral("Densità1"));
-        QVERIFY(family->isHidden());
-        chooseFromList(QStringLiteral("Fam moderne"));
-        QCOMPARE(family->text(), QStringLiteral("Mostra le domande del 1° questionario"));
-    }
-
-    void anUnansweredRowBlocksScoringWithTheMessage()
-    {
-        program_->module().nomealunno = QStringLiteral("NERI ADA");
-        screen_->loadTopic(QStringLiteral("QStoria2"));
-        answer();
-        row<QCheckBox>("Check1", 4)->setChecked(false);
-        row<QCheckBox>("Check2", 4)->setChecked(false);
-        row<QCheckBox>("Check1", 4)->click();
-        row<QCheckBox>("Check1", 4)->click(); // ticked, then unticked again
-        pressResult();
-        // The message names the row by its number on screen, and its V box takes the keyboard.
-        QCOMPARE(program_->dialogs().messageTexts(), QStringList{incomplete + QStringLiteral("Manca la risposta all'affermazione 5.")});
-        QCOMPARE(program_->dialogs().messages.first().title, QStringLiteral("Censaria"));
-        QCOMPARE(screen_->focusWidget(), row<QCheckBox>("Check1", 4));
-        QCOMPARE(counts(), (QStringList{"0", "0", "0", "0"}));
-        QCOMPARE(redRows(), 0);
-        QVERIFY(!archiveRow(QStringLiteral("NERI ADA")));
-        QVERIFY(!control<QPushButton>("Cmdarchivio")->isEnabled());
-    }
-
-    void severalUnansweredRowsAreListed()
-    {
-        screen_->loadTopic(QStringLiteral("QStoria1"));
-        for (int r : {0, 3})
-            row<QCheckBox>("Check1", r)->click();
-        pressResult();
-        QCOMPARE(program_->dialogs().messageTexts(),
-                 QStringList{incomplete + QStringLiteral("Mancano le risposte alle affermazioni 2, 3, 5, 6, 7, 8, 9 e 10.")});
-        QCOMPARE(screen_->focusWidget(), row<QCheckBox>("Check1", 1));
-    }
-
-    void allRightThenAllWrong()
-    {
-        program_->module().nomealunno = QStringLiteral("NERI ADA");
-        screen_->loadTopic(QStringLiteral("Qpiramide2"));
-        score();
-        QCOMPARE(counts(), (QStringList{"10", "0", "10", "0"}));
-        QCOMPARE(redRows(), 0);
-        QVERIFY(!control<QPushButton>("CMDRISULT")->isEnabled());
-        QVERIFY(control<QPushButton>("Cmdarchivio")->isEnabled());
-
-        screen_->loadTopic(QStringLiteral("Qpiramide2"));
-        QVERIFY(control<QPushButton>("CMDRISULT")->isEnabled());
-        QVERIFY(!control<QPushButton>("Cmdarchivio")->isEnabled());
-        score({0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
-        QCOMPARE(counts(), (QStringList{"0", "10", "10", "10"}));
-        QCOMPARE(redRows(), 10);
-
-        // A new topic clears the red rows and this questionnaire's counts, not the totals,
-        // and its own score adds to them.
-        screen_->loadTopic(QStringLiteral("QStoria1"));
-        QCOMPARE(redRows(), 0);
-        QCOMPARE(counts(), (QStringList{"0", "0", "10", "10"}));
-        score({1, 5, 9});
-        QCOMPARE(counts(), (QStringList{"7", "3", "17", "13"}));
     }
 
     // Beside the red, each scored row says right or wrong, and a wrong one the right answer,
@@ -300,31 +205,6 @@ private slots:
         QCOMPARE(row.at(column("Famiglie moderne")).toInt(), 9);
         QCOMPARE(row.at(column("data10")).toDateTime(), first.addSecs(1200));
         QVERIFY(row.at(column("Famiglie tradizionali")).isNull());
-    }
-
-    // The menu shown over the questionnaire is walked on the real screens; here, what it
-    // leaves of the questionnaire.
-    void theMenuButtonClearsTheQuestionnaire()
-    {
-        program_->module().nomealunno = QStringLiteral("NERI ADA");
-        program_->module().navigation().show(forms::questionnaire);
-        screen_->loadTopic(QStringLiteral("QStoria2"));
-        score({2});
-        screen_->loadTopic(QStringLiteral("QStoria3"));
-        answer({2});
-        control<QPushButton>("Cmdmenù")->click();
-        QVERIFY(control<QLineEdit>("Text2")->text().isEmpty());
-        for (int i = 0; i < 10; ++i)
-            QVERIFY(row<QLineEdit>("Text1", i)->text().isEmpty() && !row<QCheckBox>("Check1", i)->isChecked()
-                    && !row<QCheckBox>("Check2", i)->isChecked());
-        QCOMPARE(counts(), (QStringList{"0", "0", "9", "1"}));
-        QCOMPARE(screen_->session().codicequest(), QStringLiteral("Qstoria3"));
-        // Blank rows cannot be scored: a topic must be chosen again.
-        QVERIFY(!control<QPushButton>("CMDRISULT")->isEnabled());
-
-        // Shown again from the menu, the screen keeps its totals.
-        program_->click(forms::menu, QStringLiteral("Cmdquestionari"));
-        QCOMPARE(counts(), (QStringList{"0", "0", "9", "1"}));
     }
 };
 

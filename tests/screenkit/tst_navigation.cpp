@@ -25,14 +25,6 @@ private slots:
     }
     void cleanup() { program_.reset(); }
 
-    void screensAreCreatedOnceAndKept()
-    {
-        Screen *first = program_->module().navigation().show(forms::simulation);
-        first->hide();
-        QCOMPARE(program_->module().navigation().show(forms::simulation), first);
-        QCOMPARE(program_->module().navigation().show(QStringLiteral("Fnessuno")), nullptr);
-    }
-
     // The roads through the results screen are walked on the real screens; here, that it
     // is refreshed each time it is opened.
     void resultsAreRefreshedWhenOpened()
@@ -66,18 +58,6 @@ private slots:
 
         screen(forms::simulation)->goToMenu();
         QCOMPARE(pixels(), shown);
-    }
-
-    void questionnairesAskTheNameOnce()
-    {
-        program_->dialogs().queueAnswer(QStringLiteral("gialli eva"));
-        program_->click(forms::menu, QStringLiteral("Cmdquestionari"));
-        QCOMPARE(program_->visibleScreens(), QStringList{forms::questionnaire});
-        QCOMPARE(program_->module().nomealunno, QStringLiteral("GIALLI EVA"));
-        program_->screen(forms::questionnaire)->hide();
-        program_->module().navigation().show(forms::menu);
-        program_->click(forms::menu, QStringLiteral("Cmdquestionari"));
-        QCOMPARE(program_->dialogs().prompts.size(), 1);
     }
 };
 

@@ -79,19 +79,6 @@ private slots:
     }
     void cleanup() { program_.reset(); }
 
-    void withoutAPasswordTheScreenIsAsItWas()
-    {
-        openResults();
-        search(QStringLiteral("bianchi"), QStringLiteral("anna"));
-        QCOMPARE(shownName(), bianchi);
-        QCOMPARE(firstCount(), QStringLiteral("3"));
-        program_->click(forms::results, QStringLiteral("LabSTAMPA"));
-        QCOMPARE(program_->printer().documents.size(), 1);
-        program_->click(forms::results, QStringLiteral("LabEXPORT"));
-        QVERIFY(exportedSomething());
-        QCOMPARE(asked(), 0);
-    }
-
     void classmatesNeedTheTeachersPasswordOncePerOpening()
     {
         setPasswordBesideTheArchive();

@@ -2,11 +2,14 @@ censaria_add_logic_test(tst_crashsafety ${CMAKE_CURRENT_LIST_DIR}/tst_crashsafet
 target_compile_definitions(tst_crashsafety PRIVATE RECORDING_CHILD="$<TARGET_FILE:recordresults>")
 add_dependencies(tst_crashsafety recordresults)
 
-# The whole program driven through its real screens, by the steps of wholeprogram.h.
-add_library(wholeprogram STATIC ${CMAKE_CURRENT_LIST_DIR}/wholeprogram.cpp ${CMAKE_CURRENT_LIST_DIR}/wholeprogram.h)
+# The whole program driven through its real screens, by the steps of wholeprogram.h, and
+# its screens described for the references in tests/snapshots.
+add_library(wholeprogram STATIC ${CMAKE_CURRENT_LIST_DIR}/wholeprogram.cpp ${CMAKE_CURRENT_LIST_DIR}/wholeprogram.h
+    ${PROJECT_SOURCE_DIR}/tests/snapshot.cpp ${PROJECT_SOURCE_DIR}/tests/snapshot.h)
 target_link_libraries(wholeprogram PUBLIC censaria_testsupport Qt6::Test)
 target_include_directories(wholeprogram PUBLIC ${PROJECT_SOURCE_DIR}/tests)
-foreach(name wholenavigation questionnaireroad keptstate)
+target_compile_definitions(wholeprogram PRIVATE CENSARIA_SNAPSHOTS="${PROJECT_SOURCE_DIR}/tests/snapshots")
+foreach(name wholenavigation questionnaireroad keptstate snapshots)
     censaria_add_test(tst_${name} ${CMAKE_CURRENT_LIST_DIR}/tst_${name}.cpp)
     target_link_libraries(tst_${name} PRIVATE wholeprogram)
 endforeach()

@@ -1,7 +1,8 @@
+#include "snapshot.h"
 #include "wholeprogram.h"
 
 using namespace censaria;
-using whole::describe;
+using snapshot::describe;
 using whole::press;
 using whole::pressAll;
 

@@ -1,14 +1,9 @@
 #include "wholeprogram.h"
 
-#include "pyramids/pyramidwidgets.h"
-#include "simulation/growthgraph.h"
-
+#include <QAbstractSlider>
 #include <QAction>
 #include <QComboBox>
-#include <QLineSeries>
 #include <QRegularExpression>
-#include <QTableWidget>
-#include <QTextEdit>
 
 namespace censaria::whole {
 namespace {
@@ -51,44 +46,6 @@ QList<T *> named(const Screen *screen, const Step &step)
     return found;
 }
 
-QString stateOf(const QWidget *widget, const Screen *screen)
-{
-    QStringList parts;
-    if (const auto *label = qobject_cast<const QLabel *>(widget))
-        parts << QStringLiteral("label \"%1\"%2").arg(label->text(), label->pixmap().isNull() ? QString() : QStringLiteral(" with picture"));
-    if (const auto *box = qobject_cast<const QLineEdit *>(widget))
-        parts << QStringLiteral("box \"%1\" %2 %3")
-                     .arg(box->text(), box->isReadOnly() ? QStringLiteral("locked") : QStringLiteral("open"),
-                          box->palette().color(QPalette::Base).name());
-    if (const auto *button = qobject_cast<const QAbstractButton *>(widget))
-        parts << QStringLiteral("button \"%1\" %2 %3")
-                     .arg(button->text(), button->isChecked() ? QStringLiteral("ticked") : QStringLiteral("clear"),
-                          button->palette().color(button->backgroundRole()).name());
-    if (const auto *text = qobject_cast<const QTextEdit *>(widget))
-        parts << QStringLiteral("text %1 px wide \"%2\"").arg(text->width()).arg(text->toPlainText());
-    if (const auto *combo = qobject_cast<const QComboBox *>(widget))
-        parts << QStringLiteral("list \"%1\"").arg(combo->currentText());
-    if (const auto *grid = qobject_cast<const QTableWidget *>(widget)) {
-        for (int row = 0; row < grid->rowCount(); ++row)
-            for (int column = 0; column < grid->columnCount(); ++column)
-                if (const QTableWidgetItem *item = grid->item(row, column))
-                    parts << item->text();
-    }
-    if (const auto *graph = qobject_cast<const GrowthGraph *>(widget)) {
-        for (const QPointF &point : graph->series()->points())
-            parts << QStringLiteral("(%1, %2)").arg(point.x()).arg(point.y());
-    }
-    if (const auto *pyramid = qobject_cast<const PyramidPicture *>(widget)) {
-        for (int bar = 0; bar < PyramidPicture::barCount; ++bar)
-            parts << QString::number(pyramid->barRect(bar).width());
-    }
-    if (parts.isEmpty())
-        return QString();
-    parts << (widget->isVisibleTo(screen) ? QStringLiteral("shown") : QStringLiteral("hidden"))
-          << (widget->isEnabled() ? QStringLiteral("enabled") : QStringLiteral("disabled"));
-    return TestProgram::nameOf(widget) + QStringLiteral(": ") + parts.join(u' ');
-}
-
 } // namespace
 
 bool press(TestProgram &program, const QString &text)
@@ -100,6 +57,24 @@ bool press(TestProgram &program, const QString &text)
     if (!screen || !screen->isVisible())
         return refuse(text, "the form is not on screen");
 
+    if (const QList<QComboBox *> lists = named<QComboBox>(screen, *step); step->typed && lists.size() == 1) {
+        const int item = lists.first()->findText(*step->typed);
+        if (item < 0 || !lists.first()->isEnabled())
+            return refuse(text, "no such choice in an enabled list");
+        // As a pupil's choice in the open list: the choice made, then announced.
+        lists.first()->setCurrentIndex(item);
+        emit lists.first()->activated(item);
+        emit lists.first()->textActivated(*step->typed);
+        return true;
+    }
+    if (const QList<QAbstractSlider *> sliders = named<QAbstractSlider>(screen, *step); step->typed && sliders.size() == 1) {
+        bool isNumber = false;
+        const int value = step->typed->toInt(&isNumber);
+        if (!isNumber || !sliders.first()->isEnabled())
+            return refuse(text, "not a number for an enabled slider");
+        sliders.first()->setValue(value);
+        return true;
+    }
     if (step->typed) {
         const QList<QLineEdit *> boxes = named<QLineEdit>(screen, *step);
         if (boxes.size() != 1 || !boxes.first()->isEnabled() || boxes.first()->isReadOnly())
@@ -144,18 +119,6 @@ QStringList shown(TestProgram &program)
     QStringList names = program.visibleScreens();
     names.sort();
     return names;
-}
-
-QStringList describe(const Screen *screen)
-{
-    QStringList lines;
-    for (const QWidget *widget : screen->findChildren<QWidget *>()) {
-        if (widget->objectName().isEmpty() || widget->objectName().startsWith(QStringLiteral("qt_")))
-            continue;
-        if (const QString state = stateOf(widget, screen); !state.isEmpty())
-            lines << state;
-    }
-    return lines;
 }
 
 } // namespace censaria::whole

@@ -6,6 +6,8 @@
 //   press(program, "FQuestionario/Check1");      // every box of an array at once
 //   press(program, "FQuestionario/Check2[3]");   // one box of an array, by its index
 //   press(program, "Fgrafici/txtnatal=9.4");     // typing into a text box
+//   press(program, "WorldPyramids/Country2=Niger");  // a choice in a list
+//   press(program, "PopulationFuture/Children=30");  // a slider moved to a value
 //
 // A step fails, with a warning saying why, when the pupil could not do it: the form is
 // not on screen, or the control is missing or disabled.
@@ -22,9 +24,5 @@ bool pressAll(TestProgram &program, const QStringList &steps);
 
 // The screens shown now, sorted.
 QStringList shown(TestProgram &program);
-
-// What a pupil sees of a screen: the text, ticks, colours and enabled states of its named
-// controls, the points of a graph and the bars of a pyramid, one line per control.
-QStringList describe(const Screen *screen);
 
 } // namespace censaria::whole

@@ -1,0 +1,252 @@
+// Every screen as a pupil first meets it, and the states a pupil brings it to, described
+// control by control (captions, states, colours, places), with the road of the Tab key and
+// the messages shown, and compared with its reference in tests/snapshots: a caption, a
+// place, a colour or a message changed by mistake shows as a diff. After a change made on
+// purpose, run with CENSARIA_UPDATE_SNAPSHOTS=1 and read the references' diff.
+#include "exercises/draws.h"
+#include "snapshot.h"
+#include "wholeprogram.h"
+
+using namespace censaria;
+
+namespace {
+
+// The steps of the simulation's first example: Italy in 2000, one year computed.
+const QStringList italy2000 = {"Fgrafici/Text1=2000", "Fgrafici/txtpopiniziale=57 600 000", "Fgrafici/txtnatal=9.4",
+                               "Fgrafici/Txtmortal=9.7", "Fgrafici/cmdcalcola"};
+
+// The rates exercise on 2000 people at 20 and 30 per thousand (40 born, 60 dead, balance
+// -20, 1980 at the end), then 5000 people with 60 born and 45 dead (rates 12 and 9,
+// balance 15, 5015), with these answers typed in its eight boxes.
+QStringList ratesAnswered(const QStringList &answers)
+{
+    QStringList steps{"draws:rates", "Fmenù/cmdesdin"};
+    const QStringList boxes = {"txtnati", "txtmorti", "Txtsaldo", "Txtpopfine", "Txt1nati", "txt1morti", "txt1saldo", "txt1popfine"};
+    for (int i = 0; i < boxes.size(); ++i)
+        if (!answers.value(i).isEmpty())
+            steps << QStringLiteral("Fesercizi/%1=%2").arg(boxes[i], answers[i]);
+    return steps;
+}
+
+// The same step again and again.
+QStringList repeated(const QString &step, int times) { return QStringList(times, step); }
+
+// Every rate box of the pyramid's model set to the same figure.
+QStringList allPyramidRates(const QString &births, const QString &deaths)
+{
+    QStringList steps;
+    for (int box = 0; box < 6; ++box)
+        steps << QStringLiteral("Fpiramidi/Text6[%1]=%2").arg(box).arg(births);
+    for (int box = 0; box < 17; ++box)
+        steps << QStringLiteral("Fpiramidi/Text7[%1]=%2").arg(box).arg(deaths);
+    return steps;
+}
+
+// A step, or one of the test's own: "answer:TEXT" queues an answer to the next question,
+// "password:TEXT" one to the next question for the teacher's password,
+// "draws:rates" the draws of the rates exercise above, "draws:balances" those of a rich
+// region of 90 000: 950 born, 900 dead, 300 gone, 800 come; at the end 90 550.
+bool take(TestProgram &program, const QString &step)
+{
+    if (step.startsWith(QLatin1String("answer:"))) {
+        program.dialogs().queueAnswer(step.mid(7));
+        return true;
+    }
+    if (step.startsWith(QLatin1String("password:"))) {
+        program.dialogs().passwords.append(step.mid(9));
+        return true;
+    }
+    if (step == QLatin1String("draws:rates")) {
+        program.random().queue(ratesDraws(2, 20, 30, 5, 12, 9));
+        return true;
+    }
+    if (step == QLatin1String("draws:balances")) {
+        program.random().queue(balancesDraws(90000, 1, 950, 900, 300, 800, {800, 800, 100, 800}, {201, 201, 201, 201}));
+        return true;
+    }
+    return whole::press(program, step);
+}
+
+} // namespace
+
+class TestSnapshots : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void screens_data()
+    {
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QStringList>("steps");
+        // Opened as the menu opens it, and so shown as a pupil first meets it.
+        for (const QString &form : pupilForms + QStringList{forms::classRegister})
+            QTest::newRow(form.toUtf8().constData()) << form << QStringList();
+        // Pressed from the menu: each step's form must be on screen.
+        QTest::newRow("FQuestionario-senza-argomento") << forms::questionnaire << QStringList{"answer:Rossi Mario", "Fmenù/Cmdquestionari"};
+        // The menu clears the questionnaire but its totals, and a topic must be chosen again.
+        QTest::newRow("FQuestionario-dopo-il-menù")
+            << forms::questionnaire
+            << QStringList{"answer:Neri Ada", "Fmenù/Cmdstoria", "FLezioni/CmdDestina", "FQuestionario/Check1", "FQuestionario/CMDRISULT",
+                           "FQuestionario/Cmdmenù", "Fmenù/Cmdquestionari"};
+        // The family questionnaires open each other by their button.
+        const QStringList traditional = {"answer:Rossi Mario", "Fmenù/Cmdquestionari", "FQuestionario/Combo1=Fam tradizionali"};
+        QTest::newRow("FQuestionario-famiglie-tradizionali") << forms::questionnaire << traditional;
+        QTest::newRow("FQuestionario-famiglie-moderne") << forms::questionnaire << traditional + QStringList{"FQuestionario/cmdmostradomande"};
+        QTest::newRow("FQuestionario-di-nuovo-tradizionali")
+            << forms::questionnaire << traditional + QStringList{"FQuestionario/cmdmostradomande", "FQuestionario/cmdmostradomande"};
+        QTest::newRow("FQuestionario-incompleto")
+            << forms::questionnaire
+            << QStringList{"Fmenù/Cmdstoria", "FLezioni/CmdDestina", "FQuestionario/Check1[0]", "FQuestionario/Check1[3]", "FQuestionario/CMDRISULT"};
+
+        QTest::newRow("Fesercizi-aiuto-tassi") << forms::rates << QStringList{"Fmenù/cmdesdin", "Fesercizi/Cmdhelp1"};
+        QTest::newRow("Fesercizi-aiuto-saldi") << forms::rates << QStringList{"Fmenù/cmdesdin", "Fesercizi/Cmdhelp2"};
+        QTest::newRow("Fesercizi-aiuto-chiuso") << forms::rates << QStringList{"Fmenù/cmdesdin", "Fesercizi/Cmdhelp2", "Fesercizi/cmdok"};
+        // Wrong: the deaths and the final population (thousands points); right within one: the births.
+        QTest::newRow("Fesercizi-corretto") << forms::rates
+                                            << QStringList{"answer:rossi  mario"} + ratesAnswered({"41", "6", "-20", "1980", "12", "8", "15", "5.015"})
+                                                   + QStringList{"Fesercizi/CMDRISULT"};
+        // The solutions of the wrong answers, one after the other; looking changes no count.
+        QTest::newRow("Fesercizi-soluzioni")
+            << forms::rates
+            << QStringList{"answer:Rossi Mario"} + ratesAnswered({"40", "61", "20", "1980", "14", "9", "15", "5015"})
+                   + QStringList{"Fesercizi/CMDRISULT", "Fesercizi/CmdSOLUZIONE", "Fesercizi/CmdSOLUZIONE"};
+        // The message names the first empty box, which takes the keyboard; nothing is counted.
+        QTest::newRow("Fesercizi-incompleto") << forms::rates
+                                              << ratesAnswered({"40", "", "-20", "1980", "12", "9", "15", "5015"}) + QStringList{"Fesercizi/CMDRISULT"};
+
+        QTest::newRow("FSaldiTassi-aiuto") << forms::balances << QStringList{"Fmenù/Cmdesercizi1", "FSaldiTassi/CmdAIUTO"};
+        QTest::newRow("FSaldiTassi-incompleto")
+            << forms::balances
+            << QStringList{"Fmenù/Cmdesercizi1", "FSaldiTassi/TXTPOP=90550", "FSaldiTassi/TXTSNATURALE=50", "FSaldiTassi/AniPushButton1"};
+
+        // Wrong: the population and the migration sign. The solution shown, the population
+        // copied from it is not a right answer at the next check.
+        const QStringList balancesChecked = {"answer:Rossi Mario", "draws:balances", "Fmenù/Cmdesercizi1", "FSaldiTassi/TXTPOP=90000",
+                                             "FSaldiTassi/TXTSNATURALE=50", "FSaldiTassi/TXTSMIGRATORIO=500", "FSaldiTassi/Check2(0)",
+                                             "FSaldiTassi/Check3(1)", "FSaldiTassi/Check1(0)", "FSaldiTassi/Check1(2)",
+                                             "FSaldiTassi/Check1(4)", "FSaldiTassi/Option3(0)", "FSaldiTassi/AniPushButton1"};
+        QTest::newRow("FSaldiTassi-corretto") << forms::balances << balancesChecked;
+        QTest::newRow("FSaldiTassi-soluzione-copiata")
+            << forms::balances
+            << balancesChecked + QStringList{"FSaldiTassi/CmdSOLUZIONE", "FSaldiTassi/TXTPOP=90550", "FSaldiTassi/Check3(1)",
+                                             "FSaldiTassi/Check3(0)", "FSaldiTassi/AniPushButton1"};
+
+        QTest::newRow("Fgrafici-italia-2000") << forms::simulation << QStringList{"Fmenù/Cmddinamiche"} + italy2000;
+        QTest::newRow("Fgrafici-manca-la-popolazione")
+            << forms::simulation
+            << QStringList{"Fmenù/Cmddinamiche", "Fgrafici/Text1=2000", "Fgrafici/txtnatal=9.4", "Fgrafici/Txtmortal=9.7", "Fgrafici/cmdcalcola"};
+        const QStringList hundredYears = QStringList{"Fmenù/Cmddinamiche", "Fgrafici/Text1=1900", "Fgrafici/txtpopiniziale=1000000",
+                                                     "Fgrafici/txtnatal=20", "Fgrafici/Txtmortal=10"}
+                                         + repeated("Fgrafici/cmdcalcola", 99);
+        QTest::newRow("Fgrafici-centesimo-anno") << forms::simulation << hundredYears;
+        QTest::newRow("Fgrafici-nuova-situazione") << forms::simulation << hundredYears + QStringList{"Fgrafici/CmdNUOVO"};
+
+        // Each country's model at any time, after two steps of another; a publisher's figures name it.
+        QTest::newRow("Fpiramidi-Algeria") << forms::pyramids
+                                           << QStringList{"Fmenù/Cmdpiram", "Fpiramidi/CmdNUOVO", "Fpiramidi/CmdNUOVO", "Fpiramidi/cmdalgeria"};
+        QTest::newRow("Fpiramidi-USA") << forms::pyramids
+                                       << QStringList{"Fmenù/Cmdpiram", "Fpiramidi/CmdNUOVO", "Fpiramidi/CmdNUOVO", "Fpiramidi/cmdUSA"};
+        QTest::newRow("Fpiramidi-Italia-di-nuovo")
+            << forms::pyramids
+            << QStringList{"Fmenù/Cmdpiram", "Fpiramidi/cmdUSA", "Fpiramidi/CmdNUOVO", "Fpiramidi/CmdNUOVO", "Fpiramidi/CmdITALIA"};
+        QTest::newRow("Fpiramidi-un-passo") << forms::pyramids << QStringList{"Fmenù/Cmdpiram", "Fpiramidi/CmdNUOVO"};
+        QTest::newRow("Fpiramidi-di-nuovo-all-inizio")
+            << forms::pyramids
+            << QStringList{"Fmenù/Cmdpiram", "Fpiramidi/cmdalgeria", "Fpiramidi/Text7[0]=7", "Fpiramidi/Text6[2]=999"}
+                   + repeated("Fpiramidi/CmdNUOVO", 3) + QStringList{"Fpiramidi/cmdinizio"};
+        // Rates beyond 0 to 1000 empty the population: zeros everywhere, no bar, and the years go on.
+        QTest::newRow("Fpiramidi-svuotata")
+            << forms::pyramids << QStringList{"Fmenù/Cmdpiram"} + allPyramidRates("-40", "2500") + repeated("Fpiramidi/CmdNUOVO", 2);
+        QTest::newRow("Fpiramidi-troppo-grande")
+            << forms::pyramids << QStringList{"Fmenù/Cmdpiram", "Fpiramidi/Text6[0]=1E9", "Fpiramidi/CmdNUOVO"};
+
+        // The register as the teacher first opens it, a password set on the way; the rows
+        // of a questionnaire just scored in it.
+        QTest::newRow("ClassRegister-dai-risultati")
+            << forms::classRegister
+            << QStringList{"answer:Rossi Mario", "Fmenù/Cmdstoria", "FLezioni/CmdDestina", "FQuestionario/Check1", "FQuestionario/CMDRISULT",
+                           "FQuestionario/Cmdarchivio", "password:segreto-1", "password:segreto-1", "FRisultati/LabREGISTRO"};
+
+        // A search for nobody says so; a name found nowhere keeps whose rows were shown.
+        QTest::newRow("FRisultati-ricerca-vuota")
+            << forms::results << QStringList{"answer:Rossi Mario", "Fmenù/Cmdarchivio", "FRisultati/Text2=   ", "FRisultati/LabCERCA"};
+        QTest::newRow("FRisultati-nome-sconosciuto")
+            << forms::results << QStringList{"answer:Rossi Mario", "Fmenù/Cmdarchivio", "FRisultati/Text2=nessuno", "FRisultati/LabCERCA"};
+
+        // The world's pyramids read out for a country chosen, in percent; the second left out.
+        QTest::newRow("WorldPyramids-Niger")
+            << forms::worldPyramids
+            << QStringList{"Fmenù/WorldPyramidsButton", "WorldPyramids/Country2=Niger", "WorldPyramids/UnitChoice=Valori in percentuale"};
+        QTest::newRow("WorldPyramids-una-sola") << forms::worldPyramids << QStringList{"Fmenù/WorldPyramidsButton", "WorldPyramids/SecondPyramid"};
+        // The levers moved, then the UN's assumptions again; another country starts from them.
+        const QStringList levers = {"Fmenù/PopulationFutureButton", "PopulationFuture/Children=14", "PopulationFuture/LifeExpectancy=10",
+                                    "PopulationFuture/Migrants=0", "PopulationFuture/Year=2050"};
+        QTest::newRow("PopulationFuture-leve") << forms::populationFuture << levers;
+        QTest::newRow("PopulationFuture-come-l-ONU") << forms::populationFuture << levers + QStringList{"PopulationFuture/AsTheUn"};
+        QTest::newRow("PopulationFuture-India")
+            << forms::populationFuture
+            << QStringList{"Fmenù/PopulationFutureButton", "PopulationFuture/Children=30", "PopulationFuture/Year=2060", "PopulationFuture/Country=India"};
+        // Everyone leaving Japan for eighty years is impossible: the pupil reads why, and the
+        // levers go back to the last ones that could be used.
+        QTest::newRow("PopulationFuture-impossibile")
+            << forms::populationFuture
+            << QStringList{"Fmenù/PopulationFutureButton", "PopulationFuture/Country=Giappone", "PopulationFuture/Children=8",
+                           "PopulationFuture/LifeExpectancy=-10", "PopulationFuture/Migrants=-1000000000"};
+
+        // Pages in the sequence, from the menu bar, and the two that have pages of their own.
+        QTest::newRow("FLezioni-ultima-pagina") << forms::lessons << QStringList{"Fmenù/Cmdstoria"} + repeated("FLezioni/CmdAVANTI", 11);
+        QTest::newRow("FLezioni-avanti-dal-menù-delle-lezioni")
+            << forms::lessons << QStringList{"Fmenù/Cmdstoria", "FLezioni/densitàdistribuzione", "FLezioni/CmdAVANTI"};
+        const QStringList montenovo = QStringList{"Fmenù/Cmdstoria"} + repeated("FLezioni/CmdAVANTI", 3) + QStringList{"FLezioni/popmontenovo"};
+        QTest::newRow("FLezioni-Montenovo") << forms::lessons << montenovo;
+        QTest::newRow("FLezioni-dopo-Montenovo") << forms::lessons << montenovo + QStringList{"FLezioni/CmdAVANTI"};
+        QTest::newRow("FLezioni-due-destinazioni") << forms::lessons << QStringList{"Fmenù/Cmdstoria", "FLezioni/piramidimondo"};
+
+        // The introduction at the first showing only; the family shown is kept.
+        QTest::newRow("Ffamiglie-dal-menù") << forms::families << QStringList{"Fmenù/Cmdfami"};
+        QTest::newRow("Ffamiglie-di-nuovo")
+            << forms::families << QStringList{"Fmenù/Cmdfami", "Ffamiglie/CmdAVANTI", "Ffamiglie/Cmdmenù", "Fmenù/cmdesfam"};
+        QTest::newRow("Ffamiglie-moderne-ultima")
+            << forms::families << QStringList{"Fmenù/Cmdfami", "Ffamiglie/Cmdmod"} + repeated("Ffamiglie/CmdAVANTI", 4);
+        QTest::newRow("Ffamiglie-tradizionali-di-nuovo")
+            << forms::families
+            << QStringList{"Fmenù/Cmdfami", "Ffamiglie/Cmdmod"} + repeated("Ffamiglie/CmdAVANTI", 4)
+                   + QStringList{"Ffamiglie/CmdINDIETRO", "Ffamiglie/Cmdtrad"};
+        QTest::newRow("Ffamiglie-aiuto") << forms::families << QStringList{"Fmenù/Cmdfami", "Ffamiglie/CmdAIUTO"};
+    }
+
+    void screens()
+    {
+        QFETCH(QString, form);
+        QFETCH(QStringList, steps);
+        TestProgram program;
+        QVERIFY(program.start());
+        if (steps.isEmpty())
+            QVERIFY(program.open(form));
+        for (const QString &step : steps)
+            QVERIFY2(take(program, step), qPrintable(step));
+        Screen *screen = program.screen(form);
+        QVERIFY(screen->isVisible());
+        QStringList description = snapshot::describe(screen);
+        description << QStringLiteral("keyboard: ") + snapshot::keyboardWalk(screen).join(QStringLiteral(", "));
+        for (const QString &prompt : program.dialogs().prompts)
+            description << QStringLiteral("asked: ") + prompt;
+        for (const RecordedMessage &message : program.dialogs().messages)
+            description << QStringLiteral("message titled \"%1\": %2").arg(message.title, message.text).replace(u'\n', QStringLiteral("\\n"));
+        // The temporary folders of this run, and the computer it runs on, by names that
+        // stay the same from run to run.
+        const QList<std::pair<QString, QString>> places = {
+            {QDir::toNativeSeparators(program.driveA()), QStringLiteral("<chiavetta>")},
+            {QDir::toNativeSeparators(program.programFolder()), QStringLiteral("<cartella del programma>")},
+            {QStringLiteral("(%1)").arg(QSysInfo::machineHostName()), QStringLiteral("(<computer>)")}};
+        for (QString &line : description)
+            for (const auto &[place, name] : places)
+                if (!place.isEmpty() && place != QLatin1String("()"))
+                    line.replace(place, name);
+        const QString differences = snapshot::differences(QString::fromUtf8(QTest::currentDataTag()), description);
+        QVERIFY2(differences.isEmpty(), qPrintable(differences));
+    }
+};
+
+QTEST_MAIN(TestSnapshots)
+#include "tst_snapshots.moc"
