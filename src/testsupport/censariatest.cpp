@@ -18,16 +18,17 @@ namespace censaria {
 TestProgram::TestProgram(const QString &programFolder, const QString &accountFolder)
 {
     folder_ = programFolder.isEmpty() ? makeProgramFolder(temp_.path()) : programFolder;
-    // The account's own settings (Module::accountSettingsFile) and cache go with the program folder,
+    // The account's own settings (Module::accountSettingsFile) go with the program folder,
     // as one account's: a later run on the same folder finds them, another test never does.
     qputenv("XDG_CONFIG_HOME", QDir(folder_).filePath(QStringLiteral("account-config")).toLocal8Bit());
-    qputenv("XDG_CACHE_HOME", QDir(folder_).filePath(QStringLiteral("account-cache")).toLocal8Bit());
     const QString drive = temp_.filePath(QStringLiteral("driveA"));
     QDir().mkpath(drive);
     fake_.driveA.roots = {drive};
     const QString account = !accountFolder.isEmpty() ? accountFolder
                             : programFolder.isEmpty() ? temp_.filePath(QStringLiteral("account"))
                                                       : QDir::cleanPath(programFolder) + QStringLiteral("-account");
+    // Its cache (the pictures kept drawn) with its data, never beside the program.
+    qputenv("XDG_CACHE_HOME", QDir(account).filePath(QStringLiteral("cache")).toLocal8Bit());
     program_ = std::make_unique<Program>(fake_.services(), folder_, account);
 }
 
