@@ -40,10 +40,13 @@ int main(int argc, char *argv[])
 {
     const bool child = QByteArrayList(argv, argv + argc).contains("--screens-child");
     // Every process of the run, children included, paints offscreen, with a runtime
-    // folder of its own: a machine without a desktop session has none.
+    // folder of its own (a machine without a desktop session has none) and a cache
+    // folder that starts empty, as a new account's.
     QTemporaryDir runtime;
-    if (!child)
+    if (!child) {
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(runtime.filePath(QStringLiteral("cache"))));
+    }
     qputenv("QT_QPA_PLATFORM", "offscreen");
     keepOffscreenNoiseOut();
     QApplication application(argc, argv);

@@ -11,8 +11,10 @@
 #include <QApplication>
 #include <QDir>
 #include <QEvent>
+#include <QFontDatabase>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QThreadPool>
 #include <QTranslator>
 
 namespace censaria {
@@ -73,6 +75,9 @@ bool Program::start()
 
 void Program::launch()
 {
+    // The first text measured waits for the font database, which reads every font of
+    // the system: it fills on another core while the menu is built.
+    QThreadPool::globalInstance()->start([] { QFontDatabase::families(); });
     prepareDisplay();
     module_.openArchiveLater([this] {
         if (openArchive())

@@ -1,14 +1,13 @@
 #include "builders.h"
 
 #include "buttonstyle.h"
+#include "svgpicture.h"
 #include "platform/twips.h"
 
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
-#include <QSvgRenderer>
 
 namespace censaria {
 
@@ -55,12 +54,7 @@ QLabel *makePicture(QWidget *parent, const QString &name, const QRect &twips, co
 {
     auto *picture = new QLabel(parent);
     place(picture, name, twips);
-    QPixmap pixmap(picture->size());
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    QSvgRenderer(file).render(&painter, QRectF(pixmap.rect()));
-    painter.end();
-    picture->setPixmap(pixmap);
+    picture->setPixmap(QPixmap::fromImage(svgPicture(file, picture->size(), pictureCacheFolder())));
     return picture;
 }
 

@@ -27,6 +27,8 @@ TestProgram::TestProgram(const QString &programFolder, const QString &accountFol
     const QString account = !accountFolder.isEmpty() ? accountFolder
                             : programFolder.isEmpty() ? temp_.filePath(QStringLiteral("account"))
                                                       : QDir::cleanPath(programFolder) + QStringLiteral("-account");
+    // Its cache (the pictures kept drawn) with its data, never beside the program.
+    qputenv("XDG_CACHE_HOME", QDir(account).filePath(QStringLiteral("cache")).toLocal8Bit());
     program_ = std::make_unique<Program>(fake_.services(), folder_, account);
 }
 

@@ -2,8 +2,10 @@
 #include "platform/twips.h"
 #include "platform/typescale.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace censaria;
@@ -36,6 +38,9 @@ class TestBuilders : public QObject
 {
     Q_OBJECT
 private slots:
+    // Pictures are kept in the account's cache folder: here one of the test's own.
+    void initTestCase() { qputenv("XDG_CACHE_HOME", QFile::encodeName(cache_.path())); }
+
     void cleanup()
     {
         TypeScale::setFactor(1.0);
@@ -111,6 +116,9 @@ private slots:
         QLabel *missing = makePicture(&parent, QStringLiteral("none"), {0, 0, 600, 600}, QStringLiteral(":/pictures/none.svg"));
         QCOMPARE(opaquePixels(missing->pixmap()), 0);
     }
+
+private:
+    QTemporaryDir cache_;
 };
 
 QTEST_MAIN(TestBuilders)
