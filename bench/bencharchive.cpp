@@ -45,8 +45,8 @@ bool fillArchive(const QString &fileName, int pupils)
 {
     Archive archive(fileName);
     return archive.open() == ArchiveProblem::None
-        && archive.appendTables({{schema::questionari().name, fullRows(schema::questionari(), pupils)},
-                                 {schema::esercizi().name, fullRows(schema::esercizi(), pupils)}});
+           && archive.appendTables({{schema::questionari().name, fullRows(schema::questionari(), pupils)},
+                                    {schema::esercizi().name, fullRows(schema::esercizi(), pupils)}});
 }
 
 // The disk work of one commit in rollback-journal mode with the folder synced, without
@@ -126,14 +126,13 @@ void benchArchive(Report &report, const QString &workFolder, const RunSize &size
     }
     report.addLimit(QStringLiteral("start-up with %1 pupils, first of the day (daily copy)").arg(size.pupilsText()), median(firstStarts),
                     QStringLiteral("ms"), 2000);
-    report.addLimit(QStringLiteral("start-up with %1 pupils, later ones").arg(size.pupilsText()), median(laterStarts),
-                    QStringLiteral("ms"), 500);
+    report.addLimit(QStringLiteral("start-up with %1 pupils, later ones").arg(size.pupilsText()), median(laterStarts), QStringLiteral("ms"),
+                    500);
     report.addInfo(QStringLiteral("  opening the archive with every start-up check"),
                    median(timeRuns(size.times(10), [&] { Archive(program.archivePath()).open(); })), QStringLiteral("ms"));
-    report.addInfo(QStringLiteral("  quick_check alone"), median(timeRuns(size.times(10), [&] { archive.quickCheck(); })),
+    report.addInfo(QStringLiteral("  quick_check alone"), median(timeRuns(size.times(10), [&] { archive.quickCheck(); })), QStringLiteral("ms"));
+    report.addInfo(QStringLiteral("  integrity_check alone (every start)"), median(timeRuns(size.times(5), [&] { archive.integrityCheck(); })),
                    QStringLiteral("ms"));
-    report.addInfo(QStringLiteral("  integrity_check alone (every start)"),
-                   median(timeRuns(size.times(5), [&] { archive.integrityCheck(); })), QStringLiteral("ms"));
 
     bool recorded = true;
     const QList<double> commits = timeRuns(size.times(60), [&] {
@@ -158,8 +157,7 @@ void benchArchive(Report &report, const QString &workFolder, const RunSize &size
     else
         report.addFailure(QStringLiteral("a pupil's look-up (both tables)"), QStringLiteral("a pupil was not found"));
 
-    report.addInfo(QStringLiteral("  names query alone"), median(timeRuns(size.times(10), [&] { archive.names(); })),
-                   QStringLiteral("ms"));
+    report.addInfo(QStringLiteral("  names query alone"), median(timeRuns(size.times(10), [&] { archive.names(); })), QStringLiteral("ms"));
     PaintWatch watch;
     auto *label = program.control<ClickLabel>(forms::menu, QStringLiteral("LabNOMI"));
     auto *list = program.control<QListWidget>(forms::menu, QStringLiteral("List1"));

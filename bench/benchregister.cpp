@@ -19,9 +19,9 @@ namespace {
 // Names in no order, with the apostrophes and accents a class has.
 QString pupilName(int i, int pupils)
 {
-    static const QStringList surnames = {QStringLiteral("ROSSI"),   QStringLiteral("D'ANGELO"), QStringLiteral("DE LUCA"),
-                                         QStringLiteral("ÈRCOLI"),  QStringLiteral("ESPOSITO"), QStringLiteral("BIANCHI"),
-                                         QStringLiteral("ROMANO"),  QStringLiteral("COLOMBO"),  QStringLiteral("RICCI")};
+    static const QStringList surnames = {QStringLiteral("ROSSI"),  QStringLiteral("D'ANGELO"), QStringLiteral("DE LUCA"),
+                                         QStringLiteral("ÈRCOLI"), QStringLiteral("ESPOSITO"), QStringLiteral("BIANCHI"),
+                                         QStringLiteral("ROMANO"), QStringLiteral("COLOMBO"),  QStringLiteral("RICCI")};
     const int scrambled = int((i * 7919LL) % pupils);
     return QStringLiteral("%1 ALUNNO%2").arg(surnames[scrambled % surnames.size()]).arg(scrambled, 5, 10, QLatin1Char('0'));
 }
@@ -109,8 +109,8 @@ void benchRegister(Report &report, const QString &workFolder, const RunSize &siz
     report.addLimit(QStringLiteral("Register: sort %1 pupils (name, average)").arg(size.pupilsText()), median(sort), QStringLiteral("ms"), 100);
 
     // Typing "ross" and taking it back: every keystroke filters and recounts the averages.
-    const QStringList keystrokes = {QStringLiteral("r"), QStringLiteral("ro"), QStringLiteral("ros"), QStringLiteral("ross"),
-                                    QStringLiteral("ros"), QStringLiteral("ro"), QStringLiteral("r"), QString()};
+    const QStringList keystrokes = {QStringLiteral("r"),   QStringLiteral("ro"), QStringLiteral("ros"), QStringLiteral("ross"),
+                                    QStringLiteral("ros"), QStringLiteral("ro"), QStringLiteral("r"),   QString()};
     int key = 0;
     const auto typing = timeRuns(int(keystrokes.size()), [&] {
         filter.setNameFilter(keystrokes[key++]);
@@ -131,8 +131,8 @@ void benchRegister(Report &report, const QString &workFolder, const RunSize &siz
         report.addFailure(csvName, failure);
 
     const QString pdf = QDir(workFolder).filePath(QStringLiteral("registro.pdf"));
-    const classregister::RegisterDocument document(model, rows, {QStringLiteral("3ª B"), QStringLiteral("Scuola"), QDate(2026, 3, 12),
-                                                                 QStringLiteral("questo computer"), 0, {}});
+    const classregister::RegisterDocument document(
+        model, rows, {QStringLiteral("3ª B"), QStringLiteral("Scuola"), QDate(2026, 3, 12), QStringLiteral("questo computer"), 0, {}});
     const auto pdfTimes = timeRuns(1, [&] { written = writePdf(document, pdf, {}, &failure); });
     const QString pdfName = QStringLiteral("Register: PDF of %1 pupils").arg(size.pupilsText());
     if (written)

@@ -18,10 +18,14 @@ namespace {
 
 // The screens the menu's buttons open, with the button that opens each.
 const QList<std::pair<QString, QString>> screensFromMenu = {
-    {forms::lessons, QStringLiteral("Cmdstoria")},      {forms::simulation, QStringLiteral("Cmddinamiche")},
-    {forms::families, QStringLiteral("Cmdfami")},       {forms::pyramids, QStringLiteral("Cmdpiram")},
-    {forms::balances, QStringLiteral("Cmdesercizi1")},  {forms::rates, QStringLiteral("cmdesdin")},
-    {forms::questionnaire, QStringLiteral("Cmdquestionari")}, {forms::results, QStringLiteral("Cmdarchivio")},
+    {forms::lessons, QStringLiteral("Cmdstoria")},
+    {forms::simulation, QStringLiteral("Cmddinamiche")},
+    {forms::families, QStringLiteral("Cmdfami")},
+    {forms::pyramids, QStringLiteral("Cmdpiram")},
+    {forms::balances, QStringLiteral("Cmdesercizi1")},
+    {forms::rates, QStringLiteral("cmdesdin")},
+    {forms::questionnaire, QStringLiteral("Cmdquestionari")},
+    {forms::results, QStringLiteral("Cmdarchivio")},
 };
 const QString failedTag = QStringLiteral("FAILED");
 

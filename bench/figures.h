@@ -55,7 +55,7 @@ private:
         double value;
         QString unit;
         QString target;
-        double ratio;    // negative when the figure is not judged
+        double ratio; // negative when the figure is not judged
         double maxRatio;
         QString failure; // why the figure could not be produced
     };

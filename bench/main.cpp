@@ -57,9 +57,8 @@ int main(int argc, char *argv[])
         return censaria::bench::runScreensChild(size);
 
     QTextStream out(stdout);
-    out << "Censaria benchmarks" << (size.smoke ? " (smoke run)" : "") << ": " << processorName() << ", "
-        << QThread::idealThreadCount() << " cores, " << QSysInfo::prettyProductName() << ", Qt "
-        << QLibraryInfo::version().toString() << ", offscreen platform. "
+    out << "Censaria benchmarks" << (size.smoke ? " (smoke run)" : "") << ": " << processorName() << ", " << QThread::idealThreadCount()
+        << " cores, " << QSysInfo::prettyProductName() << ", Qt " << QLibraryInfo::version().toString() << ", offscreen platform. "
         << (size.smoke ? "Each figure measured once.\n\n" : "Times are medians of repeated runs.\n\n");
     out.flush();
 

@@ -30,12 +30,12 @@ inline bool leaveInterruptedWrite(const QString &file)
         db.setDatabaseName(work);
         QSqlQuery query(db);
         ok = db.open() && query.exec(QStringLiteral("PRAGMA cache_size=1")) && query.exec(QStringLiteral("BEGIN"))
-          && query.exec(QStringLiteral("UPDATE questionari SET \"I tre periodi\" = 99"));
+             && query.exec(QStringLiteral("UPDATE questionari SET \"I tre periodi\" = 99"));
         ok = ok && fileBytes(work) != fileBytes(file) && QFile::exists(work + QStringLiteral("-journal"));
         if (ok) {
             QFile::remove(file + QStringLiteral("-journal"));
             ok = QFile::remove(file) && QFile::copy(work, file)
-              && QFile::copy(work + QStringLiteral("-journal"), file + QStringLiteral("-journal"));
+                 && QFile::copy(work + QStringLiteral("-journal"), file + QStringLiteral("-journal"));
         }
         query.exec(QStringLiteral("ROLLBACK"));
         db.close();

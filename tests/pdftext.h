@@ -22,7 +22,8 @@ inline std::optional<QStringList> pageTexts(const QByteArray &pdf)
         return std::nullopt;
     out.close();
     QProcess reader;
-    reader.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), QStringLiteral("-enc"), QStringLiteral("UTF-8"), file, QStringLiteral("-")});
+    reader.start(QStringLiteral("pdftotext"),
+                 {QStringLiteral("-layout"), QStringLiteral("-enc"), QStringLiteral("UTF-8"), file, QStringLiteral("-")});
     if (!reader.waitForFinished(60000) || reader.exitStatus() != QProcess::NormalExit || reader.exitCode() != 0)
         return std::nullopt;
     QStringList pages = QString::fromUtf8(reader.readAllStandardOutput()).split(u'\f');

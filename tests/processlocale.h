@@ -20,7 +20,10 @@ inline QList<QByteArray> processLocales()
 class ProcessLocale
 {
 public:
-    ProcessLocale() : previous_(std::setlocale(LC_ALL, nullptr)) {}
+    ProcessLocale()
+        : previous_(std::setlocale(LC_ALL, nullptr))
+    {
+    }
     ~ProcessLocale() { std::setlocale(LC_ALL, previous_.constData()); }
     ProcessLocale(const ProcessLocale &) = delete;
     ProcessLocale &operator=(const ProcessLocale &) = delete;

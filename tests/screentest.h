@@ -14,7 +14,7 @@
 #include <QTest>
 
 // The screens a pupil reaches, in the order of the main menu.
-inline const QStringList pupilForms = {censaria::forms::menu,       censaria::forms::lessons,  censaria::forms::questionnaire,
-                                       censaria::forms::rates,      censaria::forms::balances, censaria::forms::simulation,
-                                       censaria::forms::pyramids,   censaria::forms::families, censaria::forms::results,
+inline const QStringList pupilForms = {censaria::forms::menu,          censaria::forms::lessons,         censaria::forms::questionnaire,
+                                       censaria::forms::rates,         censaria::forms::balances,        censaria::forms::simulation,
+                                       censaria::forms::pyramids,      censaria::forms::families,        censaria::forms::results,
                                        censaria::forms::worldPyramids, censaria::forms::populationFuture};

@@ -28,7 +28,10 @@ namespace censaria::snapshot {
 namespace {
 
 // Pixels back to design twips, to the nearest ten: what one pixel is at the design's own size.
-int twips(double pixels) { return qRound(pixels / Twips::scale() / 10) * 10; }
+int twips(double pixels)
+{
+    return qRound(pixels / Twips::scale() / 10) * 10;
+}
 
 QString quoted(QString text)
 {
@@ -158,7 +161,10 @@ QString nameOf(const QWidget *w)
     return index.isValid() ? QStringLiteral("%1[%2]").arg(w->objectName()).arg(index.toInt()) : w->objectName();
 }
 
-bool isDescribed(const QWidget *w) { return !w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_")); }
+bool isDescribed(const QWidget *w)
+{
+    return !w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_"));
+}
 
 void describeUnder(QWidget *parent, const QWidget *origin, int depth, QStringList &lines)
 {

@@ -30,15 +30,10 @@ int main(int argc, char *argv[])
         return 1;
     }
     switch (censaria::keepDailyBackup(archive, arguments[1], QDate::currentDate())) {
-    case censaria::DailyBackup::Kept:
-        return 0;
-    case censaria::DailyBackup::Damaged:
-        err << arguments[0] << " is damaged, no copy made: " << archive.lastError() << '\n';
-        return 1;
+    case censaria::DailyBackup::Kept: return 0;
+    case censaria::DailyBackup::Damaged: err << arguments[0] << " is damaged, no copy made: " << archive.lastError() << '\n'; return 1;
     case censaria::DailyBackup::NoRoom:
-    case censaria::DailyBackup::Failed:
-        err << "no copy written in " << arguments[1] << ": " << archive.lastError() << '\n';
-        return 3;
+    case censaria::DailyBackup::Failed: err << "no copy written in " << arguments[1] << ": " << archive.lastError() << '\n'; return 3;
     }
     return 3;
 }

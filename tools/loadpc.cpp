@@ -46,9 +46,8 @@ int main(int argc, char *argv[])
         const int topic = i % 10;
         QElapsedTimer timer;
         timer.start();
-        const censaria::Recorded recorded =
-            writer.record(QStringLiteral("questionari"), QStringLiteral("PC%1 ALUNNO%2").arg(pc).arg(i / 10),
-                          {{2 + 2 * topic, (i * 7 + pc) % 11}, {3 + 2 * topic, start.addSecs(i)}});
+        const censaria::Recorded recorded = writer.record(QStringLiteral("questionari"), QStringLiteral("PC%1 ALUNNO%2").arg(pc).arg(i / 10),
+                                                          {{2 + 2 * topic, (i * 7 + pc) % 11}, {3 + 2 * topic, start.addSecs(i)}});
         times.append(timer.nsecsElapsed() / 1000);
         saved += recorded == censaria::Recorded::Saved;
         queued += recorded == censaria::Recorded::Queued;

@@ -32,7 +32,11 @@ int setUpServer(const QString &mode, QStringList arguments)
     QTextStream out(stdout);
     QTextStream err(stderr);
     const QString settingsFile = arguments.takeFirst();
-    censaria::serversetup::Roles roles{QString(), QString(), QStringLiteral("censaria"), QStringLiteral("censaria_insegnante"), 60,
+    censaria::serversetup::Roles roles{QString(),
+                                       QString(),
+                                       QStringLiteral("censaria"),
+                                       QStringLiteral("censaria_insegnante"),
+                                       60,
                                        QString::fromUtf8(QTimeZone::systemTimeZoneId())};
     while (arguments.size() >= 2) {
         const QString option = arguments.takeFirst(), value = arguments.takeFirst();

@@ -42,8 +42,7 @@ public:
         return scales(metric) ? qRound(size * Twips::styleScale() * designDpi / dpiOf(option)) : size;
     }
 
-    QRect subControlRect(ComplexControl control, const QStyleOptionComplex *option, SubControl part,
-                         const QWidget *widget) const override
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex *option, SubControl part, const QWidget *widget) const override
     {
         if (const auto *combo = comboBox(control, option)) {
             const QStyleOptionComboBox dense = atDisplayDensity(*combo, widget);
@@ -56,8 +55,7 @@ public:
         return QProxyStyle::subControlRect(control, option, part, widget);
     }
 
-    void drawComplexControl(ComplexControl control, const QStyleOptionComplex *option, QPainter *painter,
-                            const QWidget *widget) const override
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex *option, QPainter *painter, const QWidget *widget) const override
     {
         if (const auto *combo = comboBox(control, option)) {
             const QStyleOptionComboBox dense = atDisplayDensity(*combo, widget);
@@ -70,11 +68,10 @@ public:
         }
     }
 
-    void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
-                       const QWidget *widget) const override
+    void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter, const QWidget *widget) const override
     {
-        const bool arrow = element == PE_IndicatorArrowDown || element == PE_IndicatorArrowUp
-                           || element == PE_IndicatorArrowLeft || element == PE_IndicatorArrowRight;
+        const bool arrow = element == PE_IndicatorArrowDown || element == PE_IndicatorArrowUp || element == PE_IndicatorArrowLeft
+                           || element == PE_IndicatorArrowRight;
         if (arrow && option) {
             const QStyleOption dense = atDisplayDensity(*option, widget);
             QProxyStyle::drawPrimitive(element, &dense, painter, widget);
@@ -121,10 +118,8 @@ private:
         case PM_ButtonIconSize:
         case PM_HeaderMargin:
         case PM_HeaderDefaultSectionSizeHorizontal:
-        case PM_HeaderDefaultSectionSizeVertical:
-            return true;
-        default:
-            return false;
+        case PM_HeaderDefaultSectionSizeVertical: return true;
+        default: return false;
         }
     }
 

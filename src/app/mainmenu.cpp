@@ -87,8 +87,9 @@ MainMenu::MainMenu(Module &module)
         accessible::describe(button, QString::fromUtf8(headings[b.column]));
     }
 
-    namesLabel_ = makeLabel<ClickLabel>(canvas(), QStringLiteral("LabNOMI"), QStringLiteral("Elenco dei nomi presenti nell'archivio dei risultati"),
-                                     {10520, buttonTop, 1440, 1800}, Twips::font(8.5, true));
+    namesLabel_ = makeLabel<ClickLabel>(canvas(), QStringLiteral("LabNOMI"),
+                                        QStringLiteral("Elenco dei nomi presenti nell'archivio dei risultati"), {10520, buttonTop, 1440, 1800},
+                                        Twips::font(8.5, true));
     namesLabel_->setWordWrap(true);
     namesLabel_->setCursor(Qt::PointingHandCursor);
     namesLabel_->setStyleSheet(QStringLiteral("color: #ffe28a; text-decoration: underline;"));
@@ -115,15 +116,14 @@ MainMenu::MainMenu(Module &module)
         ->setStyleSheet(QStringLiteral("color: #9fb3cc;"));
 
     accessible::name(namesLabel_, namesLabel_->text(), QStringLiteral("Mostra l'elenco degli alunni che hanno risultati nell'archivio"));
-    accessible::name(list_, QStringLiteral("Elenco dei nomi presenti nell'archivio"),
-                     QStringLiteral("La prima riga nasconde l'elenco"));
+    accessible::name(list_, QStringLiteral("Elenco dei nomi presenti nell'archivio"), QStringLiteral("La prima riga nasconde l'elenco"));
     accessible::name(picture_, QStringLiteral("Immagine: persone di ogni età"));
     addTypeSizeChoice();
 
     // Each column is read down under its heading; the names stand beside the last one.
-    setKeyboardOrder(controls({"Cmdstoria", "Cmdcalcoli", "Cmddensità", "Cmdpiramide", "CmdITALIA", "Cmddinamiche", "Cmdfami",
-                               "Cmdpiram", "WorldPyramidsButton", "PopulationFutureButton", "Cmdesercizi1", "cmdesdin", "cmdesfam", "Cmdquestionari", "Cmdarchivio", "LabNOMI",
-                               "List1", "Cmdesco", "LabTesto"}));
+    setKeyboardOrder(controls({"Cmdstoria", "Cmdcalcoli", "Cmddensità", "Cmdpiramide", "CmdITALIA", "Cmddinamiche", "Cmdfami", "Cmdpiram",
+                               "WorldPyramidsButton", "PopulationFutureButton", "Cmdesercizi1", "cmdesdin", "cmdesfam", "Cmdquestionari",
+                               "Cmdarchivio", "LabNOMI", "List1", "Cmdesco", "LabTesto"}));
 }
 
 void MainMenu::addTypeSizeChoice()
@@ -155,7 +155,8 @@ void MainMenu::showTypeSize()
 {
     typeSize_->setText(QStringLiteral("Grandezza del testo: %1 — Ctrl + per ingrandire, Ctrl - per rimpicciolire").arg(typesize::percentText()));
     accessible::name(typeSize_, QStringLiteral("Grandezza del testo: %1").arg(typesize::percentText()),
-                     QStringLiteral("Premi per ingrandire il testo di tutte le schermate; Ctrl + e Ctrl - lo ingrandiscono e lo rimpiccioliscono"));
+                     QStringLiteral(
+                         "Premi per ingrandire il testo di tutte le schermate; Ctrl + e Ctrl - lo ingrandiscono e lo rimpiccioliscono"));
 }
 
 void MainMenu::openLesson(const QString &page)
@@ -172,13 +173,34 @@ void MainMenu::openScreen(const QString &formName)
     hide();
 }
 
-void MainMenu::openSimulation() { openScreen(forms::simulation); }
-void MainMenu::openFamilies() { openScreen(forms::families); }
-void MainMenu::openPyramids() { openScreen(forms::pyramids); }
-void MainMenu::openWorldPyramids() { openScreen(forms::worldPyramids); }
-void MainMenu::openPopulationFuture() { openScreen(forms::populationFuture); }
-void MainMenu::openBalances() { openScreen(forms::balances); }
-void MainMenu::openRates() { openScreen(forms::rates); }
+void MainMenu::openSimulation()
+{
+    openScreen(forms::simulation);
+}
+void MainMenu::openFamilies()
+{
+    openScreen(forms::families);
+}
+void MainMenu::openPyramids()
+{
+    openScreen(forms::pyramids);
+}
+void MainMenu::openWorldPyramids()
+{
+    openScreen(forms::worldPyramids);
+}
+void MainMenu::openPopulationFuture()
+{
+    openScreen(forms::populationFuture);
+}
+void MainMenu::openBalances()
+{
+    openScreen(forms::balances);
+}
+void MainMenu::openRates()
+{
+    openScreen(forms::rates);
+}
 
 void MainMenu::openQuestionnaires()
 {

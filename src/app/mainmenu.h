@@ -3,7 +3,9 @@
 #include "screenkit/screen.h"
 
 class QLabel;
-namespace censaria { class ClickLabel; }
+namespace censaria {
+class ClickLabel;
+}
 class QListWidget;
 class QPushButton;
 

@@ -124,8 +124,7 @@ bool Program::keepTodaysCopy()
 {
     const QString copies = module_.paths().resolve(QStringLiteral("perCensaria\\copie"));
     switch (keepDailyBackup(module_.dbrisultati(), copies, module_.platform().clock->now().date())) {
-    case DailyBackup::Kept:
-        break;
+    case DailyBackup::Kept: break;
     case DailyBackup::Damaged:
         module_.dbrisultati().close();
         module_.message(archiveProblemText(ArchiveProblem::Damaged), MessageIcon::Critical);
@@ -184,8 +183,7 @@ QString Program::serverProblemText(ArchiveProblem problem)
         return QStringLiteral("Il database\n%1\nnon contiene le tabelle dei risultati di Censaria. "
                               "Avvisate il tecnico della scuola: le crea il comando makearchive --server.")
             .arg(where);
-    default:
-        return QStringLiteral("Non riesco a usare l'archivio dei risultati:\n%1\n\n%2").arg(where, archive.lastError());
+    default: return QStringLiteral("Non riesco a usare l'archivio dei risultati:\n%1\n\n%2").arg(where, archive.lastError());
     }
 }
 

@@ -18,7 +18,10 @@ const char *const basePixels = "typeSizeBasePixels";
 
 // Each account's own: a file shared by the accounts of one PC would be replaced and
 // locked by whichever account wrote it first.
-QString settingsFile() { return Module::accountSettingsFile(QStringLiteral("impostazioni.ini")); }
+QString settingsFile()
+{
+    return Module::accountSettingsFile(QStringLiteral("impostazioni.ini"));
+}
 
 // Every font on the screens was sized with the old factor: size it again from the size
 // it had at 100 %, remembered on the control the first time.
@@ -75,6 +78,9 @@ void smaller(Module &module)
     set(module, TypeScale::steps[std::max(stepIndex() - 1, 0)]);
 }
 
-QString percentText() { return QStringLiteral("%1%").arg(qRound(TypeScale::factor() * 100)); }
+QString percentText()
+{
+    return QStringLiteral("%1%").arg(qRound(TypeScale::factor() * 100));
+}
 
 } // namespace censaria::typesize

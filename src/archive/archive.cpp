@@ -51,13 +51,34 @@ Archive::~Archive()
     close();
 }
 
-QString Archive::fileName() const { return file_->fileName(); }
-bool Archive::isReadOnly() const { return file_->isReadOnly(); }
-bool Archive::checkedSinceOpen() const { return file_->checkedSinceOpen(); }
-bool Archive::isServer() const { return server_->isServer(); }
-bool Archive::serverAway() const { return isServer() && server_->broken(); }
-const ArchiveSettings &Archive::settings() const { return server_->settings(); }
-void Archive::setServerPassword(const QString &password) { server_->setPassword(password); }
+QString Archive::fileName() const
+{
+    return file_->fileName();
+}
+bool Archive::isReadOnly() const
+{
+    return file_->isReadOnly();
+}
+bool Archive::checkedSinceOpen() const
+{
+    return file_->checkedSinceOpen();
+}
+bool Archive::isServer() const
+{
+    return server_->isServer();
+}
+bool Archive::serverAway() const
+{
+    return isServer() && server_->broken();
+}
+const ArchiveSettings &Archive::settings() const
+{
+    return server_->settings();
+}
+void Archive::setServerPassword(const QString &password)
+{
+    server_->setPassword(password);
+}
 
 QString Archive::place() const
 {
@@ -83,9 +104,18 @@ ArchiveProblem Archive::openReadOnly()
     return file_->openReadOnly();
 }
 
-bool Archive::quickCheck() { return file_->quickCheck(); }
-bool Archive::integrityCheck() { return file_->integrityCheck(); }
-bool Archive::copyTo(const QString &fileName) { return file_->copyTo(fileName); }
+bool Archive::quickCheck()
+{
+    return file_->quickCheck();
+}
+bool Archive::integrityCheck()
+{
+    return file_->integrityCheck();
+}
+bool Archive::copyTo(const QString &fileName)
+{
+    return file_->copyTo(fileName);
+}
 
 bool Archive::createEmpty(const QString &fileName, QString *error)
 {

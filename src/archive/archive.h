@@ -28,11 +28,11 @@ using ArchiveRow = QList<QVariant>;
 enum class ArchiveProblem {
     None,
     Missing,
-    Folder,         // a folder stands where the file should be
-    NotPermitted,   // no permission to read the file
+    Folder,       // a folder stands where the file should be
+    NotPermitted, // no permission to read the file
     OldFormat,
     NotAnArchive,
-    OtherColumns,   // the tables are there, with other columns or in another order
+    OtherColumns, // the tables are there, with other columns or in another order
     Damaged,
     Unreadable,
     ReadOnly,       // the file is write-protected
@@ -44,7 +44,7 @@ enum class ArchiveProblem {
     Unreachable,
     Refused,
     NoDatabase,
-    NotUpgraded,    // the server lacks the record function, or the role may not call it
+    NotUpgraded, // the server lacks the record function, or the role may not call it
 };
 
 // Why the last write or check failed. On a server: Unreachable when the connection is

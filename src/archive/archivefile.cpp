@@ -49,8 +49,8 @@ ArchiveProblem ArchiveFile::open()
         archive_.lastError_ = error.text();
         const sqlitefile::Failure failure = sqlitefile::classify(error);
         return failure == sqlitefile::Failure::Busy       ? ArchiveProblem::Busy
-             : failure == sqlitefile::Failure::ReadOnly ? ArchiveProblem::FolderReadOnly
-                                                        : ArchiveProblem::Damaged;
+               : failure == sqlitefile::Failure::ReadOnly ? ArchiveProblem::FolderReadOnly
+                                                          : ArchiveProblem::Damaged;
     }
     if (const ArchiveProblem problem = checkReadOnly(info.absoluteFilePath(), archive_.connection_ + QStringLiteral("-check"), false);
         problem != ArchiveProblem::None)
@@ -150,8 +150,7 @@ ArchiveProblem ArchiveFile::openForWriting(const QString &absolutePath)
         error = db.lastError();
         problem = ArchiveProblem::Unreadable;
     } else if (!sqlitefile::makeDurable(db, absolutePath, &error) || !sqlitefile::probeWrite(db, &error)) {
-        problem = sqlitefile::classify(error) == sqlitefile::Failure::ReadOnly ? ArchiveProblem::FolderReadOnly
-                                                                               : ArchiveProblem::Unreadable;
+        problem = sqlitefile::classify(error) == sqlitefile::Failure::ReadOnly ? ArchiveProblem::FolderReadOnly : ArchiveProblem::Unreadable;
     }
     if (problem == ArchiveProblem::None) {
         checked_ = true; // checkReadOnly ran the full check just before

@@ -72,8 +72,7 @@ QString archiveFileProblemText(const Archive &archive, ArchiveProblem problem)
     case ArchiveProblem::ReadOnly:
         return QStringLiteral("L'archivio dei risultati\n%1\nè protetto da scrittura: i risultati degli alunni non potrebbero essere salvati.")
             .arg(file);
-    default:
-        break;
+    default: break;
     }
     return QStringLiteral("Non riesco a leggere l'archivio dei risultati:\n%1\n\n%2").arg(file, archive.lastError());
 }

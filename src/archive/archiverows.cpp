@@ -26,10 +26,8 @@ QVariant fromStored(const QVariant &value, schema::ColumnType type)
         return when.isValid() ? QVariant(when) : value;
     }
     case schema::ColumnType::Int16:
-    case schema::ColumnType::Int32:
-        return value.toLongLong();
-    case schema::ColumnType::Text:
-        return value.toString();
+    case schema::ColumnType::Int32: return value.toLongLong();
+    case schema::ColumnType::Text: return value.toString();
     }
     return value;
 }
@@ -75,8 +73,7 @@ bool ArchiveRows::writeResult(const QString &table, const QString &name, const Q
     return archive_.server_->retried([&] { return writeResultOnce(table, name, values, rule); });
 }
 
-bool ArchiveRows::writeResultOnce(const QString &tableName, const QString &name, const QList<std::pair<int, QVariant>> &values,
-                                  WriteRule rule)
+bool ArchiveRows::writeResultOnce(const QString &tableName, const QString &name, const QList<std::pair<int, QVariant>> &values, WriteRule rule)
 {
     const schema::Table *table = schema::find(tableName);
     if (!table || !archive_.isOpen())
@@ -107,9 +104,10 @@ bool ArchiveRows::writeResultOnce(const QString &tableName, const QString &name,
 
     return archive_.inWriteTransaction([&](QSqlDatabase &) {
         // The pupil's first row takes the values; without one a new row is added.
-        const QString firstRow = QStringLiteral("SELECT rowid FROM %1 WHERE \"nome\" = ? ORDER BY rowid LIMIT 1").arg(schema::quoted(table->name));
-        const QString update =
-            QStringLiteral("UPDATE %1 SET %2 WHERE rowid = (%3)").arg(schema::quoted(table->name), assignments.join(u','), firstRow);
+        const QString firstRow = QStringLiteral("SELECT rowid FROM %1 WHERE \"nome\" = ? ORDER BY rowid LIMIT 1")
+                                     .arg(schema::quoted(table->name));
+        const QString update = QStringLiteral("UPDATE %1 SET %2 WHERE rowid = (%3)")
+                                   .arg(schema::quoted(table->name), assignments.join(u','), firstRow);
         auto updateRow = [&](bool *found) {
             QSqlQuery &query = archive_.prepared(assignments.isEmpty() ? firstRow : update);
             for (const QVariant &value : assignments.isEmpty() ? QVariantList() : bound)
@@ -172,7 +170,8 @@ std::optional<QList<ArchiveRow>> ArchiveRows::selectAll(const QString &tableName
             return std::nullopt;
         QSqlQuery query(archive_.connection());
         query.setForwardOnly(true);
-        if (!query.exec(QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid").arg(selectList(*table, archive_.dialect()), schema::quoted(table->name)))) {
+        if (!query.exec(
+                QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid").arg(selectList(*table, archive_.dialect()), schema::quoted(table->name)))) {
             archive_.fail(query.lastError());
             return std::nullopt;
         }
@@ -213,11 +212,9 @@ bool ArchiveRows::appendTablesOnce(const QList<std::pair<QString, QList<ArchiveR
             // An archive may quietly drop rows (a trigger, a rule): only what arrived counts.
             const std::optional<qint64> after = rowCount(db, table);
             if (!after || *after - *before != rows.size())
-                return archive_.fail(QStringLiteral("%1: %2 rows sent, %3 arrived")
-                                .arg(table.name)
-                                .arg(rows.size())
-                                .arg(after ? *after - *before : -1),
-                            ArchiveFailure::Refused);
+                return archive_.fail(
+                    QStringLiteral("%1: %2 rows sent, %3 arrived").arg(table.name).arg(rows.size()).arg(after ? *after - *before : -1),
+                    ArchiveFailure::Refused);
         }
         return true;
     });

@@ -14,7 +14,10 @@ namespace censaria {
 class ArchiveRows
 {
 public:
-    explicit ArchiveRows(Archive &archive) : archive_(archive) {}
+    explicit ArchiveRows(Archive &archive)
+        : archive_(archive)
+    {
+    }
 
     bool writeResult(const QString &table, const QString &name, const QList<std::pair<int, QVariant>> &values, WriteRule rule);
     std::optional<ArchiveRow> findRow(const QString &table, const QString &name);

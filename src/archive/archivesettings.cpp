@@ -9,7 +9,7 @@ namespace censaria {
 namespace {
 
 // The modes libpq knows; anything else would be pasted into its connection string.
-const QStringList sslModes{QStringLiteral("disable"), QStringLiteral("allow"),   QStringLiteral("prefer"),
+const QStringList sslModes{QStringLiteral("disable"), QStringLiteral("allow"),     QStringLiteral("prefer"),
                            QStringLiteral("require"), QStringLiteral("verify-ca"), QStringLiteral("verify-full")};
 
 // A value for libpq's connection string, quoted as libpq reads it.
@@ -53,9 +53,8 @@ QString ArchiveSettings::connectOptions() const
         options.append(QStringLiteral("sslrootcert=") + quotedOption(sslrootcert));
     options.append(QStringLiteral("connect_timeout=3;tcp_user_timeout=5000;keepalives_idle=5;keepalives_interval=2;"
                                   "keepalives_count=2;application_name=censaria"));
-    options.append(QStringLiteral("options='-c lock_timeout=%1 -c statement_timeout=%2'")
-                       .arg(serverLockTimeoutMs)
-                       .arg(serverStatementTimeoutMs));
+    options.append(
+        QStringLiteral("options='-c lock_timeout=%1 -c statement_timeout=%2'").arg(serverLockTimeoutMs).arg(serverStatementTimeoutMs));
     return options.join(u';');
 }
 

@@ -15,7 +15,10 @@ class Dialect
 {
 public:
     enum class Engine { SQLite, PostgreSQL };
-    explicit Dialect(Engine engine = Engine::SQLite) : engine_(engine) {}
+    explicit Dialect(Engine engine = Engine::SQLite)
+        : engine_(engine)
+    {
+    }
     static Dialect of(const QSqlDatabase &db);
 
     Engine engine() const { return engine_; }

@@ -68,9 +68,8 @@ QList<QList<int>> resultPositions(const schema::Table &table)
     return groups;
 }
 
-std::optional<QList<ResultGroup>> checkedResults(const QString &tableName, const QString &name,
-                                                 const QList<std::pair<int, QVariant>> &values, const QDateTime &now,
-                                                 QString *why)
+std::optional<QList<ResultGroup>> checkedResults(const QString &tableName, const QString &name, const QList<std::pair<int, QVariant>> &values,
+                                                 const QDateTime &now, QString *why)
 {
     const auto refuse = [why](const QString &reason) {
         *why = reason;

@@ -40,8 +40,7 @@ QList<QList<int>> resultPositions(const schema::Table &table);
 // its date, nothing else), counts in range, a date not absurd and, unless now is
 // invalid, not later than now plus the skew. nullopt, with the reason in Italian in
 // *why, when something does not hold.
-std::optional<QList<ResultGroup>> checkedResults(const QString &table, const QString &name,
-                                                 const QList<std::pair<int, QVariant>> &values, const QDateTime &now,
-                                                 QString *why);
+std::optional<QList<ResultGroup>> checkedResults(const QString &table, const QString &name, const QList<std::pair<int, QVariant>> &values,
+                                                 const QDateTime &now, QString *why);
 
 } // namespace censaria

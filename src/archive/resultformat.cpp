@@ -14,10 +14,8 @@ bool isNumber(const QVariant &value)
     case QMetaType::ULongLong:
     case QMetaType::Short:
     case QMetaType::UShort:
-    case QMetaType::Double:
-        return true;
-    default:
-        return false;
+    case QMetaType::Double: return true;
+    default: return false;
     }
 }
 

@@ -132,8 +132,7 @@ bool ResultQueue::add(const QString &table, const QString &name, const QList<std
     return query.exec() || failed(query.lastError().text());
 }
 
-bool ResultQueue::setAside(const QString &table, const QString &name, const QList<std::pair<int, QVariant>> &values,
-                           const QString &reason)
+bool ResultQueue::setAside(const QString &table, const QString &name, const QList<std::pair<int, QVariant>> &values, const QString &reason)
 {
     if (!ready())
         return false;

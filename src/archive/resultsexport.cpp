@@ -36,20 +36,17 @@ ResultsExport::Outcome ResultsExport::run()
 
     Archive collecting(target);
     switch (collecting.open()) {
-    case ArchiveProblem::None:
-        break;
-    case ArchiveProblem::ReadOnly:
-        return Outcome::NotWritten;
-    default:
-        return Outcome::NoMedia;
+    case ArchiveProblem::None: break;
+    case ArchiveProblem::ReadOnly: return Outcome::NotWritten;
+    default: return Outcome::NoMedia;
     }
 
     const auto questionnaires = local_.storedRows(resulttopics::questionnaireTable);
     const auto exercises = local_.storedRows(resulttopics::exerciseTable);
     if (!questionnaires || !exercises)
         return Outcome::LocalUnreadable;
-    const bool written = collecting.appendTables({{resulttopics::questionnaireTable, *questionnaires},
-                                                  {resulttopics::exerciseTable, *exercises}});
+    const bool written = collecting.appendTables(
+        {{resulttopics::questionnaireTable, *questionnaires}, {resulttopics::exerciseTable, *exercises}});
     if (written)
         return Outcome::Done;
     return collecting.lastFailure() == ArchiveFailure::Refused ? Outcome::NotAccepted : Outcome::NotWritten;
@@ -76,12 +73,9 @@ bool ResultsExport::putEmptyArchiveOnMedia(const QString &target)
 QString ResultsExport::message(Outcome outcome)
 {
     switch (outcome) {
-    case Outcome::Done:
-        return {};
-    case Outcome::NoMedia:
-        return QStringLiteral("C'è un problema...");
-    case Outcome::NotWritten:
-        return QStringLiteral("Probabilmente non hai inserito un Floppy nuovo. Inseriscilo e riprova.");
+    case Outcome::Done: return {};
+    case Outcome::NoMedia: return QStringLiteral("C'è un problema...");
+    case Outcome::NotWritten: return QStringLiteral("Probabilmente non hai inserito un Floppy nuovo. Inseriscilo e riprova.");
     case Outcome::NotAccepted:
         return QStringLiteral("L'archivio sul supporto di esportazione non ha accettato tutti i risultati: "
                               "non è stato esportato nessun risultato.\n\n"

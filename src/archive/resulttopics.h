@@ -18,16 +18,11 @@ struct Questionnaire
 
 // In the order of the grid's rows and of the printed lines.
 inline const QList<Questionnaire> questionnaires = {
-    {QStringLiteral("I 3 periodi-introduzione"), 2, 3},
-    {QStringLiteral("Periodo fam tradizionali"), 4, 5},
-    {QStringLiteral("Periodo Boom demografico"), 6, 7},
-    {QStringLiteral("La società post-industriale"), 8, 9},
-    {QStringLiteral("La densità di popolazione"), 10, 11},
-    {QStringLiteral("La carta della densità"), 12, 13},
-    {QStringLiteral("Piramidi della popolazione"), 14, 15},
-    {QStringLiteral("Popolazione italiana"), 16, 17},
-    {QStringLiteral("Le famiglie tradizionali"), 18, 19},
-    {QStringLiteral("Le famiglie moderne"), 20, 21},
+    {QStringLiteral("I 3 periodi-introduzione"), 2, 3},     {QStringLiteral("Periodo fam tradizionali"), 4, 5},
+    {QStringLiteral("Periodo Boom demografico"), 6, 7},     {QStringLiteral("La società post-industriale"), 8, 9},
+    {QStringLiteral("La densità di popolazione"), 10, 11},  {QStringLiteral("La carta della densità"), 12, 13},
+    {QStringLiteral("Piramidi della popolazione"), 14, 15}, {QStringLiteral("Popolazione italiana"), 16, 17},
+    {QStringLiteral("Le famiglie tradizionali"), 18, 19},   {QStringLiteral("Le famiglie moderne"), 20, 21},
 };
 
 struct Exercise

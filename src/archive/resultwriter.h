@@ -24,8 +24,8 @@ class ResultWriter
 public:
     // queueFile is used only when the archive is on a server; now is the clock that
     // queued results are checked against before they go.
-    ResultWriter(Archive &archive, const QString &queueFile,
-                 std::function<QDateTime()> now = [] { return QDateTime::currentDateTime(); });
+    ResultWriter(
+        Archive &archive, const QString &queueFile, std::function<QDateTime()> now = [] { return QDateTime::currentDateTime(); });
     ~ResultWriter();
 
     Recorded record(const QString &table, const QString &name, const QList<std::pair<int, QVariant>> &values);

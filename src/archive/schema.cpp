@@ -15,9 +15,16 @@ QList<Column> keyColumns()
 Table makeQuestionari()
 {
     Table t{QStringLiteral("questionari"), keyColumns()};
-    const char *counts[] = {"I tre periodi", "periodo fam tradizionali", "periodo Boom demografico",
-                            "periodo post-industriale", "Densità popolazione", "Carta della densità",
-                            "Piramidi", "Popolazione italiana", "Famiglie tradizionali", "Famiglie moderne"};
+    const char *counts[] = {"I tre periodi",
+                            "periodo fam tradizionali",
+                            "periodo Boom demografico",
+                            "periodo post-industriale",
+                            "Densità popolazione",
+                            "Carta della densità",
+                            "Piramidi",
+                            "Popolazione italiana",
+                            "Famiglie tradizionali",
+                            "Famiglie moderne"};
     int n = 1;
     for (const char *count : counts) {
         t.columns.append({QString::fromUtf8(count), ColumnType::Int16});
@@ -109,8 +116,8 @@ QStringList createStatements(const Dialect &dialect)
             columns.append(rowNumber);
         statements.append(QStringLiteral("CREATE TABLE %1 (%2)").arg(quoted(table.name), columns.join(QStringLiteral(", "))));
         // Index names are shared by all the tables of a file (or a server's schema), so each table's "nome" index carries its table's name.
-        statements.append(QStringLiteral("CREATE INDEX %1 ON %2 (\"nome\" ASC)")
-                              .arg(quoted(QStringLiteral("nome_") + table.name), quoted(table.name)));
+        statements.append(
+            QStringLiteral("CREATE INDEX %1 ON %2 (\"nome\" ASC)").arg(quoted(QStringLiteral("nome_") + table.name), quoted(table.name)));
     }
     return statements;
 }

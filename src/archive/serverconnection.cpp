@@ -19,9 +19,8 @@ bool hasTables(const QSqlDatabase &db)
     const int hidden = Dialect::of(db).hiddenColumns();
     const QStringList present = db.tables();
     for (const schema::Table &table : schema::tables()) {
-        const auto found = std::find_if(present.begin(), present.end(), [&](const QString &name) {
-            return name.compare(table.name, Qt::CaseInsensitive) == 0;
-        });
+        const auto found = std::find_if(present.begin(), present.end(),
+                                        [&](const QString &name) { return name.compare(table.name, Qt::CaseInsensitive) == 0; });
         if (found == present.end() || db.record(*found).count() != table.columns.size() + hidden)
             return false;
     }
@@ -165,9 +164,8 @@ bool ServerConnection::record(const QString &table, const QString &name, const Q
     // One result is one statement, a transaction of its own; several go together.
     if (results->size() <= 1)
         return call(results->isEmpty() ? nullptr : &results->first());
-    return archive_.inWriteTransaction([&](QSqlDatabase &) {
-        return std::all_of(results->begin(), results->end(), [&](const ResultGroup &result) { return call(&result); });
-    });
+    return archive_.inWriteTransaction(
+        [&](QSqlDatabase &) { return std::all_of(results->begin(), results->end(), [&](const ResultGroup &result) { return call(&result); }); });
 }
 
 void ServerConnection::noteFailure(ArchiveFailure failure)

@@ -17,9 +17,9 @@ ArchiveFailure classifyServerError(const QSqlError &error)
         || errorClass == u"53"                     // insufficient resources: too many connections, no room
         || state.startsWith(QLatin1String("57P"))) // the server shutting down or starting
         return ArchiveFailure::Unreachable;
-    if (state == QLatin1String("55P03")     // lock_not_available: lock_timeout ran out
-        || state == QLatin1String("57014")  // query_canceled: statement_timeout ran out
-        || errorClass == u"40")             // serialization failure, deadlock
+    if (state == QLatin1String("55P03")    // lock_not_available: lock_timeout ran out
+        || state == QLatin1String("57014") // query_canceled: statement_timeout ran out
+        || errorClass == u"40")            // serialization failure, deadlock
         return ArchiveFailure::Busy;
     if (state == QLatin1String("42501")     // insufficient_privilege
         || state == QLatin1String("42883")) // undefined_function: a server not brought up to this version

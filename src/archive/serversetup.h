@@ -15,7 +15,7 @@ struct Roles
     QString classroom; // the role every classroom PC logs in as
     QString teacher;   // the teachers' role, for reading the school's results
     int connectionLimit = 60;
-    QString timeZone;  // the PCs' time zone, in which results are dated
+    QString timeZone; // the PCs' time zone, in which results are dated
 };
 
 // The record function as GRANT and has_function_privilege name it.

@@ -79,8 +79,8 @@ bool recoverInterruptedWrite(const QString &absolutePath, QSqlError *error)
         // mode cannot be set before that first read, as setting it reads the schema, but
         // it must be set before closing, which would delete the journal otherwise.
         ok = db.open() && run(db, QStringLiteral("PRAGMA locking_mode=EXCLUSIVE"), error)
-          && run(db, QStringLiteral("SELECT count(*) FROM sqlite_master"), error)
-          && run(db, QStringLiteral("PRAGMA journal_mode=TRUNCATE"), error);
+             && run(db, QStringLiteral("SELECT count(*) FROM sqlite_master"), error)
+             && run(db, QStringLiteral("PRAGMA journal_mode=TRUNCATE"), error);
         if (!db.isOpen() && error)
             *error = db.lastError();
         db.close();
@@ -93,7 +93,7 @@ bool makeDurable(QSqlDatabase &db, const QString &absolutePath, QSqlError *error
 {
     const bool kept = QFileInfo::exists(journalOf(absolutePath));
     return run(db, kept ? QStringLiteral("PRAGMA journal_mode=TRUNCATE") : QStringLiteral("PRAGMA journal_mode=DELETE"), error)
-        && run(db, QStringLiteral("PRAGMA synchronous=EXTRA"), error);
+           && run(db, QStringLiteral("PRAGMA synchronous=EXTRA"), error);
 }
 
 bool beginWrite(QSqlDatabase &db, QSqlError *error)
@@ -148,8 +148,8 @@ Failure classify(const QSqlError &error)
 {
     // Qt reports SQLite's extended result code; its low byte is the primary one.
     switch (error.nativeErrorCode().toInt() & 0xff) {
-    case 5:  // SQLITE_BUSY
-    case 6:  // SQLITE_LOCKED
+    case 5: // SQLITE_BUSY
+    case 6: // SQLITE_LOCKED
         return Failure::Busy;
     case 13: // SQLITE_FULL
         return Failure::DiskFull;
@@ -159,8 +159,7 @@ Failure classify(const QSqlError &error)
     case 11: // SQLITE_CORRUPT
     case 26: // SQLITE_NOTADB
         return Failure::Damaged;
-    default:
-        return Failure::Other;
+    default: return Failure::Other;
     }
 }
 

@@ -11,7 +11,10 @@ namespace {
 const QString positivo = QStringLiteral("positivo");
 const QString negativo = QStringLiteral("negativo");
 
-QString signOf(int balance) { return balance > 0 ? positivo : negativo; }
+QString signOf(int balance)
+{
+    return balance > 0 ? positivo : negativo;
+}
 
 int draw(RandomGenerator &random, BalancesExercise::Range range)
 {
@@ -104,9 +107,8 @@ QList<BalancesExercise::Missing> BalancesExercise::missing(const Answers &answer
 bool BalancesExercise::sameAnswers(const Answers &a, const Answers &b)
 {
     const auto sameNumber = [](const QString &x, const QString &y) { return numbers::readLeading(x) == numbers::readLeading(y); };
-    return sameNumber(a.pop, b.pop) && sameNumber(a.saldoNaturale, b.saldoNaturale)
-        && sameNumber(a.saldoMigratorio, b.saldoMigratorio) && a.segnoNat == b.segnoNat && a.segnoMig == b.segnoMig
-        && a.option == b.option && a.facts == b.facts;
+    return sameNumber(a.pop, b.pop) && sameNumber(a.saldoNaturale, b.saldoNaturale) && sameNumber(a.saldoMigratorio, b.saldoMigratorio)
+           && a.segnoNat == b.segnoNat && a.segnoMig == b.segnoMig && a.option == b.option && a.facts == b.facts;
 }
 
 bool BalancesExercise::check(const Answers &answers)
@@ -161,7 +163,8 @@ void BalancesExercise::judgeSign(const std::array<bool, 2> &ticks, const QString
 
 QString BalancesExercise::optionCaption(int option)
 {
-    static const QStringList captions = {QStringLiteral("una regione ricca, in un paese ricco"), QStringLiteral("una regione in crisi, in un paese ricco"),
+    static const QStringList captions = {QStringLiteral("una regione ricca, in un paese ricco"),
+                                         QStringLiteral("una regione in crisi, in un paese ricco"),
                                          QStringLiteral("una regione in sviluppo, in un paese povero"),
                                          QStringLiteral("una regione povera, in un paese povero")};
     return captions.value(option);
@@ -212,10 +215,22 @@ QString BalancesExercise::solution(NumberAnswer answer) const
     return QStringLiteral("%1\n= %2 = %3").arg(formula(answer), numbers).arg(expected(answer));
 }
 
-QString BalancesExercise::tassoNatText() const { return perThousandText(nati, popinizio); }
-QString BalancesExercise::tassoMortText() const { return perThousandText(morti, popinizio); }
+QString BalancesExercise::tassoNatText() const
+{
+    return perThousandText(nati, popinizio);
+}
+QString BalancesExercise::tassoMortText() const
+{
+    return perThousandText(morti, popinizio);
+}
 
-int BalancesExercise::saldiPercent() const { return percent(counters_.calcGiusti, counters_.calcSB); }
-int BalancesExercise::comprensionePercent() const { return percent(counters_.compGiusti, counters_.compSB); }
+int BalancesExercise::saldiPercent() const
+{
+    return percent(counters_.calcGiusti, counters_.calcSB);
+}
+int BalancesExercise::comprensionePercent() const
+{
+    return percent(counters_.compGiusti, counters_.compSB);
+}
 
 } // namespace censaria

@@ -29,14 +29,13 @@ namespace {
 
 const QColor checkColour(30, 120, 80);
 
-const QStringList helpLines = {
-    BalancesExercise::formula(BalancesExercise::SaldoNaturale),
-    BalancesExercise::formula(BalancesExercise::SaldoMigratorio),
-    BalancesExercise::formula(BalancesExercise::Pop),
-    QStringLiteral("I paesi RICCHI, a differenza di quelli poveri, hanno tassi di natalità e di mortalità BASSI"),
-    QStringLiteral("IMMIGRATI: sono le persone che arrivano"),
-    QStringLiteral("EMIGRATI: sono le persone che partono"),
-    QStringLiteral("I paesi in rapido sviluppo ricevono molti Immigrati e perdono pochi Emigrati")};
+const QStringList helpLines = {BalancesExercise::formula(BalancesExercise::SaldoNaturale),
+                               BalancesExercise::formula(BalancesExercise::SaldoMigratorio),
+                               BalancesExercise::formula(BalancesExercise::Pop),
+                               QStringLiteral("I paesi RICCHI, a differenza di quelli poveri, hanno tassi di natalità e di mortalità BASSI"),
+                               QStringLiteral("IMMIGRATI: sono le persone che arrivano"),
+                               QStringLiteral("EMIGRATI: sono le persone che partono"),
+                               QStringLiteral("I paesi in rapido sviluppo ricevono molti Immigrati e perdono pochi Emigrati")};
 
 template <typename Button>
 Button *addChoice(QWidget *parent, const QString &name, const QString &caption, QRect twips)
@@ -53,14 +52,12 @@ void pulse(QPushButton *button, const QString &styleTemplate)
     animation->setDuration(450);
     animation->setStartValue(QColor(255, 214, 90));
     animation->setEndValue(checkColour);
-    QObject::connect(animation, &QVariantAnimation::valueChanged, button, [button, styleTemplate](const QVariant &value) {
-        button->setStyleSheet(styleTemplate.arg(value.value<QColor>().name()));
-    });
+    QObject::connect(animation, &QVariantAnimation::valueChanged, button,
+                     [button, styleTemplate](const QVariant &value) { button->setStyleSheet(styleTemplate.arg(value.value<QColor>().name())); });
     animation->start(QAbstractAnimation::DeleteWhenStopped);
 }
 
-const QString checkButtonStyle = QStringLiteral(
-    "QPushButton { background: %1; color: white; border: 3px solid #145236; border-radius: 10px; }");
+const QString checkButtonStyle = QStringLiteral("QPushButton { background: %1; color: white; border: 3px solid #145236; border-radius: 10px; }");
 
 } // namespace
 
@@ -70,8 +67,10 @@ BalancesScreen::BalancesScreen(Module &module)
     setWindowTitle(QStringLiteral("Saldo naturale e migratorio"));
     setBackground(QColor(226, 234, 246));
 
-    addHeading(QStringLiteral("Con l'aiuto della calcolatrice, inserisci le risposte nei riquadri azzurri. Alla fine, seleziona, sotto, le affermazioni corrette."),
-               checkColour);
+    addHeading(
+        QStringLiteral(
+            "Con l'aiuto della calcolatrice, inserisci le risposte nei riquadri azzurri. Alla fine, seleziona, sotto, le affermazioni corrette."),
+        checkColour);
 
     addData();
     placeCalculator(8560, 960);
@@ -79,12 +78,12 @@ BalancesScreen::BalancesScreen(Module &module)
     addUnderstanding();
 
     checkButton_ = makeButton(canvas(), QStringLiteral("AniPushButton1"), QStringLiteral("✔  CONTROLLA"), {8560, 4300, 3240, 680},
-                                 {checkButtonStyle.arg(checkColour.name()), 12}, this, &BalancesScreen::checkAnswers);
+                              {checkButtonStyle.arg(checkColour.name()), 12}, this, &BalancesScreen::checkAnswers);
     addCounters();
     makeButton(canvas(), QStringLiteral("CmdNUOVO"), QStringLiteral("NUOVO ESERCIZIO"), {4540, 7680, 2760, 540}, filledLook(palette::operate),
                this, &BalancesScreen::CmdNUOVO_Click);
-    makeButton(canvas(), QStringLiteral("CmdAIUTO"), QStringLiteral("AIUTO?"), {7480, 7680, 1320, 540}, filledLook(QColor(196, 96, 20)),
-               this, &BalancesScreen::CmdAIUTO_Click);
+    makeButton(canvas(), QStringLiteral("CmdAIUTO"), QStringLiteral("AIUTO?"), {7480, 7680, 1320, 540}, filledLook(QColor(196, 96, 20)), this,
+               &BalancesScreen::CmdAIUTO_Click);
     addNavigationButtons(QStringLiteral("Cmdesco"), 4540, 8340);
     addSheetButton({8560, 240, CalculatorPanel::widthTwips, 500});
     addSolution({8960, 7680, 2840, 540}, {5640, 1040, 2760, 2320});
@@ -98,8 +97,8 @@ BalancesScreen::BalancesScreen(Module &module)
         order << QStringLiteral("Option3(%1)").arg(i);
     for (int i = 0; i < BalancesExercise::factCount; ++i)
         order << QStringLiteral("Check1(%1)").arg(i);
-    order << QStringList{"AniPushButton1", "CmdNUOVO", "CmdAIUTO", "CmdSOLUZIONE", "printSheetButton", "Cmdarchivio", "Cmdtorno", "cmdmenu",
-                         "Cmdesco"};
+    order << QStringList{"AniPushButton1", "CmdNUOVO", "CmdAIUTO", "CmdSOLUZIONE", "printSheetButton",
+                         "Cmdarchivio",    "Cmdtorno", "cmdmenu",  "Cmdesco"};
     setKeyboardOrder(controls(order), naturalBalanceBox_);
 }
 
@@ -109,9 +108,7 @@ void BalancesScreen::addData()
     const auto caption = [&](const QString &text, int left, int top, int width) {
         makeLabel(data, QString(), text, {left, top, width, 360}, Twips::font(9.5), Qt::AlignVCenter);
     };
-    const auto value = [&](const QString &name, int left, int top, int width) {
-        return addValueLabel(data, name, {left, top, width, 360});
-    };
+    const auto value = [&](const QString &name, int left, int top, int width) { return addValueLabel(data, name, {left, top, width, 360}); };
     // Values are read with what they are.
     const auto describe = [](QLabel *value, const char *what) { accessible::describe(value, QString::fromUtf8(what)); };
     const int rows[] = {330, 750, 1170, 1590, 2010};
@@ -188,11 +185,11 @@ void BalancesScreen::addUnderstanding()
     options->setGeometry(Twips::rect(120, 660, 4400, 1480));
     for (int i = 0; i < BalancesExercise::optionCount; ++i)
         regionOptions_[i] = addChoice<QRadioButton>(options, QStringLiteral("Option3(%1)").arg(i), BalancesExercise::optionCaption(i),
-                                              {40, i * 370, 4300, 340});
+                                                    {40, i * 370, 4300, 340});
     heading(QStringLiteral("Lo capisco dai seguenti fatti: (tre risposte)"), 4800, 5000);
     for (int i = 0; i < BalancesExercise::factCount; ++i)
         factBoxes_[i] = addChoice<QCheckBox>(section, QStringLiteral("Check1(%1)").arg(i), BalancesExercise::factCaption(i),
-                                          {4800, 660 + i * 270, 6600, 250});
+                                             {4800, 660 + i * 270, 6600, 250});
 }
 
 void BalancesScreen::addCounters()
@@ -314,9 +311,7 @@ void BalancesScreen::showMarks()
 {
     showVerdicts();
     const BalancesExercise::Marks &marks = exercise_.marks();
-    const auto paint = [](QWidget *control, bool red, const QColor &normal) {
-        setControlColour(control, red ? palette::wrong : normal);
-    };
+    const auto paint = [](QWidget *control, bool red, const QColor &normal) { setControlColour(control, red ? palette::wrong : normal); };
     paint(finalPopulationBox_, marks.pop, palette::answer);
     paint(naturalBalanceBox_, marks.saldoNaturale, palette::answer);
     paint(migrationBalanceBox_, marks.saldoMigratorio, palette::answer);
@@ -375,9 +370,9 @@ QList<QLineEdit *> BalancesScreen::wrongBoxes() const
 
 QString BalancesScreen::revealSolution(QLineEdit *box)
 {
-    const BalancesExercise::NumberAnswer which = box == finalPopulationBox_ ? BalancesExercise::Pop
-        : box == naturalBalanceBox_                                 ? BalancesExercise::SaldoNaturale
-                                                               : BalancesExercise::SaldoMigratorio;
+    const BalancesExercise::NumberAnswer which = box == finalPopulationBox_  ? BalancesExercise::Pop
+                                                 : box == naturalBalanceBox_ ? BalancesExercise::SaldoNaturale
+                                                                             : BalancesExercise::SaldoMigratorio;
     exercise_.reveal(which);
     showVerdicts();
     return exercise_.solution(which);

@@ -61,7 +61,7 @@ private:
     QLabel *calculationsRightLabel_, *calculationsWrongLabel_;                  // Labcalcgiusti, LabcalcSB
     QLabel *understandingRightLabel_, *understandingWrongLabel_;                // Labcompgiusti, LabcompSB
     QPushButton *checkButton_;                                                  // AniPushButton1
-    bool checked_ = false; // the problem on screen has been checked
+    bool checked_ = false;                                                      // the problem on screen has been checked
 };
 
 } // namespace censaria

@@ -90,8 +90,7 @@ CalculatorEngine::Outcome CalculatorEngine::operatorKey(const QString &c)
         readout_ = textOf(firstOperand_);
         operandCount_ = 1;
         break;
-    default:
-        break;
+    default: break;
     }
     if (lastInput_ != neg) {
         lastInput_ = op;

@@ -19,16 +19,18 @@ constexpr int keyPitch = 600;
 constexpr int keySize = 480;
 
 // Names of the keys whose caption is a sign, as a screen reader should say them.
-const QHash<QString, QString> spokenKeys = {
-    {QStringLiteral("/"), QStringLiteral("diviso")},  {QStringLiteral("+"), QStringLiteral("più")},
-    {QStringLiteral("X"), QStringLiteral("per")},     {QStringLiteral("-"), QStringLiteral("meno")},
-    {QStringLiteral("="), QStringLiteral("uguale")},  {QStringLiteral("%"), QStringLiteral("per cento")},
-    {QStringLiteral("."), QStringLiteral("virgola")}, {QStringLiteral("C"), QStringLiteral("cancella tutto")},
-    {QStringLiteral("CE"), QStringLiteral("cancella il numero")}};
+const QHash<QString, QString> spokenKeys = {{QStringLiteral("/"), QStringLiteral("diviso")},
+                                            {QStringLiteral("+"), QStringLiteral("più")},
+                                            {QStringLiteral("X"), QStringLiteral("per")},
+                                            {QStringLiteral("-"), QStringLiteral("meno")},
+                                            {QStringLiteral("="), QStringLiteral("uguale")},
+                                            {QStringLiteral("%"), QStringLiteral("per cento")},
+                                            {QStringLiteral("."), QStringLiteral("virgola")},
+                                            {QStringLiteral("C"), QStringLiteral("cancella tutto")},
+                                            {QStringLiteral("CE"), QStringLiteral("cancella il numero")}};
 
-const QString keyStyle = QStringLiteral(
-    "QPushButton { background: %1; color: %2; border: 1px solid #4a4f5a; border-radius: 4px; }"
-    "QPushButton:pressed { background: #9aa3b5; }");
+const QString keyStyle = QStringLiteral("QPushButton { background: %1; color: %2; border: 1px solid #4a4f5a; border-radius: 4px; }"
+                                        "QPushButton:pressed { background: #9aa3b5; }");
 
 } // namespace
 
@@ -59,15 +61,21 @@ CalculatorPanel::CalculatorPanel(Module &module, QWidget *parent)
     const int digitPlaces[10][2] = {{3, 0}, {2, 0}, {2, 1}, {2, 2}, {1, 0}, {1, 1}, {1, 2}, {0, 0}, {0, 1}, {0, 2}};
     for (int d = 0; d < 10; ++d) {
         QPushButton *key = addKey(QString::number(d), QStringLiteral("Number(%1)").arg(d), digitPlaces[d][0], digitPlaces[d][1], d == 0 ? 2 : 1);
-        connect(key, &QPushButton::clicked, this, [this, d] { engine_.digit(d); showReadout(); });
+        connect(key, &QPushButton::clicked, this, [this, d] {
+            engine_.digit(d);
+            showReadout();
+        });
     }
     connect(addKey(QStringLiteral("."), QStringLiteral("Decimal"), 3, 2), &QPushButton::clicked, this, [this] {
         engine_.decimalPoint();
         showReadout();
     });
     // Operator indices as the keys were numbered: 0 "/", 1 "+", 2 "X", 3 "-", 4 "=".
-    const struct { const char *caption; int index, row, column; } operators[] = {
-        {"/", 0, 2, 4}, {"+", 1, 1, 3}, {"X", 2, 2, 3}, {"-", 3, 1, 4}, {"=", 4, 3, 3}};
+    const struct
+    {
+        const char *caption;
+        int index, row, column;
+    } operators[] = {{"/", 0, 2, 4}, {"+", 1, 1, 3}, {"X", 2, 2, 3}, {"-", 3, 1, 4}, {"=", 4, 3, 3}};
     for (const auto &o : operators) {
         const QString caption = QString::fromLatin1(o.caption);
         connect(addKey(caption, QStringLiteral("Operator(%1)").arg(o.index), o.row, o.column), &QPushButton::clicked, this,
@@ -80,7 +88,10 @@ CalculatorPanel::CalculatorPanel(Module &module, QWidget *parent)
     QPushButton *cancel = addKey(QStringLiteral("C"), QStringLiteral("Cancel"), 0, 3);
     connect(cancel, &QPushButton::clicked, this, &CalculatorPanel::reset);
     QPushButton *cancelEntry = addKey(QStringLiteral("CE"), QStringLiteral("CancelEntry"), 0, 4);
-    connect(cancelEntry, &QPushButton::clicked, this, [this] { engine_.clearEntry(); showReadout(); });
+    connect(cancelEntry, &QPushButton::clicked, this, [this] {
+        engine_.clearEntry();
+        showReadout();
+    });
     for (QPushButton *key : {cancel, cancelEntry})
         key->setStyleSheet(keyStyle.arg(QStringLiteral("#c0392b"), QStringLiteral("white")));
 
@@ -175,8 +186,7 @@ void CalculatorPanel::pressOperator(const QString &caption)
         module_.message(QStringLiteral("Il risultato è troppo grande per la calcolatrice"), MessageIcon::Exclamation,
                         QStringLiteral("Calcolatrice"));
         break;
-    case CalculatorEngine::Outcome::Done:
-        break;
+    case CalculatorEngine::Outcome::Done: break;
     }
 }
 

@@ -64,8 +64,8 @@ void ExerciseScreen::addNavigationButtons(const QString &exitName, int left, int
                filledLook(palette::archive), this, [this] { Cmdarchivio_Click(); });
     makeButton(canvas(), QStringLiteral("Cmdtorno"), QStringLiteral("Torno"), {left + 2940, top, 1320, height}, filledLook(navigationColour),
                this, &ExerciseScreen::goBack);
-    makeButton(canvas(), QStringLiteral("cmdmenu"), QStringLiteral("Menù"), {left + 4440, top, 1320, height}, filledLook(navigationColour),
-               this, &ExerciseScreen::goToMenu);
+    makeButton(canvas(), QStringLiteral("cmdmenu"), QStringLiteral("Menù"), {left + 4440, top, 1320, height}, filledLook(navigationColour), this,
+               &ExerciseScreen::goToMenu);
     makeButton(canvas(), exitName, QStringLiteral("Esco"), {left + 5940, top, 1320, height}, filledLook(palette::exit), this,
                &ExerciseScreen::exitProgram);
 }

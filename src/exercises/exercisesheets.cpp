@@ -55,12 +55,14 @@ RatesSheet::RatesSheet(RandomGenerator &random, const Clock &clock, int count)
     for (int i = 0; i < problems_.size(); ++i) {
         const RatesExercise &p = problems_[i];
         addHtml(heading(QStringLiteral("Esercizio %1").arg(i + 1)));
-        addHtml(twoColumns(QStringLiteral("<b>Primo esercizio</b><br>") + line(QStringLiteral("Popolazione iniziale"), QString::number(p.popiniziale1))
+        addHtml(twoColumns(QStringLiteral("<b>Primo esercizio</b><br>")
+                               + line(QStringLiteral("Popolazione iniziale"), QString::number(p.popiniziale1))
                                + line(QStringLiteral("Tasso di natalità /1000"), QString::number(p.tassonat1))
                                + line(QStringLiteral("Tasso di mortalità /1000"), QString::number(p.tassomort1)) + QStringLiteral("<br>")
                                + answerLine(QStringLiteral("Numero di nati")) + answerLine(QStringLiteral("Numero di morti"))
                                + answerLine(QStringLiteral("Saldo naturale")) + answerLine(QStringLiteral("Popolazione finale")),
-                           QStringLiteral("<b>Secondo esercizio</b><br>") + line(QStringLiteral("Popolazione iniziale"), QString::number(p.popiniziale2))
+                           QStringLiteral("<b>Secondo esercizio</b><br>")
+                               + line(QStringLiteral("Popolazione iniziale"), QString::number(p.popiniziale2))
                                + line(QStringLiteral("Numero di nati"), QString::number(p.nati2))
                                + line(QStringLiteral("Numero di morti"), QString::number(p.morti2)) + QStringLiteral("<br>")
                                + answerLine(QStringLiteral("Tasso di natalità /1000")) + answerLine(QStringLiteral("Tasso di mortalità /1000"))
@@ -73,7 +75,8 @@ RatesSheet::RatesSheet(RandomGenerator &random, const Clock &clock, int count)
         const RatesExercise &p = problems_[i];
         addHtml(heading(QStringLiteral("Esercizio %1").arg(i + 1)));
         QString first = QStringLiteral("<p><b>Primo esercizio</b><br>");
-        for (const RatesExercise::Answer answer : {RatesExercise::Nati1, RatesExercise::Morti1, RatesExercise::Saldo1, RatesExercise::PopFinale1})
+        for (const RatesExercise::Answer answer :
+             {RatesExercise::Nati1, RatesExercise::Morti1, RatesExercise::Saldo1, RatesExercise::PopFinale1})
             first += solutionLine(p.solution(answer));
         QString second = QStringLiteral("<b>Secondo esercizio</b><br>");
         for (const RatesExercise::Answer answer :
@@ -126,10 +129,11 @@ BalancesSheet::BalancesSheet(RandomGenerator &random, const Clock &clock, int co
         const auto withSign = [](const QString &solution, const QString &sign) {
             return QStringLiteral("%1: <b>%2</b><br>").arg(escaped(QString(solution).replace(u'\n', u' ')), sign);
         };
-        addHtml(QStringLiteral("<p>") + withSign(p.solution(BalancesExercise::SaldoNaturale), p.segnonat)
-                + withSign(p.solution(BalancesExercise::SaldoMigratorio), p.segnomig) + solutionLine(p.solution(BalancesExercise::Pop))
-                + QStringLiteral("Questi dati sono tipici di <b>%1</b>, perché:<br>").arg(escaped(BalancesExercise::optionCaption(category.option)))
-                + lines(facts) + QStringLiteral("</p>"));
+        addHtml(
+            QStringLiteral("<p>") + withSign(p.solution(BalancesExercise::SaldoNaturale), p.segnonat)
+            + withSign(p.solution(BalancesExercise::SaldoMigratorio), p.segnomig) + solutionLine(p.solution(BalancesExercise::Pop))
+            + QStringLiteral("Questi dati sono tipici di <b>%1</b>, perché:<br>").arg(escaped(BalancesExercise::optionCaption(category.option)))
+            + lines(facts) + QStringLiteral("</p>"));
     }
 }
 

@@ -14,11 +14,20 @@ int drawPopulation(RandomGenerator &random)
     return random.draw(1, 10000) * 1000;
 }
 
-int drawRate(RandomGenerator &random) { return random.draw(5, 45); }
-int drawHighRate(RandomGenerator &random) { return random.draw(8, 45); }
+int drawRate(RandomGenerator &random)
+{
+    return random.draw(5, 45);
+}
+int drawHighRate(RandomGenerator &random)
+{
+    return random.draw(8, 45);
+}
 
 // Exact, because the population is a multiple of 1000.
-int perThousand(int population, int rate) { return population / 1000 * rate; }
+int perThousand(int population, int rate)
+{
+    return population / 1000 * rate;
+}
 
 } // namespace
 

@@ -38,8 +38,14 @@ constexpr int valueLeft = 2640;
 constexpr int valueWidth = 1360;
 constexpr int rowHeight = 420;
 
-int givenRowTop(int row) { return 420 + row * 540; }
-int answerRowTop(int row) { return 2220 + row * 540; }
+int givenRowTop(int row)
+{
+    return 420 + row * 540;
+}
+int answerRowTop(int row)
+{
+    return 2220 + row * 540;
+}
 
 // The help panels list the formulas the solutions use, each line led by six blanks.
 QStringList helpLines(std::initializer_list<RatesExercise::Answer> answers)
@@ -51,8 +57,8 @@ QStringList helpLines(std::initializer_list<RatesExercise::Answer> answers)
 }
 
 const QStringList firstHelp = helpLines({RatesExercise::Nati1, RatesExercise::Morti1, RatesExercise::Saldo1, RatesExercise::PopFinale1});
-const QStringList secondHelp =
-    helpLines({RatesExercise::Saldo2, RatesExercise::PopFinale2, RatesExercise::TassoNat2, RatesExercise::TassoMort2});
+const QStringList secondHelp = helpLines(
+    {RatesExercise::Saldo2, RatesExercise::PopFinale2, RatesExercise::TassoNat2, RatesExercise::TassoMort2});
 
 } // namespace
 
@@ -62,8 +68,7 @@ RatesScreen::RatesScreen(Module &module)
     setWindowTitle(QStringLiteral("Calcolare..."));
     setBackground(QColor(238, 232, 218));
 
-    addHeading(QStringLiteral("Con l'aiuto della calcolatrice, inserisci le risposte corrette nei riquadri arancioni"),
-               palette::study);
+    addHeading(QStringLiteral("Con l'aiuto della calcolatrice, inserisci le risposte corrette nei riquadri arancioni"), palette::study);
 
     QGroupBox *firstFrame = frames_[0] = addProblemFrame(QStringLiteral("Frame1"), QStringLiteral("Primo esercizio"), 200);
     QGroupBox *secondFrame = frames_[1] = addProblemFrame(QStringLiteral("Frame2"), QStringLiteral("Secondo esercizio"), 4460);
@@ -113,17 +118,17 @@ RatesScreen::RatesScreen(Module &module)
     picture_->setPixmap(pictures::crowd(picture_->size(), palette::operate));
 
     correctButton_ = makeButton(canvas(), QStringLiteral("CMDRISULT"), QStringLiteral("CORREGGI"), {200, 6300, 2000, 600},
-                            filledLook(actionColour), this, &RatesScreen::CMDRISULT_Click);
-    makeButton(canvas(), QStringLiteral("CmdNUOVO"), QStringLiteral("Nuova situazione"), {2340, 6300, 2000, 600}, filledLook(helpColour),
-               this, &RatesScreen::CmdNUOVO_Click);
+                                filledLook(actionColour), this, &RatesScreen::CMDRISULT_Click);
+    makeButton(canvas(), QStringLiteral("CmdNUOVO"), QStringLiteral("Nuova situazione"), {2340, 6300, 2000, 600}, filledLook(helpColour), this,
+               &RatesScreen::CmdNUOVO_Click);
     addCounters();
 
     helpPanel_ = makeLabel(canvas(), QStringLiteral("Label20"), QString(), {200, 120, 8400, 5880}, Twips::font(10.5, true),
-                         Qt::AlignLeft | Qt::AlignTop);
+                           Qt::AlignLeft | Qt::AlignTop);
     helpPanel_->setStyleSheet(QStringLiteral("background: #fff7d6; color: #1d2330; border: 3px solid #c49a2c; border-radius: 8px;"));
     helpPanel_->hide();
     helpOkButton_ = makeButton(canvas(), QStringLiteral("cmdok"), QStringLiteral("OK"), {3800, 5160, 1200, 540}, filledLook(helpColour), this,
-                        &RatesScreen::cmdok_Click);
+                               &RatesScreen::cmdok_Click);
     helpOkButton_->hide();
 
     addNavigationButtons(QStringLiteral("Cmdfine"), 4640, 7980);
@@ -137,9 +142,9 @@ RatesScreen::RatesScreen(Module &module)
     generate(RatesExercise::Moment::Load);
 
     // One problem after the other, each with its help; the help's OK stands where the problems were.
-    setKeyboardOrder(controls({"txtnati", "txtmorti", "Txtsaldo", "Txtpopfine", "Cmdhelp1", "Txt1nati", "txt1morti", "txt1saldo",
-                               "txt1popfine", "Cmdhelp2", "Frame3", "CmdSOLUZIONE", "cmdok", "CMDRISULT", "CmdNUOVO", "printSheetButton", "Cmdarchivio", "Cmdtorno", "cmdmenu",
-                               "Cmdfine"}),
+    setKeyboardOrder(controls({"txtnati",   "txtmorti",         "Txtsaldo",    "Txtpopfine", "Cmdhelp1",     "Txt1nati", "txt1morti",
+                               "txt1saldo", "txt1popfine",      "Cmdhelp2",    "Frame3",     "CmdSOLUZIONE", "cmdok",    "CMDRISULT",
+                               "CmdNUOVO",  "printSheetButton", "Cmdarchivio", "Cmdtorno",   "cmdmenu",      "Cmdfine"}),
                      answerBoxes_[RatesExercise::Nati1]);
 }
 
@@ -236,8 +241,7 @@ void RatesScreen::askToComplete(RatesExercise::Completeness completeness)
     const bool first = completeness == RatesExercise::Completeness::FirstIncomplete;
     using Boxes = std::array<RatesExercise::Answer, 4>;
     const Boxes problem = first ? Boxes{RatesExercise::Nati1, RatesExercise::Morti1, RatesExercise::Saldo1, RatesExercise::PopFinale1}
-                                : Boxes{RatesExercise::TassoNat2, RatesExercise::TassoMort2, RatesExercise::Saldo2,
-                                        RatesExercise::PopFinale2};
+                                : Boxes{RatesExercise::TassoNat2, RatesExercise::TassoMort2, RatesExercise::Saldo2, RatesExercise::PopFinale2};
     QStringList empty;
     QLineEdit *firstEmpty = nullptr;
     for (RatesExercise::Answer answer : problem)
@@ -262,8 +266,14 @@ void RatesScreen::record()
                           table.position(QStringLiteral("data3")));
 }
 
-void RatesScreen::Cmdhelp1_Click() { showHelp(firstHelp); }
-void RatesScreen::Cmdhelp2_Click() { showHelp(secondHelp); }
+void RatesScreen::Cmdhelp1_Click()
+{
+    showHelp(firstHelp);
+}
+void RatesScreen::Cmdhelp2_Click()
+{
+    showHelp(secondHelp);
+}
 
 void RatesScreen::showHelp(const QStringList &lines)
 {

@@ -13,12 +13,12 @@ namespace {
 const QColor screenColour(243, 236, 222);
 const QString headingStyle = QStringLiteral("color: #6b3a1f;");
 const QString recordStyle = QStringLiteral("QLabel { background: #fffdf7; color: #1d1d1d; border: 1px solid #b9a47e; padding: 4px; }");
-const ButtonLook buttonLook{QStringLiteral(
-    "QPushButton { background: #fbf6ea; color: #3b2412; border: 1px solid #8a6a45; border-radius: 4px; padding: 2px; }"
-    "QPushButton:hover { background: #f3e4c6; }"
-    "QPushButton:pressed { background: #e5cfa4; }"
-    "QPushButton:disabled { background: #e3ddd2; color: #a59a8b; border-color: #c5b9a6; }"),
-                            9.5};
+const ButtonLook buttonLook{
+    QStringLiteral("QPushButton { background: #fbf6ea; color: #3b2412; border: 1px solid #8a6a45; border-radius: 4px; padding: 2px; }"
+                   "QPushButton:hover { background: #f3e4c6; }"
+                   "QPushButton:pressed { background: #e5cfa4; }"
+                   "QPushButton:disabled { background: #e3ddd2; color: #a59a8b; border-color: #c5b9a6; }"),
+    9.5};
 
 const QString introduction = QStringLiteral(
     "Sono presentate 5 famiglie tradizionali (del XVII secolo) e 5 famiglie contemporanee. Osserva con molta "
@@ -41,8 +41,7 @@ FamiliesScreen::FamiliesScreen(Module &module)
     buildRecord();
     buildButtons();
     showFamily();
-    setKeyboardOrder(controls({"CmdINDIETRO", "CmdAVANTI", "Cmdtrad", "Cmdmod", "CmdAIUTO", "Cmdesercizi", "Cmdtorno", "Cmdmenù",
-                               "Cmdesco"}));
+    setKeyboardOrder(controls({"CmdINDIETRO", "CmdAVANTI", "Cmdtrad", "Cmdmod", "CmdAIUTO", "Cmdesercizi", "Cmdtorno", "Cmdmenù", "Cmdesco"}));
 }
 
 void FamiliesScreen::buildRecord()

@@ -37,8 +37,14 @@ void FamilyBrowser::previous()
     backEnabled_ = indice > 1;
 }
 
-void FamilyBrowser::showTraditional() { showSet(traditional); }
-void FamilyBrowser::showModern() { showSet(modern); }
+void FamilyBrowser::showTraditional()
+{
+    showSet(traditional);
+}
+void FamilyBrowser::showModern()
+{
+    showSet(modern);
+}
 
 void FamilyBrowser::showSet(qint16 set)
 {
@@ -60,8 +66,17 @@ QString FamilyBrowser::positionText() const
     return QStringLiteral("Famiglia %1 di %2").arg(indice).arg(familiesPerSet);
 }
 
-QString FamilyBrowser::parentsText() const { return (tipo == traditional ? gentrad : genmod).at(indice); }
-QString FamilyBrowser::childrenText() const { return (tipo == traditional ? figlitrad : figlimod).at(indice); }
-QString FamilyBrowser::marriageDate() const { return (tipo == traditional ? datatrad : datamod).at(indice); }
+QString FamilyBrowser::parentsText() const
+{
+    return (tipo == traditional ? gentrad : genmod).at(indice);
+}
+QString FamilyBrowser::childrenText() const
+{
+    return (tipo == traditional ? figlitrad : figlimod).at(indice);
+}
+QString FamilyBrowser::marriageDate() const
+{
+    return (tipo == traditional ? datatrad : datamod).at(indice);
+}
 
 } // namespace censaria

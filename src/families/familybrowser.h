@@ -18,10 +18,10 @@ public:
     // Fills the tables and shows traditional family 1.
     FamilyBrowser();
 
-    void next();              // "Famiglia successiva"
-    void previous();          // "Famiglia precedente"
-    void showTraditional();   // "Fam. tradizionali"
-    void showModern();        // "Fam. moderne"
+    void next();            // "Famiglia successiva"
+    void previous();        // "Famiglia precedente"
+    void showTraditional(); // "Fam. tradizionali"
+    void showModern();      // "Fam. moderne"
 
     qint16 set() const { return tipo; }
     int family() const { return indice; }

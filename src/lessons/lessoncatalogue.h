@@ -19,8 +19,8 @@ struct LessonTopic
     QString key;    // the loader's name, also the screen key it stores
     int pagina = 0; // place in the paging sequence, 1 to 11; 0 for the in-depth page
     QString title;
-    QString lessonFile;  // program path, as the program writes it
-    QString picture;     // program path; empty when the page keeps the picture shown
+    QString lessonFile; // program path, as the program writes it
+    QString picture;    // program path; empty when the page keeps the picture shown
     QString destinationCaption;
     LessonDestination destination;
     // A second place the page leads to, on a button beside the first; most pages have none.

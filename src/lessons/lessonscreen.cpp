@@ -26,8 +26,8 @@ namespace {
 constexpr int margin = 292;
 constexpr int textTop = 1200;
 constexpr int textHeight = 6900;
-constexpr int columnWidth = 5415;   // the lesson text beside the picture
-constexpr int wideWidth = 11415;    // the in-depth page, over the picture
+constexpr int columnWidth = 5415; // the lesson text beside the picture
+constexpr int wideWidth = 11415;  // the in-depth page, over the picture
 constexpr int pictureLeft = 5872;
 constexpr int pictureWidth = 5835;
 constexpr int pictureHeight = 6060;
@@ -52,7 +52,8 @@ void keepRoomForPictures(const QSize &box)
         if (!topic.picture.isEmpty())
             pictures.insert(topic.picture);
     const qint64 kilobytes = qint64(box.width()) * box.height() * 4 / 1024 * pictures.size();
-    QPixmapCache::setCacheLimit(int(std::max<qint64>(QPixmapCache::cacheLimit(), defaultPixmapCacheKB + std::min<qint64>(kilobytes, 32 * 1024))));
+    QPixmapCache::setCacheLimit(
+        int(std::max<qint64>(QPixmapCache::cacheLimit(), defaultPixmapCacheKB + std::min<qint64>(kilobytes, 32 * 1024))));
 }
 
 } // namespace
@@ -75,12 +76,15 @@ LessonScreen::LessonScreen(Module &module)
     picture_->setStyleSheet(QStringLiteral("QLabel { background: white; border: 1px solid #b9ad94; color: #7a3b2e; }"));
 
     const ButtonLook buttonLook = filledLook(QColor(31, 110, 130), 9, disabledGrey);
-    destinationButton_ = makeButton(canvas(), QStringLiteral("CmdDestina"), QString(), {pictureLeft, destinationTop, pictureWidth, destinationHeight},
-                          filledLook(QColor(196, 98, 28), 10, disabledGrey), this, &LessonScreen::openPageDestination);
+    destinationButton_ = makeButton(canvas(), QStringLiteral("CmdDestina"), QString(),
+                                    {pictureLeft, destinationTop, pictureWidth, destinationHeight},
+                                    filledLook(QColor(196, 98, 28), 10, disabledGrey), this, &LessonScreen::openPageDestination);
     familiesButton_ = makeButton(canvas(), QStringLiteral("CmdOsserva"), QStringLiteral("Osserva i modelli delle famiglie"),
-                          {pictureLeft, destinationTop - 600, pictureWidth, buttonRowHeight}, buttonLook, this, &LessonScreen::openFamilies);
-    otherDestinationButton_ = makeButton(canvas(), QStringLiteral("OtherDestination"), QString(), {margin, destinationTop, columnWidth, destinationHeight},
-                        filledLook(QColor(196, 98, 28), 10, disabledGrey), this, &LessonScreen::openOtherDestination);
+                                 {pictureLeft, destinationTop - 600, pictureWidth, buttonRowHeight}, buttonLook, this,
+                                 &LessonScreen::openFamilies);
+    otherDestinationButton_ = makeButton(canvas(), QStringLiteral("OtherDestination"), QString(),
+                                         {margin, destinationTop, columnWidth, destinationHeight},
+                                         filledLook(QColor(196, 98, 28), 10, disabledGrey), this, &LessonScreen::openOtherDestination);
 
     // The text comes last so that the wide in-depth page lies over the picture.
     text_ = new QTextEdit(canvas());
@@ -93,10 +97,10 @@ LessonScreen::LessonScreen(Module &module)
     accessible::name(text_, QStringLiteral("Testo della lezione"));
 
     const int half = (columnWidth - 120) / 2;
-    previousButton_ = makeButton(canvas(), QStringLiteral("CmdINDIETRO"), QStringLiteral("Indietro"), {margin, buttonRowTop, half, buttonRowHeight},
-                           buttonLook, this, &LessonScreen::showPreviousPage);
+    previousButton_ = makeButton(canvas(), QStringLiteral("CmdINDIETRO"), QStringLiteral("Indietro"),
+                                 {margin, buttonRowTop, half, buttonRowHeight}, buttonLook, this, &LessonScreen::showPreviousPage);
     nextButton_ = makeButton(canvas(), QStringLiteral("CmdAVANTI"), QStringLiteral("Avanti"),
-                         {margin + columnWidth - half, buttonRowTop, half, buttonRowHeight}, buttonLook, this, &LessonScreen::showNextPage);
+                             {margin + columnWidth - half, buttonRowTop, half, buttonRowHeight}, buttonLook, this, &LessonScreen::showNextPage);
     QPushButton *toMenu = makeButton(canvas(), QStringLiteral("Cmdmenù"), QStringLiteral("Menù principale"),
                                      {pictureLeft, buttonRowTop, 3600, buttonRowHeight}, buttonLook, this, &LessonScreen::goToMenu);
     QPushButton *exit = makeButton(canvas(), QStringLiteral("Cmdesco"), QStringLiteral("Esco"),
@@ -125,8 +129,8 @@ void LessonScreen::buildMenuBar()
     menuBar->setNativeMenuBar(false);
     menuBar->setFont(Twips::font(9));
     menuBar->setStyleSheet(QStringLiteral("QMenuBar { background: #e6dcc6; border-bottom: 1px solid #b9ad94; }"
-                                           "QMenuBar::item { padding: 2px 10px; background: transparent; }"
-                                           "QMenuBar::item:selected { background: #1f4e5f; color: white; }"));
+                                          "QMenuBar::item { padding: 2px 10px; background: transparent; }"
+                                          "QMenuBar::item:selected { background: #1f4e5f; color: white; }"));
     for (const LessonMenu &entry : lessonMenus()) {
         if (entry.entries.isEmpty()) {
             QAction *action = menuBar->addAction(entry.caption);
@@ -305,14 +309,9 @@ void LessonScreen::openDestination(const LessonDestination &to)
 {
     bool opened = false;
     switch (to.kind) {
-    case LessonDestination::Kind::Nothing:
-        return;
-    case LessonDestination::Kind::Questionnaire:
-        opened = module().navigation().showQuestionnaire(to.target);
-        break;
-    case LessonDestination::Kind::Screen:
-        opened = module().navigation().show(to.target) != nullptr;
-        break;
+    case LessonDestination::Kind::Nothing: return;
+    case LessonDestination::Kind::Questionnaire: opened = module().navigation().showQuestionnaire(to.target); break;
+    case LessonDestination::Kind::Screen: opened = module().navigation().show(to.target) != nullptr; break;
     }
     if (opened)
         hide();

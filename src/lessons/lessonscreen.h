@@ -44,8 +44,8 @@ private:
     void showPagingStates();
 
     LessonPaging paging_;
-    QString shownText_; // the lesson file, its date and size, and the type size of the text shown
-    QString picturePath_;  // the picture shown, and the page it belongs to
+    QString shownText_;   // the lesson file, its date and size, and the type size of the text shown
+    QString picturePath_; // the picture shown, and the page it belongs to
     QString pictureTitle_;
     QLabel *title_ = nullptr;                       // LabTITOLO
     QTextEdit *text_ = nullptr;                     // RTBtesto

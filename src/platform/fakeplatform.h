@@ -29,10 +29,7 @@ struct FakePlatform
     PdfPagePrinter pagePrinter;
     RecordingProgress progress;
 
-    Platform services()
-    {
-        return {&dialogs, &clock, &random, &printer, &driveA, &files, &display, &process, &pagePrinter, &progress};
-    }
+    Platform services() { return {&dialogs, &clock, &random, &printer, &driveA, &files, &display, &process, &pagePrinter, &progress}; }
 };
 
 } // namespace censaria

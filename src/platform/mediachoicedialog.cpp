@@ -20,10 +20,9 @@ MediaChoiceDialog::MediaChoiceDialog(const QList<Medium> &media, const QString &
     setWindowTitle(title);
     setMinimumWidth(Twips::px(7200)); // 480 pixels on the design page
     auto *layout = new QVBoxLayout(this);
-    auto *prompt = new QLabel(media.isEmpty()
-                                  ? QStringLiteral("Non trovo nessuna chiavetta USB né scheda di memoria.\n"
-                                                   "Inseriscine una e riprova, oppure scegli una cartella.")
-                                  : QStringLiteral("Su quale chiavetta o scheda di memoria salvo i risultati?"),
+    auto *prompt = new QLabel(media.isEmpty() ? QStringLiteral("Non trovo nessuna chiavetta USB né scheda di memoria.\n"
+                                                               "Inseriscine una e riprova, oppure scegli una cartella.")
+                                              : QStringLiteral("Su quale chiavetta o scheda di memoria salvo i risultati?"),
                               this);
     prompt->setWordWrap(true);
     layout->addWidget(prompt);

@@ -25,7 +25,10 @@ QString squeezed(const QString &text)
     return out;
 }
 
-bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool isDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
 
 // Where a number too far out of a double's range lies: at or above 1 in magnitude, or
 // below it. mantissa holds digits and at most one point, exponent the digits after "e".
@@ -56,10 +59,16 @@ double readDecimal(const QString &s)
         ++i;
     const qsizetype start = i;
     bool digits = false;
-    while (i < n && isDigit(s[i])) { ++i; digits = true; }
+    while (i < n && isDigit(s[i])) {
+        ++i;
+        digits = true;
+    }
     if (i < n && s[i] == u'.') {
         ++i;
-        while (i < n && isDigit(s[i])) { ++i; digits = true; }
+        while (i < n && isDigit(s[i])) {
+            ++i;
+            digits = true;
+        }
     }
     if (!digits)
         return 0.0;
@@ -147,8 +156,14 @@ static std::optional<Int> toInteger(double value)
     return static_cast<Int>(rounded);
 }
 
-std::optional<qint16> toInt16(double value) { return toInteger<qint16>(value); }
-std::optional<qint32> toInt32(double value) { return toInteger<qint32>(value); }
+std::optional<qint16> toInt16(double value)
+{
+    return toInteger<qint16>(value);
+}
+std::optional<qint32> toInt32(double value)
+{
+    return toInteger<qint32>(value);
+}
 
 double floorOf(double value)
 {

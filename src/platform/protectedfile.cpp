@@ -17,7 +17,10 @@ namespace {
 class Descriptor
 {
 public:
-    explicit Descriptor(int fd = -1) : fd_(fd) {}
+    explicit Descriptor(int fd = -1)
+        : fd_(fd)
+    {
+    }
     ~Descriptor()
     {
         if (fd_ >= 0)
@@ -37,12 +40,17 @@ private:
     int fd_;
 };
 
-QString systemError() { return QString::fromLocal8Bit(std::strerror(errno)); }
+QString systemError()
+{
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
 
 // Whether an account other than root and this one could put another entry in the folder.
 QString whyNotSafe(int folder, const QString &name, bool last)
 {
-    struct stat info {};
+    struct stat info
+    {
+    };
     if (::fstat(folder, &info) != 0)
         return QStringLiteral("non riesco a esaminare la cartella %1 (%2)").arg(name, systemError());
     if (info.st_uid != 0 && info.st_uid != ::geteuid())

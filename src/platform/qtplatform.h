@@ -104,10 +104,7 @@ struct QtPlatform
     QtPagePrinter pagePrinter;
     QtProgress progress;
 
-    Platform services()
-    {
-        return {&dialogs, &clock, &random, &printer, &driveA, &files, &display, &process, &pagePrinter, &progress};
-    }
+    Platform services() { return {&dialogs, &clock, &random, &printer, &driveA, &files, &display, &process, &pagePrinter, &progress}; }
 };
 
 } // namespace censaria

@@ -49,7 +49,7 @@ Medium toMedium(const MountRecord &mount)
 
 MountRecord toRecord(const QStorageInfo &storage)
 {
-    return {storage.rootPath(), storage.device(),      storage.name(),  storage.bytesTotal(),
+    return {storage.rootPath(),  storage.device(),     storage.name(),   storage.bytesTotal(),
             storage.bytesFree(), storage.isReadOnly(), storage.isReady()};
 }
 
@@ -61,8 +61,7 @@ QList<Medium> removableMedia(const QList<MountRecord> &mounts, const QList<Mount
     for (const MountRecord &mount : mounts) {
         if (!mount.ready || isOwn(mount, own))
             continue;
-        if (naming == VolumeNaming::MountPoints
-            && (!isDesktopMount(cleanRoot(mount.rootPath)) || !mount.device.startsWith("/dev/")))
+        if (naming == VolumeNaming::MountPoints && (!isDesktopMount(cleanRoot(mount.rootPath)) || !mount.device.startsWith("/dev/")))
             continue;
         media.append(toMedium(mount));
     }

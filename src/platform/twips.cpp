@@ -22,21 +22,36 @@ void Twips::setDisplay(const QSize &display)
     scale_ = std::min(double(display.width()) / designWidth, double(display.height()) / designHeight);
 }
 
-double Twips::scale() { return scale_; }
+double Twips::scale()
+{
+    return scale_;
+}
 
-double Twips::styleScale() { return scale_ * 15; } // 15 twips to the pixel at 96 dots per inch
+double Twips::styleScale()
+{
+    return scale_ * 15;
+} // 15 twips to the pixel at 96 dots per inch
 
-int Twips::px(int twips) { return qRound(twips * scale_); }
+int Twips::px(int twips)
+{
+    return qRound(twips * scale_);
+}
 
 QRect Twips::rect(int left, int top, int width, int height)
 {
     return QRect(px(left), px(top), px(width), px(height));
 }
 
-QSize Twips::size(int width, int height) { return QSize(px(width), px(height)); }
+QSize Twips::size(int width, int height)
+{
+    return QSize(px(width), px(height));
+}
 
 // 20 twips to the point; a pupil who asked for larger type gets it everywhere.
-int Twips::fontPixels(double points) { return std::max(6, qRound(points * 20 * scale_ * TypeScale::factor())); }
+int Twips::fontPixels(double points)
+{
+    return std::max(6, qRound(points * 20 * scale_ * TypeScale::factor()));
+}
 
 QFont Twips::font(double points, bool bold, const QString &family)
 {

@@ -198,9 +198,7 @@ std::unique_ptr<Worksheet::Layout> Worksheet::laidOut() const
             cursor = QTextCursor(startPart(*layout, part.text));
             cursor.movePosition(QTextCursor::End);
             break;
-        case Part::Kind::Html:
-            pending += part.text;
-            break;
+        case Part::Kind::Html: pending += part.text; break;
         case Part::Kind::Figure: {
             flush();
             cursor.insertBlock();
@@ -265,7 +263,8 @@ bool Worksheet::draw(QPagedPaintDevice &device, const Progress &progress) const
             painter.setFont(footer);
             painter.setPen(QColor(90, 90, 90));
             painter.drawText(QRectF(QPointF(0, page.height()), QSizeF(page.width(), layout->printed.height() - page.height())),
-                             Qt::AlignRight | Qt::AlignBottom, QStringLiteral("%1 — pagina %2 di %3").arg(title_.trimmed()).arg(number).arg(pages));
+                             Qt::AlignRight | Qt::AlignBottom,
+                             QStringLiteral("%1 — pagina %2 di %3").arg(title_.trimmed()).arg(number).arg(pages));
         }
     }
     return painter.end();

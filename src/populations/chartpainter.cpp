@@ -48,7 +48,8 @@ Plot plotOf(const QRectF &area, const LineChart &chart, const FigureType &type)
     const double t = type.text();
     Plot p;
     const double titleHeight = type.heading() * 1.3;
-    const double legendHeight = QFontMetricsF(type.font(t)).boundingRect(QRectF(0, 0, area.width(), 1e6), Qt::TextWordWrap, chart.legend).height();
+    const double
+        legendHeight = QFontMetricsF(type.font(t)).boundingRect(QRectF(0, 0, area.width(), 1e6), Qt::TextWordWrap, chart.legend).height();
     p.legend = QRectF(area.left(), area.top() + titleHeight, area.width(), legendHeight);
     for (const ChartLine &line : chart.lines)
         for (const QPointF &point : line.points)
@@ -76,8 +77,8 @@ void paintChartBody(QPainter &painter, const QRectF &area, const LineChart &char
     using namespace figureColours;
     const double t = type.text();
     const auto at = [&](double year, double value) { return pointAt(p, chart, year, value); };
-    drawText(painter, QRectF(area.left(), area.top(), area.width(), p.legend.top() - area.top()), Qt::AlignLeft | Qt::AlignVCenter,
-             chart.title, type.font(type.heading(), true), ink);
+    drawText(painter, QRectF(area.left(), area.top(), area.width(), p.legend.top() - area.top()), Qt::AlignLeft | Qt::AlignVCenter, chart.title,
+             type.font(type.heading(), true), ink);
     drawText(painter, p.legend, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, chart.legend, type.font(t), faint.darker(130));
 
     // The projected years lie on a paler ground.
@@ -217,7 +218,8 @@ void paintTable(QPainter &painter, const QRectF &area, const FigureTable &table,
         const QRectF heading(left[c], area.top(), left[c + 1] - left[c], rowHeight * 2);
         drawText(painter, heading.adjusted(t * 0.5, 0, 0, 0), Qt::AlignRight | Qt::AlignBottom | Qt::TextWordWrap, table.columns[c].first, bold,
                  table.columns[c].second);
-        painter.fillRect(QRectF(heading.left() + t * 0.4, heading.bottom(), heading.width() - t * 0.4, type.line() * 2), table.columns[c].second);
+        painter.fillRect(QRectF(heading.left() + t * 0.4, heading.bottom(), heading.width() - t * 0.4, type.line() * 2),
+                         table.columns[c].second);
     }
     for (qsizetype r = 0; r < table.rows.size(); ++r) {
         const double top = area.top() + rowHeight * (r + 2);

@@ -38,7 +38,7 @@ void paintLineChart(QPainter &painter, const QRectF &area, const LineChart &char
 
 struct FigureTable
 {
-    QList<std::pair<QString, QColor>> columns; // headings over the values
+    QList<std::pair<QString, QColor>> columns;   // headings over the values
     QList<std::pair<QString, QStringList>> rows; // a label, then one value a column
 };
 

@@ -55,8 +55,8 @@ bool FigureCanvas::saveImage(Module &module, const QString &title, const QString
     QString suggested = fileName;
     suggested.remove(unsafe);
     QString path = module.platform().dialogs->saveFile(QStringLiteral("Salva l'immagine: %1").arg(title),
-                                                      QDir(folder).filePath(suggested + QStringLiteral(".png")),
-                                                      QStringLiteral("Immagine PNG (*.png)"));
+                                                       QDir(folder).filePath(suggested + QStringLiteral(".png")),
+                                                       QStringLiteral("Immagine PNG (*.png)"));
     if (path.isEmpty())
         return false;
     if (QFileInfo(path).suffix().isEmpty())

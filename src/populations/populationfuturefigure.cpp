@@ -77,11 +77,12 @@ QString leversInWords(const Country &country, const Levers &levers)
     QStringList parts;
     parts << (levers.childrenPerWoman ? QStringLiteral("%1 figli per donna").arg(numbers::groupedText(*levers.childrenPerWoman, 1))
                                       : QStringLiteral("figli per donna come l'ONU"));
-    parts << (levers.lifeExpectancyChange != 0 ? QStringLiteral("speranza di vita %1 anni rispetto all'ONU").arg(signedYears(levers.lifeExpectancyChange))
-                                               : QStringLiteral("speranza di vita come l'ONU"));
-    parts << (levers.netMigrantsPerYear
-                  ? QStringLiteral("saldo migratorio di %1 persone all'anno").arg(numbers::groupedText(qint64(std::llround(*levers.netMigrantsPerYear))))
-                  : QStringLiteral("saldo migratorio come l'ONU"));
+    parts << (levers.lifeExpectancyChange != 0
+                  ? QStringLiteral("speranza di vita %1 anni rispetto all'ONU").arg(signedYears(levers.lifeExpectancyChange))
+                  : QStringLiteral("speranza di vita come l'ONU"));
+    parts << (levers.netMigrantsPerYear ? QStringLiteral("saldo migratorio di %1 persone all'anno")
+                                              .arg(numbers::groupedText(qint64(std::llround(*levers.netMigrantsPerYear))))
+                                        : QStringLiteral("saldo migratorio come l'ONU"));
     return QStringLiteral("Le tue ipotesi per %1: %2.").arg(country.name, parts.join(QStringLiteral(", ")));
 }
 

@@ -44,7 +44,8 @@ QString oneDecimal(double value)
     return numbers::groupedText(value, 1);
 }
 
-const QString hint = QStringLiteral("Muovi le leve: la piramide di sinistra segue le tue ipotesi, quella di destra è la variante media dell'ONU.");
+const QString hint = QStringLiteral(
+    "Muovi le leve: la piramide di sinistra segue le tue ipotesi, quella di destra è la variante media dell'ONU.");
 
 } // namespace
 
@@ -75,20 +76,23 @@ PopulationFutureScreen::PopulationFutureScreen(Module &module)
                            QStringLiteral("Saldo migratorio all'anno, in migliaia di persone"));
     migrants_.slider->setPageStep(50);
 
-    message_ = makeLabel(canvas(), QStringLiteral("Message"), hint, {120, messageTop, 11760, 400}, Twips::font(9, true), Qt::AlignLeft | Qt::AlignVCenter);
+    message_ = makeLabel(canvas(), QStringLiteral("Message"), hint, {120, messageTop, 11760, 400}, Twips::font(9, true),
+                         Qt::AlignLeft | Qt::AlignVCenter);
     message_->setWordWrap(true);
     accessible::name(message_, QStringLiteral("Messaggio"), hint);
 
     makeLabel(canvas(), QStringLiteral("YearCaption"), QStringLiteral("Anno"), {120, yearTop, 800, 420}, Twips::font(10, true),
               Qt::AlignLeft | Qt::AlignVCenter);
-    year_ = makeSlider(canvas(), QStringLiteral("Year"), {960, yearTop, 7800, 420}, lastEstimateYear, lastYear, yearStep, QStringLiteral("Anno"));
+    year_ = makeSlider(canvas(), QStringLiteral("Year"), {960, yearTop, 7800, 420}, lastEstimateYear, lastYear, yearStep,
+                       QStringLiteral("Anno"));
     yearValue_ = makeLabel(canvas(), QStringLiteral("YearValue"), QString(), {8900, yearTop, 1200, 420}, Twips::font(13, true), Qt::AlignCenter);
     connect(year_, &QSlider::valueChanged, this, [this](int year) {
         if (std::floor(view_.year + 1e-9) != year)
             showYear(year);
     });
     connect(year_, &QSlider::actionTriggered, player_, &YearPlayer::pause);
-    play_ = makeScreenButton(canvas(), QStringLiteral("Play"), playCaption(false), {10260, yearTop - 40, 1620, 500}, palette::observe.darker(115));
+    play_ = makeScreenButton(canvas(), QStringLiteral("Play"), playCaption(false), {10260, yearTop - 40, 1620, 500},
+                             palette::observe.darker(115));
     accessible::name(play_, QStringLiteral("Avvia o ferma il passare degli anni"));
     connect(play_, &QPushButton::clicked, this, &PopulationFutureScreen::togglePlaying);
     connect(player_, &YearPlayer::advanced, this, &PopulationFutureScreen::advance);
@@ -109,13 +113,13 @@ PopulationFutureScreen::PopulationFutureScreen(Module &module)
         showCountry(380);
     else
         message_->setText(WorldData::builtIn().problem());
-    setKeyboardOrder(controls({"Country", "AsTheUn", "Children", "LifeExpectancy", "Migrants", "Year", "Play", "UnitChoice",
-                               "SaveImage", "Cmdtorno", "Cmdmenù", "Cmdesco"}),
+    setKeyboardOrder(controls({"Country", "AsTheUn", "Children", "LifeExpectancy", "Migrants", "Year", "Play", "UnitChoice", "SaveImage",
+                               "Cmdtorno", "Cmdmenù", "Cmdesco"}),
                      children_.slider);
 }
 
 PopulationFutureScreen::Lever PopulationFutureScreen::buildLever(const QString &name, const QString &caption, int left,
-                                                               const QString &accessibleName)
+                                                                 const QString &accessibleName)
 {
     Lever lever;
     lever.caption = makeLabel(canvas(), name + QStringLiteral("Caption"), caption, {left, leverTop, leverWidth, 320}, Twips::font(10, true));
@@ -134,7 +138,8 @@ void PopulationFutureScreen::buildButtons()
         view_.unit = index == 1 ? PyramidUnit::Percent : PyramidUnit::Thousands;
         refresh();
     });
-    connect(makeScreenButton(canvas(), QStringLiteral("SaveImage"), QStringLiteral("Salva l'immagine"), {2760, buttonTop, 2400, buttonHeight}, buttonColour),
+    connect(makeScreenButton(canvas(), QStringLiteral("SaveImage"), QStringLiteral("Salva l'immagine"), {2760, buttonTop, 2400, buttonHeight},
+                             buttonColour),
             &QPushButton::clicked, this, &PopulationFutureScreen::saveImage);
     connect(makeScreenButton(canvas(), QStringLiteral("Cmdtorno"), QStringLiteral("Torno"), {7800, buttonTop, 1260, buttonHeight}, buttonColour),
             &QPushButton::clicked, this, &PopulationFutureScreen::escape);
@@ -200,8 +205,8 @@ void PopulationFutureScreen::showLevers()
 {
     const Country &c = *view_.country;
     const Levers &l = view_.levers;
-    children_.caption->setText(QStringLiteral("Figli per donna (nel 2015-2020: %1)")
-                                  .arg(numbers::groupedText(c.pastChildrenPerWoman.back(), 2)));
+    children_.caption->setText(
+        QStringLiteral("Figli per donna (nel 2015-2020: %1)").arg(numbers::groupedText(c.pastChildrenPerWoman.back(), 2)));
     const QSignalBlocker a(children_.slider), b(lifeExpectancy_.slider), d(migrants_.slider);
     children_.slider->setValue(qRound(l.childrenPerWoman.value_or(c.assumptions[0].childrenPerWoman) * childrenTenths));
     children_.value->setText(l.childrenPerWoman ? QStringLiteral("%1 figli per donna").arg(oneDecimal(*l.childrenPerWoman))
@@ -209,17 +214,17 @@ void PopulationFutureScreen::showLevers()
                                                       .arg(oneDecimal(c.assumptions[0].childrenPerWoman),
                                                            oneDecimal(c.assumptions[projectionPeriods - 1].childrenPerWoman)));
     lifeExpectancy_.slider->setValue(qRound(l.lifeExpectancyChange));
-    lifeExpectancy_.value->setText(
-        l.lifeExpectancyChange != 0
-            ? QStringLiteral("%1%2 anni rispetto all'ONU").arg(l.lifeExpectancyChange > 0 ? QStringLiteral("+") : QString()).arg(qRound(l.lifeExpectancyChange))
-            : QStringLiteral("come l'ONU: maschi %1 anni, femmine %2")
-                  .arg(oneDecimal(lifeExpectancy(c, 0, Sex::Male)), oneDecimal(lifeExpectancy(c, 0, Sex::Female))));
+    lifeExpectancy_.value->setText(l.lifeExpectancyChange != 0
+                                       ? QStringLiteral("%1%2 anni rispetto all'ONU")
+                                             .arg(l.lifeExpectancyChange > 0 ? QStringLiteral("+") : QString())
+                                             .arg(qRound(l.lifeExpectancyChange))
+                                       : QStringLiteral("come l'ONU: maschi %1 anni, femmine %2")
+                                             .arg(oneDecimal(lifeExpectancy(c, 0, Sex::Male)), oneDecimal(lifeExpectancy(c, 0, Sex::Female))));
     const double unMigrants = c.assumptions[0].netMigrants * 1000 / yearStep;
     migrants_.slider->setValue(qRound(l.netMigrantsPerYear.value_or(unMigrants) / 1000));
-    migrants_.value->setText(l.netMigrantsPerYear
-                                 ? QStringLiteral("%1 persone all'anno").arg(numbers::groupedText(qint64(std::llround(*l.netMigrantsPerYear))))
-                                 : QStringLiteral("come l'ONU: %1 persone all'anno")
-                                       .arg(numbers::groupedText(qint64(std::llround(unMigrants)))));
+    migrants_.value->setText(
+        l.netMigrantsPerYear ? QStringLiteral("%1 persone all'anno").arg(numbers::groupedText(qint64(std::llround(*l.netMigrantsPerYear))))
+                             : QStringLiteral("come l'ONU: %1 persone all'anno").arg(numbers::groupedText(qint64(std::llround(unMigrants)))));
 }
 
 void PopulationFutureScreen::leverMoved()

@@ -100,7 +100,8 @@ Projection project(const Country &country, const Levers &levers)
         const PeriodAssumptions &a = country.assumptions[p];
         DeathRates maleRates = a.maleDeathRates, femaleRates = a.femaleDeathRates;
         if (levers.lifeExpectancyChange != 0) {
-            maleRates = withLifeExpectancy(maleRates, Sex::Male, lifeTableOf(maleRates, Sex::Male).lifeExpectancy() + levers.lifeExpectancyChange);
+            maleRates = withLifeExpectancy(maleRates, Sex::Male,
+                                           lifeTableOf(maleRates, Sex::Male).lifeExpectancy() + levers.lifeExpectancyChange);
             femaleRates = withLifeExpectancy(femaleRates, Sex::Female,
                                              lifeTableOf(femaleRates, Sex::Female).lifeExpectancy() + levers.lifeExpectancyChange);
         }
@@ -131,7 +132,8 @@ Projection project(const Country &country, const Levers &levers)
                 result.problem = QStringLiteral("Con così tante partenze, nel %1 in %2 non resterebbe nessuno di %3: scegli un saldo "
                                                 "migratorio meno negativo.")
                                      .arg(lastEstimateYear + (p + 1) * yearStep)
-                                     .arg(country.name, g == ageGroupCount - 1 ? QStringLiteral("100 anni e più") : ageGroupLabel(g) + QStringLiteral(" anni"));
+                                     .arg(country.name, g == ageGroupCount - 1 ? QStringLiteral("100 anni e più")
+                                                                               : ageGroupLabel(g) + QStringLiteral(" anni"));
                 return result;
             }
         }

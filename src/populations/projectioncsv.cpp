@@ -33,9 +33,9 @@ QString leversText(const Levers &levers)
                   ? QStringLiteral("speranza di vita %1%2 anni rispetto all'ONU")
                         .arg(levers.lifeExpectancyChange > 0 ? QStringLiteral("+") : QString(), numbers::toText(levers.lifeExpectancyChange))
                   : QStringLiteral("speranza di vita come l'ONU"));
-    parts << (levers.netMigrantsPerYear
-                  ? QStringLiteral("saldo migratorio %1 persone all'anno").arg(numbers::groupedText(qint64(std::llround(*levers.netMigrantsPerYear))))
-                  : QStringLiteral("saldo migratorio come l'ONU"));
+    parts << (levers.netMigrantsPerYear ? QStringLiteral("saldo migratorio %1 persone all'anno")
+                                              .arg(numbers::groupedText(qint64(std::llround(*levers.netMigrantsPerYear))))
+                                        : QStringLiteral("saldo migratorio come l'ONU"));
     return QStringLiteral("ipotesi: %1").arg(parts.join(QStringLiteral(", ")));
 }
 
@@ -69,7 +69,10 @@ ProjectionRequest readProjectionRequest(const WorldData &data, const QStringList
     bool ok = false;
     request.year = arguments[1].toInt(&ok);
     if (!ok || request.year < lastEstimateYear || request.year > lastYear) {
-        request.problem = QStringLiteral("L'anno deve essere un numero intero dal %1 al %2, non \"%3\".").arg(lastEstimateYear).arg(lastYear).arg(arguments[1]);
+        request.problem = QStringLiteral("L'anno deve essere un numero intero dal %1 al %2, non \"%3\".")
+                              .arg(lastEstimateYear)
+                              .arg(lastYear)
+                              .arg(arguments[1]);
         return request;
     }
     for (const QString &argument : arguments.mid(2)) {
@@ -99,11 +102,11 @@ QByteArray pyramidCsv(const Pyramid &pyramid, const ProjectionRequest &request)
 {
     QString csv = QStringLiteral("età;maschi;femmine\r\n");
     for (int g = 0; g < ageGroupCount; ++g)
-        csv += QStringLiteral("%1;%2;%3\r\n").arg(ageText(g)).arg(std::llround(pyramid.males[g] * 1000)).arg(std::llround(pyramid.females[g] * 1000));
-    csv += QStringLiteral("\r\n%1, %2, %3\r\n%4\r\n")
-               .arg(request.country->name)
-               .arg(request.year)
-               .arg(leversText(request.levers), sourceLine());
+        csv += QStringLiteral("%1;%2;%3\r\n")
+                   .arg(ageText(g))
+                   .arg(std::llround(pyramid.males[g] * 1000))
+                   .arg(std::llround(pyramid.females[g] * 1000));
+    csv += QStringLiteral("\r\n%1, %2, %3\r\n%4\r\n").arg(request.country->name).arg(request.year).arg(leversText(request.levers), sourceLine());
     return csv.toUtf8();
 }
 

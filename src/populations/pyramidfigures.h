@@ -7,10 +7,10 @@ namespace censaria::populations {
 
 struct PyramidFigures
 {
-    double total = 0;    // thousands
-    double young = 0;    // 0-14, thousands
-    double adults = 0;   // 15-64
-    double old = 0;      // 65 and over
+    double total = 0;                                    // thousands
+    double young = 0;                                    // 0-14, thousands
+    double adults = 0;                                   // 15-64
+    double old = 0;                                      // 65 and over
     double youngShare = 0, adultShare = 0, oldShare = 0; // per cent of the total
     // (0-14 + 65+) / 15-64 x 100: the young and the old for every hundred of working age.
     double dependencyRatio = 0;

@@ -164,7 +164,9 @@ void paintPyramid(QPainter &painter, const QRectF &area, const PyramidPanel &pan
         for (double x : {centreLeft - dx, centreRight + dx}) {
             const QRectF tick(x - tickWidth / 2, bars.bottom() + t * 0.1, tickWidth, t * 1.3);
             drawText(painter, QRectF(tick).intersected(QRectF(area.left(), tick.top(), area.width(), tick.height())),
-                     (x < area.left() + tickWidth / 2 ? Qt::AlignLeft : x > area.right() - tickWidth / 2 ? Qt::AlignRight : Qt::AlignHCenter)
+                     (x < area.left() + tickWidth / 2    ? Qt::AlignLeft
+                      : x > area.right() - tickWidth / 2 ? Qt::AlignRight
+                                                         : Qt::AlignHCenter)
                          | Qt::AlignTop,
                      text, tickFont, ink);
         }

@@ -13,8 +13,8 @@ enum class PyramidUnit { Thousands, Percent };
 
 struct PyramidPanel
 {
-    QString title;   // "Italia"
-    QString kind;    // "stima dell'ONU", ...
+    QString title; // "Italia"
+    QString kind;  // "stima dell'ONU", ...
     double year = 0;
     bool projected = false;
     Pyramid pyramid;

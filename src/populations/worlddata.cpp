@@ -20,7 +20,7 @@ const struct
 };
 
 constexpr int estimateColumns = (lastEstimateYear - firstYear) / yearStep + 1; // 1950 ... 2020
-constexpr int periodColumns = (lastYear - firstYear) / yearStep;              // 1950-1955 ... 2095-2100
+constexpr int periodColumns = (lastYear - firstYear) / yearStep;               // 1950-1955 ... 2095-2100
 constexpr int firstProjectionPeriod = periodColumns - projectionPeriods;       // 2020-2025
 constexpr int pastFertilityColumns = firstProjectionPeriod + 1;                // ... and the last year observed
 
@@ -79,7 +79,8 @@ public:
         if (found != rows_.constEnd())
             return *found;
         if (problem.isEmpty())
-            problem = QStringLiteral("nel file %1 manca la riga di %2%3").arg(file_, unName(code), age.isEmpty() ? QString() : QLatin1Char(' ') + age);
+            problem = QStringLiteral("nel file %1 manca la riga di %2%3")
+                          .arg(file_, unName(code), age.isEmpty() ? QString() : QLatin1Char(' ') + age);
         return QList<double>(valueColumns_, 0.0);
     }
 

@@ -59,8 +59,8 @@ struct PeriodAssumptions
 struct Country
 {
     int code = 0;
-    QString name;    // in Italian
-    QString unName;  // as the UN writes it
+    QString name;   // in Italian
+    QString unName; // as the UN writes it
     std::array<Pyramid, yearCount> pyramids{};
     std::array<PeriodAssumptions, projectionPeriods> assumptions{};
     // Children per woman estimated for 1950-1955 ... 2015-2020.

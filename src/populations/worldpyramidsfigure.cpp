@@ -111,10 +111,11 @@ void paintWorldPyramids(QPainter &painter, const QRectF &area, const WorldPyrami
     const double pyramidWidth = (pyramidsWidth - gap * (count - 1)) / std::max<qsizetype>(1, count);
     for (int s = 0; s < count; ++s) {
         const WorldPyramidsView::Side &side = view.sides[s];
-        PyramidPanel panel{side.country->name, yearKind(side.year), side.year, Country::isProjection(side.year),
-                           side.country->pyramidAt(side.year), sideColour(s)};
-        paintPyramid(painter, QRectF(body.left() + s * (pyramidWidth + gap), body.top(), pyramidWidth, body.height()), panel, view.unit,
-                     scale, type);
+        PyramidPanel panel{
+            side.country->name, yearKind(side.year), side.year, Country::isProjection(side.year), side.country->pyramidAt(side.year),
+            sideColour(s)};
+        paintPyramid(painter, QRectF(body.left() + s * (pyramidWidth + gap), body.top(), pyramidWidth, body.height()), panel, view.unit, scale,
+                     type);
     }
     const QRectF right(body.left() + pyramidsWidth + gap * 1.5, body.top(), body.width() - pyramidsWidth - gap * 1.5, body.height());
     const FigureTable table = figuresTable(view);

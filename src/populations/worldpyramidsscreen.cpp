@@ -55,8 +55,8 @@ WorldPyramidsScreen::WorldPyramidsScreen(Module &module)
     setTextColour(second_, sideColour(1).darker(120));
     connect(second_, &QCheckBox::toggled, this, &WorldPyramidsScreen::showSecondPyramid);
 
-    play_ = makeScreenButton(canvas(), QStringLiteral("Play"), playCaption(false), {10500, firstRowTop, 1380, secondRowTop + rowHeight - firstRowTop},
-                             palette::observe.darker(115));
+    play_ = makeScreenButton(canvas(), QStringLiteral("Play"), playCaption(false),
+                             {10500, firstRowTop, 1380, secondRowTop + rowHeight - firstRowTop}, palette::observe.darker(115));
     accessible::name(play_, QStringLiteral("Avvia o ferma il passare degli anni"));
     connect(play_, &QPushButton::clicked, this, &WorldPyramidsScreen::togglePlaying);
     connect(player_, &YearPlayer::advanced, this, &WorldPyramidsScreen::advance);
@@ -68,15 +68,16 @@ WorldPyramidsScreen::WorldPyramidsScreen(Module &module)
     });
     place(figure_, QStringLiteral("Figure"), figureBox, Twips::font(9));
     figure_->offerFullScreen([this] { return figureTitle(); });
-    problem_ = makeLabel(canvas(), QStringLiteral("DataProblem"), WorldData::builtIn().problem(), figureBox, Twips::font(12, true), Qt::AlignCenter);
+    problem_ = makeLabel(canvas(), QStringLiteral("DataProblem"), WorldData::builtIn().problem(), figureBox, Twips::font(12, true),
+                         Qt::AlignCenter);
     problem_->setWordWrap(true);
     problem_->setVisible(!WorldData::builtIn().isValid());
     buildButtons();
 
     showPyramid(0, 380, 1950);
     showPyramid(1, 380, 2020);
-    setKeyboardOrder(controls({"Country1", "Year1", "SecondPyramid", "Country2", "Year2", "Play", "UnitChoice", "SaveImage",
-                               "Cmdtorno", "Cmdmenù", "Cmdesco"}),
+    setKeyboardOrder(controls({"Country1", "Year1", "SecondPyramid", "Country2", "Year2", "Play", "UnitChoice", "SaveImage", "Cmdtorno",
+                               "Cmdmenù", "Cmdesco"}),
                      sides_[0].slider);
 }
 
@@ -101,9 +102,8 @@ void WorldPyramidsScreen::buildSide(int side, int top)
     setTextColour(c.year, sideColour(side).darker(120));
     accessible::describe(c.year, QStringLiteral("Anno della %1 piramide").arg(which));
 
-    connect(c.country, &QComboBox::currentIndexChanged, this, [this, side] {
-        showPyramid(side, sides_[side].country->currentData().toInt(), sides_[side].exactYear);
-    });
+    connect(c.country, &QComboBox::currentIndexChanged, this,
+            [this, side] { showPyramid(side, sides_[side].country->currentData().toInt(), sides_[side].exactYear); });
     connect(c.slider, &QSlider::valueChanged, this, [this, side](int year) {
         // A year typed or dragged; while playing, the slider only follows.
         if (std::floor(sides_[side].exactYear + 1e-9) != year)
@@ -119,8 +119,8 @@ void WorldPyramidsScreen::buildButtons()
         view_.unit = index == 1 ? PyramidUnit::Percent : PyramidUnit::Thousands;
         refresh();
     });
-    QPushButton *save = makeScreenButton(canvas(), QStringLiteral("SaveImage"), QStringLiteral("Salva l'immagine"), {2760, buttonTop, 2400, buttonHeight},
-                                         buttonColour);
+    QPushButton *save = makeScreenButton(canvas(), QStringLiteral("SaveImage"), QStringLiteral("Salva l'immagine"),
+                                         {2760, buttonTop, 2400, buttonHeight}, buttonColour);
     connect(save, &QPushButton::clicked, this, &WorldPyramidsScreen::saveImage);
     connect(makeScreenButton(canvas(), QStringLiteral("Cmdtorno"), QStringLiteral("Torno"), {7800, buttonTop, 1260, buttonHeight}, buttonColour),
             &QPushButton::clicked, this, &WorldPyramidsScreen::escape);
@@ -156,8 +156,8 @@ void WorldPyramidsScreen::showSecondPyramid(bool shown)
 {
     const QSignalBlocker block(second_);
     second_->setChecked(shown);
-    for (QWidget *control : {static_cast<QWidget *>(sides_[1].country), static_cast<QWidget *>(sides_[1].slider),
-                             static_cast<QWidget *>(sides_[1].year)})
+    for (QWidget *control :
+         {static_cast<QWidget *>(sides_[1].country), static_cast<QWidget *>(sides_[1].slider), static_cast<QWidget *>(sides_[1].year)})
         control->setEnabled(shown);
     refresh();
 }

@@ -12,33 +12,39 @@ namespace {
 struct CountryData
 {
     const char *name;
-    const char *mortalityCaption; // shown until the first step: deaths a year, in percent
-    const char *source;           // where the model's figures come from, for the screen; empty if unknown
-    std::array<qint32, PyramidModel::classCount> classes;               // class 1 first
-    std::array<int, PyramidModel::birthRateCount> birthRates;           // by box
-    std::array<int, PyramidModel::deathRateCount> deathRates;           // by box
+    const char *mortalityCaption;                             // shown until the first step: deaths a year, in percent
+    const char *source;                                       // where the model's figures come from, for the screen; empty if unknown
+    std::array<qint32, PyramidModel::classCount> classes;     // class 1 first
+    std::array<int, PyramidModel::birthRateCount> birthRates; // by box
+    std::array<int, PyramidModel::deathRateCount> deathRates; // by box
 };
 
-constexpr std::array<int, PyramidModel::deathRateCount> developedDeathRates = {
-    500, 380, 250, 150, 80, 60, 40, 20, 15, 10, 3, 3, 3, 5, 5, 10, 10};
+constexpr std::array<int, PyramidModel::deathRateCount> developedDeathRates = {500, 380, 250, 150, 80, 60, 40, 20, 15,
+                                                                               10,  3,   3,   3,   5,  5,  10, 10};
 
 const CountryData countries[] = {
-    {"ITALIA", "1", "",
-     {2690000, 2776000, 2846000, 3043000, 3563000, 4396000, 4697000, 4674000, 4095000, 3766000, 3974000, 3278000,
-      3482000, 3106000, 2794000, 2261000, 1134000, 1261000},
+    {"ITALIA",
+     "1",
+     "",
+     {2690000, 2776000, 2846000, 3043000, 3563000, 4396000, 4697000, 4674000, 4095000, 3766000, 3974000, 3278000, 3482000, 3106000, 2794000,
+      2261000, 1134000, 1261000},
      {30, 150, 300, 250, 100, 50},
      developedDeathRates},
     // Algeria's mortality is that of the United Nations' World Population Prospects 2019
     // for 1995-2000: 5,3 deaths a year per 1000 inhabitants, and deaths per 1000 persons
     // of each class over five years from the survivors of their life table, both sexes.
-    {"ALGERIA", "0,5", "Mortalità alle varie età: ONU, World Population Prospects 2019 (anni 1995-2000)",
-     {3303000, 3052000, 2700000, 2530000, 2322000, 2005000, 1804000, 1793000, 1667000, 1520000, 1361000, 1260000,
-      1043000, 849000, 651000, 245000, 100800, 0},
+    {"ALGERIA",
+     "0,5",
+     "Mortalità alle varie età: ONU, World Population Prospects 2019 (anni 1995-2000)",
+     {3303000, 3052000, 2700000, 2530000, 2322000, 2005000, 1804000, 1793000, 1667000, 1520000, 1361000, 1260000, 1043000, 849000, 651000,
+      245000, 100800, 0},
      {70, 180, 250, 300, 340, 300},
      {537, 378, 249, 158, 101, 65, 43, 28, 19, 14, 10, 8, 7, 6, 4, 4, 9}},
-    {"USA", "0,9", "",
-     {19400000, 19200000, 19000000, 18800000, 18500000, 18200000, 18000000, 17800000, 17800000, 17000000, 16500000,
-      15000000, 14000000, 12000000, 8500000, 7000000, 4500000, 2000000},
+    {"USA",
+     "0,9",
+     "",
+     {19400000, 19200000, 19000000, 18800000, 18500000, 18200000, 18000000, 17800000, 17800000, 17000000, 16500000, 15000000, 14000000, 12000000,
+      8500000, 7000000, 4500000, 2000000},
      {80, 110, 200, 300, 250, 100},
      developedDeathRates},
 };
@@ -79,10 +85,22 @@ void PyramidModel::load(Country country)
     inizio();
 }
 
-QString PyramidModel::countryName() const { return QString::fromUtf8(dataOf(country_).name); }
-QString PyramidModel::sourceText() const { return QString::fromUtf8(dataOf(country_).source); }
-QStringList PyramidModel::birthRateTexts() const { return asTexts(dataOf(country_).birthRates); }
-QStringList PyramidModel::deathRateTexts() const { return asTexts(dataOf(country_).deathRates); }
+QString PyramidModel::countryName() const
+{
+    return QString::fromUtf8(dataOf(country_).name);
+}
+QString PyramidModel::sourceText() const
+{
+    return QString::fromUtf8(dataOf(country_).source);
+}
+QStringList PyramidModel::birthRateTexts() const
+{
+    return asTexts(dataOf(country_).birthRates);
+}
+QStringList PyramidModel::deathRateTexts() const
+{
+    return asTexts(dataOf(country_).deathRates);
+}
 
 PyramidModel::StepOutcome PyramidModel::step(const QStringList &birthRates, const QStringList &deathRates)
 {
@@ -130,14 +148,32 @@ void PyramidModel::calcolapop()
     poptotale_ = static_cast<qint32>(std::accumulate(popclassi_.begin() + 1, popclassi_.end(), qint64(0)));
 }
 
-QString PyramidModel::totalText() const { return numbers::groupedText(poptotale_); }
-QString PyramidModel::yearsText() const { return numbers::toText(annisim_); }
-QString PyramidModel::youngShareText() const { return shareText(1, 3); }
-QString PyramidModel::adultShareText() const { return shareText(4, 13); }
-QString PyramidModel::oldShareText() const { return shareText(14, 18); }
+QString PyramidModel::totalText() const
+{
+    return numbers::groupedText(poptotale_);
+}
+QString PyramidModel::yearsText() const
+{
+    return numbers::toText(annisim_);
+}
+QString PyramidModel::youngShareText() const
+{
+    return shareText(1, 3);
+}
+QString PyramidModel::adultShareText() const
+{
+    return shareText(4, 13);
+}
+QString PyramidModel::oldShareText() const
+{
+    return shareText(14, 18);
+}
 
 // Class 1 holds the births of the last five years.
-QString PyramidModel::natalityText() const { return yearlyPercentText(popclassi_[1]); }
+QString PyramidModel::natalityText() const
+{
+    return yearlyPercentText(popclassi_[1]);
+}
 
 // Rounded to one decimal, so that the whole share fits its label: "14,4 %".
 QString PyramidModel::shareText(int firstClass, int lastClass) const

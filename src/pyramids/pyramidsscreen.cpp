@@ -31,11 +31,11 @@ const QColor figureGround(0, 102, 102);
 const QColor figureBlue(0, 0, 255);
 const QColor sourceGrey(70, 70, 70);
 
-const ButtonLook buttonLook{QStringLiteral(
-    "QPushButton { background: #f7f9fa; color: #12303a; border: 1px solid #5f7d87; border-radius: 4px; padding: 2px; }"
-    "QPushButton:hover { background: #e0f4f4; }"
-    "QPushButton:pressed { background: #c4e6e6; }"
-    "QPushButton:disabled { background: #d5dadd; color: #8b969b; border-color: #a9b3b8; }")};
+const ButtonLook buttonLook{
+    QStringLiteral("QPushButton { background: #f7f9fa; color: #12303a; border: 1px solid #5f7d87; border-radius: 4px; padding: 2px; }"
+                   "QPushButton:hover { background: #e0f4f4; }"
+                   "QPushButton:pressed { background: #c4e6e6; }"
+                   "QPushButton:disabled { background: #d5dadd; color: #8b969b; border-color: #a9b3b8; }")};
 
 } // namespace
 
@@ -80,8 +80,9 @@ void PyramidsScreen::buildPicture()
     for (int bar = PyramidPicture::barCount - 1; bar >= 0; --bar)
         centres.append((PyramidPicture::barTop(bar) + PyramidPicture::barHeight / 2.0 - ageColumnTop) * Twips::scale());
     ageColumn_->setLineCentres(centres);
-    offerFullScreen(picture_, [this] { return pyramidTitle(model_); },
-                    [this](QPainter &painter, const QRectF &area) { paintPyramid(painter, area, model_); });
+    offerFullScreen(
+        picture_, [this] { return pyramidTitle(model_); },
+        [this](QPainter &painter, const QRectF &area) { paintPyramid(painter, area, model_); });
 }
 
 void PyramidsScreen::buildRateBoxes()
@@ -95,8 +96,8 @@ void PyramidsScreen::buildRateBoxes()
               Twips::font(8, true))
         ->setWordWrap(true);
 
-    auto addRateRow = [this](const QString &labelName, const QString &boxName, int index, int ageClass, int left,
-                             int boxLeft, int boxWidth, int top) {
+    auto addRateRow = [this](const QString &labelName, const QString &boxName, int index, int ageClass, int left, int boxLeft, int boxWidth,
+                             int top) {
         makeLabel(canvas(), labelName, PyramidModel::classLabel(ageClass), {left, top, 465, rateRowHeight}, Twips::font(7.5))
             ->setProperty("index", index);
         QLineEdit *box = makeBox(canvas(), boxName, {boxLeft, top, boxWidth, rateRowHeight}, Twips::font(8));
@@ -105,9 +106,10 @@ void PyramidsScreen::buildRateBoxes()
         box->setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid #4a5a60; padding: 0; }"));
         setColours(box, Qt::black, PyramidPicture::barColour(ageClass - 1));
         // The box's colour is its bar's; the words say which class it is.
-        accessible::name(box, QStringLiteral("%1, età %2").arg(boxName == QLatin1String("Text6") ? QStringLiteral("Tasso di natalità")
-                                                                                                  : QStringLiteral("Tasso di mortalità"),
-                                                               PyramidModel::classLabel(ageClass)),
+        accessible::name(box,
+                         QStringLiteral("%1, età %2")
+                             .arg(boxName == QLatin1String("Text6") ? QStringLiteral("Tasso di natalità") : QStringLiteral("Tasso di mortalità"),
+                                  PyramidModel::classLabel(ageClass)),
                          QStringLiteral("per mille persone della classe, ogni 5 anni"));
         return box;
     };
@@ -138,13 +140,14 @@ void PyramidsScreen::buildModelChoice()
         {PyramidModel::Country::Algeria, "cmdalgeria", "Algeria", 6600},
     };
     for (const auto &c : countries)
-        countryButtons_.append({c.country, makeButton(canvas(), QString::fromUtf8(c.name), QString::fromUtf8(c.caption), {c.left, 4680, 1455, 375},
-                                                      buttonLook, this, [this, country = c.country] { loadCountry(country); })});
+        countryButtons_.append(
+            {c.country, makeButton(canvas(), QString::fromUtf8(c.name), QString::fromUtf8(c.caption), {c.left, 4680, 1455, 375}, buttonLook,
+                                   this, [this, country = c.country] { loadCountry(country); })});
 
-    makeButton(canvas(), QStringLiteral("cmdinizio"), QStringLiteral("Torno alla situazione iniziale"), {120, 5160, 4215, 420}, buttonLook,
-               this, &PyramidsScreen::backToStart);
-    makeButton(canvas(), QStringLiteral("CmdNUOVO"), QStringLiteral("Calcola la situazione dopo 5 anni"), {4440, 5160, 5055, 420},
-               buttonLook, this, &PyramidsScreen::calculateNextStep);
+    makeButton(canvas(), QStringLiteral("cmdinizio"), QStringLiteral("Torno alla situazione iniziale"), {120, 5160, 4215, 420}, buttonLook, this,
+               &PyramidsScreen::backToStart);
+    makeButton(canvas(), QStringLiteral("CmdNUOVO"), QStringLiteral("Calcola la situazione dopo 5 anni"), {4440, 5160, 5055, 420}, buttonLook,
+               this, &PyramidsScreen::calculateNextStep);
 }
 
 void PyramidsScreen::buildFigures()
@@ -171,7 +174,8 @@ void PyramidsScreen::buildFigures()
     adultShare_ = addShare(QStringLiteral("Label15"), QStringLiteral("% di popolazione tra 15 e 64 anni:"), QStringLiteral("Label5"), 6600);
     oldShare_ = addShare(QStringLiteral("Label16"), QStringLiteral("% di popolazione oltre i 65 anni: "), QStringLiteral("Label11"), 7200);
     addFrame(QStringLiteral("Shape4"), {2340, 5580, 7215, 1995});
-    source_ = makeLabel(canvas(), QStringLiteral("LabFonte"), QString(), {2400, 7650, 7155, 300}, Twips::font(8), Qt::AlignLeft | Qt::AlignVCenter);
+    source_ = makeLabel(canvas(), QStringLiteral("LabFonte"), QString(), {2400, 7650, 7155, 300}, Twips::font(8),
+                        Qt::AlignLeft | Qt::AlignVCenter);
     setTextColour(source_, sourceGrey);
 
     makeLabel<StackedLabel>(canvas(), QStringLiteral("Label12"), QStringLiteral(" Natalità %      Mortalità %"), {7860, 6000, 1100, 660},
@@ -192,8 +196,10 @@ void PyramidsScreen::buildFigures()
 
 void PyramidsScreen::buildNavigation()
 {
-    makeButton(canvas(), QStringLiteral("Cmdtorno"), QStringLiteral("Torno"), {7080, 8100, 1440, 480}, buttonLook, this, &PyramidsScreen::goBack);
-    makeButton(canvas(), QStringLiteral("Cmdmenù"), QStringLiteral("Menù"), {8760, 8100, 1440, 480}, buttonLook, this, &PyramidsScreen::goToMenu);
+    makeButton(canvas(), QStringLiteral("Cmdtorno"), QStringLiteral("Torno"), {7080, 8100, 1440, 480}, buttonLook, this,
+               &PyramidsScreen::goBack);
+    makeButton(canvas(), QStringLiteral("Cmdmenù"), QStringLiteral("Menù"), {8760, 8100, 1440, 480}, buttonLook, this,
+               &PyramidsScreen::goToMenu);
     makeButton(canvas(), QStringLiteral("Cmdesco"), QStringLiteral("Esco"), {10440, 8100, 1440, 480}, buttonLook, this,
                &PyramidsScreen::exitProgram);
 }
@@ -248,8 +254,7 @@ void PyramidsScreen::grandiclassi()
 void PyramidsScreen::calculateNextStep()
 {
     switch (model_.step(ratesTyped(birthRates_), ratesTyped(deathRates_))) {
-    case PyramidModel::StepOutcome::Done:
-        break;
+    case PyramidModel::StepOutcome::Done: break;
     case PyramidModel::StepOutcome::YearLimit:
         module().message(QStringLiteral("Sono passati %1 anni: la simulazione non può andare oltre.\n"
                                         "Premi \"Torno alla situazione iniziale\" per ricominciare.")
@@ -293,8 +298,8 @@ void PyramidsScreen::describePyramid()
     accessible::name(picture_, QStringLiteral("Piramide della popolazione: %1 dopo %2 anni").arg(model_.countryName(), model_.yearsText()),
                      QStringLiteral("Popolazione %1 abitanti. Tra 0 e 14 anni %2, tra 15 e 64 anni %3, oltre i 65 anni %4. "
                                     "Natalità %5%, mortalità %6%. Per classi di età, dalla più anziana: %7.")
-                         .arg(model_.totalText(), model_.youngShareText(), model_.adultShareText(), model_.oldShareText(),
-                              model_.natalityText(), model_.mortalityText(), classes.join(QStringLiteral("; "))));
+                         .arg(model_.totalText(), model_.youngShareText(), model_.adultShareText(), model_.oldShareText(), model_.natalityText(),
+                              model_.mortalityText(), classes.join(QStringLiteral("; "))));
 }
 
 QStringList PyramidsScreen::ratesTyped(const QList<QLineEdit *> &boxes) const

@@ -80,8 +80,8 @@ void StackedLabel::paintEvent(QPaintEvent *)
     const QStringList items = lines();
     const double lineHeight = fontMetrics().height();
     for (int i = 0; i < items.size() && i < centres_.size(); ++i)
-        painter.drawText(QRectF(0, centres_.at(i) - lineHeight / 2, width(), lineHeight), (alignment() & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter,
-                         items.at(i));
+        painter.drawText(QRectF(0, centres_.at(i) - lineHeight / 2, width(), lineHeight),
+                         (alignment() & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter, items.at(i));
 }
 
 } // namespace censaria

@@ -36,8 +36,8 @@ void ColouredButton::paintEvent(QPaintEvent *)
     option.text.clear();
     painter.drawControl(QStyle::CE_PushButton, option);
     const int margin = fontMetrics().averageCharWidth();
-    painter.drawItemText(rect().adjusted(margin, 0, -margin, 0), Qt::AlignCenter | Qt::TextWordWrap, option.palette,
-                         isEnabled(), text(), QPalette::ButtonText);
+    painter.drawItemText(rect().adjusted(margin, 0, -margin, 0), Qt::AlignCenter | Qt::TextWordWrap, option.palette, isEnabled(), text(),
+                         QPalette::ButtonText);
 }
 
 } // namespace censaria

@@ -10,9 +10,12 @@ constexpr bool Falso = false;
 
 // The content of the ten questionnaires, written exactly as pupils read it.
 const QList<QuestionBank> banks = {
-    {QStringLiteral("I tre periodi"), QStringLiteral("QStoria1"), QStringLiteral("Qstoria1"),
+    {QStringLiteral("I tre periodi"),
+     QStringLiteral("QStoria1"),
+     QStringLiteral("Qstoria1"),
      QStringLiteral(" I GRAFICI dei TRE PERIODI..."),
-     QStringLiteral("I tre periodi"), QStringLiteral("data1"),
+     QStringLiteral("I tre periodi"),
+     QStringLiteral("data1"),
      {{
          {QStringLiteral("Nell'epoca delle famiglie tradizionali la popolazione aumenta rapidamente"), Falso},
          {QStringLiteral("Nell'epoca del boom demografico la popolazione aumenta rapidamente"), Vero},
@@ -25,9 +28,12 @@ const QList<QuestionBank> banks = {
          {QStringLiteral("Fra i 3 periodi, quello della società post-industriale è quello che ha una maggiore durata"), Falso},
          {QStringLiteral("Viene prima la società post-industriale, poi il boom demografico, infine le famiglie tradizionali"), Falso},
      }}},
-    {QStringLiteral("1° periodo"), QStringLiteral("QStoria2"), QStringLiteral("Qstoria2"),
+    {QStringLiteral("1° periodo"),
+     QStringLiteral("QStoria2"),
+     QStringLiteral("Qstoria2"),
      QStringLiteral("EPOCA DELLE FAMIGLIE TRADIZIONALI..."),
-     QStringLiteral("periodo fam tradizionali"), QStringLiteral("data2"),
+     QStringLiteral("periodo fam tradizionali"),
+     QStringLiteral("data2"),
      {{
          {QStringLiteral("In questo periodo la popolazione aumenta velocemente"), Falso},
          {QStringLiteral("Si alternano periodi in cui la popolazione cresce e periodi in cui cala bruscamente"), Vero},
@@ -40,9 +46,12 @@ const QList<QuestionBank> banks = {
          {QStringLiteral("Questo periodo, in Europa, è durato poco: dal 1750 al 1970"), Falso},
          {QStringLiteral("Questo è il periodo più lungo della storia dell'umanità"), Vero},
      }}},
-    {QStringLiteral("2° periodo"), QStringLiteral("QStoria3"), QStringLiteral("Qstoria3"),
+    {QStringLiteral("2° periodo"),
+     QStringLiteral("QStoria3"),
+     QStringLiteral("Qstoria3"),
      QStringLiteral("IL PERIODO DEL BOOM DEMOGRAFICO..."),
-     QStringLiteral("periodo Boom demografico"), QStringLiteral("data3"),
+     QStringLiteral("periodo Boom demografico"),
+     QStringLiteral("data3"),
      {{
          {QStringLiteral("... va dal 1750 al 1970"), Vero},
          {QStringLiteral("è il periodo più lungo della storia europea"), Falso},
@@ -55,9 +64,12 @@ const QList<QuestionBank> banks = {
          {QStringLiteral("In questo periodo la natalità rimane alta, nonostante diminuisca la mortalità"), Vero},
          {QStringLiteral("Questo periodo ci permette di capire che la cultura dei popoli cambia lentamente"), Vero},
      }}},
-    {QStringLiteral("3° periodo"), QStringLiteral("QStoria4"), QStringLiteral("Qstoria4"),
+    {QStringLiteral("3° periodo"),
+     QStringLiteral("QStoria4"),
+     QStringLiteral("Qstoria4"),
      QStringLiteral("La POPOLAZIONE nella SOCIETÀ POST-INDUSTRIALE"),
-     QStringLiteral("periodo post-industriale"), QStringLiteral("data4"),
+     QStringLiteral("periodo post-industriale"),
+     QStringLiteral("data4"),
      {{
          {QStringLiteral("In Europa, la società post-industriale si afferma a partire dal 1970"), Vero},
          {QStringLiteral("La società post-industriale è caratterizzata da un'economia basata sui SERVIZI"), Vero},
@@ -70,9 +82,12 @@ const QList<QuestionBank> banks = {
          {QStringLiteral("In alcune società post-industriali la mortalità supera la natalità"), Vero},
          {QStringLiteral("Nella società post-industriale ci sono frequenti crisi di mortalità"), Falso},
      }}},
-    {QStringLiteral("Densità1"), QStringLiteral("QDensità1"), QStringLiteral("QDensità1"),
+    {QStringLiteral("Densità1"),
+     QStringLiteral("QDensità1"),
+     QStringLiteral("QDensità1"),
      QStringLiteral("LA DENSITÀ DI POPOLAZIONE..."),
-     QStringLiteral("Densità popolazione"), QStringLiteral("data5"),
+     QStringLiteral("Densità popolazione"),
+     QStringLiteral("data5"),
      {{
          {QStringLiteral("La densità di popolazione fa capire quanti abitanti ci sono in uno Stato"), Falso},
          {QStringLiteral("La densità di popolazione fa capire se un territorio è intensamente o scarsamente abitato"), Vero},
@@ -85,9 +100,12 @@ const QList<QuestionBank> banks = {
          {QStringLiteral("La densità di popolazione NON permette di fare confronti fra gli Stati"), Falso},
          {QStringLiteral("La densità di popolazione è utile per fare confronti fra gli Stati"), Vero},
      }}},
-    {QStringLiteral("Densità2"), QStringLiteral("QDensità2"), QStringLiteral("QDensità2"),
+    {QStringLiteral("Densità2"),
+     QStringLiteral("QDensità2"),
+     QStringLiteral("QDensità2"),
      QStringLiteral("LA CARTA DELLA DENSITÀ DI POPOLAZIONE"),
-     QStringLiteral("Carta della densità"), QStringLiteral("data6"),
+     QStringLiteral("Carta della densità"),
+     QStringLiteral("data6"),
      {{
          {QStringLiteral("Grazie al turismo invernale, le zone montuose hanno molti abitanti"), Falso},
          {QStringLiteral("Le zone di montagna hanno una bassa densità abitativa"), Vero},
@@ -100,9 +118,12 @@ const QList<QuestionBank> banks = {
          {QStringLiteral("In Italia, alcune zone hanno più di 500 ab/km²"), Vero},
          {QStringLiteral("Le due zone a densità più elevata si trovano intorno a Milano e Napoli"), Vero},
      }}},
-    {QStringLiteral("Piramidi"), QStringLiteral("Qpiramide2"), QStringLiteral("Qpiramide2"),
+    {QStringLiteral("Piramidi"),
+     QStringLiteral("Qpiramide2"),
+     QStringLiteral("Qpiramide2"),
      QStringLiteral("LA PIRAMIDE DELLA POPOLAZIONE"),
-     QStringLiteral("Piramidi"), QStringLiteral("data7"),
+     QStringLiteral("Piramidi"),
+     QStringLiteral("data7"),
      {{
          {QStringLiteral("mostra come femmine e maschi si distribuiscono nelle fasce d'età"), Vero},
          {QStringLiteral("permette di capire se la popolazione sta invecchiando"), Vero},
@@ -115,9 +136,12 @@ const QList<QuestionBank> banks = {
          {QStringLiteral("indica il PREVALERE dei giovani quando ha una forma 'a botte'"), Falso},
          {QStringLiteral("la piramide dell'Algeria è 'a botte'"), Falso},
      }}},
-    {QStringLiteral("Italia"), QStringLiteral("QItalia"), QStringLiteral("Qitalia"),
+    {QStringLiteral("Italia"),
+     QStringLiteral("QItalia"),
+     QStringLiteral("Qitalia"),
      QStringLiteral("LA POPOLAZIONE ITALIANA"),
-     QStringLiteral("Popolazione italiana"), QStringLiteral("data8"),
+     QStringLiteral("Popolazione italiana"),
+     QStringLiteral("data8"),
      {{
          {QStringLiteral("La popolazione italiana sta crescendo velocemente"), Falso},
          {QStringLiteral("Al censimento del 2001 in Italia c'erano circa 57 milioni di abitanti"), Vero},
@@ -130,9 +154,12 @@ const QList<QuestionBank> banks = {
          {QStringLiteral("Nessun italiano emigrato all'estero è tornato in patria"), Falso},
          {QStringLiteral("Fra gli immigrati extra-comunitari ci sono numerosi irregolari"), Vero},
      }}},
-    {QStringLiteral("Fam tradizionali"), QStringLiteral("Qfamtrad"), QStringLiteral("Qfamtrad"),
+    {QStringLiteral("Fam tradizionali"),
+     QStringLiteral("Qfamtrad"),
+     QStringLiteral("Qfamtrad"),
      QStringLiteral("FAMIGLIE TRADIZIONALI"),
-     QStringLiteral("Famiglie tradizionali"), QStringLiteral("data9"),
+     QStringLiteral("Famiglie tradizionali"),
+     QStringLiteral("data9"),
      {{
          {QStringLiteral("Muoiono molti bambini"), Vero},
          {QStringLiteral("Tutti si sposano in giovane età"), Falso},
@@ -145,9 +172,12 @@ const QList<QuestionBank> banks = {
          {QStringLiteral("Usano mezzi contraccettivi per limitare le nascite"), Falso},
          {QStringLiteral("Tutti quelli che diventano adulti si sposano"), Falso},
      }}},
-    {QStringLiteral("Fam moderne"), QStringLiteral("Qfammod"), QStringLiteral("Qfammod"),
+    {QStringLiteral("Fam moderne"),
+     QStringLiteral("Qfammod"),
+     QStringLiteral("Qfammod"),
      QStringLiteral("FAMIGLIE MODERNE"),
-     QStringLiteral("Famiglie moderne"), QStringLiteral("data10"),
+     QStringLiteral("Famiglie moderne"),
+     QStringLiteral("data10"),
      {{
          {QStringLiteral("È molto bassa la natalità"), Vero},
          {QStringLiteral("È quasi scomparsa la mortalità infantile"), Vero},
@@ -163,10 +193,10 @@ const QList<QuestionBank> banks = {
 };
 
 // The topic list shows the questionnaires in its own order.
-const QStringList listOrder = {
-    QStringLiteral("I tre periodi"), QStringLiteral("1° periodo"), QStringLiteral("2° periodo"), QStringLiteral("3° periodo"),
-    QStringLiteral("Densità1"), QStringLiteral("Densità2"), QStringLiteral("Piramidi"), QStringLiteral("Fam tradizionali"),
-    QStringLiteral("Fam moderne"), QStringLiteral("Italia")};
+const QStringList listOrder = {QStringLiteral("I tre periodi"), QStringLiteral("1° periodo"),       QStringLiteral("2° periodo"),
+                               QStringLiteral("3° periodo"),    QStringLiteral("Densità1"),         QStringLiteral("Densità2"),
+                               QStringLiteral("Piramidi"),      QStringLiteral("Fam tradizionali"), QStringLiteral("Fam moderne"),
+                               QStringLiteral("Italia")};
 
 template <typename Key>
 const QuestionBank *findBank(const QString &wanted, Key key)
@@ -184,11 +214,26 @@ bool QuestionBank::isFamily() const
     return loader == familyLoaders::traditional || loader == familyLoaders::modern;
 }
 
-const QList<QuestionBank> &questionBanks() { return banks; }
-QStringList topicListItems() { return listOrder; }
+const QList<QuestionBank> &questionBanks()
+{
+    return banks;
+}
+QStringList topicListItems()
+{
+    return listOrder;
+}
 
-const QuestionBank *bankByLoader(const QString &loader) { return findBank(loader, &QuestionBank::loader); }
-const QuestionBank *bankByListItem(const QString &item) { return findBank(item, &QuestionBank::listItem); }
-const QuestionBank *bankByCode(const QString &code) { return findBank(code, &QuestionBank::code); }
+const QuestionBank *bankByLoader(const QString &loader)
+{
+    return findBank(loader, &QuestionBank::loader);
+}
+const QuestionBank *bankByListItem(const QString &item)
+{
+    return findBank(item, &QuestionBank::listItem);
+}
+const QuestionBank *bankByCode(const QString &code)
+{
+    return findBank(code, &QuestionBank::code);
+}
 
 } // namespace censaria

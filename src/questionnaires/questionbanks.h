@@ -16,9 +16,9 @@ struct QuestionBank
         bool isTrue;
     };
 
-    QString listItem;   // item of the topic list
-    QString loader;     // public loader name ("QStoria1" ... "Qfammod")
-    QString code;       // codicequest ("Qstoria1" ... "Qfammod")
+    QString listItem; // item of the topic list
+    QString loader;   // public loader name ("QStoria1" ... "Qfammod")
+    QString code;     // codicequest ("Qstoria1" ... "Qfammod")
     QString title;
     QString countField; // archive column of the right answers
     QString dateField;  // archive column of when they were recorded

@@ -26,7 +26,6 @@ public:
     // Loads a topic by its loader's name; an unknown name loads nothing.
     void loadTopic(const QString &loaderName) override;
 
-
     // The unanswered rows; when there are any the pupil is told to complete them.
     int verifica();
 

@@ -26,7 +26,8 @@ QuestionnaireSheet::QuestionnaireSheet(const QuestionBank &bank)
     startPage(QStringLiteral("Soluzioni: %1").arg(bank.title.trimmed()));
     addHtml(QStringLiteral("<p>Per l'insegnante: le risposte giuste del questionario.</p>"));
     QString key = table + headingRow
-                  + QStringLiteral("<td width=\"6%\" align=\"center\">N.</td><td width=\"13%\" align=\"center\">Risposta</td><td>Affermazione</td></tr>");
+                  + QStringLiteral(
+                      "<td width=\"6%\" align=\"center\">N.</td><td width=\"13%\" align=\"center\">Risposta</td><td>Affermazione</td></tr>");
     number = 0;
     int trueCount = 0;
     for (const QuestionBank::Statement &statement : bank.statements) {

@@ -42,9 +42,8 @@ FrozenColumn::FrozenColumn(QTableView *table)
         const bool ascending = header->sortIndicatorSection() == 0 && header->sortIndicatorOrder() == Qt::AscendingOrder;
         table->sortByColumn(0, ascending ? Qt::DescendingOrder : Qt::AscendingOrder);
     });
-    connect(table->horizontalHeader(), &QHeaderView::sortIndicatorChanged, this, [this](int section, Qt::SortOrder order) {
-        horizontalHeader()->setSortIndicator(section == 0 ? 0 : -1, order);
-    });
+    connect(table->horizontalHeader(), &QHeaderView::sortIndicatorChanged, this,
+            [this](int section, Qt::SortOrder order) { horizontalHeader()->setSortIndicator(section == 0 ? 0 : -1, order); });
     connect(verticalScrollBar(), &QScrollBar::valueChanged, table->verticalScrollBar(), &QScrollBar::setValue);
     connect(table->verticalScrollBar(), &QScrollBar::valueChanged, verticalScrollBar(), &QScrollBar::setValue);
     connect(table->horizontalHeader(), &QHeaderView::sectionResized, this, [this](int section, int, int size) {
@@ -54,9 +53,8 @@ FrozenColumn::FrozenColumn(QTableView *table)
         }
     });
     // Rows as tall as the table's, when the dates make them taller.
-    connect(table->verticalHeader(), &QHeaderView::sectionResized, this, [this] {
-        verticalHeader()->setDefaultSectionSize(table_->verticalHeader()->defaultSectionSize());
-    });
+    connect(table->verticalHeader(), &QHeaderView::sectionResized, this,
+            [this] { verticalHeader()->setDefaultSectionSize(table_->verticalHeader()->defaultSectionSize()); });
     table->viewport()->stackUnder(this);
     table->installEventFilter(this);
     setColumnWidth(0, table->columnWidth(0));

@@ -34,12 +34,13 @@ QString topicName(int topic)
 // A soft hyphen lets a long word break on the printed register's narrow columns.
 QString topicShortName(int topic)
 {
-    static const QStringList names = {
-        QStringLiteral("3 periodi"),     QStringLiteral("Fam. tradiz."),  QStringLiteral("Boom demogr."),
-        QStringLiteral("Post-industr."), QStringLiteral("Densità"),       QStringLiteral("Carta densità"),
-        QStringLiteral("Piramidi"),      QStringLiteral("Pop. italiana"), QStringLiteral("Famiglie trad."),
-        QStringLiteral("Famiglie mod."), QStringLiteral("Saldi"),         QStringLiteral("Compren\u00adsione saldi"),
-        QStringLiteral("Tassi")};
+    static const QStringList names = {QStringLiteral("3 periodi"),      QStringLiteral("Fam. tradiz."),
+                                      QStringLiteral("Boom demogr."),   QStringLiteral("Post-industr."),
+                                      QStringLiteral("Densità"),        QStringLiteral("Carta densità"),
+                                      QStringLiteral("Piramidi"),       QStringLiteral("Pop. italiana"),
+                                      QStringLiteral("Famiglie trad."), QStringLiteral("Famiglie mod."),
+                                      QStringLiteral("Saldi"),          QStringLiteral("Compren\u00adsione saldi"),
+                                      QStringLiteral("Tassi")};
     return names.at(topic);
 }
 

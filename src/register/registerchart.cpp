@@ -29,8 +29,8 @@ RegisterChart::RegisterChart(RegisterFilter *filter, QWidget *parent)
     // Thirteen topic names need more height than eleven scores.
     QChartView *averages = addView("averagesChart", averagesChart_);
     layout->addWidget(averages, 3);
-    offerFullScreen(averages, [] { return averagesTitle(); },
-                    [this](QPainter &painter, const QRectF &area) { paintAverages(painter, area, figures_); });
+    offerFullScreen(
+        averages, [] { return averagesTitle(); }, [this](QPainter &painter, const QRectF &area) { paintAverages(painter, area, figures_); });
 
     topic_->setObjectName(QStringLiteral("chartTopic"));
     topic_->setFont(Twips::font(8));
@@ -39,8 +39,9 @@ RegisterChart::RegisterChart(RegisterFilter *filter, QWidget *parent)
 
     QChartView *distribution = addView("distributionChart", distributionChart_);
     layout->addWidget(distribution, 2);
-    offerFullScreen(distribution, [this] { return distributionTitle(figures_.topic); },
-                    [this](QPainter &painter, const QRectF &area) { paintDistribution(painter, area, figures_); });
+    offerFullScreen(
+        distribution, [this] { return distributionTitle(figures_.topic); },
+        [this](QPainter &painter, const QRectF &area) { paintDistribution(painter, area, figures_); });
 
     connect(topic_, &QComboBox::currentIndexChanged, this, &RegisterChart::refresh);
     // A new name to look for may find the same pupils: the note still says what was sought.

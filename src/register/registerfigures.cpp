@@ -20,8 +20,8 @@ const QColor darkBar(192, 192, 0);
 const QColor lightText(30, 40, 60);
 const QColor lightBar(31, 110, 130);
 
-QChart *makeChart(const ChartLook &look, QAbstractBarSeries *series, const QString &setName, QBarCategoryAxis *categories,
-                  QValueAxis *values, bool across)
+QChart *makeChart(const ChartLook &look, QAbstractBarSeries *series, const QString &setName, QBarCategoryAxis *categories, QValueAxis *values,
+                  bool across)
 {
     auto *set = new QBarSet(setName);
     set->setColor(look.dark ? darkBar : lightBar);
@@ -105,7 +105,10 @@ QString filterNote(const QString &filter, int shown, int all)
     return QStringLiteral("Solo gli alunni con «%1» nel nome: %2 su %3").arg(filter).arg(shown).arg(all);
 }
 
-QString averagesTitle() { return QStringLiteral("Media della classe (su 10)"); }
+QString averagesTitle()
+{
+    return QStringLiteral("Media della classe (su 10)");
+}
 
 QString distributionTitle(int topic)
 {

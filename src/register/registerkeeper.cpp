@@ -71,7 +71,8 @@ bool RegisterKeeper::safetyCopy(const QString &path)
         return fail(QStringLiteral("Non riesco a creare la cartella delle copie\n%1").arg(QDir::toNativeSeparators(copies_)));
     if (!copyArchive_(path)) {
         QFile::remove(path);
-        return fail(QStringLiteral("Non riesco a copiare l'archivio nel file\n%1\nForse il disco è pieno o la cartella è protetta da scrittura.").arg(QDir::toNativeSeparators(path)));
+        return fail(QStringLiteral("Non riesco a copiare l'archivio nel file\n%1\nForse il disco è pieno o la cartella è protetta da scrittura.")
+                        .arg(QDir::toNativeSeparators(path)));
     }
     return true;
 }
@@ -84,12 +85,9 @@ bool RegisterKeeper::change(const std::function<bool(QSqlDatabase &, QSqlError *
 QString RegisterKeeper::failureReason() const
 {
     switch (archive_.lastFailure()) {
-    case ArchiveFailure::Busy:
-        return QStringLiteral("L'archivio è in uso da un altro programma: aspettate qualche secondo e riprovate.");
-    case ArchiveFailure::DiskFull:
-        return QStringLiteral("Il disco è pieno: fate spazio sul disco del computer e riprovate.");
-    case ArchiveFailure::ReadOnly:
-        return QStringLiteral("L'archivio o la sua cartella sono protetti da scrittura.");
+    case ArchiveFailure::Busy: return QStringLiteral("L'archivio è in uso da un altro programma: aspettate qualche secondo e riprovate.");
+    case ArchiveFailure::DiskFull: return QStringLiteral("Il disco è pieno: fate spazio sul disco del computer e riprovate.");
+    case ArchiveFailure::ReadOnly: return QStringLiteral("L'archivio o la sua cartella sono protetti da scrittura.");
     case ArchiveFailure::Damaged:
         return QStringLiteral("L'archivio dei risultati è danneggiato: non lo cambio, per non rovinare i risultati che contiene. "
                               "Si può rimettere al suo posto una copia dei giorni scorsi, dalla cartella perCensaria\\copie.");
@@ -100,8 +98,7 @@ QString RegisterKeeper::failureReason() const
         return QStringLiteral("Il server della scuola non risponde: non è cambiato nulla. Controllate la rete e riprovate.");
     case ArchiveFailure::None:
     case ArchiveFailure::Other:
-    case ArchiveFailure::Refused:
-        break;
+    case ArchiveFailure::Refused: break;
     }
     return QStringLiteral("Dettagli tecnici: %1").arg(archive_.lastError());
 }

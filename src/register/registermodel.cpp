@@ -192,10 +192,8 @@ QVariant RegisterModel::data(const QModelIndex &index, int role) const
         const QString date = shortWhen(row, column);
         return date.isEmpty() ? text(row, column) : text(row, column) + u'\n' + date;
     }
-    case Qt::ForegroundRole:
-        return isBelowSix(row, column) ? QVariant(belowSixColour) : QVariant();
-    case Qt::BackgroundRole:
-        return isBelowSix(row, column) ? QVariant(QColor(255, 226, 226)) : QVariant();
+    case Qt::ForegroundRole: return isBelowSix(row, column) ? QVariant(belowSixColour) : QVariant();
+    case Qt::BackgroundRole: return isBelowSix(row, column) ? QVariant(QColor(255, 226, 226)) : QVariant();
     case Qt::ToolTipRole: {
         const RegisterColumn &c = RegisterColumn::all().at(column);
         if (c.topic < 0)
@@ -206,8 +204,7 @@ QVariant RegisterModel::data(const QModelIndex &index, int role) const
         const QString done = QStringLiteral("%1: svolto il %2").arg(topicName(c.topic), date);
         return isBelowSix(row, column) ? done + QStringLiteral(" — sotto il 6") : done;
     }
-    case Qt::TextAlignmentRole:
-        return column == 0 ? QVariant(Qt::AlignLeft | Qt::AlignVCenter) : QVariant(Qt::AlignCenter);
+    case Qt::TextAlignmentRole: return column == 0 ? QVariant(Qt::AlignLeft | Qt::AlignVCenter) : QVariant(Qt::AlignCenter);
     case ValueRole: {
         const std::optional<double> v = value(row, column);
         return v ? QVariant(*v) : QVariant();

@@ -30,8 +30,9 @@ void RegisterOutputs::saveCsv(const RegisterDocument &document)
         output_.sayNotWritten(path);
         return;
     }
-    module_.message(QStringLiteral("Il registro è nel file\n%1\n\nSi apre con un doppio clic nel foglio di calcolo.").arg(QDir::toNativeSeparators(path)),
-                    MessageIcon::Information, title_);
+    module_.message(
+        QStringLiteral("Il registro è nel file\n%1\n\nSi apre con un doppio clic nel foglio di calcolo.").arg(QDir::toNativeSeparators(path)),
+        MessageIcon::Information, title_);
 }
 
 void RegisterOutputs::savePdf(const RegisterDocument &document)

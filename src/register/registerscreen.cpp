@@ -34,7 +34,10 @@ const QString schoolKey = QStringLiteral("registro/scuola");
 constexpr int nameColumnTwips = 2300;
 constexpr int rowTwips = 300;
 
-QRect twips(int left, int top, int width, int height) { return Twips::rect(left, top, width, height); }
+QRect twips(int left, int top, int width, int height)
+{
+    return Twips::rect(left, top, width, height);
+}
 
 QTableView *makeTable(const char *name, QWidget *parent)
 {
@@ -71,13 +74,14 @@ RegisterScreen::RegisterScreen(Module &module)
     setWindowTitle(title);
     setBackground(palette::dark::ground);
 
-    setColours(makeLabel(canvas(), QStringLiteral("registerTitle"), title, {0, 100, 11895, 420}, Twips::font(14.25, true, QStringLiteral("Arial")),
-                         Qt::AlignCenter),
+    setColours(makeLabel(canvas(), QStringLiteral("registerTitle"), title, {0, 100, 11895, 420},
+                         Twips::font(14.25, true, QStringLiteral("Arial")), Qt::AlignCenter),
                palette::dark::title, palette::dark::field);
 
     // A prompt to the left of each box, as wide as its text.
     const auto box = [this](const char *name, const QString &prompt, const QRect &twips) {
-        const PromptedBox made = makePromptedBox(canvas(), QString::fromUtf8(name), prompt, twips, Twips::font(8.25, true), Twips::font(8.25, true));
+        const PromptedBox made = makePromptedBox(canvas(), QString::fromUtf8(name), prompt, twips, Twips::font(8.25, true),
+                                                 Twips::font(8.25, true));
         setTextColour(made.prompt, palette::dark::text);
         setColours(made.box, palette::dark::text, palette::dark::field);
         return made.box;
@@ -180,8 +184,8 @@ RegisterScreen::RegisterScreen(Module &module)
     }
 
     setKeyboardOrder(controls({"classBox", "schoolBox", "filterBox", "datesBox", "registerTable", "chartTopic", "thisComputerButton",
-                               "collectedButton", "csvButton", "printButton", "pdfButton", "joinButton", "deleteButton",
-                               "newYearButton", "backButton", "menuButton", "exitButton"}),
+                               "collectedButton", "csvButton", "printButton", "pdfButton", "joinButton", "deleteButton", "newYearButton",
+                               "backButton", "menuButton", "exitButton"}),
                      filterBox_);
 }
 
@@ -277,9 +281,9 @@ bool RegisterScreen::showThisComputer()
 
 void RegisterScreen::chooseCollected()
 {
-    const QStringList files = module().platform().dialogs->openFiles(
-        QStringLiteral("Scegli uno o più archivi raccolti (exportcensa.mdb)"), outputs_.startFolder(),
-        QStringLiteral("Archivi raccolti (*.mdb);;Tutti i file (*)"));
+    const QStringList files = module().platform().dialogs->openFiles(QStringLiteral("Scegli uno o più archivi raccolti (exportcensa.mdb)"),
+                                                                     outputs_.startFolder(),
+                                                                     QStringLiteral("Archivi raccolti (*.mdb);;Tutti i file (*)"));
     if (!files.isEmpty())
         showCollected(files);
 }
@@ -289,7 +293,8 @@ bool RegisterScreen::showCollected(const QStringList &files)
     Progress &progress = *module().platform().progress;
     progress.start(QStringLiteral("Leggo gli archivi raccolti..."), int(files.size()));
     QString problem;
-    std::optional<QList<PupilRecord>> records = readCollected(files, [&](int i) { return progress.advance(i); }, &problem);
+    std::optional<QList<PupilRecord>> records = readCollected(
+        files, [&](int i) { return progress.advance(i); }, &problem);
     if (records)
         progress.advance(int(files.size()));
     progress.finish();

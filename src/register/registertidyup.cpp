@@ -53,9 +53,8 @@ bool RegisterTidyUp::joinPupils(const QStringList &names, bool showingLocal)
         title_, {names[0], names[1], QStringLiteral("Annulla")});
     if (answer != 0 && answer != 1)
         return false;
-    run(QStringLiteral("Non sono riuscito a unire le due righe: l'archivio non è cambiato.\n\n%1"), [&](RegisterKeeper &keeper) {
-        return keeper.joinPupils(names[answer], names[1 - answer], platform_.clock->now());
-    });
+    run(QStringLiteral("Non sono riuscito a unire le due righe: l'archivio non è cambiato.\n\n%1"),
+        [&](RegisterKeeper &keeper) { return keeper.joinPupils(names[answer], names[1 - answer], platform_.clock->now()); });
     return true;
 }
 
@@ -74,9 +73,8 @@ bool RegisterTidyUp::deletePupil(const QStringList &names, bool showingLocal)
         title_, {QStringLiteral("Elimina"), QStringLiteral("Annulla")});
     if (answer != 0)
         return false;
-    run(QStringLiteral("Non sono riuscito a togliere l'alunno: l'archivio non è cambiato.\n\n%1"), [&](RegisterKeeper &keeper) {
-        return keeper.deletePupil(names[0], platform_.clock->now());
-    });
+    run(QStringLiteral("Non sono riuscito a togliere l'alunno: l'archivio non è cambiato.\n\n%1"),
+        [&](RegisterKeeper &keeper) { return keeper.deletePupil(names[0], platform_.clock->now()); });
     return true;
 }
 
@@ -104,7 +102,8 @@ void RegisterTidyUp::run(const QString &failure, const std::function<bool(Regist
 {
     // The copies go beside the real archive, where the package lets every account of its
     // group add one and none remove another's (perCensaria\copie without the package).
-    RegisterKeeper keeper(archive_, [this](const QString &to) { return archive_.copyTo(to); }, copies_);
+    RegisterKeeper keeper(
+        archive_, [this](const QString &to) { return archive_.copyTo(to); }, copies_);
     if (!work(keeper))
         say(failure.arg(keeper.lastError()), MessageIcon::Critical);
 }

@@ -35,8 +35,8 @@ ResultsBrowser::GridTexts emptyQuestionnaireGrid()
 
 ResultsBrowser::GridTexts emptyExerciseGrid()
 {
-    ResultsBrowser::GridTexts grid{{QStringLiteral("Argomento"), QStringLiteral("Giusti"), QStringLiteral("Errori"),
-                                    QStringLiteral("%"), QStringLiteral("Quando")}};
+    ResultsBrowser::GridTexts grid{
+        {QStringLiteral("Argomento"), QStringLiteral("Giusti"), QStringLiteral("Errori"), QStringLiteral("%"), QStringLiteral("Quando")}};
     for (const resulttopics::Exercise &topic : resulttopics::exercises)
         grid.append({topic.gridLabel, QString(), QString(), QString(), QString()});
     return grid;
@@ -107,10 +107,22 @@ void ResultsBrowser::leave()
     setShownName(QString());
 }
 
-void ResultsBrowser::Questionari() { load(Kind::Questionnaires, Whose::CurrentPupil); }
-void ResultsBrowser::esercizi() { load(Kind::Exercises, Whose::CurrentPupil); }
-void ResultsBrowser::RicercaQUEST() { load(Kind::Questionnaires, Whose::LookedUp); }
-void ResultsBrowser::RicercaESER() { load(Kind::Exercises, Whose::LookedUp); }
+void ResultsBrowser::Questionari()
+{
+    load(Kind::Questionnaires, Whose::CurrentPupil);
+}
+void ResultsBrowser::esercizi()
+{
+    load(Kind::Exercises, Whose::CurrentPupil);
+}
+void ResultsBrowser::RicercaQUEST()
+{
+    load(Kind::Questionnaires, Whose::LookedUp);
+}
+void ResultsBrowser::RicercaESER()
+{
+    load(Kind::Exercises, Whose::LookedUp);
+}
 
 // Each loader clears the title: found in one table is enough for it to name the pupil.
 void ResultsBrowser::showWhoseRows(bool found, const QString &name)
@@ -140,7 +152,8 @@ bool ResultsBrowser::load(Kind kind, Whose whose)
             module_.message(QStringLiteral("Il server della scuola non risponde: i risultati non si possono vedere ora. Riprovate tra poco."),
                             MessageIcon::Exclamation);
         else
-            module_.message(questionnaires ? QStringLiteral("Nome non trovato in 'QUESTIONARI'") : QStringLiteral("Nome non trovato in 'Esercizi'"));
+            module_.message(questionnaires ? QStringLiteral("Nome non trovato in 'QUESTIONARI'")
+                                           : QStringLiteral("Nome non trovato in 'Esercizi'"));
         fill(grid, kind, nullptr);
         emit changed();
         return false;

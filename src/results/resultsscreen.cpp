@@ -25,8 +25,14 @@ const QColor fixedCell(192, 192, 192);
 const QColor gridBackground(128, 128, 128);
 constexpr int gridRowTwips = 330;
 
-QRect twips(int left, int top, int width, int height) { return Twips::rect(left, top, width, height); }
-QFont arial(double points) { return Twips::font(points, true, QStringLiteral("Arial")); }
+QRect twips(int left, int top, int width, int height)
+{
+    return Twips::rect(left, top, width, height);
+}
+QFont arial(double points)
+{
+    return Twips::font(points, true, QStringLiteral("Arial"));
+}
 
 } // namespace
 
@@ -99,8 +105,8 @@ ResultsScreen::ResultsScreen(Module &module)
     connect(text2_, &QLineEdit::returnPressed, this, &ResultsScreen::search);
     connect(text1_, &QLineEdit::returnPressed, this, &ResultsScreen::search);
 
-    auto *cerca = button("LabCERCA", QStringLiteral("       OK,         ho fatto."), {9480, 4560, 2055, 735}, palette::dark::text,
-                         arial(14.25), &ResultsScreen::search);
+    auto *cerca = button("LabCERCA", QStringLiteral("       OK,         ho fatto."), {9480, 4560, 2055, 735}, palette::dark::text, arial(14.25),
+                         &ResultsScreen::search);
     cerca->setWordWrap(true);
     cerca->setIndent(Twips::px(90));
     setBackgroundColour(cerca, QColor(0, 0, 128));
@@ -110,8 +116,8 @@ ResultsScreen::ResultsScreen(Module &module)
     torna->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     button("Labmenù", QStringLiteral("Menù"), {9480, 7920, 2175, 495}, QColor(255, 128, 255), arial(12), &ResultsScreen::goToMenu);
 
-    auto *aiuto = button("Labaiuto", QStringLiteral("?"), {240, 8520, 375, 375}, palette().color(QPalette::WindowText),
-                         Twips::font(13.5, true), nullptr);
+    auto *aiuto = button("Labaiuto", QStringLiteral("?"), {240, 8520, 375, 375}, palette().color(QPalette::WindowText), Twips::font(13.5, true),
+                         nullptr);
     aiuto->setAlignment(Qt::AlignCenter);
     accessible::name(aiuto, QStringLiteral("Aiuto"), QStringLiteral("Spiega come si esportano i risultati"));
     setBackgroundColour(aiuto, palette::dark::title);
@@ -123,8 +129,8 @@ ResultsScreen::ResultsScreen(Module &module)
                           nullptr);
     connect(stampa, &ClickLabel::clicked, browser_, &ResultsBrowser::stampa);
     // The class register sits in the strip's free stretch between the print and the exit.
-    auto *registro = button("LabREGISTRO", QStringLiteral("Registro della classe"), {7300, 8555, 2300, 375}, palette::dark::title,
-                            arial(9.75), nullptr);
+    auto *registro = button("LabREGISTRO", QStringLiteral("Registro della classe"), {7300, 8555, 2300, 375}, palette::dark::title, arial(9.75),
+                            nullptr);
     registro->setToolTip(QStringLiteral("Tutti gli alunni in una tabella, per l'insegnante (chiede la password)"));
     connect(registro, &ClickLabel::clicked, this, [this] { this->module().navigation().openGuarded(this, forms::classRegister); });
     connect(registro, &ClickLabel::hovered, this, [registro] { setTextColour(registro, resultshover::underMouse); });
@@ -139,7 +145,8 @@ ResultsScreen::ResultsScreen(Module &module)
     showState();
 
     // The search down the right-hand column, then the strip along the bottom.
-    setKeyboardOrder(controls({"Text2", "Text1", "LabCERCA", "Labtorna", "Labmenù", "Labaiuto", "LabEXPORT", "LabSTAMPA", "LabREGISTRO", "Labesci"}),
+    setKeyboardOrder(controls(
+                         {"Text2", "Text1", "LabCERCA", "Labtorna", "Labmenù", "Labaiuto", "LabEXPORT", "LabSTAMPA", "LabREGISTRO", "Labesci"}),
                      text2_);
 }
 

@@ -79,9 +79,9 @@ void ServerLogin::say(ArchiveProblem problem, const Archive &teacher)
                         MessageIcon::Exclamation);
         break;
     default:
-        module_.message(QStringLiteral("Non riesco a leggere i risultati sul server della scuola:\n%1\n\n%2")
-                            .arg(teacher.place(), teacher.lastError()),
-                        MessageIcon::Exclamation);
+        module_.message(
+            QStringLiteral("Non riesco a leggere i risultati sul server della scuola:\n%1\n\n%2").arg(teacher.place(), teacher.lastError()),
+            MessageIcon::Exclamation);
         break;
     }
 }

@@ -14,27 +14,16 @@ void Interpreter::enterDestination(Destination destination)
     state().destination = destination;
     state().opensDestination = true;
     switch (destination) {
-    case Destination::Picture:
-        picture_ = Picture();
-        break;
+    case Destination::Picture: picture_ = Picture(); break;
     case Destination::List:
         listLevels_.clear();
         listId_ = 0;
         break;
-    case Destination::ListLevel:
-        levelStyle_ = QTextListFormat::ListDecimal;
-        break;
-    case Destination::ListOverride:
-        overrideList_ = overrideId_ = 0;
-        break;
-    case Destination::ListMarker:
-        listMarker_.clear();
-        break;
-    case Destination::OldStyleList:
-        oldStyleList_ = QTextListFormat::ListStyleUndefined;
-        break;
-    default:
-        break;
+    case Destination::ListLevel: levelStyle_ = QTextListFormat::ListDecimal; break;
+    case Destination::ListOverride: overrideList_ = overrideId_ = 0; break;
+    case Destination::ListMarker: listMarker_.clear(); break;
+    case Destination::OldStyleList: oldStyleList_ = QTextListFormat::ListStyleUndefined; break;
+    default: break;
     }
 }
 
@@ -48,24 +37,15 @@ void Interpreter::finishDestination(const GroupState &closed)
             insertPicture();
         picture_ = Picture();
         break;
-    case Destination::ListLevel:
-        listLevels_.append(levelStyle_);
-        break;
-    case Destination::List:
-        tables_.lists.insert(listId_, listLevels_);
-        break;
-    case Destination::ListOverride:
-        tables_.listOverrides.insert(overrideId_, overrideList_);
-        break;
+    case Destination::ListLevel: listLevels_.append(levelStyle_); break;
+    case Destination::List: tables_.lists.insert(listId_, listLevels_); break;
+    case Destination::ListOverride: tables_.listOverrides.insert(overrideId_, overrideList_); break;
     case Destination::ListMarker:
         if (inBody)
             builder_.setListMarker(listMarker_);
         break;
-    case Destination::OldStyleList:
-        state().paragraph.oldStyleList = oldStyleList_;
-        break;
-    default:
-        break;
+    case Destination::OldStyleList: state().paragraph.oldStyleList = oldStyleList_; break;
+    default: break;
     }
 }
 
@@ -168,10 +148,10 @@ void Interpreter::insertPicture()
         return;
     constexpr int twipsPerPixel = 15;
     const int width = picture_.goalWidth > 0 ? picture_.goalWidth
-        : picture_.width > 0                 ? picture_.width * twipsPerPixel
+                      : picture_.width > 0   ? picture_.width * twipsPerPixel
                                              : image.width() * twipsPerPixel;
     const int height = picture_.goalHeight > 0 ? picture_.goalHeight
-        : picture_.height > 0                  ? picture_.height * twipsPerPixel
+                       : picture_.height > 0   ? picture_.height * twipsPerPixel
                                                : image.height() * twipsPerPixel;
     builder_.insertImage(image, QSizeF(width * picture_.scaleX / 100.0, height * picture_.scaleY / 100.0), state().paragraph);
 }

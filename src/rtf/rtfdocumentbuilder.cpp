@@ -29,7 +29,10 @@ QTextListFormat::Style styleOfMarker(const QString &marker)
 } // namespace
 
 DocumentBuilder::DocumentBuilder(QTextDocument *document, const DocumentTables &tables, const RowProps &row)
-    : document_(document), tables_(tables), row_(row), cursor_(document)
+    : document_(document)
+    , tables_(tables)
+    , row_(row)
+    , cursor_(document)
 {
 }
 
@@ -152,7 +155,7 @@ void DocumentBuilder::closeBlock(const ParaProps &paragraph, const CharProps &ch
     cursor_.setBlockFormat(blockFormat(paragraph));
     cursor_.setBlockCharFormat(charFormat(character));
     if (paragraph.listOverride != 0 || paragraph.oldStyleList != QTextListFormat::ListStyleUndefined || !listMarker_.isEmpty())
-        listItems_.append({ cursor_.block(), paragraph.listOverride, paragraph.listLevel, paragraph.oldStyleList, listMarker_ });
+        listItems_.append({cursor_.block(), paragraph.listOverride, paragraph.listLevel, paragraph.oldStyleList, listMarker_});
     listMarker_.clear();
 }
 
@@ -163,7 +166,7 @@ QTextCharFormat DocumentBuilder::charFormat(const CharProps &character)
     QTextCharFormat format;
     const Font font = tables_.fonts.value(character.font < 0 ? tables_.defaultFont : character.font);
     if (!font.family.isEmpty()) {
-        format.setFontFamilies({ font.family });
+        format.setFontFamilies({font.family});
         format.setFontStyleHint(font.hint);
     }
     format.setFontPointSize(std::clamp(character.halfPoints, 2, 3276) / 2.0);
@@ -240,7 +243,7 @@ void DocumentBuilder::finish()
         format.setTextIndent(0);
         cursor.setBlockFormat(format);
         const bool fromTable = item.listOverride != 0;
-        QTextList *&list = fromTable ? tableLists[{ item.listOverride, item.level }] : run;
+        QTextList *&list = fromTable ? tableLists[{item.listOverride, item.level}] : run;
         if (!fromTable && (item.block.previous() != runEnd || (run && run->format().style() != style)))
             run = nullptr;
         if (list) {

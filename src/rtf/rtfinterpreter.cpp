@@ -24,7 +24,8 @@ void sanitize(QString &text)
 } // namespace
 
 Interpreter::Interpreter(QTextDocument *document)
-    : builder_(document, tables_, row_), states_(1)
+    : builder_(document, tables_, row_)
+    , states_(1)
 {
 }
 
@@ -42,27 +43,16 @@ void Interpreter::run(QByteArrayView rtf)
             groupStart();
             rootOpened = true;
             break;
-        case Token::GroupEnd:
-            groupEnd();
-            break;
-        case Token::ControlWord:
-            controlWord(token);
-            break;
-        case Token::ControlSymbol:
-            controlSymbol(token.symbol);
-            break;
-        case Token::Text:
-            text(token.data);
-            break;
-        case Token::HexByte:
-            hexByte(token.byte);
-            break;
+        case Token::GroupEnd: groupEnd(); break;
+        case Token::ControlWord: controlWord(token); break;
+        case Token::ControlSymbol: controlSymbol(token.symbol); break;
+        case Token::Text: text(token.data); break;
+        case Token::HexByte: hexByte(token.byte); break;
         case Token::Binary:
             if (state().destination == Destination::Picture)
                 picture_.binary.append(token.data.data(), token.data.size());
             break;
-        case Token::End:
-            break;
+        case Token::End: break;
         }
         if (rootOpened && states_.size() == 1 && groupsPastLimit_ == 0)
             break; // the document's group has closed
@@ -80,9 +70,7 @@ bool Interpreter::skipFallback(Token &token)
     switch (token.type) {
     case Token::GroupStart:
     case Token::GroupEnd:
-    case Token::End:
-        fallbackToSkip_ = 0;
-        return false;
+    case Token::End: fallbackToSkip_ = 0; return false;
     case Token::Text:
         if (token.data.size() <= fallbackToSkip_) {
             fallbackToSkip_ -= int(token.data.size());
@@ -91,9 +79,7 @@ bool Interpreter::skipFallback(Token &token)
         token.data = token.data.sliced(fallbackToSkip_);
         fallbackToSkip_ = 0;
         return false;
-    default:
-        --fallbackToSkip_;
-        return true;
+    default: --fallbackToSkip_; return true;
     }
 }
 
@@ -145,22 +131,12 @@ void Interpreter::controlWord(const Token &token)
         return;
     }
     switch (state().destination) {
-    case Destination::FontTable:
-        fontTableWord(word, token.parameter);
-        break;
-    case Destination::ColorTable:
-        colorTableWord(word, token.parameter);
-        break;
-    case Destination::Picture:
-        pictureWord(word, token.parameter);
-        break;
+    case Destination::FontTable: fontTableWord(word, token.parameter); break;
+    case Destination::ColorTable: colorTableWord(word, token.parameter); break;
+    case Destination::Picture: pictureWord(word, token.parameter); break;
     case Destination::Text:
-    case Destination::ListMarker:
-        bodyWord(word, token.parameter, token.hasParameter);
-        break;
-    default:
-        listWord(word, token.parameter);
-        break;
+    case Destination::ListMarker: bodyWord(word, token.parameter, token.hasParameter); break;
+    default: listWord(word, token.parameter); break;
     }
 }
 
@@ -267,9 +243,7 @@ void Interpreter::controlSymbol(char symbol)
         break;
     case '\\':
     case '{':
-    case '}':
-        appendCharacter(char16_t(symbol));
-        break;
+    case '}': appendCharacter(char16_t(symbol)); break;
     case '~': appendCharacter(u'\u00A0'); break;
     case '-': appendCharacter(u'\u00AD'); break;
     case '_': appendCharacter(u'\u2011'); break;
@@ -282,9 +256,7 @@ void Interpreter::text(QByteArrayView bytes)
 {
     switch (state().destination) {
     case Destination::Text:
-    case Destination::ListMarker:
-        bytes_.append(bytes.data(), bytes.size());
-        break;
+    case Destination::ListMarker: bytes_.append(bytes.data(), bytes.size()); break;
     case Destination::FontTable:
         for (const char c : bytes) {
             if (c == ';')
@@ -299,11 +271,8 @@ void Interpreter::text(QByteArrayView bytes)
                 storeColor();
         }
         break;
-    case Destination::Picture:
-        picture_.hex.append(bytes.data(), bytes.size());
-        break;
-    default:
-        break;
+    case Destination::Picture: picture_.hex.append(bytes.data(), bytes.size()); break;
+    default: break;
     }
 }
 
@@ -324,8 +293,8 @@ int Interpreter::codePage() const
 {
     const GroupState &current = states_.back();
     const int font = current.destination == Destination::FontTable ? fontId_
-        : current.character.font < 0                               ? tables_.defaultFont
-                                                                    : current.character.font;
+                     : current.character.font < 0                  ? tables_.defaultFont
+                                                                   : current.character.font;
     const int fontCodePage = tables_.fonts.value(font).codePage;
     return fontCodePage != 0 ? fontCodePage : tables_.codePage;
 }
@@ -345,17 +314,10 @@ void Interpreter::flushText()
         return;
     sanitize(text_);
     switch (state().destination) {
-    case Destination::Text:
-        builder_.insertText(text_, state().character, state().paragraph);
-        break;
-    case Destination::ListMarker:
-        listMarker_.append(text_);
-        break;
-    case Destination::FontTable:
-        fontName_.append(text_);
-        break;
-    default:
-        break;
+    case Destination::Text: builder_.insertText(text_, state().character, state().paragraph); break;
+    case Destination::ListMarker: listMarker_.append(text_); break;
+    case Destination::FontTable: fontName_.append(text_); break;
+    default: break;
     }
     text_.clear();
 }

@@ -27,7 +27,7 @@ private:
     {
         QByteArray hex;
         QByteArray binary;
-        const char *format = nullptr; // "PNG" or "JPEG"; other formats are not shown
+        const char *format = nullptr;                             // "PNG" or "JPEG"; other formats are not shown
         int width = 0, height = 0, goalWidth = 0, goalHeight = 0; // \picw in pixels, goals in twips
         int scaleX = 100, scaleY = 100;
     };
@@ -70,7 +70,7 @@ private:
 
     int fontId_ = 0;
     QString fontName_;
-    int colorParts_[3] = { 0, 0, 0 };
+    int colorParts_[3] = {0, 0, 0};
     bool colorGiven_ = false;
     Picture picture_;
     QString listMarker_;

@@ -13,9 +13,15 @@ namespace censaria::rtf {
 
 constexpr int maxTwips = 31680; // 22 inches, the largest page
 
-inline int clampTwips(int value) { return std::clamp(value, -maxTwips, maxTwips); }
+inline int clampTwips(int value)
+{
+    return std::clamp(value, -maxTwips, maxTwips);
+}
 // Cell boundaries only count as shares of their row, which may be drawn wider than any page.
-inline int clampCellBoundary(int value) { return std::clamp(value, -64 * maxTwips, 64 * maxTwips); }
+inline int clampCellBoundary(int value)
+{
+    return std::clamp(value, -64 * maxTwips, 64 * maxTwips);
+}
 
 // Character properties as RTF states them; turned into a QTextCharFormat only
 // when text is inserted, so that \deff and the font table may come in any order.
@@ -62,8 +68,8 @@ struct RowProps
 };
 
 enum class Destination {
-    Text,         // the document body
-    Skip,         // read past, braces only
+    Text, // the document body
+    Skip, // read past, braces only
     FontTable,
     ColorTable,
     Picture,
@@ -100,7 +106,7 @@ struct DocumentTables
     int leftMargin = 1800;
     int rightMargin = 1800;
     QHash<int, Font> fonts;
-    QList<QColor> colors; // an invalid colour is an "auto" entry
+    QList<QColor> colors;                            // an invalid colour is an "auto" entry
     QHash<int, QList<QTextListFormat::Style>> lists; // \listid -> style per level
     QHash<int, int> listOverrides;                   // \ls -> \listid
 };

@@ -43,7 +43,7 @@ QStringDecoder *TextDecoder::decoderFor(int codePage)
             decoder = QStringDecoder(QStringConverter::Utf8, flags);
         else if (codePage == 10000)
             decoder = QStringDecoder("macintosh", flags);
-        for (const char *prefix : { "windows-", "cp", "ibm-" }) {
+        for (const char *prefix : {"windows-", "cp", "ibm-"}) {
             if (!decoder.isValid())
                 decoder = QStringDecoder(QByteArray(prefix + QByteArray::number(codePage)).constData(), flags);
         }

@@ -6,8 +6,14 @@ namespace censaria::rtf {
 
 namespace {
 
-bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isLetter(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 int hexValue(char c)
 {
@@ -42,7 +48,7 @@ Token Tokenizer::next()
         }
         return text();
     }
-    return Token {};
+    return Token{};
 }
 
 // Returns End for a lone backslash at the end or a \' without hex digits, so
@@ -51,7 +57,7 @@ Token Tokenizer::escape()
 {
     ++pos_; // the backslash
     if (atEnd())
-        return Token {};
+        return Token{};
     const char c = rtf_[pos_];
     if (isLetter(c))
         return controlWord();
@@ -105,7 +111,7 @@ Token Tokenizer::hexByte()
         ++digits;
     }
     if (digits == 0)
-        return Token {};
+        return Token{};
     Token token(Token::HexByte);
     token.byte = static_cast<unsigned char>(value);
     return token;

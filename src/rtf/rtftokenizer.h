@@ -7,13 +7,17 @@ namespace censaria::rtf {
 struct Token
 {
     enum Type { End, GroupStart, GroupEnd, ControlWord, ControlSymbol, Text, HexByte, Binary };
-    Token(Type type = End, QByteArrayView data = {}) : type(type), data(data) { }
+    Token(Type type = End, QByteArrayView data = {})
+        : type(type)
+        , data(data)
+    {
+    }
 
     Type type;
     QByteArrayView data; // the word of a ControlWord, the bytes of Text and Binary
     int parameter = 0;
     bool hasParameter = false;
-    char symbol = 0;     // of a ControlSymbol
+    char symbol = 0;        // of a ControlSymbol
     unsigned char byte = 0; // of a HexByte
 };
 
@@ -23,7 +27,10 @@ struct Token
 class Tokenizer
 {
 public:
-    explicit Tokenizer(QByteArrayView rtf) : rtf_(rtf) { }
+    explicit Tokenizer(QByteArrayView rtf)
+        : rtf_(rtf)
+    {
+    }
     Token next();
 
 private:

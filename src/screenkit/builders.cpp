@@ -13,7 +13,10 @@ namespace censaria {
 
 namespace {
 
-QRect pixels(const QRect &twips) { return Twips::rect(twips.x(), twips.y(), twips.width(), twips.height()); }
+QRect pixels(const QRect &twips)
+{
+    return Twips::rect(twips.x(), twips.y(), twips.width(), twips.height());
+}
 
 } // namespace
 

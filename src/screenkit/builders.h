@@ -43,8 +43,7 @@ void place(QWidget *widget, const QString &name, const QRect &twips, const QFont
 
 // A caption, or a label of another kind; aligned as asked, or as the label is by default.
 template <typename Label = QLabel>
-Label *makeLabel(QWidget *parent, const QString &name, const QString &text, const QRect &twips, const QFont &font,
-                 Qt::Alignment alignment = {})
+Label *makeLabel(QWidget *parent, const QString &name, const QString &text, const QRect &twips, const QFont &font, Qt::Alignment alignment = {})
 {
     auto *label = new Label(text, parent);
     place(label, name, twips, font);

@@ -18,10 +18,7 @@ public:
     {
     }
 
-    QAccessible::Role role() const override
-    {
-        return widget()->focusPolicy() == Qt::NoFocus ? QAccessible::StaticText : QAccessible::Button;
-    }
+    QAccessible::Role role() const override { return widget()->focusPolicy() == Qt::NoFocus ? QAccessible::StaticText : QAccessible::Button; }
 
     QString text(QAccessible::Text t) const override
     {
@@ -30,10 +27,7 @@ public:
         return QAccessibleWidget::text(t);
     }
 
-    QStringList actionNames() const override
-    {
-        return role() == QAccessible::Button ? QStringList{pressAction()} : QStringList();
-    }
+    QStringList actionNames() const override { return role() == QAccessible::Button ? QStringList{pressAction()} : QStringList(); }
 
     void doAction(const QString &action) override
     {
@@ -81,11 +75,8 @@ void ClickLabel::keyPressEvent(QKeyEvent *event)
     switch (event->key()) {
     case Qt::Key_Space:
     case Qt::Key_Return:
-    case Qt::Key_Enter:
-        emit clicked();
-        break;
-    default:
-        QLabel::keyPressEvent(event);
+    case Qt::Key_Enter: emit clicked(); break;
+    default: QLabel::keyPressEvent(event);
     }
 }
 

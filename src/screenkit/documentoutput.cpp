@@ -48,7 +48,8 @@ void DocumentOutput::sayNotWritten(const QString &path)
 
 bool DocumentOutput::savePdf(const PagedDocument &document, const QString &fileStem)
 {
-    QString path = module_.platform().dialogs->saveFile(QStringLiteral("Salva %1 in PDF").arg(what_), suggestedPath(fileStem, QStringLiteral(".pdf")),
+    QString path = module_.platform().dialogs->saveFile(QStringLiteral("Salva %1 in PDF").arg(what_),
+                                                        suggestedPath(fileStem, QStringLiteral(".pdf")),
                                                         QStringLiteral("Documento PDF (*.pdf)"));
     if (path.isEmpty())
         return false;
@@ -71,11 +72,10 @@ void DocumentOutput::print(const PagedDocument &document, const QString &fileSte
 {
     PagePrinter &printer = *module_.platform().pagePrinter;
     if (!printer.available()) {
-        const int answer = module_.platform().dialogs->choose(
-            QStringLiteral("Non trovo nessuna stampante collegata a questo computer.\n\n"
-                           "Puoi salvare %1 in un file PDF, da stampare su un altro computer.")
-                .arg(what_),
-            title_, {QStringLiteral("Salva in PDF"), QStringLiteral("Annulla")});
+        const int answer = module_.platform().dialogs->choose(QStringLiteral("Non trovo nessuna stampante collegata a questo computer.\n\n"
+                                                                             "Puoi salvare %1 in un file PDF, da stampare su un altro computer.")
+                                                                  .arg(what_),
+                                                              title_, {QStringLiteral("Salva in PDF"), QStringLiteral("Annulla")});
         if (answer == 0)
             savePdf(document, fileStem);
         return;

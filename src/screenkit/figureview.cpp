@@ -17,7 +17,7 @@ namespace {
 
 const QColor titleGround(31, 78, 95);
 const QColor closeGround(150, 40, 40);
-constexpr double titleShare = 0.08;  // of the display's height
+constexpr double titleShare = 0.08; // of the display's height
 constexpr double marginShare = 0.02;
 
 // The figure alone over the whole display: the title in a strip along the top with the
@@ -77,8 +77,7 @@ protected:
         painter.setFont(font);
         painter.setPen(Qt::white);
         const QRect titleRoom(bar / 3, 0, close_->x() - bar / 2, bar);
-        painter.drawText(titleRoom, Qt::AlignLeft | Qt::AlignVCenter,
-                         QFontMetrics(font).elidedText(title_, Qt::ElideRight, titleRoom.width()));
+        painter.drawText(titleRoom, Qt::AlignLeft | Qt::AlignVCenter, QFontMetrics(font).elidedText(title_, Qt::ElideRight, titleRoom.width()));
         const QRectF area = figureArea();
         painter.save();
         painter.setClipRect(area);
@@ -93,11 +92,8 @@ protected:
         case Qt::Key_F11:
         case Qt::Key_Return:
         case Qt::Key_Enter:
-        case Qt::Key_Space:
-            close();
-            return;
-        default:
-            QWidget::keyPressEvent(event);
+        case Qt::Key_Space: close(); return;
+        default: QWidget::keyPressEvent(event);
         }
     }
 
@@ -205,8 +201,7 @@ protected:
             if (watched == figure_)
                 place();
             break;
-        default:
-            break;
+        default: break;
         }
         return QObject::eventFilter(watched, event);
     }
@@ -218,8 +213,7 @@ private:
             return;
         const int side = FullScreenButton::side();
         const int inset = std::max(2, side / 6);
-        const QPoint corner = button_->parentWidget() == figure_ ? QPoint(figure_->width(), 0)
-                                                                  : figure_->geometry().topRight() + QPoint(1, 0);
+        const QPoint corner = button_->parentWidget() == figure_ ? QPoint(figure_->width(), 0) : figure_->geometry().topRight() + QPoint(1, 0);
         button_->setGeometry(corner.x() - side - inset, corner.y() + inset, side, side);
         button_->setVisible(figure_->isVisibleTo(button_->parentWidget()) || button_->parentWidget() == figure_);
         button_->raise();

@@ -22,7 +22,10 @@ FocusRing::FocusRing(QWidget *screen)
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) { follow(now); });
 }
 
-int FocusRing::thickness() { return std::max(4, Twips::px(50)); }
+int FocusRing::thickness()
+{
+    return std::max(4, Twips::px(50));
+}
 
 void FocusRing::follow(QWidget *focused)
 {
@@ -54,11 +57,8 @@ bool FocusRing::eventFilter(QObject *watched, QEvent *event)
         case QEvent::Move:
         case QEvent::Resize:
         case QEvent::Show:
-        case QEvent::Hide:
-            place();
-            break;
-        default:
-            break;
+        case QEvent::Hide: place(); break;
+        default: break;
         }
     }
     return QWidget::eventFilter(watched, event);

@@ -20,11 +20,11 @@ inline const QString worldPyramids = QStringLiteral("WorldPyramids");
 inline const QString populationFuture = QStringLiteral("PopulationFuture");
 
 // Lesson page keys, in the order the back buttons compare them.
-inline const QStringList lessonPages = {
-    QStringLiteral("Storia1"), QStringLiteral("Storia2"), QStringLiteral("Storia3"), QStringLiteral("Storia4"),
-    QStringLiteral("Statistica1"), QStringLiteral("Statistica2"), QStringLiteral("Piramidi1"), QStringLiteral("Piramidi2"),
-    QStringLiteral("Densità1"), QStringLiteral("Densità2"), QStringLiteral("Italia"), QStringLiteral("Montenovo"),
-    QStringLiteral("PiramidiMondo")};
+inline const QStringList lessonPages = {QStringLiteral("Storia1"),      QStringLiteral("Storia2"),     QStringLiteral("Storia3"),
+                                        QStringLiteral("Storia4"),      QStringLiteral("Statistica1"), QStringLiteral("Statistica2"),
+                                        QStringLiteral("Piramidi1"),    QStringLiteral("Piramidi2"),   QStringLiteral("Densità1"),
+                                        QStringLiteral("Densità2"),     QStringLiteral("Italia"),      QStringLiteral("Montenovo"),
+                                        QStringLiteral("PiramidiMondo")};
 
 // Screens a back button returns to, in the order they are compared.
 inline const QStringList backTargets = {families, menu, rates, simulation, questionnaire, balances, pyramids};

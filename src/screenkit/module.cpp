@@ -18,9 +18,8 @@ Module::Module(const Platform &platform, const QString &programFolder, const QSt
     , platform_(platform)
     , paths_(programFolder)
     , accountFolder_(accountFolder)
-    , archive_(std::make_unique<Archive>(
-          loadArchiveSettings(archiveSettingsFiles(paths_.resolve(QStringLiteral("perCensaria\\censaria.ini")))),
-          paths_.resolve(QStringLiteral("perCensaria\\dbcensaria.mdb"))))
+    , archive_(std::make_unique<Archive>(loadArchiveSettings(archiveSettingsFiles(paths_.resolve(QStringLiteral("perCensaria\\censaria.ini")))),
+                                         paths_.resolve(QStringLiteral("perCensaria\\dbcensaria.mdb"))))
     // Per account: the program's folder may belong to root, and a pupil's queue is his own.
     , writer_(std::make_unique<ResultWriter>(*archive_, QDir(accountFolder).filePath(QStringLiteral("codarisultati.sqlite")),
                                              [this] { return platform_.clock->now(); }))
@@ -73,8 +72,8 @@ void Module::chiedinome()
     known.removeDuplicates();
     known.sort(Qt::CaseInsensitive);
     for (;;) {
-        const QString answer =
-            platform_.dialogs->inputWithCompletions(QStringLiteral("Scrivi qui PRIMA il COGNOME, poi il tuo Nome"), forms::programTitle, known);
+        const QString answer = platform_.dialogs->inputWithCompletions(QStringLiteral("Scrivi qui PRIMA il COGNOME, poi il tuo Nome"),
+                                                                       forms::programTitle, known);
         if (answer.isEmpty())
             return;
         const QString name = normalisePupilName(answer);
@@ -104,8 +103,7 @@ bool Module::recordResult(const QString &table, const QList<std::pair<int, QVari
     QList<std::pair<int, QVariant>> values = counts;
     values.append({datePosition, platform_.clock->now()});
     switch (writer_->record(table, nomealunno, values)) {
-    case Recorded::Saved:
-        return true;
+    case Recorded::Saved: return true;
     case Recorded::Queued:
         message(QStringLiteral("Il server della scuola non risponde: il risultato è conservato su questo computer "
                                "e sarà inviato appena possibile."),
@@ -116,11 +114,9 @@ bool Module::recordResult(const QString &table, const QList<std::pair<int, QVari
                                "messo da parte. Avvisa l'insegnante."),
                 MessageIcon::Exclamation);
         return true;
-    case Recorded::Lost:
-        break;
+    case Recorded::Lost: break;
     }
-    message(QStringLiteral("Il risultato NON è stato salvato nell'archivio dei risultati.\n") + saveFailureReason(),
-            MessageIcon::Critical);
+    message(QStringLiteral("Il risultato NON è stato salvato nell'archivio dei risultati.\n") + saveFailureReason(), MessageIcon::Critical);
     return false;
 }
 
@@ -141,21 +137,16 @@ QString Module::accountSettingsFile(const QString &name)
 QString Module::saveFailureReason() const
 {
     switch (archive_->lastFailure()) {
-    case ArchiveFailure::Busy:
-        return QStringLiteral("L'archivio è in uso da un altro programma: aspetta qualche secondo e riprova.");
-    case ArchiveFailure::DiskFull:
-        return QStringLiteral("Il disco è pieno. Avvisa l'insegnante: bisogna fare spazio sul disco del computer.");
-    case ArchiveFailure::ReadOnly:
-        return QStringLiteral("Avvisa l'insegnante: l'archivio o la sua cartella sono protetti da scrittura.");
-    case ArchiveFailure::Damaged:
-        return QStringLiteral("Avvisa l'insegnante: l'archivio è danneggiato.");
+    case ArchiveFailure::Busy: return QStringLiteral("L'archivio è in uso da un altro programma: aspetta qualche secondo e riprova.");
+    case ArchiveFailure::DiskFull: return QStringLiteral("Il disco è pieno. Avvisa l'insegnante: bisogna fare spazio sul disco del computer.");
+    case ArchiveFailure::ReadOnly: return QStringLiteral("Avvisa l'insegnante: l'archivio o la sua cartella sono protetti da scrittura.");
+    case ArchiveFailure::Damaged: return QStringLiteral("Avvisa l'insegnante: l'archivio è danneggiato.");
     case ArchiveFailure::NotPermitted:
         return QStringLiteral("Avvisa l'insegnante: il server della scuola non permette a questo computer di salvare i risultati.");
     case ArchiveFailure::None:
     case ArchiveFailure::Other:
     case ArchiveFailure::Refused:
-    case ArchiveFailure::Unreachable:
-        break;
+    case ArchiveFailure::Unreachable: break;
     }
     return QStringLiteral("Avvisa l'insegnante. Dettagli tecnici: %1").arg(archive_->lastError());
 }

@@ -166,9 +166,21 @@ QList<QWidget *> Screen::controls(const QStringList &names) const
     return found;
 }
 
-void Screen::goBack() { module_.navigation().back(this); }
-void Screen::goToMenu() { module_.navigation().toMenu(this); }
-void Screen::exitProgram() { module_.exitProgram(); }
-void Screen::openResults() { module_.navigation().openResults(this); }
+void Screen::goBack()
+{
+    module_.navigation().back(this);
+}
+void Screen::goToMenu()
+{
+    module_.navigation().toMenu(this);
+}
+void Screen::exitProgram()
+{
+    module_.exitProgram();
+}
+void Screen::openResults()
+{
+    module_.navigation().openResults(this);
+}
 
 } // namespace censaria

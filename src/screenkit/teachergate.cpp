@@ -28,7 +28,8 @@ TeacherGate::TeacherGate(Module &module)
 {
     if (!module.technicianPasswordFile.isEmpty())
         technicianCommand_ = QStringLiteral("sudo ")
-                             + QDir::toNativeSeparators(QDir(module.paths().programFolder()).filePath(QStringLiteral("libexec/censaria-password")));
+                             + QDir::toNativeSeparators(
+                                 QDir(module.paths().programFolder()).filePath(QStringLiteral("libexec/censaria-password")));
 }
 
 bool TeacherGate::guards() const
@@ -72,18 +73,16 @@ bool TeacherGate::ask(const QString &prompt, const QString &title)
     if (typed.isEmpty())
         return false;
     switch (password_.check(typed, clock.now())) {
-    case TeacherPassword::Answer::Accepted:
-        open_ = true;
-        return true;
+    case TeacherPassword::Answer::Accepted: open_ = true; return true;
     case TeacherPassword::Answer::Refused:
         clock.wait(wrongTryMilliseconds);
         module_.message(QStringLiteral("La password non è giusta."), MessageIcon::Exclamation, title);
         break;
     case TeacherPassword::Answer::RefusedNowPaused:
         clock.wait(wrongTryMilliseconds);
-        module_.message(QStringLiteral("La password non è giusta per la terza volta di seguito: riprova fra %1 secondi.")
-                            .arg(TeacherPassword::pauseSeconds),
-                        MessageIcon::Exclamation, title);
+        module_.message(
+            QStringLiteral("La password non è giusta per la terza volta di seguito: riprova fra %1 secondi.").arg(TeacherPassword::pauseSeconds),
+            MessageIcon::Exclamation, title);
         break;
     case TeacherPassword::Answer::Paused:
     case TeacherPassword::Answer::Unusable:
@@ -107,9 +106,9 @@ bool TeacherGate::choose(const QString &title)
     if (first.isEmpty())
         return false;
     if (!TeacherPassword::longEnough(first)) {
-        module_.message(QStringLiteral("La password deve avere almeno %1 caratteri. Il registro non è stato aperto.")
-                            .arg(TeacherPassword::minimumLength),
-                        MessageIcon::Exclamation, title);
+        module_.message(
+            QStringLiteral("La password deve avere almeno %1 caratteri. Il registro non è stato aperto.").arg(TeacherPassword::minimumLength),
+            MessageIcon::Exclamation, title);
         return false;
     }
     const QString second = dialogs.password(QStringLiteral("Scrivi di nuovo la stessa password, per conferma:"), title);
@@ -124,8 +123,7 @@ bool TeacherGate::choose(const QString &title)
     if (!password_.set(first)) {
         module_.message(QStringLiteral("Non riesco a salvare la password nel file\n%1\n\nChiedete a chi amministra il computer di dare "
                                        "a questo utente il permesso di scrivere nella cartella\n%2\n\nIl registro non è stato aperto.")
-                            .arg(QDir::toNativeSeparators(passwordFile()),
-                                 QDir::toNativeSeparators(QFileInfo(passwordFile()).absolutePath())),
+                            .arg(QDir::toNativeSeparators(passwordFile()), QDir::toNativeSeparators(QFileInfo(passwordFile()).absolutePath())),
                         MessageIcon::Critical, title);
         return false;
     }
@@ -153,14 +151,13 @@ QString TeacherGate::unusableText() const
             .arg(file, QLocale(QLocale::Italian, QLocale::Italy).toString(TeacherPassword::minimumIterations), wayOut());
     case TeacherPassword::Stored::Unreadable:
         return QStringLiteral("Questo utente non ha il permesso di leggere il file della password dell'insegnante:\n%1\n\n%2")
-            .arg(file,
-                 technicianSets() ? QStringLiteral("Chiedete al tecnico della scuola di aggiungere questo utente al gruppo censaria "
-                                                   "(sudo adduser NOME censaria); vale dal prossimo accesso.")
-                                  : QStringLiteral("Chiedete a chi amministra il computer di dare a questo utente il permesso di leggerlo."));
+            .arg(file, technicianSets()
+                           ? QStringLiteral("Chiedete al tecnico della scuola di aggiungere questo utente al gruppo censaria "
+                                            "(sudo adduser NOME censaria); vale dal prossimo accesso.")
+                           : QStringLiteral("Chiedete a chi amministra il computer di dare a questo utente il permesso di leggerlo."));
     case TeacherPassword::Stored::Nothing:
     case TeacherPassword::Stored::Usable:
-    case TeacherPassword::Stored::Damaged:
-        break;
+    case TeacherPassword::Stored::Damaged: break;
     }
     return QStringLiteral("Il file della password dell'insegnante\n%1\nè danneggiato: non lo uso.\n\n%2").arg(file, wayOut());
 }

@@ -27,8 +27,14 @@ TouchGestures *TouchGestures::of(QWidget *widget)
 }
 
 // About two thirds of an inch of the design, 9 cm on a 75-inch board.
-int TouchGestures::swipeDistance() { return std::max(24, Twips::px(900)); }
-int TouchGestures::tapSlop() { return std::max(8, Twips::px(150)); }
+int TouchGestures::swipeDistance()
+{
+    return std::max(24, Twips::px(900));
+}
+int TouchGestures::tapSlop()
+{
+    return std::max(8, Twips::px(150));
+}
 
 bool TouchGestures::eventFilter(QObject *watched, QEvent *event)
 {
@@ -63,11 +69,8 @@ bool TouchGestures::eventFilter(QObject *watched, QEvent *event)
             emit tapped();
         return true;
     }
-    case QEvent::TouchCancel:
-        dragged_ = true;
-        return true;
-    default:
-        return QObject::eventFilter(watched, event);
+    case QEvent::TouchCancel: dragged_ = true; return true;
+    default: return QObject::eventFilter(watched, event);
     }
 }
 

@@ -15,8 +15,14 @@ const QColor wrongGround(31, 31, 31);
 const QColor rightGround(11, 107, 46);
 const QColor noteGround(60, 72, 88);
 
-QString symbol(Verdict verdict) { return verdict == Verdict::Right ? QStringLiteral("✓") : QStringLiteral("✗"); }
-QColor ground(Verdict verdict) { return verdict == Verdict::Right ? rightGround : wrongGround; }
+QString symbol(Verdict verdict)
+{
+    return verdict == Verdict::Right ? QStringLiteral("✓") : QStringLiteral("✗");
+}
+QColor ground(Verdict verdict)
+{
+    return verdict == Verdict::Right ? rightGround : wrongGround;
+}
 
 void placeBadge(QLineEdit *box, const QString &text, const QColor &colour);
 
@@ -56,7 +62,10 @@ void showVerdict(QLineEdit *box, Verdict verdict, bool withWord, const QString &
     if (!note.isEmpty())
         words += QStringLiteral(": ") + note;
     accessible::describe(box, words);
-    placeBadge(box, verdict == Verdict::None ? QString() : withWord ? symbol(verdict) + QLatin1Char(' ') + words : symbol(verdict),
+    placeBadge(box,
+               verdict == Verdict::None ? QString()
+               : withWord               ? symbol(verdict) + QLatin1Char(' ') + words
+                                        : symbol(verdict),
                ground(verdict));
 }
 

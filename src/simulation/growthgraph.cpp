@@ -27,7 +27,10 @@ struct GraphLook
     double pixelsPerTwip;
 };
 
-int scaled(const GraphLook &look, double twips) { return std::max(1, qRound(twips * look.pixelsPerTwip)); }
+int scaled(const GraphLook &look, double twips)
+{
+    return std::max(1, qRound(twips * look.pixelsPerTwip));
+}
 
 // The chart with its line and axes, empty.
 QChart *makeChart(const GraphLook &look, QLineSeries *series, QCategoryAxis *population, QCategoryAxis *years)

@@ -11,10 +11,10 @@ namespace censaria {
 // What one press of "Calcola andamento" came to.
 enum class YearOutcome {
     Computed,
-    HundredthYear,        // the series is full: only a new situation goes on
-    MissingData,          // one of the four boxes is empty
+    HundredthYear,         // the series is full: only a new situation goes on
+    MissingData,           // one of the four boxes is empty
     PopulationNotPositive, // the typed population is 0 or below
-    BirthRateOutOfRange,  // a rate below 0 or above 1000 per thousand
+    BirthRateOutOfRange,   // a rate below 0 or above 1000 per thousand
     DeathRateOutOfRange,
     StartYearOutOfRange,  // the typed year does not fit a 16-bit integer
     LastYearReached,      // the next year would pass the 16-bit range
@@ -39,9 +39,9 @@ struct SimulationInputs
 struct ComputedYear
 {
     qint16 year = 0;
-    double births = 0;    // floor of the births
-    double deaths = 0;    // floor of the deaths
-    double balance = 0;   // births - deaths, both floored
+    double births = 0;  // floor of the births
+    double deaths = 0;  // floor of the deaths
+    double balance = 0; // births - deaths, both floored
     qint32 population = 0;
     double variation = 0; // population - initial population
     double birthRate = 0; // the rates the year was computed with, per thousand

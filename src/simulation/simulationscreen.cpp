@@ -56,10 +56,12 @@ SimulationScreen::SimulationScreen(Module &module)
     graph_->setObjectName(QStringLiteral("Graph1"));
     graph_->setGeometry(Twips::rect(4300, 3350, 7500, 5550));
     graph_->setTitle(graphTitle);
-    offerFullScreen(graph_, [] { return graphTitle; }, [this](QPainter &painter, const QRectF &area) {
-        paintGrowthGraph(painter, area, graphTitle, simulation_.isRunning() ? simulation_.shownSeries() : QList<qint32>(),
-                         simulation_.graphScale());
-    });
+    offerFullScreen(
+        graph_, [] { return graphTitle; },
+        [this](QPainter &painter, const QRectF &area) {
+            paintGrowthGraph(painter, area, graphTitle, simulation_.isRunning() ? simulation_.shownSeries() : QList<qint32>(),
+                             simulation_.graphScale());
+        });
     // On paper: the graph with the table of its years, in the graph's free top left corner.
     print_ = makeButton(canvas(), QStringLiteral("printButton"), QStringLiteral("Stampa"), {4380, 3420, 1100, 360},
                         filledLook(palette::operate, 8.5, disabledGrey), this, &SimulationScreen::printGraph);
@@ -161,8 +163,8 @@ QLabel *SimulationScreen::addResult(QWidget *panel, const char *name, const QStr
     constexpr int valueRight = 4570;
     makeLabel(panel, QString(), caption, {150, top, valueLeft - 150, 420}, Twips::font(9.5, row == 0 || row == 5))
         ->setStyleSheet(QStringLiteral("color: #1e2d3c;"));
-    QLabel *value =
-        makeResultLabel(panel, QString::fromUtf8(name), {valueLeft, top, valueRight - valueLeft, 420}, 11, Qt::AlignRight | Qt::AlignVCenter);
+    QLabel *value = makeResultLabel(panel, QString::fromUtf8(name), {valueLeft, top, valueRight - valueLeft, 420}, 11,
+                                    Qt::AlignRight | Qt::AlignVCenter);
     accessible::describe(value, accessible::fromCaption(caption));
     value->setStyleSheet(QStringLiteral("color: #14594b;"));
     return value;
@@ -170,30 +172,31 @@ QLabel *SimulationScreen::addResult(QWidget *panel, const char *name, const QStr
 
 void SimulationScreen::buildScenario()
 {
-    QLabel *scenario =
-        makeLabel(canvas(), QStringLiteral("Label13"), QString(), {200, 3350, 3900, 4150}, Twips::font(9.5), Qt::AlignLeft | Qt::AlignTop);
+    QLabel *scenario = makeLabel(canvas(), QStringLiteral("Label13"), QString(), {200, 3350, 3900, 4150}, Twips::font(9.5),
+                                 Qt::AlignLeft | Qt::AlignTop);
     scenario->setWordWrap(true);
-    scenario->setStyleSheet(QStringLiteral("QLabel { background: #fff8d8; color: #2b2b2b; border: 1px solid #d8c27a; padding: %1px; }")
-                                .arg(Twips::px(90)));
+    scenario->setStyleSheet(
+        QStringLiteral("QLabel { background: #fff8d8; color: #2b2b2b; border: 1px solid #d8c27a; padding: %1px; }").arg(Twips::px(90)));
     // Algeria: the population of mid-1997 between the United Nations' estimates for 1995
     // and 2000, and their birth and death rates of 1995-2000. No-break spaces keep each
     // number on one line.
-    scenario->setText(QStringList{
-        QStringLiteral("PROVA A SIMULARE queste TRE diverse situazioni:"),
-        QStringLiteral("1. ITALIA 2000: pop.: 57\u00a0600\u00a0000; T. di Natalità: 9,4/1000; T. di Mortalità: 9,7/1000"),
-        QStringLiteral("2. ALGERIA 1997: pop. = 29\u00a0650\u00a0000; T. di Natalità: 21,6/1000; T. di Mortalità: 5,3/1000"),
-        QStringLiteral("3. Regione europea 1640: pop. = 1\u00a0500\u00a0000; T. di Natalità: 31/1000; T. di Mortalità: 27/1000. "
-                       "Quando arrivi al 1649, inserisci una CRISI di MORTALITÀ per UN anno SOLO (T. di Mortalità = 135/1000), "
-                       "poi torna a 27/1000."),
-        QStringLiteral("Osserva cosa succede nelle tre situazioni, poi vai al questionario."),
-        QStringLiteral("Fonti: ISTAT (Italia); ONU, World Population Prospects 2019 (Algeria, tassi medi 1995-2000). "
-                       "La regione europea è un esempio.")}
-                          .join(QStringLiteral("\r\n")));
+    scenario->setText(
+        QStringList{QStringLiteral("PROVA A SIMULARE queste TRE diverse situazioni:"),
+                    QStringLiteral("1. ITALIA 2000: pop.: 57\u00a0600\u00a0000; T. di Natalità: 9,4/1000; T. di Mortalità: 9,7/1000"),
+                    QStringLiteral("2. ALGERIA 1997: pop. = 29\u00a0650\u00a0000; T. di Natalità: 21,6/1000; T. di Mortalità: 5,3/1000"),
+                    QStringLiteral("3. Regione europea 1640: pop. = 1\u00a0500\u00a0000; T. di Natalità: 31/1000; T. di Mortalità: 27/1000. "
+                                   "Quando arrivi al 1649, inserisci una CRISI di MORTALITÀ per UN anno SOLO (T. di Mortalità = 135/1000), "
+                                   "poi torna a 27/1000."),
+                    QStringLiteral("Osserva cosa succede nelle tre situazioni, poi vai al questionario."),
+                    QStringLiteral("Fonti: ISTAT (Italia); ONU, World Population Prospects 2019 (Algeria, tassi medi 1995-2000). "
+                                   "La regione europea è un esempio.")}
+            .join(QStringLiteral("\r\n")));
 }
 
 void SimulationScreen::buildButtons()
 {
-    const auto add = [this](const char *name, const char *caption, const QRect &twips, const QColor &colour, void (SimulationScreen::*action)()) {
+    const auto add = [this](const char *name, const char *caption, const QRect &twips, const QColor &colour,
+                            void (SimulationScreen::*action)()) {
         makeButton(canvas(), QString::fromUtf8(name), QString::fromUtf8(caption), twips, filledLook(colour, 9.5, disabledGrey), this, action);
     };
     add("Cmdesercitazione", "Esercitazione", {200, 7650, 3900, 550}, palette::operate, &SimulationScreen::openExercise);
@@ -240,9 +243,9 @@ void SimulationScreen::calculateYear()
 void SimulationScreen::missingDataMessage(const QList<SimulationInputs::Box> &missing)
 {
     const std::array<std::pair<QLineEdit *, QString>, 4> boxes{{{startYear_, QStringLiteral("l'anno")},
-                                                                 {initialPopulation_, QStringLiteral("la quantità di popolazione")},
-                                                                 {birthRate_, QStringLiteral("il tasso di natalità")},
-                                                                 {deathRate_, QStringLiteral("il tasso di mortalità")}}};
+                                                                {initialPopulation_, QStringLiteral("la quantità di popolazione")},
+                                                                {birthRate_, QStringLiteral("il tasso di natalità")},
+                                                                {deathRate_, QStringLiteral("il tasso di mortalità")}}};
     QStringList names;
     for (SimulationInputs::Box box : missing)
         names << boxes[box].second;
@@ -331,16 +334,11 @@ QLineEdit *SimulationScreen::boxToCorrect(YearOutcome outcome) const
 {
     switch (outcome) {
     case YearOutcome::PopulationNotPositive:
-    case YearOutcome::PopulationOutOfRange:
-        return initialPopulation_;
-    case YearOutcome::BirthRateOutOfRange:
-        return birthRate_;
-    case YearOutcome::DeathRateOutOfRange:
-        return deathRate_;
-    case YearOutcome::StartYearOutOfRange:
-        return startYear_;
-    default:
-        return nullptr;
+    case YearOutcome::PopulationOutOfRange: return initialPopulation_;
+    case YearOutcome::BirthRateOutOfRange: return birthRate_;
+    case YearOutcome::DeathRateOutOfRange: return deathRate_;
+    case YearOutcome::StartYearOutOfRange: return startYear_;
+    default: return nullptr;
     }
 }
 
@@ -350,17 +348,14 @@ QString SimulationScreen::outcomeMessage(YearOutcome outcome) const
     switch (outcome) {
     case YearOutcome::HundredthYear:
         return QStringLiteral("Questo è il centesimo anno. Non si può andare oltre. Non ti resta che ricominciare con una NUOVA SITUAZIONE");
-    case YearOutcome::PopulationNotPositive:
-        return QStringLiteral("La quantità di popolazione deve essere maggiore di zero. ") + again;
-    case YearOutcome::BirthRateOutOfRange:
-        return QStringLiteral("Il tasso di natalità deve essere compreso tra 0 e 1000 per mille. ") + again;
-    case YearOutcome::DeathRateOutOfRange:
-        return QStringLiteral("Il tasso di mortalità deve essere compreso tra 0 e 1000 per mille. ") + again;
+    case YearOutcome::PopulationNotPositive: return QStringLiteral("La quantità di popolazione deve essere maggiore di zero. ") + again;
+    case YearOutcome::BirthRateOutOfRange: return QStringLiteral("Il tasso di natalità deve essere compreso tra 0 e 1000 per mille. ") + again;
+    case YearOutcome::DeathRateOutOfRange: return QStringLiteral("Il tasso di mortalità deve essere compreso tra 0 e 1000 per mille. ") + again;
     case YearOutcome::StartYearOutOfRange:
         return QStringLiteral("L'anno deve essere compreso tra %1 e %2. ")
                    .arg(std::numeric_limits<qint16>::min())
                    .arg(std::numeric_limits<qint16>::max())
-            + again;
+               + again;
     case YearOutcome::LastYearReached:
         return QStringLiteral("L'anno %1 è l'ultimo che il programma sa contare. Non si può andare oltre. "
                               "Non ti resta che ricominciare con una NUOVA SITUAZIONE")
@@ -368,15 +363,14 @@ QString SimulationScreen::outcomeMessage(YearOutcome outcome) const
     case YearOutcome::PopulationOutOfRange:
         return QStringLiteral("La quantità di popolazione non può superare %1 abitanti. ")
                    .arg(numbers::groupedText(std::numeric_limits<qint32>::max()))
-            + again;
+               + again;
     case YearOutcome::GrowthOutOfRange:
         return QStringLiteral("Con questi tassi la popolazione dell'anno successivo supererebbe i limiti del programma "
                               "(al massimo %1 abitanti): l'anno non è stato calcolato. "
                               "Cambia i tassi oppure ricomincia con una NUOVA SITUAZIONE.")
             .arg(numbers::groupedText(std::numeric_limits<qint32>::max()));
     case YearOutcome::MissingData: // names the boxes: missingDataMessage
-    case YearOutcome::Computed:
-        break;
+    case YearOutcome::Computed: break;
     }
     return QString();
 }

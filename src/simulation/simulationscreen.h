@@ -45,7 +45,7 @@ private:
 
     GrowthSimulation simulation_;
 
-    QLineEdit *startYear_ = nullptr;      // Text1
+    QLineEdit *startYear_ = nullptr; // Text1
     QLineEdit *initialPopulation_ = nullptr;
     QLineEdit *birthRate_ = nullptr;
     QLineEdit *deathRate_ = nullptr;
@@ -55,7 +55,7 @@ private:
     QLabel *balance_ = nullptr;
     QLabel *population_ = nullptr;
     QLabel *variation_ = nullptr;
-    QLabel *variationYear_ = nullptr;     // Label12
+    QLabel *variationYear_ = nullptr; // Label12
     QPushButton *calculate_ = nullptr;
     QPushButton *print_ = nullptr;
     GrowthGraph *graph_ = nullptr;

@@ -9,7 +9,8 @@ namespace {
 
 QString cell(const QString &text, bool bold = false)
 {
-    return QStringLiteral("<td align=\"right\">%1%2%3</td>").arg(bold ? QStringLiteral("<b>") : QString(), text, bold ? QStringLiteral("</b>") : QString());
+    return QStringLiteral("<td align=\"right\">%1%2%3</td>")
+        .arg(bold ? QStringLiteral("<b>") : QString(), text, bold ? QStringLiteral("</b>") : QString());
 }
 
 QString rate(double perThousand)
@@ -35,10 +36,11 @@ SimulationSheet::SimulationSheet(const GrowthSimulation &simulation)
                 .arg(years.last().year)
                 .arg(numbers::toText(years.last().population), computedYearsText(int(years.size()))));
     const GraphScale scale = simulation.graphScale();
-    addFigure([series, scale](QPainter &painter, const QRectF &area) {
-        paintGrowthGraph(painter, area, QStringLiteral("Grafico dell'andamento demografico"), series, scale);
-    },
-              0.42);
+    addFigure(
+        [series, scale](QPainter &painter, const QRectF &area) {
+            paintGrowthGraph(painter, area, QStringLiteral("Grafico dell'andamento demografico"), series, scale);
+        },
+        0.42);
     QString table = QStringLiteral("<table width=\"100%\" border=\"1\" cellspacing=\"0\" cellpadding=\"3\" style=\"border-color: #6b6b6b;\">"
                                    "<thead><tr style=\"background-color: #e6dcc6; font-weight: bold;\"><td width=\"9%\">Anno</td>"
                                    "<td width=\"12%\" align=\"right\">Natalità ‰</td><td width=\"13%\" align=\"right\">Mortalità ‰</td>"

@@ -24,7 +24,7 @@ TestProgram::TestProgram(const QString &programFolder, const QString &accountFol
     const QString drive = temp_.filePath(QStringLiteral("driveA"));
     QDir().mkpath(drive);
     fake_.driveA.roots = {drive};
-    const QString account = !accountFolder.isEmpty() ? accountFolder
+    const QString account = !accountFolder.isEmpty()  ? accountFolder
                             : programFolder.isEmpty() ? temp_.filePath(QStringLiteral("account"))
                                                       : QDir::cleanPath(programFolder) + QStringLiteral("-account");
     // Its cache (the pictures kept drawn) with its data, never beside the program.

@@ -53,7 +53,10 @@ bool startNamed(TestProgram &program)
     return program.start();
 }
 
-QAccessibleInterface *accessibleOf(QWidget *widget) { return QAccessible::queryAccessibleInterface(widget); }
+QAccessibleInterface *accessibleOf(QWidget *widget)
+{
+    return QAccessible::queryAccessibleInterface(widget);
+}
 
 // WCAG 2.1 relative luminance and contrast ratio.
 double luminance(const QColor &c)
@@ -147,11 +150,11 @@ private slots:
     {
         TestProgram program;
         QVERIFY(startNamed(program));
-        const QList<std::pair<QString, const char *>> buttons = {
-            {forms::results, "LabCERCA"},  {forms::results, "Labtorna"},  {forms::results, "Labmenù"},
-            {forms::results, "Labaiuto"},  {forms::results, "LabEXPORT"}, {forms::results, "LabSTAMPA"},
-            {forms::results, "LabREGISTRO"}, {forms::results, "Labesci"}, {forms::menu, "LabNOMI"},
-            {forms::menu, "LabTesto"}};
+        const QList<std::pair<QString, const char *>> buttons = {{forms::results, "LabCERCA"},    {forms::results, "Labtorna"},
+                                                                 {forms::results, "Labmenù"},     {forms::results, "Labaiuto"},
+                                                                 {forms::results, "LabEXPORT"},   {forms::results, "LabSTAMPA"},
+                                                                 {forms::results, "LabREGISTRO"}, {forms::results, "Labesci"},
+                                                                 {forms::menu, "LabNOMI"},        {forms::menu, "LabTesto"}};
         for (const auto &[form, name] : buttons) {
             program.open(form);
             auto *label = program.control<ClickLabel>(form, QString::fromUtf8(name));
@@ -169,7 +172,9 @@ private slots:
         QVERIFY(strip->role() != QAccessible::Button);
         // Pressed by a screen reader as by a click.
         const qsizetype shown = program.dialogs().messages.size();
-        accessibleOf(results->findChild<QWidget *>(QStringLiteral("Labaiuto")))->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        accessibleOf(results->findChild<QWidget *>(QStringLiteral("Labaiuto")))
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(program.dialogs().messages.size(), shown + 1);
 
         program.open(forms::questionnaire);
@@ -241,12 +246,11 @@ private slots:
             QVERIFY2(ring->isVisible(), qPrintable(focused->objectName()));
             const QRect control(focused->mapTo(screen, QPoint(0, 0)), focused->size());
             QVERIFY(ring->geometry().contains(control));
-            QVERIFY(ring->geometry().adjusted(FocusRing::thickness(), FocusRing::thickness(), -FocusRing::thickness(),
-                                              -FocusRing::thickness()) == control);
+            QVERIFY(ring->geometry().adjusted(FocusRing::thickness(), FocusRing::thickness(), -FocusRing::thickness(), -FocusRing::thickness())
+                    == control);
             const QImage around = screen->grab(ring->geometry().adjusted(-2, -2, 2, 2)).toImage();
             const QColor ground = around.pixelColor(0, 0);
-            QVERIFY2(std::max(contrast(FocusRing::outer, ground), contrast(FocusRing::inner, ground)) >= 3.0,
-                     qPrintable(ground.name()));
+            QVERIFY2(std::max(contrast(FocusRing::outer, ground), contrast(FocusRing::inner, ground)) >= 3.0, qPrintable(ground.name()));
             // Drawn: both colours are on screen where the ring is.
             const QImage drawn = screen->grab(ring->geometry()).toImage();
             QCOMPARE(drawn.pixelColor(1, drawn.height() / 2), FocusRing::outer);
@@ -315,7 +319,10 @@ private slots:
             entry->click();
             QCOMPARE(program.control<QWidget>(forms::menu, QStringLiteral("Cmdquestionari"))->font().pixelSize(), designed);
         }
-        QCOMPARE(QSettings(Module::accountSettingsFile(QStringLiteral("impostazioni.ini")), QSettings::IniFormat).value("testo/ingrandimento").toDouble(), 1.0);
+        QCOMPARE(QSettings(Module::accountSettingsFile(QStringLiteral("impostazioni.ini")), QSettings::IniFormat)
+                     .value("testo/ingrandimento")
+                     .toDouble(),
+                 1.0);
         TypeScale::setFactor(1.0);
     }
 

@@ -75,10 +75,9 @@ QString textProblem(const QWidget *w)
     }
     if (const auto *button = qobject_cast<const QPushButton *>(w))
         return fits(metrics, button->rect().adjusted(3, 2, -3, -2), Qt::AlignCenter, button->text()) ? QString()
-                                                                                                   : QStringLiteral("caption does not fit");
+                                                                                                     : QStringLiteral("caption does not fit");
     if (const auto *box = qobject_cast<const QAbstractButton *>(w)) // tick boxes and options
-        return box->sizeHint().width() <= box->width() && metrics.height() <= box->height() ? QString()
-                                                                                              : QStringLiteral("caption does not fit");
+        return box->sizeHint().width() <= box->width() && metrics.height() <= box->height() ? QString() : QStringLiteral("caption does not fit");
     if (const auto *frame = qobject_cast<const QGroupBox *>(w))
         return metrics.horizontalAdvance(frame->title()) < frame->width() * 9 / 10 ? QString() : QStringLiteral("title does not fit");
     if (const auto *bar = qobject_cast<const QMenuBar *>(w)) {
@@ -95,7 +94,11 @@ QStringList problemsOf(Screen *screen, const QSize &display)
     // Nothing behind the screen, neither the desktop nor a screen left open, shows beside it.
     if (screen->pos() != QPoint(0, 0) || screen->size() != display || !screen->autoFillBackground())
         problems << screen->objectName()
-                        + QStringLiteral(": does not cover the display (%1,%2 %3x%4)").arg(screen->x()).arg(screen->y()).arg(screen->width()).arg(screen->height());
+                        + QStringLiteral(": does not cover the display (%1,%2 %3x%4)")
+                              .arg(screen->x())
+                              .arg(screen->y())
+                              .arg(screen->width())
+                              .arg(screen->height());
     const QRect page(screen->canvas()->pos(), screen->canvas()->size());
     if (qAbs(page.left() - (screen->width() - page.right() - 1)) > 1 || qAbs(page.top() - (screen->height() - page.bottom() - 1)) > 1)
         problems << screen->objectName() + QStringLiteral(": the page is not in the middle of the display");
@@ -153,11 +156,12 @@ Reading readingOn(const QSize &display)
     box->show();
     r.append({"message text", QFontMetrics(box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"))->font()).height()});
     r.append({"message button", box->button(QMessageBox::Ok)->height()});
-    const std::unique_ptr<QMessageBox> longBox(QtDialogs::makeMessageBox(
-        QStringLiteral("PRIMA di esportare i dati, è necessario inserire UN DISCHETTO. Si deve essere sicuri che non sia "
-                       "danneggiato e che ci siano almeno 500 Kb di spazio libero. Si raccomanda di usare un dischetto "
-                       "diverso per ogni classe."),
-        forms::programTitle, MessageIcon::Information, nullptr));
+    const std::unique_ptr<QMessageBox> longBox(
+        QtDialogs::makeMessageBox(QStringLiteral(
+                                      "PRIMA di esportare i dati, è necessario inserire UN DISCHETTO. Si deve essere sicuri che non sia "
+                                      "danneggiato e che ci siano almeno 500 Kb di spazio libero. Si raccomanda di usare un dischetto "
+                                      "diverso per ogni classe."),
+                                  forms::programTitle, MessageIcon::Information, nullptr));
     longBox->show();
     // Its width: a long text must not wrap every few words.
     r.append({"long message", longBox->width()});
@@ -166,11 +170,13 @@ Reading readingOn(const QSize &display)
     r.append({"name question", QFontMetrics(question->findChild<QLabel *>()->font()).height()});
 
     program.module().navigation().show(forms::balances);
-    r.append({"tick box", indicatorHeight(program.control<QCheckBox>(forms::balances, QStringLiteral("Check1(0)")), QStyle::SE_CheckBoxIndicator)});
-    r.append({"option button", indicatorHeight(program.control<QRadioButton>(forms::balances, QStringLiteral("Option3(0)")),
-                                               QStyle::SE_RadioButtonIndicator)});
+    r.append(
+        {"tick box", indicatorHeight(program.control<QCheckBox>(forms::balances, QStringLiteral("Check1(0)")), QStyle::SE_CheckBoxIndicator)});
+    r.append({"option button",
+              indicatorHeight(program.control<QRadioButton>(forms::balances, QStringLiteral("Option3(0)")), QStyle::SE_RadioButtonIndicator)});
     r.append({"calculator key", program.control<QPushButton>(forms::balances, QStringLiteral("Number(7)"))->height()});
-    r.append({"results grid row", program.control<QTableWidget>(forms::results, QStringLiteral("Grid1"))->verticalHeader()->defaultSectionSize()});
+    r.append(
+        {"results grid row", program.control<QTableWidget>(forms::results, QStringLiteral("Grid1"))->verticalHeader()->defaultSectionSize()});
 
     auto *list = program.control<QComboBox>(forms::questionnaire, QStringLiteral("Combo1"));
     QStyleOptionComboBox option;

@@ -78,8 +78,8 @@ private slots:
         // Push buttons, tick and option boxes, and the labels that act as buttons.
         QList<QWidget *> buttons;
         for (QWidget *control : screen->canvas()->findChildren<QWidget *>())
-            if ((qobject_cast<QAbstractButton *>(control) || qobject_cast<ClickLabel *>(control)) && control->isVisible()
-                && control->isEnabled() && (control->focusPolicy() & Qt::TabFocus))
+            if ((qobject_cast<QAbstractButton *>(control) || qobject_cast<ClickLabel *>(control)) && control->isVisible() && control->isEnabled()
+                && (control->focusPolicy() & Qt::TabFocus))
                 buttons << control;
         QVERIFY(buttons.size() >= 3);
         for (QWidget *button : buttons) {

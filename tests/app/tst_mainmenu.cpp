@@ -105,8 +105,8 @@ private slots:
         QCOMPARE(program.dialogs().completionsOffered, (QList<QStringList>{{QStringLiteral("ROSSI MARIO"), QStringLiteral("VERDI LEO")}}));
         QCOMPARE(program.module().nomealunno, QStringLiteral("MARIO ROSSI")); // normalised as ever, and new
 
-        std::unique_ptr<QInputDialog> dialog(QtDialogs::makeInputDialog(QStringLiteral("Scrivi qui PRIMA il COGNOME, poi il tuo Nome"),
-                                                                        QStringLiteral("Censaria"), nullptr));
+        std::unique_ptr<QInputDialog> dialog(
+            QtDialogs::makeInputDialog(QStringLiteral("Scrivi qui PRIMA il COGNOME, poi il tuo Nome"), QStringLiteral("Censaria"), nullptr));
         QtDialogs::offerCompletions(dialog.get(), program.dialogs().completionsOffered.first());
         auto *line = dialog->findChild<QLineEdit *>();
         QVERIFY(line && line->completer());

@@ -13,7 +13,10 @@ namespace {
 
 // A text as pdftotext gives it back: one blank between words, and compatibility forms
 // folded (the ² of km² comes back as 2).
-QString simple(const QString &text) { return text.normalized(QString::NormalizationForm_KC).simplified(); }
+QString simple(const QString &text)
+{
+    return text.normalized(QString::NormalizationForm_KC).simplified();
+}
 
 // The pages of the last document printed, read back; empty (and a failure noted) when none.
 QStringList printedPages(TestProgram &program)
@@ -152,9 +155,9 @@ private slots:
             QVERIFY(sheet.contains(QStringLiteral("Esercizio %1").arg(i + 1)));
             for (const int given : {p.popiniziale1, p.popiniziale2, p.nati2, p.morti2})
                 QVERIFY2(sheet.contains(QString::number(given)), qPrintable(QString::number(given)));
-            for (const RatesExercise::Answer answer : {RatesExercise::Nati1, RatesExercise::Morti1, RatesExercise::Saldo1, RatesExercise::PopFinale1,
-                                                       RatesExercise::TassoNat2, RatesExercise::TassoMort2, RatesExercise::Saldo2,
-                                                       RatesExercise::PopFinale2})
+            for (const RatesExercise::Answer answer :
+                 {RatesExercise::Nati1, RatesExercise::Morti1, RatesExercise::Saldo1, RatesExercise::PopFinale1, RatesExercise::TassoNat2,
+                  RatesExercise::TassoMort2, RatesExercise::Saldo2, RatesExercise::PopFinale2})
                 QVERIFY2(solutions.contains(simple(QString(p.solution(answer)).replace(u'\n', u' '))), qPrintable(p.solution(answer)));
         }
     }
@@ -182,7 +185,8 @@ private slots:
             for (const QString &given : {QString::number(p.popinizio), QString::number(p.nati), QString::number(p.emigrati),
                                          QString::number(p.immigrati), p.tassoNatText(), p.tassoMortText()})
                 QVERIFY2(sheet.contains(given), qPrintable(given));
-            for (const BalancesExercise::NumberAnswer answer : {BalancesExercise::SaldoNaturale, BalancesExercise::SaldoMigratorio, BalancesExercise::Pop})
+            for (const BalancesExercise::NumberAnswer answer :
+                 {BalancesExercise::SaldoNaturale, BalancesExercise::SaldoMigratorio, BalancesExercise::Pop})
                 QVERIFY2(solutions.contains(simple(QString(p.solution(answer)).replace(u'\n', u' '))), qPrintable(p.solution(answer)));
             QVERIFY(solutions.contains(simple(BalancesExercise::optionCaption(BalancesExercise::category(p.tipozona).option))));
         }

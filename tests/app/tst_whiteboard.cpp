@@ -204,10 +204,10 @@ private slots:
         for (const QString &name : {QStringLiteral("Option3(0)"), QStringLiteral("Option3(3)"), QStringLiteral("Check1(5)"),
                                     QStringLiteral("Check2(0)"), QStringLiteral("Check3(1)")})
             targets << Target{forms::balances, name};
-        const QStringList navigation = {QStringLiteral("Cmdtorno"), QStringLiteral("Cmdmenù"), QStringLiteral("cmdmenu"),
-                                        QStringLiteral("Cmdesco"), QStringLiteral("Cmduscita"), QStringLiteral("Cmdfine"),
+        const QStringList navigation = {QStringLiteral("Cmdtorno"),    QStringLiteral("Cmdmenù"),   QStringLiteral("cmdmenu"),
+                                        QStringLiteral("Cmdesco"),     QStringLiteral("Cmduscita"), QStringLiteral("Cmdfine"),
                                         QStringLiteral("Cmdarchivio"), QStringLiteral("CmdAVANTI"), QStringLiteral("CmdINDIETRO"),
-                                        QStringLiteral("Labtorna"), QStringLiteral("Labmenù"), QStringLiteral("Labesci")};
+                                        QStringLiteral("Labtorna"),    QStringLiteral("Labmenù"),   QStringLiteral("Labesci")};
         for (const QString &form : pupilForms)
             for (const QString &name : navigation)
                 targets << Target{form, name};

@@ -12,7 +12,8 @@ namespace censaria::test {
 struct SqlConnection
 {
     explicit SqlConnection(const QString &file, const QString &name = QStringLiteral("other"))
-        : name(name), db(QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name))
+        : name(name)
+        , db(QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name))
     {
         db.setDatabaseName(file);
     }

@@ -54,14 +54,12 @@ class TestArchiveChecks : public QObject
     int folders_ = 0;
 
     // A program folder with the installed data and empty archives.
-    QString programFolder()
-    {
-        return TestProgram::makeProgramFolder(dir_.filePath(QString::number(++folders_)));
-    }
+    QString programFolder() { return TestProgram::makeProgramFolder(dir_.filePath(QString::number(++folders_))); }
     static QString archiveIn(const QString &folder) { return QDir(folder).filePath(QStringLiteral("perCensaria/dbcensaria.mdb")); }
     static QString onlyMessage(TestProgram &program)
     {
-        return program.dialogs().messages.size() == 1 ? program.dialogs().messages.first().text : QStringLiteral("(%1 messages)").arg(program.dialogs().messages.size());
+        return program.dialogs().messages.size() == 1 ? program.dialogs().messages.first().text
+                                                      : QStringLiteral("(%1 messages)").arg(program.dialogs().messages.size());
     }
 
     // Whether the program does not start, with one message holding words.
@@ -245,7 +243,7 @@ private slots:
     {
         const QString file = dir_.filePath(QStringLiteral("altrui.mdb"));
         QVERIFY(runSql(file, {QStringLiteral("PRAGMA journal_mode=WAL"), QStringLiteral("CREATE TABLE questionari (nome TEXT, voto INTEGER)"),
-                             QStringLiteral("INSERT INTO questionari VALUES ('X', 1)")}));
+                              QStringLiteral("INSERT INTO questionari VALUES ('X', 1)")}));
         const QByteArray before = contentOf(file);
         QCOMPARE(before.at(18), char(2)); // WAL mode, as the header says
         QCOMPARE(Archive(file).open(), ArchiveProblem::NotAnArchive);

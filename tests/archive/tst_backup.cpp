@@ -130,8 +130,8 @@ private slots:
             << QList<QDate>{QDate(2025, 12, 29), QDate(2025, 12, 27), QDate(2025, 12, 26), QDate(2025, 12, 25),
                             QDate(2025, 12, 24), QDate(2025, 12, 23), QDate(2025, 12, 22), QDate(2025, 12, 20)};
         // A clock put back: later copies are neither counted nor removed.
-        QTest::newRow("copies from the future")
-            << (days(QDate(2026, 3, 1), 10) + QList<QDate>{QDate(2030, 1, 1)}) << QDate(2026, 3, 3) << QList<QDate>();
+        QTest::newRow("copies from the future") << (days(QDate(2026, 3, 1), 10) + QList<QDate>{QDate(2030, 1, 1)}) << QDate(2026, 3, 3)
+                                                << QList<QDate>();
         QTest::newRow("one copy a month for a year")
             << days(QDate(2025, 1, 15), 12, 31) << QDate(2026, 1, 10)
             << QList<QDate>{QDate(2025, 5, 19), QDate(2025, 4, 18), QDate(2025, 3, 18), QDate(2025, 2, 15), QDate(2025, 1, 15)};
@@ -219,7 +219,11 @@ private slots:
             c = char(noise.bounded(256));
         damaged.write(garbage);
         damaged.close();
-        const QByteArray before = [&] { QFile f(file); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+        const QByteArray before = [&] {
+            QFile f(file);
+            f.open(QIODevice::ReadOnly);
+            return f.readAll();
+        }();
 
         TestProgram program(dir.path());
         QVERIFY(!program.start());

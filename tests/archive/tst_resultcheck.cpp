@@ -25,8 +25,8 @@ private slots:
         // As the questionnaire, the balances and the rates screens record them.
         QTest::newRow("a questionnaire") << "questionari" << Values{{14, qint16(10)}, {15, when}} << 1;
         QTest::newRow("none right") << "questionari" << Values{{2, qint16(0)}, {3, when}} << 1;
-        QTest::newRow("the balances, two results") << "esercizi"
-                                                   << Values{{2, 7}, {3, 2}, {4, 77}, {5, when}, {6, 1}, {7, 2}, {8, 33}, {9, when}} << 2;
+        QTest::newRow("the balances, two results")
+            << "esercizi" << Values{{2, 7}, {3, 2}, {4, 77}, {5, when}, {6, 1}, {7, 2}, {8, 33}, {9, when}} << 2;
         QTest::newRow("the rates, table named as its screen does") << "Esercizi" << Values{{10, 0}, {11, 3}, {12, 0}, {13, when}} << 1;
         QTest::newRow("before any answer") << "esercizi" << Values{{10, 0}, {11, 0}, {12, 0}, {13, when}} << 1;
         QTest::newRow("a percentage rounded up") << "esercizi" << Values{{10, 2}, {11, 1}, {12, 67}, {13, when}} << 1;
@@ -79,8 +79,10 @@ private slots:
         QTest::newRow("beyond the skew") << "questionari" << rossi << Values{{2, 7}, {3, when.addSecs(16 * 60)}};
         QTest::newRow("before the program") << "questionari" << rossi << Values{{2, 7}, {3, QDateTime(QDate(1999, 12, 31), QTime(23, 0))}};
         QTest::newRow("a date that is no date") << "questionari" << rossi << Values{{2, 7}, {3, QStringLiteral("ieri")}};
-        QTest::newRow("no name") << "questionari" << " " << Values{{2, 7}, {3, when}};
-        QTest::newRow("a name of two lines") << "questionari" << "ROSSI\nMARIO" << Values{{2, 7}, {3, when}};
+        QTest::newRow("no name") << "questionari"
+                                 << " " << Values{{2, 7}, {3, when}};
+        QTest::newRow("a name of two lines") << "questionari"
+                                             << "ROSSI\nMARIO" << Values{{2, 7}, {3, when}};
         QTest::newRow("a name too long") << "questionari" << QString(241, u'A') << Values{{2, 7}, {3, when}};
     }
 

@@ -39,10 +39,7 @@ class TestResultsExport : public QObject
     QString drive_;
     QString collectingFile() const { return QDir(drive_).filePath(QStringLiteral("exportcensa.mdb")); }
 
-    std::unique_ptr<Computer> computer(const QString &name)
-    {
-        return std::make_unique<Computer>(dir_->filePath(name), drive_);
-    }
+    std::unique_ptr<Computer> computer(const QString &name) { return std::make_unique<Computer>(dir_->filePath(name), drive_); }
 
     // Both tables of the collecting archive, read afresh from the file.
     QList<QList<ArchiveRow>> collected()
@@ -75,7 +72,8 @@ private slots:
         pc->archive.writeResult(QStringLiteral("questionari"), QStringLiteral("ROSSI MARIO"), {{2, 7}, {3, when}});
         pc->archive.writeResult(QStringLiteral("questionari"), QStringLiteral("BIANCHI ANNA"), {{20, 10}});
         pc->archive.writeResult(QStringLiteral("esercizi"), QStringLiteral("ROSSI MARIO"), {{2, 7}, {3, 2}, {4, 78}, {5, when}});
-        const auto before = QList<QList<ArchiveRow>>{*pc->archive.rows(QStringLiteral("questionari")), *pc->archive.rows(QStringLiteral("esercizi"))};
+        const auto before = QList<QList<ArchiveRow>>{*pc->archive.rows(QStringLiteral("questionari")),
+                                                     *pc->archive.rows(QStringLiteral("esercizi"))};
 
         QCOMPARE(pc->exportResults(), ResultsExport::Outcome::Done);
         QCOMPARE(pc->files.copies.size(), 1);

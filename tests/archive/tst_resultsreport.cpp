@@ -77,23 +77,35 @@ private slots:
         const QStringList page = printPage(pupil);
 
         QCOMPARE(page.size(), 37);
-        QCOMPARE(page.mid(0, 7), (QStringList{QString(), QStringLiteral("      ROSSI MARIO"), QStringLiteral("QUESTIONARI"), QString(),
-                                               columns({{7, QStringLiteral("Argomenti")}, {35, QStringLiteral(" Giusti")}, {45, QStringLiteral("Quando")}}),
-                                               QString(),
-                                               columns({{1, QStringLiteral("I 3 periodi-introduzione")}, {35, QStringLiteral(" 7 ")},
-                                                        {45, QStringLiteral("09/03/2026 09:12:00")}})}));
+        QCOMPARE(page.mid(0, 7),
+                 (QStringList{QString(), QStringLiteral("      ROSSI MARIO"), QStringLiteral("QUESTIONARI"), QString(),
+                              columns({{7, QStringLiteral("Argomenti")}, {35, QStringLiteral(" Giusti")}, {45, QStringLiteral("Quando")}}),
+                              QString(),
+                              columns({{1, QStringLiteral("I 3 periodi-introduzione")},
+                                       {35, QStringLiteral(" 7 ")},
+                                       {45, QStringLiteral("09/03/2026 09:12:00")}})}));
         QCOMPARE(page[7], QString());
-        QCOMPARE(page[14], columns({{1, QStringLiteral("La densità di popolazione")}, {35, QStringLiteral(" 10 ")}, {45, QStringLiteral("12/03/2026")}}));
+        QCOMPARE(page[14],
+                 columns({{1, QStringLiteral("La densità di popolazione")}, {35, QStringLiteral(" 10 ")}, {45, QStringLiteral("12/03/2026")}}));
         QVERIFY(page[24].startsWith(QStringLiteral("Le famiglie moderne ")));
         QCOMPARE(page.mid(26, 5), (QStringList{QString(), QStringLiteral("ESERCIZI APPLICATIVI"), QString(),
-                                                columns({{7, QStringLiteral("Compiti")}, {35, QStringLiteral(" Giusti")}, {45, QStringLiteral("Sbagli")},
-                                                         {55, QStringLiteral("%")}, {65, QStringLiteral("Quando")}}),
-                                                QString()}));
-        QCOMPARE(page[31], columns({{1, QStringLiteral("Calcolo dei SALDI")}, {35, QStringLiteral(" 7 ")}, {45, QStringLiteral(" 2 ")},
-                                    {55, QStringLiteral(" 78 ")}, {65, QStringLiteral("09/03/2026 09:12:00")}}));
+                                               columns({{7, QStringLiteral("Compiti")},
+                                                        {35, QStringLiteral(" Giusti")},
+                                                        {45, QStringLiteral("Sbagli")},
+                                                        {55, QStringLiteral("%")},
+                                                        {65, QStringLiteral("Quando")}}),
+                                               QString()}));
+        QCOMPARE(page[31], columns({{1, QStringLiteral("Calcolo dei SALDI")},
+                                    {35, QStringLiteral(" 7 ")},
+                                    {45, QStringLiteral(" 2 ")},
+                                    {55, QStringLiteral(" 78 ")},
+                                    {65, QStringLiteral("09/03/2026 09:12:00")}}));
         QCOMPARE(page[33].left(22), QStringLiteral("COMPRENSIONE uso saldi"));
-        QCOMPARE(page[35], columns({{1, QStringLiteral("Calcolo dei TASSI")}, {35, QStringLiteral("Null")}, {45, QStringLiteral("Null")},
-                                    {55, QStringLiteral(" 100 ")}, {65, QStringLiteral("Null")}}));
+        QCOMPARE(page[35], columns({{1, QStringLiteral("Calcolo dei TASSI")},
+                                    {35, QStringLiteral("Null")},
+                                    {45, QStringLiteral("Null")},
+                                    {55, QStringLiteral(" 100 ")},
+                                    {65, QStringLiteral("Null")}}));
         QCOMPARE(page[36], QString());
     }
 
@@ -107,8 +119,10 @@ private slots:
         QCOMPARE(printer_.documents.last().size(), 26);
         QVERIFY(!printer_.documents.last().contains(QStringLiteral("ESERCIZI APPLICATIVI")));
         // Taken with no right answer: a real 0 and a date never recorded; never taken: Null.
-        QCOMPARE(printer_.documents.last()[6], columns({{1, QStringLiteral("I 3 periodi-introduzione")}, {35, QStringLiteral(" 0 ")}, {45, QStringLiteral("Null")}}));
-        QCOMPARE(printer_.documents.last()[8], columns({{1, QStringLiteral("Periodo fam tradizionali")}, {35, QStringLiteral("Null")}, {45, QStringLiteral("Null")}}));
+        QCOMPARE(printer_.documents.last()[6],
+                 columns({{1, QStringLiteral("I 3 periodi-introduzione")}, {35, QStringLiteral(" 0 ")}, {45, QStringLiteral("Null")}}));
+        QCOMPARE(printer_.documents.last()[8],
+                 columns({{1, QStringLiteral("Periodo fam tradizionali")}, {35, QStringLiteral("Null")}, {45, QStringLiteral("Null")}}));
 
         outcome = ResultsReport(*archive_, printer_).print(QStringLiteral("SOLO ESERCIZI"));
         QVERIFY(!outcome.questionnairesFound && outcome.exercisesFound && outcome.sent);

@@ -41,14 +41,14 @@ class TestResultsScreen : public QObject
     std::unique_ptr<TestProgram> program_;
 
     template <typename T = QWidget>
-    T *control(const QString &name) { return program_->control<T>(forms::results, name); }
+    T *control(const QString &name)
+    {
+        return program_->control<T>(forms::results, name);
+    }
     ResultsBrowser &browser() { return static_cast<ResultsScreen *>(program_->screen(forms::results))->browser(); }
     QStringList messages() { return program_->dialogs().messageTexts(); }
 
-    void openFromMenu()
-    {
-        program_->click(forms::menu, QStringLiteral("Cmdarchivio"));
-    }
+    void openFromMenu() { program_->click(forms::menu, QStringLiteral("Cmdarchivio")); }
     void search(const QString &surname, const QString &firstName)
     {
         control<QLineEdit>(QStringLiteral("Text2"))->setText(surname);
@@ -139,11 +139,21 @@ private slots:
         QTest::addColumn<QString>("surname");
         QTest::addColumn<QString>("firstName");
         QTest::addColumn<QString>("sought");
-        QTest::newRow("both") << "  bianchi " << "Giulia  " << "BIANCHI GIULIA";
-        QTest::newRow("surname alone") << "verdi" << "" << "VERDI";
-        QTest::newRow("first name alone") << "" << " giulia" << "GIULIA";
-        QTest::newRow("blanks inside stay") << "de  luca" << "anna" << "DE  LUCA ANNA";
-        QTest::newRow("accents") << "nicolò" << "" << "NICOLÒ";
+        QTest::newRow("both") << "  bianchi "
+                              << "Giulia  "
+                              << "BIANCHI GIULIA";
+        QTest::newRow("surname alone") << "verdi"
+                                       << ""
+                                       << "VERDI";
+        QTest::newRow("first name alone") << ""
+                                          << " giulia"
+                                          << "GIULIA";
+        QTest::newRow("blanks inside stay") << "de  luca"
+                                            << "anna"
+                                            << "DE  LUCA ANNA";
+        QTest::newRow("accents") << "nicolò"
+                                 << ""
+                                 << "NICOLÒ";
     }
     void aSearchLooksUpTheNameAsTypedUpperCasedAndTrimmed()
     {
@@ -200,7 +210,7 @@ private slots:
     void withoutANameEveryLoaderOffersTheQuestion()
     {
         program_->module().nomealunno.clear();
-        openFromMenu(); // every question cancelled
+        openFromMenu();                                  // every question cancelled
         QCOMPARE(program_->dialogs().prompts.size(), 4); // the menu, the refresh and both loaders
         QCOMPARE(messages(), (QStringList{notInQuestionnaires, notInExercises}));
         QCOMPARE(program_->visibleScreens(), QStringList{forms::results});
@@ -238,7 +248,6 @@ private slots:
         control<ClickLabel>(QStringLiteral("LabSTAMPA"))->click();
         QCOMPARE(messages(), (QStringList{QStringLiteral("Nome non trovato nell'archivio dei questionari"), notInExercises}));
         QCOMPARE(program_->printer().documents.size(), 1);
-
     }
 
     void theExportGoesToTheOnlyMediumOrTheChosenOne()

@@ -86,7 +86,7 @@ private slots:
     void ratesToOneDecimalHalfToEven()
     {
         const BalancesExercise e = richRegion(80000, 836, 900, 200, 900);
-        QCOMPARE(e.tassoNatText(), QStringLiteral("10,4")); // 10,45 exactly
+        QCOMPARE(e.tassoNatText(), QStringLiteral("10,4"));  // 10,45 exactly
         QCOMPARE(e.tassoMortText(), QStringLiteral("11,2")); // 11,25 exactly
         QCOMPARE(richRegion(80000, 840, 800, 200, 900).tassoNatText(), QStringLiteral("10,5"));
         QCOMPARE(richRegion(80000, 840, 800, 200, 900).tassoMortText(), QStringLiteral("10"));
@@ -108,7 +108,12 @@ private slots:
             e.generate(random);
             ++kinds[e.tipozona];
             const QString context = QStringLiteral("%1: %2 nati, %3 morti, %4 emigrati, %5 immigrati su %6")
-                                        .arg(e.codicezona).arg(e.nati).arg(e.morti).arg(e.emigrati).arg(e.immigrati).arg(e.popinizio);
+                                        .arg(e.codicezona)
+                                        .arg(e.nati)
+                                        .arg(e.morti)
+                                        .arg(e.emigrati)
+                                        .arg(e.immigrati)
+                                        .arg(e.popinizio);
             QVERIFY2(e.saldonat != 0 && e.saldomig != 0, qPrintable(context));
             QCOMPARE(e.segnonat, e.saldonat > 0 ? QStringLiteral("positivo") : QStringLiteral("negativo"));
             QCOMPARE(e.segnomig, e.saldomig > 0 ? QStringLiteral("positivo") : QStringLiteral("negativo"));
@@ -120,8 +125,8 @@ private slots:
             const bool stronglyPositive = e.saldonat >= 300;
             const bool lowRates = natalita < 13 && mortalita < 13;
             const bool highRates = natalita > 17;
-            const std::array<bool, BalancesExercise::factCount> observed{
-                justPositiveOrNegative, stronglyPositive, e.saldomig > 0, e.saldomig < 0, lowRates, highRates};
+            const std::array<bool, BalancesExercise::factCount> observed{justPositiveOrNegative, stronglyPositive, e.saldomig > 0,
+                                                                         e.saldomig < 0,         lowRates,         highRates};
             QVERIFY2(observed == facts, qPrintable(context));
         }
         for (int kind = 1; kind <= 4; ++kind)
@@ -161,7 +166,7 @@ private slots:
         const BalancesExercise problem = richRegion(90000, 950, 900, 300, 800);
         BalancesExercise e = problem;
         BalancesExercise::Answers a = rightAnswers(e);
-        a.pop = QString::number(e.popfine + 1); // numbers must be exact
+        a.pop = QString::number(e.popfine + 1);   // numbers must be exact
         a.saldoNaturale = QStringLiteral(" 5 0"); // blanks are ignored
         a.saldoMigratorio = QStringLiteral("500,0");
         e.check(a);

@@ -52,7 +52,10 @@ private slots:
         QTest::addColumn<QByteArray>("locale");
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("readout");
-        const struct { const char *name, *keys, *readout; } sequences[] = {
+        const struct
+        {
+            const char *name, *keys, *readout;
+        } sequences[] = {
             {"reset", "", "0,"},
             {"first digit replaces the zero", "7", "7,"},
             {"digits go before the comma", "53", "53,"},

@@ -14,7 +14,7 @@ const QColor red(255, 0, 0);
 QColor colourOf(const QWidget *control)
 {
     return qobject_cast<const QLineEdit *>(control) ? control->palette().color(QPalette::Base)
-                                                     : control->palette().color(control->backgroundRole());
+                                                    : control->palette().color(control->backgroundRole());
 }
 
 } // namespace
@@ -24,9 +24,15 @@ class TestExerciseScreens : public ExerciseFixture
     Q_OBJECT
 
     template <typename T = QWidget>
-    T *rates(const QString &name) { return in<T>(forms::rates, name); }
+    T *rates(const QString &name)
+    {
+        return in<T>(forms::rates, name);
+    }
     template <typename T = QWidget>
-    T *balances(const QString &name) { return in<T>(forms::balances, name); }
+    T *balances(const QString &name)
+    {
+        return in<T>(forms::balances, name);
+    }
     void keys(const QString &form, const QStringList &names)
     {
         for (const QString &name : names)
@@ -119,8 +125,7 @@ private slots:
         QTest::addColumn<QString>("form");
         for (const QSize &display : {QSize(1024, 768), QSize(1920, 1080), QSize(3840, 2160)})
             for (const QString &form : {forms::rates, forms::balances})
-                QTest::newRow(qPrintable(QStringLiteral("%1 %2x%3").arg(form).arg(display.width()).arg(display.height())))
-                    << display << form;
+                QTest::newRow(qPrintable(QStringLiteral("%1 %2x%3").arg(form).arg(display.width()).arg(display.height()))) << display << form;
     }
 
     void theDisplayHoldsEveryNumberWhole()

@@ -117,8 +117,8 @@ private slots:
         answers[RatesExercise::Saldo1] = QStringLiteral("-20");
         answers[RatesExercise::Nati1] = QStringLiteral(" 4 0 ");
         answers[RatesExercise::PopFinale2] = QStringLiteral("5.015"); // thousands points: reads 5,015
-        answers[RatesExercise::TassoMort2] = QStringLiteral("9,4");    // the comma ends it: 9
-        answers[RatesExercise::Saldo2] = QStringLiteral(" ");          // a blank reads 0
+        answers[RatesExercise::TassoMort2] = QStringLiteral("9,4");   // the comma ends it: 9
+        answers[RatesExercise::Saldo2] = QStringLiteral(" ");         // a blank reads 0
         const RatesExercise::Correction c = e.correct(answers);
         // Wrong: PopFinale2 and Saldo2 only.
         QCOMPARE(c.wrong, (std::array<bool, RatesExercise::answerCount>{false, false, false, false, true, false, false, true}));

@@ -27,7 +27,6 @@ const QRegularExpression &personLine()
     return pattern;
 }
 
-
 // A date of a register as far as it is known: the whole date, or only its year.
 struct KnownDate
 {

@@ -31,8 +31,8 @@ private slots:
     // Every page once in the catalogue, eleven of them in sequence, and each reachable from the menu bar.
     void catalogueAndMenuBarHaveEveryPage()
     {
-        const QSet<QString> pages{"Storia1", "Storia2", "Storia3", "Storia4", "Statistica1", "Statistica2",
-                                  "Piramidi1", "Piramidi2", "Densità1", "Densità2", "Italia", "Montenovo", "PiramidiMondo"};
+        const QSet<QString> pages{"Storia1",   "Storia2",  "Storia3",  "Storia4", "Statistica1", "Statistica2",  "Piramidi1",
+                                  "Piramidi2", "Densità1", "Densità2", "Italia",  "Montenovo",   "PiramidiMondo"};
         QSet<QString> keys, reached;
         QSet<int> numbers;
         for (const LessonTopic &topic : lessonTopics()) {
@@ -59,16 +59,26 @@ private slots:
         QTest::addColumn<int>("pagina");
         QTest::addColumn<QString>("next");
         QTest::addColumn<QString>("previous");
-        QTest::newRow("0") << 0 << "Storia1" << "";
-        QTest::newRow("1") << 1 << "Storia2" << "";
-        QTest::newRow("2") << 2 << "Storia3" << "Storia1";
-        QTest::newRow("4") << 4 << "Statistica1" << "Storia3";
-        QTest::newRow("6") << 6 << "Densità1" << "Statistica1";
-        QTest::newRow("8") << 8 << "Piramidi1" << "Densità1";
-        QTest::newRow("10") << 10 << "Italia" << "Piramidi1";
-        QTest::newRow("11") << 11 << "" << "Piramidi2";
-        QTest::newRow("12") << 12 << "" << "Italia";
-        QTest::newRow("13") << 13 << "" << "";
+        QTest::newRow("0") << 0 << "Storia1"
+                           << "";
+        QTest::newRow("1") << 1 << "Storia2"
+                           << "";
+        QTest::newRow("2") << 2 << "Storia3"
+                           << "Storia1";
+        QTest::newRow("4") << 4 << "Statistica1"
+                           << "Storia3";
+        QTest::newRow("6") << 6 << "Densità1"
+                           << "Statistica1";
+        QTest::newRow("8") << 8 << "Piramidi1"
+                           << "Densità1";
+        QTest::newRow("10") << 10 << "Italia"
+                            << "Piramidi1";
+        QTest::newRow("11") << 11 << ""
+                            << "Piramidi2";
+        QTest::newRow("12") << 12 << ""
+                            << "Italia";
+        QTest::newRow("13") << 13 << ""
+                            << "";
     }
     void pagingFollowsThePageNumber()
     {
@@ -123,7 +133,8 @@ private slots:
             const QImage fitted = loadLessonPicture(path, box).image;
             QVERIFY(fitted.width() <= box.width() && fitted.height() <= box.height());
             QVERIFY(fitted.width() == box.width() || fitted.height() == box.height());
-            QVERIFY2(qAbs(shape(fitted) / shape(whole) - 1) < 0.01, qPrintable(QStringLiteral("%1x%2").arg(fitted.width()).arg(fitted.height())));
+            QVERIFY2(qAbs(shape(fitted) / shape(whole) - 1) < 0.01,
+                     qPrintable(QStringLiteral("%1x%2").arg(fitted.width()).arg(fitted.height())));
         }
     }
 
@@ -156,8 +167,10 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<qsizetype>("kept");
         QTest::addColumn<bool>("zeros"); // the rest overwritten with zeros, else cut off
-        const QList<std::pair<const char *, QList<qsizetype>>> cases{
-            {"a-storia1.rtf", {16, 120, 400}}, {"a-densità2.rtf", {16, 120, 400}}, {"aula.jpg", {200, 700}}, {"densità.jpg", {200, 700}}};
+        const QList<std::pair<const char *, QList<qsizetype>>> cases{{"a-storia1.rtf", {16, 120, 400}},
+                                                                     {"a-densità2.rtf", {16, 120, 400}},
+                                                                     {"aula.jpg", {200, 700}},
+                                                                     {"densità.jpg", {200, 700}}};
         for (const auto &[file, sizes] : cases) {
             for (qsizetype kept : sizes) {
                 QTest::addRow("%s, %lld bytes then zeros", file, qlonglong(kept)) << QString::fromUtf8(file) << kept << true;

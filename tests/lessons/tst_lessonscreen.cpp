@@ -37,7 +37,10 @@ class TestLessonScreen : public QObject
 
     Module &module() { return program_->module(); }
     template <typename T = QPushButton>
-    T *control(const char *name) { return program_->control<T>(forms::lessons, QString::fromUtf8(name)); }
+    T *control(const char *name)
+    {
+        return program_->control<T>(forms::lessons, QString::fromUtf8(name));
+    }
     QString title() { return control<QLabel>("LabTITOLO")->text(); }
     QString text() { return control<QTextEdit>("RTBtesto")->toPlainText(); }
     QString dataFile(const QString &name) { return QDir(program_->programFolder()).filePath(QStringLiteral("perCensaria/") + name); }
@@ -132,7 +135,8 @@ private slots:
         square.save(&png, "PNG");
         writeLesson(folder_.path(), *lessonTopic(QStringLiteral("Storia1")),
                     "{\\rtf1\\ansi\\pard\\li300\\fs22 Testo della lezione.\\par "
-                    "\\pard{\\pict\\pngblip\\picwgoal600\\pichgoal300 " + png.data().toHex() + "}\\par }");
+                    "\\pard{\\pict\\pngblip\\picwgoal600\\pichgoal300 "
+                        + png.data().toHex() + "}\\par }");
         QList<double> heights;
         for (const QSize &display : {QSize(1024, 768), QSize(3840, 2160)}) {
             TestProgram program(folder_.path());
@@ -155,7 +159,6 @@ private slots:
         // Measured against the display, the text is as tall on both.
         QVERIFY2(qAbs(heights[1] / heights[0] - 1) < 0.1, qPrintable(QStringLiteral("%1 against %2").arg(heights[1]).arg(heights[0])));
     }
-
 };
 
 QTEST_MAIN(TestLessonScreen)

@@ -16,7 +16,8 @@ private slots:
     {
         QTemporaryDir program, drive;
         QDir(program.path()).mkpath(QStringLiteral("perCensaria"));
-        for (const QString &name : {program.filePath(QStringLiteral("perCensaria/a-storia1.rtf")), drive.filePath(QStringLiteral("EXPORTCENSA.MDB"))}) {
+        for (const QString &name :
+             {program.filePath(QStringLiteral("perCensaria/a-storia1.rtf")), drive.filePath(QStringLiteral("EXPORTCENSA.MDB"))}) {
             QFile file(name);
             QVERIFY(file.open(QIODevice::WriteOnly));
         }

@@ -33,10 +33,11 @@ private slots:
         QVERIFY(printer.endDocument());
         QCOMPARE(printer.documents.size(), 2);
         QCOMPARE(printer.documents.first(), QStringList());
-        QCOMPARE(printer.documents.last(), (QStringList{QString(6, u' ') + QStringLiteral("ROSSI MARIO"),
-                                                        QStringLiteral("Piramidi").leftJustified(34) + QStringLiteral(" 7 ").leftJustified(10) + QStringLiteral("12/03/2026"),
-                                                        QStringLiteral("Un titolo molto lungo che supera la colonna"),
-                                                        QString(34, u' ') + u'x', QString()}));
+        QCOMPARE(printer.documents.last(),
+                 (QStringList{QString(6, u' ') + QStringLiteral("ROSSI MARIO"),
+                              QStringLiteral("Piramidi").leftJustified(34) + QStringLiteral(" 7 ").leftJustified(10)
+                                  + QStringLiteral("12/03/2026"),
+                              QStringLiteral("Un titolo molto lungo che supera la colonna"), QString(34, u' ') + u'x', QString()}));
     }
 
     void rendersOntoAPdf()

@@ -42,7 +42,8 @@ private slots:
         auto *list = dialog.findChild<QListWidget *>(QStringLiteral("mediaList"));
         QCOMPARE(list->count(), 2);
         QVERIFY(list->item(1)->text().startsWith(QStringLiteral("SCHEDA  (")));
-        QCOMPARE(visibleButtons(dialog), (QStringList{QStringLiteral("Annulla"), QStringLiteral("Salva qui"), QStringLiteral("Scegli una cartella…")}));
+        QCOMPARE(visibleButtons(dialog),
+                 (QStringList{QStringLiteral("Annulla"), QStringLiteral("Salva qui"), QStringLiteral("Scegli una cartella…")}));
         // Both media fit in the list without scrolling.
         QVERIFY(list->visualItemRect(list->item(1)).bottom() < list->viewport()->height());
 

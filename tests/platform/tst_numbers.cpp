@@ -23,7 +23,8 @@ void addInEveryLocale(bool radix, std::initializer_list<ReadCase> cases)
 {
     for (const QByteArray &locale : test::processLocales())
         for (const ReadCase &c : cases)
-            QTest::addRow("%s: %s%s", locale.constData(), radix ? "radix, " : "", c.name) << locale << radix << QString::fromUtf8(c.text) << c.value;
+            QTest::addRow("%s: %s%s", locale.constData(), radix ? "radix, " : "", c.name)
+                << locale << radix << QString::fromUtf8(c.text) << c.value;
 }
 
 } // namespace
@@ -39,43 +40,43 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<double>("value");
         addInEveryLocale(false, {
-            {"blanks inside", "57 600 000", 57600000.0},
-            {"decimal point", "9.4", 9.4},
-            {"comma ends it", "9,4", 9.0},
-            {"empty", "", 0.0},
-            {"no number", "abc", 0.0},
-            {"sign, point, exponent", "  -3.5e2x", -350.0},
-            {"second point ends it", "1.5.3", 1.5},
-            {"plus sign", "+7", 7.0},
-            {"tab and line feed skipped", "\t1\n2", 12.0},
-            {"exponent without digits", "3E", 3.0},
-            {"exponent sign without digits", "3e-", 3.0},
-            {"lone sign", "-", 0.0},
-            {"leading point", ".5", 0.5},
-            {"negative leading point", "-.25", -0.25},
-            {"trailing point", "12.", 12.0},
-            {"hex is not read here", "&H10", 0.0},
-            {"other white space ends it", "4\u00a05", 4.0},
-            {"too small for a double", "1e-400", 0.0},
-            {"too small, many zeros", "0.000e-330", 0.0},
-            {"smallest there is", "5e-324", 5e-324},
-            {"large but in range", "1.5e308", 1.5e308},
-            {"too large", "1e400", std::numeric_limits<double>::max()},
-            {"too large below the point", "-0.001e312", -std::numeric_limits<double>::max()},
-            {"huge exponent", "1e99999999999999999999", std::numeric_limits<double>::max()},
-            {"zero with huge exponent", "0e99999", 0.0},
-        });
+                                    {"blanks inside", "57 600 000", 57600000.0},
+                                    {"decimal point", "9.4", 9.4},
+                                    {"comma ends it", "9,4", 9.0},
+                                    {"empty", "", 0.0},
+                                    {"no number", "abc", 0.0},
+                                    {"sign, point, exponent", "  -3.5e2x", -350.0},
+                                    {"second point ends it", "1.5.3", 1.5},
+                                    {"plus sign", "+7", 7.0},
+                                    {"tab and line feed skipped", "\t1\n2", 12.0},
+                                    {"exponent without digits", "3E", 3.0},
+                                    {"exponent sign without digits", "3e-", 3.0},
+                                    {"lone sign", "-", 0.0},
+                                    {"leading point", ".5", 0.5},
+                                    {"negative leading point", "-.25", -0.25},
+                                    {"trailing point", "12.", 12.0},
+                                    {"hex is not read here", "&H10", 0.0},
+                                    {"other white space ends it", "4\u00a05", 4.0},
+                                    {"too small for a double", "1e-400", 0.0},
+                                    {"too small, many zeros", "0.000e-330", 0.0},
+                                    {"smallest there is", "5e-324", 5e-324},
+                                    {"large but in range", "1.5e308", 1.5e308},
+                                    {"too large", "1e400", std::numeric_limits<double>::max()},
+                                    {"too large below the point", "-0.001e312", -std::numeric_limits<double>::max()},
+                                    {"huge exponent", "1e99999999999999999999", std::numeric_limits<double>::max()},
+                                    {"zero with huge exponent", "0e99999", 0.0},
+                                });
         addInEveryLocale(true, {
-            {"hex", "&H1F", 31.0},
-            {"hex lower case", "&hff", 255.0},
-            {"octal", "&O17", 15.0},
-            {"octal digit 8 ends it", "&O18", 1.0},
-            {"no digits", "&H", 0.0},
-            {"bad digit", "&HG1", 0.0},
-            {"blanks skipped", "& H 1 0", 16.0},
-            {"decimal as usual", "12.5", 12.5},
-            {"comma still ends it", "3,9", 3.0},
-        });
+                                   {"hex", "&H1F", 31.0},
+                                   {"hex lower case", "&hff", 255.0},
+                                   {"octal", "&O17", 15.0},
+                                   {"octal digit 8 ends it", "&O18", 1.0},
+                                   {"no digits", "&H", 0.0},
+                                   {"bad digit", "&HG1", 0.0},
+                                   {"blanks skipped", "& H 1 0", 16.0},
+                                   {"decimal as usual", "12.5", 12.5},
+                                   {"comma still ends it", "3,9", 3.0},
+                               });
     }
     void readsTheLeadingNumber()
     {
@@ -100,7 +101,8 @@ private slots:
 
     void roundsHalvesToEvenAndFloorsDown()
     {
-        for (const auto &[value, rounded] : {std::pair{0.5, 0.0}, {1.5, 2.0}, {2.5, 2.0}, {-1.5, -2.0}, {-2.5, -2.0}, {2.4999, 2.0}, {2.5001, 3.0}})
+        for (const auto &[value, rounded] :
+             {std::pair{0.5, 0.0}, {1.5, 2.0}, {2.5, 2.0}, {-1.5, -2.0}, {-2.5, -2.0}, {2.4999, 2.0}, {2.5001, 3.0}})
             QCOMPARE(roundHalfEven(value), rounded);
         for (const auto &[value, floor] : {std::pair{2.9, 2.0}, {-2.5, -3.0}, {-0.0001, -1.0}})
             QCOMPARE(floorOf(value), floor);
@@ -126,9 +128,7 @@ private slots:
         QTest::addColumn<double>("value");
         QTest::addColumn<QString>("text");
         for (const QByteArray &locale : test::processLocales()) {
-            const auto row = [&locale](const char *name) -> QTestData & {
-                return QTest::addRow("%s: %s", locale.constData(), name) << locale;
-            };
+            const auto row = [&locale](const char *name) -> QTestData & { return QTest::addRow("%s: %s", locale.constData(), name) << locale; };
             row("whole") << 57600000.0 << "57600000";
             row("whole and large") << 2147483647.0 << "2147483647";
             row("decimal comma") << 2.5 << "2,5";

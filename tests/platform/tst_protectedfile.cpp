@@ -20,7 +20,9 @@ namespace {
 
 struct stat statOf(const QString &path)
 {
-    struct stat info {};
+    struct stat info
+    {
+    };
     lstat(QFile::encodeName(path).constData(), &info);
     return info;
 }
@@ -103,8 +105,7 @@ private slots:
         QTest::newRow("the folder is a link") << QStringLiteral("link/registro.ini") << QStringLiteral("collegamento");
         QTest::newRow("a folder on the way is a link") << QStringLiteral("link/sotto/registro.ini") << QStringLiteral("collegamento");
         QTest::newRow("others may write the folder") << QStringLiteral("aperta/registro.ini") << QStringLiteral("altri utenti");
-        QTest::newRow("others may write a folder on the way") << QStringLiteral("aperta/chiusa/registro.ini")
-                                                              << QStringLiteral("altri utenti");
+        QTest::newRow("others may write a folder on the way") << QStringLiteral("aperta/chiusa/registro.ini") << QStringLiteral("altri utenti");
         QTest::newRow("a file where the folder goes") << QStringLiteral("file/registro.ini") << QStringLiteral("non è una cartella");
         QTest::newRow("a way back up") << QStringLiteral("chiusa/../registro.ini") << QStringLiteral("non è valido");
     }

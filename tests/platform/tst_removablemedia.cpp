@@ -23,7 +23,10 @@ QStringList listed(const QList<Medium> &media, QString Medium::*field = &Medium:
     return result;
 }
 
-QStringList roots(const QList<Medium> &media) { return listed(media); }
+QStringList roots(const QList<Medium> &media)
+{
+    return listed(media);
+}
 
 } // namespace
 
@@ -68,11 +71,11 @@ private slots:
         QVERIFY(media[0].readOnly);
         QCOMPARE(media[1].bytesFree, 3 * gigabyte);
         // Each is listed by its label and size.
-        Medium stick{QStringLiteral("/media/mario/CHIAVETTA"), QStringLiteral("CHIAVETTA"), 7 * gigabyte + gigabyte / 2, 3 * gigabyte + gigabyte / 5};
+        Medium stick{QStringLiteral("/media/mario/CHIAVETTA"), QStringLiteral("CHIAVETTA"), 7 * gigabyte + gigabyte / 2,
+                     3 * gigabyte + gigabyte / 5};
         QCOMPARE(describeMedium(stick), QStringLiteral("CHIAVETTA  (7,5 GB, liberi 3,2 GB)"));
         stick.readOnly = true;
         QVERIFY(describeMedium(stick).endsWith(QStringLiteral(" - protetto da scrittura")));
-    
     }
 
     void theOwnVolumesAreNeverOffered()
@@ -81,7 +84,8 @@ private slots:
         const QList<MountRecord> mounts{mount(QStringLiteral("/"), "/dev/nvme0n1p2"),
                                         mount(QStringLiteral("/media/mario/DATI"), "/dev/nvme0n1p3", QStringLiteral("DATI")),
                                         mount(QStringLiteral("/media/mario/USB"), "/dev/sdb1", QStringLiteral("USB"))};
-        const QList<MountRecord> own{mount(QStringLiteral("/"), "/dev/nvme0n1p2"), mount(QStringLiteral("/media/mario/DATI/"), "/dev/nvme0n1p3")};
+        const QList<MountRecord> own{mount(QStringLiteral("/"), "/dev/nvme0n1p2"),
+                                     mount(QStringLiteral("/media/mario/DATI/"), "/dev/nvme0n1p3")};
         QCOMPARE(roots(removableMedia(mounts, own, VolumeNaming::MountPoints)), QStringList{QStringLiteral("/media/mario/USB")});
         QVERIFY(removableMedia(own, own, VolumeNaming::MountPoints).isEmpty());
         QVERIFY(removableMedia({}, own, VolumeNaming::MountPoints).isEmpty());
@@ -95,7 +99,8 @@ private slots:
         QCOMPARE(listed(removableMedia(mounts, linuxOwn(), VolumeNaming::MountPoints), &Medium::label),
                  (QStringList{"3B", "USB DISK", "USB DISK1"}));
 
-        const QList<MountRecord> drives{mount(QStringLiteral("E:/"), "e", QStringLiteral("USB")), mount(QStringLiteral("F:/"), "f", QStringLiteral("USB"))};
+        const QList<MountRecord> drives{mount(QStringLiteral("E:/"), "e", QStringLiteral("USB")),
+                                        mount(QStringLiteral("F:/"), "f", QStringLiteral("USB"))};
         QCOMPARE(listed(removableMedia(drives, {}, VolumeNaming::DriveLetters), &Medium::label), (QStringList{"USB (E:)", "USB (F:)"}));
     }
 
@@ -105,8 +110,8 @@ private slots:
         missingDiskette.ready = false;
         const QList<MountRecord> own{mount(QStringLiteral("C:/"), "\\\\?\\Volume{c}\\")};
         QList<MountRecord> mounts{mount(QStringLiteral("E:/"), "\\\\?\\Volume{e}\\", QStringLiteral("CHIAVETTA")),
-                                  mount(QStringLiteral("C:/"), "\\\\?\\Volume{c}\\"),
-                                  mount(QStringLiteral("D:\\"), "\\\\?\\Volume{d}\\"), missingDiskette};
+                                  mount(QStringLiteral("C:/"), "\\\\?\\Volume{c}\\"), mount(QStringLiteral("D:\\"), "\\\\?\\Volume{d}\\"),
+                                  missingDiskette};
         QCOMPARE(roots(removableMedia(mounts, own, VolumeNaming::DriveLetters)), (QStringList{QStringLiteral("D:/"), QStringLiteral("E:/")}));
 
         mounts.append(mount(QStringLiteral("a:/"), "\\\\?\\Volume{a}\\"));

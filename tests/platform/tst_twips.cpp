@@ -30,8 +30,9 @@ QByteArray lesson()
            "\\pard\\li720\\sb120\\f0\\fs24 Testo\\par"
            "\\pard\\ls1\\li720\\fs24 Voce\\par"
            "{\\pict\\pngblip\\picwgoal1440\\pichgoal720 "
-           + png.toHex() + "}\\par"
-           "\\trowd\\trgaph60\\cellx2880\\cellx5760\\intbl\\fs24 A\\cell B\\cell\\row}";
+           + png.toHex()
+           + "}\\par"
+             "\\trowd\\trgaph60\\cellx2880\\cellx5760\\intbl\\fs24 A\\cell B\\cell\\row}";
 }
 
 } // namespace

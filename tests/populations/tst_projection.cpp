@@ -51,8 +51,8 @@ private slots:
         double worst = 0;
         QString worstGroup;
         for (int g = 0; g < 18; ++g) {
-            for (const auto &[ours, theirs, sex] : {std::tuple(at2050.males[g], un2050.males[g], "maschi"),
-                                                   std::tuple(at2050.females[g], un2050.females[g], "femmine")}) {
+            for (const auto &[ours, theirs, sex] :
+                 {std::tuple(at2050.males[g], un2050.males[g], "maschi"), std::tuple(at2050.females[g], un2050.females[g], "femmine")}) {
                 const double error = qAbs(ours / theirs - 1);
                 if (error > worst) {
                     worst = error;
@@ -121,7 +121,9 @@ private slots:
         QTest::newRow("eleven more years") << 392 << none << 10.5 << none << "al massimo di 10 anni";
         QTest::newRow("eleven fewer years") << 392 << none << -11.0 << none << "al massimo di 10 anni";
         QTest::newRow("life change not a number") << 392 << none << qQNaN() << none << "al massimo di 10 anni";
-        QTest::newRow("half of Italy leaving") << 380 << none << 0.0 << -30e6 << QStringLiteral("Per Italia il saldo migratorio deve stare tra -605\u00a0000 e 1\u00a0209\u00a0000");
+        QTest::newRow("half of Italy leaving") << 380 << none << 0.0 << -30e6
+                                               << QStringLiteral(
+                                                      "Per Italia il saldo migratorio deve stare tra -605\u00a0000 e 1\u00a0209\u00a0000");
         QTest::newRow("migrants not a number") << 380 << none << 0.0 << -qInf() << "Per Italia il saldo migratorio";
         QTest::newRow("everyone leaves Japan for 80 years") << 392 << 0.8 << -10.0 << -1265000.0 << "non resterebbe nessuno di 100 anni e più";
     }

@@ -79,7 +79,8 @@ private slots:
         QCOMPARE(tool.exitCode(), 0);
         const QList<QByteArray> lines = tool.readAllStandardOutput().split('\n');
         QCOMPARE(lines[0].trimmed(), QByteArray("età;maschi;femmine"));
-        QVERIFY(lines[23].startsWith("Niger, 2040, ipotesi: figli per donna 3, speranza di vita come l'ONU, saldo migratorio 1\xc2\xa0000 persone"));
+        QVERIFY(
+            lines[23].startsWith("Niger, 2040, ipotesi: figli per donna 3, speranza di vita come l'ONU, saldo migratorio 1\xc2\xa0000 persone"));
 
         tool.start(QStringLiteral(PROJECTION_TOOL), {"Niger", "2040", "life-expectancy=+12"});
         QVERIFY(tool.waitForFinished(60000));

@@ -12,7 +12,10 @@ using namespace censaria::populations;
 
 namespace {
 
-int yearIndex(int year) { return (year - firstYear) / yearStep; }
+int yearIndex(int year)
+{
+    return (year - firstYear) / yearStep;
+}
 
 const Country &italy()
 {

@@ -105,7 +105,8 @@ private slots:
         play->click();
         QTest::qWait(400);
         screen_->player()->pause();
-        QVERIFY2(screen_->view().sides[0].year > 1950.5 && screen_->view().sides[0].year < 1954, qPrintable(QString::number(screen_->view().sides[0].year)));
+        QVERIFY2(screen_->view().sides[0].year > 1950.5 && screen_->view().sides[0].year < 1954,
+                 qPrintable(QString::number(screen_->view().sides[0].year)));
     }
 
     void aSliderMovedByHandStopsThePlay()

@@ -62,14 +62,14 @@ private slots:
         QTest::addColumn<int>("deaths");
         QTest::addColumn<QStringList>("stepped");
         // Italy's birth terms add up to exactly 3488542.5: the half goes to the even neighbour.
-        QTest::newRow("Italia") << Country::Italy << "ITALIA" << QStringList{grouped("57 836 000"), "0,9", "1"}
-                                << 3488542 << 3530338 << QStringList{grouped("56 533 204"), "1,2", "1,2"};
+        QTest::newRow("Italia") << Country::Italy << "ITALIA" << QStringList{grouped("57 836 000"), "0,9", "1"} << 3488542 << 3530338
+                                << QStringList{grouped("56 533 204"), "1,2", "1,2"};
         // Algeria's mortality of 1995-2000 (World Population Prospects 2019): 5,3 deaths per
         // 1000 a year at the start, and the same order after a step of its life table's rates.
-        QTest::newRow("Algeria") << Country::Algeria << "ALGERIA" << QStringList{grouped("28 205 800"), "2,3", "0,5"}
-                                 << 3295988 << 906330 << QStringList{grouped("30 595 458"), "2,1", "0,5"};
-        QTest::newRow("USA") << Country::Usa << "USA" << QStringList{grouped("263 200 000"), "1,4", "0,9"}
-                             << 19113250 << 13039100 << QStringList{grouped("267 274 150"), "1,4", "0,9"};
+        QTest::newRow("Algeria") << Country::Algeria << "ALGERIA" << QStringList{grouped("28 205 800"), "2,3", "0,5"} << 3295988 << 906330
+                                 << QStringList{grouped("30 595 458"), "2,1", "0,5"};
+        QTest::newRow("USA") << Country::Usa << "USA" << QStringList{grouped("263 200 000"), "1,4", "0,9"} << 19113250 << 13039100
+                             << QStringList{grouped("267 274 150"), "1,4", "0,9"};
     }
     void loadingAndTheFirstStep()
     {
@@ -102,7 +102,8 @@ private slots:
         QCOMPARE((QStringList{italy.youngShareText(), italy.adultShareText(), italy.oldShareText()}),
                  (QStringList{grouped("14,4 %"), grouped("67,4 %"), grouped("18,3 %")}));
         PyramidModel empty = loaded(Country::Italy);
-        empty.step(QStringList(PyramidModel::birthRateCount, QStringLiteral("0")), QStringList(PyramidModel::deathRateCount, QStringLiteral("1000")));
+        empty.step(QStringList(PyramidModel::birthRateCount, QStringLiteral("0")),
+                   QStringList(PyramidModel::deathRateCount, QStringLiteral("1000")));
         QCOMPARE(empty.youngShareText(), grouped("0,0 %"));
     }
 

@@ -13,7 +13,10 @@ namespace {
 const QColor neutral(192, 192, 255);
 const QColor red(255, 0, 0);
 
-int column(const char *name) { return schema::questionari().position(QString::fromUtf8(name)); }
+int column(const char *name)
+{
+    return schema::questionari().position(QString::fromUtf8(name));
+}
 
 } // namespace
 
@@ -25,7 +28,10 @@ class TestQuestionnaireScreen : public QObject
     QuestionnaireScreen *screen_ = nullptr;
 
     template <typename T>
-    T *control(const char *name) { return program_->control<T>(forms::questionnaire, QString::fromUtf8(name)); }
+    T *control(const char *name)
+    {
+        return program_->control<T>(forms::questionnaire, QString::fromUtf8(name));
+    }
     template <typename T>
     T *row(const char *array, int index)
     {
@@ -130,7 +136,8 @@ private slots:
             QCOMPARE(badge(i), wrong ? QStringLiteral("✗ sbagliato: ") + truth : QStringLiteral("✓ giusto"));
             QCOMPARE(rowColour(i), wrong ? red : neutral);
             QCOMPARE(row<QCheckBox>("Check2", i)->accessibleDescription(),
-                     screen_->session().statement(i) + QStringLiteral(" — ") + (wrong ? QStringLiteral("sbagliato: ") + truth : QStringLiteral("giusto")));
+                     screen_->session().statement(i) + QStringLiteral(" — ")
+                         + (wrong ? QStringLiteral("sbagliato: ") + truth : QStringLiteral("giusto")));
         }
         // The statement keeps room beside the badge: none runs under it.
         QLineEdit *box = row<QLineEdit>("Text1", 2);

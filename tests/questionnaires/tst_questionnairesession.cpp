@@ -85,8 +85,7 @@ private slots:
         QCOMPARE(bankByLoader("QStoria1")->code, QStringLiteral("Qstoria1"));
         QCOMPARE(bankByLoader("QItalia")->code, QStringLiteral("Qitalia"));
         QCOMPARE(bankByLoader(QStringLiteral("QDensità2"))->code, QStringLiteral("QDensità2"));
-        QCOMPARE(bankByLoader("Qpiramide2")->statements[6].text,
-                 QStringLiteral("permette di calcolare i tassi di natalità e di mortalità"));
+        QCOMPARE(bankByLoader("Qpiramide2")->statements[6].text, QStringLiteral("permette di calcolare i tassi di natalità e di mortalità"));
         QCOMPARE(bankByLoader("Qfammod")->dateField, QStringLiteral("data10"));
         QCOMPARE(bankByLoader("qstoria1"), nullptr); // loaders are matched exactly
         QCOMPARE(bankByListItem(QStringLiteral("   Scegli il questionario -------->")), nullptr);
@@ -114,18 +113,24 @@ private slots:
         QTest::addColumn<QString>("loader");
         QTest::addColumn<QString>("statement");
         QTest::addColumn<bool>("vero");
-        QTest::newRow("57 million") << "QItalia" << "Al censimento del 2001 in Italia c'erano circa 57 milioni di abitanti" << true;
+        QTest::newRow("57 million") << "QItalia"
+                                    << "Al censimento del 2001 in Italia c'erano circa 57 milioni di abitanti" << true;
         QTest::newRow("few countries") << "QItalia"
                                        << "Intorno al 2000 l'Italia era uno dei pochi paesi in cui il saldo naturale era negativo" << true;
-        QTest::newRow("irregular") << "QItalia" << "Fra gli immigrati extra-comunitari ci sono numerosi irregolari" << true;
-        QTest::newRow("density") << "QItalia" << "La densità di popolazione è di 90 ab/km²" << false;
-        QTest::newRow("epidemics") << "Qfammod" << "Le epidemie falcidiano ancora spesso la popolazione" << false;
-        QTest::newRow("town and country") << "Qfammod" << "Nel numero dei figli non ci sono più differenze tra città e campagna"
-                                          << true;
-        QTest::newRow("low natality") << "Qfammod" << "È molto bassa la natalità" << true;
+        QTest::newRow("irregular") << "QItalia"
+                                   << "Fra gli immigrati extra-comunitari ci sono numerosi irregolari" << true;
+        QTest::newRow("density") << "QItalia"
+                                 << "La densità di popolazione è di 90 ab/km²" << false;
+        QTest::newRow("epidemics") << "Qfammod"
+                                   << "Le epidemie falcidiano ancora spesso la popolazione" << false;
+        QTest::newRow("town and country") << "Qfammod"
+                                          << "Nel numero dei figli non ci sono più differenze tra città e campagna" << true;
+        QTest::newRow("low natality") << "Qfammod"
+                                      << "È molto bassa la natalità" << true;
         QTest::newRow("intervals") << "Qfamtrad"
                                    << "Le famiglie hanno intervalli di tempo tra 1° e 2° figlio, o tra 2° e 3° ecc. molto simili" << true;
-        QTest::newRow("square km") << "QDensità1" << "La densità indica quanti abitanti ci sono, in media, in un km²" << true;
+        QTest::newRow("square km") << "QDensità1"
+                                   << "La densità indica quanti abitanti ci sono, in media, in un km²" << true;
     }
     void datedStatementsKeepTheirKeys()
     {
@@ -134,8 +139,7 @@ private slots:
         QFETCH(bool, vero);
         const QuestionBank *bank = bankByLoader(loader);
         QVERIFY(bank);
-        const auto found = std::find_if(bank->statements.begin(), bank->statements.end(),
-                                        [&](const auto &s) { return s.text == statement; });
+        const auto found = std::find_if(bank->statements.begin(), bank->statements.end(), [&](const auto &s) { return s.text == statement; });
         QVERIFY2(found != bank->statements.end(), qPrintable(statement));
         QCOMPARE(found->isTrue, vero);
     }

@@ -44,10 +44,7 @@ class TestPasswordCommand : public QObject
 
     QTemporaryDir dir_;
     QString file() const { return dir_.filePath(QStringLiteral("etc/censaria/registro.ini")); }
-    Run set(const QByteArray &input)
-    {
-        return runCommand({QStringLiteral("--file"), file(), QStringLiteral("--group"), ownGroup()}, input);
-    }
+    Run set(const QByteArray &input) { return runCommand({QStringLiteral("--file"), file(), QStringLiteral("--group"), ownGroup()}, input); }
     TeacherPassword::Answer check(const QString &password)
     {
         static int minute = 0; // a new minute for each try: no pause carries over
@@ -72,8 +69,8 @@ private slots:
         const QByteArray stored = contentOf(file());
         QVERIFY(!stored.contains("2026"));
         QVERIFY(stored.contains("iterations=100000"));
-        QCOMPARE(QFileInfo(file()).permissions(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser
-                                                      | QFileDevice::WriteUser | QFileDevice::ReadGroup);
+        QCOMPARE(QFileInfo(file()).permissions(),
+                 QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ReadGroup);
         QCOMPARE(QFileInfo(file()).groupId(), getegid());
         QCOMPARE(QFileInfo(QFileInfo(file()).path()).permissions() & QFileDevice::WriteGroup, QFileDevice::Permissions());
     }
@@ -114,8 +111,8 @@ private slots:
         const QString away = dir_.filePath(QStringLiteral("altrove"));
         QVERIFY(QDir().mkpath(away));
         QVERIFY(QFile::link(away, dir_.filePath(QStringLiteral("etc/link"))));
-        const Run run = runCommand({QStringLiteral("--file"), dir_.filePath(QStringLiteral("etc/link/registro.ini")),
-                                    QStringLiteral("--group"), ownGroup()},
+        const Run run = runCommand({QStringLiteral("--file"), dir_.filePath(QStringLiteral("etc/link/registro.ini")), QStringLiteral("--group"),
+                                    ownGroup()},
                                    "Càsa-2026!\n");
         QCOMPARE(run.exitCode, 1);
         QVERIFY2(run.said.contains(QStringLiteral("collegamento")), qPrintable(run.said));

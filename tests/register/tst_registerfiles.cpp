@@ -89,11 +89,11 @@ private slots:
     {
         // Two computers exported the same pupil: one row each, merged per topic.
         const QString path = temp_->filePath(QStringLiteral("exportcensa.mdb"));
-        QVERIFY(makeArchive(path,
-                            {questionnaireRow(QStringLiteral("ROSSI MARIO"), {{0, 4, at(2)}, {1, 9, at(5)}}),
-                             questionnaireRow(QStringLiteral("ROSSI MARIO"), {{0, 8, at(3)}}),
-                             questionnaireRow(QStringLiteral("BIANCHI ANNA"), {})},
-                            {exerciseRow(QStringLiteral("VERDI LEO"), 2, 3, 1, 75, at(4))}));
+        QVERIFY(
+            makeArchive(path,
+                        {questionnaireRow(QStringLiteral("ROSSI MARIO"), {{0, 4, at(2)}, {1, 9, at(5)}}),
+                         questionnaireRow(QStringLiteral("ROSSI MARIO"), {{0, 8, at(3)}}), questionnaireRow(QStringLiteral("BIANCHI ANNA"), {})},
+                        {exerciseRow(QStringLiteral("VERDI LEO"), 2, 3, 1, 75, at(4))}));
         const QByteArray before = fileHash(path);
         const auto records = readFile(path);
         QVERIFY(records.has_value());
@@ -139,7 +139,8 @@ private slots:
             file.seek(100);
             file.write(QByteArray(4000, '\xA5'));
         } else if (kind == "columns") {
-            QVERIFY(runSql(path, {QStringLiteral("CREATE TABLE questionari (nome TEXT, voto INTEGER)"), QStringLiteral("CREATE TABLE esercizi (nome TEXT)")}));
+            QVERIFY(runSql(path, {QStringLiteral("CREATE TABLE questionari (nome TEXT, voto INTEGER)"),
+                                  QStringLiteral("CREATE TABLE esercizi (nome TEXT)")}));
         } else if (kind == "table") {
             QVERIFY(runSql(path, {QStringLiteral("CREATE TABLE alunni (nome TEXT)")}));
         } else if (kind == "index") {
@@ -187,7 +188,8 @@ private slots:
         QCOMPARE(cells[4], QStringLiteral("01/03/2026 09:05"));
         QCOMPARE(cells[5], QString()); // not done: empty, not "—"
         QCOMPARE(cells[6], QString());
-        QCOMPARE(cells.mid(21, 4), (QStringList{QStringLiteral("7"), QStringLiteral("3"), QStringLiteral("70"), QStringLiteral("02/04/2026 08:00")}));
+        QCOMPARE(cells.mid(21, 4),
+                 (QStringList{QStringLiteral("7"), QStringLiteral("3"), QStringLiteral("70"), QStringLiteral("02/04/2026 08:00")}));
         QCOMPARE(cells.last(), QStringLiteral("5,0")); // (8 + 0 + 7) / 3 with a decimal comma
         QVERIFY(!csv.contains("—"));
         QCOMPARE(lines[2].split(u';').first(), QStringLiteral("'=SOMMA(A1:A9)"));
@@ -234,7 +236,8 @@ private slots:
         const RegisterDocument document(model, fillRegister(model, 200), {});
         const QString path = temp_->filePath(QStringLiteral("registro.pdf"));
         error = QStringLiteral("x");
-        QVERIFY(!writePdf(document, path, [](int page, int) { return page < 3; }, &error));
+        QVERIFY(!writePdf(
+            document, path, [](int page, int) { return page < 3; }, &error));
         QVERIFY(error.isEmpty()); // cancelled, not failed
         QCOMPARE(QDir(temp_->path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
         QVERIFY(!writePdf(document, temp_->filePath(QStringLiteral("tolta/registro.pdf")), {}, &error));
@@ -244,11 +247,19 @@ private slots:
     void pdfOfAHundredPupils()
     {
         RegisterModel model;
-        const RegisterDocument document(model, fillRegister(model, 100), {QStringLiteral("3ª B"), QStringLiteral("Scuola media Dante"), QDate(2026, 5, 20), QStringLiteral("questo computer"), 0, QString()});
+        const RegisterDocument document(model, fillRegister(model, 100),
+                                        {QStringLiteral("3ª B"), QStringLiteral("Scuola media Dante"), QDate(2026, 5, 20),
+                                         QStringLiteral("questo computer"), 0, QString()});
         const QString path = temp_->filePath(QStringLiteral("registro.pdf"));
         QList<int> progress;
         QString error;
-        QVERIFY(writePdf(document, path, [&](int page, int) { progress << page; return true; }, &error));
+        QVERIFY(writePdf(
+            document, path,
+            [&](int page, int) {
+                progress << page;
+                return true;
+            },
+            &error));
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray pdf = file.readAll();
@@ -257,7 +268,7 @@ private slots:
         // 100 pupils and two rows of averages on landscape A4 at about 33 lines a page.
         QCOMPARE(pages, 4);
         QCOMPARE(progress, (QList<int>{1, 2, 3, 4}));
-        QVERIFY(pdf.contains("/MediaBox [0 0 842"));  // landscape A4: 842 x 595 points
+        QVERIFY(pdf.contains("/MediaBox [0 0 842")); // landscape A4: 842 x 595 points
 
         // One pupil fits one page; none at all still prints the heading and averages.
         QPdfWriter probe(temp_->filePath(QStringLiteral("probe.pdf")));
@@ -386,7 +397,8 @@ private slots:
         Archive archive(path);
         QCOMPARE(archive.open(), ArchiveProblem::None);
         const QString copies = temp_->filePath(QStringLiteral("perCensaria/copie"));
-        RegisterKeeper keeper(archive, [&](const QString &to) { return archive.copyTo(to); }, copies);
+        RegisterKeeper keeper(
+            archive, [&](const QString &to) { return archive.copyTo(to); }, copies);
         const QSqlDatabase db = archive.connection();
         const QDateTime now(QDate(2026, 6, 10), QTime(12, 0));
 
@@ -399,9 +411,9 @@ private slots:
         const PupilRecord &rossi = *std::find_if(records->begin(), records->end(),
                                                  [](const PupilRecord &r) { return r.name.startsWith(QStringLiteral("ROSSI")); });
         QCOMPARE(rossi.name, QStringLiteral("ROSSI MARIO"));
-        QCOMPARE(rossi.topics[0].right, 8);  // the later of 4 (day 2) and 8 (day 3)
-        QCOMPARE(rossi.topics[1].right, 9);  // the later of 9 (day 5) and 2 (day 4)
-        QCOMPARE(rossi.topics[2].right, 6);  // only the other had it
+        QCOMPARE(rossi.topics[0].right, 8); // the later of 4 (day 2) and 8 (day 3)
+        QCOMPARE(rossi.topics[1].right, 9); // the later of 9 (day 5) and 2 (day 4)
+        QCOMPARE(rossi.topics[2].right, 6); // only the other had it
         // Both had the exercise: every value of the later one (day 6) comes along.
         QCOMPARE(rossi.topics[11].right, 4);
         QCOMPARE(rossi.topics[11].wrong, 1);
@@ -431,7 +443,8 @@ private slots:
 
         // Without its copy, no action changes anything.
         QVERIFY(archive.writeResult(resulttopics::questionnaireTable, QStringLiteral("NUOVO ALUNNO"), {{2, 7}}));
-        RegisterKeeper failing(archive, [](const QString &) { return false; }, copies);
+        RegisterKeeper failing(
+            archive, [](const QString &) { return false; }, copies);
         QVERIFY(!failing.deletePupil(QStringLiteral("NUOVO ALUNNO"), now.addMonths(4)));
         QVERIFY(!failing.startNewYear(now.addMonths(4)).has_value());
         QCOMPARE(readRecords(db)->size(), 1);

@@ -25,7 +25,10 @@ PupilRecord pupil(const QString &name, const QList<std::tuple<int, int, QDateTim
     return record;
 }
 
-QDateTime at(int day, int hour = 10) { return QDateTime(QDate(2026, 3, day), QTime(hour, 0)); }
+QDateTime at(int day, int hour = 10)
+{
+    return QDateTime(QDate(2026, 3, day), QTime(hour, 0));
+}
 
 QStringList shownNames(const RegisterFilter &filter)
 {
@@ -121,9 +124,7 @@ private slots:
         lea.topics[11] = {true, 6, 4, 60, QDate(2026, 3, 2), QTime(9, 0)};
         RegisterModel model;
         model.setRecords({lea});
-        const auto text = [&](RegisterColumn::Kind kind, int topic = -1) {
-            return model.index(0, columnOf(kind, topic)).data().toString();
-        };
+        const auto text = [&](RegisterColumn::Kind kind, int topic = -1) { return model.index(0, columnOf(kind, topic)).data().toString(); };
         QCOMPARE(text(RegisterColumn::Kind::Right, 0), QStringLiteral("6"));
         QCOMPARE(text(RegisterColumn::Kind::Right, 1), QStringLiteral("5 ▼"));
         QCOMPARE(text(RegisterColumn::Kind::Percent, 10), QStringLiteral("58 ▼"));
@@ -146,14 +147,14 @@ private slots:
         // "DE LUCA" as DELUCA) and accented capitals sort with their letter.
         RegisterModel model;
         QList<PupilRecord> records;
-        for (const char *name : {"ZAMBONI LUCA", "DE LUCA PAOLO", "ÈRCOLI ANNA", "D'ANGELO SARA", "FABBRI LIA", "DAMIANI EVA",
-                                 "ESPOSITO GINO", "DEGLI ESPOSTI ADA"})
+        for (const char *name : {"ZAMBONI LUCA", "DE LUCA PAOLO", "ÈRCOLI ANNA", "D'ANGELO SARA", "FABBRI LIA", "DAMIANI EVA", "ESPOSITO GINO",
+                                 "DEGLI ESPOSTI ADA"})
             records << pupil(QString::fromUtf8(name));
         model.setRecords(records);
         RegisterFilter filter(&model);
         filter.sort(0, Qt::AscendingOrder);
-        QCOMPARE(shownNames(filter), (QStringList{"DAMIANI EVA", "D'ANGELO SARA", "DEGLI ESPOSTI ADA", "DE LUCA PAOLO",
-                                                  "ÈRCOLI ANNA", "ESPOSITO GINO", "FABBRI LIA", "ZAMBONI LUCA"}));
+        QCOMPARE(shownNames(filter), (QStringList{"DAMIANI EVA", "D'ANGELO SARA", "DEGLI ESPOSTI ADA", "DE LUCA PAOLO", "ÈRCOLI ANNA",
+                                                  "ESPOSITO GINO", "FABBRI LIA", "ZAMBONI LUCA"}));
 
         // Equal results keep the names' order.
         model.setRecords({pupil(QStringLiteral("VERDI"), {{0, 7, at(1)}}), pupil(QStringLiteral("BIANCHI"), {{0, 7, at(1)}}),
@@ -202,8 +203,9 @@ private slots:
         RegisterModel model;
         QList<PupilRecord> records;
         for (int i = 0; i < 200; ++i)
-            records << pupil(QStringLiteral("%1 %2").arg(i % 2 ? QStringLiteral("ROSSI") : QStringLiteral("BIANCHI")).arg(i, 3, 10, QLatin1Char('0')),
-                             {{0, i % 11, at(1)}});
+            records << pupil(
+                QStringLiteral("%1 %2").arg(i % 2 ? QStringLiteral("ROSSI") : QStringLiteral("BIANCHI")).arg(i, 3, 10, QLatin1Char('0')),
+                {{0, i % 11, at(1)}});
         model.setRecords(records);
         RegisterFilter filter(&model);
         filter.sort(1, Qt::AscendingOrder);
@@ -229,8 +231,8 @@ private slots:
                                               << QStringLiteral("exportcensa.mdb (cartella «AULA-PC05»)");
         QTest::newRow("temporary") << QDir::tempPath() + QStringLiteral("/qt-x7Yc/exportcensa.mdb") << QStringLiteral("exportcensa.mdb");
         QTest::newRow("in the temporary files") << QDir::tempPath() + QStringLiteral("/exportcensa.mdb") << QStringLiteral("exportcensa.mdb");
-        QTest::newRow("a folder in a temporary one") << QDir::tempPath() + QStringLiteral("/qt-x7Yc/pc2/exportcensa.mdb")
-                                                     << QStringLiteral("exportcensa.mdb (cartella «pc2»)");
+        QTest::newRow("a folder in a temporary one")
+            << QDir::tempPath() + QStringLiteral("/qt-x7Yc/pc2/exportcensa.mdb") << QStringLiteral("exportcensa.mdb (cartella «pc2»)");
         QTest::newRow("at the root") << QStringLiteral("/exportcensa.mdb") << QStringLiteral("exportcensa.mdb");
     }
 
@@ -239,7 +241,7 @@ private slots:
         QFETCH(QString, file);
         QFETCH(QString, named);
         const QList<censaria::Medium> media{{QStringLiteral("/media/maestra/CLASSE3A"), QStringLiteral("CLASSE3A")},
-                                  {QStringLiteral("/media/maestra/CLASSE3"), QStringLiteral("CLASSE3")}};
+                                            {QStringLiteral("/media/maestra/CLASSE3"), QStringLiteral("CLASSE3")}};
         QCOMPARE(collectedArchiveName(file, media), named);
         QVERIFY(!collectedArchivesNames({file, file}, media).contains(QStringLiteral("qt-x7Yc")));
     }

@@ -26,7 +26,10 @@ class TestRegisterScreen : public QObject
 
     RegisterScreen *screen() { return static_cast<RegisterScreen *>(program_->screen(forms::classRegister)); }
     template <typename T = QAbstractButton>
-    T *control(const QString &name) { return program_->control<T>(forms::classRegister, name); }
+    T *control(const QString &name)
+    {
+        return program_->control<T>(forms::classRegister, name);
+    }
     void click(const QString &name) { control(name)->click(); }
     QString lastMessage() { return program_->dialogs().messages.isEmpty() ? QString() : program_->dialogs().messages.last().text; }
 
@@ -69,11 +72,11 @@ private slots:
         program_ = std::make_unique<TestProgram>();
         QVERIFY(program_->start());
         Archive &archive = program_->module().dbrisultati();
-        QVERIFY(archive.appendTables({{resulttopics::questionnaireTable,
-                                       {questionnaireRow(QStringLiteral("ROSSI MARIO"), {{0, 8, at(2)}}),
-                                        questionnaireRow(QStringLiteral("ROSSI MARO"), {{1, 6, at(3)}}),
-                                        questionnaireRow(QStringLiteral("BIANCHI ANNA"), {{0, 4, at(2)}})}},
-                                      {resulttopics::exerciseTable, {exerciseRow(QStringLiteral("VERDI LEO"), 0, 3, 1, 75, at(4))}}}));
+        QVERIFY(archive.appendTables(
+            {{resulttopics::questionnaireTable,
+              {questionnaireRow(QStringLiteral("ROSSI MARIO"), {{0, 8, at(2)}}), questionnaireRow(QStringLiteral("ROSSI MARO"), {{1, 6, at(3)}}),
+               questionnaireRow(QStringLiteral("BIANCHI ANNA"), {{0, 4, at(2)}})}},
+             {resulttopics::exerciseTable, {exerciseRow(QStringLiteral("VERDI LEO"), 0, 3, 1, 75, at(4))}}}));
     }
     void cleanup() { program_.reset(); }
 
@@ -188,7 +191,8 @@ private slots:
         // Named as the teacher knows them: the folder on the stick, never a temporary path.
         const QString sources = control<QLabel>(QStringLiteral("sourcesLabel"))->text();
         const QString stick = QDir(program_->driveA()).dirName();
-        QVERIFY2(sources.contains(QStringLiteral("pc1/exportcensa.mdb sulla chiavetta «%1», pc2/exportcensa.mdb sulla chiavetta «%1»").arg(stick)),
+        QVERIFY2(sources.contains(
+                     QStringLiteral("pc1/exportcensa.mdb sulla chiavetta «%1», pc2/exportcensa.mdb sulla chiavetta «%1»").arg(stick)),
                  qPrintable(sources));
         QVERIFY(!sources.contains(QDir::tempPath()));
         QCOMPARE(program_->progress().labels.size(), 1);
@@ -225,7 +229,8 @@ private slots:
         QFile written(csv + QStringLiteral(".csv"));
         QVERIFY(written.open(QIODevice::ReadOnly));
         const QByteArray bytes = written.readAll();
-        QVERIFY(bytes.startsWith("\xEF\xBB\xBF" "Alunno;"));
+        QVERIFY(bytes.startsWith("\xEF\xBB\xBF"
+                                 "Alunno;"));
         QCOMPARE(bytes.count("\r\n"), 5); // the heading and four pupils
 
         // A stick pulled out before writing: a message, no file.

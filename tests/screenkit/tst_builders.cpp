@@ -109,7 +109,8 @@ private slots:
         QFETCH(QSize, display);
         Twips::setDisplay(display);
         QWidget parent;
-        QLabel *picture = makePicture(&parent, QStringLiteral("Image2"), {9480, 6000, 2055, 1500}, QStringLiteral(":/pictures/results-back.svg"));
+        QLabel *picture = makePicture(&parent, QStringLiteral("Image2"), {9480, 6000, 2055, 1500},
+                                      QStringLiteral(":/pictures/results-back.svg"));
         QCOMPARE(picture->size(), Twips::size(2055, 1500));
         QCOMPARE(picture->pixmap().size(), picture->size());
         QVERIFY(opaquePixels(picture->pixmap()) > picture->width() * picture->height() / 20);

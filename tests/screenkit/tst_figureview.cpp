@@ -43,7 +43,8 @@ private slots:
         QWidget from;
         from.show();
         QRectF drawnInto;
-        QPointer<QWidget> view = showFigureFullScreen(&from, QStringLiteral("Una figura"), [&](QPainter &, const QRectF &area) { drawnInto = area; });
+        QPointer<QWidget> view = showFigureFullScreen(&from, QStringLiteral("Una figura"),
+                                                      [&](QPainter &, const QRectF &area) { drawnInto = area; });
         QVERIFY(view && view->isVisible());
         QCOMPARE(view->windowTitle(), QStringLiteral("Una figura"));
         MeasuringDevice measured(view->size());
@@ -124,8 +125,8 @@ private slots:
         QCOMPARE(swipes.last().first().toInt(), -1);
         drag(&surface, QPoint(100, 350), QPoint(100 + far, 340));
         QCOMPARE(swipes.last().first().toInt(), 1);
-        drag(&surface, QPoint(600, 100), QPoint(600 + far / 3, 100 + far));   // mostly down
-        drag(&surface, QPoint(600, 350), QPoint(600 + far / 2, 350));         // too short
+        drag(&surface, QPoint(600, 100), QPoint(600 + far / 3, 100 + far)); // mostly down
+        drag(&surface, QPoint(600, 350), QPoint(600 + far / 2, 350));       // too short
         QCOMPARE(swipes.size(), 2);
         QCOMPARE(taps.size(), 1);
     }

@@ -249,9 +249,9 @@ private slots:
 
         // Without the package, the way out is to have the file deleted.
         program_->module().technicianPasswordFile.clear();
-        QVERIFY(TeacherPassword(program_->module().settingsFile(QStringLiteral("registro.ini")), QString(),
-                                TeacherPassword::minimumIterations - 1)
-                    .set(password));
+        QVERIFY(
+            TeacherPassword(program_->module().settingsFile(QStringLiteral("registro.ini")), QString(), TeacherPassword::minimumIterations - 1)
+                .set(password));
         startProgram();
         openResults();
         openRegister({password});

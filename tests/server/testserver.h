@@ -110,9 +110,9 @@ public:
         const QString file = folder + QStringLiteral("/censaria.ini");
         QFile ini(file);
         ini.open(QIODevice::WriteOnly | QIODevice::Truncate);
-        QTextStream(&ini) << "[archivio]\ntipo=server\nhost=" << host << "\nport=" << (port ? port : this->port())
-                          << "\ndatabase=" << database << "\nuser=" << user << "\npasswordfile=" << passwordFile
-                          << "\ninsegnante=" << teacherRole(database) << "\nsslrootcert=" << rootCertificate() << '\n'
+        QTextStream(&ini) << "[archivio]\ntipo=server\nhost=" << host << "\nport=" << (port ? port : this->port()) << "\ndatabase=" << database
+                          << "\nuser=" << user << "\npasswordfile=" << passwordFile << "\ninsegnante=" << teacherRole(database)
+                          << "\nsslrootcert=" << rootCertificate() << '\n'
                           << extra << '\n';
         return file;
     }
@@ -164,7 +164,8 @@ public:
 
 private:
     // work(db) on a connection of its own as the superuser, removed once done.
-    template<typename Work> std::invoke_result_t<Work, QSqlDatabase &> asSuperuser(const QString &database, Work work) const
+    template <typename Work>
+    std::invoke_result_t<Work, QSqlDatabase &> asSuperuser(const QString &database, Work work) const
     {
         const QString name = QStringLiteral("testserver-%1").arg(++counter());
         std::invoke_result_t<Work, QSqlDatabase &> result;

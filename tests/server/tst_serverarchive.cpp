@@ -108,10 +108,11 @@ class TestServerArchive : public QObject
         QDir().mkpath(dir);
         QProcess openssl;
         openssl.setWorkingDirectory(dir);
-        openssl.start(QStringLiteral("openssl"), {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-new"), QStringLiteral("-nodes"),
-                                                  QStringLiteral("-newkey"), QStringLiteral("rsa:2048"), QStringLiteral("-days"), QStringLiteral("2"),
-                                                  QStringLiteral("-subj"), QStringLiteral("/CN=Another CA"), QStringLiteral("-keyout"),
-                                                  QStringLiteral("other.key"), QStringLiteral("-out"), QStringLiteral("other.crt")});
+        openssl.start(QStringLiteral("openssl"),
+                      {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-new"), QStringLiteral("-nodes"),
+                       QStringLiteral("-newkey"), QStringLiteral("rsa:2048"), QStringLiteral("-days"), QStringLiteral("2"),
+                       QStringLiteral("-subj"), QStringLiteral("/CN=Another CA"), QStringLiteral("-keyout"), QStringLiteral("other.key"),
+                       QStringLiteral("-out"), QStringLiteral("other.crt")});
         if (!openssl.waitForFinished(60000) || openssl.exitCode() != 0)
             qFatal("openssl: %s", openssl.readAllStandardError().constData());
         return dir + QStringLiteral("/other.crt");
@@ -162,15 +163,14 @@ private slots:
         QCOMPARE(fromServer.sslrootcert, QStringLiteral("/etc/censaria/root.crt"));
         QCOMPARE(fromServer.teacherUser, QStringLiteral("censaria_insegnante"));
         QVERIFY(fromServer.connectOptions().startsWith(QLatin1String("sslmode=verify-full;sslrootcert='/etc/censaria/root.crt';")));
-        QVERIFY(fromServer.connectOptions().contains(QStringLiteral("options='-c lock_timeout=%1 -c statement_timeout=%2'")
-                                                         .arg(serverLockTimeoutMs)
-                                                         .arg(serverStatementTimeoutMs)));
+        QVERIFY(fromServer.connectOptions().contains(
+            QStringLiteral("options='-c lock_timeout=%1 -c statement_timeout=%2'").arg(serverLockTimeoutMs).arg(serverStatementTimeoutMs)));
         const QString require = write(QStringLiteral("require.ini"), "[archivio]\ntipo=server\nhost=x\nsslmode=require\n");
         QCOMPARE(loadArchiveSettings({require}).sslmode, QStringLiteral("require"));
         QVERIFY(loadArchiveSettings({require}).problem.isEmpty());
-        for (const QByteArray &forged : {QByteArray("sslmode=bogus"), QByteArray("sslmode=disable host=evil.example"),
-                                         QByteArray("sslmode=\"require;password=x\""), QByteArray("sslmode=Verify-Full"),
-                                         QByteArray("sslrootcert=\"/tmp/a;sslmode=disable\"")}) {
+        for (const QByteArray &forged :
+             {QByteArray("sslmode=bogus"), QByteArray("sslmode=disable host=evil.example"), QByteArray("sslmode=\"require;password=x\""),
+              QByteArray("sslmode=Verify-Full"), QByteArray("sslrootcert=\"/tmp/a;sslmode=disable\"")}) {
             const QString file = write(QStringLiteral("forged.ini"), "[archivio]\ntipo=server\nhost=x\n" + forged + '\n');
             QVERIFY2(!loadArchiveSettings({file}).problem.isEmpty(), forged.constData());
         }
@@ -197,11 +197,21 @@ private slots:
             for (const schema::Column &column : table.columns)
                 columns.append(column.name);
             const QString columnsOf = QStringLiteral("FROM information_schema.columns WHERE table_name = '%1' AND column_name ").arg(table.name);
-            QCOMPARE(server_.value(QStringLiteral("SELECT string_agg(column_name, '|' ORDER BY ordinal_position) ") + columnsOf + QStringLiteral("<> 'rowid'"), database).toString(),
+            QCOMPARE(server_
+                         .value(QStringLiteral("SELECT string_agg(column_name, '|' ORDER BY ordinal_position) ") + columnsOf
+                                    + QStringLiteral("<> 'rowid'"),
+                                database)
+                         .toString(),
                      columns.join(u'|'));
             // The row number comes after every column read by position.
-            QCOMPARE(server_.value(QStringLiteral("SELECT ordinal_position ") + columnsOf + QStringLiteral("= 'rowid'"), database).toInt(), table.columns.size() + 1);
-            const QString index = server_.value(QStringLiteral("SELECT indexdef FROM pg_indexes WHERE tablename = '%1' AND indexdef LIKE '%(nome)%'").arg(table.name), database).toString();
+            QCOMPARE(server_.value(QStringLiteral("SELECT ordinal_position ") + columnsOf + QStringLiteral("= 'rowid'"), database).toInt(),
+                     table.columns.size() + 1);
+            const QString index = server_
+                                      .value(QStringLiteral(
+                                                 "SELECT indexdef FROM pg_indexes WHERE tablename = '%1' AND indexdef LIKE '%(nome)%'")
+                                                 .arg(table.name),
+                                             database)
+                                      .toString();
             QVERIFY2(index.contains(QLatin1String("(nome)")) && !index.contains(QLatin1String("UNIQUE")), qPrintable(index));
         }
 
@@ -238,7 +248,8 @@ private slots:
 
             QVERIFY(archive->writeResult(Q, verdi, {{2, 8}, {3, morning}, {4, 1}, {5, morning}}));
             // Earlier than what is there: that topic stays; another topic is filled.
-            QVERIFY(archive->writeResult(Q, verdi, {{2, 5}, {3, morning.addSecs(-60)}, {6, 4}, {7, morning.addSecs(-60)}}, WriteRule::KeepLater));
+            QVERIFY(
+                archive->writeResult(Q, verdi, {{2, 5}, {3, morning.addSecs(-60)}, {6, 4}, {7, morning.addSecs(-60)}}, WriteRule::KeepLater));
             // Later: replaces; and the same result again changes nothing.
             for (int twice = 0; twice < 2; ++twice)
                 QVERIFY(archive->writeResult(Q, verdi, {{4, 9}, {5, morning.addSecs(60)}}, WriteRule::KeepLater));
@@ -303,7 +314,8 @@ private slots:
             QCOMPARE(written[n], pupils);
         QCOMPARE(server_.count(Q, database), pupils);
         QCOMPARE(server_.value(QStringLiteral("SELECT count(DISTINCT nome) FROM questionari"), database).toInt(), pupils);
-        QCOMPARE(server_.value(QStringLiteral("SELECT count(*) FROM questionari WHERE \"Piramidi\" = 6 AND \"Popolazione italiana\" = 7"), database)
+        QCOMPARE(server_
+                     .value(QStringLiteral("SELECT count(*) FROM questionari WHERE \"Piramidi\" = 6 AND \"Popolazione italiana\" = 7"), database)
                      .toInt(),
                  pupils);
     }
@@ -386,7 +398,8 @@ private slots:
         QVERIFY(server_.exec({QStringLiteral("ALTER DATABASE %1 OWNER TO %2").arg(old, TestServer::ownerRole(database)),
                               QStringLiteral("ALTER TABLE questionari OWNER TO %1").arg(TestServer::ownerRole(database)),
                               QStringLiteral("ALTER TABLE esercizi OWNER TO %1").arg(TestServer::ownerRole(database)),
-                              QStringLiteral("INSERT INTO questionari (nome, \"I tre periodi\", data1) VALUES ('BIANCHI ANNA', 9, '2026-03-01 09:00:00')")},
+                              QStringLiteral(
+                                  "INSERT INTO questionari (nome, \"I tre periodi\", data1) VALUES ('BIANCHI ANNA', 9, '2026-03-01 09:00:00')")},
                              old));
         QSettings(settings, QSettings::IniFormat).setValue(QStringLiteral("archivio/database"), old);
 
@@ -409,7 +422,8 @@ private slots:
         QVERIFY2(server_.exec({statements}, old, &error), qPrintable(error));
 
         QVERIFY(program.module().resultWriter().sendQueue());
-        QCOMPARE(server_.value(QStringLiteral("SELECT string_agg(nome || ' ' || \"I tre periodi\", ', ' ORDER BY rowid) FROM questionari"), old).toString(),
+        QCOMPARE(server_.value(QStringLiteral("SELECT string_agg(nome || ' ' || \"I tre periodi\", ', ' ORDER BY rowid) FROM questionari"), old)
+                     .toString(),
                  QStringLiteral("BIANCHI ANNA 9, ROSSI MARIO 7"));
         QSqlQuery query(program.module().dbrisultati().connection());
         QVERIFY(!query.exec(QStringLiteral("SELECT * FROM questionari")));

@@ -22,7 +22,10 @@ const QString Q = QStringLiteral("questionari");
 const QString E = QStringLiteral("esercizi");
 
 // What loadpc records as result i of PC pc, for checking the server's rows.
-int expectedScore(int pc, int i) { return (i * 7 + pc) % 11; }
+int expectedScore(int pc, int i)
+{
+    return (i * 7 + pc) % 11;
+}
 
 } // namespace
 
@@ -56,10 +59,9 @@ class TestServerFaults : public QObject
     QProcess *startPc(int pc, int results, const QStringList &extra)
     {
         auto *process = new QProcess(this);
-        process->start(qEnvironmentVariable("CENSARIA_LOADPC"),
-                       QStringList{settings_, temp_.filePath(QStringLiteral("queue-%1.sqlite").arg(pc)), QString::number(pc),
-                                   QString::number(results)}
-                           + extra);
+        process->start(qEnvironmentVariable("CENSARIA_LOADPC"), QStringList{settings_, temp_.filePath(QStringLiteral("queue-%1.sqlite").arg(pc)),
+                                                                            QString::number(pc), QString::number(results)}
+                                                                    + extra);
         return process;
     }
 
@@ -108,8 +110,8 @@ private slots:
         const QString account = temp_.filePath(QStringLiteral("home/.local/share/Censaria"));
         const QStringList installed = filesUnder(folder);
         for (const QString &path : {folder, folder + QStringLiteral("/perCensaria")})
-            QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup
-                                                    | QFile::ReadOther | QFile::ExeOther));
+            QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther
+                                                    | QFile::ExeOther));
         TestProgram program(folder, account);
         QVERIFY(program.start());
         program.module().nomealunno = QStringLiteral("ROSSI MARIO");
@@ -121,7 +123,8 @@ private slots:
         program.control<QLineEdit>(forms::results, QStringLiteral("Text2"))->setText(QStringLiteral("rossi"));
         program.click(forms::results, QStringLiteral("LabCERCA"));
         QCOMPARE(program.dialogs().messageTexts(),
-                 QStringList(1, QStringLiteral("Il server della scuola non risponde: i risultati non si possono vedere ora. Riprovate tra poco.")));
+                 QStringList(1,
+                             QStringLiteral("Il server della scuola non risponde: i risultati non si possono vedere ora. Riprovate tra poco.")));
         QVERIFY(program.dialogs().passwordPrompts.isEmpty());
         program.click(forms::results, QStringLiteral("Labmenù"));
         program.dialogs().messages.clear();
@@ -148,9 +151,10 @@ private slots:
         QVERIFY(program.module().recordResult(Q, {{4, 9}}, 5));
         QCOMPARE(program.dialogs().messages.size(), 2);
         QCOMPARE(program.module().resultWriter().waiting(), 0);
-        QCOMPARE(server_.value(QStringLiteral("SELECT \"I tre periodi\" || ' ' || data1 || ' ' || \"periodo fam tradizionali\" FROM questionari "
-                                              "WHERE nome = 'ROSSI MARIO'"),
-                               database_)
+        QCOMPARE(server_
+                     .value(QStringLiteral("SELECT \"I tre periodi\" || ' ' || data1 || ' ' || \"periodo fam tradizionali\" FROM questionari "
+                                           "WHERE nome = 'ROSSI MARIO'"),
+                            database_)
                      .toString(),
                  QStringLiteral("7 2026-03-12 10:01:00 9"));
         QCOMPARE(server_.count(Q, database_), 1);
@@ -165,7 +169,9 @@ private slots:
         QVERIFY(again.start());
         QVERIFY(again.dialogs().messages.isEmpty());
         QCOMPARE(again.module().resultWriter().waiting(), 0);
-        QCOMPARE(server_.value(QStringLiteral("SELECT \"periodo Boom demografico\" FROM questionari WHERE nome = 'ROSSI MARIO'"), database_).toInt(), 3);
+        QCOMPARE(
+            server_.value(QStringLiteral("SELECT \"periodo Boom demografico\" FROM questionari WHERE nome = 'ROSSI MARIO'"), database_).toInt(),
+            3);
         QCOMPARE(filesUnder(folder), installed);
         for (const QString &path : {folder, folder + QStringLiteral("/perCensaria")})
             QFile::setPermissions(path, QFile::permissions(path) | QFile::WriteOwner);
@@ -185,11 +191,11 @@ private slots:
             QVERIFY(queue.add(Q, QStringLiteral("ROSSI MARIO"), {{2, 6}, {3, start}}));
             const QList<std::pair<QString, QString>> forged{
                 {Q, QStringLiteral("[[0,\"BIANCHI ANNA\"],[3,\"%1\"]]").arg(stamp)}, // into the name
-                {Q, QStringLiteral("[[1,\"insulto\"]]")},                             // into the note
-                {Q, QStringLiteral("[[2,99],[3,\"%1\"]]").arg(stamp)},                 // 99 out of 10
+                {Q, QStringLiteral("[[1,\"insulto\"]]")},                            // into the note
+                {Q, QStringLiteral("[[2,99],[3,\"%1\"]]").arg(stamp)},               // 99 out of 10
                 {Q, QStringLiteral("[[2,10],[3,\"9999-01-01 00:00:00\"]]")},         // dated 9999
-                {Q, QStringLiteral("[[4,10]]")},                                       // no date
-                {E, QStringLiteral("[[2,1],[3,1],[4,100],[5,\"%1\"]]").arg(stamp)},    // a percentage that does not add up
+                {Q, QStringLiteral("[[4,10]]")},                                     // no date
+                {E, QStringLiteral("[[2,1],[3,1],[4,100],[5,\"%1\"]]").arg(stamp)},  // a percentage that does not add up
                 {QStringLiteral("pg_authid"), QStringLiteral("[[2,1],[3,\"%1\"]]").arg(stamp)},
                 {Q, QStringLiteral("not a list")},
             };
@@ -214,9 +220,10 @@ private slots:
         QVERIFY(program.start());
         QCOMPARE(program.module().resultWriter().waiting(), 0);
         QCOMPARE(program.module().resultWriter().setAside(), 8);
-        QCOMPARE(server_.value(QStringLiteral("SELECT string_agg(nome || ' ' || coalesce(\"I tre periodi\", -1) || ' ' || "
-                                              "coalesce(\"periodo fam tradizionali\", -1), ', ' ORDER BY nome) FROM questionari"),
-                               database_)
+        QCOMPARE(server_
+                     .value(QStringLiteral("SELECT string_agg(nome || ' ' || coalesce(\"I tre periodi\", -1) || ' ' || "
+                                           "coalesce(\"periodo fam tradizionali\", -1), ', ' ORDER BY nome) FROM questionari"),
+                            database_)
                      .toString(),
                  QStringLiteral("ROSSI MARIO 6 -1, VERDI LIA -1 8"));
         QCOMPARE(server_.count(E, database_), 0);
@@ -249,7 +256,8 @@ private slots:
         Archive archive(loadArchiveSettings({settings_}).asTeacher(), QString());
         archive.setServerPassword(TestServer::teacherPassword(database_));
         QCOMPARE(archive.open(), ArchiveProblem::None);
-        classregister::RegisterKeeper keeper(archive, [](const QString &) { return true; }, temp_.filePath(QStringLiteral("copie")));
+        classregister::RegisterKeeper keeper(
+            archive, [](const QString &) { return true; }, temp_.filePath(QStringLiteral("copie")));
         QVERIFY(server_.control(QStringLiteral("stop")));
         QVERIFY(!keeper.deletePupil(QStringLiteral("ROSSI MARIO"), QDateTime(QDate(2026, 3, 12), QTime(10, 0))));
         QVERIFY2(keeper.lastError().startsWith(QStringLiteral("Il server della scuola non risponde")), qPrintable(keeper.lastError()));

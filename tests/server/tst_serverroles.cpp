@@ -23,7 +23,10 @@ const QString Q = QStringLiteral("questionari");
 const QString E = QStringLiteral("esercizi");
 const QDateTime morning(QDate(2026, 3, 12), QTime(10, 5, 0));
 
-QString stamp(const QDateTime &when) { return when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")); }
+QString stamp(const QDateTime &when)
+{
+    return when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+}
 
 } // namespace
 
@@ -67,8 +70,9 @@ class TestServerRoles : public QObject
     // What the whole school's questionnaires hold, as the superuser sees them.
     QString everything() const
     {
-        return server_.value(QStringLiteral("SELECT count(*) || ':' || coalesce(string_agg(q::text, '|' ORDER BY rowid), '') FROM questionari q"),
-                             database_)
+        return server_
+            .value(QStringLiteral("SELECT count(*) || ':' || coalesce(string_agg(q::text, '|' ORDER BY rowid), '') FROM questionari q"),
+                   database_)
             .toString();
     }
 
@@ -175,8 +179,8 @@ private slots:
         QTest::newRow("a percentage of nothing") << E << rossi << QVariant(2) << QVariant("{0,0,100}") << QVariant(now) << "22003";
         QTest::newRow("more answers than a day holds") << E << rossi << QVariant(2) << QVariant("{99999,0,100}") << QVariant(now) << "22003";
         QTest::newRow("dated 9999") << Q << rossi << QVariant(2) << QVariant("{10}") << QVariant("9999-01-01 00:00:00") << "22008";
-        QTest::newRow("tomorrow") << Q << rossi << QVariant(2) << QVariant("{10}")
-                                  << QVariant(stamp(QDateTime::currentDateTime().addDays(1))) << "22008";
+        QTest::newRow("tomorrow") << Q << rossi << QVariant(2) << QVariant("{10}") << QVariant(stamp(QDateTime::currentDateTime().addDays(1)))
+                                  << "22008";
         QTest::newRow("before the program") << Q << rossi << QVariant(2) << QVariant("{10}") << QVariant("1999-12-31 23:59:59") << "22008";
         QTest::newRow("no date") << Q << rossi << QVariant(2) << QVariant("{10}") << none << "22008";
     }
@@ -210,7 +214,8 @@ private slots:
     void aPupilWithPsqlCannotRecordAForgedDateEither()
     {
         const QString before = everything();
-        const auto [code, output] = psql(QStringLiteral("SELECT public.censaria_registra('questionari', 'BIANCHI ANNA', 2, '{10}', '9999-01-01')"));
+        const auto [code,
+                    output] = psql(QStringLiteral("SELECT public.censaria_registra('questionari', 'BIANCHI ANNA', 2, '{10}', '9999-01-01')"));
         QVERIFY2(code != 0 && output.contains(QLatin1String("22008")), qPrintable(output));
         QCOMPARE(everything(), before);
     }
@@ -237,7 +242,7 @@ private slots:
         QVERIFY(pc);
         QVERIFY(pc->writeResult(Q, QStringLiteral("VERDI LIA"), {{4, 9}, {5, morning}}));
         const auto [code, output] = psql(QStringLiteral("SELECT count(*) || ' ' || string_agg(coalesce(query, ''), '|') FROM pg_stat_activity "
-                                                       "WHERE usename = current_user AND pid <> pg_backend_pid()"));
+                                                        "WHERE usename = current_user AND pid <> pg_backend_pid()"));
         QCOMPARE(code, 0);
         QVERIFY2(output.startsWith(QLatin1String("1 ")), qPrintable(output)); // the PC's session is there
         QVERIFY2(!output.contains(QLatin1String("VERDI")) && !output.contains(QLatin1String("censaria_registra")), qPrintable(output));
@@ -250,7 +255,8 @@ private slots:
         const QString teacher = TestServer::teacherRole(database_);
         const auto value = [&](const QString &sql) { return server_.value(sql, database_).toString(); };
         for (const QString &table : {Q, E}) {
-            QCOMPARE(value(QStringLiteral("SELECT has_table_privilege('%1', '%2', 'SELECT, INSERT, UPDATE, DELETE, TRUNCATE, REFERENCES, TRIGGER')")
+            QCOMPARE(value(QStringLiteral(
+                               "SELECT has_table_privilege('%1', '%2', 'SELECT, INSERT, UPDATE, DELETE, TRUNCATE, REFERENCES, TRIGGER')")
                                .arg(pc, table)),
                      QStringLiteral("false"));
             QCOMPARE(value(QStringLiteral("SELECT has_table_privilege('%1', '%2', 'INSERT, DELETE, TRUNCATE')").arg(teacher, table)),
@@ -264,11 +270,13 @@ private slots:
                                       "AND grantee = 'PUBLIC'")),
                  QStringLiteral("0"));
         // Owned by the tables' owner, who is no superuser, with its search path fixed.
-        QCOMPARE(value(QStringLiteral("SELECT pg_get_userbyid(proowner) || ' ' || prosecdef || ' ' || ('search_path=pg_catalog, public' = ANY (proconfig)) "
-                                      "FROM pg_proc WHERE oid = '%1'::regprocedure")
+        QCOMPARE(value(QStringLiteral(
+                           "SELECT pg_get_userbyid(proowner) || ' ' || prosecdef || ' ' || ('search_path=pg_catalog, public' = ANY (proconfig)) "
+                           "FROM pg_proc WHERE oid = '%1'::regprocedure")
                            .arg(function)),
                  TestServer::ownerRole(database_) + QStringLiteral(" true true"));
-        QCOMPARE(value(QStringLiteral("SELECT rolsuper FROM pg_roles WHERE rolname = '%1'").arg(TestServer::ownerRole(database_))), QStringLiteral("false"));
+        QCOMPARE(value(QStringLiteral("SELECT rolsuper FROM pg_roles WHERE rolname = '%1'").arg(TestServer::ownerRole(database_))),
+                 QStringLiteral("false"));
         QCOMPARE(value(QStringLiteral("SELECT rolconnlimit FROM pg_roles WHERE rolname = '%1'").arg(pc)), QStringLiteral("60"));
     }
 
@@ -310,9 +318,10 @@ private slots:
         QVERIFY(hold.exec(QStringLiteral("ROLLBACK")));
         QVERIFY(pc.module().resultWriter().sendQueue());
         QCOMPARE(pc.module().resultWriter().waiting(), 0);
-        QCOMPARE(server_.value(QStringLiteral("SELECT \"I tre periodi\" || ' ' || \"periodo fam tradizionali\" FROM questionari "
-                                              "WHERE nome = 'ROSSI MARIO'"),
-                               database_)
+        QCOMPARE(server_
+                     .value(QStringLiteral("SELECT \"I tre periodi\" || ' ' || \"periodo fam tradizionali\" FROM questionari "
+                                           "WHERE nome = 'ROSSI MARIO'"),
+                            database_)
                      .toString(),
                  QStringLiteral("6 7"));
         hold = QSqlQuery();
@@ -377,7 +386,8 @@ private slots:
     {
         QFETCH(QString, state);
         QFETCH(ArchiveFailure, failure);
-        QCOMPARE(classifyServerError(QSqlError(QStringLiteral("driver"), QStringLiteral("database"), QSqlError::StatementError, state)), failure);
+        QCOMPARE(classifyServerError(QSqlError(QStringLiteral("driver"), QStringLiteral("database"), QSqlError::StatementError, state)),
+                 failure);
     }
 
     // A right the role lacks is not "the archive is in use": with no queue to keep the
@@ -393,8 +403,9 @@ private slots:
         block.close();
         TestProgram pc(program, blocked + QStringLiteral("/Censaria"));
         QVERIFY(pc.start());
-        QVERIFY(server_.exec({QStringLiteral("REVOKE EXECUTE ON FUNCTION %1 FROM %2").arg(serversetup::recordFunction(), TestServer::classroomRole(database_))},
-                             database_));
+        QVERIFY(server_.exec(
+            {QStringLiteral("REVOKE EXECUTE ON FUNCTION %1 FROM %2").arg(serversetup::recordFunction(), TestServer::classroomRole(database_))},
+            database_));
         pc.module().nomealunno = QStringLiteral("ROSSI MARIO");
         QVERIFY(!pc.module().recordResult(Q, {{2, 6}}, 3));
         QCOMPARE(pc.module().dbrisultati().lastFailure(), ArchiveFailure::NotPermitted);

@@ -51,8 +51,7 @@ private slots:
     {
         GrowthSimulation s = started(QStringLiteral("2000"), QStringLiteral("1000"));
         s.computeYear(inputs("2000", "1000", "9.4", "9.7"));
-        QCOMPARE((QList<double>{s.lastYear().balance, double(s.lastYear().population), s.lastYear().variation}),
-                 (QList<double>{0, 999, -1}));
+        QCOMPARE((QList<double>{s.lastYear().balance, double(s.lastYear().population), s.lastYear().variation}), (QList<double>{0, 999, -1}));
     }
 
     void boxesAreReadByTheLeadingNumberRule()
@@ -184,16 +183,36 @@ private slots:
         QTest::addColumn<QString>("births");
         QTest::addColumn<QString>("deaths");
         QTest::addColumn<YearOutcome>("outcome");
-        QTest::newRow("too big") << "3000000000" << "10" << "9" << YearOutcome::PopulationOutOfRange;
-        QTest::newRow("huge exponent") << "1E400" << "10" << "9" << YearOutcome::PopulationOutOfRange;
-        QTest::newRow("no people") << "0" << "10" << "9" << YearOutcome::PopulationNotPositive;
-        QTest::newRow("negative people") << "-5000" << "200" << "9" << YearOutcome::PopulationNotPositive;
-        QTest::newRow("far below") << "-3000000000" << "10" << "9" << YearOutcome::PopulationNotPositive;
-        QTest::newRow("no number reads as none") << "abc" << "10" << "9" << YearOutcome::PopulationNotPositive;
-        QTest::newRow("negative birth rate") << "1000" << "-1" << "9" << YearOutcome::BirthRateOutOfRange;
-        QTest::newRow("birth rate above 1000") << "1000" << "1000.5" << "9" << YearOutcome::BirthRateOutOfRange;
-        QTest::newRow("negative death rate") << "1000" << "10" << "-0.1" << YearOutcome::DeathRateOutOfRange;
-        QTest::newRow("death rate above 1000") << "1000" << "10" << "1E4" << YearOutcome::DeathRateOutOfRange;
+        QTest::newRow("too big") << "3000000000"
+                                 << "10"
+                                 << "9" << YearOutcome::PopulationOutOfRange;
+        QTest::newRow("huge exponent") << "1E400"
+                                       << "10"
+                                       << "9" << YearOutcome::PopulationOutOfRange;
+        QTest::newRow("no people") << "0"
+                                   << "10"
+                                   << "9" << YearOutcome::PopulationNotPositive;
+        QTest::newRow("negative people") << "-5000"
+                                         << "200"
+                                         << "9" << YearOutcome::PopulationNotPositive;
+        QTest::newRow("far below") << "-3000000000"
+                                   << "10"
+                                   << "9" << YearOutcome::PopulationNotPositive;
+        QTest::newRow("no number reads as none") << "abc"
+                                                 << "10"
+                                                 << "9" << YearOutcome::PopulationNotPositive;
+        QTest::newRow("negative birth rate") << "1000"
+                                             << "-1"
+                                             << "9" << YearOutcome::BirthRateOutOfRange;
+        QTest::newRow("birth rate above 1000") << "1000"
+                                               << "1000.5"
+                                               << "9" << YearOutcome::BirthRateOutOfRange;
+        QTest::newRow("negative death rate") << "1000"
+                                             << "10"
+                                             << "-0.1" << YearOutcome::DeathRateOutOfRange;
+        QTest::newRow("death rate above 1000") << "1000"
+                                               << "10"
+                                               << "1E4" << YearOutcome::DeathRateOutOfRange;
     }
     void aPopulationOrRateOutOfRangeComputesNothing()
     {
@@ -248,11 +267,16 @@ private slots:
     {
         QTest::addColumn<QString>("births");
         QTest::addColumn<QString>("deaths");
-        QTest::newRow("Algeria 1997") << "21.6" << "5.3";
-        QTest::newRow("fast growth") << "200" << "10";
-        QTest::newRow("slow decline") << "9" << "30";
-        QTest::newRow("dying out") << "0" << "400";
-        QTest::newRow("doubling every year") << "1000" << "0";
+        QTest::newRow("Algeria 1997") << "21.6"
+                                      << "5.3";
+        QTest::newRow("fast growth") << "200"
+                                     << "10";
+        QTest::newRow("slow decline") << "9"
+                                      << "30";
+        QTest::newRow("dying out") << "0"
+                                   << "400";
+        QTest::newRow("doubling every year") << "1000"
+                                             << "0";
     }
     void theGraphScaleWidensToKeepEveryValueInside()
     {

@@ -121,18 +121,40 @@ private slots:
         QTest::addColumn<QString>("births");
         QTest::addColumn<QString>("deaths");
         QTest::addColumn<QString>("message");
-        QTest::newRow("year") << "40000" << "1000" << "10" << "9" << "L'anno deve essere compreso tra -32768 e 32767.";
-        QTest::newRow("population") << "2000" << "3 000 000 000" << "10" << "9"
-                                     << "La quantità di popolazione non può superare 2\u00a0147\u00a0483\u00a0647 abitanti.";
-        QTest::newRow("growth") << "2000" << "2147483000" << "10" << "9"
+        QTest::newRow("year") << "40000"
+                              << "1000"
+                              << "10"
+                              << "9"
+                              << "L'anno deve essere compreso tra -32768 e 32767.";
+        QTest::newRow("population") << "2000"
+                                    << "3 000 000 000"
+                                    << "10"
+                                    << "9"
+                                    << "La quantità di popolazione non può superare 2\u00a0147\u00a0483\u00a0647 abitanti.";
+        QTest::newRow("growth") << "2000"
+                                << "2147483000"
+                                << "10"
+                                << "9"
                                 << "Con questi tassi la popolazione dell'anno successivo supererebbe i limiti del programma "
                                    "(al massimo 2\u00a0147\u00a0483\u00a0647 abitanti)";
         const QString noPeople = QStringLiteral("La quantità di popolazione deve essere maggiore di zero.");
-        QTest::newRow("negative people, 200 per thousand") << "2000" << "-5000" << "200" << "9" << noPeople;
-        QTest::newRow("nobody") << "2000" << "0" << "10" << "9" << noPeople;
-        QTest::newRow("birth rate above 1000") << "2000" << "1000" << "1500" << "9"
+        QTest::newRow("negative people, 200 per thousand") << "2000"
+                                                           << "-5000"
+                                                           << "200"
+                                                           << "9" << noPeople;
+        QTest::newRow("nobody") << "2000"
+                                << "0"
+                                << "10"
+                                << "9" << noPeople;
+        QTest::newRow("birth rate above 1000") << "2000"
+                                               << "1000"
+                                               << "1500"
+                                               << "9"
                                                << "Il tasso di natalità deve essere compreso tra 0 e 1000 per mille.";
-        QTest::newRow("negative death rate") << "2000" << "1000" << "10" << "-9"
+        QTest::newRow("negative death rate") << "2000"
+                                             << "1000"
+                                             << "10"
+                                             << "-9"
                                              << "Il tasso di mortalità deve essere compreso tra 0 e 1000 per mille.";
     }
     void aFigureOutOfRangeIsRefusedWithAMessage()
@@ -164,7 +186,8 @@ private slots:
             for (const QPointF &point : graph()->series()->points()) {
                 const QPointF at = graph()->chart()->mapToPosition(point, graph()->series());
                 QVERIFY2(at.y() >= plot.top() - 0.5 && at.y() <= plot.bottom() + 0.5,
-                         qPrintable(QStringLiteral("%1 drawn at %2, plot %3 to %4").arg(point.y()).arg(at.y()).arg(plot.top()).arg(plot.bottom())));
+                         qPrintable(
+                             QStringLiteral("%1 drawn at %2, plot %3 to %4").arg(point.y()).arg(at.y()).arg(plot.top()).arg(plot.bottom())));
             }
         };
         for (int year = 0; year < 60 && !QTest::currentTestFailed(); ++year) {

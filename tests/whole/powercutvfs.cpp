@@ -11,10 +11,10 @@ namespace {
 
 struct FileState
 {
-    bool exists = false;        // the folder's entry, as the running system sees it
-    QByteArray now;             // the content in the page cache
-    bool durableExists = false; // the entry as of the folder's last sync
-    QByteArray durable;         // the content as of the file's last sync
+    bool exists = false;           // the folder's entry, as the running system sees it
+    QByteArray now;                // the content in the page cache
+    bool durableExists = false;    // the entry as of the folder's last sync
+    QByteArray durable;            // the content as of the file's last sync
     bool syncFolderOnSync = false; // a new journal: its first sync also syncs the folder
 };
 
@@ -112,9 +112,25 @@ int shimSync(sqlite3_file *file, int flags)
 
 // Version 1: no shared memory and no memory mapping, as the rollback journal needs neither.
 const sqlite3_io_methods shimMethods = {
-    1, shimClose, forward<&M::xRead>, shimWrite, shimTruncate, shimSync, forward<&M::xFileSize>, forward<&M::xLock>,
-    forward<&M::xUnlock>, forward<&M::xCheckReservedLock>, forward<&M::xFileControl>, forward<&M::xSectorSize>,
-    forward<&M::xDeviceCharacteristics>, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+    1,
+    shimClose,
+    forward<&M::xRead>,
+    shimWrite,
+    shimTruncate,
+    shimSync,
+    forward<&M::xFileSize>,
+    forward<&M::xLock>,
+    forward<&M::xUnlock>,
+    forward<&M::xCheckReservedLock>,
+    forward<&M::xFileControl>,
+    forward<&M::xSectorSize>,
+    forward<&M::xDeviceCharacteristics>,
+    nullptr,
+    nullptr,
+    nullptr,
+    nullptr,
+    nullptr,
+    nullptr,
 };
 
 QString watchedName(const char *path)

@@ -14,8 +14,8 @@ namespace powercut {
 
 struct Image
 {
-    int saved = 0;                     // results reported saved when the power went
-    QMap<QString, QByteArray> files;   // file name (no folder) -> content
+    int saved = 0;                   // results reported saved when the power went
+    QMap<QString, QByteArray> files; // file name (no folder) -> content
 };
 
 // Starts watching files in folder; the archive's files found there count as synced.

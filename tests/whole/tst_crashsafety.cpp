@@ -33,8 +33,8 @@ class TestCrashSafety : public QObject
         if (!QDir().mkpath(folder) || !Archive::createEmpty(file) || !QFile(journal).open(QIODevice::WriteOnly))
             return {};
         const bool ok = ::chmod(QFile::encodeName(dir.path()).constData(), 0755) == 0
-                     && ::chown(QFile::encodeName(folder).constData(), 0, group) == 0
-                     && ::chmod(QFile::encodeName(folder).constData(), 0750) == 0;
+                        && ::chown(QFile::encodeName(folder).constData(), 0, group) == 0
+                        && ::chmod(QFile::encodeName(folder).constData(), 0750) == 0;
         for (const QString &name : {file, journal})
             if (!ok || ::chown(QFile::encodeName(name).constData(), 0, group) != 0 || ::chmod(QFile::encodeName(name).constData(), 0660) != 0)
                 return {};
@@ -46,7 +46,7 @@ class TestCrashSafety : public QObject
     {
         child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         child.start(QStringLiteral("setpriv"), QStringList{QStringLiteral("--reuid=%1").arg(pupil), QStringLiteral("--regid=%1").arg(group),
-                                                          QStringLiteral("--clear-groups"), QStringLiteral(RECORDING_CHILD)}
+                                                           QStringLiteral("--clear-groups"), QStringLiteral(RECORDING_CHILD)}
                                                    + arguments);
     }
 
@@ -54,9 +54,9 @@ class TestCrashSafety : public QObject
     {
         if (::geteuid() != 0 || QStandardPaths::findExecutable(QStringLiteral("setpriv")).isEmpty())
             QSKIP("needs root and setpriv, to run the writers under two pupils' accounts");
-        if (QProcess::execute(QStringLiteral("setpriv"), {QStringLiteral("--reuid=%1").arg(pupils[0]), QStringLiteral("--regid=%1").arg(group),
-                                                         QStringLiteral("--clear-groups"), QStringLiteral("test"), QStringLiteral("-x"),
-                                                         QStringLiteral(RECORDING_CHILD)})
+        if (QProcess::execute(QStringLiteral("setpriv"),
+                              {QStringLiteral("--reuid=%1").arg(pupils[0]), QStringLiteral("--regid=%1").arg(group),
+                               QStringLiteral("--clear-groups"), QStringLiteral("test"), QStringLiteral("-x"), QStringLiteral(RECORDING_CHILD)})
             != 0)
             QSKIP("the build folder cannot be reached by other accounts");
     }

@@ -20,10 +20,7 @@ class TestPowerCut : public QObject
 
     // The disk is modelled by the VFS, so the real files may live in memory: thousands
     // of reopened images then need no waits for a real disk.
-    static QString scratch()
-    {
-        return QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm/censaria-XXXXXX") : QString();
-    }
+    static QString scratch() { return QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm/censaria-XXXXXX") : QString(); }
 
 private slots:
     // Where no journal is kept it is made and deleted at every save; the Debian package
@@ -76,7 +73,9 @@ private slots:
                 out.write(it.value());
             }
             const QString where = QStringLiteral("cut %1 of %2, %3 saves reported, files %4")
-                                      .arg(n).arg(images.size()).arg(image.saved)
+                                      .arg(n)
+                                      .arg(images.size())
+                                      .arg(image.saved)
                                       .arg(image.files.keys().join(QStringLiteral(", ")));
             Archive archive(after.filePath(QStringLiteral("dbcensaria.mdb")));
             QVERIFY2(archive.open() == ArchiveProblem::None, qPrintable(where + u' ' + archive.lastError()));
@@ -108,8 +107,10 @@ private slots:
         {
             Archive archive(file);
             QCOMPARE(archive.open(), ArchiveProblem::None);
-            QVERIFY(archive.writeResult(QStringLiteral("questionari"), QStringLiteral("ROSSI MARIO"), {{2, 4}, {3, QDateTime(QDate(2026, 3, 2), QTime(9, 0))}}));
-            QVERIFY(archive.writeResult(QStringLiteral("questionari"), QStringLiteral("ROSSI MARO"), {{4, 9}, {5, QDateTime(QDate(2026, 3, 5), QTime(9, 0))}}));
+            QVERIFY(archive.writeResult(QStringLiteral("questionari"), QStringLiteral("ROSSI MARIO"),
+                                        {{2, 4}, {3, QDateTime(QDate(2026, 3, 2), QTime(9, 0))}}));
+            QVERIFY(archive.writeResult(QStringLiteral("questionari"), QStringLiteral("ROSSI MARO"),
+                                        {{4, 9}, {5, QDateTime(QDate(2026, 3, 5), QTime(9, 0))}}));
             for (int i = 0; i < 20; ++i)
                 QVERIFY(archive.writeResult(QStringLiteral("questionari"), QStringLiteral("ALUNNO %1").arg(i), {{2, i % 11}}));
         }
@@ -118,7 +119,8 @@ private slots:
         {
             Archive archive(file);
             QCOMPARE(archive.open(), ArchiveProblem::None);
-            classregister::RegisterKeeper keeper(archive, [&](const QString &to) { return archive.copyTo(to); }, copies.path());
+            classregister::RegisterKeeper keeper(
+                archive, [&](const QString &to) { return archive.copyTo(to); }, copies.path());
             const QDateTime now(QDate(2026, 6, 10), QTime(12, 0));
             QVERIFY2(keeper.joinPupils(QStringLiteral("ROSSI MARIO"), QStringLiteral("ROSSI MARO"), now), qPrintable(keeper.lastError()));
             powercut::reportSaved(1);
@@ -149,7 +151,8 @@ private slots:
             QVERIFY2(image.saved < 1 || joined, qPrintable(where + QStringLiteral(": the join was undone")));
             QVERIFY2(!joined || mario->at(4).toInt() == 9, qPrintable(where + QStringLiteral(": half a join")));
             QCOMPARE(names.count(QStringLiteral("ROSSI MARIO")), 1);
-            QVERIFY2(image.saved < 2 || !names.contains(QStringLiteral("ALUNNO 3")), qPrintable(where + QStringLiteral(": the deletion was undone")));
+            QVERIFY2(image.saved < 2 || !names.contains(QStringLiteral("ALUNNO 3")),
+                     qPrintable(where + QStringLiteral(": the deletion was undone")));
             QVERIFY2(image.saved < 3 || mario->at(6).toInt() == 7, qPrintable(where + QStringLiteral(": the save was lost")));
             QCOMPARE(names.size(), 20 + (joined ? 1 : 2) - (names.contains(QStringLiteral("ALUNNO 3")) ? 0 : 1));
             QVERIFY2(archive.integrityCheck(), qPrintable(where + u' ' + archive.lastError()));

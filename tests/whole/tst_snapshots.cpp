@@ -12,8 +12,8 @@ using namespace censaria;
 namespace {
 
 // The steps of the simulation's first example: Italy in 2000, one year computed.
-const QStringList italy2000 = {"Fgrafici/Text1=2000", "Fgrafici/txtpopiniziale=57 600 000", "Fgrafici/txtnatal=9.4",
-                               "Fgrafici/Txtmortal=9.7", "Fgrafici/cmdcalcola"};
+const QStringList italy2000 = {"Fgrafici/Text1=2000", "Fgrafici/txtpopiniziale=57 600 000", "Fgrafici/txtnatal=9.4", "Fgrafici/Txtmortal=9.7",
+                               "Fgrafici/cmdcalcola"};
 
 // The rates exercise on 2000 people at 20 and 30 per thousand (40 born, 60 dead, balance
 // -20, 1980 at the end), then 5000 people with 60 born and 45 dead (rates 12 and 9,
@@ -29,7 +29,10 @@ QStringList ratesAnswered(const QStringList &answers)
 }
 
 // The same step again and again.
-QStringList repeated(const QString &step, int times) { return QStringList(times, step); }
+QStringList repeated(const QString &step, int times)
+{
+    return QStringList(times, step);
+}
 
 // Every rate box of the pyramid's model set to the same figure.
 QStringList allPyramidRates(const QString &births, const QString &deaths)
@@ -86,55 +89,61 @@ private slots:
         // The menu clears the questionnaire but its totals, and a topic must be chosen again.
         QTest::newRow("FQuestionario-dopo-il-menù")
             << forms::questionnaire
-            << QStringList{"answer:Neri Ada", "Fmenù/Cmdstoria", "FLezioni/CmdDestina", "FQuestionario/Check1", "FQuestionario/CMDRISULT",
-                           "FQuestionario/Cmdmenù", "Fmenù/Cmdquestionari"};
+            << QStringList{"answer:Neri Ada",         "Fmenù/Cmdstoria",       "FLezioni/CmdDestina", "FQuestionario/Check1",
+                           "FQuestionario/CMDRISULT", "FQuestionario/Cmdmenù", "Fmenù/Cmdquestionari"};
         // The family questionnaires open each other by their button.
         const QStringList traditional = {"answer:Rossi Mario", "Fmenù/Cmdquestionari", "FQuestionario/Combo1=Fam tradizionali"};
         QTest::newRow("FQuestionario-famiglie-tradizionali") << forms::questionnaire << traditional;
         QTest::newRow("FQuestionario-famiglie-moderne") << forms::questionnaire << traditional + QStringList{"FQuestionario/cmdmostradomande"};
         QTest::newRow("FQuestionario-di-nuovo-tradizionali")
             << forms::questionnaire << traditional + QStringList{"FQuestionario/cmdmostradomande", "FQuestionario/cmdmostradomande"};
-        QTest::newRow("FQuestionario-incompleto")
-            << forms::questionnaire
-            << QStringList{"Fmenù/Cmdstoria", "FLezioni/CmdDestina", "FQuestionario/Check1[0]", "FQuestionario/Check1[3]", "FQuestionario/CMDRISULT"};
+        QTest::newRow("FQuestionario-incompleto") << forms::questionnaire
+                                                  << QStringList{"Fmenù/Cmdstoria", "FLezioni/CmdDestina", "FQuestionario/Check1[0]",
+                                                                 "FQuestionario/Check1[3]", "FQuestionario/CMDRISULT"};
 
         QTest::newRow("Fesercizi-aiuto-tassi") << forms::rates << QStringList{"Fmenù/cmdesdin", "Fesercizi/Cmdhelp1"};
         QTest::newRow("Fesercizi-aiuto-saldi") << forms::rates << QStringList{"Fmenù/cmdesdin", "Fesercizi/Cmdhelp2"};
         QTest::newRow("Fesercizi-aiuto-chiuso") << forms::rates << QStringList{"Fmenù/cmdesdin", "Fesercizi/Cmdhelp2", "Fesercizi/cmdok"};
         // Wrong: the deaths and the final population (thousands points); right within one: the births.
         QTest::newRow("Fesercizi-corretto") << forms::rates
-                                            << QStringList{"answer:rossi  mario"} + ratesAnswered({"41", "6", "-20", "1980", "12", "8", "15", "5.015"})
+                                            << QStringList{"answer:rossi  mario"}
+                                                   + ratesAnswered({"41", "6", "-20", "1980", "12", "8", "15", "5.015"})
                                                    + QStringList{"Fesercizi/CMDRISULT"};
         // The solutions of the wrong answers, one after the other; looking changes no count.
-        QTest::newRow("Fesercizi-soluzioni")
-            << forms::rates
-            << QStringList{"answer:Rossi Mario"} + ratesAnswered({"40", "61", "20", "1980", "14", "9", "15", "5015"})
-                   + QStringList{"Fesercizi/CMDRISULT", "Fesercizi/CmdSOLUZIONE", "Fesercizi/CmdSOLUZIONE"};
+        QTest::newRow("Fesercizi-soluzioni") << forms::rates
+                                             << QStringList{"answer:Rossi Mario"}
+                                                    + ratesAnswered({"40", "61", "20", "1980", "14", "9", "15", "5015"})
+                                                    + QStringList{"Fesercizi/CMDRISULT", "Fesercizi/CmdSOLUZIONE", "Fesercizi/CmdSOLUZIONE"};
         // The message names the first empty box, which takes the keyboard; nothing is counted.
         QTest::newRow("Fesercizi-incompleto") << forms::rates
-                                              << ratesAnswered({"40", "", "-20", "1980", "12", "9", "15", "5015"}) + QStringList{"Fesercizi/CMDRISULT"};
+                                              << ratesAnswered({"40", "", "-20", "1980", "12", "9", "15", "5015"})
+                                                     + QStringList{"Fesercizi/CMDRISULT"};
 
         QTest::newRow("FSaldiTassi-aiuto") << forms::balances << QStringList{"Fmenù/Cmdesercizi1", "FSaldiTassi/CmdAIUTO"};
-        QTest::newRow("FSaldiTassi-incompleto")
-            << forms::balances
-            << QStringList{"Fmenù/Cmdesercizi1", "FSaldiTassi/TXTPOP=90550", "FSaldiTassi/TXTSNATURALE=50", "FSaldiTassi/AniPushButton1"};
+        QTest::newRow("FSaldiTassi-incompleto") << forms::balances
+                                                << QStringList{"Fmenù/Cmdesercizi1", "FSaldiTassi/TXTPOP=90550", "FSaldiTassi/TXTSNATURALE=50",
+                                                               "FSaldiTassi/AniPushButton1"};
 
         // Wrong: the population and the migration sign. The solution shown, the population
         // copied from it is not a right answer at the next check.
-        const QStringList balancesChecked = {"answer:Rossi Mario", "draws:balances", "Fmenù/Cmdesercizi1", "FSaldiTassi/TXTPOP=90000",
-                                             "FSaldiTassi/TXTSNATURALE=50", "FSaldiTassi/TXTSMIGRATORIO=500", "FSaldiTassi/Check2(0)",
-                                             "FSaldiTassi/Check3(1)", "FSaldiTassi/Check1(0)", "FSaldiTassi/Check1(2)",
-                                             "FSaldiTassi/Check1(4)", "FSaldiTassi/Option3(0)", "FSaldiTassi/AniPushButton1"};
+        const QStringList balancesChecked = {"answer:Rossi Mario",          "draws:balances",
+                                             "Fmenù/Cmdesercizi1",          "FSaldiTassi/TXTPOP=90000",
+                                             "FSaldiTassi/TXTSNATURALE=50", "FSaldiTassi/TXTSMIGRATORIO=500",
+                                             "FSaldiTassi/Check2(0)",       "FSaldiTassi/Check3(1)",
+                                             "FSaldiTassi/Check1(0)",       "FSaldiTassi/Check1(2)",
+                                             "FSaldiTassi/Check1(4)",       "FSaldiTassi/Option3(0)",
+                                             "FSaldiTassi/AniPushButton1"};
         QTest::newRow("FSaldiTassi-corretto") << forms::balances << balancesChecked;
         QTest::newRow("FSaldiTassi-soluzione-copiata")
             << forms::balances
-            << balancesChecked + QStringList{"FSaldiTassi/CmdSOLUZIONE", "FSaldiTassi/TXTPOP=90550", "FSaldiTassi/Check3(1)",
-                                             "FSaldiTassi/Check3(0)", "FSaldiTassi/AniPushButton1"};
+            << balancesChecked
+                   + QStringList{"FSaldiTassi/CmdSOLUZIONE", "FSaldiTassi/TXTPOP=90550", "FSaldiTassi/Check3(1)", "FSaldiTassi/Check3(0)",
+                                 "FSaldiTassi/AniPushButton1"};
 
         QTest::newRow("Fgrafici-italia-2000") << forms::simulation << QStringList{"Fmenù/Cmddinamiche"} + italy2000;
-        QTest::newRow("Fgrafici-manca-la-popolazione")
-            << forms::simulation
-            << QStringList{"Fmenù/Cmddinamiche", "Fgrafici/Text1=2000", "Fgrafici/txtnatal=9.4", "Fgrafici/Txtmortal=9.7", "Fgrafici/cmdcalcola"};
+        QTest::newRow("Fgrafici-manca-la-popolazione") << forms::simulation
+                                                       << QStringList{"Fmenù/Cmddinamiche", "Fgrafici/Text1=2000", "Fgrafici/txtnatal=9.4",
+                                                                      "Fgrafici/Txtmortal=9.7", "Fgrafici/cmdcalcola"};
         const QStringList hundredYears = QStringList{"Fmenù/Cmddinamiche", "Fgrafici/Text1=1900", "Fgrafici/txtpopiniziale=1000000",
                                                      "Fgrafici/txtnatal=20", "Fgrafici/Txtmortal=10"}
                                          + repeated("Fgrafici/cmdcalcola", 99);
@@ -155,17 +164,18 @@ private slots:
             << QStringList{"Fmenù/Cmdpiram", "Fpiramidi/cmdalgeria", "Fpiramidi/Text7[0]=7", "Fpiramidi/Text6[2]=999"}
                    + repeated("Fpiramidi/CmdNUOVO", 3) + QStringList{"Fpiramidi/cmdinizio"};
         // Rates beyond 0 to 1000 empty the population: zeros everywhere, no bar, and the years go on.
-        QTest::newRow("Fpiramidi-svuotata")
-            << forms::pyramids << QStringList{"Fmenù/Cmdpiram"} + allPyramidRates("-40", "2500") + repeated("Fpiramidi/CmdNUOVO", 2);
-        QTest::newRow("Fpiramidi-troppo-grande")
-            << forms::pyramids << QStringList{"Fmenù/Cmdpiram", "Fpiramidi/Text6[0]=1E9", "Fpiramidi/CmdNUOVO"};
+        QTest::newRow("Fpiramidi-svuotata") << forms::pyramids
+                                            << QStringList{"Fmenù/Cmdpiram"} + allPyramidRates("-40", "2500")
+                                                   + repeated("Fpiramidi/CmdNUOVO", 2);
+        QTest::newRow("Fpiramidi-troppo-grande") << forms::pyramids
+                                                 << QStringList{"Fmenù/Cmdpiram", "Fpiramidi/Text6[0]=1E9", "Fpiramidi/CmdNUOVO"};
 
         // The register as the teacher first opens it, a password set on the way; the rows
         // of a questionnaire just scored in it.
         QTest::newRow("ClassRegister-dai-risultati")
-            << forms::classRegister
-            << QStringList{"answer:Rossi Mario", "Fmenù/Cmdstoria", "FLezioni/CmdDestina", "FQuestionario/Check1", "FQuestionario/CMDRISULT",
-                           "FQuestionario/Cmdarchivio", "password:segreto-1", "password:segreto-1", "FRisultati/LabREGISTRO"};
+            << forms::classRegister << QStringList{"answer:Rossi Mario",   "Fmenù/Cmdstoria",         "FLezioni/CmdDestina",
+                                                   "FQuestionario/Check1", "FQuestionario/CMDRISULT", "FQuestionario/Cmdarchivio",
+                                                   "password:segreto-1",   "password:segreto-1",      "FRisultati/LabREGISTRO"};
 
         // A search for nobody says so; a name found nowhere keeps whose rows were shown.
         QTest::newRow("FRisultati-ricerca-vuota")
@@ -174,18 +184,19 @@ private slots:
             << forms::results << QStringList{"answer:Rossi Mario", "Fmenù/Cmdarchivio", "FRisultati/Text2=nessuno", "FRisultati/LabCERCA"};
 
         // The world's pyramids read out for a country chosen, in percent; the second left out.
-        QTest::newRow("WorldPyramids-Niger")
-            << forms::worldPyramids
-            << QStringList{"Fmenù/WorldPyramidsButton", "WorldPyramids/Country2=Niger", "WorldPyramids/UnitChoice=Valori in percentuale"};
-        QTest::newRow("WorldPyramids-una-sola") << forms::worldPyramids << QStringList{"Fmenù/WorldPyramidsButton", "WorldPyramids/SecondPyramid"};
+        QTest::newRow("WorldPyramids-Niger") << forms::worldPyramids
+                                             << QStringList{"Fmenù/WorldPyramidsButton", "WorldPyramids/Country2=Niger",
+                                                            "WorldPyramids/UnitChoice=Valori in percentuale"};
+        QTest::newRow("WorldPyramids-una-sola") << forms::worldPyramids
+                                                << QStringList{"Fmenù/WorldPyramidsButton", "WorldPyramids/SecondPyramid"};
         // The levers moved, then the UN's assumptions again; another country starts from them.
         const QStringList levers = {"Fmenù/PopulationFutureButton", "PopulationFuture/Children=14", "PopulationFuture/LifeExpectancy=10",
                                     "PopulationFuture/Migrants=0", "PopulationFuture/Year=2050"};
         QTest::newRow("PopulationFuture-leve") << forms::populationFuture << levers;
         QTest::newRow("PopulationFuture-come-l-ONU") << forms::populationFuture << levers + QStringList{"PopulationFuture/AsTheUn"};
-        QTest::newRow("PopulationFuture-India")
-            << forms::populationFuture
-            << QStringList{"Fmenù/PopulationFutureButton", "PopulationFuture/Children=30", "PopulationFuture/Year=2060", "PopulationFuture/Country=India"};
+        QTest::newRow("PopulationFuture-India") << forms::populationFuture
+                                                << QStringList{"Fmenù/PopulationFutureButton", "PopulationFuture/Children=30",
+                                                               "PopulationFuture/Year=2060", "PopulationFuture/Country=India"};
         // Everyone leaving Japan for eighty years is impossible: the pupil reads why, and the
         // levers go back to the last ones that could be used.
         QTest::newRow("PopulationFuture-impossibile")
@@ -204,14 +215,13 @@ private slots:
 
         // The introduction at the first showing only; the family shown is kept.
         QTest::newRow("Ffamiglie-dal-menù") << forms::families << QStringList{"Fmenù/Cmdfami"};
-        QTest::newRow("Ffamiglie-di-nuovo")
-            << forms::families << QStringList{"Fmenù/Cmdfami", "Ffamiglie/CmdAVANTI", "Ffamiglie/Cmdmenù", "Fmenù/cmdesfam"};
+        QTest::newRow("Ffamiglie-di-nuovo") << forms::families
+                                            << QStringList{"Fmenù/Cmdfami", "Ffamiglie/CmdAVANTI", "Ffamiglie/Cmdmenù", "Fmenù/cmdesfam"};
         QTest::newRow("Ffamiglie-moderne-ultima")
             << forms::families << QStringList{"Fmenù/Cmdfami", "Ffamiglie/Cmdmod"} + repeated("Ffamiglie/CmdAVANTI", 4);
-        QTest::newRow("Ffamiglie-tradizionali-di-nuovo")
-            << forms::families
-            << QStringList{"Fmenù/Cmdfami", "Ffamiglie/Cmdmod"} + repeated("Ffamiglie/CmdAVANTI", 4)
-                   + QStringList{"Ffamiglie/CmdINDIETRO", "Ffamiglie/Cmdtrad"};
+        QTest::newRow("Ffamiglie-tradizionali-di-nuovo") << forms::families
+                                                         << QStringList{"Fmenù/Cmdfami", "Ffamiglie/Cmdmod"} + repeated("Ffamiglie/CmdAVANTI", 4)
+                                                                + QStringList{"Ffamiglie/CmdINDIETRO", "Ffamiglie/Cmdtrad"};
         QTest::newRow("Ffamiglie-aiuto") << forms::families << QStringList{"Fmenù/Cmdfami", "Ffamiglie/CmdAIUTO"};
     }
 
@@ -235,10 +245,11 @@ private slots:
             description << QStringLiteral("message titled \"%1\": %2").arg(message.title, message.text).replace(u'\n', QStringLiteral("\\n"));
         // The temporary folders of this run, and the computer it runs on, by names that
         // stay the same from run to run.
-        const QList<std::pair<QString, QString>> places = {
-            {QDir::toNativeSeparators(program.driveA()), QStringLiteral("<chiavetta>")},
-            {QDir::toNativeSeparators(program.programFolder()), QStringLiteral("<cartella del programma>")},
-            {QStringLiteral("(%1)").arg(QSysInfo::machineHostName()), QStringLiteral("(<computer>)")}};
+        const QList<std::pair<QString, QString>> places = {{QDir::toNativeSeparators(program.driveA()), QStringLiteral("<chiavetta>")},
+                                                           {QDir::toNativeSeparators(program.programFolder()),
+                                                            QStringLiteral("<cartella del programma>")},
+                                                           {QStringLiteral("(%1)").arg(QSysInfo::machineHostName()),
+                                                            QStringLiteral("(<computer>)")}};
         for (QString &line : description)
             for (const auto &[place, name] : places)
                 if (!place.isEmpty() && place != QLatin1String("()"))

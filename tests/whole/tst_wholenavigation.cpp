@@ -14,15 +14,14 @@ namespace {
 using namespace forms;
 
 // The keys the back buttons know, written out here so that a key the program forgets shows.
-const QStringList lessonKeys = {"Storia1",   "Storia2",   "Storia3",   "Storia4",   "Statistica1", "Statistica2",
-                                "Piramidi1", "Piramidi2", "Densità1", "Densità2", "Italia",      "Montenovo",
-                                "PiramidiMondo"};
+const QStringList lessonKeys = {"Storia1",   "Storia2",  "Storia3",  "Storia4", "Statistica1", "Statistica2",  "Piramidi1",
+                                "Piramidi2", "Densità1", "Densità2", "Italia",  "Montenovo",   "PiramidiMondo"};
 const QStringList screenKeys = {families, menu, rates, simulation, questionnaire, balances, pyramids};
 
 // One road through the real screens: the presses from the main menu at start, then
 // the screens shown, the screen key, the lesson page and the questionnaire on screen.
-void road(const char *name, const QStringList &presses, QStringList expectedShown, const QString &key,
-          const QString &page = QString(), const QString &topic = QString())
+void road(const char *name, const QStringList &presses, QStringList expectedShown, const QString &key, const QString &page = QString(),
+          const QString &topic = QString())
 {
     expectedShown.sort();
     QTest::newRow(name) << presses << expectedShown << key << page << topic;
@@ -56,9 +55,8 @@ private slots:
         QTest::addColumn<QString>("form");
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("key");
-        const QList<std::pair<QString, QString>> backButtons = {
-            {simulation, "Cmdtorno"}, {rates, "Cmdtorno"},        {pyramids, "Cmdtorno"},
-            {questionnaire, "Cmdtorno"}, {balances, "Cmdtorno"}, {results, "Labtorna"}};
+        const QList<std::pair<QString, QString>> backButtons = {{simulation, "Cmdtorno"},    {rates, "Cmdtorno"},    {pyramids, "Cmdtorno"},
+                                                                {questionnaire, "Cmdtorno"}, {balances, "Cmdtorno"}, {results, "Labtorna"}};
         QStringList keys = lessonKeys + screenKeys;
         keys << results << lessons << QString() << QStringLiteral("Storia5") << QStringLiteral("fmenù") << QStringLiteral("Fmenu")
              << QStringLiteral("densità2");
@@ -112,8 +110,8 @@ private slots:
         road("menu: futuro della popolazione", {"Fmenù/PopulationFutureButton"}, {populationFuture}, menu);
         road("piramidi del mondo: torno", {"Fmenù/WorldPyramidsButton", "WorldPyramids/Cmdtorno"}, {menu}, menu);
         road("futuro della popolazione: menù", {"Fmenù/PopulationFutureButton", "PopulationFuture/Cmdmenù"}, {menu}, menu);
-        road("menu over the questionnaire", {"Fmenù/Cmdquestionari", "FQuestionario/Cmdmenù", "Fmenù/Cmddinamiche"},
-             {questionnaire, simulation}, menu);
+        road("menu over the questionnaire", {"Fmenù/Cmdquestionari", "FQuestionario/Cmdmenù", "Fmenù/Cmddinamiche"}, {questionnaire, simulation},
+             menu);
 
         // Every lesson page, each reached through the lesson's menu bar: its destination,
         // and the main menu, which keeps the page as the key.
@@ -145,19 +143,18 @@ private slots:
         // The lesson screen's other buttons, and the way back to a page. (A back button
         // with each key, and so back from a lesson's destination or from a screen opened
         // from the menu, is in backButtonsFollowTheKey.)
-        road("lesson: destination after paging", {"Fmenù/Cmdcalcoli", "FLezioni/CmdAVANTI", "FLezioni/CmdDestina"}, {rates},
-             "Statistica2");
+        road("lesson: destination after paging", {"Fmenù/Cmdcalcoli", "FLezioni/CmdAVANTI", "FLezioni/CmdDestina"}, {rates}, "Statistica2");
         road("lesson: destination of a page reopened by a back button",
              {"Fmenù/Cmdpiramide", "FLezioni/CmdDestina", "Fpiramidi/Cmdtorno", "FLezioni/CmdDestina"}, {pyramids}, "Piramidi1");
         road("lesson: osserva", {"Fmenù/Cmdstoria", "FLezioni/CmdOsserva"}, {lessons, families}, "Storia1", "Storia1");
-        road("lesson: the other destination", {"Fmenù/Cmdstoria", "FLezioni/piramidimondo", "FLezioni/OtherDestination"},
-             {worldPyramids}, "PiramidiMondo");
+        road("lesson: the other destination", {"Fmenù/Cmdstoria", "FLezioni/piramidimondo", "FLezioni/OtherDestination"}, {worldPyramids},
+             "PiramidiMondo");
         road("lesson: back from the world pyramids",
-             {"Fmenù/Cmdstoria", "FLezioni/piramidimondo", "FLezioni/OtherDestination", "WorldPyramids/Cmdtorno"}, {lessons},
-             "PiramidiMondo", "PiramidiMondo");
+             {"Fmenù/Cmdstoria", "FLezioni/piramidimondo", "FLezioni/OtherDestination", "WorldPyramids/Cmdtorno"}, {lessons}, "PiramidiMondo",
+             "PiramidiMondo");
         road("lesson: back from the projection lab",
-             {"Fmenù/Cmdstoria", "FLezioni/piramidimondo", "FLezioni/CmdDestina", "PopulationFuture/Cmdtorno"}, {lessons},
-             "PiramidiMondo", "PiramidiMondo");
+             {"Fmenù/Cmdstoria", "FLezioni/piramidimondo", "FLezioni/CmdDestina", "PopulationFuture/Cmdtorno"}, {lessons}, "PiramidiMondo",
+             "PiramidiMondo");
 
         // The family browser, from the menu and from the lesson left open under it.
         road("families: 2 questionari", {"Fmenù/Cmdfami", "Ffamiglie/Cmdesercizi"}, {questionnaire}, families, {}, "Qfamtrad");
@@ -166,22 +163,22 @@ private slots:
         road("families over the lesson: 2 questionari", {"Fmenù/Cmdstoria", "FLezioni/CmdOsserva", "Ffamiglie/Cmdesercizi"},
              {lessons, questionnaire}, families, {}, "Qfamtrad");
         road("families: lezioni", {"Fmenù/cmdesfam", "Ffamiglie/Cmdtorno"}, {lessons}, "Storia4", "Storia4");
-        road("families over the lesson: lezioni", {"Fmenù/Cmdcalcoli", "FLezioni/CmdOsserva", "Ffamiglie/Cmdtorno"}, {lessons},
-             "Storia4", "Storia4");
-        road("families: lesson destination", {"Fmenù/Cmdfami", "Ffamiglie/Cmdtorno", "FLezioni/CmdDestina"}, {questionnaire},
-             "Storia4", {}, "QStoria4");
+        road("families over the lesson: lezioni", {"Fmenù/Cmdcalcoli", "FLezioni/CmdOsserva", "Ffamiglie/Cmdtorno"}, {lessons}, "Storia4",
+             "Storia4");
+        road("families: lesson destination", {"Fmenù/Cmdfami", "Ffamiglie/Cmdtorno", "FLezioni/CmdDestina"}, {questionnaire}, "Storia4", {},
+             "QStoria4");
         road("families: menu", {"Fmenù/Cmdfami", "Ffamiglie/Cmdmenù"}, {menu}, menu);
         road("families: menu hides the questionnaire under it",
              {"Fmenù/Cmdquestionari", "FQuestionario/Cmdmenù", "Fmenù/Cmdfami", "Ffamiglie/Cmdmenù"}, {menu}, menu);
 
         // The simulation and the exercise it opens over itself.
         road("simulation: esercitazione", {"Fmenù/Cmddinamiche", "Fgrafici/Cmdesercitazione"}, {simulation, rates}, simulation);
-        road("simulation: back from the exercise", {"Fmenù/Cmddinamiche", "Fgrafici/Cmdesercitazione", "Fesercizi/Cmdtorno"},
-             {simulation}, simulation);
+        road("simulation: back from the exercise", {"Fmenù/Cmddinamiche", "Fgrafici/Cmdesercitazione", "Fesercizi/Cmdtorno"}, {simulation},
+             simulation);
         road("simulation: back to itself", {"Fmenù/Cmddinamiche", "Fgrafici/Cmdesercitazione", "Fesercizi/Cmdtorno", "Fgrafici/Cmdtorno"},
              {menu}, simulation);
-        road("simulation: menu over the exercise", {"Fmenù/Cmddinamiche", "Fgrafici/Cmdesercitazione", "Fesercizi/cmdmenu"},
-             {simulation, menu}, simulation);
+        road("simulation: menu over the exercise", {"Fmenù/Cmddinamiche", "Fgrafici/Cmdesercitazione", "Fesercizi/cmdmenu"}, {simulation, menu},
+             simulation);
         road("simulation: menu", {"Fmenù/Cmddinamiche", "Fgrafici/Cmdmenù"}, {menu}, menu);
 
         // The exercises, the pyramids and the questionnaire.
@@ -193,23 +190,21 @@ private slots:
         // The results screen, opened from everywhere it can be, and the screens its labels lead to.
         const QStringList scored = {"Fmenù/Cmdstoria", "FLezioni/CmdDestina", "FQuestionario/Check1", "FQuestionario/CMDRISULT"};
         road("results from the questionnaire", scored + QStringList{"FQuestionario/Cmdarchivio"}, {results}, questionnaire);
-        road("results: torna to the questionnaire", scored + QStringList{"FQuestionario/Cmdarchivio", "FRisultati/Labtorna"},
-             {questionnaire}, results);
+        road("results: torna to the questionnaire", scored + QStringList{"FQuestionario/Cmdarchivio", "FRisultati/Labtorna"}, {questionnaire},
+             results);
         road("results from the rates", {"Fmenù/cmdesdin", "Fesercizi/Cmdarchivio"}, {results}, rates);
         road("results: torna to the rates", {"Fmenù/cmdesdin", "Fesercizi/Cmdarchivio", "FRisultati/Labtorna"}, {rates}, results);
-        road("results: the rates' menu after torna",
-             {"Fmenù/cmdesdin", "Fesercizi/Cmdarchivio", "FRisultati/Labtorna", "Fesercizi/cmdmenu"}, {menu}, results);
-        road("results from the rates over the simulation",
-             {"Fmenù/Cmddinamiche", "Fgrafici/Cmdesercitazione", "Fesercizi/Cmdarchivio"}, {simulation, results}, rates);
+        road("results: the rates' menu after torna", {"Fmenù/cmdesdin", "Fesercizi/Cmdarchivio", "FRisultati/Labtorna", "Fesercizi/cmdmenu"},
+             {menu}, results);
+        road("results from the rates over the simulation", {"Fmenù/Cmddinamiche", "Fgrafici/Cmdesercitazione", "Fesercizi/Cmdarchivio"},
+             {simulation, results}, rates);
         road("results: torna to the rates over the simulation",
-             {"Fmenù/Cmddinamiche", "Fgrafici/Cmdesercitazione", "Fesercizi/Cmdarchivio", "FRisultati/Labtorna"},
-             {simulation, rates}, results);
+             {"Fmenù/Cmddinamiche", "Fgrafici/Cmdesercitazione", "Fesercizi/Cmdarchivio", "FRisultati/Labtorna"}, {simulation, rates}, results);
         road("results: the rates' back over the simulation",
              {"Fmenù/Cmddinamiche", "Fgrafici/Cmdesercitazione", "Fesercizi/Cmdarchivio", "FRisultati/Labtorna", "Fesercizi/Cmdtorno"},
              {simulation}, results);
         road("results from the balances", {"Fmenù/Cmdesercizi1", "FSaldiTassi/Cmdarchivio"}, {results}, balances);
-        road("results: torna to the balances", {"Fmenù/Cmdesercizi1", "FSaldiTassi/Cmdarchivio", "FRisultati/Labtorna"}, {balances},
-             results);
+        road("results: torna to the balances", {"Fmenù/Cmdesercizi1", "FSaldiTassi/Cmdarchivio", "FRisultati/Labtorna"}, {balances}, results);
         road("results: the balances open them again",
              {"Fmenù/Cmdesercizi1", "FSaldiTassi/Cmdarchivio", "FRisultati/Labtorna", "FSaldiTassi/Cmdarchivio"}, {results}, balances);
         road("results: menu keeps the key", {"Fmenù/Cmdesercizi1", "FSaldiTassi/Cmdarchivio", "FRisultati/Labmenù"}, {menu}, balances);
@@ -238,18 +233,52 @@ private slots:
     // without a screen, and the key always names a screen or a lesson page.
     void randomPressesAlwaysLeaveAScreen()
     {
-        const QStringList controls = {
-            "Fmenù/Cmdstoria", "Fmenù/Cmdcalcoli", "Fmenù/Cmddensità", "Fmenù/Cmdpiramide", "Fmenù/CmdITALIA",
-            "Fmenù/Cmddinamiche", "Fmenù/Cmdfami", "Fmenù/Cmdpiram", "Fmenù/Cmdesercizi1", "Fmenù/cmdesdin",
-            "Fmenù/cmdesfam", "Fmenù/Cmdquestionari", "Fmenù/Cmdarchivio", "FLezioni/CmdDestina", "FLezioni/CmdOsserva",
-            "FLezioni/CmdAVANTI", "FLezioni/CmdINDIETRO", "FLezioni/Cmdmenù", "FQuestionario/Check1",
-            "FQuestionario/CMDRISULT", "FQuestionario/Cmdarchivio", "FQuestionario/Cmdtorno", "FQuestionario/Cmdmenù",
-            "Fesercizi/Cmdarchivio", "Fesercizi/Cmdtorno", "Fesercizi/cmdmenu", "FSaldiTassi/Cmdarchivio",
-            "FSaldiTassi/Cmdtorno", "FSaldiTassi/cmdmenu", "Fgrafici/Cmdesercitazione", "Fgrafici/Cmdtorno",
-            "Fgrafici/Cmdmenù", "Fpiramidi/Cmdtorno", "Fpiramidi/Cmdmenù", "Ffamiglie/Cmdesercizi", "Ffamiglie/Cmdtorno",
-            "Ffamiglie/Cmdmenù", "FRisultati/Labtorna", "FRisultati/Labmenù", "Fmenù/WorldPyramidsButton",
-            "Fmenù/PopulationFutureButton", "FLezioni/OtherDestination", "WorldPyramids/Cmdtorno", "WorldPyramids/Cmdmenù",
-            "PopulationFuture/Cmdtorno", "PopulationFuture/Cmdmenù"};
+        const QStringList controls = {"Fmenù/Cmdstoria",
+                                      "Fmenù/Cmdcalcoli",
+                                      "Fmenù/Cmddensità",
+                                      "Fmenù/Cmdpiramide",
+                                      "Fmenù/CmdITALIA",
+                                      "Fmenù/Cmddinamiche",
+                                      "Fmenù/Cmdfami",
+                                      "Fmenù/Cmdpiram",
+                                      "Fmenù/Cmdesercizi1",
+                                      "Fmenù/cmdesdin",
+                                      "Fmenù/cmdesfam",
+                                      "Fmenù/Cmdquestionari",
+                                      "Fmenù/Cmdarchivio",
+                                      "FLezioni/CmdDestina",
+                                      "FLezioni/CmdOsserva",
+                                      "FLezioni/CmdAVANTI",
+                                      "FLezioni/CmdINDIETRO",
+                                      "FLezioni/Cmdmenù",
+                                      "FQuestionario/Check1",
+                                      "FQuestionario/CMDRISULT",
+                                      "FQuestionario/Cmdarchivio",
+                                      "FQuestionario/Cmdtorno",
+                                      "FQuestionario/Cmdmenù",
+                                      "Fesercizi/Cmdarchivio",
+                                      "Fesercizi/Cmdtorno",
+                                      "Fesercizi/cmdmenu",
+                                      "FSaldiTassi/Cmdarchivio",
+                                      "FSaldiTassi/Cmdtorno",
+                                      "FSaldiTassi/cmdmenu",
+                                      "Fgrafici/Cmdesercitazione",
+                                      "Fgrafici/Cmdtorno",
+                                      "Fgrafici/Cmdmenù",
+                                      "Fpiramidi/Cmdtorno",
+                                      "Fpiramidi/Cmdmenù",
+                                      "Ffamiglie/Cmdesercizi",
+                                      "Ffamiglie/Cmdtorno",
+                                      "Ffamiglie/Cmdmenù",
+                                      "FRisultati/Labtorna",
+                                      "FRisultati/Labmenù",
+                                      "Fmenù/WorldPyramidsButton",
+                                      "Fmenù/PopulationFutureButton",
+                                      "FLezioni/OtherDestination",
+                                      "WorldPyramids/Cmdtorno",
+                                      "WorldPyramids/Cmdmenù",
+                                      "PopulationFuture/Cmdtorno",
+                                      "PopulationFuture/Cmdmenù"};
         const QStringList keys = lessonKeys + screenKeys + QStringList{results};
         QRandomGenerator random(20260312);
         QStringList walked;

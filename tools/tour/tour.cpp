@@ -20,9 +20,9 @@ namespace censaria::tour {
 std::unique_ptr<QWidget> paperPage(const QString &pdf, int page)
 {
     const QString stem = QFileInfo(pdf).path() + QStringLiteral("/pagina-stampata");
-    QProcess::execute(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("80"), QStringLiteral("-f"),
-                                                   QString::number(page), QStringLiteral("-l"), QString::number(page),
-                                                   QStringLiteral("-singlefile"), pdf, stem});
+    QProcess::execute(QStringLiteral("pdftoppm"),
+                      {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("80"), QStringLiteral("-f"), QString::number(page),
+                       QStringLiteral("-l"), QString::number(page), QStringLiteral("-singlefile"), pdf, stem});
     auto shown = std::make_unique<QLabel>();
     const QPixmap paper(stem + QStringLiteral(".png"));
     shown->setPixmap(paper);

@@ -20,8 +20,8 @@ void tourApp(Tour &tour)
     program.control<ClickLabel>(forms::menu, QStringLiteral("LabNOMI"))->click();
     tour.save(QStringLiteral("menu-names"), forms::menu);
 
-    std::unique_ptr<QInputDialog> question(QtDialogs::makeInputDialog(
-        QStringLiteral("Scrivi qui PRIMA il COGNOME, poi il tuo Nome"), forms::programTitle, nullptr));
+    std::unique_ptr<QInputDialog> question(
+        QtDialogs::makeInputDialog(QStringLiteral("Scrivi qui PRIMA il COGNOME, poi il tuo Nome"), forms::programTitle, nullptr));
     tour.save(QStringLiteral("name-question"), program.screen(forms::menu), question.get());
 }
 

@@ -39,16 +39,21 @@ void tourRates(Tour &tour)
     // Work out 1 / 3 on the calculator, then answer with some mistakes.
     for (const char *key : {"Number(1)", "Operator(0)", "Number(3)", "Operator(4)"})
         click(program, form, QString::fromLatin1(key));
-    const QStringList boxes = {QStringLiteral("txtnati"), QStringLiteral("txtmorti"), QStringLiteral("Txtsaldo"),
-                               QStringLiteral("Txtpopfine"), QStringLiteral("Txt1nati"), QStringLiteral("txt1morti"),
-                               QStringLiteral("txt1saldo"), QStringLiteral("txt1popfine")};
+    const QStringList boxes = {QStringLiteral("txtnati"),    QStringLiteral("txtmorti"),   QStringLiteral("Txtsaldo"),
+                               QStringLiteral("Txtpopfine"), QStringLiteral("Txt1nati"),   QStringLiteral("txt1morti"),
+                               QStringLiteral("txt1saldo"),  QStringLiteral("txt1popfine")};
     // The first problem worked out right but for the final population, the second left half done.
     const auto shown = [&](const char *name) { return program.control<QLabel>(form, QString::fromLatin1(name))->text().toLongLong(); };
     const qint64 born = shown("labpopiniz") / 1000 * shown("Labtassonat");
     const qint64 dead = shown("labpopiniz") / 1000 * shown("Labtassomort");
-    const QStringList answers = {QString::number(born), QString::number(dead), QString::number(born - dead),
-                                 QString::number(shown("labpopiniz") + born), QString::number(shown("Lab1nati") * 1000 / shown("Lab1popinizio")),
-                                 QStringLiteral("9"), QString::number(shown("Lab1nati") - shown("Lab1morti")), QStringLiteral("12.345")};
+    const QStringList answers = {QString::number(born),
+                                 QString::number(dead),
+                                 QString::number(born - dead),
+                                 QString::number(shown("labpopiniz") + born),
+                                 QString::number(shown("Lab1nati") * 1000 / shown("Lab1popinizio")),
+                                 QStringLiteral("9"),
+                                 QString::number(shown("Lab1nati") - shown("Lab1morti")),
+                                 QStringLiteral("12.345")};
     for (int i = 0; i < boxes.size(); ++i)
         type(program, form, boxes[i], answers[i]);
     program.dialogs().queueAnswer(QStringLiteral("Rossi Mario"));

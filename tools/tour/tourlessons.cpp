@@ -22,8 +22,7 @@ void writeSampleLesson(Tour &tour, const LessonTopic &topic)
     QFile file(dataFile(tour, topic.lessonFile));
     if (file.exists() || !file.open(QIODevice::WriteOnly))
         return;
-    const QByteArray rtf = "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0 Arial;}}\\f0\\fs22 "
-                           + topic.title.toLatin1()
+    const QByteArray rtf = "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0 Arial;}}\\f0\\fs22 " + topic.title.toLatin1()
                            + "\\par\\par La demografia studia la popolazione: quante persone vivono in un luogo, "
                              "quanti bambini nascono, quante persone muoiono, quante arrivano e quante partono. "
                              "\\par\\par In questa pagina trovi le parole chiave dell'argomento, alcuni esempi con i numeri "

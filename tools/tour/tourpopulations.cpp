@@ -58,8 +58,8 @@ void tourPopulationFuture(Tour &tour)
     }
 
     // Japan with everyone leaving: refused, with the reason.
-    program.control<QComboBox>(forms::populationFuture, QStringLiteral("Country"))->setCurrentIndex(
-        program.control<QComboBox>(forms::populationFuture, QStringLiteral("Country"))->findText(QStringLiteral("Giappone")));
+    program.control<QComboBox>(forms::populationFuture, QStringLiteral("Country"))
+        ->setCurrentIndex(program.control<QComboBox>(forms::populationFuture, QStringLiteral("Country"))->findText(QStringLiteral("Giappone")));
     program.control<QSlider>(forms::populationFuture, QStringLiteral("Children"))->setValue(8);
     program.control<QSlider>(forms::populationFuture, QStringLiteral("LifeExpectancy"))->setValue(-10);
     QSlider *migrants = program.control<QSlider>(forms::populationFuture, QStringLiteral("Migrants"));

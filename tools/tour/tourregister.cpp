@@ -42,7 +42,8 @@ QStringList collectedArchives(const QString &folder)
                 if ((i * 7 + topic * 3 + pc) % 5 == 0)
                     continue; // not done yet
                 const int right = (i * 5 + topic * 3 + pc * 2) % 11;
-                archive.writeResult(QStringLiteral("questionari"), pupils[i], {{2 + 2 * topic, right}, {3 + 2 * topic, at(2 + topic + pc, 9 + i % 5)}});
+                archive.writeResult(QStringLiteral("questionari"), pupils[i],
+                                    {{2 + 2 * topic, right}, {3 + 2 * topic, at(2 + topic + pc, 9 + i % 5)}});
             }
             if (i % 2 == 0) {
                 const int right = 3 + i % 6, wrong = i % 4;
@@ -145,8 +146,7 @@ void tourRegister(Tour &tour)
     program.control<QLineEdit>(forms::results, QStringLiteral("Text2"))->setText(QStringLiteral("bianchi"));
     program.control<QLineEdit>(forms::results, QStringLiteral("Text1"))->setText(QStringLiteral("giulia"));
     program.control<ClickLabel>(forms::results, QStringLiteral("LabCERCA"))->click();
-    savePasswordQuestion(tour, QStringLiteral("results-teacher-password"), program.dialogs().passwordPrompts.last(),
-                         forms::programTitle);
+    savePasswordQuestion(tour, QStringLiteral("results-teacher-password"), program.dialogs().passwordPrompts.last(), forms::programTitle);
     program.control<ClickLabel>(forms::results, QStringLiteral("Labmenù"))->click();
 }
 

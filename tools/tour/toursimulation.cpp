@@ -19,8 +19,7 @@ void press(TestProgram &program, const char *button, int times = 1)
         b->click();
 }
 
-void startScenario(TestProgram &program, const QString &year, const QString &population, const QString &births,
-                   const QString &deaths)
+void startScenario(TestProgram &program, const QString &year, const QString &population, const QString &births, const QString &deaths)
 {
     press(program, "CmdNUOVO");
     type(program, "Text1", year);

@@ -49,7 +49,8 @@ void tourWhiteboard(Tour &tour)
     for (const auto &[box, typed] : {std::pair{"Text1", "1640"}, {"txtpopiniziale", "1500000"}, {"txtnatal", "31"}, {"Txtmortal", "27"}})
         program.control<QLineEdit>(forms::simulation, QString::fromUtf8(box))->setText(QString::fromUtf8(typed));
     for (int year = 0; year < 15; ++year) {
-        program.control<QLineEdit>(forms::simulation, QStringLiteral("Txtmortal"))->setText(year == 9 ? QStringLiteral("135") : QStringLiteral("27"));
+        program.control<QLineEdit>(forms::simulation, QStringLiteral("Txtmortal"))
+            ->setText(year == 9 ? QStringLiteral("135") : QStringLiteral("27"));
         program.click(forms::simulation, QStringLiteral("cmdcalcola"));
     }
     saveFullScreen(tour, QStringLiteral("whiteboard-simulation-graph"), forms::simulation, QStringLiteral("Graph1"));

@@ -91,13 +91,13 @@ QString cellText(QTextTable *table, int row, int column)
     return cursor.selectedText();
 }
 
-const QStringList libreOfficeFixtures {
-    QStringLiteral("lo-formati.rtf"), QStringLiteral("lo-tabella.rtf"),
-    QStringLiteral("lo-elenchi.rtf"), QStringLiteral("lo-immagini.rtf"), QStringLiteral("lo-lezione.rtf"),
+const QStringList libreOfficeFixtures{
+    QStringLiteral("lo-formati.rtf"),  QStringLiteral("lo-tabella.rtf"), QStringLiteral("lo-elenchi.rtf"),
+    QStringLiteral("lo-immagini.rtf"), QStringLiteral("lo-lezione.rtf"),
 };
 
 const QStringList allFixtures = libreOfficeFixtures
-    + QStringList { QStringLiteral("a-mano-escape.rtf"), QStringLiteral("a-mano-elenchi-tabelle.rtf") };
+                                + QStringList{QStringLiteral("a-mano-escape.rtf"), QStringLiteral("a-mano-elenchi-tabelle.rtf")};
 
 } // namespace
 
@@ -120,9 +120,9 @@ private slots:
         QCOMPARE(formatOf(doc, QStringLiteral("grande")).fontPointSize(), 20.0);
         QCOMPARE(formatOf(doc, QStringLiteral("La popolazione")).fontPointSize(), 24.0);
         QVERIFY(formatOf(doc, QStringLiteral("La popolazione")).font().bold());
-        QCOMPARE(formatOf(doc, QStringLiteral("Testo")).fontFamilies().toStringList(), QStringList { "DejaVu Serif" });
-        QCOMPARE(formatOf(doc, QStringLiteral("senza grazie")).fontFamilies().toStringList(), QStringList { "DejaVu Sans" });
-        QCOMPARE(formatOf(doc, QStringLiteral("a spaziatura fissa")).fontFamilies().toStringList(), QStringList { "DejaVu Sans Mono" });
+        QCOMPARE(formatOf(doc, QStringLiteral("Testo")).fontFamilies().toStringList(), QStringList{"DejaVu Serif"});
+        QCOMPARE(formatOf(doc, QStringLiteral("senza grazie")).fontFamilies().toStringList(), QStringList{"DejaVu Sans"});
+        QCOMPARE(formatOf(doc, QStringLiteral("a spaziatura fissa")).fontFamilies().toStringList(), QStringList{"DejaVu Sans Mono"});
         QCOMPARE(formatOf(doc, QStringLiteral("rosso")).foreground().color(), QColor(255, 0, 0));
         QCOMPARE(formatOf(doc, QStringLiteral("blu")).foreground().color(), QColor(0, 0, 255));
         QCOMPARE(formatOf(doc, QStringLiteral("evidenziato")).background().color(), QColor(255, 255, 0));
@@ -160,12 +160,12 @@ private slots:
     {
         // The lessons' boxes of figures: paragraphs shaded with \cbpat, as LibreOffice writes
         // them, with the paragraph border that is not drawn; \pard ends the shading.
-        const auto document = read(QByteArrayLiteral(
-            "{\\rtf1\\ansi{\\colortbl;\\red0\\green0\\blue0;\\red228\\green238\\blue249;}"
-            "\\pard Prima.\\par "
-            "\\pard\\plain\\sa140\\cbpat2\\box\\brdrs\\brdrw20\\brdrcf1\\brsp80 {\\b Oggi.} Nel 2024.\\par "
-            "\\pard\\plain\\cbpat2{\\i Fonte: ISTAT, 2025.}\\par "
-            "\\pard Dopo.\\par }"));
+        const auto document = read(
+            QByteArrayLiteral("{\\rtf1\\ansi{\\colortbl;\\red0\\green0\\blue0;\\red228\\green238\\blue249;}"
+                              "\\pard Prima.\\par "
+                              "\\pard\\plain\\sa140\\cbpat2\\box\\brdrs\\brdrw20\\brdrcf1\\brsp80 {\\b Oggi.} Nel 2024.\\par "
+                              "\\pard\\plain\\cbpat2{\\i Fonte: ISTAT, 2025.}\\par "
+                              "\\pard Dopo.\\par }"));
         const QTextDocument &doc = *document;
         QCOMPARE(textOf(doc), QStringLiteral("Prima.\nOggi. Nel 2024.\nFonte: ISTAT, 2025.\nDopo.\n"));
         QCOMPARE(blockFormatOf(doc, QStringLiteral("Prima.")).background().style(), Qt::NoBrush);
@@ -202,9 +202,8 @@ private slots:
         for (const QString &name : allFixtures) {
             QVERIFY2(fixture(name).startsWith("{\\rtf"), qPrintable(name));
             const QString text = read(fixture(name))->toPlainText();
-            for (const char *leak : { "Times New Roman", "DejaVu", "Symbol", "Heading", "Text Body", "Normal;", "Formati",
-                                      "LibreOffice", "Default Page Style", "wzName", "wzDescription", "Scritto a mano",
-                                      "Non si vede", "segreto" })
+            for (const char *leak : {"Times New Roman", "DejaVu", "Symbol", "Heading", "Text Body", "Normal;", "Formati", "LibreOffice",
+                                     "Default Page Style", "wzName", "wzDescription", "Scritto a mano", "Non si vede", "segreto"})
                 QVERIFY2(!text.contains(QLatin1String(leak)), qPrintable(name + QStringLiteral(": ") + QLatin1String(leak)));
         }
         QVERIFY(read(fixture(QStringLiteral("lo-formati.rtf")))->toPlainText().startsWith(QStringLiteral("La popolazione\n")));
@@ -237,8 +236,8 @@ private slots:
         QBuffer buffer(&png);
         buffer.open(QIODevice::WriteOnly);
         source.save(&buffer, "PNG");
-        const QByteArray rtf = "{\\rtf1 Prima {\\pict\\pngblip\\picwgoal600\\pichgoal300\\bin" + QByteArray::number(png.size()) + ' '
-            + png + "} dopo.}";
+        const QByteArray rtf = "{\\rtf1 Prima {\\pict\\pngblip\\picwgoal600\\pichgoal300\\bin" + QByteArray::number(png.size()) + ' ' + png
+                               + "} dopo.}";
         const auto document = read(rtf);
         const QTextImageFormat image = document->find(QString(QChar::ObjectReplacementCharacter)).charFormat().toImageFormat();
         QCOMPARE(QSizeF(image.width(), image.height()), QSizeF(40, 20));
@@ -255,7 +254,7 @@ private slots:
         QCOMPARE(tables.size(), 1);
         QTextTable *table = tables.front();
         QCOMPARE(QSize(table->columns(), table->rows()), QSize(3, 3));
-        const QStringList expected { "Anno", "Abitanti", "Densità", "1861", "22 milioni", "73", "2001", "57 milioni", "189" };
+        const QStringList expected{"Anno", "Abitanti", "Densità", "1861", "22 milioni", "73", "2001", "57 milioni", "189"};
         for (int i = 0; i < expected.size(); ++i)
             QCOMPARE(cellText(table, i / 3, i % 3), expected[i]);
         QVERIFY(formatOf(*document, QStringLiteral("Anno")).font().bold());
@@ -375,11 +374,10 @@ private slots:
         QTest::newRow("negative bin") << QByteArray("{\\rtf1 a\\bin-5 b}") << QStringLiteral("ab");
         QTest::newRow("bad hex") << QByteArray("{\\rtf1 a\\'zz\\'4") << QStringLiteral("azz");
         QTest::newRow("trailing backslash") << QByteArray("{\\rtf1 a\\") << QStringLiteral("a");
-        QTest::newRow("document markers") << QByteArray("{\\rtf1 a\\u64976?\\u65532?\\u8233?b\\'00c}")
-                                          << QStringLiteral("a\u2028bc");
+        QTest::newRow("document markers") << QByteArray("{\\rtf1 a\\u64976?\\u65532?\\u8233?b\\'00c}") << QStringLiteral("a\u2028bc");
         QTest::newRow("cells outside a table") << QByteArray("{\\rtf1 a\\cell b\\row c}") << QStringLiteral("a\tbc");
-        QTest::newRow("empty font and colour tables") << QByteArray("{\\rtf1{\\fonttbl}{\\colortbl}\\f3\\cf9\\highlight4 a}")
-                                                      << QStringLiteral("a");
+        QTest::newRow("empty font and colour tables")
+            << QByteArray("{\\rtf1{\\fonttbl}{\\colortbl}\\f3\\cf9\\highlight4 a}") << QStringLiteral("a");
     }
 
     void malformedInputShowsWhatCouldBeRead()
@@ -413,7 +411,7 @@ private slots:
                 QByteArray rtf = original;
                 for (int flip = 0; flip < 10; ++flip) {
                     const int at = random.bounded(int(rtf.size()));
-                    const char replacements[] = { '{', '}', '\\', '\'', '0', '9', '-', ' ', char(random.bounded(256)) };
+                    const char replacements[] = {'{', '}', '\\', '\'', '0', '9', '-', ' ', char(random.bounded(256))};
                     rtf[at] = replacements[random.bounded(int(sizeof replacements))];
                 }
                 render(*read(rtf), 300);
