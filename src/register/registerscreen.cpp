@@ -6,6 +6,7 @@
 #include "screenkit/module.h"
 #include "screenkit/palette.h"
 #include "platform/twips.h"
+#include "platform/wording.h"
 #include "archivenames.h"
 #include "frozencolumn.h"
 #include "registerchart.h"
@@ -250,10 +251,10 @@ void RegisterScreen::showRecords(QList<PupilRecord> records, const QString &sour
     model_->setRecords(std::move(records));
     sourceText_ = sources;
     local_ = local;
-    sources_->setText(QStringLiteral("Risultati di: %1 — %2 alunni. Il segno — indica un argomento non ancora svolto, "
+    sources_->setText(QStringLiteral("Risultati di: %1 — %2. Il segno — indica un argomento non ancora svolto, "
                                      "%3 un voto sotto il 6; «Mostra le date» scrive sotto ogni voto quando è stato preso.")
                           .arg(sources)
-                          .arg(model_->rowCount())
+                          .arg(wording::counted(model_->rowCount(), QStringLiteral("alunno"), QStringLiteral("alunni")))
                           .arg(RegisterModel::belowSixSign));
 }
 

@@ -93,10 +93,12 @@ void ServerLogin::tellAboutQueue()
     const int setAside = writer.setAside();
     if (setAside <= 0)
         return;
-    module_.message(QStringLiteral("Su questo computer %1 risultati non sono stati accettati dal server della scuola: "
+    const QString notAccepted = setAside == 1 ? QStringLiteral("1 risultato non è stato accettato")
+                                              : QStringLiteral("%1 risultati non sono stati accettati").arg(setAside);
+    module_.message(QStringLiteral("Su questo computer %1 dal server della scuola: "
                                    "sono conservati, messi da parte, nel file\n%2\n(tabella «messi_da_parte», con il motivo).\n\n"
                                    "Chiedete al tecnico della scuola di controllarli.")
-                        .arg(setAside)
+                        .arg(notAccepted)
                         .arg(QDir::toNativeSeparators(writer.queueFile())),
                     MessageIcon::Exclamation);
 }

@@ -1,6 +1,7 @@
 #include "documentoutput.h"
 
 #include "module.h"
+#include "platform/wording.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -56,7 +57,7 @@ bool DocumentOutput::savePdf(const PagedDocument &document, const QString &fileS
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".pdf");
     QString error;
-    const bool written = writePdf(document, path, pageProgress(QStringLiteral("Preparo il PDF (%1 pagine)...")), &error);
+    const bool written = writePdf(document, path, pageProgress(QStringLiteral("Preparo il PDF (%1)...")), &error);
     module_.platform().progress->finish();
     if (written) {
         QString saying = what_;
@@ -86,7 +87,7 @@ void DocumentOutput::print(const PagedDocument &document, const QString &fileSte
         return;
     }
     document.preparePage(*device);
-    const PagedDocument::Progress pages = pageProgress(QStringLiteral("Stampo %1 pagine..."));
+    const PagedDocument::Progress pages = pageProgress(QStringLiteral("Stampo %1..."));
     document.draw(*device, [&](int page, int count) {
         if (pages(page, count))
             return true;
@@ -119,7 +120,7 @@ PagedDocument::Progress DocumentOutput::pageProgress(const QString &label) const
     // One bar for the whole document, started once its number of pages is known.
     return [progress, label](int page, int pages) {
         if (page == 1)
-            progress->start(label.arg(pages), pages);
+            progress->start(label.arg(wording::counted(pages, QStringLiteral("pagina"), QStringLiteral("pagine"))), pages);
         return progress->advance(page - 1);
     };
 }

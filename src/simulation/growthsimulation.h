@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/wording.h"
+
 #include <QList>
 #include <QString>
 #include <QtGlobal>
@@ -130,7 +132,7 @@ private:
 // The years computed, in words: "1 anno calcolato", "12 anni calcolati".
 inline QString computedYearsText(int years)
 {
-    return years == 1 ? QStringLiteral("1 anno calcolato") : QStringLiteral("%1 anni calcolati").arg(years);
+    return wording::counted(years, QStringLiteral("anno calcolato"), QStringLiteral("anni calcolati"));
 }
 
 } // namespace censaria

@@ -252,6 +252,7 @@ private slots:
         click(QStringLiteral("printButton"));
         QCOMPARE(program_->pagePrinter().documents.size(), 1);
         QCOMPARE(program_->pagePrinter().documents[0].count("/Type /Page\n"), 1);
+        QCOMPARE(program_->progress().labels.last(), QStringLiteral("Stampo 1 pagina..."));
 
         // Cancelled from the progress bar: nothing goes to the printer.
         program_->progress().cancelAt = 0;
