@@ -8,10 +8,8 @@
 #include "testsupport/censariatest.h"
 
 #include <QAbstractButton>
-#include <QFile>
 #include <QImage>
 #include <QPainter>
-#include <QRegularExpression>
 
 namespace censaria::bench {
 namespace {
@@ -19,15 +17,6 @@ namespace {
 using namespace populations;
 
 constexpr int runs = 51;
-
-double residentMiB()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return qQNaN();
-    const auto match = QRegularExpression(QStringLiteral("VmRSS:\\s*(\\d+) kB")).match(QString::fromLatin1(status.readAll()));
-    return match.hasMatch() ? match.captured(1).toDouble() / 1024 : qQNaN();
-}
 
 // One frame as the animation paints it: years between the five-year steps.
 double frameMs(const std::function<void(QPainter &, const QRectF &)> &paint)

@@ -7,10 +7,8 @@
 #include "testsupport/censariatest.h"
 
 #include <QAbstractButton>
-#include <QFile>
 #include <QMap>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QTextStream>
 
 namespace censaria::bench {
@@ -28,15 +26,6 @@ const QList<std::pair<QString, QString>> screensFromMenu = {
     {forms::results, QStringLiteral("Cmdarchivio")},
 };
 const QString failedTag = QStringLiteral("FAILED");
-
-double residentMiB()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return qQNaN();
-    const auto match = QRegularExpression(QStringLiteral("VmRSS:\\s*(\\d+) kB")).match(QString::fromLatin1(status.readAll()));
-    return match.hasMatch() ? match.captured(1).toDouble() / 1024 : qQNaN();
-}
 
 // What could not be done, for the figures' table.
 struct Failure

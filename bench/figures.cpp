@@ -1,5 +1,7 @@
 #include "figures.h"
 
+#include <QFile>
+#include <QRegularExpression>
 #include <QTextStream>
 #include <algorithm>
 
@@ -12,6 +14,15 @@ double median(QList<double> samples)
     std::sort(samples.begin(), samples.end());
     const qsizetype middle = samples.size() / 2;
     return samples.size() % 2 ? samples[middle] : (samples[middle - 1] + samples[middle]) / 2;
+}
+
+double residentMiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return qQNaN();
+    const auto match = QRegularExpression(QStringLiteral("VmRSS:\\s*(\\d+) kB")).match(QString::fromLatin1(status.readAll()));
+    return match.hasMatch() ? match.captured(1).toDouble() / 1024 : qQNaN();
 }
 
 QList<double> timeRuns(int runs, const std::function<void()> &action)

@@ -14,6 +14,9 @@ double median(QList<double> samples);
 // Milliseconds taken by each of runs calls of action.
 QList<double> timeRuns(int runs, const std::function<void()> &action);
 
+// The process's resident size now, in MiB (NaN where the system does not say).
+double residentMiB();
+
 // How much a run measures: the full run repeats every measurement, on archives of
 // 10 000 pupils; the smoke run (a CTest test) measures each figure once on small ones,
 // only to prove that every figure can still be produced.
