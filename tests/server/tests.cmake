@@ -6,6 +6,9 @@ add_test(NAME pgcluster_start COMMAND ${CMAKE_CURRENT_LIST_DIR}/pgcluster fresh 
 add_test(NAME pgcluster_stop COMMAND ${CMAKE_CURRENT_LIST_DIR}/pgcluster destroy ${censaria_pgcluster})
 set_tests_properties(pgcluster_start PROPERTIES FIXTURES_SETUP pgcluster TIMEOUT 180)
 set_tests_properties(pgcluster_stop PROPERTIES FIXTURES_CLEANUP pgcluster TIMEOUT 180)
+add_test(NAME pgcluster_comes_back COMMAND ${CMAKE_CURRENT_LIST_DIR}/clustercomesback ${CMAKE_CURRENT_LIST_DIR}/pgcluster
+    ${CMAKE_BINARY_DIR}/pgcluster-comesback)
+set_tests_properties(pgcluster_comes_back PROPERTIES TIMEOUT 180)
 
 foreach(test tst_serverarchive tst_serverfaults tst_serverroles)
     censaria_add_test(${test} ${CMAKE_CURRENT_LIST_DIR}/${test}.cpp ${CMAKE_CURRENT_LIST_DIR}/testserver.h)
