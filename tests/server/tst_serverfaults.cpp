@@ -289,6 +289,7 @@ private slots:
     void aPcKilledWhileSendingItsQueueLosesAndDoublesNothing()
     {
         const int results = 1500;
+        QFile::remove(temp_.filePath(QStringLiteral("queue-0.sqlite"))); // whatever an earlier test left waiting
         {
             ResultQueue queue(temp_.filePath(QStringLiteral("queue-0.sqlite")));
             const QDateTime start(QDate(2026, 3, 2), QTime(8, 0));
