@@ -75,7 +75,7 @@ void ResultsBrowser::setShownName(const QString &name)
     emit changed();
 }
 
-void ResultsBrowser::aggiorna()
+void ResultsBrowser::refresh()
 {
     gate_.close();
     nomecercato_.clear();
@@ -91,8 +91,8 @@ void ResultsBrowser::aggiorna()
                         MessageIcon::Information);
         return;
     }
-    const bool questionnaires = load(Kind::Questionnaires, Whose::CurrentPupil);
-    const bool exercises = load(Kind::Exercises, Whose::CurrentPupil);
+    const bool questionnaires = Questionari();
+    const bool exercises = esercizi();
     showWhoseRows(questionnaires || exercises, module_.nomealunno);
 }
 
@@ -107,21 +107,21 @@ void ResultsBrowser::leave()
     setShownName(QString());
 }
 
-void ResultsBrowser::Questionari()
+bool ResultsBrowser::Questionari()
 {
-    load(Kind::Questionnaires, Whose::CurrentPupil);
+    return load(Kind::Questionnaires, Whose::CurrentPupil);
 }
-void ResultsBrowser::esercizi()
+bool ResultsBrowser::esercizi()
 {
-    load(Kind::Exercises, Whose::CurrentPupil);
+    return load(Kind::Exercises, Whose::CurrentPupil);
 }
-void ResultsBrowser::RicercaQUEST()
+bool ResultsBrowser::RicercaQUEST()
 {
-    load(Kind::Questionnaires, Whose::LookedUp);
+    return load(Kind::Questionnaires, Whose::LookedUp);
 }
-void ResultsBrowser::RicercaESER()
+bool ResultsBrowser::RicercaESER()
 {
-    load(Kind::Exercises, Whose::LookedUp);
+    return load(Kind::Exercises, Whose::LookedUp);
 }
 
 // Each loader clears the title: found in one table is enough for it to name the pupil.
@@ -184,7 +184,7 @@ void ResultsBrowser::fill(GridTexts &grid, Kind kind, const QList<QVariant> *row
     }
 }
 
-bool ResultsBrowser::cerca(const QString &surname, const QString &firstName)
+bool ResultsBrowser::search(const QString &surname, const QString &firstName)
 {
     const QString cognome = trimBlanks(surname.toUpper());
     const QString nome = trimBlanks(firstName.toUpper());
@@ -198,13 +198,13 @@ bool ResultsBrowser::cerca(const QString &surname, const QString &firstName)
     if (sought != module_.nomealunno && !teacherAdmits(QStringLiteral("vedere i risultati di altri alunni")))
         return false;
     nomecercato_ = sought;
-    const bool questionnaires = load(Kind::Questionnaires, Whose::LookedUp);
-    const bool exercises = load(Kind::Exercises, Whose::LookedUp);
+    const bool questionnaires = RicercaQUEST();
+    const bool exercises = RicercaESER();
     showWhoseRows(questionnaires || exercises, nomecercato_);
     return true;
 }
 
-void ResultsBrowser::stampa()
+void ResultsBrowser::print()
 {
     Archive *archive = source(true);
     if (!archive)
@@ -223,7 +223,7 @@ void ResultsBrowser::stampa()
                         MessageIcon::Exclamation);
 }
 
-void ResultsBrowser::esporta()
+void ResultsBrowser::exportArchive()
 {
     Archive *archive = source(true);
     if (!archive || !teacherAdmits(QStringLiteral("esportare i risultati di tutti gli alunni")))
@@ -267,7 +267,7 @@ QString ResultsBrowser::helpText()
                           "si può scegliere anche una cartella. Non togliete la chiavetta prima che l'esportazione sia finita.");
 }
 
-void ResultsBrowser::aiuto()
+void ResultsBrowser::showHelp()
 {
     module_.message(helpText());
 }

@@ -35,27 +35,27 @@ public:
 
     // The hidden refresh other screens press: forgets the looked-up name and loads the
     // current pupil, asking the name first when none is held.
-    void aggiorna();
+    void refresh();
     // The four loaders: the current pupil's or the looked-up name's questionnaire and
-    // exercise rows.
-    void Questionari();
-    void esercizi();
-    void RicercaQUEST();
-    void RicercaESER();
+    // exercise rows; true when the pupil's row was found.
+    bool Questionari();
+    bool esercizi();
+    bool RicercaQUEST();
+    bool RicercaESER();
     // Looks up surname and first name as typed; false, after saying so, when both are
     // empty or the teacher's password was not given (the fields then keep their text).
-    bool cerca(const QString &surname, const QString &firstName);
+    bool search(const QString &surname, const QString &firstName);
 
     // Prints the page of the pupil whose rows were last shown.
-    void stampa();
+    void print();
     // Appends the whole archive to the collecting archive on the removable media.
-    void esporta();
+    void exportArchive();
 
     // The screen was left: the gate closes, and another pupil's results behind it are
     // not kept on show for whoever comes next.
     void leave();
     // The help message about the export.
-    void aiuto();
+    void showHelp();
     static QString helpText();
 
 signals:

@@ -74,19 +74,19 @@ ResultsScreen::ResultsScreen(Module &module)
     accessible::name(strip, QStringLiteral("Barra dei comandi"));
     connect(strip, &ClickLabel::hovered, this, [this] { applyColours(resultshover::overStrip); });
 
-    labNome_ = caption("LabNOME", QString(), {0, 100, 11895, 375}, palette::dark::title, arial(14.25));
-    labNome_->setAlignment(Qt::AlignCenter);
-    setBackgroundColour(labNome_, palette::dark::field);
+    nameLabel_ = caption("LabNOME", QString(), {0, 100, 11895, 375}, palette::dark::title, arial(14.25));
+    nameLabel_->setAlignment(Qt::AlignCenter);
+    setBackgroundColour(nameLabel_, palette::dark::field);
 
     caption("Label1", QStringLiteral("Questionari"), {240, 495, 1095, 255}, palette::dark::text, Twips::font(8.25, true));
-    grid1_ = addGrid("Grid1", twips(240, 720, 7215, 3705), {3000, 700, 1800});
-    accessible::name(grid1_, QStringLiteral("Risultati dei questionari"));
+    questionnaireGrid_ = addGrid("Grid1", twips(240, 720, 7215, 3705), {3000, 700, 1800});
+    accessible::name(questionnaireGrid_, QStringLiteral("Risultati dei questionari"));
     caption("Label4", QStringLiteral("Esercizi"), {240, 4455, 735, 255}, palette::dark::text, Twips::font(8.25, true));
-    grid3_ = addGrid("Grid3", twips(240, 4680, 7215, 3705), {3000, 700, 700, 700, 1700});
-    accessible::name(grid3_, QStringLiteral("Risultati degli esercizi"));
+    exerciseGrid_ = addGrid("Grid3", twips(240, 4680, 7215, 3705), {3000, 700, 700, 700, 1700});
+    accessible::name(exerciseGrid_, QStringLiteral("Risultati degli esercizi"));
 
     makeButton(canvas(), QStringLiteral("CMDAGGIORNA"), QStringLiteral("AGGIORNA I RISULTATI"), {9600, 480, 2055, 495}, {}, browser_,
-               &ResultsBrowser::aggiorna)
+               &ResultsBrowser::refresh)
         ->hide();
 
     QFrame *frame = makeFrame(canvas(), QStringLiteral("Shape1"), {9300, 720, 2415, 4815});
@@ -97,37 +97,37 @@ ResultsScreen::ResultsScreen(Module &module)
 
     caption("Label2", QStringLiteral("Cerca i RISULTATI di..."), {9360, 960, 2295, 375}, palette::dark::text, Twips::font(8.25, true));
     caption("Label9", QStringLiteral("Qui sotto scrivi il COGNOME"), {9240, 1680, 2535, 495}, palette::dark::text, Twips::font(8.25));
-    text2_ = searchField("Text2", {9480, 2040, 2055, 375});
-    accessible::name(text2_, QStringLiteral("Cognome da cercare"));
+    surnameBox_ = searchField("Text2", {9480, 2040, 2055, 375});
+    accessible::name(surnameBox_, QStringLiteral("Cognome da cercare"));
     caption("Label8", QStringLiteral(" e qui il NOME"), {9360, 3240, 2295, 255}, palette::dark::text, Twips::font(8.25));
-    text1_ = searchField("Text1", {9480, 3600, 2055, 375});
-    accessible::name(text1_, QStringLiteral("Nome da cercare"));
-    connect(text2_, &QLineEdit::returnPressed, this, &ResultsScreen::search);
-    connect(text1_, &QLineEdit::returnPressed, this, &ResultsScreen::search);
+    firstNameBox_ = searchField("Text1", {9480, 3600, 2055, 375});
+    accessible::name(firstNameBox_, QStringLiteral("Nome da cercare"));
+    connect(surnameBox_, &QLineEdit::returnPressed, this, &ResultsScreen::search);
+    connect(firstNameBox_, &QLineEdit::returnPressed, this, &ResultsScreen::search);
 
-    auto *cerca = button("LabCERCA", QStringLiteral("       OK,         ho fatto."), {9480, 4560, 2055, 735}, palette::dark::text, arial(14.25),
-                         &ResultsScreen::search);
-    cerca->setWordWrap(true);
-    cerca->setIndent(Twips::px(90));
-    setBackgroundColour(cerca, QColor(0, 0, 128));
+    auto *searchButton = button("LabCERCA", QStringLiteral("       OK,         ho fatto."), {9480, 4560, 2055, 735}, palette::dark::text,
+                                arial(14.25), &ResultsScreen::search);
+    searchButton->setWordWrap(true);
+    searchButton->setIndent(Twips::px(90));
+    setBackgroundColour(searchButton, QColor(0, 0, 128));
 
     makePicture(canvas(), QStringLiteral("Image2"), {9480, 6000, 2055, 1500}, QStringLiteral(":/pictures/results-back.svg"));
-    auto *torna = button("Labtorna", QStringLiteral("TORNA"), {9480, 6000, 2055, 1455}, pink, arial(12), &ResultsScreen::goBack);
-    torna->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    auto *backButton = button("Labtorna", QStringLiteral("TORNA"), {9480, 6000, 2055, 1455}, pink, arial(12), &ResultsScreen::goBack);
+    backButton->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     button("Labmenù", QStringLiteral("Menù"), {9480, 7920, 2175, 495}, QColor(255, 128, 255), arial(12), &ResultsScreen::goToMenu);
 
-    auto *aiuto = button("Labaiuto", QStringLiteral("?"), {240, 8520, 375, 375}, palette().color(QPalette::WindowText), Twips::font(13.5, true),
-                         nullptr);
-    aiuto->setAlignment(Qt::AlignCenter);
-    accessible::name(aiuto, QStringLiteral("Aiuto"), QStringLiteral("Spiega come si esportano i risultati"));
-    setBackgroundColour(aiuto, palette::dark::title);
-    connect(aiuto, &ClickLabel::clicked, browser_, &ResultsBrowser::aiuto);
-    auto *export_ = button("LabEXPORT", QStringLiteral("ESPORTA i risultati su floppy"), {720, 8555, 2895, 375}, palette::dark::title,
-                           arial(9.75), nullptr);
-    connect(export_, &ClickLabel::clicked, browser_, &ResultsBrowser::esporta);
-    auto *stampa = button("LabSTAMPA", QStringLiteral("STAMPA i risultati"), {4800, 8555, 2295, 375}, palette::dark::title, arial(9.75),
-                          nullptr);
-    connect(stampa, &ClickLabel::clicked, browser_, &ResultsBrowser::stampa);
+    auto *helpButton = button("Labaiuto", QStringLiteral("?"), {240, 8520, 375, 375}, palette().color(QPalette::WindowText),
+                              Twips::font(13.5, true), nullptr);
+    helpButton->setAlignment(Qt::AlignCenter);
+    accessible::name(helpButton, QStringLiteral("Aiuto"), QStringLiteral("Spiega come si esportano i risultati"));
+    setBackgroundColour(helpButton, palette::dark::title);
+    connect(helpButton, &ClickLabel::clicked, browser_, &ResultsBrowser::showHelp);
+    auto *exportButton = button("LabEXPORT", QStringLiteral("ESPORTA i risultati su floppy"), {720, 8555, 2895, 375}, palette::dark::title,
+                                arial(9.75), nullptr);
+    connect(exportButton, &ClickLabel::clicked, browser_, &ResultsBrowser::exportArchive);
+    auto *printButton = button("LabSTAMPA", QStringLiteral("STAMPA i risultati"), {4800, 8555, 2295, 375}, palette::dark::title, arial(9.75),
+                               nullptr);
+    connect(printButton, &ClickLabel::clicked, browser_, &ResultsBrowser::print);
     // The class register sits in the strip's free stretch between the print and the exit.
     auto *registro = button("LabREGISTRO", QStringLiteral("Registro della classe"), {7300, 8555, 2300, 375}, palette::dark::title, arial(9.75),
                             nullptr);
@@ -147,7 +147,7 @@ ResultsScreen::ResultsScreen(Module &module)
     // The search down the right-hand column, then the strip along the bottom.
     setKeyboardOrder(controls(
                          {"Text2", "Text1", "LabCERCA", "Labtorna", "Labmenù", "Labaiuto", "LabEXPORT", "LabSTAMPA", "LabREGISTRO", "Labesci"}),
-                     text2_);
+                     surnameBox_);
 }
 
 QTableWidget *ResultsScreen::addGrid(const char *name, const QRect &rect, const QList<int> &columnTwips)
@@ -176,17 +176,17 @@ QTableWidget *ResultsScreen::addGrid(const char *name, const QRect &rect, const 
 
 void ResultsScreen::search()
 {
-    if (browser_->cerca(text2_->text(), text1_->text())) {
-        text1_->clear();
-        text2_->clear();
+    if (browser_->search(surnameBox_->text(), firstNameBox_->text())) {
+        firstNameBox_->clear();
+        surnameBox_->clear();
     }
 }
 
 void ResultsScreen::showState()
 {
-    labNome_->setText(browser_->shownName());
-    paintGrid(grid1_, browser_->questionnaireGrid());
-    paintGrid(grid3_, browser_->exerciseGrid());
+    nameLabel_->setText(browser_->shownName());
+    paintGrid(questionnaireGrid_, browser_->questionnaireGrid());
+    paintGrid(exerciseGrid_, browser_->exerciseGrid());
 }
 
 void ResultsScreen::paintGrid(QTableWidget *grid, const QList<QStringList> &texts)

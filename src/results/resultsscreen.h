@@ -35,11 +35,11 @@ private:
     void applyColours(const QList<std::pair<QString, QColor>> &colours);
 
     ResultsBrowser *browser_;
-    QLabel *labNome_;
-    QTableWidget *grid1_;
-    QTableWidget *grid3_;
-    QLineEdit *text1_;
-    QLineEdit *text2_;
+    QLabel *nameLabel_;               // LabNOME
+    QTableWidget *questionnaireGrid_; // Grid1
+    QTableWidget *exerciseGrid_;      // Grid3
+    QLineEdit *firstNameBox_;         // Text1
+    QLineEdit *surnameBox_;           // Text2
 };
 
 } // namespace censaria
