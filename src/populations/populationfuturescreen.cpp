@@ -28,11 +28,7 @@ constexpr int leverWidth = 3800;
 constexpr int messageTop = 1840;
 constexpr int yearTop = 2260;
 const QRect figureBox(120, 2780, 11760, 5280);
-constexpr int buttonTop = 8160;
-constexpr int buttonHeight = 540;
 
-const QColor screenColour(236, 240, 243);
-const QColor buttonColour(31, 110, 130);
 const QColor hintColour(70, 80, 90);
 const QColor refusalColour(170, 20, 20);
 
@@ -50,14 +46,8 @@ const QString hint = QStringLiteral(
 } // namespace
 
 PopulationFutureScreen::PopulationFutureScreen(Module &module)
-    : Screen(module, forms::populationFuture)
-    , player_(new YearPlayer(this))
+    : PopulationScreen(module, forms::populationFuture, QStringLiteral("Il futuro della popolazione"), 5600)
 {
-    setWindowTitle(QStringLiteral("Il futuro della popolazione"));
-    setBackground(screenColour);
-    QLabel *title = makeLabel(canvas(), QStringLiteral("Title"), QStringLiteral("Il futuro della popolazione"), {120, 120, 5600, 520},
-                              Twips::font(16, true));
-    setTextColour(title, palette::observe.darker(130));
     makeLabel(canvas(), QStringLiteral("CountryCaption"), QStringLiteral("Paese"), {5800, 120, 900, 520}, Twips::font(10),
               Qt::AlignRight | Qt::AlignVCenter);
     country_ = makeCountryChoice(canvas(), QStringLiteral("Country"), {6800, 160, 2200, 440}, QStringLiteral("Paese"));
@@ -90,24 +80,20 @@ PopulationFutureScreen::PopulationFutureScreen(Module &module)
         if (std::floor(view_.year + 1e-9) != year)
             showYear(year);
     });
-    connect(year_, &QSlider::actionTriggered, player_, &YearPlayer::pause);
-    play_ = makeScreenButton(canvas(), QStringLiteral("Play"), playCaption(false), {10260, yearTop - 40, 1620, 500},
-                             palette::observe.darker(115));
-    accessible::name(play_, QStringLiteral("Avvia o ferma il passare degli anni"));
-    connect(play_, &QPushButton::clicked, this, &PopulationFutureScreen::togglePlaying);
-    connect(player_, &YearPlayer::advanced, this, &PopulationFutureScreen::advance);
-    connect(player_, &YearPlayer::playingChanged, this, [this](bool playing) { play_->setText(playCaption(playing)); });
+    connect(year_, &QSlider::actionTriggered, player(), &YearPlayer::pause);
+    buildPlayButton({10260, yearTop - 40, 1620, 500});
 
-    figure_ = new FigureCanvas(canvas(), [this](QPainter &painter, const QRectF &area) {
-        if (view_.country && view_.projection)
-            paintPopulationFuture(painter, area, view_);
-    });
-    place(figure_, QStringLiteral("Figure"), figureBox, Twips::font(9));
-    figure_->offerFullScreen([this] {
-        const QString title = QStringLiteral("Il futuro della popolazione");
-        return view_.country ? QStringLiteral("%1: %2, %3").arg(title, view_.country->name).arg(year_->value()) : title;
-    });
-    buildButtons();
+    buildFigure(
+        figureBox,
+        [this](QPainter &painter, const QRectF &area) {
+            if (view_.country && view_.projection)
+                paintPopulationFuture(painter, area, view_);
+        },
+        [this] {
+            const QString title = QStringLiteral("Il futuro della popolazione");
+            return view_.country ? QStringLiteral("%1: %2, %3").arg(title, view_.country->name).arg(year_->value()) : title;
+        });
+    buildFootButtons();
 
     if (WorldData::builtIn().isValid())
         showCountry(380);
@@ -131,31 +117,10 @@ PopulationFutureScreen::Lever PopulationFutureScreen::buildLever(const QString &
     return lever;
 }
 
-void PopulationFutureScreen::buildButtons()
+void PopulationFutureScreen::unitChosen(PyramidUnit unit)
 {
-    QComboBox *unit = makeUnitChoice(canvas(), {120, buttonTop, 2500, buttonHeight});
-    connect(unit, &QComboBox::currentIndexChanged, this, [this](int index) {
-        view_.unit = index == 1 ? PyramidUnit::Percent : PyramidUnit::Thousands;
-        refresh();
-    });
-    connect(makeScreenButton(canvas(), QStringLiteral("SaveImage"), QStringLiteral("Salva l'immagine"), {2760, buttonTop, 2400, buttonHeight},
-                             buttonColour),
-            &QPushButton::clicked, this, &PopulationFutureScreen::saveImage);
-    connect(makeScreenButton(canvas(), QStringLiteral("Cmdtorno"), QStringLiteral("Torno"), {7800, buttonTop, 1260, buttonHeight}, buttonColour),
-            &QPushButton::clicked, this, &PopulationFutureScreen::escape);
-    connect(makeScreenButton(canvas(), QStringLiteral("Cmdmenù"), QStringLiteral("Menù"), {9200, buttonTop, 1260, buttonHeight}, buttonColour),
-            &QPushButton::clicked, this, [this] {
-                player_->pause();
-                goToMenu();
-            });
-    connect(makeScreenButton(canvas(), QStringLiteral("Cmdesco"), QStringLiteral("Esco"), {10620, buttonTop, 1260, buttonHeight}, palette::exit),
-            &QPushButton::clicked, this, &PopulationFutureScreen::exitProgram);
-}
-
-void PopulationFutureScreen::escape()
-{
-    player_->pause();
-    goBack();
+    view_.unit = unit;
+    refresh();
 }
 
 void PopulationFutureScreen::showCountry(int code)
@@ -163,7 +128,7 @@ void PopulationFutureScreen::showCountry(int code)
     const Country *country = WorldData::builtIn().country(code);
     if (!country)
         return;
-    player_->pause();
+    player()->pause();
     view_.country = country;
     {
         const QSignalBlocker block(country_);
@@ -252,14 +217,14 @@ void PopulationFutureScreen::advance(double years)
 {
     showYear(view_.year + years);
     if (view_.year >= lastYear)
-        player_->pause();
+        player()->pause();
 }
 
 void PopulationFutureScreen::togglePlaying()
 {
-    if (!player_->isPlaying() && view_.year >= lastYear)
+    if (!player()->isPlaying() && view_.year >= lastYear)
         showYear(lastEstimateYear);
-    player_->toggle();
+    player()->toggle();
 }
 
 void PopulationFutureScreen::refresh()
@@ -267,16 +232,16 @@ void PopulationFutureScreen::refresh()
     yearValue_->setText(QString::number(year_->value()));
     accessible::describe(yearValue_, QStringLiteral("Anno mostrato"));
     if (view_.country && view_.projection)
-        accessible::name(figure_, QStringLiteral("Piramide con le tue ipotesi e piramide dell'ONU"), describePopulationFuture(view_));
-    figure_->update();
+        accessible::name(figure(), QStringLiteral("Piramide con le tue ipotesi e piramide dell'ONU"), describePopulationFuture(view_));
+    figure()->update();
 }
 
 void PopulationFutureScreen::saveImage()
 {
     if (!view_.country || !view_.projection)
         return;
-    figure_->saveImage(module(), QStringLiteral("Il futuro della popolazione"),
-                       QStringLiteral("futuro-%1-%2").arg(view_.country->name.toLower()).arg(year_->value()));
+    figure()->saveImage(module(), QStringLiteral("Il futuro della popolazione"),
+                        QStringLiteral("futuro-%1-%2").arg(view_.country->name.toLower()).arg(year_->value()));
 }
 
 } // namespace censaria::populations

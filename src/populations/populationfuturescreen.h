@@ -1,22 +1,18 @@
 #pragma once
 
 #include "populationfuturefigure.h"
-#include "screenkit/screen.h"
+#include "populationscreen.h"
 
 class QComboBox;
 class QLabel;
-class QPushButton;
 class QSlider;
 
 namespace censaria::populations {
 
-class FigureCanvas;
-class YearPlayer;
-
 // "Il futuro della popolazione": from a country's 2020 pyramid the pupil sets children per
 // woman, life expectancy and net migrants, and sees the pyramid they give, year by year
 // to 2100, beside the UN's medium variant.
-class PopulationFutureScreen : public Screen
+class PopulationFutureScreen : public PopulationScreen
 {
     Q_OBJECT
 public:
@@ -28,11 +24,6 @@ public:
     // Projects with these levers; when they are impossible, says why and keeps the last ones.
     bool setLevers(const Levers &levers);
     void showYear(double year);
-    FigureCanvas *figure() const { return figure_; }
-    YearPlayer *player() const { return player_; }
-
-protected:
-    void escape() override;
 
 private:
     struct Lever
@@ -43,22 +34,19 @@ private:
     };
 
     Lever buildLever(const QString &name, const QString &caption, int left, const QString &accessibleName);
-    void buildButtons();
     void leverMoved();
     void showLevers();
-    void advance(double years);
-    void togglePlaying();
+    void advance(double years) override;
+    void togglePlaying() override;
+    void unitChosen(PyramidUnit unit) override;
+    void saveImage() override;
     void refresh();
-    void saveImage();
 
     QComboBox *country_ = nullptr;
     Lever children_, lifeExpectancy_, migrants_;
     QLabel *message_ = nullptr;
     QSlider *year_ = nullptr;
     QLabel *yearValue_ = nullptr;
-    QPushButton *play_ = nullptr;
-    FigureCanvas *figure_ = nullptr;
-    YearPlayer *player_ = nullptr;
     PopulationFutureView view_;
     Projection projection_;
 };

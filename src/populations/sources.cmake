@@ -13,6 +13,7 @@ target_sources(censaria_core PRIVATE
 target_sources(censaria_widgets PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/figurecanvas.h ${CMAKE_CURRENT_LIST_DIR}/figurecanvas.cpp
     ${CMAKE_CURRENT_LIST_DIR}/populationcontrols.h ${CMAKE_CURRENT_LIST_DIR}/populationcontrols.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/populationscreen.h ${CMAKE_CURRENT_LIST_DIR}/populationscreen.cpp
     ${CMAKE_CURRENT_LIST_DIR}/worldpyramidsscreen.h ${CMAKE_CURRENT_LIST_DIR}/worldpyramidsscreen.cpp
     ${CMAKE_CURRENT_LIST_DIR}/populationfuturescreen.h ${CMAKE_CURRENT_LIST_DIR}/populationfuturescreen.cpp)
 

@@ -25,23 +25,12 @@ constexpr int rowHeight = 420;
 constexpr int firstRowTop = 720;
 constexpr int secondRowTop = 1200;
 const QRect figureBox(120, 1740, 11760, 6240);
-constexpr int buttonTop = 8160;
-constexpr int buttonHeight = 540;
-
-const QColor screenColour(236, 240, 243);
-const QColor buttonColour(31, 110, 130);
 
 } // namespace
 
 WorldPyramidsScreen::WorldPyramidsScreen(Module &module)
-    : Screen(module, forms::worldPyramids)
-    , player_(new YearPlayer(this))
+    : PopulationScreen(module, forms::worldPyramids, QStringLiteral("Piramidi del mondo"), 5400)
 {
-    setWindowTitle(QStringLiteral("Piramidi del mondo"));
-    setBackground(screenColour);
-    QLabel *title = makeLabel(canvas(), QStringLiteral("Title"), QStringLiteral("Piramidi del mondo"), {120, 120, 5400, 520},
-                              Twips::font(16, true));
-    setTextColour(title, palette::observe.darker(130));
     QLabel *source = makeLabel(canvas(), QStringLiteral("Source"),
                                QStringLiteral("Dati dell'ONU: fino al 2020 stime, dopo proiezioni fatte nel 2019"), {5640, 120, 6240, 520},
                                Twips::font(9), Qt::AlignRight | Qt::AlignVCenter);
@@ -55,24 +44,19 @@ WorldPyramidsScreen::WorldPyramidsScreen(Module &module)
     setTextColour(second_, sideColour(1).darker(120));
     connect(second_, &QCheckBox::toggled, this, &WorldPyramidsScreen::showSecondPyramid);
 
-    play_ = makeScreenButton(canvas(), QStringLiteral("Play"), playCaption(false),
-                             {10500, firstRowTop, 1380, secondRowTop + rowHeight - firstRowTop}, palette::observe.darker(115));
-    accessible::name(play_, QStringLiteral("Avvia o ferma il passare degli anni"));
-    connect(play_, &QPushButton::clicked, this, &WorldPyramidsScreen::togglePlaying);
-    connect(player_, &YearPlayer::advanced, this, &WorldPyramidsScreen::advance);
-    connect(player_, &YearPlayer::playingChanged, this, [this](bool playing) { play_->setText(playCaption(playing)); });
-
-    figure_ = new FigureCanvas(canvas(), [this](QPainter &painter, const QRectF &area) {
-        if (!view_.sides.isEmpty())
-            paintWorldPyramids(painter, area, view_);
-    });
-    place(figure_, QStringLiteral("Figure"), figureBox, Twips::font(9));
-    figure_->offerFullScreen([this] { return figureTitle(); });
+    buildPlayButton({10500, firstRowTop, 1380, secondRowTop + rowHeight - firstRowTop});
+    buildFigure(
+        figureBox,
+        [this](QPainter &painter, const QRectF &area) {
+            if (!view_.sides.isEmpty())
+                paintWorldPyramids(painter, area, view_);
+        },
+        [this] { return figureTitle(); });
     problem_ = makeLabel(canvas(), QStringLiteral("DataProblem"), WorldData::builtIn().problem(), figureBox, Twips::font(12, true),
                          Qt::AlignCenter);
     problem_->setWordWrap(true);
     problem_->setVisible(!WorldData::builtIn().isValid());
-    buildButtons();
+    buildFootButtons();
 
     showPyramid(0, 380, 1950);
     showPyramid(1, 380, 2020);
@@ -109,34 +93,13 @@ void WorldPyramidsScreen::buildSide(int side, int top)
         if (std::floor(sides_[side].exactYear + 1e-9) != year)
             showPyramid(side, sides_[side].country->currentData().toInt(), year);
     });
-    connect(c.slider, &QSlider::actionTriggered, player_, &YearPlayer::pause);
+    connect(c.slider, &QSlider::actionTriggered, player(), &YearPlayer::pause);
 }
 
-void WorldPyramidsScreen::buildButtons()
+void WorldPyramidsScreen::unitChosen(PyramidUnit unit)
 {
-    unit_ = makeUnitChoice(canvas(), {120, buttonTop, 2500, buttonHeight});
-    connect(unit_, &QComboBox::currentIndexChanged, this, [this](int index) {
-        view_.unit = index == 1 ? PyramidUnit::Percent : PyramidUnit::Thousands;
-        refresh();
-    });
-    QPushButton *save = makeScreenButton(canvas(), QStringLiteral("SaveImage"), QStringLiteral("Salva l'immagine"),
-                                         {2760, buttonTop, 2400, buttonHeight}, buttonColour);
-    connect(save, &QPushButton::clicked, this, &WorldPyramidsScreen::saveImage);
-    connect(makeScreenButton(canvas(), QStringLiteral("Cmdtorno"), QStringLiteral("Torno"), {7800, buttonTop, 1260, buttonHeight}, buttonColour),
-            &QPushButton::clicked, this, &WorldPyramidsScreen::escape);
-    connect(makeScreenButton(canvas(), QStringLiteral("Cmdmenù"), QStringLiteral("Menù"), {9200, buttonTop, 1260, buttonHeight}, buttonColour),
-            &QPushButton::clicked, this, [this] {
-                player_->pause();
-                goToMenu();
-            });
-    connect(makeScreenButton(canvas(), QStringLiteral("Cmdesco"), QStringLiteral("Esco"), {10620, buttonTop, 1260, buttonHeight}, palette::exit),
-            &QPushButton::clicked, this, &WorldPyramidsScreen::exitProgram);
-}
-
-void WorldPyramidsScreen::escape()
-{
-    player_->pause();
-    goBack();
+    view_.unit = unit;
+    refresh();
 }
 
 void WorldPyramidsScreen::showPyramid(int side, int countryCode, double year)
@@ -173,12 +136,12 @@ void WorldPyramidsScreen::advance(double years)
     for (int s = 0; s < shown; ++s)
         showPyramid(s, sides_[s].country->currentData().toInt(), sides_[s].exactYear + step);
     if (latest + step >= lastYear)
-        player_->pause();
+        player()->pause();
 }
 
 void WorldPyramidsScreen::togglePlaying()
 {
-    if (!player_->isPlaying()) {
+    if (!player()->isPlaying()) {
         // From the end, the years start again from the beginning, keeping their distance.
         const int shown = second_->isChecked() ? 2 : 1;
         double earliest = lastYear, latest = firstYear;
@@ -190,7 +153,7 @@ void WorldPyramidsScreen::togglePlaying()
             for (int s = 0; s < shown; ++s)
                 showPyramid(s, sides_[s].country->currentData().toInt(), sides_[s].exactYear - (earliest - firstYear));
     }
-    player_->toggle();
+    player()->toggle();
 }
 
 void WorldPyramidsScreen::refresh()
@@ -204,9 +167,9 @@ void WorldPyramidsScreen::refresh()
     }
     for (int s = 0; s < 2; ++s)
         sides_[s].year->setText(QString::number(sides_[s].slider->value()));
-    if (figure_) {
-        figure_->update();
-        accessible::name(figure_, QStringLiteral("Piramidi della popolazione"), describeWorldPyramids(view_));
+    if (figure()) {
+        figure()->update();
+        accessible::name(figure(), QStringLiteral("Piramidi della popolazione"), describeWorldPyramids(view_));
     }
 }
 
@@ -225,7 +188,7 @@ void WorldPyramidsScreen::saveImage()
     QStringList parts;
     for (const WorldPyramidsView::Side &side : view_.sides)
         parts << QStringLiteral("%1-%2").arg(side.country->name.toLower()).arg(int(std::floor(side.year + 1e-9)));
-    figure_->saveImage(module(), QStringLiteral("Piramidi del mondo"), QStringLiteral("piramidi-") + parts.join(u'-'));
+    figure()->saveImage(module(), QStringLiteral("Piramidi del mondo"), QStringLiteral("piramidi-") + parts.join(u'-'));
 }
 
 } // namespace censaria::populations

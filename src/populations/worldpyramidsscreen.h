@@ -1,22 +1,18 @@
 #pragma once
 
-#include "screenkit/screen.h"
+#include "populationscreen.h"
 #include "worldpyramidsfigure.h"
 
 class QCheckBox;
 class QComboBox;
 class QLabel;
-class QPushButton;
 class QSlider;
 
 namespace censaria::populations {
 
-class FigureCanvas;
-class YearPlayer;
-
 // "Piramidi del mondo": the UN's pyramids of real countries from 1950 to 2100, one or two
 // side by side, each a country in a year, moved on smoothly by the play button.
-class WorldPyramidsScreen : public Screen
+class WorldPyramidsScreen : public PopulationScreen
 {
     Q_OBJECT
 public:
@@ -26,11 +22,6 @@ public:
     // Shows a country in a year on one side (0 or 1); the second side shows when given.
     void showPyramid(int side, int countryCode, double year);
     void showSecondPyramid(bool shown);
-    FigureCanvas *figure() const { return figure_; }
-    YearPlayer *player() const { return player_; }
-
-protected:
-    void escape() override;
 
 private:
     struct SideControls
@@ -42,20 +33,16 @@ private:
     };
 
     void buildSide(int side, int top);
-    void buildButtons();
-    void advance(double years);
-    void togglePlaying();
+    void advance(double years) override;
+    void togglePlaying() override;
+    void unitChosen(PyramidUnit unit) override;
+    void saveImage() override;
     void refresh();
     QString figureTitle() const;
-    void saveImage();
 
     SideControls sides_[2];
     QCheckBox *second_ = nullptr;
-    QPushButton *play_ = nullptr;
-    QComboBox *unit_ = nullptr;
     QLabel *problem_ = nullptr;
-    FigureCanvas *figure_ = nullptr;
-    YearPlayer *player_ = nullptr;
     WorldPyramidsView view_;
 };
 
