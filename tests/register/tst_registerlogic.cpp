@@ -124,6 +124,10 @@ private slots:
         const auto text = [&](RegisterColumn::Kind kind, int topic = -1) { return model.index(0, columnOf(kind, topic)).data().toString(); };
         QCOMPARE(text(RegisterColumn::Kind::Right, 0), QStringLiteral("6"));
         QCOMPARE(text(RegisterColumn::Kind::Right, 1), QStringLiteral("5 ▼"));
+        // Red as well as signed; 6 is enough.
+        QCOMPARE(model.index(0, columnOf(RegisterColumn::Kind::Right, 1)).data(Qt::ForegroundRole).value<QColor>(),
+                 RegisterModel::belowSixColour);
+        QVERIFY(!model.index(0, columnOf(RegisterColumn::Kind::Right, 0)).data(Qt::ForegroundRole).isValid());
         QCOMPARE(text(RegisterColumn::Kind::Percent, 10), QStringLiteral("58 ▼"));
         QCOMPARE(text(RegisterColumn::Kind::Right, 10), QStringLiteral("10"));
         QCOMPARE(text(RegisterColumn::Kind::Wrong, 10), QStringLiteral("7"));
