@@ -65,6 +65,10 @@ private slots:
         QVERIFY2(run.exitCode == 0, qPrintable(run.said));
         QVERIFY(run.said.contains(file()));
         QCOMPARE(check(QStringLiteral("Càsa-2026!")), TeacherPassword::Answer::Accepted);
+        // The command writes its own file text: never the password, and a slow hash.
+        const QByteArray stored = contentOf(file());
+        QVERIFY(!stored.contains("2026"));
+        QVERIFY(stored.contains("iterations=100000"));
         QCOMPARE(QFileInfo(file()).permissions(),
                  QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ReadGroup);
         QCOMPARE(QFileInfo(file()).groupId(), getegid());

@@ -98,6 +98,9 @@ private slots:
         QVERIFY(registerShown());
         QVERIFY(!program_->visibleScreens().contains(forms::results));
         QCOMPARE(program_->dialogs().passwordPrompts.size(), 5);
+        QFile settings(screen()->settingsFile());
+        QVERIFY(settings.open(QIODevice::ReadOnly));
+        QVERIFY(!settings.readAll().contains("segreto"));
         // Every pupil of either table, in register order.
         QCOMPARE(shownNames(), (QStringList{"BIANCHI ANNA", "ROSSI MARIO", "ROSSI MARO", "VERDI LEO"}));
         QVERIFY(control<QLabel>(QStringLiteral("sourcesLabel"))->text().contains(QStringLiteral("questo computer")));
@@ -310,16 +313,19 @@ private slots:
         click(QStringLiteral("joinButton"));
         QCOMPARE(shownNames(), (QStringList{"BIANCHI ANNA", "ROSSI MARIO", "VERDI LEO"}));
         QCOMPARE(copies.entryList(QDir::Files).size(), copiesBefore.size() + 1);
+        QCOMPARE(program_->module().dbrisultati().names().count(QStringLiteral("ROSSI MARO")), 0);
 
         // Delete: one row, confirmed.
         selectNames({QStringLiteral("VERDI LEO")});
         program_->dialogs().choices = {0};
         click(QStringLiteral("deleteButton"));
         QCOMPARE(shownNames(), (QStringList{"BIANCHI ANNA", "ROSSI MARIO"}));
+        QCOMPARE(copies.entryList(QDir::Files).size(), copiesBefore.size() + 2);
 
         // A new school year: the archive kept, the register empty, the program still writing.
         program_->dialogs().choices = {0};
         click(QStringLiteral("newYearButton"));
+        QVERIFY(copies.exists(QStringLiteral("anno-2025-26.mdb")));
         QCOMPARE(shownNames(), QStringList());
         QVERIFY(program_->module().recordResult(resulttopics::questionnaireTable, {{2, 9}}, 3));
         click(QStringLiteral("thisComputerButton"));
