@@ -3,6 +3,7 @@
 #include "archive/schema.h"
 #include "archive/sqlitefile.h"
 #include "otherprogram.h"
+#include "ownfiles.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -17,12 +18,6 @@ using namespace censaria;
 using namespace censaria::test;
 
 namespace {
-
-QByteArray contentOf(const QString &file)
-{
-    QFile f(file);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 // A folder on a small file system of its own, where the disk can really be filled;
 // scripts/check-archive-limits mounts one (it needs root) and names it here.
@@ -124,10 +119,12 @@ private slots:
             QVERIFY(QFile::remove(QDir(folder).filePath(QStringLiteral("perCensaria/copie/dbcensaria-2026-03-12.mdb"))));
         }
 
+        const QByteArray damaged = contentOf(file);
         TestProgram program(folder);
         QVERIFY(refusesToStartSaying(program, QStringLiteral("danneggiato")));
         QVERIFY(!program.module().dbrisultati().isOpen());
         QCOMPARE(QDir(QDir(folder).filePath(QStringLiteral("perCensaria/copie"))).entryList(QDir::Files), QStringList());
+        QCOMPARE(contentOf(file), damaged); // left for the teacher to restore, not mended
     }
 
     void anArchiveHeldByAnotherProgramIsBusyNotDamaged()
@@ -229,15 +226,6 @@ private slots:
         QCOMPARE(program.dialogs().messages.size(), 1);
     }
 
-    void aFolderWhereTheArchiveShouldBeIsNamed()
-    {
-        const QString folder = programFolder();
-        QVERIFY(QFile::remove(archiveIn(folder)));
-        QVERIFY(QDir().mkpath(archiveIn(folder)));
-        TestProgram program(folder);
-        QVERIFY(refusesToStartSaying(program, QStringLiteral("c'è una cartella")));
-    }
-
     // Someone else's database in WAL mode leaves the check exactly as it came.
     void aForeignDatabaseIsNotChangedByTheCheck()
     {
@@ -251,32 +239,41 @@ private slots:
         QVERIFY(!QFile::exists(file + QStringLiteral("-wal")));
     }
 
-    // Permissions do not hold for root: scripts/check-archive-limits runs these as
-    // an ordinary account.
-    void aReadOnlyFolderIsRefusedAtStart()
+    // What stands where the archive should be is named. Permissions do not hold for
+    // root: scripts/check-archive-limits runs those cases as an ordinary account.
+    void theStartNamesWhatStandsInTheWay_data()
     {
-        if (geteuid() == 0)
-            QSKIP("root may write anywhere; run scripts/check-archive-limits");
+        QTest::addColumn<QString>("obstacle");
+        QTest::addColumn<QString>("words");
+        QTest::newRow("a folder in the archive's place") << QStringLiteral("folder") << QStringLiteral("c'è una cartella");
+        QTest::newRow("a read-only data folder") << QStringLiteral("read-only") << QStringLiteral("permesso di scrivere");
+        QTest::newRow("an unreadable archive") << QStringLiteral("unreadable") << QStringLiteral("permesso di leggere");
+    }
+    void theStartNamesWhatStandsInTheWay()
+    {
+        QFETCH(QString, obstacle);
+        QFETCH(QString, words);
+        if (obstacle != QLatin1String("folder") && geteuid() == 0)
+            QSKIP("root may read and write anywhere; run scripts/check-archive-limits");
         const QString folder = programFolder();
         const QString data = QDir(folder).filePath(QStringLiteral("perCensaria"));
-        QVERIFY(QDir().mkpath(QDir(data).filePath(QStringLiteral("copie"))));
-        QVERIFY(QFile::setPermissions(data, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup));
+        if (obstacle == QLatin1String("folder")) {
+            QVERIFY(QFile::remove(archiveIn(folder)));
+            QVERIFY(QDir().mkpath(archiveIn(folder)));
+        } else if (obstacle == QLatin1String("unreadable")) {
+            QVERIFY(QFile::setPermissions(archiveIn(folder), QFile::WriteOwner));
+        } else {
+            QVERIFY(QDir().mkpath(QDir(data).filePath(QStringLiteral("copie"))));
+            QVERIFY(QFile::setPermissions(data, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup));
+        }
         TestProgram program(folder);
         const bool started = program.start();
         QFile::setPermissions(data, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QVERIFY(!started);
         const QString text = onlyMessage(program);
-        QVERIFY2(text.contains(QDir::toNativeSeparators(data)) && text.contains(QStringLiteral("permesso di scrivere")), qPrintable(text));
-    }
-
-    void anUnreadableArchiveSaysWhy()
-    {
-        if (geteuid() == 0)
-            QSKIP("root may read anything; run scripts/check-archive-limits");
-        const QString folder = programFolder();
-        QVERIFY(QFile::setPermissions(archiveIn(folder), QFile::WriteOwner));
-        TestProgram program(folder);
-        QVERIFY(refusesToStartSaying(program, QStringLiteral("permesso di leggere")));
+        QVERIFY2(text.contains(words), qPrintable(text));
+        if (obstacle == QLatin1String("read-only"))
+            QVERIFY2(text.contains(QDir::toNativeSeparators(data)), qPrintable(text));
     }
 
     // What SQLite says, extended codes included, decides what the pupil is told.

@@ -4,7 +4,6 @@
 #include "interruptedwrite.h"
 
 #include <QFile>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 
 using namespace censaria;
@@ -203,36 +202,6 @@ private slots:
                                      .filePath(QStringLiteral("perCensaria/copie/dbcensaria-%1.mdb")
                                                    .arg(program.clock().time.date().toString(Qt::ISODate)));
         QVERIFY(QFile::exists(expected));
-    }
-
-    void aDamagedArchiveIsRefusedAndLeftAlone()
-    {
-        QTemporaryDir dir;
-        const QString file = filledArchive(dir.filePath(QStringLiteral("perCensaria/dbcensaria.mdb")), 2000);
-        QFile damaged(file);
-        QVERIFY(damaged.open(QIODevice::ReadWrite));
-        QVERIFY(damaged.size() > 20 * 4096);
-        QRandomGenerator noise(7);
-        damaged.seek(4096 * 2); // a page of the table, past the header and the schema
-        QByteArray garbage(4096 * 6, 0);
-        for (char &c : garbage)
-            c = char(noise.bounded(256));
-        damaged.write(garbage);
-        damaged.close();
-        const QByteArray before = [&] {
-            QFile f(file);
-            f.open(QIODevice::ReadOnly);
-            return f.readAll();
-        }();
-
-        TestProgram program(dir.path());
-        QVERIFY(!program.start());
-        QCOMPARE(program.dialogs().messages.size(), 1);
-        QVERIFY(program.dialogs().messages.first().text.contains(QStringLiteral("danneggiato")));
-        QVERIFY(!program.module().dbrisultati().isOpen());
-        QFile after(file);
-        QVERIFY(after.open(QIODevice::ReadOnly));
-        QCOMPARE(after.readAll(), before);
     }
 };
 

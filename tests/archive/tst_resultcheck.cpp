@@ -79,10 +79,8 @@ private slots:
         QTest::newRow("beyond the skew") << "questionari" << rossi << Values{{2, 7}, {3, when.addSecs(16 * 60)}};
         QTest::newRow("before the program") << "questionari" << rossi << Values{{2, 7}, {3, QDateTime(QDate(1999, 12, 31), QTime(23, 0))}};
         QTest::newRow("a date that is no date") << "questionari" << rossi << Values{{2, 7}, {3, QStringLiteral("ieri")}};
-        QTest::newRow("no name") << "questionari"
-                                 << " " << Values{{2, 7}, {3, when}};
-        QTest::newRow("a name of two lines") << "questionari"
-                                             << "ROSSI\nMARIO" << Values{{2, 7}, {3, when}};
+        QTest::newRow("no name") << QStringLiteral("questionari") << QStringLiteral(" ") << Values{{2, 7}, {3, when}};
+        QTest::newRow("a name of two lines") << QStringLiteral("questionari") << QStringLiteral("ROSSI\nMARIO") << Values{{2, 7}, {3, when}};
         QTest::newRow("a name too long") << "questionari" << QString(241, u'A') << Values{{2, 7}, {3, when}};
     }
 

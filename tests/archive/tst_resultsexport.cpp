@@ -123,7 +123,6 @@ private slots:
         QCOMPARE(pc->exportResults(), ResultsExport::Outcome::NoMedia);
         QVERIFY(pc->files.copies.isEmpty());
         QVERIFY(!QFileInfo::exists(drive_));
-        QCOMPARE(ResultsExport::message(ResultsExport::Outcome::NoMedia), QStringLiteral("C'è un problema..."));
     }
 
     void aWriteProtectedMediumOrAMissingTemplateIsAFailedExport()

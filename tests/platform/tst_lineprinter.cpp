@@ -1,8 +1,6 @@
 #include "platform/qtlineprinter.h"
 
 #include <QApplication>
-#include <QFileInfo>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace censaria;
@@ -38,22 +36,6 @@ private slots:
                               QStringLiteral("Piramidi").leftJustified(34) + QStringLiteral(" 7 ").leftJustified(10)
                                   + QStringLiteral("12/03/2026"),
                               QStringLiteral("Un titolo molto lungo che supera la colonna"), QString(34, u' ') + u'x', QString()}));
-    }
-
-    void rendersOntoAPdf()
-    {
-        QTemporaryDir dir;
-        QtLinePrinter printer;
-        const QString pdf = dir.filePath(QStringLiteral("pagina.pdf"));
-        printer.setPdfOutput(pdf);
-        for (int i = 0; i < 120; ++i) { // more than one page
-            printer.print(QStringLiteral("Riga %1").arg(i));
-            printer.tab(35);
-            printer.print(QStringLiteral(" %1 ").arg(i % 11));
-            printer.newLine();
-        }
-        QVERIFY(printer.endDocument());
-        QVERIFY(QFileInfo(pdf).size() > 1000);
     }
 };
 

@@ -9,9 +9,9 @@
 #include "register/registerreader.h"
 #include "register/teacherpassword.h"
 #include "archive/otherprogram.h"
+#include "ownfiles.h"
 #include "registerfixtures.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QPdfWriter>
 #include <QSqlQuery>
@@ -25,13 +25,6 @@ using namespace censaria::registertest;
 using namespace censaria::test;
 
 namespace {
-
-QByteArray fileHash(const QString &path)
-{
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
-}
 
 // A collected archive read as the register reads it.
 std::optional<QList<PupilRecord>> readFile(const QString &path, QString *refusal = nullptr)
@@ -94,7 +87,7 @@ private slots:
                         {questionnaireRow(QStringLiteral("ROSSI MARIO"), {{0, 4, at(2)}, {1, 9, at(5)}}),
                          questionnaireRow(QStringLiteral("ROSSI MARIO"), {{0, 8, at(3)}}), questionnaireRow(QStringLiteral("BIANCHI ANNA"), {})},
                         {exerciseRow(QStringLiteral("VERDI LEO"), 2, 3, 1, 75, at(4))}));
-        const QByteArray before = fileHash(path);
+        const QByteArray before = contentOf(path);
         const auto records = readFile(path);
         QVERIFY(records.has_value());
         QCOMPARE(records->size(), 3); // a pupil with exercises only has a row too
@@ -103,7 +96,7 @@ private slots:
         QVERIFY(!records->at(1).topics[0].done);
         QCOMPARE(records->at(2).topics[12].percent, 75);
         QCOMPARE(records->at(2).topics[12].date, QDate(2026, 3, 4));
-        QCOMPARE(fileHash(path), before); // read, never changed
+        QCOMPARE(contentOf(path), before); // read, never changed
     }
 
     void badArchiveFilesAreRefusedByName_data()
@@ -147,13 +140,13 @@ private slots:
             QVERIFY(makeArchive(path, {questionnaireRow(QStringLiteral("ROSSI MARIO"), {{0, 4, at(2)}})}));
             QVERIFY(loseAnIndexEntry(path));
         }
-        const QByteArray before = QFileInfo::exists(path) ? fileHash(path) : QByteArray();
+        const QByteArray before = contentOf(path);
         QString refusal;
         QVERIFY(!readFile(path, &refusal).has_value());
         QVERIFY2(refusal.contains(QDir::toNativeSeparators(path)), qPrintable(refusal));
         QVERIFY2(refusal.contains(reason), qPrintable(refusal));
         if (kind != "missing") {
-            QCOMPARE(fileHash(path), before);
+            QCOMPARE(contentOf(path), before);
             QCOMPARE(QDir(QFileInfo(path).path()).entryList(QDir::Files).size(), 1); // no journal left beside it
         } else {
             QVERIFY(!QFileInfo::exists(path)); // never created
@@ -290,7 +283,7 @@ private slots:
         const QByteArray stored = file.readAll();
         QVERIFY(!stored.contains("Càsa-2026") && !stored.contains("2026"));
         QVERIFY(stored.contains("iterations=100000"));
-        const QByteArray passwordFile = fileHash(settings);
+        const QByteArray passwordFile = contentOf(settings);
 
         QDateTime now(QDate(2026, 3, 12), QTime(10, 0));
         QCOMPARE(password.check(QStringLiteral("Càsa-2026"), now), TeacherPassword::Answer::Accepted);
@@ -313,7 +306,7 @@ private slots:
         QCOMPARE(password.check(QStringLiteral("sbagliata"), now), TeacherPassword::Answer::Refused);
         QCOMPARE(TeacherPassword(settings, tries).check(QStringLiteral("sbagliata"), now), TeacherPassword::Answer::RefusedNowPaused);
         // The tries go to the account's own file: the password file is never written.
-        QCOMPARE(fileHash(settings), passwordFile);
+        QCOMPARE(contentOf(settings), passwordFile);
         QVERIFY(QFileInfo::exists(tries));
 
         // Where the account's file cannot be had, the tries still count for this run.

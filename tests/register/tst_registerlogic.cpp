@@ -2,11 +2,13 @@
 #include "register/archivenames.h"
 #include "register/pupilrecord.h"
 #include "register/registermodel.h"
+#include "registerfixtures.h"
 
 #include <QDir>
 #include <QtTest>
 
 using namespace censaria::classregister;
+using censaria::registertest::at;
 
 namespace {
 
@@ -23,11 +25,6 @@ PupilRecord pupil(const QString &name, const QList<std::tuple<int, int, QDateTim
         r.time = when.time();
     }
     return record;
-}
-
-QDateTime at(int day, int hour = 10)
-{
-    return QDateTime(QDate(2026, 3, day), QTime(hour, 0));
 }
 
 QStringList shownNames(const RegisterFilter &filter)
@@ -127,6 +124,10 @@ private slots:
         const auto text = [&](RegisterColumn::Kind kind, int topic = -1) { return model.index(0, columnOf(kind, topic)).data().toString(); };
         QCOMPARE(text(RegisterColumn::Kind::Right, 0), QStringLiteral("6"));
         QCOMPARE(text(RegisterColumn::Kind::Right, 1), QStringLiteral("5 ▼"));
+        // Red as well as signed; 6 is enough.
+        QCOMPARE(model.index(0, columnOf(RegisterColumn::Kind::Right, 1)).data(Qt::ForegroundRole).value<QColor>(),
+                 RegisterModel::belowSixColour);
+        QVERIFY(!model.index(0, columnOf(RegisterColumn::Kind::Right, 0)).data(Qt::ForegroundRole).isValid());
         QCOMPARE(text(RegisterColumn::Kind::Percent, 10), QStringLiteral("58 ▼"));
         QCOMPARE(text(RegisterColumn::Kind::Right, 10), QStringLiteral("10"));
         QCOMPARE(text(RegisterColumn::Kind::Wrong, 10), QStringLiteral("7"));
@@ -136,6 +137,7 @@ private slots:
         // The dates under the marks when asked, in the marks' columns only.
         model.setShowDates(true);
         QCOMPARE(text(RegisterColumn::Kind::Right, 0), QStringLiteral("6\n01/03/26"));
+        QCOMPARE(text(RegisterColumn::Kind::Right, 2), RegisterModel::notDone);
         QCOMPARE(text(RegisterColumn::Kind::Percent, 10), QStringLiteral("58 ▼\n02/03/26"));
         QCOMPARE(text(RegisterColumn::Kind::Wrong, 10), QStringLiteral("7"));
         QCOMPARE(text(RegisterColumn::Kind::Average), QStringLiteral("5,7 ▼"));

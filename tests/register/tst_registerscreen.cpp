@@ -132,12 +132,10 @@ private slots:
         QVERIFY(!registerShown());
         QCOMPARE(program_->dialogs().passwordPrompts.size(), asked);
         QVERIFY(lastMessage().contains(QStringLiteral("10 secondi")));
+        // Once the pause is over the question comes back; cancelled, it opens nothing.
         program_->clock().time = program_->clock().time.addSecs(10);
-        openRegister({QStringLiteral("segreto-1")});
-        QVERIFY(registerShown());
-        // A cancelled question opens nothing.
-        click(QStringLiteral("backButton"));
         openRegister({});
+        QCOMPARE(program_->dialogs().passwordPrompts.size(), asked + 1);
         QVERIFY(!registerShown());
     }
 
@@ -170,9 +168,7 @@ private slots:
         QCOMPARE(names->rowViewportPosition(1), table->rowViewportPosition(1));
 
         // Sorting by a column: a topic not done below a result.
-        control<QTableView>(QStringLiteral("registerTable"))->sortByColumn(1, Qt::DescendingOrder);
-        QCOMPARE(shownNames(), (QStringList{"ROSSI MARIO", "ROSSI MARO"}));
-        control<QTableView>(QStringLiteral("registerTable"))->sortByColumn(1, Qt::AscendingOrder);
+        table->sortByColumn(1, Qt::AscendingOrder);
         QCOMPARE(shownNames(), (QStringList{"ROSSI MARO", "ROSSI MARIO"}));
     }
 
@@ -187,14 +183,9 @@ private slots:
         click(QStringLiteral("collectedButton"));
         QCOMPARE(program_->dialogs().openFolders, QStringList{program_->driveA()});
         QCOMPARE(shownNames(), (QStringList{"GIALLI UGO", "NERI ADA"}));
-        QCOMPARE(screen()->model().record(screen()->filter().mapToSource(screen()->filter().index(1, 0)).row()).topics[0].right, 7);
-        // Named as the teacher knows them: the folder on the stick, never a temporary path.
+        // Named as the teacher knows them (tst_registerlogic): the screen names the sticks.
         const QString sources = control<QLabel>(QStringLiteral("sourcesLabel"))->text();
-        const QString stick = QDir(program_->driveA()).dirName();
-        QVERIFY2(sources.contains(
-                     QStringLiteral("pc1/exportcensa.mdb sulla chiavetta «%1», pc2/exportcensa.mdb sulla chiavetta «%1»").arg(stick)),
-                 qPrintable(sources));
-        QVERIFY(!sources.contains(QDir::tempPath()));
+        QVERIFY2(sources.contains(QStringLiteral("sulla chiavetta «%1»").arg(QDir(program_->driveA()).dirName())), qPrintable(sources));
         QCOMPARE(program_->progress().labels.size(), 1);
 
         // One bad file among them: its name in the message, and the table as it was.
@@ -228,10 +219,7 @@ private slots:
         QVERIFY(program_->dialogs().suggestedSavePaths.last().endsWith(QStringLiteral("registro-3-B-2026-03-12.csv")));
         QFile written(csv + QStringLiteral(".csv"));
         QVERIFY(written.open(QIODevice::ReadOnly));
-        const QByteArray bytes = written.readAll();
-        QVERIFY(bytes.startsWith("\xEF\xBB\xBF"
-                                 "Alunno;"));
-        QCOMPARE(bytes.count("\r\n"), 5); // the heading and four pupils
+        QCOMPARE(written.readAll().count("\r\n"), 5); // the heading and four pupils
 
         // A stick pulled out before writing: a message, no file.
         const QString gone = QDir(program_->driveA()).filePath(QStringLiteral("tolta/registro.csv"));
@@ -278,27 +266,9 @@ private slots:
     void registerAtAGlance()
     {
         openRegister({QStringLiteral("segreto-1"), QStringLiteral("segreto-1")});
-        const RegisterFilter &filter = screen()->filter();
-        const auto cell = [&](const QString &name, int column, int role = Qt::DisplayRole) {
-            for (int row = 0; row < filter.rowCount(); ++row)
-                if (filter.index(row, 0).data().toString() == name)
-                    return filter.index(row, column).data(role);
-            return QVariant();
-        };
-        const int average = int(RegisterColumn::all().size()) - 1;
-        QCOMPARE(cell(QStringLiteral("ROSSI MARIO"), 1).toString(), QStringLiteral("8"));
-        QCOMPARE(cell(QStringLiteral("BIANCHI ANNA"), 1).toString(), QStringLiteral("4 ▼"));
-        QCOMPARE(cell(QStringLiteral("BIANCHI ANNA"), 1, Qt::ForegroundRole).value<QColor>(), RegisterModel::belowSixColour);
-        QCOMPARE(cell(QStringLiteral("BIANCHI ANNA"), average).toString(), QStringLiteral("4,0 ▼"));
-        QCOMPARE(cell(QStringLiteral("ROSSI MARO"), 2).toString(), QStringLiteral("6")); // 6 is enough
-        QVERIFY(!cell(QStringLiteral("ROSSI MARO"), 2, Qt::ForegroundRole).isValid());
-
-        auto *dates = control<QCheckBox>(QStringLiteral("datesBox"));
-        QCOMPARE(dates->text(), QStringLiteral("Mostra le date"));
-        dates->click();
-        QCOMPARE(cell(QStringLiteral("ROSSI MARIO"), 1).toString(), QStringLiteral("8\n02/03/26"));
-        QCOMPARE(cell(QStringLiteral("ROSSI MARIO"), 2).toString(), RegisterModel::notDone);
+        control<QCheckBox>(QStringLiteral("datesBox"))->click();
         auto *table = control<QTableView>(QStringLiteral("registerTable"));
+        QCOMPARE(table->model()->index(1, 1).data().toString(), QStringLiteral("8\n02/03/26")); // ROSSI MARIO
         QVERIFY(table->rowHeight(0) >= 2 * table->fontMetrics().height());
         QVERIFY(table->columnWidth(1) >= table->fontMetrics().horizontalAdvance(QStringLiteral("02/03/26")));
 
@@ -363,36 +333,39 @@ private slots:
     }
 
     // The tidy-ups go through the archive's own checks and write: an archive another
-    // program is writing is said to be in use, never damaged, and is left as it was.
-    void aTidyUpOfABusyArchiveSaysItIsInUse()
+    // program is writing is said to be in use, never damaged; damage that only the full
+    // check finds (another program wrote since the start) stops a tidy-up before its copy.
+    // Either way the archive is left as it was.
+    void aTidyUpOfAnArchiveItCannotTrustChangesNothing_data()
     {
-        openRegister({QStringLiteral("segreto-1"), QStringLiteral("segreto-1")});
-        SqlConnection other(program_->archivePath(), QStringLiteral("holder"));
-        QVERIFY(other.db.open());
-        QVERIFY(QSqlQuery(other.db).exec(QStringLiteral("BEGIN EXCLUSIVE")));
-        QVERIFY(QSqlQuery(other.db).exec(QStringLiteral("INSERT INTO questionari (nome) VALUES ('ALTRO PROGRAMMA')")));
-        selectNames({QStringLiteral("BIANCHI ANNA")});
-        program_->dialogs().choices = {0};
-        click(QStringLiteral("deleteButton"));
-        const QString said = program_->dialogs().messageTexts().join(u'\n');
-        QVERIFY2(said.contains(QStringLiteral("in uso da un altro programma")), qPrintable(said));
-        QVERIFY2(!said.contains(QStringLiteral("danneggiato")), qPrintable(said));
-        QVERIFY(QSqlQuery(other.db).exec(QStringLiteral("ROLLBACK")));
-        QVERIFY(program_->module().dbrisultati().names().contains(QStringLiteral("BIANCHI ANNA")));
+        QTest::addColumn<bool>("busy");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("busy") << true << QStringLiteral("in uso da un altro programma");
+        QTest::newRow("damaged") << false << QStringLiteral("danneggiato");
     }
-
-    // Damage that only the full check finds (another program wrote since the start)
-    // stops a tidy-up before its copy and before any change.
-    void aDamagedArchiveIsNeverTidied()
+    void aTidyUpOfAnArchiveItCannotTrustChangesNothing()
     {
+        QFETCH(bool, busy);
+        QFETCH(QString, said);
         openRegister({QStringLiteral("segreto-1"), QStringLiteral("segreto-1")});
         const QDir copies(program_->module().paths().resolve(QStringLiteral("perCensaria\\copie")));
         const QStringList copiesBefore = copies.entryList(QDir::Files);
-        QVERIFY(test::loseAnIndexEntry(program_->archivePath()));
+        SqlConnection other(program_->archivePath(), QStringLiteral("holder"));
+        if (busy) {
+            QVERIFY(other.db.open());
+            QVERIFY(QSqlQuery(other.db).exec(QStringLiteral("BEGIN EXCLUSIVE")));
+            QVERIFY(QSqlQuery(other.db).exec(QStringLiteral("INSERT INTO questionari (nome) VALUES ('ALTRO PROGRAMMA')")));
+        } else {
+            QVERIFY(test::loseAnIndexEntry(program_->archivePath()));
+        }
         selectNames({QStringLiteral("BIANCHI ANNA")});
         program_->dialogs().choices = {0};
         click(QStringLiteral("deleteButton"));
-        QVERIFY2(program_->dialogs().messageTexts().join(u'\n').contains(QStringLiteral("danneggiato")), qPrintable(lastMessage()));
+        const QString told = program_->dialogs().messageTexts().join(u'\n');
+        QVERIFY2(told.contains(said), qPrintable(told));
+        QVERIFY2(!busy || !told.contains(QStringLiteral("danneggiato")), qPrintable(told));
+        if (busy)
+            QVERIFY(QSqlQuery(other.db).exec(QStringLiteral("ROLLBACK")));
         QCOMPARE(copies.entryList(QDir::Files), copiesBefore);
         QVERIFY(program_->module().dbrisultati().names().contains(QStringLiteral("BIANCHI ANNA")));
     }

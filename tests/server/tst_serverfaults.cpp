@@ -5,6 +5,7 @@
 #include "testserver.h"
 
 #include "archive/archive.h"
+#include "archive/otherprogram.h"
 #include "archive/resultqueue.h"
 #include "register/registerkeeper.h"
 
@@ -19,7 +20,6 @@ using namespace censaria;
 namespace {
 
 const QString Q = QStringLiteral("questionari");
-const QString E = QStringLiteral("esercizi");
 
 // What loadpc records as result i of PC pc, for checking the server's rows.
 int expectedScore(int pc, int i)
@@ -37,6 +37,9 @@ class TestServerFaults : public QObject
     QTemporaryDir temp_;
     QString settings_;
     QString database_;
+
+    // What a query on the archive's database gives, as text.
+    QString valueOf(const QString &sql) const { return server_.value(sql, database_).toString(); }
 
     // Every PC's results on the server, each pupil's row once, each topic as recorded last.
     void verifyServerHolds(int pcs, int results)
@@ -151,11 +154,8 @@ private slots:
         QVERIFY(program.module().recordResult(Q, {{4, 9}}, 5));
         QCOMPARE(program.dialogs().messages.size(), 2);
         QCOMPARE(program.module().resultWriter().waiting(), 0);
-        QCOMPARE(server_
-                     .value(QStringLiteral("SELECT \"I tre periodi\" || ' ' || data1 || ' ' || \"periodo fam tradizionali\" FROM questionari "
-                                           "WHERE nome = 'ROSSI MARIO'"),
-                            database_)
-                     .toString(),
+        QCOMPARE(valueOf(QStringLiteral("SELECT \"I tre periodi\" || ' ' || data1 || ' ' || \"periodo fam tradizionali\" FROM questionari "
+                                        "WHERE nome = 'ROSSI MARIO'")),
                  QStringLiteral("7 2026-03-12 10:01:00 9"));
         QCOMPARE(server_.count(Q, database_), 1);
 
@@ -169,9 +169,8 @@ private slots:
         QVERIFY(again.start());
         QVERIFY(again.dialogs().messages.isEmpty());
         QCOMPARE(again.module().resultWriter().waiting(), 0);
-        QCOMPARE(
-            server_.value(QStringLiteral("SELECT \"periodo Boom demografico\" FROM questionari WHERE nome = 'ROSSI MARIO'"), database_).toInt(),
-            3);
+        QCOMPARE(valueOf(QStringLiteral("SELECT \"periodo Boom demografico\" FROM questionari WHERE nome = 'ROSSI MARIO'")),
+                 QStringLiteral("3"));
         QCOMPARE(filesUnder(folder), installed);
         for (const QString &path : {folder, folder + QStringLiteral("/perCensaria")})
             QFile::setPermissions(path, QFile::permissions(path) | QFile::WriteOwner);
@@ -189,52 +188,38 @@ private slots:
         {
             ResultQueue queue(account + QStringLiteral("/codarisultati.sqlite"));
             QVERIFY(queue.add(Q, QStringLiteral("ROSSI MARIO"), {{2, 6}, {3, start}}));
+            // Each kind of forgery the check refuses is in tst_resultcheck; here one of them,
+            // and what only a queue can hold.
             const QList<std::pair<QString, QString>> forged{
                 {Q, QStringLiteral("[[0,\"BIANCHI ANNA\"],[3,\"%1\"]]").arg(stamp)}, // into the name
-                {Q, QStringLiteral("[[1,\"insulto\"]]")},                            // into the note
-                {Q, QStringLiteral("[[2,99],[3,\"%1\"]]").arg(stamp)},               // 99 out of 10
-                {Q, QStringLiteral("[[2,10],[3,\"9999-01-01 00:00:00\"]]")},         // dated 9999
-                {Q, QStringLiteral("[[4,10]]")},                                     // no date
-                {E, QStringLiteral("[[2,1],[3,1],[4,100],[5,\"%1\"]]").arg(stamp)},  // a percentage that does not add up
-                {QStringLiteral("pg_authid"), QStringLiteral("[[2,1],[3,\"%1\"]]").arg(stamp)},
                 {Q, QStringLiteral("not a list")},
             };
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("forger"));
-            db.setDatabaseName(account + QStringLiteral("/codarisultati.sqlite"));
-            QVERIFY(db.open());
-            QSqlQuery query(db);
+            test::SqlConnection forger(account + QStringLiteral("/codarisultati.sqlite"), QStringLiteral("forger"));
+            QVERIFY(forger.db.open());
+            QSqlQuery query(forger.db);
             for (const auto &[table, values] : forged) {
                 query.prepare(QStringLiteral("INSERT INTO coda (tabella, nome, valori) VALUES (?, 'VERDI LIA', ?)"));
                 query.addBindValue(table);
                 query.addBindValue(values);
                 QVERIFY(query.exec());
             }
-            query = QSqlQuery();
-            db.close();
-            db = QSqlDatabase();
-            QSqlDatabase::removeDatabase(QStringLiteral("forger"));
             QVERIFY(queue.add(Q, QStringLiteral("VERDI LIA"), {{4, 8}, {5, start.addSecs(60)}}));
-            QCOMPARE(queue.size(), 10);
+            QCOMPARE(queue.size(), 4);
         }
         TestProgram program(folder, account);
         QVERIFY(program.start());
         QCOMPARE(program.module().resultWriter().waiting(), 0);
-        QCOMPARE(program.module().resultWriter().setAside(), 8);
-        QCOMPARE(server_
-                     .value(QStringLiteral("SELECT string_agg(nome || ' ' || coalesce(\"I tre periodi\", -1) || ' ' || "
-                                           "coalesce(\"periodo fam tradizionali\", -1), ', ' ORDER BY nome) FROM questionari"),
-                            database_)
-                     .toString(),
+        QCOMPARE(program.module().resultWriter().setAside(), 2);
+        QCOMPARE(valueOf(QStringLiteral("SELECT string_agg(nome || ' ' || coalesce(\"I tre periodi\", -1) || ' ' || "
+                                        "coalesce(\"periodo fam tradizionali\", -1), ', ' ORDER BY nome) FROM questionari")),
                  QStringLiteral("ROSSI MARIO 6 -1, VERDI LIA -1 8"));
-        QCOMPARE(server_.count(E, database_), 0);
-        QVERIFY(server_.value(QStringLiteral("SELECT annotazioni IS NULL FROM questionari WHERE nome = 'VERDI LIA'"), database_).toBool());
 
         // A result the server itself refuses (this PC's clock runs a day ahead) is kept aside too.
         program.module().nomealunno = QStringLiteral("ROSSI MARIO");
         program.clock().time = QDateTime::currentDateTime().addDays(1);
         QVERIFY(program.module().recordResult(Q, {{8, 4}}, 9));
         QVERIFY(program.dialogs().messages.value(0).text.contains(QStringLiteral("non ha accettato")));
-        QCOMPARE(program.module().resultWriter().setAside(), 9);
+        QCOMPARE(program.module().resultWriter().setAside(), 3);
         QCOMPARE(program.module().resultWriter().waiting(), 0);
 
         // The teacher hears of them when he opens the school's results on this PC.
@@ -244,7 +229,7 @@ private slots:
         program.control<QLineEdit>(forms::results, QStringLiteral("Text2"))->setText(QStringLiteral("verdi"));
         program.click(forms::results, QStringLiteral("LabCERCA"));
         const QStringList texts = program.dialogs().messageTexts();
-        QVERIFY2(texts.size() >= 2 && texts[1].contains(QStringLiteral("9 risultati non sono stati accettati"))
+        QVERIFY2(texts.size() >= 2 && texts[1].contains(QStringLiteral("3 risultati non sono stati accettati"))
                      && texts[1].contains(QStringLiteral("codarisultati.sqlite")),
                  qPrintable(texts.join(u'\n')));
     }
