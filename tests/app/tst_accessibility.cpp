@@ -143,9 +143,10 @@ class TestAccessibility : public QObject
 
 private slots:
 
-    // The labels that act as buttons are announced as buttons, reached by Tab and pressed
-    // by a screen reader; the strip along the results screen is only text. The help, the
-    // strip and the questionnaire list have plain names.
+    // The labels that act as buttons are announced as buttons and pressed by a screen
+    // reader; the strip along the results screen is only text, and the questionnaire list
+    // reads out the questionnaire chosen. (Their names, and the Tab key's road through
+    // them, are in the screens' snapshots.)
     void labelButtonsAndPlainNames()
     {
         TestProgram program;
@@ -161,15 +162,10 @@ private slots:
             QVERIFY2(label, name);
             QAccessibleInterface *node = accessibleOf(label);
             QCOMPARE(node->role(), QAccessible::Button);
-            QVERIFY2(node->state().focusable && (label->focusPolicy() & Qt::TabFocus), name);
-            QVERIFY2(!node->text(QAccessible::Name).trimmed().isEmpty(), name);
             QVERIFY(node->actionInterface() && node->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
         }
         Screen *results = program.open(forms::results);
-        QCOMPARE(accessibleOf(results->findChild<QWidget *>(QStringLiteral("Labaiuto")))->text(QAccessible::Name), QStringLiteral("Aiuto"));
-        QAccessibleInterface *strip = accessibleOf(results->findChild<QWidget *>(QStringLiteral("Label5")));
-        QCOMPARE(strip->text(QAccessible::Name), QStringLiteral("Barra dei comandi"));
-        QVERIFY(strip->role() != QAccessible::Button);
+        QVERIFY(accessibleOf(results->findChild<QWidget *>(QStringLiteral("Label5")))->role() != QAccessible::Button);
         // Pressed by a screen reader as by a click.
         const qsizetype shown = program.dialogs().messages.size();
         accessibleOf(results->findChild<QWidget *>(QStringLiteral("Labaiuto")))
@@ -179,10 +175,8 @@ private slots:
 
         program.open(forms::questionnaire);
         QAccessibleInterface *list = accessibleOf(program.control<QWidget>(forms::questionnaire, QStringLiteral("Combo1")));
-        QCOMPARE(list->text(QAccessible::Name), QStringLiteral("Scegli il questionario"));
         QCOMPARE(list->text(QAccessible::Value), QString());
-        auto *combo = program.control<QComboBox>(forms::questionnaire, QStringLiteral("Combo1"));
-        combo->setCurrentIndex(6);
+        program.control<QComboBox>(forms::questionnaire, QStringLiteral("Combo1"))->setCurrentIndex(6);
         QCOMPARE(list->text(QAccessible::Value), QStringLiteral("Piramidi"));
         QCOMPARE(list->text(QAccessible::Name), QStringLiteral("Scegli il questionario"));
     }

@@ -249,22 +249,6 @@ private slots:
         }
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
     }
-
-    // The fonts follow the display like the controls do, so a page keeps its look.
-    void fontsGrowWithTheDisplay()
-    {
-        int small = 0;
-        for (const QSize &display : {QSize(1024, 768), QSize(3840, 2160)}) {
-            TestProgram program;
-            program.display().displaySize = display;
-            QVERIFY(program.start());
-            const int size = program.control<QPushButton>(forms::menu, QStringLiteral("Cmdstoria"))->font().pixelSize();
-            if (small == 0)
-                small = size;
-            else
-                QVERIFY2(size >= small * 27 / 10, qPrintable(QStringLiteral("%1 px against %2 px").arg(size).arg(small)));
-        }
-    }
 };
 
 QTEST_MAIN(TestDisplaySizes)

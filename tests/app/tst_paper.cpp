@@ -149,9 +149,6 @@ private slots:
         QCOMPARE(again.problems().size(), 6);
         for (int i = 0; i < again.problems().size(); ++i) {
             const RatesExercise &p = again.problems()[i];
-            QVERIFY(p.popiniziale1 % 1000 == 0 && p.popiniziale1 >= 1000 && p.popiniziale1 <= 10000000);
-            QVERIFY(p.tassonat1 >= 5 && p.tassonat1 <= 49 && p.tassomort1 >= 5 && p.tassomort1 <= 49);
-            QVERIFY(p.tassomort2 >= 8 && p.tassomort2 <= 52);
             QVERIFY(sheet.contains(QStringLiteral("Esercizio %1").arg(i + 1)));
             for (const int given : {p.popiniziale1, p.popiniziale2, p.nati2, p.morti2})
                 QVERIFY2(sheet.contains(QString::number(given)), qPrintable(QString::number(given)));
@@ -181,7 +178,6 @@ private slots:
         const BalancesSheet again(random, program.clock(), 4);
         for (int i = 0; i < 4; ++i) {
             const BalancesExercise &p = again.problems()[i];
-            QVERIFY(p.popinizio >= 80000 && p.popinizio <= 100000);
             for (const QString &given : {QString::number(p.popinizio), QString::number(p.nati), QString::number(p.emigrati),
                                          QString::number(p.immigrati), p.tassoNatText(), p.tassoMortText()})
                 QVERIFY2(sheet.contains(given), qPrintable(given));

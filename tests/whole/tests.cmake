@@ -9,7 +9,7 @@ add_library(wholeprogram STATIC ${CMAKE_CURRENT_LIST_DIR}/wholeprogram.cpp ${CMA
 target_link_libraries(wholeprogram PUBLIC censaria_testsupport Qt6::Test)
 target_include_directories(wholeprogram PUBLIC ${PROJECT_SOURCE_DIR}/tests)
 target_compile_definitions(wholeprogram PRIVATE CENSARIA_SNAPSHOTS="${PROJECT_SOURCE_DIR}/tests/snapshots")
-foreach(name wholenavigation questionnaireroad keptstate snapshots)
+foreach(name wholenavigation keptstate snapshots)
     censaria_add_test(tst_${name} ${CMAKE_CURRENT_LIST_DIR}/tst_${name}.cpp)
     target_link_libraries(tst_${name} PRIVATE wholeprogram)
 endforeach()

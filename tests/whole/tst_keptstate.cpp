@@ -29,7 +29,8 @@ const QStringList scoredQuestionnaire = {"Fmenù/Cmdstoria", "FLezioni/CmdDestin
 } // namespace
 
 // Screens are only hidden, never rebuilt: whatever the pupil leaves on one is still
-// there when it comes back, by whatever road.
+// there when it comes back, by whatever road. That the next press goes on from there is
+// in the snapshots ("Fgrafici-ripreso-dal-menù" and the like).
 class TestKeptState : public QObject
 {
     Q_OBJECT
@@ -109,41 +110,6 @@ private slots:
 
         QVERIFY(program_->screen(form)->isVisible());
         QCOMPARE(describe(program_->screen(form)), before);
-    }
-
-    // Kept means kept going: the next press goes on from where the screen was left.
-    void runningScreensGoOn_data()
-    {
-        QTest::addColumn<QStringList>("prepare");
-        QTest::addColumn<QStringList>("road");
-        QTest::addColumn<QString>("next");
-        QTest::addColumn<QString>("form");
-        QTest::addColumn<QString>("label");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("simulation") << runningSimulation
-                                    << QStringList{"Fgrafici/Cmdmenù", "Fmenù/Cmdpiram", "Fpiramidi/Cmdmenù", "Fmenù/Cmddinamiche"}
-                                    << "Fgrafici/cmdcalcola" << forms::simulation << "labanno"
-                                    << "1644";
-        QTest::newRow("simulation under its exercise") << runningSimulation << QStringList{"Fgrafici/Cmdesercitazione", "Fesercizi/Cmdtorno"}
-                                                       << "Fgrafici/cmdcalcola" << forms::simulation << "labanno"
-                                                       << "1644";
-        QTest::newRow("pyramid") << pyramidAfterThreeSteps
-                                 << QStringList{"Fpiramidi/Cmdmenù", "Fmenù/Cmdesercizi1", "FSaldiTassi/cmdmenu", "Fmenù/Cmdpiram"}
-                                 << "Fpiramidi/CmdNUOVO" << forms::pyramids << "Labanni"
-                                 << "20";
-    }
-    void runningScreensGoOn()
-    {
-        QFETCH(QStringList, prepare);
-        QFETCH(QStringList, road);
-        QFETCH(QString, next);
-        QFETCH(QString, form);
-        QFETCH(QString, label);
-        QFETCH(QString, expected);
-        QVERIFY(pressAll(*program_, prepare));
-        QVERIFY(pressAll(*program_, road));
-        QVERIFY(press(*program_, next));
-        QCOMPARE(program_->text(form, label), expected);
     }
 };
 

@@ -4,6 +4,7 @@
 // place, a colour or a message changed by mistake shows as a diff. After a change made on
 // purpose, run with CENSARIA_UPDATE_SNAPSHOTS=1 and read the references' diff.
 #include "exercises/draws.h"
+#include "questionnaires/questionbanks.h"
 #include "snapshot.h"
 #include "wholeprogram.h"
 
@@ -28,6 +29,23 @@ QStringList ratesAnswered(const QStringList &answers)
     return steps;
 }
 
+// The first history questionnaire's statements in the order its rows show them.
+const QList<int> storiaOrder = {3, 7, 0, 9, 5, 1, 8, 2, 6, 4};
+
+// That questionnaire opened from its lesson, answered rightly but in rows 2 and 6, and
+// scored: the name is asked then, the first time one is needed.
+QStringList storiaScored()
+{
+    const QuestionBank &bank = *bankByLoader(QStringLiteral("QStoria1"));
+    QStringList steps{"draws:storia", "Fmenù/Cmdstoria", "FLezioni/CmdDestina"};
+    for (int row = 0; row < storiaOrder.size(); ++row) {
+        const bool vero = bank.statements[storiaOrder[row]].isTrue != (row == 2 || row == 6);
+        steps << QStringLiteral("FQuestionario/%1[%2]").arg(vero ? "Check1" : "Check2").arg(row);
+    }
+    return steps << "answer:  rossi   mario "
+                 << "FQuestionario/CMDRISULT";
+}
+
 // The same step again and again.
 QStringList repeated(const QString &step, int times)
 {
@@ -48,7 +66,9 @@ QStringList allPyramidRates(const QString &births, const QString &deaths)
 // A step, or one of the test's own: "answer:TEXT" queues an answer to the next question,
 // "password:TEXT" one to the next question for the teacher's password,
 // "draws:rates" the draws of the rates exercise above, "draws:balances" those of a rich
-// region of 90 000: 950 born, 900 dead, 300 gone, 800 come; at the end 90 550.
+// region of 90 000: 950 born, 900 dead, 300 gone, 800 come; at the end 90 550;
+// "draws:storia" the questionnaire's order above, with a statement already dealt drawn
+// again on the way.
 bool take(TestProgram &program, const QString &step)
 {
     if (step.startsWith(QLatin1String("answer:"))) {
@@ -65,6 +85,16 @@ bool take(TestProgram &program, const QString &step)
     }
     if (step == QLatin1String("draws:balances")) {
         program.random().queue(balancesDraws(90000, 1, 950, 900, 300, 800, {800, 800, 100, 800}, {201, 201, 201, 201}));
+        return true;
+    }
+    if (step == QLatin1String("draws:storia")) {
+        QList<double> draws;
+        for (int row = 0; row < storiaOrder.size(); ++row) {
+            draws << (storiaOrder[row] + 0.5) / storiaOrder.size();
+            if (row == 4)
+                draws << 0.0; // statement 0, dealt to row 2 already
+        }
+        program.random().queue(draws);
         return true;
     }
     return whole::press(program, step);
@@ -150,6 +180,16 @@ private slots:
         QTest::newRow("Fgrafici-centesimo-anno") << forms::simulation << hundredYears;
         QTest::newRow("Fgrafici-nuova-situazione") << forms::simulation << hundredYears + QStringList{"Fgrafici/CmdNUOVO"};
 
+        // Screens are only hidden: the next press goes on from where the screen was left.
+        const QStringList running = {"Fmenù/Cmddinamiche",   "Fgrafici/Text1=1640",    "Fgrafici/txtpopiniziale=1500000",
+                                     "Fgrafici/txtnatal=31", "Fgrafici/Txtmortal=27",  "Fgrafici/cmdcalcola",
+                                     "Fgrafici/cmdcalcola",  "Fgrafici/Txtmortal=135", "Fgrafici/cmdcalcola"};
+        QTest::newRow("Fgrafici-ripreso-dal-menù")
+            << forms::simulation
+            << running + QStringList{"Fgrafici/Cmdmenù", "Fmenù/Cmdpiram", "Fpiramidi/Cmdmenù", "Fmenù/Cmddinamiche", "Fgrafici/cmdcalcola"};
+        QTest::newRow("Fgrafici-ripreso-sotto-l-esercitazione")
+            << forms::simulation << running + QStringList{"Fgrafici/Cmdesercitazione", "Fesercizi/Cmdtorno", "Fgrafici/cmdcalcola"};
+
         // Each country's model at any time, after two steps of another; a publisher's figures name it.
         QTest::newRow("Fpiramidi-Algeria") << forms::pyramids
                                            << QStringList{"Fmenù/Cmdpiram", "Fpiramidi/CmdNUOVO", "Fpiramidi/CmdNUOVO", "Fpiramidi/cmdalgeria"};
@@ -163,6 +203,10 @@ private slots:
             << forms::pyramids
             << QStringList{"Fmenù/Cmdpiram", "Fpiramidi/cmdalgeria", "Fpiramidi/Text7[0]=7", "Fpiramidi/Text6[2]=999"}
                    + repeated("Fpiramidi/CmdNUOVO", 3) + QStringList{"Fpiramidi/cmdinizio"};
+        QTest::newRow("Fpiramidi-ripresa-dal-menù")
+            << forms::pyramids << QStringList{"Fmenù/Cmdpiram",      "Fpiramidi/cmdalgeria", "Fpiramidi/Text6[2]=150", "Fpiramidi/CmdNUOVO",
+                                              "Fpiramidi/CmdNUOVO",  "Fpiramidi/CmdNUOVO",   "Fpiramidi/Cmdmenù",      "Fmenù/Cmdesercizi1",
+                                              "FSaldiTassi/cmdmenu", "Fmenù/Cmdpiram",       "Fpiramidi/CmdNUOVO"};
         // Rates beyond 0 to 1000 empty the population: zeros everywhere, no bar, and the years go on.
         QTest::newRow("Fpiramidi-svuotata") << forms::pyramids
                                             << QStringList{"Fmenù/Cmdpiram"} + allPyramidRates("-40", "2500")
@@ -176,6 +220,14 @@ private slots:
             << forms::classRegister << QStringList{"answer:Rossi Mario",   "Fmenù/Cmdstoria",         "FLezioni/CmdDestina",
                                                    "FQuestionario/Check1", "FQuestionario/CMDRISULT", "FQuestionario/Cmdarchivio",
                                                    "password:segreto-1",   "password:segreto-1",      "FRisultati/LabREGISTRO"};
+
+        // A scored questionnaire, its row in the archive and on paper, and the questionnaire
+        // again: emptied for the archive, red marks and all, its ticks and totals kept.
+        QTest::newRow("FQuestionario-storia-risultato") << forms::questionnaire << storiaScored();
+        QTest::newRow("FRisultati-stampati-dal-questionario")
+            << forms::results << storiaScored() + QStringList{"FQuestionario/Cmdarchivio", "FRisultati/LabSTAMPA"};
+        QTest::newRow("FQuestionario-dai-risultati")
+            << forms::questionnaire << storiaScored() + QStringList{"FQuestionario/Cmdarchivio", "FRisultati/Labtorna"};
 
         // A search for nobody says so; a name found nowhere keeps whose rows were shown.
         QTest::newRow("FRisultati-ricerca-vuota")
@@ -243,6 +295,9 @@ private slots:
             description << QStringLiteral("asked: ") + prompt;
         for (const RecordedMessage &message : program.dialogs().messages)
             description << QStringLiteral("message titled \"%1\": %2").arg(message.title, message.text).replace(u'\n', QStringLiteral("\\n"));
+        for (const QStringList &document : program.printer().documents)
+            for (const QString &line : document)
+                description << QStringLiteral("printed: ") + line;
         // The temporary folders of this run, and the computer it runs on, by names that
         // stay the same from run to run.
         const QList<std::pair<QString, QString>> places = {{QDir::toNativeSeparators(program.driveA()), QStringLiteral("<chiavetta>")},

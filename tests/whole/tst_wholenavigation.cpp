@@ -233,52 +233,25 @@ private slots:
     // without a screen, and the key always names a screen or a lesson page.
     void randomPressesAlwaysLeaveAScreen()
     {
-        const QStringList controls = {"Fmenù/Cmdstoria",
-                                      "Fmenù/Cmdcalcoli",
-                                      "Fmenù/Cmddensità",
-                                      "Fmenù/Cmdpiramide",
-                                      "Fmenù/CmdITALIA",
-                                      "Fmenù/Cmddinamiche",
-                                      "Fmenù/Cmdfami",
-                                      "Fmenù/Cmdpiram",
-                                      "Fmenù/Cmdesercizi1",
-                                      "Fmenù/cmdesdin",
-                                      "Fmenù/cmdesfam",
-                                      "Fmenù/Cmdquestionari",
-                                      "Fmenù/Cmdarchivio",
-                                      "FLezioni/CmdDestina",
-                                      "FLezioni/CmdOsserva",
-                                      "FLezioni/CmdAVANTI",
-                                      "FLezioni/CmdINDIETRO",
-                                      "FLezioni/Cmdmenù",
-                                      "FQuestionario/Check1",
-                                      "FQuestionario/CMDRISULT",
-                                      "FQuestionario/Cmdarchivio",
-                                      "FQuestionario/Cmdtorno",
-                                      "FQuestionario/Cmdmenù",
-                                      "Fesercizi/Cmdarchivio",
-                                      "Fesercizi/Cmdtorno",
-                                      "Fesercizi/cmdmenu",
-                                      "FSaldiTassi/Cmdarchivio",
-                                      "FSaldiTassi/Cmdtorno",
-                                      "FSaldiTassi/cmdmenu",
-                                      "Fgrafici/Cmdesercitazione",
-                                      "Fgrafici/Cmdtorno",
-                                      "Fgrafici/Cmdmenù",
-                                      "Fpiramidi/Cmdtorno",
-                                      "Fpiramidi/Cmdmenù",
-                                      "Ffamiglie/Cmdesercizi",
-                                      "Ffamiglie/Cmdtorno",
-                                      "Ffamiglie/Cmdmenù",
-                                      "FRisultati/Labtorna",
-                                      "FRisultati/Labmenù",
-                                      "Fmenù/WorldPyramidsButton",
-                                      "Fmenù/PopulationFutureButton",
-                                      "FLezioni/OtherDestination",
-                                      "WorldPyramids/Cmdtorno",
-                                      "WorldPyramids/Cmdmenù",
-                                      "PopulationFuture/Cmdtorno",
-                                      "PopulationFuture/Cmdmenù"};
+        // The navigation controls, screen by screen.
+        const QList<std::pair<QString, QStringList>> byScreen = {
+            {menu,
+             {"Cmdstoria", "Cmdcalcoli", "Cmddensità", "Cmdpiramide", "CmdITALIA", "Cmddinamiche", "Cmdfami", "Cmdpiram", "Cmdesercizi1",
+              "cmdesdin", "cmdesfam", "Cmdquestionari", "Cmdarchivio", "WorldPyramidsButton", "PopulationFutureButton"}},
+            {lessons, {"CmdDestina", "CmdOsserva", "CmdAVANTI", "CmdINDIETRO", "Cmdmenù", "OtherDestination"}},
+            {questionnaire, {"Check1", "CMDRISULT", "Cmdarchivio", "Cmdtorno", "Cmdmenù"}},
+            {rates, {"Cmdarchivio", "Cmdtorno", "cmdmenu"}},
+            {balances, {"Cmdarchivio", "Cmdtorno", "cmdmenu"}},
+            {simulation, {"Cmdesercitazione", "Cmdtorno", "Cmdmenù"}},
+            {pyramids, {"Cmdtorno", "Cmdmenù"}},
+            {families, {"Cmdesercizi", "Cmdtorno", "Cmdmenù"}},
+            {results, {"Labtorna", "Labmenù"}},
+            {worldPyramids, {"Cmdtorno", "Cmdmenù"}},
+            {populationFuture, {"Cmdtorno", "Cmdmenù"}}};
+        QStringList controls;
+        for (const auto &[form, names] : byScreen)
+            for (const QString &name : names)
+                controls << form + u'/' + name;
         const QStringList keys = lessonKeys + screenKeys + QStringList{results};
         QRandomGenerator random(20260312);
         QStringList walked;
