@@ -9,7 +9,6 @@ using namespace censaria;
 namespace {
 
 const QColor orange(255, 192, 128);
-const QColor red(255, 0, 0);
 
 QColor colourOf(const QWidget *control)
 {
@@ -48,13 +47,6 @@ class TestExerciseScreens : public ExerciseFixture
             counts.append(stored(column).toInt());
         return counts;
     }
-    QList<QColor> colours(const QString &form, const QStringList &names)
-    {
-        QList<QColor> found;
-        for (const QString &name : names)
-            found.append(colourOf(in(form, name)));
-        return found;
-    }
     StandInResults *results() { return static_cast<StandInResults *>(program_->screen(forms::results)); }
 
     void answerBalancesRightly()
@@ -76,11 +68,9 @@ private slots:
         openRates();
         program_->dialogs().queueAnswer(QStringLiteral("rossi  mario"));
         // Wrong: deaths, final population 2 (thousands points); right within one: births, the rest.
+        // The colours, counters and the locked button are in the snapshot Fesercizi-corretto.
         typeRates({"41", "6", "-20", "1980", "12", "8", "15", "5.015"});
         click(forms::rates, "CMDRISULT");
-        QCOMPARE(colours(forms::rates, {"txtnati", "txtmorti", "txt1morti", "txt1popfine"}), (QList<QColor>{orange, red, orange, red}));
-        QCOMPARE(ratesCounters(), (QStringList{"6", "2", "6", "2"}));
-        QVERIFY(!rates("CMDRISULT")->isEnabled());
         QCOMPARE(storedCounts({"calcolo Tassi", "tassiSB", "tassi%"}), (QList<int>{6, 2, 75}));
         QCOMPARE(stored("data3").toDateTime(), program_->clock().time);
         QVERIFY(stored("data1").isNull());
