@@ -22,16 +22,6 @@ class TestExerciseScreens : public ExerciseFixture
 {
     Q_OBJECT
 
-    template <typename T = QWidget>
-    T *rates(const QString &name)
-    {
-        return in<T>(forms::rates, name);
-    }
-    template <typename T = QWidget>
-    T *balances(const QString &name)
-    {
-        return in<T>(forms::balances, name);
-    }
     void keys(const QString &form, const QStringList &names)
     {
         for (const QString &name : names)
@@ -55,8 +45,8 @@ class TestExerciseScreens : public ExerciseFixture
         type(forms::balances, "TXTSNATURALE", "50");
         type(forms::balances, "TXTSMIGRATORIO", "500");
         for (const char *box : {"Check2(0)", "Check3(0)", "Check1(0)", "Check1(2)", "Check1(4)"})
-            balances<QCheckBox>(box)->setChecked(true);
-        balances<QRadioButton>("Option3(0)")->setChecked(true);
+            in<QCheckBox>(forms::balances, box)->setChecked(true);
+        in<QRadioButton>(forms::balances, "Option3(0)")->setChecked(true);
     }
 
 private slots:
@@ -78,10 +68,10 @@ private slots:
         // A new situation keeps the totals; the second correction adds to them.
         program_->random().queue(ratesDraws(3, 10, 10, 4, 25, 20, 5, 8));
         click(forms::rates, "CmdNUOVO");
-        QVERIFY(rates("CMDRISULT")->isEnabled());
+        QVERIFY(in(forms::rates, "CMDRISULT")->isEnabled());
         QCOMPARE(ratesCounters(), (QStringList{"", "", "6", "2"}));
-        QCOMPARE(rates<QLineEdit>("txtmorti")->text(), QString());
-        QCOMPARE(colourOf(rates("txtmorti")), orange);
+        QCOMPARE(in<QLineEdit>(forms::rates, "txtmorti")->text(), QString());
+        QCOMPARE(colourOf(in(forms::rates, "txtmorti")), orange);
         QCOMPARE(labels(forms::rates, {"Labtassomort", "Lab1morti"}), (QStringList{"10", "80"}));
         typeRates({"30", "30", "0", "3000", "25", "20", "20", "4020"});
         click(forms::rates, "CMDRISULT");
