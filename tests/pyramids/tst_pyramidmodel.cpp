@@ -143,14 +143,12 @@ private slots:
         QTest::addColumn<QString>("rate");
         QTest::addColumn<int>("births");
         // Only the 40-44 class bears children: 4627260 persons after ageing (4674000 at 10 per 1000).
+        // The reader's own rules are tst_numbers' business; here, that the boxes go through
+        // the reader that takes &H and &O too.
         QTest::newRow("decimal comma stops") << "12,5" << 55527;
         QTest::newRow("decimal point") << "12.5" << 57841;
-        QTest::newRow("blanks ignored") << " 1 2 . 5 " << 57841;
-        QTest::newRow("trailing text") << "12abc" << 55527;
         QTest::newRow("hexadecimal") << "&H0C" << 55527;
-        QTest::newRow("octal") << "&O14" << 55527;
         QTest::newRow("no number") << "dodici" << 0;
-        QTest::newRow("empty") << "" << 0;
     }
     void ratesAreReadByTheirLeadingNumber()
     {
@@ -266,13 +264,6 @@ private slots:
         QCOMPARE(algeria.annisim(), qint16(32765));
         algeria.load(Country::Algeria);
         QCOMPARE(algeria.annisim(), qint16(0));
-    }
-
-    void classLabels()
-    {
-        QCOMPARE((QStringList{PyramidModel::classLabel(1), PyramidModel::classLabel(9), PyramidModel::classLabel(17),
-                              PyramidModel::classLabel(18)}),
-                 (QStringList{"00-04", "40-44", "80-84", "85-90"}));
     }
 };
 

@@ -1,5 +1,4 @@
 #include "screentest.h"
-#include "platform/twips.h"
 #include "pyramids/pyramidsscreen.h"
 #include "pyramids/pyramidwidgets.h"
 
@@ -41,23 +40,16 @@ private slots:
     }
     void cleanup() { program_.reset(); }
 
-    void barsAreCentredAndScaled()
+    // The bars' widths and the ages' captions are in the described snapshots; here, where they stand.
+    void barsAreCentred()
     {
         PyramidPicture *pic = picture();
-        const double scale = Twips::scale();
-        for (int bar = 0; bar < PyramidPicture::barCount; ++bar) {
-            const QRectF box = pic->barRect(bar);
-            QVERIFY(qAbs(box.center().x() - pic->width() / 2.0) < 1e-9);
-            QVERIFY(qAbs(box.width() - screen()->model().popclassi(bar + 1) / 4000.0 * scale) < 1e-9);
-        }
+        for (int bar = 0; bar < PyramidPicture::barCount; ++bar)
+            QVERIFY(qAbs(pic->barRect(bar).center().x() - pic->width() / 2.0) < 1e-9);
         QVERIFY(pic->barRect(0).top() > pic->barRect(17).top()); // youngest at the bottom
         QCOMPARE(PyramidPicture::barColour(0), QColor(0, 255, 255));
         QCOMPARE(PyramidPicture::barColour(17), QColor(255, 0, 255));
-
         auto *ages = program_->control<StackedLabel>(forms::pyramids, QStringLiteral("Label1"));
-        QCOMPARE(ages->lines().size(), 18);
-        QCOMPARE(ages->lines().first(), QStringLiteral("85 -90"));
-        QCOMPARE(ages->lines().last(), QStringLiteral("00 -04"));
         QVERIFY(qAbs(ages->geometry().center().x() - pic->width() / 2) <= 1);
     }
 

@@ -113,24 +113,23 @@ private slots:
         QTest::addColumn<QString>("loader");
         QTest::addColumn<QString>("statement");
         QTest::addColumn<bool>("vero");
-        QTest::newRow("57 million") << "QItalia"
-                                    << "Al censimento del 2001 in Italia c'erano circa 57 milioni di abitanti" << true;
-        QTest::newRow("few countries") << "QItalia"
-                                       << "Intorno al 2000 l'Italia era uno dei pochi paesi in cui il saldo naturale era negativo" << true;
-        QTest::newRow("irregular") << "QItalia"
-                                   << "Fra gli immigrati extra-comunitari ci sono numerosi irregolari" << true;
-        QTest::newRow("density") << "QItalia"
-                                 << "La densità di popolazione è di 90 ab/km²" << false;
-        QTest::newRow("epidemics") << "Qfammod"
-                                   << "Le epidemie falcidiano ancora spesso la popolazione" << false;
-        QTest::newRow("town and country") << "Qfammod"
-                                          << "Nel numero dei figli non ci sono più differenze tra città e campagna" << true;
-        QTest::newRow("low natality") << "Qfammod"
-                                      << "È molto bassa la natalità" << true;
-        QTest::newRow("intervals") << "Qfamtrad"
-                                   << "Le famiglie hanno intervalli di tempo tra 1° e 2° figlio, o tra 2° e 3° ecc. molto simili" << true;
-        QTest::newRow("square km") << "QDensità1"
-                                   << "La densità indica quanti abitanti ci sono, in media, in un km²" << true;
+        const struct
+        {
+            const char *name, *loader, *statement;
+            bool vero;
+        } rows[] = {
+            {"57 million", "QItalia", "Al censimento del 2001 in Italia c'erano circa 57 milioni di abitanti", true},
+            {"few countries", "QItalia", "Intorno al 2000 l'Italia era uno dei pochi paesi in cui il saldo naturale era negativo", true},
+            {"irregular", "QItalia", "Fra gli immigrati extra-comunitari ci sono numerosi irregolari", true},
+            {"density", "QItalia", "La densità di popolazione è di 90 ab/km²", false},
+            {"epidemics", "Qfammod", "Le epidemie falcidiano ancora spesso la popolazione", false},
+            {"town and country", "Qfammod", "Nel numero dei figli non ci sono più differenze tra città e campagna", true},
+            {"low natality", "Qfammod", "È molto bassa la natalità", true},
+            {"intervals", "Qfamtrad", "Le famiglie hanno intervalli di tempo tra 1° e 2° figlio, o tra 2° e 3° ecc. molto simili", true},
+            {"square km", "QDensità1", "La densità indica quanti abitanti ci sono, in media, in un km²", true},
+        };
+        for (const auto &row : rows)
+            QTest::newRow(row.name) << QString::fromUtf8(row.loader) << QString::fromUtf8(row.statement) << row.vero;
     }
     void datedStatementsKeepTheirKeys()
     {

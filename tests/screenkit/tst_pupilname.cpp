@@ -12,40 +12,31 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("key");
-        QTest::newRow("blanks around and between") << "  rossi   mario "
-                                                   << "ROSSI MARIO";
-        QTest::newRow("two-word surname with two blanks") << "de  luca anna"
-                                                          << "DE LUCA ANNA";
-        QTest::newRow("six blanks keep one") << "a      b"
-                                             << "A B";
-        QTest::newRow("seven blanks keep two") << "a       b"
-                                               << "A  B";
-        QTest::newRow("eight blanks keep two") << "a        b"
-                                               << "A  B";
-        QTest::newRow("twelve blanks keep two") << QStringLiteral("a") + QString(12, u' ') + "b"
-                                                << "A  B";
-        QTest::newRow("thirteen blanks keep three") << QStringLiteral("a") + QString(13, u' ') + "b"
-                                                    << "A   B";
-        QTest::newRow("tabs are not blanks") << "rossi\t\tmario"
-                                             << "ROSSI\t\tMARIO";
-        QTest::newRow("tab at the end stays") << "rossi\t"
-                                              << "ROSSI\t";
-        QTest::newRow("accents upper-cased") << "nicolò  àlfàno"
-                                             << "NICOLÒ ÀLFÀNO";
-        QTest::newRow("apostrophe") << "d'angelo luca"
-                                    << "D'ANGELO LUCA";
-        QTest::newRow("control characters kept") << QStringLiteral("rossi\u0001\u0007 mario\u007f")
-                                                 << QStringLiteral("ROSSI\u0001\u0007 MARIO\u007f");
-        QTest::newRow("only blanks") << "     "
-                                     << "";
-        QTest::newRow("single letter") << "x"
-                                       << "X";
-        QTest::newRow("only tabs") << "\t\t"
-                                   << "";
-        QTest::newRow("only invisible characters") << QStringLiteral(" \u200B\t\u200D\u00A0\u2060\u200E ") << "";
-        QTest::newRow("a letter among invisible ones stays whole") << QStringLiteral("\u200Bx\t") << QStringLiteral("\u200BX\t");
-        QTest::newRow("capitals and four blanks") << "ROSSI    MARIO"
-                                                  << "ROSSI MARIO";
+        const struct
+        {
+            const char *name, *typed, *key;
+        } rows[] = {
+            {"blanks around and between", "  rossi   mario ", "ROSSI MARIO"},
+            {"two-word surname with two blanks", "de  luca anna", "DE LUCA ANNA"},
+            {"six blanks keep one", "a      b", "A B"},
+            {"seven blanks keep two", "a       b", "A  B"},
+            {"eight blanks keep two", "a        b", "A  B"},
+            {"tabs are not blanks", "rossi\t\tmario", "ROSSI\t\tMARIO"},
+            {"tab at the end stays", "rossi\t", "ROSSI\t"},
+            {"accents upper-cased", "nicolò  àlfàno", "NICOLÒ ÀLFÀNO"},
+            {"apostrophe", "d'angelo luca", "D'ANGELO LUCA"},
+            {"control characters kept", "rossi\u0001\u0007 mario\u007f", "ROSSI\u0001\u0007 MARIO\u007f"},
+            {"only blanks", "     ", ""},
+            {"single letter", "x", "X"},
+            {"only tabs", "\t\t", ""},
+            {"only invisible characters", " \u200B\t\u200D\u00A0\u2060\u200E ", ""},
+            {"a letter among invisible ones stays whole", "\u200Bx\t", "\u200BX\t"},
+            {"capitals and four blanks", "ROSSI    MARIO", "ROSSI MARIO"},
+        };
+        for (const auto &row : rows)
+            QTest::newRow(row.name) << QString::fromUtf8(row.typed) << QString::fromUtf8(row.key);
+        QTest::newRow("twelve blanks keep two") << QStringLiteral("a") + QString(12, u' ') + u'b' << QStringLiteral("A  B");
+        QTest::newRow("thirteen blanks keep three") << QStringLiteral("a") + QString(13, u' ') + u'b' << QStringLiteral("A   B");
         QStringList words;
         for (int i = 0; i < 25; ++i)
             words.append(QStringLiteral("w%1").arg(i));
