@@ -40,22 +40,6 @@ class TestSimulationScreen : public QObject
         box("txtnatal")->setText(births);
         box("Txtmortal")->setText(deaths);
     }
-    QStringList results()
-    {
-        QStringList texts;
-        for (const char *name : {"labanno", "Labnati", "Labmorti", "labincranno", "labrisult", "Labincr1998"})
-            texts.append(label(name)->text());
-        return texts;
-    }
-    // Nothing computed: no results, no line, the start still editable and the button ready.
-    void compareNothingComputed()
-    {
-        QCOMPARE(results(), QStringList(6));
-        QVERIFY(!box("Text1")->isReadOnly());
-        QVERIFY(!box("txtpopiniziale")->isReadOnly());
-        QVERIFY(button("cmdcalcola")->isEnabled());
-        QVERIFY(graph()->series()->points().isEmpty());
-    }
 
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy)); } // as the program runs
@@ -110,51 +94,6 @@ private slots:
         press("cmdcalcola");
         QCOMPARE(label("labrisult")->font().pixelSize(), populationType);
         QCOMPARE(label("Labincr1998")->font().pixelSize(), label("Labnati")->font().pixelSize());
-    }
-
-    // Each refused figure is named in the message, and nothing is computed or locked.
-    void aFigureOutOfRangeIsRefusedWithAMessage_data()
-    {
-        QTest::addColumn<QString>("year");
-        QTest::addColumn<QString>("population");
-        QTest::addColumn<QString>("births");
-        QTest::addColumn<QString>("deaths");
-        QTest::addColumn<QString>("message");
-        const char *noPeople = "La quantità di popolazione deve essere maggiore di zero.";
-        const struct
-        {
-            const char *name, *year, *population, *births, *deaths, *message;
-        } rows[] = {
-            {"year", "40000", "1000", "10", "9", "L'anno deve essere compreso tra -32768 e 32767."},
-            {"population", "2000", "3 000 000 000", "10", "9",
-             "La quantità di popolazione non può superare 2\u00a0147\u00a0483\u00a0647 abitanti."},
-            {"growth", "2000", "2147483000", "10", "9",
-             "Con questi tassi la popolazione dell'anno successivo supererebbe i limiti del programma (al massimo 2\u00a0147\u00a0483\u00a0647 abitanti)"},
-            {"negative people, 200 per thousand", "2000", "-5000", "200", "9", noPeople},
-            {"nobody", "2000", "0", "10", "9", noPeople},
-            {"birth rate above 1000", "2000", "1000", "1500", "9", "Il tasso di natalità deve essere compreso tra 0 e 1000 per mille."},
-            {"negative death rate", "2000", "1000", "10", "-9", "Il tasso di mortalità deve essere compreso tra 0 e 1000 per mille."},
-        };
-        for (const auto &row : rows)
-            QTest::newRow(row.name) << QString::fromUtf8(row.year) << QString::fromUtf8(row.population) << QString::fromUtf8(row.births)
-                                    << QString::fromUtf8(row.deaths) << QString::fromUtf8(row.message);
-    }
-    void aFigureOutOfRangeIsRefusedWithAMessage()
-    {
-        QFETCH(QString, year);
-        QFETCH(QString, population);
-        QFETCH(QString, births);
-        QFETCH(QString, deaths);
-        QFETCH(QString, message);
-        type(year, population, births, deaths);
-        press("cmdcalcola");
-        QCOMPARE(program_->dialogs().messages.size(), 1);
-        QVERIFY2(program_->dialogs().messages.first().text.startsWith(message), qPrintable(program_->dialogs().messages.first().text));
-        compareNothingComputed();
-
-        type(QStringLiteral("2000"), QStringLiteral("1000"), QStringLiteral("10"), QStringLiteral("9"));
-        press("cmdcalcola");
-        QCOMPARE(label("labrisult")->text(), QStringLiteral("1\u00a0001"));
     }
 
     // Algeria 1997 for sixty years, then a mortality crisis: the line passes 1,2 times the

@@ -16,6 +16,16 @@ namespace {
 const QStringList italy2000 = {"Fgrafici/Text1=2000", "Fgrafici/txtpopiniziale=57 600 000", "Fgrafici/txtnatal=9.4", "Fgrafici/Txtmortal=9.7",
                                "Fgrafici/cmdcalcola"};
 
+// The simulation's four boxes typed (year, population, births, deaths) and computed.
+QStringList simulationTyped(const QStringList &figures)
+{
+    const QStringList boxes = {"Text1", "txtpopiniziale", "txtnatal", "Txtmortal"};
+    QStringList steps;
+    for (int i = 0; i < boxes.size(); ++i)
+        steps << QStringLiteral("Fgrafici/%1=%2").arg(boxes[i], figures[i]);
+    return steps << "Fgrafici/cmdcalcola";
+}
+
 // The rates exercise on 2000 people at 20 and 30 per thousand (40 born, 60 dead, balance
 // -20, 1980 at the end), then 5000 people with 60 born and 45 dead (rates 12 and 9,
 // balance 15, 5015), with these answers typed in its eight boxes.
@@ -174,6 +184,20 @@ private slots:
         QTest::newRow("Fgrafici-manca-la-popolazione") << forms::simulation
                                                        << QStringList{"Fmenù/Cmddinamiche", "Fgrafici/Text1=2000", "Fgrafici/txtnatal=9.4",
                                                                       "Fgrafici/Txtmortal=9.7", "Fgrafici/cmdcalcola"};
+        // Each figure out of range is named in the message, and nothing is computed or locked;
+        // right figures then compute.
+        const QList<std::pair<const char *, QStringList>> refusals = {{"anno", {"40000", "1000", "10", "9"}},
+                                                                      {"popolazione", {"2000", "3 000 000 000", "10", "9"}},
+                                                                      {"crescita", {"2000", "2147483000", "10", "9"}},
+                                                                      {"popolazione-negativa", {"2000", "-5000", "200", "9"}},
+                                                                      {"nessuno", {"2000", "0", "10", "9"}},
+                                                                      {"natalità-oltre-mille", {"2000", "1000", "1500", "9"}},
+                                                                      {"mortalità-negativa", {"2000", "1000", "10", "-9"}}};
+        for (const auto &[tag, figures] : refusals)
+            QTest::addRow("Fgrafici-rifiutato-%s", tag) << forms::simulation << QStringList{"Fmenù/Cmddinamiche"} + simulationTyped(figures);
+        QTest::newRow("Fgrafici-calcolato-dopo-un-rifiuto")
+            << forms::simulation
+            << QStringList{"Fmenù/Cmddinamiche"} + simulationTyped({"40000", "1000", "10", "9"}) + simulationTyped({"2000", "1000", "10", "9"});
         const QStringList hundredYears = QStringList{"Fmenù/Cmddinamiche", "Fgrafici/Text1=1900", "Fgrafici/txtpopiniziale=1000000",
                                                      "Fgrafici/txtnatal=20", "Fgrafici/Txtmortal=10"}
                                          + repeated("Fgrafici/cmdcalcola", 99);
