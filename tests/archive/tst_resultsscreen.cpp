@@ -108,23 +108,15 @@ private slots:
     {
         QVERIFY(messages().isEmpty());
         QVERIFY(program_->dialogs().prompts.isEmpty());
-        QCOMPARE(control<QLabel>(QStringLiteral("LabNOME"))->text(), rossi);
         QCOMPARE(browser().nomemostrato(), QStringLiteral("mionome"));
 
-        // The grids' headings and topics are in the screen's snapshot.
+        // The grids' rows are in the snapshot FRisultati-di-un-alunno; here, their columns.
         auto *grid1 = control<QTableWidget>(QStringLiteral("Grid1"));
-        QCOMPARE(column(grid1, 1), (QStringList{"8", "0", "0", "0", "10", "0", "0", "0", "0", "0"}));
-        // A date at midnight shows the day only; a questionnaire never taken shows nothing.
-        QCOMPARE(column(grid1, 2), (QStringList{"09/03/2026 09:12:05", "", "", "", "12/03/2026", "", "", "", "", ""}));
         QCOMPARE(grid1->columnWidth(0), Twips::px(3000));
         QCOMPARE(grid1->columnWidth(2), Twips::px(1800));
         QCOMPARE(grid1->editTriggers(), QAbstractItemView::NoEditTriggers);
 
-        auto *grid3 = control<QTableWidget>(QStringLiteral("Grid3"));
-        QCOMPARE(column(grid3, 1), (QStringList{"7", "0", "0"}));
-        QCOMPARE(column(grid3, 3), (QStringList{"78", "0", "100"}));
-        QCOMPARE(column(grid3, 4), (QStringList{"09/03/2026 09:12:05", "", ""}));
-        QCOMPARE(grid3->columnWidth(4), Twips::px(1700));
+        QCOMPARE(control<QTableWidget>(QStringLiteral("Grid3"))->columnWidth(4), Twips::px(1700));
     }
 
     void aSearchLooksUpTheNameAsTypedUpperCasedAndTrimmed_data()
@@ -176,17 +168,11 @@ private slots:
         QVERIFY(messages().isEmpty());
     }
 
-    void aPupilWithQuestionnairesOnlyResetsTheExerciseGrid()
+    // Found among the questionnaires only (the grids in the snapshot FRisultati-solo-questionari):
+    // the looked-up name is the one shown.
+    void aPupilWithQuestionnairesOnlyIsTheOneShown()
     {
         search(QStringLiteral("verdi"), QString());
-        QCOMPARE(messages(), QStringList{notInExercises});
-        QCOMPARE(column(control<QTableWidget>(QStringLiteral("Grid1")), 1).at(1), QStringLiteral("6"));
-        auto *grid3 = control<QTableWidget>(QStringLiteral("Grid3"));
-        for (int c = 1; c <= 3; ++c)
-            QCOMPARE(column(grid3, c), (QStringList{"0", "0", "0"}));
-        QCOMPARE(column(grid3, 4), (QStringList{"", "", ""}));
-        // Found among the questionnaires: the title names whose results these are.
-        QCOMPARE(control<QLabel>(QStringLiteral("LabNOME"))->text(), QStringLiteral("VERDI"));
         QCOMPARE(browser().nomemostrato(), QStringLiteral("nomebis"));
     }
 
@@ -208,28 +194,13 @@ private slots:
         QCOMPARE(control<QLabel>(QStringLiteral("LabNOME"))->text(), rossi);
     }
 
-    void printingReportsAFailureOrWhatIsMissing()
+    // What is missing on the sheet: the snapshots FRisultati-solo-questionari and -nessuno-da-stampare.
+    void printingReportsAFailure()
     {
         program_->printer().fail = true;
         control<ClickLabel>(QStringLiteral("LabSTAMPA"))->click();
         QCOMPARE(messages().size(), 1);
         QVERIFY(messages().first().startsWith(QStringLiteral("Non è stato possibile stampare")));
-        program_->printer().fail = false;
-
-        search(QStringLiteral("verdi"), QString());
-        program_->dialogs().messages.clear();
-        control<ClickLabel>(QStringLiteral("LabSTAMPA"))->click();
-        QCOMPARE(messages(), QStringList{notInExercises});
-        QCOMPARE(program_->printer().documents.size(), 1);
-
-        // Nobody to print: both messages and no sheet at all.
-        program_->dialogs().messages.clear();
-        program_->module().nomealunno = QStringLiteral("NESSUNO");
-        control<QAbstractButton>(QStringLiteral("CMDAGGIORNA"))->click();
-        program_->dialogs().messages.clear();
-        control<ClickLabel>(QStringLiteral("LabSTAMPA"))->click();
-        QCOMPARE(messages(), (QStringList{QStringLiteral("Nome non trovato nell'archivio dei questionari"), notInExercises}));
-        QCOMPARE(program_->printer().documents.size(), 1);
     }
 
     void theExportGoesToTheOnlyMediumOrTheChosenOne()

@@ -73,6 +73,26 @@ QStringList allPyramidRates(const QString &births, const QString &deaths)
     return steps;
 }
 
+// A class's results in the archive: ROSSI MARIO in both tables, a date at midnight among
+// them; BIANCHI GIULIA too; VERDI among the questionnaires only.
+const QStringList classResults = {"record:questionari:ROSSI MARIO:2=8,3=2026-03-09T09:12:05,10=10,11=2026-03-12T00:00:00,20=0",
+                                  "record:esercizi:ROSSI MARIO:2=7,3=2,4=78,5=2026-03-09T09:12:05,12=100",
+                                  "record:questionari:BIANCHI GIULIA:8=9,9=2026-03-12T00:00:00",
+                                  "record:esercizi:BIANCHI GIULIA:10=4,11=1,12=80,13=2026-03-09T09:12:05", "record:questionari:VERDI:4=6"};
+
+// "record:TABLE:NAME:FIELD=VALUE,..." writes a pupil's result, a value with a "T" as a date and time.
+bool record(TestProgram &program, const QString &step)
+{
+    const QStringList parts = step.split(u':').mid(1);
+    QList<std::pair<int, QVariant>> values;
+    for (const QString &pair : parts.mid(2).join(u':').split(u',')) {
+        const QString value = pair.section(u'=', 1);
+        values.append({pair.section(u'=', 0, 0).toInt(),
+                       value.contains(u'T') ? QVariant(QDateTime::fromString(value, Qt::ISODate)) : QVariant(value.toInt())});
+    }
+    return program.module().dbrisultati().writeResult(parts[0], parts[1], values);
+}
+
 // A step, or one of the test's own: "answer:TEXT" queues an answer to the next question,
 // "password:TEXT" one to the next question for the teacher's password,
 // "draws:rates" the draws of the rates exercise above, "draws:balances" those of a rich
@@ -89,6 +109,8 @@ bool take(TestProgram &program, const QString &step)
         program.dialogs().passwords.append(step.mid(9));
         return true;
     }
+    if (step.startsWith(QLatin1String("record:")))
+        return record(program, step);
     if (step == QLatin1String("draws:rates")) {
         program.random().queue(ratesDraws(2, 20, 30, 5, 12, 9));
         return true;
@@ -235,6 +257,10 @@ private slots:
         QTest::newRow("Fpiramidi-svuotata") << forms::pyramids
                                             << QStringList{"Fmenù/Cmdpiram"} + allPyramidRates("-40", "2500")
                                                    + repeated("Fpiramidi/CmdNUOVO", 2);
+        // Five years a step: the years stop before their limit with a message, and the screen stays usable.
+        const QStringList atTheLimit = QStringList{"Fmenù/Cmdpiram"} + allPyramidRates("0", "0") + repeated("Fpiramidi/CmdNUOVO", 6554);
+        QTest::newRow("Fpiramidi-anni-al-limite") << forms::pyramids << atTheLimit;
+        QTest::newRow("Fpiramidi-dal-limite-all-inizio") << forms::pyramids << atTheLimit + QStringList{"Fpiramidi/cmdinizio"};
         QTest::newRow("Fpiramidi-troppo-grande") << forms::pyramids
                                                  << QStringList{"Fmenù/Cmdpiram", "Fpiramidi/Text6[0]=1E9", "Fpiramidi/CmdNUOVO"};
 
@@ -258,6 +284,17 @@ private slots:
             << forms::results << QStringList{"answer:Rossi Mario", "Fmenù/Cmdarchivio", "FRisultati/Text2=   ", "FRisultati/LabCERCA"};
         QTest::newRow("FRisultati-nome-sconosciuto")
             << forms::results << QStringList{"answer:Rossi Mario", "Fmenù/Cmdarchivio", "FRisultati/Text2=nessuno", "FRisultati/LabCERCA"};
+
+        // A pupil's results as the menu opens them: a date at midnight shows the day only, a
+        // questionnaire never taken nothing. A pupil found among the questionnaires only is named
+        // and the exercises' grid emptied; the printed sheet says what is missing. Nobody
+        // found: both messages, at the opening and at the printing, and no sheet.
+        const QStringList rossiOpened = classResults + QStringList{"answer:Rossi Mario", "Fmenù/Cmdarchivio"};
+        QTest::newRow("FRisultati-di-un-alunno") << forms::results << rossiOpened;
+        QTest::newRow("FRisultati-solo-questionari")
+            << forms::results << rossiOpened + QStringList{"FRisultati/Text2=verdi", "FRisultati/LabCERCA", "FRisultati/LabSTAMPA"};
+        QTest::newRow("FRisultati-nessuno-da-stampare")
+            << forms::results << classResults + QStringList{"answer:Nessuno", "Fmenù/Cmdarchivio", "FRisultati/LabSTAMPA"};
 
         // The world's pyramids read out for a country chosen, in percent; the second left out.
         QTest::newRow("WorldPyramids-Niger") << forms::worldPyramids
