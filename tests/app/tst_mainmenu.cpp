@@ -1,6 +1,7 @@
 
 #include "platform/qtplatform.h"
 #include "screentest.h"
+#include "ownfiles.h"
 
 #include <QCompleter>
 #include <QFile>
@@ -178,11 +179,8 @@ private slots:
         QFETCH(QString, says);
         QTemporaryDir dir;
         QDir(dir.path()).mkpath(QStringLiteral("perCensaria"));
-        if (!content.isEmpty()) {
-            QFile file(dir.filePath(QStringLiteral("perCensaria/dbcensaria.mdb")));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(content);
-        }
+        if (!content.isEmpty())
+            QVERIFY(writeBytes(dir.filePath(QStringLiteral("perCensaria/dbcensaria.mdb")), content));
         TestProgram program(dir.path());
         QVERIFY(!program.start());
         QCOMPARE(program.dialogs().messages.size(), 1);
@@ -233,9 +231,7 @@ private slots:
         QCOMPARE(program.dialogs().messages.size(), 1);
         QVERIFY(program.dialogs().messages.first().text.contains(QStringLiteral("danneggiato")));
         QCOMPARE(program.exitCode(), std::optional<int>(1));
-        QFile archive(program.archivePath());
-        QVERIFY(archive.open(QIODevice::ReadOnly));
-        QCOMPARE(archive.readAll(), damaged);
+        QCOMPARE(contentOf(program.archivePath()), damaged);
     }
 
 private:

@@ -1,6 +1,7 @@
 // The sheets a teacher hands out, read back from the PDF as a reader gets them
 // (pdftotext): their pages, the pupil's part apart from the key, and what they say.
 #include "exercises/exercisesheets.h"
+#include "ownfiles.h"
 #include "pdftext.h"
 #include "platform/random.h"
 #include "questionnaires/questionbanks.h"
@@ -115,9 +116,7 @@ private slots:
         program.click(forms::questionnaire, QStringLiteral("printSheetButton"));
         QVERIFY(program.dialogs().choiceTexts.last().contains(QStringLiteral("Non trovo nessuna stampante")));
         QVERIFY(program.dialogs().suggestedSavePaths.last().endsWith(QStringLiteral("questionario-Piramidi-2026-03-12.pdf")));
-        QFile file(pdf);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const std::optional<QStringList> pages = pdftest::pageTexts(file.readAll());
+        const std::optional<QStringList> pages = pdftest::pageTexts(contentOf(pdf));
         QVERIFY(pages);
         QCOMPARE(pages->size(), 2);
         QVERIFY(pages->at(0).contains(simple(bankByLoader(QStringLiteral("Qpiramide2"))->statements[6].text)));

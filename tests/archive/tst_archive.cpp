@@ -1,6 +1,7 @@
 #include "archive/archive.h"
 #include "archive/schema.h"
 #include "otherprogram.h"
+#include "ownfiles.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -151,12 +152,11 @@ private slots:
     {
         QCOMPARE(Archive(dir_.filePath(QStringLiteral("manca.mdb"))).open(), ArchiveProblem::Missing);
         QVERIFY(!QFile::exists(dir_.filePath(QStringLiteral("manca.mdb")))); // never created by opening
-        QFile empty(dir_.filePath(QStringLiteral("vuoto.mdb")));
-        QVERIFY(empty.open(QIODevice::WriteOnly));
-        empty.close();
-        QCOMPARE(Archive(empty.fileName()).open(), ArchiveProblem::NotAnArchive);
-        QVERIFY(test::runSql(empty.fileName(), {QStringLiteral("CREATE TABLE questionari (nome TEXT)")}));
-        QCOMPARE(Archive(empty.fileName()).open(), ArchiveProblem::NotAnArchive);
+        const QString empty = dir_.filePath(QStringLiteral("vuoto.mdb"));
+        QVERIFY(writeBytes(empty, {}));
+        QCOMPARE(Archive(empty).open(), ArchiveProblem::NotAnArchive);
+        QVERIFY(test::runSql(empty, {QStringLiteral("CREATE TABLE questionari (nome TEXT)")}));
+        QCOMPARE(Archive(empty).open(), ArchiveProblem::NotAnArchive);
     }
 
     void aClosedArchiveWritesNothingAndIsNeverOverwritten()

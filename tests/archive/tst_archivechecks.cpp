@@ -304,10 +304,7 @@ private slots:
     void aFileOfOtherBytesIsDamaged()
     {
         const QString file = dir_.filePath(QStringLiteral("rumore.mdb"));
-        QFile noise(file);
-        QVERIFY(noise.open(QIODevice::WriteOnly));
-        noise.write(QByteArray(4096, 'x'));
-        noise.close();
+        QVERIFY(writeBytes(file, QByteArray(4096, 'x')));
         {
             QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("noise"));
             db.setDatabaseName(file);

@@ -2,6 +2,7 @@
 #include "archive/archive.h"
 #include "archive/dailybackup.h"
 #include "interruptedwrite.h"
+#include "ownfiles.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -58,9 +59,8 @@ private slots:
         const QString folder = dir.filePath(QStringLiteral("copie"));
         const QDate first(2026, 3, 1); // a Sunday: the last day of its week
         QVERIFY(QDir().mkpath(folder));
-        QFile other(QDir(folder).filePath(QStringLiteral("registro-2026-02-27-120000.mdb")));
-        QVERIFY(other.open(QIODevice::WriteOnly)); // the register's copy before a tidy-up
-        other.close();
+        const QString other = QDir(folder).filePath(QStringLiteral("registro-2026-02-27-120000.mdb"));
+        QVERIFY(writeBytes(other, {})); // the register's copy before a tidy-up
         for (int day = 0; day < 10; ++day)
             QCOMPARE(keepDailyBackup(archive, folder, first.addDays(day)), DailyBackup::Kept);
         QStringList copies = QDir(folder).entryList({QStringLiteral("dbcensaria-*")}, QDir::Files, QDir::Name);
@@ -69,7 +69,7 @@ private slots:
         QCOMPARE(copies.takeFirst(), QStringLiteral("dbcensaria-2026-03-01.mdb"));
         QCOMPARE(copies.first(), QStringLiteral("dbcensaria-2026-03-04.mdb"));
         QCOMPARE(copies.last(), QStringLiteral("dbcensaria-2026-03-10.mdb"));
-        QVERIFY(other.exists());
+        QVERIFY(QFile::exists(other));
 
         // A copy is a working archive with the same rows, and today's is not made again.
         archive.writeResult(QStringLiteral("questionari"), QStringLiteral("DOPO LA COPIA"), {});

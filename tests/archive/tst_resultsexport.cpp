@@ -2,6 +2,7 @@
 #include "archive/archive.h"
 #include "archive/resultsexport.h"
 #include "platform/datapaths.h"
+#include "ownfiles.h"
 #include "platform/fakeplatform.h"
 #include "otherprogram.h"
 
@@ -111,13 +112,9 @@ private slots:
     {
         auto pc = computer(QStringLiteral("pc1"));
         pc->archive.writeResult(QStringLiteral("questionari"), QStringLiteral("ROSSI MARIO"), {{2, 7}});
-        QFile damaged(collectingFile());
-        QVERIFY(damaged.open(QIODevice::WriteOnly));
-        damaged.write("settori illeggibili");
-        damaged.close();
+        QVERIFY(writeBytes(collectingFile(), "settori illeggibili"));
         QCOMPARE(pc->exportResults(), ResultsExport::Outcome::NoMedia);
-        QVERIFY(damaged.open(QIODevice::ReadOnly));
-        QCOMPARE(damaged.readAll(), QByteArray("settori illeggibili"));
+        QCOMPARE(contentOf(collectingFile()), QByteArray("settori illeggibili"));
 
         QVERIFY(QDir(drive_).removeRecursively());
         QCOMPARE(pc->exportResults(), ResultsExport::Outcome::NoMedia);

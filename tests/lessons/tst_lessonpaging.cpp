@@ -1,6 +1,7 @@
 #include "lessons/lessoncatalogue.h"
 #include "lessons/lessoncontent.h"
 #include "lessons/lessonpaging.h"
+#include "ownfiles.h"
 
 #include <QSet>
 #include <QTemporaryDir>
@@ -11,17 +12,6 @@
 #include <QTextDocument>
 
 using namespace censaria;
-
-namespace {
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-} // namespace
 
 class TestLessonPaging : public QObject
 {
@@ -143,7 +133,7 @@ private slots:
         QVERIFY(!loadLessonText(folder.filePath(QStringLiteral("a-densità1.rtf")), &document));
         QVERIFY(document.toPlainText().contains(QStringLiteral("Manca il file «a-densità1.rtf» nella cartella perCensaria")));
 
-        writeFile(folder.filePath(QStringLiteral("a-italia.rtf")), "Questo non e' un file RTF");
+        QVERIFY(writeBytes(folder.filePath(QStringLiteral("a-italia.rtf")), "Questo non e' un file RTF"));
         QVERIFY(!loadLessonText(folder.filePath(QStringLiteral("a-italia.rtf")), &document));
         QVERIFY(document.toPlainText().contains(QStringLiteral("«a-italia.rtf»")));
         QVERIFY(document.toPlainText().contains(QStringLiteral("non si può leggere")));
@@ -152,7 +142,7 @@ private slots:
         QVERIFY(absent.image.isNull());
         QVERIFY(absent.note.contains(QStringLiteral("manca il file «densità.jpg»")));
 
-        writeFile(folder.filePath(QStringLiteral("aula.jpg")), "\xff\xd8\xff\xe0 troncato");
+        QVERIFY(writeBytes(folder.filePath(QStringLiteral("aula.jpg")), "\xff\xd8\xff\xe0 troncato"));
         const LessonPicture unreadable = loadLessonPicture(folder.filePath(QStringLiteral("aula.jpg")));
         QVERIFY(unreadable.image.isNull());
         QVERIFY(unreadable.note.contains(QStringLiteral("non si può leggere")));
@@ -181,13 +171,12 @@ private slots:
         QFETCH(QString, file);
         QFETCH(qsizetype, kept);
         QFETCH(bool, zeros);
-        QFile original(QDir(QStringLiteral(CENSARIA_SOURCE_DATA)).filePath(file));
-        QVERIFY(original.open(QIODevice::ReadOnly));
-        QByteArray content = original.readAll();
+        QByteArray content = contentOf(QDir(QStringLiteral(CENSARIA_SOURCE_DATA)).filePath(file));
+        QVERIFY(content.size() > kept);
         content = zeros ? content.left(kept) + QByteArray(content.size() - kept, '\0') : content.left(kept);
         QTemporaryDir folder;
         const QString damaged = folder.filePath(file);
-        writeFile(damaged, content);
+        QVERIFY(writeBytes(damaged, content));
         if (file.endsWith(QStringLiteral(".rtf"))) {
             QTextDocument document;
             if (loadLessonText(damaged, &document))

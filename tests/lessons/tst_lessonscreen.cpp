@@ -1,6 +1,7 @@
 #include "screentest.h"
 #include "lessons/lessoncatalogue.h"
 #include "platform/twips.h"
+#include "ownfiles.h"
 
 #include <QBuffer>
 #include <QScrollBar>
@@ -18,12 +19,10 @@ namespace {
 void writeLesson(const QString &programFolder, const LessonTopic &topic, const QByteArray &content = {})
 {
     const QString path = QDir(programFolder).filePath(QStringLiteral("perCensaria/") + topic.lessonFile.section(u'\\', -1));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
     QByteArray key; // RTF is written in the Windows code page, accents escaped
     for (const QChar c : topic.key)
         key += c.unicode() < 128 ? QByteArray(1, char(c.unicode())) : "\\'" + QByteArray::number(c.unicode(), 16);
-    file.write(content.isEmpty() ? "{\\rtf1\\ansi\\ansicpg1252 Lezione " + key + "\\par Seconda riga.}" : content);
+    QVERIFY(writeBytes(path, content.isEmpty() ? "{\\rtf1\\ansi\\ansicpg1252 Lezione " + key + "\\par Seconda riga.}" : content));
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "platform/datapaths.h"
+#include "ownfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,10 +18,8 @@ private slots:
         QTemporaryDir program, drive;
         QDir(program.path()).mkpath(QStringLiteral("perCensaria"));
         for (const QString &name :
-             {program.filePath(QStringLiteral("perCensaria/a-storia1.rtf")), drive.filePath(QStringLiteral("EXPORTCENSA.MDB"))}) {
-            QFile file(name);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-        }
+             {program.filePath(QStringLiteral("perCensaria/a-storia1.rtf")), drive.filePath(QStringLiteral("EXPORTCENSA.MDB"))})
+            QVERIFY(writeBytes(name, {}));
         const DataPaths paths(program.path(), drive.path());
         const QString lesson = QDir::cleanPath(program.filePath(QStringLiteral("perCensaria/a-storia1.rtf")));
         QCOMPARE(paths.resolve(QStringLiteral("perCensaria\\a-storia1.rtf")), lesson);

@@ -83,10 +83,7 @@ private slots:
     void aLinkAtTheFileIsReplacedNotFollowed()
     {
         const QString target = path(QStringLiteral("shadow"));
-        QFile shadow(target);
-        QVERIFY(shadow.open(QIODevice::WriteOnly));
-        shadow.write("root:segreto\n");
-        shadow.close();
+        QVERIFY(writeBytes(target, "root:segreto\n"));
         QVERIFY(QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
         QVERIFY(makeFolder(QStringLiteral("censaria")));
         const QString file = path(QStringLiteral("censaria/registro.ini"));
@@ -119,9 +116,7 @@ private slots:
         QVERIFY(makeFolder(QStringLiteral("aperta/chiusa")));
         QVERIFY(chmod(QFile::encodeName(path(QStringLiteral("aperta"))).constData(), 0775) == 0);
         QVERIFY(makeFolder(QStringLiteral("chiusa")));
-        QFile plain(path(QStringLiteral("file")));
-        QVERIFY(plain.open(QIODevice::WriteOnly));
-        plain.close();
+        QVERIFY(writeBytes(path(QStringLiteral("file")), {}));
 
         QString error;
         QVERIFY(!write(path(file), "impronta\n", &error));

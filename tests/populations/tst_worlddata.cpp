@@ -2,6 +2,7 @@
 // figures computed from them, and copies that are damaged or cut short.
 #include "populations/pyramidfigures.h"
 #include "populations/worlddata.h"
+#include "ownfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -26,14 +27,10 @@ const Country &italy()
 QString copyWith(const QTemporaryDir &dir, const QString &file, const std::function<QByteArray(QByteArray)> &edit)
 {
     for (const QString &name : QDir(QStringLiteral(":/wpp2019")).entryList(QDir::Files)) {
-        QFile in(QStringLiteral(":/wpp2019/") + name);
-        in.open(QIODevice::ReadOnly);
-        QByteArray bytes = in.readAll();
+        QByteArray bytes = contentOf(QStringLiteral(":/wpp2019/") + name);
         if (name == file)
             bytes = edit(bytes);
-        QFile out(dir.filePath(name));
-        out.open(QIODevice::WriteOnly);
-        out.write(bytes);
+        writeBytes(dir.filePath(name), bytes);
     }
     return dir.path();
 }
@@ -138,9 +135,7 @@ private slots:
 
     void theSourceAndLicenceTravelWithTheRows()
     {
-        QFile source(QStringLiteral(":/wpp2019/FONTE.txt"));
-        QVERIFY(source.open(QIODevice::ReadOnly));
-        const QString text = QString::fromUtf8(source.readAll());
+        const QString text = QString::fromUtf8(contentOf(QStringLiteral(":/wpp2019/FONTE.txt")));
         QVERIFY(text.startsWith(QStringLiteral("United Nations, DESA, Population Division (2019). World Population Prospects 2019, Rev. 1")));
         QVERIFY(text.contains(QStringLiteral("CC BY 3.0 IGO")));
         QVERIFY(sourceLine().contains(QStringLiteral("World Population Prospects 2019")));

@@ -3,9 +3,9 @@
 #include "archive/archive.h"
 #include "archive/resulttopics.h"
 #include "archive/schema.h"
+#include "ownfiles.h"
 
 #include <QDateTime>
-#include <QFile>
 #include <QVariant>
 
 // Rows for test archives, written through the archive's own code.
@@ -48,12 +48,6 @@ inline bool makeArchive(const QString &path, const QList<ArchiveRow> &questionna
     Archive archive(path);
     return archive.open() == ArchiveProblem::None
            && archive.appendTables({{resulttopics::questionnaireTable, questionnaires}, {resulttopics::exerciseTable, exercises}});
-}
-
-inline bool writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 } // namespace censaria::registertest

@@ -97,10 +97,7 @@ private slots:
     void plantedLinksAreNeverFollowed()
     {
         const QString shadow = dir_.filePath(QStringLiteral("shadow"));
-        QFile target(shadow);
-        QVERIFY(target.open(QIODevice::WriteOnly));
-        target.write("root:segreto\n");
-        target.close();
+        QVERIFY(writeBytes(shadow, "root:segreto\n"));
         QFile::remove(file());
         QVERIFY(QFile::link(shadow, file()));
         QCOMPARE(set("Càsa-2026!\n").exitCode, 0);

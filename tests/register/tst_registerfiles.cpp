@@ -253,9 +253,7 @@ private slots:
                 return true;
             },
             &error));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray pdf = file.readAll();
+        const QByteArray pdf = contentOf(path);
         QVERIFY(pdf.startsWith("%PDF"));
         const int pages = pdfPages(pdf);
         // 100 pupils and two rows of averages on landscape A4 at about 33 lines a page.
@@ -278,12 +276,9 @@ private slots:
         QCOMPARE(password.stored(), TeacherPassword::Stored::Nothing);
         QVERIFY(password.set(QStringLiteral("Càsa-2026")));
         QCOMPARE(password.stored(), TeacherPassword::Stored::Usable);
-        QFile file(settings);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray stored = file.readAll();
+        const QByteArray stored = contentOf(settings);
         QVERIFY(!stored.contains("Càsa-2026") && !stored.contains("2026"));
         QVERIFY(stored.contains("iterations=100000"));
-        const QByteArray passwordFile = contentOf(settings);
 
         QDateTime now(QDate(2026, 3, 12), QTime(10, 0));
         QCOMPARE(password.check(QStringLiteral("Càsa-2026"), now), TeacherPassword::Answer::Accepted);
@@ -306,7 +301,7 @@ private slots:
         QCOMPARE(password.check(QStringLiteral("sbagliata"), now), TeacherPassword::Answer::Refused);
         QCOMPARE(TeacherPassword(settings, tries).check(QStringLiteral("sbagliata"), now), TeacherPassword::Answer::RefusedNowPaused);
         // The tries go to the account's own file: the password file is never written.
-        QCOMPARE(contentOf(settings), passwordFile);
+        QCOMPARE(contentOf(settings), stored);
         QVERIFY(QFileInfo::exists(tries));
 
         // Where the account's file cannot be had, the tries still count for this run.

@@ -1,4 +1,5 @@
 #include "screenkit/svgpicture.h"
+#include "ownfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,18 +19,6 @@ QString keptCopy(const QString &folder)
 {
     const QStringList files = QDir(folder).entryList(QDir::Files | QDir::System | QDir::Dirs | QDir::NoDotAndDotDot);
     return files.size() == 1 ? QDir(folder).filePath(files.first()) : QString();
-}
-
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool write(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
 }
 
 } // namespace
@@ -58,12 +47,12 @@ private slots:
         QCOMPARE(svgPicture(menu, size, cache.path()), drawn);
 
         // The pixels come from the copy: one changed in the file shows in the picture.
-        QByteArray bytes = contents(kept);
+        QByteArray bytes = contentOf(kept);
         const qint64 pixels = qint64(size.width()) * size.height() * 4;
         QCOMPARE(bytes.size() > pixels, true);
         const qint64 last = bytes.size() - 4; // the bottom right pixel, premultiplied
         bytes[last] = char(0x11), bytes[last + 1] = char(0x22), bytes[last + 2] = char(0x33), bytes[last + 3] = char(0x44);
-        QVERIFY(write(kept, bytes));
+        QVERIFY(writeBytes(kept, bytes));
         const QImage read = svgPicture(menu, size, cache.path());
         QCOMPARE(read.pixel(size.width() - 1, size.height() - 1), qRgba(0x33, 0x22, 0x11, 0x44));
         QCOMPARE(read.copy(0, 0, size.width(), size.height() - 1), drawn.copy(0, 0, size.width(), size.height() - 1));
@@ -84,32 +73,32 @@ private slots:
         QTemporaryDir cache;
         const QImage drawn = svgPicture(menu, size, cache.path());
         const QString kept = keptCopy(cache.path());
-        const QByteArray good = contents(kept);
+        const QByteArray good = contentOf(kept);
         QVERIFY(QFile::remove(kept));
         if (kind == QLatin1String("empty"))
-            QVERIFY(write(kept, {}));
+            QVERIFY(writeBytes(kept, {}));
         else if (kind == QLatin1String("cut short"))
-            QVERIFY(write(kept, good.left(good.size() - 1)));
+            QVERIFY(writeBytes(kept, good.left(good.size() - 1)));
         else if (kind == QLatin1String("one byte more"))
-            QVERIFY(write(kept, good + 'x'));
+            QVERIFY(writeBytes(kept, good + 'x'));
         else if (kind == QLatin1String("another size"))
             svgPicture(menu, size.transposed(), cache.path());
         else if (kind == QLatin1String("garbage"))
-            QVERIFY(write(kept, QByteArray(good.size(), 'x')));
+            QVERIFY(writeBytes(kept, QByteArray(good.size(), 'x')));
         else if (kind == QLatin1String("folder"))
             QVERIFY(QDir().mkpath(QDir(kept).filePath(QStringLiteral("inside"))));
         else if (kind == QLatin1String("pipe"))
             QCOMPARE(mkfifo(QFile::encodeName(kept).constData(), 0600), 0);
         else
-            QVERIFY(write(cache.filePath(QStringLiteral("elsewhere")), "another file") && QFile::link(QStringLiteral("elsewhere"), kept));
+            QVERIFY(writeBytes(cache.filePath(QStringLiteral("elsewhere")), "another file") && QFile::link(QStringLiteral("elsewhere"), kept));
 
         QCOMPARE(svgPicture(menu, size, cache.path()), drawn);
         if (kind != QLatin1String("folder")) {
             QVERIFY(!QFileInfo(kept).isSymLink());
-            QCOMPARE(contents(kept), good);
+            QCOMPARE(contentOf(kept), good);
         }
         if (kind == QLatin1String("link"))
-            QCOMPARE(contents(cache.filePath(QStringLiteral("elsewhere"))), QByteArray("another file"));
+            QCOMPARE(contentOf(cache.filePath(QStringLiteral("elsewhere"))), QByteArray("another file"));
     }
 
     // Another picture under the same name (the program updated) is drawn anew.
@@ -119,9 +108,9 @@ private slots:
         const QString file = folder.filePath(QStringLiteral("picture.svg"));
         const QString cache = folder.filePath(QStringLiteral("cache"));
         const QByteArray square = R"(<svg xmlns="http://www.w3.org/2000/svg" viewBox="0 0 10 10"><rect width="5" height="5" fill="%1"/></svg>)";
-        QVERIFY(write(file, QByteArray(square).replace("%1", "red")));
+        QVERIFY(writeBytes(file, QByteArray(square).replace("%1", "red")));
         QCOMPARE(svgPicture(file, QSize(20, 20), cache).pixel(2, 2), qRgb(255, 0, 0));
-        QVERIFY(write(file, QByteArray(square).replace("%1", "blue")));
+        QVERIFY(writeBytes(file, QByteArray(square).replace("%1", "blue")));
         QCOMPARE(svgPicture(file, QSize(20, 20), cache).pixel(2, 2), qRgb(0, 0, 255));
         QCOMPARE(svgPicture(file, QSize(20, 20), cache).pixel(15, 15), qRgba(0, 0, 0, 0));
     }
@@ -132,7 +121,7 @@ private slots:
     {
         QTemporaryDir temp;
         const QString blocked = temp.filePath(QStringLiteral("a file"));
-        QVERIFY(write(blocked, "not a folder"));
+        QVERIFY(writeBytes(blocked, "not a folder"));
         const QImage drawn = svgPicture(menu, QSize(300, 100), QString());
         QCOMPARE(svgPicture(menu, QSize(300, 100), QDir(blocked).filePath(QStringLiteral("cache"))), drawn);
 

@@ -4,6 +4,8 @@
 // (CENSARIA_PGCLUSTER), or one of a test's own that it may stop and start again.
 // Each test works in databases of its own, so tests can share a cluster and run at once.
 
+#include "ownfiles.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -102,11 +104,8 @@ public:
     {
         QDir().mkpath(folder);
         const QString passwordFile = folder + QStringLiteral("/password");
-        QFile secret(passwordFile);
-        secret.open(QIODevice::WriteOnly | QIODevice::Truncate);
-        secret.write(password.toUtf8() + '\n');
-        secret.close();
-        secret.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+        writeBytes(passwordFile, password.toUtf8() + '\n');
+        QFile::setPermissions(passwordFile, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
         const QString file = folder + QStringLiteral("/censaria.ini");
         QFile ini(file);
         ini.open(QIODevice::WriteOnly | QIODevice::Truncate);

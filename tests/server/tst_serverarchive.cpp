@@ -131,10 +131,8 @@ private slots:
         const QString dir = folder();
         QDir().mkpath(dir);
         auto write = [&](const QString &name, const QByteArray &text) {
-            QFile file(dir + u'/' + name);
-            file.open(QIODevice::WriteOnly);
-            file.write(text);
-            return file.fileName();
+            writeBytes(dir + u'/' + name, text);
+            return dir + u'/' + name;
         };
         const QString none = dir + QStringLiteral("/absent.ini");
         QVERIFY(!loadArchiveSettings({none, none}).isServer());
@@ -338,9 +336,8 @@ private slots:
         const QString database = serverArchive(&settings);
         const ArchiveSettings pc = loadArchiveSettings({settings});
         QString database2 = database;
-        QFile passwordFile(pc.passwordFile);
-        QVERIFY(passwordFile.open(QIODevice::ReadOnly));
-        QString password = QString::fromUtf8(passwordFile.readAll()).trimmed();
+        QString password = QString::fromUtf8(contentOf(pc.passwordFile)).trimmed();
+        QVERIFY(!password.isEmpty());
         int port = server_.port();
         if (fault == QLatin1String("password"))
             password += u'x';
@@ -521,14 +518,11 @@ private slots:
         QString settings;
         const QString database = serverArchive(&settings);
         const QString pgpass = folder() + QStringLiteral(".pgpass");
-        QFile file(pgpass);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(QStringLiteral("127.0.0.1:%1:%2:%3:%4\n")
-                       .arg(server_.port())
-                       .arg(database, TestServer::teacherRole(database), TestServer::teacherPassword(database))
-                       .toUtf8());
-        file.close();
-        QVERIFY(file.setPermissions(QFile::ReadOwner | QFile::WriteOwner));
+        QVERIFY(writeBytes(pgpass, QStringLiteral("127.0.0.1:%1:%2:%3:%4\n")
+                                       .arg(server_.port())
+                                       .arg(database, TestServer::teacherRole(database), TestServer::teacherPassword(database))
+                                       .toUtf8()));
+        QVERIFY(QFile::setPermissions(pgpass, QFile::ReadOwner | QFile::WriteOwner));
         qputenv("PGPASSFILE", pgpass.toLocal8Bit());
         TestProgram program(programOnServer(settings));
         QVERIFY(program.start());

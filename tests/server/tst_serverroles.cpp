@@ -386,9 +386,7 @@ private slots:
         QFile::copy(settings_, program + QStringLiteral("/perCensaria/censaria.ini"));
         // An account whose data folder cannot be made: a file stands in its way.
         const QString blocked = folder();
-        QFile block(blocked);
-        QVERIFY(block.open(QIODevice::WriteOnly));
-        block.close();
+        QVERIFY(writeBytes(blocked, {}));
         TestProgram pc(program, blocked + QStringLiteral("/Censaria"));
         QVERIFY(pc.start());
         QVERIFY(server_.exec(

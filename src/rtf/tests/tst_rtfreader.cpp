@@ -1,3 +1,4 @@
+#include "ownfiles.h"
 #include "rtf/rtfreader.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -22,8 +23,7 @@ namespace {
 
 QByteArray fixture(const QString &name)
 {
-    QFile file(QStringLiteral(RTF_FIXTURES "/") + name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return contentOf(QStringLiteral(RTF_FIXTURES "/") + name);
 }
 
 std::unique_ptr<QTextDocument> read(const QByteArray &rtf)
