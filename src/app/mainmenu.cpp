@@ -173,35 +173,6 @@ void MainMenu::openScreen(const QString &formName)
     hide();
 }
 
-void MainMenu::openSimulation()
-{
-    openScreen(forms::simulation);
-}
-void MainMenu::openFamilies()
-{
-    openScreen(forms::families);
-}
-void MainMenu::openPyramids()
-{
-    openScreen(forms::pyramids);
-}
-void MainMenu::openWorldPyramids()
-{
-    openScreen(forms::worldPyramids);
-}
-void MainMenu::openPopulationFuture()
-{
-    openScreen(forms::populationFuture);
-}
-void MainMenu::openBalances()
-{
-    openScreen(forms::balances);
-}
-void MainMenu::openRates()
-{
-    openScreen(forms::rates);
-}
-
 void MainMenu::openQuestionnaires()
 {
     module().chiamante = forms::menu;

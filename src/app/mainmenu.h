@@ -1,5 +1,6 @@
 #pragma once
 
+#include "screenkit/forms.h"
 #include "screenkit/screen.h"
 
 class QLabel;
@@ -33,13 +34,13 @@ private:
     void openDensityLesson() { openLesson(QStringLiteral("Densità1")); }
     void openPyramidLesson() { openLesson(QStringLiteral("Piramidi1")); }
     void openItalyLesson() { openLesson(QStringLiteral("Italia")); }
-    void openSimulation();
-    void openFamilies();
-    void openPyramids();
-    void openWorldPyramids();
-    void openPopulationFuture();
-    void openBalances();
-    void openRates();
+    void openSimulation() { openScreen(forms::simulation); }
+    void openFamilies() { openScreen(forms::families); }
+    void openPyramids() { openScreen(forms::pyramids); }
+    void openWorldPyramids() { openScreen(forms::worldPyramids); }
+    void openPopulationFuture() { openScreen(forms::populationFuture); }
+    void openBalances() { openScreen(forms::balances); }
+    void openRates() { openScreen(forms::rates); }
     void openQuestionnaires();
     void openArchive();
     void exit();
