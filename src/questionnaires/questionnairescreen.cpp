@@ -286,7 +286,8 @@ void QuestionnaireScreen::showSession()
     totalWrong_->setText(QString::number(session_.totalWrong()));
     result_->setEnabled(session_.canScore());
     archive_->setEnabled(session_.canOpenArchive());
-    printSheet_->setEnabled(session_.bank() != nullptr);
+    // Only the questionnaire on the screen goes to paper, not one the screen has let go.
+    printSheet_->setEnabled(session_.bank() != nullptr && !session_.shownTitle().isEmpty());
     familyButton_->setVisible(session_.showsFamilyButton());
     familyButton_->setText(session_.familyButtonCaption());
 }
