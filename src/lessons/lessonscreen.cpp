@@ -114,13 +114,14 @@ LessonScreen::LessonScreen(Module &module)
     }
     familiesButton_->hide();
     otherDestinationButton_->hide();
-    otherDestinationButton_->setFocusPolicy(Qt::NoFocus);
 
     offerLessonOnBoard({picture_, text_, nextButton_, previousButton_, [this] { return picturePath_; }, [this] { return pictureTitle_; }});
 
     // Tab leaves the text rather than being typed into it.
     text_->setTabChangesFocus(true);
     setKeyboardOrder({text_, familiesButton_, otherDestinationButton_, destinationButton_, previousButton_, nextButton_, toMenu, exit});
+    // Only after the order is set: Qt would move a control that takes no focus to its end.
+    otherDestinationButton_->setFocusPolicy(Qt::NoFocus);
 }
 
 void LessonScreen::buildMenuBar()
