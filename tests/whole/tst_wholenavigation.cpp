@@ -1,5 +1,6 @@
 #include "lessons/lessoncatalogue.h"
 #include "questionnaires/questionbanks.h"
+#include "programtest.h"
 #include "wholeprogram.h"
 
 #include <QRandomGenerator>
@@ -30,24 +31,15 @@ void road(const char *name, const QStringList &presses, QStringList expectedShow
 } // namespace
 
 // Every navigation control of every screen, pressed on the real screens.
-class TestWholeNavigation : public QObject
+class TestWholeNavigation : public ProgramTest
 {
     Q_OBJECT
-
-    std::unique_ptr<TestProgram> program_;
 
     QString key() { return program_->module().chiamante; }
     QString lessonTitle() { return program_->text(lessons, QStringLiteral("LabTITOLO")); }
     QString questionnaireTitle() { return program_->text(questionnaire, QStringLiteral("Text2")); }
 
 private slots:
-    void init()
-    {
-        program_ = std::make_unique<TestProgram>();
-        QVERIFY(program_->start());
-    }
-    void cleanup() { program_.reset(); }
-
     // Every back button that reads the key, reached with every key there is and some
     // there are not.
     void backButtonsFollowTheKey_data()
@@ -299,4 +291,5 @@ private slots:
 };
 
 QTEST_MAIN(TestWholeNavigation)
+#include "moc_programtest.cpp"
 #include "tst_wholenavigation.moc"
