@@ -1,8 +1,9 @@
 #pragma once
 
-// A test of the whole program, started afresh for each test function. A test class derives
-// from it, prepares the program before its start and the screens after it in the two hooks,
-// and includes "moc_programtest.cpp" (the build makes the slots of this header from it).
+// A test of the whole program, started afresh for each test function (and by init() within
+// one). A test class derives from it, prepares the program before its start and the screens
+// after it in the two hooks, and includes "moc_programtest.cpp" (the build makes the slots
+// of this header from it).
 #include "screentest.h"
 
 #include <memory>
@@ -17,7 +18,7 @@ protected:
     virtual void beforeStart() {}
     virtual void afterStart() {}
 
-private slots:
+protected slots:
     void init()
     {
         program_ = std::make_unique<censaria::TestProgram>();

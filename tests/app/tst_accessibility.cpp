@@ -37,14 +37,6 @@ void collectUnnamed(QAccessibleInterface *node, QStringList &unnamed)
         collectUnnamed(node->child(i), unnamed);
 }
 
-// One row per screen.
-void addFormRows()
-{
-    QTest::addColumn<QString>("form");
-    for (const QString &form : pupilForms)
-        QTest::newRow(qPrintable(form)) << form;
-}
-
 // Started with a name ready for the questionnaire's question.
 bool startNamed(TestProgram &program)
 {
@@ -79,14 +71,7 @@ QColor groundOf(QWidget *control)
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
             ++counts[image.pixel(x, y) | 0xff000000];
-    QRgb best = 0;
-    int most = -1;
-    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
-        if (it.value() > most) {
-            most = it.value();
-            best = it.key();
-        }
-    return QColor(best);
+    return counts.isEmpty() ? QColor() : QColor(std::max_element(counts.cbegin(), counts.cend()).key());
 }
 
 // The colour the control writes its text in, as its palette (and so its style sheet) says.
@@ -185,7 +170,12 @@ private slots:
     // (3:1) against the screen's ground; every text, and the marks of a scored
     // questionnaire and of the checked exercises, stands out against the ground it stands
     // on; and Esc leaves the screen.
-    void everyScreenForEyesAndKeyboard_data() { addFormRows(); }
+    void everyScreenForEyesAndKeyboard_data()
+    {
+        QTest::addColumn<QString>("form");
+        for (const QString &form : pupilForms)
+            QTest::newRow(qPrintable(form)) << form;
+    }
 
     void everyScreenForEyesAndKeyboard()
     {

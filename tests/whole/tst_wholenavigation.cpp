@@ -167,8 +167,6 @@ private slots:
         road("simulation: esercitazione", {"Fmenù/Cmddinamiche", "Fgrafici/Cmdesercitazione"}, {simulation, rates}, simulation);
         road("simulation: back from the exercise", {"Fmenù/Cmddinamiche", "Fgrafici/Cmdesercitazione", "Fesercizi/Cmdtorno"}, {simulation},
              simulation);
-        road("simulation: back to itself", {"Fmenù/Cmddinamiche", "Fgrafici/Cmdesercitazione", "Fesercizi/Cmdtorno", "Fgrafici/Cmdtorno"},
-             {menu}, simulation);
         road("simulation: menu over the exercise", {"Fmenù/Cmddinamiche", "Fgrafici/Cmdesercitazione", "Fesercizi/cmdmenu"}, {simulation, menu},
              simulation);
         road("simulation: menu", {"Fmenù/Cmddinamiche", "Fgrafici/Cmdmenù"}, {menu}, menu);
