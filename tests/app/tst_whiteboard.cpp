@@ -58,14 +58,6 @@ void swipe(QWidget *widget, int dx)
     QCoreApplication::processEvents();
 }
 
-// The height of the smallest type of a picture, against its own height, as the drawing
-// script wrote it into the file ("SmallestText: 0.0290"); 0 when it says nothing.
-double smallestTextShare(const QString &file)
-{
-    QImageReader reader(file);
-    return reader.text(QStringLiteral("SmallestText")).toDouble();
-}
-
 } // namespace
 
 class TestWhiteboard : public ProgramTest
@@ -152,10 +144,11 @@ private slots:
         view->render(&measured);
         const double least = board.height() / 40.0;
         if (figure.startsWith(QLatin1String("lesson:"))) {
-            // A picture's type is its smallest text's share of the picture, at the height drawn.
+            // A picture's type is its smallest text's share of the picture, as the drawing
+            // script wrote it into the file ("SmallestText: 0.0290"), at the height drawn.
             QCOMPARE(measured.pictures.size(), 1);
             const QString file = boardPicturePath(program_->module().paths().resolve(lessonTopic(figure.mid(7))->picture));
-            const double pixels = measured.pictures[0].height() * smallestTextShare(file);
+            const double pixels = measured.pictures[0].height() * QImageReader(file).text(QStringLiteral("SmallestText")).toDouble();
             QVERIFY2(pixels >= least, qPrintable(QStringLiteral("%1: %2 px < %3").arg(file).arg(pixels).arg(least)));
         }
         const MeasuringDevice::Text smallest = measured.smallest();
