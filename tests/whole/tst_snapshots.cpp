@@ -12,10 +12,6 @@ using namespace censaria;
 
 namespace {
 
-// The steps of the simulation's first example: Italy in 2000, one year computed.
-const QStringList italy2000 = {"Fgrafici/Text1=2000", "Fgrafici/txtpopiniziale=57 600 000", "Fgrafici/txtnatal=9.4", "Fgrafici/Txtmortal=9.7",
-                               "Fgrafici/cmdcalcola"};
-
 // The simulation's four boxes typed (year, population, births, deaths) and computed.
 QStringList simulationTyped(const QStringList &figures)
 {
@@ -196,7 +192,9 @@ private slots:
                    + QStringList{"FSaldiTassi/CmdSOLUZIONE", "FSaldiTassi/TXTPOP=90550", "FSaldiTassi/Check3(1)", "FSaldiTassi/Check3(0)",
                                  "FSaldiTassi/AniPushButton1"};
 
-        QTest::newRow("Fgrafici-italia-2000") << forms::simulation << QStringList{"Fmenù/Cmddinamiche"} + italy2000;
+        // The simulation's first example: Italy in 2000, one year computed.
+        QTest::newRow("Fgrafici-italia-2000") << forms::simulation
+                                              << QStringList{"Fmenù/Cmddinamiche"} + simulationTyped({"2000", "57 600 000", "9.4", "9.7"});
         QTest::newRow("Fgrafici-manca-la-popolazione") << forms::simulation
                                                        << QStringList{"Fmenù/Cmddinamiche", "Fgrafici/Text1=2000", "Fgrafici/txtnatal=9.4",
                                                                       "Fgrafici/Txtmortal=9.7", "Fgrafici/cmdcalcola"};
