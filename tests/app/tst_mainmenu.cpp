@@ -1,6 +1,6 @@
 
 #include "platform/qtplatform.h"
-#include "screentest.h"
+#include "programtest.h"
 #include "ownfiles.h"
 
 #include <QCompleter>
@@ -10,7 +10,7 @@
 
 using namespace censaria;
 
-class TestMainMenu : public QObject
+class TestMainMenu : public ProgramTest
 {
     Q_OBJECT
 
@@ -31,14 +31,12 @@ private slots:
 
     void namesListAppendsAndHides()
     {
-        TestProgram program;
-        QVERIFY(program.start());
-        Archive &archive = program.module().dbrisultati();
+        Archive &archive = program_->module().dbrisultati();
         archive.writeResult(QStringLiteral("questionari"), QStringLiteral("ROSSI MARIO"), {});
         archive.writeResult(QStringLiteral("questionari"), QString(), {}); // an empty name is an empty row
         archive.writeResult(QStringLiteral("esercizi"), QStringLiteral("SOLO ESERCIZI"), {});
-        auto *link = program.control<ClickLabel>(forms::menu, QStringLiteral("LabNOMI"));
-        auto *list = program.control<QListWidget>(forms::menu, QStringLiteral("List1"));
+        auto *link = program_->control<ClickLabel>(forms::menu, QStringLiteral("LabNOMI"));
+        auto *list = program_->control<QListWidget>(forms::menu, QStringLiteral("List1"));
 
         link->click();
         QVERIFY(list->isVisible());
@@ -54,7 +52,7 @@ private slots:
         clickRow(list, 0);
         QVERIFY(!list->isVisible());
         QVERIFY(link->isVisible());
-        QCOMPARE(program.module().nomealunno, QString()); // only for looking
+        QCOMPARE(program_->module().nomealunno, QString()); // only for looking
 
         link->click();
         QCOMPARE(listRows(list), (QStringList{QStringLiteral("Clicca qui per nascondere l'elenco"), QStringLiteral("ROSSI MARIO"), QString()}));
@@ -64,12 +62,10 @@ private slots:
     // again by Esc or by Enter on its first row, the focus back on the link: no trap.
     void namesListFromTheKeyboard()
     {
-        TestProgram program;
-        QVERIFY(program.start());
-        program.module().dbrisultati().writeResult(QStringLiteral("questionari"), QStringLiteral("ROSSI MARIO"), {});
-        Screen *menu = program.screen(forms::menu);
-        auto *link = program.control<ClickLabel>(forms::menu, QStringLiteral("LabNOMI"));
-        auto *list = program.control<QListWidget>(forms::menu, QStringLiteral("List1"));
+        program_->module().dbrisultati().writeResult(QStringLiteral("questionari"), QStringLiteral("ROSSI MARIO"), {});
+        Screen *menu = program_->screen(forms::menu);
+        auto *link = program_->control<ClickLabel>(forms::menu, QStringLiteral("LabNOMI"));
+        auto *list = program_->control<QListWidget>(forms::menu, QStringLiteral("List1"));
         link->setFocus();
         QTest::keyClick(link, Qt::Key_Return);
         QVERIFY(list->isVisible());
@@ -89,26 +85,24 @@ private slots:
         QTest::keyClick(list, Qt::Key_Return);
         QVERIFY(!list->isVisible());
         QCOMPARE(menu->focusWidget(), link);
-        QCOMPARE(program.module().nomealunno, QString());
+        QCOMPARE(program_->module().nomealunno, QString());
     }
 
     // The question offers the names already in the archive, once each and in order, so that
     // a pupil finds "ROSSI MARIO" by typing "mario"; a new name is taken all the same.
     void nameQuestionOffersTheNamesKnown()
     {
-        TestProgram program;
-        QVERIFY(program.start());
-        Archive &archive = program.module().dbrisultati();
+        Archive &archive = program_->module().dbrisultati();
         for (const char *name : {"VERDI LEO", "ROSSI MARIO", "ROSSI MARIO"})
             archive.writeResult(QStringLiteral("questionari"), QString::fromUtf8(name), {});
-        program.dialogs().queueAnswer(QStringLiteral("mario   rossi"));
-        QVERIFY(program.module().ensurePupilName());
-        QCOMPARE(program.dialogs().completionsOffered, (QList<QStringList>{{QStringLiteral("ROSSI MARIO"), QStringLiteral("VERDI LEO")}}));
-        QCOMPARE(program.module().nomealunno, QStringLiteral("MARIO ROSSI")); // normalised as ever, and new
+        program_->dialogs().queueAnswer(QStringLiteral("mario   rossi"));
+        QVERIFY(program_->module().ensurePupilName());
+        QCOMPARE(program_->dialogs().completionsOffered, (QList<QStringList>{{QStringLiteral("ROSSI MARIO"), QStringLiteral("VERDI LEO")}}));
+        QCOMPARE(program_->module().nomealunno, QStringLiteral("MARIO ROSSI")); // normalised as ever, and new
 
         std::unique_ptr<QInputDialog> dialog(
             QtDialogs::makeInputDialog(QStringLiteral("Scrivi qui PRIMA il COGNOME, poi il tuo Nome"), QStringLiteral("Censaria"), nullptr));
-        QtDialogs::offerCompletions(dialog.get(), program.dialogs().completionsOffered.first());
+        QtDialogs::offerCompletions(dialog.get(), program_->dialogs().completionsOffered.first());
         auto *line = dialog->findChild<QLineEdit *>();
         QVERIFY(line && line->completer());
         line->completer()->setCompletionPrefix(QStringLiteral("mario"));
@@ -121,48 +115,44 @@ private slots:
     // The name is asked while none is held; one too long is asked again.
     void nameQuestionIsAskedOnlyWhileNoNameIsHeld()
     {
-        TestProgram program;
-        QVERIFY(program.start());
-        Module &module = program.module();
+        Module &module = program_->module();
         QVERIFY(!module.ensurePupilName()); // cancelled
-        QCOMPARE(program.dialogs().prompts, QStringList{QStringLiteral("Scrivi qui PRIMA il COGNOME, poi il tuo Nome")});
-        QCOMPARE(program.dialogs().inputTitles, QStringList{QStringLiteral("Censaria")});
+        QCOMPARE(program_->dialogs().prompts, QStringList{QStringLiteral("Scrivi qui PRIMA il COGNOME, poi il tuo Nome")});
+        QCOMPARE(program_->dialogs().inputTitles, QStringList{QStringLiteral("Censaria")});
         // A huge name is asked again; blanks only are no name.
-        program.dialogs().queueAnswer(QString(10000, u'x'));
-        program.dialogs().queueAnswer(QString(40, u' '));
+        program_->dialogs().queueAnswer(QString(10000, u'x'));
+        program_->dialogs().queueAnswer(QString(40, u' '));
         QVERIFY(!module.ensurePupilName());
         QVERIFY(module.nomealunno.isEmpty());
-        QCOMPARE(program.dialogs().prompts.size(), 3);
-        program.dialogs().queueAnswer(QString(61, u'x'));
-        program.dialogs().queueAnswer(QStringLiteral("  rossi   mario "));
+        QCOMPARE(program_->dialogs().prompts.size(), 3);
+        program_->dialogs().queueAnswer(QString(61, u'x'));
+        program_->dialogs().queueAnswer(QStringLiteral("  rossi   mario "));
         QVERIFY(module.ensurePupilName());
         QCOMPARE(module.nomealunno, QStringLiteral("ROSSI MARIO"));
-        QCOMPARE(program.dialogs().prompts.size(), 5);
-        QCOMPARE(program.dialogs().messages.size(), 2);
-        QVERIFY(program.dialogs().messages.last().text.contains(QStringLiteral("troppo lungo")));
+        QCOMPARE(program_->dialogs().prompts.size(), 5);
+        QCOMPARE(program_->dialogs().messages.size(), 2);
+        QVERIFY(program_->dialogs().messages.last().text.contains(QStringLiteral("troppo lungo")));
         QVERIFY(module.ensurePupilName());
-        QCOMPARE(program.dialogs().prompts.size(), 5);
+        QCOMPARE(program_->dialogs().prompts.size(), 5);
     }
 
     // Without a name nothing is written; a write that fails is reported.
     void recordingNeedsANameAndReportsAFailure()
     {
-        TestProgram program;
-        QVERIFY(program.start());
-        Module &module = program.module();
+        Module &module = program_->module();
         QVERIFY(!module.recordResult(QStringLiteral("questionari"), {{2, 5}}, 3));
         QCOMPARE(module.dbrisultati().names(), QStringList());
-        program.dialogs().queueAnswer(QStringLiteral("neri ada"));
+        program_->dialogs().queueAnswer(QStringLiteral("neri ada"));
         QVERIFY(module.recordResult(QStringLiteral("questionari"), {{2, 5}}, 3));
         const auto row = module.dbrisultati().findRow(QStringLiteral("questionari"), QStringLiteral("NERI ADA"));
-        QCOMPARE(row->at(3).toDateTime(), program.clock().time);
-        QVERIFY(program.dialogs().messages.isEmpty());
+        QCOMPARE(row->at(3).toDateTime(), program_->clock().time);
+        QVERIFY(program_->dialogs().messages.isEmpty());
 
         module.dbrisultati().close();
         QVERIFY(!module.recordResult(QStringLiteral("esercizi"), {{2, 5}}, 5));
-        QCOMPARE(program.dialogs().messages.size(), 1);
-        QCOMPARE(program.dialogs().messages.first().icon, MessageIcon::Critical);
-        QVERIFY(program.dialogs().messages.first().text.contains(QStringLiteral("NON è stato salvato")));
+        QCOMPARE(program_->dialogs().messages.size(), 1);
+        QCOMPARE(program_->dialogs().messages.first().icon, MessageIcon::Critical);
+        QVERIFY(program_->dialogs().messages.first().text.contains(QStringLiteral("NON è stato salvato")));
     }
 
     void aMissingOrForeignArchiveStopsTheStart_data()
@@ -175,6 +165,7 @@ private slots:
     }
     void aMissingOrForeignArchiveStopsTheStart()
     {
+        program_.reset(); // a program of its own
         QFETCH(QByteArray, content);
         QFETCH(QString, says);
         QTemporaryDir dir;
@@ -197,6 +188,7 @@ private slots:
     // still ends the program with its message.
     void theMenuComesBeforeTheArchiveChecks()
     {
+        program_.reset(); // a program of its own
         TestProgram program;
         damage(program.archivePath());
         program.launch();
@@ -212,6 +204,7 @@ private slots:
     // saved when they pass, and never written into an archive that fails them.
     void aResultRecordedBeforeTheChecksWaitsForThem()
     {
+        program_.reset(); // a program of its own
         {
             TestProgram program;
             program.launch();
@@ -250,4 +243,5 @@ private:
 };
 
 QTEST_MAIN(TestMainMenu)
+#include "moc_programtest.cpp"
 #include "tst_mainmenu.moc"

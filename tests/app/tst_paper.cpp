@@ -6,7 +6,7 @@
 #include "platform/random.h"
 #include "questionnaires/questionbanks.h"
 #include "questionnaires/questionnairescreen.h"
-#include "screentest.h"
+#include "programtest.h"
 
 using namespace censaria;
 
@@ -39,9 +39,12 @@ int pageWith(const QStringList &pages, const QString &text)
 
 } // namespace
 
-class TestPaper : public QObject
+class TestPaper : public ProgramTest
 {
     Q_OBJECT
+
+    // A name ready for the questionnaires' question.
+    void beforeStart() override { program_->dialogs().queueAnswer(QStringLiteral("Rossi Mario")); }
 
 private slots:
     void initTestCase()
@@ -64,15 +67,12 @@ private slots:
     void questionnaireSheetForEveryBank()
     {
         QFETCH(QString, loader);
-        TestProgram program;
-        program.dialogs().queueAnswer(QStringLiteral("Rossi Mario"));
-        QVERIFY(program.start());
-        QVERIFY(program.module().navigation().showQuestionnaire(loader));
-        program.dialogs().choices = {0};
-        program.click(forms::questionnaire, QStringLiteral("printSheetButton"));
-        QCOMPARE(program.pagePrinter().documents.size(), 1);
-        QCOMPARE(pdftest::firstMediaBox(program.pagePrinter().documents[0]), QStringLiteral("595 842"));
-        const QStringList pages = printedPages(program);
+        QVERIFY(program_->module().navigation().showQuestionnaire(loader));
+        program_->dialogs().choices = {0};
+        program_->click(forms::questionnaire, QStringLiteral("printSheetButton"));
+        QCOMPARE(program_->pagePrinter().documents.size(), 1);
+        QCOMPARE(pdftest::firstMediaBox(program_->pagePrinter().documents[0]), QStringLiteral("595 842"));
+        const QStringList pages = printedPages(*program_);
         QCOMPARE(pages.size(), 2);
 
         const QuestionBank &bank = *bankByLoader(loader);
@@ -101,39 +101,34 @@ private slots:
     // and written whole, with the questionnaire's name in the suggested file name.
     void questionnaireSheetAsPdf()
     {
-        TestProgram program;
-        program.dialogs().queueAnswer(QStringLiteral("Rossi Mario"));
-        QVERIFY(program.start());
-        program.module().navigation().show(forms::questionnaire);
-        QVERIFY(!program.control<QAbstractButton>(forms::questionnaire, QStringLiteral("printSheetButton"))->isEnabled());
-        program.module().navigation().showQuestionnaire(QStringLiteral("Qpiramide2"));
-        QVERIFY(program.control<QAbstractButton>(forms::questionnaire, QStringLiteral("printSheetButton"))->isEnabled());
+        program_->module().navigation().show(forms::questionnaire);
+        QVERIFY(!program_->control<QAbstractButton>(forms::questionnaire, QStringLiteral("printSheetButton"))->isEnabled());
+        program_->module().navigation().showQuestionnaire(QStringLiteral("Qpiramide2"));
+        QVERIFY(program_->control<QAbstractButton>(forms::questionnaire, QStringLiteral("printSheetButton"))->isEnabled());
 
-        program.pagePrinter().present = false;
-        const QString pdf = QDir(program.driveA()).filePath(QStringLiteral("piramidi.pdf"));
-        program.dialogs().choices = {0};
-        program.dialogs().savePaths = {pdf};
-        program.click(forms::questionnaire, QStringLiteral("printSheetButton"));
-        QVERIFY(program.dialogs().choiceTexts.last().contains(QStringLiteral("Non trovo nessuna stampante")));
-        QVERIFY(program.dialogs().suggestedSavePaths.last().endsWith(QStringLiteral("questionario-Piramidi-2026-03-12.pdf")));
+        program_->pagePrinter().present = false;
+        const QString pdf = QDir(program_->driveA()).filePath(QStringLiteral("piramidi.pdf"));
+        program_->dialogs().choices = {0};
+        program_->dialogs().savePaths = {pdf};
+        program_->click(forms::questionnaire, QStringLiteral("printSheetButton"));
+        QVERIFY(program_->dialogs().choiceTexts.last().contains(QStringLiteral("Non trovo nessuna stampante")));
+        QVERIFY(program_->dialogs().suggestedSavePaths.last().endsWith(QStringLiteral("questionario-Piramidi-2026-03-12.pdf")));
         const std::optional<QStringList> pages = pdftest::pageTexts(contentOf(pdf));
         QVERIFY(pages);
         QCOMPARE(pages->size(), 2);
         QVERIFY(pages->at(0).contains(simple(bankByLoader(QStringLiteral("Qpiramide2"))->statements[6].text)));
-        QVERIFY(program.dialogs().messages.last().text.startsWith(QStringLiteral("La scheda è nel file")));
+        QVERIFY(program_->dialogs().messages.last().text.startsWith(QStringLiteral("La scheda è nel file")));
     }
 
     // A sheet of rates problems drawn as the screen draws them: the given figures on the
     // pupil's pages, every answer worked out on the key's pages that follow them.
     void ratesSheet()
     {
-        TestProgram program;
-        QVERIFY(program.start());
-        program.open(forms::rates);
-        program.dialogs().choices = {1, 0}; // six problems, printed
-        program.click(forms::rates, QStringLiteral("printSheetButton"));
-        QVERIFY(program.dialogs().choiceTexts.first().startsWith(QStringLiteral("Quanti esercizi")));
-        const QStringList pages = printedPages(program);
+        program_->open(forms::rates);
+        program_->dialogs().choices = {1, 0}; // six problems, printed
+        program_->click(forms::rates, QStringLiteral("printSheetButton"));
+        QVERIFY(program_->dialogs().choiceTexts.first().startsWith(QStringLiteral("Quanti esercizi")));
+        const QStringList pages = printedPages(*program_);
         QVERIFY2(pages.size() >= 2, qPrintable(pages.join(u'|')));
         const int key = pageWith(pages, QStringLiteral("Soluzioni: esercizi sui TASSI"));
         QVERIFY(key > 0);
@@ -144,7 +139,7 @@ private slots:
 
         // The same draws again: the generator seeded from the same clock.
         RandomGenerator random;
-        const RatesSheet again(random, program.clock(), 6);
+        const RatesSheet again(random, program_->clock(), 6);
         QCOMPARE(again.problems().size(), 6);
         for (int i = 0; i < again.problems().size(); ++i) {
             const RatesExercise &p = again.problems()[i];
@@ -162,19 +157,17 @@ private slots:
     // the six facts for the pupil; the balances, the signs, the region and its facts in the key.
     void balancesSheet()
     {
-        TestProgram program;
-        QVERIFY(program.start());
-        program.open(forms::balances);
-        program.dialogs().choices = {0, 0}; // four problems, printed
-        program.click(forms::balances, QStringLiteral("printSheetButton"));
-        const QStringList pages = printedPages(program);
+        program_->open(forms::balances);
+        program_->dialogs().choices = {0, 0}; // four problems, printed
+        program_->click(forms::balances, QStringLiteral("printSheetButton"));
+        const QStringList pages = printedPages(*program_);
         const int key = pageWith(pages, QStringLiteral("Soluzioni: esercizi sui SALDI"));
         QVERIFY2(key > 0, qPrintable(pages.join(u'|')));
         const QString sheet = pages.mid(0, key).join(u' ');
         const QString solutions = pages.mid(key).join(u' ');
 
         RandomGenerator random;
-        const BalancesSheet again(random, program.clock(), 4);
+        const BalancesSheet again(random, program_->clock(), 4);
         for (int i = 0; i < 4; ++i) {
             const BalancesExercise &p = again.problems()[i];
             for (const QString &given : {QString::number(p.popinizio), QString::number(p.nati), QString::number(p.emigrati),
@@ -193,37 +186,36 @@ private slots:
         QCOMPARE(sheet.count(QStringLiteral("☐ positivo")), 8);
 
         // Cancelled at the question of how many: nothing printed.
-        program.dialogs().choices = {3};
-        program.click(forms::balances, QStringLiteral("printSheetButton"));
-        QCOMPARE(program.pagePrinter().documents.size(), 1);
+        program_->dialogs().choices = {3};
+        program_->click(forms::balances, QStringLiteral("printSheetButton"));
+        QCOMPARE(program_->pagePrinter().documents.size(), 1);
     }
 
     // The simulation on paper: its graph, with title and years, and the table of every
     // computed year with the rates it was computed with.
     void simulationGraphAndTable()
     {
-        TestProgram program;
-        QVERIFY(program.start());
-        program.open(forms::simulation);
-        auto *print = program.control<QAbstractButton>(forms::simulation, QStringLiteral("printButton"));
+        program_->open(forms::simulation);
+        auto *print = program_->control<QAbstractButton>(forms::simulation, QStringLiteral("printButton"));
         QVERIFY(!print->isEnabled());
         for (const auto &[box, typed] : {std::pair{"Text1", "2000"}, {"txtpopiniziale", "57600000"}, {"txtnatal", "9.4"}, {"Txtmortal", "9.7"}})
-            program.control<QLineEdit>(forms::simulation, QString::fromUtf8(box))->setText(QString::fromUtf8(typed));
+            program_->control<QLineEdit>(forms::simulation, QString::fromUtf8(box))->setText(QString::fromUtf8(typed));
         for (int year = 0; year < 3; ++year)
-            program.click(forms::simulation, QStringLiteral("cmdcalcola"));
+            program_->click(forms::simulation, QStringLiteral("cmdcalcola"));
         QVERIFY(print->isEnabled());
-        program.dialogs().choices = {0};
+        program_->dialogs().choices = {0};
         print->click();
-        const QStringList pages = printedPages(program);
+        const QStringList pages = printedPages(*program_);
         QCOMPARE(pages.size(), 1);
         const QString &page = pages[0];
         for (const QString &expected : {QStringLiteral("Grafico dell'andamento demografico"), QStringLiteral("Anno per anno"),
                                         QStringLiteral("2001 9,4 9,7 541440 558720 -17280 57582720"), QStringLiteral("2003")})
             QVERIFY2(page.contains(expected), qPrintable(expected + QStringLiteral(" in ") + page));
-        program.click(forms::simulation, QStringLiteral("CmdNUOVO"));
+        program_->click(forms::simulation, QStringLiteral("CmdNUOVO"));
         QVERIFY(!print->isEnabled());
     }
 };
 
 QTEST_MAIN(TestPaper)
+#include "moc_programtest.cpp"
 #include "tst_paper.moc"

@@ -6,7 +6,7 @@
 #include "lessons/lessoncatalogue.h"
 #include "register/registerscreen.h"
 #include "screenkit/touchgestures.h"
-#include "screentest.h"
+#include "programtest.h"
 
 #include "../register/registerfixtures.h"
 
@@ -14,7 +14,9 @@
 #include <QCheckBox>
 #include <QImageReader>
 #include <QPointer>
+#include <QComboBox>
 #include <QRadioButton>
+#include <QSlider>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTextEdit>
@@ -56,21 +58,11 @@ void swipe(QWidget *widget, int dx)
     QCoreApplication::processEvents();
 }
 
-// The height of the smallest type of a picture, against its own height, as the drawing
-// script wrote it into the file ("SmallestText: 0.0290"); 0 when it says nothing.
-double smallestTextShare(const QString &file)
-{
-    QImageReader reader(file);
-    return reader.text(QStringLiteral("SmallestText")).toDouble();
-}
-
 } // namespace
 
-class TestWhiteboard : public QObject
+class TestWhiteboard : public ProgramTest
 {
     Q_OBJECT
-
-    std::unique_ptr<TestProgram> program_;
 
     // The register on its sample archive, as the teacher opens it.
     Screen *openRegister()
@@ -111,16 +103,13 @@ class TestWhiteboard : public QObject
         return openRegister()->findChild<QWidget *>(figure);
     }
 
-private slots:
-    void init()
+    void beforeStart() override
     {
-        program_ = std::make_unique<TestProgram>();
         program_->display().displaySize = board;
         program_->dialogs().queueAnswer(QStringLiteral("Rossi Mario"));
-        QVERIFY(program_->start());
     }
-    void cleanup() { program_.reset(); }
 
+private slots:
     // Each figure opens over the whole display by its corner button, a double click, a tap
     // and F11, and closes by Esc, a click, a tap and its button; its smallest label is at
     // least 1/40 of the display's height.
@@ -155,10 +144,11 @@ private slots:
         view->render(&measured);
         const double least = board.height() / 40.0;
         if (figure.startsWith(QLatin1String("lesson:"))) {
-            // A picture's type is its smallest text's share of the picture, at the height drawn.
+            // A picture's type is its smallest text's share of the picture, as the drawing
+            // script wrote it into the file ("SmallestText: 0.0290"), at the height drawn.
             QCOMPARE(measured.pictures.size(), 1);
             const QString file = boardPicturePath(program_->module().paths().resolve(lessonTopic(figure.mid(7))->picture));
-            const double pixels = measured.pictures[0].height() * smallestTextShare(file);
+            const double pixels = measured.pictures[0].height() * QImageReader(file).text(QStringLiteral("SmallestText")).toDouble();
             QVERIFY2(pixels >= least, qPrintable(QStringLiteral("%1: %2 px < %3").arg(file).arg(pixels).arg(least)));
         }
         const MeasuringDevice::Text smallest = measured.smallest();
@@ -190,53 +180,65 @@ private slots:
         QVERIFY(!fullScreenView(screen));
     }
 
-    // The tick boxes, the option buttons and the buttons that lead between screens take a
-    // finger: their pressable part is at least 18 mm on the board (9 mm is the least asked).
+    // The tick boxes, the option buttons and the buttons that lead between screens, and
+    // every control of the two screens of the UN's figures, take a finger: their pressable
+    // part (a slider's handle, a tick box's box and words) is at least 18 mm on the board
+    // (9 mm is the least the classrooms ask for).
     void targetsForAFinger()
     {
-        struct Target
-        {
-            QString form;
-            QString name;
+        double least = 1e9;
+        QString leastName;
+        const auto measure = [&](const QString &form, QWidget *control) {
+            if (!control->isVisible() || control->window() != program_->screen(form)->window())
+                return;
+            QRect pressable = control->rect();
+            if (qobject_cast<QSlider *>(control)) {
+                // The handle as painted: the box of its own colour.
+                pressable = QRect();
+                const QImage painted = control->grab().toImage();
+                for (int y = 0; y < painted.height(); ++y)
+                    for (int x = 0; x < painted.width(); ++x)
+                        if (painted.pixelColor(x, y) == QColor(0x16, 0x80, 0x6c))
+                            pressable |= QRect(x, y, 1, 1);
+            } else if (qobject_cast<QCheckBox *>(control) || qobject_cast<QRadioButton *>(control)) {
+                auto *box = static_cast<QAbstractButton *>(control);
+                QStyleOptionButton option;
+                option.initFrom(box);
+                option.text = box->text();
+                const auto element = qobject_cast<QCheckBox *>(box) ? QStyle::SE_CheckBoxClickRect : QStyle::SE_RadioButtonClickRect;
+                pressable = box->style()->subElementRect(element, &option, box);
+            }
+            const double millimetres = std::min(pressable.width(), pressable.height()) * millimetresPerPixel;
+            if (millimetres < least) {
+                least = millimetres;
+                leastName = form + u'/' + TestProgram::nameOf(control);
+            }
         };
-        // Every row's V and F boxes.
-        QList<Target> targets{{forms::questionnaire, QStringLiteral("Check1")}, {forms::questionnaire, QStringLiteral("Check2")}};
+        // Every row's V and F boxes, the balances' boxes, and every screen's roads.
+        QList<std::pair<QString, QString>> targets{{forms::questionnaire, QStringLiteral("Check1")},
+                                                   {forms::questionnaire, QStringLiteral("Check2")}};
         for (const QString &name : {QStringLiteral("Option3(0)"), QStringLiteral("Option3(3)"), QStringLiteral("Check1(5)"),
                                     QStringLiteral("Check2(0)"), QStringLiteral("Check3(1)")})
-            targets << Target{forms::balances, name};
+            targets.append({forms::balances, name});
         const QStringList navigation = {QStringLiteral("Cmdtorno"),    QStringLiteral("Cmdmenù"),   QStringLiteral("cmdmenu"),
                                         QStringLiteral("Cmdesco"),     QStringLiteral("Cmduscita"), QStringLiteral("Cmdfine"),
                                         QStringLiteral("Cmdarchivio"), QStringLiteral("CmdAVANTI"), QStringLiteral("CmdINDIETRO"),
                                         QStringLiteral("Labtorna"),    QStringLiteral("Labmenù"),   QStringLiteral("Labesci")};
         for (const QString &form : pupilForms)
             for (const QString &name : navigation)
-                targets << Target{form, name};
-
-        double least = 1e9;
-        QString leastName;
-        for (const Target &target : targets) {
-            Screen *screen = program_->open(target.form);
-            for (QWidget *control : screen->findChildren<QWidget *>(target.name)) {
-                if (!control->isVisible())
-                    continue;
-                QRect pressable = control->rect();
-                if (auto *box = qobject_cast<QCheckBox *>(control)) {
-                    QStyleOptionButton option;
-                    option.initFrom(box);
-                    option.text = box->text();
-                    pressable = box->style()->subElementRect(QStyle::SE_CheckBoxClickRect, &option, box);
-                } else if (auto *radio = qobject_cast<QRadioButton *>(control)) {
-                    QStyleOptionButton option;
-                    option.initFrom(radio);
-                    option.text = radio->text();
-                    pressable = radio->style()->subElementRect(QStyle::SE_RadioButtonClickRect, &option, radio);
-                }
-                const double millimetres = std::min(pressable.width(), pressable.height()) * millimetresPerPixel;
-                if (millimetres < least) {
-                    least = millimetres;
-                    leastName = target.form + u'/' + TestProgram::nameOf(control);
-                }
-            }
+                targets.append({form, name});
+        for (const auto &[form, name] : targets)
+            for (QWidget *control : program_->open(form)->findChildren<QWidget *>(name))
+                measure(form, control);
+        for (const QString &form : {forms::worldPyramids, forms::populationFuture}) {
+            const QList<QWidget *> controls = program_->open(form)->findChildren<QWidget *>();
+            const auto pressed = [](QWidget *w) {
+                return qobject_cast<QAbstractButton *>(w) || qobject_cast<QComboBox *>(w) || qobject_cast<QSlider *>(w);
+            };
+            QVERIFY(std::count_if(controls.begin(), controls.end(), [&](QWidget *w) { return pressed(w) && w->isVisible(); }) >= 10);
+            for (QWidget *control : controls)
+                if (pressed(control))
+                    measure(form, control);
         }
         qInfo("Smallest finger target on a 75-inch board at 1920 x 1080: %s, %.1f mm", qPrintable(leastName), least);
         QVERIFY2(least >= fingerMillimetres, qPrintable(QStringLiteral("%1: %2 mm").arg(leastName).arg(least)));
@@ -288,4 +290,5 @@ private slots:
 };
 
 QTEST_MAIN(TestWhiteboard)
+#include "moc_programtest.cpp"
 #include "tst_whiteboard.moc"

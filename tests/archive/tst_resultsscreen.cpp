@@ -1,4 +1,4 @@
-#include "screentest.h"
+#include "programtest.h"
 #include "results/resultsbrowser.h"
 #include "results/resultsscreen.h"
 #include "platform/twips.h"
@@ -34,11 +34,9 @@ QColor textColour(QWidget *widget)
 
 } // namespace
 
-class TestResultsScreen : public QObject
+class TestResultsScreen : public ProgramTest
 {
     Q_OBJECT
-
-    std::unique_ptr<TestProgram> program_;
 
     template <typename T = QWidget>
     T *control(const QString &name)
@@ -86,11 +84,8 @@ class TestResultsScreen : public QObject
         return root;
     }
 
-private slots:
-    void init()
+    void afterStart() override
     {
-        program_ = std::make_unique<TestProgram>();
-        QVERIFY(program_->start());
         Archive &archive = program_->module().dbrisultati();
         archive.writeResult(QStringLiteral("questionari"), rossi, {{2, 8}, {3, morning}, {10, 10}, {11, midnight}, {20, 0}});
         archive.writeResult(QStringLiteral("esercizi"), rossi, {{2, 7}, {3, 2}, {4, 78}, {5, morning}, {12, 100}});
@@ -102,8 +97,8 @@ private slots:
         if (qstrcmp(QTest::currentTestFunction(), "withoutANameEveryLoaderOffersTheQuestion") != 0)
             openFromMenu();
     }
-    void cleanup() { program_.reset(); }
 
+private slots:
     void theMenuOpensTheCurrentPupilsResults()
     {
         QVERIFY(messages().isEmpty());
@@ -166,14 +161,6 @@ private slots:
         control<ClickLabel>(QStringLiteral("LabSTAMPA"))->click();
         QCOMPARE(program_->printer().documents.last().at(1).trimmed(), rossi);
         QVERIFY(messages().isEmpty());
-    }
-
-    // Found among the questionnaires only (the grids in the snapshot FRisultati-solo-questionari):
-    // the looked-up name is the one shown.
-    void aPupilWithQuestionnairesOnlyIsTheOneShown()
-    {
-        search(QStringLiteral("verdi"), QString());
-        QCOMPARE(browser().nomemostrato(), QStringLiteral("nomebis"));
     }
 
     void withoutANameEveryLoaderOffersTheQuestion()
@@ -267,4 +254,5 @@ private slots:
 };
 
 QTEST_MAIN(TestResultsScreen)
+#include "moc_programtest.cpp"
 #include "tst_resultsscreen.moc"

@@ -1,23 +1,19 @@
 #pragma once
 
-#include "screentest.h"
+#include "programtest.h"
 #include "archive/schema.h"
 #include "draws.h"
 #include "testsupport/standins.h"
 
 // A started program with a stand-in results screen, and the moves a pupil makes on the
-// two exercise screens. A test class derives from it and calls start() in its init().
-class ExerciseFixture : public QObject
+// two exercise screens.
+class ExerciseFixture : public ProgramTest
 {
 protected:
-    std::unique_ptr<censaria::TestProgram> program_;
-
-    void start()
+    void beforeStart() override
     {
         using namespace censaria;
-        program_ = std::make_unique<TestProgram>();
         program_->module().screens().add(forms::results, [](Module &m) { return new StandInResults(m); });
-        QVERIFY(program_->start());
     }
     template <typename T = QWidget>
     T *in(const QString &form, const QString &name)

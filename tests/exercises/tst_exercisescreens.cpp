@@ -50,9 +50,6 @@ class TestExerciseScreens : public ExerciseFixture
     }
 
 private slots:
-    void init() { start(); }
-    void cleanup() { program_.reset(); }
-
     void ratesCorrectionPaintsCountsAndRecords()
     {
         openRates();
@@ -89,8 +86,7 @@ private slots:
         click(forms::rates, "Cmdarchivio");
         QCOMPARE(results()->namesAtRefresh, QStringList{QStringLiteral("ROSSI MARIO")});
 
-        program_.reset();
-        start();
+        init(); // a program started afresh
         openBalances();
         click(forms::balances, "Cmdarchivio");
         QCOMPARE(program_->dialogs().prompts.size(), 0);
@@ -215,4 +211,5 @@ private slots:
 };
 
 QTEST_MAIN(TestExerciseScreens)
+#include "moc_programtest.cpp"
 #include "tst_exercisescreens.moc"

@@ -23,11 +23,6 @@ QStringList listed(const QList<Medium> &media, QString Medium::*field = &Medium:
     return result;
 }
 
-QStringList roots(const QList<Medium> &media)
-{
-    return listed(media);
-}
-
 } // namespace
 
 class TestRemovableMedia : public QObject
@@ -62,8 +57,8 @@ private slots:
     void onlyDesktopMountedMediaAreOffered()
     {
         const QList<Medium> media = removableMedia(linuxMounts(), linuxOwn(), VolumeNaming::MountPoints);
-        QCOMPARE(roots(media), (QStringList{QStringLiteral("/media/FOTO"), QStringLiteral("/media/mario/CHIAVETTA"),
-                                            QStringLiteral("/run/media/anna/SCHEDA")}));
+        QCOMPARE(listed(media), (QStringList{QStringLiteral("/media/FOTO"), QStringLiteral("/media/mario/CHIAVETTA"),
+                                             QStringLiteral("/run/media/anna/SCHEDA")}));
         // A medium without a volume name is called after its mount point.
         QCOMPARE(media[2].label, QStringLiteral("SCHEDA"));
         QCOMPARE(media[1].label, QStringLiteral("CHIAVETTA"));
@@ -86,7 +81,7 @@ private slots:
                                         mount(QStringLiteral("/media/mario/USB"), "/dev/sdb1", QStringLiteral("USB"))};
         const QList<MountRecord> own{mount(QStringLiteral("/"), "/dev/nvme0n1p2"),
                                      mount(QStringLiteral("/media/mario/DATI/"), "/dev/nvme0n1p3")};
-        QCOMPARE(roots(removableMedia(mounts, own, VolumeNaming::MountPoints)), QStringList{QStringLiteral("/media/mario/USB")});
+        QCOMPARE(listed(removableMedia(mounts, own, VolumeNaming::MountPoints)), QStringList{QStringLiteral("/media/mario/USB")});
         QVERIFY(removableMedia(own, own, VolumeNaming::MountPoints).isEmpty());
         QVERIFY(removableMedia({}, own, VolumeNaming::MountPoints).isEmpty());
     }
@@ -112,11 +107,11 @@ private slots:
         QList<MountRecord> mounts{mount(QStringLiteral("E:/"), "\\\\?\\Volume{e}\\", QStringLiteral("CHIAVETTA")),
                                   mount(QStringLiteral("C:/"), "\\\\?\\Volume{c}\\"), mount(QStringLiteral("D:\\"), "\\\\?\\Volume{d}\\"),
                                   missingDiskette};
-        QCOMPARE(roots(removableMedia(mounts, own, VolumeNaming::DriveLetters)), (QStringList{QStringLiteral("D:/"), QStringLiteral("E:/")}));
+        QCOMPARE(listed(removableMedia(mounts, own, VolumeNaming::DriveLetters)), (QStringList{QStringLiteral("D:/"), QStringLiteral("E:/")}));
 
         mounts.append(mount(QStringLiteral("a:/"), "\\\\?\\Volume{a}\\"));
         const QList<Medium> media = removableMedia(mounts, own, VolumeNaming::DriveLetters);
-        QCOMPARE(roots(media), (QStringList{QStringLiteral("a:/"), QStringLiteral("D:/"), QStringLiteral("E:/")}));
+        QCOMPARE(listed(media), (QStringList{QStringLiteral("a:/"), QStringLiteral("D:/"), QStringLiteral("E:/")}));
         QCOMPARE(media[0].label, QStringLiteral("a:\\"));
     }
 
@@ -124,7 +119,7 @@ private slots:
     {
         // Whatever is mounted on the machine running the tests, its system and home
         // volumes must not come out of the real seam.
-        const QStringList offered = roots(MountedMedia().media());
+        const QStringList offered = listed(MountedMedia().media());
         QVERIFY(!offered.contains(QDir::cleanPath(QStorageInfo::root().rootPath())));
         QVERIFY(!offered.contains(QDir::cleanPath(QStorageInfo(QDir::homePath()).rootPath())));
 #ifndef Q_OS_WIN

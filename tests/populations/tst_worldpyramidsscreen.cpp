@@ -6,37 +6,43 @@
 #include "populations/populationfuturescreen.h"
 #include "populations/worldpyramidsscreen.h"
 #include "populations/yearplayer.h"
-#include "screentest.h"
+#include "programtest.h"
 #include "figuremeasure.h"
 
 #include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
 #include <QImage>
 #include <QPainter>
 #include <QPointer>
 #include <QSlider>
-#include <QStyle>
 
 using namespace censaria;
 using namespace censaria::populations;
 
 namespace {
 
-// Every text the figure writes when drawn over the whole recorder.
-void record(figuretest::MeasuringDevice &recorder, const std::function<void(QPainter &, const QRectF &)> &paint)
+// The texts a figure wrote over the whole recorder: the smallest at least `least` pixels
+// tall, none outside, none over another (a long country's name over its neighbour).
+void checkTexts(const figuretest::MeasuringDevice &recorder, double least)
 {
-    QPainter painter(&recorder);
-    paint(painter, QRectF(QPointF(0, 0), QSizeF(recorder.width(), recorder.height())));
+    QVERIFY2(recorder.smallest().pixels >= least, qPrintable(QStringLiteral("%1 px").arg(recorder.smallest().pixels)));
+    const QRectF all = QRectF(0, 0, recorder.width(), recorder.height()).adjusted(-1, -1, 1, 1);
+    for (qsizetype i = 0; i < recorder.texts.size(); ++i) {
+        const figuretest::MeasuringDevice::Text &t = recorder.texts[i];
+        QVERIFY2(all.contains(t.room), qPrintable(QStringLiteral("\"%1\" at %2,%3").arg(t.text).arg(t.room.x()).arg(t.room.y())));
+        for (qsizetype j = i + 1; j < recorder.texts.size(); ++j) {
+            const QRectF both = t.room.intersected(recorder.texts[j].room);
+            QVERIFY2(both.width() < 2 || both.height() < 2,
+                     qPrintable(QStringLiteral("\"%1\" over \"%2\"").arg(t.text, recorder.texts[j].text)));
+        }
+    }
 }
 
 } // namespace
 
-class TestWorldPyramidsScreen : public QObject
+class TestWorldPyramidsScreen : public ProgramTest
 {
     Q_OBJECT
 
-    std::unique_ptr<TestProgram> program_;
     WorldPyramidsScreen *screen_ = nullptr;
     PopulationFutureScreen *future_ = nullptr;
 
@@ -47,16 +53,15 @@ class TestWorldPyramidsScreen : public QObject
         return QTest::qWaitForWindowActive(future_) ? future_ : nullptr;
     }
 
-private slots:
-    void init()
+    void afterStart() override
     {
-        program_ = std::make_unique<TestProgram>();
-        QVERIFY(program_->start());
         program_->click(forms::menu, QStringLiteral("WorldPyramidsButton"));
         screen_ = static_cast<WorldPyramidsScreen *>(program_->screen(forms::worldPyramids));
         QVERIFY(screen_->isVisible());
         QVERIFY(QTest::qWaitForWindowActive(screen_));
     }
+
+private slots:
     void cleanup()
     {
         screen_->player()->pause();
@@ -125,55 +130,8 @@ private slots:
         QVERIFY(!screen_->player()->isPlaying());
     }
 
-    // On a 75-inch board at 1920 x 1080 every control of both screens takes a finger: its
-    // pressable part (a slider's handle, a tick box's box and words) at least 18 mm.
-    void everyControlTakesAFinger()
-    {
-        TestProgram board;
-        board.display().displaySize = QSize(1920, 1080);
-        QVERIFY(board.start());
-        constexpr double millimetresPerPixel = 75 * 25.4 * 9 / 18.357559 / 1080;
-        double least = 1e9;
-        QString leastName;
-        for (const QString &form : {forms::worldPyramids, forms::populationFuture}) {
-            Screen *screen = board.open(form);
-            int measured = 0;
-            for (QWidget *control : screen->findChildren<QWidget *>()) {
-                if (!control->isVisible() || control->window() != screen->window())
-                    continue;
-                QRect pressable;
-                if (qobject_cast<QSlider *>(control)) {
-                    // The handle as painted: the box of its own colour.
-                    const QImage painted = control->grab().toImage();
-                    for (int y = 0; y < painted.height(); ++y)
-                        for (int x = 0; x < painted.width(); ++x)
-                            if (painted.pixelColor(x, y) == QColor(0x16, 0x80, 0x6c))
-                                pressable |= QRect(x, y, 1, 1);
-                } else if (auto *box = qobject_cast<QCheckBox *>(control)) {
-                    QStyleOptionButton option;
-                    option.initFrom(box);
-                    option.text = box->text();
-                    pressable = box->style()->subElementRect(QStyle::SE_CheckBoxClickRect, &option, box);
-                } else if (qobject_cast<QAbstractButton *>(control) || qobject_cast<QComboBox *>(control)) {
-                    pressable = control->rect();
-                } else {
-                    continue;
-                }
-                ++measured;
-                const double millimetres = std::min(pressable.width(), pressable.height()) * millimetresPerPixel;
-                if (millimetres < least) {
-                    least = millimetres;
-                    leastName = form + u'/' + control->objectName();
-                }
-            }
-            QVERIFY(measured >= 10);
-        }
-        qInfo("Smallest finger target at 1920 x 1080: %s, %.1f mm", qPrintable(leastName), least);
-        QVERIFY2(least >= 18, qPrintable(QStringLiteral("%1: %2 mm").arg(leastName).arg(least)));
-    }
-
-    // F11, the figure's corner button or a double click show the figure alone over the
-    // display, titled with what it shows; Esc or a click closes it.
+    // F11 or the figure's corner button show the figure alone over the display, titled
+    // with what it shows. (Every way in and out of it is tst_whiteboard's.)
     void theFigureGoesFullScreen()
     {
         screen_->showPyramid(1, 380, 2050);
@@ -181,15 +139,10 @@ private slots:
         QPointer<QWidget> full = fullScreenView(screen_);
         QVERIFY(full);
         QCOMPARE(full->windowTitle(), QStringLiteral("Piramidi del mondo: Italia 1950, Italia 2050"));
-        QTest::keyClick(full, Qt::Key_Escape);
-        QTRY_VERIFY(!full);
-        program_->click(forms::worldPyramids, QStringLiteral("FigureFullScreen"));
-        full = fullScreenView(screen_);
-        QVERIFY(full);
-        QTest::mouseClick(full, Qt::LeftButton);
+        full->close();
         QTRY_VERIFY(!full);
         screen_->showSecondPyramid(false);
-        QTest::mouseDClick(screen_->figure(), Qt::LeftButton);
+        program_->click(forms::worldPyramids, QStringLiteral("FigureFullScreen"));
         full = fullScreenView(screen_);
         QVERIFY(full);
         QCOMPARE(full->windowTitle(), QStringLiteral("Piramidi del mondo: Italia 1950"));
@@ -227,20 +180,11 @@ private slots:
                 window->render(&recorder);
                 window->close();
             } else {
-                record(recorder, [&view](QPainter &p, const QRectF &a) { paintWorldPyramids(p, a, view); });
+                QPainter painter(&recorder);
+                paintWorldPyramids(painter, QRectF(QPointF(0, 0), QSizeF(size)), view);
             }
             QVERIFY(recorder.texts.size() > 60);
-            QVERIFY2(recorder.smallest().pixels >= least, qPrintable(QStringLiteral("%1 px").arg(recorder.smallest().pixels)));
-            for (const figuretest::MeasuringDevice::Text &t : recorder.texts)
-                QVERIFY2(QRectF(QPointF(0, 0), QSizeF(size)).adjusted(-1, -1, 1, 1).contains(t.room),
-                         qPrintable(QStringLiteral("\"%1\" at %2,%3").arg(t.text).arg(t.room.x()).arg(t.room.y())));
-            // Nor is one text written over another (a long country's name over its neighbour).
-            for (qsizetype i = 0; i < recorder.texts.size(); ++i)
-                for (qsizetype j = i + 1; j < recorder.texts.size(); ++j) {
-                    const QRectF both = recorder.texts[i].room.intersected(recorder.texts[j].room);
-                    QVERIFY2(both.width() < 2 || both.height() < 2,
-                             qPrintable(QStringLiteral("\"%1\" over \"%2\"").arg(recorder.texts[i].text, recorder.texts[j].text)));
-                }
+            checkTexts(recorder, least);
         }
     }
 
@@ -339,11 +283,10 @@ private slots:
         figuretest::MeasuringDevice recorder(QSize(1920, 1080));
         full->render(&recorder);
         full->close();
-        QVERIFY2(recorder.smallest().pixels >= 1080 / 40.0, qPrintable(QString::number(recorder.smallest().pixels)));
-        for (const figuretest::MeasuringDevice::Text &t : recorder.texts)
-            QVERIFY2(QRectF(0, 0, 1920, 1080).adjusted(-1, -1, 1, 1).contains(t.room), qPrintable(t.text));
+        checkTexts(recorder, 1080 / 40.0);
     }
 };
 
 QTEST_MAIN(TestWorldPyramidsScreen)
+#include "moc_programtest.cpp"
 #include "tst_worldpyramidsscreen.moc"

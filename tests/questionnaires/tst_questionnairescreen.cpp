@@ -1,16 +1,16 @@
-#include "screentest.h"
+#include "programtest.h"
 #include "archive/schema.h"
 #include "questionnaires/questionnairescreen.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QPointer>
 
 using namespace censaria;
 
 namespace {
 
-const QColor neutral(192, 192, 255);
 const QColor red(255, 0, 0);
 
 int column(const char *name)
@@ -20,11 +20,10 @@ int column(const char *name)
 
 } // namespace
 
-class TestQuestionnaireScreen : public QObject
+class TestQuestionnaireScreen : public ProgramTest
 {
     Q_OBJECT
 
-    std::unique_ptr<TestProgram> program_;
     QuestionnaireScreen *screen_ = nullptr;
 
     template <typename T>
@@ -83,15 +82,9 @@ class TestQuestionnaireScreen : public QObject
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
     }
 
-private slots:
-    void init()
-    {
-        program_ = std::make_unique<TestProgram>();
-        QVERIFY(program_->start());
-        screen_ = static_cast<QuestionnaireScreen *>(program_->screen(forms::questionnaire));
-    }
-    void cleanup() { program_.reset(); }
+    void afterStart() override { screen_ = static_cast<QuestionnaireScreen *>(program_->screen(forms::questionnaire)); }
 
+private slots:
     void aListChoiceLoadsItsTopic()
     {
         program_->module().navigation().show(forms::questionnaire);
@@ -114,32 +107,20 @@ private slots:
         QVERIFY(control<QLineEdit>("Text2")->text().isEmpty());
     }
 
-    // Beside the red, each scored row says right or wrong, and a wrong one the right answer,
-    // on screen and to screen readers; the marks go with the rows they belong to.
+    // Each scored row's verdict, on screen and to screen readers, is in the snapshot
+    // FQuestionario-storia-risultato; here, that the statement keeps room beside its badge
+    // and that the next questionnaire starts without the marks.
     void scoredRowsTellTheirVerdictAndTheRightAnswer()
     {
         screen_->loadTopic(QStringLiteral("QStoria1"));
-        const auto badge = [this](int index) {
-            auto *mark = row<QLineEdit>("Text1", index)->findChild<QLabel *>(QStringLiteral("verdict"));
-            return mark && !mark->isHidden() ? mark->text() : QString();
-        };
-        QCOMPARE(badge(0), QString());
         program_->dialogs().queueAnswer(QStringLiteral("Rossi Mario"));
         score({2, 5});
-        for (int i = 0; i < 10; ++i) {
-            const QString truth = screen_->session().key(i) ? QStringLiteral("è vera") : QStringLiteral("è falsa");
-            const bool wrong = i == 2 || i == 5;
-            QCOMPARE(badge(i), wrong ? QStringLiteral("✗ sbagliato: ") + truth : QStringLiteral("✓ giusto"));
-            QCOMPARE(rowColour(i), wrong ? red : neutral);
-            QCOMPARE(row<QCheckBox>("Check2", i)->accessibleDescription(),
-                     screen_->session().statement(i) + QStringLiteral(" — ")
-                         + (wrong ? QStringLiteral("sbagliato: ") + truth : QStringLiteral("giusto")));
-        }
-        // The statement keeps room beside the badge: none runs under it.
         QLineEdit *box = row<QLineEdit>("Text1", 2);
-        QVERIFY(box->textMargins().right() >= box->findChild<QLabel *>(QStringLiteral("verdict"))->width());
+        const QPointer<QLabel> badge = box->findChild<QLabel *>(QStringLiteral("verdict"));
+        QVERIFY(badge && !badge->isHidden());
+        QVERIFY(box->textMargins().right() >= badge->width());
         screen_->loadTopic(QStringLiteral("QStoria2"));
-        QCOMPARE(badge(2), QString());
+        QVERIFY(!badge || badge->isHidden());
         QCOMPARE(row<QCheckBox>("Check2", 2)->accessibleDescription(), screen_->session().statement(2));
     }
 
@@ -178,18 +159,16 @@ private slots:
         for (int i = column("periodo fam tradizionali"); i < row.size(); ++i)
             QVERIFY(row.at(i).isNull());
 
-        // The same questionnaire again replaces its pair; another fills its own pair.
-        program_->clock().time = first.addSecs(600);
-        screen_->loadTopic(QStringLiteral("QStoria1"));
-        score({0, 1, 2, 3, 4});
+        // Another questionnaire fills its own pair of the same row. (A pair written again
+        // replaces the old one: tst_archive's firstResultCreatesTheRowSecondReplacesIt.)
         program_->clock().time = first.addSecs(1200);
         screen_->loadTopic(QStringLiteral("QStoria4"));
         score();
         const QList<ArchiveRow> rows = *program_->module().dbrisultati().rows(QStringLiteral("questionari"));
         QCOMPARE(rows.size(), 1);
         row = rows.first();
-        QCOMPARE(row.at(column("I tre periodi")).toInt(), 5);
-        QCOMPARE(row.at(column("data1")).toDateTime(), first.addSecs(600));
+        QCOMPARE(row.at(column("I tre periodi")).toInt(), 8);
+        QCOMPARE(row.at(column("data1")).toDateTime(), first);
         QCOMPARE(row.at(column("periodo post-industriale")).toInt(), 10);
         QCOMPARE(row.at(column("data4")).toDateTime(), first.addSecs(1200));
 
@@ -205,4 +184,5 @@ private slots:
 };
 
 QTEST_MAIN(TestQuestionnaireScreen)
+#include "moc_programtest.cpp"
 #include "tst_questionnairescreen.moc"

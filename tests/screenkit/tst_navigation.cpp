@@ -1,4 +1,4 @@
-#include "screentest.h"
+#include "programtest.h"
 #include "testsupport/standins.h"
 
 #include <QBackingStore>
@@ -6,25 +6,21 @@
 
 using namespace censaria;
 
-class TestNavigation : public QObject
+class TestNavigation : public ProgramTest
 {
     Q_OBJECT
 
-    std::unique_ptr<TestProgram> program_;
     StandInScreen *screen(const QString &name) { return static_cast<StandInScreen *>(program_->screen(name)); }
 
-private slots:
-    void init()
+    void beforeStart() override
     {
-        program_ = std::make_unique<TestProgram>();
         ScreenRegistry &registry = program_->module().screens();
         for (const QString &name : {forms::simulation, forms::rates, forms::questionnaire})
             registry.add(name, [name](Module &m) { return new StandInScreen(m, name); });
         registry.add(forms::results, [](Module &m) { return new StandInResults(m); });
-        QVERIFY(program_->start());
     }
-    void cleanup() { program_.reset(); }
 
+private slots:
     // The roads through the results screen are walked on the real screens; here, that it
     // is refreshed each time it is opened.
     void resultsAreRefreshedWhenOpened()
@@ -62,4 +58,5 @@ private slots:
 };
 
 QTEST_MAIN(TestNavigation)
+#include "moc_programtest.cpp"
 #include "tst_navigation.moc"

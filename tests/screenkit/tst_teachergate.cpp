@@ -162,6 +162,7 @@ private slots:
         search(QStringLiteral("bianchi"), QStringLiteral("anna"), {QStringLiteral("secondo-tentativo")});
         openRegister({QStringLiteral("terzo-tentativo")});
         QVERIFY(!registerShown());
+        QCOMPARE(program_->clock().waits, (QList<int>{1500, 1500})); // each wrong try waits its moment
         QVERIFY(lastMessage().contains(QStringLiteral("terza volta")));
         const qsizetype before = asked();
         search(QStringLiteral("bianchi"), QStringLiteral("anna"), {password});
@@ -173,7 +174,10 @@ private slots:
         QVERIFY(!registerShown());
         QCOMPARE(asked(), 0);
         QVERIFY(lastMessage().contains(QStringLiteral("Riprova fra 30 secondi")));
-        program_->clock().time = program_->clock().time.addSecs(30);
+        program_->clock().time = program_->clock().time.addSecs(20);
+        openRegister({password});
+        QVERIFY(lastMessage().contains(QStringLiteral("Riprova fra 10 secondi")));
+        program_->clock().time = program_->clock().time.addSecs(10);
         openRegister({password});
         QVERIFY(registerShown());
     }

@@ -1,4 +1,4 @@
-#include "screentest.h"
+#include "programtest.h"
 #include "simulation/growthgraph.h"
 
 #include <QCategoryAxis>
@@ -18,11 +18,9 @@ QString grouped(const char *text)
 
 } // namespace
 
-class TestSimulationScreen : public QObject
+class TestSimulationScreen : public ProgramTest
 {
     Q_OBJECT
-
-    std::unique_ptr<TestProgram> program_;
 
     QLineEdit *box(const char *name) { return program_->control<QLineEdit>(forms::simulation, QString::fromUtf8(name)); }
     QLabel *label(const char *name) { return program_->control<QLabel>(forms::simulation, QString::fromUtf8(name)); }
@@ -41,16 +39,10 @@ class TestSimulationScreen : public QObject
         box("Txtmortal")->setText(deaths);
     }
 
+    void afterStart() override { program_->click(forms::menu, QStringLiteral("Cmddinamiche")); }
+
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy)); } // as the program runs
-
-    void init()
-    {
-        program_ = std::make_unique<TestProgram>();
-        QVERIFY(program_->start());
-        program_->click(forms::menu, QStringLiteral("Cmddinamiche"));
-    }
-    void cleanup() { program_.reset(); }
 
     // Results in groups of three digits are wider than plain digits: each is shown whole,
     // and a common one keeps the type of its row.
@@ -130,4 +122,5 @@ private slots:
 };
 
 QTEST_MAIN(TestSimulationScreen)
+#include "moc_programtest.cpp"
 #include "tst_simulationscreen.moc"

@@ -1,4 +1,5 @@
 #include "snapshot.h"
+#include "programtest.h"
 #include "wholeprogram.h"
 
 using namespace censaria;
@@ -31,11 +32,9 @@ const QStringList scoredQuestionnaire = {"Fmenù/Cmdstoria", "FLezioni/CmdDestin
 // Screens are only hidden, never rebuilt: whatever the pupil leaves on one is still
 // there when it comes back, by whatever road. That the next press goes on from there is
 // in the snapshots ("Fgrafici-ripreso-dal-menù" and the like).
-class TestKeptState : public QObject
+class TestKeptState : public ProgramTest
 {
     Q_OBJECT
-
-    std::unique_ptr<TestProgram> program_;
 
     // Presses the steps one by one; true if the form was off screen after one of them.
     bool leaveAndComeBack(const QStringList &steps, const QString &form)
@@ -50,13 +49,6 @@ class TestKeptState : public QObject
     }
 
 private slots:
-    void init()
-    {
-        program_ = std::make_unique<TestProgram>();
-        QVERIFY(program_->start());
-    }
-    void cleanup() { program_.reset(); }
-
     void screensComeBackAsTheyWereLeft_data()
     {
         QTest::addColumn<QString>("form");
@@ -114,4 +106,5 @@ private slots:
 };
 
 QTEST_MAIN(TestKeptState)
+#include "moc_programtest.cpp"
 #include "tst_keptstate.moc"

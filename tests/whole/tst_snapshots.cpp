@@ -12,10 +12,6 @@ using namespace censaria;
 
 namespace {
 
-// The steps of the simulation's first example: Italy in 2000, one year computed.
-const QStringList italy2000 = {"Fgrafici/Text1=2000", "Fgrafici/txtpopiniziale=57 600 000", "Fgrafici/txtnatal=9.4", "Fgrafici/Txtmortal=9.7",
-                               "Fgrafici/cmdcalcola"};
-
 // The simulation's four boxes typed (year, population, births, deaths) and computed.
 QStringList simulationTyped(const QStringList &figures)
 {
@@ -54,12 +50,6 @@ QStringList storiaScored()
     }
     return steps << "answer:  rossi   mario "
                  << "FQuestionario/CMDRISULT";
-}
-
-// The same step again and again.
-QStringList repeated(const QString &step, int times)
-{
-    return QStringList(times, step);
 }
 
 // Every rate box of the pyramid's model set to the same figure.
@@ -202,7 +192,9 @@ private slots:
                    + QStringList{"FSaldiTassi/CmdSOLUZIONE", "FSaldiTassi/TXTPOP=90550", "FSaldiTassi/Check3(1)", "FSaldiTassi/Check3(0)",
                                  "FSaldiTassi/AniPushButton1"};
 
-        QTest::newRow("Fgrafici-italia-2000") << forms::simulation << QStringList{"Fmenù/Cmddinamiche"} + italy2000;
+        // The simulation's first example: Italy in 2000, one year computed.
+        QTest::newRow("Fgrafici-italia-2000") << forms::simulation
+                                              << QStringList{"Fmenù/Cmddinamiche"} + simulationTyped({"2000", "57 600 000", "9.4", "9.7"});
         QTest::newRow("Fgrafici-manca-la-popolazione") << forms::simulation
                                                        << QStringList{"Fmenù/Cmddinamiche", "Fgrafici/Text1=2000", "Fgrafici/txtnatal=9.4",
                                                                       "Fgrafici/Txtmortal=9.7", "Fgrafici/cmdcalcola"};
@@ -222,7 +214,7 @@ private slots:
             << QStringList{"Fmenù/Cmddinamiche"} + simulationTyped({"40000", "1000", "10", "9"}) + simulationTyped({"2000", "1000", "10", "9"});
         const QStringList hundredYears = QStringList{"Fmenù/Cmddinamiche", "Fgrafici/Text1=1900", "Fgrafici/txtpopiniziale=1000000",
                                                      "Fgrafici/txtnatal=20", "Fgrafici/Txtmortal=10"}
-                                         + repeated("Fgrafici/cmdcalcola", 99);
+                                         + QStringList(99, "Fgrafici/cmdcalcola");
         QTest::newRow("Fgrafici-centesimo-anno") << forms::simulation << hundredYears;
         QTest::newRow("Fgrafici-nuova-situazione") << forms::simulation << hundredYears + QStringList{"Fgrafici/CmdNUOVO"};
 
@@ -248,7 +240,7 @@ private slots:
         QTest::newRow("Fpiramidi-di-nuovo-all-inizio")
             << forms::pyramids
             << QStringList{"Fmenù/Cmdpiram", "Fpiramidi/cmdalgeria", "Fpiramidi/Text7[0]=7", "Fpiramidi/Text6[2]=999"}
-                   + repeated("Fpiramidi/CmdNUOVO", 3) + QStringList{"Fpiramidi/cmdinizio"};
+                   + QStringList(3, "Fpiramidi/CmdNUOVO") + QStringList{"Fpiramidi/cmdinizio"};
         QTest::newRow("Fpiramidi-ripresa-dal-menù")
             << forms::pyramids << QStringList{"Fmenù/Cmdpiram",      "Fpiramidi/cmdalgeria", "Fpiramidi/Text6[2]=150", "Fpiramidi/CmdNUOVO",
                                               "Fpiramidi/CmdNUOVO",  "Fpiramidi/CmdNUOVO",   "Fpiramidi/Cmdmenù",      "Fmenù/Cmdesercizi1",
@@ -256,9 +248,9 @@ private slots:
         // Rates beyond 0 to 1000 empty the population: zeros everywhere, no bar, and the years go on.
         QTest::newRow("Fpiramidi-svuotata") << forms::pyramids
                                             << QStringList{"Fmenù/Cmdpiram"} + allPyramidRates("-40", "2500")
-                                                   + repeated("Fpiramidi/CmdNUOVO", 2);
+                                                   + QStringList(2, "Fpiramidi/CmdNUOVO");
         // Five years a step: the years stop before their limit with a message, and the screen stays usable.
-        const QStringList atTheLimit = QStringList{"Fmenù/Cmdpiram"} + allPyramidRates("0", "0") + repeated("Fpiramidi/CmdNUOVO", 6554);
+        const QStringList atTheLimit = QStringList{"Fmenù/Cmdpiram"} + allPyramidRates("0", "0") + QStringList(6554, "Fpiramidi/CmdNUOVO");
         QTest::newRow("Fpiramidi-anni-al-limite") << forms::pyramids << atTheLimit;
         QTest::newRow("Fpiramidi-dal-limite-all-inizio") << forms::pyramids << atTheLimit + QStringList{"Fpiramidi/cmdinizio"};
         QTest::newRow("Fpiramidi-troppo-grande") << forms::pyramids
@@ -318,10 +310,11 @@ private slots:
                            "PopulationFuture/LifeExpectancy=-10", "PopulationFuture/Migrants=-1000000000"};
 
         // Pages in the sequence, from the menu bar, and the two that have pages of their own.
-        QTest::newRow("FLezioni-ultima-pagina") << forms::lessons << QStringList{"Fmenù/Cmdstoria"} + repeated("FLezioni/CmdAVANTI", 11);
+        QTest::newRow("FLezioni-ultima-pagina") << forms::lessons << QStringList{"Fmenù/Cmdstoria"} + QStringList(11, "FLezioni/CmdAVANTI");
         QTest::newRow("FLezioni-avanti-dal-menù-delle-lezioni")
             << forms::lessons << QStringList{"Fmenù/Cmdstoria", "FLezioni/densitàdistribuzione", "FLezioni/CmdAVANTI"};
-        const QStringList montenovo = QStringList{"Fmenù/Cmdstoria"} + repeated("FLezioni/CmdAVANTI", 3) + QStringList{"FLezioni/popmontenovo"};
+        const QStringList montenovo = QStringList{"Fmenù/Cmdstoria"} + QStringList(3, "FLezioni/CmdAVANTI")
+                                      + QStringList{"FLezioni/popmontenovo"};
         QTest::newRow("FLezioni-Montenovo") << forms::lessons << montenovo;
         QTest::newRow("FLezioni-dopo-Montenovo") << forms::lessons << montenovo + QStringList{"FLezioni/CmdAVANTI"};
         QTest::newRow("FLezioni-due-destinazioni") << forms::lessons << QStringList{"Fmenù/Cmdstoria", "FLezioni/piramidimondo"};
@@ -331,10 +324,11 @@ private slots:
         QTest::newRow("Ffamiglie-di-nuovo") << forms::families
                                             << QStringList{"Fmenù/Cmdfami", "Ffamiglie/CmdAVANTI", "Ffamiglie/Cmdmenù", "Fmenù/cmdesfam"};
         QTest::newRow("Ffamiglie-moderne-ultima")
-            << forms::families << QStringList{"Fmenù/Cmdfami", "Ffamiglie/Cmdmod"} + repeated("Ffamiglie/CmdAVANTI", 4);
-        QTest::newRow("Ffamiglie-tradizionali-di-nuovo") << forms::families
-                                                         << QStringList{"Fmenù/Cmdfami", "Ffamiglie/Cmdmod"} + repeated("Ffamiglie/CmdAVANTI", 4)
-                                                                + QStringList{"Ffamiglie/CmdINDIETRO", "Ffamiglie/Cmdtrad"};
+            << forms::families << QStringList{"Fmenù/Cmdfami", "Ffamiglie/Cmdmod"} + QStringList(4, "Ffamiglie/CmdAVANTI");
+        QTest::newRow("Ffamiglie-tradizionali-di-nuovo")
+            << forms::families
+            << QStringList{"Fmenù/Cmdfami", "Ffamiglie/Cmdmod"} + QStringList(4, "Ffamiglie/CmdAVANTI")
+                   + QStringList{"Ffamiglie/CmdINDIETRO", "Ffamiglie/Cmdtrad"};
         QTest::newRow("Ffamiglie-aiuto") << forms::families << QStringList{"Fmenù/Cmdfami", "Ffamiglie/CmdAIUTO"};
     }
 
