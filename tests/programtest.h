@@ -1,9 +1,8 @@
 #pragma once
 
 // A test of the whole program, started afresh for each test function (and by init() within
-// one). A test class derives from it, prepares the program before its start and the screens
-// after it in the two hooks, and includes "moc_programtest.cpp" (the build makes the slots
-// of this header from it).
+// one). A test class derives from it and prepares the program before its start and the
+// screens after it in the two hooks.
 #include "screentest.h"
 
 #include <memory>

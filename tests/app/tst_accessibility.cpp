@@ -305,5 +305,4 @@ private slots:
 };
 
 QTEST_MAIN(TestAccessibility)
-#include "moc_programtest.cpp"
 #include "tst_accessibility.moc"

@@ -89,5 +89,4 @@ private slots:
 };
 
 QTEST_MAIN(TestKeyboardOrder)
-#include "moc_programtest.cpp"
 #include "tst_keyboardorder.moc"

@@ -243,5 +243,4 @@ private:
 };
 
 QTEST_MAIN(TestMainMenu)
-#include "moc_programtest.cpp"
 #include "tst_mainmenu.moc"

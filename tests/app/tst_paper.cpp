@@ -217,5 +217,4 @@ private slots:
 };
 
 QTEST_MAIN(TestPaper)
-#include "moc_programtest.cpp"
 #include "tst_paper.moc"

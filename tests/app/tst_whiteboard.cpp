@@ -290,5 +290,4 @@ private slots:
 };
 
 QTEST_MAIN(TestWhiteboard)
-#include "moc_programtest.cpp"
 #include "tst_whiteboard.moc"

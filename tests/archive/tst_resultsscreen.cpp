@@ -254,5 +254,4 @@ private slots:
 };
 
 QTEST_MAIN(TestResultsScreen)
-#include "moc_programtest.cpp"
 #include "tst_resultsscreen.moc"

@@ -211,5 +211,4 @@ private slots:
 };
 
 QTEST_MAIN(TestExerciseScreens)
-#include "moc_programtest.cpp"
 #include "tst_exercisescreens.moc"

@@ -288,5 +288,4 @@ private slots:
 };
 
 QTEST_MAIN(TestWorldPyramidsScreen)
-#include "moc_programtest.cpp"
 #include "tst_worldpyramidsscreen.moc"

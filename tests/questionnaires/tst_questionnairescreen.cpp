@@ -184,5 +184,4 @@ private slots:
 };
 
 QTEST_MAIN(TestQuestionnaireScreen)
-#include "moc_programtest.cpp"
 #include "tst_questionnairescreen.moc"

@@ -342,5 +342,4 @@ private slots:
 };
 
 QTEST_MAIN(TestRegisterScreen)
-#include "moc_programtest.cpp"
 #include "tst_registerscreen.moc"

@@ -58,5 +58,4 @@ private slots:
 };
 
 QTEST_MAIN(TestNavigation)
-#include "moc_programtest.cpp"
 #include "tst_navigation.moc"

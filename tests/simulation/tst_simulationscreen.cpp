@@ -122,5 +122,4 @@ private slots:
 };
 
 QTEST_MAIN(TestSimulationScreen)
-#include "moc_programtest.cpp"
 #include "tst_simulationscreen.moc"

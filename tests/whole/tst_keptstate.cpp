@@ -106,5 +106,4 @@ private slots:
 };
 
 QTEST_MAIN(TestKeptState)
-#include "moc_programtest.cpp"
 #include "tst_keptstate.moc"

@@ -289,5 +289,4 @@ private slots:
 };
 
 QTEST_MAIN(TestWholeNavigation)
-#include "moc_programtest.cpp"
 #include "tst_wholenavigation.moc"
