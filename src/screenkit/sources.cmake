@@ -4,6 +4,7 @@ target_sources(censaria_widgets PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/clicklabel.h ${CMAKE_CURRENT_LIST_DIR}/clicklabel.cpp
     ${CMAKE_CURRENT_LIST_DIR}/buttonstyle.h ${CMAKE_CURRENT_LIST_DIR}/buttonstyle.cpp
     ${CMAKE_CURRENT_LIST_DIR}/builders.h ${CMAKE_CURRENT_LIST_DIR}/builders.cpp ${CMAKE_CURRENT_LIST_DIR}/palette.h
+    ${CMAKE_CURRENT_LIST_DIR}/keptpixels.h ${CMAKE_CURRENT_LIST_DIR}/keptpixels.cpp
     ${CMAKE_CURRENT_LIST_DIR}/svgpicture.h ${CMAKE_CURRENT_LIST_DIR}/svgpicture.cpp
     ${CMAKE_CURRENT_LIST_DIR}/accessibility.h ${CMAKE_CURRENT_LIST_DIR}/accessibility.cpp
     ${CMAKE_CURRENT_LIST_DIR}/verdict.h ${CMAKE_CURRENT_LIST_DIR}/verdict.cpp

@@ -1,18 +1,16 @@
 #include "svgpicture.h"
 
+#include "keptpixels.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QPainter>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QSvgRenderer>
 
 namespace censaria {
 namespace {
-
-constexpr QImage::Format format = QImage::Format_ARGB32_Premultiplied;
 
 // What a kept copy begins with: the format's name, then a digest of everything its
 // pixels depend on. The pixels follow, row after row, as QImage holds them.
@@ -37,37 +35,9 @@ QString keptFile(const QString &cacheFolder, const QString &file)
     return QDir(cacheFolder).filePath(name + QStringLiteral(".pixels"));
 }
 
-QImage readKept(const QString &path, const QByteArray &head, const QSize &size)
-{
-    const qint64 pixelBytes = qint64(size.width()) * size.height() * 4;
-    // A folder, or a pipe that would never end, is no picture; nor is a file of another length.
-    const QFileInfo info(path);
-    if (!info.isFile() || info.size() != head.size() + pixelBytes)
-        return {};
-    QFile kept(path);
-    if (!kept.open(QIODevice::ReadOnly) || kept.read(head.size()) != head)
-        return {};
-    QImage image(size, format);
-    if (image.sizeInBytes() != pixelBytes || kept.read(reinterpret_cast<char *>(image.bits()), pixelBytes) != pixelBytes)
-        return {};
-    return image;
-}
-
-// Whole or not at all: a run that stops halfway leaves no copy, or a whole one.
-void keep(const QString &path, const QByteArray &head, const QImage &image)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    // The bad copy goes first; were it a link, the file it points to stays as it is.
-    QFile::remove(path);
-    QSaveFile kept(path);
-    if (kept.open(QIODevice::WriteOnly) && kept.write(head) == head.size()
-        && kept.write(reinterpret_cast<const char *>(image.constBits()), image.sizeInBytes()) == image.sizeInBytes())
-        kept.commit();
-}
-
 QImage draw(const QByteArray &svg, const QSize &size)
 {
-    QImage image(size, format);
+    QImage image(size, keptPixelsFormat);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     QSvgRenderer(svg).render(&painter, QRectF(image.rect()));
@@ -82,7 +52,7 @@ QImage svgPicture(const QString &file, const QSize &size, const QString &cacheFo
         return {};
     QFile source(file);
     if (!source.open(QIODevice::ReadOnly)) {
-        QImage nothing(size, format);
+        QImage nothing(size, keptPixelsFormat);
         nothing.fill(Qt::transparent);
         return nothing;
     }
@@ -91,10 +61,10 @@ QImage svgPicture(const QString &file, const QSize &size, const QString &cacheFo
         return draw(svg, size);
     const QByteArray head = header(svg, size);
     const QString path = keptFile(cacheFolder, file);
-    QImage image = readKept(path, head, size);
+    QImage image = readKeptPixels(path, head, size);
     if (image.isNull()) {
         image = draw(svg, size);
-        keep(path, head, image);
+        keepPixels(path, head, image);
     }
     return image;
 }
