@@ -10,20 +10,26 @@ namespace {
 class FirstPaintExit : public QObject
 {
 public:
-    explicit FirstPaintExit(const QString &windowName)
+    FirstPaintExit(const QString &name, bool whole)
         : QObject(qApp)
-        , windowName_(windowName)
+        , name_(name)
+        , whole_(whole)
     {
     }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Paint && watched->isWidgetType()
-            && static_cast<QWidget *>(watched)->window()->objectName() == windowName_) {
+        if (event->type() != QEvent::Paint || !watched->isWidgetType())
+            return false;
+        const auto *widget = static_cast<QWidget *>(watched);
+        if (whole_ && widget->window()->objectName() == name_) {
             // Posted, so the rest of the window's children paint first; ahead of anything
             // else queued, such as work the program leaves until its window is painted.
             QCoreApplication::postEvent(this, new QEvent(QEvent::User), Qt::HighEventPriority);
+        } else if (!whole_ && widget->objectName() == name_) {
+            // Behind everything queued by then, as a click would be.
+            QCoreApplication::postEvent(this, new QEvent(QEvent::User), Qt::LowEventPriority);
         }
         return false;
     }
@@ -35,12 +41,18 @@ protected:
     }
 
 private:
-    QString windowName_;
+    QString name_;
+    bool whole_;
 };
 
 } // namespace
 
 void exitAfterFirstPaint(const QString &windowName)
 {
-    qApp->installEventFilter(new FirstPaintExit(windowName));
+    qApp->installEventFilter(new FirstPaintExit(windowName, true));
+}
+
+void exitWhenAnswering(const QString &controlName)
+{
+    qApp->installEventFilter(new FirstPaintExit(controlName, false));
 }

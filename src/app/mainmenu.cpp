@@ -12,6 +12,7 @@
 
 #include <QLabel>
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
 #include <QShortcut>
 
@@ -31,8 +32,9 @@ const QColor disabledGrey(122, 132, 144);
 
 } // namespace
 
-MainMenu::MainMenu(Module &module)
+MainMenu::MainMenu(Module &module, const QImage &cover)
     : Screen(module, forms::menu)
+    , cover_(cover)
 {
     setWindowTitle(QStringLiteral("MENU' DI SCELTA"));
     QPalette p = palette();
@@ -42,8 +44,39 @@ MainMenu::MainMenu(Module &module)
     sky.setColorAt(1, QColor(10, 24, 44));
     p.setBrush(QPalette::Window, sky);
     setPalette(p);
-    setAutoFillBackground(true);
+    setAutoFillBackground(cover_.isNull());
+    if (cover_.isNull())
+        buildControls();
+    else
+        canvas()->hide();
+}
 
+void MainMenu::replaceCover()
+{
+    if (cover_.isNull())
+        return;
+    buildControls();
+    cover_ = QImage();
+    setAutoFillBackground(true);
+    canvas()->show();
+    fitTextsAgain();
+    // The window took no focus when it opened, as nothing on it could take one.
+    if (isActiveWindow() && !focusWidget())
+        focusNextPrevChild(true);
+    // Now, ahead of the archive's checks that follow.
+    repaint();
+}
+
+void MainMenu::paintEvent(QPaintEvent *event)
+{
+    if (cover_.isNull())
+        Screen::paintEvent(event);
+    else
+        QPainter(this).drawImage(rect(), cover_);
+}
+
+void MainMenu::buildControls()
+{
     picture_ = makePicture(canvas(), QStringLiteral("Image1"), {300, 240, 7440, 2520}, QStringLiteral(":/pictures/menu.svg"));
 
     static const char *const headings[] = {"Studiare", "Osservare", "Operare"};
@@ -225,7 +258,7 @@ void MainMenu::listClicked(int row)
 void MainMenu::escape()
 {
     // Esc leaves the names list; the menu itself is where every road starts.
-    if (list_->isVisible())
+    if (list_ && list_->isVisible()) // none while the cover shows
         listClicked(0);
 }
 

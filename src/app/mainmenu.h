@@ -3,6 +3,8 @@
 #include "screenkit/forms.h"
 #include "screenkit/screen.h"
 
+#include <QImage>
+
 class QLabel;
 namespace censaria {
 class ClickLabel;
@@ -18,13 +20,18 @@ class MainMenu : public Screen
 {
     Q_OBJECT
 public:
-    explicit MainMenu(Module &module);
+    // With a cover (see menucover.h) the menu shows only that picture of itself until
+    // replaceCover() builds its controls in its place.
+    explicit MainMenu(Module &module, const QImage &cover = {});
+    void replaceCover();
 
 protected:
+    void paintEvent(QPaintEvent *event) override;
     // The menu is where every road starts: Esc only hides the names list.
     void escape() override;
 
 private:
+    void buildControls();
     void addTypeSizeChoice();
     void showTypeSize();
 
@@ -54,6 +61,7 @@ private:
     QListWidget *list_ = nullptr;
     QLabel *picture_ = nullptr;
     ClickLabel *typeSize_ = nullptr;
+    QImage cover_;
 };
 
 } // namespace censaria

@@ -3,6 +3,8 @@
 #include "archive/archiveproblemtext.h"
 #include "archive/dailybackup.h"
 #include "displayscale.h"
+#include "mainmenu.h"
+#include "menucover.h"
 #include "screencatalog.h"
 #include "screenkit/forms.h"
 #include "screenkit/screen.h"
@@ -85,9 +87,20 @@ void Program::launch()
         module_.exitProgram(1);
         return false;
     });
+    const QImage cover = menucover::read(module_.displaySize());
+    if (!cover.isNull())
+        module_.screens().add(forms::menu, [cover](Module &module) { return new MainMenu(module, cover); });
     showMenu();
-    // The archive's checks are no part of the menu's first picture.
-    new AfterFirstPaint(module_.screens().get(forms::menu), [this] { module_.archiveReady(); });
+    // Neither the menu's controls, when its cover shows, nor the archive's checks are
+    // any part of its first picture.
+    auto *menu = static_cast<MainMenu *>(module_.screens().get(forms::menu));
+    new AfterFirstPaint(menu, [this, menu, covered = !cover.isNull()] {
+        if (covered)
+            menu->replaceCover();
+        else
+            menucover::keep(menu->grab().toImage(), module_.displaySize());
+        module_.archiveReady();
+    });
 }
 
 void Program::prepareDisplay()

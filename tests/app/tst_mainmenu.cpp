@@ -1,5 +1,9 @@
 
+#include "app/mainmenu.h"
+#include "app/typesize.h"
 #include "platform/qtplatform.h"
+#include "platform/typescale.h"
+#include "screenkit/svgpicture.h"
 #include "programtest.h"
 #include "ownfiles.h"
 
@@ -7,6 +11,8 @@
 #include <QFile>
 #include <QInputDialog>
 #include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
 
 using namespace censaria;
 
@@ -225,6 +231,67 @@ private slots:
         QVERIFY(program.dialogs().messages.first().text.contains(QStringLiteral("danneggiato")));
         QCOMPARE(program.exitCode(), std::optional<int>(1));
         QCOMPARE(contentOf(program.archivePath()), damaged);
+    }
+
+    // From the second start on, the menu is first the picture of itself kept at the one
+    // before; its controls then take the picture's place without a pixel changing. A
+    // kept picture that no longer fits (a larger type, damage) is never shown.
+    void theMenuKeptAtOneStartCoversTheNext()
+    {
+        program_.reset(); // programs of its own
+        QTemporaryDir dir;
+        const QString folder = TestProgram::makeProgramFolder(dir.filePath(QStringLiteral("program")));
+        const auto launched = [](TestProgram &program) {
+            program.launch();
+            return static_cast<MainMenu *>(program.screen(forms::menu));
+        };
+        const auto controls = [](TestProgram &program) { return program.control<QPushButton>(forms::menu, QStringLiteral("Cmdstoria")); };
+        QImage live;
+        QString kept;
+        {
+            TestProgram first(folder);
+            kept = QDir(pictureCacheFolder()).filePath(QStringLiteral("menu-cover.pixels"));
+            MainMenu *menu = launched(first);
+            QVERIFY(controls(first)); // nothing kept yet
+            QTRY_VERIFY(QFileInfo::exists(kept));
+            live = menu->grab().toImage();
+        }
+        QVERIFY(QFileInfo(kept).size() > qint64(live.sizeInBytes()));
+        {
+            TestProgram second(folder);
+            MainMenu *menu = launched(second);
+            QVERIFY(!controls(second));
+            QCOMPARE(menu->grab().toImage(), live);
+            // Active before its controls are there, as a window manager may make it, and
+            // a key pressed at once.
+            QApplication::setActiveWindow(menu);
+            QTest::keyClick(menu, Qt::Key_Escape);
+            QTRY_VERIFY(controls(second));
+            QCOMPARE(menu->grab().toImage(), live);
+            second.click(forms::menu, QStringLiteral("Cmddinamiche"));
+            QCOMPARE(second.visibleScreens(), QStringList{forms::simulation});
+        }
+
+        // Read again at every start, the picture goes unshown as soon as it no longer fits.
+        const QByteArray good = contentOf(kept);
+        QByteArray damaged = good;
+        damaged[20] = char(~damaged.at(20)); // in the header: what the pixels were kept for
+        const struct
+        {
+            QByteArray bytes;
+            double typeSize;
+        } unfit[] = {{good, 1.25}, {damaged, 1.0}, {good + 'x', 1.0}, {good.left(good.size() - 1), 1.0}};
+        for (const auto &kind : unfit) {
+            {
+                TestProgram sizer(folder);
+                typesize::set(sizer.module(), kind.typeSize);
+            }
+            QVERIFY(writeBytes(kept, kind.bytes));
+            TestProgram next(folder);
+            launched(next);
+            QVERIFY(controls(next));
+            QCOMPARE(TypeScale::factor(), kind.typeSize);
+        }
     }
 
 private:
