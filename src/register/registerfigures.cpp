@@ -63,7 +63,10 @@ Axis *axisOf(QChart *chart, Qt::Orientation orientation)
 
 QString withNote(const QString &title, const QString &note)
 {
-    return note.isEmpty() ? title.toHtmlEscaped() : title.toHtmlEscaped() + QStringLiteral("<br><i>%1</i>").arg(note.toHtmlEscaped());
+    // The note under the title in a lighter, smaller type: the chart cuts any line too
+    // long for its width, and the on-screen charts are narrow.
+    return note.isEmpty() ? title.toHtmlEscaped()
+                          : title.toHtmlEscaped() + QStringLiteral("<br><small style=\"font-weight: normal\"><i>%1</i></small>").arg(note.toHtmlEscaped());
 }
 
 ChartLook figureLook(const QRectF &area)

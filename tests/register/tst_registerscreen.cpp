@@ -7,7 +7,10 @@
 #include "registerfixtures.h"
 #include "archive/otherprogram.h"
 
+#include <QChartView>
 #include <QCheckBox>
+#include <QGraphicsScene>
+#include <QGraphicsTextItem>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QScrollBar>
@@ -258,6 +261,18 @@ private slots:
         QTest::keyClicks(control<QLineEdit>(QStringLiteral("filterBox")), QStringLiteral("ross"));
         const QString note = QStringLiteral("Solo gli alunni con «ross» nel nome: 2 su 4");
         QCOMPARE(screen()->chart().figures().note, note);
+        // Whole over both charts on the screen, as on paper: never cut short.
+        for (const char *name : {"averagesChart", "distributionChart"}) {
+            QChart *chart = control<QChartView>(QString::fromLatin1(name))->chart();
+            const auto texts = [chart] {
+                QStringList shown;
+                for (QGraphicsItem *item : chart->scene()->items())
+                    if (auto *text = qgraphicsitem_cast<QGraphicsTextItem *>(item))
+                        shown.append(text->toPlainText());
+                return shown.join(u'\n');
+            };
+            QTRY_VERIFY2(texts().simplified().contains(note), qPrintable(texts()));
+        }
         click(QStringLiteral("printButton"));
         pages = pdftest::pageTexts(program_->pagePrinter().documents.last());
         QVERIFY(pages);
